@@ -1,0 +1,25 @@
+# Two commands: `make run` builds and starts the program, `make test` builds
+# and runs every test. Both install what is missing first.
+BUILD ?= build
+JOBS  ?= $(shell nproc)
+
+.PHONY: run test bench build deps clean
+
+deps:
+	@tools/setup.sh
+
+build: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/app/vextondof
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	$(BUILD)/bench/vextondof-bench
+
+clean:
+	rm -rf $(BUILD)

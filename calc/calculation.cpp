@@ -1,0 +1,70 @@
+#include "calc/calculation.h"
+
+#include "calc/dof.h"
+
+#include <cmath>
+
+namespace {
+// "%f", then the user's number format, then the suffix.
+std::string LocaleText(double value, const NumberSettings& settings, std::string_view suffix) {
+    const FixedText fixed = WriteFixed(value, 6);
+    std::string text;
+    if (!AppendLocaleNumber(text, fixed.view(), 6, settings))
+        text.assign(fixed.view());
+    text.append(suffix);
+    return text;
+}
+} // namespace
+
+CalculationResult Calculate(const CalculationInputs& in, const NumberSettings& settings) {
+    CalculationResult r;
+    double f = ParseDecimal(in.focalLengthValue);
+    const double N = ParseDecimal(in.apertureValue);
+    const DistanceUnit& unit = DistanceUnitFor(ParseInteger(in.unitValue));
+    const std::string distance = NormalizeDecimalSeparator(std::string(in.distanceText), settings);
+    const double D = ParseDecimal(
+        NormalizeDecimalSeparator(FirstCharacters(in.diopterText, kDiopterCharacters), settings));
+    f = ApplyDiopter(f, D);
+    if (std::isfinite(f))
+        r.focalLengthText = FormatFixed(f, 2).append(" mm");
+    const double c = ParseDecimal(in.cofcValue) / in.cropFactor;
+
+    if (distance.empty()) {
+        r.status = CalculationStatus::NoDistance;
+        return r;
+    }
+    const double v = ParseDecimal(distance);
+    if (v == 0 || v < 0 || !std::isfinite(v)) {
+        r.status = CalculationStatus::NoDistance;
+        return r;
+    }
+    if (!(f > 0) || !std::isfinite(f)) {
+        r.status = CalculationStatus::BadFocalLength;
+        return r;
+    }
+    const double s = ToMillimetres(v, unit.factor);
+    const DepthOfField dof = ComputeDepthOfField(f, N, c, s);
+    const FromMillimetres toUnit(unit.factor);
+    const double hyperfocal = toUnit(dof.hyperfocal);
+    const double nearLimit = toUnit(dof.nearLimit);
+    const double farLimit = toUnit(dof.farLimit);
+    // A distance so large that the arithmetic runs out of range has no
+    // meaningful result; it is refused like any other unusable distance.
+    if (!std::isfinite(s) || !std::isfinite(hyperfocal) || !std::isfinite(nearLimit) ||
+        (!dof.farIsInfinite && !std::isfinite(farLimit - nearLimit))) {
+        r.status = CalculationStatus::NoDistance;
+        return r;
+    }
+
+    r.hyperfocalText = LocaleText(hyperfocal, settings, unit.suffix);
+    r.nearText = LocaleText(nearLimit, settings, unit.suffix);
+    if (dof.farIsInfinite) {
+        r.farText = kInfinityText;
+        r.totalText = kInfinityText;
+    } else {
+        r.farText = LocaleText(farLimit, settings, unit.suffix);
+        r.totalText = LocaleText(farLimit - nearLimit, settings, unit.suffix);
+    }
+    r.cocText = LocaleText(c, settings, " mm");
+    return r;
+}
