@@ -1,0 +1,94 @@
+#include "lists/choice_lists.h"
+
+#include "calc/number_text.h"
+#include "cameras/camera_table.h"
+
+namespace {
+ChoiceEntry SameTexts(const std::string& text) { return {Utf8ToCString(text), text}; }
+
+// A generated list: the value starts at `first` and grows by `step` per
+// entry; display and value texts are the value with `decimals` decimals.
+void AppendGenerated(std::vector<ChoiceEntry>& out, double first, double step, int count,
+                     int decimals) {
+    double value = first;
+    for (int i = 0; i < count; ++i) {
+        out.push_back(SameTexts(FormatFixed(value, decimals)));
+        value += step;
+    }
+}
+
+char16_t FoldCase(char16_t c) {
+    if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
+        return static_cast<char16_t>(c + 0x20);
+    return c;
+}
+} // namespace
+
+const ApertureValue apertureValueTable[kApertureCount] = {
+    {"f/1", "1"},           {"f/1.4", "1.414214"}, {"f/1.8", "1.7818"},   {"f/2", "2"},
+    {"f/2.8", "2.828427"},  {"f/4", "4"},          {"f/5.6", "5.656854"}, {"f/8", "8"},
+    {"f/11", "11.313708"},  {"f/16", "16"},        {"f/22", "22.627417"}, {"f/32", "32"},
+    {"f/45", "45.254834"},  {"f/64", "64"},
+};
+
+std::vector<ChoiceEntry> FocalLengthChoices() {
+    static const char* const kLongLenses[] = {"305.0", "320.0", "350.0", "355.0", "360.0",
+                                              "375.0", "380.0", "400.0", "420.0", "450.0",
+                                              "480.0", "500.0", "600.0", "610.0", "720.0",
+                                              "800.0", "1000.0", "1200.0"};
+    std::vector<ChoiceEntry> out;
+    out.reserve(613);
+    AppendGenerated(out, 3.0, 0.5, 595, 1);
+    for (const char* text : kLongLenses)
+        out.push_back(SameTexts(text));
+    return out;
+}
+
+std::vector<ChoiceEntry> UnitChoices() {
+    return {{u"feet", "0"}, {u"inches", "1"}, {u"meters", "2"}, {u"centimeters", "3"}};
+}
+
+std::vector<ChoiceEntry> CofCChoices() {
+    std::vector<ChoiceEntry> out;
+    out.reserve(351);
+    AppendGenerated(out, 0.005, 0.0001, 351, 4);
+    return out;
+}
+
+std::vector<ChoiceEntry> CameraChoices() {
+    std::vector<ChoiceEntry> out;
+    out.reserve(kCameraCount);
+    for (const CameraRecord& record : cameraTable)
+        out.push_back({Utf8ToCString(record.name), std::to_string(record.index)});
+    return out;
+}
+
+std::optional<std::string> ApertureValueFor(const CString& displayText) {
+    const std::string text = CStringToUtf8(displayText);
+    for (const ApertureValue& row : apertureValueTable)
+        if (text == row.displayText)
+            return std::string(row.valueText);
+    return std::nullopt;
+}
+
+bool BeginsWithIgnoringCase(std::u16string_view text, std::u16string_view prefix) {
+    if (prefix.size() > text.size())
+        return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i)
+        if (FoldCase(text[i]) != FoldCase(prefix[i]))
+            return false;
+    return true;
+}
+
+int SelectStoredChoice(std::size_t count, const std::function<CString(std::size_t)>& textAt,
+                       std::u16string_view stored) {
+    for (std::size_t i = 0; i < count; ++i)
+        if (BeginsWithIgnoringCase(textAt(i), stored))
+            return static_cast<int>(i);
+    return -1;
+}
+
+int SelectStoredChoice(const std::vector<ChoiceEntry>& entries, std::u16string_view stored) {
+    return SelectStoredChoice(
+        entries.size(), [&](std::size_t i) { return entries[i].displayText; }, stored);
+}

@@ -1,0 +1,44 @@
+#pragma once
+// The fixed choice lists of the main form and the rule that selects a
+// stored choice in any of the five lists.
+
+#include "framework/cstring.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct ChoiceEntry {
+    CString displayText;                  // shown in the list and stored in the settings
+    std::optional<std::string> valueText; // what the calculation parses
+};
+
+std::vector<ChoiceEntry> FocalLengthChoices(); // 613: 3.0 to 300.0 by 0.5, then 18 longer lenses
+std::vector<ChoiceEntry> UnitChoices();        // feet, inches, meters, centimeters: codes 0..3
+std::vector<ChoiceEntry> CofCChoices();        // 351: 0.0050 to 0.0400 by 0.0001
+std::vector<ChoiceEntry> CameraChoices();      // the camera table, each with its index
+
+struct ApertureValue {
+    const char* displayText;
+    const char* valueText;
+};
+inline constexpr int kApertureCount = 14;
+extern const ApertureValue apertureValueTable[kApertureCount];
+
+// The value of an aperture text: whole and letter-case sensitive; none when
+// the text is not in the table.
+std::optional<std::string> ApertureValueFor(const CString& displayText);
+
+// Whether `text` begins with `prefix`, letters compared without regard to case.
+bool BeginsWithIgnoringCase(std::u16string_view text, std::u16string_view prefix);
+
+// The stored-choice rule: the first entry from the top whose text begins with
+// the stored text; -1 when none does.
+int SelectStoredChoice(std::size_t count, const std::function<CString(std::size_t)>& textAt,
+                       std::u16string_view stored);
+int SelectStoredChoice(const std::vector<ChoiceEntry>& entries, std::u16string_view stored);
+
+// Drop-down rows for each list: room for seven entries, four for units.
+inline constexpr int kDropDownRows = 7;
+inline constexpr int kUnitDropDownRows = 4;

@@ -1,0 +1,251 @@
+#include "cameras/data_state.h"
+#include "settings_test_support.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+Bytes Record8(const std::string& text) {
+    Bytes b(text.size() + 1);
+    b[0] = static_cast<unsigned char>(text.size());
+    std::copy(text.begin(), text.end(), b.begin() + 1);
+    return b;
+}
+Bytes Record16(const std::u16string& text) {
+    Bytes b{0xFF, 0xFE, 0xFF, static_cast<unsigned char>(text.size())};
+    for (char16_t c : text) {
+        b.push_back(static_cast<unsigned char>(c & 0xFF));
+        b.push_back(static_cast<unsigned char>(c >> 8));
+    }
+    return b;
+}
+Bytes Join(std::initializer_list<Bytes> parts) {
+    Bytes out;
+    for (const Bytes& p : parts)
+        out.insert(out.end(), p.begin(), p.end());
+    return out;
+}
+void ExpectDefaults(const CDataState& s, int fromField = 0) {
+    const CDataState defaults;
+    const CString CDataState::*fields[] = {&CDataState::m_strCamera, &CDataState::m_strFocalLength,
+                                            &CDataState::m_strAperture, &CDataState::m_strUnit,
+                                            &CDataState::m_strCofC};
+    for (int i = fromField; i < 5; ++i)
+        EXPECT_EQ(s.*fields[i], defaults.*fields[i]) << "field " << i;
+}
+
+// Runs `body` in a child process, without root's rights when asked; returns
+// its exit code.
+template <class Body> int InChild(bool unprivileged, Body body) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        if (unprivileged && ::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(99);
+        ::_exit(body());
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+} // namespace
+
+TEST(DataState, StartsWithTheDefaultsAndKnowsItsClass) {
+    const CDataState s;
+    EXPECT_EQ(s.m_strCamera, u"Nikon D70");
+    EXPECT_EQ(s.m_strFocalLength, u"18.0");
+    EXPECT_EQ(s.m_strAperture, u"f/16");
+    EXPECT_EQ(s.m_strUnit, u"feet");
+    EXPECT_EQ(s.m_strCofC, u"0.0310");
+    const CRuntimeClass* cls = s.GetRuntimeClass();
+    EXPECT_STREQ(cls->m_lpszClassName, "CDataState");
+    EXPECT_EQ(cls->m_wSchema, 1u);
+    EXPECT_EQ(cls->m_pBaseClass, RUNTIME_CLASS(CObject));
+    std::unique_ptr<CObject> made(cls->CreateObject());
+    ASSERT_TRUE(made && made->IsKindOf(RUNTIME_CLASS(CDataState)));
+    EXPECT_EQ(static_cast<CDataState*>(made.get())->m_strUnit, u"feet");
+}
+
+TEST(SettingsFile, FirstSaveWritesTheSeventyFourByteDefaultFile) {
+    ProgramFolder dir;
+    CDataState s;
+    EXPECT_FALSE(LoadSettings(&s));
+    ASSERT_TRUE(SaveSettings(&s));
+    EXPECT_EQ(dir.Read(), kDefaultFile);
+    EXPECT_EQ(GetSettingsFilePath(), dir.settingsPath());
+    EXPECT_FALSE(std::filesystem::exists(dir.settingsPath() + ".new"));
+    EXPECT_FALSE(LoadSettings(nullptr));
+    EXPECT_FALSE(SaveSettings(nullptr));
+}
+
+TEST(SettingsFile, RoundTripsEmptyAndNonAsciiTexts) {
+    ProgramFolder dir;
+    CDataState out;
+    out.m_strCamera = u"";
+    out.m_strFocalLength = u"Brennweite \u00e4\u00f6\u00fc \u20ac";
+    out.m_strAperture = std::u16string(300, u'x');       // the 3-byte length form
+    out.m_strUnit = std::u16string(254, u'y');           // still one length byte
+    out.m_strCofC = u"\U0001F4F7 \xD800 lone surrogate"; // kept as stored
+    ASSERT_TRUE(SaveSettings(&out));
+    const Bytes bytes = dir.Read();
+    const std::size_t aperture = 3 + 1 + 2 * out.m_strFocalLength.size() + 4;
+    EXPECT_EQ(bytes[aperture + 3], 0xFF);
+    EXPECT_EQ(bytes[aperture + 4] | (bytes[aperture + 5] << 8), 300);
+    const std::size_t unit = aperture + 6 + 600;
+    EXPECT_EQ(bytes[unit + 3], 254);
+
+    CDataState in;
+    in.m_strCamera = u"something";
+    ASSERT_TRUE(LoadSettings(&in));
+    EXPECT_EQ(in.m_strCamera, out.m_strCamera);
+    EXPECT_EQ(in.m_strFocalLength, out.m_strFocalLength);
+    EXPECT_EQ(in.m_strAperture, out.m_strAperture);
+    EXPECT_EQ(in.m_strUnit, out.m_strUnit);
+    EXPECT_EQ(in.m_strCofC, out.m_strCofC);
+}
+
+TEST(SettingsFile, ReadsEightBitRecordsAsWindows1252AndIgnoresTrailingBytes) {
+    ProgramFolder dir;
+    dir.Write(Join({Record8("Canon 1D"), Record8("50.0"), Record8("\x80 f/2"),
+                    Record16(u"meters"), Record8("0.0250"), {0x01, 0x02, 0x03}}));
+    CDataState s;
+    ASSERT_TRUE(LoadSettings(&s));
+    EXPECT_EQ(s.m_strCamera, u"Canon 1D");
+    EXPECT_EQ(s.m_strAperture, u"\u20ac f/2");
+    EXPECT_EQ(s.m_strUnit, u"meters");
+    EXPECT_EQ(s.m_strCofC, u"0.0250");
+    ASSERT_TRUE(SaveSettings(&s));
+    EXPECT_EQ(dir.Read()[0], 0xFF) << "written back in the 16-bit form";
+
+    // The 8-bit form with a 2-byte length.
+    dir.Write(Join({{0xFF, 0x03, 0x00, 'a', 'b', 'c'}, Record8("b"), Record8("c"), Record8("d"),
+                    Record8("e")}));
+    ASSERT_TRUE(LoadSettings(&s));
+    EXPECT_EQ(s.m_strCamera, u"abc");
+}
+
+TEST(SettingsFile, ShortFilesKeepWhatWasReadAndTheRestAsBefore) {
+    ProgramFolder dir;
+    dir.Write(Join({Record16(u"Canon 20D"), Record16(u"50.0")}));
+    CDataState s;
+    EXPECT_FALSE(LoadSettings(&s));
+    EXPECT_EQ(s.m_strCamera, u"Canon 20D");
+    EXPECT_EQ(s.m_strFocalLength, u"50.0");
+    ExpectDefaults(s, 2);
+
+    dir.Write({});
+    CDataState empty;
+    EXPECT_FALSE(LoadSettings(&empty));
+    ExpectDefaults(empty);
+}
+
+TEST(SettingsFile, EveryCutOfTheDefaultFileFailsCleanly) {
+    ProgramFolder dir;
+    for (std::size_t n = 0; n < kDefaultFile.size(); ++n) {
+        dir.Write(Bytes(kDefaultFile.begin(), kDefaultFile.begin() + static_cast<long>(n)));
+        CDataState s;
+        s.m_strCofC = u"untouched";
+        EXPECT_FALSE(LoadSettings(&s)) << n;
+        EXPECT_EQ(s.m_strCofC, u"untouched") << n;
+    }
+    dir.Write(kDefaultFile);
+    CDataState s;
+    EXPECT_TRUE(LoadSettings(&s));
+}
+
+TEST(SettingsFile, HugeClaimedLengthsFailAtOnceWithoutAllocating) {
+    ProgramFolder dir;
+    // 16-bit record claiming 0xFFFFFFFE characters, in a 20-byte file.
+    dir.Write({0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 'a', 0, 'b', 0, 'c', 0,
+               'd', 0, 'e', 0});
+    CDataState s;
+    EXPECT_FALSE(LoadSettings(&s));
+    ExpectDefaults(s);
+    // The 8-byte form: at most 0x7FFFFFFF, larger is a format error.
+    dir.Write({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0x80, 0, 0, 0, 0});
+    EXPECT_FALSE(LoadSettings(&s));
+    dir.Write({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+               0xFF});
+    EXPECT_FALSE(LoadSettings(&s));
+}
+
+TEST(SettingsFile, AFolderInPlaceOfTheFileFailsBothWays) {
+    ProgramFolder dir;
+    std::filesystem::create_directory(dir.settingsPath());
+    CDataState s;
+    EXPECT_FALSE(LoadSettings(&s));
+    CFileException error;
+    EXPECT_FALSE(SaveSettings(&s, &error));
+    EXPECT_NE(error.m_cause, CFileException::none);
+    EXPECT_EQ(error.m_strFileName, dir.settingsPath());
+}
+
+TEST(SettingsFile, AnUnwritableFolderReportsAccessDeniedAndKeepsTheOldFile) {
+    ProgramFolder dir;
+    dir.Write(kDefaultFile);
+    std::filesystem::permissions(dir.folder(), std::filesystem::perms::owner_all |
+                                                   std::filesystem::perms::group_read |
+                                                   std::filesystem::perms::group_exec |
+                                                   std::filesystem::perms::others_read |
+                                                   std::filesystem::perms::others_exec);
+    const int code = InChild(true, [&] {
+        CDataState s;
+        s.m_strCamera = u"Canon 10D";
+        CFileException error;
+        if (SaveSettings(&s, &error))
+            return 1;
+        if (error.m_cause != CFileException::accessDenied)
+            return 2;
+        if (error.GetErrorMessage() != "Access to " + dir.settingsPath() + " was denied.")
+            return 3;
+        return LoadSettings(&s) && s.m_strCamera == u"Nikon D70" ? 0 : 4;
+    });
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(dir.Read(), kDefaultFile);
+}
+
+TEST(SettingsFile, AWriteThatCannotReachTheDiskFailsAndKeepsTheOldFile) {
+    ProgramFolder dir;
+    dir.Write(kDefaultFile);
+    // The file-size limit makes the system refuse the bytes, as a full disk does.
+    const int code = InChild(false, [&] {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{10, 10};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        CDataState s;
+        s.m_strCamera = u"Canon 10D";
+        CFileException error;
+        if (SaveSettings(&s, &error))
+            return 1;
+        return error.m_cause == CFileException::diskFull ? 0 : 2;
+    });
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(dir.Read(), kDefaultFile);
+    EXPECT_FALSE(std::filesystem::exists(dir.settingsPath() + ".new"));
+}
+
+TEST(SettingsFile, AFullFileSystemFailsTheSaveAndKeepsTheOldFile) {
+    // A tiny tmpfs, where this machine lets us mount one.
+    ProgramFolder dir;
+    if (::geteuid() != 0 ||
+        std::system(("mount -t tmpfs -o size=4k tmpfs " + dir.folder() + " 2>/dev/null").c_str()) != 0)
+        GTEST_SKIP() << "cannot mount a small file system here";
+    dir.Write(kDefaultFile);
+    // Fill what is left.
+    {
+        std::ofstream filler(dir.folder() + "/filler", std::ios::binary);
+        const std::string block(1024, 'x');
+        for (int i = 0; i < 64 && filler; ++i)
+            filler << block << std::flush;
+    }
+    CDataState s;
+    s.m_strCamera = u"Canon 10D";
+    CFileException error;
+    const bool saved = SaveSettings(&s, &error);
+    const Bytes after = dir.Read();
+    std::system(("umount " + dir.folder()).c_str());
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(error.m_cause, CFileException::diskFull);
+    EXPECT_EQ(after, kDefaultFile);
+}
