@@ -1,0 +1,79 @@
+#pragma once
+// The main form: five lists, the distance and diopter boxes, Calculate.
+
+#include "cameras/data_state.h"
+#include "forms/color_static.h"
+#include "framework/controls.h"
+#include "framework/dialog.h"
+#include "resources/resource.h"
+
+struct CameraRecord;
+
+class CVextonDOFCEDlg : public CDialog {
+  public:
+    enum { IDD = IDD_VEXTONDOFCE_DIALOG };
+
+    CVextonDOFCEDlg();
+    ~CVextonDOFCEDlg() override; // saves the choices once more
+
+    void SaveChoices();
+
+    // The record of the camera list's selected entry; null when none is selected.
+    const CameraRecord* GetSelectedCamera() const;
+
+  protected:
+    void DoDataExchange(CDataExchange* dx) override;
+    BOOL OnInitDialog() override;
+    void OnSize(UINT type, int cx, int cy) override;
+
+    void OnOkCommand();
+    void OnAboutClicked();
+    void OnCalculateClicked();
+    void OnCameraLabelClicked();
+    void OnFocalLengthLabelClicked();
+    void OnApertureLabelClicked();
+    void OnDistanceLabelClicked();
+    void OnCofCLabelClicked();
+    void OnDiopterLabelClicked();
+
+  private:
+    // List fills, each ending with the stored choice selected.
+    void FillCameraList();
+    void FillFocalLengthList();
+    void FillApertureList();
+    void FillUnitList();
+    void FillCofCList();
+
+    // Settings file, reporting failures to the user.
+    BOOL SaveSettings(CDataState* state);
+
+    // Layout re-application on a size change.
+    void ApplyLayoutTemplate(int templateId);
+    void RefreshTemplateItem(CWnd* control, const struct DialogItem& item);
+
+    // The value text of a list's selected entry, or a message naming the list.
+    bool SelectedValue(CComboBox& list, const char* listName, std::string& value);
+    void ShowValidationError(const char* text);
+
+    CDataState m_dataState;
+    HICON m_hIcon;
+    CComboBox m_cboCamera;
+    CComboBox m_cboFocalLength;
+    CComboBox m_cboAperture;
+    CEdit m_editDistance;
+    CComboBox m_cboUnit;
+    CComboBox m_cboCofC;
+    CEdit m_editDiopter;
+    CButton m_btnCalculate;
+    CButton m_btnAbout;
+    CEdit m_editFocalLength;
+    CColorStatic m_lblCamera;
+    CColorStatic m_lblFocalLength;
+    CColorStatic m_lblAperture;
+    CColorStatic m_lblDistance;
+    CColorStatic m_lblCofC;
+    CColorStatic m_lblDiopter;
+    CFont m_underlinedFonts[6];
+
+    DECLARE_MESSAGE_MAP()
+};

@@ -1,0 +1,16 @@
+#include "app/vexton_app.h"
+
+#include "app/main_dlg.h"
+
+// The main form's modal run is the program's whole life; its destructor
+// saves the choices once more. Returning false ends the program.
+BOOL CVextonDOFCEApp::InitInstance() {
+    SetRegistryKey("Tamrack-PC");
+    {
+        CVextonDOFCEDlg dlg;
+        m_pMainWnd = &dlg;
+        dlg.DoModal();
+    }
+    m_pMainWnd = nullptr;
+    return FALSE;
+}

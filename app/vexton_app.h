@@ -1,0 +1,8 @@
+#pragma once
+
+#include "framework/winapp.h"
+
+class CVextonDOFCEApp : public CWinApp {
+  public:
+    BOOL InitInstance() override;
+};

@@ -1,0 +1,23 @@
+#pragma once
+// The results of one calculation, in read-only boxes.
+
+#include "framework/dialog.h"
+#include "resources/resource.h"
+
+class COutputDlg : public CDialog {
+    DECLARE_DYNAMIC(COutputDlg)
+
+  public:
+    enum { IDD = IDD_OUTPUT };
+    explicit COutputDlg(CWnd* parent = nullptr) : CDialog(IDD, parent) {}
+
+    CString m_strNearLimit;
+    CString m_strFarLimit;
+    CString m_strHyperfocal;
+    CString m_strTotalDepth;
+    CString m_strCoCUsed;
+    CString m_strModifiedFocalLength;
+
+  protected:
+    void DoDataExchange(CDataExchange* dx) override;
+};

@@ -1,0 +1,22 @@
+#include "cameras/camera_info.h"
+
+#include "cameras/camera_table.h"
+
+CameraInfoTexts DescribeCamera(const CameraRecord& r, std::string_view cofcValue,
+                               const NumberSettings& s) {
+    const std::string crop = FormatFixed(r.cropFactor, 6);
+    const double coc = ParseDecimal(cofcValue) / r.cropFactor;
+    const std::string cocText = FormatFixed(coc, 4);
+    return {
+        r.name,
+        r.exifName,
+        FormatLocaleNumber(FormatFixed(r.sensorWidth, 2), 2, s) + " x " +
+            FormatLocaleNumber(FormatFixed(r.sensorHeight, 2), 2, s),
+        r.imageSizeText,
+        FormatLocaleNumber(r.megapixelsText, 1, s),
+        r.imageRatioText,
+        FormatLocaleNumber(r.imageCircleText, 1, s),
+        FormatLocaleNumber(crop, 4, s),
+        FormatLocaleNumber(cocText, 4, s),
+    };
+}

@@ -1,0 +1,26 @@
+#pragma once
+// The selected camera's or film format's data, read-only.
+
+#include "framework/dialog.h"
+#include "resources/resource.h"
+
+class CCameraInfoDlg : public CDialog {
+    DECLARE_DYNAMIC(CCameraInfoDlg)
+
+  public:
+    enum { IDD = IDD_CAMERA_INFO };
+    explicit CCameraInfoDlg(CWnd* parent = nullptr) : CDialog(IDD, parent) {}
+
+    CString m_strCameraName;
+    CString m_strExifName;
+    CString m_strSensorSize;
+    CString m_strImageSize;
+    CString m_strResolution;
+    CString m_strImageRatio;
+    CString m_strImageCircle;
+    CString m_strCropFactor;
+    CString m_strCircleOfConfusion;
+
+  protected:
+    void DoDataExchange(CDataExchange* dx) override;
+};

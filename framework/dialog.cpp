@@ -1,0 +1,287 @@
+#include "framework/dialog.h"
+
+#include "framework/dialog_template.h"
+#include "framework/platform.h"
+#include "framework/widgets.h"
+#include "framework/winapp.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+// A command delivered to a form's window, as a hardware key or the shell sends it.
+class CommandEvent : public QEvent {
+  public:
+    static QEvent::Type Kind() {
+        static const auto kind = static_cast<QEvent::Type>(QEvent::registerEventType());
+        return kind;
+    }
+    explicit CommandEvent(int id) : QEvent(Kind()), id(id) {}
+    int id;
+};
+} // namespace
+
+// The window of a running form: a caption strip with the handheld's OK
+// button above the template's controls. A close request, and Escape, go to
+// the form's message map; the form alone decides when it ends.
+class FormWindow : public QDialog {
+  public:
+    explicit FormWindow(CDialog* form) : m_form(form) {}
+    QWidget* content = nullptr;
+    QPushButton* ok = nullptr;
+
+  protected:
+    bool event(QEvent* event) override {
+        if (event->type() == CommandEvent::Kind()) {
+            m_form->OnCommand(static_cast<CommandEvent*>(event)->id, 0);
+            return true;
+        }
+        return QDialog::event(event);
+    }
+    void closeEvent(QCloseEvent* event) override {
+        event->ignore();
+        m_form->SendClose();
+    }
+    void reject() override { m_form->SendClose(); }
+    void resizeEvent(QResizeEvent* event) override {
+        QDialog::resizeEvent(event);
+        m_form->SendSize(SIZE_RESTORED, width(), height());
+    }
+
+  private:
+    CDialog* m_form;
+};
+
+IMPLEMENT_DYNAMIC(CDialog, CWnd)
+
+void SendCommandToWindow(QWidget* window, int id) {
+    CommandEvent event(id);
+    QCoreApplication::sendEvent(window, &event);
+}
+
+CDialog::CDialog(int templateId, CWnd* parent) : m_templateId(templateId), m_pParentWnd(parent) {}
+
+CDialog::~CDialog() { DestroyFormWindow(); }
+
+void CDialog::ForgetBound(CWnd* control) { std::erase(m_bound, control); }
+
+QWidget* CDialog::ControlWidget(int id) const {
+    for (const auto& [controlId, widget] : m_controls)
+        if (controlId == id)
+            return widget;
+    return nullptr;
+}
+
+CWnd* CDialog::GetDlgItem(int id) {
+    for (CWnd* bound : m_bound)
+        if (bound->GetDlgCtrlID() == id)
+            return bound;
+    QWidget* widget = ControlWidget(id);
+    if (!widget)
+        return nullptr;
+    auto& temporary = m_temporaries[id];
+    if (!temporary) {
+        temporary = std::make_unique<CWnd>();
+        temporary->Attach(widget, id, this);
+    }
+    return temporary.get();
+}
+
+QPushButton* CDialog::CaptionOkButton() const { return m_window ? m_window->ok : nullptr; }
+
+void CDialog::MapDialogRect(int& x, int& y, int& cx, int& cy) const {
+    x = x * m_baseX / 4;
+    y = y * m_baseY / 8;
+    cx = cx * m_baseX / 4;
+    cy = cy * m_baseY / 8;
+}
+
+bool CDialog::CreateFormWindow() {
+    const DialogTemplate* t = FindDialogTemplate(m_templateId);
+    if (!t)
+        return false;
+    auto* window = new FormWindow(this);
+    window->setWindowTitle(QString::fromUtf8(t->caption));
+    window->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    QFont font = QApplication::font();
+    font.setPointSize(t->pointSize);
+    window->setFont(font);
+    // Forms are painted in the window colour, as on the handheld.
+    QPalette colours = window->palette();
+    colours.setColor(QPalette::Window, ToQColor(GetSysColor(COLOR_WINDOW)));
+    window->setPalette(colours);
+    // Dialog units come from the form font's average character size.
+    const QFontMetrics metrics(font);
+    const int width = metrics.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    m_baseX = (width / 26 + 1) / 2;
+    m_baseY = metrics.height();
+
+    auto* strip = new QWidget(window);
+    strip->setObjectName(QStringLiteral("caption"));
+    strip->setAutoFillBackground(true);
+    QPalette stripColours = strip->palette();
+    stripColours.setColor(QPalette::Window, stripColours.color(QPalette::Highlight));
+    stripColours.setColor(QPalette::WindowText, stripColours.color(QPalette::HighlightedText));
+    strip->setPalette(stripColours);
+    auto* stripLayout = new QHBoxLayout(strip);
+    stripLayout->setContentsMargins(4, 2, 2, 2);
+    auto* caption = new QLabel(window->windowTitle(), strip);
+    QFont bold = font;
+    bold.setBold(true);
+    caption->setFont(bold);
+    stripLayout->addWidget(caption, 1);
+    window->ok = new QPushButton(QStringLiteral("ok"), strip);
+    window->ok->setObjectName(QStringLiteral("captionOk"));
+    window->ok->setAutoDefault(false);
+    window->ok->setFocusPolicy(Qt::NoFocus);
+    QObject::connect(window->ok, &QPushButton::clicked, window, [this] { OnCommand(IDOK, 0); });
+    stripLayout->addWidget(window->ok);
+
+    int x = 0, y = 0, cx = t->cx, cy = t->cy;
+    MapDialogRect(x, y, cx, cy);
+    window->content = new QWidget(window);
+    window->content->setFixedSize(cx, cy);
+    auto* layout = new QVBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(strip);
+    layout->addWidget(window->content);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    const ControlNotify notify = [this](int id, int code) { OnCommand(id, code); };
+    QWidget* previous = nullptr;
+    for (const DialogItem& item : t->items) {
+        QWidget* w = CreateControlWidget(item, window->content, notify);
+        int ix = item.x, iy = item.y, icx = item.cx, icy = item.cy;
+        if (item.kind == ControlKind::ComboBox)
+            icy = 14; // the template's height includes the drop-down part
+        MapDialogRect(ix, iy, icx, icy);
+        w->setGeometry(ix, iy, icx, icy);
+        if (w->focusPolicy() != Qt::NoFocus) {
+            if (previous)
+                QWidget::setTabOrder(previous, w);
+            previous = w;
+        }
+        m_controls.emplace_back(item.id, w);
+    }
+    if (const DialogInitialData* data = FindDialogInitialData(m_templateId)) {
+        if (auto* combo = qobject_cast<QComboBox*>(ControlWidget(data->controlId))) {
+            for (const char* entry : data->entries)
+                combo->addItem(QString::fromUtf8(entry));
+            combo->setCurrentIndex(-1);
+            combo->setEditText(QString());
+        }
+    }
+    m_window = window;
+    m_hWnd = window;
+    OpenForms().push_back({window, this});
+    return true;
+}
+
+void CDialog::DestroyFormWindow() {
+    if (!m_window)
+        return;
+    std::erase_if(OpenForms(), [this](const OpenForm& f) { return f.window == m_window; });
+    for (CWnd* bound : std::vector<CWnd*>(m_bound))
+        bound->Detach();
+    m_bound.clear();
+    m_temporaries.clear();
+    m_controls.clear();
+    delete m_window;
+    m_window = nullptr;
+    m_hWnd = nullptr;
+}
+
+void CDialog::FocusFirstTabStop() {
+    const DialogTemplate* t = FindDialogTemplate(m_templateId);
+    for (std::size_t i = 0; t && i < m_controls.size() && i < t->items.size(); ++i) {
+        QWidget* w = m_controls[i].second;
+        if ((t->items[i].style & WS_TABSTOP) && w->isEnabled()) {
+            w->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
+
+INT_PTR CDialog::DoModal() {
+    if (!CreateFormWindow())
+        return -1;
+    CWnd* owner = m_pParentWnd ? m_pParentWnd : AfxGetMainWnd();
+    QWidget* ownerWindow = owner && owner != this ? owner->GetSafeHwnd() : nullptr;
+    const bool disableOwner = ownerWindow && ownerWindow->isEnabled();
+    // Whatever happens, the owner comes back and the window goes.
+    struct Restore {
+        CDialog* form;
+        QWidget* owner;
+        bool enable;
+        ~Restore() {
+            if (enable) {
+                owner->setEnabled(true);
+                owner->activateWindow();
+            }
+            form->DestroyFormWindow();
+        }
+    } restore{this, ownerWindow, disableOwner};
+    if (disableOwner)
+        ownerWindow->setEnabled(false);
+
+    m_ended = false;
+    m_result = IDCANCEL;
+    if (OnInitDialog())
+        FocusFirstTabStop();
+    if (!m_ended)
+        m_window->exec();
+    return m_result;
+}
+
+void CDialog::EndDialog(int result) {
+    m_result = result;
+    m_ended = true;
+    if (m_window && m_window->isVisible())
+        m_window->done(result);
+}
+
+BOOL CDialog::UpdateData(BOOL saveAndValidate) {
+    CDataExchange dx(this, saveAndValidate);
+    DoDataExchange(&dx);
+    return TRUE;
+}
+
+void CDialog::SetDefID(int id) {
+    if (auto* button = qobject_cast<QPushButton*>(ControlWidget(id)))
+        button->setDefault(true);
+}
+
+BOOL CDialog::OnInitDialog() {
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CDialog::OnOK() {
+    if (!UpdateData(TRUE))
+        return;
+    EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+
+// The default handling of a close request: the cancel command.
+void CDialog::OnClose() { OnCommand(IDCANCEL, 0); }
+
+void CDialog::OnCommand(int id, int code) {
+    if (OnCmdMsg(id, code))
+        return;
+    if (code != 0)
+        return;
+    if (id == IDOK)
+        OnOK();
+    else if (id == IDCANCEL)
+        OnCancel();
+}

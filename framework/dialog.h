@@ -1,0 +1,69 @@
+#pragma once
+// A form built from its template and run modally.
+
+#include "framework/wnd.h"
+
+#include <map>
+#include <vector>
+
+class FormWindow;
+class QPushButton;
+struct DialogTemplate;
+
+// Delivers command `id` to a form's window.
+void SendCommandToWindow(QWidget* window, int id);
+
+class CDialog : public CWnd {
+    DECLARE_DYNAMIC(CDialog)
+
+  public:
+    explicit CDialog(int templateId, CWnd* parent = nullptr);
+    ~CDialog() override;
+
+    // Builds the form from its template, runs it until it ends and returns
+    // how it ended: IDOK, IDCANCEL, or -1 when it could not be made.
+    virtual INT_PTR DoModal();
+    void EndDialog(int result);
+    BOOL UpdateData(BOOL saveAndValidate = TRUE);
+    void SetDefID(int id); // the button that Enter presses
+
+    // Handles a command or control notification: the message map first, then
+    // the standard OK and Cancel.
+    void OnCommand(int id, int code);
+
+    int TemplateId() const { return m_templateId; }
+    QWidget* ControlWidget(int id) const; // the first control with this id
+    CWnd* GetDlgItem(int id);
+
+    // Dialog units of this form to pixels.
+    void MapDialogRect(int& x, int& y, int& cx, int& cy) const;
+
+    // What the form shows, in template order, and its caption OK button.
+    const std::vector<std::pair<int, QWidget*>>& Controls() const { return m_controls; }
+    QPushButton* CaptionOkButton() const;
+
+    void RegisterBound(CWnd* control) { m_bound.push_back(control); }
+    void ForgetBound(CWnd* control);
+
+  protected:
+    virtual BOOL OnInitDialog();
+    virtual void DoDataExchange(CDataExchange*) {}
+    virtual void OnOK();
+    virtual void OnCancel();
+    void OnClose() override;
+
+  private:
+    bool CreateFormWindow();
+    void DestroyFormWindow();
+    void FocusFirstTabStop();
+
+    int m_templateId;
+    CWnd* m_pParentWnd;
+    FormWindow* m_window = nullptr;
+    std::vector<std::pair<int, QWidget*>> m_controls;
+    std::vector<CWnd*> m_bound;
+    std::map<int, std::unique_ptr<CWnd>> m_temporaries;
+    int m_baseX = 6, m_baseY = 13;
+    int m_result = IDCANCEL;
+    bool m_ended = false;
+};

@@ -1,0 +1,55 @@
+#pragma once
+// Form templates: controls by id, kind, style and rectangle in dialog units.
+
+#include <vector>
+
+enum class ControlKind { Static, Edit, Button, ComboBox };
+
+// Control styles (our own bit values).
+enum ControlStyle : unsigned {
+    kStyleNone = 0,
+    SS_NOTIFY = 1u << 0,         // a static that reports taps
+    SS_LEFTNOWORDWRAP = 1u << 1, // a static whose text is cut, not wrapped
+    ES_READONLY = 1u << 2,
+    ES_AUTOHSCROLL = 1u << 3,
+    WS_BORDER = 1u << 4,
+    WS_TABSTOP = 1u << 5,
+    WS_VSCROLL = 1u << 6,
+    WS_GROUP = 1u << 7,
+    CBS_DROPDOWN = 1u << 8, // a list with an edit field
+    CBS_SORT = 1u << 9,
+};
+
+inline constexpr int IDC_STATIC = 65535;
+
+struct DialogItem {
+    int id;
+    ControlKind kind;
+    unsigned style;
+    int x, y, cx, cy; // dialog units
+    const char* text;
+};
+
+struct DialogTemplate {
+    int id;
+    const char* caption;
+    int cx, cy; // dialog units
+    const char* fontFace;
+    int pointSize;
+    std::vector<DialogItem> items;
+};
+
+// Entries a list control holds when its form is created.
+struct DialogInitialData {
+    int dialogId;
+    int controlId;
+    std::vector<const char*> entries;
+};
+
+// String resources.
+inline constexpr int AFX_IDS_APP_TITLE = 0xE000;
+const char* FindStringResource(int id); // "" when there is none
+
+// The program's templates and initial data; null when there is none.
+const DialogTemplate* FindDialogTemplate(int id);
+const DialogInitialData* FindDialogInitialData(int dialogId);

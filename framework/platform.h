@@ -1,0 +1,28 @@
+#pragma once
+// What the framework asks of the machine: the screen, the open forms, the
+// user's number settings. Each has a seam for the scenario runner.
+
+#include "calc/number_text.h"
+
+#include <optional>
+#include <vector>
+
+class QWidget;
+class CDialog;
+
+int GetSystemMetrics(int index);
+void SetScreenSizeOverride(int width, int height);
+// The screen has turned: every open form gets the size change.
+void NotifyScreenSizeChanged();
+
+// The modal forms and message boxes, from the first opened up.
+struct OpenForm {
+    QWidget* window;
+    CDialog* dialog; // null for a message box
+};
+std::vector<OpenForm>& OpenForms();
+
+// The user's number settings, read afresh from the locale (LC_ALL,
+// LC_NUMERIC, LANG) on every call, unless fixed by an override.
+NumberSettings UserNumberSettings();
+void SetNumberSettingsOverride(std::optional<NumberSettings> settings);

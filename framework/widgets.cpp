@@ -1,0 +1,136 @@
+#include "framework/widgets.h"
+
+#include "framework/wnd.h"
+
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStyle>
+
+namespace {
+const char* const kKindProperty = "vextonKind";
+
+void MarkKind(QWidget* w, ControlKind kind) { w->setProperty(kKindProperty, static_cast<int>(kind)); }
+} // namespace
+
+LabelWidget::LabelWidget(const QString& text, unsigned style, int id, ControlNotify notify,
+                         QWidget* parent)
+    : QLabel(text, parent), m_style(style), m_id(id), m_notify(std::move(notify)) {
+    setWordWrap(!(style & SS_LEFTNOWORDWRAP));
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextFormat(Qt::PlainText);
+    if (style & SS_NOTIFY)
+        setCursor(Qt::PointingHandCursor);
+}
+
+void LabelWidget::paintEvent(QPaintEvent* event) {
+    CDC dc(FromQColor(palette().color(QPalette::WindowText)),
+           FromQColor(palette().color(QPalette::Window)));
+    CBrush* brush = m_owner ? m_owner->SendCtlColorReflect(&dc) : nullptr;
+    if (!brush || brush->IsNull()) {
+        m_paintedText = palette().color(QPalette::WindowText);
+        QLabel::paintEvent(event);
+        return;
+    }
+    m_paintedText = ToQColor(dc.GetTextColor());
+    QPainter painter(this);
+    painter.fillRect(rect(), ToQColor(brush->GetColor()));
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, m_paintedText);
+    const int flags = int(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
+    style()->drawItemText(&painter, contentsRect(), flags, colours, isEnabled(), text(),
+                          QPalette::WindowText);
+}
+
+void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
+    QLabel::mouseReleaseEvent(event);
+    if ((m_style & SS_NOTIFY) && event->button() == Qt::LeftButton &&
+        rect().contains(event->position().toPoint()) && m_notify)
+        m_notify(m_id, STN_CLICKED);
+}
+
+ComboWidget::ComboWidget(unsigned style, QWidget* parent)
+    : QComboBox(parent), m_sorted(style & CBS_SORT) {
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr);
+    connect(lineEdit(), &QLineEdit::textEdited, this, &ComboWidget::OnTyped);
+}
+
+void ComboWidget::OnTyped(const QString& text) {
+    int match = -1;
+    for (int i = 0; i < count() && match < 0; ++i)
+        if (itemText(i).compare(text, Qt::CaseInsensitive) == 0)
+            match = i;
+    const int cursor = lineEdit()->cursorPosition();
+    {
+        const QSignalBlocker block(this);
+        setCurrentIndex(match);
+    }
+    lineEdit()->setText(text);
+    lineEdit()->setCursorPosition(cursor);
+}
+
+QWidget* CreateControlWidget(const DialogItem& item, QWidget* parent, const ControlNotify& notify) {
+    const QString text = QString::fromUtf8(item.text);
+    QWidget* w = nullptr;
+    switch (item.kind) {
+    case ControlKind::Static:
+        w = new LabelWidget(text, item.style, item.id, notify, parent);
+        break;
+    case ControlKind::Edit: {
+        auto* edit = new QLineEdit(text, parent);
+        edit->setFrame(item.style & WS_BORDER);
+        edit->setReadOnly(item.style & ES_READONLY);
+        edit->setMaxLength(1 << 20);
+        edit->setFocusPolicy((item.style & WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
+        if ((item.style & ES_READONLY) && !(item.style & WS_BORDER))
+            edit->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; }"));
+        w = edit;
+        break;
+    }
+    case ControlKind::Button: {
+        auto* button = new QPushButton(text, parent);
+        button->setAutoDefault(false);
+        const int id = item.id;
+        QObject::connect(button, &QPushButton::clicked, button,
+                         [notify, id] { notify(id, BN_CLICKED); });
+        w = button;
+        break;
+    }
+    case ControlKind::ComboBox:
+        w = new ComboWidget(item.style, parent);
+        break;
+    }
+    MarkKind(w, item.kind);
+    return w;
+}
+
+ControlKind WidgetKind(const QWidget* w) {
+    return static_cast<ControlKind>(w->property(kKindProperty).toInt());
+}
+
+QString WidgetText(const QWidget* w) {
+    if (auto* label = qobject_cast<const QLabel*>(w))
+        return label->text();
+    if (auto* edit = qobject_cast<const QLineEdit*>(w))
+        return edit->text();
+    if (auto* button = qobject_cast<const QPushButton*>(w))
+        return button->text();
+    if (auto* combo = qobject_cast<const QComboBox*>(w))
+        return combo->currentText();
+    return {};
+}
+
+void SetWidgetText(QWidget* w, const QString& text) {
+    if (auto* label = qobject_cast<QLabel*>(w))
+        label->setText(text);
+    else if (auto* edit = qobject_cast<QLineEdit*>(w))
+        edit->setText(text);
+    else if (auto* button = qobject_cast<QPushButton*>(w))
+        button->setText(text);
+    else if (auto* combo = qobject_cast<QComboBox*>(w))
+        combo->setEditText(text);
+}

@@ -1,0 +1,40 @@
+#include "framework/winapp.h"
+
+#include "framework/dialog_template.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+
+namespace {
+CWinApp* g_app = nullptr;
+}
+
+CWinApp::CWinApp(const char* appName) {
+    m_strAppNameHolder = appName ? appName : FindStringResource(AFX_IDS_APP_TITLE);
+    m_pszAppName = m_strAppNameHolder.c_str();
+    g_app = this;
+}
+
+CWinApp::~CWinApp() {
+    if (g_app == this)
+        g_app = nullptr;
+}
+
+CWinApp* AfxGetApp() { return g_app; }
+CWnd* AfxGetMainWnd() { return g_app ? g_app->m_pMainWnd : nullptr; }
+
+void AfxInitApplication() {
+    if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion")))
+        QApplication::setStyle(style);
+    QApplication::setEffectEnabled(Qt::UI_AnimateCombo, false);
+}
+
+int AfxWinMain(int argc, char** argv) {
+    QApplication qapp(argc, argv);
+    AfxInitApplication();
+    CWinApp* app = AfxGetApp();
+    if (app == nullptr)
+        return 1;
+    app->InitInstance();
+    return 0;
+}

@@ -1,0 +1,134 @@
+#include "framework/wnd.h"
+
+#include "framework/dialog.h"
+#include "framework/widgets.h"
+
+#include <QWidget>
+
+IMPLEMENT_DYNAMIC(CWnd, CObject)
+
+CWnd::~CWnd() {
+    if (m_pForm)
+        m_pForm->ForgetBound(this);
+}
+
+void CWnd::Attach(QWidget* widget, int id, CDialog* form) {
+    m_hWnd = widget;
+    m_nID = id;
+    m_pForm = form;
+    if (form)
+        form->RegisterBound(this);
+}
+
+void CWnd::Detach() {
+    m_hWnd = nullptr;
+    m_pForm = nullptr;
+}
+
+void CWnd::SetWindowText(const CString& text) {
+    if (m_hWnd)
+        SetWidgetText(m_hWnd, QString::fromStdU16String(text));
+}
+
+CString CWnd::GetWindowText() const {
+    return m_hWnd ? WidgetText(m_hWnd).toStdU16String() : CString();
+}
+
+int CWnd::GetWindowTextLength() const { return static_cast<int>(GetWindowText().size()); }
+
+void CWnd::EnableWindow(BOOL enable) {
+    if (m_hWnd)
+        m_hWnd->setEnabled(enable != FALSE);
+}
+
+BOOL CWnd::IsWindowEnabled() const { return m_hWnd && m_hWnd->isEnabled(); }
+
+void CWnd::RedrawWindow() {
+    if (m_hWnd)
+        m_hWnd->update();
+}
+
+CFont* CWnd::GetFont() {
+    if (!m_hWnd)
+        return nullptr;
+    m_currentFont.Set(m_hWnd->font());
+    return &m_currentFont;
+}
+
+void CWnd::SetFont(CFont* font, BOOL redraw) {
+    if (!m_hWnd || !font || !font->Get())
+        return;
+    m_hWnd->setFont(*font->Get());
+    if (redraw)
+        m_hWnd->update();
+}
+
+void CWnd::SetIcon(HICON icon, BOOL) {
+    if (m_hWnd && icon)
+        m_hWnd->window()->setWindowIcon(*icon);
+}
+
+const MessageMap* CWnd::GetThisMessageMap() {
+    static const MessageMapEntry entries[] = {{MessageKind::End, 0, 0, nullptr, nullptr, nullptr}};
+    static const MessageMap map = {nullptr, entries};
+    return &map;
+}
+
+namespace {
+template <class Match>
+const MessageMapEntry* FindEntry(const MessageMap* map, Match match) {
+    for (; map != nullptr; map = map->base)
+        for (const MessageMapEntry* e = map->entries; e->kind != MessageKind::End; ++e)
+            if (match(*e))
+                return e;
+    return nullptr;
+}
+} // namespace
+
+bool CWnd::OnCmdMsg(int id, int code) {
+    const MessageMapEntry* e = FindEntry(GetMessageMap(), [&](const MessageMapEntry& e) {
+        return e.kind == MessageKind::Command && e.id == id && e.code == code;
+    });
+    if (!e)
+        return false;
+    (this->*(e->command))();
+    return true;
+}
+
+void CWnd::SendSize(UINT type, int cx, int cy) {
+    const MessageMapEntry* e = FindEntry(
+        GetMessageMap(), [](const MessageMapEntry& e) { return e.kind == MessageKind::Size; });
+    if (e)
+        (this->*(e->size))(type, cx, cy);
+}
+
+void CWnd::SendClose() {
+    const MessageMapEntry* e = FindEntry(
+        GetMessageMap(), [](const MessageMapEntry& e) { return e.kind == MessageKind::Close; });
+    if (e)
+        (this->*(e->command))();
+    else
+        OnClose();
+}
+
+CBrush* CWnd::SendCtlColorReflect(CDC* dc) {
+    const MessageMapEntry* e = FindEntry(GetMessageMap(), [](const MessageMapEntry& e) {
+        return e.kind == MessageKind::CtlColorReflect;
+    });
+    return e ? (this->*(e->ctlColor))(dc, CTLCOLOR_STATIC) : nullptr;
+}
+
+void DDX_Control(CDataExchange* dx, int id, CWnd& control) {
+    if (control.GetSafeHwnd() == nullptr)
+        control.Attach(dx->m_pDlgWnd->ControlWidget(id), id, dx->m_pDlgWnd);
+}
+
+void DDX_Text(CDataExchange* dx, int id, CString& value) {
+    QWidget* w = dx->m_pDlgWnd->ControlWidget(id);
+    if (!w)
+        return;
+    if (dx->m_bSaveAndValidate)
+        value = WidgetText(w).toStdU16String();
+    else
+        SetWidgetText(w, QString::fromStdU16String(value));
+}

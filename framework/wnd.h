@@ -1,0 +1,72 @@
+#pragma once
+// A window or control, bound to its Qt widget, and the routing of commands
+// and notifications through the message maps.
+
+#include "framework/afx.h"
+#include "framework/gdi.h"
+
+#include <memory>
+
+class QWidget;
+class CDialog;
+
+enum : UINT { SIZE_RESTORED = 0 };
+
+class CWnd : public CObject {
+    DECLARE_DYNAMIC(CWnd)
+
+  public:
+    CWnd() = default;
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+    ~CWnd() override;
+
+    QWidget* GetSafeHwnd() const { return m_hWnd; }
+    int GetDlgCtrlID() const { return m_nID; }
+
+    // Binds this object to a control of a form, and lets it go again.
+    virtual void Attach(QWidget* widget, int id, CDialog* form);
+    virtual void Detach();
+
+    void SetWindowText(const CString& text);
+    CString GetWindowText() const;
+    int GetWindowTextLength() const;
+    void EnableWindow(BOOL enable);
+    BOOL IsWindowEnabled() const;
+    void RedrawWindow();
+
+    CFont* GetFont();
+    void SetFont(CFont* font, BOOL redraw = TRUE);
+    void SetIcon(HICON icon, BOOL bigIcon);
+
+    // Message routing: a command or control notification, a size change, a
+    // close request and the reflected control-colour query.
+    bool OnCmdMsg(int id, int code);
+    void SendSize(UINT type, int cx, int cy);
+    void SendClose();
+    CBrush* SendCtlColorReflect(CDC* dc);
+
+    virtual const MessageMap* GetMessageMap() const { return GetThisMessageMap(); }
+    static const MessageMap* GetThisMessageMap();
+
+    virtual void OnSize(UINT, int, int) {}
+    virtual void OnClose() {}
+
+  protected:
+    QWidget* m_hWnd = nullptr;
+    int m_nID = 0;
+    CDialog* m_pForm = nullptr; // the form a control belongs to
+    CFont m_currentFont;        // what GetFont hands out
+};
+
+// Moves values between a form's controls and its members.
+class CDataExchange {
+  public:
+    CDataExchange(CDialog* form, BOOL saveAndValidate)
+        : m_pDlgWnd(form), m_bSaveAndValidate(saveAndValidate) {}
+    CDialog* m_pDlgWnd;
+    BOOL m_bSaveAndValidate;
+};
+
+void DDX_Control(CDataExchange* dx, int id, CWnd& control);
+void DDX_Text(CDataExchange* dx, int id, CString& value);

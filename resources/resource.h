@@ -1,0 +1,49 @@
+#pragma once
+// Numbers of the program's resources and controls.
+
+enum : int {
+    IDR_MAINFRAME = 128, // the icon
+
+    IDD_VEXTONDOFCE_DIALOG = 102,
+    IDD_VEXTONDOFCE_DIALOG_WIDE = 103,
+    IDD_ABOUTBOX = 130,
+    IDD_OUTPUT = 131,
+    IDD_CAMERA_INFO = 132,
+    IDD_FOCAL_LENGTH_HELP = 133,
+    IDD_APERTURE_HELP = 134,
+    IDD_DISTANCE_HELP = 135,
+    IDD_COFC_HELP = 136,
+    IDD_DIOPTER_HELP = 137,
+
+    // Main form
+    IDC_CAMERA = 1000,
+    IDC_FOCAL_LENGTH = 1001,
+    IDC_APERTURE = 1002,
+    IDC_UNIT = 1003,
+    IDC_COFC = 1004,
+    IDC_DISTANCE = 1005,
+    IDC_DIOPTER = 1006,
+    IDC_CALCULATE = 1007,
+    IDC_ABOUT = 1008,
+    IDC_FOCAL_LENGTH_DISPLAY = 1009,
+    IDC_LBL_CAMERA = 1013,
+    IDC_LBL_FOCAL_LENGTH = 1014,
+    IDC_LBL_APERTURE = 1015,
+    IDC_LBL_DISTANCE = 1016,
+    IDC_LBL_COFC = 1017,
+    IDC_LBL_DIOPTER = 1018,
+    IDC_WIDE_PLACEHOLDER = 200,
+
+    // Results form
+    IDC_NEAR_LIMIT = 1005,
+    IDC_FAR_LIMIT = 1006,
+    IDC_HYPERFOCAL = 1009,
+    IDC_TOTAL_DEPTH = 1010,
+    IDC_COC_USED = 1011,
+    IDC_MODIFIED_FOCAL_LENGTH = 1012,
+
+    // Camera information form: boxes 1019 to 1027
+    IDC_CAMERA_NAME = 1019,
+
+    IDOK_COMMAND_8 = 8, // a second command that acts as OK on the main form
+};

@@ -1,0 +1,146 @@
+// The program's form templates, in dialog units, and the main form's initial
+// data. Texts are exactly as the forms show them, trailing and double spaces
+// included.
+#include "framework/dialog_template.h"
+#include "resources/resource.h"
+
+namespace {
+using K = ControlKind;
+constexpr unsigned kLabel = kStyleNone;
+constexpr unsigned kTapLabel = SS_NOTIFY;
+constexpr unsigned kList = CBS_DROPDOWN | WS_VSCROLL | WS_TABSTOP;
+constexpr unsigned kInputBox = WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP;
+constexpr unsigned kResultBox = WS_BORDER | ES_READONLY | ES_AUTOHSCROLL | WS_TABSTOP;
+constexpr unsigned kInfoBox = ES_READONLY | ES_AUTOHSCROLL;
+constexpr unsigned kHelpText = WS_GROUP;
+constexpr unsigned kAboutText = SS_LEFTNOWORDWRAP | WS_GROUP;
+constexpr unsigned kResultLabel = SS_LEFTNOWORDWRAP | WS_GROUP;
+constexpr const char* kShell = "MS Shell Dlg";
+
+const DialogTemplate kTemplates[] = {
+    {IDD_VEXTONDOFCE_DIALOG, "Vexton.DOF.CE", 160, 186, kShell, 8,
+     {
+         {IDC_STATIC, K::Static, kLabel, 7, 7, 10, 8, ""},
+         {IDC_LBL_CAMERA, K::Static, kTapLabel, 7, 16, 28, 8, "Camera:"},
+         {IDC_LBL_FOCAL_LENGTH, K::Static, kTapLabel | SS_LEFTNOWORDWRAP, 7, 36, 44, 8,
+          "Focal Length:"},
+         {IDC_LBL_APERTURE, K::Static, kTapLabel, 7, 56, 32, 8, "Aperture:"},
+         {IDC_LBL_DISTANCE, K::Static, kTapLabel, 7, 76, 31, 8, "Distance:"},
+         {IDC_LBL_COFC, K::Static, kTapLabel, 7, 96, 20, 8, "CofC:"},
+         {IDC_LBL_DIOPTER, K::Static, kTapLabel, 7, 116, 27, 8, "Diopter:"},
+         {IDC_CAMERA, K::ComboBox, kList, 60, 16, 93, 60, ""},
+         {IDC_FOCAL_LENGTH, K::ComboBox, kList, 60, 36, 48, 60, ""},
+         {IDC_APERTURE, K::ComboBox, kList, 60, 56, 48, 60, ""},
+         {IDC_DISTANCE, K::Edit, kInputBox, 60, 76, 40, 14, ""},
+         {IDC_UNIT, K::ComboBox, kList, 105, 76, 48, 60, ""},
+         {IDC_COFC, K::ComboBox, kList | CBS_SORT, 60, 96, 48, 60, ""},
+         {IDC_DIOPTER, K::Edit, kInputBox, 60, 116, 40, 14, ""},
+         {IDC_CALCULATE, K::Button, WS_TABSTOP, 91, 140, 50, 14, "Calculate"},
+         {IDC_ABOUT, K::Button, WS_TABSTOP, 17, 140, 50, 14, "About"},
+         {IDC_FOCAL_LENGTH_DISPLAY, K::Edit, ES_AUTOHSCROLL | WS_TABSTOP, 113, 117, 40, 14, ""},
+     }},
+    {IDD_VEXTONDOFCE_DIALOG_WIDE, "Vexton.DOF.CE", 210, 129, kShell, 8,
+     {
+         {IDC_WIDE_PLACEHOLDER, K::Static, kLabel, 57, 49, 112, 23, ""},
+     }},
+    {IDD_ABOUTBOX, "About Vexton.DOF.CE", 156, 118, kShell, 8,
+     {
+         {IDC_STATIC, K::Static, kAboutText, 7, 62, 91, 8, "www.example.org/vextondof"},
+         {IDC_STATIC, K::Static, kAboutText, 7, 7, 80, 8, "Depth of Field Calculator"},
+         {IDC_STATIC, K::Static, kAboutText, 7, 20, 91, 8, "Vexton.DOF.CE Version 1.00"},
+         {IDC_STATIC, K::Static, kAboutText, 7, 76, 82, 8, "This program runs under:"},
+         {IDC_STATIC, K::Static, kAboutText, 7, 90, 81, 8, "Pocket PC 2003 (ARMV4)"},
+     }},
+    {IDD_OUTPUT, "Calculated Results", 186, 180, kShell, 8,
+     {
+         {IDC_STATIC, K::Static, kResultLabel, 7, 7, 111, 8, "Near Focus Limit of Depth of Field:"},
+         {IDC_NEAR_LIMIT, K::Edit, kResultBox, 7, 16, 110, 14, ""},
+         {IDC_STATIC, K::Static, kResultLabel, 7, 31, 108, 8, "Far Focus Limit of Depth of Field: "},
+         {IDC_FAR_LIMIT, K::Edit, kResultBox, 7, 40, 110, 14, ""},
+         {IDC_STATIC, K::Static, kResultLabel, 7, 55, 68, 8, "Hyperfocal Distance:"},
+         {IDC_HYPERFOCAL, K::Edit, kResultBox, 7, 64, 110, 14, ""},
+         {IDC_STATIC, K::Static, kResultLabel, 7, 79, 66, 8, "Total Depth of Field:"},
+         {IDC_TOTAL_DEPTH, K::Edit, kResultBox, 7, 88, 110, 14, ""},
+         {IDC_STATIC, K::Static, kResultLabel, 7, 103, 66, 8, "Circle of Confusion: "},
+         {IDC_COC_USED, K::Edit, kResultBox, 7, 112, 110, 14, ""},
+         {IDC_STATIC, K::Static, kResultLabel, 7, 127, 98, 8, "Diopter Modified Focal Length:"},
+         {IDC_MODIFIED_FOCAL_LENGTH, K::Edit, kResultBox, 7, 136, 110, 14, ""},
+     }},
+    {IDD_CAMERA_INFO, "Film, Camera Information", 176, 150, "MS Sans Dlg", 8,
+     {
+         {IDC_STATIC, K::Static, kLabel, 21, 12, 48, 8, "Camera Name:"},
+         {1019, K::Edit, kInfoBox, 86, 12, 66, 12, ""},
+         {IDC_STATIC, K::Static, kLabel, 21, 27, 38, 8, "EXIF Name:"},
+         {1020, K::Edit, kInfoBox, 86, 27, 66, 12, ""},
+         {IDC_STATIC, K::Static, kLabel, 21, 42, 58, 8, "Sensor Size (mm):"},
+         {1021, K::Edit, kInfoBox, 86, 42, 66, 12, ""},
+         {IDC_STATIC, K::Static, kLabel, 21, 57, 64, 8, "Image Size (pixels):"},
+         {1022, K::Edit, kInfoBox, 86, 57, 66, 12, ""},
+         {IDC_STATIC, K::Static, kLabel, 21, 72, 54, 8, "Resolution (MP):"},
+         {1023, K::Edit, kInfoBox, 86, 72, 66, 12, ""},
+         {IDC_STATIC, K::Static, kLabel, 21, 87, 42, 8, "Image Ratio:"},
+         {1024, K::Edit, kInfoBox, 86, 87, 66, 12, ""},
+         {IDC_STATIC, K::Static, kLabel, 21, 102, 61, 8, "Image Circle (mm):"},
+         {1025, K::Edit, kInfoBox, 86, 102, 66, 12, ""},
+         {IDC_STATIC, K::Static, kLabel, 21, 117, 42, 8, "Crop Factor:"},
+         {1026, K::Edit, kInfoBox, 86, 117, 66, 12, ""},
+         {IDC_STATIC, K::Static, kLabel, 21, 132, 57, 8, "Circle of C. (mm):"},
+         {1027, K::Edit, kInfoBox, 86, 132, 66, 12, ""},
+     }},
+    {IDD_FOCAL_LENGTH_HELP, "Lens Focal Length", 158, 70, kShell, 8,
+     {
+         {IDC_STATIC, K::Static, kHelpText, 7, 18, 125, 25,
+          "Select your lenses focal length (mm) from the dropdown list."},
+     }},
+    {IDD_APERTURE_HELP, "Lens Aperture", 153, 65, kShell, 8,
+     {
+         {IDC_STATIC, K::Static, kHelpText, 11, 17, 131, 24,
+          "Select your lenses aperture/f-stop  from the dropdown list."},
+     }},
+    {IDD_DISTANCE_HELP, "Distance", 157, 75, kShell, 8,
+     {
+         {IDC_STATIC, K::Static, kHelpText, 7, 15, 120, 35,
+          "Select your unit of measure from the dropdown list, and then enter the subject "
+          "distance into the editbox."},
+     }},
+    {IDD_COFC_HELP, "CofC", 158, 132, kShell, 8,
+     {
+         {IDC_STATIC, K::Static, kHelpText, 7, 14, 126, 28,
+          "This dropdown defaults to the 35mm Circle of Confusion (CofC) value of 0.0310."},
+         {IDC_STATIC, K::Static, kHelpText, 7, 52, 129, 64,
+          "This dropdown can be used to adjust the selected camera/film, to modify its stated "
+          "CofC.  This can be used to customize the settings based on targeted image output, "
+          "and is a suggested technique in the photographic literature."},
+     }},
+    {IDD_DIOPTER_HELP, "Diopter", 159, 82, kShell, 8,
+     {
+         {IDC_STATIC, K::Static, kHelpText, 7, 14, 126, 53,
+          "Enter the close-up lens diopter into the editbox.  This has an impact on the focal "
+          "length of the lens setting used.  The diopter modified focal length will be "
+          "displayed on the results screen."},
+     }},
+};
+
+const DialogInitialData kInitialData[] = {
+    {IDD_VEXTONDOFCE_DIALOG,
+     IDC_APERTURE,
+     {"f/1", "f/1.4", "f/1.8", "f/2", "f/2.8", "f/4", "f/5.6", "f/8", "f/11", "f/16", "f/22",
+      "f/32", "f/45", "f/64"}},
+};
+} // namespace
+
+const DialogTemplate* FindDialogTemplate(int id) {
+    for (const DialogTemplate& t : kTemplates)
+        if (t.id == id)
+            return &t;
+    return nullptr;
+}
+
+const DialogInitialData* FindDialogInitialData(int dialogId) {
+    for (const DialogInitialData& d : kInitialData)
+        if (d.dialogId == dialogId)
+            return &d;
+    return nullptr;
+}
+
+const char* FindStringResource(int id) { return id == AFX_IDS_APP_TITLE ? "Vexton.DOF.CE" : ""; }

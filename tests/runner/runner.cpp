@@ -1,0 +1,474 @@
+// vextondof-scenario: drives the real program through mouse and key events
+// on Qt's offscreen platform, step by step, as a scenario file says.
+#include "app/vexton_app.h"
+#include "framework/dialog.h"
+#include "framework/platform.h"
+#include "framework/widgets.h"
+#include "scenario_text.h"
+#include "settings/program_path.h"
+#include "settings/settings_file.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListView>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+struct StepError {
+    std::string why;
+};
+
+std::string Utf8(const QString& s) { return s.toStdString(); }
+
+class Runner : public QObject {
+  public:
+    explicit Runner(std::vector<Step> steps) : m_steps(std::move(steps)) {
+        char pattern[] = "/tmp/vextondof-scenario-XXXXXX";
+        m_folder = ::mkdtemp(pattern);
+        SetProgramPathOverride(m_folder + "/vextondof");
+        SetScreenSizeOverride(240, 320);
+        QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+    }
+
+    // Steps before start and after the program ended run one after another;
+    // while it runs, each step runs once the program waits for a person.
+    [[noreturn]] void Run() {
+        while (m_pc < m_steps.size()) {
+            const Step& step = m_steps[m_pc++];
+            if (step.verb == "start")
+                Start(step);
+            else
+                Execute(step);
+        }
+        Finish(0);
+    }
+
+  private:
+    void Start(const Step& step) {
+        if (m_started)
+            Fail(step, "the program has already started");
+        m_started = true;
+        if (!step.rest.empty())
+            Fail(step, "start takes no arguments");
+        if (m_unwritable) {
+            ::chmod(m_folder.c_str(), 0555);
+            if (::geteuid() == 0 && ::seteuid(65534) == 0)
+                m_droppedRoot = true;
+        }
+        const auto connection = connect(QAbstractEventDispatcher::instance(),
+                                        &QAbstractEventDispatcher::aboutToBlock, this,
+                                        &Runner::OnIdle);
+        {
+            CVextonDOFCEApp app;
+            m_running = true;
+            app.InitInstance();
+            m_running = false;
+        }
+        disconnect(connection);
+        std::cout << "ended\n";
+    }
+
+    void OnIdle() {
+        if (!m_running || m_posted)
+            return;
+        m_posted = true;
+        QMetaObject::invokeMethod(this, [this] { RunNextWhileRunning(); }, Qt::QueuedConnection);
+    }
+
+    void RunNextWhileRunning() {
+        m_posted = false;
+        if (!m_running)
+            return;
+        if (m_pc >= m_steps.size())
+            Finish(0); // the scenario is over; the program need not be
+        const Step& step = m_steps[m_pc++];
+        if (step.verb == "start")
+            Fail(step, "the program has already started");
+        Execute(step);
+    }
+
+    [[noreturn]] void Finish(int code) {
+        std::cout.flush();
+        if (m_droppedRoot && ::seteuid(0) != 0)
+            code = code ? code : 1;
+        ::chmod(m_folder.c_str(), 0700);
+        std::error_code ignored;
+        std::filesystem::remove_all(m_folder, ignored);
+        std::fflush(stdout);
+        std::_Exit(code);
+    }
+
+    [[noreturn]] void Fail(const Step& step, const std::string& why) {
+        std::cout << "error: line " << step.line << ": " << why << "\n";
+        Finish(1);
+    }
+
+    void Execute(const Step& step) {
+        try {
+            Dispatch(step);
+        } catch (const StepError& e) {
+            Fail(step, e.why);
+        }
+        std::cout.flush();
+    }
+
+    void Dispatch(const Step& s) {
+        const std::string& v = s.verb;
+        if (v == "settings" || v == "unwritable" || v == "locale" || v == "numbers") {
+            if (m_started)
+                throw StepError{v + " goes before start"};
+            if (v == "settings")
+                WriteSettings(s.rest);
+            else if (v == "unwritable")
+                m_unwritable = true;
+            else if (v == "locale")
+                SetLocale(s.rest);
+            else
+                SetNumbers(s.rest);
+        } else if (v == "screen") {
+            int w = 0, h = 0;
+            std::istringstream in(s.rest);
+            if (!(in >> w >> h) || w <= 0 || h <= 0 || !in.eof())
+                throw StepError{"screen takes a width and a height"};
+            SetScreenSizeOverride(w, h);
+            if (m_running)
+                NotifyScreenSizeChanged();
+        } else if (v == "file") {
+            PrintFile();
+        } else if (v == "message") {
+            Message();
+        } else if (v == "forms") {
+            Forms();
+        } else if (!m_running) {
+            if (v == "select" || v == "type" || v == "click" || v == "key" || v == "ok" ||
+                v == "command" || v == "close" || v == "show" || v == "focus" || v == "list" ||
+                v == "label")
+                throw StepError{"no form open"};
+            throw StepError{"unknown verb " + Quote(v)};
+        } else if (v == "select") {
+            Select(s.rest);
+        } else if (v == "type") {
+            Type(s.rest);
+        } else if (v == "click") {
+            QWidget* w = Control(IdOf(s.rest));
+            QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+        } else if (v == "key") {
+            Key(s.rest);
+        } else if (v == "ok") {
+            Ok();
+        } else if (v == "command") {
+            SendCommandToWindow(Topmost().window, Number(s.rest));
+        } else if (v == "close") {
+            Topmost().window->close();
+        } else if (v == "show") {
+            Show();
+        } else if (v == "focus") {
+            Focus();
+        } else if (v == "list") {
+            List(IdOf(s.rest));
+        } else if (v == "label") {
+            Label(IdOf(s.rest));
+        } else {
+            throw StepError{"unknown verb " + Quote(v)};
+        }
+    }
+
+    // ---- before start
+
+    void WriteSettings(const std::string& hex) {
+        const std::optional<std::string> bytes = ParseHex(hex);
+        if (!bytes)
+            throw StepError{"settings takes hex pairs"};
+        std::ofstream out(GetSettingsFilePath(), std::ios::binary | std::ios::trunc);
+        out << *bytes;
+        if (!out)
+            throw StepError{"cannot write the settings file"};
+    }
+
+    void SetLocale(const std::string& name) {
+        if (name.empty())
+            throw StepError{"locale takes a name"};
+        QLocale::setDefault(QLocale(QString::fromStdString(name)));
+        SetNumberSettingsOverride(std::nullopt);
+    }
+
+    void SetNumbers(const std::string& rest) {
+        std::size_t pos = 0;
+        const auto dec = ReadQuoted(rest, pos);
+        if (!dec || pos >= rest.size() || rest[pos] != ' ')
+            throw StepError{"numbers takes \"DEC\" \"THOUSANDS\" LEADINGZERO GROUPING NEGATIVEORDER"};
+        ++pos;
+        const auto thousands = ReadQuoted(rest, pos);
+        std::istringstream in(thousands ? rest.substr(pos) : "");
+        std::string leadingZero, grouping, negativeOrder;
+        if (!thousands || !(in >> leadingZero >> grouping >> negativeOrder))
+            throw StepError{"numbers takes \"DEC\" \"THOUSANDS\" LEADINGZERO GROUPING NEGATIVEORDER"};
+        SetNumberSettingsOverride(
+            MakeNumberSettings(*dec, *thousands, leadingZero, grouping, negativeOrder));
+    }
+
+    // ---- forms and controls
+
+    const OpenForm& Topmost() const {
+        if (OpenForms().empty())
+            throw StepError{"no form open"};
+        return OpenForms().back();
+    }
+
+    CDialog* TopmostDialog() const {
+        CDialog* dialog = Topmost().dialog;
+        if (!dialog)
+            throw StepError{"a message box is on top"};
+        return dialog;
+    }
+
+    static int Number(const std::string& text) {
+        std::size_t used = 0;
+        int n = 0;
+        try {
+            n = std::stoi(text, &used);
+        } catch (...) {
+            used = 0;
+        }
+        if (used == 0 || used != text.size())
+            throw StepError{"expected a number, got " + Quote(text)};
+        return n;
+    }
+
+    static int IdOf(const std::string& rest) { return Number(rest.substr(0, rest.find(' '))); }
+
+    static std::string TextAfterId(const std::string& rest) {
+        const std::size_t space = rest.find(' ');
+        return space == std::string::npos ? std::string() : rest.substr(space + 1);
+    }
+
+    QWidget* Control(int id) const {
+        QWidget* w = id == IDC_STATIC ? nullptr : TopmostDialog()->ControlWidget(id);
+        if (!w)
+            throw StepError{"no such control " + std::to_string(id)};
+        return w;
+    }
+
+    QComboBox* List(int id, bool) const {
+        auto* combo = qobject_cast<QComboBox*>(Control(id));
+        if (!combo)
+            throw StepError{"control " + std::to_string(id) + " is not a list"};
+        return combo;
+    }
+
+    void Select(const std::string& rest) {
+        QComboBox* combo = List(IdOf(rest), true);
+        const QString text = QString::fromStdString(TextAfterId(rest));
+        int index = -1;
+        for (int i = 0; i < combo->count() && index < 0; ++i)
+            if (combo->itemText(i) == text)
+                index = i;
+        if (index < 0)
+            throw StepError{"no such entry " + Quote(Utf8(text))};
+        // Open the drop-down with its arrow, scroll to the entry, click it.
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        option.editable = true;
+        const QRect arrow = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                           QStyle::SC_ComboBoxArrow, combo);
+        QTest::mouseClick(combo, Qt::LeftButton, {}, arrow.center());
+        QAbstractItemView* view = combo->view();
+        if (!view->isVisible())
+            throw StepError{"the drop-down did not open"};
+        const QModelIndex item = combo->model()->index(index, combo->modelColumn());
+        view->scrollTo(item);
+        const QPoint at = view->visualRect(item).center();
+        QTest::mouseMove(view->viewport(), at);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+    }
+
+    void Type(const std::string& rest) {
+        QWidget* w = Control(IdOf(rest));
+        QWidget* target = w;
+        if (auto* combo = qobject_cast<QComboBox*>(w))
+            target = combo->lineEdit();
+        if (!qobject_cast<QLineEdit*>(target))
+            throw StepError{"control " + std::to_string(IdOf(rest)) + " takes no typing"};
+        QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
+        QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+        const QString text = QString::fromStdString(TextAfterId(rest));
+        if (text.isEmpty())
+            QTest::keyClick(target, Qt::Key_Delete);
+        else
+            QTest::keyClicks(target, text);
+    }
+
+    void Key(const std::string& name) {
+        Qt::Key key;
+        if (name == "Enter")
+            key = Qt::Key_Return;
+        else if (name == "Escape")
+            key = Qt::Key_Escape;
+        else if (name == "Tab")
+            key = Qt::Key_Tab;
+        else
+            throw StepError{"unknown key " + Quote(name)};
+        QWidget* target = QApplication::focusWidget();
+        if (!target)
+            target = Topmost().window;
+        QTest::keyClick(target, key);
+    }
+
+    void Ok() {
+        const OpenForm& top = Topmost();
+        QPushButton* button = nullptr;
+        if (top.dialog)
+            button = top.dialog->CaptionOkButton();
+        else if (auto* box = qobject_cast<QMessageBox*>(top.window))
+            button = qobject_cast<QPushButton*>(box->button(QMessageBox::Ok));
+        if (!button)
+            throw StepError{"the form has no OK button"};
+        QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+    }
+
+    // ---- reading
+
+    static const char* KindName(ControlKind kind) {
+        switch (kind) {
+        case ControlKind::Static: return "static";
+        case ControlKind::Edit: return "edit";
+        case ControlKind::Button: return "button";
+        case ControlKind::ComboBox: return "list";
+        }
+        return "static";
+    }
+
+    void Show() {
+        const OpenForm& top = Topmost();
+        if (auto* box = qobject_cast<QMessageBox*>(top.window)) {
+            std::cout << "form message " << Quote(Utf8(box->windowTitle())) << "\n";
+            std::cout << IDC_STATIC << " static " << Quote(Utf8(box->text())) << "\n";
+            std::cout << IDOK << " button " << Quote("OK") << "\n";
+            return;
+        }
+        std::cout << "form " << top.dialog->TemplateId() << " "
+                  << Quote(Utf8(top.window->windowTitle())) << "\n";
+        for (const auto& [id, w] : top.dialog->Controls()) {
+            std::cout << id << " " << KindName(WidgetKind(w)) << " " << Quote(Utf8(WidgetText(w)));
+            if (auto* combo = qobject_cast<QComboBox*>(w))
+                std::cout << " " << combo->currentIndex();
+            std::cout << "\n";
+        }
+    }
+
+    void Forms() {
+        for (const OpenForm& f : OpenForms()) {
+            if (f.dialog)
+                std::cout << "form " << f.dialog->TemplateId() << " "
+                          << (f.window->isEnabled() ? "enabled" : "disabled") << "\n";
+            else
+                std::cout << "form message\n";
+        }
+    }
+
+    void Focus() {
+        const OpenForm& top = Topmost();
+        for (QWidget* w = QApplication::focusWidget(); w && top.dialog; w = w->parentWidget())
+            for (const auto& [id, control] : top.dialog->Controls())
+                if (control == w) {
+                    std::cout << "focus " << id << "\n";
+                    return;
+                }
+        std::cout << "focus none\n";
+    }
+
+    void List(int id) {
+        QComboBox* combo = List(id, true);
+        std::cout << "list " << id << " " << combo->count() << "\n";
+        for (int i = 0; i < combo->count(); ++i) {
+            const QVariant value = combo->itemData(i);
+            std::cout << i << " " << Quote(Utf8(combo->itemText(i))) << " "
+                      << (value.isValid() ? Quote(value.toByteArray().toStdString()) : "-")
+                      << "\n";
+        }
+    }
+
+    void Label(int id) {
+        auto* label = dynamic_cast<LabelWidget*>(Control(id));
+        if (!label)
+            throw StepError{"control " + std::to_string(id) + " is not a label"};
+        label->grab(); // paints it, asking its owner for the colours
+        const QColor c = label->PaintedTextColor();
+        char colour[8];
+        std::snprintf(colour, sizeof colour, "#%02X%02X%02X", c.red(), c.green(), c.blue());
+        std::cout << "label " << id << " " << colour << " "
+                  << (label->font().underline() ? "underlined" : "plain") << "\n";
+    }
+
+    void Message() {
+        if (OpenForms().empty() || OpenForms().back().dialog) {
+            std::cout << "no message\n";
+            return;
+        }
+        auto* box = qobject_cast<QMessageBox*>(OpenForms().back().window);
+        std::cout << "message " << Quote(Utf8(box->windowTitle())) << " "
+                  << Quote(Utf8(box->text())) << "\n";
+        std::cout.flush();
+        QAbstractButton* ok = box->button(QMessageBox::Ok);
+        QTest::mouseClick(ok, Qt::LeftButton, {}, ok->rect().center());
+    }
+
+    void PrintFile() {
+        std::ifstream in(GetSettingsFilePath(), std::ios::binary);
+        if (!in) {
+            std::cout << "file missing\n";
+            return;
+        }
+        const std::string bytes((std::istreambuf_iterator<char>(in)), {});
+        std::cout << "file " << bytes.size() << (bytes.empty() ? "" : " ") << ToHex(bytes) << "\n";
+    }
+
+    std::vector<Step> m_steps;
+    std::size_t m_pc = 0;
+    std::string m_folder;
+    bool m_started = false;
+    bool m_running = false;
+    bool m_posted = false;
+    bool m_unwritable = false;
+    bool m_droppedRoot = false;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage: vextondof-scenario FILE (or - for standard input)\n";
+        return 2;
+    }
+    std::string text;
+    if (std::string(argv[1]) == "-") {
+        text.assign(std::istreambuf_iterator<char>(std::cin), {});
+    } else {
+        std::ifstream in(argv[1], std::ios::binary);
+        if (!in) {
+            std::cerr << "vextondof-scenario: cannot read " << argv[1] << "\n";
+            return 2;
+        }
+        text.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_NO_GLIB", "1");
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
+    AfxInitApplication();
+    Runner runner(ParseScenario(text));
+    runner.Run();
+}
