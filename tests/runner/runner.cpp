@@ -36,8 +36,17 @@ std::string Utf8(const QString& s) { return s.toStdString(); }
 class Runner : public QObject {
   public:
     explicit Runner(std::vector<Step> steps) : m_steps(std::move(steps)) {
-        char pattern[] = "/tmp/vextondof-scenario-XXXXXX";
-        m_folder = ::mkdtemp(pattern);
+        // A test harness may name the folder (made afresh here) so that it can
+        // recognise the path in what the forms show.
+        if (const char* given = std::getenv("VEXTONDOF_SCENARIO_FOLDER"); given && *given) {
+            m_folder = given;
+            std::error_code ignored;
+            std::filesystem::remove_all(m_folder, ignored);
+            std::filesystem::create_directories(m_folder, ignored);
+        } else {
+            char pattern[] = "/tmp/vextondof-scenario-XXXXXX";
+            m_folder = ::mkdtemp(pattern);
+        }
         SetProgramPathOverride(m_folder + "/vextondof");
         SetScreenSizeOverride(240, 320);
         QLocale::setDefault(QLocale(QStringLiteral("en_US")));
@@ -284,6 +293,7 @@ class Runner : public QObject {
         option.editable = true;
         const QRect arrow = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
                                                            QStyle::SC_ComboBoxArrow, combo);
+        QTest::mouseMove(combo, arrow.center());
         QTest::mouseClick(combo, Qt::LeftButton, {}, arrow.center());
         QAbstractItemView* view = combo->view();
         if (!view->isVisible())
@@ -293,6 +303,8 @@ class Runner : public QObject {
         const QPoint at = view->visualRect(item).center();
         QTest::mouseMove(view->viewport(), at);
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+        if (view->isVisible() || combo->currentIndex() != index)
+            throw StepError{"the entry " + Quote(Utf8(text)) + " could not be picked"};
     }
 
     void Type(const std::string& rest) {

@@ -1,13 +1,18 @@
-# Runs one scenario and compares what the runner prints with NAME.out.
+# Runs one scenario and compares what the runner prints with NAME.out. The
+# program's folder is named here, and its path reads as <folder> in the output.
+get_filename_component(name "${SCENARIO}" NAME_WE)
 string(REGEX REPLACE "\\.scn$" ".out" expected_file "${SCENARIO}")
+set(folder "${CMAKE_CURRENT_BINARY_DIR}/scenario-folders/${name}")
+set(ENV{VEXTONDOF_SCENARIO_FOLDER} "${folder}")
 execute_process(COMMAND "${RUNNER}" "${SCENARIO}" OUTPUT_VARIABLE actual RESULT_VARIABLE code
-                TIMEOUT 60)
+                TIMEOUT 120)
+string(REPLACE "${folder}" "<folder>" actual "${actual}")
 file(READ "${expected_file}" expected)
 if(NOT actual STREQUAL expected)
-    get_filename_component(name "${SCENARIO}" NAME)
     file(WRITE "${CMAKE_CURRENT_BINARY_DIR}/${name}.actual" "${actual}")
-    message(FATAL_ERROR "output differs from ${expected_file} (exit ${code}); "
-                        "diff ${expected_file} ${CMAKE_CURRENT_BINARY_DIR}/${name}.actual\n--- got:\n${actual}")
+    message(FATAL_ERROR "output differs from ${expected_file} (exit ${code}):\n"
+                        "diff ${expected_file} ${CMAKE_CURRENT_BINARY_DIR}/${name}.actual\n"
+                        "--- got:\n${actual}")
 endif()
 if(NOT code EQUAL 0 AND NOT actual MATCHES "error: line")
     message(FATAL_ERROR "runner exited ${code}")
