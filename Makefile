@@ -1,6 +1,7 @@
 # Two commands: `make run` builds and starts the program, `make test` builds
 # and runs every test. Both install what is missing first.
 BUILD ?= build
+MAKEFLAGS += --no-print-directory
 JOBS  ?= $(shell nproc)
 
 .PHONY: run test bench build deps clean
@@ -19,7 +20,9 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 bench: build
-	$(BUILD)/bench/vextondof-bench
+	@$(BUILD)/bench/vextondof-bench --benchmark_min_time=0.5 | tail -n 1
+	@$(BUILD)/bench/startup-bench $(BUILD)/app/vextondof $(BUILD)/bench/bare-dialog
+	@$(BUILD)/bench/calculate-bench
 
 clean:
 	rm -rf $(BUILD)

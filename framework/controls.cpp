@@ -4,7 +4,9 @@
 #include "lists/choice_lists.h"
 
 #include <QComboBox>
+#include <algorithm>
 #include <QLineEdit>
+#include <QStandardItemModel>
 
 IMPLEMENT_DYNAMIC(CStatic, CWnd)
 
@@ -37,9 +39,16 @@ int CComboBox::AddString(const CString& text) {
     int at = c->count();
     const auto* combo = dynamic_cast<const ComboWidget*>(c);
     if (combo && combo->IsSorted()) {
-        at = 0;
-        while (at < c->count() && c->itemText(at).compare(item, Qt::CaseInsensitive) <= 0)
-            ++at;
+        // After every entry that sorts before it or equal to it.
+        int low = 0, high = c->count();
+        while (low < high) {
+            const int mid = (low + high) / 2;
+            if (c->itemText(mid).compare(item, Qt::CaseInsensitive) <= 0)
+                low = mid + 1;
+            else
+                high = mid;
+        }
+        at = low;
     }
     // Adding an entry never selects one, though Qt selects the first entry
     // of an empty list.
@@ -51,6 +60,38 @@ int CComboBox::AddString(const CString& text) {
         c->setEditText(field);
     }
     return at;
+}
+
+void CComboBox::AddEntries(const std::vector<ChoiceEntry>& entries) {
+    QComboBox* c = Combo();
+    auto* model = c ? qobject_cast<QStandardItemModel*>(c->model()) : nullptr;
+    if (!model)
+        return;
+    if (c->count() > 0) { // each entry in the place AddString gives it
+        for (const ChoiceEntry& entry : entries)
+            SetItemValue(AddString(entry.displayText), entry.valueText);
+        return;
+    }
+    QList<QStandardItem*> items;
+    items.reserve(static_cast<qsizetype>(entries.size()));
+    for (const ChoiceEntry& entry : entries) {
+        auto* item = new QStandardItem(QString::fromStdU16String(entry.displayText));
+        if (entry.valueText)
+            item->setData(QByteArray::fromStdString(*entry.valueText), Qt::UserRole);
+        items.append(item);
+    }
+    // A sorted list: the order one AddString after another would give.
+    const auto* combo = dynamic_cast<const ComboWidget*>(c);
+    if (combo && combo->IsSorted())
+        std::stable_sort(items.begin(), items.end(), [](QStandardItem* a, QStandardItem* b) {
+            return a->text().compare(b->text(), Qt::CaseInsensitive) < 0;
+        });
+    const QString field = c->currentText();
+    model->invisibleRootItem()->appendRows(items);
+    if (c->currentIndex() >= 0) { // adding entries never selects one
+        c->setCurrentIndex(-1);
+        c->setEditText(field);
+    }
 }
 
 int CComboBox::GetCount() const { return Combo() ? Combo()->count() : 0; }

@@ -2,6 +2,7 @@
 // The controls a form's members bind to.
 
 #include "framework/wnd.h"
+#include "lists/choice_lists.h"
 
 #include <optional>
 #include <string>
@@ -26,6 +27,9 @@ class CComboBox : public CWnd {
   public:
     void ResetContent();
     int AddString(const CString& text); // at the end, or in order for a sorted list
+    // Adds a whole list at once, each entry with its value text, as AddString
+    // and SetItemValue would one by one.
+    void AddEntries(const std::vector<ChoiceEntry>& entries);
     int GetCount() const;
     int GetCurSel() const;
     int SetCurSel(int index); // -1: no selected entry

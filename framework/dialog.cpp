@@ -44,6 +44,13 @@ class FormWindow : public QDialog {
         }
         return QDialog::event(event);
     }
+    void paintEvent(QPaintEvent* event) override {
+        QDialog::paintEvent(event);
+        if (!m_painted) {
+            m_painted = true;
+            NotifyFirstPaint(m_form->TemplateId());
+        }
+    }
     void closeEvent(QCloseEvent* event) override {
         event->ignore();
         m_form->SendClose();
@@ -56,6 +63,7 @@ class FormWindow : public QDialog {
 
   private:
     CDialog* m_form;
+    bool m_painted = false;
 };
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
@@ -133,9 +141,6 @@ bool CDialog::CreateFormWindow() {
     auto* stripLayout = new QHBoxLayout(strip);
     stripLayout->setContentsMargins(4, 2, 2, 2);
     auto* caption = new QLabel(window->windowTitle(), strip);
-    QFont bold = font;
-    bold.setBold(true);
-    caption->setFont(bold);
     stripLayout->addWidget(caption, 1);
     window->ok = new QPushButton(QStringLiteral("ok"), strip);
     window->ok->setObjectName(QStringLiteral("captionOk"));

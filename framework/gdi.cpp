@@ -1,6 +1,8 @@
 #include "framework/gdi.h"
 
 #include <QApplication>
+#include <QImage>
+#include <QPixmap>
 #include <QPalette>
 #include <utility>
 
@@ -18,7 +20,11 @@ COLORREF GetSysColor(int index) {
 HICON LoadProgramIcon(int id) {
     if (id != 128)
         return nullptr;
-    static const QIcon icon(QStringLiteral(":/vextondof/icon.png"));
+    static const std::uint32_t pixels[] = {
+#include "resources/icon_pixels.inc"
+    };
+    static const QIcon icon(QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(pixels), 32,
+                                                      32, QImage::Format_ARGB32_Premultiplied)));
     return &icon;
 }
 

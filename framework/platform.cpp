@@ -44,6 +44,17 @@ std::vector<OpenForm>& OpenForms() {
     return forms;
 }
 
+namespace {
+FirstPaintHook g_firstPaintHook = nullptr;
+}
+
+void SetFirstPaintHook(FirstPaintHook hook) { g_firstPaintHook = hook; }
+
+void NotifyFirstPaint(int templateId) {
+    if (g_firstPaintHook)
+        g_firstPaintHook(templateId);
+}
+
 NumberSettings UserNumberSettings() {
     if (SettingsOverride())
         return *SettingsOverride();

@@ -22,6 +22,12 @@ struct OpenForm {
 };
 std::vector<OpenForm>& OpenForms();
 
+// Called once a form has been painted for the first time (benchmarks measure
+// up to that moment); null for none.
+using FirstPaintHook = void (*)(int templateId);
+void SetFirstPaintHook(FirstPaintHook hook);
+void NotifyFirstPaint(int templateId);
+
 // The user's number settings, read afresh from the locale (LC_ALL,
 // LC_NUMERIC, LANG) on every call, unless fixed by an override.
 NumberSettings UserNumberSettings();

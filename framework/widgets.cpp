@@ -2,6 +2,8 @@
 
 #include "framework/wnd.h"
 
+#include <QCompleter>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -53,9 +55,15 @@ void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
 
 ComboWidget::ComboWidget(unsigned style, QWidget* parent)
     : QComboBox(parent), m_sorted(style & CBS_SORT) {
-    setEditable(true);
+    // The edit field, without the completer Qt would make for it (typing
+    // selects only whole texts here): a line edit that already has one gets
+    // none, so each borrows a shared one for the moment.
+    static QCompleter* const placeholder = new QCompleter(QCoreApplication::instance());
+    auto* field = new QLineEdit(this);
+    field->setCompleter(placeholder);
+    setLineEdit(field);
+    field->setCompleter(nullptr);
     setInsertPolicy(QComboBox::NoInsert);
-    setCompleter(nullptr);
     connect(lineEdit(), &QLineEdit::textEdited, this, &ComboWidget::OnTyped);
 }
 

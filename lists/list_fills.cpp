@@ -5,8 +5,7 @@ void FillChoiceList(CComboBox& list, const std::vector<ChoiceEntry>& entries, in
                     const CString& stored) {
     list.SetDropDownRows(dropDownRows);
     list.ResetContent();
-    for (const ChoiceEntry& entry : entries)
-        list.SetItemValue(list.AddString(entry.displayText), entry.valueText);
+    list.AddEntries(entries);
     list.SelectString(stored);
 }
 

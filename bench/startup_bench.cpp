@@ -1,0 +1,131 @@
+// Start-up and peak memory of the program, from exec to the main form's first
+// paint, beside a bare Qt dialog, alternating runs, on the offscreen platform
+// and on xcb under Xvfb where Xvfb is installed.
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+struct Run {
+    double ms;
+    double peakMiB;
+};
+
+Run RunOnce(const std::string& path, const std::vector<std::string>& env) {
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        for (const std::string& e : env)
+            ::putenv(const_cast<char*>(e.c_str()));
+        ::execl(path.c_str(), path.c_str(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    ::wait4(pid, &status, 0, &usage);
+    const auto end = std::chrono::steady_clock::now();
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "startup bench: %s did not end cleanly\n", path.c_str());
+        std::exit(1);
+    }
+    return {std::chrono::duration<double, std::milli>(end - start).count(),
+            static_cast<double>(usage.ru_maxrss) / 1024.0};
+}
+
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    const std::size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+void Measure(const char* platform, const std::string& program, const std::string& bare,
+             std::vector<std::string> env, int runs) {
+    env.push_back(std::string("QT_QPA_PLATFORM=") + platform);
+    std::vector<std::string> programEnv = env;
+    programEnv.push_back("VEXTONDOF_EXIT_AT_FIRST_PAINT=1");
+    for (int i = 0; i < 3; ++i) { // warm the caches, and the settings file
+        RunOnce(program, programEnv);
+        RunOnce(bare, env);
+    }
+    std::vector<double> p, b, ratios, pm, bm;
+    for (int i = 0; i < runs; ++i) {
+        Run rp, rb;
+        if (i % 2 == 0) {
+            rp = RunOnce(program, programEnv);
+            rb = RunOnce(bare, env);
+        } else {
+            rb = RunOnce(bare, env);
+            rp = RunOnce(program, programEnv);
+        }
+        p.push_back(rp.ms);
+        b.push_back(rb.ms);
+        ratios.push_back(rp.ms / rb.ms);
+        pm.push_back(rp.peakMiB);
+        bm.push_back(rb.peakMiB);
+    }
+    const double ratio = Median(ratios);
+    const double memoryRatio = Median(pm) / Median(bm);
+    std::printf("start-up (%s, %d runs each): program %.1f ms, bare dialog %.1f ms, "
+                "median ratio %.3f (target <= 1.15): %s\n",
+                platform, runs, Median(p), Median(b), ratio, ratio <= 1.15 ? "within target" : "MISSED");
+    std::printf("peak memory (%s): program %.1f MiB, bare dialog %.1f MiB, ratio %.3f "
+                "(target <= 1.10): %s\n",
+                platform, Median(pm), Median(bm), memoryRatio,
+                memoryRatio <= 1.10 ? "within target" : "MISSED");
+    std::fflush(stdout);
+}
+
+// Starts Xvfb on a free display; 0 when it cannot be had.
+pid_t StartXvfb(int& display) {
+    if (::access("/usr/bin/Xvfb", X_OK) != 0)
+        return 0;
+    for (display = 90; display < 110; ++display) {
+        const std::string lock = "/tmp/.X" + std::to_string(display) + "-lock";
+        if (::access(lock.c_str(), F_OK) == 0)
+            continue;
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            std::freopen("/dev/null", "w", stderr);
+            const std::string name = ":" + std::to_string(display);
+            ::execl("/usr/bin/Xvfb", "Xvfb", name.c_str(), "-screen", "0", "800x600x24", "-nolisten",
+                    "tcp", static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        const std::string socket = "/tmp/.X11-unix/X" + std::to_string(display);
+        for (int i = 0; i < 100; ++i) {
+            if (::access(socket.c_str(), F_OK) == 0)
+                return pid;
+            ::usleep(50000);
+        }
+        ::kill(pid, SIGTERM);
+        ::waitpid(pid, nullptr, 0);
+    }
+    return 0;
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: startup_bench PROGRAM BARE_DIALOG [RUNS]\n");
+        return 2;
+    }
+    const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : 21;
+    Measure("offscreen", argv[1], argv[2], {}, runs);
+    int display = 0;
+    if (const pid_t xvfb = StartXvfb(display)) {
+        Measure("xcb", argv[1], argv[2], {"DISPLAY=:" + std::to_string(display)}, runs);
+        ::kill(xvfb, SIGTERM);
+        ::waitpid(xvfb, nullptr, 0);
+    } else {
+        std::printf("start-up (xcb): no Xvfb here, not measured\n");
+    }
+    return 0;
+}
