@@ -5,8 +5,8 @@
 
 #include <QComboBox>
 #include <algorithm>
+#include <numeric>
 #include <QLineEdit>
-#include <QStandardItemModel>
 
 IMPLEMENT_DYNAMIC(CStatic, CWnd)
 
@@ -64,34 +64,39 @@ int CComboBox::AddString(const CString& text) {
 
 void CComboBox::AddEntries(const std::vector<ChoiceEntry>& entries) {
     QComboBox* c = Combo();
-    auto* model = c ? qobject_cast<QStandardItemModel*>(c->model()) : nullptr;
-    if (!model)
+    auto* combo = dynamic_cast<ComboWidget*>(c);
+    if (!combo)
         return;
     if (c->count() > 0) { // each entry in the place AddString gives it
         for (const ChoiceEntry& entry : entries)
             SetItemValue(AddString(entry.displayText), entry.valueText);
         return;
     }
-    QList<QStandardItem*> items;
-    items.reserve(static_cast<qsizetype>(entries.size()));
-    for (const ChoiceEntry& entry : entries) {
-        auto* item = new QStandardItem(QString::fromStdU16String(entry.displayText));
-        if (entry.valueText)
-            item->setData(QByteArray::fromStdString(*entry.valueText), Qt::UserRole);
-        items.append(item);
-    }
+    QList<QString> texts;
+    texts.reserve(static_cast<qsizetype>(entries.size()));
+    for (const ChoiceEntry& entry : entries)
+        texts.append(QString::fromStdU16String(entry.displayText));
+    QList<qsizetype> order(texts.size());
+    std::iota(order.begin(), order.end(), 0);
     // A sorted list: the order one AddString after another would give.
-    const auto* combo = dynamic_cast<const ComboWidget*>(c);
-    if (combo && combo->IsSorted())
-        std::stable_sort(items.begin(), items.end(), [](QStandardItem* a, QStandardItem* b) {
-            return a->text().compare(b->text(), Qt::CaseInsensitive) < 0;
-        });
-    const QString field = c->currentText();
-    model->invisibleRootItem()->appendRows(items);
-    if (c->currentIndex() >= 0) { // adding entries never selects one
-        c->setCurrentIndex(-1);
-        c->setEditText(field);
+    const auto before = [&](qsizetype a, qsizetype b) {
+        return texts[a].compare(texts[b], Qt::CaseInsensitive) < 0;
+    };
+    if (combo->IsSorted() && !std::is_sorted(order.begin(), order.end(), before))
+        std::stable_sort(order.begin(), order.end(), before);
+    QList<QString> sortedTexts;
+    std::vector<std::optional<std::string>> values;
+    sortedTexts.reserve(texts.size());
+    values.reserve(entries.size());
+    for (qsizetype i : order) {
+        sortedTexts.append(texts[i]);
+        values.push_back(entries[static_cast<std::size_t>(i)].valueText);
     }
+    const QString field = c->currentText();
+    combo->Entries()->Assign(std::move(sortedTexts), std::move(values));
+    if (c->currentIndex() >= 0) // adding entries never selects one
+        c->setCurrentIndex(-1);
+    c->setEditText(field);
 }
 
 int CComboBox::GetCount() const { return Combo() ? Combo()->count() : 0; }
@@ -121,9 +126,15 @@ int CComboBox::SelectString(const CString& text) {
     QComboBox* c = Combo();
     if (!c)
         return CB_ERR;
+    QString current; // the entry whose text is being compared
     const int index = SelectStoredChoice(
         static_cast<std::size_t>(c->count()),
-        [c](std::size_t i) { return c->itemText(static_cast<int>(i)).toStdU16String(); }, text);
+        [c, &current](std::size_t i) {
+            current = c->itemText(static_cast<int>(i)); // shares the list's own text
+            return std::u16string_view(reinterpret_cast<const char16_t*>(current.utf16()),
+                                       static_cast<std::size_t>(current.size()));
+        },
+        text);
     SetCurSel(index);
     return index;
 }
@@ -132,17 +143,15 @@ void CComboBox::SetItemValue(int index, std::optional<std::string> value) {
     QComboBox* c = Combo();
     if (!c || index < 0 || index >= c->count())
         return;
-    c->setItemData(index, value ? QVariant(QByteArray::fromStdString(*value)) : QVariant());
+    if (auto* combo = dynamic_cast<ComboWidget*>(c))
+        combo->Entries()->SetValue(index, std::move(value));
 }
 
 std::optional<std::string> CComboBox::GetItemValue(int index) const {
-    QComboBox* c = Combo();
-    if (!c || index < 0 || index >= c->count())
+    auto* combo = dynamic_cast<ComboWidget*>(Combo());
+    if (!combo || index < 0 || index >= combo->count())
         return std::nullopt;
-    const QVariant v = c->itemData(index);
-    if (!v.isValid())
-        return std::nullopt;
-    return v.toByteArray().toStdString();
+    return combo->Entries()->Value(index);
 }
 
 void CComboBox::SetDropDownRows(int rows) {

@@ -9,10 +9,8 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QFontMetrics>
-#include <QHBoxLayout>
-#include <QLabel>
+#include <QPainter>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace {
 // A command delivered to a form's window, as a hardware key or the shell sends it.
@@ -26,6 +24,23 @@ class CommandEvent : public QEvent {
     int id;
 };
 } // namespace
+
+// The caption strip across the top of a form, painted in the selection colours.
+class CaptionStrip : public QWidget {
+  public:
+    CaptionStrip(QString caption, QWidget* parent) : QWidget(parent), m_caption(std::move(caption)) {}
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), palette().color(QPalette::Highlight));
+        painter.setPen(palette().color(QPalette::HighlightedText));
+        painter.drawText(rect().adjusted(5, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, m_caption);
+    }
+
+  private:
+    QString m_caption;
+};
 
 // The window of a running form: a caption strip with the handheld's OK
 // button above the template's controls. A close request, and Escape, go to
@@ -131,34 +146,23 @@ bool CDialog::CreateFormWindow() {
     m_baseX = (width / 26 + 1) / 2;
     m_baseY = metrics.height();
 
-    auto* strip = new QWidget(window);
-    strip->setObjectName(QStringLiteral("caption"));
-    strip->setAutoFillBackground(true);
-    QPalette stripColours = strip->palette();
-    stripColours.setColor(QPalette::Window, stripColours.color(QPalette::Highlight));
-    stripColours.setColor(QPalette::WindowText, stripColours.color(QPalette::HighlightedText));
-    strip->setPalette(stripColours);
-    auto* stripLayout = new QHBoxLayout(strip);
-    stripLayout->setContentsMargins(4, 2, 2, 2);
-    auto* caption = new QLabel(window->windowTitle(), strip);
-    stripLayout->addWidget(caption, 1);
+    // The handheld's caption: the form's title and its OK button.
+    const int stripHeight = metrics.height() + 10;
+    int x = 0, y = 0, cx = t->cx, cy = t->cy;
+    MapDialogRect(x, y, cx, cy);
+    auto* strip = new CaptionStrip(window->windowTitle(), window);
+    strip->setGeometry(0, 0, cx, stripHeight);
     window->ok = new QPushButton(QStringLiteral("ok"), strip);
     window->ok->setObjectName(QStringLiteral("captionOk"));
     window->ok->setAutoDefault(false);
     window->ok->setFocusPolicy(Qt::NoFocus);
+    const int okWidth = metrics.horizontalAdvance(QStringLiteral("ok")) + 28;
+    window->ok->setGeometry(cx - okWidth - 3, 2, okWidth, stripHeight - 4);
     QObject::connect(window->ok, &QPushButton::clicked, window, [this] { OnCommand(IDOK, 0); });
-    stripLayout->addWidget(window->ok);
 
-    int x = 0, y = 0, cx = t->cx, cy = t->cy;
-    MapDialogRect(x, y, cx, cy);
     window->content = new QWidget(window);
-    window->content->setFixedSize(cx, cy);
-    auto* layout = new QVBoxLayout(window);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(strip);
-    layout->addWidget(window->content);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    window->content->setGeometry(0, stripHeight, cx, cy);
+    window->setFixedSize(cx, stripHeight + cy);
 
     const ControlNotify notify = [this](int id, int code) { OnCommand(id, code); };
     QWidget* previous = nullptr;

@@ -53,8 +53,76 @@ void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
         m_notify(m_id, STN_CLICKED);
 }
 
+int ChoiceModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_texts.size());
+}
+
+QVariant ChoiceModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= m_texts.size())
+        return {};
+    if (role == Qt::DisplayRole || role == Qt::EditRole)
+        return m_texts[index.row()];
+    if (role == Qt::UserRole && m_values[index.row()])
+        return QByteArray::fromStdString(*m_values[index.row()]);
+    return {};
+}
+
+bool ChoiceModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!index.isValid() || index.row() >= m_texts.size())
+        return false;
+    if (role == Qt::DisplayRole || role == Qt::EditRole)
+        m_texts[index.row()] = value.toString();
+    else if (role == Qt::UserRole)
+        m_values[index.row()] = value.isValid() ? std::optional(value.toByteArray().toStdString())
+                                                : std::nullopt;
+    else
+        return false;
+    emit dataChanged(index, index, {role});
+    return true;
+}
+
+Qt::ItemFlags ChoiceModel::flags(const QModelIndex& index) const {
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+bool ChoiceModel::insertRows(int row, int count, const QModelIndex& parent) {
+    if (parent.isValid() || row < 0 || row > m_texts.size() || count <= 0)
+        return false;
+    beginInsertRows(parent, row, row + count - 1);
+    m_texts.insert(row, count, QString());
+    m_values.insert(m_values.begin() + row, static_cast<std::size_t>(count), std::nullopt);
+    endInsertRows();
+    return true;
+}
+
+bool ChoiceModel::removeRows(int row, int count, const QModelIndex& parent) {
+    if (parent.isValid() || row < 0 || count <= 0 || row + count > m_texts.size())
+        return false;
+    beginRemoveRows(parent, row, row + count - 1);
+    m_texts.remove(row, count);
+    m_values.erase(m_values.begin() + row, m_values.begin() + row + count);
+    endRemoveRows();
+    return true;
+}
+
+void ChoiceModel::Assign(QList<QString> texts, std::vector<std::optional<std::string>> values) {
+    beginResetModel();
+    m_texts = std::move(texts);
+    m_values = std::move(values);
+    endResetModel();
+}
+
+void ChoiceModel::SetValue(int row, std::optional<std::string> value) {
+    if (row < 0 || row >= m_texts.size())
+        return;
+    m_values[static_cast<std::size_t>(row)] = std::move(value);
+    const QModelIndex at = index(row);
+    emit dataChanged(at, at, {Qt::UserRole});
+}
+
 ComboWidget::ComboWidget(unsigned style, QWidget* parent)
-    : QComboBox(parent), m_sorted(style & CBS_SORT) {
+    : QComboBox(parent), m_sorted(style & CBS_SORT), m_entries(new ChoiceModel(this)) {
+    setModel(m_entries);
     // The edit field, without the completer Qt would make for it (typing
     // selects only whole texts here): a line edit that already has one gets
     // none, so each borrows a shared one for the moment.

@@ -4,9 +4,13 @@
 #include "framework/dialog_template.h"
 
 #include <QColor>
+#include <QAbstractListModel>
 #include <QComboBox>
 #include <QLabel>
 #include <functional>
+#include <optional>
+#include <string>
+#include <vector>
 
 class CWnd;
 
@@ -40,6 +44,30 @@ class LabelWidget : public QLabel {
     QColor m_paintedText;
 };
 
+// The entries of a list: each a shown text and, optionally, a value text.
+class ChoiceModel : public QAbstractListModel {
+  public:
+    using QAbstractListModel::QAbstractListModel;
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool insertRows(int row, int count, const QModelIndex& parent = {}) override;
+    bool removeRows(int row, int count, const QModelIndex& parent = {}) override;
+
+    // Replaces every entry at once.
+    void Assign(QList<QString> texts, std::vector<std::optional<std::string>> values);
+
+    const std::optional<std::string>& Value(int row) const {
+        return m_values[static_cast<std::size_t>(row)];
+    }
+    void SetValue(int row, std::optional<std::string> value);
+
+  private:
+    QList<QString> m_texts;
+    std::vector<std::optional<std::string>> m_values;
+};
+
 // A drop-down list with an edit field. Typing selects the entry whose text
 // equals the typed text, letters compared without regard to case, and
 // otherwise leaves no entry selected; the typed text stays as typed.
@@ -47,8 +75,10 @@ class ComboWidget : public QComboBox {
   public:
     ComboWidget(unsigned style, QWidget* parent);
     bool IsSorted() const { return m_sorted; }
+    ChoiceModel* Entries() const { return m_entries; }
 
   private:
     void OnTyped(const QString& text);
     bool m_sorted;
+    ChoiceModel* m_entries;
 };

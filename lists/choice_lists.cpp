@@ -80,7 +80,8 @@ bool BeginsWithIgnoringCase(std::u16string_view text, std::u16string_view prefix
     return true;
 }
 
-int SelectStoredChoice(std::size_t count, const std::function<CString(std::size_t)>& textAt,
+int SelectStoredChoice(std::size_t count,
+                       const std::function<std::u16string_view(std::size_t)>& textAt,
                        std::u16string_view stored) {
     for (std::size_t i = 0; i < count; ++i)
         if (BeginsWithIgnoringCase(textAt(i), stored))
@@ -90,5 +91,6 @@ int SelectStoredChoice(std::size_t count, const std::function<CString(std::size_
 
 int SelectStoredChoice(const std::vector<ChoiceEntry>& entries, std::u16string_view stored) {
     return SelectStoredChoice(
-        entries.size(), [&](std::size_t i) { return entries[i].displayText; }, stored);
+        entries.size(), [&](std::size_t i) { return std::u16string_view(entries[i].displayText); },
+        stored);
 }

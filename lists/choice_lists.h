@@ -35,7 +35,8 @@ bool BeginsWithIgnoringCase(std::u16string_view text, std::u16string_view prefix
 
 // The stored-choice rule: the first entry from the top whose text begins with
 // the stored text; -1 when none does.
-int SelectStoredChoice(std::size_t count, const std::function<CString(std::size_t)>& textAt,
+int SelectStoredChoice(std::size_t count,
+                       const std::function<std::u16string_view(std::size_t)>& textAt,
                        std::u16string_view stored);
 int SelectStoredChoice(const std::vector<ChoiceEntry>& entries, std::u16string_view stored);
 
