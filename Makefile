@@ -4,7 +4,7 @@ BUILD ?= build
 MAKEFLAGS += --no-print-directory
 JOBS  ?= $(shell nproc)
 
-.PHONY: run test bench build deps clean
+.PHONY: run test bench build deps clean format
 
 deps:
 	@tools/setup.sh
@@ -23,6 +23,9 @@ bench: build
 	@$(BUILD)/bench/vextondof-bench --benchmark_min_time=0.5 | tail -n 1
 	@$(BUILD)/bench/startup-bench $(BUILD)/app/vextondof $(BUILD)/bench/bare-dialog
 	@$(BUILD)/bench/calculate-bench
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
 	rm -rf $(BUILD)

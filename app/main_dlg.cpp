@@ -31,7 +31,8 @@ template <class Form> void ShowInfoForm() {
 }
 } // namespace
 
-CVextonDOFCEDlg::CVextonDOFCEDlg() : CDialog(IDD, nullptr), m_hIcon(LoadProgramIcon(IDR_MAINFRAME)) {}
+CVextonDOFCEDlg::CVextonDOFCEDlg()
+    : CDialog(IDD, nullptr), m_hIcon(LoadProgramIcon(IDR_MAINFRAME)) {}
 
 void CVextonDOFCEDlg::DoDataExchange(CDataExchange* dx) {
     CDialog::DoDataExchange(dx);
@@ -89,12 +90,24 @@ void CVextonDOFCEDlg::OnOkCommand() {
     CDialog::OnOK();
 }
 
-void CVextonDOFCEDlg::OnAboutClicked() { ShowInfoForm<CAboutDlg>(); }
-void CVextonDOFCEDlg::OnFocalLengthLabelClicked() { ShowInfoForm<CFocalLengthDlg>(); }
-void CVextonDOFCEDlg::OnApertureLabelClicked() { ShowInfoForm<CApertureDlg>(); }
-void CVextonDOFCEDlg::OnDistanceLabelClicked() { ShowInfoForm<CDistanceDlg>(); }
-void CVextonDOFCEDlg::OnCofCLabelClicked() { ShowInfoForm<CCircleOfConfusionDlg>(); }
-void CVextonDOFCEDlg::OnDiopterLabelClicked() { ShowInfoForm<CDiopterDlg>(); }
+void CVextonDOFCEDlg::OnAboutClicked() {
+    ShowInfoForm<CAboutDlg>();
+}
+void CVextonDOFCEDlg::OnFocalLengthLabelClicked() {
+    ShowInfoForm<CFocalLengthDlg>();
+}
+void CVextonDOFCEDlg::OnApertureLabelClicked() {
+    ShowInfoForm<CApertureDlg>();
+}
+void CVextonDOFCEDlg::OnDistanceLabelClicked() {
+    ShowInfoForm<CDistanceDlg>();
+}
+void CVextonDOFCEDlg::OnCofCLabelClicked() {
+    ShowInfoForm<CCircleOfConfusionDlg>();
+}
+void CVextonDOFCEDlg::OnDiopterLabelClicked() {
+    ShowInfoForm<CDiopterDlg>();
+}
 
 // A tall screen gets the form's own layout, a square or wide one the wide layout.
 void CVextonDOFCEDlg::OnSize(UINT, int, int) {
@@ -115,7 +128,8 @@ void CVextonDOFCEDlg::ApplyLayoutTemplate(int templateId) {
         CWnd* control = item.id == IDC_STATIC ? nullptr : GetDlgItem(item.id);
         if (!control)
             continue;
-        int x = item.x, y = item.y, cx = item.cx, cy = item.kind == ControlKind::ComboBox ? 14 : item.cy;
+        int x = item.x, y = item.y, cx = item.cx,
+            cy = item.kind == ControlKind::ComboBox ? 14 : item.cy;
         MapDialogRect(x, y, cx, cy);
         moves.push_back({control->GetSafeHwnd(), x, y, cx, cy});
         RefreshTemplateItem(control, item);

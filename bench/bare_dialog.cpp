@@ -10,7 +10,8 @@ class BareDialog : public QDialog {
   protected:
     void paintEvent(QPaintEvent* event) override {
         QDialog::paintEvent(event);
-        QMetaObject::invokeMethod(qApp, [] { std::_Exit(0); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            qApp, [] { std::_Exit(0); }, Qt::QueuedConnection);
     }
 };
 } // namespace
@@ -20,9 +21,11 @@ int main(int argc, char** argv) {
     QFont font = QApplication::font();
     font.setPointSize(8);
     const QFontMetrics metrics(font);
-    const int baseX =
-        (metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
-             26 + 1) / 2;
+    const int baseX = (metrics.horizontalAdvance(
+                           QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
+                           26 +
+                       1) /
+                      2;
     BareDialog dialog;
     dialog.setWindowTitle(QStringLiteral("Vexton.DOF.CE"));
     dialog.setFixedSize(160 * baseX / 4, 186 * metrics.height() / 8 + 30);

@@ -37,8 +37,8 @@ double Median(std::vector<double> v) {
 // Records the moment, then closes the form once the paint is over.
 void ClosePaintedForm(QWidget* window) {
     g_painted = Clock::now();
-    QMetaObject::invokeMethod(window, [window] { SendCommandToWindow(window, IDOK); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        window, [window] { SendCommandToWindow(window, IDOK); }, Qt::QueuedConnection);
 }
 
 class BareDialog : public QDialog {
@@ -60,7 +60,8 @@ class BareDialog : public QDialog {
         if (!m_painted) {
             m_painted = true;
             g_painted = Clock::now();
-            QMetaObject::invokeMethod(this, [this] { accept(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this] { accept(); }, Qt::QueuedConnection);
         }
     }
 
@@ -97,8 +98,8 @@ void RunPresses() {
     std::printf("calculate (%d presses): press to painted results %.3f ms, bare twelve-control "
                 "dialog %.3f ms, ratio %.3f (target <= 1.20): %s; whole press with closing and "
                 "saving %.3f ms\n",
-                g_presses, Median(press), Median(bare), ratio, ratio <= 1.2 ? "within target" : "MISSED",
-                Median(cycle));
+                g_presses, Median(press), Median(bare), ratio,
+                ratio <= 1.2 ? "within target" : "MISSED", Median(cycle));
     std::fflush(stdout);
     std::_Exit(0);
 }

@@ -75,7 +75,8 @@ void Measure(const char* platform, const std::string& program, const std::string
     const double memoryRatio = Median(pm) / Median(bm);
     std::printf("start-up (%s, %d runs each): program %.1f ms, bare dialog %.1f ms, "
                 "median ratio %.3f (target <= 1.15): %s\n",
-                platform, runs, Median(p), Median(b), ratio, ratio <= 1.15 ? "within target" : "MISSED");
+                platform, runs, Median(p), Median(b), ratio,
+                ratio <= 1.15 ? "within target" : "MISSED");
     std::printf("peak memory (%s): program %.1f MiB, bare dialog %.1f MiB, ratio %.3f "
                 "(target <= 1.10): %s\n",
                 platform, Median(pm), Median(bm), memoryRatio,
@@ -95,8 +96,8 @@ pid_t StartXvfb(int& display) {
         if (pid == 0) {
             std::freopen("/dev/null", "w", stderr);
             const std::string name = ":" + std::to_string(display);
-            ::execl("/usr/bin/Xvfb", "Xvfb", name.c_str(), "-screen", "0", "800x600x24", "-nolisten",
-                    "tcp", static_cast<char*>(nullptr));
+            ::execl("/usr/bin/Xvfb", "Xvfb", name.c_str(), "-screen", "0", "800x600x24",
+                    "-nolisten", "tcp", static_cast<char*>(nullptr));
             ::_exit(127);
         }
         const std::string socket = "/tmp/.X11-unix/X" + std::to_string(display);

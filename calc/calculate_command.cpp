@@ -40,7 +40,7 @@ void CVextonDOFCEDlg::OnCalculateClicked() {
     }
     const std::string distance = CStringToUtf8(m_editDistance.GetWindowText());
     const std::string diopter = CStringToUtf8(m_editDiopter.GetWindowText());
-    const CalculationInputs inputs{focalLength, aperture, unit, cofc,
+    const CalculationInputs inputs{focalLength,        aperture, unit,   cofc,
                                    record->cropFactor, distance, diopter};
     const CalculationResult result = Calculate(inputs, UserNumberSettings());
 

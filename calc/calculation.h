@@ -13,15 +13,15 @@ struct CalculationInputs {
     std::string_view apertureValue;
     std::string_view unitValue;
     std::string_view cofcValue;
-    double cropFactor = 1.0;     // of the selected camera
+    double cropFactor = 1.0;       // of the selected camera
     std::string_view distanceText; // as typed, UTF-8
     std::string_view diopterText;  // as typed, UTF-8
 };
 
 enum class CalculationStatus {
     Ok,
-    NoDistance,       // empty, zero, negative, not a number, or too large to compute with
-    BadFocalLength,   // the diopter leaves no positive, finite focal length
+    NoDistance,     // empty, zero, negative, not a number, or too large to compute with
+    BadFocalLength, // the diopter leaves no positive, finite focal length
 };
 
 struct CalculationResult {

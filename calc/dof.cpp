@@ -11,7 +11,7 @@ constexpr DistanceUnit kUnits[] = {
 };
 constexpr DistanceUnit kNoUnit = {-1, "", "", 0.0};
 
-constexpr double kFarTolerance = 0.00001;     // mm: subject at or beyond the hyperfocal distance
+constexpr double kFarTolerance = 0.00001;        // mm: subject at or beyond the hyperfocal distance
 constexpr double kInfiniteFarLimit = 10000000.0; // mm; never shown
 } // namespace
 

@@ -26,7 +26,9 @@ struct DepthOfField {
 DepthOfField ComputeDepthOfField(double f, double N, double c, double s);
 
 // A distance in the user's unit, in millimetres.
-inline double ToMillimetres(double v, double factor) { return (v * factor) * 1000.0; }
+inline double ToMillimetres(double v, double factor) {
+    return (v * factor) * 1000.0;
+}
 
 // Millimetres back into the user's unit; the reciprocal of the factor is
 // taken once and shared by every conversion of one calculation.

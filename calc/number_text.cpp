@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <bit>
 #include <charconv>
+#include <climits>
 #include <cmath>
 #include <cstdint>
-#include <climits>
 #include <limits>
 #include <system_error>
 
@@ -14,8 +14,12 @@ namespace {
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsContinuationByte(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
 
 std::size_t CodePointCount(std::string_view text) {
     std::size_t n = 0;
@@ -144,7 +148,7 @@ int ParseInteger(std::string_view t) {
 namespace {
 __extension__ typedef unsigned __int128 Uint128;
 
-constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9,
+constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8, 1e9,
                                    1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18};
 constexpr std::uint64_t kPowersOfFive[] = {1, 5, 25, 125, 625, 3125, 15625, 78125, 390625, 1953125};
 
@@ -302,7 +306,8 @@ bool AppendLocaleNumber(std::string& out, std::string_view text, int count,
         negative && !(intPart.empty() && fracPart.find_first_not_of('0') == std::string::npos);
 
     const std::size_t start = out.size();
-    out.reserve(start + nDigits * (1 + s.thousandsSeparator.size()) + s.decimalSeparator.size() + 4);
+    out.reserve(start + nDigits * (1 + s.thousandsSeparator.size()) + s.decimalSeparator.size() +
+                4);
     if (showSign && s.negativeOrder <= 2)
         out.append(s.negativeOrder == 0 ? "(" : s.negativeOrder == 1 ? "-" : "- ");
     if (intPart.empty()) {

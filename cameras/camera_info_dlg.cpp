@@ -9,8 +9,8 @@ IMPLEMENT_DYNAMIC(CCameraInfoDlg, CDialog)
 
 void CCameraInfoDlg::DoDataExchange(CDataExchange* dx) {
     CDialog::DoDataExchange(dx);
-    CString* fields[] = {&m_strCameraName, &m_strExifName,    &m_strSensorSize,
-                         &m_strImageSize,  &m_strResolution,  &m_strImageRatio,
+    CString* fields[] = {&m_strCameraName,  &m_strExifName,   &m_strSensorSize,
+                         &m_strImageSize,   &m_strResolution, &m_strImageRatio,
                          &m_strImageCircle, &m_strCropFactor, &m_strCircleOfConfusion};
     for (int i = 0; i < 9; ++i)
         DDX_Text(dx, IDC_CAMERA_NAME + i, *fields[i]);
@@ -28,9 +28,10 @@ void CVextonDOFCEDlg::OnCameraLabelClicked() {
     }
     const CameraInfoTexts texts = DescribeCamera(*record, cofc, UserNumberSettings());
     CCameraInfoDlg form(nullptr);
-    CString* fields[] = {&form.m_strCameraName, &form.m_strExifName,    &form.m_strSensorSize,
-                         &form.m_strImageSize,  &form.m_strResolution,  &form.m_strImageRatio,
-                         &form.m_strImageCircle, &form.m_strCropFactor, &form.m_strCircleOfConfusion};
+    CString* fields[] = {
+        &form.m_strCameraName,  &form.m_strExifName,   &form.m_strSensorSize,
+        &form.m_strImageSize,   &form.m_strResolution, &form.m_strImageRatio,
+        &form.m_strImageCircle, &form.m_strCropFactor, &form.m_strCircleOfConfusion};
     for (int i = 0; i < 9; ++i)
         *fields[i] = Utf8ToCString(texts[i]);
     form.DoModal();

@@ -8,7 +8,9 @@ CColorStatic::CColorStatic() : m_crBackground(GetSysColor(COLOR_WINDOW)), m_crTe
     m_brBackground.CreateSolidBrush(m_crBackground);
 }
 
-CColorStatic::~CColorStatic() { m_brBackground.DeleteObject(); }
+CColorStatic::~CColorStatic() {
+    m_brBackground.DeleteObject();
+}
 
 void CColorStatic::SetLabelTextColor(COLORREF color) {
     m_crText = color;

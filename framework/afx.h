@@ -16,9 +16,15 @@ using COLORREF = std::uint32_t; // red in bits 0..7, green 8..15, blue 16..23
 constexpr COLORREF RGB(int r, int g, int b) {
     return static_cast<COLORREF>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
-constexpr int GetRValue(COLORREF c) { return c & 0xFF; }
-constexpr int GetGValue(COLORREF c) { return (c >> 8) & 0xFF; }
-constexpr int GetBValue(COLORREF c) { return (c >> 16) & 0xFF; }
+constexpr int GetRValue(COLORREF c) {
+    return c & 0xFF;
+}
+constexpr int GetGValue(COLORREF c) {
+    return (c >> 8) & 0xFF;
+}
+constexpr int GetBValue(COLORREF c) {
+    return (c >> 16) & 0xFF;
+}
 
 enum : int { IDOK = 1, IDCANCEL = 2 };
 enum : int { BN_CLICKED = 0, STN_CLICKED = 0 }; // control notification codes
@@ -57,14 +63,16 @@ struct MessageMap {
     static const MessageMap* GetThisMessageMap();
 
 #define BEGIN_MESSAGE_MAP(cls, baseClass)                                                          \
-    const MessageMap* cls::GetMessageMap() const { return GetThisMessageMap(); }                   \
+    const MessageMap* cls::GetMessageMap() const {                                                 \
+        return GetThisMessageMap();                                                                \
+    }                                                                                              \
     const MessageMap* cls::GetThisMessageMap() {                                                   \
         using ThisClass = cls;                                                                     \
         using TheBaseClass = baseClass;                                                            \
         static const MessageMapEntry entries[] = {
 
 #define END_MESSAGE_MAP()                                                                          \
-    {MessageKind::End, 0, 0, nullptr, nullptr, nullptr}                                            \
+    { MessageKind::End, 0, 0, nullptr, nullptr, nullptr }                                          \
     }                                                                                              \
     ;                                                                                              \
     static const MessageMap map = {TheBaseClass::GetThisMessageMap(), entries};                    \
@@ -82,5 +90,9 @@ struct MessageMap {
 #define ON_WM_CLOSE()                                                                              \
     {MessageKind::Close, 0, 0, static_cast<CommandHandler>(&ThisClass::OnClose), nullptr, nullptr},
 #define ON_WM_CTLCOLOR_REFLECT()                                                                   \
-    {MessageKind::CtlColorReflect, 0, 0, nullptr, nullptr,                                         \
+    {MessageKind::CtlColorReflect,                                                                 \
+     0,                                                                                            \
+     0,                                                                                            \
+     nullptr,                                                                                      \
+     nullptr,                                                                                      \
      static_cast<CtlColorHandler>(&ThisClass::CtlColor)},

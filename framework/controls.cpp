@@ -4,9 +4,9 @@
 #include "lists/choice_lists.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <algorithm>
 #include <numeric>
-#include <QLineEdit>
 
 IMPLEMENT_DYNAMIC(CStatic, CWnd)
 
@@ -22,7 +22,9 @@ void CStatic::Detach() {
     CWnd::Detach();
 }
 
-QComboBox* CComboBox::Combo() const { return qobject_cast<QComboBox*>(m_hWnd); }
+QComboBox* CComboBox::Combo() const {
+    return qobject_cast<QComboBox*>(m_hWnd);
+}
 
 void CComboBox::ResetContent() {
     if (QComboBox* c = Combo()) {
@@ -99,9 +101,13 @@ void CComboBox::AddEntries(const std::vector<ChoiceEntry>& entries) {
     c->setEditText(field);
 }
 
-int CComboBox::GetCount() const { return Combo() ? Combo()->count() : 0; }
+int CComboBox::GetCount() const {
+    return Combo() ? Combo()->count() : 0;
+}
 
-int CComboBox::GetCurSel() const { return Combo() ? Combo()->currentIndex() : CB_ERR; }
+int CComboBox::GetCurSel() const {
+    return Combo() ? Combo()->currentIndex() : CB_ERR;
+}
 
 int CComboBox::SetCurSel(int index) {
     QComboBox* c = Combo();

@@ -28,7 +28,8 @@ class CommandEvent : public QEvent {
 // The caption strip across the top of a form, painted in the selection colours.
 class CaptionStrip : public QWidget {
   public:
-    CaptionStrip(QString caption, QWidget* parent) : QWidget(parent), m_caption(std::move(caption)) {}
+    CaptionStrip(QString caption, QWidget* parent)
+        : QWidget(parent), m_caption(std::move(caption)) {}
 
   protected:
     void paintEvent(QPaintEvent*) override {
@@ -90,9 +91,13 @@ void SendCommandToWindow(QWidget* window, int id) {
 
 CDialog::CDialog(int templateId, CWnd* parent) : m_templateId(templateId), m_pParentWnd(parent) {}
 
-CDialog::~CDialog() { DestroyFormWindow(); }
+CDialog::~CDialog() {
+    DestroyFormWindow();
+}
 
-void CDialog::ForgetBound(CWnd* control) { std::erase(m_bound, control); }
+void CDialog::ForgetBound(CWnd* control) {
+    std::erase(m_bound, control);
+}
 
 QWidget* CDialog::ControlWidget(int id) const {
     for (const auto& [controlId, widget] : m_controls)
@@ -116,7 +121,9 @@ CWnd* CDialog::GetDlgItem(int id) {
     return temporary.get();
 }
 
-QPushButton* CDialog::CaptionOkButton() const { return m_window ? m_window->ok : nullptr; }
+QPushButton* CDialog::CaptionOkButton() const {
+    return m_window ? m_window->ok : nullptr;
+}
 
 void CDialog::MapDialogRect(int& x, int& y, int& cx, int& cy) const {
     x = x * m_baseX / 4;
@@ -279,10 +286,14 @@ void CDialog::OnOK() {
     EndDialog(IDOK);
 }
 
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
 
 // The default handling of a close request: the cancel command.
-void CDialog::OnClose() { OnCommand(IDCANCEL, 0); }
+void CDialog::OnClose() {
+    OnCommand(IDCANCEL, 0);
+}
 
 void CDialog::OnCommand(int id, int code) {
     if (OnCmdMsg(id, code))

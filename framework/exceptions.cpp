@@ -4,29 +4,42 @@
 
 CFileException::Cause CFileException::OsErrorToCause(int e) {
     switch (e) {
-    case 0: return none;
-    case ENOENT: return fileNotFound;
+    case 0:
+        return none;
+    case ENOENT:
+        return fileNotFound;
     case ENOTDIR:
     case ENAMETOOLONG:
     case ELOOP:
     case EINVAL:
-    case EISDIR: return badPath;
+    case EISDIR:
+        return badPath;
     case EMFILE:
-    case ENFILE: return tooManyOpenFiles;
+    case ENFILE:
+        return tooManyOpenFiles;
     case EACCES:
     case EPERM:
-    case EROFS: return accessDenied;
-    case EBADF: return invalidFile;
+    case EROFS:
+        return accessDenied;
+    case EBADF:
+        return invalidFile;
     case EBUSY:
-    case ETXTBSY: return sharingViolation;
-    case ENOLCK: return lockViolation;
-    case ESPIPE: return badSeek;
-    case EIO: return hardIO;
+    case ETXTBSY:
+        return sharingViolation;
+    case ENOLCK:
+        return lockViolation;
+    case ESPIPE:
+        return badSeek;
+    case EIO:
+        return hardIO;
     case ENOSPC:
     case EDQUOT:
-    case EFBIG: return diskFull;
-    case EMLINK: return directoryFull;
-    default: return genericException;
+    case EFBIG:
+        return diskFull;
+    case EMLINK:
+        return directoryFull;
+    default:
+        return genericException;
     }
 }
 

@@ -5,7 +5,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-CFile::~CFile() { Abort(); }
+CFile::~CFile() {
+    Abort();
+}
 
 bool CFile::Open(const std::string& path, unsigned flags, CFileException* error) {
     Abort();
@@ -54,7 +56,7 @@ void CFile::Write(const void* buffer, std::size_t count) {
 }
 
 std::uint64_t CFile::GetLength() const {
-    struct stat st{};
+    struct stat st {};
     if (::fstat(m_fd, &st) != 0)
         Throw(errno);
     return static_cast<std::uint64_t>(st.st_size);
@@ -92,7 +94,9 @@ void CFile::Rename(const std::string& from, const std::string& to) {
         throw CFileException(CFileException::OsErrorToCause(errno), errno, to);
 }
 
-void CFile::Remove(const std::string& path) noexcept { ::unlink(path.c_str()); }
+void CFile::Remove(const std::string& path) noexcept {
+    ::unlink(path.c_str());
+}
 
 void CFile::Throw(int osError) const {
     throw CFileException(CFileException::OsErrorToCause(osError), osError, m_path);

@@ -29,9 +29,9 @@ class CFile {
     std::uint64_t GetLength() const;
     std::uint64_t GetPosition() const;
 
-    void Flush();  // the written bytes reach the disk
-    void Close();  // throws when the system reports a failure
-    void Abort();  // closes, ignoring failures
+    void Flush(); // the written bytes reach the disk
+    void Close(); // throws when the system reports a failure
+    void Abort(); // closes, ignoring failures
 
     const std::string& GetFilePath() const { return m_path; }
 

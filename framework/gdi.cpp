@@ -2,18 +2,24 @@
 
 #include <QApplication>
 #include <QImage>
-#include <QPixmap>
 #include <QPalette>
+#include <QPixmap>
 #include <utility>
 
-QColor ToQColor(COLORREF c) { return QColor(GetRValue(c), GetGValue(c), GetBValue(c)); }
-COLORREF FromQColor(const QColor& c) { return RGB(c.red(), c.green(), c.blue()); }
+QColor ToQColor(COLORREF c) {
+    return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
+}
+COLORREF FromQColor(const QColor& c) {
+    return RGB(c.red(), c.green(), c.blue());
+}
 
 COLORREF GetSysColor(int index) {
     const QPalette palette = QApplication::palette();
     switch (index) {
-    case COLOR_WINDOW: return FromQColor(palette.color(QPalette::Base));
-    default: return FromQColor(palette.color(QPalette::Window));
+    case COLOR_WINDOW:
+        return FromQColor(palette.color(QPalette::Base));
+    default:
+        return FromQColor(palette.color(QPalette::Window));
     }
 }
 

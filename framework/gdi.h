@@ -29,7 +29,7 @@ class CBrush : public CGdiObject {
 
 // A font's logical description, as the platform keeps it.
 struct LOGFONT {
-    int lfHeight = 0;    // points
+    int lfHeight = 0; // points
     int lfWeight = 400;
     std::uint8_t lfItalic = 0;
     std::uint8_t lfUnderline = 0;

@@ -7,7 +7,7 @@ class CObject;
 struct CRuntimeClass {
     const char* m_lpszClassName;
     int m_nObjectSize;
-    unsigned m_wSchema; // 0xFFFF: not serialisable
+    unsigned m_wSchema;              // 0xFFFF: not serialisable
     CObject* (*m_pfnCreateObject)(); // null: not creatable by name
     const CRuntimeClass* m_pBaseClass;
 
@@ -43,10 +43,14 @@ class CObject {
 #define IMPLEMENT_RUNTIMECLASS(cls, base, schema, create)                                          \
     const CRuntimeClass cls::class##cls = {#cls, sizeof(cls), schema, create,                      \
                                            RUNTIME_CLASS(base)};                                   \
-    const CRuntimeClass* cls::GetRuntimeClass() const { return &cls::class##cls; }
+    const CRuntimeClass* cls::GetRuntimeClass() const {                                            \
+        return &cls::class##cls;                                                                   \
+    }
 
 #define IMPLEMENT_DYNAMIC(cls, base) IMPLEMENT_RUNTIMECLASS(cls, base, 0xFFFF, nullptr)
 
 #define IMPLEMENT_SERIAL(cls, base, schema)                                                        \
-    CObject* cls::CreateObject() { return new cls; }                                               \
+    CObject* cls::CreateObject() {                                                                 \
+        return new cls;                                                                            \
+    }                                                                                              \
     IMPLEMENT_RUNTIMECLASS(cls, base, schema, cls::CreateObject)

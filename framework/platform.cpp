@@ -29,7 +29,9 @@ int GetSystemMetrics(int index) {
     return index == SM_CXSCREEN ? size.width() : index == SM_CYSCREEN ? size.height() : 0;
 }
 
-void SetScreenSizeOverride(int width, int height) { ScreenOverride() = {width, height}; }
+void SetScreenSizeOverride(int width, int height) {
+    ScreenOverride() = {width, height};
+}
 
 void NotifyScreenSizeChanged() {
     const std::vector<OpenForm> forms = OpenForms();
@@ -48,7 +50,9 @@ namespace {
 FirstPaintHook g_firstPaintHook = nullptr;
 }
 
-void SetFirstPaintHook(FirstPaintHook hook) { g_firstPaintHook = hook; }
+void SetFirstPaintHook(FirstPaintHook hook) {
+    g_firstPaintHook = hook;
+}
 
 void NotifyFirstPaint(int templateId) {
     if (g_firstPaintHook)

@@ -14,7 +14,9 @@
 namespace {
 const char* const kKindProperty = "vextonKind";
 
-void MarkKind(QWidget* w, ControlKind kind) { w->setProperty(kKindProperty, static_cast<int>(kind)); }
+void MarkKind(QWidget* w, ControlKind kind) {
+    w->setProperty(kKindProperty, static_cast<int>(kind));
+}
 } // namespace
 
 LabelWidget::LabelWidget(const QString& text, unsigned style, int id, ControlNotify notify,
@@ -73,8 +75,8 @@ bool ChoiceModel::setData(const QModelIndex& index, const QVariant& value, int r
     if (role == Qt::DisplayRole || role == Qt::EditRole)
         m_texts[index.row()] = value.toString();
     else if (role == Qt::UserRole)
-        m_values[index.row()] = value.isValid() ? std::optional(value.toByteArray().toStdString())
-                                                : std::nullopt;
+        m_values[index.row()] =
+            value.isValid() ? std::optional(value.toByteArray().toStdString()) : std::nullopt;
     else
         return false;
     emit dataChanged(index, index, {role});

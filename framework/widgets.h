@@ -3,8 +3,8 @@
 
 #include "framework/dialog_template.h"
 
-#include <QColor>
 #include <QAbstractListModel>
+#include <QColor>
 #include <QComboBox>
 #include <QLabel>
 #include <functional>

@@ -20,8 +20,12 @@ CWinApp::~CWinApp() {
         g_app = nullptr;
 }
 
-CWinApp* AfxGetApp() { return g_app; }
-CWnd* AfxGetMainWnd() { return g_app ? g_app->m_pMainWnd : nullptr; }
+CWinApp* AfxGetApp() {
+    return g_app;
+}
+CWnd* AfxGetMainWnd() {
+    return g_app ? g_app->m_pMainWnd : nullptr;
+}
 
 void AfxInitApplication() {
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion")))

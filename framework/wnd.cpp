@@ -34,14 +34,18 @@ CString CWnd::GetWindowText() const {
     return m_hWnd ? WidgetText(m_hWnd).toStdU16String() : CString();
 }
 
-int CWnd::GetWindowTextLength() const { return static_cast<int>(GetWindowText().size()); }
+int CWnd::GetWindowTextLength() const {
+    return static_cast<int>(GetWindowText().size());
+}
 
 void CWnd::EnableWindow(BOOL enable) {
     if (m_hWnd)
         m_hWnd->setEnabled(enable != FALSE);
 }
 
-BOOL CWnd::IsWindowEnabled() const { return m_hWnd && m_hWnd->isEnabled(); }
+BOOL CWnd::IsWindowEnabled() const {
+    return m_hWnd && m_hWnd->isEnabled();
+}
 
 void CWnd::RedrawWindow() {
     if (m_hWnd)
@@ -75,8 +79,7 @@ const MessageMap* CWnd::GetThisMessageMap() {
 }
 
 namespace {
-template <class Match>
-const MessageMapEntry* FindEntry(const MessageMap* map, Match match) {
+template <class Match> const MessageMapEntry* FindEntry(const MessageMap* map, Match match) {
     for (; map != nullptr; map = map->base)
         for (const MessageMapEntry* e = map->entries; e->kind != MessageKind::End; ++e)
             if (match(*e))

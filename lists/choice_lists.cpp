@@ -4,7 +4,9 @@
 #include "cameras/camera_table.h"
 
 namespace {
-ChoiceEntry SameTexts(const std::string& text) { return {Utf8ToCString(text), text}; }
+ChoiceEntry SameTexts(const std::string& text) {
+    return {Utf8ToCString(text), text};
+}
 
 // A generated list: the value starts at `first` and grows by `step` per
 // entry; display and value texts are the value with `decimals` decimals.
@@ -25,17 +27,16 @@ char16_t FoldCase(char16_t c) {
 } // namespace
 
 const ApertureValue apertureValueTable[kApertureCount] = {
-    {"f/1", "1"},           {"f/1.4", "1.414214"}, {"f/1.8", "1.7818"},   {"f/2", "2"},
-    {"f/2.8", "2.828427"},  {"f/4", "4"},          {"f/5.6", "5.656854"}, {"f/8", "8"},
-    {"f/11", "11.313708"},  {"f/16", "16"},        {"f/22", "22.627417"}, {"f/32", "32"},
-    {"f/45", "45.254834"},  {"f/64", "64"},
+    {"f/1", "1"},          {"f/1.4", "1.414214"}, {"f/1.8", "1.7818"},   {"f/2", "2"},
+    {"f/2.8", "2.828427"}, {"f/4", "4"},          {"f/5.6", "5.656854"}, {"f/8", "8"},
+    {"f/11", "11.313708"}, {"f/16", "16"},        {"f/22", "22.627417"}, {"f/32", "32"},
+    {"f/45", "45.254834"}, {"f/64", "64"},
 };
 
 std::vector<ChoiceEntry> FocalLengthChoices() {
-    static const char* const kLongLenses[] = {"305.0", "320.0", "350.0", "355.0", "360.0",
-                                              "375.0", "380.0", "400.0", "420.0", "450.0",
-                                              "480.0", "500.0", "600.0", "610.0", "720.0",
-                                              "800.0", "1000.0", "1200.0"};
+    static const char* const kLongLenses[] = {
+        "305.0", "320.0", "350.0", "355.0", "360.0", "375.0", "380.0", "400.0",  "420.0",
+        "450.0", "480.0", "500.0", "600.0", "610.0", "720.0", "800.0", "1000.0", "1200.0"};
     std::vector<ChoiceEntry> out;
     out.reserve(613);
     AppendGenerated(out, 3.0, 0.5, 595, 1);

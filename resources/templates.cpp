@@ -18,7 +18,12 @@ constexpr unsigned kResultLabel = SS_LEFTNOWORDWRAP | WS_GROUP;
 constexpr const char* kShell = "MS Shell Dlg";
 
 const DialogTemplate kTemplates[] = {
-    {IDD_VEXTONDOFCE_DIALOG, "Vexton.DOF.CE", 160, 186, kShell, 8,
+    {IDD_VEXTONDOFCE_DIALOG,
+     "Vexton.DOF.CE",
+     160,
+     186,
+     kShell,
+     8,
      {
          {IDC_STATIC, K::Static, kLabel, 7, 7, 10, 8, ""},
          {IDC_LBL_CAMERA, K::Static, kTapLabel, 7, 16, 28, 8, "Camera:"},
@@ -39,11 +44,21 @@ const DialogTemplate kTemplates[] = {
          {IDC_ABOUT, K::Button, WS_TABSTOP, 17, 140, 50, 14, "About"},
          {IDC_FOCAL_LENGTH_DISPLAY, K::Edit, ES_AUTOHSCROLL | WS_TABSTOP, 113, 117, 40, 14, ""},
      }},
-    {IDD_VEXTONDOFCE_DIALOG_WIDE, "Vexton.DOF.CE", 210, 129, kShell, 8,
+    {IDD_VEXTONDOFCE_DIALOG_WIDE,
+     "Vexton.DOF.CE",
+     210,
+     129,
+     kShell,
+     8,
      {
          {IDC_WIDE_PLACEHOLDER, K::Static, kLabel, 57, 49, 112, 23, ""},
      }},
-    {IDD_ABOUTBOX, "About Vexton.DOF.CE", 156, 118, kShell, 8,
+    {IDD_ABOUTBOX,
+     "About Vexton.DOF.CE",
+     156,
+     118,
+     kShell,
+     8,
      {
          {IDC_STATIC, K::Static, kAboutText, 7, 62, 91, 8, "www.example.org/vextondof"},
          {IDC_STATIC, K::Static, kAboutText, 7, 7, 80, 8, "Depth of Field Calculator"},
@@ -51,11 +66,17 @@ const DialogTemplate kTemplates[] = {
          {IDC_STATIC, K::Static, kAboutText, 7, 76, 82, 8, "This program runs under:"},
          {IDC_STATIC, K::Static, kAboutText, 7, 90, 81, 8, "Pocket PC 2003 (ARMV4)"},
      }},
-    {IDD_OUTPUT, "Calculated Results", 186, 180, kShell, 8,
+    {IDD_OUTPUT,
+     "Calculated Results",
+     186,
+     180,
+     kShell,
+     8,
      {
          {IDC_STATIC, K::Static, kResultLabel, 7, 7, 111, 8, "Near Focus Limit of Depth of Field:"},
          {IDC_NEAR_LIMIT, K::Edit, kResultBox, 7, 16, 110, 14, ""},
-         {IDC_STATIC, K::Static, kResultLabel, 7, 31, 108, 8, "Far Focus Limit of Depth of Field: "},
+         {IDC_STATIC, K::Static, kResultLabel, 7, 31, 108, 8,
+          "Far Focus Limit of Depth of Field: "},
          {IDC_FAR_LIMIT, K::Edit, kResultBox, 7, 40, 110, 14, ""},
          {IDC_STATIC, K::Static, kResultLabel, 7, 55, 68, 8, "Hyperfocal Distance:"},
          {IDC_HYPERFOCAL, K::Edit, kResultBox, 7, 64, 110, 14, ""},
@@ -66,7 +87,12 @@ const DialogTemplate kTemplates[] = {
          {IDC_STATIC, K::Static, kResultLabel, 7, 127, 98, 8, "Diopter Modified Focal Length:"},
          {IDC_MODIFIED_FOCAL_LENGTH, K::Edit, kResultBox, 7, 136, 110, 14, ""},
      }},
-    {IDD_CAMERA_INFO, "Film, Camera Information", 176, 150, "MS Sans Dlg", 8,
+    {IDD_CAMERA_INFO,
+     "Film, Camera Information",
+     176,
+     150,
+     "MS Sans Dlg",
+     8,
      {
          {IDC_STATIC, K::Static, kLabel, 21, 12, 48, 8, "Camera Name:"},
          {1019, K::Edit, kInfoBox, 86, 12, 66, 12, ""},
@@ -87,23 +113,43 @@ const DialogTemplate kTemplates[] = {
          {IDC_STATIC, K::Static, kLabel, 21, 132, 57, 8, "Circle of C. (mm):"},
          {1027, K::Edit, kInfoBox, 86, 132, 66, 12, ""},
      }},
-    {IDD_FOCAL_LENGTH_HELP, "Lens Focal Length", 158, 70, kShell, 8,
+    {IDD_FOCAL_LENGTH_HELP,
+     "Lens Focal Length",
+     158,
+     70,
+     kShell,
+     8,
      {
          {IDC_STATIC, K::Static, kHelpText, 7, 18, 125, 25,
           "Select your lenses focal length (mm) from the dropdown list."},
      }},
-    {IDD_APERTURE_HELP, "Lens Aperture", 153, 65, kShell, 8,
+    {IDD_APERTURE_HELP,
+     "Lens Aperture",
+     153,
+     65,
+     kShell,
+     8,
      {
          {IDC_STATIC, K::Static, kHelpText, 11, 17, 131, 24,
           "Select your lenses aperture/f-stop  from the dropdown list."},
      }},
-    {IDD_DISTANCE_HELP, "Distance", 157, 75, kShell, 8,
+    {IDD_DISTANCE_HELP,
+     "Distance",
+     157,
+     75,
+     kShell,
+     8,
      {
          {IDC_STATIC, K::Static, kHelpText, 7, 15, 120, 35,
           "Select your unit of measure from the dropdown list, and then enter the subject "
           "distance into the editbox."},
      }},
-    {IDD_COFC_HELP, "CofC", 158, 132, kShell, 8,
+    {IDD_COFC_HELP,
+     "CofC",
+     158,
+     132,
+     kShell,
+     8,
      {
          {IDC_STATIC, K::Static, kHelpText, 7, 14, 126, 28,
           "This dropdown defaults to the 35mm Circle of Confusion (CofC) value of 0.0310."},
@@ -112,7 +158,12 @@ const DialogTemplate kTemplates[] = {
           "CofC.  This can be used to customize the settings based on targeted image output, "
           "and is a suggested technique in the photographic literature."},
      }},
-    {IDD_DIOPTER_HELP, "Diopter", 159, 82, kShell, 8,
+    {IDD_DIOPTER_HELP,
+     "Diopter",
+     159,
+     82,
+     kShell,
+     8,
      {
          {IDC_STATIC, K::Static, kHelpText, 7, 14, 126, 53,
           "Enter the close-up lens diopter into the editbox.  This has an impact on the focal "
@@ -143,4 +194,6 @@ const DialogInitialData* FindDialogInitialData(int dialogId) {
     return nullptr;
 }
 
-const char* FindStringResource(int id) { return id == AFX_IDS_APP_TITLE ? "Vexton.DOF.CE" : ""; }
+const char* FindStringResource(int id) {
+    return id == AFX_IDS_APP_TITLE ? "Vexton.DOF.CE" : "";
+}

@@ -18,4 +18,6 @@ std::string GetProgramPath() {
     return n > 0 ? std::string(buffer, static_cast<std::size_t>(n)) : std::string();
 }
 
-void SetProgramPathOverride(std::string path) { Override() = std::move(path); }
+void SetProgramPathOverride(std::string path) {
+    Override() = std::move(path);
+}

@@ -21,8 +21,10 @@ BOOL CVextonDOFCEDlg::SaveSettings(CDataState* state) {
 void CVextonDOFCEDlg::SaveChoices() {
     UpdateData(TRUE);
     const std::pair<CComboBox*, CString*> choices[] = {
-        {&m_cboCamera, &m_dataState.m_strCamera},     {&m_cboFocalLength, &m_dataState.m_strFocalLength},
-        {&m_cboAperture, &m_dataState.m_strAperture}, {&m_cboUnit, &m_dataState.m_strUnit},
+        {&m_cboCamera, &m_dataState.m_strCamera},
+        {&m_cboFocalLength, &m_dataState.m_strFocalLength},
+        {&m_cboAperture, &m_dataState.m_strAperture},
+        {&m_cboUnit, &m_dataState.m_strUnit},
         {&m_cboCofC, &m_dataState.m_strCofC},
     };
     for (auto [list, field] : choices)

@@ -10,7 +10,8 @@
 std::string GetSettingsFilePath() {
     const std::string program = GetProgramPath();
     const std::size_t slash = program.find_last_of('/');
-    const std::string folder = slash == std::string::npos ? std::string() : program.substr(0, slash);
+    const std::string folder =
+        slash == std::string::npos ? std::string() : program.substr(0, slash);
     return folder + "/" + kSettingsFileName;
 }
 

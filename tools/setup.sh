@@ -3,7 +3,7 @@
 # that is already there. Safe to run again; quiet when everything is present.
 set -euo pipefail
 
-packages=(cmake make g++ clang libclang-rt-14-dev qt6-base-dev libgl-dev
+packages=(cmake make g++ clang clang-format libclang-rt-14-dev qt6-base-dev libgl-dev fonts-dejavu-core
           googletest libgtest-dev libgmock-dev libbenchmark-dev locales
           xvfb xauth)
 

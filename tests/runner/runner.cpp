@@ -31,7 +31,9 @@ struct StepError {
     std::string why;
 };
 
-std::string Utf8(const QString& s) { return s.toStdString(); }
+std::string Utf8(const QString& s) {
+    return s.toStdString();
+}
 
 class Runner : public QObject {
   public:
@@ -77,9 +79,9 @@ class Runner : public QObject {
             if (::geteuid() == 0 && ::seteuid(65534) == 0)
                 m_droppedRoot = true;
         }
-        const auto connection = connect(QAbstractEventDispatcher::instance(),
-                                        &QAbstractEventDispatcher::aboutToBlock, this,
-                                        &Runner::OnIdle);
+        const auto connection =
+            connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
+                    this, &Runner::OnIdle);
         {
             CVextonDOFCEApp app;
             m_running = true;
@@ -94,7 +96,8 @@ class Runner : public QObject {
         if (!m_running || m_posted)
             return;
         m_posted = true;
-        QMetaObject::invokeMethod(this, [this] { RunNextWhileRunning(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { RunNextWhileRunning(); }, Qt::QueuedConnection);
     }
 
     void RunNextWhileRunning() {
@@ -218,13 +221,15 @@ class Runner : public QObject {
         std::size_t pos = 0;
         const auto dec = ReadQuoted(rest, pos);
         if (!dec || pos >= rest.size() || rest[pos] != ' ')
-            throw StepError{"numbers takes \"DEC\" \"THOUSANDS\" LEADINGZERO GROUPING NEGATIVEORDER"};
+            throw StepError{
+                "numbers takes \"DEC\" \"THOUSANDS\" LEADINGZERO GROUPING NEGATIVEORDER"};
         ++pos;
         const auto thousands = ReadQuoted(rest, pos);
         std::istringstream in(thousands ? rest.substr(pos) : "");
         std::string leadingZero, grouping, negativeOrder;
         if (!thousands || !(in >> leadingZero >> grouping >> negativeOrder))
-            throw StepError{"numbers takes \"DEC\" \"THOUSANDS\" LEADINGZERO GROUPING NEGATIVEORDER"};
+            throw StepError{
+                "numbers takes \"DEC\" \"THOUSANDS\" LEADINGZERO GROUPING NEGATIVEORDER"};
         SetNumberSettingsOverride(
             MakeNumberSettings(*dec, *thousands, leadingZero, grouping, negativeOrder));
     }
@@ -355,10 +360,14 @@ class Runner : public QObject {
 
     static const char* KindName(ControlKind kind) {
         switch (kind) {
-        case ControlKind::Static: return "static";
-        case ControlKind::Edit: return "edit";
-        case ControlKind::Button: return "button";
-        case ControlKind::ComboBox: return "list";
+        case ControlKind::Static:
+            return "static";
+        case ControlKind::Edit:
+            return "edit";
+        case ControlKind::Button:
+            return "button";
+        case ControlKind::ComboBox:
+            return "list";
         }
         return "static";
     }
@@ -408,8 +417,7 @@ class Runner : public QObject {
         for (int i = 0; i < combo->count(); ++i) {
             const QVariant value = combo->itemData(i);
             std::cout << i << " " << Quote(Utf8(combo->itemText(i))) << " "
-                      << (value.isValid() ? Quote(value.toByteArray().toStdString()) : "-")
-                      << "\n";
+                      << (value.isValid() ? Quote(value.toByteArray().toStdString()) : "-") << "\n";
         }
     }
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 struct Step {
-    int line;         // 1-based
+    int line; // 1-based
     std::string verb;
     std::string rest; // everything after "verb ", taken literally
 };

@@ -64,8 +64,12 @@ TEST(Calculate, GermanSettingsReadACommaAndKeepThePointInTheFocalLength) {
 TEST(Calculate, DiopterAndCropFactor) {
     CalculationInputs in = NikonD70("2");
     in.focalLengthValue = "50.0";
-    for (auto [diopter, text] : {std::pair{"", "50.00 mm"}, {"0", "50.00 mm"}, {"2", "45.45 mm"},
-                                 {"0.5", "48.78 mm"}, {"abc", "50.00 mm"}, {"2 dpt", "45.45 mm"}}) {
+    for (auto [diopter, text] : {std::pair{"", "50.00 mm"},
+                                 {"0", "50.00 mm"},
+                                 {"2", "45.45 mm"},
+                                 {"0.5", "48.78 mm"},
+                                 {"abc", "50.00 mm"},
+                                 {"2 dpt", "45.45 mm"}}) {
         in.diopterText = diopter;
         EXPECT_EQ(Calculate(in, kUs).focalLengthText, text) << diopter;
     }

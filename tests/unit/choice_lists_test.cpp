@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 namespace {
-std::string Utf8(const CString& s) { return CStringToUtf8(s); }
+std::string Utf8(const CString& s) {
+    return CStringToUtf8(s);
+}
 } // namespace
 
 TEST(CameraTable, HoldsTheFiftySevenRecordsInOrder) {

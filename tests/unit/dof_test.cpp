@@ -8,7 +8,9 @@ const double kNikonD70Coc = 0.031 / 1.5279;
 const double kFeet = DistanceUnitFor(0).factor;
 const double kCentimetres = DistanceUnitFor(3).factor;
 
-std::string SixDecimals(double v) { return FormatFixed(v, 6); }
+std::string SixDecimals(double v) {
+    return FormatFixed(v, 6);
+}
 } // namespace
 
 TEST(DistanceUnits, FactorsAreTheWidenedSinglePrecisionValues) {

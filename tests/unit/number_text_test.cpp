@@ -1,15 +1,19 @@
 #include "calc/number_text.h"
 
 #include <clocale>
+#include <cmath>
 #include <cstdio>
 #include <gtest/gtest.h>
-#include <cmath>
 #include <limits>
 #include <random>
 
 namespace {
-NumberSettings UsEnglish() { return {}; }
-NumberSettings German() { return MakeNumberSettings(",", ".", "1", "3;0", "1"); }
+NumberSettings UsEnglish() {
+    return {};
+}
+NumberSettings German() {
+    return MakeNumberSettings(",", ".", "1", "3;0", "1");
+}
 NumberSettings WithNegativeOrder(int order) {
     NumberSettings s;
     s.negativeOrder = order;
@@ -62,8 +66,13 @@ TEST(ParseInteger, FollowsTheRule) {
 }
 
 TEST(FormatFixed, AgreesWithPrintfInTheCLocale) {
-    const double values[] = {0.0, -0.0, 3.3335419, 0.5, 1.5, 2.5, 0.125, 1e-7, 69722.485341,
-                             123456789.123456789, 1e22, 1.7976931348623157e308, -2.675};
+    const double values[] = {0.0,          -0.0,
+                             3.3335419,    0.5,
+                             1.5,          2.5,
+                             0.125,        1e-7,
+                             69722.485341, 123456789.123456789,
+                             1e22,         1.7976931348623157e308,
+                             -2.675};
     for (double v : values) {
         for (int decimals : {0, 1, 2, 4, 6}) {
             char expected[512];
@@ -121,7 +130,10 @@ TEST(NormalizeDecimalSeparator, ReplacesOnlyTheFirstSeparator) {
 
     NumberSettings arabic;
     arabic.decimalSeparator = "\xD9\xAB"; // U+066B, two bytes in UTF-8
-    EXPECT_EQ(NormalizeDecimalSeparator("2\xD9\xAB" "5", arabic), "2.5");
+    EXPECT_EQ(NormalizeDecimalSeparator("2\xD9\xAB"
+                                        "5",
+                                        arabic),
+              "2.5");
     NumberSettings twoCharacters;
     twoCharacters.decimalSeparator = "::";
     EXPECT_EQ(NormalizeDecimalSeparator("2::5", twoCharacters), "2.:5");
@@ -166,7 +178,8 @@ TEST(FormatLocaleNumber, GroupsFromTheRight) {
     EXPECT_EQ(FormatLocaleNumber("12345678", 0, s), "1,23,45,678");
     s.thousandsSeparator = "\xE2\x80\xAF"; // narrow no-break space
     s.grouping = 3;
-    EXPECT_EQ(FormatLocaleNumber("1234.5", 1, s), "1\xE2\x80\xAF" "234.5");
+    EXPECT_EQ(FormatLocaleNumber("1234.5", 1, s), "1\xE2\x80\xAF"
+                                                  "234.5");
 }
 
 TEST(FormatLocaleNumber, PlacesTheSignByTheNegativeOrder) {

@@ -30,8 +30,8 @@ Bytes Join(std::initializer_list<Bytes> parts) {
 void ExpectDefaults(const CDataState& s, int fromField = 0) {
     const CDataState defaults;
     const CString CDataState::*fields[] = {&CDataState::m_strCamera, &CDataState::m_strFocalLength,
-                                            &CDataState::m_strAperture, &CDataState::m_strUnit,
-                                            &CDataState::m_strCofC};
+                                           &CDataState::m_strAperture, &CDataState::m_strUnit,
+                                           &CDataState::m_strCofC};
     for (int i = fromField; i < 5; ++i)
         EXPECT_EQ(s.*fields[i], defaults.*fields[i]) << "field " << i;
 }
@@ -107,8 +107,12 @@ TEST(SettingsFile, RoundTripsEmptyAndNonAsciiTexts) {
 
 TEST(SettingsFile, ReadsEightBitRecordsAsWindows1252AndIgnoresTrailingBytes) {
     ProgramFolder dir;
-    dir.Write(Join({Record8("Canon 1D"), Record8("50.0"), Record8("\x80 f/2"),
-                    Record16(u"meters"), Record8("0.0250"), {0x01, 0x02, 0x03}}));
+    dir.Write(Join({Record8("Canon 1D"),
+                    Record8("50.0"),
+                    Record8("\x80 f/2"),
+                    Record16(u"meters"),
+                    Record8("0.0250"),
+                    {0x01, 0x02, 0x03}}));
     CDataState s;
     ASSERT_TRUE(LoadSettings(&s));
     EXPECT_EQ(s.m_strCamera, u"Canon 1D");
@@ -119,7 +123,10 @@ TEST(SettingsFile, ReadsEightBitRecordsAsWindows1252AndIgnoresTrailingBytes) {
     EXPECT_EQ(dir.Read()[0], 0xFF) << "written back in the 16-bit form";
 
     // The 8-bit form with a 2-byte length.
-    dir.Write(Join({{0xFF, 0x03, 0x00, 'a', 'b', 'c'}, Record8("b"), Record8("c"), Record8("d"),
+    dir.Write(Join({{0xFF, 0x03, 0x00, 'a', 'b', 'c'},
+                    Record8("b"),
+                    Record8("c"),
+                    Record8("d"),
                     Record8("e")}));
     ASSERT_TRUE(LoadSettings(&s));
     EXPECT_EQ(s.m_strCamera, u"abc");
@@ -157,16 +164,16 @@ TEST(SettingsFile, EveryCutOfTheDefaultFileFailsCleanly) {
 TEST(SettingsFile, HugeClaimedLengthsFailAtOnceWithoutAllocating) {
     ProgramFolder dir;
     // 16-bit record claiming 0xFFFFFFFE characters, in a 20-byte file.
-    dir.Write({0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 'a', 0, 'b', 0, 'c', 0,
-               'd', 0, 'e', 0});
+    dir.Write({0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0xFF, 0xFF,
+               'a',  0,    'b',  0,    'c',  0,    'd',  0,    'e',  0});
     CDataState s;
     EXPECT_FALSE(LoadSettings(&s));
     ExpectDefaults(s);
     // The 8-byte form: at most 0x7FFFFFFF, larger is a format error.
     dir.Write({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0x80, 0, 0, 0, 0});
     EXPECT_FALSE(LoadSettings(&s));
-    dir.Write({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
-               0xFF});
+    dir.Write(
+        {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
     EXPECT_FALSE(LoadSettings(&s));
 }
 
@@ -184,11 +191,10 @@ TEST(SettingsFile, AFolderInPlaceOfTheFileFailsBothWays) {
 TEST(SettingsFile, AnUnwritableFolderReportsAccessDeniedAndKeepsTheOldFile) {
     ProgramFolder dir;
     dir.Write(kDefaultFile);
-    std::filesystem::permissions(dir.folder(), std::filesystem::perms::owner_all |
-                                                   std::filesystem::perms::group_read |
-                                                   std::filesystem::perms::group_exec |
-                                                   std::filesystem::perms::others_read |
-                                                   std::filesystem::perms::others_exec);
+    std::filesystem::permissions(
+        dir.folder(), std::filesystem::perms::owner_all | std::filesystem::perms::group_read |
+                          std::filesystem::perms::group_exec | std::filesystem::perms::others_read |
+                          std::filesystem::perms::others_exec);
     const int code = InChild(true, [&] {
         CDataState s;
         s.m_strCamera = u"Canon 10D";
@@ -229,7 +235,8 @@ TEST(SettingsFile, AFullFileSystemFailsTheSaveAndKeepsTheOldFile) {
     // A tiny tmpfs, where this machine lets us mount one.
     ProgramFolder dir;
     if (::geteuid() != 0 ||
-        std::system(("mount -t tmpfs -o size=4k tmpfs " + dir.folder() + " 2>/dev/null").c_str()) != 0)
+        std::system(("mount -t tmpfs -o size=4k tmpfs " + dir.folder() + " 2>/dev/null").c_str()) !=
+            0)
         GTEST_SKIP() << "cannot mount a small file system here";
     dir.Write(kDefaultFile);
     // Fill what is left.
