@@ -6,6 +6,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <system_error>
 
@@ -50,6 +51,41 @@ bool Overflows(std::string_view mantissa, long long exponent) {
     }
     position = integerDigits > 0 ? integerDigits : -leadingFractionZeros;
     return position + exponent > 0;
+}
+
+constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// A mantissa of at most 15 significant digits is an exact double, and so is
+// 10^k up to 10^22: one multiplication or division then rounds correctly, as
+// the full conversion would. False when the text is outside that case.
+bool ExactShortDecimal(std::string_view mantissa, long long exponent, double& value) {
+    std::uint64_t digits = 0;
+    int significant = 0;
+    long long scale = exponent;
+    bool seenPoint = false;
+    for (char c : mantissa) {
+        if (c == '.') {
+            seenPoint = true;
+            continue;
+        }
+        if (digits == 0 && c == '0') {
+            if (seenPoint)
+                --scale;
+            continue;
+        }
+        if (++significant > 15)
+            return false;
+        digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+        if (seenPoint)
+            --scale;
+    }
+    if (scale < -22 || scale > 22)
+        return false;
+    const double m = static_cast<double>(digits);
+    value = scale < 0 ? m / kExactPowersOfTen[-scale] : m * kExactPowersOfTen[scale];
+    return true;
 }
 
 } // namespace
@@ -108,6 +144,8 @@ double ParseDecimal(std::string_view t) {
             i = j;
         }
     }
+    if (double exact; ExactShortDecimal(t.substr(start, mantissaEnd - start), exponent, exact))
+        return negative ? -exact : exact;
     double value = 0.0;
     const auto [ptr, ec] =
         std::from_chars(t.data() + start, t.data() + i, value, std::chars_format::general);
@@ -305,14 +343,26 @@ bool AppendLocaleNumber(std::string& out, std::string_view text, int count,
     const bool showSign =
         negative && !(intPart.empty() && fracPart.find_first_not_of('0') == std::string::npos);
 
-    const std::size_t start = out.size();
-    out.reserve(start + nDigits * (1 + s.thousandsSeparator.size()) + s.decimalSeparator.size() +
-                4);
+    // Built in one piece, then appended at once.
+    const std::size_t most =
+        nDigits * (1 + s.thousandsSeparator.size()) + s.decimalSeparator.size() + 4;
+    char localBuffer[256];
+    std::string heapBuffer;
+    char* buffer = localBuffer;
+    if (most > sizeof localBuffer) {
+        heapBuffer.resize(most);
+        buffer = heapBuffer.data();
+    }
+    char* p = buffer;
+    const auto put = [&p](std::string_view piece) {
+        std::memcpy(p, piece.data(), piece.size());
+        p += piece.size();
+    };
     if (showSign && s.negativeOrder <= 2)
-        out.append(s.negativeOrder == 0 ? "(" : s.negativeOrder == 1 ? "-" : "- ");
+        put(s.negativeOrder == 0 ? "(" : s.negativeOrder == 1 ? "-" : "- ");
     if (intPart.empty()) {
         if (s.leadingZero != 0 || keep == 0)
-            out.push_back('0');
+            put("0");
     } else {
         // Groups from the right: the last group has `first` digits, those to
         // its left `rest` (3 and 2 for the 32 setting); the leftmost may be short.
@@ -320,35 +370,36 @@ bool AppendLocaleNumber(std::string& out, std::string_view text, int count,
         const std::size_t rest = s.grouping == 32 ? 2 : first;
         const std::size_t len = intPart.size();
         if (first == 0 || len <= first) {
-            out.append(intPart);
+            put(intPart);
         } else {
             const std::size_t upper = len - first;
             std::size_t lead = upper % rest;
             if (lead == 0)
                 lead = rest;
-            out.append(intPart.substr(0, lead));
+            put(intPart.substr(0, lead));
             for (std::size_t at = lead; at < upper; at += rest) {
-                out.append(s.thousandsSeparator);
-                out.append(intPart.substr(at, rest));
+                put(s.thousandsSeparator);
+                put(intPart.substr(at, rest));
             }
-            out.append(s.thousandsSeparator);
-            out.append(intPart.substr(upper));
+            put(s.thousandsSeparator);
+            put(intPart.substr(upper));
         }
     }
     if (keep > 0) {
-        out.append(s.decimalSeparator);
-        out.append(fracPart);
+        put(s.decimalSeparator);
+        put(fracPart);
     }
     if (showSign && s.negativeOrder >= 3)
-        out.append(s.negativeOrder == 3 ? "-" : " -");
+        put(s.negativeOrder == 3 ? "-" : " -");
     else if (showSign && s.negativeOrder == 0)
-        out.push_back(')');
+        put(")");
+    const std::string_view result(buffer, static_cast<std::size_t>(p - buffer));
 
     // The result must fit the room the platform is given: 3 × length + 99
     // characters, one of them for the terminator.
-    if (CodePointCount(std::string_view(out).substr(start)) + 1 > 3 * text.size() + 99) {
-        out.resize(start);
+    const std::size_t room = 3 * text.size() + 99;
+    if (result.size() + 1 > room && CodePointCount(result) + 1 > room)
         return false;
-    }
+    out.append(result);
     return true;
 }

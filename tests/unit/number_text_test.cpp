@@ -3,6 +3,7 @@
 #include <clocale>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <limits>
 #include <random>
@@ -53,6 +54,27 @@ TEST(ParseDecimal, OutOfRangeNumbersSaturateAsTheCLibraryDoes) {
     EXPECT_EQ(ParseDecimal("1e-400"), 0.0);
     EXPECT_EQ(ParseDecimal("0.000001e-400"), 0.0);
     EXPECT_EQ(ParseDecimal(std::string(400, '9')), std::numeric_limits<double>::infinity());
+}
+
+TEST(ParseDecimal, AgreesWithTheCLibraryOnDecimalTexts) {
+    // Short texts take an exact shortcut, long ones the full conversion: both
+    // must give the correctly rounded double.
+    std::mt19937_64 random(7);
+    for (int i = 0; i < 200000; ++i) {
+        std::string text = random() % 2 ? "-" : "";
+        const int intDigits = static_cast<int>(random() % 12);
+        const int fracDigits = static_cast<int>(random() % 20);
+        for (int d = 0; d < intDigits; ++d)
+            text += static_cast<char>('0' + random() % 10);
+        if (fracDigits > 0 || intDigits == 0) {
+            text += '.';
+            for (int d = 0; d < std::max(fracDigits, 1); ++d)
+                text += static_cast<char>('0' + random() % 10);
+        }
+        if (random() % 3 == 0)
+            text += "e" + std::to_string(static_cast<int>(random() % 60) - 30);
+        ASSERT_EQ(ParseDecimal(text), std::strtod(text.c_str(), nullptr)) << text;
+    }
 }
 
 TEST(ParseInteger, FollowsTheRule) {
