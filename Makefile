@@ -20,7 +20,7 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 bench: build
-	@$(BUILD)/bench/vextondof-bench --benchmark_min_time=0.5 | tail -n 1
+	@$(BUILD)/bench/vextondof-bench --benchmark_repetitions=9 --benchmark_min_time=0.2 | tail -n 1
 	@$(BUILD)/bench/startup-bench $(BUILD)/app/vextondof $(BUILD)/bench/bare-dialog
 	@$(BUILD)/bench/calculate-bench
 

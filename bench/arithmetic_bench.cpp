@@ -46,13 +46,16 @@ class RatioReporter : public benchmark::ConsoleReporter {
   public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
+        // With repetitions, the median of them; otherwise the single run.
         for (const Run& run : runs) {
-            if (run.run_type != Run::RT_Iteration)
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (!median && (run.run_type != Run::RT_Iteration || run.repetitions > 1))
                 continue;
             const double ns = run.GetAdjustedCPUTime();
-            if (run.benchmark_name() == "BM_CalculatePress")
+            const std::string name = run.run_name.function_name;
+            if (name == "BM_CalculatePress")
                 m_press = ns;
-            else if (run.benchmark_name() == "BM_SixBarePrintfWrites")
+            else if (name == "BM_SixBarePrintfWrites")
                 m_bare = ns;
         }
     }

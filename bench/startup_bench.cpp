@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -94,6 +95,7 @@ pid_t StartXvfb(int& display) {
             continue;
         const pid_t pid = ::fork();
         if (pid == 0) {
+            ::prctl(PR_SET_PDEATHSIG, SIGTERM); // never outlives the benchmark
             std::freopen("/dev/null", "w", stderr);
             const std::string name = ":" + std::to_string(display);
             ::execl("/usr/bin/Xvfb", "Xvfb", name.c_str(), "-screen", "0", "800x600x24",

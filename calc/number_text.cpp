@@ -57,37 +57,6 @@ constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,
                                         1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                         1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
-// A mantissa of at most 15 significant digits is an exact double, and so is
-// 10^k up to 10^22: one multiplication or division then rounds correctly, as
-// the full conversion would. False when the text is outside that case.
-bool ExactShortDecimal(std::string_view mantissa, long long exponent, double& value) {
-    std::uint64_t digits = 0;
-    int significant = 0;
-    long long scale = exponent;
-    bool seenPoint = false;
-    for (char c : mantissa) {
-        if (c == '.') {
-            seenPoint = true;
-            continue;
-        }
-        if (digits == 0 && c == '0') {
-            if (seenPoint)
-                --scale;
-            continue;
-        }
-        if (++significant > 15)
-            return false;
-        digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
-        if (seenPoint)
-            --scale;
-    }
-    if (scale < -22 || scale > 22)
-        return false;
-    const double m = static_cast<double>(digits);
-    value = scale < 0 ? m / kExactPowersOfTen[-scale] : m * kExactPowersOfTen[scale];
-    return true;
-}
-
 } // namespace
 
 NumberSettings MakeNumberSettings(std::string_view decimalSeparator,
@@ -115,12 +84,23 @@ double ParseDecimal(std::string_view t) {
     }
     const std::size_t start = i;
     std::size_t digits = 0;
+    // The significant digits as an integer while there are at most 15 of
+    // them, and the power of ten of the last one.
+    std::uint64_t mantissa = 0;
+    int significant = 0;
+    long long scale = 0;
+    const auto take = [&](char c) {
+        if (mantissa == 0 && c == '0')
+            return;
+        if (++significant <= 15)
+            mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+    };
     while (i < n && IsDigit(t[i]))
-        ++i, ++digits;
+        take(t[i++]), ++digits;
     if (i < n && t[i] == '.') {
         ++i;
         while (i < n && IsDigit(t[i]))
-            ++i, ++digits;
+            take(t[i++]), ++digits, --scale;
     }
     if (digits == 0)
         return 0.0;
@@ -144,8 +124,15 @@ double ParseDecimal(std::string_view t) {
             i = j;
         }
     }
-    if (double exact; ExactShortDecimal(t.substr(start, mantissaEnd - start), exponent, exact))
+    // Up to 15 significant digits and 10^22 are exact doubles: one
+    // multiplication or division then rounds correctly, as the full
+    // conversion would.
+    if (significant <= 15 && scale + exponent >= -22 && scale + exponent <= 22) {
+        const double m = static_cast<double>(mantissa);
+        const long long k = scale + exponent;
+        const double exact = k < 0 ? m / kExactPowersOfTen[-k] : m * kExactPowersOfTen[k];
         return negative ? -exact : exact;
+    }
     double value = 0.0;
     const auto [ptr, ec] =
         std::from_chars(t.data() + start, t.data() + i, value, std::chars_format::general);
@@ -216,11 +203,22 @@ bool WriteFixedExactly(FixedText& out, double value, int decimals) {
         if (remainder > half || (remainder == half && (q & 1)))
             ++q;
     }
-    char digits[24];
+    static constexpr char kPairs[] = "00010203040506070809101112131415161718192021222324"
+                                     "25262728293031323334353637383940414243444546474849"
+                                     "50515253545556575859606162636465666768697071727374"
+                                     "75767778798081828384858687888990919293949596979899";
+    char digits[24]; // least significant first
     int n = 0;
     do {
-        digits[n++] = static_cast<char>('0' + q % 10);
-        q /= 10;
+        if (q >= 100) {
+            const auto pair = static_cast<std::size_t>(q % 100) * 2;
+            q /= 100;
+            digits[n++] = kPairs[pair + 1];
+            digits[n++] = kPairs[pair];
+        } else {
+            digits[n++] = static_cast<char>('0' + q % 10);
+            q /= 10;
+        }
     } while (q != 0);
     while (n < decimals + 1)
         digits[n++] = '0';
@@ -308,38 +306,40 @@ bool AppendLocaleNumber(std::string& out, std::string_view text, int count,
     while (intDigits.size() > 1 && intDigits[0] == '0')
         intDigits.remove_prefix(1);
 
-    // Digits of the value scaled by 10^count, rounded half away from zero,
-    // with room in front for a carry.
     const std::size_t keep = static_cast<std::size_t>(count);
     const std::size_t nDigits = 1 + intDigits.size() + keep;
+    std::string_view intPart = intDigits;
+    std::string_view fracPart = fracDigits;
     char local[128];
     std::string heap;
-    char* digits = local;
-    if (nDigits > sizeof local) {
-        heap.resize(nDigits);
-        digits = heap.data();
-    }
-    digits[0] = '0';
-    intDigits.copy(digits + 1, intDigits.size());
-    const std::size_t fracCopied = fracDigits.copy(digits + 1 + intDigits.size(), keep);
-    std::fill(digits + 1 + intDigits.size() + fracCopied, digits + nDigits, '0');
-    if (fracDigits.size() > keep && fracDigits[keep] >= '5') {
-        std::size_t k = nDigits;
-        while (k-- > 0) {
-            if (digits[k] == '9') {
-                digits[k] = '0';
-            } else {
-                ++digits[k];
-                break;
+    if (fracDigits.size() != keep) {
+        // Digits of the value scaled by 10^count, rounded half away from
+        // zero, with room in front for a carry.
+        char* digits = local;
+        if (nDigits > sizeof local) {
+            heap.resize(nDigits);
+            digits = heap.data();
+        }
+        digits[0] = '0';
+        intDigits.copy(digits + 1, intDigits.size());
+        const std::size_t fracCopied = fracDigits.copy(digits + 1 + intDigits.size(), keep);
+        std::fill(digits + 1 + intDigits.size() + fracCopied, digits + nDigits, '0');
+        if (fracDigits.size() > keep && fracDigits[keep] >= '5') {
+            std::size_t k = nDigits;
+            while (k-- > 0) {
+                if (digits[k] == '9') {
+                    digits[k] = '0';
+                } else {
+                    ++digits[k];
+                    break;
+                }
             }
         }
+        intPart = std::string_view(digits, nDigits - keep);
+        fracPart = std::string_view(digits + nDigits - keep, keep);
     }
-    const std::size_t intEnd = nDigits - keep;
-    std::size_t firstSignificant = 0;
-    while (firstSignificant < intEnd && digits[firstSignificant] == '0')
-        ++firstSignificant;
-    const std::string_view intPart(digits + firstSignificant, intEnd - firstSignificant);
-    const std::string_view fracPart(digits + intEnd, keep);
+    while (!intPart.empty() && intPart[0] == '0')
+        intPart.remove_prefix(1);
     const bool showSign =
         negative && !(intPart.empty() && fracPart.find_first_not_of('0') == std::string::npos);
 
@@ -355,8 +355,8 @@ bool AppendLocaleNumber(std::string& out, std::string_view text, int count,
     }
     char* p = buffer;
     const auto put = [&p](std::string_view piece) {
-        std::memcpy(p, piece.data(), piece.size());
-        p += piece.size();
+        for (char c : piece) // pieces are a few characters: no call for each
+            *p++ = c;
     };
     if (showSign && s.negativeOrder <= 2)
         put(s.negativeOrder == 0 ? "(" : s.negativeOrder == 1 ? "-" : "- ");
