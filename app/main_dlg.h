@@ -53,6 +53,9 @@ class CVextonDOFCEDlg : public CDialog {
 
     // The value text of a list's selected entry, or a message naming the list.
     bool SelectedValue(CComboBox& list, const char* listName, std::string& value);
+    // The selected camera's record, or a message asking for one.
+    const CameraRecord* RequireSelectedCamera();
+    void RefuseWithoutChoice(const char* listName);
     void ShowValidationError(const char* text);
 
     CDataState m_dataState;

@@ -21,23 +21,23 @@ bool CVextonDOFCEDlg::SelectedValue(CComboBox& list, const char* listName, std::
         value = *selected;
         return true;
     }
-    ShowValidationError(("You must choose " + std::string(listName) + " from the list.").c_str());
+    RefuseWithoutChoice(listName);
     return false;
 }
 
+void CVextonDOFCEDlg::RefuseWithoutChoice(const char* listName) {
+    ShowValidationError(("You must choose " + std::string(listName) + " from the list.").c_str());
+}
+
 void CVextonDOFCEDlg::OnCalculateClicked() {
-    std::string focalLength, aperture, camera, unit, cofc;
+    std::string focalLength, aperture, unit, cofc;
     if (!SelectedValue(m_cboFocalLength, "a focal length", focalLength) ||
-        !SelectedValue(m_cboAperture, "an aperture", aperture) ||
-        !SelectedValue(m_cboCamera, "a camera", camera) ||
-        !SelectedValue(m_cboUnit, "a unit", unit) ||
+        !SelectedValue(m_cboAperture, "an aperture", aperture))
+        return;
+    const CameraRecord* record = RequireSelectedCamera();
+    if (!record || !SelectedValue(m_cboUnit, "a unit", unit) ||
         !SelectedValue(m_cboCofC, "a circle of confusion", cofc))
         return;
-    const CameraRecord* record = GetSelectedCamera();
-    if (!record) {
-        ShowValidationError("You must choose a camera from the list.");
-        return;
-    }
     const std::string distance = CStringToUtf8(m_editDistance.GetWindowText());
     const std::string diopter = CStringToUtf8(m_editDiopter.GetWindowText());
     const CalculationInputs inputs{focalLength,        aperture, unit,   cofc,

@@ -22,6 +22,17 @@ bool IsContinuationByte(char c) {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
 }
 
+// Where a number begins: past leading blanks and an optional sign.
+std::size_t SkipBlanksAndSign(std::string_view t, bool& negative) {
+    std::size_t i = 0;
+    while (i < t.size() && IsBlank(t[i]))
+        ++i;
+    negative = i < t.size() && t[i] == '-';
+    if (i < t.size() && (t[i] == '+' || t[i] == '-'))
+        ++i;
+    return i;
+}
+
 std::size_t CodePointCount(std::string_view text) {
     std::size_t n = 0;
     for (char c : text)
@@ -73,15 +84,9 @@ NumberSettings MakeNumberSettings(std::string_view decimalSeparator,
 }
 
 double ParseDecimal(std::string_view t) {
-    std::size_t i = 0;
-    const std::size_t n = t.size();
-    while (i < n && IsBlank(t[i]))
-        ++i;
     bool negative = false;
-    if (i < n && (t[i] == '+' || t[i] == '-')) {
-        negative = t[i] == '-';
-        ++i;
-    }
+    std::size_t i = SkipBlanksAndSign(t, negative);
+    const std::size_t n = t.size();
     const std::size_t start = i;
     std::size_t digits = 0;
     // The significant digits as an integer while there are at most 15 of
@@ -146,15 +151,9 @@ double ParseDecimal(std::string_view t) {
 }
 
 int ParseInteger(std::string_view t) {
-    std::size_t i = 0;
-    const std::size_t n = t.size();
-    while (i < n && IsBlank(t[i]))
-        ++i;
     bool negative = false;
-    if (i < n && (t[i] == '+' || t[i] == '-')) {
-        negative = t[i] == '-';
-        ++i;
-    }
+    std::size_t i = SkipBlanksAndSign(t, negative);
+    const std::size_t n = t.size();
     long long value = 0;
     while (i < n && IsDigit(t[i])) {
         if (value <= static_cast<long long>(INT_MAX) + 1)

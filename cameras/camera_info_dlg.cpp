@@ -17,15 +17,10 @@ void CCameraInfoDlg::DoDataExchange(CDataExchange* dx) {
 }
 
 void CVextonDOFCEDlg::OnCameraLabelClicked() {
-    std::string camera, cofc;
-    if (!SelectedValue(m_cboCamera, "a camera", camera) ||
-        !SelectedValue(m_cboCofC, "a circle of confusion", cofc))
+    const CameraRecord* record = RequireSelectedCamera();
+    std::string cofc;
+    if (!record || !SelectedValue(m_cboCofC, "a circle of confusion", cofc))
         return;
-    const CameraRecord* record = GetSelectedCamera();
-    if (!record) {
-        ShowValidationError("You must choose a camera from the list.");
-        return;
-    }
     const CameraInfoTexts texts = DescribeCamera(*record, cofc, UserNumberSettings());
     CCameraInfoDlg form(nullptr);
     CString* fields[] = {

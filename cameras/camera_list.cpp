@@ -15,3 +15,10 @@ const CameraRecord* CVextonDOFCEDlg::GetSelectedCamera() const {
     const int index = ParseInteger(*value);
     return index >= 0 && index < kCameraCount ? &cameraTable[index] : nullptr;
 }
+
+const CameraRecord* CVextonDOFCEDlg::RequireSelectedCamera() {
+    const CameraRecord* record = GetSelectedCamera();
+    if (!record)
+        RefuseWithoutChoice("a camera");
+    return record;
+}

@@ -89,6 +89,8 @@ class Runner : public QObject {
             m_running = false;
         }
         disconnect(connection);
+        if (m_droppedRoot && ::seteuid(0) == 0)
+            m_droppedRoot = false;
         std::cout << "ended\n";
     }
 
