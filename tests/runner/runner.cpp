@@ -192,7 +192,7 @@ class Runner : public QObject {
         } else if (v == "focus") {
             Focus();
         } else if (v == "list") {
-            List(IdOf(s.rest));
+            PrintList(IdOf(s.rest));
         } else if (v == "label") {
             Label(IdOf(s.rest));
         } else {
@@ -278,7 +278,7 @@ class Runner : public QObject {
         return w;
     }
 
-    QComboBox* List(int id, bool) const {
+    QComboBox* ListControl(int id) const {
         auto* combo = qobject_cast<QComboBox*>(Control(id));
         if (!combo)
             throw StepError{"control " + std::to_string(id) + " is not a list"};
@@ -286,7 +286,7 @@ class Runner : public QObject {
     }
 
     void Select(const std::string& rest) {
-        QComboBox* combo = List(IdOf(rest), true);
+        QComboBox* combo = ListControl(IdOf(rest));
         const QString text = QString::fromStdString(TextAfterId(rest));
         int index = -1;
         for (int i = 0; i < combo->count() && index < 0; ++i)
@@ -413,8 +413,8 @@ class Runner : public QObject {
         std::cout << "focus none\n";
     }
 
-    void List(int id) {
-        QComboBox* combo = List(id, true);
+    void PrintList(int id) {
+        QComboBox* combo = ListControl(id);
         std::cout << "list " << id << " " << combo->count() << "\n";
         for (int i = 0; i < combo->count(); ++i) {
             const QVariant value = combo->itemData(i);
