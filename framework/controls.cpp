@@ -132,13 +132,16 @@ int CComboBox::SelectString(const CString& text) {
     QComboBox* c = Combo();
     if (!c)
         return CB_ERR;
-    QString current; // the entry whose text is being compared
+    auto* combo = dynamic_cast<ComboWidget*>(c);
+    if (!combo)
+        return CB_ERR;
+    const ChoiceModel* entries = combo->Entries();
     const int index = SelectStoredChoice(
         static_cast<std::size_t>(c->count()),
-        [c, &current](std::size_t i) {
-            current = c->itemText(static_cast<int>(i)); // shares the list's own text
-            return std::u16string_view(reinterpret_cast<const char16_t*>(current.utf16()),
-                                       static_cast<std::size_t>(current.size()));
+        [entries](std::size_t i) {
+            const QString& entry = entries->Text(static_cast<int>(i));
+            return std::u16string_view(reinterpret_cast<const char16_t*>(entry.utf16()),
+                                       static_cast<std::size_t>(entry.size()));
         },
         text);
     SetCurSel(index);

@@ -141,9 +141,6 @@ bool CDialog::CreateFormWindow() {
     window->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     QFont font = QApplication::font();
     font.setPointSize(t->pointSize);
-    // Dialog text is drawn glyph by glyph, as the handheld's did: no kerning
-    // or ligatures, and so no shaping pass for plain Latin text.
-    font.setStyleStrategy(QFont::PreferNoShaping);
     window->setFont(font);
     // Forms are painted in the window colour, as on the handheld.
     QPalette colours = window->palette();

@@ -48,7 +48,9 @@ BOOL CBrush::DeleteObject() {
 BOOL CFont::CreateFontIndirect(const LOGFONT* d) {
     if (d == nullptr || d->lfHeight <= 0)
         return FALSE;
-    QFont font(QString::fromUtf16(d->lfFaceName), d->lfHeight);
+    QFont font = QApplication::font(); // the program's rendering settings, then the description
+    font.setFamily(QString::fromUtf16(d->lfFaceName));
+    font.setPointSize(d->lfHeight);
     font.setWeight(static_cast<QFont::Weight>(d->lfWeight));
     font.setItalic(d->lfItalic != 0);
     font.setUnderline(d->lfUnderline != 0);

@@ -58,6 +58,7 @@ class ChoiceModel : public QAbstractListModel {
     // Replaces every entry at once.
     void Assign(QList<QString> texts, std::vector<std::optional<std::string>> values);
 
+    const QString& Text(int row) const { return m_texts[row]; }
     const std::optional<std::string>& Value(int row) const {
         return m_values[static_cast<std::size_t>(row)];
     }

@@ -3,6 +3,7 @@
 #include "framework/dialog_template.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QStyleFactory>
 
 namespace {
@@ -30,6 +31,13 @@ CWnd* AfxGetMainWnd() {
 void AfxInitApplication() {
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(style);
+    // The forms' font, 8 points, for everything the program shows. Text is
+    // drawn glyph by glyph, as the handheld's dialogs did: no kerning or
+    // ligatures, and so no shaping pass for plain Latin text.
+    QFont font = QApplication::font();
+    font.setPointSize(8);
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    QApplication::setFont(font);
     QApplication::setEffectEnabled(Qt::UI_AnimateCombo, false);
 }
 
