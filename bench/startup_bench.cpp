@@ -120,7 +120,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: startup_bench PROGRAM BARE_DIALOG [RUNS]\n");
         return 2;
     }
-    const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : 21;
+    const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : 41;
     Measure("offscreen", argv[1], argv[2], {}, runs);
     int display = 0;
     if (const pid_t xvfb = StartXvfb(display)) {

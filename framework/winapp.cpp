@@ -32,11 +32,13 @@ void AfxInitApplication() {
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(style);
     // The forms' font, 8 points, for everything the program shows. Text is
-    // drawn glyph by glyph, as the handheld's dialogs did: no kerning or
-    // ligatures, and so no shaping pass for plain Latin text.
+    // drawn glyph by glyph and on whole pixels, as the handheld's dialogs
+    // did: no kerning or ligatures (so no shaping pass for plain Latin
+    // text), and each glyph rasterised once rather than at several offsets.
     QFont font = QApplication::font();
     font.setPointSize(8);
     font.setStyleStrategy(QFont::PreferNoShaping);
+    font.setHintingPreference(QFont::PreferFullHinting);
     QApplication::setFont(font);
     QApplication::setEffectEnabled(Qt::UI_AnimateCombo, false);
 }
