@@ -75,27 +75,33 @@ void CComboBox::AddEntries(const std::vector<ChoiceEntry>& entries) {
         return;
     }
     QList<QString> texts;
-    texts.reserve(static_cast<qsizetype>(entries.size()));
-    for (const ChoiceEntry& entry : entries)
-        texts.append(QString::fromStdU16String(entry.displayText));
-    QList<qsizetype> order(texts.size());
-    std::iota(order.begin(), order.end(), 0);
-    // A sorted list: the order one AddString after another would give.
-    const auto before = [&](qsizetype a, qsizetype b) {
-        return texts[a].compare(texts[b], Qt::CaseInsensitive) < 0;
-    };
-    if (combo->IsSorted() && !std::is_sorted(order.begin(), order.end(), before))
-        std::stable_sort(order.begin(), order.end(), before);
-    QList<QString> sortedTexts;
     std::vector<std::optional<std::string>> values;
-    sortedTexts.reserve(texts.size());
+    texts.reserve(static_cast<qsizetype>(entries.size()));
     values.reserve(entries.size());
-    for (qsizetype i : order) {
-        sortedTexts.append(texts[i]);
-        values.push_back(entries[static_cast<std::size_t>(i)].valueText);
+    for (const ChoiceEntry& entry : entries) {
+        texts.append(QString::fromStdU16String(entry.displayText));
+        values.push_back(entry.valueText);
+    }
+    // A sorted list: the order one AddString after another would give.
+    const auto before = [](const QString& a, const QString& b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    };
+    if (combo->IsSorted() && !std::is_sorted(texts.begin(), texts.end(), before)) {
+        QList<qsizetype> order(texts.size());
+        std::iota(order.begin(), order.end(), 0);
+        std::stable_sort(order.begin(), order.end(),
+                         [&](qsizetype a, qsizetype b) { return before(texts[a], texts[b]); });
+        QList<QString> sortedTexts;
+        std::vector<std::optional<std::string>> sortedValues;
+        for (qsizetype i : order) {
+            sortedTexts.append(texts[i]);
+            sortedValues.push_back(std::move(values[static_cast<std::size_t>(i)]));
+        }
+        texts = std::move(sortedTexts);
+        values = std::move(sortedValues);
     }
     const QString field = c->currentText();
-    combo->Entries()->Assign(std::move(sortedTexts), std::move(values));
+    combo->Entries()->Assign(std::move(texts), std::move(values));
     if (c->currentIndex() >= 0) // adding entries never selects one
         c->setCurrentIndex(-1);
     c->setEditText(field);

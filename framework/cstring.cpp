@@ -1,6 +1,11 @@
 #include "framework/cstring.h"
 
+#include <algorithm>
+
 CString Utf8ToCString(std::string_view s) {
+    if (std::all_of(s.begin(), s.end(),
+                    [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return CString(s.begin(), s.end()); // ASCII: each byte is its own character
     CString out;
     out.reserve(s.size());
     std::size_t i = 0;
