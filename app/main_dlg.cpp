@@ -128,8 +128,7 @@ void CVextonDOFCEDlg::ApplyLayoutTemplate(int templateId) {
         CWnd* control = item.id == IDC_STATIC ? nullptr : GetDlgItem(item.id);
         if (!control)
             continue;
-        int x = item.x, y = item.y, cx = item.cx,
-            cy = item.kind == ControlKind::ComboBox ? 14 : item.cy;
+        int x = item.x, y = item.y, cx = item.cx, cy = ShownHeight(item);
         MapDialogRect(x, y, cx, cy);
         moves.push_back({control->GetSafeHwnd(), x, y, cx, cy});
         RefreshTemplateItem(control, item);

@@ -175,9 +175,7 @@ bool CDialog::CreateFormWindow() {
     QWidget* previous = nullptr;
     for (const DialogItem& item : t->items) {
         QWidget* w = CreateControlWidget(item, window->content, notify);
-        int ix = item.x, iy = item.y, icx = item.cx, icy = item.cy;
-        if (item.kind == ControlKind::ComboBox)
-            icy = 14; // the template's height includes the drop-down part
+        int ix = item.x, iy = item.y, icx = item.cx, icy = ShownHeight(item);
         MapDialogRect(ix, iy, icx, icy);
         w->setGeometry(ix, iy, icx, icy);
         if (w->focusPolicy() != Qt::NoFocus) {

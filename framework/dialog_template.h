@@ -30,6 +30,12 @@ struct DialogItem {
     const char* text;
 };
 
+// The height a control takes on the form, in dialog units: a list's template
+// height includes its drop-down part, of which only the selection field shows.
+inline int ShownHeight(const DialogItem& item) {
+    return item.kind == ControlKind::ComboBox ? 14 : item.cy;
+}
+
 struct DialogTemplate {
     int id;
     const char* caption;
