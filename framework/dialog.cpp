@@ -195,14 +195,12 @@ bool CDialog::CreateFormWindow() {
     }
     m_window = window;
     m_hWnd = window;
-    OpenForms().push_back({window, this});
     return true;
 }
 
 void CDialog::DestroyFormWindow() {
     if (!m_window)
         return;
-    std::erase_if(OpenForms(), [this](const OpenForm& f) { return f.window == m_window; });
     for (CWnd* bound : std::vector<CWnd*>(m_bound))
         bound->Detach();
     m_bound.clear();
@@ -227,24 +225,13 @@ void CDialog::FocusFirstTabStop() {
 INT_PTR CDialog::DoModal() {
     if (!CreateFormWindow())
         return -1;
-    CWnd* owner = m_pParentWnd ? m_pParentWnd : AfxGetMainWnd();
-    QWidget* ownerWindow = owner && owner != this ? owner->GetSafeHwnd() : nullptr;
-    const bool disableOwner = ownerWindow && ownerWindow->isEnabled();
-    // Whatever happens, the owner comes back and the window goes.
-    struct Restore {
+    // Whatever happens, the window goes (after the owner has come back).
+    struct Destroy {
         CDialog* form;
-        QWidget* owner;
-        bool enable;
-        ~Restore() {
-            if (enable) {
-                owner->setEnabled(true);
-                owner->activateWindow();
-            }
-            form->DestroyFormWindow();
-        }
-    } restore{this, ownerWindow, disableOwner};
-    if (disableOwner)
-        ownerWindow->setEnabled(false);
+        ~Destroy() { form->DestroyFormWindow(); }
+    } destroy{this};
+    CWnd* owner = m_pParentWnd ? m_pParentWnd : AfxGetMainWnd();
+    const ModalScope modal(m_window, this, owner && owner != this ? owner->GetSafeHwnd() : nullptr);
 
     m_ended = false;
     m_result = IDCANCEL;

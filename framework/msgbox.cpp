@@ -13,17 +13,8 @@ int MessageBox(CWnd* owner, const CString& text, const CString& title, UINT type
                     QString::fromStdU16String(title), QString::fromStdU16String(text),
                     QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
-    QWidget* ownerWindow = owner ? owner->GetSafeHwnd() : nullptr;
-    const bool disableOwner = ownerWindow && ownerWindow->isEnabled();
-    if (disableOwner)
-        ownerWindow->setEnabled(false);
-    OpenForms().push_back({&box, nullptr});
+    const ModalScope modal(&box, nullptr, owner ? owner->GetSafeHwnd() : nullptr);
     box.exec();
-    std::erase_if(OpenForms(), [&](const OpenForm& f) { return f.window == &box; });
-    if (disableOwner) {
-        ownerWindow->setEnabled(true);
-        ownerWindow->activateWindow();
-    }
     return IDOK;
 }
 

@@ -46,6 +46,21 @@ std::vector<OpenForm>& OpenForms() {
     return forms;
 }
 
+ModalScope::ModalScope(QWidget* window, CDialog* dialog, QWidget* owner)
+    : m_window(window), m_owner(owner && owner->isEnabled() ? owner : nullptr) {
+    if (m_owner)
+        m_owner->setEnabled(false);
+    OpenForms().push_back({window, dialog});
+}
+
+ModalScope::~ModalScope() {
+    std::erase_if(OpenForms(), [this](const OpenForm& f) { return f.window == m_window; });
+    if (m_owner) {
+        m_owner->setEnabled(true);
+        m_owner->activateWindow();
+    }
+}
+
 namespace {
 FirstPaintHook g_firstPaintHook = nullptr;
 }

@@ -22,6 +22,20 @@ struct OpenForm {
 };
 std::vector<OpenForm>& OpenForms();
 
+// While one exists, `window` is an open form over its owner, which is
+// disabled (if it was enabled) and given back, re-activated, at the end.
+class ModalScope {
+  public:
+    ModalScope(QWidget* window, CDialog* dialog, QWidget* owner);
+    ~ModalScope();
+    ModalScope(const ModalScope&) = delete;
+    ModalScope& operator=(const ModalScope&) = delete;
+
+  private:
+    QWidget* m_window;
+    QWidget* m_owner;
+};
+
 // Called once a form has been painted for the first time (benchmarks measure
 // up to that moment); null for none.
 using FirstPaintHook = void (*)(int templateId);
