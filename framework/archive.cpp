@@ -72,11 +72,6 @@ void CArchive::Close() {
     Flush();
 }
 
-void CArchive::Abort() {
-    m_closed = true;
-    m_begin = m_end = 0;
-}
-
 template <class T> T CArchive::ReadValue() {
     unsigned char bytes[sizeof(T)];
     Read(bytes, sizeof bytes);
@@ -118,18 +113,12 @@ CArchive& CArchive::operator>>(CString& text) {
     // nothing of the claimed size is allocated.
     if (bytes > Available())
         throw CArchiveException(CArchiveException::endOfFile);
+    std::vector<unsigned char> raw(static_cast<std::size_t>(bytes));
+    Read(raw.data(), raw.size());
     CString result(static_cast<std::size_t>(length), u'\0');
-    if (wide) {
-        std::vector<unsigned char> raw(static_cast<std::size_t>(bytes));
-        Read(raw.data(), raw.size());
-        for (std::size_t i = 0; i < result.size(); ++i)
-            result[i] = static_cast<char16_t>(raw[2 * i] | (raw[2 * i + 1] << 8));
-    } else {
-        std::vector<unsigned char> raw(static_cast<std::size_t>(bytes));
-        Read(raw.data(), raw.size());
-        for (std::size_t i = 0; i < result.size(); ++i)
-            result[i] = FromCp1252(raw[i]);
-    }
+    for (std::size_t i = 0; i < result.size(); ++i)
+        result[i] =
+            wide ? static_cast<char16_t>(raw[2 * i] | (raw[2 * i + 1] << 8)) : FromCp1252(raw[i]);
     text = std::move(result);
     return *this;
 }

@@ -32,7 +32,6 @@ class CArchive {
 
     void Flush(); // hands the buffer to the file
     void Close(); // flushes a storing archive
-    void Abort();
 
   private:
     std::uint64_t ReadLength(bool& wide);

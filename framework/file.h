@@ -22,7 +22,6 @@ class CFile {
     ~CFile(); // closes without reporting
 
     bool Open(const std::string& path, unsigned flags, CFileException* error = nullptr);
-    bool IsOpen() const { return m_fd >= 0; }
 
     std::size_t Read(void* buffer, std::size_t count);
     void Write(const void* buffer, std::size_t count);
@@ -32,8 +31,6 @@ class CFile {
     void Flush(); // the written bytes reach the disk
     void Close(); // throws when the system reports a failure
     void Abort(); // closes, ignoring failures
-
-    const std::string& GetFilePath() const { return m_path; }
 
     // Puts `from` in the place of `to` in one step.
     static void Rename(const std::string& from, const std::string& to);

@@ -34,19 +34,6 @@ CString CWnd::GetWindowText() const {
     return m_hWnd ? WidgetText(m_hWnd).toStdU16String() : CString();
 }
 
-int CWnd::GetWindowTextLength() const {
-    return static_cast<int>(GetWindowText().size());
-}
-
-void CWnd::EnableWindow(BOOL enable) {
-    if (m_hWnd)
-        m_hWnd->setEnabled(enable != FALSE);
-}
-
-BOOL CWnd::IsWindowEnabled() const {
-    return m_hWnd && m_hWnd->isEnabled();
-}
-
 void CWnd::RedrawWindow() {
     if (m_hWnd)
         m_hWnd->update();

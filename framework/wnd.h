@@ -30,9 +30,6 @@ class CWnd : public CObject {
 
     void SetWindowText(const CString& text);
     CString GetWindowText() const;
-    int GetWindowTextLength() const;
-    void EnableWindow(BOOL enable);
-    BOOL IsWindowEnabled() const;
     void RedrawWindow();
 
     CFont* GetFont();
