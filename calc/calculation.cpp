@@ -29,11 +29,7 @@ CalculationResult Calculate(const CalculationInputs& in, const NumberSettings& s
         r.focalLengthText = FormatFixed(f, 2).append(" mm");
     const double c = ParseDecimal(in.cofcValue) / in.cropFactor;
 
-    if (distance.empty()) {
-        r.status = CalculationStatus::NoDistance;
-        return r;
-    }
-    const double v = ParseDecimal(distance);
+    const double v = ParseDecimal(distance); // an empty text, or none of a number, reads as 0
     if (v == 0 || v < 0 || !std::isfinite(v)) {
         r.status = CalculationStatus::NoDistance;
         return r;

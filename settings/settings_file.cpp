@@ -37,15 +37,17 @@ bool SaveSettings(const CDataState* state, CFileException* error) {
         return false;
     const std::string path = GetSettingsFilePath();
     const std::string staging = path + ".new";
-    CFile file;
-    CFileException failure;
-    if (!file.Open(staging, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive,
-                   &failure)) {
+    // The report names the settings file, whichever step failed.
+    const auto fail = [&](CFileException failure) {
         failure.m_strFileName = path;
         if (error)
             *error = failure;
         return false;
-    }
+    };
+    CFile file;
+    CFileException failure;
+    if (!file.Open(staging, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive, &failure))
+        return fail(failure);
     try {
         CArchive ar(&file, CArchive::store);
         CDataState stored = *state; // storing leaves it unchanged; Serialize is not const
@@ -64,8 +66,5 @@ bool SaveSettings(const CDataState* state, CFileException* error) {
     }
     file.Abort();
     CFile::Remove(staging);
-    failure.m_strFileName = path;
-    if (error)
-        *error = failure;
-    return false;
+    return fail(failure);
 }
