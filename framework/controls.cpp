@@ -22,6 +22,22 @@ void CStatic::Detach() {
     CWnd::Detach();
 }
 
+namespace {
+// Runs `add`, which adds entries to `c`. Adding never selects an entry,
+// though Qt selects the first entry of an empty list and clears the field
+// when its entries are replaced; the field keeps its text.
+template <class Add> void AddingSelectsNothing(QComboBox* c, Add add) {
+    const bool hadSelection = c->currentIndex() >= 0;
+    const QString field = c->currentText();
+    add();
+    if (hadSelection)
+        return;
+    if (c->currentIndex() >= 0)
+        c->setCurrentIndex(-1);
+    c->setEditText(field);
+}
+} // namespace
+
 QComboBox* CComboBox::Combo() const {
     return qobject_cast<QComboBox*>(m_hWnd);
 }
@@ -52,15 +68,7 @@ int CComboBox::AddString(const CString& text) {
         }
         at = low;
     }
-    // Adding an entry never selects one, though Qt selects the first entry
-    // of an empty list.
-    const bool hadSelection = c->currentIndex() >= 0;
-    const QString field = c->currentText();
-    c->insertItem(at, item);
-    if (!hadSelection && c->currentIndex() >= 0) {
-        c->setCurrentIndex(-1);
-        c->setEditText(field);
-    }
+    AddingSelectsNothing(c, [&] { c->insertItem(at, item); });
     return at;
 }
 
@@ -100,11 +108,7 @@ void CComboBox::AddEntries(const std::vector<ChoiceEntry>& entries) {
         texts = std::move(sortedTexts);
         values = std::move(sortedValues);
     }
-    const QString field = c->currentText();
-    combo->Entries()->Assign(std::move(texts), std::move(values));
-    if (c->currentIndex() >= 0) // adding entries never selects one
-        c->setCurrentIndex(-1);
-    c->setEditText(field);
+    AddingSelectsNothing(c, [&] { combo->Entries()->Assign(std::move(texts), std::move(values)); });
 }
 
 int CComboBox::GetCount() const {
