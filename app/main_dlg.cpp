@@ -74,8 +74,12 @@ BOOL CVextonDOFCEDlg::OnInitDialog() {
     for (CColorStatic* label : labels)
         label->SetLabelTextColor(kLabelBlue);
 
-    if (!LoadSettings(&m_dataState))
+    // A file another instance held past the wait holds choices we have not
+    // seen: neither this start nor the end of the run writes over them.
+    bool held = false;
+    if (!LoadSettings(&m_dataState, &held) && !held)
         SaveSettings(&m_dataState);
+    m_choicesKnown = !held;
 
     FillCameraList();
     FillFocalLengthList();

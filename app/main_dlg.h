@@ -77,6 +77,7 @@ class CVextonDOFCEDlg : public CDialog {
     CColorStatic m_lblCofC;
     CColorStatic m_lblDiopter;
     CFont m_underlinedFonts[6];
+    bool m_choicesKnown = true; // false while the stored choices could not be read
 
     DECLARE_MESSAGE_MAP()
 };

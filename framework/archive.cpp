@@ -108,6 +108,8 @@ std::uint64_t CArchive::ReadLength(bool& wide) {
 CArchive& CArchive::operator>>(CString& text) {
     bool wide = false;
     const std::uint64_t length = ReadLength(wide);
+    if (length > m_stringLimit)
+        throw CArchiveException(CArchiveException::badFormat);
     const std::uint64_t bytes = wide ? length * 2 : length;
     // A length that claims more than the file still holds is a short file:
     // nothing of the claimed size is allocated.

@@ -20,6 +20,10 @@ class CArchive {
     ~CArchive(); // an archive not closed drops its buffer
 
     bool IsLoading() const { return m_mode == load; }
+
+    // A string record longer than this many characters is a format error:
+    // what a reader never wrote is not read whole, whatever it claims.
+    void SetStringLimit(std::uint64_t characters) { m_stringLimit = characters; }
     bool IsStoring() const { return m_mode == store; }
 
     // String records: written in the 16-bit form, read in the 16-bit or the
@@ -43,4 +47,5 @@ class CArchive {
     std::vector<unsigned char> m_buffer;
     std::size_t m_begin = 0, m_end = 0; // unread bytes (load) / used bytes (store: m_end)
     bool m_closed = false;
+    std::uint64_t m_stringLimit = UINT64_MAX;
 };

@@ -12,6 +12,7 @@ class CFile {
     enum OpenFlags : unsigned {
         modeRead = 0x0000,
         modeWrite = 0x0001,
+        modeReadWrite = 0x0002,
         shareExclusive = 0x0010,
         modeCreate = 0x1000, // create, or truncate an existing file
     };
@@ -21,24 +22,78 @@ class CFile {
     CFile& operator=(const CFile&) = delete;
     ~CFile(); // closes without reporting
 
+    // Opens a regular file only: a folder, FIFO, socket or device in its place
+    // is refused, and opening never waits for another program.
     bool Open(const std::string& path, unsigned flags, CFileException* error = nullptr);
+    // Takes over an open descriptor; failures then name `path`.
+    void Attach(int fd, std::string path);
+    int Handle() const { return m_fd; }
+    const std::string& FilePath() const { return m_path; }
 
     std::size_t Read(void* buffer, std::size_t count);
     void Write(const void* buffer, std::size_t count);
     std::uint64_t GetLength() const;
     std::uint64_t GetPosition() const;
+    void SetLength(std::uint64_t length);
 
     void Flush(); // the written bytes reach the disk
     void Close(); // throws when the system reports a failure
     void Abort(); // closes, ignoring failures
-
-    // Puts `from` in the place of `to` in one step.
-    static void Rename(const std::string& from, const std::string& to);
-    static void Remove(const std::string& path) noexcept;
 
   private:
     [[noreturn]] void Throw(int osError) const;
 
     int m_fd = -1;
     std::string m_path;
+};
+
+// The file that `path` names once symbolic links in its last part are
+// followed; for a dangling link, the file the link points to (which does not
+// exist yet). Sets `osError` (ELOOP) when the links never end.
+std::string FollowLinks(const std::string& path, int& osError);
+
+// The folder part of a path ("." for a bare name).
+std::string FolderOf(const std::string& path);
+
+// Keeps other programs that honour it away from the files of one folder, for
+// as long as it is held: an advisory lock on the folder itself, so that it
+// holds across a file being replaced. Where the system offers no such lock,
+// holding it always succeeds.
+class CFolderLock {
+  public:
+    CFolderLock() = default;
+    CFolderLock(const CFolderLock&) = delete;
+    CFolderLock& operator=(const CFolderLock&) = delete;
+    ~CFolderLock();
+
+    // Waits up to `waitMs` milliseconds while another holds the lock; false
+    // only when it is still held after that.
+    bool Acquire(const std::string& folder, int waitMs);
+
+  private:
+    int m_fd = -1;
+};
+
+// Writes a file's new content so that, at every moment, the file holds
+// either its old content or all of the new: the new bytes go to a fresh file
+// beside it that takes its place in one step. An existing file that the user
+// may not read or write is never replaced.
+class CFileReplacement {
+  public:
+    CFileReplacement() = default;
+    CFileReplacement(const CFileReplacement&) = delete;
+    CFileReplacement& operator=(const CFileReplacement&) = delete;
+    ~CFileReplacement(); // without Commit, the old content stays and nothing is left behind
+
+    // Gets ready to write the new content of `path` (already free of links).
+    bool Begin(const std::string& path, CFileException* error);
+    CFile& File() { return m_file; }
+    // The written bytes reach the disk and become the file's content.
+    void Commit(); // throws CFileException
+
+  private:
+    CFile m_file;
+    std::string m_path;
+    std::string m_staging; // empty when writing in place
+    int m_existing = -1;   // the file being replaced, open for reading and writing
 };

@@ -30,6 +30,7 @@ void CVextonDOFCEDlg::SaveChoices() {
     for (auto [list, field] : choices)
         if (list->GetCurSel() >= 0)
             *field = list->GetLBText(list->GetCurSel());
+    m_choicesKnown = true;
     if (!SaveSettings(&m_dataState))
         MessageBox(this, kSaveFailedText, kSaveFailedTitle);
 }
@@ -37,6 +38,6 @@ void CVextonDOFCEDlg::SaveChoices() {
 // The program's last step: the choices of the last save step, or those held
 // since start, are written once more.
 CVextonDOFCEDlg::~CVextonDOFCEDlg() {
-    if (!SaveSettings(&m_dataState))
+    if (m_choicesKnown && !SaveSettings(&m_dataState))
         MessageBox(nullptr, kSaveFailedText, kSaveFailedTitle);
 }

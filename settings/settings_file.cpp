@@ -7,6 +7,14 @@
 
 #include <new>
 
+namespace {
+// A save takes milliseconds; another instance holding the file is waited for.
+constexpr int kLockWaitMs = 1000;
+
+// No list text comes near this; a longer record is damage, not a choice.
+constexpr std::uint64_t kLongestStoredText = 64 * 1024;
+} // namespace
+
 std::string GetSettingsFilePath() {
     const std::string program = GetProgramPath();
     const std::size_t slash = program.find_last_of('/');
@@ -15,14 +23,25 @@ std::string GetSettingsFilePath() {
     return folder + "/" + kSettingsFileName;
 }
 
-bool LoadSettings(CDataState* state) {
+bool LoadSettings(CDataState* state, bool* held) {
+    if (held)
+        *held = false;
     if (state == nullptr)
         return false;
+    int linkError = 0;
+    const std::string path = FollowLinks(GetSettingsFilePath(), linkError);
+    CFolderLock lock;
+    if (!lock.Acquire(FolderOf(path), kLockWaitMs)) {
+        if (held)
+            *held = true;
+        return false;
+    }
     CFile file;
-    if (!file.Open(GetSettingsFilePath(), CFile::modeRead | CFile::shareExclusive))
+    if (linkError != 0 || !file.Open(path, CFile::modeRead | CFile::shareExclusive))
         return false;
     try {
         CArchive ar(&file, CArchive::load);
+        ar.SetStringLimit(kLongestStoredText);
         state->Serialize(ar);
         return true;
     } catch (const CException&) {
@@ -35,36 +54,35 @@ bool LoadSettings(CDataState* state) {
 bool SaveSettings(const CDataState* state, CFileException* error) {
     if (state == nullptr)
         return false;
-    const std::string path = GetSettingsFilePath();
-    const std::string staging = path + ".new";
-    // The report names the settings file, whichever step failed.
     const auto fail = [&](CFileException failure) {
-        failure.m_strFileName = path;
         if (error)
-            *error = failure;
+            *error = std::move(failure);
         return false;
     };
-    CFile file;
+    // Through a link to the file it names, so the link goes on naming it.
+    int linkError = 0;
+    const std::string path = FollowLinks(GetSettingsFilePath(), linkError);
+    if (linkError != 0)
+        return fail(CFileException(CFileException::OsErrorToCause(linkError), linkError, path));
+    CFolderLock lock;
+    if (!lock.Acquire(FolderOf(path), kLockWaitMs))
+        return fail(CFileException(CFileException::sharingViolation, 0, path));
+    CFileReplacement replacement;
     CFileException failure;
-    if (!file.Open(staging, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive, &failure))
+    if (!replacement.Begin(path, &failure))
         return fail(failure);
     try {
-        CArchive ar(&file, CArchive::store);
+        CArchive ar(&replacement.File(), CArchive::store);
         CDataState stored = *state; // storing leaves it unchanged; Serialize is not const
         stored.Serialize(ar);
         ar.Close();
-        file.Flush();
-        file.Close();
-        CFile::Rename(staging, path);
+        replacement.Commit();
         return true;
     } catch (const CFileException& e) {
-        failure = e;
+        return fail(e);
     } catch (const CException&) {
-        failure = CFileException(CFileException::genericException);
+        return fail(CFileException(CFileException::genericException, 0, path));
     } catch (const std::bad_alloc&) {
-        failure = CFileException(CFileException::genericException);
+        return fail(CFileException(CFileException::genericException, 0, path));
     }
-    file.Abort();
-    CFile::Remove(staging);
-    return fail(failure);
 }

@@ -15,11 +15,13 @@ std::string GetSettingsFilePath();
 
 // Reads the five records into `state`, each field as soon as it is read.
 // False when the file cannot be opened or any record cannot be read whole;
-// never shows or throws anything.
-bool LoadSettings(CDataState* state);
+// never shows or throws anything. When another instance held the file for
+// longer than a save takes, `held` is set: what it holds is then unknown,
+// not damaged, and must not be written over.
+bool LoadSettings(CDataState* state, bool* held = nullptr);
 
-// Writes the five records. The new file is written beside the old one and put
-// in its place only once all of it is on disk, so a failed save leaves the
-// previous settings intact. On false, `error` (when given) holds the cause
-// and the settings file's path for the file-error report.
+// Writes the five records, into the file a link names rather than over the
+// link. The file holds at every moment either the old or the new choices,
+// and a file the user may not read or write is left as it is. On false,
+// `error` (when given) holds the cause and the path for the file-error report.
 bool SaveSettings(const CDataState* state, CFileException* error = nullptr);

@@ -1,0 +1,309 @@
+// The settings file where something is wrong around it: things that are not
+// files, links, permissions, other instances, absurd claims.
+#include "cameras/data_state.h"
+#include "settings_test_support.h"
+
+#include <chrono>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <algorithm>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+// Runs `body` in a child process that may take at most `seconds`, as an
+// ordinary user when asked and the tests run as root; returns its exit code
+// (-1 when it hung or crashed).
+template <class Body> pid_t Spawn(bool unprivileged, Body body, unsigned seconds = 10) {
+    std::fflush(nullptr);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::alarm(seconds);
+        if (unprivileged && ::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(99);
+        ::_exit(body());
+    }
+    return pid;
+}
+int Wait(pid_t pid) {
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+template <class Body> int InChild(bool unprivileged, Body body) {
+    return Wait(Spawn(unprivileged, body));
+}
+
+void Permit(const std::string& path, fs::perms perms) {
+    fs::permissions(path, perms);
+}
+constexpr fs::perms kOpenFolder = fs::perms::all;
+constexpr fs::perms kClosedFolder = fs::perms::owner_read | fs::perms::owner_exec |
+                                    fs::perms::group_read | fs::perms::group_exec |
+                                    fs::perms::others_read | fs::perms::others_exec; // 0555
+
+CDataState Choices(const char16_t* camera) {
+    CDataState s;
+    s.m_strCamera = camera;
+    return s;
+}
+
+// What a folder holds besides the settings file, by name.
+std::vector<std::string> Others(const ProgramFolder& dir) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir.folder()))
+        if (entry.path().filename() != "vextondof.ini")
+            names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+} // namespace
+
+TEST(SettingsFaults, AFifoInPlaceOfTheFileNeverBlocksAndIsLeftAlone) {
+    ProgramFolder dir;
+    ASSERT_EQ(::mkfifo(dir.settingsPath().c_str(), 0666), 0);
+    const int code = InChild(false, [&] {
+        CDataState s;
+        if (LoadSettings(&s))
+            return 1;
+        CFileException error;
+        if (SaveSettings(&s, &error))
+            return 2;
+        return error.GetErrorMessage() == "Access to " + dir.settingsPath() + " was denied." ? 0
+                                                                                              : 3;
+    });
+    EXPECT_EQ(code, 0) << "-1: blocked on the FIFO";
+    struct stat st {};
+    ASSERT_EQ(::lstat(dir.settingsPath().c_str(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    EXPECT_TRUE(Others(dir).empty());
+}
+
+TEST(SettingsFaults, LeftoversOfEarlierSavesChangeNothing) {
+    ProgramFolder dir;
+    const std::string victim = dir.folder() + "/victim";
+    std::ofstream(victim) << "keep me";
+    // Whatever an earlier run or another program left under staging-like names.
+    ASSERT_EQ(::mkfifo((dir.settingsPath() + ".new").c_str(), 0666), 0);
+    fs::create_directory(dir.folder() + "/.vextondof.ini.saving-AAAAAAAA");
+    fs::create_symlink(victim, dir.folder() + "/.vextondof.ini.saving-BBBBBBBB");
+    const int code = InChild(false, [&] {
+        const CDataState s = Choices(u"Canon 10D");
+        return SaveSettings(&s) ? 0 : 1;
+    });
+    EXPECT_EQ(code, 0);
+    CDataState back;
+    ASSERT_TRUE(LoadSettings(&back));
+    EXPECT_EQ(back.m_strCamera, u"Canon 10D");
+    std::ifstream in(victim);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "keep me");
+    EXPECT_EQ(Others(dir).size(), 4u) << "the save leaves nothing of its own behind";
+}
+
+TEST(SettingsFaults, ALinkedFileIsWrittenThroughItsLink) {
+    ProgramFolder dir;
+    fs::create_directory(dir.folder() + "/elsewhere");
+    const std::string target = dir.folder() + "/elsewhere/choices.ini";
+    fs::create_symlink("elsewhere/choices.ini", dir.settingsPath()); // dangling at first
+    const CDataState first = Choices(u"Canon 20D");
+    ASSERT_TRUE(SaveSettings(&first));
+    EXPECT_TRUE(fs::is_symlink(dir.settingsPath()));
+    EXPECT_TRUE(fs::is_regular_file(target)) << "the link's target is created";
+    const CDataState second = Choices(u"Canon 1D");
+    ASSERT_TRUE(SaveSettings(&second));
+    EXPECT_TRUE(fs::is_symlink(dir.settingsPath()));
+    CDataState back;
+    ASSERT_TRUE(LoadSettings(&back));
+    EXPECT_EQ(back.m_strCamera, u"Canon 1D");
+    EXPECT_EQ(fs::directory_iterator(dir.folder() + "/elsewhere")->path(), target)
+        << "nothing staged beside the target is left";
+
+    // A link to itself ends nowhere: it fails both ways and stays.
+    fs::remove(dir.settingsPath());
+    fs::create_symlink("vextondof.ini", dir.settingsPath());
+    EXPECT_FALSE(LoadSettings(&back));
+    CFileException error;
+    EXPECT_FALSE(SaveSettings(&second, &error));
+    EXPECT_EQ(error.m_cause, CFileException::badPath);
+    EXPECT_TRUE(fs::is_symlink(dir.settingsPath()));
+}
+
+TEST(SettingsFaults, AHardLinkedFileKeepsItsOtherName) {
+    ProgramFolder dir;
+    dir.Write(kDefaultFile);
+    const std::string other = dir.folder() + "/other-name.ini";
+    fs::create_hard_link(dir.settingsPath(), other);
+    const CDataState s = Choices(u"Sigma SD9");
+    ASSERT_TRUE(SaveSettings(&s));
+    EXPECT_EQ(fs::hard_link_count(other), 2u);
+    std::ifstream in(other, std::ios::binary);
+    EXPECT_EQ(Bytes(std::istreambuf_iterator<char>(in), {}), dir.Read());
+    CDataState back;
+    ASSERT_TRUE(LoadSettings(&back));
+    EXPECT_EQ(back.m_strCamera, u"Sigma SD9");
+}
+
+TEST(SettingsFaults, AFileTheUserMayNotWriteOrReadIsNeverReplaced) {
+    for (const fs::perms mode : {fs::perms::owner_read | fs::perms::group_read |
+                                     fs::perms::others_read, // 0444
+                                 fs::perms::none}) {         // 0000
+        ProgramFolder dir;
+        dir.Write(kDefaultFile);
+        Permit(dir.folder(), kOpenFolder); // the folder itself takes new files
+        Permit(dir.settingsPath(), mode);
+        const int code = InChild(true, [&] {
+            CDataState s = Choices(u"Canon 10D");
+            CFileException error;
+            if (SaveSettings(&s, &error))
+                return 1;
+            if (error.GetErrorMessage() != "Access to " + dir.settingsPath() + " was denied.")
+                return 2;
+            // Readable or not, the load leaves the choices as they were.
+            CDataState loaded = Choices(u"untouched");
+            const bool read = LoadSettings(&loaded);
+            return read == (mode != fs::perms::none) ? 0 : 3;
+        });
+        EXPECT_EQ(code, 0) << static_cast<int>(mode);
+        Permit(dir.settingsPath(), fs::perms::owner_all);
+        EXPECT_EQ(dir.Read(), kDefaultFile);
+        EXPECT_TRUE(Others(dir).empty());
+    }
+}
+
+TEST(SettingsFaults, AWritableFileInAClosedFolderIsWrittenInPlace) {
+    ProgramFolder dir;
+    dir.Write(kDefaultFile);
+    Permit(dir.settingsPath(), fs::perms::all & ~(fs::perms::owner_exec | fs::perms::group_exec |
+                                                   fs::perms::others_exec)); // 0666
+    Permit(dir.folder(), kClosedFolder);
+    const int code = InChild(true, [&] {
+        // Longer, then shorter than before: the file ends where the new content does.
+        for (const char16_t* camera : {u"Konica Minolta Maxxum 7D", u"Canon 1D"}) {
+            const CDataState s = Choices(camera);
+            CFileException error;
+            if (!SaveSettings(&s, &error))
+                return 1;
+            CDataState back;
+            if (!LoadSettings(&back) || back.m_strCamera != camera)
+                return 2;
+        }
+        return 0;
+    });
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(dir.Read().size(), kDefaultFile.size() - 2) << "\"Canon 1D\" is one character short";
+}
+
+TEST(SettingsFaults, ARecordClaimingMillionsOfCharactersIsDamageNotData) {
+    ProgramFolder dir;
+    // 0x08000000 characters claimed, and the file is really that large (sparse).
+    dir.Write({0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x08});
+    fs::resize_file(dir.settingsPath(), 10 + 2 * 0x08000000ull + 64);
+    const int code = InChild(false, [&] {
+        rusage before{}, after{};
+        ::getrusage(RUSAGE_SELF, &before);
+        CDataState s;
+        const bool loaded = LoadSettings(&s);
+        ::getrusage(RUSAGE_SELF, &after);
+        if (loaded || s.m_strCamera != u"Nikon D70")
+            return 1;
+        return after.ru_maxrss - before.ru_maxrss < 8 * 1024 ? 0 : 2; // KiB
+    });
+    EXPECT_EQ(code, 0);
+    // The longest text the program keeps still reads back.
+    CDataState longest = Choices(std::u16string(64 * 1024, u'x').c_str());
+    ASSERT_TRUE(SaveSettings(&longest));
+    CDataState back;
+    EXPECT_TRUE(LoadSettings(&back));
+    longest.m_strCamera += u'x';
+    ASSERT_TRUE(SaveSettings(&longest));
+    EXPECT_FALSE(LoadSettings(&back));
+}
+
+TEST(SettingsFaults, AnotherHolderIsWaitedForThenReportedAsSharing) {
+    ProgramFolder dir;
+    dir.Write(kDefaultFile);
+    // Another instance in the middle of a save holds the folder's lock.
+    const auto holdFor = [&](int ms) {
+        int ready[2];
+        EXPECT_EQ(::pipe(ready), 0);
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            const int fd = ::open(dir.folder().c_str(), O_RDONLY | O_DIRECTORY);
+            ::flock(fd, LOCK_EX);
+            (void)!::write(ready[1], "x", 1);
+            std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+            ::_exit(0);
+        }
+        char c;
+        EXPECT_EQ(::read(ready[0], &c, 1), 1);
+        ::close(ready[0]);
+        ::close(ready[1]);
+        return pid;
+    };
+    pid_t holder = holdFor(200);
+    CDataState s = Choices(u"untouched");
+    bool held = true;
+    EXPECT_TRUE(LoadSettings(&s, &held)) << "a short hold is waited out";
+    EXPECT_FALSE(held);
+    ::waitpid(holder, nullptr, 0);
+
+    holder = holdFor(2500);
+    s = Choices(u"untouched");
+    EXPECT_FALSE(LoadSettings(&s, &held));
+    EXPECT_TRUE(held);
+    EXPECT_EQ(s.m_strCamera, u"untouched");
+    CFileException error;
+    EXPECT_FALSE(SaveSettings(&s, &error));
+    EXPECT_EQ(error.GetErrorMessage(),
+              "A sharing violation occurred while accessing " + dir.settingsPath() + ".");
+    ::waitpid(holder, nullptr, 0);
+    EXPECT_EQ(dir.Read(), kDefaultFile);
+}
+
+// Two instances saving and loading as fast as they can, for a few seconds:
+// every save and load succeeds, and every load finds one complete save.
+TEST(SettingsFaults, TwoInstancesNeverSeeATornFileNorFailFalsely) {
+    for (const bool closedFolder : {false, true}) {
+        ProgramFolder dir;
+        dir.Write(kDefaultFile);
+        if (closedFolder) { // in place: the lock alone keeps readers from half a file
+            Permit(dir.settingsPath(), fs::perms::all);
+            Permit(dir.folder(), kClosedFolder);
+        }
+        const auto instance = [&](char16_t who) {
+            return [&, who] {
+                const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(1500);
+                for (int i = 0; std::chrono::steady_clock::now() < end; ++i) {
+                    // All five fields carry the same mark; a torn file mixes marks.
+                    const std::u16string mark =
+                        std::u16string(1, who) + Utf8ToCString(std::to_string(i)) +
+                        std::u16string(static_cast<std::size_t>(i % 300), u'.');
+                    CDataState s;
+                    s.m_strCamera = s.m_strFocalLength = s.m_strAperture = s.m_strUnit =
+                        s.m_strCofC = mark;
+                    if (!SaveSettings(&s))
+                        return 1;
+                    CDataState back;
+                    if (!LoadSettings(&back))
+                        return 2;
+                    for (const CString* f : {&back.m_strFocalLength, &back.m_strAperture,
+                                             &back.m_strUnit, &back.m_strCofC})
+                        if (*f != back.m_strCamera)
+                            return 3;
+                }
+                return 0;
+            };
+        };
+        const pid_t a = Spawn(closedFolder, instance(u'a'));
+        const pid_t b = Spawn(closedFolder, instance(u'b'));
+        EXPECT_EQ(Wait(a), 0) << "closed folder: " << closedFolder;
+        EXPECT_EQ(Wait(b), 0) << "closed folder: " << closedFolder;
+        EXPECT_TRUE(Others(dir).empty());
+    }
+}
