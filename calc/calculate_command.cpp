@@ -7,6 +7,7 @@
 
 namespace {
 const char* const kDistanceMessage = "You must enter a non-zero, positive distance to the subject.";
+const char* const kTooFarMessage = "The distance is too large to calculate with.";
 const char* const kDiopterMessage =
     "You must enter a diopter that leaves the lens a positive focal length.";
 } // namespace
@@ -48,6 +49,10 @@ void CVextonDOFCEDlg::OnCalculateClicked() {
     m_editFocalLength.SetWindowText(Utf8ToCString(result.focalLengthText));
     if (result.status == CalculationStatus::NoDistance) {
         ShowValidationError(kDistanceMessage);
+        return;
+    }
+    if (result.status == CalculationStatus::DistanceTooLarge) {
+        ShowValidationError(kTooFarMessage);
         return;
     }
     if (result.status == CalculationStatus::BadFocalLength) {

@@ -14,6 +14,14 @@ std::string LocaleText(double value, const NumberSettings& settings, std::string
     text.append(suffix);
     return text;
 }
+
+// A focal length that rounds to zero reads as zero, whatever its sign.
+std::string FocalLengthText(double f) {
+    std::string text = FormatFixed(f, 2);
+    if (text == "-0.00")
+        text.erase(0, 1);
+    return text.append(" mm");
+}
 } // namespace
 
 CalculationResult Calculate(const CalculationInputs& in, const NumberSettings& settings) {
@@ -26,11 +34,11 @@ CalculationResult Calculate(const CalculationInputs& in, const NumberSettings& s
         NormalizeDecimalSeparator(FirstCharacters(in.diopterText, kDiopterCharacters), settings));
     f = ApplyDiopter(f, D);
     if (std::isfinite(f))
-        r.focalLengthText = FormatFixed(f, 2).append(" mm");
+        r.focalLengthText = FocalLengthText(f);
     const double c = ParseDecimal(in.cofcValue) / in.cropFactor;
 
     const double v = ParseDecimal(distance); // an empty text, or none of a number, reads as 0
-    if (v == 0 || v < 0 || !std::isfinite(v)) {
+    if (v == 0 || v < 0 || std::isnan(v)) {
         r.status = CalculationStatus::NoDistance;
         return r;
     }
@@ -45,10 +53,10 @@ CalculationResult Calculate(const CalculationInputs& in, const NumberSettings& s
     const double nearLimit = toUnit(dof.nearLimit);
     const double farLimit = toUnit(dof.farLimit);
     // A distance so large that the arithmetic runs out of range has no
-    // meaningful result; it is refused like any other unusable distance.
+    // meaningful result, and is refused as what it is.
     if (!std::isfinite(s) || !std::isfinite(hyperfocal) || !std::isfinite(nearLimit) ||
         (!dof.farIsInfinite && !std::isfinite(farLimit - nearLimit))) {
-        r.status = CalculationStatus::NoDistance;
+        r.status = CalculationStatus::DistanceTooLarge;
         return r;
     }
 

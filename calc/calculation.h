@@ -20,13 +20,14 @@ struct CalculationInputs {
 
 enum class CalculationStatus {
     Ok,
-    NoDistance,     // empty, zero, negative, not a number, or too large to compute with
+    NoDistance,       // empty, zero, negative or not a number
+    DistanceTooLarge, // positive, but beyond what the arithmetic can hold
     BadFocalLength, // the diopter leaves no positive, finite focal length
 };
 
 struct CalculationResult {
     CalculationStatus status = CalculationStatus::Ok;
-    std::string focalLengthText; // "%0.2f mm"; empty when the focal length is not finite
+    std::string focalLengthText; // "%0.2f mm", never "-0.00"; empty when not finite
     std::string nearText;
     std::string farText;
     std::string hyperfocalText;

@@ -83,10 +83,16 @@ TEST(Calculate, DiopterAndCropFactor) {
 }
 
 TEST(Calculate, RefusesUnusableDistancesButStillGivesTheFocalLength) {
-    for (const char* d : {"", "0", "-3", "abc", "0.0", "-0", "inf", "1e400", "1e306", " "}) {
+    for (const char* d : {"", "0", "-3", "abc", "0.0", "-0", "inf", " "}) {
         const CalculationResult r = Calculate(NikonD70(d), kUs);
         EXPECT_EQ(r.status, CalculationStatus::NoDistance) << d;
         EXPECT_EQ(r.focalLengthText, "18.00 mm") << d;
+        EXPECT_TRUE(r.nearText.empty());
+    }
+    // Positive, but past what the arithmetic can hold: refused as too large.
+    for (const char* d : {"1e400", "1e306", "1e303"}) {
+        const CalculationResult r = Calculate(NikonD70(d), kUs);
+        EXPECT_EQ(r.status, CalculationStatus::DistanceTooLarge) << d;
         EXPECT_TRUE(r.nearText.empty());
     }
     EXPECT_EQ(Calculate(NikonD70("0.0001"), kUs).status, CalculationStatus::Ok);
@@ -111,6 +117,11 @@ TEST(Calculate, RefusesDioptersThatLeaveNoPositiveFocalLength) {
     EXPECT_EQ(r.status, CalculationStatus::BadFocalLength);
     EXPECT_EQ(r.focalLengthText, "-50.00 mm");
     EXPECT_TRUE(r.nearText.empty());
+    // A focal length that rounds to zero from below shows no minus sign.
+    in.diopterText = "-1e300";
+    r = Calculate(in, kUs);
+    EXPECT_EQ(r.status, CalculationStatus::BadFocalLength);
+    EXPECT_EQ(r.focalLengthText, "0.00 mm");
 }
 
 TEST(Calculate, NeverShowsNonNumbers) {
