@@ -320,8 +320,23 @@ class Runner : public QObject {
         const QString text = QString::fromStdString(TextAfterId(rest));
         if (text.isEmpty())
             QTest::keyClick(target, Qt::Key_Delete);
-        else
-            QTest::keyClicks(target, text);
+        for (qsizetype i = 0; i < text.size();) {
+            const qsizetype n = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+            TypeCharacter(target, text.mid(i, n));
+            i += n;
+        }
+    }
+
+    // One character as the key event that carries it: its key code (Qt's is
+    // the upper-case character's code) and its text.
+    static void TypeCharacter(QWidget* target, const QString& character) {
+        const char16_t c = character[0].unicode();
+        Qt::Key key = Qt::Key_unknown;
+        if (character.size() == 1 && c == u'\t')
+            key = Qt::Key_Tab;
+        else if (character.size() == 1 && c >= 0x20)
+            key = static_cast<Qt::Key>(QChar(c).toUpper().unicode());
+        QTest::sendKeyEvent(QTest::Click, target, key, character, Qt::NoModifier);
     }
 
     void Key(const std::string& name) {
@@ -332,12 +347,20 @@ class Runner : public QObject {
             key = Qt::Key_Escape;
         else if (name == "Tab")
             key = Qt::Key_Tab;
+        else if (name == "Backtab")
+            key = Qt::Key_Backtab;
+        else if (name == "Up")
+            key = Qt::Key_Up;
+        else if (name == "Down")
+            key = Qt::Key_Down;
+        else if (name == "F1")
+            key = Qt::Key_F1;
         else
             throw StepError{"unknown key " + Quote(name)};
         QWidget* target = QApplication::focusWidget();
         if (!target)
             target = Topmost().window;
-        QTest::keyClick(target, key);
+        QTest::keyClick(target, key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
     }
 
     void Ok() {
