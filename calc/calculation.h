@@ -22,7 +22,7 @@ enum class CalculationStatus {
     Ok,
     NoDistance,       // empty, zero, negative or not a number
     DistanceTooLarge, // positive, but beyond what the arithmetic can hold
-    BadFocalLength, // the diopter leaves no positive, finite focal length
+    BadFocalLength,   // the diopter leaves no positive, finite focal length
 };
 
 struct CalculationResult {

@@ -77,8 +77,8 @@ bool CFile::Open(const std::string& path, unsigned flags, CFileException* error)
     if (fd < 0)
         return fail(errno);
     const int osError = ::fstat(fd, &st) != 0 ? errno
-                        : S_ISREG(st.st_mode)     ? 0
-                                                  : NotRegularError(st.st_mode);
+                        : S_ISREG(st.st_mode) ? 0
+                                              : NotRegularError(st.st_mode);
     if (osError != 0) {
         ::close(fd);
         return fail(osError);

@@ -3,6 +3,7 @@
 #include "cameras/data_state.h"
 #include "settings_test_support.h"
 
+#include <algorithm>
 #include <chrono>
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -11,7 +12,6 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
-#include <algorithm>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -76,7 +76,7 @@ TEST(SettingsFaults, AFifoInPlaceOfTheFileNeverBlocksAndIsLeftAlone) {
         if (SaveSettings(&s, &error))
             return 2;
         return error.GetErrorMessage() == "Access to " + dir.settingsPath() + " was denied." ? 0
-                                                                                              : 3;
+                                                                                             : 3;
     });
     EXPECT_EQ(code, 0) << "-1: blocked on the FIFO";
     struct stat st {};
@@ -150,9 +150,9 @@ TEST(SettingsFaults, AHardLinkedFileKeepsItsOtherName) {
 }
 
 TEST(SettingsFaults, AFileTheUserMayNotWriteOrReadIsNeverReplaced) {
-    for (const fs::perms mode : {fs::perms::owner_read | fs::perms::group_read |
-                                     fs::perms::others_read, // 0444
-                                 fs::perms::none}) {         // 0000
+    for (const fs::perms mode :
+         {fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read, // 0444
+          fs::perms::none}) {                                                     // 0000
         ProgramFolder dir;
         dir.Write(kDefaultFile);
         Permit(dir.folder(), kOpenFolder); // the folder itself takes new files
@@ -180,7 +180,7 @@ TEST(SettingsFaults, AWritableFileInAClosedFolderIsWrittenInPlace) {
     ProgramFolder dir;
     dir.Write(kDefaultFile);
     Permit(dir.settingsPath(), fs::perms::all & ~(fs::perms::owner_exec | fs::perms::group_exec |
-                                                   fs::perms::others_exec)); // 0666
+                                                  fs::perms::others_exec)); // 0666
     Permit(dir.folder(), kClosedFolder);
     const int code = InChild(true, [&] {
         // Longer, then shorter than before: the file ends where the new content does.
