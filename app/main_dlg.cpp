@@ -1,11 +1,15 @@
 #include "app/main_dlg.h"
 
+#include "calc/calculation.h"
+#include "calc/output_dlg.h"
+#include "cameras/camera_info_dlg.h"
+#include "cameras/camera_table.h"
 #include "forms/help_dlgs.h"
-#include "framework/dialog_template.h"
-#include "framework/platform.h"
+#include "framework/msgbox.h"
+#include "framework/winapp.h"
+#include "lists/list_fill.h"
+#include "settings/save_reports.h"
 #include "settings/settings_file.h"
-
-#include <QWidget>
 
 BEGIN_MESSAGE_MAP(CVextonDOFCEDlg, CDialog)
 ON_WM_SIZE()
@@ -33,6 +37,13 @@ template <class Form> void ShowInfoForm() {
 
 CVextonDOFCEDlg::CVextonDOFCEDlg()
     : CDialog(IDD, nullptr), m_hIcon(LoadProgramIcon(IDR_MAINFRAME)) {}
+
+// The program's last step: the choices of the last save step, or those held
+// since start, are written once more.
+CVextonDOFCEDlg::~CVextonDOFCEDlg() {
+    if (m_choicesKnown && !SaveSettings(&m_dataState))
+        ShowSaveFailed(nullptr);
+}
 
 void CVextonDOFCEDlg::DoDataExchange(CDataExchange* dx) {
     CDialog::DoDataExchange(dx);
@@ -89,9 +100,119 @@ BOOL CVextonDOFCEDlg::OnInitDialog() {
     return TRUE;
 }
 
+// ---- lists
+
+void CVextonDOFCEDlg::FillCameraList() {
+    FillChoiceList(m_cboCamera, CameraChoices(), kDropDownRows, m_dataState.m_strCamera);
+}
+
+void CVextonDOFCEDlg::FillFocalLengthList() {
+    FillChoiceList(m_cboFocalLength, FocalLengthChoices(), kDropDownRows,
+                   m_dataState.m_strFocalLength);
+}
+
+// The aperture entries come with the form; each gets the value of its text.
+void CVextonDOFCEDlg::FillApertureList() {
+    GiveApertureValues(m_cboAperture, kDropDownRows, m_dataState.m_strAperture);
+}
+
+void CVextonDOFCEDlg::FillUnitList() {
+    FillChoiceList(m_cboUnit, UnitChoices(), kUnitDropDownRows, m_dataState.m_strUnit);
+}
+
+void CVextonDOFCEDlg::FillCofCList() {
+    FillChoiceList(m_cboCofC, CofCChoices(), kDropDownRows, m_dataState.m_strCofC);
+}
+
+const CameraRecord* CVextonDOFCEDlg::GetSelectedCamera() const {
+    const std::optional<std::string> value = SelectedValue(m_cboCamera);
+    return value ? CameraForValue(*value) : nullptr;
+}
+
+// ---- settings
+
+std::string CVextonDOFCEDlg::GetSettingsFilePath() const {
+    return SettingsFilePath(AfxGetPlatform().GetProgramPath());
+}
+
+BOOL CVextonDOFCEDlg::LoadSettings(CDataState* state, bool* held) {
+    return ::LoadSettings(GetSettingsFilePath(), state, held);
+}
+
+BOOL CVextonDOFCEDlg::SaveSettings(CDataState* state) {
+    return SaveSettingsReporting(GetSettingsFilePath(), state);
+}
+
+// Copies the selected entries' texts into the stored choices and saves them.
+// A list without a selected entry keeps its stored text.
+void CVextonDOFCEDlg::SaveChoices() {
+    UpdateData(TRUE);
+    KeepSelectedText(m_cboCamera, m_dataState.m_strCamera);
+    KeepSelectedText(m_cboFocalLength, m_dataState.m_strFocalLength);
+    KeepSelectedText(m_cboAperture, m_dataState.m_strAperture);
+    KeepSelectedText(m_cboUnit, m_dataState.m_strUnit);
+    KeepSelectedText(m_cboCofC, m_dataState.m_strCofC);
+    m_choicesKnown = true;
+    if (!SaveSettings(&m_dataState))
+        ShowSaveFailed(this);
+}
+
+// ---- commands
+
 void CVextonDOFCEDlg::OnOkCommand() {
     SaveChoices();
     CDialog::OnOK();
+}
+
+void CVextonDOFCEDlg::ShowValidationError(const char* text) {
+    MessageBox(this, Utf8ToCString(text), u"Validation Error");
+}
+
+std::optional<std::string> CVextonDOFCEDlg::RequireValue(const CComboBox& list,
+                                                         const char* listName) {
+    std::optional<std::string> value = SelectedValue(list);
+    if (!value)
+        ShowValidationError(
+            ("You must choose " + std::string(listName) + " from the list.").c_str());
+    return value;
+}
+
+const CameraRecord* CVextonDOFCEDlg::RequireSelectedCamera() {
+    const CameraRecord* record = GetSelectedCamera();
+    if (!record)
+        ShowValidationError("You must choose a camera from the list.");
+    return record;
+}
+
+void CVextonDOFCEDlg::OnCalculateClicked() {
+    const auto focalLength = RequireValue(m_cboFocalLength, "a focal length");
+    const auto aperture = focalLength ? RequireValue(m_cboAperture, "an aperture") : std::nullopt;
+    const CameraRecord* camera = aperture ? RequireSelectedCamera() : nullptr;
+    const auto unit = camera ? RequireValue(m_cboUnit, "a unit") : std::nullopt;
+    const auto cofc = unit ? RequireValue(m_cboCofC, "a circle of confusion") : std::nullopt;
+    if (!cofc)
+        return;
+    const std::string distance = CStringToUtf8(m_editDistance.GetWindowText());
+    const std::string diopter = CStringToUtf8(m_editDiopter.GetWindowText());
+    const CalculationResult result =
+        Calculate({*focalLength, *aperture, *unit, *cofc, camera->cropFactor, distance, diopter},
+                  UserNumberSettings());
+
+    // The focal length shows at once, also when the distance is then refused.
+    m_editFocalLength.SetWindowText(Utf8ToCString(result.focalLengthText));
+    if (result.status != CalculationStatus::Ok) {
+        ShowValidationError(RefusalText(result.status));
+        return;
+    }
+    ShowResults(result);
+    SaveChoices();
+}
+
+void CVextonDOFCEDlg::OnCameraLabelClicked() {
+    const CameraRecord* camera = RequireSelectedCamera();
+    const auto cofc = camera ? RequireValue(m_cboCofC, "a circle of confusion") : std::nullopt;
+    if (cofc)
+        ShowCameraInformation(*camera, *cofc, UserNumberSettings());
 }
 
 void CVextonDOFCEDlg::OnAboutClicked() {
@@ -113,6 +234,8 @@ void CVextonDOFCEDlg::OnDiopterLabelClicked() {
     ShowInfoForm<CDiopterDlg>();
 }
 
+// ---- layout
+
 // A tall screen gets the form's own layout, a square or wide one the wide layout.
 void CVextonDOFCEDlg::OnSize(UINT, int, int) {
     const bool tall = GetSystemMetrics(SM_CYSCREEN) > GetSystemMetrics(SM_CXSCREEN);
@@ -120,38 +243,5 @@ void CVextonDOFCEDlg::OnSize(UINT, int, int) {
 }
 
 void CVextonDOFCEDlg::ApplyLayoutTemplate(int templateId) {
-    const DialogTemplate* t = FindDialogTemplate(templateId);
-    if (!t)
-        return;
-    struct Move {
-        QWidget* widget;
-        int x, y, cx, cy;
-    };
-    std::vector<Move> moves;
-    for (const DialogItem& item : t->items) {
-        CWnd* control = item.id == IDC_STATIC ? nullptr : GetDlgItem(item.id);
-        if (!control)
-            continue;
-        int x = item.x, y = item.y, cx = item.cx, cy = ShownHeight(item);
-        MapDialogRect(x, y, cx, cy);
-        moves.push_back({control->GetSafeHwnd(), x, y, cx, cy});
-        RefreshTemplateItem(control, item);
-    }
-    for (const Move& m : moves)
-        m.widget->setGeometry(m.x, m.y, m.cx, m.cy);
-}
-
-void CVextonDOFCEDlg::RefreshTemplateItem(CWnd* control, const DialogItem& item) {
-    switch (item.kind) {
-    case ControlKind::Static:
-    case ControlKind::Button:
-        control->SetWindowText(Utf8ToCString(item.text));
-        break;
-    case ControlKind::ComboBox:
-        if (auto* list = dynamic_cast<CComboBox*>(control); list && list->GetCurSel() >= 0)
-            list->SetCurSel(list->GetCurSel());
-        break;
-    case ControlKind::Edit:
-        break;
-    }
+    ReapplyTemplate(templateId);
 }

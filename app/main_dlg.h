@@ -7,6 +7,9 @@
 #include "framework/dialog.h"
 #include "resources/resource.h"
 
+#include <optional>
+#include <string>
+
 struct CameraRecord;
 
 class CVextonDOFCEDlg : public CDialog {
@@ -44,18 +47,16 @@ class CVextonDOFCEDlg : public CDialog {
     void FillUnitList();
     void FillCofCList();
 
-    // Settings file, reporting failures to the user.
+    // The settings file; saving reports failures to the user.
+    std::string GetSettingsFilePath() const;
+    BOOL LoadSettings(CDataState* state, bool* held);
     BOOL SaveSettings(CDataState* state);
 
-    // Layout re-application on a size change.
     void ApplyLayoutTemplate(int templateId);
-    void RefreshTemplateItem(CWnd* control, const struct DialogItem& item);
 
-    // The value text of a list's selected entry, or a message naming the list.
-    bool SelectedValue(CComboBox& list, const char* listName, std::string& value);
-    // The selected camera's record, or a message asking for one.
+    // A list's selected value text, or a message asking for a choice.
+    std::optional<std::string> RequireValue(const CComboBox& list, const char* listName);
     const CameraRecord* RequireSelectedCamera();
-    void RefuseWithoutChoice(const char* listName);
     void ShowValidationError(const char* text);
 
     CDataState m_dataState;

@@ -1,10 +1,12 @@
 #include "app/vexton_app.h"
 
 #include "app/main_dlg.h"
+#include "resources/program_resources.h"
 
 // The main form's modal run is the program's whole life; its destructor
 // saves the choices once more. Returning false ends the program.
 BOOL CVextonDOFCEApp::InitInstance() {
+    RegisterProgramResources();
     SetRegistryKey("Tamrack-PC");
     {
         CVextonDOFCEDlg dlg;

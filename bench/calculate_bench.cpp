@@ -1,10 +1,9 @@
 // From the press of Calculate to the results form's first paint, in the real
 // program, beside opening and painting a bare dialog with twelve controls.
 #include "app/vexton_app.h"
+#include "framework/desktop_platform.h"
 #include "framework/dialog.h"
-#include "framework/platform.h"
 #include "resources/resource.h"
-#include "settings/program_path.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -69,15 +68,37 @@ class BareDialog : public QDialog {
     bool m_painted = false;
 };
 
+void RunPresses();
+
+// The program in a folder of its own; a press is timed up to the results
+// form's first paint, which then closes it.
+class BenchPlatform : public CDesktopPlatform {
+  public:
+    explicit BenchPlatform(std::string folder) : m_folder(std::move(folder)) {}
+    std::string GetProgramPath() const override { return m_folder + "/vextondof"; }
+    std::string GetConfigHome() const override { return m_folder; }
+    void OnFirstPaint(int id) override {
+        if (id == IDD_VEXTONDOFCE_DIALOG)
+            QMetaObject::invokeMethod(qApp, &RunPresses, Qt::QueuedConnection);
+        else if (id == IDD_OUTPUT)
+            ClosePaintedForm(QApplication::activeModalWidget());
+    }
+
+  private:
+    std::string m_folder;
+};
+
+template <class Widget> Widget* MainFormControl(int id) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QStringLiteral("form%1").arg(IDD_VEXTONDOFCE_DIALOG))
+            return w->findChild<Widget*>(QString::number(id));
+    return nullptr;
+}
+
 void RunPresses() {
-    CDialog* main = OpenForms().front().dialog;
-    auto* distance = qobject_cast<QLineEdit*>(main->ControlWidget(IDC_DISTANCE));
-    auto* calculate = qobject_cast<QPushButton*>(main->ControlWidget(IDC_CALCULATE));
+    auto* distance = MainFormControl<QLineEdit>(IDC_DISTANCE);
+    auto* calculate = MainFormControl<QPushButton>(IDC_CALCULATE);
     distance->setText(QStringLiteral("2"));
-    SetFirstPaintHook([](int id) {
-        if (id == IDD_OUTPUT)
-            ClosePaintedForm(OpenForms().back().window);
-    });
 
     std::vector<double> press, cycle, bare;
     for (int i = 0; i < g_presses; ++i) {
@@ -115,12 +136,8 @@ int main(int argc, char** argv) {
     const std::filesystem::path folder =
         std::filesystem::temp_directory_path() / ("vextondof-bench-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
-    SetProgramPathOverride((folder / "vextondof").string());
-    SetFirstPaintHook([](int id) {
-        if (id == IDD_VEXTONDOFCE_DIALOG)
-            QMetaObject::invokeMethod(qApp, &RunPresses, Qt::QueuedConnection);
-    });
     CVextonDOFCEApp program;
+    program.SetPlatform(std::make_unique<BenchPlatform>(folder.string()));
     program.InitInstance();
     return 0;
 }

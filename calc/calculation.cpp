@@ -7,12 +7,7 @@
 namespace {
 // "%f", then the user's number format, then the suffix.
 std::string LocaleText(double value, const NumberSettings& settings, std::string_view suffix) {
-    const FixedText fixed = WriteFixed(value, 6);
-    std::string text;
-    if (!AppendLocaleNumber(text, fixed.view(), 6, settings))
-        text.assign(fixed.view());
-    text.append(suffix);
-    return text;
+    return FormatLocaleNumber(FormatFixed(value, 6), 6, settings).append(suffix);
 }
 
 // A focal length that rounds to zero reads as zero, whatever its sign.
@@ -71,4 +66,18 @@ CalculationResult Calculate(const CalculationInputs& in, const NumberSettings& s
     }
     r.cocText = LocaleText(c, settings, " mm");
     return r;
+}
+
+const char* RefusalText(CalculationStatus status) {
+    switch (status) {
+    case CalculationStatus::NoDistance:
+        return "You must enter a non-zero, positive distance to the subject.";
+    case CalculationStatus::DistanceTooLarge:
+        return "The distance is too large to calculate with.";
+    case CalculationStatus::BadFocalLength:
+        return "You must enter a diopter that leaves the lens a positive focal length.";
+    case CalculationStatus::Ok:
+        break;
+    }
+    return nullptr;
 }

@@ -39,3 +39,6 @@ inline constexpr std::size_t kDiopterCharacters = 29;
 inline constexpr const char* kInfinityText = "Infinity";
 
 CalculationResult Calculate(const CalculationInputs& in, const NumberSettings& settings);
+
+// What the user is told when a press is refused; null for Ok.
+const char* RefusalText(CalculationStatus status);

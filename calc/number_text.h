@@ -5,17 +5,10 @@
 //
 // "8-bit" texts are held as UTF-8.
 
+#include "framework/number_format.h"
+
 #include <string>
 #include <string_view>
-
-// The user's five number settings, as the platform reports them.
-struct NumberSettings {
-    std::string decimalSeparator = ".";
-    std::string thousandsSeparator = ",";
-    int leadingZero = 1;   // 1: 0.5, 0: .5
-    int grouping = 3;      // digits per group left of the separator; 0: none
-    int negativeOrder = 1; // 0 (1.1), 1 -1.1, 2 - 1.1, 3 1.1-, 4 1.1 -
-};
 
 // Builds the settings from the platform's texts: each is cut to 18
 // characters, and the integers are read with the integer rule (so a grouping
@@ -35,12 +28,6 @@ int ParseInteger(std::string_view text);
 
 // Fixed notation with `decimals` digits after a "." ("%f" is 6 decimals),
 // exactly as printf writes it in the C locale.
-struct FixedText {
-    char data[400]; // DBL_MAX in fixed notation is 309 digits
-    std::size_t size = 0;
-    std::string_view view() const { return {data, size}; }
-};
-FixedText WriteFixed(double value, int decimals);
 std::string FormatFixed(double value, int decimals);
 
 // The first `count` characters (code points) of a text.
@@ -50,12 +37,7 @@ std::string FirstCharacters(std::string_view text, std::size_t count);
 // character) by ".".
 std::string NormalizeDecimalSeparator(std::string text, const NumberSettings& settings);
 
-// Rewrites a plain decimal number text ("-12345.678") in the user's number
-// format with `count` decimals. A text that is not such a number comes back
-// unchanged.
+// A plain decimal number text ("-12345.678") in the user's number format with
+// `count` decimals, as the platform formats it into room for 3 × length + 99
+// characters. A text the platform cannot format comes back unchanged.
 std::string FormatLocaleNumber(std::string_view text, int count, const NumberSettings& settings);
-
-// The same, appended to `out`; false (and nothing appended) when the text is
-// not such a number.
-bool AppendLocaleNumber(std::string& out, std::string_view text, int count,
-                        const NumberSettings& settings);

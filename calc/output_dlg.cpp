@@ -11,3 +11,14 @@ void COutputDlg::DoDataExchange(CDataExchange* dx) {
     DDX_Text(dx, IDC_COC_USED, m_strCoCUsed);
     DDX_Text(dx, IDC_MODIFIED_FOCAL_LENGTH, m_strModifiedFocalLength);
 }
+
+void ShowResults(const CalculationResult& result) {
+    COutputDlg output(nullptr);
+    output.m_strNearLimit = Utf8ToCString(result.nearText);
+    output.m_strFarLimit = Utf8ToCString(result.farText);
+    output.m_strHyperfocal = Utf8ToCString(result.hyperfocalText);
+    output.m_strTotalDepth = Utf8ToCString(result.totalText);
+    output.m_strCoCUsed = Utf8ToCString(result.cocText);
+    output.m_strModifiedFocalLength = Utf8ToCString(result.focalLengthText);
+    output.DoModal();
+}

@@ -1,6 +1,7 @@
 #pragma once
 // The results of one calculation, in read-only boxes.
 
+#include "calc/calculation.h"
 #include "framework/dialog.h"
 #include "resources/resource.h"
 
@@ -21,3 +22,7 @@ class COutputDlg : public CDialog {
   protected:
     void DoDataExchange(CDataExchange* dx) override;
 };
+
+// Shows the six result texts of one calculation in a results form made for
+// it, until the user closes it.
+void ShowResults(const CalculationResult& result);

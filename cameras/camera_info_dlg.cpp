@@ -1,33 +1,31 @@
 #include "cameras/camera_info_dlg.h"
 
-#include "app/main_dlg.h"
 #include "cameras/camera_info.h"
-#include "cameras/camera_table.h"
-#include "framework/platform.h"
 
 IMPLEMENT_DYNAMIC(CCameraInfoDlg, CDialog)
 
+namespace {
+// The nine texts in the order of their boxes, 1019 to 1027.
+std::array<CString*, 9> Fields(CCameraInfoDlg& form) {
+    return {&form.m_strCameraName,  &form.m_strExifName,   &form.m_strSensorSize,
+            &form.m_strImageSize,   &form.m_strResolution, &form.m_strImageRatio,
+            &form.m_strImageCircle, &form.m_strCropFactor, &form.m_strCircleOfConfusion};
+}
+} // namespace
+
 void CCameraInfoDlg::DoDataExchange(CDataExchange* dx) {
     CDialog::DoDataExchange(dx);
-    CString* fields[] = {&m_strCameraName,  &m_strExifName,   &m_strSensorSize,
-                         &m_strImageSize,   &m_strResolution, &m_strImageRatio,
-                         &m_strImageCircle, &m_strCropFactor, &m_strCircleOfConfusion};
+    const auto fields = Fields(*this);
     for (int i = 0; i < 9; ++i)
-        DDX_Text(dx, IDC_CAMERA_NAME + i, *fields[i]);
+        DDX_Text(dx, IDC_CAMERA_NAME + i, *fields[static_cast<std::size_t>(i)]);
 }
 
-void CVextonDOFCEDlg::OnCameraLabelClicked() {
-    const CameraRecord* record = RequireSelectedCamera();
-    std::string cofc;
-    if (!record || !SelectedValue(m_cboCofC, "a circle of confusion", cofc))
-        return;
-    const CameraInfoTexts texts = DescribeCamera(*record, cofc, UserNumberSettings());
+void ShowCameraInformation(const CameraRecord& record, std::string_view cofcValue,
+                           const NumberSettings& settings) {
+    const CameraInfoTexts texts = DescribeCamera(record, cofcValue, settings);
     CCameraInfoDlg form(nullptr);
-    CString* fields[] = {
-        &form.m_strCameraName,  &form.m_strExifName,   &form.m_strSensorSize,
-        &form.m_strImageSize,   &form.m_strResolution, &form.m_strImageRatio,
-        &form.m_strImageCircle, &form.m_strCropFactor, &form.m_strCircleOfConfusion};
-    for (int i = 0; i < 9; ++i)
+    const auto fields = Fields(form);
+    for (std::size_t i = 0; i < fields.size(); ++i)
         *fields[i] = Utf8ToCString(texts[i]);
     form.DoModal();
 }

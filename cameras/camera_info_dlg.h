@@ -2,7 +2,12 @@
 // The selected camera's or film format's data, read-only.
 
 #include "framework/dialog.h"
+#include "framework/number_format.h"
 #include "resources/resource.h"
+
+#include <string_view>
+
+struct CameraRecord;
 
 class CCameraInfoDlg : public CDialog {
     DECLARE_DYNAMIC(CCameraInfoDlg)
@@ -24,3 +29,8 @@ class CCameraInfoDlg : public CDialog {
   protected:
     void DoDataExchange(CDataExchange* dx) override;
 };
+
+// Shows a record's data, with the chosen circle of confusion scaled to its
+// format, in a camera information form made for the purpose.
+void ShowCameraInformation(const CameraRecord& record, std::string_view cofcValue,
+                           const NumberSettings& settings);

@@ -1,5 +1,7 @@
 #include "cameras/camera_table.h"
 
+#include "calc/number_text.h"
+
 // The built-in cameras, digital backs and film formats, in the order the
 // camera list shows them. Each number is the double nearest to its decimal.
 const CameraRecord cameraTable[kCameraCount] = {
@@ -121,3 +123,8 @@ const CameraRecord cameraTable[kCameraCount] = {
     {56, "Large format 8x10 inches", "(none)", "254 x 203.2", "0 x 0", "0.0", "4:5", "325.5",
      0.133014, 0.2, 254.0, 203.2},
 };
+
+const CameraRecord* CameraForValue(std::string_view indexText) {
+    const int index = ParseInteger(indexText);
+    return index >= 0 && index < kCameraCount ? &cameraTable[index] : nullptr;
+}

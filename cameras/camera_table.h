@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 struct CameraRecord {
     std::int32_t index; // equals the record's position in the table
@@ -19,3 +20,7 @@ struct CameraRecord {
 
 inline constexpr int kCameraCount = 57;
 extern const CameraRecord cameraTable[kCameraCount];
+
+// The record whose index a camera list entry carries as its value text; null
+// for a text that names none.
+const CameraRecord* CameraForValue(std::string_view indexText);

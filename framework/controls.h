@@ -2,12 +2,13 @@
 // The controls a form's members bind to.
 
 #include "framework/wnd.h"
-#include "lists/choice_lists.h"
 
 #include <optional>
 #include <string>
+#include <vector>
 
 class QComboBox;
+class ComboWidget;
 
 class CStatic : public CWnd {
     DECLARE_DYNAMIC(CStatic)
@@ -22,14 +23,20 @@ class CButton : public CWnd {};
 
 enum : int { CB_ERR = -1 };
 
+// One entry of a drop-down list: the text it shows and, optionally, the
+// value text it carries.
+struct ComboEntry {
+    CString text;
+    std::optional<std::string> value;
+};
+
 // A drop-down list whose entries each carry a value text beside the shown text.
 class CComboBox : public CWnd {
   public:
     void ResetContent();
     int AddString(const CString& text); // at the end, or in order for a sorted list
-    // Adds a whole list at once, each entry with its value text, as AddString
-    // and SetItemValue would one by one.
-    void AddEntries(const std::vector<ChoiceEntry>& entries);
+    // Adds many entries in one step, each where AddString would put it.
+    void AddEntries(std::vector<ComboEntry> entries);
     int GetCount() const;
     int GetCurSel() const;
     int SetCurSel(int index); // -1: no selected entry
@@ -47,5 +54,7 @@ class CComboBox : public CWnd {
     void SetDropDownRows(int rows);
 
   private:
-    QComboBox* Combo() const;
+    ComboWidget* Combo() const;
+    // Adds the entries where AddString puts each; the position of the last.
+    int Insert(std::vector<ComboEntry> entries);
 };

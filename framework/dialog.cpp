@@ -1,7 +1,7 @@
 #include "framework/dialog.h"
 
-#include "framework/dialog_template.h"
-#include "framework/platform.h"
+#include "framework/modal.h"
+#include "framework/resources.h"
 #include "framework/widgets.h"
 #include "framework/winapp.h"
 
@@ -48,7 +48,7 @@ class CaptionStrip : public QWidget {
 // the form's message map; the form alone decides when it ends.
 class FormWindow : public QDialog {
   public:
-    explicit FormWindow(CDialog* form) : m_form(form) {}
+    FormWindow(CDialog* form, QWidget* owner) : QDialog(owner), m_form(form) {}
     QWidget* content = nullptr;
     QPushButton* ok = nullptr;
 
@@ -64,7 +64,7 @@ class FormWindow : public QDialog {
         QDialog::paintEvent(event);
         if (!m_painted) {
             m_painted = true;
-            NotifyFirstPaint(m_form->TemplateId());
+            AfxGetPlatform().OnFirstPaint(m_form->TemplateId());
         }
     }
     void closeEvent(QCloseEvent* event) override {
@@ -99,11 +99,16 @@ void CDialog::ForgetBound(CWnd* control) {
     std::erase(m_bound, control);
 }
 
-QWidget* CDialog::ControlWidget(int id) const {
-    for (const auto& [controlId, widget] : m_controls)
-        if (controlId == id)
-            return widget;
+const CDialog::FormControl* CDialog::FindControl(int id) const {
+    for (const FormControl& control : m_controls)
+        if (control.item->id == id)
+            return &control;
     return nullptr;
+}
+
+QWidget* CDialog::ControlWidget(int id) const {
+    const FormControl* control = FindControl(id);
+    return control ? control->widget : nullptr;
 }
 
 CWnd* CDialog::GetDlgItem(int id) {
@@ -121,10 +126,6 @@ CWnd* CDialog::GetDlgItem(int id) {
     return temporary.get();
 }
 
-QPushButton* CDialog::CaptionOkButton() const {
-    return m_window ? m_window->ok : nullptr;
-}
-
 void CDialog::MapDialogRect(int& x, int& y, int& cx, int& cy) const {
     x = x * m_baseX / 4;
     y = y * m_baseY / 8;
@@ -136,7 +137,10 @@ bool CDialog::CreateFormWindow() {
     const DialogTemplate* t = FindDialogTemplate(m_templateId);
     if (!t)
         return false;
-    auto* window = new FormWindow(this);
+    // A form is a window of its own, transient for the one that opened it.
+    CWnd* owner = m_pParentWnd ? m_pParentWnd : AfxGetMainWnd();
+    auto* window = new FormWindow(this, owner && owner != this ? owner->GetSafeHwnd() : nullptr);
+    window->setObjectName(QStringLiteral("form%1").arg(m_templateId));
     window->setWindowTitle(QString::fromUtf8(t->caption));
     window->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     QFont font = QApplication::font();
@@ -168,6 +172,7 @@ bool CDialog::CreateFormWindow() {
     QObject::connect(window->ok, &QPushButton::clicked, window, [this] { OnCommand(IDOK, 0); });
 
     window->content = new QWidget(window);
+    window->content->setObjectName(QStringLiteral("controls"));
     window->content->setGeometry(0, stripHeight, cx, cy);
     window->setFixedSize(cx, stripHeight + cy);
 
@@ -183,7 +188,8 @@ bool CDialog::CreateFormWindow() {
                 QWidget::setTabOrder(previous, w);
             previous = w;
         }
-        m_controls.emplace_back(item.id, w);
+        w->setObjectName(QString::number(item.id));
+        m_controls.push_back({&item, w});
     }
     if (const DialogInitialData* data = FindDialogInitialData(m_templateId)) {
         if (auto* combo = qobject_cast<QComboBox*>(ControlWidget(data->controlId))) {
@@ -212,13 +218,44 @@ void CDialog::DestroyFormWindow() {
 }
 
 void CDialog::FocusFirstTabStop() {
-    const DialogTemplate* t = FindDialogTemplate(m_templateId);
-    for (std::size_t i = 0; t && i < m_controls.size() && i < t->items.size(); ++i) {
-        QWidget* w = m_controls[i].second;
-        if ((t->items[i].style & WS_TABSTOP) && w->isEnabled()) {
-            w->setFocus(Qt::OtherFocusReason);
+    for (const FormControl& control : m_controls) {
+        if ((control.item->style & WS_TABSTOP) && control.widget->isEnabled()) {
+            control.widget->setFocus(Qt::OtherFocusReason);
             return;
         }
+    }
+}
+
+void CDialog::ReapplyTemplate(int templateId) {
+    const DialogTemplate* t = FindDialogTemplate(templateId);
+    if (!t)
+        return;
+    std::vector<std::pair<QWidget*, QRect>> moves;
+    for (const DialogItem& item : t->items) {
+        const FormControl* control = item.id == IDC_STATIC ? nullptr : FindControl(item.id);
+        if (!control)
+            continue;
+        int x = item.x, y = item.y, cx = item.cx, cy = ShownHeight(item);
+        MapDialogRect(x, y, cx, cy);
+        moves.emplace_back(control->widget, QRect(x, y, cx, cy));
+        RefreshTemplateItem(*control);
+    }
+    for (const auto& [widget, rect] : moves)
+        widget->setGeometry(rect);
+}
+
+void CDialog::RefreshTemplateItem(const FormControl& control) {
+    switch (control.item->kind) {
+    case ControlKind::Static:
+    case ControlKind::Button:
+        SetWidgetText(control.widget, QString::fromUtf8(control.item->text));
+        break;
+    case ControlKind::ComboBox:
+        if (auto* combo = qobject_cast<QComboBox*>(control.widget); combo->currentIndex() >= 0)
+            combo->setEditText(combo->itemText(combo->currentIndex()));
+        break;
+    case ControlKind::Edit:
+        break;
     }
 }
 
@@ -230,8 +267,7 @@ INT_PTR CDialog::DoModal() {
         CDialog* form;
         ~Destroy() { form->DestroyFormWindow(); }
     } destroy{this};
-    CWnd* owner = m_pParentWnd ? m_pParentWnd : AfxGetMainWnd();
-    const ModalScope modal(m_window, this, owner && owner != this ? owner->GetSafeHwnd() : nullptr);
+    const ModalScope modal(m_window->parentWidget());
 
     m_ended = false;
     m_result = IDCANCEL;

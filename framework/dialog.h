@@ -8,6 +8,7 @@
 
 class FormWindow;
 class QPushButton;
+struct DialogItem;
 struct DialogTemplate;
 
 // Delivers command `id` to a form's window.
@@ -38,9 +39,9 @@ class CDialog : public CWnd {
     // Dialog units of this form to pixels.
     void MapDialogRect(int& x, int& y, int& cx, int& cy) const;
 
-    // What the form shows, in template order, and its caption OK button.
-    const std::vector<std::pair<int, QWidget*>>& Controls() const { return m_controls; }
-    QPushButton* CaptionOkButton() const;
+    // Moves and sizes the controls to another template's rectangles (all
+    // moves at once, after the last), refreshing each moved control.
+    void ReapplyTemplate(int templateId);
 
     void RegisterBound(CWnd* control) { m_bound.push_back(control); }
     void ForgetBound(CWnd* control);
@@ -53,14 +54,25 @@ class CDialog : public CWnd {
     void OnClose() override;
 
   private:
+    // A control of the form and the template item it was made from.
+    struct FormControl {
+        const DialogItem* item;
+        QWidget* widget;
+    };
+
     bool CreateFormWindow();
     void DestroyFormWindow();
     void FocusFirstTabStop();
+    const FormControl* FindControl(int id) const;
+    // A static or button shows its template text again; a list with a
+    // selected entry selects it again, which resets its field; an edit box
+    // is left alone.
+    static void RefreshTemplateItem(const FormControl& control);
 
     int m_templateId;
     CWnd* m_pParentWnd;
     FormWindow* m_window = nullptr;
-    std::vector<std::pair<int, QWidget*>> m_controls;
+    std::vector<FormControl> m_controls;
     std::vector<CWnd*> m_bound;
     std::map<int, std::unique_ptr<CWnd>> m_temporaries;
     int m_baseX = 6, m_baseY = 13;

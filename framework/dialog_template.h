@@ -51,11 +51,3 @@ struct DialogInitialData {
     int controlId;
     std::vector<const char*> entries;
 };
-
-// String resources.
-inline constexpr int AFX_IDS_APP_TITLE = 0xE000;
-const char* FindStringResource(int id); // "" when there is none
-
-// The program's templates and initial data; null when there is none.
-const DialogTemplate* FindDialogTemplate(int id);
-const DialogInitialData* FindDialogInitialData(int dialogId);

@@ -1,9 +1,12 @@
 #include "framework/gdi.h"
 
+#include "framework/resources.h"
+
 #include <QApplication>
 #include <QImage>
 #include <QPalette>
 #include <QPixmap>
+#include <map>
 #include <utility>
 
 QColor ToQColor(COLORREF c) {
@@ -23,15 +26,17 @@ COLORREF GetSysColor(int index) {
     }
 }
 
+// Made once per icon from the program's pixels: no image format to decode.
 HICON LoadProgramIcon(int id) {
-    if (id != 128)
+    static std::map<int, QIcon> loaded;
+    if (const auto known = loaded.find(id); known != loaded.end())
+        return &known->second;
+    const IconResource* icon = FindIconResource(id);
+    if (!icon)
         return nullptr;
-    static const std::uint32_t pixels[] = {
-#include "resources/icon_pixels.inc"
-    };
-    static const QIcon icon(QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(pixels), 32,
-                                                      32, QImage::Format_ARGB32_Premultiplied)));
-    return &icon;
+    const QImage image(reinterpret_cast<const uchar*>(icon->pixels), icon->width, icon->height,
+                       QImage::Format_ARGB32_Premultiplied);
+    return &loaded.emplace(id, QIcon(QPixmap::fromImage(image))).first->second;
 }
 
 BOOL CBrush::CreateSolidBrush(COLORREF color) {

@@ -1,7 +1,7 @@
 #include "framework/msgbox.h"
 
 #include "framework/exceptions.h"
-#include "framework/platform.h"
+#include "framework/modal.h"
 #include "framework/winapp.h"
 #include "framework/wnd.h"
 
@@ -11,15 +11,15 @@
 int MessageBox(CWnd* owner, const CString& text, const CString& title, UINT type) {
     QMessageBox box(type & MB_ICONEXCLAMATION ? QMessageBox::Warning : QMessageBox::NoIcon,
                     QString::fromStdU16String(title), QString::fromStdU16String(text),
-                    QMessageBox::Ok);
+                    QMessageBox::Ok, owner ? owner->GetSafeHwnd() : nullptr);
     box.setTextFormat(Qt::PlainText);
-    const ModalScope modal(&box, nullptr, owner ? owner->GetSafeHwnd() : nullptr);
+    const ModalScope modal(box.parentWidget());
     box.exec();
     return IDOK;
 }
 
 void ReportFileError(const CFileException& error) {
     MessageBox(AfxGetMainWnd(), Utf8ToCString(error.GetErrorMessage()),
-               Utf8ToCString(AfxGetApp() ? AfxGetApp()->m_pszAppName : ""),
+               Utf8ToCString(AfxGetApp() ? AfxGetApp()->GetAppName() : ""),
                MB_OK | MB_ICONEXCLAMATION);
 }

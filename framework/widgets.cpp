@@ -1,5 +1,6 @@
 #include "framework/widgets.h"
 
+#include "framework/nocase.h"
 #include "framework/wnd.h"
 
 #include <QCompleter>
@@ -10,14 +11,6 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyle>
-
-namespace {
-const char* const kKindProperty = "vextonKind";
-
-void MarkKind(QWidget* w, ControlKind kind) {
-    w->setProperty(kKindProperty, static_cast<int>(kind));
-}
-} // namespace
 
 LabelWidget::LabelWidget(const QString& text, unsigned style, int id, ControlNotify notify,
                          QWidget* parent)
@@ -34,15 +27,13 @@ void LabelWidget::paintEvent(QPaintEvent* event) {
            FromQColor(palette().color(QPalette::Window)));
     CBrush* brush = m_owner ? m_owner->SendCtlColorReflect(&dc) : nullptr;
     if (!brush || brush->IsNull()) {
-        m_paintedText = palette().color(QPalette::WindowText);
         QLabel::paintEvent(event);
         return;
     }
-    m_paintedText = ToQColor(dc.GetTextColor());
     QPainter painter(this);
     painter.fillRect(rect(), ToQColor(brush->GetColor()));
     QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, m_paintedText);
+    colours.setColor(QPalette::WindowText, ToQColor(dc.GetTextColor()));
     const int flags = int(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
     style()->drawItemText(&painter, contentsRect(), flags, colours, isEnabled(), text(),
                           QPalette::WindowText);
@@ -140,7 +131,7 @@ ComboWidget::ComboWidget(unsigned style, QWidget* parent)
 void ComboWidget::OnTyped(const QString& text) {
     int match = -1;
     for (int i = 0; i < count() && match < 0; ++i)
-        if (itemText(i).compare(text, Qt::CaseInsensitive) == 0)
+        if (CompareNoCase(Utf16View(m_entries->Text(i)), Utf16View(text)) == 0)
             match = i;
     const int cursor = lineEdit()->cursorPosition();
     {
@@ -182,12 +173,7 @@ QWidget* CreateControlWidget(const DialogItem& item, QWidget* parent, const Cont
         w = new ComboWidget(item.style, parent);
         break;
     }
-    MarkKind(w, item.kind);
     return w;
-}
-
-ControlKind WidgetKind(const QWidget* w) {
-    return static_cast<ControlKind>(w->property(kKindProperty).toInt());
 }
 
 QString WidgetText(const QWidget* w) {

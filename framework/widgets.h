@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class CWnd;
@@ -19,8 +20,12 @@ using ControlNotify = std::function<void(int, int)>;
 
 QWidget* CreateControlWidget(const DialogItem& item, QWidget* parent, const ControlNotify& notify);
 
-// The kind a control was made as, and its text (a list's: its field's text).
-ControlKind WidgetKind(const QWidget* widget);
+// The characters of a QString, without a copy.
+inline std::u16string_view Utf16View(const QString& text) {
+    return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
+}
+
+// A control's text (a list's: its field's text).
 QString WidgetText(const QWidget* widget);
 void SetWidgetText(QWidget* widget, const QString& text);
 
@@ -30,7 +35,6 @@ class LabelWidget : public QLabel {
   public:
     LabelWidget(const QString& text, unsigned style, int id, ControlNotify notify, QWidget* parent);
     void SetColorOwner(CWnd* owner) { m_owner = owner; }
-    QColor PaintedTextColor() const { return m_paintedText; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -41,7 +45,6 @@ class LabelWidget : public QLabel {
     int m_id;
     ControlNotify m_notify;
     CWnd* m_owner = nullptr;
-    QColor m_paintedText;
 };
 
 // The entries of a list: each a shown text and, optionally, a value text.
@@ -59,6 +62,8 @@ class ChoiceModel : public QAbstractListModel {
     void Assign(QList<QString> texts, std::vector<std::optional<std::string>> values);
 
     const QString& Text(int row) const { return m_texts[row]; }
+    const QList<QString>& Texts() const { return m_texts; }
+    const std::vector<std::optional<std::string>>& Values() const { return m_values; }
     const std::optional<std::string>& Value(int row) const {
         return m_values[static_cast<std::size_t>(row)];
     }
@@ -71,7 +76,8 @@ class ChoiceModel : public QAbstractListModel {
 
 // A drop-down list with an edit field. Typing selects the entry whose text
 // equals the typed text, letters compared without regard to case, and
-// otherwise leaves no entry selected; the typed text stays as typed.
+// otherwise leaves no entry selected; the typed text stays as typed. A sorted
+// list keeps its entries in that same order.
 class ComboWidget : public QComboBox {
   public:
     ComboWidget(unsigned style, QWidget* parent);

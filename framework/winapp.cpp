@@ -1,6 +1,7 @@
 #include "framework/winapp.h"
 
-#include "framework/dialog_template.h"
+#include "framework/desktop_platform.h"
+#include "framework/resources.h"
 
 #include <QApplication>
 #include <QFont>
@@ -8,11 +9,10 @@
 
 namespace {
 CWinApp* g_app = nullptr;
-}
+} // namespace
 
-CWinApp::CWinApp(const char* appName) {
-    m_strAppNameHolder = appName ? appName : FindStringResource(AFX_IDS_APP_TITLE);
-    m_pszAppName = m_strAppNameHolder.c_str();
+CWinApp::CWinApp(const char* appName)
+    : m_appName(appName ? appName : ""), m_platform(std::make_unique<CDesktopPlatform>()) {
     g_app = this;
 }
 
@@ -21,11 +21,30 @@ CWinApp::~CWinApp() {
         g_app = nullptr;
 }
 
+const char* CWinApp::GetAppName() const {
+    return m_appName.empty() ? FindStringResource(AFX_IDS_APP_TITLE) : m_appName.c_str();
+}
+
 CWinApp* AfxGetApp() {
     return g_app;
 }
+
 CWnd* AfxGetMainWnd() {
     return g_app ? g_app->m_pMainWnd : nullptr;
+}
+
+CPlatform& AfxGetPlatform() {
+    static CDesktopPlatform desktop;
+    return g_app ? g_app->GetPlatform() : desktop;
+}
+
+int GetSystemMetrics(int index) {
+    const ScreenSize size = AfxGetPlatform().GetScreenSize();
+    return index == SM_CXSCREEN ? size.width : index == SM_CYSCREEN ? size.height : 0;
+}
+
+NumberSettings UserNumberSettings() {
+    return AfxGetPlatform().GetNumberSettings();
 }
 
 void AfxInitApplication() {

@@ -2,7 +2,9 @@
 // The application object: made once, its InitInstance is the program's life.
 
 #include "framework/afx.h"
+#include "framework/platform.h"
 
+#include <memory>
 #include <string>
 
 class CWinApp : public CObject {
@@ -13,14 +15,28 @@ class CWinApp : public CObject {
     virtual BOOL InitInstance() { return FALSE; }
     void SetRegistryKey(const char* company) { m_strRegistryKey = company; }
 
+    // The name given at construction, or else the registered application title.
+    const char* GetAppName() const;
+
+    // What the machine offers the program; the desktop's unless replaced.
+    CPlatform& GetPlatform() const { return *m_platform; }
+    void SetPlatform(std::unique_ptr<CPlatform> platform) { m_platform = std::move(platform); }
+
     CWnd* m_pMainWnd = nullptr;
-    std::string m_strAppNameHolder;
-    const char* m_pszAppName;
     std::string m_strRegistryKey;
+
+  private:
+    std::string m_appName;
+    std::unique_ptr<CPlatform> m_platform;
 };
 
 CWinApp* AfxGetApp();
 CWnd* AfxGetMainWnd();
+// The application's platform, or the desktop's where there is no application.
+CPlatform& AfxGetPlatform();
+
+int GetSystemMetrics(int index);
+NumberSettings UserNumberSettings();
 
 // The look every form shares; call once the QApplication exists.
 void AfxInitApplication();

@@ -2,6 +2,7 @@
 
 #include "calc/number_text.h"
 #include "cameras/camera_table.h"
+#include "framework/nocase.h"
 
 namespace {
 ChoiceEntry SameTexts(const std::string& text) {
@@ -17,12 +18,6 @@ void AppendGenerated(std::vector<ChoiceEntry>& out, double first, double step, i
         out.push_back(SameTexts(FormatFixed(value, decimals)));
         value += step;
     }
-}
-
-char16_t FoldCase(char16_t c) {
-    if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
-        return static_cast<char16_t>(c + 0x20);
-    return c;
 }
 } // namespace
 
@@ -72,26 +67,8 @@ std::optional<std::string> ApertureValueFor(const CString& displayText) {
     return std::nullopt;
 }
 
-bool BeginsWithIgnoringCase(std::u16string_view text, std::u16string_view prefix) {
-    if (prefix.size() > text.size())
-        return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i)
-        if (FoldCase(text[i]) != FoldCase(prefix[i]))
-            return false;
-    return true;
-}
-
-int SelectStoredChoice(std::size_t count,
-                       const std::function<std::u16string_view(std::size_t)>& textAt,
-                       std::u16string_view stored) {
-    for (std::size_t i = 0; i < count; ++i)
-        if (BeginsWithIgnoringCase(textAt(i), stored))
-            return static_cast<int>(i);
-    return -1;
-}
-
 int SelectStoredChoice(const std::vector<ChoiceEntry>& entries, std::u16string_view stored) {
-    return SelectStoredChoice(
+    return FindPrefixNoCase(
         entries.size(), [&](std::size_t i) { return std::u16string_view(entries[i].displayText); },
         stored);
 }

@@ -4,7 +4,6 @@
 
 #include "framework/cstring.h"
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,14 +29,9 @@ extern const ApertureValue apertureValueTable[kApertureCount];
 // the text is not in the table.
 std::optional<std::string> ApertureValueFor(const CString& displayText);
 
-// Whether `text` begins with `prefix`, letters compared without regard to case.
-bool BeginsWithIgnoringCase(std::u16string_view text, std::u16string_view prefix);
-
-// The stored-choice rule: the first entry from the top whose text begins with
-// the stored text; -1 when none does.
-int SelectStoredChoice(std::size_t count,
-                       const std::function<std::u16string_view(std::size_t)>& textAt,
-                       std::u16string_view stored);
+// The stored-choice rule, the one a list control applies when it selects by
+// prefix: the first entry from the top whose text begins with the stored
+// text, letters compared without regard to case; -1 when none does.
 int SelectStoredChoice(const std::vector<ChoiceEntry>& entries, std::u16string_view stored);
 
 // Drop-down rows for each list: room for seven entries, four for units.

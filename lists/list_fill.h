@@ -1,8 +1,21 @@
 #pragma once
-// Puts a choice list into a list control and selects the stored choice.
+// The choice lists in the main form's list controls.
 
 #include "framework/controls.h"
 #include "lists/choice_lists.h"
 
+// Clears the list, fills it and selects the stored choice.
 void FillChoiceList(CComboBox& list, const std::vector<ChoiceEntry>& entries, int dropDownRows,
                     const CString& stored);
+
+// Gives the aperture entries the form was made with their values, then
+// selects the stored choice.
+void GiveApertureValues(CComboBox& list, int dropDownRows, const CString& stored);
+
+// The value text of the selected entry; none when no entry is selected or it
+// carries none.
+std::optional<std::string> SelectedValue(const CComboBox& list);
+
+// Copies the selected entry's text into `stored`; a list without a selected
+// entry leaves it as it was.
+void KeepSelectedText(const CComboBox& list, CString& stored);

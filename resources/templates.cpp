@@ -1,7 +1,9 @@
 // The program's form templates, in dialog units, and the main form's initial
 // data. Texts are exactly as the forms show them, trailing and double spaces
 // included.
-#include "framework/dialog_template.h"
+#include "resources/program_resources.h"
+
+#include "framework/resources.h"
 #include "resources/resource.h"
 
 namespace {
@@ -178,22 +180,14 @@ const DialogInitialData kInitialData[] = {
      {"f/1", "f/1.4", "f/1.8", "f/2", "f/2.8", "f/4", "f/5.6", "f/8", "f/11", "f/16", "f/22",
       "f/32", "f/45", "f/64"}},
 };
+
+const std::uint32_t kIconPixels[] = {
+#include "resources/icon_pixels.inc"
+};
+const IconResource kIcons[] = {{IDR_MAINFRAME, 32, 32, kIconPixels}};
+const StringResource kStrings[] = {{AFX_IDS_APP_TITLE, "Vexton.DOF.CE"}};
 } // namespace
 
-const DialogTemplate* FindDialogTemplate(int id) {
-    for (const DialogTemplate& t : kTemplates)
-        if (t.id == id)
-            return &t;
-    return nullptr;
-}
-
-const DialogInitialData* FindDialogInitialData(int dialogId) {
-    for (const DialogInitialData& d : kInitialData)
-        if (d.dialogId == dialogId)
-            return &d;
-    return nullptr;
-}
-
-const char* FindStringResource(int id) {
-    return id == AFX_IDS_APP_TITLE ? "Vexton.DOF.CE" : "";
+void RegisterProgramResources() {
+    AfxRegisterResources({kTemplates, kInitialData, kStrings, kIcons});
 }

@@ -3,7 +3,6 @@
 #include "cameras/data_state.h"
 #include "framework/archive.h"
 #include "framework/file.h"
-#include "settings/program_path.h"
 
 #include <new>
 
@@ -15,21 +14,20 @@ constexpr int kLockWaitMs = 1000;
 constexpr std::uint64_t kLongestStoredText = 64 * 1024;
 } // namespace
 
-std::string GetSettingsFilePath() {
-    const std::string program = GetProgramPath();
-    const std::size_t slash = program.find_last_of('/');
+std::string SettingsFilePath(const std::string& programPath) {
+    const std::size_t slash = programPath.find_last_of('/');
     const std::string folder =
-        slash == std::string::npos ? std::string() : program.substr(0, slash);
+        slash == std::string::npos ? std::string() : programPath.substr(0, slash);
     return folder + "/" + kSettingsFileName;
 }
 
-bool LoadSettings(CDataState* state, bool* held) {
+bool LoadSettings(const std::string& settingsPath, CDataState* state, bool* held) {
     if (held)
         *held = false;
     if (state == nullptr)
         return false;
     int linkError = 0;
-    const std::string path = FollowLinks(GetSettingsFilePath(), linkError);
+    const std::string path = FollowLinks(settingsPath, linkError);
     CFolderLock lock;
     if (!lock.Acquire(FolderOf(path), kLockWaitMs)) {
         if (held)
@@ -51,7 +49,7 @@ bool LoadSettings(CDataState* state, bool* held) {
     }
 }
 
-bool SaveSettings(const CDataState* state, CFileException* error) {
+bool SaveSettings(const std::string& settingsPath, const CDataState* state, CFileException* error) {
     if (state == nullptr)
         return false;
     const auto fail = [&](CFileException failure) {
@@ -61,7 +59,7 @@ bool SaveSettings(const CDataState* state, CFileException* error) {
     };
     // Through a link to the file it names, so the link goes on naming it.
     int linkError = 0;
-    const std::string path = FollowLinks(GetSettingsFilePath(), linkError);
+    const std::string path = FollowLinks(settingsPath, linkError);
     if (linkError != 0)
         return fail(CFileException(CFileException::OsErrorToCause(linkError), linkError, path));
     CFolderLock lock;

@@ -1,20 +1,23 @@
 // vextondof-scenario: drives the real program through mouse and key events
 // on Qt's offscreen platform, step by step, as a scenario file says.
 #include "app/vexton_app.h"
+#include "calc/number_text.h"
+#include "framework/desktop_platform.h"
 #include "framework/dialog.h"
-#include "framework/platform.h"
-#include "framework/widgets.h"
 #include "scenario_text.h"
-#include "settings/program_path.h"
 #include "settings/settings_file.h"
 
 #include <QAbstractEventDispatcher>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QMessageBox>
+#include <QPaintEngine>
 #include <QPushButton>
+#include <QResizeEvent>
+#include <QStyleOptionComboBox>
 #include <QTest>
 #include <cstdio>
 #include <filesystem>
@@ -35,6 +38,127 @@ std::string Utf8(const QString& s) {
     return s.toStdString();
 }
 
+constexpr int kNoId = 65535; // the template id of controls without one
+
+// What the scenario says of the machine: the program's folder, the screen and
+// the user's number settings.
+struct Machine {
+    std::string programFolder;
+    std::string configHome;
+    ScreenSize screen{240, 320};
+    std::optional<NumberSettings> numbers; // none: those of the locale
+};
+
+class ScenarioPlatform : public CPlatform {
+  public:
+    explicit ScenarioPlatform(const Machine& machine) : m_machine(machine) {}
+    ScreenSize GetScreenSize() const override { return m_machine.screen; }
+    NumberSettings GetNumberSettings() const override {
+        return m_machine.numbers ? *m_machine.numbers : CDesktopPlatform().GetNumberSettings();
+    }
+    std::string GetProgramPath() const override { return m_machine.programFolder + "/vextondof"; }
+    std::string GetConfigHome() const override { return m_machine.configHome; }
+
+  private:
+    const Machine& m_machine;
+};
+
+// An open form or message box, found through Qt: form windows are named
+// "form" and their template id, and every form and box is a child window of
+// the form that opened it.
+struct OpenForm {
+    QWidget* window;
+    int templateId; // 0 for a message box
+};
+
+int FormId(const QWidget* w) {
+    if (qobject_cast<const QMessageBox*>(w))
+        return 0;
+    const QString name = w->objectName();
+    return w->isWindow() && name.startsWith(QLatin1String("form")) ? name.mid(4).toInt() : -1;
+}
+
+void CollectForms(QWidget* window, std::vector<OpenForm>& out) {
+    out.push_back({window, FormId(window)});
+    for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (child->isWindow() && FormId(child) >= 0)
+            CollectForms(child, out);
+}
+
+std::vector<OpenForm> OpenForms() {
+    std::vector<OpenForm> forms;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (!w->parentWidget() && FormId(w) >= 0)
+            CollectForms(w, forms);
+    return forms;
+}
+
+// The controls of a form, in template order.
+QList<QWidget*> FormControls(const QWidget* window) {
+    const auto* controls = window->findChild<QWidget*>(QStringLiteral("controls"));
+    return controls ? controls->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)
+                    : QList<QWidget*>();
+}
+
+int ControlId(const QWidget* w) {
+    return w->objectName().toInt();
+}
+
+// A paint device that keeps the pen and font a widget draws its text with.
+class TextRecorder : public QPaintDevice {
+  public:
+    explicit TextRecorder(QSize size) : m_size(size) {}
+    QPaintEngine* paintEngine() const override { return &m_engine; }
+    QColor TextColor() const { return m_engine.color; }
+    bool Underlined() const { return m_engine.underlined; }
+    bool DrewText() const { return m_engine.drewText; }
+
+  protected:
+    int metric(PaintDeviceMetric m) const override {
+        switch (m) {
+        case PdmWidth:
+            return m_size.width();
+        case PdmHeight:
+            return m_size.height();
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 96;
+        case PdmDepth:
+            return 32;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return static_cast<int>(devicePixelRatioFScale());
+        default:
+            return 0;
+        }
+    }
+
+  private:
+    struct Engine : QPaintEngine {
+        Engine() : QPaintEngine(AllFeatures) {}
+        bool begin(QPaintDevice*) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState&) override {}
+        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+        void drawPath(const QPainterPath&) override {}
+        void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+        void drawTextItem(const QPointF&, const QTextItem& item) override {
+            color = painter()->pen().color();
+            underlined = item.font().underline();
+            drewText = true;
+        }
+        Type type() const override { return User; }
+        QColor color;
+        bool underlined = false;
+        bool drewText = false;
+    };
+    QSize m_size;
+    mutable Engine m_engine;
+};
+
 class Runner : public QObject {
   public:
     explicit Runner(std::vector<Step> steps) : m_steps(std::move(steps)) {
@@ -49,8 +173,11 @@ class Runner : public QObject {
             char pattern[] = "/tmp/vextondof-scenario-XXXXXX";
             m_folder = ::mkdtemp(pattern);
         }
-        SetProgramPathOverride(m_folder + "/vextondof");
-        SetScreenSizeOverride(240, 320);
+        m_machine.programFolder = m_folder;
+        m_machine.configHome = m_folder + "-config";
+        std::error_code ignored;
+        std::filesystem::remove_all(m_machine.configHome, ignored);
+        std::filesystem::create_directories(m_machine.configHome, ignored);
         QLocale::setDefault(QLocale(QStringLiteral("en_US")));
     }
 
@@ -68,6 +195,10 @@ class Runner : public QObject {
     }
 
   private:
+    std::string SettingsPath() const {
+        return SettingsFilePath(m_machine.programFolder + "/vextondof");
+    }
+
     void Start(const Step& step) {
         if (m_started)
             Fail(step, "the program has already started");
@@ -84,6 +215,7 @@ class Runner : public QObject {
                     this, &Runner::OnIdle);
         {
             CVextonDOFCEApp app;
+            app.SetPlatform(std::make_unique<ScenarioPlatform>(m_machine));
             m_running = true;
             app.InitInstance();
             m_running = false;
@@ -118,9 +250,11 @@ class Runner : public QObject {
         std::cout.flush();
         if (m_droppedRoot && ::seteuid(0) != 0)
             code = code ? code : 1;
-        ::chmod(m_folder.c_str(), 0700);
         std::error_code ignored;
-        std::filesystem::remove_all(m_folder, ignored);
+        for (const std::string& folder : {m_folder, m_machine.configHome}) {
+            ::chmod(folder.c_str(), 0700);
+            std::filesystem::remove_all(folder, ignored);
+        }
         std::fflush(stdout);
         std::_Exit(code);
     }
@@ -157,9 +291,12 @@ class Runner : public QObject {
             std::istringstream in(s.rest);
             if (!(in >> w >> h) || w <= 0 || h <= 0 || !in.eof())
                 throw StepError{"screen takes a width and a height"};
-            SetScreenSizeOverride(w, h);
+            m_machine.screen = {w, h};
             if (m_running)
-                NotifyScreenSizeChanged();
+                for (const OpenForm& f : OpenForms()) {
+                    QResizeEvent event(f.window->size(), f.window->size());
+                    QCoreApplication::sendEvent(f.window, &event);
+                }
         } else if (v == "file") {
             PrintFile();
         } else if (v == "message") {
@@ -200,7 +337,7 @@ class Runner : public QObject {
         const std::optional<std::string> bytes = ParseHex(hex);
         if (!bytes)
             throw StepError{"settings takes hex pairs"};
-        std::ofstream out(GetSettingsFilePath(), std::ios::binary | std::ios::trunc);
+        std::ofstream out(SettingsPath(), std::ios::binary | std::ios::trunc);
         out << *bytes;
         if (!out)
             throw StepError{"cannot write the settings file"};
@@ -210,7 +347,7 @@ class Runner : public QObject {
         if (name.empty())
             throw StepError{"locale takes a name"};
         QLocale::setDefault(QLocale(QString::fromStdString(name)));
-        SetNumberSettingsOverride(std::nullopt);
+        m_machine.numbers.reset();
     }
 
     void SetNumbers(const std::string& rest) {
@@ -226,23 +363,24 @@ class Runner : public QObject {
         if (!thousands || !(in >> leadingZero >> grouping >> negativeOrder))
             throw StepError{
                 "numbers takes \"DEC\" \"THOUSANDS\" LEADINGZERO GROUPING NEGATIVEORDER"};
-        SetNumberSettingsOverride(
-            MakeNumberSettings(*dec, *thousands, leadingZero, grouping, negativeOrder));
+        m_machine.numbers =
+            MakeNumberSettings(*dec, *thousands, leadingZero, grouping, negativeOrder);
     }
 
     // ---- forms and controls
 
-    const OpenForm& Topmost() const {
-        if (OpenForms().empty())
+    static OpenForm Topmost() {
+        const std::vector<OpenForm> forms = OpenForms();
+        if (forms.empty())
             throw StepError{"no form open"};
-        return OpenForms().back();
+        return forms.back();
     }
 
-    CDialog* TopmostDialog() const {
-        CDialog* dialog = Topmost().dialog;
-        if (!dialog)
+    static QWidget* TopmostForm() {
+        const OpenForm top = Topmost();
+        if (top.templateId == 0)
             throw StepError{"a message box is on top"};
-        return dialog;
+        return top.window;
     }
 
     static int Number(const std::string& text) {
@@ -265,14 +403,16 @@ class Runner : public QObject {
         return space == std::string::npos ? std::string() : rest.substr(space + 1);
     }
 
-    QWidget* Control(int id) const {
-        QWidget* w = id == IDC_STATIC ? nullptr : TopmostDialog()->ControlWidget(id);
-        if (!w)
-            throw StepError{"no such control " + std::to_string(id)};
-        return w;
+    static QWidget* Control(int id) {
+        QWidget* form = TopmostForm();
+        if (id != kNoId)
+            for (QWidget* w : FormControls(form))
+                if (ControlId(w) == id)
+                    return w;
+        throw StepError{"no such control " + std::to_string(id)};
     }
 
-    QComboBox* ListControl(int id) const {
+    static QComboBox* ListControl(int id) {
         auto* combo = qobject_cast<QComboBox*>(Control(id));
         if (!combo)
             throw StepError{"control " + std::to_string(id) + " is not a list"};
@@ -340,36 +480,29 @@ class Runner : public QObject {
     }
 
     void Key(const std::string& name) {
-        Qt::Key key;
-        if (name == "Enter")
-            key = Qt::Key_Return;
-        else if (name == "Escape")
-            key = Qt::Key_Escape;
-        else if (name == "Tab")
-            key = Qt::Key_Tab;
-        else if (name == "Backtab")
-            key = Qt::Key_Backtab;
-        else if (name == "Up")
-            key = Qt::Key_Up;
-        else if (name == "Down")
-            key = Qt::Key_Down;
-        else if (name == "F1")
-            key = Qt::Key_F1;
-        else
+        static const std::pair<const char*, Qt::Key> kKeys[] = {
+            {"Enter", Qt::Key_Return}, {"Escape", Qt::Key_Escape},
+            {"Tab", Qt::Key_Tab},      {"Backtab", Qt::Key_Backtab},
+            {"Up", Qt::Key_Up},        {"Down", Qt::Key_Down},
+            {"F1", Qt::Key_F1}};
+        const auto known = std::find_if(std::begin(kKeys), std::end(kKeys),
+                                        [&](const auto& k) { return name == k.first; });
+        if (known == std::end(kKeys))
             throw StepError{"unknown key " + Quote(name)};
         QWidget* target = QApplication::focusWidget();
         if (!target)
             target = Topmost().window;
+        const Qt::Key key = known->second;
         QTest::keyClick(target, key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
     }
 
     void Ok() {
-        const OpenForm& top = Topmost();
-        QPushButton* button = nullptr;
-        if (top.dialog)
-            button = top.dialog->CaptionOkButton();
-        else if (auto* box = qobject_cast<QMessageBox*>(top.window))
-            button = qobject_cast<QPushButton*>(box->button(QMessageBox::Ok));
+        const OpenForm top = Topmost();
+        QAbstractButton* button = nullptr;
+        if (auto* box = qobject_cast<QMessageBox*>(top.window))
+            button = box->button(QMessageBox::Ok);
+        else
+            button = top.window->findChild<QPushButton*>(QStringLiteral("captionOk"));
         if (!button)
             throw StepError{"the form has no OK button"};
         QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
@@ -377,56 +510,58 @@ class Runner : public QObject {
 
     // ---- reading
 
-    static const char* KindName(ControlKind kind) {
-        switch (kind) {
-        case ControlKind::Static:
-            return "static";
-        case ControlKind::Edit:
-            return "edit";
-        case ControlKind::Button:
-            return "button";
-        case ControlKind::ComboBox:
-            return "list";
-        }
-        return "static";
+    static QString ControlText(const QWidget* w, const char*& kind) {
+        if (auto* label = qobject_cast<const QLabel*>(w))
+            return kind = "static", label->text();
+        if (auto* button = qobject_cast<const QPushButton*>(w))
+            return kind = "button", button->text();
+        if (auto* combo = qobject_cast<const QComboBox*>(w))
+            return kind = "list", combo->currentText();
+        if (auto* edit = qobject_cast<const QLineEdit*>(w))
+            return kind = "edit", edit->text();
+        return kind = "static", QString();
     }
 
     void Show() {
-        const OpenForm& top = Topmost();
+        const OpenForm top = Topmost();
         if (auto* box = qobject_cast<QMessageBox*>(top.window)) {
             std::cout << "form message " << Quote(Utf8(box->windowTitle())) << "\n";
-            std::cout << IDC_STATIC << " static " << Quote(Utf8(box->text())) << "\n";
-            std::cout << IDOK << " button " << Quote("OK") << "\n";
+            std::cout << kNoId << " static " << Quote(Utf8(box->text())) << "\n";
+            std::cout << 1 << " button " << Quote("OK") << "\n";
             return;
         }
-        std::cout << "form " << top.dialog->TemplateId() << " "
-                  << Quote(Utf8(top.window->windowTitle())) << "\n";
-        for (const auto& [id, w] : top.dialog->Controls()) {
-            std::cout << id << " " << KindName(WidgetKind(w)) << " " << Quote(Utf8(WidgetText(w)));
-            if (auto* combo = qobject_cast<QComboBox*>(w))
+        std::cout << "form " << top.templateId << " " << Quote(Utf8(top.window->windowTitle()))
+                  << "\n";
+        for (const QWidget* w : FormControls(top.window)) {
+            const char* kind = "";
+            const QString text = ControlText(w, kind);
+            std::cout << ControlId(w) << " " << kind << " " << Quote(Utf8(text));
+            if (auto* combo = qobject_cast<const QComboBox*>(w))
                 std::cout << " " << combo->currentIndex();
             std::cout << "\n";
         }
     }
 
+    // A form takes input only while no form or message box is open over it.
     void Forms() {
-        for (const OpenForm& f : OpenForms()) {
-            if (f.dialog)
-                std::cout << "form " << f.dialog->TemplateId() << " "
-                          << (f.window->isEnabled() ? "enabled" : "disabled") << "\n";
-            else
+        const std::vector<OpenForm> forms = OpenForms();
+        for (std::size_t i = 0; i < forms.size(); ++i) {
+            if (forms[i].templateId == 0)
                 std::cout << "form message\n";
+            else
+                std::cout << "form " << forms[i].templateId << " "
+                          << (i + 1 == forms.size() ? "enabled" : "disabled") << "\n";
         }
     }
 
     void Focus() {
-        const OpenForm& top = Topmost();
-        for (QWidget* w = QApplication::focusWidget(); w && top.dialog; w = w->parentWidget())
-            for (const auto& [id, control] : top.dialog->Controls())
-                if (control == w) {
-                    std::cout << "focus " << id << "\n";
-                    return;
-                }
+        const OpenForm top = Topmost();
+        const QList<QWidget*> controls = FormControls(top.window);
+        for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget())
+            if (controls.contains(w)) {
+                std::cout << "focus " << ControlId(w) << "\n";
+                return;
+            }
         std::cout << "focus none\n";
     }
 
@@ -440,24 +575,29 @@ class Runner : public QObject {
         }
     }
 
+    // The colour and font the label's text is painted with.
     void Label(int id) {
-        auto* label = dynamic_cast<LabelWidget*>(Control(id));
+        auto* label = qobject_cast<QLabel*>(Control(id));
         if (!label)
             throw StepError{"control " + std::to_string(id) + " is not a label"};
-        label->grab(); // paints it, asking its owner for the colours
-        const QColor c = label->PaintedTextColor();
+        TextRecorder recorder(label->size());
+        label->render(&recorder);
+        if (!recorder.DrewText())
+            throw StepError{"label " + std::to_string(id) + " paints no text"};
+        const QColor c = recorder.TextColor();
         char colour[8];
         std::snprintf(colour, sizeof colour, "#%02X%02X%02X", c.red(), c.green(), c.blue());
         std::cout << "label " << id << " " << colour << " "
-                  << (label->font().underline() ? "underlined" : "plain") << "\n";
+                  << (recorder.Underlined() ? "underlined" : "plain") << "\n";
     }
 
     void Message() {
-        if (OpenForms().empty() || OpenForms().back().dialog) {
+        const std::vector<OpenForm> forms = OpenForms();
+        if (forms.empty() || forms.back().templateId != 0) {
             std::cout << "no message\n";
             return;
         }
-        auto* box = qobject_cast<QMessageBox*>(OpenForms().back().window);
+        auto* box = qobject_cast<QMessageBox*>(forms.back().window);
         std::cout << "message " << Quote(Utf8(box->windowTitle())) << " "
                   << Quote(Utf8(box->text())) << "\n";
         std::cout.flush();
@@ -466,7 +606,7 @@ class Runner : public QObject {
     }
 
     void PrintFile() {
-        std::ifstream in(GetSettingsFilePath(), std::ios::binary);
+        std::ifstream in(SettingsPath(), std::ios::binary);
         if (!in) {
             std::cout << "file missing\n";
             return;
@@ -478,6 +618,7 @@ class Runner : public QObject {
     std::vector<Step> m_steps;
     std::size_t m_pc = 0;
     std::string m_folder;
+    Machine m_machine;
     bool m_started = false;
     bool m_running = false;
     bool m_posted = false;

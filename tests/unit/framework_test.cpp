@@ -1,7 +1,7 @@
 // The framework layer on its own, under Qt's offscreen platform.
-#include "forms/color_static.h"
 #include "framework/controls.h"
 #include "framework/dialog.h"
+#include "framework/resources.h"
 #include "framework/widgets.h"
 #include "framework/winapp.h"
 
@@ -11,12 +11,39 @@
 #include <gtest/gtest.h>
 
 namespace {
+// The tests' own forms: a sorted list, a label and a button, and a second
+// layout that moves two of them.
+const DialogTemplate kTemplates[] = {
+    {1,
+     "Test form",
+     100,
+     80,
+     "MS Shell Dlg",
+     8,
+     {
+         {1013, ControlKind::Static, SS_NOTIFY, 4, 4, 40, 8, "Label:"},
+         {1004, ControlKind::ComboBox, CBS_DROPDOWN | CBS_SORT | WS_TABSTOP, 4, 16, 60, 60, ""},
+         {1007, ControlKind::Button, WS_TABSTOP, 4, 40, 40, 14, "Press"},
+     }},
+    {2,
+     "Other layout",
+     80,
+     100,
+     "MS Shell Dlg",
+     8,
+     {
+         {1007, ControlKind::Button, kStyleNone, 40, 60, 30, 14, "Other text"},
+         {1013, ControlKind::Static, kStyleNone, 4, 80, 40, 8, "Other label"},
+         {4711, ControlKind::Static, kStyleNone, 4, 4, 4, 4, "no such control"},
+     }},
+};
+
 // A form whose list and label the tests bind, with a handler for one command.
 class TestForm : public CDialog {
   public:
     explicit TestForm(int templateId) : CDialog(templateId) {}
     CComboBox list;
-    CColorStatic label;
+    CStatic label;
     int calculateClicks = 0;
     std::function<void(TestForm&)> whileOpen;
 
@@ -46,7 +73,7 @@ TEST(Framework, AFormWithoutATemplateCannotBeMade) {
 }
 
 TEST(Framework, CommandsGoThroughTheMessageMapThenToOkAndCancel) {
-    TestForm form(102);
+    TestForm form(1);
     form.whileOpen = [](TestForm& f) {
         f.OnCommand(1007, BN_CLICKED);
         f.OnCommand(1007, 5); // another notification: not routed
@@ -56,13 +83,13 @@ TEST(Framework, CommandsGoThroughTheMessageMapThenToOkAndCancel) {
     EXPECT_EQ(form.calculateClicks, 1);
     EXPECT_EQ(form.list.GetSafeHwnd(), nullptr) << "controls are let go with the window";
 
-    TestForm closed(102);
+    TestForm closed(1);
     closed.whileOpen = [](TestForm& f) { f.GetSafeHwnd()->close(); };
     EXPECT_EQ(closed.DoModal(), IDCANCEL) << "a close request is the cancel command";
 }
 
 TEST(Framework, ASortedListKeepsItsEntriesInOrderAndSelectsByPrefix) {
-    TestForm form(102);
+    TestForm form(1);
     form.whileOpen = [](TestForm& f) {
         CComboBox& list = f.list;
         for (const char16_t* text : {u"0.0300", u"0.0100", u"0.0200", u"0.0150"})
@@ -90,29 +117,34 @@ TEST(Framework, ASortedListKeepsItsEntriesInOrderAndSelectsByPrefix) {
     form.DoModal();
 }
 
-TEST(Framework, AColourLabelKeepsTheWindowColourItWasMadeWith) {
-    const COLORREF before = GetSysColor(COLOR_WINDOW);
-    CColorStatic label;
-    QPalette changed = QApplication::palette();
-    changed.setColor(QPalette::Base, QColor(12, 34, 56));
-    QApplication::setPalette(changed);
-    EXPECT_NE(GetSysColor(COLOR_WINDOW), before);
-    EXPECT_EQ(label.BackgroundColor(), before);
-    EXPECT_EQ(label.TextColor(), 0u);
-    CDC dc;
-    CBrush* brush = label.CtlColor(&dc, CTLCOLOR_STATIC);
-    EXPECT_EQ(brush->GetColor(), before);
-    EXPECT_EQ(dc.GetTextColor(), 0u);
-    label.SetLabelTextColor(RGB(0, 0, 255));
-    label.CtlColor(&dc, CTLCOLOR_STATIC);
-    EXPECT_EQ(dc.GetTextColor(), 0x00FF0000u);
-    EXPECT_EQ(dc.GetBkColor(), before);
+TEST(Framework, ReapplyingATemplateMovesAndRefreshesTheMatchingControls) {
+    TestForm form(1);
+    form.whileOpen = [](TestForm& f) {
+        QWidget* button = f.ControlWidget(1007);
+        QWidget* label = f.ControlWidget(1013);
+        SetWidgetText(button, QStringLiteral("changed"));
+        const QRect listBefore = f.ControlWidget(1004)->geometry();
+        f.ReapplyTemplate(2);
+        int x = 40, y = 60, cx = 30, cy = 14;
+        f.MapDialogRect(x, y, cx, cy);
+        EXPECT_EQ(button->geometry(), QRect(x, y, cx, cy));
+        EXPECT_EQ(WidgetText(button), QStringLiteral("Press")) << "its own template text again";
+        int lx = 4, ly = 80, lcx = 40, lcy = 8;
+        f.MapDialogRect(lx, ly, lcx, lcy);
+        EXPECT_EQ(label->geometry(), QRect(lx, ly, lcx, lcy));
+        EXPECT_EQ(f.ControlWidget(1004)->geometry(), listBefore) << "not in that template";
+        f.ReapplyTemplate(4242); // no such template: nothing happens
+        EXPECT_EQ(button->geometry(), QRect(x, y, cx, cy));
+        f.EndDialog(IDOK);
+    };
+    form.DoModal();
 }
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     AfxInitApplication();
+    AfxRegisterResources({kTemplates, {}, {}, {}});
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

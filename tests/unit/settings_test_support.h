@@ -1,7 +1,6 @@
 #pragma once
 // A temporary program folder for tests that touch the settings file.
 
-#include "settings/program_path.h"
 #include "settings/settings_file.h"
 
 #include <cstdlib>
@@ -18,10 +17,8 @@ class ProgramFolder {
     ProgramFolder() {
         char pattern[] = "/tmp/vextondof-test-XXXXXX";
         m_folder = ::mkdtemp(pattern);
-        SetProgramPathOverride(m_folder + "/vextondof");
     }
     ~ProgramFolder() {
-        SetProgramPathOverride({});
         std::error_code ignored;
         std::filesystem::permissions(m_folder, std::filesystem::perms::owner_all, ignored);
         std::filesystem::remove_all(m_folder, ignored);

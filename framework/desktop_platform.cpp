@@ -1,0 +1,43 @@
+#include "framework/desktop_platform.h"
+
+#include <QGuiApplication>
+#include <QLocale>
+#include <QScreen>
+#include <climits>
+#include <cstdlib>
+#include <pwd.h>
+#include <unistd.h>
+
+ScreenSize CDesktopPlatform::GetScreenSize() const {
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        return {screen->size().width(), screen->size().height()};
+    return {240, 320};
+}
+
+// Qt's locale offers the separators; leading zero, grouping and the order of
+// a negative number are its defaults for every locale we know of.
+NumberSettings CDesktopPlatform::GetNumberSettings() const {
+    const QLocale locale;
+    NumberSettings s;
+    s.decimalSeparator = locale.decimalPoint().toStdString();
+    s.thousandsSeparator = locale.groupSeparator().toStdString();
+    return s;
+}
+
+std::string CDesktopPlatform::GetProgramPath() const {
+    char buffer[PATH_MAX];
+    const ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer);
+    return n > 0 ? std::string(buffer, static_cast<std::size_t>(n)) : std::string();
+}
+
+// $XDG_CONFIG_HOME when it is an absolute path, else ~/.config.
+std::string CDesktopPlatform::GetConfigHome() const {
+    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && config[0] == '/')
+        return config;
+    const char* home = std::getenv("HOME");
+    if (!home || home[0] != '/') {
+        const passwd* user = ::getpwuid(::getuid());
+        home = user ? user->pw_dir : nullptr;
+    }
+    return home ? std::string(home) + "/.config" : std::string();
+}

@@ -1,0 +1,12 @@
+#pragma once
+// The platform as a Linux desktop offers it.
+
+#include "framework/platform.h"
+
+class CDesktopPlatform : public CPlatform {
+  public:
+    ScreenSize GetScreenSize() const override;
+    NumberSettings GetNumberSettings() const override;
+    std::string GetProgramPath() const override;
+    std::string GetConfigHome() const override;
+};

@@ -1,0 +1,37 @@
+#pragma once
+// The resources a program hands the framework once, at start-up: its form
+// templates, the entries its forms are created with, its strings and icons.
+
+#include "framework/dialog_template.h"
+
+#include <cstdint>
+#include <span>
+
+struct StringResource {
+    int id;
+    const char* text;
+};
+
+struct IconResource {
+    int id;
+    int width, height;
+    const std::uint32_t* pixels; // premultiplied 0xAARRGGBB, row by row
+};
+
+struct ProgramResources {
+    std::span<const DialogTemplate> templates;
+    std::span<const DialogInitialData> initialData;
+    std::span<const StringResource> strings;
+    std::span<const IconResource> icons;
+};
+
+inline constexpr int AFX_IDS_APP_TITLE = 0xE000;
+
+// Replaces what was registered before; the resources must outlive their use.
+void AfxRegisterResources(const ProgramResources& resources);
+
+// Null (or "" for a string) when the program registered no such resource.
+const DialogTemplate* FindDialogTemplate(int id);
+const DialogInitialData* FindDialogInitialData(int dialogId);
+const char* FindStringResource(int id);
+const IconResource* FindIconResource(int id);

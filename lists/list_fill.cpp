@@ -1,0 +1,29 @@
+#include "lists/list_fill.h"
+
+void FillChoiceList(CComboBox& list, const std::vector<ChoiceEntry>& entries, int dropDownRows,
+                    const CString& stored) {
+    list.SetDropDownRows(dropDownRows);
+    list.ResetContent();
+    std::vector<ComboEntry> items;
+    items.reserve(entries.size());
+    for (const ChoiceEntry& entry : entries)
+        items.push_back({entry.displayText, entry.valueText});
+    list.AddEntries(std::move(items));
+    list.SelectString(stored);
+}
+
+void GiveApertureValues(CComboBox& list, int dropDownRows, const CString& stored) {
+    list.SetDropDownRows(dropDownRows);
+    for (int i = 0; i < list.GetCount(); ++i)
+        list.SetItemValue(i, ApertureValueFor(list.GetLBText(i)));
+    list.SelectString(stored);
+}
+
+std::optional<std::string> SelectedValue(const CComboBox& list) {
+    return list.GetItemValue(list.GetCurSel());
+}
+
+void KeepSelectedText(const CComboBox& list, CString& stored) {
+    if (list.GetCurSel() >= 0)
+        stored = list.GetLBText(list.GetCurSel());
+}

@@ -1,0 +1,17 @@
+#include "settings/save_reports.h"
+
+#include "framework/msgbox.h"
+#include "settings/settings_file.h"
+
+bool SaveSettingsReporting(const std::string& path, const CDataState* state) {
+    CFileException error;
+    if (SaveSettings(path, state, &error))
+        return true;
+    if (error.m_cause != CFileException::none)
+        ReportFileError(error);
+    return false;
+}
+
+void ShowSaveFailed(CWnd* owner) {
+    MessageBox(owner, u"Could not save your settings!", u"File Save Error");
+}

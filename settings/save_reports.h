@@ -1,0 +1,14 @@
+#pragma once
+// What the user is shown when the choices cannot be saved.
+
+#include "framework/wnd.h"
+
+#include <string>
+
+class CDataState;
+
+// Saves, and shows the file-error report when the file cannot be written.
+bool SaveSettingsReporting(const std::string& path, const CDataState* state);
+
+// "Could not save your settings!", owned by `owner` (none: no owner).
+void ShowSaveFailed(CWnd* owner);
