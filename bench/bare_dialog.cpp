@@ -1,8 +1,9 @@
-// The floor for start-up: a bare Qt program that shows an empty dialog of
-// the main form's size and ends at its first paint.
+// The floor for start-up: a bare Qt program that shows a dialog of the main
+// form's size with one text in it (so it loads and draws a font, as the real
+// program does) and ends at its first paint.
 #include <QApplication>
 #include <QDialog>
-#include <QFontMetrics>
+#include <QLabel>
 #include <cstdlib>
 
 namespace {
@@ -18,17 +19,11 @@ class BareDialog : public QDialog {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QFont font = QApplication::font();
-    font.setPointSize(8);
-    const QFontMetrics metrics(font);
-    const int baseX = (metrics.horizontalAdvance(
-                           QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
-                           26 +
-                       1) /
-                      2;
     BareDialog dialog;
     dialog.setWindowTitle(QStringLiteral("Vexton.DOF.CE"));
-    dialog.setFixedSize(160 * baseX / 4, 186 * metrics.height() / 8 + 30);
+    auto* text = new QLabel(QStringLiteral("Depth of Field Calculator"), &dialog);
+    text->move(10, 10);
+    dialog.setFixedSize(240, 320);
     dialog.show();
     return app.exec();
 }

@@ -49,6 +49,8 @@ int CComboBox::Insert(std::vector<ComboEntry> entries) {
     ChoiceModel* model = c->Entries();
     QList<QString> texts = model->Texts();
     std::vector<std::optional<std::string>> values = model->Values();
+    texts.reserve(texts.size() + static_cast<qsizetype>(entries.size()));
+    values.reserve(values.size() + entries.size());
     int selected = c->currentIndex();
     const QString field = c->currentText();
     const auto before = [](const QString& a, const QString& b) {

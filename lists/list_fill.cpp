@@ -1,13 +1,13 @@
 #include "lists/list_fill.h"
 
-void FillChoiceList(CComboBox& list, const std::vector<ChoiceEntry>& entries, int dropDownRows,
+void FillChoiceList(CComboBox& list, std::vector<ChoiceEntry> entries, int dropDownRows,
                     const CString& stored) {
     list.SetDropDownRows(dropDownRows);
     list.ResetContent();
     std::vector<ComboEntry> items;
     items.reserve(entries.size());
-    for (const ChoiceEntry& entry : entries)
-        items.push_back({entry.displayText, entry.valueText});
+    for (ChoiceEntry& entry : entries)
+        items.push_back({std::move(entry.displayText), std::move(entry.valueText)});
     list.AddEntries(std::move(items));
     list.SelectString(stored);
 }

@@ -5,7 +5,7 @@
 #include "lists/choice_lists.h"
 
 // Clears the list, fills it and selects the stored choice.
-void FillChoiceList(CComboBox& list, const std::vector<ChoiceEntry>& entries, int dropDownRows,
+void FillChoiceList(CComboBox& list, std::vector<ChoiceEntry> entries, int dropDownRows,
                     const CString& stored);
 
 // Gives the aperture entries the form was made with their values, then
