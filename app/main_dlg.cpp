@@ -5,6 +5,7 @@
 #include "cameras/camera_info_dlg.h"
 #include "cameras/camera_table.h"
 #include "forms/help_dlgs.h"
+#include "forms/readable_colour.h"
 #include "framework/msgbox.h"
 #include "framework/winapp.h"
 #include "lists/list_fill.h"
@@ -82,8 +83,9 @@ BOOL CVextonDOFCEDlg::OnInitDialog() {
                 labels[i]->SetFont(&m_underlinedFonts[i], TRUE);
         }
     }
+    // Pure blue, or on a dark window colour a blue that stays readable.
     for (CColorStatic* label : labels)
-        label->SetLabelTextColor(kLabelBlue);
+        label->SetLabelTextColor(ReadableOn(kLabelBlue, label->BackgroundColor()));
 
     // A file another instance held past the wait holds choices we have not
     // seen: neither this start nor the end of the run writes over them.
@@ -132,7 +134,8 @@ const CameraRecord* CVextonDOFCEDlg::GetSelectedCamera() const {
 // ---- settings
 
 std::string CVextonDOFCEDlg::GetSettingsFilePath() const {
-    return SettingsFilePath(AfxGetPlatform().GetProgramPath());
+    const CPlatform& platform = AfxGetPlatform();
+    return SettingsFilePath(platform.GetProgramPath(), platform.GetConfigHome());
 }
 
 BOOL CVextonDOFCEDlg::LoadSettings(CDataState* state, bool* held) {

@@ -6,6 +6,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <string>
 #include <sys/prctl.h>
 #include <sys/resource.h>
@@ -96,7 +97,8 @@ pid_t StartXvfb(int& display) {
         const pid_t pid = ::fork();
         if (pid == 0) {
             ::prctl(PR_SET_PDEATHSIG, SIGTERM); // never outlives the benchmark
-            std::freopen("/dev/null", "w", stderr);
+            if (const int quiet = ::open("/dev/null", O_WRONLY); quiet >= 0)
+                ::dup2(quiet, STDERR_FILENO);
             const std::string name = ":" + std::to_string(display);
             ::execl("/usr/bin/Xvfb", "Xvfb", name.c_str(), "-screen", "0", "800x600x24",
                     "-nolisten", "tcp", static_cast<char*>(nullptr));

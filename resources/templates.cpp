@@ -45,6 +45,16 @@ const DialogTemplate kTemplates[] = {
          {IDC_CALCULATE, K::Button, WS_TABSTOP, 91, 140, 50, 14, "Calculate"},
          {IDC_ABOUT, K::Button, WS_TABSTOP, 17, 140, 50, 14, "About"},
          {IDC_FOCAL_LENGTH_DISPLAY, K::Edit, ES_AUTOHSCROLL | WS_TABSTOP, 113, 117, 40, 14, ""},
+     },
+     {
+         {IDC_CAMERA, IDC_LBL_CAMERA, nullptr},
+         {IDC_FOCAL_LENGTH, IDC_LBL_FOCAL_LENGTH, nullptr},
+         {IDC_APERTURE, IDC_LBL_APERTURE, nullptr},
+         {IDC_DISTANCE, IDC_LBL_DISTANCE, nullptr},
+         {IDC_UNIT, IDC_LBL_DISTANCE, "Distance unit"},
+         {IDC_COFC, IDC_LBL_COFC, "Circle of confusion"},
+         {IDC_DIOPTER, IDC_LBL_DIOPTER, nullptr},
+         {IDC_FOCAL_LENGTH_DISPLAY, IDC_LBL_DIOPTER, "Diopter modified focal length"},
      }},
     {IDD_VEXTONDOFCE_DIALOG_WIDE,
      "Vexton.DOF.CE",
@@ -54,7 +64,8 @@ const DialogTemplate kTemplates[] = {
      8,
      {
          {IDC_WIDE_PLACEHOLDER, K::Static, kLabel, 57, 49, 112, 23, ""},
-     }},
+     },
+     {}},
     {IDD_ABOUTBOX,
      "About Vexton.DOF.CE",
      156,
@@ -67,7 +78,8 @@ const DialogTemplate kTemplates[] = {
          {IDC_STATIC, K::Static, kAboutText, 7, 20, 91, 8, "Vexton.DOF.CE Version 1.00"},
          {IDC_STATIC, K::Static, kAboutText, 7, 76, 82, 8, "This program runs under:"},
          {IDC_STATIC, K::Static, kAboutText, 7, 90, 81, 8, "Pocket PC 2003 (ARMV4)"},
-     }},
+     },
+     {}},
     {IDD_OUTPUT,
      "Calculated Results",
      186,
@@ -88,7 +100,8 @@ const DialogTemplate kTemplates[] = {
          {IDC_COC_USED, K::Edit, kResultBox, 7, 112, 110, 14, ""},
          {IDC_STATIC, K::Static, kResultLabel, 7, 127, 98, 8, "Diopter Modified Focal Length:"},
          {IDC_MODIFIED_FOCAL_LENGTH, K::Edit, kResultBox, 7, 136, 110, 14, ""},
-     }},
+     },
+     {}},
     {IDD_CAMERA_INFO,
      "Film, Camera Information",
      176,
@@ -114,7 +127,8 @@ const DialogTemplate kTemplates[] = {
          {1026, K::Edit, kInfoBox, 86, 117, 66, 12, ""},
          {IDC_STATIC, K::Static, kLabel, 21, 132, 57, 8, "Circle of C. (mm):"},
          {1027, K::Edit, kInfoBox, 86, 132, 66, 12, ""},
-     }},
+     },
+     {}},
     {IDD_FOCAL_LENGTH_HELP,
      "Lens Focal Length",
      158,
@@ -124,7 +138,8 @@ const DialogTemplate kTemplates[] = {
      {
          {IDC_STATIC, K::Static, kHelpText, 7, 18, 125, 25,
           "Select your lenses focal length (mm) from the dropdown list."},
-     }},
+     },
+     {}},
     {IDD_APERTURE_HELP,
      "Lens Aperture",
      153,
@@ -134,7 +149,8 @@ const DialogTemplate kTemplates[] = {
      {
          {IDC_STATIC, K::Static, kHelpText, 11, 17, 131, 24,
           "Select your lenses aperture/f-stop  from the dropdown list."},
-     }},
+     },
+     {}},
     {IDD_DISTANCE_HELP,
      "Distance",
      157,
@@ -145,7 +161,8 @@ const DialogTemplate kTemplates[] = {
          {IDC_STATIC, K::Static, kHelpText, 7, 15, 120, 35,
           "Select your unit of measure from the dropdown list, and then enter the subject "
           "distance into the editbox."},
-     }},
+     },
+     {}},
     {IDD_COFC_HELP,
      "CofC",
      158,
@@ -159,7 +176,8 @@ const DialogTemplate kTemplates[] = {
           "This dropdown can be used to adjust the selected camera/film, to modify its stated "
           "CofC.  This can be used to customize the settings based on targeted image output, "
           "and is a suggested technique in the photographic literature."},
-     }},
+     },
+     {}},
     {IDD_DIOPTER_HELP,
      "Diopter",
      159,
@@ -171,7 +189,8 @@ const DialogTemplate kTemplates[] = {
           "Enter the close-up lens diopter into the editbox.  This has an impact on the focal "
           "length of the lens setting used.  The diopter modified focal length will be "
           "displayed on the results screen."},
-     }},
+     },
+     {}},
 };
 
 const DialogInitialData kInitialData[] = {

@@ -4,7 +4,11 @@
 #include "framework/archive.h"
 #include "framework/file.h"
 
+#include <cerrno>
+#include <fcntl.h>
 #include <new>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 // A save takes milliseconds; another instance holding the file is waited for.
@@ -14,11 +18,48 @@ constexpr int kLockWaitMs = 1000;
 constexpr std::uint64_t kLongestStoredText = 64 * 1024;
 } // namespace
 
-std::string SettingsFilePath(const std::string& programPath) {
-    const std::size_t slash = programPath.find_last_of('/');
-    const std::string folder =
-        slash == std::string::npos ? std::string() : programPath.substr(0, slash);
-    return folder + "/" + kSettingsFileName;
+namespace {
+bool Exists(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+// Whether this user (as the system sees the running program) may create files in `folder`.
+bool MayCreateIn(const std::string& folder) {
+    return ::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
+}
+
+// A file in `folder` can be had once the folder exists: its nearest
+// existing ancestor decides whether it can be made.
+bool CanHoldFile(std::string folder) {
+    while (!Exists(folder)) {
+        const std::string parent = FolderOf(folder);
+        if (parent == folder)
+            return false;
+        folder = parent;
+    }
+    return MayCreateIn(folder);
+}
+
+// Makes `folder` and those above it that are missing; the error, or 0.
+int MakeFolders(const std::string& folder) {
+    if (Exists(folder))
+        return 0;
+    const std::string parent = FolderOf(folder);
+    if (parent != folder)
+        if (const int error = MakeFolders(parent); error != 0)
+            return error;
+    return ::mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST ? 0 : errno;
+}
+} // namespace
+
+std::string SettingsFilePath(const std::string& programPath, const std::string& configHome) {
+    const std::string beside = FolderOf(programPath) + "/" + kSettingsFileName;
+    if (MayCreateIn(FolderOf(programPath)) || Exists(beside) || configHome.empty())
+        return beside;
+    const std::string folder = configHome + "/vextondof";
+    const std::string inConfig = folder + "/" + kSettingsFileName;
+    return Exists(inConfig) || CanHoldFile(folder) ? inConfig : beside;
 }
 
 bool LoadSettings(const std::string& settingsPath, CDataState* state, bool* held) {
@@ -62,6 +103,9 @@ bool SaveSettings(const std::string& settingsPath, const CDataState* state, CFil
     const std::string path = FollowLinks(settingsPath, linkError);
     if (linkError != 0)
         return fail(CFileException(CFileException::OsErrorToCause(linkError), linkError, path));
+    // The configuration folder is made on the first save that needs it.
+    if (const int made = MakeFolders(FolderOf(path)); made != 0)
+        return fail(CFileException(CFileException::OsErrorToCause(made), made, path));
     CFolderLock lock;
     if (!lock.Acquire(FolderOf(path), kLockWaitMs))
         return fail(CFileException(CFileException::sharingViolation, 0, path));

@@ -9,8 +9,12 @@ class CDataState;
 
 inline constexpr const char* kSettingsFileName = "vextondof.ini";
 
-// The settings file of the program at `programPath`: in its folder.
-std::string SettingsFilePath(const std::string& programPath);
+// Where the settings file of the program at `programPath` lives: in the
+// program's folder where the user may create files there, or where an
+// administrator prepared one there; otherwise in the user's configuration
+// folder, under vextondof/. When neither can hold it, the program's folder,
+// so that what cannot be saved is named where it was looked for.
+std::string SettingsFilePath(const std::string& programPath, const std::string& configHome);
 
 // Reads the five records into `state`, each field as soon as it is read.
 // False when the file cannot be opened or any record cannot be read whole;

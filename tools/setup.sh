@@ -1,11 +1,28 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing need on Debian 12, and nothing
-# that is already there. Safe to run again; quiet when everything is present.
+# Installs on Debian 12 what one need asks for, and nothing that is already
+# there. Safe to run again; quiet when everything is present.
+#
+#   tools/setup.sh run       building and running the program
+#   tools/setup.sh test      ... and its tests
+#   tools/setup.sh bench     ... and its benchmarks
+#   tools/setup.sh package   ... and its Debian package
+#   tools/setup.sh ci        everything continuous integration does, clang included
 set -euo pipefail
 
-packages=(cmake make g++ clang clang-format libclang-rt-14-dev qt6-base-dev libgl-dev fonts-dejavu-core
-          googletest libgtest-dev libgmock-dev libbenchmark-dev locales
-          xvfb xauth)
+run=(cmake make g++ qt6-base-dev libgl-dev fonts-dejavu-core)
+test=(googletest libgtest-dev libgmock-dev locales desktop-file-utils appstream)
+bench=(libbenchmark-dev xvfb xauth)
+package=(dpkg-dev file)
+ci=(clang clang-format libclang-rt-14-dev xvfb xauth openbox xdotool x11-utils)
+
+case "${1:-run}" in
+  run) packages=("${run[@]}") ;;
+  test) packages=("${run[@]}" "${test[@]}") ;;
+  bench) packages=("${run[@]}" "${bench[@]}") ;;
+  package) packages=("${run[@]}" "${package[@]}") ;;
+  ci) packages=("${run[@]}" "${test[@]}" "${bench[@]}" "${package[@]}" "${ci[@]}") ;;
+  *) echo "setup: unknown need '$1' (run, test, bench, package or ci)" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
@@ -21,7 +38,9 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 # The locale tests switch the C library to German number conventions.
-if ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
-  echo "setup: generating de_DE.UTF-8"
-  as_root localedef -i de_DE -f UTF-8 de_DE.UTF-8
+if [ "${1:-run}" = test ] || [ "${1:-run}" = ci ]; then
+  if ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
+    echo "setup: generating de_DE.UTF-8"
+    as_root localedef -i de_DE -f UTF-8 de_DE.UTF-8
+  fi
 fi

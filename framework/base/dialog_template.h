@@ -36,6 +36,16 @@ inline int ShownHeight(const DialogItem& item) {
     return item.kind == ControlKind::ComboBox ? 14 : item.cy;
 }
 
+// Which label belongs to a control: it names the control to assistive
+// technology and its help is what F1 in the control asks for. `name`, when
+// given, is the name instead of the label's text. A control the table leaves
+// out belongs to the static text just before it in the template, if any.
+struct ControlLabel {
+    int controlId;
+    int labelId;
+    const char* name;
+};
+
 struct DialogTemplate {
     int id;
     const char* caption;
@@ -43,6 +53,7 @@ struct DialogTemplate {
     const char* fontFace;
     int pointSize;
     std::vector<DialogItem> items;
+    std::vector<ControlLabel> labels;
 };
 
 // Entries a list control holds when its form is created.

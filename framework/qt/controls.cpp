@@ -86,7 +86,7 @@ int CComboBox::SetCurSel(int index) {
     if (!c || index < -1 || index >= c->count())
         return CB_ERR;
     c->setCurrentIndex(index);
-    c->setEditText(index >= 0 ? c->itemText(index) : QString());
+    ShowBeginning(c->lineEdit(), index >= 0 ? c->itemText(index) : QString());
     return index;
 }
 

@@ -1,16 +1,23 @@
 #include "framework/dialog.h"
 
+#include "framework/accessibility.h"
 #include "framework/modal.h"
 #include "framework/resources.h"
+#include "framework/text_fit.h"
 #include "framework/widgets.h"
 #include "framework/winapp.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QEventLoop>
 #include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 // A command delivered to a form's window, as a hardware key or the shell sends it.
@@ -45,7 +52,9 @@ class CaptionStrip : public QWidget {
 
 // The window of a running form: a caption strip with the handheld's OK
 // button above the template's controls. A close request, and Escape, go to
-// the form's message map; the form alone decides when it ends.
+// the form's message map; the form alone decides when it ends. Enter in a
+// form without buttons is its OK, as the platform's dialogs have it; F1 asks
+// for the focused control's help.
 class FormWindow : public QDialog {
   public:
     FormWindow(CDialog* form, QWidget* owner) : QDialog(owner), m_form(form) {}
@@ -72,6 +81,15 @@ class FormWindow : public QDialog {
         m_form->SendClose();
     }
     void reject() override { m_form->SendClose(); }
+    void keyPressEvent(QKeyEvent* event) override {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier)
+            m_form->HelpFor(QApplication::focusWidget());
+        else if (enter && !m_form->HasButtons())
+            m_form->OnCommand(IDOK, 0);
+        else
+            QDialog::keyPressEvent(event);
+    }
     void resizeEvent(QResizeEvent* event) override {
         QDialog::resizeEvent(event);
         m_form->SendSize(SIZE_RESTORED, width(), height());
@@ -126,38 +144,91 @@ CWnd* CDialog::GetDlgItem(int id) {
     return temporary.get();
 }
 
+// Edges are rounded rather than sizes, so that controls side by side in
+// dialog units stay side by side in pixels.
+QRect CDialog::ItemRect(const DialogItem& item, double unitX, double unitY) const {
+    const auto at = [](int units, double unit) {
+        return static_cast<int>(std::lround(units * unit));
+    };
+    const int left = at(item.x, unitX), top = at(item.y, unitY);
+    return QRect(left, top, at(item.x + item.cx, unitX) - left,
+                 at(item.y + ShownHeight(item), unitY) - top);
+}
+
 void CDialog::MapDialogRect(int& x, int& y, int& cx, int& cy) const {
-    x = x * m_baseX / 4;
-    y = y * m_baseY / 8;
-    cx = cx * m_baseX / 4;
-    cy = cy * m_baseY / 8;
+    const QRect r = ItemRect({0, ControlKind::Static, 0, x, y, cx, cy, ""}, m_unitX, m_unitY);
+    x = r.x();
+    y = r.y();
+    cx = r.width();
+    cy = r.height();
 }
 
 bool CDialog::CreateFormWindow() {
     const DialogTemplate* t = FindDialogTemplate(m_templateId);
     if (!t)
         return false;
-    // A form is a window of its own, transient for the one that opened it.
+    m_template = t;
+    InstallTapLabelAccessibility(); // before any label exists
+    // A form opened over another is a dialog transient for it, with neither
+    // minimise nor maximise; the main form is an ordinary window that can be
+    // minimised (its size is fixed).
     CWnd* owner = m_pParentWnd ? m_pParentWnd : AfxGetMainWnd();
-    auto* window = new FormWindow(this, owner && owner != this ? owner->GetSafeHwnd() : nullptr);
+    QWidget* ownerWindow = owner && owner != this ? owner->GetSafeHwnd() : nullptr;
+    auto* window = new FormWindow(this, ownerWindow);
     window->setObjectName(QStringLiteral("form%1").arg(m_templateId));
     window->setWindowTitle(QString::fromUtf8(t->caption));
-    window->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    const Qt::WindowFlags frame = Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    window->setWindowFlags(ownerWindow ? Qt::Dialog | frame
+                                       : Qt::Window | frame | Qt::WindowMinimizeButtonHint);
+    // The desktop's font family at the template's size. Text is drawn glyph
+    // by glyph and on whole pixels, as the handheld's dialogs did: no
+    // shaping pass for plain Latin text, each glyph rasterised once.
     QFont font = QApplication::font();
     font.setPointSize(t->pointSize);
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    font.setHintingPreference(QFont::PreferFullHinting);
     window->setFont(font);
     // Forms are painted in the window colour, as on the handheld.
     QPalette colours = window->palette();
     colours.setColor(QPalette::Window, ToQColor(GetSysColor(COLOR_WINDOW)));
     window->setPalette(colours);
-    // Dialog units come from the form font's average character size.
-    const QFontMetrics metrics(font);
-    const int width = metrics.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    m_baseX = (width / 26 + 1) / 2;
-    m_baseY = metrics.height();
 
-    // The handheld's caption: the form's title and its OK button.
+    window->content = new QWidget(window);
+    window->content->setObjectName(QStringLiteral("controls"));
+    const ControlNotify notify = [this](int id, int code) { OnCommand(id, code); };
+    QWidget* previous = nullptr;
+    for (const DialogItem& item : t->items) {
+        QWidget* w = CreateControlWidget(item, window->content, notify);
+        if (w->focusPolicy() != Qt::NoFocus) {
+            if (previous)
+                QWidget::setTabOrder(previous, w);
+            previous = w;
+        }
+        w->setObjectName(QString::number(item.id));
+        m_controls.push_back({&item, w});
+    }
+
+    // Dialog units come from the form font's average character, as the
+    // platform reckons them; every text of the form must then show whole, so
+    // the units grow alike in both directions until each one does.
+    const QFontMetrics metrics(font);
+    const int letters = metrics.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    const double baseX = (letters / 26 + 1) / 2 / 4.0, baseY = metrics.height() / 8.0;
+    double scale = 1.0;
+    for (const FormControl& control : m_controls)
+        while (
+            scale < 4.0 &&
+            !TextFits(control.widget, ItemRect(*control.item, baseX * scale, baseY * scale).size()))
+            scale += 1.0 / 32;
+    m_unitX = baseX * scale;
+    m_unitY = baseY * scale;
+    for (const FormControl& control : m_controls)
+        control.widget->setGeometry(ItemRect(*control.item, m_unitX, m_unitY));
+
+    // The handheld's caption: the form's title and its OK button, above the
+    // template's controls.
     const int stripHeight = metrics.height() + 10;
     int x = 0, y = 0, cx = t->cx, cy = t->cy;
     MapDialogRect(x, y, cx, cy);
@@ -170,27 +241,9 @@ bool CDialog::CreateFormWindow() {
     const int okWidth = metrics.horizontalAdvance(QStringLiteral("ok")) + 28;
     window->ok->setGeometry(cx - okWidth - 3, 2, okWidth, stripHeight - 4);
     QObject::connect(window->ok, &QPushButton::clicked, window, [this] { OnCommand(IDOK, 0); });
-
-    window->content = new QWidget(window);
-    window->content->setObjectName(QStringLiteral("controls"));
     window->content->setGeometry(0, stripHeight, cx, cy);
     window->setFixedSize(cx, stripHeight + cy);
 
-    const ControlNotify notify = [this](int id, int code) { OnCommand(id, code); };
-    QWidget* previous = nullptr;
-    for (const DialogItem& item : t->items) {
-        QWidget* w = CreateControlWidget(item, window->content, notify);
-        int ix = item.x, iy = item.y, icx = item.cx, icy = ShownHeight(item);
-        MapDialogRect(ix, iy, icx, icy);
-        w->setGeometry(ix, iy, icx, icy);
-        if (w->focusPolicy() != Qt::NoFocus) {
-            if (previous)
-                QWidget::setTabOrder(previous, w);
-            previous = w;
-        }
-        w->setObjectName(QString::number(item.id));
-        m_controls.push_back({&item, w});
-    }
     if (const DialogInitialData* data = FindDialogInitialData(m_templateId)) {
         if (auto* combo = qobject_cast<QComboBox*>(ControlWidget(data->controlId))) {
             for (const char* entry : data->entries)
@@ -201,7 +254,60 @@ bool CDialog::CreateFormWindow() {
     }
     m_window = window;
     m_hWnd = window;
+    NameControls();
     return true;
+}
+
+QLabel* CDialog::LabelOf(std::size_t index, QString* name) const {
+    const FormControl& control = m_controls[index];
+    for (const ControlLabel& entry : m_template->labels) {
+        if (entry.controlId != control.item->id)
+            continue;
+        if (name && entry.name)
+            *name = QString::fromUtf8(entry.name);
+        return qobject_cast<QLabel*>(ControlWidget(entry.labelId));
+    }
+    if (index > 0 && m_controls[index - 1].item->kind == ControlKind::Static)
+        return qobject_cast<QLabel*>(m_controls[index - 1].widget);
+    return nullptr;
+}
+
+// Each box and list is named by its label, buttons by their texts.
+void CDialog::NameControls() {
+    for (std::size_t i = 0; i < m_controls.size(); ++i) {
+        const ControlKind kind = m_controls[i].item->kind;
+        if (kind != ControlKind::Edit && kind != ControlKind::ComboBox)
+            continue;
+        QString name;
+        QLabel* label = LabelOf(i, &name);
+        if (label && !label->buddy())
+            label->setBuddy(m_controls[i].widget);
+        if (name.isEmpty() && label)
+            name = NameFromLabel(label->text());
+        if (name.isEmpty())
+            continue;
+        // A list's edit field is what has the focus, and what is announced.
+        m_controls[i].widget->setAccessibleName(name);
+        if (auto* combo = qobject_cast<QComboBox*>(m_controls[i].widget);
+            combo && combo->lineEdit())
+            combo->lineEdit()->setAccessibleName(name);
+    }
+}
+
+void CDialog::HelpFor(const QWidget* focused) {
+    for (std::size_t i = 0; i < m_controls.size(); ++i)
+        if (focused &&
+            (m_controls[i].widget == focused || m_controls[i].widget->isAncestorOf(focused))) {
+            if (auto* label = dynamic_cast<LabelWidget*>(LabelOf(i, nullptr)))
+                label->Tap();
+            return;
+        }
+}
+
+bool CDialog::HasButtons() const {
+    return std::any_of(m_controls.begin(), m_controls.end(), [](const FormControl& control) {
+        return control.item->kind == ControlKind::Button;
+    });
 }
 
 void CDialog::DestroyFormWindow() {
@@ -212,6 +318,7 @@ void CDialog::DestroyFormWindow() {
     m_bound.clear();
     m_temporaries.clear();
     m_controls.clear();
+    m_template = nullptr;
     delete m_window;
     m_window = nullptr;
     m_hWnd = nullptr;
@@ -235,9 +342,7 @@ void CDialog::ReapplyTemplate(int templateId) {
         const FormControl* control = item.id == IDC_STATIC ? nullptr : FindControl(item.id);
         if (!control)
             continue;
-        int x = item.x, y = item.y, cx = item.cx, cy = ShownHeight(item);
-        MapDialogRect(x, y, cx, cy);
-        moves.emplace_back(control->widget, QRect(x, y, cx, cy));
+        moves.emplace_back(control->widget, ItemRect(item, m_unitX, m_unitY));
         RefreshTemplateItem(*control);
     }
     for (const auto& [widget, rect] : moves)
@@ -273,8 +378,16 @@ INT_PTR CDialog::DoModal() {
     m_result = IDCANCEL;
     if (OnInitDialog())
         FocusFirstTabStop();
-    if (!m_ended)
-        m_window->exec();
+    if (!m_ended) {
+        if (m_window->parentWidget()) {
+            m_window->exec();
+        } else { // the main window takes input beside other programs' windows
+            QEventLoop loop;
+            QObject::connect(m_window, &QDialog::finished, &loop, &QEventLoop::quit);
+            m_window->show();
+            loop.exec(QEventLoop::DialogExec);
+        }
+    }
     return m_result;
 }
 

@@ -8,6 +8,8 @@
 
 class FormWindow;
 class QPushButton;
+class QRect;
+class QString;
 struct DialogItem;
 struct DialogTemplate;
 
@@ -46,6 +48,10 @@ class CDialog : public CWnd {
     void RegisterBound(CWnd* control) { m_bound.push_back(control); }
     void ForgetBound(CWnd* control);
 
+    // F1 in a control: the help its label opens when tapped, if any.
+    void HelpFor(const QWidget* focused);
+    bool HasButtons() const;
+
   protected:
     virtual BOOL OnInitDialog();
     virtual void DoDataExchange(CDataExchange*) {}
@@ -64,6 +70,10 @@ class CDialog : public CWnd {
     void DestroyFormWindow();
     void FocusFirstTabStop();
     const FormControl* FindControl(int id) const;
+    // The label a control belongs to (see ControlLabel), and its name.
+    class QLabel* LabelOf(std::size_t index, QString* name) const;
+    void NameControls();
+    QRect ItemRect(const DialogItem& item, double unitX, double unitY) const;
     // A static or button shows its template text again; a list with a
     // selected entry selects it again, which resets its field; an edit box
     // is left alone.
@@ -75,7 +85,8 @@ class CDialog : public CWnd {
     std::vector<FormControl> m_controls;
     std::vector<CWnd*> m_bound;
     std::map<int, std::unique_ptr<CWnd>> m_temporaries;
-    int m_baseX = 6, m_baseY = 13;
+    const DialogTemplate* m_template = nullptr;
+    double m_unitX = 1.5, m_unitY = 1.625; // pixels per dialog unit
     int m_result = IDCANCEL;
     bool m_ended = false;
 };

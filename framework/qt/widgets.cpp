@@ -39,12 +39,35 @@ void LabelWidget::paintEvent(QPaintEvent* event) {
                           QPalette::WindowText);
 }
 
-void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
-    QLabel::mouseReleaseEvent(event);
-    if ((m_style & SS_NOTIFY) && event->button() == Qt::LeftButton &&
-        rect().contains(event->position().toPoint()) && m_notify)
+bool LabelWidget::ReportsTaps() const {
+    return (m_style & SS_NOTIFY) != 0;
+}
+
+void LabelWidget::Tap() {
+    if (ReportsTaps() && m_notify)
         m_notify(m_id, STN_CLICKED);
 }
+
+void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        Tap();
+}
+
+namespace {
+// An edit box, or a list's field: once the focus leaves it, it shows the
+// beginning of its text again.
+class BoxEdit : public QLineEdit {
+  public:
+    BoxEdit(const QString& text, QWidget* parent) : QLineEdit(text, parent) {}
+
+  protected:
+    void focusOutEvent(QFocusEvent* event) override {
+        QLineEdit::focusOutEvent(event);
+        home(false);
+    }
+};
+} // namespace
 
 int ChoiceModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(m_texts.size());
@@ -120,12 +143,14 @@ ComboWidget::ComboWidget(unsigned style, QWidget* parent)
     // selects only whole texts here): a line edit that already has one gets
     // none, so each borrows a shared one for the moment.
     static QCompleter* const placeholder = new QCompleter(QCoreApplication::instance());
-    auto* field = new QLineEdit(this);
+    auto* field = new BoxEdit(QString(), this);
     field->setCompleter(placeholder);
     setLineEdit(field);
     field->setCompleter(nullptr);
     setInsertPolicy(QComboBox::NoInsert);
     connect(lineEdit(), &QLineEdit::textEdited, this, &ComboWidget::OnTyped);
+    // A chosen entry shows from its beginning, however long it is.
+    connect(this, &QComboBox::currentIndexChanged, this, [this] { lineEdit()->home(false); });
 }
 
 void ComboWidget::OnTyped(const QString& text) {
@@ -150,7 +175,7 @@ QWidget* CreateControlWidget(const DialogItem& item, QWidget* parent, const Cont
         w = new LabelWidget(text, item.style, item.id, notify, parent);
         break;
     case ControlKind::Edit: {
-        auto* edit = new QLineEdit(text, parent);
+        auto* edit = new BoxEdit(text, parent);
         edit->setFrame(item.style & WS_BORDER);
         edit->setReadOnly(item.style & ES_READONLY);
         edit->setMaxLength(1 << 20);
@@ -161,8 +186,10 @@ QWidget* CreateControlWidget(const DialogItem& item, QWidget* parent, const Cont
         break;
     }
     case ControlKind::Button: {
+        // A focused button takes Enter itself; elsewhere Enter is the
+        // form's default button's.
         auto* button = new QPushButton(text, parent);
-        button->setAutoDefault(false);
+        button->setAutoDefault(true);
         const int id = item.id;
         QObject::connect(button, &QPushButton::clicked, button,
                          [notify, id] { notify(id, BN_CLICKED); });
@@ -192,9 +219,14 @@ void SetWidgetText(QWidget* w, const QString& text) {
     if (auto* label = qobject_cast<QLabel*>(w))
         label->setText(text);
     else if (auto* edit = qobject_cast<QLineEdit*>(w))
-        edit->setText(text);
+        ShowBeginning(edit, text);
     else if (auto* button = qobject_cast<QPushButton*>(w))
         button->setText(text);
     else if (auto* combo = qobject_cast<QComboBox*>(w))
-        combo->setEditText(text);
+        ShowBeginning(combo->lineEdit(), text);
+}
+
+void ShowBeginning(QLineEdit* edit, const QString& text) {
+    edit->setText(text);
+    edit->home(false);
 }

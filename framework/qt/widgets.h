@@ -29,12 +29,21 @@ inline std::u16string_view Utf16View(const QString& text) {
 QString WidgetText(const QWidget* widget);
 void SetWidgetText(QWidget* widget, const QString& text);
 
+// Sets a box's text with its beginning in view (a long text scrolls on from there).
+void ShowBeginning(class QLineEdit* edit, const QString& text);
+
 // A static text; one with the notify style reports taps. Before painting it
 // asks its owner for colours, as the reflected control-colour query does.
+// A class of its own to assistive technology, so that a label that reports
+// taps can offer a press action.
 class LabelWidget : public QLabel {
+    Q_OBJECT
+
   public:
     LabelWidget(const QString& text, unsigned style, int id, ControlNotify notify, QWidget* parent);
     void SetColorOwner(CWnd* owner) { m_owner = owner; }
+    bool ReportsTaps() const;
+    void Tap(); // as a click on it does
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -4,8 +4,6 @@
 #include "framework/resources.h"
 
 #include <QApplication>
-#include <QFont>
-#include <QStyleFactory>
 
 namespace {
 CWinApp* g_app = nullptr;
@@ -47,20 +45,10 @@ NumberSettings UserNumberSettings() {
     return AfxGetPlatform().GetNumberSettings();
 }
 
-void AfxInitApplication() {
-    if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion")))
-        QApplication::setStyle(style);
-    // The forms' font, 8 points, for everything the program shows. Text is
-    // drawn glyph by glyph and on whole pixels, as the handheld's dialogs
-    // did: no kerning or ligatures (so no shaping pass for plain Latin
-    // text), and each glyph rasterised once rather than at several offsets.
-    QFont font = QApplication::font();
-    font.setPointSize(8);
-    font.setStyleStrategy(QFont::PreferNoShaping);
-    font.setHintingPreference(QFont::PreferFullHinting);
-    QApplication::setFont(font);
-    QApplication::setEffectEnabled(Qt::UI_AnimateCombo, false);
-}
+// The desktop's style, palette, fonts and scaling are the user's: the forms
+// take their font family from the desktop's and their colours from its
+// palette (see CDialog), and nothing else is imposed.
+void AfxInitApplication() {}
 
 int AfxWinMain(int argc, char** argv) {
     QApplication qapp(argc, argv);

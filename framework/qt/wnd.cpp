@@ -3,6 +3,7 @@
 #include "framework/dialog.h"
 #include "framework/widgets.h"
 
+#include <QApplication>
 #include <QWidget>
 
 IMPLEMENT_DYNAMIC(CWnd, CObject)
@@ -54,9 +55,14 @@ void CWnd::SetFont(CFont* font, BOOL redraw) {
         m_hWnd->update();
 }
 
+// The main window's icon is the program's: every form and message box
+// opened over it carries it too.
 void CWnd::SetIcon(HICON icon, BOOL) {
-    if (m_hWnd && icon)
-        m_hWnd->window()->setWindowIcon(*icon);
+    if (!m_hWnd || !icon)
+        return;
+    m_hWnd->window()->setWindowIcon(*icon);
+    if (!m_hWnd->window()->parentWidget())
+        QApplication::setWindowIcon(*icon);
 }
 
 const MessageMap* CWnd::GetThisMessageMap() {

@@ -9,6 +9,7 @@
 
 #include <QAbstractEventDispatcher>
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -17,6 +18,7 @@
 #include <QPaintEngine>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QTest>
 #include <cstdio>
@@ -195,8 +197,18 @@ class Runner : public QObject {
     }
 
   private:
+    // Where the scenario means the settings file: installed, the one in the
+    // user's configuration folder.
     std::string SettingsPath() const {
-        return SettingsFilePath(m_machine.programFolder + "/vextondof");
+        return m_installed ? m_machine.configHome + "/vextondof/vextondof.ini"
+                           : m_machine.programFolder + "/vextondof.ini";
+    }
+
+    // Gives up root's rights for the run, so that permissions mean for the
+    // program what they mean for a person.
+    void RunAsPerson() {
+        if (::geteuid() == 0 && ::seteuid(65534) == 0)
+            m_droppedRoot = true;
     }
 
     void Start(const Step& step) {
@@ -205,11 +217,19 @@ class Runner : public QObject {
         m_started = true;
         if (!step.rest.empty())
             Fail(step, "start takes no arguments");
-        if (m_unwritable) {
+        PlaceSettings();
+        if (m_unwritable || m_installed)
             ::chmod(m_folder.c_str(), 0555);
-            if (::geteuid() == 0 && ::seteuid(65534) == 0)
-                m_droppedRoot = true;
-        }
+        if (m_unwritable)
+            ::chmod(m_machine.configHome.c_str(), 0555);
+        else if (m_installed && ::geteuid() == 0)
+            for (const auto& entry :
+                 std::filesystem::recursive_directory_iterator(m_machine.configHome))
+                (void)!::lchown(entry.path().c_str(), 65534, 65534);
+        if (m_installed && ::geteuid() == 0)
+            (void)!::chown(m_machine.configHome.c_str(), 65534, 65534);
+        if (m_unwritable || m_installed)
+            RunAsPerson();
         const auto connection =
             connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
                     this, &Runner::OnIdle);
@@ -275,13 +295,16 @@ class Runner : public QObject {
 
     void Dispatch(const Step& s) {
         const std::string& v = s.verb;
-        if (v == "settings" || v == "unwritable" || v == "locale" || v == "numbers") {
+        if (v == "settings" || v == "unwritable" || v == "locale" || v == "numbers" ||
+            v == "installed") {
             if (m_started)
                 throw StepError{v + " goes before start"};
             if (v == "settings")
                 WriteSettings(s.rest);
             else if (v == "unwritable")
                 m_unwritable = true;
+            else if (v == "installed")
+                m_installed = true;
             else if (v == "locale")
                 SetLocale(s.rest);
             else
@@ -326,6 +349,10 @@ class Runner : public QObject {
             PrintList(IdOf(s.rest));
         } else if (v == "label") {
             Label(IdOf(s.rest));
+        } else if (v == "clipped") {
+            Clipped();
+        } else if (v == "access") {
+            Access(IdOf(s.rest));
         } else {
             throw StepError{"unknown verb " + Quote(v)};
         }
@@ -337,10 +364,25 @@ class Runner : public QObject {
         const std::optional<std::string> bytes = ParseHex(hex);
         if (!bytes)
             throw StepError{"settings takes hex pairs"};
+        std::error_code ignored;
+        std::filesystem::create_directories(std::filesystem::path(SettingsPath()).parent_path(),
+                                            ignored);
         std::ofstream out(SettingsPath(), std::ios::binary | std::ios::trunc);
         out << *bytes;
         if (!out)
             throw StepError{"cannot write the settings file"};
+        m_settingsWrittenAt = SettingsPath();
+    }
+
+    // A file written before the scenario said the program is installed moves
+    // to where an installed program keeps it.
+    void PlaceSettings() {
+        if (m_settingsWrittenAt.empty() || m_settingsWrittenAt == SettingsPath())
+            return;
+        std::error_code ignored;
+        std::filesystem::create_directories(std::filesystem::path(SettingsPath()).parent_path(),
+                                            ignored);
+        std::filesystem::rename(m_settingsWrittenAt, SettingsPath(), ignored);
     }
 
     void SetLocale(const std::string& name) {
@@ -591,6 +633,71 @@ class Runner : public QObject {
                   << (recorder.Underlined() ? "underlined" : "plain") << "\n";
     }
 
+    // Whether a text shows whole in the part of its control that is in view:
+    // inside the label, or inside a button's frame, and inside the form.
+    static bool ShowsWhole(const QWidget* w) {
+        const QFontMetrics metrics(w->font());
+        QRect room = w->contentsRect();
+        QString text;
+        int flags = Qt::AlignLeft | Qt::AlignTop;
+        if (auto* label = qobject_cast<const QLabel*>(w)) {
+            text = label->text();
+            flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+        } else if (auto* button = qobject_cast<const QPushButton*>(w)) {
+            text = button->text();
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.text = text;
+            room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        }
+        if (text.trimmed().isEmpty())
+            return true;
+        if (const QWidget* parent = w->parentWidget())
+            room &= QRect(w->mapFromParent(QPoint(0, 0)), parent->size());
+        if (!(flags & Qt::TextWordWrap))
+            return metrics.horizontalAdvance(text.trimmed()) <= room.width() &&
+                   metrics.height() <= room.height();
+        const QRect needed = metrics.boundingRect(QRect(0, 0, room.width(), 1 << 20), flags, text);
+        return needed.width() <= room.width() && needed.height() <= room.height();
+    }
+
+    void Clipped() {
+        const OpenForm top = Topmost();
+        QList<QWidget*> texts;
+        if (top.templateId == 0) {
+            for (QLabel* label : top.window->findChildren<QLabel*>())
+                if (label->isVisible())
+                    texts.append(label);
+            for (QPushButton* button : top.window->findChildren<QPushButton*>())
+                texts.append(button);
+        } else {
+            for (QWidget* w : FormControls(top.window))
+                if (qobject_cast<QLabel*>(w) || qobject_cast<QPushButton*>(w))
+                    texts.append(w);
+        }
+        int count = 0;
+        for (const QWidget* w : texts) {
+            if (ShowsWhole(w))
+                continue;
+            ++count;
+            const char* kind = "";
+            const int id =
+                top.templateId == 0 ? (qobject_cast<const QLabel*>(w) ? kNoId : 1) : ControlId(w);
+            std::cout << "clipped " << id << " " << Quote(Utf8(ControlText(w, kind))) << "\n";
+        }
+        std::cout << "clipped " << count << "\n";
+    }
+
+    // An editable list is announced by its edit field, which has the focus.
+    void Access(int id) {
+        QWidget* w = Control(id);
+        if (auto* combo = qobject_cast<QComboBox*>(w); combo && combo->lineEdit())
+            w = combo->lineEdit();
+        QAccessibleInterface* node = QAccessible::queryAccessibleInterface(w);
+        std::cout << "access " << id << " "
+                  << Quote(Utf8(node ? node->text(QAccessible::Name) : QString())) << "\n";
+    }
+
     void Message() {
         const std::vector<OpenForm> forms = OpenForms();
         if (forms.empty() || forms.back().templateId != 0) {
@@ -623,6 +730,8 @@ class Runner : public QObject {
     bool m_running = false;
     bool m_posted = false;
     bool m_unwritable = false;
+    bool m_installed = false;
+    std::string m_settingsWrittenAt;
     bool m_droppedRoot = false;
 };
 

@@ -1,9 +1,16 @@
 # Runs one scenario and compares what the runner prints with NAME.out. The
 # program's folder is named here, and its path reads as <folder> in the output.
-get_filename_component(name "${SCENARIO}" NAME_WE)
+if(NOT name)
+    get_filename_component(name "${SCENARIO}" NAME_WE)
+endif()
 string(REGEX REPLACE "\\.scn$" ".out" expected_file "${SCENARIO}")
 set(folder "${CMAKE_CURRENT_BINARY_DIR}/scenario-folders/${name}")
 set(ENV{VEXTONDOF_SCENARIO_FOLDER} "${folder}")
+# A desktop of another kind (its font, its scale): NAME=VALUE pairs.
+foreach(setting IN LISTS DESKTOP)
+    string(REGEX MATCH "^([^=]+)=(.*)$" ignored "${setting}")
+    set(ENV{${CMAKE_MATCH_1}} "${CMAKE_MATCH_2}")
+endforeach()
 execute_process(COMMAND "${RUNNER}" "${SCENARIO}" OUTPUT_VARIABLE actual RESULT_VARIABLE code
                 TIMEOUT 120)
 string(REPLACE "${folder}" "<folder>" actual "${actual}")

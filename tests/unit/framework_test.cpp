@@ -5,8 +5,10 @@
 #include "framework/widgets.h"
 #include "framework/winapp.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -24,7 +26,8 @@ const DialogTemplate kTemplates[] = {
          {1013, ControlKind::Static, SS_NOTIFY, 4, 4, 40, 8, "Label:"},
          {1004, ControlKind::ComboBox, CBS_DROPDOWN | CBS_SORT | WS_TABSTOP, 4, 16, 60, 60, ""},
          {1007, ControlKind::Button, WS_TABSTOP, 4, 40, 40, 14, "Press"},
-     }},
+     },
+     {{1004, 1013, nullptr}}},
     {2,
      "Other layout",
      80,
@@ -35,7 +38,8 @@ const DialogTemplate kTemplates[] = {
          {1007, ControlKind::Button, kStyleNone, 40, 60, 30, 14, "Other text"},
          {1013, ControlKind::Static, kStyleNone, 4, 80, 40, 8, "Other label"},
          {4711, ControlKind::Static, kStyleNone, 4, 4, 4, 4, "no such control"},
-     }},
+     },
+     {}},
 };
 
 // A form whose list and label the tests bind, with a handler for one command.
@@ -45,6 +49,7 @@ class TestForm : public CDialog {
     CComboBox list;
     CStatic label;
     int calculateClicks = 0;
+    int labelTaps = 0;
     std::function<void(TestForm&)> whileOpen;
 
   protected:
@@ -59,11 +64,13 @@ class TestForm : public CDialog {
         return TRUE;
     }
     void OnCalculate() { ++calculateClicks; }
+    void OnLabel() { ++labelTaps; }
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(TestForm, CDialog)
 ON_BN_CLICKED(1007, OnCalculate)
+ON_STN_CLICKED(1013, OnLabel)
 END_MESSAGE_MAP()
 } // namespace
 
@@ -135,6 +142,40 @@ TEST(Framework, ReapplyingATemplateMovesAndRefreshesTheMatchingControls) {
         EXPECT_EQ(f.ControlWidget(1004)->geometry(), listBefore) << "not in that template";
         f.ReapplyTemplate(4242); // no such template: nothing happens
         EXPECT_EQ(button->geometry(), QRect(x, y, cx, cy));
+        f.EndDialog(IDOK);
+    };
+    form.DoModal();
+}
+
+TEST(Framework, ATappableLabelOffersScreenReadersAPressThatTapsIt) {
+    TestForm form(1);
+    form.whileOpen = [](TestForm& f) {
+        QAccessibleInterface* label = QAccessible::queryAccessibleInterface(f.ControlWidget(1013));
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->role(), QAccessible::Link);
+        EXPECT_EQ(label->text(QAccessible::Name), QStringLiteral("Label"));
+        ASSERT_NE(label->actionInterface(), nullptr);
+        EXPECT_EQ(label->actionInterface()->actionNames(),
+                  QStringList{QAccessibleActionInterface::pressAction()});
+        label->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        EXPECT_EQ(f.labelTaps, 1);
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(f.ControlWidget(1004));
+        EXPECT_EQ(list->relations(QAccessible::Label).size(), 1) << "labelled by its label";
+        f.EndDialog(IDOK);
+    };
+    form.DoModal();
+}
+
+TEST(Framework, ABoxShowsTheBeginningOfALongText) {
+    TestForm form(1);
+    form.whileOpen = [](TestForm& f) {
+        f.list.AddEntries({{u"Canon 350D/Digital Rebel XT, and more and more and more", "7"}});
+        f.list.SelectString(u"Canon");
+        auto* combo = qobject_cast<QComboBox*>(f.ControlWidget(1004));
+        EXPECT_EQ(combo->lineEdit()->cursorPosition(), 0);
+        combo->setCurrentIndex(-1);
+        combo->setCurrentIndex(0); // as picking it from the drop-down does
+        EXPECT_EQ(combo->lineEdit()->cursorPosition(), 0);
         f.EndDialog(IDOK);
     };
     form.DoModal();

@@ -71,8 +71,10 @@ TEST(ParseDecimal, AgreesWithTheCLibraryOnDecimalTexts) {
             for (int d = 0; d < std::max(fracDigits, 1); ++d)
                 text += static_cast<char>('0' + random() % 10);
         }
-        if (random() % 3 == 0)
-            text += "e" + std::to_string(static_cast<int>(random() % 60) - 30);
+        if (random() % 3 == 0) {
+            text += 'e';
+            text += std::to_string(static_cast<int>(random() % 60) - 30);
+        }
         ASSERT_EQ(ParseDecimal(text), std::strtod(text.c_str(), nullptr)) << text;
     }
 }

@@ -307,3 +307,51 @@ TEST(SettingsFaults, TwoInstancesNeverSeeATornFileNorFailFalsely) {
         EXPECT_TRUE(Others(dir).empty());
     }
 }
+
+// Beside the program where the user may create files there or a file was
+// prepared there; else in the configuration folder; where neither can hold
+// it, beside the program again.
+TEST(SettingsFaults, TheFileLivesWhereItCanBeKept) {
+    ProgramFolder dir;
+    const std::string program = dir.folder() + "/bin/vextondof";
+    const std::string beside = dir.folder() + "/bin/vextondof.ini";
+    const std::string config = dir.folder() + "/home/.config";
+    const std::string inConfig = config + "/vextondof/vextondof.ini";
+    fs::create_directories(dir.folder() + "/bin");
+    fs::create_directories(config);
+    Permit(dir.folder(), kOpenFolder);
+    Permit(dir.folder() + "/home", kOpenFolder);
+    Permit(config, kOpenFolder);
+    EXPECT_EQ(SettingsFilePath(program, config), beside);
+
+    Permit(dir.folder() + "/bin", kClosedFolder);
+    const int code = InChild(true, [&] {
+        if (SettingsFilePath(program, config) != inConfig)
+            return 1;
+        const CDataState s = Choices(u"Canon 20D");
+        if (!SaveSettings(inConfig, &s)) // makes the folder on the way
+            return 2;
+        CDataState back;
+        if (!LoadSettings(SettingsFilePath(program, config), &back) ||
+            back.m_strCamera != u"Canon 20D")
+            return 3;
+        return 0;
+    });
+    EXPECT_EQ(code, 0);
+
+    Permit(dir.folder() + "/bin", kOpenFolder);
+    std::ofstream(beside) << "";
+    Permit(dir.folder() + "/bin", kClosedFolder);
+    EXPECT_EQ(InChild(true, [&] { return SettingsFilePath(program, config) == beside ? 0 : 1; }), 0)
+        << "an administrator's prepared file beside the program";
+
+    fs::remove_all(config + "/vextondof");
+    Permit(dir.folder() + "/bin", kOpenFolder);
+    fs::remove(beside);
+    Permit(dir.folder() + "/bin", kClosedFolder);
+    Permit(config, kClosedFolder);
+    EXPECT_EQ(InChild(true, [&] { return SettingsFilePath(program, config) == beside ? 0 : 1; }), 0)
+        << "nowhere to keep it";
+    Permit(dir.folder() + "/bin", kOpenFolder);
+    Permit(config, kOpenFolder);
+}

@@ -73,7 +73,7 @@ TEST(SettingsFile, FirstSaveWritesTheSeventyFourByteDefaultFile) {
     EXPECT_FALSE(LoadSettings(dir.settingsPath(), &s));
     ASSERT_TRUE(SaveSettings(dir.settingsPath(), &s));
     EXPECT_EQ(dir.Read(), kDefaultFile);
-    EXPECT_EQ(SettingsFilePath(dir.folder() + "/vextondof"), dir.settingsPath());
+    EXPECT_EQ(SettingsFilePath(dir.folder() + "/vextondof", "/nonexistent"), dir.settingsPath());
     EXPECT_FALSE(std::filesystem::exists(dir.settingsPath() + ".new"));
     EXPECT_FALSE(LoadSettings(dir.settingsPath(), nullptr));
     EXPECT_FALSE(SaveSettings(dir.settingsPath(), nullptr));
@@ -251,7 +251,8 @@ TEST(SettingsFile, AFullFileSystemFailsTheSaveAndKeepsTheOldFile) {
     CFileException error;
     const bool saved = SaveSettings(dir.settingsPath(), &s, &error);
     const Bytes after = dir.Read();
-    std::system(("umount " + dir.folder()).c_str());
+    const int unmounted = std::system(("umount " + dir.folder()).c_str());
+    EXPECT_EQ(unmounted, 0);
     EXPECT_FALSE(saved);
     EXPECT_EQ(error.m_cause, CFileException::diskFull);
     EXPECT_EQ(after, kDefaultFile);

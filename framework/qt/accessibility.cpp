@@ -1,0 +1,48 @@
+#include "framework/accessibility.h"
+
+#include "framework/widgets.h"
+
+#include <QAccessibleWidget>
+#include <QLabel>
+
+QString NameFromLabel(const QString& text) {
+    QString name = text.trimmed();
+    while (name.endsWith(QLatin1Char(':')))
+        name.chop(1);
+    return name.trimmed();
+}
+
+namespace {
+// A tappable label reads as a link whose one action opens its form.
+class TapLabelAccessible : public QAccessibleWidget {
+  public:
+    explicit TapLabelAccessible(LabelWidget* label)
+        : QAccessibleWidget(label, QAccessible::Link), m_label(label) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return NameFromLabel(m_label->text());
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == pressAction())
+            m_label->Tap();
+    }
+
+  private:
+    LabelWidget* m_label;
+};
+
+QAccessibleInterface* TapLabelFactory(const QString& className, QObject* object) {
+    if (className != QLatin1String(LabelWidget::staticMetaObject.className()))
+        return nullptr;
+    auto* label = qobject_cast<LabelWidget*>(object);
+    return label && label->ReportsTaps() ? new TapLabelAccessible(label) : nullptr;
+}
+} // namespace
+
+void InstallTapLabelAccessibility() {
+    static const bool installed = (QAccessible::installFactory(&TapLabelFactory), true);
+    (void)installed;
+}

@@ -1,0 +1,11 @@
+#pragma once
+// What assistive technology hears of a form's controls.
+
+#include <QString>
+
+// A label's text as a name: without the colon and blanks it ends with.
+QString NameFromLabel(const QString& text);
+
+// Makes a label that reports taps offer screen readers a press action that
+// taps it. Installed once; harmless to call again.
+void InstallTapLabelAccessibility();

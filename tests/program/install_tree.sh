@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# A DESTDIR install puts exactly the expected files under the prefix; the
+# desktop entry and the metainfo pass their validators; the installed program
+# answers --version and --help without a window and without a settings file.
+set -eu
+build=$1
+dest=$(mktemp -d)
+trap 'rm -rf "$dest"' EXIT
+DESTDIR="$dest" cmake --install "$build" --prefix /usr >/dev/null
+expected='usr/bin/vextondof
+usr/share/applications/org.example.vextondof.desktop
+usr/share/doc/vextondof/LICENSE
+usr/share/icons/hicolor/scalable/apps/org.example.vextondof.svg
+usr/share/man/man1/vextondof.1.gz
+usr/share/metainfo/org.example.vextondof.metainfo.xml'
+actual=$(cd "$dest" && find . -type f -o -type l | sed 's|^\./||' | sort)
+if [ "$actual" != "$expected" ]; then
+  echo "installed files differ:"; diff <(echo "$expected") <(echo "$actual") || true; exit 1
+fi
+desktop-file-validate "$dest/usr/share/applications/org.example.vextondof.desktop"
+appstreamcli validate --no-net "$dest/usr/share/metainfo/org.example.vextondof.metainfo.xml"
+
+home="$dest/home"
+mkdir -p "$home"
+version=$(env -u DISPLAY -u WAYLAND_DISPLAY HOME="$home" XDG_CONFIG_HOME="$home/.config" \
+          "$dest/usr/bin/vextondof" --version)
+[ "$version" = "Vexton.DOF.CE 1.0" ] || { echo "--version printed: $version"; exit 1; }
+env -u DISPLAY -u WAYLAND_DISPLAY HOME="$home" "$dest/usr/bin/vextondof" --help | grep -q '^Usage: vextondof'
+if [ -n "$(find "$dest" -name vextondof.ini)" ]; then
+  echo "--version or --help touched a settings file"; exit 1
+fi
+echo "installed as expected"

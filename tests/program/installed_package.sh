@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Run as root on a Debian 12 machine: installs the .deb with apt, then, as an
+# ordinary user under Xvfb with a window manager, starts the program from its
+# desktop entry, chooses meters, calculates, quits, starts again and finds the
+# choice kept. Removes the package again at the end.
+#   tests/program/installed_package.sh PATH/TO/vextondof_VERSION_ARCH.deb
+set -euo pipefail
+deb=$(realpath "$1")
+entry=/usr/share/applications/org.example.vextondof.desktop
+display=:71
+work=$(mktemp -d)
+home=$work/home
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  apt-get purge -y -qq vextondof >/dev/null 2>&1 || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+apt-get install -y -qq "$deb" >/dev/null
+[ -x /usr/bin/vextondof ] || { echo "not installed"; exit 1; }
+desktop-file-validate "$entry"
+command=$(sed -n 's/^Exec=//p' "$entry")
+
+mkdir -p "$home"
+chown nobody "$home"
+Xvfb $display -screen 0 1024x768x24 -nolisten tcp -ac >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do [ -S /tmp/.X11-unix/X${display#:} ] && break; sleep 0.1; done
+DISPLAY=$display openbox >/dev/null 2>&1 &
+pids+=($!)
+sleep 1
+
+# Starts the program as the desktop entry says, as the user, and waits for its window.
+start() {
+  runuser -u nobody -- env -i HOME="$home" DISPLAY=$display PATH=/usr/bin:/bin \
+    LANG=C.UTF-8 $command >"$work/run.log" 2>&1 &
+  program=$!
+  pids+=($program)
+  timeout 20 env DISPLAY=$display xdotool search --sync --name '^Vexton\.DOF\.CE$' >/dev/null
+  sleep 0.5
+}
+keys() { DISPLAY=$display xdotool key --delay 50 "$@"; sleep 0.3; }
+finished() { timeout 20 tail --pid="$program" -f /dev/null; }
+has_meters() { od -An -tx1 -v "$home/.config/vextondof/vextondof.ini" | tr -d ' \n' |
+               grep -q '6d00650074006500720073'; }
+
+start
+keys Tab Tab Tab                  # the distance box
+DISPLAY=$display xdotool type --delay 50 2
+keys Tab                          # the unit list
+DISPLAY=$display xdotool type --delay 50 meters
+keys Return                       # Calculate: the results form opens
+timeout 10 env DISPLAY=$display xdotool search --sync --name '^Calculated Results$' >/dev/null
+keys Escape                       # closes it; the choices are saved
+keys Escape                       # ends the program
+finished
+has_meters || { echo "the choice was not kept"; cat "$work/run.log"; exit 1; }
+
+start                             # the second run reads the choice back ...
+keys Escape
+finished
+has_meters || { echo "the second run lost the choice"; exit 1; }  # ... and writes it again
+echo "installed, ran as a user, kept its choice"

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Screenshots of every form of the real program under Xvfb with openbox, for
+# looking at: tools/screenshots.sh PROGRAM OUTDIR [SCALE] [dark] [FONT FAMILY]
+# Needs xvfb, openbox, xdotool, imagemagick; a dark palette needs qt6ct.
+set -euo pipefail
+program=$(realpath "$1"); out=$2; scale=${3:-1}; palette=${4:-light}; family=${5:-}
+mkdir -p "$out"
+work=$(mktemp -d); display=:73
+pids=()
+trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; rm -rf "$work"' EXIT
+Xvfb $display -screen 0 1280x1024x24 -nolisten tcp -ac >/dev/null 2>&1 & pids+=($!)
+for _ in $(seq 50); do [ -S /tmp/.X11-unix/X${display#:} ] && break; sleep 0.1; done
+DISPLAY=$display openbox >/dev/null 2>&1 & pids+=($!)
+sleep 0.5
+cp "$program" "$work/vextondof"
+export DISPLAY=$display QT_SCALE_FACTOR=$scale HOME=$work XDG_CONFIG_HOME=$work/config
+mkdir -p "$XDG_CONFIG_HOME/qt6ct" "$XDG_CONFIG_HOME/fontconfig"
+if [ "$palette" = dark ]; then
+  export QT_QPA_PLATFORMTHEME=qt6ct
+  printf '[Appearance]\ncolor_scheme_path=/usr/share/qt6ct/colors/darker.conf\ncustom_palette=true\nstyle=Fusion\n' \
+    > "$XDG_CONFIG_HOME/qt6ct/qt6ct.conf"
+fi
+if [ -n "$family" ]; then
+  printf '<?xml version="1.0"?><fontconfig><alias binding="strong"><family>sans-serif</family><prefer><family>%s</family></prefer></alias></fontconfig>\n' \
+    "$family" > "$XDG_CONFIG_HOME/fontconfig/fonts.conf"
+fi
+"$work/vextondof" 2>/dev/null & pids+=($!)
+xdotool search --sync --name '^Vexton\.DOF\.CE$' >/dev/null; sleep 0.7
+shot() { sleep 0.7; import -window root -crop "$(xdotool getactivewindow getwindowgeometry --shell | awk -F= '/WIDTH/{w=$2}/HEIGHT/{h=$2}/^X/{x=$2}/^Y/{y=$2}END{printf "%dx%d+%d+%d", w+20, h+40, x-10, y-30}')" "$out/$1.png"; }
+key() { xdotool key --delay 80 "$@"; }
+shot main
+key F1; shot camera-info; key Escape                       # F1 in the camera list
+key Tab F1; shot help-focal-length; key Escape
+key Tab F1; shot help-aperture; key Escape
+key Tab; xdotool type --delay 50 1000; key F1; shot help-distance; key Escape
+key Tab; xdotool type --delay 50 centimeters; key Tab F1; shot help-cofc; key Escape
+key Tab F1; shot help-diopter; key Escape
+key Shift+Tab Shift+Tab Shift+Tab Shift+Tab Shift+Tab; xdotool type --delay 50 200.0
+key Tab; xdotool type --delay 50 f/2.8
+key Return; shot results; key Escape                       # Enter presses Calculate
+shot main-after
+key Tab Tab Tab Tab Tab Tab Return; shot about; key Escape # Enter on the focused About
+echo "screenshots in $out"
