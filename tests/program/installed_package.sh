@@ -5,6 +5,7 @@
 # choice kept. Removes the package again at the end.
 #   tests/program/installed_package.sh PATH/TO/vextondof_VERSION_ARCH.deb
 set -euo pipefail
+[ -n "${TRACE:-}" ] && set -x
 deb=$(realpath "$1")
 entry=/usr/share/applications/org.example.vextondof.desktop
 display=:71
@@ -23,6 +24,7 @@ apt-get install -y -qq "$deb" >/dev/null
 desktop-file-validate "$entry"
 command=$(sed -n 's/^Exec=//p' "$entry")
 
+chmod 755 "$work" # the user reaches their home through it
 mkdir -p "$home"
 chown nobody "$home"
 Xvfb $display -screen 0 1024x768x24 -nolisten tcp -ac >/dev/null 2>&1 &
@@ -38,7 +40,13 @@ start() {
     LANG=C.UTF-8 $command >"$work/run.log" 2>&1 &
   program=$!
   pids+=($program)
-  timeout 20 env DISPLAY=$display xdotool search --sync --name '^Vexton\.DOF\.CE$' >/dev/null
+  wait_for '^Vexton\.DOF\.CE$'
+}
+# Waits until a window of that title is shown, and gives it the keyboard.
+wait_for() {
+  local window
+  window=$(timeout 20 env DISPLAY=$display xdotool search --sync --onlyvisible --name "$1" | head -n 1)
+  DISPLAY=$display xdotool windowactivate --sync "$window"
   sleep 0.5
 }
 keys() { DISPLAY=$display xdotool key --delay 50 "$@"; sleep 0.3; }
@@ -52,7 +60,7 @@ DISPLAY=$display xdotool type --delay 50 2
 keys Tab                          # the unit list
 DISPLAY=$display xdotool type --delay 50 meters
 keys Return                       # Calculate: the results form opens
-timeout 10 env DISPLAY=$display xdotool search --sync --name '^Calculated Results$' >/dev/null
+wait_for '^Calculated Results$'
 keys Escape                       # closes it; the choices are saved
 keys Escape                       # ends the program
 finished
