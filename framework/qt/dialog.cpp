@@ -129,21 +129,6 @@ QWidget* CDialog::ControlWidget(int id) const {
     return control ? control->widget : nullptr;
 }
 
-CWnd* CDialog::GetDlgItem(int id) {
-    for (CWnd* bound : m_bound)
-        if (bound->GetDlgCtrlID() == id)
-            return bound;
-    QWidget* widget = ControlWidget(id);
-    if (!widget)
-        return nullptr;
-    auto& temporary = m_temporaries[id];
-    if (!temporary) {
-        temporary = std::make_unique<CWnd>();
-        temporary->Attach(widget, id, this);
-    }
-    return temporary.get();
-}
-
 // Edges are rounded rather than sizes, so that controls side by side in
 // dialog units stay side by side in pixels.
 QRect CDialog::ItemRect(const DialogItem& item, double unitX, double unitY) const {
@@ -316,7 +301,6 @@ void CDialog::DestroyFormWindow() {
     for (CWnd* bound : std::vector<CWnd*>(m_bound))
         bound->Detach();
     m_bound.clear();
-    m_temporaries.clear();
     m_controls.clear();
     m_template = nullptr;
     delete m_window;

@@ -3,7 +3,6 @@
 
 #include "framework/wnd.h"
 
-#include <map>
 #include <vector>
 
 class FormWindow;
@@ -36,7 +35,6 @@ class CDialog : public CWnd {
 
     int TemplateId() const { return m_templateId; }
     QWidget* ControlWidget(int id) const; // the first control with this id
-    CWnd* GetDlgItem(int id);
 
     // Dialog units of this form to pixels.
     void MapDialogRect(int& x, int& y, int& cx, int& cy) const;
@@ -84,7 +82,6 @@ class CDialog : public CWnd {
     FormWindow* m_window = nullptr;
     std::vector<FormControl> m_controls;
     std::vector<CWnd*> m_bound;
-    std::map<int, std::unique_ptr<CWnd>> m_temporaries;
     const DialogTemplate* m_template = nullptr;
     double m_unitX = 1.5, m_unitY = 1.625; // pixels per dialog unit
     int m_result = IDCANCEL;
