@@ -13,9 +13,8 @@ bool TextFits(const QWidget* control, const QSize& size) {
         if (!label->wordWrap()) // trailing blanks show nothing
             return metrics.horizontalAdvance(text.trimmed()) <= size.width() &&
                    metrics.height() <= size.height();
-        const QRect needed =
-            metrics.boundingRect(QRect(0, 0, size.width(), 1 << 20),
-                                 int(label->alignment()) | Qt::TextWordWrap, text);
+        const QRect needed = metrics.boundingRect(QRect(0, 0, size.width(), 1 << 20),
+                                                  int(label->alignment()) | Qt::TextWordWrap, text);
         return needed.width() <= size.width() && needed.height() <= size.height();
     }
     if (const auto* button = qobject_cast<const QPushButton*>(control)) {

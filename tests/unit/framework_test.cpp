@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QStyle>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -179,6 +180,39 @@ TEST(Framework, ABoxShowsTheBeginningOfALongText) {
         f.EndDialog(IDOK);
     };
     form.DoModal();
+}
+
+TEST(Framework, TheMainFormIsAWindowAndFormsOverItAreItsDialogs) {
+    CWinApp app;
+    TestForm main(1);
+    app.m_pMainWnd = &main;
+    main.whileOpen = [](TestForm& m) {
+        QWidget* window = m.GetSafeHwnd();
+        EXPECT_EQ(window->windowType(), Qt::Window);
+        EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+        EXPECT_FALSE(window->isModal()) << "other programs' windows stay usable";
+        TestForm over(2);
+        over.whileOpen = [window](TestForm& o) {
+            QWidget* dialog = o.GetSafeHwnd();
+            EXPECT_EQ(dialog->windowType(), Qt::Dialog);
+            EXPECT_EQ(dialog->parentWidget(), window) << "transient for the main window";
+            EXPECT_FALSE(dialog->windowFlags() &
+                         (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+            EXPECT_TRUE(window->isEnabled()) << "blocked, not drawn disabled";
+            o.EndDialog(IDOK);
+        };
+        over.DoModal();
+        m.EndDialog(IDOK);
+    };
+    main.DoModal();
+}
+
+TEST(Framework, TheDesktopsStyleAndFontAreLeftAlone) {
+    const QString style = QApplication::style()->name();
+    const QFont font = QApplication::font();
+    AfxInitApplication();
+    EXPECT_EQ(QApplication::style()->name(), style);
+    EXPECT_EQ(QApplication::font(), font);
 }
 
 int main(int argc, char** argv) {
