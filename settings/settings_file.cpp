@@ -16,9 +16,7 @@ constexpr int kLockWaitMs = 1000;
 
 // No list text comes near this; a longer record is damage, not a choice.
 constexpr std::uint64_t kLongestStoredText = 64 * 1024;
-} // namespace
 
-namespace {
 bool Exists(const std::string& path) {
     struct stat st {};
     return ::lstat(path.c_str(), &st) == 0;
