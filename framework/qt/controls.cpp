@@ -69,7 +69,7 @@ int CComboBox::Insert(std::vector<ComboEntry> entries) {
     }
     model->Assign(std::move(texts), std::move(values));
     c->setCurrentIndex(selected);
-    c->setEditText(field);
+    ShowBeginning(c->lineEdit(), field);
     return static_cast<int>(at);
 }
 

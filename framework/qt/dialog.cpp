@@ -280,9 +280,10 @@ void CDialog::NameControls() {
 }
 
 void CDialog::HelpFor(const QWidget* focused) {
+    if (!focused)
+        return;
     for (std::size_t i = 0; i < m_controls.size(); ++i)
-        if (focused &&
-            (m_controls[i].widget == focused || m_controls[i].widget->isAncestorOf(focused))) {
+        if (m_controls[i].widget == focused || m_controls[i].widget->isAncestorOf(focused)) {
             if (auto* label = dynamic_cast<LabelWidget*>(LabelOf(i, nullptr)))
                 label->Tap();
             return;
@@ -341,7 +342,7 @@ void CDialog::RefreshTemplateItem(const FormControl& control) {
         break;
     case ControlKind::ComboBox:
         if (auto* combo = qobject_cast<QComboBox*>(control.widget); combo->currentIndex() >= 0)
-            combo->setEditText(combo->itemText(combo->currentIndex()));
+            SetWidgetText(combo, combo->itemText(combo->currentIndex()));
         break;
     case ControlKind::Edit:
         break;

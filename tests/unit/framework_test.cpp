@@ -177,6 +177,11 @@ TEST(Framework, ABoxShowsTheBeginningOfALongText) {
         combo->setCurrentIndex(-1);
         combo->setCurrentIndex(0); // as picking it from the drop-down does
         EXPECT_EQ(combo->lineEdit()->cursorPosition(), 0);
+        combo->lineEdit()->end(false);
+        f.ReapplyTemplate(1); // a screen turn resets the field to the entry's text
+        EXPECT_EQ(combo->lineEdit()->cursorPosition(), 0);
+        f.list.AddString(u"zzz"); // adding keeps the field, from its beginning
+        EXPECT_EQ(combo->lineEdit()->cursorPosition(), 0);
         f.EndDialog(IDOK);
     };
     form.DoModal();
