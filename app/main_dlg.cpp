@@ -14,6 +14,7 @@
 
 BEGIN_MESSAGE_MAP(CVextonDOFCEDlg, CDialog)
 ON_WM_SIZE()
+ON_WM_TIMER()
 ON_COMMAND(IDOK, OnOkCommand)
 ON_COMMAND(IDOK_COMMAND_8, OnOkCommand)
 ON_BN_CLICKED(IDC_ABOUT, OnAboutClicked)
@@ -29,6 +30,12 @@ END_MESSAGE_MAP()
 namespace {
 constexpr COLORREF kLabelBlue = RGB(0, 0, 255);
 
+// While another instance holds the settings file: how often it is tried, and
+// after how long the person is told.
+constexpr UINT_PTR kSettingsHeldTimer = 1;
+constexpr UINT kSettingsHeldPollMs = 200;
+constexpr auto kSettingsHeldPatience = std::chrono::seconds(5);
+
 // Runs a form that only informs, made afresh for each tap.
 template <class Form> void ShowInfoForm() {
     Form form;
@@ -41,6 +48,8 @@ CVextonDOFCEDlg::CVextonDOFCEDlg()
 
 // The program's last step: the choices of the last save step, or those held
 // since start, are written once more.
+// While the stored choices are unknown (another instance held them to the
+// end), nothing is written over them.
 CVextonDOFCEDlg::~CVextonDOFCEDlg() {
     if (m_choicesKnown && !SaveSettings(&m_dataState))
         ShowSaveFailed(nullptr);
@@ -87,10 +96,10 @@ BOOL CVextonDOFCEDlg::OnInitDialog() {
     for (CColorStatic* label : labels)
         label->SetLabelTextColor(ReadableOn(kLabelBlue, label->BackgroundColor()));
 
-    // A file another instance held past the wait holds choices we have not
-    // seen: neither this start nor the end of the run writes over them.
+    // A file another instance holds past the wait holds choices not seen
+    // yet: the form shows meanwhile, and takes them once it lets go.
     bool held = false;
-    if (!LoadSettings(&m_dataState, &held) && !held)
+    if (!LoadSettings(&m_dataState, &held, kSettingsWaitMs) && !held)
         SaveSettings(&m_dataState);
     m_choicesKnown = !held;
 
@@ -99,6 +108,10 @@ BOOL CVextonDOFCEDlg::OnInitDialog() {
     FillApertureList();
     FillUnitList();
     FillCofCList();
+    if (!m_choicesKnown) {
+        m_heldSince = std::chrono::steady_clock::now();
+        SetTimer(kSettingsHeldTimer, kSettingsHeldPollMs);
+    }
     return TRUE;
 }
 
@@ -133,29 +146,81 @@ const CameraRecord* CVextonDOFCEDlg::GetSelectedCamera() const {
 
 // ---- settings
 
-std::string CVextonDOFCEDlg::GetSettingsFilePath() const {
-    const CPlatform& platform = AfxGetPlatform();
-    return SettingsFilePath(platform.GetProgramPath(), platform.GetConfigHome());
+// Decided once: a folder that goes away or changes meanwhile makes saves
+// fail where the person was told they go, rather than go elsewhere.
+const SettingsLocation& CVextonDOFCEDlg::GetSettingsFilePath() {
+    if (!m_settingsLocation) {
+        const CPlatform& platform = AfxGetPlatform();
+        m_settingsLocation = SettingsFilePath(platform.GetProgramPath(), platform.GetConfigHome());
+    }
+    return *m_settingsLocation;
 }
 
-BOOL CVextonDOFCEDlg::LoadSettings(CDataState* state, bool* held) {
-    return ::LoadSettings(GetSettingsFilePath(), state, held);
+BOOL CVextonDOFCEDlg::LoadSettings(CDataState* state, bool* held, int waitMs) {
+    return ::LoadSettings(GetSettingsFilePath(), state, held, waitMs);
 }
 
 BOOL CVextonDOFCEDlg::SaveSettings(CDataState* state) {
     return SaveSettingsReporting(GetSettingsFilePath(), state);
 }
 
+// A list still showing what the start showed takes the stored choice; one the
+// person changed keeps the person's choice. A file that could not be read
+// whole is replaced at once, as at start.
+bool CVextonDOFCEDlg::TakeStoredChoices(int waitMs) {
+    if (m_choicesKnown)
+        return true;
+    CDataState stored;
+    bool held = false;
+    const bool loaded = LoadSettings(&stored, &held, waitMs);
+    if (held)
+        return false;
+    KillTimer(kSettingsHeldTimer);
+    TakeStoredChoice(m_cboCamera, m_dataState.m_strCamera, stored.m_strCamera);
+    TakeStoredChoice(m_cboFocalLength, m_dataState.m_strFocalLength, stored.m_strFocalLength);
+    TakeStoredChoice(m_cboAperture, m_dataState.m_strAperture, stored.m_strAperture);
+    TakeStoredChoice(m_cboUnit, m_dataState.m_strUnit, stored.m_strUnit);
+    TakeStoredChoice(m_cboCofC, m_dataState.m_strCofC, stored.m_strCofC);
+    m_dataState = stored;
+    m_choicesKnown = true;
+    if (!loaded)
+        SaveSettings(&m_dataState);
+    return true;
+}
+
+void CVextonDOFCEDlg::OnTimer(UINT_PTR id) {
+    if (id == kSettingsHeldTimer && !TakeStoredChoices(0))
+        TellSettingsHeld();
+}
+
+// Once, after a generous wait: the person's choices are not being kept.
+void CVextonDOFCEDlg::TellSettingsHeld() {
+    if (m_toldHeld || std::chrono::steady_clock::now() - m_heldSince < kSettingsHeldPatience)
+        return;
+    m_toldHeld = true;
+    MessageBox(this,
+               u"Another copy of Vexton.DOF.CE holds your settings: your choices will not be "
+               u"saved until it lets go of them.",
+               u"Settings in Use");
+}
+
 // Copies the selected entries' texts into the stored choices and saves them.
-// A list without a selected entry keeps its stored text.
+// A list without a selected entry keeps its stored text. Stored choices not
+// seen yet are taken first; while another instance still holds them, the
+// save fails as a save that meets a held file does.
 void CVextonDOFCEDlg::SaveChoices() {
     UpdateData(TRUE);
+    if (!TakeStoredChoices(kSettingsWaitMs)) {
+        ReportFileError(
+            CFileException(CFileException::sharingViolation, 0, GetSettingsFilePath().path));
+        ShowSaveFailed(this);
+        return;
+    }
     KeepSelectedText(m_cboCamera, m_dataState.m_strCamera);
     KeepSelectedText(m_cboFocalLength, m_dataState.m_strFocalLength);
     KeepSelectedText(m_cboAperture, m_dataState.m_strAperture);
     KeepSelectedText(m_cboUnit, m_dataState.m_strUnit);
     KeepSelectedText(m_cboCofC, m_dataState.m_strCofC);
-    m_choicesKnown = true;
     if (!SaveSettings(&m_dataState))
         ShowSaveFailed(this);
 }

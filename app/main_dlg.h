@@ -6,7 +6,9 @@
 #include "framework/controls.h"
 #include "framework/dialog.h"
 #include "resources/resource.h"
+#include "settings/settings_file.h"
 
+#include <chrono>
 #include <optional>
 #include <string>
 
@@ -28,6 +30,7 @@ class CVextonDOFCEDlg : public CDialog {
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
     void OnSize(UINT type, int cx, int cy) override;
+    void OnTimer(UINT_PTR id) override;
 
     void OnOkCommand();
     void OnAboutClicked();
@@ -47,10 +50,17 @@ class CVextonDOFCEDlg : public CDialog {
     void FillUnitList();
     void FillCofCList();
 
-    // The settings file; saving reports failures to the user.
-    std::string GetSettingsFilePath() const;
-    BOOL LoadSettings(CDataState* state, bool* held);
+    // The settings file, found once for the run; saving reports failures to
+    // the user.
+    const SettingsLocation& GetSettingsFilePath();
+    BOOL LoadSettings(CDataState* state, bool* held, int waitMs);
     BOOL SaveSettings(CDataState* state);
+
+    // While another instance holds the settings file, the stored choices are
+    // unknown: they are taken once it lets go, and until then nothing is
+    // saved. True once they are known.
+    bool TakeStoredChoices(int waitMs);
+    void TellSettingsHeld();
 
     void ApplyLayoutTemplate(int templateId);
 
@@ -78,7 +88,10 @@ class CVextonDOFCEDlg : public CDialog {
     CColorStatic m_lblCofC;
     CColorStatic m_lblDiopter;
     CFont m_underlinedFonts[6];
-    bool m_choicesKnown = true; // false while the stored choices could not be read
+    std::optional<SettingsLocation> m_settingsLocation;
+    bool m_choicesKnown = true; // false while another instance holds the stored choices
+    std::chrono::steady_clock::time_point m_heldSince;
+    bool m_toldHeld = false;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -27,3 +27,8 @@ void KeepSelectedText(const CComboBox& list, CString& stored) {
     if (list.GetCurSel() >= 0)
         stored = list.GetLBText(list.GetCurSel());
 }
+
+void TakeStoredChoice(CComboBox& list, const CString& shown, const CString& stored) {
+    if (list.GetWindowText() == shown)
+        list.SelectString(stored);
+}

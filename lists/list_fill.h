@@ -16,6 +16,10 @@ void GiveApertureValues(CComboBox& list, int dropDownRows, const CString& stored
 // carries none.
 std::optional<std::string> SelectedValue(const CComboBox& list);
 
+// Selects the stored choice `stored` where the list still shows `shown`, the
+// text it showed before; a list showing anything else is left as it is.
+void TakeStoredChoice(CComboBox& list, const CString& shown, const CString& stored);
+
 // Copies the selected entry's text into `stored`; a list without a selected
 // entry leaves it as it was.
 void KeepSelectedText(const CComboBox& list, CString& stored);

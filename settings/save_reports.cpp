@@ -3,9 +3,9 @@
 #include "framework/msgbox.h"
 #include "settings/settings_file.h"
 
-bool SaveSettingsReporting(const std::string& path, const CDataState* state) {
+bool SaveSettingsReporting(const SettingsLocation& where, const CDataState* state) {
     CFileException error;
-    if (SaveSettings(path, state, &error))
+    if (SaveSettings(where, state, &error))
         return true;
     if (error.m_cause != CFileException::none)
         ReportFileError(error);

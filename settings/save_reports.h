@@ -3,12 +3,11 @@
 
 #include "framework/wnd.h"
 
-#include <string>
-
 class CDataState;
+struct SettingsLocation;
 
 // Saves, and shows the file-error report when the file cannot be written.
-bool SaveSettingsReporting(const std::string& path, const CDataState* state);
+bool SaveSettingsReporting(const SettingsLocation& where, const CDataState* state);
 
 // "Could not save your settings!", owned by `owner` (none: no owner).
 void ShowSaveFailed(CWnd* owner);

@@ -11,11 +11,11 @@
 #include <unistd.h>
 
 namespace {
-// A save takes milliseconds; another instance holding the file is waited for.
-constexpr int kLockWaitMs = 1000;
-
 // No list text comes near this; a longer record is damage, not a choice.
 constexpr std::uint64_t kLongestStoredText = 64 * 1024;
+
+// The program's own folder in the user's configuration folder.
+constexpr const char* kConfigFolderName = "vextondof";
 
 bool Exists(const std::string& path) {
     struct stat st {};
@@ -27,54 +27,89 @@ bool MayCreateIn(const std::string& folder) {
     return ::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
 }
 
-// A file in `folder` can be had once the folder exists: its nearest
-// existing ancestor decides whether it can be made.
-bool CanHoldFile(std::string folder) {
-    while (!Exists(folder)) {
-        const std::string parent = FolderOf(folder);
-        if (parent == folder)
-            return false;
-        folder = parent;
-    }
-    return MayCreateIn(folder);
+// The last part of a path.
+std::string NameOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// Makes `folder` and those above it that are missing; the error, or 0.
-int MakeFolders(const std::string& folder) {
-    if (Exists(folder))
-        return 0;
-    const std::string parent = FolderOf(folder);
-    if (parent != folder)
-        if (const int error = MakeFolders(parent); error != 0)
-            return error;
-    return ::mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST ? 0 : errno;
+// The folder at `path`, held open, reached through trusted links only and
+// itself trusted (see IsTrustedFolder); `osError` says why not.
+CHandle OpenTrustedFolder(const std::string& path, int& osError) {
+    const CHandle parent = OpenFolderPath(FolderOf(path));
+    CFilePlace place;
+    if (!parent) {
+        osError = errno;
+        return CHandle();
+    }
+    if (!ResolvePlace(parent.Get(), NameOf(path), place, osError))
+        return CHandle();
+    CHandle folder = OpenFolderAt(place);
+    struct stat st {};
+    if (!folder || ::fstat(folder.Get(), &st) != 0) {
+        osError = errno;
+        return CHandle();
+    }
+    if (!IsTrustedFolder(st)) {
+        osError = EACCES;
+        return CHandle();
+    }
+    return folder;
+}
+
+// Makes the program's configuration folder, for this user alone, where it is
+// missing (and the configuration folder above it, as the desktop's rules ask).
+void MakeOwnFolder(const std::string& folder) {
+    ::mkdir(FolderOf(folder).c_str(), 0700);
+    ::mkdir(folder.c_str(), 0700);
+}
+
+// The settings file's place, once its folder (made first where it is ours
+// and missing) proved trusted and the links to it were followed where trusted.
+bool ReachSettingsFile(const SettingsLocation& where, bool makeFolder, CFilePlace& file,
+                       int& osError) {
+    const std::string folderPath = FolderOf(where.path);
+    if (makeFolder && where.makesFolder)
+        MakeOwnFolder(folderPath);
+    const CHandle folder = OpenTrustedFolder(folderPath, osError);
+    return folder && ResolvePlace(folder.Get(), NameOf(where.path), file, osError);
 }
 } // namespace
 
-std::string SettingsFilePath(const std::string& programPath, const std::string& configHome) {
-    const std::string beside = FolderOf(programPath) + "/" + kSettingsFileName;
-    if (MayCreateIn(FolderOf(programPath)) || Exists(beside) || configHome.empty())
+SettingsLocation SettingsFilePath(const std::string& programPath, const std::string& configHome) {
+    const std::string programFolder = FolderOf(programPath);
+    const std::string beside = programFolder + "/" + kSettingsFileName;
+    int ignored = 0;
+    if (OpenTrustedFolder(programFolder, ignored) &&
+        (MayCreateIn(programFolder) || Exists(beside)))
         return beside;
-    const std::string folder = configHome + "/vextondof";
-    const std::string inConfig = folder + "/" + kSettingsFileName;
-    return Exists(inConfig) || CanHoldFile(folder) ? inConfig : beside;
+    if (configHome.empty())
+        return beside;
+    const std::string folder = configHome + "/" + kConfigFolderName;
+    const bool canMake = Exists(configHome) ? MayCreateIn(configHome)
+                                            : MayCreateIn(FolderOf(configHome));
+    if (Exists(folder) || canMake)
+        return SettingsLocation(folder + "/" + kSettingsFileName, true);
+    return beside;
 }
 
-bool LoadSettings(const std::string& settingsPath, CDataState* state, bool* held) {
+bool LoadSettings(const SettingsLocation& where, CDataState* state, bool* held, int waitMs) {
     if (held)
         *held = false;
     if (state == nullptr)
         return false;
-    int linkError = 0;
-    const std::string path = FollowLinks(settingsPath, linkError);
+    CFilePlace place;
+    int osError = 0;
+    if (!ReachSettingsFile(where, false, place, osError))
+        return false;
     CFolderLock lock;
-    if (!lock.Acquire(FolderOf(path), kLockWaitMs)) {
+    if (!lock.Acquire(place.folder.Get(), waitMs)) {
         if (held)
             *held = true;
         return false;
     }
     CFile file;
-    if (linkError != 0 || !file.Open(path, CFile::modeRead | CFile::shareExclusive))
+    if (!file.OpenAt(place, where.path, CFile::modeRead | CFile::shareExclusive))
         return false;
     try {
         CArchive ar(&file, CArchive::load);
@@ -88,7 +123,7 @@ bool LoadSettings(const std::string& settingsPath, CDataState* state, bool* held
     }
 }
 
-bool SaveSettings(const std::string& settingsPath, const CDataState* state, CFileException* error) {
+bool SaveSettings(const SettingsLocation& where, const CDataState* state, CFileException* error) {
     if (state == nullptr)
         return false;
     const auto fail = [&](CFileException failure) {
@@ -96,20 +131,19 @@ bool SaveSettings(const std::string& settingsPath, const CDataState* state, CFil
             *error = std::move(failure);
         return false;
     };
-    // Through a link to the file it names, so the link goes on naming it.
-    int linkError = 0;
-    const std::string path = FollowLinks(settingsPath, linkError);
-    if (linkError != 0)
-        return fail(CFileException(CFileException::OsErrorToCause(linkError), linkError, path));
-    // The configuration folder is made on the first save that needs it.
-    if (const int made = MakeFolders(FolderOf(path)); made != 0)
-        return fail(CFileException(CFileException::OsErrorToCause(made), made, path));
+    CFilePlace place;
+    int osError = 0;
+    if (!ReachSettingsFile(where, true, place, osError))
+        return fail(CFileException(CFileException::OsErrorToCause(osError), osError, where.path));
     CFolderLock lock;
-    if (!lock.Acquire(FolderOf(path), kLockWaitMs))
-        return fail(CFileException(CFileException::sharingViolation, 0, path));
+    if (!lock.Acquire(place.folder.Get(), kSettingsWaitMs))
+        return fail(CFileException(CFileException::sharingViolation, 0, where.path));
+    // Holding the lock, no other save is under way: what saves left behind
+    // when they were killed goes.
+    CFileReplacement::RemoveLeftovers(place);
     CFileReplacement replacement;
     CFileException failure;
-    if (!replacement.Begin(path, &failure))
+    if (!replacement.Begin(place, where.path, &failure))
         return fail(failure);
     try {
         CArchive ar(&replacement.File(), CArchive::store);
@@ -121,8 +155,8 @@ bool SaveSettings(const std::string& settingsPath, const CDataState* state, CFil
     } catch (const CFileException& e) {
         return fail(e);
     } catch (const CException&) {
-        return fail(CFileException(CFileException::genericException, 0, path));
+        return fail(CFileException(CFileException::genericException, 0, where.path));
     } catch (const std::bad_alloc&) {
-        return fail(CFileException(CFileException::genericException, 0, path));
+        return fail(CFileException(CFileException::genericException, 0, where.path));
     }
 }

@@ -11,6 +11,7 @@ inline constexpr BOOL FALSE = 0;
 inline constexpr BOOL TRUE = 1;
 using UINT = unsigned int;
 using INT_PTR = std::intptr_t;
+using UINT_PTR = std::uintptr_t;
 using COLORREF = std::uint32_t; // red in bits 0..7, green 8..15, blue 16..23
 
 constexpr COLORREF RGB(int r, int g, int b) {
@@ -37,11 +38,12 @@ class CDC;
 class CBrush;
 
 // What a form's message map routes to its handlers.
-enum class MessageKind { End, Command, Size, Close, CtlColorReflect };
+enum class MessageKind { End, Command, Size, Close, CtlColorReflect, Timer };
 
 using CommandHandler = void (CWnd::*)();
 using SizeHandler = void (CWnd::*)(UINT type, int cx, int cy);
 using CtlColorHandler = CBrush* (CWnd::*)(CDC* dc, UINT ctlColor);
+using TimerHandler = void (CWnd::*)(UINT_PTR id);
 
 struct MessageMapEntry {
     MessageKind kind;
@@ -50,6 +52,7 @@ struct MessageMapEntry {
     CommandHandler command;
     SizeHandler size;
     CtlColorHandler ctlColor;
+    TimerHandler timer;
 };
 
 struct MessageMap {
@@ -72,7 +75,7 @@ struct MessageMap {
         static const MessageMapEntry entries[] = {
 
 #define END_MESSAGE_MAP()                                                                          \
-    { MessageKind::End, 0, 0, nullptr, nullptr, nullptr }                                          \
+    { MessageKind::End, 0, 0, nullptr, nullptr, nullptr, nullptr }                                          \
     }                                                                                              \
     ;                                                                                              \
     static const MessageMap map = {TheBaseClass::GetThisMessageMap(), entries};                    \
@@ -80,19 +83,28 @@ struct MessageMap {
     }
 
 #define ON_COMMAND(id, fn)                                                                         \
-    {MessageKind::Command, id, 0, static_cast<CommandHandler>(&ThisClass::fn), nullptr, nullptr},
+    {MessageKind::Command, id, 0, static_cast<CommandHandler>(&ThisClass::fn), nullptr, nullptr, nullptr},
 #define ON_CONTROL(code, id, fn)                                                                   \
-    {MessageKind::Command, id, code, static_cast<CommandHandler>(&ThisClass::fn), nullptr, nullptr},
+    {MessageKind::Command, id, code, static_cast<CommandHandler>(&ThisClass::fn), nullptr, nullptr, nullptr},
 #define ON_BN_CLICKED(id, fn) ON_CONTROL(BN_CLICKED, id, fn)
 #define ON_STN_CLICKED(id, fn) ON_CONTROL(STN_CLICKED, id, fn)
 #define ON_WM_SIZE()                                                                               \
-    {MessageKind::Size, 0, 0, nullptr, static_cast<SizeHandler>(&ThisClass::OnSize), nullptr},
+    {MessageKind::Size, 0, 0, nullptr, static_cast<SizeHandler>(&ThisClass::OnSize), nullptr, nullptr},
 #define ON_WM_CLOSE()                                                                              \
-    {MessageKind::Close, 0, 0, static_cast<CommandHandler>(&ThisClass::OnClose), nullptr, nullptr},
+    {MessageKind::Close, 0, 0, static_cast<CommandHandler>(&ThisClass::OnClose), nullptr, nullptr, nullptr},
 #define ON_WM_CTLCOLOR_REFLECT()                                                                   \
     {MessageKind::CtlColorReflect,                                                                 \
      0,                                                                                            \
      0,                                                                                            \
      nullptr,                                                                                      \
      nullptr,                                                                                      \
-     static_cast<CtlColorHandler>(&ThisClass::CtlColor)},
+     static_cast<CtlColorHandler>(&ThisClass::CtlColor),                                           \
+     nullptr},
+#define ON_WM_TIMER()                                                                              \
+    {MessageKind::Timer,                                                                           \
+     0,                                                                                            \
+     0,                                                                                            \
+     nullptr,                                                                                      \
+     nullptr,                                                                                      \
+     nullptr,                                                                                      \
+     static_cast<TimerHandler>(&ThisClass::OnTimer)},

@@ -1,7 +1,9 @@
 #include "framework/file.h"
 
 #include <cerrno>
+#include <cctype>
 #include <chrono>
+#include <dirent.h>
 #include <fcntl.h>
 #include <random>
 #include <sys/file.h>
@@ -19,37 +21,58 @@ int NotRegularError(mode_t mode) {
     return S_ISDIR(mode) ? EISDIR : EACCES;
 }
 
-int OpenRetrying(const char* path, int flags, mode_t mode = 0) {
+int OpenRetrying(const char* path, int flags, mode_t mode = 0, int folder = AT_FDCWD) {
     int fd;
     do
-        fd = ::open(path, flags, mode);
+        fd = ::openat(folder, path, flags, mode);
     while (fd < 0 && errno == EINTR);
     return fd;
 }
 
-std::string BaseName(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+// The name a replacement of `name` writes its new content to, with the
+// random part (eight letters or digits) still to come.
+std::string StagingStem(const std::string& name) {
+    return "." + name + ".saving-";
+}
+constexpr std::size_t kStagingRandomPart = 8;
+
+bool IsStagingName(const std::string& candidate, const std::string& stem) {
+    if (candidate.size() != stem.size() + kStagingRandomPart || candidate.compare(0, stem.size(), stem) != 0)
+        return false;
+    for (std::size_t i = stem.size(); i < candidate.size(); ++i)
+        if (!std::isalnum(static_cast<unsigned char>(candidate[i])))
+            return false;
+    return true;
 }
 
-// A new file beside `path`, made for this save alone: created exclusively, so
-// that nothing already there (a leftover, a link, a FIFO) is ever opened.
-int CreateStagingFile(const std::string& path, std::string& staging) {
+// A new file beside `name` in `folder`, made for this save alone: created
+// exclusively, so that nothing already there (a leftover, a link, a FIFO) is
+// ever opened.
+int CreateStagingFile(int folder, const std::string& name, std::string& staging) {
     static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     static std::mt19937_64 random(std::random_device{}());
-    const std::string stem = FolderOf(path) + "/." + BaseName(path) + ".saving-";
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::uint64_t bits = random() ^ (static_cast<std::uint64_t>(::getpid()) << 32);
-        staging = stem;
-        for (int i = 0; i < 8; ++i, bits /= 62)
+        staging = StagingStem(name);
+        for (std::size_t i = 0; i < kStagingRandomPart; ++i, bits /= 62)
             staging += kLetters[bits % 62];
         const int fd = OpenRetrying(staging.c_str(),
-                                    O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+                                    O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666, folder);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
     errno = EEXIST;
     return -1;
+}
+
+// The open folder `folder` (which may be a path-only descriptor) opened again
+// for reading: to lock, to sync, to list.
+int ReopenFolder(int folder) {
+    return OpenRetrying(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NONBLOCK, 0, folder);
+}
+
+bool SameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 } // namespace
 
@@ -58,6 +81,16 @@ CFile::~CFile() {
 }
 
 bool CFile::Open(const std::string& path, unsigned flags, CFileException* error) {
+    return OpenIn(AT_FDCWD, path, path, flags, 0, error);
+}
+
+bool CFile::OpenAt(const CFilePlace& place, const std::string& path, unsigned flags,
+                   CFileException* error) {
+    return OpenIn(place.folder.Get(), place.name, path, flags, O_NOFOLLOW, error);
+}
+
+bool CFile::OpenIn(int folder, const std::string& name, const std::string& path, unsigned flags,
+                   int extraFlags, CFileException* error) {
     Abort();
     const auto fail = [&](int osError) {
         if (error)
@@ -66,14 +99,15 @@ bool CFile::Open(const std::string& path, unsigned flags, CFileException* error)
     };
     // Checked before opening, so that a device is never opened at all, and
     // again after, in case the path changed in between.
+    const int statFlags = (extraFlags & O_NOFOLLOW) ? AT_SYMLINK_NOFOLLOW : 0;
     struct stat st {};
-    if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
-        return fail(NotRegularError(st.st_mode));
-    int oflags = O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
+    if (::fstatat(folder, name.c_str(), &st, statFlags) == 0 && !S_ISREG(st.st_mode))
+        return fail(S_ISLNK(st.st_mode) ? ELOOP : NotRegularError(st.st_mode));
+    int oflags = O_CLOEXEC | O_NONBLOCK | O_NOCTTY | extraFlags;
     oflags |= (flags & modeReadWrite) ? O_RDWR : (flags & modeWrite) ? O_WRONLY : O_RDONLY;
     if (flags & modeCreate)
         oflags |= O_CREAT | O_TRUNC;
-    const int fd = OpenRetrying(path.c_str(), oflags, 0666);
+    const int fd = OpenRetrying(name.c_str(), oflags, 0666, folder);
     if (fd < 0)
         return fail(errno);
     const int osError = ::fstat(fd, &st) != 0 ? errno
@@ -171,31 +205,13 @@ std::string FolderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-std::string FollowLinks(const std::string& path, int& osError) {
-    osError = 0;
-    std::string at = path;
-    for (int hops = 0; hops < 40; ++hops) {
-        struct stat st {};
-        if (::lstat(at.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
-            return at;
-        std::string target(static_cast<std::size_t>(st.st_size) + 256, '\0');
-        const ssize_t n = ::readlink(at.c_str(), target.data(), target.size());
-        if (n <= 0 || static_cast<std::size_t>(n) >= target.size())
-            return at;
-        target.resize(static_cast<std::size_t>(n));
-        at = target[0] == '/' ? target : FolderOf(at) + "/" + target;
-    }
-    osError = ELOOP;
-    return at;
-}
-
 CFolderLock::~CFolderLock() {
     if (m_fd >= 0)
         ::close(m_fd);
 }
 
-bool CFolderLock::Acquire(const std::string& folder, int waitMs) {
-    m_fd = OpenRetrying(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NONBLOCK);
+bool CFolderLock::Acquire(int folder, int waitMs) {
+    m_fd = ReopenFolder(folder);
     if (m_fd < 0)
         return true; // a folder we cannot open offers no lock to honour
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
@@ -217,12 +233,15 @@ bool CFolderLock::Acquire(const std::string& folder, int waitMs) {
 CFileReplacement::~CFileReplacement() {
     m_file.Abort();
     if (!m_staging.empty())
-        ::unlink(m_staging.c_str());
+        ::unlinkat(m_folder, m_staging.c_str(), 0);
     if (m_existing >= 0)
         ::close(m_existing);
 }
 
-bool CFileReplacement::Begin(const std::string& path, CFileException* error) {
+bool CFileReplacement::Begin(const CFilePlace& place, const std::string& path,
+                             CFileException* error) {
+    m_folder = place.folder.Get();
+    m_name = place.name;
     m_path = path;
     const auto fail = [&](int osError) {
         if (error)
@@ -230,17 +249,18 @@ bool CFileReplacement::Begin(const std::string& path, CFileException* error) {
         return false;
     };
     struct stat st {};
-    const bool exists = ::lstat(path.c_str(), &st) == 0;
+    const bool exists = ::fstatat(m_folder, m_name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0;
     if (!exists && errno != ENOENT)
         return fail(errno);
     if (exists) {
         if (!S_ISREG(st.st_mode))
-            return fail(NotRegularError(st.st_mode));
+            return fail(S_ISLNK(st.st_mode) ? ELOOP : NotRegularError(st.st_mode));
         // Opening it for reading and writing asks the system whether this user
         // may do both: a file that may not be written is never replaced, nor
         // one that may not be read (its content would be lost unseen).
-        m_existing =
-            OpenRetrying(path.c_str(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC);
+        m_existing = OpenRetrying(m_name.c_str(),
+                                  O_RDWR | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC, 0,
+                                  m_folder);
         if (m_existing < 0)
             return fail(errno);
         if (::fstat(m_existing, &st) != 0)
@@ -250,22 +270,30 @@ bool CFileReplacement::Begin(const std::string& path, CFileException* error) {
     }
     // A file with other names (hard links) keeps them only if written in place.
     if (!exists || st.st_nlink == 1) {
-        const int fd = CreateStagingFile(path, m_staging);
-        if (fd >= 0) {
-            if (exists)
-                ::fchmod(fd, st.st_mode & 07777);
+        const int fd = CreateStagingFile(m_folder, m_name, m_staging);
+        // The new file takes the old one's owner, group and permissions
+        // (in this order: a change of owner clears set-id bits).
+        const bool keptOwner = fd >= 0 && (!exists || ::fchown(fd, st.st_uid, st.st_gid) == 0);
+        if (keptOwner && (!exists || ::fchmod(fd, st.st_mode & 07777) == 0)) {
             m_file.Attach(fd, path);
             return true;
         }
+        const int osError = fd >= 0 ? EPERM : errno;
+        if (fd >= 0) {
+            ::close(fd);
+            ::unlinkat(m_folder, m_staging.c_str(), 0);
+        }
         m_staging.clear();
-        const int osError = errno;
         if (!exists || (osError != EACCES && osError != EPERM))
             return fail(osError);
     }
     // In place: truncated to the new length once written, then flushed. The
     // one way of saving that is not all-or-nothing, for a writable file in a
-    // folder that takes no new files (an administrator's prepared file) or a
-    // file whose other names must go on seeing the new content.
+    // folder that takes no new files (an administrator's prepared file), a
+    // file whose owner this user cannot give a new file, or a file whose
+    // other names must go on seeing the new content. A save cut short
+    // between writing and truncating leaves the new content followed by the
+    // old one's end, which readers of the content pass over.
     ::fcntl(m_existing, F_SETFL, ::fcntl(m_existing, F_GETFL) & ~O_NONBLOCK);
     m_file.Attach(m_existing, path);
     m_existing = -1;
@@ -280,18 +308,44 @@ void CFileReplacement::Commit() {
         return;
     }
     m_file.Flush();
+    // Only the file written here takes the old one's place: a name swapped
+    // for anything else meanwhile fails the save.
+    struct stat written {}, named {};
+    if (::fstat(m_file.Handle(), &written) != 0 ||
+        ::fstatat(m_folder, m_staging.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0 ||
+        !SameFile(written, named))
+        throw Failure(EACCES, m_path);
     m_file.Close();
-    if (::rename(m_staging.c_str(), m_path.c_str()) != 0)
+    if (::renameat(m_folder, m_staging.c_str(), m_folder, m_name.c_str()) != 0)
         throw Failure(errno, m_path);
     m_staging.clear();
     // The folder's record of the new file reaches the disk as well.
-    const std::string folder = FolderOf(m_path);
-    const int fd = OpenRetrying(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ReopenFolder(m_folder);
     if (fd < 0)
         return;
     const bool synced = ::fsync(fd) == 0 || errno == EINVAL || errno == EROFS;
     const int osError = errno;
     ::close(fd);
     if (!synced)
-        throw Failure(osError, folder);
+        throw Failure(osError, m_path);
+}
+
+void CFileReplacement::RemoveLeftovers(const CFilePlace& place) {
+    const int fd = ReopenFolder(place.folder.Get());
+    if (fd < 0)
+        return;
+    DIR* listing = ::fdopendir(fd);
+    if (!listing) {
+        ::close(fd);
+        return;
+    }
+    const std::string stem = StagingStem(place.name);
+    while (const dirent* entry = ::readdir(listing)) {
+        struct stat st {};
+        if (IsStagingName(entry->d_name, stem) &&
+            ::fstatat(fd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode) &&
+            st.st_uid == ::geteuid())
+            ::unlinkat(fd, entry->d_name, 0); // a name, not what a link names
+    }
+    ::closedir(listing);
 }

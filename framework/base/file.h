@@ -2,6 +2,7 @@
 // A file on disk. Failures throw CFileException, except Open, which reports.
 
 #include "framework/exceptions.h"
+#include "framework/file_place.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -25,6 +26,10 @@ class CFile {
     // Opens a regular file only: a folder, FIFO, socket or device in its place
     // is refused, and opening never waits for another program.
     bool Open(const std::string& path, unsigned flags, CFileException* error = nullptr);
+    // The same for the file at `place`, never through a link; failures then
+    // name `path`.
+    bool OpenAt(const CFilePlace& place, const std::string& path, unsigned flags,
+                CFileException* error = nullptr);
     // Takes over an open descriptor; failures then name `path`.
     void Attach(int fd, std::string path);
     int Handle() const { return m_fd; }
@@ -41,16 +46,13 @@ class CFile {
     void Abort(); // closes, ignoring failures
 
   private:
+    bool OpenIn(int folder, const std::string& name, const std::string& path, unsigned flags,
+                int extraFlags, CFileException* error);
     [[noreturn]] void Throw(int osError) const;
 
     int m_fd = -1;
     std::string m_path;
 };
-
-// The file that `path` names once symbolic links in its last part are
-// followed; for a dangling link, the file the link points to (which does not
-// exist yet). Sets `osError` (ELOOP) when the links never end.
-std::string FollowLinks(const std::string& path, int& osError);
 
 // The folder part of a path ("." for a bare name).
 std::string FolderOf(const std::string& path);
@@ -66,9 +68,9 @@ class CFolderLock {
     CFolderLock& operator=(const CFolderLock&) = delete;
     ~CFolderLock();
 
-    // Waits up to `waitMs` milliseconds while another holds the lock; false
-    // only when it is still held after that.
-    bool Acquire(const std::string& folder, int waitMs);
+    // Waits up to `waitMs` milliseconds while another holds the lock on the
+    // open folder `folder`; false only when it is still held after that.
+    bool Acquire(int folder, int waitMs);
 
   private:
     int m_fd = -1;
@@ -76,8 +78,9 @@ class CFolderLock {
 
 // Writes a file's new content so that, at every moment, the file holds
 // either its old content or all of the new: the new bytes go to a fresh file
-// beside it that takes its place in one step. An existing file that the user
-// may not read or write is never replaced.
+// beside it that takes its place in one step, with the old file's owner,
+// group and permissions. An existing file that the user may not read or
+// write is never replaced; one whose owner cannot be kept is written in place.
 class CFileReplacement {
   public:
     CFileReplacement() = default;
@@ -85,14 +88,23 @@ class CFileReplacement {
     CFileReplacement& operator=(const CFileReplacement&) = delete;
     ~CFileReplacement(); // without Commit, the old content stays and nothing is left behind
 
-    // Gets ready to write the new content of `path` (already free of links).
-    bool Begin(const std::string& path, CFileException* error);
+    // Gets ready to write the new content of the file at `place`; failures
+    // name `path`.
+    bool Begin(const CFilePlace& place, const std::string& path, CFileException* error);
     CFile& File() { return m_file; }
     // The written bytes reach the disk and become the file's content.
     void Commit(); // throws CFileException
 
+    // Removes the fresh files of replacements of `place` that ended before
+    // they were done (killed programs leave them): regular files of this
+    // user under the name they are given, never through a link. Only for one
+    // who holds the folder's lock, which every replacement takes first.
+    static void RemoveLeftovers(const CFilePlace& place);
+
   private:
     CFile m_file;
+    int m_folder = -1; // of the file being written, held by the caller's place
+    std::string m_name;
     std::string m_path;
     std::string m_staging; // empty when writing in place
     int m_existing = -1;   // the file being replaced, open for reading and writing

@@ -4,6 +4,7 @@
 #include "framework/widgets.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <QWidget>
 
 IMPLEMENT_DYNAMIC(CWnd, CObject)
@@ -66,7 +67,7 @@ void CWnd::SetIcon(HICON icon, BOOL) {
 }
 
 const MessageMap* CWnd::GetThisMessageMap() {
-    static const MessageMapEntry entries[] = {{MessageKind::End, 0, 0, nullptr, nullptr, nullptr}};
+    static const MessageMapEntry entries[] = {{MessageKind::End, 0, 0, nullptr, nullptr, nullptr, nullptr}};
     static const MessageMap map = {nullptr, entries};
     return &map;
 }
@@ -112,6 +113,41 @@ CBrush* CWnd::SendCtlColorReflect(CDC* dc) {
         return e.kind == MessageKind::CtlColorReflect;
     });
     return e ? (this->*(e->ctlColor))(dc, CTLCOLOR_STATIC) : nullptr;
+}
+
+void CWnd::SendTimer(UINT_PTR id) {
+    const MessageMapEntry* e = FindEntry(
+        GetMessageMap(), [](const MessageMapEntry& e) { return e.kind == MessageKind::Timer; });
+    if (e)
+        (this->*(e->timer))(id);
+}
+
+namespace {
+QString TimerName(UINT_PTR id) {
+    return QStringLiteral("timer%1").arg(id);
+}
+} // namespace
+
+UINT_PTR CWnd::SetTimer(UINT_PTR id, UINT elapseMs) {
+    if (!m_hWnd)
+        return 0;
+    KillTimer(id);
+    auto* timer = new QTimer(m_hWnd);
+    timer->setObjectName(TimerName(id));
+    QObject::connect(timer, &QTimer::timeout, m_hWnd, [this, id] { SendTimer(id); });
+    timer->start(static_cast<int>(elapseMs));
+    return id;
+}
+
+BOOL CWnd::KillTimer(UINT_PTR id) {
+    QTimer* timer =
+        m_hWnd ? m_hWnd->findChild<QTimer*>(TimerName(id), Qt::FindDirectChildrenOnly) : nullptr;
+    if (!timer)
+        return FALSE;
+    timer->stop();
+    timer->setObjectName(QString());
+    timer->deleteLater();
+    return TRUE;
 }
 
 void DDX_Control(CDataExchange* dx, int id, CWnd& control) {

@@ -42,12 +42,19 @@ class CWnd : public CObject {
     void SendSize(UINT type, int cx, int cy);
     void SendClose();
     CBrush* SendCtlColorReflect(CDC* dc);
+    void SendTimer(UINT_PTR id);
+
+    // A timer that sends OnTimer(id) every `elapseMs` milliseconds while the
+    // window lives, until killed; setting it again restarts it.
+    UINT_PTR SetTimer(UINT_PTR id, UINT elapseMs);
+    BOOL KillTimer(UINT_PTR id);
 
     virtual const MessageMap* GetMessageMap() const { return GetThisMessageMap(); }
     static const MessageMap* GetThisMessageMap();
 
     virtual void OnSize(UINT, int, int) {}
     virtual void OnClose() {}
+    virtual void OnTimer(UINT_PTR) {}
 
   protected:
     QWidget* m_hWnd = nullptr;

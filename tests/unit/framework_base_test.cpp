@@ -1,5 +1,6 @@
 // The framework's standard half on its own: the case rule, number
-// formatting, files and archives.
+// formatting, files (and the links to them) and archives.
+#include "child_process.h"
 #include "framework/archive.h"
 #include "framework/file.h"
 #include "framework/nocase.h"
@@ -43,7 +44,7 @@ TEST(NumberFormat, GroupsRoundsAndSigns) {
     EXPECT_FALSE(FormatNumber("1", 2, s)) << "settings the platform does not know";
 }
 
-TEST(Files, OnlyRegularFilesOpenAndLinksAreFollowed) {
+TEST(Files, OnlyRegularFilesOpen) {
     char pattern[] = "/tmp/vextondof-framework-XXXXXX";
     const std::string folder = ::mkdtemp(pattern);
     CFile file;
@@ -53,12 +54,84 @@ TEST(Files, OnlyRegularFilesOpenAndLinksAreFollowed) {
     EXPECT_EQ(FolderOf(folder + "/a"), folder);
     EXPECT_EQ(FolderOf("a"), ".");
     EXPECT_EQ(FolderOf("/a"), "/");
-    std::filesystem::create_symlink("b", folder + "/a");
-    std::filesystem::create_symlink("c", folder + "/b");
-    int osError = 0;
-    EXPECT_EQ(FollowLinks(folder + "/a", osError), folder + "/c");
-    EXPECT_EQ(osError, 0);
     std::filesystem::remove_all(folder);
+}
+
+namespace {
+// What `name` in `folder` leads to, as a path, or the error.
+std::string Resolved(const std::string& folder, const std::string& name) {
+    const CHandle from = OpenFolderPath(folder);
+    CFilePlace place;
+    int osError = 0;
+    if (!ResolvePlace(from.Get(), name, place, osError))
+        return "error " + std::to_string(osError);
+    char target[4096];
+    const std::string link = "/proc/self/fd/" + std::to_string(place.folder.Get());
+    const ssize_t n = ::readlink(link.c_str(), target, sizeof target - 1);
+    return std::string(target, static_cast<std::size_t>(n < 0 ? 0 : n)) + "/" + place.name;
+}
+} // namespace
+
+TEST(Files, LinksAreFollowedOnlyWhereTheirOwnerMayBeTrusted) {
+    char pattern[] = "/tmp/vextondof-links-XXXXXX";
+    const std::string folder = ::mkdtemp(pattern);
+    namespace fs = std::filesystem;
+    fs::create_directory(folder + "/sub");
+    fs::create_symlink("b", folder + "/a");
+    fs::create_symlink("sub/../sub/c", folder + "/b");
+    fs::create_symlink(folder + "/sub", folder + "/to-sub");
+    fs::create_symlink("loop", folder + "/loop");
+    EXPECT_EQ(Resolved(folder, "a"), folder + "/sub/c") << "one's own links, to a file yet to be";
+    EXPECT_EQ(Resolved(folder, "to-sub/x"), folder + "/sub/x");
+    EXPECT_EQ(Resolved(folder, "sub"), folder + "/sub");
+    EXPECT_EQ(Resolved(folder, "loop"), "error " + std::to_string(ELOOP));
+    EXPECT_EQ(Resolved(folder, "missing/x"), "error " + std::to_string(ENOENT));
+
+    if (RunningAsRoot()) {
+        // Another user's link is not followed, wherever it stands; the
+        // administrator's own link in the administrator's folder is, by anyone,
+        // but not in a folder others may write.
+        fs::create_symlink("sub/c", folder + "/foreign");
+        ASSERT_EQ(::lchown((folder + "/foreign").c_str(), kOtherUser, kOtherUser), 0);
+        EXPECT_EQ(Resolved(folder, "foreign"), "error " + std::to_string(EACCES));
+        fs::permissions(folder, fs::perms::owner_all | fs::perms::group_read |
+                                    fs::perms::group_exec | fs::perms::others_read |
+                                    fs::perms::others_exec);
+        EXPECT_EQ(InChild(kNobody, [&] { return Resolved(folder, "a") == folder + "/sub/c" ? 0 : 1; }),
+                  0);
+        fs::permissions(folder, fs::perms::all | fs::perms::sticky_bit);
+        EXPECT_EQ(InChild(kNobody,
+                          [&] {
+                              return Resolved(folder, "a") == "error " + std::to_string(EACCES)
+                                         ? 0
+                                         : 1;
+                          }),
+                  0);
+        EXPECT_EQ(Resolved(folder, "a"), folder + "/sub/c") << "one's own link, wherever it is";
+    }
+    fs::remove_all(folder);
+}
+
+TEST(Files, OnlyTheOwnersFoldersAreTrusted) {
+    struct stat st {};
+    st.st_mode = S_IFDIR | 0755;
+    st.st_uid = ::geteuid();
+    EXPECT_TRUE(IsTrustedFolder(st));
+    st.st_mode = S_IFDIR | 0757;
+    EXPECT_FALSE(IsTrustedFolder(st)) << "others may write";
+    st.st_mode = S_IFDIR | 01777;
+    EXPECT_FALSE(IsTrustedFolder(st)) << "sticky, yet others may make files";
+    st.st_mode = S_IFDIR | 0775;
+    st.st_gid = 4243; // a group without a name: no one's private group
+    EXPECT_FALSE(IsTrustedFolder(st)) << "a shared group may write";
+    st.st_mode = S_IFDIR | 0755;
+    st.st_uid = 0;
+    EXPECT_TRUE(IsTrustedFolder(st)) << "the administrator's";
+    st.st_uid = kOtherUser;
+    EXPECT_EQ(IsTrustedFolder(st), ::geteuid() == kOtherUser) << "another user's";
+    st.st_mode = S_IFREG | 0644;
+    st.st_uid = ::geteuid();
+    EXPECT_FALSE(IsTrustedFolder(st)) << "not a folder";
 }
 
 TEST(Archive, AStringLongerThanTheLimitIsAFormatError) {

@@ -1,6 +1,7 @@
 // The settings file where something is wrong around it: things that are not
 // files, links, permissions, other instances, absurd claims.
 #include "cameras/data_state.h"
+#include "child_process.h"
 #include "settings_test_support.h"
 
 #include <algorithm>
@@ -17,29 +18,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-// Runs `body` in a child process that may take at most `seconds`, as an
-// ordinary user when asked and the tests run as root; returns its exit code
-// (-1 when it hung or crashed).
-template <class Body> pid_t Spawn(bool unprivileged, Body body, unsigned seconds = 10) {
-    std::fflush(nullptr);
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::alarm(seconds);
-        if (unprivileged && ::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
-            ::_exit(99);
-        ::_exit(body());
-    }
-    return pid;
-}
-int Wait(pid_t pid) {
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-template <class Body> int InChild(bool unprivileged, Body body) {
-    return Wait(Spawn(unprivileged, body));
-}
-
 void Permit(const std::string& path, fs::perms perms) {
     fs::permissions(path, perms);
 }
@@ -47,6 +25,15 @@ constexpr fs::perms kOpenFolder = fs::perms::all;
 constexpr fs::perms kClosedFolder = fs::perms::owner_read | fs::perms::owner_exec |
                                     fs::perms::group_read | fs::perms::group_exec |
                                     fs::perms::others_read | fs::perms::others_exec; // 0555
+
+// Makes the folder the user's own, as a person's folder is.
+void GiveFolderTo(const ProgramFolder& dir, uid_t user) {
+    if (RunningAsRoot()) {
+        ASSERT_EQ(::chown(dir.folder().c_str(), user, user), 0);
+    }
+    Permit(dir.folder(), fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                             fs::perms::others_read | fs::perms::others_exec); // 0755
+}
 
 CDataState Choices(const char16_t* camera) {
     CDataState s;
@@ -68,7 +55,7 @@ std::vector<std::string> Others(const ProgramFolder& dir) {
 TEST(SettingsFaults, AFifoInPlaceOfTheFileNeverBlocksAndIsLeftAlone) {
     ProgramFolder dir;
     ASSERT_EQ(::mkfifo(dir.settingsPath().c_str(), 0666), 0);
-    const int code = InChild(false, [&] {
+    const int code = InChild(kSameUser, [&] {
         CDataState s;
         if (LoadSettings(dir.settingsPath(), &s))
             return 1;
@@ -93,7 +80,7 @@ TEST(SettingsFaults, LeftoversOfEarlierSavesChangeNothing) {
     ASSERT_EQ(::mkfifo((dir.settingsPath() + ".new").c_str(), 0666), 0);
     fs::create_directory(dir.folder() + "/.vextondof.ini.saving-AAAAAAAA");
     fs::create_symlink(victim, dir.folder() + "/.vextondof.ini.saving-BBBBBBBB");
-    const int code = InChild(false, [&] {
+    const int code = InChild(kSameUser, [&] {
         const CDataState s = Choices(u"Canon 10D");
         return SaveSettings(dir.settingsPath(), &s) ? 0 : 1;
     });
@@ -155,9 +142,9 @@ TEST(SettingsFaults, AFileTheUserMayNotWriteOrReadIsNeverReplaced) {
           fs::perms::none}) {                                                     // 0000
         ProgramFolder dir;
         dir.Write(kDefaultFile);
-        Permit(dir.folder(), kOpenFolder); // the folder itself takes new files
+        GiveFolderTo(dir, kNobody); // the folder itself takes the user's new files
         Permit(dir.settingsPath(), mode);
-        const int code = InChild(true, [&] {
+        const int code = InChild(kNobody, [&] {
             CDataState s = Choices(u"Canon 10D");
             CFileException error;
             if (SaveSettings(dir.settingsPath(), &s, &error))
@@ -182,7 +169,7 @@ TEST(SettingsFaults, AWritableFileInAClosedFolderIsWrittenInPlace) {
     Permit(dir.settingsPath(), fs::perms::all & ~(fs::perms::owner_exec | fs::perms::group_exec |
                                                   fs::perms::others_exec)); // 0666
     Permit(dir.folder(), kClosedFolder);
-    const int code = InChild(true, [&] {
+    const int code = InChild(kNobody, [&] {
         // Longer, then shorter than before: the file ends where the new content does.
         for (const char16_t* camera : {u"Konica Minolta Maxxum 7D", u"Canon 1D"}) {
             const CDataState s = Choices(camera);
@@ -204,7 +191,7 @@ TEST(SettingsFaults, ARecordClaimingMillionsOfCharactersIsDamageNotData) {
     // 0x08000000 characters claimed, and the file is really that large (sparse).
     dir.Write({0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x08});
     fs::resize_file(dir.settingsPath(), 10 + 2 * 0x08000000ull + 64);
-    const int code = InChild(false, [&] {
+    const int code = InChild(kSameUser, [&] {
         rusage before{}, after{};
         ::getrusage(RUSAGE_SELF, &before);
         CDataState s;
@@ -300,8 +287,8 @@ TEST(SettingsFaults, TwoInstancesNeverSeeATornFileNorFailFalsely) {
                 return 0;
             };
         };
-        const pid_t a = Spawn(closedFolder, instance(u'a'));
-        const pid_t b = Spawn(closedFolder, instance(u'b'));
+        const pid_t a = Spawn(closedFolder ? kNobody : kSameUser, instance(u'a'));
+        const pid_t b = Spawn(closedFolder ? kNobody : kSameUser, instance(u'b'));
         EXPECT_EQ(Wait(a), 0) << "closed folder: " << closedFolder;
         EXPECT_EQ(Wait(b), 0) << "closed folder: " << closedFolder;
         EXPECT_TRUE(Others(dir).empty());
@@ -322,14 +309,14 @@ TEST(SettingsFaults, TheFileLivesWhereItCanBeKept) {
     Permit(dir.folder(), kOpenFolder);
     Permit(dir.folder() + "/home", kOpenFolder);
     Permit(config, kOpenFolder);
-    EXPECT_EQ(SettingsFilePath(program, config), beside);
+    EXPECT_EQ(SettingsFilePath(program, config).path, beside);
 
     Permit(dir.folder() + "/bin", kClosedFolder);
-    const int code = InChild(true, [&] {
-        if (SettingsFilePath(program, config) != inConfig)
+    const int code = InChild(kNobody, [&] {
+        if (SettingsFilePath(program, config).path != inConfig)
             return 1;
         const CDataState s = Choices(u"Canon 20D");
-        if (!SaveSettings(inConfig, &s)) // makes the folder on the way
+        if (!SaveSettings(SettingsFilePath(program, config), &s)) // makes the folder
             return 2;
         CDataState back;
         if (!LoadSettings(SettingsFilePath(program, config), &back) ||
@@ -342,7 +329,7 @@ TEST(SettingsFaults, TheFileLivesWhereItCanBeKept) {
     Permit(dir.folder() + "/bin", kOpenFolder);
     std::ofstream(beside) << "";
     Permit(dir.folder() + "/bin", kClosedFolder);
-    EXPECT_EQ(InChild(true, [&] { return SettingsFilePath(program, config) == beside ? 0 : 1; }), 0)
+    EXPECT_EQ(InChild(kNobody, [&] { return SettingsFilePath(program, config).path == beside ? 0 : 1; }), 0)
         << "an administrator's prepared file beside the program";
 
     fs::remove_all(config + "/vextondof");
@@ -350,7 +337,7 @@ TEST(SettingsFaults, TheFileLivesWhereItCanBeKept) {
     fs::remove(beside);
     Permit(dir.folder() + "/bin", kClosedFolder);
     Permit(config, kClosedFolder);
-    EXPECT_EQ(InChild(true, [&] { return SettingsFilePath(program, config) == beside ? 0 : 1; }), 0)
+    EXPECT_EQ(InChild(kNobody, [&] { return SettingsFilePath(program, config).path == beside ? 0 : 1; }), 0)
         << "nowhere to keep it";
     Permit(dir.folder() + "/bin", kOpenFolder);
     Permit(config, kOpenFolder);

@@ -1,4 +1,5 @@
 #include "cameras/data_state.h"
+#include "child_process.h"
 #include "settings_test_support.h"
 
 #include <gtest/gtest.h>
@@ -36,19 +37,6 @@ void ExpectDefaults(const CDataState& s, int fromField = 0) {
         EXPECT_EQ(s.*fields[i], defaults.*fields[i]) << "field " << i;
 }
 
-// Runs `body` in a child process, without root's rights when asked; returns
-// its exit code.
-template <class Body> int InChild(bool unprivileged, Body body) {
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        if (unprivileged && ::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
-            ::_exit(99);
-        ::_exit(body());
-    }
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
 } // namespace
 
 TEST(DataState, StartsWithTheDefaultsAndKnowsItsClass) {
@@ -73,7 +61,7 @@ TEST(SettingsFile, FirstSaveWritesTheSeventyFourByteDefaultFile) {
     EXPECT_FALSE(LoadSettings(dir.settingsPath(), &s));
     ASSERT_TRUE(SaveSettings(dir.settingsPath(), &s));
     EXPECT_EQ(dir.Read(), kDefaultFile);
-    EXPECT_EQ(SettingsFilePath(dir.folder() + "/vextondof", "/nonexistent"), dir.settingsPath());
+    EXPECT_EQ(SettingsFilePath(dir.folder() + "/vextondof", "/nonexistent").path, dir.settingsPath());
     EXPECT_FALSE(std::filesystem::exists(dir.settingsPath() + ".new"));
     EXPECT_FALSE(LoadSettings(dir.settingsPath(), nullptr));
     EXPECT_FALSE(SaveSettings(dir.settingsPath(), nullptr));
@@ -195,7 +183,7 @@ TEST(SettingsFile, AnUnwritableFolderReportsAccessDeniedAndKeepsTheOldFile) {
         dir.folder(), std::filesystem::perms::owner_all | std::filesystem::perms::group_read |
                           std::filesystem::perms::group_exec | std::filesystem::perms::others_read |
                           std::filesystem::perms::others_exec);
-    const int code = InChild(true, [&] {
+    const int code = InChild(kNobody, [&] {
         CDataState s;
         s.m_strCamera = u"Canon 10D";
         CFileException error;
@@ -215,7 +203,7 @@ TEST(SettingsFile, AWriteThatCannotReachTheDiskFailsAndKeepsTheOldFile) {
     ProgramFolder dir;
     dir.Write(kDefaultFile);
     // The file-size limit makes the system refuse the bytes, as a full disk does.
-    const int code = InChild(false, [&] {
+    const int code = InChild(kSameUser, [&] {
         ::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{10, 10};
         ::setrlimit(RLIMIT_FSIZE, &limit);
@@ -235,7 +223,7 @@ TEST(SettingsFile, AFullFileSystemFailsTheSaveAndKeepsTheOldFile) {
     // A tiny tmpfs, where this machine lets us mount one.
     ProgramFolder dir;
     if (::geteuid() != 0 ||
-        std::system(("mount -t tmpfs -o size=4k tmpfs " + dir.folder() + " 2>/dev/null").c_str()) !=
+        std::system(("mount -t tmpfs -o size=4k,mode=0700 tmpfs " + dir.folder() + " 2>/dev/null").c_str()) !=
             0)
         GTEST_SKIP() << "cannot mount a small file system here";
     dir.Write(kDefaultFile);

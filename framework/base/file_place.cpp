@@ -1,0 +1,181 @@
+#include "framework/file_place.h"
+
+#include <cerrno>
+#include <deque>
+#include <fcntl.h>
+#include <grp.h>
+#include <pwd.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+// Links met on the way to one file, at the most, as the system allows.
+constexpr int kMostLinks = 40;
+
+// Whether group `gid` is the private group of user `uid`: the user's own
+// group, named as the user, with no member but the user.
+bool IsPrivateGroup(gid_t gid, uid_t uid) {
+    std::vector<char> buffer(16384);
+    passwd pw{};
+    passwd* user = nullptr;
+    if (::getpwuid_r(uid, &pw, buffer.data(), buffer.size(), &user) != 0 || !user ||
+        user->pw_gid != gid)
+        return false;
+    const std::string userName = user->pw_name;
+    std::vector<char> groupBuffer(16384);
+    group gr{};
+    group* found = nullptr;
+    if (::getgrgid_r(gid, &gr, groupBuffer.data(), groupBuffer.size(), &found) != 0 || !found ||
+        userName != found->gr_name)
+        return false;
+    for (char** member = found->gr_mem; member && *member; ++member)
+        if (userName != *member)
+            return false;
+    return true;
+}
+
+// The parts of a link's target, in order, without empty parts.
+std::deque<std::string> PartsOf(const std::string& target) {
+    std::deque<std::string> parts;
+    std::size_t at = 0;
+    while (at <= target.size()) {
+        const std::size_t slash = target.find('/', at);
+        const std::size_t end = slash == std::string::npos ? target.size() : slash;
+        if (end > at)
+            parts.push_back(target.substr(at, end - at));
+        at = end + 1;
+    }
+    return parts;
+}
+
+int OpenStep(int from, const char* name) {
+    int fd;
+    do
+        fd = ::openat(from, name, O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
+// Whether the link described by `link`, standing in the folder `folder`, may
+// be followed.
+bool MayFollow(const struct stat& link, int folder) {
+    if (link.st_uid == ::geteuid())
+        return true;
+    struct stat in {};
+    return ::fstat(folder, &in) == 0 && link.st_uid == in.st_uid && OnlyOwnerMayWrite(in);
+}
+
+bool ReadLink(int folder, const std::string& name, const struct stat& link, std::string& target) {
+    target.assign(static_cast<std::size_t>(link.st_size) + 256, '\0');
+    const ssize_t n = ::readlinkat(folder, name.c_str(), target.data(), target.size());
+    if (n <= 0 || static_cast<std::size_t>(n) >= target.size())
+        return false;
+    target.resize(static_cast<std::size_t>(n));
+    return true;
+}
+} // namespace
+
+CHandle& CHandle::operator=(CHandle&& other) noexcept {
+    if (this != &other) {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = other.Release();
+    }
+    return *this;
+}
+
+CHandle::~CHandle() {
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+int CHandle::Release() {
+    const int fd = m_fd;
+    m_fd = -1;
+    return fd;
+}
+
+bool OnlyOwnerMayWrite(const struct stat& st) {
+    if (st.st_mode & S_IWOTH)
+        return false;
+    return !(st.st_mode & S_IWGRP) || IsPrivateGroup(st.st_gid, st.st_uid);
+}
+
+bool IsTrustedFolder(const struct stat& st) {
+    return S_ISDIR(st.st_mode) && (st.st_uid == ::geteuid() || st.st_uid == 0) &&
+           OnlyOwnerMayWrite(st);
+}
+
+CHandle OpenFolderPath(const std::string& path) {
+    int fd;
+    do
+        fd = ::open(path.empty() ? "." : path.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    while (fd < 0 && errno == EINTR);
+    return CHandle(fd);
+}
+
+bool ResolvePlace(int from, const std::string& name, CFilePlace& place, int& osError) {
+    CHandle folder(::fcntl(from, F_DUPFD_CLOEXEC, 0));
+    if (!folder) {
+        osError = errno;
+        return false;
+    }
+    std::deque<std::string> parts = PartsOf(name);
+    if (parts.empty()) {
+        osError = ENOENT;
+        return false;
+    }
+    for (int links = 0; !parts.empty();) {
+        const std::string part = std::move(parts.front());
+        parts.pop_front();
+        struct stat st {};
+        if (::fstatat(folder.Get(), part.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+            if (errno == ENOENT && parts.empty()) { // the last part is yet to be made
+                place = {std::move(folder), part};
+                return true;
+            }
+            osError = errno;
+            return false;
+        }
+        if (S_ISLNK(st.st_mode)) {
+            std::string target;
+            if (++links > kMostLinks) {
+                osError = ELOOP;
+                return false;
+            }
+            if (!MayFollow(st, folder.Get())) {
+                osError = EACCES;
+                return false;
+            }
+            if (!ReadLink(folder.Get(), part, st, target)) {
+                osError = ENOENT;
+                return false;
+            }
+            if (target[0] == '/')
+                folder = OpenFolderPath("/");
+            std::deque<std::string> targetParts = PartsOf(target);
+            parts.insert(parts.begin(), targetParts.begin(), targetParts.end());
+            if (parts.empty()) { // a link to "/" itself
+                parts.push_back(".");
+            }
+            continue;
+        }
+        if (parts.empty()) {
+            place = {std::move(folder), part};
+            return true;
+        }
+        // A folder on the way: opened as it was checked, never through a link.
+        CHandle next(OpenStep(folder.Get(), part.c_str()));
+        if (!next) {
+            osError = errno;
+            return false;
+        }
+        folder = std::move(next);
+    }
+    osError = ENOENT;
+    return false;
+}
+
+CHandle OpenFolderAt(const CFilePlace& place) {
+    return CHandle(OpenStep(place.folder.Get(), place.name.c_str()));
+}
