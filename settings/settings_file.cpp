@@ -33,25 +33,24 @@ std::string NameOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// The folder at `path`, held open, reached through trusted links only and
-// itself trusted (see IsTrustedFolder); `osError` says why not.
+// The folder at `path`, held open and itself trusted (see IsTrustedFolder);
+// `osError` says why not. A link in its place is not followed, whoever made
+// it: the settings stay in the folder they were found in.
 CHandle OpenTrustedFolder(const std::string& path, int& osError) {
-    const CHandle parent = OpenFolderPath(FolderOf(path));
-    CFilePlace place;
-    if (!parent) {
-        osError = errno;
-        return CHandle();
-    }
-    if (!ResolvePlace(parent.Get(), NameOf(path), place, osError))
-        return CHandle();
-    CHandle folder = OpenFolderAt(place);
+    const CFilePlace place{OpenFolderPath(FolderOf(path)), NameOf(path)};
     struct stat st {};
-    if (!folder || ::fstat(folder.Get(), &st) != 0) {
+    if (!place.folder ||
+        ::fstatat(place.folder.Get(), place.name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
         osError = errno;
         return CHandle();
     }
-    if (!IsTrustedFolder(st)) {
-        osError = EACCES;
+    CHandle folder = S_ISLNK(st.st_mode) ? CHandle() : OpenFolderAt(place);
+    if (folder && ::fstat(folder.Get(), &st) != 0) {
+        osError = errno;
+        return CHandle();
+    }
+    if (!folder || !IsTrustedFolder(st)) {
+        osError = folder || S_ISLNK(st.st_mode) ? EACCES : errno;
         return CHandle();
     }
     return folder;
@@ -80,14 +79,13 @@ SettingsLocation SettingsFilePath(const std::string& programPath, const std::str
     const std::string programFolder = FolderOf(programPath);
     const std::string beside = programFolder + "/" + kSettingsFileName;
     int ignored = 0;
-    if (OpenTrustedFolder(programFolder, ignored) &&
-        (MayCreateIn(programFolder) || Exists(beside)))
+    if (OpenTrustedFolder(programFolder, ignored) && (MayCreateIn(programFolder) || Exists(beside)))
         return beside;
     if (configHome.empty())
         return beside;
     const std::string folder = configHome + "/" + kConfigFolderName;
-    const bool canMake = Exists(configHome) ? MayCreateIn(configHome)
-                                            : MayCreateIn(FolderOf(configHome));
+    const bool canMake =
+        Exists(configHome) ? MayCreateIn(configHome) : MayCreateIn(FolderOf(configHome));
     if (Exists(folder) || canMake)
         return SettingsLocation(folder + "/" + kSettingsFileName, true);
     return beside;

@@ -75,7 +75,7 @@ struct MessageMap {
         static const MessageMapEntry entries[] = {
 
 #define END_MESSAGE_MAP()                                                                          \
-    { MessageKind::End, 0, 0, nullptr, nullptr, nullptr, nullptr }                                          \
+    { MessageKind::End, 0, 0, nullptr, nullptr, nullptr, nullptr }                                 \
     }                                                                                              \
     ;                                                                                              \
     static const MessageMap map = {TheBaseClass::GetThisMessageMap(), entries};                    \
@@ -83,15 +83,34 @@ struct MessageMap {
     }
 
 #define ON_COMMAND(id, fn)                                                                         \
-    {MessageKind::Command, id, 0, static_cast<CommandHandler>(&ThisClass::fn), nullptr, nullptr, nullptr},
+    {MessageKind::Command,                                                                         \
+     id,                                                                                           \
+     0,                                                                                            \
+     static_cast<CommandHandler>(&ThisClass::fn),                                                  \
+     nullptr,                                                                                      \
+     nullptr,                                                                                      \
+     nullptr},
 #define ON_CONTROL(code, id, fn)                                                                   \
-    {MessageKind::Command, id, code, static_cast<CommandHandler>(&ThisClass::fn), nullptr, nullptr, nullptr},
+    {MessageKind::Command,                                                                         \
+     id,                                                                                           \
+     code,                                                                                         \
+     static_cast<CommandHandler>(&ThisClass::fn),                                                  \
+     nullptr,                                                                                      \
+     nullptr,                                                                                      \
+     nullptr},
 #define ON_BN_CLICKED(id, fn) ON_CONTROL(BN_CLICKED, id, fn)
 #define ON_STN_CLICKED(id, fn) ON_CONTROL(STN_CLICKED, id, fn)
 #define ON_WM_SIZE()                                                                               \
-    {MessageKind::Size, 0, 0, nullptr, static_cast<SizeHandler>(&ThisClass::OnSize), nullptr, nullptr},
+    {MessageKind::Size, 0,      0, nullptr, static_cast<SizeHandler>(&ThisClass::OnSize),          \
+     nullptr,           nullptr},
 #define ON_WM_CLOSE()                                                                              \
-    {MessageKind::Close, 0, 0, static_cast<CommandHandler>(&ThisClass::OnClose), nullptr, nullptr, nullptr},
+    {MessageKind::Close,                                                                           \
+     0,                                                                                            \
+     0,                                                                                            \
+     static_cast<CommandHandler>(&ThisClass::OnClose),                                             \
+     nullptr,                                                                                      \
+     nullptr,                                                                                      \
+     nullptr},
 #define ON_WM_CTLCOLOR_REFLECT()                                                                   \
     {MessageKind::CtlColorReflect,                                                                 \
      0,                                                                                            \

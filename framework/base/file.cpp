@@ -1,7 +1,7 @@
 #include "framework/file.h"
 
-#include <cerrno>
 #include <cctype>
+#include <cerrno>
 #include <chrono>
 #include <dirent.h>
 #include <fcntl.h>
@@ -37,7 +37,8 @@ std::string StagingStem(const std::string& name) {
 constexpr std::size_t kStagingRandomPart = 8;
 
 bool IsStagingName(const std::string& candidate, const std::string& stem) {
-    if (candidate.size() != stem.size() + kStagingRandomPart || candidate.compare(0, stem.size(), stem) != 0)
+    if (candidate.size() != stem.size() + kStagingRandomPart ||
+        candidate.compare(0, stem.size(), stem) != 0)
         return false;
     for (std::size_t i = stem.size(); i < candidate.size(); ++i)
         if (!std::isalnum(static_cast<unsigned char>(candidate[i])))
@@ -56,8 +57,8 @@ int CreateStagingFile(int folder, const std::string& name, std::string& staging)
         staging = StagingStem(name);
         for (std::size_t i = 0; i < kStagingRandomPart; ++i, bits /= 62)
             staging += kLetters[bits % 62];
-        const int fd = OpenRetrying(staging.c_str(),
-                                    O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666, folder);
+        const int fd = OpenRetrying(
+            staging.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666, folder);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
@@ -258,9 +259,8 @@ bool CFileReplacement::Begin(const CFilePlace& place, const std::string& path,
         // Opening it for reading and writing asks the system whether this user
         // may do both: a file that may not be written is never replaced, nor
         // one that may not be read (its content would be lost unseen).
-        m_existing = OpenRetrying(m_name.c_str(),
-                                  O_RDWR | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC, 0,
-                                  m_folder);
+        m_existing = OpenRetrying(
+            m_name.c_str(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC, 0, m_folder);
         if (m_existing < 0)
             return fail(errno);
         if (::fstat(m_existing, &st) != 0)
@@ -310,7 +310,8 @@ void CFileReplacement::Commit() {
     m_file.Flush();
     // Only the file written here takes the old one's place: a name swapped
     // for anything else meanwhile fails the save.
-    struct stat written {}, named {};
+    struct stat written {
+    }, named{};
     if (::fstat(m_file.Handle(), &written) != 0 ||
         ::fstatat(m_folder, m_staging.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0 ||
         !SameFile(written, named))

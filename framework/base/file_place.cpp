@@ -57,12 +57,13 @@ int OpenStep(int from, const char* name) {
 }
 
 // Whether the link described by `link`, standing in the folder `folder`, may
-// be followed.
+// be followed: the running user's own, or the link of a trusted folder's
+// owner (which, for a folder of the running user's, is the first case).
 bool MayFollow(const struct stat& link, int folder) {
     if (link.st_uid == ::geteuid())
         return true;
     struct stat in {};
-    return ::fstat(folder, &in) == 0 && link.st_uid == in.st_uid && OnlyOwnerMayWrite(in);
+    return ::fstat(folder, &in) == 0 && link.st_uid == in.st_uid && IsTrustedFolder(in);
 }
 
 bool ReadLink(int folder, const std::string& name, const struct stat& link, std::string& target) {

@@ -49,9 +49,10 @@ CHandle OpenFolderPath(const std::string& path);
 
 // The place that `name` in the folder `from` leads to once symbolic links are
 // followed. A link is followed only when the running user made it, or when it
-// belongs to the owner of the folder it stands in and only that owner may
-// write there (an administrator's link in the administrator's folder); the
-// same holds for every link met on the way. Each step is taken from a folder
+// belongs to the owner of the folder it stands in and that folder is trusted
+// (an administrator's link in the administrator's folder; see
+// IsTrustedFolder): another user's link is never followed. The same holds
+// for every link met on the way. Each step is taken from a folder
 // held open, so a link swapped in after a check is never followed. The place
 // found need not exist yet. False with `osError` EACCES for a link not to be
 // trusted, ELOOP for links without end, or what the system reported.

@@ -67,7 +67,8 @@ void CWnd::SetIcon(HICON icon, BOOL) {
 }
 
 const MessageMap* CWnd::GetThisMessageMap() {
-    static const MessageMapEntry entries[] = {{MessageKind::End, 0, 0, nullptr, nullptr, nullptr, nullptr}};
+    static const MessageMapEntry entries[] = {
+        {MessageKind::End, 0, 0, nullptr, nullptr, nullptr, nullptr}};
     static const MessageMap map = {nullptr, entries};
     return &map;
 }

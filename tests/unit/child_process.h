@@ -3,8 +3,8 @@
 // run as root: permissions and ownership then mean what they mean to people.
 
 #include <csignal>
-#include <grp.h>
 #include <cstdio>
+#include <grp.h>
 #include <sys/types.h>
 #include <sys/wait.h>
 #include <unistd.h>

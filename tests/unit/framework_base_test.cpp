@@ -97,14 +97,14 @@ TEST(Files, LinksAreFollowedOnlyWhereTheirOwnerMayBeTrusted) {
         fs::permissions(folder, fs::perms::owner_all | fs::perms::group_read |
                                     fs::perms::group_exec | fs::perms::others_read |
                                     fs::perms::others_exec);
-        EXPECT_EQ(InChild(kNobody, [&] { return Resolved(folder, "a") == folder + "/sub/c" ? 0 : 1; }),
-                  0);
+        EXPECT_EQ(
+            InChild(kNobody, [&] { return Resolved(folder, "a") == folder + "/sub/c" ? 0 : 1; }),
+            0);
         fs::permissions(folder, fs::perms::all | fs::perms::sticky_bit);
         EXPECT_EQ(InChild(kNobody,
                           [&] {
-                              return Resolved(folder, "a") == "error " + std::to_string(EACCES)
-                                         ? 0
-                                         : 1;
+                              return Resolved(folder, "a") == "error " + std::to_string(EACCES) ? 0
+                                                                                                : 1;
                           }),
                   0);
         EXPECT_EQ(Resolved(folder, "a"), folder + "/sub/c") << "one's own link, wherever it is";

@@ -329,7 +329,9 @@ TEST(SettingsFaults, TheFileLivesWhereItCanBeKept) {
     Permit(dir.folder() + "/bin", kOpenFolder);
     std::ofstream(beside) << "";
     Permit(dir.folder() + "/bin", kClosedFolder);
-    EXPECT_EQ(InChild(kNobody, [&] { return SettingsFilePath(program, config).path == beside ? 0 : 1; }), 0)
+    EXPECT_EQ(
+        InChild(kNobody, [&] { return SettingsFilePath(program, config).path == beside ? 0 : 1; }),
+        0)
         << "an administrator's prepared file beside the program";
 
     fs::remove_all(config + "/vextondof");
@@ -337,7 +339,9 @@ TEST(SettingsFaults, TheFileLivesWhereItCanBeKept) {
     fs::remove(beside);
     Permit(dir.folder() + "/bin", kClosedFolder);
     Permit(config, kClosedFolder);
-    EXPECT_EQ(InChild(kNobody, [&] { return SettingsFilePath(program, config).path == beside ? 0 : 1; }), 0)
+    EXPECT_EQ(
+        InChild(kNobody, [&] { return SettingsFilePath(program, config).path == beside ? 0 : 1; }),
+        0)
         << "nowhere to keep it";
     Permit(dir.folder() + "/bin", kOpenFolder);
     Permit(config, kOpenFolder);

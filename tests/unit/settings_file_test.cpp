@@ -61,7 +61,8 @@ TEST(SettingsFile, FirstSaveWritesTheSeventyFourByteDefaultFile) {
     EXPECT_FALSE(LoadSettings(dir.settingsPath(), &s));
     ASSERT_TRUE(SaveSettings(dir.settingsPath(), &s));
     EXPECT_EQ(dir.Read(), kDefaultFile);
-    EXPECT_EQ(SettingsFilePath(dir.folder() + "/vextondof", "/nonexistent").path, dir.settingsPath());
+    EXPECT_EQ(SettingsFilePath(dir.folder() + "/vextondof", "/nonexistent").path,
+              dir.settingsPath());
     EXPECT_FALSE(std::filesystem::exists(dir.settingsPath() + ".new"));
     EXPECT_FALSE(LoadSettings(dir.settingsPath(), nullptr));
     EXPECT_FALSE(SaveSettings(dir.settingsPath(), nullptr));
@@ -223,8 +224,8 @@ TEST(SettingsFile, AFullFileSystemFailsTheSaveAndKeepsTheOldFile) {
     // A tiny tmpfs, where this machine lets us mount one.
     ProgramFolder dir;
     if (::geteuid() != 0 ||
-        std::system(("mount -t tmpfs -o size=4k,mode=0700 tmpfs " + dir.folder() + " 2>/dev/null").c_str()) !=
-            0)
+        std::system(("mount -t tmpfs -o size=4k,mode=0700 tmpfs " + dir.folder() + " 2>/dev/null")
+                        .c_str()) != 0)
         GTEST_SKIP() << "cannot mount a small file system here";
     dir.Write(kDefaultFile);
     // Fill what is left.
