@@ -1,5 +1,5 @@
 #include "app/vexton_app.h"
-#include "framework/desktop_platform.h"
+#include "framework/qt/desktop_platform.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -3,8 +3,8 @@
 
 #include "cameras/data_state.h"
 #include "forms/color_static.h"
-#include "framework/controls.h"
-#include "framework/dialog.h"
+#include "framework/qt/controls.h"
+#include "framework/qt/dialog.h"
 #include "resources/resource.h"
 #include "settings/settings_file.h"
 

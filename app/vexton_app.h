@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/winapp.h"
+#include "framework/qt/winapp.h"
 
 class CVextonDOFCEApp : public CWinApp {
   public:

@@ -1,8 +1,8 @@
 // From the press of Calculate to the results form's first paint, in the real
 // program, beside opening and painting a bare dialog with twelve controls.
 #include "app/vexton_app.h"
-#include "framework/desktop_platform.h"
-#include "framework/dialog.h"
+#include "framework/qt/desktop_platform.h"
+#include "framework/qt/dialog.h"
 #include "resources/resource.h"
 
 #include <QApplication>

@@ -5,7 +5,7 @@
 //
 // "8-bit" texts are held as UTF-8.
 
-#include "framework/number_format.h"
+#include "framework/base/number_format.h"
 
 #include <string>
 #include <string_view>

@@ -2,7 +2,7 @@
 // The results of one calculation, in read-only boxes.
 
 #include "calc/calculation.h"
-#include "framework/dialog.h"
+#include "framework/qt/dialog.h"
 #include "resources/resource.h"
 
 class COutputDlg : public CDialog {

@@ -1,8 +1,8 @@
 #pragma once
 // The selected camera's or film format's data, read-only.
 
-#include "framework/dialog.h"
-#include "framework/number_format.h"
+#include "framework/base/number_format.h"
+#include "framework/qt/dialog.h"
 #include "resources/resource.h"
 
 #include <string_view>

@@ -1,6 +1,6 @@
 #include "cameras/data_state.h"
 
-#include "framework/archive.h"
+#include "framework/base/archive.h"
 
 IMPLEMENT_SERIAL(CDataState, CObject, 1)
 

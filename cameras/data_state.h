@@ -2,8 +2,8 @@
 // The user's five list choices, as the display texts of the chosen entries:
 // the whole content of the settings file.
 
-#include "framework/cstring.h"
-#include "framework/object.h"
+#include "framework/base/cstring.h"
+#include "framework/base/object.h"
 
 class CDataState : public CObject {
     DECLARE_SERIAL(CDataState)

@@ -2,7 +2,7 @@
 // A static text painted in a colour of the program's choosing on the window
 // colour read when the label was made.
 
-#include "framework/controls.h"
+#include "framework/qt/controls.h"
 
 class CColorStatic : public CStatic {
   public:

@@ -2,7 +2,7 @@
 // The forms that explain the main form's input fields, and the about form.
 // Each shows its template and nothing else.
 
-#include "framework/dialog.h"
+#include "framework/qt/dialog.h"
 #include "resources/resource.h"
 
 template <int FormId> class CInfoOnlyDlg : public CDialog {

@@ -1,7 +1,7 @@
 #pragma once
 // Text colours that stay readable on the user's window colour.
 
-#include "framework/afx.h"
+#include "framework/base/afx.h"
 
 // The contrast of two colours, 1 to 21, as the web's accessibility
 // guidelines measure it.

@@ -2,7 +2,7 @@
 
 #include "calc/number_text.h"
 #include "cameras/camera_table.h"
-#include "framework/nocase.h"
+#include "framework/base/nocase.h"
 
 namespace {
 ChoiceEntry SameTexts(const std::string& text) {

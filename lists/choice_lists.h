@@ -2,7 +2,7 @@
 // The fixed choice lists of the main form and the rule that selects a
 // stored choice in any of the five lists.
 
-#include "framework/cstring.h"
+#include "framework/base/cstring.h"
 
 #include <optional>
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 // The choice lists in the main form's list controls.
 
-#include "framework/controls.h"
+#include "framework/qt/controls.h"
 #include "lists/choice_lists.h"
 
 // Clears the list, fills it and selects the stored choice.

@@ -3,7 +3,7 @@
 // included.
 #include "resources/program_resources.h"
 
-#include "framework/resources.h"
+#include "framework/base/resources.h"
 #include "resources/resource.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "settings/save_reports.h"
 
-#include "framework/msgbox.h"
+#include "framework/qt/msgbox.h"
 #include "settings/settings_file.h"
 
 bool SaveSettingsReporting(const SettingsLocation& where, const CDataState* state) {

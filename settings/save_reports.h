@@ -1,7 +1,7 @@
 #pragma once
 // What the user is shown when the choices cannot be saved.
 
-#include "framework/wnd.h"
+#include "framework/qt/wnd.h"
 
 class CDataState;
 struct SettingsLocation;

@@ -1,8 +1,8 @@
 #include "settings/settings_file.h"
 
 #include "cameras/data_state.h"
-#include "framework/archive.h"
-#include "framework/file.h"
+#include "framework/base/archive.h"
+#include "framework/base/file.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -1,7 +1,7 @@
 #pragma once
 // The settings file "vextondof.ini": the five stored choices as string records.
 
-#include "framework/exceptions.h"
+#include "framework/base/exceptions.h"
 
 #include <string>
 

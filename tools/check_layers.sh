@@ -1,36 +1,101 @@
 #!/usr/bin/env bash
-# Fails when a source file includes across the allowed direction:
-#   app/ -> calc/ cameras/ lists/ settings/ forms/ -> framework/ -> std, Qt
-# Among the subsystems, cameras/ builds on calc/, lists/ on cameras/ and
-# calc/, settings/ on cameras/; resources/ is data any of them may name.
+# Fails when a source file includes what its target does not link to.
+#
+#   tools/check_layers.sh BUILD/layers.txt
+#
+# The build writes layers.txt from the CMake targets (see vexton_layer in the
+# top-level CMakeLists.txt): a line a target, TARGET|FOLDER|DEPENDENCIES|SOURCES.
+# A file belongs to the target that compiles it; a header to the target that
+# compiles the source of the same name beside it, else to the first target
+# of its folder (a subsystem's logic comes before its forms). Every include
+# must name, by its path from the repository's root, a file of the same
+# target or of one it links to, directly or not: so logic never reaches Qt's
+# half of the framework, and nothing reaches the program above it. The
+# README's table of folders must say the same of what each builds on.
 set -u
+layers=$1
 cd "$(dirname "$0")/.."
-declare -A allowed=(
-  [framework]="framework"
-  [resources]="resources framework"
-  [calc]="calc framework resources"
-  [cameras]="cameras calc framework resources"
-  [lists]="lists cameras calc framework resources"
-  [settings]="settings cameras framework resources"
-  [forms]="forms framework resources"
-  [app]="app calc cameras lists settings forms framework resources"
-)
-status=0
-for folder in "${!allowed[@]}"; do
+
+declare -A folder_of deps_of owner
+targets=()
+while IFS='|' read -r target folder deps sources; do
+  [ -n "$target" ] || continue
+  targets+=("$target")
+  folder_of[$target]=$folder
+  deps_of[$target]=$deps
+  for source in $sources; do owner[$folder/$source]=$target; done
+done <"$layers"
+
+# Headers and included data files: beside the source of the same name, or
+# the folder's first target.
+for target in "${targets[@]}"; do
+  folder=${folder_of[$target]}
   while IFS= read -r file; do
-    while IFS= read -r included; do
-      case $included in
-        */../*|../*) echo "$file: climbs out of its folder: \"$included\""; status=1; continue ;;
-        */*) ;;
-        *) continue ;; # beside the file itself
-      esac
-      target=${included%%/*}
-      case " ${allowed[$folder]} " in
-        *" $target "*) ;;
-        *) echo "$file: $folder/ may not include $target/ (\"$included\")"; status=1 ;;
-      esac
-    done < <(sed -nE 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"([^"]+)".*/\1/p' "$file")
-  done < <(find "$folder" -type f \( -name '*.h' -o -name '*.cpp' -o -name '*.inc' \) | sort)
+    [ -n "${owner[$file]:-}" ] && continue
+    stem=${file%.*}
+    owner[$file]=${owner[$stem.cpp]:-$target}
+  done < <(find "$folder" -maxdepth 1 -type f \( -name '*.h' -o -name '*.inc' \) | sort)
 done
-[ $status -eq 0 ] && echo "every include runs the allowed way"
+
+# What a target may reach: itself and everything it links to.
+declare -A reach
+reaches() {
+  local target=$1 dep
+  [ -n "${reach[$target]:-}" ] && { echo "${reach[$target]}"; return; }
+  local all=" $target "
+  for dep in ${deps_of[$target]}; do
+    for reached in $(reaches "$dep"); do
+      case $all in *" $reached "*) ;; *) all+="$reached " ;; esac
+    done
+  done
+  reach[$target]=$all
+  echo "$all"
+}
+
+status=0
+for file in "${!owner[@]}"; do
+  target=${owner[$file]}
+  allowed=$(reaches "$target")
+  while IFS= read -r included; do
+    if [[ $included != */* ]]; then
+      echo "$file: name \"$included\" by its path from the repository's root"; status=1; continue
+    fi
+    if [ ! -f "$included" ]; then
+      echo "$file: \"$included\" is no file at that path"; status=1; continue
+    fi
+    by=${owner[$included]:-}
+    if [ -z "$by" ]; then
+      echo "$file: \"$included\" belongs to no program target"; status=1
+    elif [[ $allowed != *" $by "* ]]; then
+      echo "$file ($target) may not include \"$included\" ($by): it does not link to it"; status=1
+    fi
+  done < <(sed -nE 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"([^"]+)".*/\1/p' "$file")
+done
+
+# The README's table: the folders each folder builds on, as the targets say.
+top() { echo "${1%%/*}"; }
+declare -A builds_on
+for target in "${targets[@]}"; do
+  own=$(top "${folder_of[$target]}")
+  for dep in ${deps_of[$target]}; do
+    other=$(top "${folder_of[$dep]}")
+    [ "$other" = "$own" ] || builds_on[$own]+=" $other"
+  done
+done
+folders=$(for t in "${targets[@]}"; do top "${folder_of[$t]}"; done | sort -u)
+while IFS='|' read -r _ name _ said _; do
+  name=$(sed -nE 's/^ *`([a-z]+)\/` *$/\1/p' <<<"$name")
+  [ -n "$name" ] && grep -qx "$name" <<<"$folders" || continue
+  expected=$(tr ' ' '\n' <<<"${builds_on[$name]:-}" | grep . | sort -u | paste -sd' ')
+  if [[ $said =~ ^\ *all\ *$ ]]; then
+    said=$(grep -vx "$name" <<<"$folders" | paste -sd' ')
+  else
+    said=$(tr -c 'a-z\n' '\n' <<<"$said" | grep -x -F "$folders" | sort -u | paste -sd' ')
+  fi
+  if [ "$said" != "$expected" ]; then
+    echo "README.md: $name/ builds on \"$expected\", the table says \"$said\""; status=1
+  fi
+done < <(grep -E '^\| `[a-z]+/` \|' README.md)
+
+[ $status -eq 0 ] && echo "every include runs the allowed way; the README's table agrees"
 exit $status

@@ -1,8 +1,8 @@
 #pragma once
 // Basic types, command ids and the message map of the framework layer.
 
-#include "framework/cstring.h"
-#include "framework/object.h"
+#include "framework/base/cstring.h"
+#include "framework/base/object.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
-#include "framework/archive.h"
+#include "framework/base/archive.h"
 
-#include "framework/file.h"
+#include "framework/base/file.h"
 
 #include <algorithm>
 #include <cstring>

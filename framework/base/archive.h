@@ -2,8 +2,8 @@
 // Buffered reading and writing of a file's records. Failures throw
 // CArchiveException (a short or malformed file) or CFileException.
 
-#include "framework/cstring.h"
-#include "framework/exceptions.h"
+#include "framework/base/cstring.h"
+#include "framework/base/exceptions.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "framework/cstring.h"
+#include "framework/base/cstring.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "framework/exceptions.h"
+#include "framework/base/exceptions.h"
 
 #include <cerrno>
 

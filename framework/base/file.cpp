@@ -1,4 +1,4 @@
-#include "framework/file.h"
+#include "framework/base/file.h"
 
 #include <cctype>
 #include <cerrno>

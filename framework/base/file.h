@@ -1,8 +1,8 @@
 #pragma once
 // A file on disk. Failures throw CFileException, except Open, which reports.
 
-#include "framework/exceptions.h"
-#include "framework/file_place.h"
+#include "framework/base/exceptions.h"
+#include "framework/base/file_place.h"
 
 #include <cstddef>
 #include <cstdint>

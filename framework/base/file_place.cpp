@@ -1,4 +1,4 @@
-#include "framework/file_place.h"
+#include "framework/base/file_place.h"
 
 #include <cerrno>
 #include <deque>

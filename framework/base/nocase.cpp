@@ -1,4 +1,4 @@
-#include "framework/nocase.h"
+#include "framework/base/nocase.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "framework/number_format.h"
+#include "framework/base/number_format.h"
 
 #include <algorithm>
 

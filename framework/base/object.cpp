@@ -1,4 +1,4 @@
-#include "framework/object.h"
+#include "framework/base/object.h"
 
 const CRuntimeClass CObject::classCObject = {"CObject", sizeof(CObject), 0xFFFF, nullptr, nullptr};
 

@@ -2,7 +2,7 @@
 // What the framework asks of the machine it runs on. The application object
 // owns one; a test harness hands it one of its own.
 
-#include "framework/number_format.h"
+#include "framework/base/number_format.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "framework/resources.h"
+#include "framework/base/resources.h"
 
 namespace {
 ProgramResources g_resources;

@@ -2,7 +2,7 @@
 // The resources a program hands the framework once, at start-up: its form
 // templates, the entries its forms are created with, its strings and icons.
 
-#include "framework/dialog_template.h"
+#include "framework/base/dialog_template.h"
 
 #include <cstdint>
 #include <span>

@@ -1,6 +1,6 @@
-#include "framework/accessibility.h"
+#include "framework/qt/accessibility.h"
 
-#include "framework/widgets.h"
+#include "framework/qt/widgets.h"
 
 #include <QAccessibleWidget>
 #include <QLabel>

@@ -1,7 +1,7 @@
-#include "framework/controls.h"
+#include "framework/qt/controls.h"
 
-#include "framework/nocase.h"
-#include "framework/widgets.h"
+#include "framework/base/nocase.h"
+#include "framework/qt/widgets.h"
 
 #include <QLineEdit>
 #include <algorithm>

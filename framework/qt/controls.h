@@ -1,7 +1,7 @@
 #pragma once
 // The controls a form's members bind to.
 
-#include "framework/wnd.h"
+#include "framework/qt/wnd.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "framework/desktop_platform.h"
+#include "framework/qt/desktop_platform.h"
 
 #include <QGuiApplication>
 #include <QLocale>

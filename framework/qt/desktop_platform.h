@@ -1,7 +1,7 @@
 #pragma once
 // The platform as a Linux desktop offers it.
 
-#include "framework/platform.h"
+#include "framework/base/platform.h"
 
 class CDesktopPlatform : public CPlatform {
   public:

@@ -1,11 +1,11 @@
-#include "framework/dialog.h"
+#include "framework/qt/dialog.h"
 
-#include "framework/accessibility.h"
-#include "framework/modal.h"
-#include "framework/resources.h"
-#include "framework/text_fit.h"
-#include "framework/widgets.h"
-#include "framework/winapp.h"
+#include "framework/base/resources.h"
+#include "framework/qt/accessibility.h"
+#include "framework/qt/modal.h"
+#include "framework/qt/text_fit.h"
+#include "framework/qt/widgets.h"
+#include "framework/qt/winapp.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,7 +1,7 @@
 #pragma once
 // A form built from its template and run modally.
 
-#include "framework/wnd.h"
+#include "framework/qt/wnd.h"
 
 #include <vector>
 

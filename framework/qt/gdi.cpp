@@ -1,6 +1,6 @@
-#include "framework/gdi.h"
+#include "framework/qt/gdi.h"
 
-#include "framework/resources.h"
+#include "framework/base/resources.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,7 +1,7 @@
 #pragma once
 // Colours, brushes, fonts and the drawing context a control paints with.
 
-#include "framework/afx.h"
+#include "framework/base/afx.h"
 
 #include <QFont>
 #include <QIcon>

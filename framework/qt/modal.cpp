@@ -1,4 +1,4 @@
-#include "framework/modal.h"
+#include "framework/qt/modal.h"
 
 #include <QApplication>
 

@@ -1,9 +1,9 @@
-#include "framework/msgbox.h"
+#include "framework/qt/msgbox.h"
 
-#include "framework/exceptions.h"
-#include "framework/modal.h"
-#include "framework/winapp.h"
-#include "framework/wnd.h"
+#include "framework/base/exceptions.h"
+#include "framework/qt/modal.h"
+#include "framework/qt/winapp.h"
+#include "framework/qt/wnd.h"
 
 #include <QMessageBox>
 #include <QWidget>

@@ -1,7 +1,7 @@
 #pragma once
 // Message boxes: an owner, a text, a title and one OK button.
 
-#include "framework/afx.h"
+#include "framework/base/afx.h"
 
 class CFileException;
 

@@ -1,4 +1,4 @@
-#include "framework/text_fit.h"
+#include "framework/qt/text_fit.h"
 
 #include <QFontMetrics>
 #include <QLabel>

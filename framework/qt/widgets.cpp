@@ -1,7 +1,7 @@
-#include "framework/widgets.h"
+#include "framework/qt/widgets.h"
 
-#include "framework/nocase.h"
-#include "framework/wnd.h"
+#include "framework/base/nocase.h"
+#include "framework/qt/wnd.h"
 
 #include <QCompleter>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #pragma once
 // The Qt widgets behind the controls of a form template.
 
-#include "framework/dialog_template.h"
+#include "framework/base/dialog_template.h"
 
 #include <QAbstractListModel>
 #include <QColor>

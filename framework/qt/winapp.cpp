@@ -1,7 +1,7 @@
-#include "framework/winapp.h"
+#include "framework/qt/winapp.h"
 
-#include "framework/desktop_platform.h"
-#include "framework/resources.h"
+#include "framework/base/resources.h"
+#include "framework/qt/desktop_platform.h"
 
 #include <QApplication>
 

@@ -1,8 +1,8 @@
 #pragma once
 // The application object: made once, its InitInstance is the program's life.
 
-#include "framework/afx.h"
-#include "framework/platform.h"
+#include "framework/base/afx.h"
+#include "framework/base/platform.h"
 
 #include <memory>
 #include <string>

@@ -1,7 +1,7 @@
-#include "framework/wnd.h"
+#include "framework/qt/wnd.h"
 
-#include "framework/dialog.h"
-#include "framework/widgets.h"
+#include "framework/qt/dialog.h"
+#include "framework/qt/widgets.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -2,8 +2,8 @@
 // A window or control, bound to its Qt widget, and the routing of commands
 // and notifications through the message maps.
 
-#include "framework/afx.h"
-#include "framework/gdi.h"
+#include "framework/base/afx.h"
+#include "framework/qt/gdi.h"
 
 #include <memory>
 

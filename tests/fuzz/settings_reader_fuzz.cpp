@@ -1,7 +1,7 @@
 // Any bytes whatever in the settings file load or fail cleanly.
 #include "cameras/data_state.h"
-#include "framework/archive.h"
-#include "framework/file.h"
+#include "framework/base/archive.h"
+#include "framework/base/file.h"
 
 #include <cstdint>
 #include <string>

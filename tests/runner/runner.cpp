@@ -2,8 +2,8 @@
 // on Qt's offscreen platform, step by step, as a scenario file says.
 #include "app/vexton_app.h"
 #include "calc/number_text.h"
-#include "framework/desktop_platform.h"
-#include "framework/dialog.h"
+#include "framework/qt/desktop_platform.h"
+#include "framework/qt/dialog.h"
 #include "scenario_text.h"
 #include "settings/settings_file.h"
 

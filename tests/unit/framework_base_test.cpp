@@ -1,10 +1,10 @@
 // The framework's standard half on its own: the case rule, number
 // formatting, files (and the links to them) and archives.
 #include "child_process.h"
-#include "framework/archive.h"
-#include "framework/file.h"
-#include "framework/nocase.h"
-#include "framework/number_format.h"
+#include "framework/base/archive.h"
+#include "framework/base/file.h"
+#include "framework/base/nocase.h"
+#include "framework/base/number_format.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

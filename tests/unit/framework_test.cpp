@@ -1,9 +1,9 @@
 // The framework layer on its own, under Qt's offscreen platform.
-#include "framework/controls.h"
-#include "framework/dialog.h"
-#include "framework/resources.h"
-#include "framework/widgets.h"
-#include "framework/winapp.h"
+#include "framework/base/resources.h"
+#include "framework/qt/controls.h"
+#include "framework/qt/dialog.h"
+#include "framework/qt/widgets.h"
+#include "framework/qt/winapp.h"
 
 #include <QAccessible>
 #include <QApplication>

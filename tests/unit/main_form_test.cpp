@@ -3,8 +3,8 @@
 // writes the defaults over them.
 #include "app/vexton_app.h"
 #include "child_process.h"
-#include "framework/desktop_platform.h"
-#include "framework/winapp.h"
+#include "framework/qt/desktop_platform.h"
+#include "framework/qt/winapp.h"
 #include "settings_test_support.h"
 
 #include <QApplication>
@@ -68,8 +68,7 @@ Bytes StoredFile() {
 }
 
 // Runs the program; `at` lists what to do at which millisecond after start.
-void RunProgram(const std::string& folder,
-                std::vector<std::pair<int, std::function<void()>>> at) {
+void RunProgram(const std::string& folder, std::vector<std::pair<int, std::function<void()>>> at) {
     for (auto& [ms, step] : at)
         QTimer::singleShot(ms, qApp, step);
     CVextonDOFCEApp app;
@@ -84,8 +83,7 @@ TEST(MainForm, TakesTheStoredChoicesOnceAnotherInstanceLetsGo) {
     const pid_t holder = HoldSettings(dir.folder(), 1500); // past the start's own wait
     QString atStart, later, message = QStringLiteral("none");
     RunProgram(dir.folder(), {{0, [&] { atStart = CameraShown(); }},
-                              {2400,
-                               [&] {
+                              {2400, [&] {
                                    later = CameraShown();
                                    if (QWidget* box = QApplication::activeModalWidget())
                                        message = box->windowTitle();
@@ -103,8 +101,7 @@ TEST(MainForm, ALongHoldIsToldAndCostsNoStoredChoice) {
     dir.Write(StoredFile());
     const pid_t holder = HoldSettings(dir.folder(), 10000);
     QString title, text;
-    RunProgram(dir.folder(), {{7000,
-                               [&] {
+    RunProgram(dir.folder(), {{7000, [&] {
                                    if (auto* box = qobject_cast<QMessageBox*>(
                                            QApplication::activeModalWidget())) {
                                        title = box->windowTitle();

@@ -3,22 +3,22 @@
 // saves leave behind. Most of these need root, to play the other users.
 #include "cameras/data_state.h"
 #include "child_process.h"
-#include "framework/file.h"
+#include "framework/base/file.h"
 #include "settings_test_support.h"
 
 #include <chrono>
-#include <optional>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <optional>
 #include <sys/stat.h>
 #include <thread>
 
 namespace fs = std::filesystem;
 
 namespace {
-constexpr fs::perms kPrivate = fs::perms::owner_all;                     // 0700
-constexpr fs::perms kShared = fs::perms::all;                            // 0777
-constexpr fs::perms kSticky = fs::perms::all | fs::perms::sticky_bit;    // 1777
+constexpr fs::perms kPrivate = fs::perms::owner_all;                  // 0700
+constexpr fs::perms kShared = fs::perms::all;                         // 0777
+constexpr fs::perms kSticky = fs::perms::all | fs::perms::sticky_bit; // 1777
 constexpr fs::perms kReadable = fs::perms::owner_all | fs::perms::group_read |
                                 fs::perms::group_exec | fs::perms::others_read |
                                 fs::perms::others_exec; // 0755
@@ -77,7 +77,8 @@ std::string SaveAs(uid_t user, std::optional<SettingsLocation> given,
         const CDataState s = Choices(camera);
         CFileException error;
         const SettingsLocation where = given ? *given : SettingsFilePath(program, config);
-        const std::string text = SaveSettings(where, &s, &error) ? "saved" : error.GetErrorMessage();
+        const std::string text =
+            SaveSettings(where, &s, &error) ? "saved" : error.GetErrorMessage();
         return ::write(pipeFds[1], text.data(), text.size()) == static_cast<ssize_t>(text.size())
                    ? 0
                    : 1;
@@ -132,8 +133,7 @@ TEST(SettingsTrust, AnotherUsersLinkIsNeverFollowed) {
          secret},
         {"the user, in a shared sticky folder", kNobody,
          MakeFolder(dir.folder() + "/tmp2", 0, kSticky), usersFile},
-        {"root, in root's own folder", 0, MakeFolder(dir.folder() + "/root", 0, kReadable),
-         secret},
+        {"root, in root's own folder", 0, MakeFolder(dir.folder() + "/root", 0, kReadable), secret},
         {"the user, in the user's own folder", kNobody,
          MakeFolder(dir.folder() + "/users", kNobody, kReadable), usersFile},
     };
@@ -363,8 +363,8 @@ TEST(SettingsTrust, AKilledSaveInPlaceLeavesWholeRecords) {
     ProgramFolder dir;
     dir.Write(kDefaultFile);
     fs::permissions(dir.settingsPath(), kShared & ~(fs::perms::owner_exec | fs::perms::group_exec |
-                                                     fs::perms::others_exec)); // 0666
-    fs::permissions(dir.folder(), kReadable & ~fs::perms::owner_write);        // 0555
+                                                    fs::perms::others_exec)); // 0666
+    fs::permissions(dir.folder(), kReadable & ~fs::perms::owner_write);       // 0555
     for (int kill = 0; kill < 40; ++kill) {
         const pid_t saver = Spawn(kNobody, [&] {
             for (int i = 0;; ++i) {
