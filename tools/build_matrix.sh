@@ -28,7 +28,7 @@ for compiler in ${compilers[*]}; do
       flags=(-DCMAKE_BUILD_TYPE=$type)
     fi
     if cmake -S "$src" -B "$dir" -DCMAKE_C_COMPILER=$cc -DCMAKE_CXX_COMPILER=$cxx \
-         -DVEXTON_WERROR=ON -DVEXTON_BENCH=ON "${flags[@]}" >"$dir.log" 2>&1 &&
+         -DCMAKE_COMPILE_WARNING_AS_ERROR=ON -DVEXTON_BENCH=ON "${flags[@]}" >"$dir.log" 2>&1 &&
        cmake --build "$dir" -j "$(nproc)" >>"$dir.log" 2>&1; then
       echo "$compiler $type: built"
     else
