@@ -24,7 +24,7 @@ bench:
 	@$(CONFIGURE) -DBUILD_TESTING=OFF -DVEXTON_BENCH=ON >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 	@$(BUILD)/bench/vextondof-bench --benchmark_repetitions=9 --benchmark_min_time=0.2 | tail -n 1
-	@$(BUILD)/bench/startup-bench $(BUILD)/app/vextondof $(BUILD)/bench/bare-dialog
+	@$(BUILD)/bench/startup-bench $(BUILD)/bench/vextondof-first-paint $(BUILD)/bench/bare-dialog
 	@$(BUILD)/bench/calculate-bench
 
 # The Debian package, from a Release build of the program alone.

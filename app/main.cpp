@@ -1,7 +1,5 @@
 #include "app/vexton_app.h"
-#include "framework/qt/desktop_platform.h"
 
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
@@ -25,14 +23,6 @@ const char kUsage[] =
     "you may create files in its folder, otherwise in\n"
     "$XDG_CONFIG_HOME/vextondof/vextondof.ini (~/.config/vextondof/vextondof.ini).\n";
 
-// For the start-up benchmark: the run ends once the main form has painted.
-class ExitAtFirstPaint : public CDesktopPlatform {
-  public:
-    void OnFirstPaint(int) override {
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(), [] { std::_Exit(0); }, Qt::QueuedConnection);
-    }
-};
 } // namespace
 
 int main(int argc, char** argv) {
@@ -49,7 +39,5 @@ int main(int argc, char** argv) {
     }
     // The desktop entry's name, by which desktops match the windows to it.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.vextondof"));
-    if (std::getenv("VEXTONDOF_EXIT_AT_FIRST_PAINT"))
-        theApp.SetPlatform(std::make_unique<ExitAtFirstPaint>());
     return AfxWinMain(argc, argv);
 }

@@ -1,6 +1,7 @@
 // From the press of Calculate to the results form's first paint, in the real
 // program, beside opening and painting a bare dialog with twelve controls.
 #include "app/vexton_app.h"
+#include "bench/first_paint.h"
 #include "framework/qt/desktop_platform.h"
 #include "framework/qt/dialog.h"
 #include "resources/resource.h"
@@ -70,23 +71,25 @@ class BareDialog : public QDialog {
 
 void RunPresses();
 
-// The program in a folder of its own; a press is timed up to the results
-// form's first paint, which then closes it.
+// The program in a folder of its own.
 class BenchPlatform : public CDesktopPlatform {
   public:
     explicit BenchPlatform(std::string folder) : m_folder(std::move(folder)) {}
     std::string GetProgramPath() const override { return m_folder + "/vextondof"; }
     std::string GetConfigHome() const override { return m_folder; }
-    void OnFirstPaint(int id) override {
-        if (id == IDD_VEXTONDOFCE_DIALOG)
-            QMetaObject::invokeMethod(qApp, &RunPresses, Qt::QueuedConnection);
-        else if (id == IDD_OUTPUT)
-            ClosePaintedForm(QApplication::activeModalWidget());
-    }
 
   private:
     std::string m_folder;
 };
+
+// The presses start once the main form has painted; a press is timed up to
+// the results form's first paint, which then closes it.
+void OnFirstPaint(int templateId) {
+    if (templateId == IDD_VEXTONDOFCE_DIALOG)
+        QMetaObject::invokeMethod(qApp, &RunPresses, Qt::QueuedConnection);
+    else if (templateId == IDD_OUTPUT)
+        ClosePaintedForm(QApplication::activeModalWidget());
+}
 
 template <class Widget> Widget* MainFormControl(int id) {
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -136,6 +139,7 @@ int main(int argc, char** argv) {
     const std::filesystem::path folder =
         std::filesystem::temp_directory_path() / ("vextondof-bench-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
+    app.installEventFilter(new FirstPaintWatcher(&OnFirstPaint));
     CVextonDOFCEApp program;
     program.SetPlatform(std::make_unique<BenchPlatform>(folder.string()));
     program.InitInstance();

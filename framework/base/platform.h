@@ -22,6 +22,4 @@ class CPlatform {
     virtual std::string GetProgramPath() const = 0;
     // The folder for the user's configuration files.
     virtual std::string GetConfigHome() const = 0;
-    // A form has been painted for the first time.
-    virtual void OnFirstPaint(int /*templateId*/) {}
 };

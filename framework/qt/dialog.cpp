@@ -69,13 +69,6 @@ class FormWindow : public QDialog {
         }
         return QDialog::event(event);
     }
-    void paintEvent(QPaintEvent* event) override {
-        QDialog::paintEvent(event);
-        if (!m_painted) {
-            m_painted = true;
-            AfxGetPlatform().OnFirstPaint(m_form->TemplateId());
-        }
-    }
     void closeEvent(QCloseEvent* event) override {
         event->ignore();
         m_form->SendClose();
@@ -97,7 +90,6 @@ class FormWindow : public QDialog {
 
   private:
     CDialog* m_form;
-    bool m_painted = false;
 };
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
