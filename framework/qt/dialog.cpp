@@ -43,10 +43,12 @@ class CaptionStrip : public QWidget {
         QPainter painter(this);
         painter.fillRect(rect(), palette().color(QPalette::Highlight));
         painter.setPen(palette().color(QPalette::HighlightedText));
-        painter.drawText(rect().adjusted(5, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, m_caption);
+        painter.drawText(rect().adjusted(kTextIndent, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                         m_caption);
     }
 
   private:
+    static constexpr int kTextIndent = 5; // the caption's distance from the left edge
     QString m_caption;
 };
 
@@ -121,62 +123,95 @@ QWidget* CDialog::ControlWidget(int id) const {
     return control ? control->widget : nullptr;
 }
 
-// Edges are rounded rather than sizes, so that controls side by side in
-// dialog units stay side by side in pixels.
-QRect CDialog::ItemRect(const DialogItem& item, double unitX, double unitY) const {
+namespace {
+// The handheld's caption strip: a line of the form's font and this much more
+// in height.
+constexpr int kCaptionExtraHeight = 10;
+// Its OK button: as wide as its text and this much more, this far from the
+// strip's right edge and this far inside it at the top and the bottom.
+constexpr int kOkExtraWidth = 28;
+constexpr int kOkRightMargin = 3;
+constexpr int kOkInset = 2;
+
+// Dialog units to pixels. Edges are rounded rather than sizes, so that
+// controls side by side in dialog units stay side by side in pixels.
+QRect UnitsToPixels(int x, int y, int cx, int cy, double unitX, double unitY) {
     const auto at = [](int units, double unit) {
         return static_cast<int>(std::lround(units * unit));
     };
-    const int left = at(item.x, unitX), top = at(item.y, unitY);
-    return QRect(left, top, at(item.x + item.cx, unitX) - left,
-                 at(item.y + ShownHeight(item), unitY) - top);
+    const int left = at(x, unitX), top = at(y, unitY);
+    return QRect(left, top, at(x + cx, unitX) - left, at(y + cy, unitY) - top);
+}
+} // namespace
+
+QRect CDialog::ItemRect(const DialogItem& item, double unitX, double unitY) const {
+    return UnitsToPixels(item.x, item.y, item.cx, ShownHeight(item), unitX, unitY);
 }
 
 void CDialog::MapDialogRect(int& x, int& y, int& cx, int& cy) const {
-    const QRect r = ItemRect({0, ControlKind::Static, 0, x, y, cx, cy, ""}, m_unitX, m_unitY);
+    const QRect r = UnitsToPixels(x, y, cx, cy, m_unitX, m_unitY);
     x = r.x();
     y = r.y();
     cx = r.width();
     cy = r.height();
 }
 
+// A form is made in steps, as its template says: the window, the controls,
+// the dialog units that show every text whole, the caption strip, the
+// template's initial data, and the names screen readers announce.
 bool CDialog::CreateFormWindow() {
     const DialogTemplate* t = FindDialogTemplate(m_templateId);
     if (!t)
         return false;
     m_template = t;
     InstallTapLabelAccessibility(); // before any label exists
-    // A form opened over another is a dialog transient for it, with neither
-    // minimise nor maximise; the main form is an ordinary window that can be
-    // minimised (its size is fixed).
+    FormWindow* window = MakeWindow(*t);
+    CreateControls(*t, window->content);
+    FitDialogUnits(window->font());
+    AddCaptionStrip(*t, window);
+    FillInitialData();
+    m_window = window;
+    m_hWnd = window;
+    NameControls();
+    return true;
+}
+
+// A form opened over another is a dialog transient for it, with neither
+// minimise nor maximise; the main form is an ordinary window that can be
+// minimised (its size is fixed). Its font is the desktop's family at the
+// template's size; it is painted in the window colour, as on the handheld.
+FormWindow* CDialog::MakeWindow(const DialogTemplate& t) {
     CWnd* owner = m_pParentWnd ? m_pParentWnd : AfxGetMainWnd();
     QWidget* ownerWindow = owner && owner != this ? owner->GetSafeHwnd() : nullptr;
     auto* window = new FormWindow(this, ownerWindow);
     window->setObjectName(QStringLiteral("form%1").arg(m_templateId));
-    window->setWindowTitle(QString::fromUtf8(t->caption));
+    window->setWindowTitle(QString::fromUtf8(t.caption));
     const Qt::WindowFlags frame = Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     window->setWindowFlags(ownerWindow ? Qt::Dialog | frame
                                        : Qt::Window | frame | Qt::WindowMinimizeButtonHint);
-    // The desktop's font family at the template's size. Text is drawn glyph
-    // by glyph and on whole pixels, as the handheld's dialogs did: no
-    // shaping pass for plain Latin text, each glyph rasterised once.
+    // Text is drawn glyph by glyph and on whole pixels, as the handheld's
+    // dialogs did: no shaping pass for plain Latin text, each glyph
+    // rasterised once.
     QFont font = QApplication::font();
-    font.setPointSize(t->pointSize);
+    font.setPointSize(t.pointSize);
     font.setStyleStrategy(QFont::PreferNoShaping);
     font.setHintingPreference(QFont::PreferFullHinting);
     window->setFont(font);
-    // Forms are painted in the window colour, as on the handheld.
     QPalette colours = window->palette();
     colours.setColor(QPalette::Window, ToQColor(GetSysColor(COLOR_WINDOW)));
     window->setPalette(colours);
-
     window->content = new QWidget(window);
     window->content->setObjectName(QStringLiteral("controls"));
+    return window;
+}
+
+// A widget for each template item, named by its id, in the template's tab order.
+void CDialog::CreateControls(const DialogTemplate& t, QWidget* content) {
     const ControlNotify notify = [this](int id, int code) { OnCommand(id, code); };
     QWidget* previous = nullptr;
-    for (const DialogItem& item : t->items) {
-        QWidget* w = CreateControlWidget(item, window->content, notify);
+    for (const DialogItem& item : t.items) {
+        QWidget* w = CreateControlWidget(item, content, notify);
         if (w->focusPolicy() != Qt::NoFocus) {
             if (previous)
                 QWidget::setTabOrder(previous, w);
@@ -185,10 +220,12 @@ bool CDialog::CreateFormWindow() {
         w->setObjectName(QString::number(item.id));
         m_controls.push_back({&item, w});
     }
+}
 
-    // Dialog units come from the form font's average character, as the
-    // platform reckons them; every text of the form must then show whole, so
-    // the units grow alike in both directions until each one does.
+// Dialog units come from the form font's average character, as the platform
+// reckons them; every text of the form must then show whole, so the units
+// grow alike in both directions until each one does.
+void CDialog::FitDialogUnits(const QFont& font) {
     const QFontMetrics metrics(font);
     const int letters = metrics.horizontalAdvance(
         QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
@@ -203,11 +240,14 @@ bool CDialog::CreateFormWindow() {
     m_unitY = baseY * scale;
     for (const FormControl& control : m_controls)
         control.widget->setGeometry(ItemRect(*control.item, m_unitX, m_unitY));
+}
 
-    // The handheld's caption: the form's title and its OK button, above the
-    // template's controls.
-    const int stripHeight = metrics.height() + 10;
-    int x = 0, y = 0, cx = t->cx, cy = t->cy;
+// The handheld's caption: the form's title and its OK button, above the
+// template's controls.
+void CDialog::AddCaptionStrip(const DialogTemplate& t, FormWindow* window) {
+    const QFontMetrics metrics(window->font());
+    const int stripHeight = metrics.height() + kCaptionExtraHeight;
+    int x = 0, y = 0, cx = t.cx, cy = t.cy;
     MapDialogRect(x, y, cx, cy);
     auto* strip = new CaptionStrip(window->windowTitle(), window);
     strip->setGeometry(0, 0, cx, stripHeight);
@@ -215,24 +255,24 @@ bool CDialog::CreateFormWindow() {
     window->ok->setObjectName(QStringLiteral("captionOk"));
     window->ok->setAutoDefault(false);
     window->ok->setFocusPolicy(Qt::NoFocus);
-    const int okWidth = metrics.horizontalAdvance(QStringLiteral("ok")) + 28;
-    window->ok->setGeometry(cx - okWidth - 3, 2, okWidth, stripHeight - 4);
+    const int okWidth = metrics.horizontalAdvance(QStringLiteral("ok")) + kOkExtraWidth;
+    window->ok->setGeometry(cx - okWidth - kOkRightMargin, kOkInset, okWidth,
+                            stripHeight - 2 * kOkInset);
     QObject::connect(window->ok, &QPushButton::clicked, window, [this] { OnCommand(IDOK, 0); });
     window->content->setGeometry(0, stripHeight, cx, cy);
     window->setFixedSize(cx, stripHeight + cy);
+}
 
-    if (const DialogInitialData* data = FindDialogInitialData(m_templateId)) {
-        if (auto* combo = qobject_cast<QComboBox*>(ControlWidget(data->controlId))) {
-            for (const char* entry : data->entries)
-                combo->addItem(QString::fromUtf8(entry));
-            combo->setCurrentIndex(-1);
-            combo->setEditText(QString());
-        }
-    }
-    m_window = window;
-    m_hWnd = window;
-    NameControls();
-    return true;
+// Entries the template brings for one of its lists, none of them selected.
+void CDialog::FillInitialData() {
+    const DialogInitialData* data = FindDialogInitialData(m_templateId);
+    auto* combo = data ? qobject_cast<QComboBox*>(ControlWidget(data->controlId)) : nullptr;
+    if (!combo)
+        return;
+    for (const char* entry : data->entries)
+        combo->addItem(QString::fromUtf8(entry));
+    combo->setCurrentIndex(-1);
+    combo->setEditText(QString());
 }
 
 QLabel* CDialog::LabelOf(std::size_t index, QString* name) const {

@@ -6,6 +6,7 @@
 #include <vector>
 
 class FormWindow;
+class QFont;
 class QPushButton;
 class QRect;
 class QString;
@@ -64,7 +65,13 @@ class CDialog : public CWnd {
         QWidget* widget;
     };
 
+    // Building the form, step by step.
     bool CreateFormWindow();
+    FormWindow* MakeWindow(const DialogTemplate& t);
+    void CreateControls(const DialogTemplate& t, QWidget* content);
+    void FitDialogUnits(const QFont& font);
+    void AddCaptionStrip(const DialogTemplate& t, FormWindow* window);
+    void FillInitialData();
     void DestroyFormWindow();
     void FocusFirstTabStop();
     const FormControl* FindControl(int id) const;
