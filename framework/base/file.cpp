@@ -244,48 +244,21 @@ bool CFileReplacement::Begin(const CFilePlace& place, const std::string& path,
     m_folder = place.folder.Get();
     m_name = place.name;
     m_path = path;
-    const auto fail = [&](int osError) {
+    struct stat st {};
+    int osError = OpenExisting(st);
+    const bool exists = m_existing >= 0;
+    // A file with other names (hard links) keeps them only if written in place.
+    if (osError == 0 && (!exists || st.st_nlink == 1)) {
+        osError = StartFreshFile(exists ? &st : nullptr);
+        if (osError == 0)
+            return true;
+        if (exists && (osError == EACCES || osError == EPERM))
+            osError = 0;
+    }
+    if (osError != 0) {
         if (error)
             *error = Failure(osError, path);
         return false;
-    };
-    struct stat st {};
-    const bool exists = ::fstatat(m_folder, m_name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0;
-    if (!exists && errno != ENOENT)
-        return fail(errno);
-    if (exists) {
-        if (!S_ISREG(st.st_mode))
-            return fail(S_ISLNK(st.st_mode) ? ELOOP : NotRegularError(st.st_mode));
-        // Opening it for reading and writing asks the system whether this user
-        // may do both: a file that may not be written is never replaced, nor
-        // one that may not be read (its content would be lost unseen).
-        m_existing = OpenRetrying(
-            m_name.c_str(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC, 0, m_folder);
-        if (m_existing < 0)
-            return fail(errno);
-        if (::fstat(m_existing, &st) != 0)
-            return fail(errno);
-        if (!S_ISREG(st.st_mode))
-            return fail(NotRegularError(st.st_mode));
-    }
-    // A file with other names (hard links) keeps them only if written in place.
-    if (!exists || st.st_nlink == 1) {
-        const int fd = CreateStagingFile(m_folder, m_name, m_staging);
-        // The new file takes the old one's owner, group and permissions
-        // (in this order: a change of owner clears set-id bits).
-        const bool keptOwner = fd >= 0 && (!exists || ::fchown(fd, st.st_uid, st.st_gid) == 0);
-        if (keptOwner && (!exists || ::fchmod(fd, st.st_mode & 07777) == 0)) {
-            m_file.Attach(fd, path);
-            return true;
-        }
-        const int osError = fd >= 0 ? EPERM : errno;
-        if (fd >= 0) {
-            ::close(fd);
-            ::unlinkat(m_folder, m_staging.c_str(), 0);
-        }
-        m_staging.clear();
-        if (!exists || (osError != EACCES && osError != EPERM))
-            return fail(osError);
     }
     // In place: truncated to the new length once written, then flushed. The
     // one way of saving that is not all-or-nothing, for a writable file in a
@@ -298,6 +271,45 @@ bool CFileReplacement::Begin(const CFilePlace& place, const std::string& path,
     m_file.Attach(m_existing, path);
     m_existing = -1;
     return true;
+}
+
+// Opens the file being replaced, if there is one, describing it in `st`.
+// Opening it for reading and writing asks the system whether this user may
+// do both: a file that may not be written is never replaced, nor one that
+// may not be read (its content would be lost unseen).
+int CFileReplacement::OpenExisting(struct stat& st) {
+    if (::fstatat(m_folder, m_name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return errno == ENOENT ? 0 : errno;
+    if (!S_ISREG(st.st_mode))
+        return S_ISLNK(st.st_mode) ? ELOOP : NotRegularError(st.st_mode);
+    m_existing = OpenRetrying(m_name.c_str(),
+                              O_RDWR | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC, 0, m_folder);
+    if (m_existing < 0)
+        return errno;
+    if (::fstat(m_existing, &st) != 0)
+        return errno;
+    return S_ISREG(st.st_mode) ? 0 : NotRegularError(st.st_mode);
+}
+
+// The fresh file the new content goes to, with the owner, group and
+// permissions of `old` where there is one (in this order: a change of owner
+// clears set-id bits).
+int CFileReplacement::StartFreshFile(const struct stat* old) {
+    const int fd = CreateStagingFile(m_folder, m_name, m_staging);
+    if (fd < 0) {
+        const int osError = errno;
+        m_staging.clear();
+        return osError;
+    }
+    if (!old ||
+        (::fchown(fd, old->st_uid, old->st_gid) == 0 && ::fchmod(fd, old->st_mode & 07777) == 0)) {
+        m_file.Attach(fd, m_path);
+        return 0;
+    }
+    ::close(fd);
+    ::unlinkat(m_folder, m_staging.c_str(), 0);
+    m_staging.clear();
+    return EPERM;
 }
 
 void CFileReplacement::Commit() {

@@ -102,6 +102,9 @@ class CFileReplacement {
     static void RemoveLeftovers(const CFilePlace& place);
 
   private:
+    int OpenExisting(struct stat& st);
+    int StartFreshFile(const struct stat* old);
+
     CFile m_file;
     int m_folder = -1; // of the file being written, held by the caller's place
     std::string m_name;

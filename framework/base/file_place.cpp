@@ -115,18 +115,35 @@ CHandle OpenFolderPath(const std::string& path) {
     return CHandle(fd);
 }
 
-bool ResolvePlace(int from, const std::string& name, CFilePlace& place, int& osError) {
-    CHandle folder(::fcntl(from, F_DUPFD_CLOEXEC, 0));
-    if (!folder) {
-        osError = errno;
+namespace {
+// Replaces the link `part` of `folder` by the parts of its target, in front
+// of those still to walk; an absolute target starts again from the root.
+bool FollowLink(CHandle& folder, const std::string& part, const struct stat& link,
+                std::deque<std::string>& parts, int& osError) {
+    std::string target;
+    if (!MayFollow(link, folder.Get())) {
+        osError = EACCES;
         return false;
     }
-    std::deque<std::string> parts = PartsOf(name);
-    if (parts.empty()) {
+    if (!ReadLink(folder.Get(), part, link, target)) {
         osError = ENOENT;
         return false;
     }
-    for (int links = 0; !parts.empty();) {
+    if (target[0] == '/')
+        folder = OpenFolderPath("/");
+    std::deque<std::string> targetParts = PartsOf(target);
+    parts.insert(parts.begin(), targetParts.begin(), targetParts.end());
+    if (parts.empty()) // a link to the root itself
+        parts.push_back(".");
+    return true;
+}
+} // namespace
+
+bool ResolvePlace(int from, const std::string& name, CFilePlace& place, int& osError) {
+    CHandle folder(::fcntl(from, F_DUPFD_CLOEXEC, 0));
+    std::deque<std::string> parts = PartsOf(name);
+    osError = !folder ? errno : parts.empty() ? ENOENT : 0;
+    for (int links = 0; osError == 0 && !parts.empty();) {
         const std::string part = std::move(parts.front());
         parts.pop_front();
         struct stat st {};
@@ -136,44 +153,23 @@ bool ResolvePlace(int from, const std::string& name, CFilePlace& place, int& osE
                 return true;
             }
             osError = errno;
-            return false;
-        }
-        if (S_ISLNK(st.st_mode)) {
-            std::string target;
-            if (++links > kMostLinks) {
+        } else if (S_ISLNK(st.st_mode)) {
+            if (++links > kMostLinks)
                 osError = ELOOP;
-                return false;
-            }
-            if (!MayFollow(st, folder.Get())) {
-                osError = EACCES;
-                return false;
-            }
-            if (!ReadLink(folder.Get(), part, st, target)) {
-                osError = ENOENT;
-                return false;
-            }
-            if (target[0] == '/')
-                folder = OpenFolderPath("/");
-            std::deque<std::string> targetParts = PartsOf(target);
-            parts.insert(parts.begin(), targetParts.begin(), targetParts.end());
-            if (parts.empty()) { // a link to "/" itself
-                parts.push_back(".");
-            }
-            continue;
-        }
-        if (parts.empty()) {
+            else
+                FollowLink(folder, part, st, parts, osError);
+        } else if (parts.empty()) {
             place = {std::move(folder), part};
             return true;
+        } else {
+            // A folder on the way: opened as it was checked, never through a link.
+            CHandle next(OpenStep(folder.Get(), part.c_str()));
+            osError = next ? 0 : errno;
+            folder = std::move(next);
         }
-        // A folder on the way: opened as it was checked, never through a link.
-        CHandle next(OpenStep(folder.Get(), part.c_str()));
-        if (!next) {
-            osError = errno;
-            return false;
-        }
-        folder = std::move(next);
     }
-    osError = ENOENT;
+    if (osError == 0)
+        osError = ENOENT;
     return false;
 }
 

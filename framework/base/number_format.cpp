@@ -25,6 +25,48 @@ void AppendGrouped(std::string& out, std::string_view digits, const NumberSettin
         out.append(s.thousandsSeparator).append(digits.substr(at, rest));
     out.append(s.thousandsSeparator).append(digits.substr(upper));
 }
+
+// A plain decimal text: an optional minus, digits, optionally a point and
+// more digits, and at least one digit in all.
+struct DecimalText {
+    bool negative = false;
+    std::string_view intDigits, fracDigits;
+};
+
+std::optional<DecimalText> SplitDecimal(std::string_view text) {
+    DecimalText d;
+    d.negative = !text.empty() && text[0] == '-';
+    std::size_t i = d.negative ? 1 : 0;
+    const std::size_t intStart = i;
+    while (i < text.size() && IsDigit(text[i]))
+        ++i;
+    d.intDigits = text.substr(intStart, i - intStart);
+    if (i < text.size() && text[i] == '.') {
+        const std::size_t fracStart = ++i;
+        while (i < text.size() && IsDigit(text[i]))
+            ++i;
+        d.fracDigits = text.substr(fracStart, i - fracStart);
+    }
+    if (i != text.size() || d.intDigits.size() + d.fracDigits.size() == 0)
+        return std::nullopt;
+    return d;
+}
+
+// The digits of the value times 10^keep, rounded half up, with a leading 0
+// for a carry.
+std::string RoundedDigits(const DecimalText& d, std::size_t keep) {
+    std::string digits = "0";
+    digits.append(d.intDigits);
+    digits.append(d.fracDigits.substr(0, keep));
+    digits.append(keep - std::min(keep, d.fracDigits.size()), '0');
+    if (d.fracDigits.size() > keep && d.fracDigits[keep] >= '5') {
+        std::size_t k = digits.size();
+        while (k-- > 0 && digits[k] == '9')
+            digits[k] = '0';
+        ++digits[k];
+    }
+    return digits;
+}
 } // namespace
 
 std::optional<std::string> FormatNumber(std::string_view text, int decimals,
@@ -32,39 +74,17 @@ std::optional<std::string> FormatNumber(std::string_view text, int decimals,
     if (decimals < 0 || s.negativeOrder < 0 || s.negativeOrder > 4 || s.grouping < 0 ||
         (s.grouping > 9 && s.grouping != 32))
         return std::nullopt;
-    const bool negative = !text.empty() && text[0] == '-';
-    std::size_t i = negative ? 1 : 0;
-    const std::size_t intStart = i;
-    while (i < text.size() && IsDigit(text[i]))
-        ++i;
-    const std::string_view intDigits = text.substr(intStart, i - intStart);
-    std::string_view fracDigits;
-    if (i < text.size() && text[i] == '.') {
-        const std::size_t fracStart = ++i;
-        while (i < text.size() && IsDigit(text[i]))
-            ++i;
-        fracDigits = text.substr(fracStart, i - fracStart);
-    }
-    if (i != text.size() || intDigits.size() + fracDigits.size() == 0)
+    const std::optional<DecimalText> decimal = SplitDecimal(text);
+    if (!decimal)
         return std::nullopt;
-
-    // The digits of the value times 10^decimals, with a leading 0 for a carry.
     const auto keep = static_cast<std::size_t>(decimals);
-    std::string digits = "0";
-    digits.append(intDigits);
-    digits.append(fracDigits.substr(0, keep));
-    digits.append(keep - std::min(keep, fracDigits.size()), '0');
-    if (fracDigits.size() > keep && fracDigits[keep] >= '5') {
-        std::size_t k = digits.size();
-        while (k-- > 0 && digits[k] == '9')
-            digits[k] = '0';
-        ++digits[k];
-    }
+    const std::string digits = RoundedDigits(*decimal, keep);
     std::string_view intPart(digits.data(), digits.size() - keep);
     const std::string_view fracPart(digits.data() + intPart.size(), keep);
     intPart.remove_prefix(std::min(intPart.find_first_not_of('0'), intPart.size()));
     const bool showSign =
-        negative && (!intPart.empty() || fracPart.find_first_not_of('0') != std::string_view::npos);
+        decimal->negative &&
+        (!intPart.empty() || fracPart.find_first_not_of('0') != std::string_view::npos);
 
     std::string out;
     if (showSign && s.negativeOrder <= 2)
