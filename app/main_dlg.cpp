@@ -98,10 +98,10 @@ BOOL CVextonDOFCEDlg::OnInitDialog() {
 
     // A file another instance holds past the wait holds choices not seen
     // yet: the form shows meanwhile, and takes them once it lets go.
-    bool held = false;
-    if (!LoadSettings(&m_dataState, &held, kSettingsWaitMs) && !held)
+    bool heldByAnother = false;
+    if (!LoadSettings(&m_dataState, &heldByAnother, kSettingsWaitMs) && !heldByAnother)
         SaveSettings(&m_dataState);
-    m_choicesKnown = !held;
+    m_choicesKnown = !heldByAnother;
 
     FillCameraList();
     FillFocalLengthList();
@@ -128,7 +128,7 @@ void CVextonDOFCEDlg::FillFocalLengthList() {
 
 // The aperture entries come with the form; each gets the value of its text.
 void CVextonDOFCEDlg::FillApertureList() {
-    GiveApertureValues(m_cboAperture, kDropDownRows, m_dataState.m_strAperture);
+    AttachApertureValues(m_cboAperture, kDropDownRows, m_dataState.m_strAperture);
 }
 
 void CVextonDOFCEDlg::FillUnitList() {
@@ -156,12 +156,18 @@ const SettingsLocation& CVextonDOFCEDlg::GetSettingsFilePath() {
     return *m_settingsLocation;
 }
 
-BOOL CVextonDOFCEDlg::LoadSettings(CDataState* state, bool* held, int waitMs) {
-    return ::LoadSettings(GetSettingsFilePath(), state, held, waitMs);
+BOOL CVextonDOFCEDlg::LoadSettings(CDataState* state, bool* heldByAnother, int waitMs) {
+    return ReadSettingsFile(GetSettingsFilePath(), state, heldByAnother, waitMs);
 }
 
+// When the file cannot be written, the file-error report says why.
 BOOL CVextonDOFCEDlg::SaveSettings(CDataState* state) {
-    return SaveSettingsReporting(GetSettingsFilePath(), state);
+    CFileException error;
+    if (WriteSettingsFile(GetSettingsFilePath(), state, &error))
+        return TRUE;
+    if (error.m_cause != CFileException::none)
+        ReportFileError(error);
+    return FALSE;
 }
 
 // A list still showing what the start showed takes the stored choice; one the
@@ -171,9 +177,9 @@ bool CVextonDOFCEDlg::TakeStoredChoices(int waitMs) {
     if (m_choicesKnown)
         return true;
     CDataState stored;
-    bool held = false;
-    const bool loaded = LoadSettings(&stored, &held, waitMs);
-    if (held)
+    bool heldByAnother = false;
+    const bool loaded = LoadSettings(&stored, &heldByAnother, waitMs);
+    if (heldByAnother)
         return false;
     KillTimer(kSettingsHeldTimer);
     TakeStoredChoice(m_cboCamera, m_dataState.m_strCamera, stored.m_strCamera);
@@ -207,7 +213,7 @@ void CVextonDOFCEDlg::TellSettingsHeld() {
 // Copies the selected entries' texts into the stored choices and saves them.
 // A list without a selected entry keeps its stored text. Stored choices not
 // seen yet are taken first; while another instance still holds them, the
-// save fails as a save that meets a held file does.
+// save fails as a save that meets a heldByAnother file does.
 void CVextonDOFCEDlg::SaveChoices() {
     UpdateData(TRUE);
     if (!TakeStoredChoices(kSettingsWaitMs)) {

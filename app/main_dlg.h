@@ -53,7 +53,7 @@ class CVextonDOFCEDlg : public CDialog {
     // The settings file, found once for the run; saving reports failures to
     // the user.
     const SettingsLocation& GetSettingsFilePath();
-    BOOL LoadSettings(CDataState* state, bool* held, int waitMs);
+    BOOL LoadSettings(CDataState* state, bool* heldByAnother, int waitMs);
     BOOL SaveSettings(CDataState* state);
 
     // While another instance holds the settings file, the stored choices are

@@ -135,7 +135,6 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
-    AfxInitApplication();
     const std::filesystem::path folder =
         std::filesystem::temp_directory_path() / ("vextondof-bench-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);

@@ -1,14 +1,15 @@
 #include "calc/dof.h"
 
-namespace {
 // The factors are the single-precision values widened to double, exactly as
 // the original unit table held them.
-constexpr DistanceUnit kUnits[] = {
+const DistanceUnit distanceUnits[kDistanceUnitCount] = {
     {0, "feet", " ft", static_cast<double>(0.3048f)},
     {1, "inches", " in", static_cast<double>(0.0254f)},
     {2, "meters", " m", 1.0},
     {3, "centimeters", " cm", static_cast<double>(0.01f)},
 };
+
+namespace {
 constexpr DistanceUnit kNoUnit = {-1, "", "", 0.0};
 
 constexpr double kFarTolerance = 0.00001;        // mm: subject at or beyond the hyperfocal distance
@@ -16,9 +17,9 @@ constexpr double kInfiniteFarLimit = 10000000.0; // mm; never shown
 } // namespace
 
 const DistanceUnit& DistanceUnitFor(int code) {
-    if (code < 0 || code > 3)
+    if (code < 0 || code >= kDistanceUnitCount)
         return kNoUnit;
-    return kUnits[code];
+    return distanceUnits[code];
 }
 
 double ApplyDiopter(double f, double D) {

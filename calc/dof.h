@@ -10,6 +10,11 @@ struct DistanceUnit {
     double factor; // metres per unit
 };
 
+// The units in the unit list's order: each code is its position, each list
+// text is the text the list shows.
+inline constexpr int kDistanceUnitCount = 4;
+extern const DistanceUnit distanceUnits[kDistanceUnitCount];
+
 // The unit for a code from the unit list; codes outside 0..3 give an empty
 // suffix and the factor 0.0.
 const DistanceUnit& DistanceUnitFor(int code);

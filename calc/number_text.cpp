@@ -148,7 +148,7 @@ std::string NormalizeDecimalSeparator(std::string text, const NumberSettings& se
 
 std::string FormatLocaleNumber(std::string_view text, int count, const NumberSettings& settings) {
     std::optional<std::string> formatted = FormatNumber(text, count, settings);
-    // The platform fails when the result and its terminator exceed the room.
+    // The handheld fails when the result and its terminator exceed the room.
     const std::size_t room = 3 * text.size() + 99;
     if (!formatted || FirstCharacters(*formatted, room - 1).size() < formatted->size())
         return std::string(text);

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-// Builds the settings from the platform's texts: each is cut to 18
+// Builds the settings from the handheld's texts: each is cut to 18
 // characters, and the integers are read with the integer rule (so a grouping
 // text "3;0" gives 3).
 NumberSettings MakeNumberSettings(std::string_view decimalSeparator,
@@ -38,6 +38,6 @@ std::string FirstCharacters(std::string_view text, std::size_t count);
 std::string NormalizeDecimalSeparator(std::string text, const NumberSettings& settings);
 
 // A plain decimal number text ("-12345.678") in the user's number format with
-// `count` decimals, as the platform formats it into room for 3 × length + 99
-// characters. A text the platform cannot format comes back unchanged.
+// `count` decimals, as the handheld formats it into room for 3 × length + 99
+// characters. A text the handheld cannot format comes back unchanged.
 std::string FormatLocaleNumber(std::string_view text, int count, const NumberSettings& settings);

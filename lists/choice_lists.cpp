@@ -1,11 +1,12 @@
 #include "lists/choice_lists.h"
 
+#include "calc/dof.h"
 #include "calc/number_text.h"
 #include "cameras/camera_table.h"
 #include "framework/base/nocase.h"
 
 namespace {
-ChoiceEntry SameTexts(const std::string& text) {
+ChoiceEntry EntryValuedAsShown(const std::string& text) {
     return {Utf8ToCString(text), text};
 }
 
@@ -15,7 +16,7 @@ void AppendGenerated(std::vector<ChoiceEntry>& out, double first, double step, i
                      int decimals) {
     double value = first;
     for (int i = 0; i < count; ++i) {
-        out.push_back(SameTexts(FormatFixed(value, decimals)));
+        out.push_back(EntryValuedAsShown(FormatFixed(value, decimals)));
         value += step;
     }
 }
@@ -36,12 +37,16 @@ std::vector<ChoiceEntry> FocalLengthChoices() {
     out.reserve(613);
     AppendGenerated(out, 3.0, 0.5, 595, 1);
     for (const char* text : kLongLenses)
-        out.push_back(SameTexts(text));
+        out.push_back(EntryValuedAsShown(text));
     return out;
 }
 
 std::vector<ChoiceEntry> UnitChoices() {
-    return {{u"feet", "0"}, {u"inches", "1"}, {u"meters", "2"}, {u"centimeters", "3"}};
+    std::vector<ChoiceEntry> out;
+    out.reserve(kDistanceUnitCount);
+    for (const DistanceUnit& unit : distanceUnits)
+        out.push_back({Utf8ToCString(unit.listText), std::to_string(unit.code)});
+    return out;
 }
 
 std::vector<ChoiceEntry> CofCChoices() {

@@ -8,6 +8,13 @@
 #include <string>
 #include <vector>
 
+// A list entry. Choices travel as texts, as the handheld kept them: the
+// display text is what the list shows and the settings file stores; the
+// value text is what a press of Calculate parses into a number (a focal
+// length, an f-number, a circle of confusion) or an index (the camera's
+// record, the unit's code). Value texts stay texts because that is what a
+// list entry carries and what the calculation's parse rules are defined on,
+// to the last digit; nothing else reads them.
 struct ChoiceEntry {
     CString displayText;                  // shown in the list and stored in the settings
     std::optional<std::string> valueText; // what the calculation parses

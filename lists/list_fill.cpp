@@ -12,7 +12,7 @@ void FillChoiceList(CComboBox& list, std::vector<ChoiceEntry> entries, int dropD
     list.SelectString(stored);
 }
 
-void GiveApertureValues(CComboBox& list, int dropDownRows, const CString& stored) {
+void AttachApertureValues(CComboBox& list, int dropDownRows, const CString& stored) {
     list.SetDropDownRows(dropDownRows);
     for (int i = 0; i < list.GetCount(); ++i)
         list.SetItemValue(i, ApertureValueFor(list.GetLBText(i)));

@@ -10,7 +10,7 @@ void FillChoiceList(CComboBox& list, std::vector<ChoiceEntry> entries, int dropD
 
 // Gives the aperture entries the form was made with their values, then
 // selects the stored choice.
-void GiveApertureValues(CComboBox& list, int dropDownRows, const CString& stored);
+void AttachApertureValues(CComboBox& list, int dropDownRows, const CString& stored);
 
 // The value text of the selected entry; none when no entry is selected or it
 // carries none.

@@ -17,14 +17,12 @@ constexpr unsigned kInfoBox = ES_READONLY | ES_AUTOHSCROLL;
 constexpr unsigned kHelpText = WS_GROUP;
 constexpr unsigned kAboutText = SS_LEFTNOWORDWRAP | WS_GROUP;
 constexpr unsigned kResultLabel = SS_LEFTNOWORDWRAP | WS_GROUP;
-constexpr const char* kShell = "MS Shell Dlg";
 
 const DialogTemplate kTemplates[] = {
     {IDD_VEXTONDOFCE_DIALOG,
      "Vexton.DOF.CE",
      160,
      186,
-     kShell,
      8,
      {
          {IDC_STATIC, K::Static, kLabel, 7, 7, 10, 8, ""},
@@ -60,7 +58,6 @@ const DialogTemplate kTemplates[] = {
      "Vexton.DOF.CE",
      210,
      129,
-     kShell,
      8,
      {
          {IDC_WIDE_PLACEHOLDER, K::Static, kLabel, 57, 49, 112, 23, ""},
@@ -70,7 +67,6 @@ const DialogTemplate kTemplates[] = {
      "About Vexton.DOF.CE",
      156,
      118,
-     kShell,
      8,
      {
          {IDC_STATIC, K::Static, kAboutText, 7, 62, 91, 8, "www.example.org/vextondof"},
@@ -84,7 +80,6 @@ const DialogTemplate kTemplates[] = {
      "Calculated Results",
      186,
      180,
-     kShell,
      8,
      {
          {IDC_STATIC, K::Static, kResultLabel, 7, 7, 111, 8, "Near Focus Limit of Depth of Field:"},
@@ -106,7 +101,6 @@ const DialogTemplate kTemplates[] = {
      "Film, Camera Information",
      176,
      150,
-     "MS Sans Dlg",
      8,
      {
          {IDC_STATIC, K::Static, kLabel, 21, 12, 48, 8, "Camera Name:"},
@@ -133,7 +127,6 @@ const DialogTemplate kTemplates[] = {
      "Lens Focal Length",
      158,
      70,
-     kShell,
      8,
      {
          {IDC_STATIC, K::Static, kHelpText, 7, 18, 125, 25,
@@ -144,7 +137,6 @@ const DialogTemplate kTemplates[] = {
      "Lens Aperture",
      153,
      65,
-     kShell,
      8,
      {
          {IDC_STATIC, K::Static, kHelpText, 11, 17, 131, 24,
@@ -155,7 +147,6 @@ const DialogTemplate kTemplates[] = {
      "Distance",
      157,
      75,
-     kShell,
      8,
      {
          {IDC_STATIC, K::Static, kHelpText, 7, 15, 120, 35,
@@ -167,7 +158,6 @@ const DialogTemplate kTemplates[] = {
      "CofC",
      158,
      132,
-     kShell,
      8,
      {
          {IDC_STATIC, K::Static, kHelpText, 7, 14, 126, 28,
@@ -182,7 +172,6 @@ const DialogTemplate kTemplates[] = {
      "Diopter",
      159,
      82,
-     kShell,
      8,
      {
          {IDC_STATIC, K::Static, kHelpText, 7, 14, 126, 53,

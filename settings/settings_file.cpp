@@ -91,9 +91,10 @@ SettingsLocation SettingsFilePath(const std::string& programPath, const std::str
     return beside;
 }
 
-bool LoadSettings(const SettingsLocation& where, CDataState* state, bool* held, int waitMs) {
-    if (held)
-        *held = false;
+bool ReadSettingsFile(const SettingsLocation& where, CDataState* state, bool* heldByAnother,
+                      int waitMs) {
+    if (heldByAnother)
+        *heldByAnother = false;
     if (state == nullptr)
         return false;
     CFilePlace place;
@@ -102,8 +103,8 @@ bool LoadSettings(const SettingsLocation& where, CDataState* state, bool* held, 
         return false;
     CFolderLock lock;
     if (!lock.Acquire(place.folder.Get(), waitMs)) {
-        if (held)
-            *held = true;
+        if (heldByAnother)
+            *heldByAnother = true;
         return false;
     }
     CFile file;
@@ -121,7 +122,8 @@ bool LoadSettings(const SettingsLocation& where, CDataState* state, bool* held, 
     }
 }
 
-bool SaveSettings(const SettingsLocation& where, const CDataState* state, CFileException* error) {
+bool WriteSettingsFile(const SettingsLocation& where, const CDataState* state,
+                       CFileException* error) {
     if (state == nullptr)
         return false;
     const auto fail = [&](CFileException failure) {

@@ -37,15 +37,15 @@ SettingsLocation SettingsFilePath(const std::string& programPath, const std::str
 // Reads the five records into `state`, each field as soon as it is read.
 // False when the file cannot be opened or any record cannot be read whole;
 // never shows or throws anything. When another instance held the file for
-// longer than `waitMs`, `held` is set: what it holds is then unknown, not
+// longer than `waitMs`, `heldByAnother` is set: what it holds is then unknown, not
 // damaged, and must not be written over.
-bool LoadSettings(const SettingsLocation& where, CDataState* state, bool* held = nullptr,
-                  int waitMs = kSettingsWaitMs);
+bool ReadSettingsFile(const SettingsLocation& where, CDataState* state,
+                      bool* heldByAnother = nullptr, int waitMs = kSettingsWaitMs);
 
 // Writes the five records, into the file a trusted link names rather than
 // over the link. The file holds at every moment either the old or the new
 // choices, keeps its owner, group and permissions, and a file the user may
 // not read or write is left as it is. On false, `error` (when given) holds
 // the cause and the path for the file-error report.
-bool SaveSettings(const SettingsLocation& where, const CDataState* state,
-                  CFileException* error = nullptr);
+bool WriteSettingsFile(const SettingsLocation& where, const CDataState* state,
+                       CFileException* error = nullptr);

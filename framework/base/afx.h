@@ -38,7 +38,7 @@ class CDC;
 class CBrush;
 
 // What a form's message map routes to its handlers.
-enum class MessageKind { End, Command, Size, Close, CtlColorReflect, Timer };
+enum class MessageKind { End, Command, Size, CtlColorReflect, Timer };
 
 using CommandHandler = void (CWnd::*)();
 using SizeHandler = void (CWnd::*)(UINT type, int cx, int cy);
@@ -103,14 +103,6 @@ struct MessageMap {
 #define ON_WM_SIZE()                                                                               \
     {MessageKind::Size, 0,      0, nullptr, static_cast<SizeHandler>(&ThisClass::OnSize),          \
      nullptr,           nullptr},
-#define ON_WM_CLOSE()                                                                              \
-    {MessageKind::Close,                                                                           \
-     0,                                                                                            \
-     0,                                                                                            \
-     static_cast<CommandHandler>(&ThisClass::OnClose),                                             \
-     nullptr,                                                                                      \
-     nullptr,                                                                                      \
-     nullptr},
 #define ON_WM_CTLCOLOR_REFLECT()                                                                   \
     {MessageKind::CtlColorReflect,                                                                 \
      0,                                                                                            \

@@ -24,7 +24,6 @@ class CArchive {
     // A string record longer than this many characters is a format error:
     // what a reader never wrote is not read whole, whatever it claims.
     void SetStringLimit(std::uint64_t characters) { m_stringLimit = characters; }
-    bool IsStoring() const { return m_mode == store; }
 
     // String records: written in the 16-bit form, read in the 16-bit or the
     // 8-bit (Windows-1252) form.

@@ -50,7 +50,6 @@ struct DialogTemplate {
     int id;
     const char* caption;
     int cx, cy; // dialog units
-    const char* fontFace;
     int pointSize;
     std::vector<DialogItem> items;
     std::vector<ControlLabel> labels;

@@ -1,5 +1,5 @@
 #pragma once
-// The one rule by which the platform compares texts without regard to letter
+// The one rule by which the handheld compares texts without regard to letter
 // case: for typing into a list, keeping a list sorted and selecting by prefix.
 
 #include <cstddef>

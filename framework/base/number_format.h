@@ -1,5 +1,5 @@
 #pragma once
-// The user's number settings and the locale number formatting the platform
+// The user's number settings and the locale number formatting the handheld
 // offers programs.
 
 #include <optional>
@@ -17,6 +17,6 @@ struct NumberSettings {
 // Rewrites a plain decimal number text ("-12345.678": optional minus, digits,
 // optional point and digits) with `decimals` digits after the separator,
 // rounded half away from zero, in the given settings. None for any other
-// text or for settings the platform does not know.
+// text or for settings the handheld does not know.
 std::optional<std::string> FormatNumber(std::string_view text, int decimals,
                                         const NumberSettings& settings);

@@ -31,10 +31,6 @@ void CComboBox::ResetContent() {
     }
 }
 
-int CComboBox::AddString(const CString& text) {
-    return Insert({{text, std::nullopt}});
-}
-
 void CComboBox::AddEntries(std::vector<ComboEntry> entries) {
     Insert(std::move(entries));
 }

@@ -34,8 +34,7 @@ struct ComboEntry {
 class CComboBox : public CWnd {
   public:
     void ResetContent();
-    int AddString(const CString& text); // at the end, or in order for a sorted list
-    // Adds many entries in one step, each where AddString would put it.
+    // Adds entries in one step, each at the end, or in order for a sorted list.
     void AddEntries(std::vector<ComboEntry> entries);
     int GetCount() const;
     int GetCurSel() const;
@@ -55,6 +54,6 @@ class CComboBox : public CWnd {
 
   private:
     ComboWidget* Combo() const;
-    // Adds the entries where AddString puts each; the position of the last.
+    // Adds the entries where AddEntries puts each; the position of the last.
     int Insert(std::vector<ComboEntry> entries);
 };

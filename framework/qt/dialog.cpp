@@ -55,7 +55,7 @@ class CaptionStrip : public QWidget {
 // The window of a running form: a caption strip with the handheld's OK
 // button above the template's controls. A close request, and Escape, go to
 // the form's message map; the form alone decides when it ends. Enter in a
-// form without buttons is its OK, as the platform's dialogs have it; F1 asks
+// form without buttons is its OK, as the handheld's dialogs have it; F1 asks
 // for the focused control's help.
 class FormWindow : public QDialog {
   public:
@@ -222,7 +222,7 @@ void CDialog::CreateControls(const DialogTemplate& t, QWidget* content) {
     }
 }
 
-// Dialog units come from the form font's average character, as the platform
+// Dialog units come from the form font's average character, as the handheld
 // reckons them; every text of the form must then show whole, so the units
 // grow alike in both directions until each one does.
 void CDialog::FitDialogUnits(const QFont& font) {

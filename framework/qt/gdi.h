@@ -27,7 +27,7 @@ class CBrush : public CGdiObject {
     std::optional<COLORREF> m_color;
 };
 
-// A font's logical description, as the platform keeps it.
+// A font's logical description, as the handheld keeps it.
 struct LOGFONT {
     int lfHeight = 0; // points
     int lfWeight = 400;

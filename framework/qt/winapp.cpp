@@ -45,14 +45,11 @@ NumberSettings UserNumberSettings() {
     return AfxGetPlatform().GetNumberSettings();
 }
 
-// The desktop's style, palette, fonts and scaling are the user's: the forms
-// take their font family from the desktop's and their colours from its
-// palette (see CDialog), and nothing else is imposed.
-void AfxInitApplication() {}
-
 int AfxWinMain(int argc, char** argv) {
+    // The desktop's style, palette, fonts and scaling are the user's: the
+    // forms take their font family from the desktop's and their colours from
+    // its palette (see CDialog), and nothing else is imposed.
     QApplication qapp(argc, argv);
-    AfxInitApplication();
     CWinApp* app = AfxGetApp();
     if (app == nullptr)
         return 1;

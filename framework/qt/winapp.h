@@ -38,9 +38,6 @@ CPlatform& AfxGetPlatform();
 int GetSystemMetrics(int index);
 NumberSettings UserNumberSettings();
 
-// The look every form shares; call once the QApplication exists.
-void AfxInitApplication();
-
 // Makes the QApplication, runs the application object's InitInstance and
 // returns the program's exit code.
 int AfxWinMain(int argc, char** argv);

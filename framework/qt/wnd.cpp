@@ -101,12 +101,7 @@ void CWnd::SendSize(UINT type, int cx, int cy) {
 }
 
 void CWnd::SendClose() {
-    const MessageMapEntry* e = FindEntry(
-        GetMessageMap(), [](const MessageMapEntry& e) { return e.kind == MessageKind::Close; });
-    if (e)
-        (this->*(e->command))();
-    else
-        OnClose();
+    OnClose();
 }
 
 CBrush* CWnd::SendCtlColorReflect(CDC* dc) {

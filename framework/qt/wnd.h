@@ -22,7 +22,6 @@ class CWnd : public CObject {
     ~CWnd() override;
 
     QWidget* GetSafeHwnd() const { return m_hWnd; }
-    int GetDlgCtrlID() const { return m_nID; }
 
     // Binds this object to a control of a form, and lets it go again.
     virtual void Attach(QWidget* widget, int id, CDialog* form);

@@ -757,7 +757,6 @@ int main(int argc, char** argv) {
     qputenv("QT_NO_GLIB", "1");
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
-    AfxInitApplication();
     Runner runner(ParseScenario(text));
     runner.Run();
 }

@@ -41,7 +41,7 @@ TEST(NumberFormat, GroupsRoundsAndSigns) {
     EXPECT_FALSE(FormatNumber("1e5", 2, s));
     EXPECT_FALSE(FormatNumber("", 2, s));
     s.negativeOrder = 5;
-    EXPECT_FALSE(FormatNumber("1", 2, s)) << "settings the platform does not know";
+    EXPECT_FALSE(FormatNumber("1", 2, s)) << "settings the handheld does not know";
 }
 
 TEST(Files, OnlyRegularFilesOpen) {

@@ -21,7 +21,6 @@ const DialogTemplate kTemplates[] = {
      "Test form",
      100,
      80,
-     "MS Shell Dlg",
      8,
      {
          {1013, ControlKind::Static, SS_NOTIFY, 4, 4, 40, 8, "Label:"},
@@ -33,7 +32,6 @@ const DialogTemplate kTemplates[] = {
      "Other layout",
      80,
      100,
-     "MS Shell Dlg",
      8,
      {
          {1007, ControlKind::Button, kStyleNone, 40, 60, 30, 14, "Other text"},
@@ -101,11 +99,12 @@ TEST(Framework, ASortedListKeepsItsEntriesInOrderAndSelectsByPrefix) {
     form.whileOpen = [](TestForm& f) {
         CComboBox& list = f.list;
         for (const char16_t* text : {u"0.0300", u"0.0100", u"0.0200", u"0.0150"})
-            list.AddString(text);
+            list.AddEntries({{text, std::nullopt}}); // one at a time, each in its place
         EXPECT_EQ(list.GetLBText(0), u"0.0100");
         EXPECT_EQ(list.GetLBText(3), u"0.0300");
         EXPECT_EQ(list.GetCurSel(), -1) << "adding never selects";
-        EXPECT_EQ(list.AddString(u"0.0250"), 3);
+        list.AddEntries({{u"0.0250", std::nullopt}});
+        EXPECT_EQ(list.GetLBText(3), u"0.0250");
         list.SetItemValue(3, "0.025");
         EXPECT_EQ(list.GetItemValue(3), "0.025");
         EXPECT_EQ(list.GetItemValue(0), std::nullopt);
@@ -122,7 +121,7 @@ TEST(Framework, ASortedListKeepsItsEntriesInOrderAndSelectsByPrefix) {
         EXPECT_EQ(list.GetItemValue(2), std::nullopt);
         f.EndDialog(IDOK);
     };
-    form.DoModal();
+    EXPECT_EQ(form.DoModal(), IDOK);
 }
 
 TEST(Framework, ReapplyingATemplateMovesAndRefreshesTheMatchingControls) {
@@ -145,7 +144,7 @@ TEST(Framework, ReapplyingATemplateMovesAndRefreshesTheMatchingControls) {
         EXPECT_EQ(button->geometry(), QRect(x, y, cx, cy));
         f.EndDialog(IDOK);
     };
-    form.DoModal();
+    EXPECT_EQ(form.DoModal(), IDOK);
 }
 
 TEST(Framework, ATappableLabelOffersScreenReadersAPressThatTapsIt) {
@@ -164,7 +163,7 @@ TEST(Framework, ATappableLabelOffersScreenReadersAPressThatTapsIt) {
         EXPECT_EQ(list->relations(QAccessible::Label).size(), 1) << "labelled by its label";
         f.EndDialog(IDOK);
     };
-    form.DoModal();
+    EXPECT_EQ(form.DoModal(), IDOK);
 }
 
 TEST(Framework, ABoxShowsTheBeginningOfALongText) {
@@ -180,11 +179,11 @@ TEST(Framework, ABoxShowsTheBeginningOfALongText) {
         combo->lineEdit()->end(false);
         f.ReapplyTemplate(1); // a screen turn resets the field to the entry's text
         EXPECT_EQ(combo->lineEdit()->cursorPosition(), 0);
-        f.list.AddString(u"zzz"); // adding keeps the field, from its beginning
+        f.list.AddEntries({{u"zzz", std::nullopt}}); // adding keeps the field, from its beginning
         EXPECT_EQ(combo->lineEdit()->cursorPosition(), 0);
         f.EndDialog(IDOK);
     };
-    form.DoModal();
+    EXPECT_EQ(form.DoModal(), IDOK);
 }
 
 TEST(Framework, TheMainFormIsAWindowAndFormsOverItAreItsDialogs) {
@@ -206,24 +205,28 @@ TEST(Framework, TheMainFormIsAWindowAndFormsOverItAreItsDialogs) {
             EXPECT_TRUE(window->isEnabled()) << "blocked, not drawn disabled";
             o.EndDialog(IDOK);
         };
-        over.DoModal();
+        EXPECT_EQ(over.DoModal(), IDOK);
         m.EndDialog(IDOK);
     };
-    main.DoModal();
+    EXPECT_EQ(main.DoModal(), IDOK);
 }
 
-TEST(Framework, TheDesktopsStyleAndFontAreLeftAlone) {
+TEST(Framework, AFormLeavesTheDesktopsStyleAndFontAlone) {
     const QString style = QApplication::style()->name();
     const QFont font = QApplication::font();
-    AfxInitApplication();
-    EXPECT_EQ(QApplication::style()->name(), style);
-    EXPECT_EQ(QApplication::font(), font);
+    TestForm form(1);
+    form.whileOpen = [&](TestForm& f) {
+        EXPECT_EQ(QApplication::style()->name(), style);
+        EXPECT_EQ(QApplication::font(), font);
+        EXPECT_EQ(f.GetSafeHwnd()->font().family(), font.family()) << "the desktop's family";
+        f.EndDialog(IDOK);
+    };
+    EXPECT_EQ(form.DoModal(), IDOK);
 }
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    AfxInitApplication();
     AfxRegisterResources({kTemplates, {}, {}, {}});
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -121,7 +121,6 @@ TEST(MainForm, ALongHoldIsToldAndCostsNoStoredChoice) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    AfxInitApplication();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -231,12 +231,12 @@ TEST(FormatLocaleNumber, FailsOnTextsThatAreNotPlainDecimalNumbers) {
                           "+1", "1,5", "12 "})
         EXPECT_EQ(FormatLocaleNumber(t, 6, UsEnglish()), t) << t;
     EXPECT_EQ(FormatLocaleNumber("1.5", -1, UsEnglish()), "1.5");
-    // More digits than the room the platform is given.
+    // More digits than the room the handheld is given.
     EXPECT_EQ(FormatLocaleNumber("1", 200, UsEnglish()), "1");
     EXPECT_EQ(FormatLocaleNumber("1", 99, UsEnglish()).size(), 101u);
 }
 
-TEST(NumberSettings, AreBuiltFromThePlatformTexts) {
+TEST(NumberSettings, AreBuiltFromTheHandheldTexts) {
     const NumberSettings s = MakeNumberSettings("0123456789012345678901", ".", "0", "3;2;0", "4");
     EXPECT_EQ(s.decimalSeparator, "012345678901234567");
     EXPECT_EQ(s.leadingZero, 0);

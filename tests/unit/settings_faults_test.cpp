@@ -57,10 +57,10 @@ TEST(SettingsFaults, AFifoInPlaceOfTheFileNeverBlocksAndIsLeftAlone) {
     ASSERT_EQ(::mkfifo(dir.settingsPath().c_str(), 0666), 0);
     const int code = InChild(kSameUser, [&] {
         CDataState s;
-        if (LoadSettings(dir.settingsPath(), &s))
+        if (ReadSettingsFile(dir.settingsPath(), &s))
             return 1;
         CFileException error;
-        if (SaveSettings(dir.settingsPath(), &s, &error))
+        if (WriteSettingsFile(dir.settingsPath(), &s, &error))
             return 2;
         return error.GetErrorMessage() == "Access to " + dir.settingsPath() + " was denied." ? 0
                                                                                              : 3;
@@ -82,11 +82,11 @@ TEST(SettingsFaults, LeftoversOfEarlierSavesChangeNothing) {
     fs::create_symlink(victim, dir.folder() + "/.vextondof.ini.saving-BBBBBBBB");
     const int code = InChild(kSameUser, [&] {
         const CDataState s = Choices(u"Canon 10D");
-        return SaveSettings(dir.settingsPath(), &s) ? 0 : 1;
+        return WriteSettingsFile(dir.settingsPath(), &s) ? 0 : 1;
     });
     EXPECT_EQ(code, 0);
     CDataState back;
-    ASSERT_TRUE(LoadSettings(dir.settingsPath(), &back));
+    ASSERT_TRUE(ReadSettingsFile(dir.settingsPath(), &back));
     EXPECT_EQ(back.m_strCamera, u"Canon 10D");
     std::ifstream in(victim);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "keep me");
@@ -99,14 +99,14 @@ TEST(SettingsFaults, ALinkedFileIsWrittenThroughItsLink) {
     const std::string target = dir.folder() + "/elsewhere/choices.ini";
     fs::create_symlink("elsewhere/choices.ini", dir.settingsPath()); // dangling at first
     const CDataState first = Choices(u"Canon 20D");
-    ASSERT_TRUE(SaveSettings(dir.settingsPath(), &first));
+    ASSERT_TRUE(WriteSettingsFile(dir.settingsPath(), &first));
     EXPECT_TRUE(fs::is_symlink(dir.settingsPath()));
     EXPECT_TRUE(fs::is_regular_file(target)) << "the link's target is created";
     const CDataState second = Choices(u"Canon 1D");
-    ASSERT_TRUE(SaveSettings(dir.settingsPath(), &second));
+    ASSERT_TRUE(WriteSettingsFile(dir.settingsPath(), &second));
     EXPECT_TRUE(fs::is_symlink(dir.settingsPath()));
     CDataState back;
-    ASSERT_TRUE(LoadSettings(dir.settingsPath(), &back));
+    ASSERT_TRUE(ReadSettingsFile(dir.settingsPath(), &back));
     EXPECT_EQ(back.m_strCamera, u"Canon 1D");
     EXPECT_EQ(fs::directory_iterator(dir.folder() + "/elsewhere")->path(), target)
         << "nothing staged beside the target is left";
@@ -114,9 +114,9 @@ TEST(SettingsFaults, ALinkedFileIsWrittenThroughItsLink) {
     // A link to itself ends nowhere: it fails both ways and stays.
     fs::remove(dir.settingsPath());
     fs::create_symlink("vextondof.ini", dir.settingsPath());
-    EXPECT_FALSE(LoadSettings(dir.settingsPath(), &back));
+    EXPECT_FALSE(ReadSettingsFile(dir.settingsPath(), &back));
     CFileException error;
-    EXPECT_FALSE(SaveSettings(dir.settingsPath(), &second, &error));
+    EXPECT_FALSE(WriteSettingsFile(dir.settingsPath(), &second, &error));
     EXPECT_EQ(error.m_cause, CFileException::badPath);
     EXPECT_TRUE(fs::is_symlink(dir.settingsPath()));
 }
@@ -127,12 +127,12 @@ TEST(SettingsFaults, AHardLinkedFileKeepsItsOtherName) {
     const std::string other = dir.folder() + "/other-name.ini";
     fs::create_hard_link(dir.settingsPath(), other);
     const CDataState s = Choices(u"Sigma SD9");
-    ASSERT_TRUE(SaveSettings(dir.settingsPath(), &s));
+    ASSERT_TRUE(WriteSettingsFile(dir.settingsPath(), &s));
     EXPECT_EQ(fs::hard_link_count(other), 2u);
     std::ifstream in(other, std::ios::binary);
     EXPECT_EQ(Bytes(std::istreambuf_iterator<char>(in), {}), dir.Read());
     CDataState back;
-    ASSERT_TRUE(LoadSettings(dir.settingsPath(), &back));
+    ASSERT_TRUE(ReadSettingsFile(dir.settingsPath(), &back));
     EXPECT_EQ(back.m_strCamera, u"Sigma SD9");
 }
 
@@ -147,13 +147,13 @@ TEST(SettingsFaults, AFileTheUserMayNotWriteOrReadIsNeverReplaced) {
         const int code = InChild(kNobody, [&] {
             CDataState s = Choices(u"Canon 10D");
             CFileException error;
-            if (SaveSettings(dir.settingsPath(), &s, &error))
+            if (WriteSettingsFile(dir.settingsPath(), &s, &error))
                 return 1;
             if (error.GetErrorMessage() != "Access to " + dir.settingsPath() + " was denied.")
                 return 2;
             // Readable or not, the load leaves the choices as they were.
             CDataState loaded = Choices(u"untouched");
-            const bool read = LoadSettings(dir.settingsPath(), &loaded);
+            const bool read = ReadSettingsFile(dir.settingsPath(), &loaded);
             return read == (mode != fs::perms::none) ? 0 : 3;
         });
         EXPECT_EQ(code, 0) << static_cast<int>(mode);
@@ -174,10 +174,10 @@ TEST(SettingsFaults, AWritableFileInAClosedFolderIsWrittenInPlace) {
         for (const char16_t* camera : {u"Konica Minolta Maxxum 7D", u"Canon 1D"}) {
             const CDataState s = Choices(camera);
             CFileException error;
-            if (!SaveSettings(dir.settingsPath(), &s, &error))
+            if (!WriteSettingsFile(dir.settingsPath(), &s, &error))
                 return 1;
             CDataState back;
-            if (!LoadSettings(dir.settingsPath(), &back) || back.m_strCamera != camera)
+            if (!ReadSettingsFile(dir.settingsPath(), &back) || back.m_strCamera != camera)
                 return 2;
         }
         return 0;
@@ -195,7 +195,7 @@ TEST(SettingsFaults, ARecordClaimingMillionsOfCharactersIsDamageNotData) {
         rusage before{}, after{};
         ::getrusage(RUSAGE_SELF, &before);
         CDataState s;
-        const bool loaded = LoadSettings(dir.settingsPath(), &s);
+        const bool loaded = ReadSettingsFile(dir.settingsPath(), &s);
         ::getrusage(RUSAGE_SELF, &after);
         if (loaded || s.m_strCamera != u"Nikon D70")
             return 1;
@@ -204,12 +204,12 @@ TEST(SettingsFaults, ARecordClaimingMillionsOfCharactersIsDamageNotData) {
     EXPECT_EQ(code, 0);
     // The longest text the program keeps still reads back.
     CDataState longest = Choices(std::u16string(64 * 1024, u'x').c_str());
-    ASSERT_TRUE(SaveSettings(dir.settingsPath(), &longest));
+    ASSERT_TRUE(WriteSettingsFile(dir.settingsPath(), &longest));
     CDataState back;
-    EXPECT_TRUE(LoadSettings(dir.settingsPath(), &back));
+    EXPECT_TRUE(ReadSettingsFile(dir.settingsPath(), &back));
     longest.m_strCamera += u'x';
-    ASSERT_TRUE(SaveSettings(dir.settingsPath(), &longest));
-    EXPECT_FALSE(LoadSettings(dir.settingsPath(), &back));
+    ASSERT_TRUE(WriteSettingsFile(dir.settingsPath(), &longest));
+    EXPECT_FALSE(ReadSettingsFile(dir.settingsPath(), &back));
 }
 
 TEST(SettingsFaults, AnotherHolderIsWaitedForThenReportedAsSharing) {
@@ -235,18 +235,19 @@ TEST(SettingsFaults, AnotherHolderIsWaitedForThenReportedAsSharing) {
     };
     pid_t holder = holdFor(200);
     CDataState s = Choices(u"untouched");
-    bool held = true;
-    EXPECT_TRUE(LoadSettings(dir.settingsPath(), &s, &held)) << "a short hold is waited out";
-    EXPECT_FALSE(held);
+    bool heldByAnother = true;
+    EXPECT_TRUE(ReadSettingsFile(dir.settingsPath(), &s, &heldByAnother))
+        << "a short hold is waited out";
+    EXPECT_FALSE(heldByAnother);
     ::waitpid(holder, nullptr, 0);
 
     holder = holdFor(2500);
     s = Choices(u"untouched");
-    EXPECT_FALSE(LoadSettings(dir.settingsPath(), &s, &held));
-    EXPECT_TRUE(held);
+    EXPECT_FALSE(ReadSettingsFile(dir.settingsPath(), &s, &heldByAnother));
+    EXPECT_TRUE(heldByAnother);
     EXPECT_EQ(s.m_strCamera, u"untouched");
     CFileException error;
-    EXPECT_FALSE(SaveSettings(dir.settingsPath(), &s, &error));
+    EXPECT_FALSE(WriteSettingsFile(dir.settingsPath(), &s, &error));
     EXPECT_EQ(error.GetErrorMessage(),
               "A sharing violation occurred while accessing " + dir.settingsPath() + ".");
     ::waitpid(holder, nullptr, 0);
@@ -274,10 +275,10 @@ TEST(SettingsFaults, TwoInstancesNeverSeeATornFileNorFailFalsely) {
                     CDataState s;
                     s.m_strCamera = s.m_strFocalLength = s.m_strAperture = s.m_strUnit =
                         s.m_strCofC = mark;
-                    if (!SaveSettings(dir.settingsPath(), &s))
+                    if (!WriteSettingsFile(dir.settingsPath(), &s))
                         return 1;
                     CDataState back;
-                    if (!LoadSettings(dir.settingsPath(), &back))
+                    if (!ReadSettingsFile(dir.settingsPath(), &back))
                         return 2;
                     for (const CString* f : {&back.m_strFocalLength, &back.m_strAperture,
                                              &back.m_strUnit, &back.m_strCofC})
@@ -316,10 +317,10 @@ TEST(SettingsFaults, TheFileLivesWhereItCanBeKept) {
         if (SettingsFilePath(program, config).path != inConfig)
             return 1;
         const CDataState s = Choices(u"Canon 20D");
-        if (!SaveSettings(SettingsFilePath(program, config), &s)) // makes the folder
+        if (!WriteSettingsFile(SettingsFilePath(program, config), &s)) // makes the folder
             return 2;
         CDataState back;
-        if (!LoadSettings(SettingsFilePath(program, config), &back) ||
+        if (!ReadSettingsFile(SettingsFilePath(program, config), &back) ||
             back.m_strCamera != u"Canon 20D")
             return 3;
         return 0;

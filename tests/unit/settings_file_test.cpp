@@ -58,14 +58,14 @@ TEST(DataState, StartsWithTheDefaultsAndKnowsItsClass) {
 TEST(SettingsFile, FirstSaveWritesTheSeventyFourByteDefaultFile) {
     ProgramFolder dir;
     CDataState s;
-    EXPECT_FALSE(LoadSettings(dir.settingsPath(), &s));
-    ASSERT_TRUE(SaveSettings(dir.settingsPath(), &s));
+    EXPECT_FALSE(ReadSettingsFile(dir.settingsPath(), &s));
+    ASSERT_TRUE(WriteSettingsFile(dir.settingsPath(), &s));
     EXPECT_EQ(dir.Read(), kDefaultFile);
     EXPECT_EQ(SettingsFilePath(dir.folder() + "/vextondof", "/nonexistent").path,
               dir.settingsPath());
-    EXPECT_FALSE(std::filesystem::exists(dir.settingsPath() + ".new"));
-    EXPECT_FALSE(LoadSettings(dir.settingsPath(), nullptr));
-    EXPECT_FALSE(SaveSettings(dir.settingsPath(), nullptr));
+    EXPECT_TRUE(dir.HoldsOnlyTheSettingsFile());
+    EXPECT_FALSE(ReadSettingsFile(dir.settingsPath(), nullptr));
+    EXPECT_FALSE(WriteSettingsFile(dir.settingsPath(), nullptr));
 }
 
 TEST(SettingsFile, RoundTripsEmptyAndNonAsciiTexts) {
@@ -76,7 +76,7 @@ TEST(SettingsFile, RoundTripsEmptyAndNonAsciiTexts) {
     out.m_strAperture = std::u16string(300, u'x');       // the 3-byte length form
     out.m_strUnit = std::u16string(254, u'y');           // still one length byte
     out.m_strCofC = u"\U0001F4F7 \xD800 lone surrogate"; // kept as stored
-    ASSERT_TRUE(SaveSettings(dir.settingsPath(), &out));
+    ASSERT_TRUE(WriteSettingsFile(dir.settingsPath(), &out));
     const Bytes bytes = dir.Read();
     const std::size_t aperture = 3 + 1 + 2 * out.m_strFocalLength.size() + 4;
     EXPECT_EQ(bytes[aperture + 3], 0xFF);
@@ -86,7 +86,7 @@ TEST(SettingsFile, RoundTripsEmptyAndNonAsciiTexts) {
 
     CDataState in;
     in.m_strCamera = u"something";
-    ASSERT_TRUE(LoadSettings(dir.settingsPath(), &in));
+    ASSERT_TRUE(ReadSettingsFile(dir.settingsPath(), &in));
     EXPECT_EQ(in.m_strCamera, out.m_strCamera);
     EXPECT_EQ(in.m_strFocalLength, out.m_strFocalLength);
     EXPECT_EQ(in.m_strAperture, out.m_strAperture);
@@ -103,12 +103,12 @@ TEST(SettingsFile, ReadsEightBitRecordsAsWindows1252AndIgnoresTrailingBytes) {
                     Record8("0.0250"),
                     {0x01, 0x02, 0x03}}));
     CDataState s;
-    ASSERT_TRUE(LoadSettings(dir.settingsPath(), &s));
+    ASSERT_TRUE(ReadSettingsFile(dir.settingsPath(), &s));
     EXPECT_EQ(s.m_strCamera, u"Canon 1D");
     EXPECT_EQ(s.m_strAperture, u"\u20ac f/2");
     EXPECT_EQ(s.m_strUnit, u"meters");
     EXPECT_EQ(s.m_strCofC, u"0.0250");
-    ASSERT_TRUE(SaveSettings(dir.settingsPath(), &s));
+    ASSERT_TRUE(WriteSettingsFile(dir.settingsPath(), &s));
     EXPECT_EQ(dir.Read()[0], 0xFF) << "written back in the 16-bit form";
 
     // The 8-bit form with a 2-byte length.
@@ -117,7 +117,7 @@ TEST(SettingsFile, ReadsEightBitRecordsAsWindows1252AndIgnoresTrailingBytes) {
                     Record8("c"),
                     Record8("d"),
                     Record8("e")}));
-    ASSERT_TRUE(LoadSettings(dir.settingsPath(), &s));
+    ASSERT_TRUE(ReadSettingsFile(dir.settingsPath(), &s));
     EXPECT_EQ(s.m_strCamera, u"abc");
 }
 
@@ -125,14 +125,14 @@ TEST(SettingsFile, ShortFilesKeepWhatWasReadAndTheRestAsBefore) {
     ProgramFolder dir;
     dir.Write(Join({Record16(u"Canon 20D"), Record16(u"50.0")}));
     CDataState s;
-    EXPECT_FALSE(LoadSettings(dir.settingsPath(), &s));
+    EXPECT_FALSE(ReadSettingsFile(dir.settingsPath(), &s));
     EXPECT_EQ(s.m_strCamera, u"Canon 20D");
     EXPECT_EQ(s.m_strFocalLength, u"50.0");
     ExpectDefaults(s, 2);
 
     dir.Write({});
     CDataState empty;
-    EXPECT_FALSE(LoadSettings(dir.settingsPath(), &empty));
+    EXPECT_FALSE(ReadSettingsFile(dir.settingsPath(), &empty));
     ExpectDefaults(empty);
 }
 
@@ -142,12 +142,12 @@ TEST(SettingsFile, EveryCutOfTheDefaultFileFailsCleanly) {
         dir.Write(Bytes(kDefaultFile.begin(), kDefaultFile.begin() + static_cast<long>(n)));
         CDataState s;
         s.m_strCofC = u"untouched";
-        EXPECT_FALSE(LoadSettings(dir.settingsPath(), &s)) << n;
+        EXPECT_FALSE(ReadSettingsFile(dir.settingsPath(), &s)) << n;
         EXPECT_EQ(s.m_strCofC, u"untouched") << n;
     }
     dir.Write(kDefaultFile);
     CDataState s;
-    EXPECT_TRUE(LoadSettings(dir.settingsPath(), &s));
+    EXPECT_TRUE(ReadSettingsFile(dir.settingsPath(), &s));
 }
 
 TEST(SettingsFile, HugeClaimedLengthsFailAtOnceWithoutAllocating) {
@@ -156,23 +156,23 @@ TEST(SettingsFile, HugeClaimedLengthsFailAtOnceWithoutAllocating) {
     dir.Write({0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0xFF, 0xFF,
                'a',  0,    'b',  0,    'c',  0,    'd',  0,    'e',  0});
     CDataState s;
-    EXPECT_FALSE(LoadSettings(dir.settingsPath(), &s));
+    EXPECT_FALSE(ReadSettingsFile(dir.settingsPath(), &s));
     ExpectDefaults(s);
     // The 8-byte form: at most 0x7FFFFFFF, larger is a format error.
     dir.Write({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0x80, 0, 0, 0, 0});
-    EXPECT_FALSE(LoadSettings(dir.settingsPath(), &s));
+    EXPECT_FALSE(ReadSettingsFile(dir.settingsPath(), &s));
     dir.Write(
         {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
-    EXPECT_FALSE(LoadSettings(dir.settingsPath(), &s));
+    EXPECT_FALSE(ReadSettingsFile(dir.settingsPath(), &s));
 }
 
 TEST(SettingsFile, AFolderInPlaceOfTheFileFailsBothWays) {
     ProgramFolder dir;
     std::filesystem::create_directory(dir.settingsPath());
     CDataState s;
-    EXPECT_FALSE(LoadSettings(dir.settingsPath(), &s));
+    EXPECT_FALSE(ReadSettingsFile(dir.settingsPath(), &s));
     CFileException error;
-    EXPECT_FALSE(SaveSettings(dir.settingsPath(), &s, &error));
+    EXPECT_FALSE(WriteSettingsFile(dir.settingsPath(), &s, &error));
     EXPECT_NE(error.m_cause, CFileException::none);
     EXPECT_EQ(error.m_strFileName, dir.settingsPath());
 }
@@ -188,13 +188,13 @@ TEST(SettingsFile, AnUnwritableFolderReportsAccessDeniedAndKeepsTheOldFile) {
         CDataState s;
         s.m_strCamera = u"Canon 10D";
         CFileException error;
-        if (SaveSettings(dir.settingsPath(), &s, &error))
+        if (WriteSettingsFile(dir.settingsPath(), &s, &error))
             return 1;
         if (error.m_cause != CFileException::accessDenied)
             return 2;
         if (error.GetErrorMessage() != "Access to " + dir.settingsPath() + " was denied.")
             return 3;
-        return LoadSettings(dir.settingsPath(), &s) && s.m_strCamera == u"Nikon D70" ? 0 : 4;
+        return ReadSettingsFile(dir.settingsPath(), &s) && s.m_strCamera == u"Nikon D70" ? 0 : 4;
     });
     EXPECT_EQ(code, 0);
     EXPECT_EQ(dir.Read(), kDefaultFile);
@@ -211,13 +211,13 @@ TEST(SettingsFile, AWriteThatCannotReachTheDiskFailsAndKeepsTheOldFile) {
         CDataState s;
         s.m_strCamera = u"Canon 10D";
         CFileException error;
-        if (SaveSettings(dir.settingsPath(), &s, &error))
+        if (WriteSettingsFile(dir.settingsPath(), &s, &error))
             return 1;
         return error.m_cause == CFileException::diskFull ? 0 : 2;
     });
     EXPECT_EQ(code, 0);
     EXPECT_EQ(dir.Read(), kDefaultFile);
-    EXPECT_FALSE(std::filesystem::exists(dir.settingsPath() + ".new"));
+    EXPECT_TRUE(dir.HoldsOnlyTheSettingsFile());
 }
 
 TEST(SettingsFile, AFullFileSystemFailsTheSaveAndKeepsTheOldFile) {
@@ -238,7 +238,7 @@ TEST(SettingsFile, AFullFileSystemFailsTheSaveAndKeepsTheOldFile) {
     CDataState s;
     s.m_strCamera = u"Canon 10D";
     CFileException error;
-    const bool saved = SaveSettings(dir.settingsPath(), &s, &error);
+    const bool saved = WriteSettingsFile(dir.settingsPath(), &s, &error);
     const Bytes after = dir.Read();
     const int unmounted = std::system(("umount " + dir.folder()).c_str());
     EXPECT_EQ(unmounted, 0);

@@ -31,6 +31,14 @@ class ProgramFolder {
         out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<long>(bytes.size()));
     }
     bool Exists() const { return std::filesystem::exists(settingsPath()); }
+    // Whether the folder holds the settings file and nothing else: no save
+    // left anything of its own behind.
+    bool HoldsOnlyTheSettingsFile() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(m_folder))
+            names.push_back(entry.path().filename().string());
+        return names == std::vector<std::string>{"vextondof.ini"};
+    }
     Bytes Read() const {
         std::ifstream in(settingsPath(), std::ios::binary);
         return Bytes(std::istreambuf_iterator<char>(in), {});

@@ -78,7 +78,7 @@ std::string SaveAs(uid_t user, std::optional<SettingsLocation> given,
         CFileException error;
         const SettingsLocation where = given ? *given : SettingsFilePath(program, config);
         const std::string text =
-            SaveSettings(where, &s, &error) ? "saved" : error.GetErrorMessage();
+            WriteSettingsFile(where, &s, &error) ? "saved" : error.GetErrorMessage();
         return ::write(pipeFds[1], text.data(), text.size()) == static_cast<ssize_t>(text.size())
                    ? 0
                    : 1;
@@ -95,7 +95,7 @@ std::string SaveAs(uid_t user, std::optional<SettingsLocation> given,
 bool LoadsAs(uid_t user, const SettingsLocation& where) {
     return InChild(user, [&] {
                CDataState s;
-               return LoadSettings(where, &s) ? 0 : 1;
+               return ReadSettingsFile(where, &s) ? 0 : 1;
            }) == 0;
 }
 
@@ -203,9 +203,9 @@ TEST(SettingsTrust, ALinkSwappedInMeanwhileIsNeverFollowed) {
     int saves = 0;
     while (std::chrono::steady_clock::now() < end) {
         const CDataState s = Choices(u"Canon 10D");
-        saves += SaveSettings(roots + "/vextondof.ini", &s) ? 1 : 0;
+        saves += WriteSettingsFile(roots + "/vextondof.ini", &s) ? 1 : 0;
         CDataState back;
-        LoadSettings(roots + "/vextondof.ini", &back);
+        ReadSettingsFile(roots + "/vextondof.ini", &back);
     }
     EXPECT_EQ(Wait(swapper), 0);
     EXPECT_EQ(Content(secret), "root's only");
@@ -337,7 +337,7 @@ TEST(SettingsTrust, AFolderThatWentAwayFailsTheSave) {
     fs::remove_all(bin);
     CDataState s;
     CFileException error;
-    EXPECT_FALSE(SaveSettings(where, &s, &error));
+    EXPECT_FALSE(WriteSettingsFile(where, &s, &error));
     EXPECT_EQ(error.GetErrorMessage(), where.path + " was not found.");
     EXPECT_FALSE(fs::exists(bin));
     EXPECT_TRUE(fs::is_empty(config));
@@ -345,14 +345,14 @@ TEST(SettingsTrust, AFolderThatWentAwayFailsTheSave) {
     // Replaced by a link to another folder: not followed.
     fs::create_directory(dir.folder() + "/other");
     fs::create_directory_symlink("other", bin);
-    EXPECT_FALSE(SaveSettings(where, &s));
+    EXPECT_FALSE(WriteSettingsFile(where, &s));
     EXPECT_TRUE(fs::is_empty(dir.folder() + "/other"));
 
     // A link whose target's folder went away.
     fs::remove(bin);
     fs::create_directory(bin);
     fs::create_symlink("../gone/choices.ini", where.path);
-    EXPECT_FALSE(SaveSettings(where, &s));
+    EXPECT_FALSE(WriteSettingsFile(where, &s));
     EXPECT_FALSE(fs::exists(dir.folder() + "/gone"));
 }
 
@@ -370,7 +370,7 @@ TEST(SettingsTrust, AKilledSaveInPlaceLeavesWholeRecords) {
             for (int i = 0;; ++i) {
                 const CDataState s =
                     Choices(i % 2 ? u"Canon 10D" : u"Konica Minolta Dynax 7D with a long name");
-                if (!SaveSettings(dir.settingsPath(), &s))
+                if (!WriteSettingsFile(dir.settingsPath(), &s))
                     return 1;
             }
             return 0;
@@ -379,7 +379,7 @@ TEST(SettingsTrust, AKilledSaveInPlaceLeavesWholeRecords) {
         ::kill(saver, SIGKILL);
         EXPECT_EQ(Wait(saver), -1) << "killed, not failed";
         CDataState back;
-        ASSERT_TRUE(LoadSettings(dir.settingsPath(), &back));
+        ASSERT_TRUE(ReadSettingsFile(dir.settingsPath(), &back));
         EXPECT_EQ(back.m_strCofC, u"0.0310") << "the fifth record whole";
     }
 }
@@ -393,7 +393,7 @@ TEST(SettingsTrust, WhatKilledSavesLeaveIsCleanedAway) {
         const pid_t saver = Spawn(kSameUser, [&] {
             for (int i = 0;; ++i) {
                 const CDataState s = Choices(i % 2 ? u"Canon 10D" : u"Canon 20D");
-                SaveSettings(dir.settingsPath(), &s);
+                WriteSettingsFile(dir.settingsPath(), &s);
             }
             return 0;
         });
@@ -401,7 +401,7 @@ TEST(SettingsTrust, WhatKilledSavesLeaveIsCleanedAway) {
         ::kill(saver, SIGKILL);
         Wait(saver);
         CDataState back;
-        ASSERT_TRUE(LoadSettings(dir.settingsPath(), &back)) << "never a torn file";
+        ASSERT_TRUE(ReadSettingsFile(dir.settingsPath(), &back)) << "never a torn file";
     }
     // Planted under the same name pattern: a leftover of this user's that is
     // not a regular file is not ours to remove.
@@ -411,7 +411,7 @@ TEST(SettingsTrust, WhatKilledSavesLeaveIsCleanedAway) {
     fs::create_symlink(dir.settingsPath(), stem + "ALink000");
     std::ofstream(dir.folder() + "/.vextondof.ini.saving-short");
     const CDataState s = Choices(u"Canon 1D");
-    ASSERT_TRUE(SaveSettings(dir.settingsPath(), &s));
+    ASSERT_TRUE(WriteSettingsFile(dir.settingsPath(), &s));
     EXPECT_EQ(Names(dir.folder()),
               (std::vector<std::string>{".vextondof.ini.saving-AFolder0",
                                         ".vextondof.ini.saving-ALink000",
