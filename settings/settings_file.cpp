@@ -136,7 +136,7 @@ bool WriteSettingsFile(const SettingsLocation& where, const CDataState* state,
     if (!ReachSettingsFile(where, true, place, osError))
         return fail(CFileException(CFileException::OsErrorToCause(osError), osError, where.path));
     CFolderLock lock;
-    if (!lock.Acquire(place.folder.Get(), kSettingsWaitMs))
+    if (!lock.Acquire(place.folder.Get(), kSettingsSaveWaitMs))
         return fail(CFileException(CFileException::sharingViolation, 0, where.path));
     // Holding the lock, no other save is under way: what saves left behind
     // when they were killed goes.

@@ -9,9 +9,11 @@ class CDataState;
 
 inline constexpr const char* kSettingsFileName = "vextondof.ini";
 
-// How long a load or save waits while another instance holds the file: a
-// save takes milliseconds.
+// How long a load waits while another instance holds the file: a save takes
+// milliseconds. A save waits longer before it fails, for a save on a slow
+// disk (each save reaches the disk before it lets go).
 inline constexpr int kSettingsWaitMs = 1000;
+inline constexpr int kSettingsSaveWaitMs = 3000;
 
 // Where the settings file is, and whether its folder is the program's own
 // configuration folder, made (for this user alone) by the first save that

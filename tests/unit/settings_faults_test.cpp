@@ -241,7 +241,7 @@ TEST(SettingsFaults, AnotherHolderIsWaitedForThenReportedAsSharing) {
     EXPECT_FALSE(heldByAnother);
     ::waitpid(holder, nullptr, 0);
 
-    holder = holdFor(2500);
+    holder = holdFor(5000); // past a load's wait and a save's after it
     s = Choices(u"untouched");
     EXPECT_FALSE(ReadSettingsFile(dir.settingsPath(), &s, &heldByAnother));
     EXPECT_TRUE(heldByAnother);
@@ -275,8 +275,9 @@ TEST(SettingsFaults, TwoInstancesNeverSeeATornFileNorFailFalsely) {
                     CDataState s;
                     s.m_strCamera = s.m_strFocalLength = s.m_strAperture = s.m_strUnit =
                         s.m_strCofC = mark;
-                    if (!WriteSettingsFile(dir.settingsPath(), &s))
-                        return 1;
+                    CFileException error; // its cause, should it fail: 10 and above
+                    if (!WriteSettingsFile(dir.settingsPath(), &s, &error))
+                        return 10 + error.m_cause;
                     CDataState back;
                     if (!ReadSettingsFile(dir.settingsPath(), &back))
                         return 2;
