@@ -11,15 +11,21 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPaintEngine>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QResizeEvent>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
+#include <QTableView>
 #include <QTest>
 #include <cstdio>
 #include <filesystem>
@@ -296,7 +302,7 @@ class Runner : public QObject {
     void Dispatch(const Step& s) {
         const std::string& v = s.verb;
         if (v == "settings" || v == "unwritable" || v == "locale" || v == "numbers" ||
-            v == "installed") {
+            v == "installed" || v == "font") {
             if (m_started)
                 throw StepError{v + " goes before start"};
             if (v == "settings")
@@ -307,6 +313,8 @@ class Runner : public QObject {
                 m_installed = true;
             else if (v == "locale")
                 SetLocale(s.rest);
+            else if (v == "font")
+                SetDesktopFont(s.rest);
             else
                 SetNumbers(s.rest);
         } else if (v == "screen") {
@@ -335,6 +343,15 @@ class Runner : public QObject {
             QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
         } else if (v == "key") {
             Key(s.rest);
+        } else if (v == "keys") {
+            Keys(s.rest);
+        } else if (v == "menu") {
+            Menu(s.rest);
+        } else if (v == "check") {
+            QWidget* w = Control(IdOf(s.rest));
+            if (!qobject_cast<QCheckBox*>(w) && !qobject_cast<QRadioButton*>(w))
+                throw StepError{"control " + std::to_string(IdOf(s.rest)) + " is no check box"};
+            QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(4, w->height() / 2));
         } else if (v == "ok") {
             Ok();
         } else if (v == "command") {
@@ -345,6 +362,13 @@ class Runner : public QObject {
             Show();
         } else if (v == "focus") {
             Focus();
+        } else if (v == "size") {
+            const QWidget* form = Topmost().window;
+            std::cout << "size " << form->width() << " " << form->height() << "\n";
+        } else if (v == "menus") {
+            Menus();
+        } else if (v == "table") {
+            Table(IdOf(s.rest));
         } else if (v == "list") {
             PrintList(IdOf(s.rest));
         } else if (v == "label") {
@@ -390,6 +414,21 @@ class Runner : public QObject {
             throw StepError{"locale takes a name"};
         QLocale::setDefault(QLocale(QString::fromStdString(name)));
         m_machine.numbers.reset();
+    }
+
+    // The desktop's general font: FAMILY (which may hold spaces) and SIZE.
+    static void SetDesktopFont(const std::string& rest) {
+        const std::size_t space = rest.find_last_of(' ');
+        double points = 0;
+        try {
+            points = space == std::string::npos ? 0 : std::stod(rest.substr(space + 1));
+        } catch (...) {
+        }
+        if (space == std::string::npos || space == 0 || points <= 0)
+            throw StepError{"font takes a family and a size in points"};
+        QFont font(QString::fromStdString(rest.substr(0, space)));
+        font.setPointSizeF(points);
+        QApplication::setFont(font);
     }
 
     void SetNumbers(const std::string& rest) {
@@ -502,11 +541,7 @@ class Runner : public QObject {
         const QString text = QString::fromStdString(TextAfterId(rest));
         if (text.isEmpty())
             QTest::keyClick(target, Qt::Key_Delete);
-        for (qsizetype i = 0; i < text.size();) {
-            const qsizetype n = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-            TypeCharacter(target, text.mid(i, n));
-            i += n;
-        }
+        TypeText(text, target);
     }
 
     // One character as the key event that carries it: its key code (Qt's is
@@ -521,21 +556,117 @@ class Runner : public QObject {
         QTest::sendKeyEvent(QTest::Click, target, key, character, Qt::NoModifier);
     }
 
-    void Key(const std::string& name) {
+    // A key by its name, with modifiers joined by "+": "Enter", "Alt+Down",
+    // "Ctrl+T", "Ctrl+Shift+E".
+    static std::pair<Qt::Key, Qt::KeyboardModifiers> ParseKey(const std::string& name) {
         static const std::pair<const char*, Qt::Key> kKeys[] = {
-            {"Enter", Qt::Key_Return}, {"Escape", Qt::Key_Escape},
-            {"Tab", Qt::Key_Tab},      {"Backtab", Qt::Key_Backtab},
-            {"Up", Qt::Key_Up},        {"Down", Qt::Key_Down},
-            {"F1", Qt::Key_F1}};
+            {"Enter", Qt::Key_Return},  {"Escape", Qt::Key_Escape},
+            {"Tab", Qt::Key_Tab},       {"Backtab", Qt::Key_Backtab},
+            {"Up", Qt::Key_Up},         {"Down", Qt::Key_Down},
+            {"Left", Qt::Key_Left},     {"Right", Qt::Key_Right},
+            {"Home", Qt::Key_Home},     {"End", Qt::Key_End},
+            {"PageUp", Qt::Key_PageUp}, {"PageDown", Qt::Key_PageDown},
+            {"Space", Qt::Key_Space},   {"F1", Qt::Key_F1}};
+        static const std::pair<const char*, Qt::KeyboardModifier> kModifiers[] = {
+            {"Ctrl", Qt::ControlModifier}, {"Shift", Qt::ShiftModifier}, {"Alt", Qt::AltModifier}};
+        Qt::KeyboardModifiers modifiers;
+        std::string rest = name;
+        for (std::size_t plus; (plus = rest.find('+')) != std::string::npos && plus > 0;) {
+            const std::string part = rest.substr(0, plus);
+            const auto m = std::find_if(std::begin(kModifiers), std::end(kModifiers),
+                                        [&](const auto& k) { return part == k.first; });
+            if (m == std::end(kModifiers))
+                throw StepError{"unknown modifier " + Quote(part)};
+            modifiers |= m->second;
+            rest = rest.substr(plus + 1);
+        }
         const auto known = std::find_if(std::begin(kKeys), std::end(kKeys),
-                                        [&](const auto& k) { return name == k.first; });
-        if (known == std::end(kKeys))
-            throw StepError{"unknown key " + Quote(name)};
+                                        [&](const auto& k) { return rest == k.first; });
+        if (known != std::end(kKeys))
+            return {known->second,
+                    known->second == Qt::Key_Backtab ? modifiers | Qt::ShiftModifier : modifiers};
+        if (rest.size() == 1 && std::isalnum(static_cast<unsigned char>(rest[0])))
+            return {static_cast<Qt::Key>(std::toupper(static_cast<unsigned char>(rest[0]))),
+                    modifiers};
+        throw StepError{"unknown key " + Quote(name)};
+    }
+
+    static QWidget* FocusedOrTopmost() {
         QWidget* target = QApplication::focusWidget();
-        if (!target)
-            target = Topmost().window;
-        const Qt::Key key = known->second;
-        QTest::keyClick(target, key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        return target ? target : Topmost().window;
+    }
+
+    void Key(const std::string& name) {
+        const auto [key, modifiers] = ParseKey(name);
+        QTest::keyClick(FocusedOrTopmost(), key, modifiers);
+    }
+
+    void Keys(const std::string& text) { TypeText(QString::fromStdString(text), nullptr); }
+
+    // Each character as the key event that carries it, to `target` or else
+    // to whatever has the focus at that moment.
+    static void TypeText(const QString& text, QWidget* target) {
+        for (qsizetype i = 0; i < text.size();) {
+            const qsizetype n = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+            TypeCharacter(target ? target : FocusedOrTopmost(), text.mid(i, n));
+            i += n;
+        }
+    }
+
+    // ---- the main form's menu bar
+
+    static QMenuBar* MainMenuBar() {
+        const std::vector<OpenForm> forms = OpenForms();
+        QMenuBar* bar = forms.empty() ? nullptr : forms.front().window->findChild<QMenuBar*>();
+        if (!bar)
+            throw StepError{"the main form has no menu bar"};
+        return bar;
+    }
+
+    // A menu text as shown: without its mnemonic mark.
+    static QString Shown(QString text) {
+        text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+        text.remove(QLatin1Char('&'));
+        return text.replace(QStringLiteral("\x01"), QStringLiteral("&"));
+    }
+
+    static void Menus() {
+        for (QAction* menu : MainMenuBar()->actions())
+            if (menu->menu())
+                for (QAction* item : menu->menu()->actions())
+                    if (!item->isSeparator())
+                        std::cout << "menu " << Quote(Utf8(Shown(menu->text()))) << " "
+                                  << Quote(Utf8(Shown(item->text()))) << " "
+                                  << Quote(Utf8(item->shortcut().toString())) << "\n";
+    }
+
+    static void Menu(const std::string& text) {
+        QMenuBar* bar = MainMenuBar();
+        const QString wanted = QString::fromStdString(text);
+        for (QAction* menu : bar->actions()) {
+            if (!menu->menu())
+                continue;
+            for (QAction* item : menu->menu()->actions()) {
+                QString shown = Shown(item->text());
+                for (const QString& tail : {QStringLiteral("\u2026"), QStringLiteral("...")})
+                    if (shown.endsWith(tail))
+                        shown.chop(tail.size());
+                if (item->isSeparator() || shown != wanted)
+                    continue;
+                const QPoint at = bar->actionGeometry(menu).center();
+                QTest::mouseMove(bar, at);
+                QTest::mouseClick(bar, Qt::LeftButton, {}, at);
+                QMenu* popup = menu->menu();
+                if (!popup->isVisible())
+                    throw StepError{"the menu " + Quote(Utf8(Shown(menu->text()))) +
+                                    " did not open"};
+                const QPoint itemAt = popup->actionGeometry(item).center();
+                QTest::mouseMove(popup, itemAt);
+                QTest::mouseClick(popup, Qt::LeftButton, {}, itemAt);
+                return;
+            }
+        }
+        throw StepError{"no menu item " + Quote(text)};
     }
 
     void Ok() {
@@ -557,6 +688,10 @@ class Runner : public QObject {
             return kind = "static", label->text();
         if (auto* button = qobject_cast<const QPushButton*>(w))
             return kind = "button", button->text();
+        if (qobject_cast<const QCheckBox*>(w) || qobject_cast<const QRadioButton*>(w)) {
+            const auto* check = static_cast<const QAbstractButton*>(w);
+            return kind = "check", check->text();
+        }
         if (auto* combo = qobject_cast<const QComboBox*>(w))
             return kind = "list", combo->currentText();
         if (auto* edit = qobject_cast<const QLineEdit*>(w))
@@ -577,9 +712,16 @@ class Runner : public QObject {
         for (const QWidget* w : FormControls(top.window)) {
             const char* kind = "";
             const QString text = ControlText(w, kind);
+            if (auto* grid = qobject_cast<const QTableView*>(w)) {
+                std::cout << ControlId(w) << " table " << grid->model()->rowCount() << " "
+                          << grid->model()->columnCount() << "\n";
+                continue;
+            }
             std::cout << ControlId(w) << " " << kind << " " << Quote(Utf8(text));
             if (auto* combo = qobject_cast<const QComboBox*>(w))
                 std::cout << " " << combo->currentIndex();
+            if (std::string(kind) == "check")
+                std::cout << (static_cast<const QAbstractButton*>(w)->isChecked() ? " on" : " off");
             std::cout << "\n";
         }
     }
@@ -605,6 +747,24 @@ class Runner : public QObject {
                 return;
             }
         std::cout << "focus none\n";
+    }
+
+    void Table(int id) {
+        const auto* grid = qobject_cast<const QTableView*>(Control(id));
+        if (!grid)
+            throw StepError{"control " + std::to_string(id) + " is not a table"};
+        const QAbstractItemModel* model = grid->model();
+        const int rows = model->rowCount(), columns = model->columnCount();
+        std::cout << "table " << id << " " << rows << " " << columns << "\ncolumns";
+        for (int c = 0; c < columns; ++c)
+            std::cout << " " << Quote(Utf8(model->headerData(c, Qt::Horizontal).toString()));
+        std::cout << "\n";
+        for (int r = 0; r < rows; ++r) {
+            std::cout << "row " << Quote(Utf8(model->headerData(r, Qt::Vertical).toString()));
+            for (int c = 0; c < columns; ++c)
+                std::cout << " " << Quote(Utf8(model->index(r, c).data().toString()));
+            std::cout << "\n";
+        }
     }
 
     void PrintList(int id) {
