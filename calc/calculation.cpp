@@ -47,11 +47,13 @@ CalculationResult Calculate(const CalculationInputs& in, const NumberSettings& s
     const double hyperfocal = toUnit(dof.hyperfocal);
     const double nearLimit = toUnit(dof.nearLimit);
     const double farLimit = toUnit(dof.farLimit);
-    // A distance so large that the arithmetic runs out of range has no
-    // meaningful result, and is refused as what it is.
+    // A distance so large that the arithmetic runs out of range, or so near
+    // that a limit's denominator vanishes, has no meaningful result, and is
+    // refused as what it is.
     if (!std::isfinite(s) || !std::isfinite(hyperfocal) || !std::isfinite(nearLimit) ||
         (!dof.farIsInfinite && !std::isfinite(farLimit - nearLimit))) {
-        r.status = CalculationStatus::DistanceTooLarge;
+        r.status = std::isfinite(s) && s < dof.hyperfocal ? CalculationStatus::DistanceTooSmall
+                                                          : CalculationStatus::DistanceTooLarge;
         return r;
     }
 
@@ -74,6 +76,8 @@ const char* RefusalText(CalculationStatus status) {
         return "You must enter a non-zero, positive distance to the subject.";
     case CalculationStatus::DistanceTooLarge:
         return "The distance is too large to calculate with.";
+    case CalculationStatus::DistanceTooSmall:
+        return "The distance is too small to calculate with.";
     case CalculationStatus::BadFocalLength:
         return "You must enter a diopter that leaves the lens a positive focal length.";
     case CalculationStatus::Ok:

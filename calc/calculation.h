@@ -22,6 +22,7 @@ enum class CalculationStatus {
     Ok,
     NoDistance,       // empty, zero, negative or not a number
     DistanceTooLarge, // positive, but beyond what the arithmetic can hold
+    DistanceTooSmall, // so near (well inside the hyperfocal distance) that a limit has no value
     BadFocalLength,   // the diopter leaves no positive, finite focal length
 };
 

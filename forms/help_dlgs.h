@@ -38,7 +38,11 @@ class CDiopterDlg : public CInfoOnlyDlg<IDD_DIOPTER_HELP> {
 };
 
 // The about form declares no run-time class of its own: it answers CDialog.
+// It names the program's version and the system it runs on.
 class CAboutDlg : public CInfoOnlyDlg<IDD_ABOUTBOX> {
   public:
     CAboutDlg() : CInfoOnlyDlg(nullptr) {}
+
+  protected:
+    BOOL OnInitDialog() override;
 };

@@ -1,6 +1,8 @@
 #pragma once
 // Numbers of the program's resources and controls.
 
+#include <cstddef>
+
 enum : int {
     IDR_MAINFRAME = 128, // the icon
 
@@ -47,3 +49,8 @@ enum : int {
 
     IDOK_COMMAND_8 = 8, // a second command that acts as OK on the main form
 };
+
+// The about form's lines that the program fills, by their place in its
+// template (its statics share one id).
+inline constexpr std::size_t kAboutVersionLine = 2;
+inline constexpr std::size_t kAboutSystemLine = 4;

@@ -73,7 +73,8 @@ const DialogTemplate kTemplates[] = {
          {IDC_STATIC, K::Static, kAboutText, 7, 7, 80, 8, "Depth of Field Calculator"},
          {IDC_STATIC, K::Static, kAboutText, 7, 20, 91, 8, "Vexton.DOF.CE Version 1.00"},
          {IDC_STATIC, K::Static, kAboutText, 7, 76, 82, 8, "This program runs under:"},
-         {IDC_STATIC, K::Static, kAboutText, 7, 90, 81, 8, "Pocket PC 2003 (ARMV4)"},
+         // the system it runs on, named when the form opens
+         {IDC_STATIC, K::Static, kAboutText, 7, 90, 142, 8, "Pocket PC 2003 (ARMV4)"},
      },
      {}},
     {IDD_OUTPUT,

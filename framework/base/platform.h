@@ -22,4 +22,7 @@ class CPlatform {
     virtual std::string GetProgramPath() const = 0;
     // The folder for the user's configuration files.
     virtual std::string GetConfigHome() const = 0;
+    // The system the program runs on, as a person names it: its name and
+    // release, and the processor's architecture.
+    virtual std::string GetSystemName() const = 0;
 };

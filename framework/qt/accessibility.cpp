@@ -26,8 +26,11 @@ class TapLabelAccessible : public QAccessibleWidget {
     }
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& action) override {
+        // At once back to the screen reader: the form a tap opens runs its
+        // own loop, which must not run inside the reader's call.
         if (action == pressAction())
-            m_label->Tap();
+            QMetaObject::invokeMethod(
+                m_label, [label = m_label] { label->Tap(); }, Qt::QueuedConnection);
     }
 
   private:

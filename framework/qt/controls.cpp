@@ -97,10 +97,7 @@ int CComboBox::SelectString(const CString& text) {
     ComboWidget* c = Combo();
     if (!c)
         return CB_ERR;
-    const ChoiceModel* entries = c->Entries();
-    const int index = FindPrefixNoCase(
-        static_cast<std::size_t>(c->count()),
-        [entries](std::size_t i) { return Utf16View(entries->Text(static_cast<int>(i))); }, text);
+    const int index = c->FindPrefix(text);
     SetCurSel(index);
     return index;
 }

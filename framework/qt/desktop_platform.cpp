@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <QScreen>
+#include <QSysInfo>
 #include <climits>
 #include <cstdlib>
 #include <pwd.h>
@@ -40,4 +41,11 @@ std::string CDesktopPlatform::GetConfigHome() const {
         home = user ? user->pw_dir : nullptr;
     }
     return home ? std::string(home) + "/.config" : std::string();
+}
+
+// "Debian GNU/Linux 12 (bookworm), x86_64".
+std::string CDesktopPlatform::GetSystemName() const {
+    return (QSysInfo::prettyProductName() + QStringLiteral(", ") +
+            QSysInfo::currentCpuArchitecture())
+        .toStdString();
 }

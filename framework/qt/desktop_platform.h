@@ -9,4 +9,5 @@ class CDesktopPlatform : public CPlatform {
     NumberSettings GetNumberSettings() const override;
     std::string GetProgramPath() const override;
     std::string GetConfigHome() const override;
+    std::string GetSystemName() const override;
 };

@@ -53,8 +53,8 @@ class CaptionStrip : public QWidget {
 };
 
 // The window of a running form: a caption strip with the handheld's OK
-// button above the template's controls. A close request, and Escape, go to
-// the form's message map; the form alone decides when it ends. Enter in a
+// button above the template's controls. A close request, and Escape on a
+// form over another, go to the form's message map; the form alone decides when it ends. Enter in a
 // form without buttons is its OK, as the handheld's dialogs have it; F1 asks
 // for the focused control's help.
 class FormWindow : public QDialog {
@@ -78,7 +78,10 @@ class FormWindow : public QDialog {
     void reject() override { m_form->SendClose(); }
     void keyPressEvent(QKeyEvent* event) override {
         const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-        if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier)
+        // A desktop's main window is not dismissed with Escape; other forms are.
+        if (event->key() == Qt::Key_Escape && !parentWidget())
+            event->accept();
+        else if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier)
             m_form->HelpFor(QApplication::focusWidget());
         else if (enter && !m_form->HasButtons())
             m_form->OnCommand(IDOK, 0);
@@ -118,12 +121,20 @@ const CDialog::FormControl* CDialog::FindControl(int id) const {
     return nullptr;
 }
 
+void CDialog::SetItemTextAt(std::size_t index, const CString& text) {
+    if (index < m_controls.size())
+        SetWidgetText(m_controls[index].widget, QString::fromStdU16String(text));
+}
+
 QWidget* CDialog::ControlWidget(int id) const {
     const FormControl* control = FindControl(id);
     return control ? control->widget : nullptr;
 }
 
 namespace {
+// The desktop font size at which the templates' sizes are taken as they are.
+constexpr double kUsualDesktopPoints = 10.0;
+
 // The handheld's caption strip: a line of the form's font and this much more
 // in height.
 constexpr int kCaptionExtraHeight = 10;
@@ -157,8 +168,8 @@ void CDialog::MapDialogRect(int& x, int& y, int& cx, int& cy) const {
 }
 
 // A form is made in steps, as its template says: the window, the controls,
-// the dialog units that show every text whole, the caption strip, the
-// template's initial data, and the names screen readers announce.
+// the template's initial data, and the names screen readers announce. Its
+// layout follows once the form has set its own texts (LayOutForm).
 bool CDialog::CreateFormWindow() {
     const DialogTemplate* t = FindDialogTemplate(m_templateId);
     if (!t)
@@ -167,8 +178,6 @@ bool CDialog::CreateFormWindow() {
     InstallTapLabelAccessibility(); // before any label exists
     FormWindow* window = MakeWindow(*t);
     CreateControls(*t, window->content);
-    FitDialogUnits(window->font());
-    AddCaptionStrip(*t, window);
     FillInitialData();
     m_window = window;
     m_hWnd = window;
@@ -179,7 +188,9 @@ bool CDialog::CreateFormWindow() {
 // A form opened over another is a dialog transient for it, with neither
 // minimise nor maximise; the main form is an ordinary window that can be
 // minimised (its size is fixed). Its font is the desktop's family at the
-// template's size; it is painted in the window colour, as on the handheld.
+// template's size, grown in proportion where the desktop's font is larger
+// than its usual 9 or 10 points; it is painted in the window colour, as on
+// the handheld.
 FormWindow* CDialog::MakeWindow(const DialogTemplate& t) {
     CWnd* owner = m_pParentWnd ? m_pParentWnd : AfxGetMainWnd();
     QWidget* ownerWindow = owner && owner != this ? owner->GetSafeHwnd() : nullptr;
@@ -194,7 +205,8 @@ FormWindow* CDialog::MakeWindow(const DialogTemplate& t) {
     // dialogs did: no shaping pass for plain Latin text, each glyph
     // rasterised once.
     QFont font = QApplication::font();
-    font.setPointSize(t.pointSize);
+    const double desktopPoints = font.pointSizeF() > 0 ? font.pointSizeF() : kUsualDesktopPoints;
+    font.setPointSizeF(t.pointSize * std::max(1.0, desktopPoints / kUsualDesktopPoints));
     font.setStyleStrategy(QFont::PreferNoShaping);
     font.setHintingPreference(QFont::PreferFullHinting);
     window->setFont(font);
@@ -261,6 +273,32 @@ void CDialog::AddCaptionStrip(const DialogTemplate& t, FormWindow* window) {
     QObject::connect(window->ok, &QPushButton::clicked, window, [this] { OnCommand(IDOK, 0); });
     window->content->setGeometry(0, stripHeight, cx, cy);
     window->setFixedSize(cx, stripHeight + cy);
+}
+
+// The dialog units that show every text whole, the texts the form set at
+// its initialisation included, and the caption strip above the controls.
+void CDialog::LayOutForm() {
+    FitDialogUnits(m_window->font());
+    AddCaptionStrip(*m_template, m_window);
+}
+
+// A form with nothing that takes the focus is read out as a whole: its
+// texts, in template order (a label and the box after it on one line),
+// become the window's description, which a screen reader speaks as the form
+// opens.
+void CDialog::DescribeForScreenReaders() {
+    QStringList lines;
+    for (const FormControl& control : m_controls) {
+        const QString text = WidgetText(control.widget).trimmed();
+        if (text.isEmpty())
+            continue;
+        if (control.item->kind != ControlKind::Static && !lines.isEmpty() &&
+            lines.back().endsWith(QLatin1Char(':')))
+            lines.back() += QLatin1Char(' ') + text;
+        else
+            lines.append(text);
+    }
+    m_window->setAccessibleDescription(lines.join(QLatin1Char('\n')));
 }
 
 // Entries the template brings for one of its lists, none of them selected.
@@ -341,6 +379,12 @@ void CDialog::DestroyFormWindow() {
     m_hWnd = nullptr;
 }
 
+bool CDialog::HasTabStop() const {
+    return std::any_of(m_controls.begin(), m_controls.end(), [](const FormControl& control) {
+        return (control.item->style & WS_TABSTOP) != 0;
+    });
+}
+
 void CDialog::FocusFirstTabStop() {
     for (const FormControl& control : m_controls) {
         if ((control.item->style & WS_TABSTOP) && control.widget->isEnabled()) {
@@ -393,7 +437,11 @@ INT_PTR CDialog::DoModal() {
 
     m_ended = false;
     m_result = IDCANCEL;
-    if (OnInitDialog())
+    const BOOL focusFirst = OnInitDialog();
+    LayOutForm();
+    if (!HasTabStop())
+        DescribeForScreenReaders();
+    else if (focusFirst)
         FocusFirstTabStop();
     if (!m_ended) {
         if (m_window->parentWidget()) {
@@ -446,7 +494,13 @@ void CDialog::OnClose() {
     OnCommand(IDCANCEL, 0);
 }
 
+// A text typed into a list is taken (see ComboWidget::SelectTypedText)
+// before any command acts on the form: Enter presses the default button with
+// the focus still in the list.
 void CDialog::OnCommand(int id, int code) {
+    for (const FormControl& control : m_controls)
+        if (auto* combo = dynamic_cast<ComboWidget*>(control.widget); combo && combo->hasFocus())
+            combo->SelectTypedText();
     if (OnCmdMsg(id, code))
         return;
     if (code != 0)

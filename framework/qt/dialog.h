@@ -36,6 +36,9 @@ class CDialog : public CWnd {
 
     int TemplateId() const { return m_templateId; }
     QWidget* ControlWidget(int id) const; // the first control with this id
+    // The text of the control made from the template's item at `index`
+    // (counting from 0), for controls that share an id.
+    void SetItemTextAt(std::size_t index, const CString& text);
 
     // Dialog units of this form to pixels.
     void MapDialogRect(int& x, int& y, int& cx, int& cy) const;
@@ -72,6 +75,9 @@ class CDialog : public CWnd {
     void FitDialogUnits(const QFont& font);
     void AddCaptionStrip(const DialogTemplate& t, FormWindow* window);
     void FillInitialData();
+    void LayOutForm();
+    void DescribeForScreenReaders();
+    bool HasTabStop() const;
     void DestroyFormWindow();
     void FocusFirstTabStop();
     const FormControl* FindControl(int id) const;

@@ -3,12 +3,14 @@
 #include "framework/base/nocase.h"
 #include "framework/qt/wnd.h"
 
+#include <QAbstractItemView>
 #include <QCompleter>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QStyle>
 
@@ -57,11 +59,20 @@ void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
 namespace {
 // An edit box, or a list's field: once the focus leaves it, it shows the
 // beginning of its text again.
+// Reached from the keyboard, it selects its whole text, as Qt's line edits
+// do, but keeps the beginning in view; a click places the cursor.
 class BoxEdit : public QLineEdit {
   public:
     BoxEdit(const QString& text, QWidget* parent) : QLineEdit(text, parent) {}
 
   protected:
+    void focusInEvent(QFocusEvent* event) override {
+        QLineEdit::focusInEvent(event);
+        const Qt::FocusReason reason = event->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+            reason == Qt::ShortcutFocusReason)
+            SelectWhole(this);
+    }
     void focusOutEvent(QFocusEvent* event) override {
         QLineEdit::focusOutEvent(event);
         home(false);
@@ -153,6 +164,49 @@ ComboWidget::ComboWidget(unsigned style, QWidget* parent)
     connect(this, &QComboBox::currentIndexChanged, this, [this] { lineEdit()->home(false); });
 }
 
+int ComboWidget::FindPrefix(std::u16string_view text) const {
+    return FindPrefixNoCase(
+        static_cast<std::size_t>(count()),
+        [this](std::size_t i) { return Utf16View(m_entries->Text(static_cast<int>(i))); }, text);
+}
+
+void ComboWidget::SelectTypedText() {
+    const QString typed = currentText();
+    const int selected = currentIndex();
+    if (selected >= 0 && CompareNoCase(Utf16View(typed), Utf16View(itemText(selected))) == 0)
+        return;
+    const int found = typed.isEmpty() ? -1 : FindPrefix(Utf16View(typed));
+    if (found < 0)
+        return;
+    setCurrentIndex(found);
+    ShowBeginning(lineEdit(), itemText(found));
+}
+
+void ComboWidget::focusOutEvent(QFocusEvent* event) {
+    QComboBox::focusOutEvent(event);
+    if (event->reason() != Qt::PopupFocusReason)
+        SelectTypedText();
+}
+
+// Wide enough for the widest entry and the scroll bar, within the screen.
+void ComboWidget::showPopup() {
+    const QFontMetrics metrics(view()->font());
+    int widest = 0;
+    for (const QString& text : m_entries->Texts())
+        widest = std::max(widest, metrics.horizontalAdvance(text));
+    const int frame = 2 * (view()->frameWidth() + 4);
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view());
+    const int screenWidth = screen() ? screen()->availableGeometry().width() : widest;
+    view()->setMinimumWidth(std::min(widest + frame + scrollBar, screenWidth));
+    QComboBox::showPopup();
+}
+
+// Closed, the field's whole text is selected: typing replaces it.
+void ComboWidget::hidePopup() {
+    QComboBox::hidePopup();
+    SelectWhole(lineEdit());
+}
+
 void ComboWidget::OnTyped(const QString& text) {
     int match = -1;
     for (int i = 0; i < count() && match < 0; ++i)
@@ -224,6 +278,11 @@ void SetWidgetText(QWidget* w, const QString& text) {
         button->setText(text);
     else if (auto* combo = qobject_cast<QComboBox*>(w))
         ShowBeginning(combo->lineEdit(), text);
+}
+
+void SelectWhole(QLineEdit* edit) {
+    const auto length = static_cast<int>(edit->text().size());
+    edit->setSelection(length, -length);
 }
 
 void ShowBeginning(QLineEdit* edit, const QString& text) {

@@ -31,6 +31,8 @@ void SetWidgetText(QWidget* widget, const QString& text);
 
 // Sets a box's text with its beginning in view (a long text scrolls on from there).
 void ShowBeginning(class QLineEdit* edit, const QString& text);
+// Selects a box's whole text, its beginning in view: typing replaces it.
+void SelectWhole(QLineEdit* edit);
 
 // A static text; one with the notify style reports taps. Before painting it
 // asks its owner for colours, as the reflected control-colour query does.
@@ -86,12 +88,27 @@ class ChoiceModel : public QAbstractListModel {
 // A drop-down list with an edit field. Typing selects the entry whose text
 // equals the typed text, letters compared without regard to case, and
 // otherwise leaves no entry selected; the typed text stays as typed. A sorted
-// list keeps its entries in that same order.
+// list keeps its entries in that same order. Its open drop-down is as wide
+// as its widest entry, within the screen.
 class ComboWidget : public QComboBox {
   public:
     ComboWidget(unsigned style, QWidget* parent);
     bool IsSorted() const { return m_sorted; }
     ChoiceModel* Entries() const { return m_entries; }
+
+    // The first entry from the top whose text begins with `text`, letters
+    // compared without regard to case; -1 when none does.
+    int FindPrefix(std::u16string_view text) const;
+    // A typed text that is not its selected entry's selects the entry
+    // FindPrefix finds and shows its text; one that finds none stays, with
+    // no entry selected, for correcting, and so does an empty field.
+    void SelectTypedText();
+
+    void showPopup() override;
+    void hidePopup() override;
+
+  protected:
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     void OnTyped(const QString& text);

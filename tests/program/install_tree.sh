@@ -24,7 +24,12 @@ home="$dest/home"
 mkdir -p "$home"
 version=$(env -u DISPLAY -u WAYLAND_DISPLAY HOME="$home" XDG_CONFIG_HOME="$home/.config" \
           "$dest/usr/bin/vextondof" --version)
-[ "$version" = "Vexton.DOF.CE 1.0" ] || { echo "--version printed: $version"; exit 1; }
+[ "$version" = "Vexton.DOF.CE 1.00" ] || { echo "--version printed: $version"; exit 1; }
+# One version everywhere: the metainfo's newest release and the manual page say the same.
+grep -q '<release version="1.00"' "$dest/usr/share/metainfo/org.example.vextondof.metainfo.xml" ||
+  { echo "the metainfo names another version"; exit 1; }
+zcat "$dest/usr/share/man/man1/vextondof.1.gz" | grep -q '"Vexton.DOF.CE 1.00"' ||
+  { echo "the manual page names another version"; exit 1; }
 env -u DISPLAY -u WAYLAND_DISPLAY HOME="$home" "$dest/usr/bin/vextondof" --help | grep -q '^Usage: vextondof'
 if [ -n "$(find "$dest" -name vextondof.ini)" ]; then
   echo "--version or --help touched a settings file"; exit 1

@@ -66,6 +66,7 @@ class ScenarioPlatform : public CPlatform {
     }
     std::string GetProgramPath() const override { return m_machine.programFolder + "/vextondof"; }
     std::string GetConfigHome() const override { return m_machine.configHome; }
+    std::string GetSystemName() const override { return CDesktopPlatform().GetSystemName(); }
 
   private:
     const Machine& m_machine;

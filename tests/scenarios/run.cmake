@@ -11,7 +11,16 @@ foreach(setting IN LISTS DESKTOP)
     string(REGEX MATCH "^([^=]+)=(.*)$" ignored "${setting}")
     set(ENV{${CMAKE_MATCH_1}} "${CMAKE_MATCH_2}")
 endforeach()
-execute_process(COMMAND "${RUNNER}" "${SCENARIO}" OUTPUT_VARIABLE actual RESULT_VARIABLE code
+# Steps of the desktop's own that go before the scenario's (PRELUDE, lines
+# separated by "|"): a font the desktop gives, for one.
+set(run "${SCENARIO}")
+if(PRELUDE)
+    string(REPLACE "|" "\n" prelude "${PRELUDE}")
+    file(READ "${SCENARIO}" steps)
+    set(run "${CMAKE_CURRENT_BINARY_DIR}/${name}.scn")
+    file(WRITE "${run}" "${prelude}\n${steps}")
+endif()
+execute_process(COMMAND "${RUNNER}" "${run}" OUTPUT_VARIABLE actual RESULT_VARIABLE code
                 TIMEOUT 120)
 string(REPLACE "${folder}" "<folder>" actual "${actual}")
 file(READ "${expected_file}" expected)

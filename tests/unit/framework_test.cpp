@@ -5,6 +5,7 @@
 #include "framework/qt/widgets.h"
 #include "framework/qt/winapp.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
@@ -158,9 +159,45 @@ TEST(Framework, ATappableLabelOffersScreenReadersAPressThatTapsIt) {
         EXPECT_EQ(label->actionInterface()->actionNames(),
                   QStringList{QAccessibleActionInterface::pressAction()});
         label->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        EXPECT_EQ(f.labelTaps, 0) << "the press returns at once; the tap follows";
+        QCoreApplication::processEvents();
         EXPECT_EQ(f.labelTaps, 1);
         QAccessibleInterface* list = QAccessible::queryAccessibleInterface(f.ControlWidget(1004));
         EXPECT_EQ(list->relations(QAccessible::Label).size(), 1) << "labelled by its label";
+        f.EndDialog(IDOK);
+    };
+    EXPECT_EQ(form.DoModal(), IDOK);
+}
+
+TEST(Framework, AFormWithNothingToFocusIsReadOutWhole) {
+    TestForm form(2); // a button that takes no tab, two labels
+    form.whileOpen = [](TestForm& f) {
+        EXPECT_EQ(f.GetSafeHwnd()->accessibleDescription(),
+                  QStringLiteral("Other text\nOther label\nno such control"));
+        f.EndDialog(IDOK);
+    };
+    EXPECT_EQ(form.DoModal(), IDOK);
+    TestForm withFocus(1);
+    withFocus.whileOpen = [](TestForm& f) {
+        EXPECT_TRUE(f.GetSafeHwnd()->accessibleDescription().isEmpty()) << "its fields speak";
+        f.EndDialog(IDOK);
+    };
+    EXPECT_EQ(withFocus.DoModal(), IDOK);
+}
+
+TEST(Framework, AnOpenDropDownShowsItsWidestEntryWhole) {
+    TestForm form(1);
+    form.whileOpen = [](TestForm& f) {
+        const CString longest = u"Canon 350D/Digital Rebel XT, and more and more and more";
+        f.list.AddEntries({{u"a", std::nullopt}, {longest, std::nullopt}});
+        auto* combo = qobject_cast<QComboBox*>(f.ControlWidget(1004));
+        const int fieldWidth = combo->width();
+        combo->showPopup();
+        const QAbstractItemView* view = combo->view();
+        EXPECT_GE(view->viewport()->width(),
+                  view->fontMetrics().horizontalAdvance(QString::fromStdU16String(longest)));
+        EXPECT_EQ(combo->width(), fieldWidth) << "the field keeps its width";
+        combo->hidePopup();
         f.EndDialog(IDOK);
     };
     EXPECT_EQ(form.DoModal(), IDOK);
