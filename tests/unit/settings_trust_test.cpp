@@ -16,7 +16,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-constexpr fs::perms kPrivate = fs::perms::owner_all;                  // 0700
 constexpr fs::perms kShared = fs::perms::all;                         // 0777
 constexpr fs::perms kSticky = fs::perms::all | fs::perms::sticky_bit; // 1777
 constexpr fs::perms kReadable = fs::perms::owner_all | fs::perms::group_read |
