@@ -1,7 +1,5 @@
 #include "calc/calculation.h"
 
-#include "calc/dof.h"
-
 #include <cmath>
 
 namespace {
@@ -19,54 +17,65 @@ std::string FocalLengthText(double f) {
 }
 } // namespace
 
-CalculationResult Calculate(const CalculationInputs& in, const NumberSettings& settings) {
-    CalculationResult r;
-    double f = ParseDecimal(in.focalLengthValue);
-    const double N = ParseDecimal(in.apertureValue);
-    const DistanceUnit& unit = DistanceUnitFor(ParseInteger(in.unitValue));
-    const std::string distance = NormalizeDecimalSeparator(std::string(in.distanceText), settings);
+LensSetup ReadLens(const CalculationInputs& in, const NumberSettings& settings) {
     const double D = ParseDecimal(
         NormalizeDecimalSeparator(FirstCharacters(in.diopterText, kDiopterCharacters), settings));
-    f = ApplyDiopter(f, D);
-    if (std::isfinite(f))
-        r.focalLengthText = FocalLengthText(f);
-    const double c = ParseDecimal(in.cofcValue) / in.cropFactor;
+    return {ApplyDiopter(ParseDecimal(in.focalLengthValue), D), ParseDecimal(in.apertureValue),
+            ParseDecimal(in.cofcValue) / in.cropFactor,
+            &DistanceUnitFor(ParseInteger(in.unitValue))};
+}
 
-    const double v = ParseDecimal(distance); // an empty text, or none of a number, reads as 0
-    if (v == 0 || v < 0 || std::isnan(v)) {
+double ReadDistance(std::string_view text, const NumberSettings& settings) {
+    return ParseDecimal(NormalizeDecimalSeparator(std::string(text), settings));
+}
+
+DepthInUnit DepthAt(const LensSetup& lens, double v) {
+    DepthInUnit r;
+    if (v == 0 || v < 0 || std::isnan(v)) { // an empty text, or none of a number, reads as 0
         r.status = CalculationStatus::NoDistance;
         return r;
     }
-    if (!(f > 0) || !std::isfinite(f)) {
+    if (!(lens.f > 0) || !std::isfinite(lens.f)) {
         r.status = CalculationStatus::BadFocalLength;
         return r;
     }
-    const double s = ToMillimetres(v, unit.factor);
-    const DepthOfField dof = ComputeDepthOfField(f, N, c, s);
-    const FromMillimetres toUnit(unit.factor);
-    const double hyperfocal = toUnit(dof.hyperfocal);
-    const double nearLimit = toUnit(dof.nearLimit);
-    const double farLimit = toUnit(dof.farLimit);
+    const double s = ToMillimetres(v, lens.unit->factor);
+    const DepthOfField dof = ComputeDepthOfField(lens.f, lens.N, lens.c, s);
+    const FromMillimetres toUnit(lens.unit->factor);
+    r.hyperfocal = toUnit(dof.hyperfocal);
+    r.nearLimit = toUnit(dof.nearLimit);
+    r.farLimit = toUnit(dof.farLimit);
+    r.farIsInfinite = dof.farIsInfinite;
     // A distance so large that the arithmetic runs out of range, or so near
     // that a limit's denominator vanishes, has no meaningful result, and is
     // refused as what it is.
-    if (!std::isfinite(s) || !std::isfinite(hyperfocal) || !std::isfinite(nearLimit) ||
-        (!dof.farIsInfinite && !std::isfinite(farLimit - nearLimit))) {
+    if (!std::isfinite(s) || !std::isfinite(r.hyperfocal) || !std::isfinite(r.nearLimit) ||
+        (!dof.farIsInfinite && !std::isfinite(r.farLimit - r.nearLimit)))
         r.status = std::isfinite(s) && s < dof.hyperfocal ? CalculationStatus::DistanceTooSmall
                                                           : CalculationStatus::DistanceTooLarge;
-        return r;
-    }
+    return r;
+}
 
-    r.hyperfocalText = LocaleText(hyperfocal, settings, unit.suffix);
-    r.nearText = LocaleText(nearLimit, settings, unit.suffix);
-    if (dof.farIsInfinite) {
+CalculationResult Calculate(const CalculationInputs& in, const NumberSettings& settings) {
+    CalculationResult r;
+    const LensSetup lens = ReadLens(in, settings);
+    if (std::isfinite(lens.f))
+        r.focalLengthText = FocalLengthText(lens.f);
+    const DepthInUnit d = DepthAt(lens, ReadDistance(in.distanceText, settings));
+    r.status = d.status;
+    if (d.status != CalculationStatus::Ok)
+        return r;
+    const std::string_view suffix = lens.unit->suffix;
+    r.hyperfocalText = LocaleText(d.hyperfocal, settings, suffix);
+    r.nearText = LocaleText(d.nearLimit, settings, suffix);
+    if (d.farIsInfinite) {
         r.farText = kInfinityText;
         r.totalText = kInfinityText;
     } else {
-        r.farText = LocaleText(farLimit, settings, unit.suffix);
-        r.totalText = LocaleText(farLimit - nearLimit, settings, unit.suffix);
+        r.farText = LocaleText(d.farLimit, settings, suffix);
+        r.totalText = LocaleText(d.farLimit - d.nearLimit, settings, suffix);
     }
-    r.cocText = LocaleText(c, settings, " mm");
+    r.cocText = LocaleText(lens.c, settings, " mm");
     return r;
 }
 

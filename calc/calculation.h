@@ -3,6 +3,7 @@
 // without any window: the Calculate command gathers the texts from the main
 // form and shows what this returns.
 
+#include "calc/dof.h"
 #include "calc/number_text.h"
 
 #include <string>
@@ -40,6 +41,32 @@ inline constexpr std::size_t kDiopterCharacters = 29;
 inline constexpr const char* kInfinityText = "Infinity";
 
 CalculationResult Calculate(const CalculationInputs& in, const NumberSettings& settings);
+
+// The lens as a press of Calculate reads it from the inputs: the focal
+// length after the diopter rule, the f-number, the circle of confusion used
+// (divided by the crop factor), all in millimetres, and the unit.
+struct LensSetup {
+    double f;
+    double N;
+    double c;
+    const DistanceUnit* unit;
+};
+LensSetup ReadLens(const CalculationInputs& in, const NumberSettings& settings);
+
+// A typed distance as a press of Calculate reads it (0 for none of a number).
+double ReadDistance(std::string_view text, const NumberSettings& settings);
+
+// What a press of Calculate finds at `distance` (in the lens's unit): the
+// hyperfocal distance and the limits, in the unit, the very doubles the
+// results form's texts are written from; or why it refuses.
+struct DepthInUnit {
+    CalculationStatus status = CalculationStatus::Ok;
+    double hyperfocal = 0;
+    double nearLimit = 0;
+    double farLimit = 0;
+    bool farIsInfinite = false;
+};
+DepthInUnit DepthAt(const LensSetup& lens, double distance);
 
 // What the user is told when a press is refused; null for Ok.
 const char* RefusalText(CalculationStatus status);
