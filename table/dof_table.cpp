@@ -1,0 +1,210 @@
+#include "table/dof_table.h"
+
+#include "lists/choice_lists.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// The aperture list's whole stops the table shows by default.
+constexpr int kDefaultFirstStop = 4; // f/2.8
+constexpr int kDefaultLastStop = 10; // f/22
+
+// The most rows a default series holds.
+constexpr std::size_t kMostDefaultRows = 20;
+
+constexpr double kGreenLightMm = 0.00055;
+
+// `value` in the user's number settings with `decimals` decimals, rounded once.
+std::string Rounded(double value, int decimals, const NumberSettings& settings) {
+    return FormatLocaleNumber(FormatFixed(value, decimals), decimals, settings);
+}
+
+// `value` with no more decimals than it needs (six at the most).
+std::string Short(double value, const NumberSettings& settings) {
+    std::string text = FormatFixed(value, 6);
+    while (text.back() == '0')
+        text.pop_back();
+    if (text.back() == '.')
+        text.pop_back();
+    const std::size_t point = text.find('.');
+    const int decimals =
+        point == std::string::npos ? 0 : static_cast<int>(text.size() - point - 1);
+    return FormatLocaleNumber(text, decimals, settings);
+}
+
+// One cell, from what a press of Calculate finds there.
+std::string CellText(const DepthInUnit& d, double distance, TableShows shows, int decimals,
+                     const NumberSettings& settings) {
+    if (d.status != CalculationStatus::Ok)
+        return kNoValue;
+    const auto length = [&](double v) { return Rounded(v, decimals, settings); };
+    switch (shows) {
+    case TableShows::Limits:
+        return length(d.nearLimit) + " \u2013 " + (d.farIsInfinite ? kInfinitySign : length(d.farLimit));
+    case TableShows::Split:
+        return "\u2212" + length(distance - d.nearLimit) + " / +" +
+               (d.farIsInfinite ? kInfinitySign : length(d.farLimit - distance));
+    case TableShows::Total:
+        return d.farIsInfinite ? kInfinitySign : length(d.farLimit - d.nearLimit);
+    }
+    return kNoValue;
+}
+
+LensSetup LensAt(const TableRequest& request, const TableAperture& aperture,
+                 const NumberSettings& settings) {
+    CalculationInputs in = request.lens;
+    in.apertureValue = aperture.value;
+    return ReadLens(in, settings);
+}
+
+// The hyperfocal row's cell: the hyperfocal distance, and in brackets the
+// nearest sharp point when focused there.
+std::string HyperfocalCell(const LensSetup& lens, int decimals, const NumberSettings& settings) {
+    const DepthInUnit any = DepthAt(lens, 1.0);
+    if (any.status != CalculationStatus::Ok)
+        return kNoValue;
+    const DepthInUnit there = DepthAt(lens, any.hyperfocal);
+    if (there.status != CalculationStatus::Ok)
+        return Rounded(any.hyperfocal, decimals, settings);
+    return Rounded(any.hyperfocal, decimals, settings) + " (" +
+           Rounded(there.nearLimit, decimals, settings) + ")";
+}
+
+// The note under a table some of whose columns diffraction softens.
+std::string DiffractionNote(double c) {
+    std::string sharpest;
+    for (const ApertureValue& entry : apertureValueTable)
+        if (AiryDiscMm(ParseDecimal(entry.valueText)) <= c)
+            sharpest = entry.displayText;
+    if (sharpest.empty())
+        return std::string(kDiffractionMark) +
+               " At every aperture, diffraction blurs more than the circle of confusion allows.";
+    return std::string(kDiffractionMark) + " Beyond " + sharpest +
+           ", diffraction blurs more than the circle of confusion allows.";
+}
+
+const char* UnitName(const DistanceUnit& unit) {
+    return unit.listText[0] ? unit.listText : "the unit";
+}
+} // namespace
+
+double AiryDiscMm(double N) {
+    return 2.44 * kGreenLightMm * N;
+}
+
+int TableDecimals(const DistanceUnit& unit) {
+    return unit.code == 1 || unit.code == 3 ? 1 : 2; // inches, centimetres : feet, metres
+}
+
+DofTable MakeTable(const TableRequest& request, const NumberSettings& settings, int decimals) {
+    DofTable t;
+    const LensSetup base = ReadLens(request.lens, settings);
+    const DistanceUnit& unit = *base.unit;
+    if (decimals < 0)
+        decimals = TableDecimals(unit);
+    t.roundingNote = std::string("Distances in ") + UnitName(unit) + ", rounded to " +
+                     Rounded(std::pow(10.0, -decimals), decimals, settings) + unit.suffix +
+                     "; Hyperfocal: the distance (and the nearest sharp point when focused there).";
+    bool marked = false;
+    for (const TableAperture& aperture : request.apertures) {
+        const bool softened = AiryDiscMm(ParseDecimal(aperture.value)) > base.c;
+        marked = marked || softened;
+        t.columns.push_back(aperture.text + (softened ? std::string(" ") + kDiffractionMark : ""));
+    }
+    if (marked)
+        t.diffractionNote = DiffractionNote(base.c);
+    if (request.selectedAperture >= 0 &&
+        request.selectedAperture < static_cast<int>(request.apertures.size()))
+        t.boldColumn = request.selectedAperture;
+
+    t.rows.push_back(kHyperfocalRow);
+    t.cells.emplace_back();
+    for (const TableAperture& aperture : request.apertures)
+        t.cells.back().push_back(HyperfocalCell(LensAt(request, aperture, settings), decimals, settings));
+    for (const double distance : request.distances) {
+        if (request.typedDistance && *request.typedDistance == distance && t.boldRow < 0)
+            t.boldRow = static_cast<int>(t.rows.size());
+        t.rows.push_back(Short(distance, settings) + unit.suffix);
+        t.cells.emplace_back();
+        for (const TableAperture& aperture : request.apertures) {
+            const DepthInUnit d = DepthAt(LensAt(request, aperture, settings), distance);
+            t.cells.back().push_back(CellText(d, distance, request.shows, decimals, settings));
+        }
+    }
+    return t;
+}
+
+namespace {
+// 1, 1.5, 2, 3, 5, 7 times the powers of ten, as typed, from the first at or
+// above `from` to the first at or beyond `to`.
+std::vector<double> Series(double from, double to) {
+    static const double kSteps[] = {1, 1.5, 2, 3, 5, 7};
+    std::vector<double> out;
+    for (int power = -3; power <= 9; ++power)
+        for (const double step : kSteps) {
+            const double v = ParseDecimal(FormatFixed(step * std::pow(10.0, power), 6));
+            if (v < from)
+                continue;
+            out.push_back(v);
+            if (v >= to || out.size() >= kMostDefaultRows)
+                return out;
+        }
+    return out;
+}
+} // namespace
+
+std::vector<double> DefaultDistances(const TableRequest& request, const NumberSettings& settings) {
+    LensSetup smallest = ReadLens(request.lens, settings);
+    for (const TableAperture& aperture : request.apertures)
+        smallest.N = std::max(smallest.N, ParseDecimal(aperture.value));
+    const DepthInUnit far = DepthAt(smallest, 1.0);
+    std::vector<double> out;
+    if (far.status == CalculationStatus::Ok && smallest.unit->factor > 0)
+        out = Series(10 * smallest.f * 0.001 / smallest.unit->factor, far.hyperfocal);
+    if (request.typedDistance && *request.typedDistance > 0 &&
+        std::find(out.begin(), out.end(), *request.typedDistance) == out.end())
+        out.insert(std::lower_bound(out.begin(), out.end(), *request.typedDistance),
+                   *request.typedDistance);
+    return out;
+}
+
+std::pair<int, int> DefaultApertureRange(int selected) {
+    int first = kDefaultFirstStop, last = kDefaultLastStop;
+    if (selected >= 0 && selected < kApertureCount) {
+        first = std::min(first, selected);
+        last = std::max(last, selected);
+    }
+    return {first, last};
+}
+
+DistanceList ReadDistances(std::string_view text, const NumberSettings& settings) {
+    DistanceList list;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t start = text.find_first_not_of(" \t", at);
+        if (start == std::string_view::npos)
+            break;
+        const std::size_t end = std::min(text.find_first_of(" \t", start), text.size());
+        const double v = ReadDistance(text.substr(start, end - start), settings);
+        if (v == 0 || v < 0 || std::isnan(v) || std::isinf(v)) {
+            list.refusal = RefusalText(CalculationStatus::NoDistance);
+            return list;
+        }
+        list.values.push_back(v);
+        at = end;
+    }
+    if (list.values.empty())
+        list.refusal = RefusalText(CalculationStatus::NoDistance);
+    return list;
+}
+
+std::string DistancesText(const std::vector<double>& distances, const NumberSettings& settings) {
+    NumberSettings ungrouped = settings; // read back as typed: no thousands separators
+    ungrouped.grouping = 0;
+    ungrouped.thousandsSeparator.clear();
+    std::string text;
+    for (const double d : distances)
+        text += (text.empty() ? "" : " ") + Short(d, ungrouped);
+    return text;
+}

@@ -1,0 +1,84 @@
+#pragma once
+// A depth-of-field table for one lens: the limits of sharp focus at a range
+// of focus distances (the rows) and apertures (the columns), every number
+// computed as a press of Calculate computes it at that distance and
+// aperture, and rounded once from the same double.
+
+#include "calc/calculation.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// What each cell shows.
+enum class TableShows {
+    Limits, // "near – far"
+    Split,  // in front of the subject and behind it
+    Total,  // the total depth of field
+};
+
+// A column: an aperture list entry's display and value texts ("f/5.6", "5.656854").
+struct TableAperture {
+    std::string text;
+    std::string value;
+};
+
+struct TableRequest {
+    CalculationInputs lens;               // as a press reads it; its aperture and distance unused
+    std::vector<TableAperture> apertures; // the columns, in order
+    std::vector<double> distances;        // the rows, in the unit, as read
+    TableShows shows = TableShows::Limits;
+    int selectedAperture = -1;           // the column in bold, if any
+    std::optional<double> typedDistance; // its row in bold, when one of the rows
+};
+
+struct DofTable {
+    std::vector<std::string> columns; // aperture texts; a mark after those diffraction softens
+    std::vector<std::string> rows;    // "Hyperfocal", then each distance with its unit
+    std::vector<std::vector<std::string>> cells; // [row][column]
+    int boldRow = -1;                            // the typed distance's row
+    int boldColumn = -1;                         // the selected aperture's column
+    std::string roundingNote;                    // how the numbers are rounded
+    std::string diffractionNote;                 // empty when no column is marked
+};
+
+inline constexpr const char* kHyperfocalRow = "Hyperfocal";
+inline constexpr const char* kDiffractionMark = "*";
+inline constexpr const char* kInfinitySign = "\u221E";
+inline constexpr const char* kNoValue = "\u2014"; // a cell Calculate refuses
+
+// The diameter of the Airy disc's first dark ring in green light (0.00055 mm)
+// at f-number N, in millimetres.
+double AiryDiscMm(double N);
+
+// Decimals every cell of a unit is rounded to: what a photographer reads at
+// a glance (centimetres for metres and hundredths of a foot; tenths of an
+// inch and of a centimetre).
+int TableDecimals(const DistanceUnit& unit);
+
+// The table; `decimals` below 0 means the unit's (TableDecimals).
+DofTable MakeTable(const TableRequest& request, const NumberSettings& settings,
+                   int decimals = -1);
+
+// The rows a photographer reads at a glance: 1, 1.5, 2, 3, 5, 7 times the
+// powers of ten of the unit, from the first at or above ten focal lengths to
+// the first at or beyond the hyperfocal distance at the largest f-number of
+// `apertures`, with `typed` added in its place.
+std::vector<double> DefaultDistances(const TableRequest& request, const NumberSettings& settings);
+
+// The aperture list's whole stops f/2.8 to f/22, widened to include the
+// entry at `selected` (-1: none): first and last index of the aperture table.
+std::pair<int, int> DefaultApertureRange(int selected);
+
+// The distances of a text such as "1 1,5 2" (in the user's number settings),
+// or the sentence a press of Calculate would refuse the first bad one with.
+struct DistanceList {
+    std::vector<double> values;
+    std::string refusal; // empty when every distance is good
+};
+DistanceList ReadDistances(std::string_view text, const NumberSettings& settings);
+
+// Distances written back as a person types them: in the user's number
+// settings, with no more decimals than they need.
+std::string DistancesText(const std::vector<double>& distances, const NumberSettings& settings);

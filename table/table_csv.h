@@ -1,0 +1,20 @@
+#pragma once
+// The table as a file for programs (RFC 4180): a header line, then a line
+// for each distance and aperture, lengths in the unit with six decimals as
+// "%f" writes them, "." whatever the locale, "inf" for what has no end.
+
+#include "table/dof_table.h"
+
+#include <string>
+#include <vector>
+
+inline constexpr const char* kTableCsvHeader =
+    "distance,aperture,f_number,near,far,total,in_front,behind,hyperfocal,airy_disc_mm,coc_mm,unit";
+
+struct TableCsv {
+    std::string text;                  // the header line and a line per distance and aperture
+    std::vector<std::string> refusals; // one per distance left out: "DISTANCE: SENTENCE"
+};
+
+// `request.shows` and the marks play no part: every number is in every line.
+TableCsv WriteTableCsv(const TableRequest& request, const NumberSettings& settings);

@@ -1,0 +1,171 @@
+// The depth-of-field table: every cell what a press of Calculate shows at
+// that distance and aperture, the default rows and columns, the marks, the
+// distances as typed, and the file for programs.
+#include "cameras/camera_table.h"
+#include "lists/choice_lists.h"
+#include "table/dof_table.h"
+#include "table/table_csv.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+NumberSettings German() {
+    NumberSettings s;
+    s.decimalSeparator = ",";
+    s.thousandsSeparator = ".";
+    return s;
+}
+
+std::vector<TableAperture> Apertures(int first, int last) {
+    std::vector<TableAperture> out;
+    for (int i = first; i <= last; ++i)
+        out.push_back({apertureValueTable[i].displayText, apertureValueTable[i].valueText});
+    return out;
+}
+
+// A press's text without its unit.
+std::string Bare(std::string text, std::string_view suffix) {
+    if (text != kInfinityText)
+        text.resize(text.size() - suffix.size());
+    return text == kInfinityText ? kInfinitySign : text;
+}
+
+struct LensCase {
+    const char* camera;
+    const char* focalLength;
+    const char* unit; // code
+    const char* cofc;
+    std::vector<double> distances;
+};
+} // namespace
+
+// With six decimals, every cell reads exactly as the results form would:
+// the same doubles, rounded once.
+TEST(DofTable, EveryCellIsWhatAPressOfCalculateShows) {
+    const LensCase setups[] = {
+        {"Canon 1Ds", "50.0", "2", "0.0300", {0.5, 1, 2.5, 3, 10, 1000}},
+        {"Nikon D70", "18.0", "0", "0.0310", {1, 2, 7.5, 30}},
+        {"Large format 8x10 inches", "300.0", "3", "0.0400", {50, 150, 2000, 100000}},
+        {"Olympus C-5050z", "7.1", "1", "0.0100", {12, 36, 250}},
+    };
+    for (const NumberSettings& settings : {NumberSettings{}, German()})
+        for (const LensCase& setup : setups) {
+            const CameraRecord* camera = nullptr;
+            for (const CameraRecord& record : cameraTable)
+                if (std::string_view(record.name) == setup.camera)
+                    camera = &record;
+            ASSERT_NE(camera, nullptr) << setup.camera;
+            TableRequest request;
+            request.lens = {setup.focalLength, "", setup.unit, setup.cofc, camera->cropFactor, "", ""};
+            request.apertures = Apertures(0, kApertureCount - 1);
+            request.distances = setup.distances;
+            for (const TableShows shows : {TableShows::Limits, TableShows::Total}) {
+                request.shows = shows;
+                const DofTable table = MakeTable(request, settings, 6);
+                for (std::size_t r = 0; r < setup.distances.size(); ++r)
+                    for (std::size_t c = 0; c < request.apertures.size(); ++c) {
+                        CalculationInputs in = request.lens;
+                        in.apertureValue = request.apertures[c].value;
+                        NumberSettings asTyped = settings; // no thousands separators
+                        asTyped.grouping = 0;
+                        const std::string typed = FormatLocaleNumber(
+                            FormatFixed(setup.distances[r], 6), 6, asTyped);
+                        in.distanceText = typed;
+                        const CalculationResult press = Calculate(in, settings);
+                        ASSERT_EQ(press.status, CalculationStatus::Ok);
+                        const std::string_view suffix = DistanceUnitFor(ParseInteger(setup.unit)).suffix;
+                        const std::string expected =
+                            shows == TableShows::Total
+                                ? Bare(press.totalText, suffix)
+                                : Bare(press.nearText, suffix) + " \u2013 " + Bare(press.farText, suffix);
+                        EXPECT_EQ(table.cells[r + 1][c], expected)
+                            << setup.camera << " at " << typed << " " << request.apertures[c].text;
+                    }
+            }
+        }
+}
+
+TEST(DofTable, RoundsOnceToTheUnitsDecimalsAndMarksWhatItShould) {
+    TableRequest request;
+    request.lens = {"50.0", "", "2", "0.0300", 1.0, "", ""};
+    request.apertures = Apertures(4, 12); // f/2.8 to f/45
+    request.distances = {2, 3};
+    request.selectedAperture = 3; // f/8
+    request.typedDistance = 3;
+    const DofTable table = MakeTable(request, NumberSettings{});
+    EXPECT_EQ(table.rows, (std::vector<std::string>{"Hyperfocal", "2 m", "3 m"}));
+    EXPECT_EQ(table.boldRow, 2);
+    EXPECT_EQ(table.boldColumn, 3);
+    EXPECT_EQ(table.cells[1][3], "1.68 \u2013 2.46"); // rounded once from the press's doubles
+    EXPECT_EQ(table.cells[0][3], "10.47 (5.23)");
+    // The Airy disc passes 0.03 mm beyond f/22 (f/22.6: 0.0303 mm).
+    EXPECT_EQ(table.columns[6], "f/22 *");
+    EXPECT_EQ(table.columns[5], "f/16");
+    EXPECT_EQ(table.diffractionNote,
+              "* Beyond f/16, diffraction blurs more than the circle of confusion allows.");
+    EXPECT_EQ(table.roundingNote.substr(0, 42), "Distances in meters, rounded to 0.01 m; Hy");
+
+    request.shows = TableShows::Split;
+    EXPECT_EQ(MakeTable(request, NumberSettings{}).cells[1][3], "\u22120.32 / +0.46");
+    request.apertures = Apertures(13, 13); // f/64: at 3 m, beyond the hyperfocal distance
+    request.shows = TableShows::Limits;
+    const std::string beyond = MakeTable(request, NumberSettings{}).cells[2][0];
+    EXPECT_EQ(beyond.substr(beyond.size() - 3), "\u221E");
+    request.lens.cofcValue = "0.0050";
+    EXPECT_EQ(MakeTable(request, NumberSettings{}).diffractionNote,
+              "* Beyond f/2.8, diffraction blurs more than the circle of confusion allows.");
+}
+
+TEST(DofTable, DefaultRowsRunFromTenFocalLengthsPastTheHyperfocalDistance) {
+    TableRequest request;
+    request.lens = {"50.0", "", "2", "0.0300", 1.0, "", ""};
+    const auto [first, last] = DefaultApertureRange(9); // f/16 selected: within the stops
+    EXPECT_EQ(first, 4);
+    EXPECT_EQ(last, 10);
+    EXPECT_EQ(DefaultApertureRange(1), (std::pair<int, int>{1, 10}));
+    EXPECT_EQ(DefaultApertureRange(13), (std::pair<int, int>{4, 13}));
+    request.apertures = Apertures(first, last);
+    request.typedDistance = 2.5;
+    // Ten focal lengths: 0.5 m; the hyperfocal distance at f/22: 3.84 m.
+    EXPECT_EQ(DefaultDistances(request, NumberSettings{}),
+              (std::vector<double>{0.5, 0.7, 1, 1.5, 2, 2.5, 3, 5}));
+    request.lens.unitValue = "0"; // feet, from 1.64 ft
+    request.typedDistance.reset();
+    EXPECT_EQ(DefaultDistances(request, NumberSettings{}).front(), 2);
+    request.lens.focalLengthValue = "garbage"; // no lens: no rows
+    EXPECT_TRUE(DefaultDistances(request, NumberSettings{}).empty());
+}
+
+TEST(DofTable, DistancesReadAsTypedAndWrittenBackSo) {
+    const DistanceList german = ReadDistances(" 1  1,5\t2 ", German());
+    EXPECT_EQ(german.values, (std::vector<double>{1, 1.5, 2}));
+    EXPECT_TRUE(german.refusal.empty());
+    EXPECT_EQ(DistancesText({0.5, 1, 1.5, 2500}, German()), "0,5 1 1,5 2500");
+    for (const char* bad : {"1 x 2", "1 -2", "0", "", "   "}) {
+        const DistanceList refused = ReadDistances(bad, NumberSettings{});
+        EXPECT_EQ(refused.refusal, "You must enter a non-zero, positive distance to the subject.")
+            << bad;
+    }
+}
+
+TEST(DofTable, TheFileForProgramsHoldsEveryNumberAsPercentFWritesIt) {
+    TableRequest request;
+    request.lens = {"50.0", "", "2", "0.0300", 1.0, "", ""};
+    request.apertures = Apertures(5, 6); // f/4, f/5.6
+    request.distances = {2, 1e306, 100};
+    const TableCsv csv = WriteTableCsv(request, German()); // the locale plays no part
+    EXPECT_EQ(csv.text,
+              std::string(kTableCsvHeader) + "\r\n" +
+                  // as the results form shows 35 mm film, 50 mm, f/4, 0.0300, 2 m
+                  "2.000000,f/4,4,1.828822,2.206531,0.377709,0.171178,0.206531,20.883333,"
+                  "0.005368,0.030000,meters\r\n"
+                  "2.000000,f/5.6,5.656854,1.766207,2.305131,0.538925,0.233793,0.305131,"
+                  "14.781392,0.007591,0.030000,meters\r\n"
+                  "100.000000,f/4,4,17.248517,inf,inf,82.751483,inf,20.883333,0.005368,"
+                  "0.030000,meters\r\n"
+                  "100.000000,f/5.6,5.656854,12.845495,inf,inf,87.154505,inf,14.781392,0.007591,"
+                  "0.030000,meters\r\n");
+    ASSERT_EQ(csv.refusals.size(), 1u);
+    EXPECT_EQ(csv.refusals[0].substr(csv.refusals[0].find(':')),
+              ": The distance is too large to calculate with.");
+}
