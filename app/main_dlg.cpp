@@ -11,12 +11,17 @@
 #include "lists/list_fill.h"
 #include "settings/save_reports.h"
 #include "settings/settings_file.h"
+#include "table/table_dlg.h"
+
+#include <cmath>
 
 BEGIN_MESSAGE_MAP(CVextonDOFCEDlg, CDialog)
 ON_WM_SIZE()
 ON_WM_TIMER()
 ON_COMMAND(IDOK, OnOkCommand)
 ON_COMMAND(IDOK_COMMAND_8, OnOkCommand)
+ON_COMMAND(ID_FILE_DOF_TABLE, OnDofTableCommand)
+ON_COMMAND(ID_HELP_FIELD, OnFieldHelpCommand)
 ON_BN_CLICKED(IDC_ABOUT, OnAboutClicked)
 ON_BN_CLICKED(IDC_CALCULATE, OnCalculateClicked)
 ON_STN_CLICKED(IDC_LBL_CAMERA, OnCameraLabelClicked)
@@ -280,6 +285,47 @@ void CVextonDOFCEDlg::OnCalculateClicked() {
     }
     ShowResults(result);
     SaveChoices();
+}
+
+// The table for the lens a press of Calculate would use, and the typed
+// distance when it is one; the same choices are asked for.
+void CVextonDOFCEDlg::OnDofTableCommand() {
+    const auto focalLength = RequireValue(m_cboFocalLength, "a focal length");
+    const CameraRecord* camera = focalLength ? RequireSelectedCamera() : nullptr;
+    const auto unit = camera ? RequireValue(m_cboUnit, "a unit") : std::nullopt;
+    const auto cofc = unit ? RequireValue(m_cboCofC, "a circle of confusion") : std::nullopt;
+    if (!cofc)
+        return;
+    CDofTableDlg::Lens lens;
+    lens.focalLengthValue = *focalLength;
+    lens.unitValue = *unit;
+    lens.cofcValue = *cofc;
+    lens.diopterText = CStringToUtf8(m_editDiopter.GetWindowText());
+    lens.cropFactor = camera->cropFactor;
+    const NumberSettings settings = UserNumberSettings();
+    const CalculationResult atOneUnit =
+        Calculate({lens.focalLengthValue, "1", lens.unitValue, lens.cofcValue, lens.cropFactor, "1",
+                   lens.diopterText},
+                  settings);
+    m_editFocalLength.SetWindowText(Utf8ToCString(atOneUnit.focalLengthText));
+    if (atOneUnit.status == CalculationStatus::BadFocalLength) {
+        ShowValidationError(RefusalText(atOneUnit.status));
+        return;
+    }
+    lens.selectedAperture = m_cboAperture.GetCurSel();
+    const double typed = ReadDistance(CStringToUtf8(m_editDistance.GetWindowText()), settings);
+    if (typed > 0 && std::isfinite(typed))
+        lens.typedDistance = typed;
+    lens.heading = {camera->name, atOneUnit.focalLengthText, atOneUnit.cocText,
+                    CStringToUtf8(m_cboUnit.GetLBText(m_cboUnit.GetCurSel()))};
+    if (ReadDistance(lens.diopterText, settings) != 0)
+        lens.heading.focalLength += " (diopter " + lens.diopterText + ")";
+    CDofTableDlg table(std::move(lens));
+    table.DoModal();
+}
+
+void CVextonDOFCEDlg::OnFieldHelpCommand() {
+    HelpForFocus();
 }
 
 void CVextonDOFCEDlg::OnCameraLabelClicked() {

@@ -33,6 +33,8 @@ class CVextonDOFCEDlg : public CDialog {
     void OnTimer(UINT_PTR id) override;
 
     void OnOkCommand();
+    void OnDofTableCommand();
+    void OnFieldHelpCommand();
     void OnAboutClicked();
     void OnCalculateClicked();
     void OnCameraLabelClicked();

@@ -1,5 +1,6 @@
 #include "forms/help_dlgs.h"
 
+#include "framework/base/resources.h"
 #include "framework/qt/winapp.h"
 
 IMPLEMENT_DYNAMIC(CFocalLengthDlg, CDialog)
@@ -10,8 +11,8 @@ IMPLEMENT_DYNAMIC(CDiopterDlg, CDialog)
 
 BOOL CAboutDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    SetItemTextAt(kAboutVersionLine,
-                  Utf8ToCString(std::string("Vexton.DOF.CE Version ") + VEXTON_VERSION));
+    SetItemTextAt(kAboutVersionLine, Utf8ToCString(std::string("Vexton.DOF.CE Version ") +
+                                                   FindStringResource(IDS_VERSION)));
     SetItemTextAt(kAboutSystemLine, Utf8ToCString(AfxGetPlatform().GetSystemName()));
     return TRUE;
 }

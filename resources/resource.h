@@ -5,6 +5,7 @@
 
 enum : int {
     IDR_MAINFRAME = 128, // the icon
+    IDS_VERSION = 1,     // the program's version: "1.00"
 
     IDD_VEXTONDOFCE_DIALOG = 102,
     IDD_VEXTONDOFCE_DIALOG_WIDE = 103,
@@ -16,6 +17,7 @@ enum : int {
     IDD_DISTANCE_HELP = 135,
     IDD_COFC_HELP = 136,
     IDD_DIOPTER_HELP = 137,
+    IDD_DOF_TABLE = 140,
 
     // Main form
     IDC_CAMERA = 1000,
@@ -46,6 +48,23 @@ enum : int {
 
     // Camera information form: boxes 1019 to 1027
     IDC_CAMERA_NAME = 1019,
+
+    // DOF table form
+    IDC_TABLE = 1100,
+    IDC_TABLE_SHOW = 1101,
+    IDC_TABLE_DISTANCES = 1102,
+    IDC_TABLE_FROM = 1103,
+    IDC_TABLE_TO = 1104,
+    IDC_TABLE_PRINT = 1105,
+    IDC_TABLE_EXPORT_PDF = 1106,
+    IDC_TABLE_EXPORT_CSV = 1107,
+    IDC_TABLE_ROUNDING = 1108,
+    IDC_TABLE_DIFFRACTION = 1109,
+    IDC_TABLE_REFUSAL = 1110,
+
+    // Menu commands
+    ID_FILE_DOF_TABLE = 32771,
+    ID_HELP_FIELD = 32772,
 
     IDOK_COMMAND_8 = 8, // a second command that acts as OK on the main form
 };

@@ -3,6 +3,7 @@
 // included.
 #include "resources/program_resources.h"
 
+#include "framework/base/afx.h"
 #include "framework/base/resources.h"
 #include "resources/resource.h"
 
@@ -181,6 +182,37 @@ const DialogTemplate kTemplates[] = {
           "displayed on the results screen."},
      },
      {}},
+    {IDD_DOF_TABLE,
+     "DOF Table",
+     330,
+     262,
+     8,
+     {
+         {IDC_STATIC, K::Static, kLabel, 7, 8, 40, 8, "Show:"},
+         {IDC_TABLE_SHOW, K::ComboBox, kList, 50, 6, 120, 60, ""},
+         {IDC_STATIC, K::Static, kLabel, 7, 25, 40, 8, "Distances:"},
+         {IDC_TABLE_DISTANCES, K::Edit, kInputBox, 50, 23, 273, 12, ""},
+         {IDC_STATIC, K::Static, kLabel, 7, 42, 40, 8, "From:"},
+         {IDC_TABLE_FROM, K::ComboBox, kList, 50, 40, 50, 100, ""},
+         {IDC_STATIC, K::Static, kLabel, 110, 42, 20, 8, "To:"},
+         {IDC_TABLE_TO, K::ComboBox, kList, 132, 40, 50, 100, ""},
+         {IDC_TABLE_REFUSAL, K::Static, kLabel, 7, 58, 316, 8, ""},
+         {IDC_TABLE, K::Table, WS_BORDER | WS_TABSTOP, 7, 70, 316, 138, ""},
+         {IDC_TABLE_ROUNDING, K::Static, kLabel, 7, 212, 316, 16, ""},
+         {IDC_TABLE_DIFFRACTION, K::Static, kLabel, 7, 230, 316, 8, ""},
+         {IDC_TABLE_PRINT, K::Button, WS_TABSTOP, 7, 243, 60, 14, "Print\u2026"},
+         {IDC_TABLE_EXPORT_PDF, K::Button, WS_TABSTOP, 72, 243, 70, 14, "Export PDF\u2026"},
+         {IDC_TABLE_EXPORT_CSV, K::Button, WS_TABSTOP, 147, 243, 70, 14, "Export CSV\u2026"},
+     },
+     {{IDC_TABLE, IDC_STATIC, "Depth of field table"}}},
+};
+
+// The main form's menu bar: each item sends its command as a click would.
+const MenuTemplate kMenus[] = {
+    {IDD_VEXTONDOFCE_DIALOG,
+     {{"&File", {{ID_FILE_DOF_TABLE, "DOF &Table\u2026", "Ctrl+T"}, {IDOK, "&Quit", "Ctrl+Q"}}},
+      {"&Help",
+       {{ID_HELP_FIELD, "&Field Help", "F1"}, {IDC_ABOUT, "&About Vexton.DOF.CE", nullptr}}}}},
 };
 
 const DialogInitialData kInitialData[] = {
@@ -194,9 +226,10 @@ const std::uint32_t kIconPixels[] = {
 #include "resources/icon_pixels.inc"
 };
 const IconResource kIcons[] = {{IDR_MAINFRAME, 32, 32, kIconPixels}};
-const StringResource kStrings[] = {{AFX_IDS_APP_TITLE, "Vexton.DOF.CE"}};
+const StringResource kStrings[] = {{AFX_IDS_APP_TITLE, "Vexton.DOF.CE"},
+                                   {IDS_VERSION, VEXTON_VERSION}};
 } // namespace
 
 void RegisterProgramResources() {
-    AfxRegisterResources({kTemplates, kInitialData, kStrings, kIcons});
+    AfxRegisterResources({kTemplates, kInitialData, kStrings, kIcons, kMenus});
 }

@@ -28,8 +28,7 @@ std::string Short(double value, const NumberSettings& settings) {
     if (text.back() == '.')
         text.pop_back();
     const std::size_t point = text.find('.');
-    const int decimals =
-        point == std::string::npos ? 0 : static_cast<int>(text.size() - point - 1);
+    const int decimals = point == std::string::npos ? 0 : static_cast<int>(text.size() - point - 1);
     return FormatLocaleNumber(text, decimals, settings);
 }
 
@@ -41,7 +40,8 @@ std::string CellText(const DepthInUnit& d, double distance, TableShows shows, in
     const auto length = [&](double v) { return Rounded(v, decimals, settings); };
     switch (shows) {
     case TableShows::Limits:
-        return length(d.nearLimit) + " \u2013 " + (d.farIsInfinite ? kInfinitySign : length(d.farLimit));
+        return length(d.nearLimit) + " \u2013 " +
+               (d.farIsInfinite ? kInfinitySign : length(d.farLimit));
     case TableShows::Split:
         return "\u2212" + length(distance - d.nearLimit) + " / +" +
                (d.farIsInfinite ? kInfinitySign : length(d.farLimit - distance));
@@ -121,7 +121,8 @@ DofTable MakeTable(const TableRequest& request, const NumberSettings& settings, 
     t.rows.push_back(kHyperfocalRow);
     t.cells.emplace_back();
     for (const TableAperture& aperture : request.apertures)
-        t.cells.back().push_back(HyperfocalCell(LensAt(request, aperture, settings), decimals, settings));
+        t.cells.back().push_back(
+            HyperfocalCell(LensAt(request, aperture, settings), decimals, settings));
     for (const double distance : request.distances) {
         if (request.typedDistance && *request.typedDistance == distance && t.boldRow < 0)
             t.boldRow = static_cast<int>(t.rows.size());

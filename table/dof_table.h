@@ -58,8 +58,7 @@ double AiryDiscMm(double N);
 int TableDecimals(const DistanceUnit& unit);
 
 // The table; `decimals` below 0 means the unit's (TableDecimals).
-DofTable MakeTable(const TableRequest& request, const NumberSettings& settings,
-                   int decimals = -1);
+DofTable MakeTable(const TableRequest& request, const NumberSettings& settings, int decimals = -1);
 
 // The rows a photographer reads at a glance: 1, 1.5, 2, 3, 5, 7 times the
 // powers of ten of the unit, from the first at or above ten focal lengths to

@@ -83,9 +83,11 @@ for target in "${targets[@]}"; do
   done
 done
 folders=$(for t in "${targets[@]}"; do top "${folder_of[$t]}"; done | sort -u)
+declare -A described
 while IFS='|' read -r _ name _ said _; do
   name=$(sed -nE 's/^ *`([a-z]+)\/` *$/\1/p' <<<"$name")
   [ -n "$name" ] && grep -qx "$name" <<<"$folders" || continue
+  described[$name]=1
   expected=$(tr ' ' '\n' <<<"${builds_on[$name]:-}" | grep . | sort -u | paste -sd' ')
   if [[ $said =~ ^\ *all\ *$ ]]; then
     said=$(grep -vx "$name" <<<"$folders" | paste -sd' ')
@@ -96,6 +98,9 @@ while IFS='|' read -r _ name _ said _; do
     echo "README.md: $name/ builds on \"$expected\", the table says \"$said\""; status=1
   fi
 done < <(grep -E '^\| `[a-z]+/` \|' README.md)
+for name in $folders; do
+  [ -n "${described[$name]:-}" ] || { echo "README.md: the table has no row for $name/"; status=1; }
+done
 
 [ $status -eq 0 ] && echo "every include runs the allowed way; the README's table agrees"
 exit $status

@@ -28,7 +28,9 @@ constexpr int GetBValue(COLORREF c) {
 }
 
 enum : int { IDOK = 1, IDCANCEL = 2 };
-enum : int { BN_CLICKED = 0, STN_CLICKED = 0 }; // control notification codes
+// Control notification codes: a click, a list's new selection, an edit
+// box's changed text.
+enum : int { BN_CLICKED = 0, STN_CLICKED = 0, CBN_SELCHANGE = 1, EN_CHANGE = 0x0300 };
 enum : int { COLOR_WINDOW = 5 };
 enum : int { SM_CXSCREEN = 0, SM_CYSCREEN = 1 };
 enum : int { CTLCOLOR_STATIC = 6 };
@@ -100,6 +102,8 @@ struct MessageMap {
      nullptr},
 #define ON_BN_CLICKED(id, fn) ON_CONTROL(BN_CLICKED, id, fn)
 #define ON_STN_CLICKED(id, fn) ON_CONTROL(STN_CLICKED, id, fn)
+#define ON_CBN_SELCHANGE(id, fn) ON_CONTROL(CBN_SELCHANGE, id, fn)
+#define ON_EN_CHANGE(id, fn) ON_CONTROL(EN_CHANGE, id, fn)
 #define ON_WM_SIZE()                                                                               \
     {MessageKind::Size, 0,      0, nullptr, static_cast<SizeHandler>(&ThisClass::OnSize),          \
      nullptr,           nullptr},

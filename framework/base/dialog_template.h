@@ -3,7 +3,13 @@
 
 #include <vector>
 
-enum class ControlKind { Static, Edit, Button, ComboBox };
+enum class ControlKind {
+    Static,
+    Edit,
+    Button,
+    ComboBox,
+    Table, // a grid of texts with column and row headers
+};
 
 // Control styles (our own bit values).
 enum ControlStyle : unsigned {
@@ -53,6 +59,23 @@ struct DialogTemplate {
     int pointSize;
     std::vector<DialogItem> items;
     std::vector<ControlLabel> labels;
+};
+
+// A form's menu bar: menus of commands, each sent to the form as a button's
+// click with its id would be. A "&" marks the mnemonic; the shortcut is a
+// key sequence as Qt writes it ("Ctrl+T", "F1"), or null.
+struct MenuItem {
+    int command;
+    const char* text;
+    const char* shortcut;
+};
+struct MenuPopup {
+    const char* text;
+    std::vector<MenuItem> items;
+};
+struct MenuTemplate {
+    int dialogId; // the form that carries it
+    std::vector<MenuPopup> popups;
 };
 
 // Entries a list control holds when its form is created.

@@ -362,3 +362,32 @@ void CFileReplacement::RemoveLeftovers(const CFilePlace& place) {
     }
     ::closedir(listing);
 }
+
+bool WriteWholeFile(const std::string& path, const std::string& bytes, CFileException* error) {
+    const auto fail = [&](CFileException failure) {
+        if (error)
+            *error = std::move(failure);
+        return false;
+    };
+    const std::size_t slash = path.find_last_of('/');
+    const CHandle folder = OpenFolderPath(FolderOf(path));
+    CFilePlace place;
+    int osError = folder ? 0 : errno;
+    if (osError == 0 &&
+        !ResolvePlace(folder.Get(), slash == std::string::npos ? path : path.substr(slash + 1),
+                      place, osError))
+        return fail(Failure(osError, path));
+    if (osError != 0)
+        return fail(Failure(osError, path));
+    CFileReplacement replacement;
+    CFileException failure;
+    if (!replacement.Begin(place, path, &failure))
+        return fail(failure);
+    try {
+        replacement.File().Write(bytes.data(), bytes.size());
+        replacement.Commit();
+        return true;
+    } catch (const CFileException& e) {
+        return fail(e);
+    }
+}

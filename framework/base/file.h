@@ -54,6 +54,12 @@ class CFile {
     std::string m_path;
 };
 
+// Writes `bytes` as the whole content of the file at `path`: at every moment
+// the file holds its old content or all of the new, never a part (a fresh
+// file beside it takes its place). Links to it are followed only where
+// trusted (see ResolvePlace). On false, `error` holds the cause and the path.
+bool WriteWholeFile(const std::string& path, const std::string& bytes, CFileException* error);
+
 // The folder part of a path ("." for a bare name).
 std::string FolderOf(const std::string& path);
 

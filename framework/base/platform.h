@@ -25,4 +25,8 @@ class CPlatform {
     // The system the program runs on, as a person names it: its name and
     // release, and the processor's architecture.
     virtual std::string GetSystemName() const = 0;
+    // Where a file is to be saved, as the person chooses it (the desktop's
+    // file dialog): its full path, or "" when the person chose none.
+    virtual std::string ChooseSaveFile(const std::string& title, const std::string& suggestedName,
+                                       const std::string& filter) const = 0;
 };

@@ -33,3 +33,8 @@ const char* FindStringResource(int id) {
 const IconResource* FindIconResource(int id) {
     return FindIn(g_resources.icons, [id](const IconResource& r) { return r.id == id; });
 }
+
+const MenuTemplate* FindMenuTemplate(int dialogId) {
+    return FindIn(g_resources.menus,
+                  [dialogId](const MenuTemplate& m) { return m.dialogId == dialogId; });
+}

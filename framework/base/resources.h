@@ -23,6 +23,7 @@ struct ProgramResources {
     std::span<const DialogInitialData> initialData;
     std::span<const StringResource> strings;
     std::span<const IconResource> icons;
+    std::span<const MenuTemplate> menus;
 };
 
 inline constexpr int AFX_IDS_APP_TITLE = 0xE000;
@@ -35,3 +36,4 @@ const DialogTemplate* FindDialogTemplate(int id);
 const DialogInitialData* FindDialogInitialData(int dialogId);
 const char* FindStringResource(int id);
 const IconResource* FindIconResource(int id);
+const MenuTemplate* FindMenuTemplate(int dialogId);

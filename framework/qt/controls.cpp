@@ -4,6 +4,7 @@
 #include "framework/qt/widgets.h"
 
 #include <QLineEdit>
+#include <QTableView>
 #include <algorithm>
 
 IMPLEMENT_DYNAMIC(CStatic, CWnd)
@@ -117,4 +118,31 @@ std::optional<std::string> CComboBox::GetItemValue(int index) const {
 void CComboBox::SetDropDownRows(int rows) {
     if (ComboWidget* c = Combo())
         c->setMaxVisibleItems(rows);
+}
+
+QTableView* CTableCtrl::Grid() const {
+    return qobject_cast<QTableView*>(m_hWnd);
+}
+
+void CTableCtrl::SetContent(const TableContent& content) {
+    QTableView* grid = Grid();
+    if (!grid)
+        return;
+    const auto list = [](const std::vector<CString>& texts) {
+        QStringList out;
+        for (const CString& text : texts)
+            out << QString::fromStdU16String(text);
+        return out;
+    };
+    GridContent texts{list(content.columns),
+                      list(content.rows),
+                      {},
+                      content.markedRow,
+                      content.markedColumn,
+                      QString::fromStdU16String(content.markedRowWords),
+                      QString::fromStdU16String(content.markedColumnWords)};
+    for (const std::vector<CString>& row : content.cells)
+        texts.cells << list(row);
+    static_cast<GridModel*>(grid->model())->Assign(std::move(texts));
+    grid->resizeColumnsToContents();
 }

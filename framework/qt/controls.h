@@ -9,6 +9,7 @@
 
 class QComboBox;
 class ComboWidget;
+class QTableView;
 
 class CStatic : public CWnd {
     DECLARE_DYNAMIC(CStatic)
@@ -28,6 +29,26 @@ enum : int { CB_ERR = -1 };
 struct ComboEntry {
     CString text;
     std::optional<std::string> value;
+};
+
+// A grid of texts: column headers, row headers and cells, one row and one
+// column of which may be marked (bold, and named so to a screen reader).
+struct TableContent {
+    std::vector<CString> columns;
+    std::vector<CString> rows;
+    std::vector<std::vector<CString>> cells; // [row][column]
+    int markedRow = -1;
+    int markedColumn = -1;
+    CString markedRowWords;    // what a screen reader adds for the marked row ("typed distance")
+    CString markedColumnWords; // and for the marked column
+};
+
+class CTableCtrl : public CWnd {
+  public:
+    void SetContent(const TableContent& content);
+
+  private:
+    QTableView* Grid() const;
 };
 
 // A drop-down list whose entries each carry a value text beside the shown text.

@@ -1,5 +1,8 @@
 #include "framework/qt/desktop_platform.h"
 
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QScreen>
@@ -47,5 +50,16 @@ std::string CDesktopPlatform::GetConfigHome() const {
 std::string CDesktopPlatform::GetSystemName() const {
     return (QSysInfo::prettyProductName() + QStringLiteral(", ") +
             QSysInfo::currentCpuArchitecture())
+        .toStdString();
+}
+
+// The desktop's own dialog, over the active window, starting in the home folder.
+std::string CDesktopPlatform::ChooseSaveFile(const std::string& title,
+                                             const std::string& suggestedName,
+                                             const std::string& filter) const {
+    return QFileDialog::getSaveFileName(
+               QApplication::activeWindow(), QString::fromStdString(title),
+               QDir::home().filePath(QString::fromStdString(suggestedName)),
+               QString::fromStdString(filter))
         .toStdString();
 }

@@ -14,6 +14,8 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
 #include <algorithm>
@@ -62,6 +64,7 @@ class FormWindow : public QDialog {
     FormWindow(CDialog* form, QWidget* owner) : QDialog(owner), m_form(form) {}
     QWidget* content = nullptr;
     QPushButton* ok = nullptr;
+    QMenuBar* menuBar = nullptr;
 
   protected:
     bool event(QEvent* event) override {
@@ -178,6 +181,7 @@ bool CDialog::CreateFormWindow() {
     InstallTapLabelAccessibility(); // before any label exists
     FormWindow* window = MakeWindow(*t);
     CreateControls(*t, window->content);
+    AddMenuBar(window);
     FillInitialData();
     m_window = window;
     m_hWnd = window;
@@ -254,15 +258,44 @@ void CDialog::FitDialogUnits(const QFont& font) {
         control.widget->setGeometry(ItemRect(*control.item, m_unitX, m_unitY));
 }
 
+// The form's menu bar, where its template has one: each item sends its
+// command as a button's click would, also through its shortcut. The bar
+// takes no focus from the fields.
+void CDialog::AddMenuBar(FormWindow* window) {
+    const MenuTemplate* menus = FindMenuTemplate(m_templateId);
+    if (!menus)
+        return;
+    window->menuBar = new QMenuBar(window);
+    window->menuBar->setFocusPolicy(Qt::NoFocus);
+    for (const MenuPopup& popup : menus->popups) {
+        QMenu* menu = window->menuBar->addMenu(QString::fromUtf8(popup.text));
+        for (const MenuItem& item : popup.items) {
+            QAction* action = menu->addAction(QString::fromUtf8(item.text));
+            if (item.shortcut) {
+                action->setShortcut(QKeySequence(QString::fromUtf8(item.shortcut)));
+                action->setShortcutContext(Qt::WindowShortcut);
+            }
+            const int command = item.command;
+            QObject::connect(action, &QAction::triggered, window,
+                             [this, command] { OnCommand(command, 0); });
+        }
+    }
+}
+
 // The handheld's caption: the form's title and its OK button, above the
-// template's controls.
+// template's controls and below the menu bar, if any.
 void CDialog::AddCaptionStrip(const DialogTemplate& t, FormWindow* window) {
     const QFontMetrics metrics(window->font());
     const int stripHeight = metrics.height() + kCaptionExtraHeight;
     int x = 0, y = 0, cx = t.cx, cy = t.cy;
     MapDialogRect(x, y, cx, cy);
+    int top = 0;
+    if (window->menuBar) {
+        top = window->menuBar->sizeHint().height();
+        window->menuBar->setGeometry(0, 0, cx, top);
+    }
     auto* strip = new CaptionStrip(window->windowTitle(), window);
-    strip->setGeometry(0, 0, cx, stripHeight);
+    strip->setGeometry(0, top, cx, stripHeight);
     window->ok = new QPushButton(QStringLiteral("ok"), strip);
     window->ok->setObjectName(QStringLiteral("captionOk"));
     window->ok->setAutoDefault(false);
@@ -271,8 +304,8 @@ void CDialog::AddCaptionStrip(const DialogTemplate& t, FormWindow* window) {
     window->ok->setGeometry(cx - okWidth - kOkRightMargin, kOkInset, okWidth,
                             stripHeight - 2 * kOkInset);
     QObject::connect(window->ok, &QPushButton::clicked, window, [this] { OnCommand(IDOK, 0); });
-    window->content->setGeometry(0, stripHeight, cx, cy);
-    window->setFixedSize(cx, stripHeight + cy);
+    window->content->setGeometry(0, top + stripHeight, cx, cy);
+    window->setFixedSize(cx, top + stripHeight + cy);
 }
 
 // The dialog units that show every text whole, the texts the form set at
@@ -360,6 +393,10 @@ void CDialog::HelpFor(const QWidget* focused) {
         }
 }
 
+void CDialog::HelpForFocus() {
+    HelpFor(QApplication::focusWidget());
+}
+
 bool CDialog::HasButtons() const {
     return std::any_of(m_controls.begin(), m_controls.end(), [](const FormControl& control) {
         return control.item->kind == ControlKind::Button;
@@ -421,6 +458,7 @@ void CDialog::RefreshTemplateItem(const FormControl& control) {
             SetWidgetText(combo, combo->itemText(combo->currentIndex()));
         break;
     case ControlKind::Edit:
+    case ControlKind::Table:
         break;
     }
 }
@@ -499,7 +537,8 @@ void CDialog::OnClose() {
 // the focus still in the list.
 void CDialog::OnCommand(int id, int code) {
     for (const FormControl& control : m_controls)
-        if (auto* combo = dynamic_cast<ComboWidget*>(control.widget); combo && combo->hasFocus())
+        if (auto* combo = dynamic_cast<ComboWidget*>(control.widget);
+            code == 0 && combo && combo->hasFocus())
             combo->SelectTypedText();
     if (OnCmdMsg(id, code))
         return;

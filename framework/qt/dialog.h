@@ -52,6 +52,7 @@ class CDialog : public CWnd {
 
     // F1 in a control: the help its label opens when tapped, if any.
     void HelpFor(const QWidget* focused);
+    void HelpForFocus(); // for the control that has the keyboard focus
     bool HasButtons() const;
 
   protected:
@@ -73,6 +74,7 @@ class CDialog : public CWnd {
     FormWindow* MakeWindow(const DialogTemplate& t);
     void CreateControls(const DialogTemplate& t, QWidget* content);
     void FitDialogUnits(const QFont& font);
+    void AddMenuBar(FormWindow* window);
     void AddCaptionStrip(const DialogTemplate& t, FormWindow* window);
     void FillInitialData();
     void LayOutForm();

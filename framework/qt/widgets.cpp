@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QTableView>
 
 LabelWidget::LabelWidget(const QString& text, unsigned style, int id, ControlNotify notify,
                          QWidget* parent)
@@ -147,8 +148,9 @@ void ChoiceModel::SetValue(int row, std::optional<std::string> value) {
     emit dataChanged(at, at, {Qt::UserRole});
 }
 
-ComboWidget::ComboWidget(unsigned style, QWidget* parent)
-    : QComboBox(parent), m_sorted(style & CBS_SORT), m_entries(new ChoiceModel(this)) {
+ComboWidget::ComboWidget(unsigned style, QWidget* parent, int id, ControlNotify notify)
+    : QComboBox(parent), m_sorted(style & CBS_SORT), m_entries(new ChoiceModel(this)), m_id(id),
+      m_notify(std::move(notify)) {
     setModel(m_entries);
     // The edit field, without the completer Qt would make for it (typing
     // selects only whole texts here): a line edit that already has one gets
@@ -162,6 +164,10 @@ ComboWidget::ComboWidget(unsigned style, QWidget* parent)
     connect(lineEdit(), &QLineEdit::textEdited, this, &ComboWidget::OnTyped);
     // A chosen entry shows from its beginning, however long it is.
     connect(this, &QComboBox::currentIndexChanged, this, [this] { lineEdit()->home(false); });
+    connect(this, &QComboBox::activated, this, [this] {
+        if (m_notify)
+            m_notify(m_id, CBN_SELCHANGE);
+    });
 }
 
 int ComboWidget::FindPrefix(std::u16string_view text) const {
@@ -180,6 +186,8 @@ void ComboWidget::SelectTypedText() {
         return;
     setCurrentIndex(found);
     ShowBeginning(lineEdit(), itemText(found));
+    if (m_notify)
+        m_notify(m_id, CBN_SELCHANGE);
 }
 
 void ComboWidget::focusOutEvent(QFocusEvent* event) {
@@ -233,6 +241,9 @@ QWidget* CreateControlWidget(const DialogItem& item, QWidget* parent, const Cont
         edit->setFrame(item.style & WS_BORDER);
         edit->setReadOnly(item.style & ES_READONLY);
         edit->setMaxLength(1 << 20);
+        const int id = item.id;
+        QObject::connect(edit, &QLineEdit::textChanged, edit,
+                         [notify, id] { notify(id, EN_CHANGE); });
         edit->setFocusPolicy((item.style & WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
         if ((item.style & ES_READONLY) && !(item.style & WS_BORDER))
             edit->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; }"));
@@ -251,8 +262,19 @@ QWidget* CreateControlWidget(const DialogItem& item, QWidget* parent, const Cont
         break;
     }
     case ControlKind::ComboBox:
-        w = new ComboWidget(item.style, parent);
+        w = new ComboWidget(item.style, parent, item.id, notify);
         break;
+    case ControlKind::Table: {
+        auto* grid = new QTableView(parent);
+        grid->setModel(new GridModel(grid));
+        grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        grid->setSelectionMode(QAbstractItemView::SingleSelection);
+        grid->setFrameShape((item.style & WS_BORDER) ? QFrame::StyledPanel : QFrame::NoFrame);
+        grid->setFocusPolicy((item.style & WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
+        grid->setTabKeyNavigation(false); // Tab leaves the grid; the arrows move in it
+        w = grid;
+        break;
+    }
     }
     return w;
 }
@@ -288,4 +310,63 @@ void SelectWhole(QLineEdit* edit) {
 void ShowBeginning(QLineEdit* edit, const QString& text) {
     edit->setText(text);
     edit->home(false);
+}
+
+int GridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_content.rows.size());
+}
+
+int GridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_content.columns.size());
+}
+
+QVariant GridModel::Marked(bool marked, int role) const {
+    if (!marked || role != Qt::FontRole)
+        return {};
+    QFont bold;
+    bold.setBold(true);
+    return bold;
+}
+
+QVariant GridModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= m_content.cells.size() ||
+        index.column() >= m_content.cells[index.row()].size())
+        return {};
+    const QString& text = m_content.cells[index.row()][index.column()];
+    const bool marked =
+        index.row() == m_content.markedRow || index.column() == m_content.markedColumn;
+    if (role == Qt::DisplayRole)
+        return text;
+    if (role == Qt::TextAlignmentRole)
+        return int(Qt::AlignCenter);
+    if (role == Qt::AccessibleTextRole && marked) {
+        QStringList words{text};
+        if (index.row() == m_content.markedRow)
+            words << m_content.markedRowWords;
+        if (index.column() == m_content.markedColumn)
+            words << m_content.markedColumnWords;
+        return words.join(QStringLiteral(", "));
+    }
+    return Marked(marked, role);
+}
+
+QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    const QStringList& headers = orientation == Qt::Horizontal ? m_content.columns : m_content.rows;
+    if (section < 0 || section >= headers.size())
+        return {};
+    const bool marked =
+        section == (orientation == Qt::Horizontal ? m_content.markedColumn : m_content.markedRow);
+    if (role == Qt::DisplayRole)
+        return headers[section];
+    if (role == Qt::AccessibleTextRole && marked)
+        return headers[section] + QStringLiteral(", ") +
+               (orientation == Qt::Horizontal ? m_content.markedColumnWords
+                                              : m_content.markedRowWords);
+    return Marked(marked, role);
+}
+
+void GridModel::Assign(GridContent content) {
+    beginResetModel();
+    m_content = std::move(content);
+    endResetModel();
 }

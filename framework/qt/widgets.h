@@ -92,7 +92,8 @@ class ChoiceModel : public QAbstractListModel {
 // as its widest entry, within the screen.
 class ComboWidget : public QComboBox {
   public:
-    ComboWidget(unsigned style, QWidget* parent);
+    // A new selection a person makes is reported as CBN_SELCHANGE.
+    ComboWidget(unsigned style, QWidget* parent, int id = 0, ControlNotify notify = {});
     bool IsSorted() const { return m_sorted; }
     ChoiceModel* Entries() const { return m_entries; }
 
@@ -114,4 +115,33 @@ class ComboWidget : public QComboBox {
     void OnTyped(const QString& text);
     bool m_sorted;
     ChoiceModel* m_entries;
+    int m_id;
+    ControlNotify m_notify;
+};
+
+// The texts of a grid: column and row headers and the cells, one row and
+// one column of which may be marked (drawn bold, and named so to assistive
+// technology with the given words).
+struct GridContent {
+    QStringList columns;
+    QStringList rows;
+    QList<QStringList> cells; // [row][column]
+    int markedRow = -1;
+    int markedColumn = -1;
+    QString markedRowWords;
+    QString markedColumnWords;
+};
+
+class GridModel : public QAbstractTableModel {
+  public:
+    using QAbstractTableModel::QAbstractTableModel;
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    void Assign(GridContent content);
+
+  private:
+    QVariant Marked(bool marked, int role) const;
+    GridContent m_content;
 };

@@ -67,6 +67,11 @@ class ScenarioPlatform : public CPlatform {
     std::string GetProgramPath() const override { return m_machine.programFolder + "/vextondof"; }
     std::string GetConfigHome() const override { return m_machine.configHome; }
     std::string GetSystemName() const override { return CDesktopPlatform().GetSystemName(); }
+    // A file the program saves goes to the program's folder, under the name it suggests.
+    std::string ChooseSaveFile(const std::string&, const std::string& suggestedName,
+                               const std::string&) const override {
+        return m_machine.programFolder + "/" + suggestedName;
+    }
 
   private:
     const Machine& m_machine;

@@ -56,7 +56,8 @@ TEST(DofTable, EveryCellIsWhatAPressOfCalculateShows) {
                     camera = &record;
             ASSERT_NE(camera, nullptr) << setup.camera;
             TableRequest request;
-            request.lens = {setup.focalLength, "", setup.unit, setup.cofc, camera->cropFactor, "", ""};
+            request.lens = {setup.focalLength,  "", setup.unit, setup.cofc,
+                            camera->cropFactor, "", ""};
             request.apertures = Apertures(0, kApertureCount - 1);
             request.distances = setup.distances;
             for (const TableShows shows : {TableShows::Limits, TableShows::Total}) {
@@ -68,16 +69,17 @@ TEST(DofTable, EveryCellIsWhatAPressOfCalculateShows) {
                         in.apertureValue = request.apertures[c].value;
                         NumberSettings asTyped = settings; // no thousands separators
                         asTyped.grouping = 0;
-                        const std::string typed = FormatLocaleNumber(
-                            FormatFixed(setup.distances[r], 6), 6, asTyped);
+                        const std::string typed =
+                            FormatLocaleNumber(FormatFixed(setup.distances[r], 6), 6, asTyped);
                         in.distanceText = typed;
                         const CalculationResult press = Calculate(in, settings);
                         ASSERT_EQ(press.status, CalculationStatus::Ok);
-                        const std::string_view suffix = DistanceUnitFor(ParseInteger(setup.unit)).suffix;
+                        const std::string_view suffix =
+                            DistanceUnitFor(ParseInteger(setup.unit)).suffix;
                         const std::string expected =
-                            shows == TableShows::Total
-                                ? Bare(press.totalText, suffix)
-                                : Bare(press.nearText, suffix) + " \u2013 " + Bare(press.farText, suffix);
+                            shows == TableShows::Total ? Bare(press.totalText, suffix)
+                                                       : Bare(press.nearText, suffix) + " \u2013 " +
+                                                             Bare(press.farText, suffix);
                         EXPECT_EQ(table.cells[r + 1][c], expected)
                             << setup.camera << " at " << typed << " " << request.apertures[c].text;
                     }

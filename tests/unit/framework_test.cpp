@@ -264,7 +264,7 @@ TEST(Framework, AFormLeavesTheDesktopsStyleAndFontAlone) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    AfxRegisterResources({kTemplates, {}, {}, {}});
+    AfxRegisterResources({kTemplates, {}, {}, {}, {}});
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,158 @@
+#include "table/table_dlg.h"
+
+#include "framework/base/file.h"
+#include "framework/qt/msgbox.h"
+#include "framework/qt/winapp.h"
+#include "lists/choice_lists.h"
+#include "table/table_csv.h"
+
+BEGIN_MESSAGE_MAP(CDofTableDlg, CDialog)
+ON_CBN_SELCHANGE(IDC_TABLE_SHOW, OnChoiceChanged)
+ON_CBN_SELCHANGE(IDC_TABLE_FROM, OnChoiceChanged)
+ON_CBN_SELCHANGE(IDC_TABLE_TO, OnChoiceChanged)
+ON_EN_CHANGE(IDC_TABLE_DISTANCES, OnChoiceChanged)
+ON_BN_CLICKED(IDC_TABLE_PRINT, OnPrintClicked)
+ON_BN_CLICKED(IDC_TABLE_EXPORT_PDF, OnExportPdfClicked)
+ON_BN_CLICKED(IDC_TABLE_EXPORT_CSV, OnExportCsvClicked)
+END_MESSAGE_MAP()
+
+namespace {
+// The entries of the "Show" list, in the order of TableShows.
+const char16_t* const kShowTexts[] = {u"Near and far limits", u"In front and behind",
+                                      u"Total depth of field"};
+
+std::vector<ComboEntry> ApertureEntries() {
+    std::vector<ComboEntry> entries;
+    for (const ApertureValue& aperture : apertureValueTable)
+        entries.push_back({Utf8ToCString(aperture.displayText), aperture.valueText});
+    return entries;
+}
+
+std::vector<CString> Texts(const std::vector<std::string>& utf8) {
+    std::vector<CString> out;
+    for (const std::string& text : utf8)
+        out.push_back(Utf8ToCString(text));
+    return out;
+}
+} // namespace
+
+CDofTableDlg::CDofTableDlg(Lens lens, CWnd* parent)
+    : CDialog(IDD, parent), m_lens(std::move(lens)), m_settings(UserNumberSettings()) {}
+
+void CDofTableDlg::DoDataExchange(CDataExchange* dx) {
+    CDialog::DoDataExchange(dx);
+    DDX_Control(dx, IDC_TABLE, m_table);
+    DDX_Control(dx, IDC_TABLE_SHOW, m_cboShow);
+    DDX_Control(dx, IDC_TABLE_DISTANCES, m_editDistances);
+    DDX_Control(dx, IDC_TABLE_FROM, m_cboFrom);
+    DDX_Control(dx, IDC_TABLE_TO, m_cboTo);
+    DDX_Control(dx, IDC_TABLE_REFUSAL, m_lblRefusal);
+    DDX_Control(dx, IDC_TABLE_ROUNDING, m_lblRounding);
+    DDX_Control(dx, IDC_TABLE_DIFFRACTION, m_lblDiffraction);
+}
+
+// The default table: the whole stops f/2.8 to f/22 (widened to the main
+// form's aperture), and the distances a photographer reads at a glance.
+BOOL CDofTableDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    m_filling = true;
+    std::vector<ComboEntry> shows;
+    for (const char16_t* text : kShowTexts)
+        shows.push_back({text, std::nullopt});
+    m_cboShow.AddEntries(std::move(shows));
+    m_cboShow.SetCurSel(0);
+    m_cboFrom.AddEntries(ApertureEntries());
+    m_cboTo.AddEntries(ApertureEntries());
+    const auto [first, last] = DefaultApertureRange(m_lens.selectedAperture);
+    m_cboFrom.SetCurSel(first);
+    m_cboTo.SetCurSel(last);
+    TableRequest request;
+    request.lens = {m_lens.focalLengthValue, "", m_lens.unitValue,  m_lens.cofcValue,
+                    m_lens.cropFactor,       "", m_lens.diopterText};
+    for (int i = first; i <= last; ++i)
+        request.apertures.push_back(
+            {apertureValueTable[i].displayText, apertureValueTable[i].valueText});
+    request.typedDistance = m_lens.typedDistance;
+    m_editDistances.SetWindowText(
+        Utf8ToCString(DistancesText(DefaultDistances(request, m_settings), m_settings)));
+    m_filling = false;
+    Recompute();
+    return TRUE;
+}
+
+std::optional<TableRequest> CDofTableDlg::Request() {
+    const DistanceList distances =
+        ReadDistances(CStringToUtf8(m_editDistances.GetWindowText()), m_settings);
+    m_lblRefusal.SetWindowText(Utf8ToCString(distances.refusal));
+    if (!distances.refusal.empty())
+        return std::nullopt;
+    TableRequest request;
+    request.lens = {m_lens.focalLengthValue, "", m_lens.unitValue,  m_lens.cofcValue,
+                    m_lens.cropFactor,       "", m_lens.diopterText};
+    request.distances = distances.values;
+    request.typedDistance = m_lens.typedDistance;
+    request.shows = static_cast<TableShows>(std::max(0, m_cboShow.GetCurSel()));
+    int from = m_cboFrom.GetCurSel(), to = m_cboTo.GetCurSel();
+    if (from < 0 || to < 0)
+        from = to = -1; // a typed aperture no entry begins with: no columns
+    for (int i = std::min(from, to); i >= 0 && i <= std::max(from, to); ++i) {
+        if (i == m_lens.selectedAperture)
+            request.selectedAperture = static_cast<int>(request.apertures.size());
+        request.apertures.push_back(
+            {apertureValueTable[i].displayText, apertureValueTable[i].valueText});
+    }
+    return request;
+}
+
+// A refused distance text leaves the table as it was.
+void CDofTableDlg::Recompute() {
+    if (m_filling)
+        return;
+    std::optional<TableRequest> request = Request();
+    if (!request)
+        return;
+    const DofTable table = MakeTable(*request, m_settings);
+    TableContent content{Texts(table.columns),  Texts(table.rows), {},
+                         table.boldRow,         table.boldColumn,  u"the distance typed",
+                         u"the aperture chosen"};
+    for (const std::vector<std::string>& row : table.cells)
+        content.cells.push_back(Texts(row));
+    m_table.SetContent(content);
+    m_lblRounding.SetWindowText(Utf8ToCString(table.roundingNote));
+    m_lblDiffraction.SetWindowText(Utf8ToCString(table.diffractionNote));
+    m_shown = std::move(request);
+}
+
+void CDofTableDlg::OnChoiceChanged() {
+    Recompute();
+}
+
+void CDofTableDlg::OnPrintClicked() {
+    if (m_shown)
+        PrintTable(GetSafeHwnd(), MakeTable(*m_shown, m_settings), m_lens.heading);
+}
+
+void CDofTableDlg::OnExportPdfClicked() {
+    if (!m_shown)
+        return;
+    const QByteArray pdf = TablePdf(MakeTable(*m_shown, m_settings), m_lens.heading);
+    SaveFile("Export PDF", "dof-table.pdf", "PDF files (*.pdf)", pdf.toStdString());
+}
+
+void CDofTableDlg::OnExportCsvClicked() {
+    if (m_shown)
+        SaveFile("Export CSV", "dof-table.csv", "CSV files (*.csv)",
+                 WriteTableCsv(*m_shown, m_settings).text);
+}
+
+// Asks where, then writes the file whole or not at all; a failure is said
+// in the file-error report, which names the file and the cause.
+void CDofTableDlg::SaveFile(const std::string& title, const std::string& name,
+                            const std::string& filter, const std::string& bytes) {
+    const std::string path = AfxGetPlatform().ChooseSaveFile(title, name, filter);
+    if (path.empty())
+        return;
+    CFileException error;
+    if (!WriteWholeFile(path, bytes, &error))
+        ReportFileError(error);
+}

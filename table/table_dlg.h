@@ -1,0 +1,60 @@
+#pragma once
+// The DOF table form: the table for the main form's lens at a range of
+// distances and apertures, to read, print and export.
+
+#include "framework/qt/controls.h"
+#include "framework/qt/dialog.h"
+#include "resources/resource.h"
+#include "table/dof_table.h"
+#include "table/table_page.h"
+
+#include <optional>
+#include <string>
+
+class CDofTableDlg : public CDialog {
+  public:
+    enum { IDD = IDD_DOF_TABLE };
+
+    // What the opener sets before the modal run: the main form's choices as
+    // a press of Calculate reads them, and what the page names.
+    struct Lens {
+        std::string focalLengthValue, unitValue, cofcValue, diopterText;
+        double cropFactor = 1.0;
+        int selectedAperture = -1;           // its place in the aperture list
+        std::optional<double> typedDistance; // a valid typed distance
+        TablePageHeading heading;
+    };
+
+    explicit CDofTableDlg(Lens lens, CWnd* parent = nullptr);
+
+  protected:
+    void DoDataExchange(CDataExchange* dx) override;
+    BOOL OnInitDialog() override;
+
+    void OnChoiceChanged();
+    void OnPrintClicked();
+    void OnExportPdfClicked();
+    void OnExportCsvClicked();
+
+  private:
+    // The request the controls make; none when the distances are refused.
+    std::optional<TableRequest> Request();
+    void Recompute();
+    void SaveFile(const std::string& title, const std::string& name, const std::string& filter,
+                  const std::string& bytes);
+
+    Lens m_lens;
+    NumberSettings m_settings;
+    CTableCtrl m_table;
+    CComboBox m_cboShow;
+    CEdit m_editDistances;
+    CComboBox m_cboFrom;
+    CComboBox m_cboTo;
+    CStatic m_lblRefusal;
+    CStatic m_lblRounding;
+    CStatic m_lblDiffraction;
+    bool m_filling = false; // while the controls are being set, changes are not choices
+    std::optional<TableRequest> m_shown; // what the table shows now
+
+    DECLARE_MESSAGE_MAP()
+};

@@ -1,0 +1,236 @@
+#include "table/table_page.h"
+
+#include "framework/base/resources.h"
+#include "resources/resource.h"
+
+#include <QBuffer>
+#include <QDate>
+#include <QFontMetricsF>
+#include <QLocale>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <algorithm>
+
+namespace {
+// Sizes in points: the table's type never goes below kSmallestPoints.
+constexpr double kTitlePoints = 16;
+constexpr double kTextPoints = 10;
+constexpr double kTablePoints = 10;
+constexpr double kSmallestPoints = 7;
+constexpr double kFooterPoints = 8;
+constexpr double kCellPadding = 6; // each side of a cell's text
+constexpr double kGap = 10;        // between the page's parts
+
+QFont Font(double points, bool bold = false) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QString Text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+// The table's measures at a type size: each column's width (the row
+// headers' first) and a row's height, in points.
+struct Grid {
+    double points;
+    std::vector<double> widths;
+    double rowHeight;
+    double Width() const {
+        double sum = 0;
+        for (const double w : widths)
+            sum += w;
+        return sum;
+    }
+};
+
+Grid Measure(const DofTable& table, double points, QPaintDevice* device) {
+    const QFontMetricsF plain(Font(points), device), bold(Font(points, true), device);
+    const double scale = 72.0 / device->logicalDpiX(); // device pixels to points
+    Grid grid{points, std::vector<double>(table.columns.size() + 1, 0.0),
+              plain.height() * scale * 1.6};
+    const auto fit = [&](std::size_t column, const std::string& text) {
+        const double width =
+            std::max(plain.horizontalAdvance(Text(text)), bold.horizontalAdvance(Text(text))) *
+            scale;
+        grid.widths[column] = std::max(grid.widths[column], width + 2 * kCellPadding);
+    };
+    for (const std::string& row : table.rows)
+        fit(0, row);
+    for (std::size_t c = 0; c < table.columns.size(); ++c) {
+        fit(c + 1, table.columns[c]);
+        for (const std::vector<std::string>& cells : table.cells)
+            fit(c + 1, cells[c]);
+    }
+    return grid;
+}
+
+class PagePainter {
+  public:
+    PagePainter(QPagedPaintDevice& device, const DofTable& table, const TablePageHeading& heading,
+                Grid grid)
+        : m_device(device), m_table(table), m_heading(heading), m_grid(std::move(grid)),
+          m_painter(&device) {
+        const double toPixels = device.logicalDpiX() / 72.0;
+        m_painter.scale(toPixels, toPixels);
+        m_page = device.pageLayout().paintRect(QPageLayout::Point);
+        m_page.moveTo(0, 0);
+    }
+
+    void Paint() {
+        double y = Heading();
+        std::size_t row = 0;
+        for (;;) {
+            y = Row(y, -1); // the column headers, on every page
+            while (row < m_table.rows.size() && y + m_grid.rowHeight <= Bottom()) {
+                y = Row(y, static_cast<int>(row));
+                ++row;
+            }
+            if (row == m_table.rows.size())
+                break;
+            Footer();
+            m_device.newPage();
+            y = 0;
+        }
+        Notes(y + kGap);
+        Footer();
+    }
+
+  private:
+    double Bottom() const { return m_page.height() - 2 * kFooterPoints - kGap; }
+
+    double Line(double y, const QString& text, const QFont& font) {
+        m_painter.setFont(font);
+        const QRectF room(0, y, m_page.width(), m_page.height() - y);
+        const QRectF used = m_painter.boundingRect(room, Qt::TextWordWrap, text);
+        m_painter.drawText(room, Qt::TextWordWrap, text);
+        return y + used.height();
+    }
+
+    double Heading() {
+        double y = Line(0, QStringLiteral("Depth of Field Table"), Font(kTitlePoints, true));
+        const QLocale locale;
+        const QString lines[] = {
+            QStringLiteral("Camera: ") + Text(m_heading.camera),
+            QStringLiteral("Focal length: ") + Text(m_heading.focalLength),
+            QStringLiteral("Circle of confusion used: ") + Text(m_heading.cocUsed),
+            QStringLiteral("Distances in ") + Text(m_heading.unit),
+            QStringLiteral("Made on ") + locale.toString(QDate::currentDate(), QLocale::LongFormat),
+        };
+        y += kGap / 2;
+        for (const QString& line : lines)
+            y = Line(y, line, Font(kTextPoints));
+        return y + kGap;
+    }
+
+    // One row of the table (-1: the column headers) at `y`; the next row's y.
+    double Row(double y, int row) {
+        double x = 0;
+        const double h = m_grid.rowHeight;
+        for (std::size_t c = 0; c <= m_table.columns.size(); ++c) {
+            const double w = m_grid.widths[c];
+            const bool header = row < 0 || c == 0;
+            const bool bold =
+                header || row == m_table.boldRow || static_cast<int>(c) - 1 == m_table.boldColumn;
+            std::string text = row < 0
+                                   ? (c == 0 ? "" : m_table.columns[c - 1])
+                                   : (c == 0 ? m_table.rows[static_cast<std::size_t>(row)]
+                                             : m_table.cells[static_cast<std::size_t>(row)][c - 1]);
+            const QRectF cell(x, y, w, h);
+            if (header)
+                m_painter.fillRect(cell, QColor(235, 235, 235));
+            m_painter.setPen(QColor(160, 160, 160));
+            m_painter.drawRect(cell);
+            m_painter.setPen(Qt::black);
+            QFont font = Font(m_grid.points, bold);
+            font.setUnderline(bold && !header); // the marks, also without colour
+            m_painter.setFont(font);
+            m_painter.drawText(cell.adjusted(kCellPadding, 0, -kCellPadding, 0),
+                               (c == 0 ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter,
+                               Text(text));
+            x += w;
+        }
+        return y + h;
+    }
+
+    void Notes(double y) {
+        for (const std::string& note : {m_table.roundingNote, m_table.diffractionNote})
+            if (!note.empty()) {
+                if (y + 3 * kTextPoints > Bottom()) {
+                    Footer();
+                    m_device.newPage();
+                    y = 0;
+                }
+                y = Line(y, Text(note), Font(kTextPoints)) + kGap / 2;
+            }
+    }
+
+    void Footer() {
+        m_painter.setFont(Font(kFooterPoints));
+        m_painter.setPen(Qt::black);
+        const QString name =
+            QStringLiteral("Vexton.DOF.CE ") + QString::fromUtf8(FindStringResource(IDS_VERSION));
+        m_painter.drawText(
+            QRectF(0, m_page.height() - 2 * kFooterPoints, m_page.width(), 2 * kFooterPoints),
+            Qt::AlignRight | Qt::AlignBottom, name);
+    }
+
+    QPagedPaintDevice& m_device;
+    const DofTable& m_table;
+    const TablePageHeading& m_heading;
+    Grid m_grid;
+    QPainter m_painter;
+    QRectF m_page;
+};
+
+bool LetterCountry() {
+    const QLocale::Territory here = QLocale().territory();
+    return here == QLocale::UnitedStates || here == QLocale::Canada || here == QLocale::Mexico ||
+           here == QLocale::Chile || here == QLocale::Colombia || here == QLocale::Venezuela ||
+           here == QLocale::Philippines;
+}
+} // namespace
+
+void PaintTablePages(QPagedPaintDevice& device, const DofTable& table,
+                     const TablePageHeading& heading) {
+    device.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    // Portrait where the table fits across, else landscape; then a smaller
+    // type, down to the smallest, until it does.
+    device.setPageOrientation(QPageLayout::Portrait);
+    const auto across = [&] { return device.pageLayout().paintRect(QPageLayout::Point).width(); };
+    Grid grid = Measure(table, kTablePoints, &device);
+    if (grid.Width() > across())
+        device.setPageOrientation(QPageLayout::Landscape);
+    for (double points = kTablePoints; grid.Width() > across() && points > kSmallestPoints;) {
+        points = std::max(kSmallestPoints, points - 0.5);
+        grid = Measure(table, points, &device);
+    }
+    PagePainter(device, table, heading, std::move(grid)).Paint();
+}
+
+QByteArray TablePdf(const DofTable& table, const TablePageHeading& heading) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setTitle(QStringLiteral("Depth of Field Table"));
+        pdf.setCreator(QStringLiteral("Vexton.DOF.CE"));
+        pdf.setPageSize(QPageSize(LetterCountry() ? QPageSize::Letter : QPageSize::A4));
+        pdf.setResolution(300);
+        PaintTablePages(pdf, table, heading);
+    }
+    return bytes;
+}
+
+void PrintTable(QWidget* parent, const DofTable& table, const TablePageHeading& heading) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Depth of Field Table"));
+    QPrintDialog dialog(&printer, parent);
+    if (dialog.exec() == QDialog::Accepted)
+        PaintTablePages(printer, table, heading);
+}
