@@ -204,7 +204,7 @@ const DialogTemplate kTemplates[] = {
          {IDC_TABLE_EXPORT_PDF, K::Button, WS_TABSTOP, 72, 243, 70, 14, "Export PDF\u2026"},
          {IDC_TABLE_EXPORT_CSV, K::Button, WS_TABSTOP, 147, 243, 70, 14, "Export CSV\u2026"},
      },
-     {{IDC_TABLE, IDC_STATIC, "Depth of field table"}}},
+     {{IDC_TABLE, 0, "Depth of field table"}}},
 };
 
 // The main form's menu bar: each item sends its command as a click would.

@@ -188,11 +188,10 @@ DistanceList ReadDistances(std::string_view text, const NumberSettings& settings
             break;
         const std::size_t end = std::min(text.find_first_of(" \t", start), text.size());
         const double v = ReadDistance(text.substr(start, end - start), settings);
-        if (v == 0 || v < 0 || std::isnan(v) || std::isinf(v)) {
+        if (v == 0 || v < 0 || std::isnan(v) || std::isinf(v))
             list.refusal = RefusalText(CalculationStatus::NoDistance);
-            return list;
-        }
-        list.values.push_back(v);
+        else
+            list.values.push_back(v);
         at = end;
     }
     if (list.values.empty())

@@ -70,11 +70,12 @@ std::vector<double> DefaultDistances(const TableRequest& request, const NumberSe
 // entry at `selected` (-1: none): first and last index of the aperture table.
 std::pair<int, int> DefaultApertureRange(int selected);
 
-// The distances of a text such as "1 1,5 2" (in the user's number settings),
-// or the sentence a press of Calculate would refuse the first bad one with.
+// The distances of a text such as "1 1,5 2" (in the user's number settings);
+// those a press of Calculate would refuse are left out, and the sentence it
+// would refuse them with is given.
 struct DistanceList {
-    std::vector<double> values;
-    std::string refusal; // empty when every distance is good
+    std::vector<double> values; // the good ones
+    std::string refusal;        // empty when every distance is good and there is one
 };
 DistanceList ReadDistances(std::string_view text, const NumberSettings& settings);
 

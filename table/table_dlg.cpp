@@ -80,12 +80,10 @@ BOOL CDofTableDlg::OnInitDialog() {
     return TRUE;
 }
 
-std::optional<TableRequest> CDofTableDlg::Request() {
+TableRequest CDofTableDlg::Request() {
     const DistanceList distances =
         ReadDistances(CStringToUtf8(m_editDistances.GetWindowText()), m_settings);
     m_lblRefusal.SetWindowText(Utf8ToCString(distances.refusal));
-    if (!distances.refusal.empty())
-        return std::nullopt;
     TableRequest request;
     request.lens = {m_lens.focalLengthValue, "", m_lens.unitValue,  m_lens.cofcValue,
                     m_lens.cropFactor,       "", m_lens.diopterText};
@@ -104,14 +102,12 @@ std::optional<TableRequest> CDofTableDlg::Request() {
     return request;
 }
 
-// A refused distance text leaves the table as it was.
+// A refused distance is left out; the rest of the table stays.
 void CDofTableDlg::Recompute() {
     if (m_filling)
         return;
-    std::optional<TableRequest> request = Request();
-    if (!request)
-        return;
-    const DofTable table = MakeTable(*request, m_settings);
+    TableRequest request = Request();
+    const DofTable table = MakeTable(request, m_settings);
     TableContent content{Texts(table.columns),  Texts(table.rows), {},
                          table.boldRow,         table.boldColumn,  u"the distance typed",
                          u"the aperture chosen"};

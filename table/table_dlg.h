@@ -37,8 +37,8 @@ class CDofTableDlg : public CDialog {
     void OnExportCsvClicked();
 
   private:
-    // The request the controls make; none when the distances are refused.
-    std::optional<TableRequest> Request();
+    // The request the controls make, its refused distances left out.
+    TableRequest Request();
     void Recompute();
     void SaveFile(const std::string& title, const std::string& name, const std::string& filter,
                   const std::string& bytes);

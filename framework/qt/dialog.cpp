@@ -88,8 +88,20 @@ class FormWindow : public QDialog {
             m_form->HelpFor(QApplication::focusWidget());
         else if (enter && !m_form->HasButtons())
             m_form->OnCommand(IDOK, 0);
+        else if (enter && !m_form->HasDefaultButton() &&
+                 !qobject_cast<QPushButton*>(QApplication::focusWidget()))
+            event->accept(); // no button is pressed by surprise while editing
         else
             QDialog::keyPressEvent(event);
+    }
+    // Qt makes a dialog's first button its default as it shows; a form has
+    // one only where it says so (SetDefID).
+    void showEvent(QShowEvent* event) override {
+        QDialog::showEvent(event);
+        if (!m_form->HasDefaultButton())
+            for (QPushButton* button : findChildren<QPushButton*>())
+                if (button->isDefault() && !button->hasFocus())
+                    button->setDefault(false);
     }
     void resizeEvent(QResizeEvent* event) override {
         QDialog::resizeEvent(event);
@@ -364,7 +376,8 @@ QLabel* CDialog::LabelOf(std::size_t index, QString* name) const {
 void CDialog::NameControls() {
     for (std::size_t i = 0; i < m_controls.size(); ++i) {
         const ControlKind kind = m_controls[i].item->kind;
-        if (kind != ControlKind::Edit && kind != ControlKind::ComboBox)
+        if (kind != ControlKind::Edit && kind != ControlKind::ComboBox &&
+            kind != ControlKind::Table)
             continue;
         QString name;
         QLabel* label = LabelOf(i, &name);
@@ -508,8 +521,10 @@ BOOL CDialog::UpdateData(BOOL saveAndValidate) {
 }
 
 void CDialog::SetDefID(int id) {
-    if (auto* button = qobject_cast<QPushButton*>(ControlWidget(id)))
+    if (auto* button = qobject_cast<QPushButton*>(ControlWidget(id))) {
         button->setDefault(true);
+        m_defId = id;
+    }
 }
 
 BOOL CDialog::OnInitDialog() {

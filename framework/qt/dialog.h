@@ -54,6 +54,10 @@ class CDialog : public CWnd {
     void HelpFor(const QWidget* focused);
     void HelpForFocus(); // for the control that has the keyboard focus
     bool HasButtons() const;
+    // Whether one of its buttons is the form's default (SetDefID), which
+    // Enter presses from any field; without one, Enter presses only a
+    // focused button.
+    bool HasDefaultButton() const { return m_defId != 0; }
 
   protected:
     virtual BOOL OnInitDialog();
@@ -100,5 +104,6 @@ class CDialog : public CWnd {
     const DialogTemplate* m_template = nullptr;
     double m_unitX = 1.5, m_unitY = 1.625; // pixels per dialog unit
     int m_result = IDCANCEL;
+    int m_defId = 0; // the default button's id, if any
     bool m_ended = false;
 };

@@ -148,6 +148,8 @@ TEST(DofTable, DistancesReadAsTypedAndWrittenBackSo) {
         EXPECT_EQ(refused.refusal, "You must enter a non-zero, positive distance to the subject.")
             << bad;
     }
+    EXPECT_EQ(ReadDistances("1 x 2", NumberSettings{}).values, (std::vector<double>{1, 2}))
+        << "the good ones stay";
 }
 
 TEST(DofTable, TheFileForProgramsHoldsEveryNumberAsPercentFWritesIt) {
