@@ -18,15 +18,16 @@ namespace {
 constexpr double kTitlePoints = 16;
 constexpr double kTextPoints = 10;
 constexpr double kTablePoints = 10;
-constexpr double kSmallestPoints = 7;
+constexpr double kSmallestPoints = 8; // and wider tables go on in a second run of columns
 constexpr double kFooterPoints = 8;
-constexpr double kCellPadding = 6; // each side of a cell's text
+constexpr double kCellPadding = 4; // each side of a cell's text
 constexpr double kGap = 10;        // between the page's parts
 
 QFont Font(double points, bool bold = false) {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPointSizeF(points);
     font.setBold(bold);
+    font.setStyleStrategy(QFont::PreferNoShaping); // no ligatures: "diffraction" stays searchable
     return font;
 }
 
@@ -75,44 +76,74 @@ class PagePainter {
                 Grid grid)
         : m_device(device), m_table(table), m_heading(heading), m_grid(std::move(grid)),
           m_painter(&device) {
-        const double toPixels = device.logicalDpiX() / 72.0;
-        m_painter.scale(toPixels, toPixels);
+        m_toPixels = device.logicalDpiX() / 72.0;
         m_page = device.pageLayout().paintRect(QPageLayout::Point);
         m_page.moveTo(0, 0);
     }
 
+    // The columns in groups as wide as the page takes (each with the row
+    // headers), and each group's rows down the pages, the column headers
+    // again at the top of every page a group continues on.
     void Paint() {
         double y = Heading();
-        std::size_t row = 0;
-        for (;;) {
-            y = Row(y, -1); // the column headers, on every page
-            while (row < m_table.rows.size() && y + m_grid.rowHeight <= Bottom()) {
-                y = Row(y, static_cast<int>(row));
-                ++row;
+        for (const auto& [first, last] : ColumnGroups()) {
+            if (y + 3 * m_grid.rowHeight > Bottom())
+                y = NewPage();
+            y = Row(y, -1, first, last);
+            for (std::size_t row = 0; row < m_table.rows.size(); ++row) {
+                if (y + m_grid.rowHeight > Bottom())
+                    y = Row(NewPage(), -1, first, last);
+                y = Row(y, static_cast<int>(row), first, last);
             }
-            if (row == m_table.rows.size())
-                break;
-            Footer();
-            m_device.newPage();
-            y = 0;
+            y += kGap;
         }
-        Notes(y + kGap);
+        Notes(y);
         Footer();
     }
 
   private:
+    double NewPage() {
+        Footer();
+        m_device.newPage();
+        return 0;
+    }
+
+    // Runs of columns [first, last) that fit across the page beside the row headers.
+    std::vector<std::pair<std::size_t, std::size_t>> ColumnGroups() const {
+        std::vector<std::pair<std::size_t, std::size_t>> groups;
+        std::size_t first = 0;
+        double width = m_grid.widths[0];
+        for (std::size_t c = 0; c < m_table.columns.size(); ++c) {
+            if (c > first && width + m_grid.widths[c + 1] > m_page.width()) {
+                groups.emplace_back(first, c);
+                first = c;
+                width = m_grid.widths[0];
+            }
+            width += m_grid.widths[c + 1];
+        }
+        groups.emplace_back(first, m_table.columns.size());
+        return groups;
+    }
+
+    // Lengths are reckoned in points and drawn in the device's pixels, so
+    // that text is laid out at its true size.
+    QRectF Px(const QRectF& points) const {
+        return QRectF(points.topLeft() * m_toPixels, points.size() * m_toPixels);
+    }
+    QFont PageFont(double points, bool bold = false) const { return Font(points, bold); }
+
     double Bottom() const { return m_page.height() - 2 * kFooterPoints - kGap; }
 
     double Line(double y, const QString& text, const QFont& font) {
         m_painter.setFont(font);
         const QRectF room(0, y, m_page.width(), m_page.height() - y);
-        const QRectF used = m_painter.boundingRect(room, Qt::TextWordWrap, text);
-        m_painter.drawText(room, Qt::TextWordWrap, text);
-        return y + used.height();
+        const QRectF used = m_painter.boundingRect(Px(room), Qt::TextWordWrap, text);
+        m_painter.drawText(Px(room), Qt::TextWordWrap, text);
+        return y + used.height() / m_toPixels;
     }
 
     double Heading() {
-        double y = Line(0, QStringLiteral("Depth of Field Table"), Font(kTitlePoints, true));
+        double y = Line(0, QStringLiteral("Depth of Field Table"), PageFont(kTitlePoints, true));
         const QLocale locale;
         const QString lines[] = {
             QStringLiteral("Camera: ") + Text(m_heading.camera),
@@ -123,15 +154,18 @@ class PagePainter {
         };
         y += kGap / 2;
         for (const QString& line : lines)
-            y = Line(y, line, Font(kTextPoints));
+            y = Line(y, line, PageFont(kTextPoints));
         return y + kGap;
     }
 
-    // One row of the table (-1: the column headers) at `y`; the next row's y.
-    double Row(double y, int row) {
+    // One row of the table (-1: the column headers) at `y`, its row header
+    // and the columns [first, last); the next row's y.
+    double Row(double y, int row, std::size_t first, std::size_t last) {
         double x = 0;
         const double h = m_grid.rowHeight;
-        for (std::size_t c = 0; c <= m_table.columns.size(); ++c) {
+        for (std::size_t c = 0; c <= last; ++c) {
+            if (c > 0 && c <= first)
+                continue;
             const double w = m_grid.widths[c];
             const bool header = row < 0 || c == 0;
             const bool bold =
@@ -142,14 +176,14 @@ class PagePainter {
                                              : m_table.cells[static_cast<std::size_t>(row)][c - 1]);
             const QRectF cell(x, y, w, h);
             if (header)
-                m_painter.fillRect(cell, QColor(235, 235, 235));
+                m_painter.fillRect(Px(cell), QColor(235, 235, 235));
             m_painter.setPen(QColor(160, 160, 160));
-            m_painter.drawRect(cell);
+            m_painter.drawRect(Px(cell));
             m_painter.setPen(Qt::black);
-            QFont font = Font(m_grid.points, bold);
+            QFont font = PageFont(m_grid.points, bold);
             font.setUnderline(bold && !header); // the marks, also without colour
             m_painter.setFont(font);
-            m_painter.drawText(cell.adjusted(kCellPadding, 0, -kCellPadding, 0),
+            m_painter.drawText(Px(cell.adjusted(kCellPadding, 0, -kCellPadding, 0)),
                                (c == 0 ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter,
                                Text(text));
             x += w;
@@ -160,22 +194,19 @@ class PagePainter {
     void Notes(double y) {
         for (const std::string& note : {m_table.roundingNote, m_table.diffractionNote})
             if (!note.empty()) {
-                if (y + 3 * kTextPoints > Bottom()) {
-                    Footer();
-                    m_device.newPage();
-                    y = 0;
-                }
-                y = Line(y, Text(note), Font(kTextPoints)) + kGap / 2;
+                if (y + 3 * kTextPoints > Bottom())
+                    y = NewPage();
+                y = Line(y, Text(note), PageFont(kTextPoints)) + kGap / 2;
             }
     }
 
     void Footer() {
-        m_painter.setFont(Font(kFooterPoints));
+        m_painter.setFont(PageFont(kFooterPoints));
         m_painter.setPen(Qt::black);
         const QString name =
             QStringLiteral("Vexton.DOF.CE ") + QString::fromUtf8(FindStringResource(IDS_VERSION));
         m_painter.drawText(
-            QRectF(0, m_page.height() - 2 * kFooterPoints, m_page.width(), 2 * kFooterPoints),
+            Px(QRectF(0, m_page.height() - 2 * kFooterPoints, m_page.width(), 2 * kFooterPoints)),
             Qt::AlignRight | Qt::AlignBottom, name);
     }
 
@@ -185,6 +216,7 @@ class PagePainter {
     Grid m_grid;
     QPainter m_painter;
     QRectF m_page;
+    double m_toPixels = 1.0;
 };
 
 bool LetterCountry() {

@@ -145,4 +145,5 @@ void CTableCtrl::SetContent(const TableContent& content) {
         texts.cells << list(row);
     static_cast<GridModel*>(grid->model())->Assign(std::move(texts));
     grid->resizeColumnsToContents();
+    grid->resizeRowsToContents();
 }

@@ -94,14 +94,20 @@ class FormWindow : public QDialog {
         else
             QDialog::keyPressEvent(event);
     }
-    // Qt makes a dialog's first button its default as it shows; a form has
-    // one only where it says so (SetDefID).
+    // Qt makes a dialog's first button its default once it shows; a form
+    // has one only where it says so (SetDefID).
     void showEvent(QShowEvent* event) override {
         QDialog::showEvent(event);
-        if (!m_form->HasDefaultButton())
-            for (QPushButton* button : findChildren<QPushButton*>())
-                if (button->isDefault() && !button->hasFocus())
-                    button->setDefault(false);
+        if (m_form->HasDefaultButton())
+            return;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                for (QPushButton* button : findChildren<QPushButton*>())
+                    if (button->isDefault() && !button->hasFocus())
+                        button->setDefault(false);
+            },
+            Qt::QueuedConnection);
     }
     void resizeEvent(QResizeEvent* event) override {
         QDialog::resizeEvent(event);

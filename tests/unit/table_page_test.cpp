@@ -1,0 +1,146 @@
+// The DOF table on paper: every cell's text on its page as searchable text,
+// nothing cut, the header again on each page a table continues on, and the
+// same pages through a printer printing to a file.
+#include "lists/choice_lists.h"
+#include "resources/program_resources.h"
+#include "table/table_page.h"
+
+#include <QApplication>
+#include <QPrinter>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace {
+std::string Run(const std::string& command) {
+    std::string out;
+    if (FILE* pipe = ::popen(command.c_str(), "r")) {
+        char buffer[4096];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            out.append(buffer, n);
+        ::pclose(pipe);
+    }
+    return out;
+}
+
+// The PDFs are removed after the test, unless VEXTONDOF_KEEP_PDF names a
+// folder to keep them in, for looking at.
+struct Pdf {
+    std::string path;
+    ~Pdf() {
+        if (const char* keep = std::getenv("VEXTONDOF_KEEP_PDF")) {
+            std::error_code ignored;
+            std::filesystem::copy_file(
+                path, std::filesystem::path(keep) / std::filesystem::path(path).filename(),
+                std::filesystem::copy_options::overwrite_existing, ignored);
+        }
+        std::filesystem::remove(path);
+    }
+    // The text of each page, as a reader copies it.
+    std::vector<std::string> Pages() const {
+        std::vector<std::string> pages;
+        std::string all = Run("pdftotext -layout '" + path + "' - 2>/dev/null");
+        for (std::size_t at = 0; at < all.size();) {
+            const std::size_t end = all.find('\f', at);
+            pages.push_back(all.substr(at, end == std::string::npos ? end : end - at));
+            at = end == std::string::npos ? all.size() : end + 1;
+        }
+        return pages;
+    }
+    std::string Info() const { return Run("pdfinfo '" + path + "' 2>/dev/null"); }
+};
+
+Pdf Write(const QByteArray& bytes, const char* name) {
+    Pdf pdf{std::filesystem::temp_directory_path() / name};
+    std::ofstream(pdf.path, std::ios::binary).write(bytes.data(), bytes.size());
+    return pdf;
+}
+
+TableRequest Request(const char* focalLength, const char* unit, std::vector<double> distances) {
+    TableRequest request;
+    request.lens = {focalLength, "", unit, "0.0300", 1.0, "", ""};
+    for (int i = 0; i < kApertureCount; ++i)
+        request.apertures.push_back(
+            {apertureValueTable[i].displayText, apertureValueTable[i].valueText});
+    request.distances = std::move(distances);
+    request.selectedAperture = 7;
+    return request;
+}
+
+const TablePageHeading kHeading{"Canon 1Ds", "50.00 mm", "0.030000 mm", "meters"};
+
+std::string WithoutSpaces(std::string text) {
+    std::erase(text, ' ');
+    return text;
+}
+
+// Every header and cell of the table appears on the pages, whole (spaces
+// aside: a reader of the PDF places them by the glyphs' positions).
+void ExpectEveryText(const DofTable& table, const std::vector<std::string>& pages) {
+    std::string all;
+    for (const std::string& page : pages)
+        all += WithoutSpaces(page);
+    const auto has = [&](const std::string& text) {
+        return all.find(WithoutSpaces(text)) != std::string::npos;
+    };
+    for (const std::string& column : table.columns)
+        EXPECT_TRUE(has(column)) << column;
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        EXPECT_TRUE(has(table.rows[r])) << table.rows[r];
+        for (const std::string& cell : table.cells[r])
+            EXPECT_TRUE(has(cell)) << table.rows[r] << ": " << cell;
+    }
+}
+} // namespace
+
+TEST(TablePage, EveryCellIsOnThePageAsTextAndTheNotesAndFooterToo) {
+    const DofTable table = MakeTable(Request("50.0", "2", {0.5, 1, 2, 3, 5, 10}), NumberSettings{});
+    const Pdf pdf = Write(TablePdf(table, kHeading), "vextondof-table-test.pdf");
+    const std::vector<std::string> pages = pdf.Pages();
+    ASSERT_FALSE(pages.empty()) << "pdftotext read nothing";
+    ExpectEveryText(table, pages);
+    EXPECT_NE(pages[0].find("Depth of Field Table"), std::string::npos);
+    EXPECT_NE(pages[0].find("Camera: Canon 1Ds"), std::string::npos);
+    EXPECT_NE(pages.back().find("Beyond f/16"), std::string::npos);
+    EXPECT_NE(pages[0].find("Vexton.DOF.CE 1.00"), std::string::npos);
+    // Fourteen apertures do not fit across a portrait page.
+    EXPECT_NE(pdf.Info().find("842 x 595"), std::string::npos) << pdf.Info();
+}
+
+TEST(TablePage, ALongTableContinuesWithItsHeaderRepeated) {
+    std::vector<double> distances;
+    for (int i = 1; i <= 90; ++i)
+        distances.push_back(i * 0.5);
+    const DofTable table = MakeTable(Request("50.0", "2", distances), NumberSettings{});
+    const std::vector<std::string> pages =
+        Write(TablePdf(table, kHeading), "vextondof-long-table-test.pdf").Pages();
+    ASSERT_GE(pages.size(), 2u);
+    ExpectEveryText(table, pages);
+    for (const std::string& page : pages) {
+        const bool ofTheTable = page.find(" m ") != std::string::npos;
+        EXPECT_TRUE(!ofTheTable || page.find("f/") != std::string::npos)
+            << "the header on every page";
+    }
+}
+
+TEST(TablePage, APrinterPrintingToAFileGetsTheSamePages) {
+    const DofTable table = MakeTable(Request("300.0", "3", {150, 250, 1000}), NumberSettings{});
+    const Pdf pdf{(std::filesystem::temp_directory_path() / "vextondof-print-test.pdf").string()};
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(pdf.path));
+        PaintTablePages(printer, table, kHeading);
+    }
+    ExpectEveryText(table, pdf.Pages());
+}
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    RegisterProgramResources();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
