@@ -7,7 +7,9 @@
 #include "framework/base/number_format.h"
 
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <unistd.h>
 #include <vector>
 
@@ -132,6 +134,42 @@ TEST(Files, OnlyTheOwnersFoldersAreTrusted) {
     st.st_mode = S_IFREG | 0644;
     st.st_uid = ::geteuid();
     EXPECT_FALSE(IsTrustedFolder(st)) << "not a folder";
+}
+
+TEST(Files, AWholeFileIsWrittenWholeOrNotAtAll) {
+    char pattern[] = "/tmp/vextondof-whole-XXXXXX";
+    const std::string folder = ::mkdtemp(pattern);
+    const std::string path = folder + "/table.csv";
+    const auto content = [&] {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    ASSERT_TRUE(WriteWholeFile(path, "first,version\r\n", nullptr));
+    ASSERT_TRUE(WriteWholeFile(path, "second", nullptr));
+    EXPECT_EQ(content(), "second");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder),
+                            std::filesystem::directory_iterator()),
+              1)
+        << "nothing left beside it";
+    CFileException error;
+    EXPECT_FALSE(WriteWholeFile(folder + "/gone/table.csv", "x", &error));
+    EXPECT_EQ(error.GetErrorMessage(), folder + "/gone/table.csv was not found.");
+    if (RunningAsRoot()) {
+        std::filesystem::permissions(folder, std::filesystem::perms::owner_all |
+                                                 std::filesystem::perms::others_read |
+                                                 std::filesystem::perms::others_exec);
+        EXPECT_EQ(InChild(kNobody,
+                          [&] {
+                              CFileException denied;
+                              return !WriteWholeFile(path, "third", &denied) &&
+                                             denied.m_cause == CFileException::accessDenied
+                                         ? 0
+                                         : 1;
+                          }),
+                  0);
+        EXPECT_EQ(content(), "second");
+    }
+    std::filesystem::remove_all(folder);
 }
 
 TEST(Archive, AStringLongerThanTheLimitIsAFormatError) {
