@@ -26,6 +26,7 @@ bench:
 	@$(BUILD)/bench/vextondof-bench --benchmark_repetitions=9 --benchmark_min_time=0.2 | tail -n 1
 	@$(BUILD)/bench/startup-bench $(BUILD)/bench/vextondof-first-paint $(BUILD)/bench/bare-dialog
 	@$(BUILD)/bench/calculate-bench
+	@$(BUILD)/bench/table-bench
 
 # The Debian package, from a Release build of the program alone.
 package:
