@@ -43,7 +43,7 @@ std::string CellText(const DepthInUnit& d, double distance, TableShows shows, in
         return length(d.nearLimit) + " \u2013 " +
                (d.farIsInfinite ? kInfinitySign : length(d.farLimit));
     case TableShows::Split:
-        return "\u2212" + length(distance - d.nearLimit) + " / +" +
+        return std::string("\u2212") + length(distance - d.nearLimit) + " / +" +
                (d.farIsInfinite ? kInfinitySign : length(d.farLimit - distance));
     case TableShows::Total:
         return d.farIsInfinite ? kInfinitySign : length(d.farLimit - d.nearLimit);
@@ -204,7 +204,10 @@ std::string DistancesText(const std::vector<double>& distances, const NumberSett
     ungrouped.grouping = 0;
     ungrouped.thousandsSeparator.clear();
     std::string text;
-    for (const double d : distances)
-        text += (text.empty() ? "" : " ") + Short(d, ungrouped);
+    for (const double d : distances) {
+        if (!text.empty())
+            text += ' ';
+        text += Short(d, ungrouped);
+    }
     return text;
 }
