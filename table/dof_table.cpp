@@ -118,20 +118,24 @@ DofTable MakeTable(const TableRequest& request, const NumberSettings& settings, 
         request.selectedAperture < static_cast<int>(request.apertures.size()))
         t.boldColumn = request.selectedAperture;
 
+    // Each column's lens, read once as a press reads it.
+    std::vector<LensSetup> lenses;
+    lenses.reserve(request.apertures.size());
+    for (const TableAperture& aperture : request.apertures)
+        lenses.push_back(LensAt(request, aperture, settings));
     t.rows.push_back(kHyperfocalRow);
     t.cells.emplace_back();
-    for (const TableAperture& aperture : request.apertures)
-        t.cells.back().push_back(
-            HyperfocalCell(LensAt(request, aperture, settings), decimals, settings));
+    for (const LensSetup& lens : lenses)
+        t.cells.back().push_back(HyperfocalCell(lens, decimals, settings));
     for (const double distance : request.distances) {
         if (request.typedDistance && *request.typedDistance == distance && t.boldRow < 0)
             t.boldRow = static_cast<int>(t.rows.size());
         t.rows.push_back(Short(distance, settings) + unit.suffix);
         t.cells.emplace_back();
-        for (const TableAperture& aperture : request.apertures) {
-            const DepthInUnit d = DepthAt(LensAt(request, aperture, settings), distance);
-            t.cells.back().push_back(CellText(d, distance, request.shows, decimals, settings));
-        }
+        t.cells.back().reserve(lenses.size());
+        for (const LensSetup& lens : lenses)
+            t.cells.back().push_back(
+                CellText(DepthAt(lens, distance), distance, request.shows, decimals, settings));
     }
     return t;
 }

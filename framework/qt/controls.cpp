@@ -3,6 +3,7 @@
 #include "framework/base/nocase.h"
 #include "framework/qt/widgets.h"
 
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QTableView>
 #include <algorithm>
@@ -144,6 +145,22 @@ void CTableCtrl::SetContent(const TableContent& content) {
     for (const std::vector<CString>& row : content.cells)
         texts.cells << list(row);
     static_cast<GridModel*>(grid->model())->Assign(std::move(texts));
-    grid->resizeColumnsToContents();
-    grid->resizeRowsToContents();
+    // Each column as wide as its widest text (bold where marked), each row a
+    // line high: measured once with the grid's font, not cell by cell.
+    QFont boldFont = grid->font();
+    boldFont.setBold(true);
+    const QFontMetrics plain(grid->font()), bold(boldFont);
+    const int padding = 12;
+    for (std::size_t c = 0; c < content.columns.size(); ++c) {
+        int widest = bold.horizontalAdvance(QString::fromStdU16String(content.columns[c]));
+        for (std::size_t r = 0; r < content.cells.size(); ++r) {
+            const bool marked = static_cast<int>(r) == content.markedRow ||
+                                static_cast<int>(c) == content.markedColumn;
+            widest = std::max(
+                widest, (marked ? bold : plain)
+                            .horizontalAdvance(QString::fromStdU16String(content.cells[r][c])));
+        }
+        grid->setColumnWidth(static_cast<int>(c), widest + padding);
+    }
+    grid->verticalHeader()->setDefaultSectionSize(plain.height() + 6);
 }
