@@ -1,4 +1,6 @@
 #include "app/vexton_app.h"
+#include "cli/command_line.h"
+#include "cli/terminal.h"
 
 #include <QGuiApplication>
 #include <cstdio>
@@ -11,13 +13,16 @@ namespace {
 const char kUsage[] =
     "Usage: vextondof [Qt options]\n"
     "       vextondof --help | --version\n"
+    "%s"
     "\n"
     "Vexton.DOF.CE, a depth-of-field calculator for photographers: pick a camera\n"
     "or film format, a focal length, an aperture, a unit and a circle of\n"
     "confusion, type the subject distance, press Calculate.\n"
     "\n"
-    "The program takes no arguments of its own; Qt's options (-platform NAME,\n"
-    "-style NAME, ...) work as in any Qt program.\n"
+    "Without a verb it opens its window; Qt's options (-platform NAME,\n"
+    "-style NAME, ...) work as in any Qt program. The verbs calculate and table\n"
+    "answer in the terminal, with no window and no display ('vextondof calculate\n"
+    "--help', 'vextondof table --help').\n"
     "\n"
     "Your five list choices are kept in vextondof.ini beside the program where\n"
     "you may create files in its folder, otherwise in\n"
@@ -26,10 +31,13 @@ const char kUsage[] =
 } // namespace
 
 int main(int argc, char** argv) {
+    // A verb answers in the terminal: no window, no display.
+    if (const int verb = RunTerminalVerbs(argc, argv); verb >= 0)
+        return verb;
     // Answered before anything else: no window, no display, no settings file.
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::fputs(kUsage, stdout);
+            std::printf(kUsage, kVerbsHelp);
             return 0;
         }
         if (std::strcmp(argv[i], "--version") == 0) {

@@ -48,6 +48,14 @@ inline constexpr const char* kDiffractionMark = "*";
 inline constexpr const char* kInfinitySign = "\u221E";
 inline constexpr const char* kNoValue = "\u2014"; // a cell Calculate refuses
 
+// What a printed table says it is for.
+struct TablePageHeading {
+    std::string camera;      // "Canon 1Ds"
+    std::string focalLength; // "50.00 mm", with the diopter when there is one
+    std::string cocUsed;     // "0.030000 mm"
+    std::string unit;        // "meters"
+};
+
 // The diameter of the Airy disc's first dark ring in green light (0.00055 mm)
 // at f-number N, in millimetres.
 double AiryDiscMm(double N);

@@ -244,7 +244,7 @@ void PaintTablePages(QPagedPaintDevice& device, const DofTable& table,
     PagePainter(device, table, heading, std::move(grid)).Paint();
 }
 
-QByteArray TablePdf(const DofTable& table, const TablePageHeading& heading) {
+QByteArray TablePdf(const DofTable& table, const TablePageHeading& heading, Paper paper) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -252,7 +252,9 @@ QByteArray TablePdf(const DofTable& table, const TablePageHeading& heading) {
         QPdfWriter pdf(&buffer);
         pdf.setTitle(QStringLiteral("Depth of Field Table"));
         pdf.setCreator(QStringLiteral("Vexton.DOF.CE"));
-        pdf.setPageSize(QPageSize(LetterCountry() ? QPageSize::Letter : QPageSize::A4));
+        const bool letter =
+            paper == Paper::Letter || (paper == Paper::OfTheLocale && LetterCountry());
+        pdf.setPageSize(QPageSize(letter ? QPageSize::Letter : QPageSize::A4));
         pdf.setResolution(300);
         PaintTablePages(pdf, table, heading);
     }

@@ -1,0 +1,390 @@
+#include "cli/command_line.h"
+
+#include "cameras/camera_table.h"
+#include "cameras/data_state.h"
+#include "framework/base/nocase.h"
+#include "framework/base/resources.h"
+#include "lists/choice_lists.h"
+#include "resources/program_resources.h"
+#include "resources/resource.h"
+#include "settings/settings_file.h"
+#include "table/table_csv.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+const char* const kVerbsHelp =
+    "       vextondof calculate [CHOICES] --distance TEXT [--diopter TEXT]\n"
+    "       vextondof table [CHOICES] [--distance TEXT] [--distances \"LIST\"]\n"
+    "                       [--apertures FROM:TO] [--show limits|split|total]\n"
+    "                       [--format text|csv|pdf] [--output FILE] [--paper a4|letter]\n";
+
+namespace {
+const char kChoicesHelp[] =
+    "Choices (each the first entry of its list that begins with TEXT, in any case;\n"
+    "a choice left out is your stored one, as the program keeps it):\n"
+    "  --camera TEXT        camera or film format (\"canon 20\": Canon 20D)\n"
+    "  --focal-length TEXT  focal length in millimetres (\"50\": 50.0)\n"
+    "  --aperture TEXT      aperture (\"f/5.6\")\n"
+    "  --unit TEXT          distance unit (\"m\": meters)\n"
+    "  --cofc TEXT          circle of confusion in millimetres (\"0.03\": 0.0300)\n"
+    "  --diopter TEXT       close-up lens diopter, as typed on the main form\n"
+    "Numbers are read in your number settings (LC_ALL, LC_NUMERIC, LANG).\n";
+
+const char kCalculateHelp[] =
+    "Usage: vextondof calculate [CHOICES] --distance TEXT [--diopter TEXT]\n"
+    "\n"
+    "Writes the six results a press of Calculate shows, one a line, as the\n"
+    "results form shows them. A refused calculation says why on standard error\n"
+    "and exits 1; a choice or an option not understood exits 2.\n"
+    "\n"
+    "  --distance TEXT      the subject distance, in the unit\n";
+
+const char kTableHelp[] =
+    "Usage: vextondof table [CHOICES] [--distance TEXT] [--distances \"LIST\"]\n"
+    "                       [--apertures FROM:TO] [--show limits|split|total]\n"
+    "                       [--format text|csv|pdf] [--output FILE] [--paper a4|letter]\n"
+    "\n"
+    "Writes the DOF table the table form shows for these choices.\n"
+    "\n"
+    "  --distance TEXT      a focus distance added to the default rows, marked\n"
+    "  --distances \"LIST\"   the rows: distances separated by spaces\n"
+    "  --apertures FROM:TO  the columns: apertures from FROM to TO (default f/2.8:f/22,\n"
+    "                       widened to the aperture chosen)\n"
+    "  --show WHAT          limits (near - far), split (in front / behind) or total\n"
+    "  --format FORMAT      text (the table, aligned), csv (for programs: a line for\n"
+    "                       each distance and aperture, \"%f\" numbers, \".\", inf) or pdf\n"
+    "  --output FILE        written whole or not at all (a PDF needs one on a terminal)\n"
+    "  --paper PAPER        a4 or letter, for a PDF (default: your locale's)\n";
+
+struct Parsed {
+    std::map<std::string, std::string> values;
+    std::string error; // what was not understood
+    bool help = false;
+};
+
+Parsed ParseOptions(const std::vector<std::string>& args, const std::vector<std::string>& known) {
+    Parsed parsed;
+    for (std::size_t i = 1; i < args.size() && parsed.error.empty(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            parsed.help = true;
+            continue;
+        }
+        const std::size_t equals = arg.find('=');
+        const std::string name = arg.substr(0, equals);
+        if (arg.rfind("--", 0) != 0 || std::find(known.begin(), known.end(), name) == known.end())
+            parsed.error = arg.rfind("--", 0) == 0 ? "unknown option " + name
+                                                   : "unexpected argument \"" + arg + "\"";
+        else if (equals != std::string::npos)
+            parsed.values[name] = arg.substr(equals + 1);
+        else if (i + 1 < args.size())
+            parsed.values[name] = args[++i];
+        else
+            parsed.error = "option " + name + " needs a value";
+    }
+    return parsed;
+}
+
+CommandResult UsageError(const std::string& verb, const std::string& what) {
+    return {2, "", "vextondof: " + what + "\nTry 'vextondof " + verb + " --help'.\n", "", false};
+}
+
+CommandResult Refused(const std::string& sentence) {
+    return {1, "", "Validation Error: " + sentence + "\n", "", false};
+}
+
+// One of the main form's lists.
+struct ListChoice {
+    const char* option;
+    const char* name;  // "camera", in "no camera begins with ..."
+    const char* asked; // "a camera", in "You must choose a camera from the list."
+    std::vector<ChoiceEntry> entries;
+    CString stored;
+    int selected = -1;
+};
+
+// Up to two entries a person may have meant: those that come just after
+// the text in the list's order of letters, case aside.
+std::string Nearest(const std::vector<ChoiceEntry>& entries, const CString& text) {
+    std::vector<CString> sorted;
+    for (const ChoiceEntry& entry : entries)
+        sorted.push_back(entry.displayText);
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const CString& a, const CString& b) { return CompareNoCase(a, b) < 0; });
+    auto at = std::upper_bound(
+        sorted.begin(), sorted.end(), text,
+        [](const CString& a, const CString& b) { return CompareNoCase(a, b) < 0; });
+    if (sorted.end() - at < 2)
+        at = sorted.end() - std::min<std::ptrdiff_t>(2, static_cast<std::ptrdiff_t>(sorted.size()));
+    std::string out;
+    for (auto it = at; it != sorted.end() && it != at + 2; ++it)
+        out += (out.empty() ? "" : ", ") + CStringToUtf8(*it);
+    return out;
+}
+
+std::vector<ChoiceEntry> ApertureChoices() {
+    std::vector<ChoiceEntry> out;
+    for (const ApertureValue& aperture : apertureValueTable)
+        out.push_back({Utf8ToCString(aperture.displayText), std::string(aperture.valueText)});
+    return out;
+}
+
+// The five lists, each with the choice the options or the stored choices make.
+struct Choices {
+    ListChoice camera{"--camera", "camera", "a camera", CameraChoices(), {}};
+    ListChoice focalLength{
+        "--focal-length", "focal length", "a focal length", FocalLengthChoices(), {}};
+    ListChoice aperture{"--aperture", "aperture", "an aperture", ApertureChoices(), {}};
+    ListChoice unit{"--unit", "unit", "a unit", UnitChoices(), {}};
+    ListChoice cofc{"--cofc", "circle of confusion", "a circle of confusion", CofCChoices(), {}};
+    ListChoice* All() { return &camera; }
+};
+
+// Selects each list's entry; a result when something is not understood
+// (exit 2) or a stored choice matches no entry (refused as the form would).
+std::optional<CommandResult> Choose(Choices& choices, const Parsed& parsed,
+                                    const CommandLineMachine& machine, const std::string& verb) {
+    CDataState stored;
+    ReadSettingsFile(SettingsFilePath(machine.programPath, machine.configHome), &stored, nullptr);
+    choices.camera.stored = stored.m_strCamera;
+    choices.focalLength.stored = stored.m_strFocalLength;
+    choices.aperture.stored = stored.m_strAperture;
+    choices.unit.stored = stored.m_strUnit;
+    choices.cofc.stored = stored.m_strCofC;
+    for (ListChoice* list :
+         {&choices.camera, &choices.focalLength, &choices.aperture, &choices.unit, &choices.cofc}) {
+        const auto given = parsed.values.find(list->option);
+        const CString text =
+            given != parsed.values.end() ? Utf8ToCString(given->second) : list->stored;
+        list->selected = SelectStoredChoice(list->entries, text);
+        if (list->selected >= 0)
+            continue;
+        if (given != parsed.values.end())
+            return UsageError(verb, std::string("no ") + list->name + " begins with \"" +
+                                        given->second +
+                                        "\"; nearest: " + Nearest(list->entries, text));
+        return Refused(std::string("You must choose ") + list->asked + " from the list.");
+    }
+    return std::nullopt;
+}
+
+std::string Value(const ListChoice& list) {
+    return list.entries[static_cast<std::size_t>(list.selected)].valueText.value_or("");
+}
+
+std::string Option(const Parsed& parsed, const char* name) {
+    const auto it = parsed.values.find(name);
+    return it == parsed.values.end() ? std::string() : it->second;
+}
+
+struct LensTexts {
+    std::string focalLength, aperture, unit, cofc, distance, diopter;
+    double cropFactor;
+    CalculationInputs Inputs() const {
+        return {focalLength, aperture, unit, cofc, cropFactor, distance, diopter};
+    }
+};
+
+LensTexts LensOf(const Choices& choices, const Parsed& parsed) {
+    return {Value(choices.focalLength),
+            Value(choices.aperture),
+            Value(choices.unit),
+            Value(choices.cofc),
+            Option(parsed, "--distance"),
+            Option(parsed, "--diopter"),
+            CameraForValue(Value(choices.camera))->cropFactor};
+}
+
+// The results form's labels, in its order, without their trailing spaces.
+std::vector<std::string> ResultLabels() {
+    std::vector<std::string> labels;
+    if (const DialogTemplate* form = FindDialogTemplate(IDD_OUTPUT))
+        for (const DialogItem& item : form->items)
+            if (item.kind == ControlKind::Static) {
+                std::string label = item.text;
+                while (!label.empty() && label.back() == ' ')
+                    label.pop_back();
+                labels.push_back(label);
+            }
+    return labels;
+}
+
+CommandResult Calculate(const std::vector<std::string>& args, const CommandLineMachine& machine) {
+    const Parsed parsed = ParseOptions(args, {"--camera", "--focal-length", "--aperture", "--unit",
+                                              "--cofc", "--distance", "--diopter"});
+    if (parsed.help)
+        return {0, std::string(kCalculateHelp) + "\n" + kChoicesHelp, "", "", false};
+    if (!parsed.error.empty())
+        return UsageError("calculate", parsed.error);
+    if (!parsed.values.count("--distance"))
+        return UsageError("calculate", "calculate needs --distance TEXT");
+    Choices choices;
+    if (auto failed = Choose(choices, parsed, machine, "calculate"))
+        return *failed;
+    const LensTexts lens = LensOf(choices, parsed);
+    const CalculationResult result = ::Calculate(lens.Inputs(), machine.numbers);
+    if (result.status != CalculationStatus::Ok)
+        return Refused(RefusalText(result.status));
+    const std::string texts[] = {result.nearText,  result.farText, result.hyperfocalText,
+                                 result.totalText, result.cocText, result.focalLengthText};
+    const std::vector<std::string> labels = ResultLabels();
+    CommandResult out;
+    for (std::size_t i = 0; i < labels.size() && i < std::size(texts); ++i)
+        out.out += labels[i] + " " + texts[i] + "\n";
+    return out;
+}
+
+// Characters as a terminal shows them (UTF-8 continuation bytes aside).
+std::size_t Shown(const std::string& text) {
+    return static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
+// The table as the form shows it, in aligned columns: the chosen aperture's
+// header and the typed distance's row marked with ">".
+std::string TableText(const DofTable& table) {
+    std::vector<std::vector<std::string>> grid;
+    grid.push_back({""});
+    for (std::size_t c = 0; c < table.columns.size(); ++c)
+        grid[0].push_back((static_cast<int>(c) == table.boldColumn ? ">" : "") + table.columns[c]);
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        grid.push_back({(static_cast<int>(r) == table.boldRow ? ">" : "") + table.rows[r]});
+        for (const std::string& cell : table.cells[r])
+            grid.back().push_back(cell);
+    }
+    std::vector<std::size_t> widths(grid[0].size(), 0);
+    for (const auto& row : grid)
+        for (std::size_t c = 0; c < row.size(); ++c)
+            widths[c] = std::max(widths[c], Shown(row[c]));
+    std::string out;
+    for (const auto& row : grid) {
+        std::string line;
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            const std::string pad(widths[c] - Shown(row[c]), ' ');
+            line += c == 0 ? row[c] + pad : "  " + pad + row[c];
+        }
+        out += line + "\n";
+    }
+    out += table.roundingNote + "\n";
+    if (!table.diffractionNote.empty())
+        out += table.diffractionNote + "\n";
+    return out;
+}
+
+// --apertures FROM:TO, each by the list's rule; the default stops otherwise.
+std::optional<std::pair<int, int>> ApertureRange(const Parsed& parsed, int selected,
+                                                 std::string& error) {
+    const std::string range = Option(parsed, "--apertures");
+    if (range.empty())
+        return DefaultApertureRange(selected);
+    const std::size_t colon = range.find(':');
+    const std::vector<ChoiceEntry> entries = ApertureChoices();
+    const int from = colon == std::string::npos
+                         ? -1
+                         : SelectStoredChoice(entries, Utf8ToCString(range.substr(0, colon)));
+    const int to = colon == std::string::npos
+                       ? -1
+                       : SelectStoredChoice(entries, Utf8ToCString(range.substr(colon + 1)));
+    if (from < 0 || to < 0) {
+        error = "--apertures takes FROM:TO, two apertures of the list (\"f/4:f/16\")";
+        return std::nullopt;
+    }
+    return std::pair<int, int>{std::min(from, to), std::max(from, to)};
+}
+
+CommandResult Table(const std::vector<std::string>& args, const CommandLineMachine& machine) {
+    const Parsed parsed =
+        ParseOptions(args, {"--camera", "--focal-length", "--aperture", "--unit", "--cofc",
+                            "--distance", "--diopter", "--distances", "--apertures", "--show",
+                            "--format", "--output", "--paper"});
+    if (parsed.help)
+        return {0, std::string(kTableHelp) + "\n" + kChoicesHelp, "", "", false};
+    if (!parsed.error.empty())
+        return UsageError("table", parsed.error);
+    static const std::map<std::string, TableShows> kShows = {
+        {"limits", TableShows::Limits}, {"split", TableShows::Split}, {"total", TableShows::Total}};
+    const std::string show = Option(parsed, "--show"), format = Option(parsed, "--format"),
+                      paper = Option(parsed, "--paper");
+    if (!show.empty() && !kShows.count(show))
+        return UsageError("table", "--show takes limits, split or total");
+    if (!format.empty() && format != "text" && format != "csv" && format != "pdf")
+        return UsageError("table", "--format takes text, csv or pdf");
+    if (!paper.empty() && paper != "a4" && paper != "letter")
+        return UsageError("table", "--paper takes a4 or letter");
+    Choices choices;
+    if (auto failed = Choose(choices, parsed, machine, "table"))
+        return *failed;
+    std::string rangeError;
+    const auto range = ApertureRange(parsed, choices.aperture.selected, rangeError);
+    if (!range)
+        return UsageError("table", rangeError);
+
+    const LensTexts lens = LensOf(choices, parsed);
+    CalculationInputs atOne = lens.Inputs();
+    atOne.distanceText = "1";
+    const CalculationResult one = ::Calculate(atOne, machine.numbers);
+    if (one.status == CalculationStatus::BadFocalLength)
+        return Refused(RefusalText(one.status));
+    TableRequest request;
+    request.lens = lens.Inputs();
+    for (int i = range->first; i <= range->second; ++i) {
+        if (i == choices.aperture.selected)
+            request.selectedAperture = static_cast<int>(request.apertures.size());
+        request.apertures.push_back(
+            {apertureValueTable[i].displayText, apertureValueTable[i].valueText});
+    }
+    request.shows = show.empty() ? TableShows::Limits : kShows.at(show);
+    const double typed = ReadDistance(lens.distance, machine.numbers);
+    if (typed > 0 && std::isfinite(typed))
+        request.typedDistance = typed;
+    CommandResult result;
+    if (parsed.values.count("--distances")) {
+        const DistanceList list = ReadDistances(Option(parsed, "--distances"), machine.numbers);
+        request.distances = list.values;
+        if (!list.refusal.empty()) {
+            result.exitCode = 1;
+            result.err += "Validation Error: " + list.refusal + "\n";
+        }
+    } else {
+        request.distances = DefaultDistances(request, machine.numbers);
+    }
+    result.outputFile = Option(parsed, "--output");
+    if (format == "csv") {
+        const TableCsv csv = WriteTableCsv(request, machine.numbers);
+        result.out = csv.text;
+        for (const std::string& refusal : csv.refusals) {
+            result.exitCode = 1;
+            result.err += "Validation Error: " + refusal + "\n";
+        }
+        return result;
+    }
+    const DofTable table = MakeTable(request, machine.numbers);
+    if (format == "pdf") {
+        const TablePageHeading heading{
+            CStringToUtf8(choices.camera.entries[static_cast<std::size_t>(choices.camera.selected)]
+                              .displayText),
+            one.focalLengthText, one.cocText,
+            CStringToUtf8(
+                choices.unit.entries[static_cast<std::size_t>(choices.unit.selected)].displayText)};
+        result.out =
+            machine.pdf
+                ? machine.pdf(table, heading,
+                              paper.empty() ? std::nullopt : std::optional<bool>(paper == "letter"))
+                : std::string();
+        result.binaryOut = true;
+        return result;
+    }
+    result.out = TableText(table);
+    return result;
+}
+} // namespace
+
+std::optional<CommandResult> RunCommandLine(const std::vector<std::string>& args,
+                                            const CommandLineMachine& machine) {
+    if (args.empty() || (args[0] != "calculate" && args[0] != "table"))
+        return std::nullopt;
+    RegisterProgramResources();
+    return args[0] == "calculate" ? Calculate(args, machine) : Table(args, machine);
+}
