@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# The command line through the built program, with no display: the worked
+# examples in English and German number settings, exit statuses, a file
+# written whole, a closed pipe, the CSV read back and checked, the PDF's text,
+# and no settings file ever made.
+#   tests/program/command_line.sh PATH/TO/vextondof
+set -u
+program=$(realpath "$1")
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+cp "$program" "$dir/vextondof"
+run() { env -u DISPLAY -u WAYLAND_DISPLAY HOME="$dir" XDG_CONFIG_HOME="$dir/config" "$dir/vextondof" "$@"; }
+fail() { echo "FAILED: $*"; exit 1; }
+
+# The default choices (Nikon D70, 18.0, f/16, feet, 0.0310) at 2 ft, as the results form shows them.
+expected='Near Focus Limit of Depth of Field: 1.255692 ft
+Far Focus Limit of Depth of Field: 4.910961 ft
+Hyperfocal Distance: 3.333542 ft
+Total Depth of Field: 3.655269 ft
+Circle of Confusion: 0.020289 mm
+Diopter Modified Focal Length: 18.00 mm'
+[ "$(LANG=C.UTF-8 run calculate --distance 2)" = "$expected" ] || fail "the default choices at 2 ft"
+german=$(LANG=de_DE.UTF-8 run calculate --distance 2,5 --focal-length 200 --aperture f/2.8 \
+         --unit centimeters)
+grep -qx 'Hyperfocal Distance: 69.722,485341 cm' <<<"$german" || fail "German number settings: $german"
+
+# Exit statuses: refused 1, not understood 2; messages on standard error only.
+out=$(run calculate --distance 0 2>"$dir/err"); status=$?
+[ $status -eq 1 ] && [ -z "$out" ] || fail "a refused distance exits 1 ($status)"
+grep -qx 'Validation Error: You must enter a non-zero, positive distance to the subject.' "$dir/err" ||
+  fail "the refusal's words"
+run calculate --camera "Canon 2000" --distance 2 >/dev/null 2>"$dir/err"; [ $? -eq 2 ] || fail "no such camera exits 2"
+grep -q 'nearest: Canon 20D, Canon 300D/Digital Rebel' "$dir/err" || fail "the nearest cameras"
+run table --format xls >/dev/null 2>&1; [ $? -eq 2 ] || fail "an unknown format exits 2"
+
+# A file is written whole or not at all; a folder that is not there is said.
+run table --format csv --output "$dir/table.csv" || fail "the CSV to a file"
+run table --format csv --output "$dir/nowhere/table.csv" 2>"$dir/err"; [ $? -ne 0 ] || fail "no folder"
+grep -q 'was not found' "$dir/err" || fail "the missing folder named"
+[ ! -e "$dir/nowhere" ] || fail "a folder was made"
+
+# The CSV read back: the header, then each line's numbers agree with themselves.
+head -n 1 "$dir/table.csv" | tr -d '\r' |
+  grep -qx 'distance,aperture,f_number,near,far,total,in_front,behind,hyperfocal,airy_disc_mm,coc_mm,unit' ||
+  fail "the CSV header"
+awk -F, 'NR > 1 {
+    gsub(/\r/, "");
+    if (NF != 12) { print "fields: " $0; bad = 1 }
+    if ($5 != "inf" && ($5 - $4 - $6 > 0.0000015 || $4 + $6 - $5 > 0.0000015)) { print "total: " $0; bad = 1 }
+    if ($1 - $4 - $7 > 0.0000015 || $4 + $7 - $1 > 0.0000015) { print "in front: " $0; bad = 1 }
+    if ($10 - 2.44 * 0.00055 * $3 > 0.0000006 || 2.44 * 0.00055 * $3 - $10 > 0.0000006) { print "airy: " $0; bad = 1 }
+    rows++
+  } END { exit bad || rows < 7 }' "$dir/table.csv" || fail "the CSV's numbers"
+# The same numbers as calculate for the same distance and aperture.
+near=$(run calculate --distance 2 --aperture f/16 | sed -n 's/^Near Focus Limit of Depth of Field: \(.*\) ft$/\1/p')
+grep -q "^2.000000,f/16,16,$near," "$dir/table.csv" || fail "the CSV and calculate agree ($near)"
+
+# A closed pipe is a write error, not a crash.
+X
+status=${PIPESTATUS[0]}
+[ "$status" -eq 1 ] || fail "a closed pipe exits 1 ($status)"
+grep -q 'cannot write the output' "$dir/err" || fail "a closed pipe said"
+
+# The PDF: refused on a terminal, its text readable when written.
+run table --format pdf --paper letter --output "$dir/table.pdf" || fail "the PDF"
+pdfinfo "$dir/table.pdf" | grep -q 'letter' || fail "Letter paper"
+pdftotext "$dir/table.pdf" - | grep -q 'Beyond f/' || fail "the PDF's text"
+script -qec "$dir/vextondof table --format pdf" /dev/null >/dev/null 2>&1; [ $? -ne 0 ] || fail "a PDF to a terminal"
+
+# Nothing of the settings was made, and --help describes each verb.
+[ -z "$(find "$dir" -name vextondof.ini)" ] || fail "a settings file was made"
+run calculate --help | grep -q '^Usage: vextondof calculate' || fail "calculate --help"
+run --help | grep -q 'vextondof table' || fail "--help lists the verbs"
+echo "the command line answers as the forms do"

@@ -1,0 +1,190 @@
+// The command line's verbs: what they print agrees to the byte with what a
+// press of Calculate shows for the same choices; errors, stored choices and
+// the table's formats.
+#include "cameras/camera_table.h"
+#include "cli/command_line.h"
+#include "lists/choice_lists.h"
+#include "settings_test_support.h"
+
+#include <gtest/gtest.h>
+#include <random>
+
+namespace {
+NumberSettings With(const char* decimal, const char* thousands) {
+    NumberSettings s;
+    s.decimalSeparator = decimal;
+    s.thousandsSeparator = thousands;
+    return s;
+}
+
+struct Folders {
+    ProgramFolder program;
+    CommandLineMachine Machine(NumberSettings numbers = {}) const {
+        return {program.folder() + "/vextondof", program.folder() + "/config", numbers, {}};
+    }
+};
+
+CommandResult Verb(const CommandLineMachine& machine, std::vector<std::string> args) {
+    return *RunCommandLine(args, machine);
+}
+
+template <class Entries> const ChoiceEntry& Pick(const Entries& entries, std::mt19937& random) {
+    return entries[std::uniform_int_distribution<std::size_t>(0, entries.size() - 1)(random)];
+}
+} // namespace
+
+TEST(CommandLine, CalculateAgreesWithAPressToTheByte) {
+    Folders folders;
+    std::mt19937 random(20261207);
+    const std::vector<ChoiceEntry> cameras = CameraChoices(), focalLengths = FocalLengthChoices(),
+                                   units = UnitChoices(), cofcs = CofCChoices();
+    const char* const distances[] = {"2",  "0.5", "12.75", "1000",   "0,3", "3 m",
+                                     "-1", "",    "1e400", "0.0001", "7.5"};
+    const char* const diopters[] = {"", "1", "0.5", "0,25", "-2", "10"};
+    const NumberSettings settingsList[] = {NumberSettings{}, With(",", "."), With(",", "\u202F")};
+    for (int i = 0; i < 3000; ++i) {
+        const ChoiceEntry& camera = Pick(cameras, random);
+        const ChoiceEntry& focal = Pick(focalLengths, random);
+        const ApertureValue& aperture =
+            apertureValueTable[std::uniform_int_distribution<int>(0, kApertureCount - 1)(random)];
+        const ChoiceEntry& unit = Pick(units, random);
+        const ChoiceEntry& cofc = Pick(cofcs, random);
+        const std::string distance = distances[random() % std::size(distances)];
+        const std::string diopter = diopters[random() % std::size(diopters)];
+        const NumberSettings& settings = settingsList[random() % std::size(settingsList)];
+        const CommandResult got =
+            Verb(folders.Machine(settings),
+                 {"calculate", "--camera", CStringToUtf8(camera.displayText), "--focal-length",
+                  CStringToUtf8(focal.displayText), "--aperture", aperture.displayText, "--unit",
+                  CStringToUtf8(unit.displayText), "--cofc=" + CStringToUtf8(cofc.displayText),
+                  "--distance", distance, "--diopter", diopter});
+        const CalculationResult press =
+            Calculate({*focal.valueText, aperture.valueText, *unit.valueText, *cofc.valueText,
+                       CameraForValue(*camera.valueText)->cropFactor, distance, diopter},
+                      settings);
+        if (press.status != CalculationStatus::Ok) {
+            EXPECT_EQ(got.exitCode, 1);
+            EXPECT_EQ(got.err,
+                      std::string("Validation Error: ") + RefusalText(press.status) + "\n");
+            EXPECT_EQ(got.out, "");
+            continue;
+        }
+        ASSERT_EQ(got.exitCode, 0) << got.err;
+        EXPECT_EQ(got.out, "Near Focus Limit of Depth of Field: " + press.nearText +
+                               "\nFar Focus Limit of Depth of Field: " + press.farText +
+                               "\nHyperfocal Distance: " + press.hyperfocalText +
+                               "\nTotal Depth of Field: " + press.totalText +
+                               "\nCircle of Confusion: " + press.cocText +
+                               "\nDiopter Modified Focal Length: " + press.focalLengthText + "\n")
+            << CStringToUtf8(camera.displayText) << " " << distance;
+    }
+}
+
+TEST(CommandLine, ChoicesFollowTheStoredChoiceRule) {
+    Folders folders;
+    const CommandResult got =
+        Verb(folders.Machine(),
+             {"calculate", "--camera", "canon 20", "--focal-length", "50", "--aperture", "f/5.6",
+              "--unit", "m", "--cofc", "0.03", "--distance", "3"});
+    EXPECT_EQ(got.exitCode, 0);
+    EXPECT_NE(got.out.find("Circle of Confusion: 0.018750 mm\n"), std::string::npos) << got.out;
+    EXPECT_NE(got.out.find("Diopter Modified Focal Length: 50.00 mm\n"), std::string::npos);
+    EXPECT_NE(got.out.find(" m\n"), std::string::npos) << "meters";
+}
+
+TEST(CommandLine, WhatIsNotUnderstoodIsSaidWithAPointerToHelp) {
+    Folders folders;
+    const struct {
+        std::vector<std::string> args;
+        std::string err;
+    } cases[] = {
+        {{"calculate", "--camera", "Canon 2000", "--distance", "2"},
+         "vextondof: no camera begins with \"Canon 2000\"; nearest: Canon 20D, Canon "
+         "300D/Digital Rebel\nTry 'vextondof calculate --help'.\n"},
+        {{"calculate", "--bogus", "1"},
+         "vextondof: unknown option --bogus\nTry 'vextondof calculate --help'.\n"},
+        {{"calculate", "--distance"},
+         "vextondof: option --distance needs a value\nTry 'vextondof calculate --help'.\n"},
+        {{"calculate", "2"},
+         "vextondof: unexpected argument \"2\"\nTry 'vextondof calculate --help'.\n"},
+        {{"calculate", "--unit", "m"},
+         "vextondof: calculate needs --distance TEXT\nTry 'vextondof calculate --help'.\n"},
+        {{"table", "--apertures", "f/4"},
+         "vextondof: --apertures takes FROM:TO, two apertures of the list (\"f/4:f/16\")\nTry "
+         "'vextondof table --help'.\n"},
+        {{"table", "--format", "xls"},
+         "vextondof: --format takes text, csv or pdf\nTry 'vextondof table --help'.\n"},
+        {{"table", "--cofc", "0.5"},
+         "vextondof: no circle of confusion begins with \"0.5\"; nearest: 0.0399, "
+         "0.0400\nTry 'vextondof table --help'.\n"},
+    };
+    for (const auto& c : cases) {
+        const CommandResult got = Verb(folders.Machine(), c.args);
+        EXPECT_EQ(got.exitCode, 2) << c.err;
+        EXPECT_EQ(got.err, c.err);
+        EXPECT_EQ(got.out, "");
+    }
+    EXPECT_FALSE(RunCommandLine({"--help"}, folders.Machine()));
+    EXPECT_FALSE(RunCommandLine({}, folders.Machine()));
+    const CommandResult help = Verb(folders.Machine(), {"table", "--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_EQ(help.out.rfind("Usage: vextondof table", 0), 0u);
+}
+
+TEST(CommandLine, StoredChoicesAreReadAndNeverWritten) {
+    Folders folders;
+    EXPECT_EQ(Verb(folders.Machine(), {"calculate", "--distance", "2"}).exitCode, 0);
+    EXPECT_FALSE(folders.program.Exists()) << "no settings file made";
+    EXPECT_FALSE(std::filesystem::exists(folders.program.folder() + "/config/vextondof"));
+    // Canon 20D (crop factor 1.6) stored, the rest as the defaults.
+    Bytes stored = {0xFF, 0xFE, 0xFF, 0x09};
+    for (const char c : std::string("Canon 20D"))
+        stored.insert(stored.end(), {static_cast<unsigned char>(c), 0});
+    stored.insert(stored.end(), kDefaultFile.begin() + 22, kDefaultFile.end());
+    folders.program.Write(stored);
+    EXPECT_NE(Verb(folders.Machine(), {"calculate", "--distance", "2"})
+                  .out.find("Circle of Confusion: 0.019375 mm"),
+              std::string::npos);
+    EXPECT_EQ(folders.program.Read(), stored);
+    // A stored text that matches no entry is refused as the main form refuses it.
+    stored[5] = 'X';
+    folders.program.Write(stored);
+    const CommandResult refused = Verb(folders.Machine(), {"calculate", "--distance", "2"});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.err, "Validation Error: You must choose a camera from the list.\n");
+}
+
+TEST(CommandLine, TheTableInItsFormats) {
+    Folders folders;
+    const CommandLineMachine machine = folders.Machine(With(",", "."));
+    const CommandResult csv =
+        Verb(machine, {"table", "--unit", "meters", "--focal-length", "50", "--apertures",
+                       "f/4:f/5", "--distances", "2 x 2,5", "--format", "csv"});
+    EXPECT_EQ(csv.exitCode, 1) << "a refused distance";
+    EXPECT_EQ(csv.err, "Validation Error: You must enter a non-zero, positive distance to the "
+                       "subject.\n");
+    EXPECT_EQ(std::count(csv.out.begin(), csv.out.end(), '\n'), 5) << csv.out; // header, 2 × 2
+    EXPECT_NE(csv.out.find("\r\n2.500000,f/5.6,5.656854,"), std::string::npos) << csv.out;
+
+    const CommandResult text =
+        Verb(machine, {"table", "--unit", "m", "--focal-length", "50", "--aperture", "f/8",
+                       "--distance", "2,5", "--apertures", "f/5.6:f/11", "--show", "total"});
+    EXPECT_EQ(text.exitCode, 0) << text.err;
+    EXPECT_NE(text.out.find(">f/8"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find(">2,5 m"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("Distances in meters, rounded to 0,01 m"), std::string::npos);
+
+    CommandLineMachine withPdf = machine;
+    std::optional<bool> letter;
+    withPdf.pdf = [&](const DofTable& table, const TablePageHeading& heading,
+                      std::optional<bool> paper) {
+        letter = paper;
+        return heading.camera + " " + std::to_string(table.columns.size());
+    };
+    const CommandResult pdf =
+        Verb(withPdf, {"table", "--format", "pdf", "--paper", "letter", "--output", "/tmp/x.pdf"});
+    EXPECT_EQ(pdf.out, "Nikon D70 7");
+    EXPECT_TRUE(pdf.binaryOut);
+    EXPECT_EQ(pdf.outputFile, "/tmp/x.pdf");
+    EXPECT_EQ(letter, std::optional<bool>(true));
+}
