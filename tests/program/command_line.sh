@@ -56,7 +56,7 @@ near=$(run calculate --distance 2 --aperture f/16 | sed -n 's/^Near Focus Limit 
 grep -q "^2.000000,f/16,16,$near," "$dir/table.csv" || fail "the CSV and calculate agree ($near)"
 
 # A closed pipe is a write error, not a crash.
-X
+run table --format csv --distances "$(seq -s ' ' 1 3000)" 2>"$dir/err" | head -c 10 >/dev/null
 status=${PIPESTATUS[0]}
 [ "$status" -eq 1 ] || fail "a closed pipe exits 1 ($status)"
 grep -q 'cannot write the output' "$dir/err" || fail "a closed pipe said"
