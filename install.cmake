@@ -9,6 +9,8 @@ install(FILES data/${VEXTON_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DAT
 install(FILES resources/icon.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${VEXTON_APP_ID}.svg)
 install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vextondof)
+install(FILES data/vextondof.bash-completion
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME vextondof)
 
 # Manual pages are installed compressed, as distributions keep them.
 add_custom_command(OUTPUT vextondof.1.gz

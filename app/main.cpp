@@ -1,6 +1,7 @@
 #include "app/vexton_app.h"
 #include "cli/command_line.h"
 #include "cli/terminal.h"
+#include "lists/choice_lists.h"
 
 #include <QGuiApplication>
 #include <cstdio>
@@ -38,6 +39,11 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::printf(kUsage, kVerbsHelp);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--list-cameras") == 0) { // for the shell's completion
+            for (const ChoiceEntry& camera : CameraChoices())
+                std::printf("%s\n", CStringToUtf8(camera.displayText).c_str());
             return 0;
         }
         if (std::strcmp(argv[i], "--version") == 0) {

@@ -9,6 +9,7 @@ trap 'rm -rf "$dest"' EXIT
 DESTDIR="$dest" cmake --install "$build" --prefix /usr >/dev/null
 expected='usr/bin/vextondof
 usr/share/applications/org.example.vextondof.desktop
+usr/share/bash-completion/completions/vextondof
 usr/share/doc/vextondof/LICENSE
 usr/share/icons/hicolor/scalable/apps/org.example.vextondof.svg
 usr/share/man/man1/vextondof.1.gz
