@@ -19,29 +19,55 @@ std::string Field(const std::string& text) {
 
 TableCsv WriteTableCsv(const TableRequest& request, const NumberSettings& settings) {
     TableCsv csv;
-    csv.text = std::string(kTableCsvHeader) + "\r\n";
+    // Each aperture's lens, read once as a press reads it, and what stays
+    // the same down its column.
+    std::vector<LensSetup> lenses;
+    std::vector<std::string> apertureFields, tails;
+    for (const TableAperture& aperture : request.apertures) {
+        CalculationInputs in = request.lens;
+        in.apertureValue = aperture.value;
+        lenses.push_back(ReadLens(in, settings));
+        apertureFields.push_back("," + Field(aperture.text) + "," + Field(aperture.value) + ",");
+        tails.push_back("," + Fixed(AiryDiscMm(ParseDecimal(aperture.value))) + "," +
+                        Fixed(lenses.back().c) + "," + Field(lenses.back().unit->listText) +
+                        "\r\n");
+    }
+    std::string& out = csv.text;
+    out.reserve(128 * request.distances.size() * lenses.size() + 128);
+    out += kTableCsvHeader;
+    out += "\r\n";
+    std::vector<DepthInUnit> depths(lenses.size());
+    const auto field = [&out](const std::string& text) {
+        out += text;
+        out += ',';
+    };
     for (const double distance : request.distances) {
-        std::string lines;
-        for (const TableAperture& aperture : request.apertures) {
-            CalculationInputs in = request.lens;
-            in.apertureValue = aperture.value;
-            const LensSetup lens = ReadLens(in, settings);
-            const DepthInUnit d = DepthAt(lens, distance);
-            if (d.status != CalculationStatus::Ok) {
-                csv.refusals.push_back(Fixed(distance) + ": " + RefusalText(d.status));
-                lines.clear();
-                break;
+        // A distance any aperture refuses is left out whole.
+        const CalculationStatus refused = [&] {
+            for (std::size_t a = 0; a < lenses.size(); ++a) {
+                depths[a] = DepthAt(lenses[a], distance);
+                if (depths[a].status != CalculationStatus::Ok)
+                    return depths[a].status;
             }
-            const std::string far = d.farIsInfinite ? "inf" : Fixed(d.farLimit);
-            const std::string total = d.farIsInfinite ? "inf" : Fixed(d.farLimit - d.nearLimit);
-            const std::string behind = d.farIsInfinite ? "inf" : Fixed(d.farLimit - distance);
-            lines += Fixed(distance) + "," + Field(aperture.text) + "," + Field(aperture.value) +
-                     "," + Fixed(d.nearLimit) + "," + far + "," + total + "," +
-                     Fixed(distance - d.nearLimit) + "," + behind + "," + Fixed(d.hyperfocal) +
-                     "," + Fixed(AiryDiscMm(ParseDecimal(aperture.value))) + "," + Fixed(lens.c) +
-                     "," + Field(lens.unit->listText) + "\r\n";
+            return CalculationStatus::Ok;
+        }();
+        if (refused != CalculationStatus::Ok) {
+            csv.refusals.push_back(Fixed(distance) + ": " + RefusalText(refused));
+            continue;
         }
-        csv.text += lines;
+        const std::string distanceText = Fixed(distance);
+        for (std::size_t a = 0; a < lenses.size(); ++a) {
+            const DepthInUnit& d = depths[a];
+            out += distanceText;
+            out += apertureFields[a];
+            field(Fixed(d.nearLimit));
+            field(d.farIsInfinite ? "inf" : Fixed(d.farLimit));
+            field(d.farIsInfinite ? "inf" : Fixed(d.farLimit - d.nearLimit));
+            field(Fixed(distance - d.nearLimit));
+            field(d.farIsInfinite ? "inf" : Fixed(d.farLimit - distance));
+            out += Fixed(d.hyperfocal);
+            out += tails[a];
+        }
     }
     return csv;
 }
