@@ -23,6 +23,9 @@ Diopter Modified Focal Length: 18.00 mm'
 german=$(LANG=de_DE.UTF-8 run calculate --distance 2,5 --focal-length 200 --aperture f/2.8 \
          --unit centimeters)
 grep -qx 'Hyperfocal Distance: 69.722,485341 cm' <<<"$german" || fail "German number settings: $german"
+french=$(LC_ALL=fr_FR.UTF-8 run calculate --distance 2,5 --focal-length 200 --aperture f/2.8 \
+         --unit centimeters)
+grep -qx $'Hyperfocal Distance: 69\u202f722,485341 cm' <<<"$french" || fail "French number settings: $french"
 
 # Exit statuses: refused 1, not understood 2; messages on standard error only.
 out=$(run calculate --distance 0 2>"$dir/err"); status=$?
