@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
     Compare("calculate", {argv[1], "calculate", "--distance", "2"}, {argv[2]}, 41, 1.3);
     std::string distances;
     for (int i = 1; i <= 14286; ++i)
-        distances += (i > 1 ? " " : "") + std::to_string(i);
+        distances += std::string(i > 1 ? " " : "") + std::to_string(i);
     Compare("table as CSV, 100,002 lines",
             {argv[1], "table", "--format", "csv", "--apertures", "f/2.8:f/22", "--distances",
              distances},

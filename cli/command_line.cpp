@@ -120,7 +120,7 @@ std::string Nearest(const std::vector<ChoiceEntry>& entries, const CString& text
         at = sorted.end() - std::min<std::ptrdiff_t>(2, static_cast<std::ptrdiff_t>(sorted.size()));
     std::string out;
     for (auto it = at; it != sorted.end() && it != at + 2; ++it)
-        out += (out.empty() ? "" : ", ") + CStringToUtf8(*it);
+        out += std::string(out.empty() ? "" : ", ") + CStringToUtf8(*it);
     return out;
 }
 

@@ -27,8 +27,9 @@ TableCsv WriteTableCsv(const TableRequest& request, const NumberSettings& settin
         CalculationInputs in = request.lens;
         in.apertureValue = aperture.value;
         lenses.push_back(ReadLens(in, settings));
-        apertureFields.push_back("," + Field(aperture.text) + "," + Field(aperture.value) + ",");
-        tails.push_back("," + Fixed(AiryDiscMm(ParseDecimal(aperture.value))) + "," +
+        apertureFields.push_back(std::string(",") + Field(aperture.text) + "," +
+                                 Field(aperture.value) + ",");
+        tails.push_back(std::string(",") + Fixed(AiryDiscMm(ParseDecimal(aperture.value))) + "," +
                         Fixed(lenses.back().c) + "," + Field(lenses.back().unit->listText) +
                         "\r\n");
     }
