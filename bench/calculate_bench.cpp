@@ -2,6 +2,7 @@
 // program, beside opening and painting a bare dialog with twelve controls.
 #include "app/vexton_app.h"
 #include "bench/first_paint.h"
+#include "bench/in_process.h"
 #include "framework/qt/desktop_platform.h"
 #include "framework/qt/dialog.h"
 #include "resources/resource.h"
@@ -20,19 +21,10 @@
 #include <vector>
 
 namespace {
-using Clock = std::chrono::steady_clock;
+using Clock = BenchClock;
 
 int g_presses = 201;
 Clock::time_point g_painted;
-
-double Ms(Clock::time_point a, Clock::time_point b) {
-    return std::chrono::duration<double, std::milli>(b - a).count();
-}
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 // Records the moment, then closes the form once the paint is over.
 void ClosePaintedForm(QWidget* window) {
@@ -41,9 +33,9 @@ void ClosePaintedForm(QWidget* window) {
         window, [window] { SendCommandToWindow(window, IDOK); }, Qt::QueuedConnection);
 }
 
-class BareDialog : public QDialog {
+class BareDialog : public PaintOnceDialog {
   public:
-    BareDialog() {
+    BareDialog() : PaintOnceDialog(g_painted) {
         for (int i = 0; i < 6; ++i) {
             auto* label = new QLabel(QStringLiteral("Near Focus Limit of Depth of Field:"), this);
             label->setGeometry(10, 10 + 45 * i, 190, 14);
@@ -53,34 +45,9 @@ class BareDialog : public QDialog {
         }
         setFixedSize(325, 317);
     }
-
-  protected:
-    void paintEvent(QPaintEvent* event) override {
-        QDialog::paintEvent(event);
-        if (!m_painted) {
-            m_painted = true;
-            g_painted = Clock::now();
-            QMetaObject::invokeMethod(
-                this, [this] { accept(); }, Qt::QueuedConnection);
-        }
-    }
-
-  private:
-    bool m_painted = false;
 };
 
 void RunPresses();
-
-// The program in a folder of its own.
-class BenchPlatform : public CDesktopPlatform {
-  public:
-    explicit BenchPlatform(std::string folder) : m_folder(std::move(folder)) {}
-    std::string GetProgramPath() const override { return m_folder + "/vextondof"; }
-    std::string GetConfigHome() const override { return m_folder; }
-
-  private:
-    std::string m_folder;
-};
 
 // The presses start once the main form has painted; a press is timed up to
 // the results form's first paint, which then closes it.

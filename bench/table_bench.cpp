@@ -4,6 +4,7 @@
 // QPdfWriter drawing the same texts in the same grid.
 #include "app/vexton_app.h"
 #include "bench/first_paint.h"
+#include "bench/in_process.h"
 #include "framework/qt/desktop_platform.h"
 #include "framework/qt/dialog.h"
 #include "lists/choice_lists.h"
@@ -25,30 +26,11 @@
 #include <vector>
 
 namespace {
-using Clock = std::chrono::steady_clock;
+using Clock = BenchClock;
 
 int g_opens = 101;
 Clock::time_point g_painted;
 QSize g_formSize;
-
-double Ms(Clock::time_point a, Clock::time_point b) {
-    return std::chrono::duration<double, std::milli>(b - a).count();
-}
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-class BenchPlatform : public CDesktopPlatform {
-  public:
-    explicit BenchPlatform(std::string folder) : m_folder(std::move(folder)) {}
-    std::string GetProgramPath() const override { return m_folder + "/vextondof"; }
-    std::string GetConfigHome() const override { return m_folder; }
-
-  private:
-    std::string m_folder;
-};
 
 // The default table of the default choices (Nikon D70, 18 mm, f/16, feet).
 DofTable DefaultTable() {
@@ -61,9 +43,9 @@ DofTable DefaultTable() {
     return MakeTable(request, NumberSettings{});
 }
 
-class BareTableDialog : public QDialog {
+class BareTableDialog : public PaintOnceDialog {
   public:
-    explicit BareTableDialog(const DofTable& table) {
+    explicit BareTableDialog(const DofTable& table) : PaintOnceDialog(g_painted) {
         auto* grid = new QTableWidget(static_cast<int>(table.rows.size()),
                                       static_cast<int>(table.columns.size()), this);
         for (std::size_t c = 0; c < table.columns.size(); ++c)
@@ -81,20 +63,6 @@ class BareTableDialog : public QDialog {
         grid->setGeometry(10, 100, g_formSize.width() - 20, g_formSize.height() - 180);
         setFixedSize(g_formSize);
     }
-
-  protected:
-    void paintEvent(QPaintEvent* event) override {
-        QDialog::paintEvent(event);
-        if (!m_painted) {
-            m_painted = true;
-            g_painted = Clock::now();
-            QMetaObject::invokeMethod(
-                this, [this] { accept(); }, Qt::QueuedConnection);
-        }
-    }
-
-  private:
-    bool m_painted = false;
 };
 
 // Opens the bare dialog, which closes itself once painted.
