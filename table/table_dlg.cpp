@@ -67,8 +67,7 @@ BOOL CDofTableDlg::OnInitDialog() {
     m_cboFrom.SetCurSel(first);
     m_cboTo.SetCurSel(last);
     TableRequest request;
-    request.lens = {m_lens.focalLengthValue, "", m_lens.unitValue,  m_lens.cofcValue,
-                    m_lens.cropFactor,       "", m_lens.diopterText};
+    request.lens = LensInputs();
     for (int i = first; i <= last; ++i)
         request.apertures.push_back(
             {apertureValueTable[i].displayText, apertureValueTable[i].valueText});
@@ -80,13 +79,18 @@ BOOL CDofTableDlg::OnInitDialog() {
     return TRUE;
 }
 
+// The main form's lens as a press of Calculate reads it.
+CalculationInputs CDofTableDlg::LensInputs() const {
+    return {m_lens.focalLengthValue, "", m_lens.unitValue,  m_lens.cofcValue,
+            m_lens.cropFactor,       "", m_lens.diopterText};
+}
+
 TableRequest CDofTableDlg::Request() {
     const DistanceList distances =
         ReadDistances(CStringToUtf8(m_editDistances.GetWindowText()), m_settings);
     m_lblRefusal.SetWindowText(Utf8ToCString(distances.refusal));
     TableRequest request;
-    request.lens = {m_lens.focalLengthValue, "", m_lens.unitValue,  m_lens.cofcValue,
-                    m_lens.cropFactor,       "", m_lens.diopterText};
+    request.lens = LensInputs();
     request.distances = distances.values;
     request.typedDistance = m_lens.typedDistance;
     request.shows = static_cast<TableShows>(std::max(0, m_cboShow.GetCurSel()));

@@ -39,6 +39,7 @@ class CDofTableDlg : public CDialog {
   private:
     // The request the controls make, its refused distances left out.
     TableRequest Request();
+    CalculationInputs LensInputs() const;
     void Recompute();
     void SaveFile(const std::string& title, const std::string& name, const std::string& filter,
                   const std::string& bytes);
