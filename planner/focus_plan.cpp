@@ -1,0 +1,147 @@
+#include "planner/focus_plan.h"
+
+#include "calc/dof.h"
+#include "lists/choice_lists.h"
+
+#include <cmath>
+#include <limits>
+
+namespace {
+constexpr double kInfinite = std::numeric_limits<double>::infinity();
+
+std::string Number(double value, int decimals, const NumberSettings& settings) {
+    return FormatLocaleNumber(FormatFixed(value, decimals), decimals, settings);
+}
+
+// A length as the results form writes it: six decimals, then the suffix.
+std::string Length(double value, const NumberSettings& settings, std::string_view suffix) {
+    return Number(value, 6, settings).append(suffix);
+}
+
+// A typed distance, when it is a positive number.
+std::optional<double> Positive(const std::string& text, const NumberSettings& settings) {
+    const double v = ReadDistance(text, settings);
+    if (!(v > 0) || !std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+
+double AiryMm(double N) {
+    return 2.44 * kPlanLightMm * N;
+}
+
+// The aperture list's entry nearest to f-number N (by ratio).
+int NearestAperture(double N) {
+    int best = 0;
+    for (int i = 1; i < kApertureCount; ++i)
+        if (std::fabs(std::log(ParseDecimal(apertureValueTable[i].valueText) / N)) <
+            std::fabs(std::log(ParseDecimal(apertureValueTable[best].valueText) / N)))
+            best = i;
+    return best;
+}
+
+// "1.7 times the 0.020289 mm circle of confusion", or "within" it.
+std::string Against(double blurMm, double c, const NumberSettings& settings) {
+    const std::string circle = Number(c, 6, settings) + " mm circle of confusion";
+    if (blurMm <= c)
+        return "within the " + circle;
+    return Number(blurMm / c, 2, settings) + " times the " + circle;
+}
+
+// The texts of a plan whose distances were read: Dn and Df in millimetres,
+// the lens's f and c in millimetres.
+void Compute(FocusPlan& p, const PlanRequest& request, const LensSetup& lens, double dn, double df,
+             double background, const NumberSettings& settings) {
+    const double f = lens.f, c = lens.c;
+    const std::string_view suffix = lens.unit->suffix;
+    const FromMillimetres toUnit(lens.unit->factor);
+    const double s = std::isinf(df) ? 2 * dn : 2 * dn * df / (dn + df);
+    const double hMinusF = 2 * (s - f) / (s * (1 / dn - (std::isinf(df) ? 0 : 1 / df)));
+    p.exactN = f * f / (c * hMinusF);
+    p.focusDistance = toUnit(s);
+    p.focusAt = Length(p.focusDistance, settings, suffix);
+    const std::string needed = "f/" + Number(p.exactN, 1, settings);
+    for (int i = 0; i < kApertureCount && p.listAperture < 0; ++i)
+        if (ParseDecimal(apertureValueTable[i].valueText) >= p.exactN)
+            p.listAperture = i;
+    if (p.listAperture < 0) {
+        p.apertureNeeded = needed + " needed";
+        p.refusal = "No aperture of the list is small enough; " + needed + " would be needed.";
+        return;
+    }
+    const ApertureValue& set = apertureValueTable[p.listAperture];
+    const double N = ParseDecimal(set.valueText);
+    p.apertureNeeded = std::string(set.displayText) + " (" + needed + " needed)";
+
+    // The limits at the focus distance with the list aperture, as a press finds them.
+    LensSetup atList = lens;
+    atList.N = N;
+    const DepthInUnit d = DepthAt(atList, p.focusDistance);
+    if (d.status == CalculationStatus::Ok)
+        p.sharpRange = Number(d.nearLimit, 6, settings) + " \u2013 " +
+                       (d.farIsInfinite ? std::string("\u221E") : Number(d.farLimit, 6, settings)) +
+                       std::string(suffix);
+
+    const double airy = AiryMm(N);
+    p.diffraction = Number(airy, 6, settings) + " mm, " + Against(airy, c, settings);
+
+    // Root-sum-square of the defocus blur at the limits, c·N/N′, and the Airy
+    // disc at N′: smallest at N′ = √(c·N / (2.44·λ)), or at N itself when that
+    // is smaller.
+    const double optimum = std::max(std::sqrt(c * p.exactN / (2.44 * kPlanLightMm)), p.exactN);
+    const double blur = std::hypot(c * p.exactN / optimum, AiryMm(optimum));
+    p.sharpest = std::string(apertureValueTable[NearestAperture(optimum)].displayText) +
+                 " (estimate): " + Number(blur, 6, settings) + " mm, " + Against(blur, c, settings);
+    if (blur > c)
+        p.refusal = "Diffraction blurs this range more than the circle of confusion allows at "
+                    "every aperture: at best " +
+                    Number(blur, 6, settings) + " mm (estimate).";
+
+    const double b = std::isinf(background)
+                         ? f * f / (N * (s - f))
+                         : f * f * std::fabs(background - s) / (N * background * (s - f));
+    p.backgroundBlur = Number(b, 6, settings) + " mm on the sensor";
+    if (request.sensorWidth > 0)
+        p.backgroundBlur +=
+            ", " + Number(100 * b / request.sensorWidth, 2, settings) + "% of the frame's width";
+    p.backgroundCircles = Number(b / c, 1, settings) + " circles of confusion";
+}
+} // namespace
+
+FocusPlan PlanFocus(const PlanRequest& request, const NumberSettings& settings) {
+    FocusPlan p;
+    const LensSetup lens = ReadLens(request.lens, settings);
+    if (!(lens.f > 0) || !std::isfinite(lens.f)) {
+        p.refusal = RefusalText(CalculationStatus::BadFocalLength);
+        return p;
+    }
+    const std::optional<double> nearest = Positive(request.nearText, settings);
+    const std::optional<double> farthest = request.farIsInfinite
+                                               ? std::optional<double>(kInfinite)
+                                               : Positive(request.farText, settings);
+    const std::optional<double> background = request.backgroundText.empty()
+                                                 ? std::optional<double>(kInfinite)
+                                                 : Positive(request.backgroundText, settings);
+    if (!nearest)
+        p.refusal = "The nearest sharp point must be a positive distance.";
+    else if (!farthest)
+        p.refusal = "The farthest sharp point must be a positive distance, or Infinity.";
+    else if (!background)
+        p.refusal = "The background must be a positive distance, or left empty for infinity.";
+    if (!p.refusal.empty())
+        return p;
+    const double factor = lens.unit->factor;
+    const double dn = ToMillimetres(*nearest, factor);
+    const double df = std::isinf(*farthest) ? kInfinite : ToMillimetres(*farthest, factor);
+    if (!(dn > lens.f) || !std::isfinite(dn)) {
+        p.refusal = "The nearest sharp point must be farther than the focal length.";
+        return p;
+    }
+    if (!(df > dn)) {
+        p.refusal = "The farthest sharp point must be beyond the nearest.";
+        return p;
+    }
+    const double bg = std::isinf(*background) ? kInfinite : ToMillimetres(*background, factor);
+    Compute(p, request, lens, dn, df, bg, settings);
+    return p;
+}

@@ -1,0 +1,43 @@
+#pragma once
+// Planning a shot backwards: from the nearest and farthest points that must
+// be sharp to where to focus and which aperture to set, with what diffraction
+// and the background blur will be. Every limit is computed by the same code
+// as a press of Calculate.
+
+#include "calc/calculation.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+struct PlanRequest {
+    CalculationInputs lens; // as a press reads it; its aperture and distance unused
+    double sensorWidth = 0; // the camera's, in millimetres
+    std::string nearText;   // as typed, in the user's number settings and unit
+    std::string farText;    // ignored when farIsInfinite
+    bool farIsInfinite = true;
+    std::string backgroundText; // empty: at infinity
+};
+
+// The results, each a text as the form shows it; `refusal` is empty when the
+// plan holds, else one sentence (the texts then are those that could be made).
+struct FocusPlan {
+    std::string focusAt;           // where to focus
+    std::string apertureNeeded;    // "f/11 (f/9.7 needed)"
+    std::string sharpRange;        // "1.187512 – ∞ m" at the list aperture
+    std::string diffraction;       // the Airy disc against the circle of confusion, a verdict
+    std::string sharpest;          // the estimate of the sharpest aperture
+    std::string backgroundBlur;    // on the sensor, and as a share of the frame's width
+    std::string backgroundCircles; // how many circles of confusion wide
+    std::string refusal;
+
+    // The numbers behind the texts, for checking the plan's promise.
+    double focusDistance = 0; // in the unit
+    double exactN = 0;        // the f-number that puts the limits exactly there
+    int listAperture = -1;    // the aperture list's entry to set
+};
+
+// The green light the Airy disc is reckoned in, in millimetres.
+inline constexpr double kPlanLightMm = 0.00055;
+
+FocusPlan PlanFocus(const PlanRequest& request, const NumberSettings& settings);

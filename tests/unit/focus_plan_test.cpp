@@ -1,0 +1,138 @@
+// Planning a shot backwards: the plan keeps its promise (Calculate at the
+// focus distance with the exact aperture gives back the points asked for,
+// and with the list aperture covers them), hand-checked cases, refusals.
+#include "cameras/camera_table.h"
+#include "lists/choice_lists.h"
+#include "planner/focus_plan.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <random>
+
+namespace {
+PlanRequest Request(const char* focal, const char* unit, const char* cofc, double crop,
+                    std::string nearText, std::string farText = "") {
+    PlanRequest r;
+    r.lens = {focal, "", unit, cofc, crop, "", ""};
+    r.sensorWidth = 36;
+    r.nearText = std::move(nearText);
+    r.farIsInfinite = farText.empty();
+    r.farText = std::move(farText);
+    return r;
+}
+} // namespace
+
+TEST(FocusPlan, KeepsItsPromiseForRandomLensesAndRanges) {
+    std::mt19937 random(2026);
+    const std::vector<ChoiceEntry> focals = FocalLengthChoices(), units = UnitChoices(),
+                                   cofcs = CofCChoices();
+    int checked = 0;
+    for (int i = 0; i < 2000; ++i) {
+        const ChoiceEntry& focal = focals[random() % focals.size()];
+        const ChoiceEntry& unit = units[random() % units.size()];
+        const ChoiceEntry& cofc = cofcs[random() % cofcs.size()];
+        const double crop = cameraTable[random() % kCameraCount].cropFactor;
+        const double factor = DistanceUnitFor(ParseInteger(*unit.valueText)).factor;
+        // The nearest point between 2 and 200 focal lengths, the farthest 1.1 to 20 times as far.
+        const double f = ParseDecimal(*focal.valueText);
+        const double dn = f * (2 + 198.0 * (random() % 1000) / 1000) / (factor * 1000);
+        const bool toInfinity = random() % 3 == 0;
+        const double df = dn * (1.1 + 18.9 * (random() % 1000) / 1000);
+        PlanRequest r =
+            Request(focal.valueText->c_str(), unit.valueText->c_str(), cofc.valueText->c_str(),
+                    crop, FormatFixed(dn, 9), toInfinity ? "" : FormatFixed(df, 9));
+        const FocusPlan plan = PlanFocus(r, NumberSettings{});
+        if (plan.listAperture < 0)
+            continue; // beyond f/64: refused, checked below
+        ++checked;
+        const double near = ParseDecimal(r.nearText), far = ParseDecimal(r.farText);
+        LensSetup lens = ReadLens(r.lens, NumberSettings{});
+        lens.N = plan.exactN;
+        const DepthInUnit exact = DepthAt(lens, plan.focusDistance);
+        ASSERT_EQ(exact.status, CalculationStatus::Ok);
+        EXPECT_NEAR(exact.nearLimit / near, 1, 1e-9) << i;
+        if (toInfinity) // focused at the hyperfocal distance, within its tolerance
+            EXPECT_TRUE(exact.farIsInfinite || exact.farLimit > 1e6 * near) << i;
+        else
+            EXPECT_NEAR(exact.farLimit / far, 1, 1e-9) << i;
+        lens.N = ParseDecimal(apertureValueTable[plan.listAperture].valueText);
+        const DepthInUnit set = DepthAt(lens, plan.focusDistance);
+        EXPECT_LE(set.nearLimit, near * (1 + 1e-12)) << i;
+        EXPECT_TRUE(set.farIsInfinite || toInfinity ? set.farIsInfinite || set.farLimit > far
+                                                    : set.farLimit >= far * (1 - 1e-12))
+            << i;
+    }
+    EXPECT_GT(checked, 1000);
+}
+
+// Worked by hand, f = 50 mm and c = 0.03 mm (crop factor 1), in metres:
+TEST(FocusPlan, HandCheckedCases) {
+    // 2 m to infinity: s = 2·Dn = 4 m; H − f = 2·(4000 − 50) / (4000 · (1/2000)) = 3950;
+    // N = 50² / (0.03 · 3950) = 21.097: f/22 (22.627) is the first at least that.
+    FocusPlan p = PlanFocus(Request("50.0", "2", "0.0300", 1.0, "2"), NumberSettings{});
+    // N′ = √(0.03 · 21.0970 / 0.001342) = 21.717 ≥ N: the least blur is √2 · 0.001342 · 21.717
+    // = 0.041216 mm, more than c: no aperture holds this range within c.
+    EXPECT_EQ(p.refusal, "Diffraction blurs this range more than the circle of confusion "
+                         "allows at every aperture: at best 0.041216 mm (estimate).");
+    EXPECT_EQ(p.focusAt, "4.000000 m");
+    EXPECT_EQ(p.apertureNeeded, "f/22 (f/21.1 needed)");
+    // Airy at f/22.627417: 2.44 · 0.00055 · 22.627417 = 0.030366 mm, 1.01 times c.
+    EXPECT_EQ(p.diffraction, "0.030366 mm, 1.01 times the 0.030000 mm circle of confusion");
+    // Background at infinity: 50² / (22.627417 · 3950) = 0.027971 mm; of 36 mm: 0.08 %;
+    // 0.027971 / 0.03 = 0.9 circles.
+    EXPECT_EQ(p.backgroundBlur, "0.027971 mm on the sensor, 0.08% of the frame's width");
+    EXPECT_EQ(p.backgroundCircles, "0.9 circles of confusion");
+
+    // 1 m to 3 m: s = 2·1000·3000 / 4000 = 1500; 1/Dn − 1/Df = 1/1500;
+    // H − f = 2·1450 / (1500/1500) = 2900; N = 2500 / 87 = 28.736: f/32.
+    p = PlanFocus(Request("50.0", "2", "0.0300", 1.0, "1", "3"), NumberSettings{});
+    EXPECT_EQ(p.focusAt, "1.500000 m");
+    EXPECT_EQ(p.apertureNeeded, "f/32 (f/28.7 needed)");
+    // √(0.03 · 28.7356 / 0.001342) = 25.36 is below N, so the estimate is at N:
+    // √(0.03² + (0.001342 · 28.7356)²) = 0.048858 mm, 1.63 times c: refused as such.
+    EXPECT_EQ(p.sharpest.substr(0, 36), "f/32 (estimate): 0.048858 mm, 1.63 t");
+    EXPECT_EQ(p.refusal, "Diffraction blurs this range more than the circle of confusion "
+                         "allows at every aperture: at best 0.048858 mm (estimate).");
+    // A background at 10 m with f/32: 50² · 8500 / (32 · 10000 · 1450) = 0.045797 mm.
+    PlanRequest withBackground = Request("50.0", "2", "0.0300", 1.0, "1", "3");
+    withBackground.backgroundText = "10";
+    EXPECT_EQ(PlanFocus(withBackground, NumberSettings{}).backgroundBlur.substr(0, 8), "0.045797");
+
+    // A short range far away at a wide lens opens up: 24 mm, 0.0300, 5 m to infinity:
+    // s = 10 m; H − f = 2·9976 / (10000/5000) = 9976; N = 576 / (0.03 · 9976) = 1.925: f/2.
+    p = PlanFocus(Request("24.0", "2", "0.0300", 1.0, "5"), NumberSettings{});
+    EXPECT_EQ(p.apertureNeeded, "f/2 (f/1.9 needed)");
+    EXPECT_EQ(p.refusal, "");
+    // √(0.03 · 1.92462 / 0.001342) = 6.5593 ≥ N: blur √2 · 0.001342 · 6.5593 = 0.012449 mm;
+    // the nearest list aperture f/5.6.
+    EXPECT_EQ(p.sharpest,
+              "f/5.6 (estimate): 0.012449 mm, within the 0.030000 mm circle of confusion");
+}
+
+TEST(FocusPlan, RefusesInOneSentenceAndNeverShowsNanOrInfinity) {
+    const struct {
+        const char *nearText, *farText, *background, *refusal;
+    } cases[] = {
+        {"", "", "", "The nearest sharp point must be a positive distance."},
+        {"x", "", "", "The nearest sharp point must be a positive distance."},
+        {"1", "-3", "", "The farthest sharp point must be a positive distance, or Infinity."},
+        {"1", "", "0", "The background must be a positive distance, or left empty for infinity."},
+        {"0.04", "", "", "The nearest sharp point must be farther than the focal length."},
+        {"3", "2", "", "The farthest sharp point must be beyond the nearest."},
+        {"3", "3", "", "The farthest sharp point must be beyond the nearest."},
+        // s = 2·100·100000 / 100100 = 199.8; H − f = 2·149.8 / (199.8·0.00999) = 150.1;
+        // N = 2500 / (0.03 · 150.1) = 555.2.
+        {"0.1", "100", "", "No aperture of the list is small enough; f/555.2 would be needed."},
+    };
+    for (const auto& c : cases) {
+        PlanRequest r = Request("50.0", "2", "0.0300", 1.0, c.nearText, c.farText);
+        r.backgroundText = c.background;
+        const FocusPlan p = PlanFocus(r, NumberSettings{});
+        EXPECT_EQ(p.refusal, c.refusal) << c.nearText << " " << c.farText;
+        for (const std::string& text : {p.focusAt, p.apertureNeeded, p.sharpRange, p.diffraction,
+                                        p.sharpest, p.backgroundBlur, p.backgroundCircles})
+            EXPECT_TRUE(text.find("nan") == std::string::npos &&
+                        text.find("inf") == std::string::npos)
+                << text;
+    }
+}
