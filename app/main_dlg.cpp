@@ -9,6 +9,7 @@
 #include "framework/qt/msgbox.h"
 #include "framework/qt/winapp.h"
 #include "lists/list_fill.h"
+#include "planner/plan_dlg.h"
 #include "settings/save_reports.h"
 #include "settings/settings_file.h"
 #include "table/table_dlg.h"
@@ -21,6 +22,7 @@ ON_WM_TIMER()
 ON_COMMAND(IDOK, OnOkCommand)
 ON_COMMAND(IDOK_COMMAND_8, OnOkCommand)
 ON_COMMAND(ID_FILE_DOF_TABLE, OnDofTableCommand)
+ON_COMMAND(ID_FILE_PLAN_FOCUS, OnPlanFocusCommand)
 ON_COMMAND(ID_HELP_FIELD, OnFieldHelpCommand)
 ON_BN_CLICKED(IDC_ABOUT, OnAboutClicked)
 ON_BN_CLICKED(IDC_CALCULATE, OnCalculateClicked)
@@ -322,6 +324,26 @@ void CVextonDOFCEDlg::OnDofTableCommand() {
         lens.heading.focalLength += " (diopter " + lens.diopterText + ")";
     CDofTableDlg table(std::move(lens));
     table.DoModal();
+}
+
+// The planner for the lens a press of Calculate would use; the same
+// choices are asked for.
+void CVextonDOFCEDlg::OnPlanFocusCommand() {
+    const auto focalLength = RequireValue(m_cboFocalLength, "a focal length");
+    const CameraRecord* camera = focalLength ? RequireSelectedCamera() : nullptr;
+    const auto unit = camera ? RequireValue(m_cboUnit, "a unit") : std::nullopt;
+    const auto cofc = unit ? RequireValue(m_cboCofC, "a circle of confusion") : std::nullopt;
+    if (!cofc)
+        return;
+    CPlanFocusDlg::Lens lens;
+    lens.focalLengthValue = *focalLength;
+    lens.unitValue = *unit;
+    lens.cofcValue = *cofc;
+    lens.diopterText = CStringToUtf8(m_editDiopter.GetWindowText());
+    lens.cropFactor = camera->cropFactor;
+    lens.sensorWidth = camera->sensorWidth;
+    CPlanFocusDlg plan(std::move(lens));
+    plan.DoModal();
 }
 
 void CVextonDOFCEDlg::OnFieldHelpCommand() {

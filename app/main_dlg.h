@@ -34,6 +34,7 @@ class CVextonDOFCEDlg : public CDialog {
 
     void OnOkCommand();
     void OnDofTableCommand();
+    void OnPlanFocusCommand();
     void OnFieldHelpCommand();
     void OnAboutClicked();
     void OnCalculateClicked();

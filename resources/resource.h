@@ -18,6 +18,7 @@ enum : int {
     IDD_COFC_HELP = 136,
     IDD_DIOPTER_HELP = 137,
     IDD_DOF_TABLE = 140,
+    IDD_PLAN_FOCUS = 141,
 
     // Main form
     IDC_CAMERA = 1000,
@@ -62,8 +63,23 @@ enum : int {
     IDC_TABLE_DIFFRACTION = 1109,
     IDC_TABLE_REFUSAL = 1110,
 
+    // Plan Focus form: the inputs, the results and what is refused
+    IDC_PLAN_NEAR = 1200,
+    IDC_PLAN_FAR = 1201,
+    IDC_PLAN_FAR_INFINITE = 1202,
+    IDC_PLAN_BACKGROUND = 1203,
+    IDC_PLAN_FOCUS_AT = 1210,
+    IDC_PLAN_APERTURE = 1211,
+    IDC_PLAN_SHARP_RANGE = 1212,
+    IDC_PLAN_DIFFRACTION = 1213,
+    IDC_PLAN_SHARPEST = 1214,
+    IDC_PLAN_BACKGROUND_BLUR = 1215,
+    IDC_PLAN_BACKGROUND_CIRCLES = 1216,
+    IDC_PLAN_REFUSAL = 1220,
+
     // Menu commands
     ID_FILE_DOF_TABLE = 32771,
+    ID_FILE_PLAN_FOCUS = 32773,
     ID_HELP_FIELD = 32772,
 
     IDOK_COMMAND_8 = 8, // a second command that acts as OK on the main form

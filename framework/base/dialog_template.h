@@ -9,6 +9,7 @@ enum class ControlKind {
     Button,
     ComboBox,
     Table, // a grid of texts with column and row headers
+    Check, // a check box
 };
 
 // Control styles (our own bit values).

@@ -3,6 +3,7 @@
 #include "framework/base/nocase.h"
 #include "framework/qt/widgets.h"
 
+#include <QAbstractButton>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QTableView>
@@ -163,4 +164,14 @@ void CTableCtrl::SetContent(const TableContent& content) {
         grid->setColumnWidth(static_cast<int>(c), widest + padding);
     }
     grid->verticalHeader()->setDefaultSectionSize(plain.height() + 6);
+}
+
+int CButton::GetCheck() const {
+    const auto* button = qobject_cast<const QAbstractButton*>(m_hWnd);
+    return button && button->isChecked() ? BST_CHECKED : BST_UNCHECKED;
+}
+
+void CButton::SetCheck(int check) {
+    if (auto* button = qobject_cast<QAbstractButton*>(m_hWnd))
+        button->setChecked(check == BST_CHECKED);
 }

@@ -20,7 +20,14 @@ class CStatic : public CWnd {
 };
 
 class CEdit : public CWnd {};
-class CButton : public CWnd {};
+
+// A push button or a check box.
+enum : int { BST_UNCHECKED = 0, BST_CHECKED = 1 };
+class CButton : public CWnd {
+  public:
+    int GetCheck() const; // BST_CHECKED or BST_UNCHECKED
+    void SetCheck(int check);
+};
 
 enum : int { CB_ERR = -1 };
 

@@ -470,6 +470,7 @@ void CDialog::RefreshTemplateItem(const FormControl& control) {
     switch (control.item->kind) {
     case ControlKind::Static:
     case ControlKind::Button:
+    case ControlKind::Check:
         SetWidgetText(control.widget, QString::fromUtf8(control.item->text));
         break;
     case ControlKind::ComboBox:

@@ -4,6 +4,7 @@
 #include "framework/qt/wnd.h"
 
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QCompleter>
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -264,6 +265,15 @@ QWidget* CreateControlWidget(const DialogItem& item, QWidget* parent, const Cont
     case ControlKind::ComboBox:
         w = new ComboWidget(item.style, parent, item.id, notify);
         break;
+    case ControlKind::Check: {
+        auto* check = new QCheckBox(text, parent);
+        check->setFocusPolicy((item.style & WS_TABSTOP) ? Qt::StrongFocus : Qt::NoFocus);
+        const int id = item.id;
+        QObject::connect(check, &QCheckBox::clicked, check,
+                         [notify, id] { notify(id, BN_CLICKED); });
+        w = check;
+        break;
+    }
     case ControlKind::Table: {
         auto* grid = new QTableView(parent);
         grid->setModel(new GridModel(grid));
@@ -284,7 +294,7 @@ QString WidgetText(const QWidget* w) {
         return label->text();
     if (auto* edit = qobject_cast<const QLineEdit*>(w))
         return edit->text();
-    if (auto* button = qobject_cast<const QPushButton*>(w))
+    if (auto* button = qobject_cast<const QAbstractButton*>(w))
         return button->text();
     if (auto* combo = qobject_cast<const QComboBox*>(w))
         return combo->currentText();
@@ -296,7 +306,7 @@ void SetWidgetText(QWidget* w, const QString& text) {
         label->setText(text);
     else if (auto* edit = qobject_cast<QLineEdit*>(w))
         ShowBeginning(edit, text);
-    else if (auto* button = qobject_cast<QPushButton*>(w))
+    else if (auto* button = qobject_cast<QAbstractButton*>(w))
         button->setText(text);
     else if (auto* combo = qobject_cast<QComboBox*>(w))
         ShowBeginning(combo->lineEdit(), text);

@@ -32,6 +32,11 @@ void CWnd::SetWindowText(const CString& text) {
         SetWidgetText(m_hWnd, QString::fromStdU16String(text));
 }
 
+void CWnd::EnableWindow(BOOL enable) {
+    if (m_hWnd)
+        m_hWnd->setEnabled(enable != FALSE);
+}
+
 CString CWnd::GetWindowText() const {
     return m_hWnd ? WidgetText(m_hWnd).toStdU16String() : CString();
 }

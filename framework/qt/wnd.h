@@ -28,6 +28,7 @@ class CWnd : public CObject {
     virtual void Detach();
 
     void SetWindowText(const CString& text);
+    void EnableWindow(BOOL enable = TRUE);
     CString GetWindowText() const;
     void RedrawWindow();
 
