@@ -5,6 +5,7 @@
 #include "framework/base/nocase.h"
 #include "framework/base/resources.h"
 #include "lists/choice_lists.h"
+#include "planner/focus_plan.h"
 #include "resources/program_resources.h"
 #include "resources/resource.h"
 #include "settings/settings_file.h"
@@ -16,6 +17,7 @@
 
 const char* const kVerbsHelp =
     "       vextondof calculate [CHOICES] --distance TEXT [--diopter TEXT]\n"
+    "       vextondof plan [CHOICES] --near TEXT [--far TEXT|inf] [--background TEXT]\n"
     "       vextondof table [CHOICES] [--distance TEXT] [--distances \"LIST\"]\n"
     "                       [--apertures FROM:TO] [--show limits|split|total]\n"
     "                       [--format text|csv|pdf] [--output FILE] [--paper a4|letter]\n";
@@ -40,6 +42,19 @@ const char kCalculateHelp[] =
     "and exits 1; a choice or an option not understood exits 2.\n"
     "\n"
     "  --distance TEXT      the subject distance, in the unit\n";
+
+const char kPlanHelp[] =
+    "Usage: vextondof plan [CHOICES] --near TEXT [--far TEXT|inf] [--background TEXT]\n"
+    "\n"
+    "Plans a shot backwards, as the Plan Focus form does: from the nearest and\n"
+    "farthest points that must be sharp, where to focus, which aperture to set,\n"
+    "what diffraction does there and how blurred the background is. What is\n"
+    "refused is said on standard error (exit 1); the results that could be made\n"
+    "are written all the same.\n"
+    "\n"
+    "  --near TEXT          the nearest point that must be sharp, in the unit\n"
+    "  --far TEXT|inf       the farthest (default: infinity)\n"
+    "  --background TEXT    where the background is (default: infinity)\n";
 
 const char kTableHelp[] =
     "Usage: vextondof table [CHOICES] [--distance TEXT] [--distances \"LIST\"]\n"
@@ -379,12 +394,63 @@ CommandResult Table(const std::vector<std::string>& args, const CommandLineMachi
     result.out = TableText(table);
     return result;
 }
+// The Plan Focus form's result labels, in its order: the static text just
+// before each result box.
+std::vector<std::string> PlanLabels() {
+    std::vector<std::string> labels;
+    const DialogTemplate* form = FindDialogTemplate(IDD_PLAN_FOCUS);
+    for (std::size_t i = 1; form && i < form->items.size(); ++i)
+        if (form->items[i].id >= IDC_PLAN_FOCUS_AT &&
+            form->items[i].id <= IDC_PLAN_BACKGROUND_CIRCLES)
+            labels.push_back(form->items[i - 1].text);
+    return labels;
+}
+
+CommandResult Plan(const std::vector<std::string>& args, const CommandLineMachine& machine) {
+    const Parsed parsed =
+        ParseOptions(args, {"--camera", "--focal-length", "--aperture", "--unit", "--cofc",
+                            "--diopter", "--near", "--far", "--background"});
+    if (parsed.help)
+        return {0, std::string(kPlanHelp) + "\n" + kChoicesHelp, "", "", false};
+    if (!parsed.error.empty())
+        return UsageError("plan", parsed.error);
+    if (!parsed.values.count("--near"))
+        return UsageError("plan", "plan needs --near TEXT");
+    Choices choices;
+    if (auto failed = Choose(choices, parsed, machine, "plan"))
+        return *failed;
+    const CameraRecord* camera = CameraForValue(Value(choices.camera));
+    PlanRequest request;
+    request.lens = LensOf(choices, parsed).Inputs();
+    request.sensorWidth = camera->sensorWidth;
+    request.nearText = Option(parsed, "--near");
+    const std::string far = Option(parsed, "--far");
+    request.farIsInfinite = far.empty() || far == "inf" || far == "infinity" || far == "Infinity";
+    request.farText = far;
+    request.backgroundText = Option(parsed, "--background");
+    const FocusPlan plan = PlanFocus(request, machine.numbers);
+    CommandResult result;
+    const std::string* texts[] = {
+        &plan.focusAt,  &plan.apertureNeeded, &plan.sharpRange,       &plan.diffraction,
+        &plan.sharpest, &plan.backgroundBlur, &plan.backgroundCircles};
+    const std::vector<std::string> labels = PlanLabels();
+    for (std::size_t i = 0; i < labels.size() && i < std::size(texts); ++i)
+        if (!texts[i]->empty())
+            result.out += labels[i] + " " + *texts[i] + "\n";
+    if (!plan.refusal.empty()) {
+        result.exitCode = 1;
+        result.err = "Validation Error: " + plan.refusal + "\n";
+    }
+    return result;
+}
 } // namespace
 
 std::optional<CommandResult> RunCommandLine(const std::vector<std::string>& args,
                                             const CommandLineMachine& machine) {
-    if (args.empty() || (args[0] != "calculate" && args[0] != "table"))
+    if (args.empty() || (args[0] != "calculate" && args[0] != "table" && args[0] != "plan"))
         return std::nullopt;
     RegisterProgramResources();
-    return args[0] == "calculate" ? Calculate(args, machine) : Table(args, machine);
+    return args[0] == "calculate" ? Calculate(args, machine)
+           : args[0] == "plan"    ? Plan(args, machine)
+                                  : Table(args, machine);
 }

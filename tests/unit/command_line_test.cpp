@@ -4,6 +4,7 @@
 #include "cameras/camera_table.h"
 #include "cli/command_line.h"
 #include "lists/choice_lists.h"
+#include "planner/focus_plan.h"
 #include "settings_test_support.h"
 
 #include <gtest/gtest.h>
@@ -187,4 +188,30 @@ TEST(CommandLine, TheTableInItsFormats) {
     EXPECT_TRUE(pdf.binaryOut);
     EXPECT_EQ(pdf.outputFile, "/tmp/x.pdf");
     EXPECT_EQ(letter, std::optional<bool>(true));
+}
+
+TEST(CommandLine, PlanPrintsTheFormsResultsAndItsRefusals) {
+    Folders folders;
+    const CommandResult got =
+        Verb(folders.Machine(), {"plan", "--camera", "35 mm", "--focal-length", "24", "--unit", "m",
+                                 "--cofc", "0.03", "--near", "5", "--background", "100"});
+    EXPECT_EQ(got.exitCode, 0) << got.err;
+    PlanRequest request;
+    request.lens = {"24.0", "", "2", "0.0300", 1.0, "", ""};
+    request.sensorWidth = 36;
+    request.nearText = "5";
+    request.backgroundText = "100";
+    const FocusPlan plan = PlanFocus(request, NumberSettings{});
+    EXPECT_EQ(got.out,
+              "Focus at: " + plan.focusAt + "\nAperture needed: " + plan.apertureNeeded +
+                  "\nSharp from \u2013 to: " + plan.sharpRange +
+                  "\nDiffraction: " + plan.diffraction + "\nSharpest aperture: " + plan.sharpest +
+                  "\nBackground blur: " + plan.backgroundBlur +
+                  "\nBackground blur, in circles of confusion: " + plan.backgroundCircles + "\n");
+    const CommandResult refused = Verb(folders.Machine(), {"plan", "--near", "3", "--far", "2"});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_EQ(refused.err,
+              "Validation Error: The farthest sharp point must be beyond the nearest.\n");
+    EXPECT_EQ(Verb(folders.Machine(), {"plan", "--far", "inf"}).exitCode, 2) << "--near is needed";
 }
