@@ -70,6 +70,12 @@ pdfinfo "$dir/table.pdf" | grep -q 'letter' || fail "Letter paper"
 pdftotext "$dir/table.pdf" - | grep -q 'Beyond f/' || fail "the PDF's text"
 script -qec "$dir/vextondof table --format pdf" /dev/null >/dev/null 2>&1; [ $? -ne 0 ] || fail "a PDF to a terminal"
 
+# The planner from the terminal: where to focus for 1.5 m to infinity at 24 mm.
+plan=$(LANG=C.UTF-8 run plan --camera "35 mm" --focal-length 24 --unit m --cofc 0.03 --near 5)
+grep -qx 'Focus at: 10.000000 m' <<<"$plan" && grep -qx 'Aperture needed: f/2 (f/1.9 needed)' <<<"$plan" ||
+  fail "plan: $plan"
+run plan --near 3 --far 2 >/dev/null 2>&1; [ $? -eq 1 ] || fail "a refused plan exits 1"
+
 # Nothing of the settings was made, and --help describes each verb.
 [ -z "$(find "$dir" -name vextondof.ini)" ] || fail "a settings file was made"
 run calculate --help | grep -q '^Usage: vextondof calculate' || fail "calculate --help"

@@ -136,3 +136,37 @@ TEST(FocusPlan, RefusesInOneSentenceAndNeverShowsNanOrInfinity) {
                 << text;
     }
 }
+
+// Nine more, worked out apart from the program (a few lines of Python with
+// the same formulas in double precision, crop factor 1, in metres):
+// s = 2·Dn·Df/(Dn + Df) (2·Dn to infinity); H − f = 2·(s − f)/(s·(1/Dn − 1/Df));
+// N = f²/(c·(H − f)); the first list aperture N₀ ≥ N;
+// b = f²·|x − s|/(N₀·x·(s − f)) (f²/(N₀·(s − f)) at infinity).
+TEST(FocusPlan, NineMoreWorkedOutApart) {
+    const struct {
+        const char *focal, *cofc, *nearText, *farText, *background;
+        const char *focusAt, *aperture, *blur, *circles;
+    } cases[] = {
+        {"35.0", "0.0300", "1.5", "6", "", "2.400000 m", "f/11 (f/10.4 needed)", "0.045783", "1.5"},
+        {"85.0", "0.0300", "3", "4", "20", "3.428571 m", "f/11 (f/10.3 needed)", "0.158253", "5.3"},
+        {"14.0", "0.0200", "0.7", "", "", "1.400000 m", "f/8 (f/7.1 needed)", "0.017677", "0.9"},
+        {"100.0", "0.0300", "0.5", "0.52", "2", "0.509804 m", "f/16 (f/15.9 needed)", "1.136364",
+         "37.9"},
+        {"200.0", "0.0300", "20", "40", "", "26.666667 m", "f/22 (f/16.8 needed)", "0.066792",
+         "2.2"},
+        {"28.0", "0.0250", "1.2", "3", "10", "1.714286 m", "f/8 (f/8.0 needed)", "0.048153", "1.9"},
+        {"50.0", "0.0300", "10", "", "", "20.000000 m", "f/5.6 (f/4.2 needed)", "0.022152", "0.7"},
+        {"18.0", "0.0203", "0.8", "2.4", "", "1.200000 m", "f/8 (f/6.8 needed)", "0.034264", "1.7"},
+        {"135.0", "0.0300", "2", "2.4", "50", "2.181818 m", "f/32 (f/27.0 needed)", "0.266110",
+         "8.9"},
+    };
+    for (const auto& c : cases) {
+        PlanRequest r = Request(c.focal, "2", c.cofc, 1.0, c.nearText, c.farText);
+        r.backgroundText = c.background;
+        const FocusPlan p = PlanFocus(r, NumberSettings{});
+        EXPECT_EQ(p.focusAt, c.focusAt) << c.focal;
+        EXPECT_EQ(p.apertureNeeded, c.aperture) << c.focal;
+        EXPECT_EQ(p.backgroundBlur.substr(0, 8), c.blur) << c.focal;
+        EXPECT_EQ(p.backgroundCircles, std::string(c.circles) + " circles of confusion") << c.focal;
+    }
+}
