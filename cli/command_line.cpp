@@ -420,8 +420,9 @@ CommandResult Plan(const std::vector<std::string>& args, const CommandLineMachin
     if (auto failed = Choose(choices, parsed, machine, "plan"))
         return *failed;
     const CameraRecord* camera = CameraForValue(Value(choices.camera));
+    const LensTexts lens = LensOf(choices, parsed); // the texts the request's views point into
     PlanRequest request;
-    request.lens = LensOf(choices, parsed).Inputs();
+    request.lens = lens.Inputs();
     request.sensorWidth = camera->sensorWidth;
     request.nearText = Option(parsed, "--near");
     const std::string far = Option(parsed, "--far");
