@@ -8,7 +8,11 @@ install(FILES data/${VEXTON_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}
 install(FILES data/${VEXTON_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES resources/icon.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${VEXTON_APP_ID}.svg)
-install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vextondof)
+# A Debian package states the licence in its copyright file instead.
+option(VEXTON_INSTALL_LICENSE "Install the LICENSE under share/doc" ON)
+if(VEXTON_INSTALL_LICENSE)
+    install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vextondof)
+endif()
 install(FILES data/vextondof.bash-completion
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME vextondof)
 
