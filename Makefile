@@ -29,13 +29,16 @@ bench:
 	@$(BUILD)/bench/table-bench
 	@$(BUILD)/bench/cli-bench $(BUILD)/app/vextondof $(BUILD)/bench/bare-calculate $(BUILD)/bench/bare-csv
 
-# The Debian package, from a Release build of the program alone.
+# The Debian package, as a packager builds it (debian/, dpkg-buildpackage),
+# checked by lintian; the files dpkg-buildpackage leaves beside the tree go
+# to build-package/.
 package:
 	@tools/setup.sh package
-	@cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-	       -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
-	@cmake --build build-package -j $(JOBS)
-	cd build-package && cpack -G DEB
+	dpkg-buildpackage -us -uc -b
+	@mkdir -p build-package
+	@mv ../vextondof_*.deb ../vextondof-dbgsym_*.deb ../vextondof_*.buildinfo \
+	    ../vextondof_*.changes build-package/
+	lintian --fail-on error,warning build-package/vextondof_*.changes
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
