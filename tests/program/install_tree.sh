@@ -19,7 +19,7 @@ if [ "$actual" != "$expected" ]; then
   echo "installed files differ:"; diff <(echo "$expected") <(echo "$actual") || true; exit 1
 fi
 desktop-file-validate "$dest/usr/share/applications/org.example.vextondof.desktop"
-appstreamcli validate --no-net "$dest/usr/share/metainfo/org.example.vextondof.metainfo.xml"
+appstreamcli validate --pedantic --no-net "$dest/usr/share/metainfo/org.example.vextondof.metainfo.xml"
 
 home="$dest/home"
 mkdir -p "$home"
