@@ -289,20 +289,30 @@ void CVextonDOFCEDlg::OnCalculateClicked() {
     SaveChoices();
 }
 
-// The table for the lens a press of Calculate would use, and the typed
-// distance when it is one; the same choices are asked for.
-void CVextonDOFCEDlg::OnDofTableCommand() {
+// The lens a press of Calculate would use, for the forms that work with it;
+// a missing choice is asked for as Calculate asks for it.
+std::optional<CVextonDOFCEDlg::LensChoices> CVextonDOFCEDlg::RequireLensChoices() {
     const auto focalLength = RequireValue(m_cboFocalLength, "a focal length");
     const CameraRecord* camera = focalLength ? RequireSelectedCamera() : nullptr;
     const auto unit = camera ? RequireValue(m_cboUnit, "a unit") : std::nullopt;
     const auto cofc = unit ? RequireValue(m_cboCofC, "a circle of confusion") : std::nullopt;
     if (!cofc)
+        return std::nullopt;
+    return LensChoices{*focalLength, *unit, *cofc, CStringToUtf8(m_editDiopter.GetWindowText()),
+                       camera};
+}
+
+// The table for that lens, and the typed distance when it is one.
+void CVextonDOFCEDlg::OnDofTableCommand() {
+    const std::optional<LensChoices> choices = RequireLensChoices();
+    if (!choices)
         return;
+    const CameraRecord* camera = choices->camera;
     CDofTableDlg::Lens lens;
-    lens.focalLengthValue = *focalLength;
-    lens.unitValue = *unit;
-    lens.cofcValue = *cofc;
-    lens.diopterText = CStringToUtf8(m_editDiopter.GetWindowText());
+    lens.focalLengthValue = choices->focalLength;
+    lens.unitValue = choices->unit;
+    lens.cofcValue = choices->cofc;
+    lens.diopterText = choices->diopter;
     lens.cropFactor = camera->cropFactor;
     const NumberSettings settings = UserNumberSettings();
     const CalculationResult atOneUnit =
@@ -326,22 +336,18 @@ void CVextonDOFCEDlg::OnDofTableCommand() {
     table.DoModal();
 }
 
-// The planner for the lens a press of Calculate would use; the same
-// choices are asked for.
+// The planner for that lens.
 void CVextonDOFCEDlg::OnPlanFocusCommand() {
-    const auto focalLength = RequireValue(m_cboFocalLength, "a focal length");
-    const CameraRecord* camera = focalLength ? RequireSelectedCamera() : nullptr;
-    const auto unit = camera ? RequireValue(m_cboUnit, "a unit") : std::nullopt;
-    const auto cofc = unit ? RequireValue(m_cboCofC, "a circle of confusion") : std::nullopt;
-    if (!cofc)
+    const std::optional<LensChoices> choices = RequireLensChoices();
+    if (!choices)
         return;
     CPlanFocusDlg::Lens lens;
-    lens.focalLengthValue = *focalLength;
-    lens.unitValue = *unit;
-    lens.cofcValue = *cofc;
-    lens.diopterText = CStringToUtf8(m_editDiopter.GetWindowText());
-    lens.cropFactor = camera->cropFactor;
-    lens.sensorWidth = camera->sensorWidth;
+    lens.focalLengthValue = choices->focalLength;
+    lens.unitValue = choices->unit;
+    lens.cofcValue = choices->cofc;
+    lens.diopterText = choices->diopter;
+    lens.cropFactor = choices->camera->cropFactor;
+    lens.sensorWidth = choices->camera->sensorWidth;
     CPlanFocusDlg plan(std::move(lens));
     plan.DoModal();
 }

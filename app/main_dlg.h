@@ -70,6 +70,12 @@ class CVextonDOFCEDlg : public CDialog {
     // A list's selected value text, or a message asking for a choice.
     std::optional<std::string> RequireValue(const CComboBox& list, const char* listName);
     const CameraRecord* RequireSelectedCamera();
+    // The value texts of the lens choices, the diopter as typed, the camera.
+    struct LensChoices {
+        std::string focalLength, unit, cofc, diopter;
+        const CameraRecord* camera;
+    };
+    std::optional<LensChoices> RequireLensChoices();
     void ShowValidationError(const char* text);
 
     CDataState m_dataState;
