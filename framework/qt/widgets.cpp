@@ -230,63 +230,72 @@ void ComboWidget::OnTyped(const QString& text) {
     lineEdit()->setCursorPosition(cursor);
 }
 
+namespace {
+// An edit box: framed, read-only and a tab stop as its style says; a change
+// of its text is reported as EN_CHANGE.
+QWidget* MakeEdit(const DialogItem& item, const QString& text, QWidget* parent,
+                  const ControlNotify& notify) {
+    auto* edit = new BoxEdit(text, parent);
+    edit->setFrame(item.style & WS_BORDER);
+    edit->setReadOnly(item.style & ES_READONLY);
+    edit->setMaxLength(1 << 20);
+    const int id = item.id;
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [notify, id] { notify(id, EN_CHANGE); });
+    edit->setFocusPolicy((item.style & WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
+    if ((item.style & ES_READONLY) && !(item.style & WS_BORDER))
+        edit->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; }"));
+    return edit;
+}
+
+// A push button or a check box, whose clicks are reported as BN_CLICKED. A
+// focused push button takes Enter itself; elsewhere Enter is the form's
+// default button's.
+QWidget* MakeButton(const DialogItem& item, const QString& text, QWidget* parent,
+                    const ControlNotify& notify) {
+    QAbstractButton* button = nullptr;
+    if (item.kind == ControlKind::Check) {
+        button = new QCheckBox(text, parent);
+        button->setFocusPolicy((item.style & WS_TABSTOP) ? Qt::StrongFocus : Qt::NoFocus);
+    } else {
+        auto* push = new QPushButton(text, parent);
+        push->setAutoDefault(true);
+        button = push;
+    }
+    const int id = item.id;
+    QObject::connect(button, &QAbstractButton::clicked, button,
+                     [notify, id] { notify(id, BN_CLICKED); });
+    return button;
+}
+
+// A grid of texts, read only; Tab leaves it and the arrows move in it.
+QWidget* MakeGrid(const DialogItem& item, QWidget* parent) {
+    auto* grid = new QTableView(parent);
+    grid->setModel(new GridModel(grid));
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setFrameShape((item.style & WS_BORDER) ? QFrame::StyledPanel : QFrame::NoFrame);
+    grid->setFocusPolicy((item.style & WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
+    grid->setTabKeyNavigation(false);
+    return grid;
+}
+} // namespace
+
 QWidget* CreateControlWidget(const DialogItem& item, QWidget* parent, const ControlNotify& notify) {
     const QString text = QString::fromUtf8(item.text);
-    QWidget* w = nullptr;
     switch (item.kind) {
     case ControlKind::Static:
-        w = new LabelWidget(text, item.style, item.id, notify, parent);
-        break;
-    case ControlKind::Edit: {
-        auto* edit = new BoxEdit(text, parent);
-        edit->setFrame(item.style & WS_BORDER);
-        edit->setReadOnly(item.style & ES_READONLY);
-        edit->setMaxLength(1 << 20);
-        const int id = item.id;
-        QObject::connect(edit, &QLineEdit::textChanged, edit,
-                         [notify, id] { notify(id, EN_CHANGE); });
-        edit->setFocusPolicy((item.style & WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
-        if ((item.style & ES_READONLY) && !(item.style & WS_BORDER))
-            edit->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; }"));
-        w = edit;
-        break;
-    }
-    case ControlKind::Button: {
-        // A focused button takes Enter itself; elsewhere Enter is the
-        // form's default button's.
-        auto* button = new QPushButton(text, parent);
-        button->setAutoDefault(true);
-        const int id = item.id;
-        QObject::connect(button, &QPushButton::clicked, button,
-                         [notify, id] { notify(id, BN_CLICKED); });
-        w = button;
-        break;
-    }
+        return new LabelWidget(text, item.style, item.id, notify, parent);
+    case ControlKind::Edit:
+        return MakeEdit(item, text, parent, notify);
+    case ControlKind::Button:
+    case ControlKind::Check:
+        return MakeButton(item, text, parent, notify);
     case ControlKind::ComboBox:
-        w = new ComboWidget(item.style, parent, item.id, notify);
-        break;
-    case ControlKind::Check: {
-        auto* check = new QCheckBox(text, parent);
-        check->setFocusPolicy((item.style & WS_TABSTOP) ? Qt::StrongFocus : Qt::NoFocus);
-        const int id = item.id;
-        QObject::connect(check, &QCheckBox::clicked, check,
-                         [notify, id] { notify(id, BN_CLICKED); });
-        w = check;
-        break;
+        return new ComboWidget(item.style, parent, item.id, notify);
+    case ControlKind::Table:
+        return MakeGrid(item, parent);
     }
-    case ControlKind::Table: {
-        auto* grid = new QTableView(parent);
-        grid->setModel(new GridModel(grid));
-        grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        grid->setSelectionMode(QAbstractItemView::SingleSelection);
-        grid->setFrameShape((item.style & WS_BORDER) ? QFrame::StyledPanel : QFrame::NoFrame);
-        grid->setFocusPolicy((item.style & WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
-        grid->setTabKeyNavigation(false); // Tab leaves the grid; the arrows move in it
-        w = grid;
-        break;
-    }
-    }
-    return w;
+    return nullptr;
 }
 
 QString WidgetText(const QWidget* w) {
