@@ -79,7 +79,14 @@ struct Parsed {
     bool help = false;
 };
 
-Parsed ParseOptions(const std::vector<std::string>& args, const std::vector<std::string>& known) {
+// The options every verb takes: the five choices and the diopter.
+const char* const kChoiceOptions[] = {"--camera", "--focal-length", "--aperture",
+                                      "--unit",   "--cofc",         "--diopter"};
+
+// A verb's arguments: the choices' options and the verb's `own`.
+Parsed ParseOptions(const std::vector<std::string>& args, std::vector<std::string> own) {
+    std::vector<std::string> known(std::begin(kChoiceOptions), std::end(kChoiceOptions));
+    known.insert(known.end(), own.begin(), own.end());
     Parsed parsed;
     for (std::size_t i = 1; i < args.size() && parsed.error.empty(); ++i) {
         const std::string& arg = args[i];
@@ -104,6 +111,19 @@ Parsed ParseOptions(const std::vector<std::string>& args, const std::vector<std:
 
 CommandResult UsageError(const std::string& verb, const std::string& what) {
     return {2, "", "vextondof: " + what + "\nTry 'vextondof " + verb + " --help'.\n", "", false};
+}
+
+// What a verb answers before it does anything: its help, an argument it did
+// not understand, or the option it needs (`required`, when it has one) missing.
+std::optional<CommandResult> HelpOrUsageError(const Parsed& parsed, const std::string& verb,
+                                              const char* help, const char* required) {
+    if (parsed.help)
+        return CommandResult{0, std::string(help) + "\n" + kChoicesHelp, "", "", false};
+    if (!parsed.error.empty())
+        return UsageError(verb, parsed.error);
+    if (required && !parsed.values.count(required))
+        return UsageError(verb, verb + " needs " + required + " TEXT");
+    return std::nullopt;
 }
 
 CommandResult Refused(const std::string& sentence) {
@@ -227,14 +247,9 @@ std::vector<std::string> ResultLabels() {
 }
 
 CommandResult Calculate(const std::vector<std::string>& args, const CommandLineMachine& machine) {
-    const Parsed parsed = ParseOptions(args, {"--camera", "--focal-length", "--aperture", "--unit",
-                                              "--cofc", "--distance", "--diopter"});
-    if (parsed.help)
-        return {0, std::string(kCalculateHelp) + "\n" + kChoicesHelp, "", "", false};
-    if (!parsed.error.empty())
-        return UsageError("calculate", parsed.error);
-    if (!parsed.values.count("--distance"))
-        return UsageError("calculate", "calculate needs --distance TEXT");
+    const Parsed parsed = ParseOptions(args, {"--distance"});
+    if (auto answer = HelpOrUsageError(parsed, "calculate", kCalculateHelp, "--distance"))
+        return *answer;
     Choices choices;
     if (auto failed = Choose(choices, parsed, machine, "calculate"))
         return *failed;
@@ -310,14 +325,10 @@ std::optional<std::pair<int, int>> ApertureRange(const Parsed& parsed, int selec
 }
 
 CommandResult Table(const std::vector<std::string>& args, const CommandLineMachine& machine) {
-    const Parsed parsed =
-        ParseOptions(args, {"--camera", "--focal-length", "--aperture", "--unit", "--cofc",
-                            "--distance", "--diopter", "--distances", "--apertures", "--show",
-                            "--format", "--output", "--paper"});
-    if (parsed.help)
-        return {0, std::string(kTableHelp) + "\n" + kChoicesHelp, "", "", false};
-    if (!parsed.error.empty())
-        return UsageError("table", parsed.error);
+    const Parsed parsed = ParseOptions(args, {"--distance", "--distances", "--apertures", "--show",
+                                              "--format", "--output", "--paper"});
+    if (auto answer = HelpOrUsageError(parsed, "table", kTableHelp, nullptr))
+        return *answer;
     static const std::map<std::string, TableShows> kShows = {
         {"limits", TableShows::Limits}, {"split", TableShows::Split}, {"total", TableShows::Total}};
     const std::string show = Option(parsed, "--show"), format = Option(parsed, "--format"),
@@ -407,15 +418,9 @@ std::vector<std::string> PlanLabels() {
 }
 
 CommandResult Plan(const std::vector<std::string>& args, const CommandLineMachine& machine) {
-    const Parsed parsed =
-        ParseOptions(args, {"--camera", "--focal-length", "--aperture", "--unit", "--cofc",
-                            "--diopter", "--near", "--far", "--background"});
-    if (parsed.help)
-        return {0, std::string(kPlanHelp) + "\n" + kChoicesHelp, "", "", false};
-    if (!parsed.error.empty())
-        return UsageError("plan", parsed.error);
-    if (!parsed.values.count("--near"))
-        return UsageError("plan", "plan needs --near TEXT");
+    const Parsed parsed = ParseOptions(args, {"--near", "--far", "--background"});
+    if (auto answer = HelpOrUsageError(parsed, "plan", kPlanHelp, "--near"))
+        return *answer;
     Choices choices;
     if (auto failed = Choose(choices, parsed, machine, "plan"))
         return *failed;
