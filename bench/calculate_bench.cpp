@@ -1,9 +1,6 @@
 // From the press of Calculate to the results form's first paint, in the real
 // program, beside opening and painting a bare dialog with twelve controls.
-#include "app/vexton_app.h"
-#include "bench/first_paint.h"
 #include "bench/in_process.h"
-#include "framework/qt/desktop_platform.h"
 #include "framework/qt/dialog.h"
 #include "resources/resource.h"
 
@@ -17,7 +14,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <vector>
 
 namespace {
@@ -99,15 +95,6 @@ void RunPresses() {
 int main(int argc, char** argv) {
     if (argc > 1)
         g_presses = std::max(1, std::atoi(argv[1]));
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    int qtArgc = 1;
-    QApplication app(qtArgc, argv);
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / ("vextondof-bench-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    app.installEventFilter(new FirstPaintWatcher(&OnFirstPaint));
-    CVextonDOFCEApp program;
-    program.SetPlatform(std::make_unique<BenchPlatform>(folder.string()));
-    program.InitInstance();
+    RunProgram(argv[0], &OnFirstPaint);
     return 0;
 }

@@ -3,12 +3,17 @@
 // share: the clock, medians, the program in a folder of its own, and a bare
 // dialog that notes when it has painted and then closes.
 
+#include "app/vexton_app.h"
+#include "bench/first_paint.h"
 #include "framework/qt/desktop_platform.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 using BenchClock = std::chrono::steady_clock;
@@ -54,3 +59,19 @@ class PaintOnceDialog : public QDialog {
     BenchClock::time_point& m_painted;
     bool m_done = false;
 };
+
+// Runs the program's application object on Qt's offscreen platform, in a
+// folder of its own, `onFirstPaint` told of each form's first paint; the
+// benchmark ends the process from there.
+inline void RunProgram(char* programName, void (*onFirstPaint)(int templateId)) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int qtArgc = 1;
+    QApplication app(qtArgc, &programName);
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("vextondof-bench-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    app.installEventFilter(new FirstPaintWatcher(onFirstPaint));
+    CVextonDOFCEApp program;
+    program.SetPlatform(std::make_unique<BenchPlatform>(folder.string()));
+    program.InitInstance();
+}

@@ -2,10 +2,7 @@
 // the real program, beside a bare dialog of the same size showing the same
 // texts in a QTableWidget; and the default table to a PDF, beside a bare
 // QPdfWriter drawing the same texts in the same grid.
-#include "app/vexton_app.h"
-#include "bench/first_paint.h"
 #include "bench/in_process.h"
-#include "framework/qt/desktop_platform.h"
 #include "framework/qt/dialog.h"
 #include "lists/choice_lists.h"
 #include "resources/resource.h"
@@ -22,7 +19,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <vector>
 
 namespace {
@@ -170,15 +166,6 @@ void OnFirstPaint(int templateId) {
 int main(int argc, char** argv) {
     if (argc > 1)
         g_opens = std::max(1, std::atoi(argv[1]));
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    int qtArgc = 1;
-    QApplication app(qtArgc, argv);
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() /
-                                         ("vextondof-table-bench-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    app.installEventFilter(new FirstPaintWatcher(&OnFirstPaint));
-    CVextonDOFCEApp program;
-    program.SetPlatform(std::make_unique<BenchPlatform>(folder.string()));
-    program.InitInstance();
+    RunProgram(argv[0], &OnFirstPaint);
     return 0;
 }
