@@ -85,3 +85,15 @@ struct DialogInitialData {
     int controlId;
     std::vector<const char*> entries;
 };
+
+// A control's place on a form, in pixels.
+struct ItemBox {
+    int x, y, cx, cy;
+    bool operator==(const ItemBox&) const = default;
+};
+
+// Where a control stands once its form has grown by `dx` and `dy` and one
+// control, `grower`, takes that room: the grower grows by both; a control
+// wholly below it moves down; one wholly right of it moves right; one that
+// reaches from its left to its right edge widens with it.
+ItemBox GrownBox(ItemBox item, ItemBox grower, int dx, int dy);

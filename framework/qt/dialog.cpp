@@ -18,6 +18,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <algorithm>
 #include <cmath>
 
@@ -63,6 +64,7 @@ class FormWindow : public QDialog {
   public:
     FormWindow(CDialog* form, QWidget* owner) : QDialog(owner), m_form(form) {}
     QWidget* content = nullptr;
+    QWidget* strip = nullptr; // the caption strip
     QPushButton* ok = nullptr;
     QMenuBar* menuBar = nullptr;
 
@@ -111,6 +113,8 @@ class FormWindow : public QDialog {
     }
     void resizeEvent(QResizeEvent* event) override {
         QDialog::resizeEvent(event);
+        if (strip)
+            m_form->PlaceInWindow(size());
         m_form->SendSize(SIZE_RESTORED, width(), height());
     }
 
@@ -164,6 +168,9 @@ constexpr int kCaptionExtraHeight = 10;
 constexpr int kOkExtraWidth = 28;
 constexpr int kOkRightMargin = 3;
 constexpr int kOkInset = 2;
+// What a form leaves of the screen's free area when it grows: room for the
+// window manager's frame.
+constexpr int kScreenMargin = 64;
 
 // Dialog units to pixels. Edges are rounded rather than sizes, so that
 // controls side by side in dialog units stay side by side in pixels.
@@ -272,8 +279,10 @@ void CDialog::FitDialogUnits(const QFont& font) {
             scale += 1.0 / 32;
     m_unitX = baseX * scale;
     m_unitY = baseY * scale;
-    for (const FormControl& control : m_controls)
-        control.widget->setGeometry(ItemRect(*control.item, m_unitX, m_unitY));
+    for (FormControl& control : m_controls) {
+        control.place = ItemRect(*control.item, m_unitX, m_unitY);
+        control.widget->setGeometry(control.place);
+    }
 }
 
 // The form's menu bar, where its template has one: each item sends its
@@ -302,35 +311,90 @@ void CDialog::AddMenuBar(FormWindow* window) {
 
 // The handheld's caption: the form's title and its OK button, above the
 // template's controls and below the menu bar, if any.
-void CDialog::AddCaptionStrip(const DialogTemplate& t, FormWindow* window) {
-    const QFontMetrics metrics(window->font());
-    const int stripHeight = metrics.height() + kCaptionExtraHeight;
-    int x = 0, y = 0, cx = t.cx, cy = t.cy;
-    MapDialogRect(x, y, cx, cy);
-    int top = 0;
-    if (window->menuBar) {
-        top = window->menuBar->sizeHint().height();
-        window->menuBar->setGeometry(0, 0, cx, top);
-    }
-    auto* strip = new CaptionStrip(window->windowTitle(), window);
-    strip->setGeometry(0, top, cx, stripHeight);
-    window->ok = new QPushButton(QStringLiteral("ok"), strip);
+void CDialog::AddCaptionStrip(FormWindow* window) {
+    window->strip = new CaptionStrip(window->windowTitle(), window);
+    window->ok = new QPushButton(QStringLiteral("ok"), window->strip);
     window->ok->setObjectName(QStringLiteral("captionOk"));
     window->ok->setAutoDefault(false);
     window->ok->setFocusPolicy(Qt::NoFocus);
-    const int okWidth = metrics.horizontalAdvance(QStringLiteral("ok")) + kOkExtraWidth;
-    window->ok->setGeometry(cx - okWidth - kOkRightMargin, kOkInset, okWidth,
-                            stripHeight - 2 * kOkInset);
     QObject::connect(window->ok, &QPushButton::clicked, window, [this] { OnCommand(IDOK, 0); });
-    window->content->setGeometry(0, top + stripHeight, cx, cy);
-    window->setFixedSize(cx, top + stripHeight + cy);
+}
+
+// The menu bar and the caption strip across the form's width; its height,
+// those included, for controls that take `content`.
+int CDialog::PlaceFrame(QSize content) {
+    const QFontMetrics metrics(m_window->font());
+    const int stripHeight = metrics.height() + kCaptionExtraHeight;
+    const int width = content.width();
+    int top = 0;
+    if (m_window->menuBar) {
+        top = m_window->menuBar->sizeHint().height();
+        m_window->menuBar->setGeometry(0, 0, width, top);
+    }
+    m_window->strip->setGeometry(0, top, width, stripHeight);
+    const int okWidth = metrics.horizontalAdvance(QStringLiteral("ok")) + kOkExtraWidth;
+    m_window->ok->setGeometry(width - okWidth - kOkRightMargin, kOkInset, okWidth,
+                              stripHeight - 2 * kOkInset);
+    m_window->content->setGeometry(0, top + stripHeight, width, content.height());
+    return top + stripHeight + content.height();
+}
+
+// The controls where the window's size puts them: the room the window has
+// beyond the template's size goes to the form's grid (see GrownBox).
+void CDialog::PlaceInWindow(QSize window) {
+    const int frame = PlaceFrame(m_templateSize) - m_templateSize.height();
+    const QSize growth(std::max(0, window.width() - m_templateSize.width()),
+                       std::max(0, window.height() - frame - m_templateSize.height()));
+    PlaceFrame(m_templateSize + growth);
+    const FormControl* grid = FindGrid();
+    if (!grid)
+        return;
+    const auto box = [](QRect r) { return ItemBox{r.x(), r.y(), r.width(), r.height()}; };
+    for (const FormControl& control : m_controls) {
+        const ItemBox b =
+            GrownBox(box(control.place), box(grid->place), growth.width(), growth.height());
+        control.widget->setGeometry(b.x, b.y, b.cx, b.cy);
+    }
+}
+
+// A form with a grid opens large enough to show the grid whole, as far as
+// the screen allows, and may be made larger or smaller down to its
+// template's size; other forms keep the template's size.
+void CDialog::SizeWindow() {
+    const int height = PlaceFrame(m_templateSize);
+    const QSize least(m_templateSize.width(), height);
+    const FormControl* grid = FindGrid();
+    if (!grid) {
+        m_window->setFixedSize(least);
+        return;
+    }
+    const QSize wanted = GridContentSize(grid->widget) - grid->place.size();
+    const QRect screen =
+        m_window->screen() ? m_window->screen()->availableGeometry() : QRect(QPoint(), least);
+    const QSize room = screen.size() - QSize(kScreenMargin, kScreenMargin) - least;
+    const QSize growth(std::clamp(wanted.width(), 0, std::max(0, room.width())),
+                       std::clamp(wanted.height(), 0, std::max(0, room.height())));
+    m_window->setMinimumSize(least);
+    m_window->resize(least + growth);
+    PlaceInWindow(least + growth);
+}
+
+const CDialog::FormControl* CDialog::FindGrid() const {
+    for (const FormControl& control : m_controls)
+        if (control.item->kind == ControlKind::Table)
+            return &control;
+    return nullptr;
 }
 
 // The dialog units that show every text whole, the texts the form set at
 // its initialisation included, and the caption strip above the controls.
 void CDialog::LayOutForm() {
     FitDialogUnits(m_window->font());
-    AddCaptionStrip(*m_template, m_window);
+    int x = 0, y = 0, cx = m_template->cx, cy = m_template->cy;
+    MapDialogRect(x, y, cx, cy);
+    m_templateSize = QSize(cx, cy);
+    AddCaptionStrip(m_window);
+    SizeWindow();
 }
 
 // A form with nothing that takes the focus is read out as a whole: its

@@ -6,9 +6,11 @@
 #include <vector>
 
 class FormWindow;
+#include <QRect>
+#include <QSize>
+
 class QFont;
 class QPushButton;
-class QRect;
 class QString;
 struct DialogItem;
 struct DialogTemplate;
@@ -58,6 +60,8 @@ class CDialog : public CWnd {
     // Enter presses from any field; without one, Enter presses only a
     // focused button.
     bool HasDefaultButton() const { return m_defId != 0; }
+    // Places the controls for the window's size, once the form is laid out.
+    void PlaceInWindow(QSize window);
 
   protected:
     virtual BOOL OnInitDialog();
@@ -71,6 +75,7 @@ class CDialog : public CWnd {
     struct FormControl {
         const DialogItem* item;
         QWidget* widget;
+        QRect place = {}; // where the template puts it, in pixels
     };
 
     // Building the form, step by step.
@@ -79,7 +84,10 @@ class CDialog : public CWnd {
     void CreateControls(const DialogTemplate& t, QWidget* content);
     void FitDialogUnits(const QFont& font);
     void AddMenuBar(FormWindow* window);
-    void AddCaptionStrip(const DialogTemplate& t, FormWindow* window);
+    void AddCaptionStrip(FormWindow* window);
+    int PlaceFrame(QSize content);
+    void SizeWindow();
+    const FormControl* FindGrid() const;
     void FillInitialData();
     void LayOutForm();
     void DescribeForScreenReaders();
@@ -102,6 +110,7 @@ class CDialog : public CWnd {
     std::vector<FormControl> m_controls;
     std::vector<CWnd*> m_bound;
     const DialogTemplate* m_template = nullptr;
+    QSize m_templateSize;                  // the template's size in pixels
     double m_unitX = 1.5, m_unitY = 1.625; // pixels per dialog unit
     int m_result = IDCANCEL;
     int m_defId = 0; // the default button's id, if any

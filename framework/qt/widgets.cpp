@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QCompleter>
 #include <QCoreApplication>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -279,6 +280,16 @@ QWidget* MakeGrid(const DialogItem& item, QWidget* parent) {
     return grid;
 }
 } // namespace
+
+QSize GridContentSize(const QWidget* widget) {
+    const auto* grid = qobject_cast<const QTableView*>(widget);
+    if (!grid)
+        return widget->size();
+    const int frame = 2 * grid->frameWidth();
+    return {frame + grid->verticalHeader()->sizeHint().width() + grid->horizontalHeader()->length(),
+            frame + grid->horizontalHeader()->sizeHint().height() +
+                grid->verticalHeader()->length()};
+}
 
 QWidget* CreateControlWidget(const DialogItem& item, QWidget* parent, const ControlNotify& notify) {
     const QString text = QString::fromUtf8(item.text);

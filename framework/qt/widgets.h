@@ -20,6 +20,9 @@ using ControlNotify = std::function<void(int, int)>;
 
 QWidget* CreateControlWidget(const DialogItem& item, QWidget* parent, const ControlNotify& notify);
 
+// The size a grid needs to show all its cells, headers and frame, no scroll bar.
+QSize GridContentSize(const QWidget* grid);
+
 // The characters of a QString, without a copy.
 inline std::u16string_view Utf16View(const QString& text) {
     return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};

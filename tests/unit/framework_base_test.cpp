@@ -2,6 +2,7 @@
 // formatting, files (and the links to them) and archives.
 #include "child_process.h"
 #include "framework/base/archive.h"
+#include "framework/base/dialog_template.h"
 #include "framework/base/file.h"
 #include "framework/base/nocase.h"
 #include "framework/base/number_format.h"
@@ -27,6 +28,24 @@ TEST(NoCase, FoldsAsciiAndLatinOneLettersOnly) {
     EXPECT_EQ(FindPrefixNoCase(texts.size(), at, u"f/1"), 0) << "the first from the top";
     EXPECT_EQ(FindPrefixNoCase(texts.size(), at, u"f/11"), 2);
     EXPECT_EQ(FindPrefixNoCase(texts.size(), at, u"f/2"), -1);
+}
+
+// A form laid out as the DOF table's: a list and an edit box above the
+// grid, notes and buttons below it.
+TEST(FormGrowth, TheGridTakesTheRoomAndWhatLiesBelowAndBesideFollows) {
+    const ItemBox grid{10, 100, 400, 200};
+    EXPECT_EQ(GrownBox(grid, grid, 50, 30), (ItemBox{10, 100, 450, 230}));
+    EXPECT_EQ(GrownBox({70, 10, 100, 20}, grid, 50, 30), (ItemBox{70, 10, 100, 20}))
+        << "a list above, short of the right edge, stays";
+    EXPECT_EQ(GrownBox({70, 40, 340, 20}, grid, 50, 30), (ItemBox{70, 40, 390, 20}))
+        << "an edit box above reaching the right edge widens";
+    EXPECT_EQ(GrownBox({10, 310, 400, 16}, grid, 50, 30), (ItemBox{10, 340, 450, 16}))
+        << "a note below moves down and widens";
+    EXPECT_EQ(GrownBox({10, 330, 80, 20}, grid, 50, 30), (ItemBox{10, 360, 80, 20}))
+        << "a button below moves down only";
+    EXPECT_EQ(GrownBox({420, 100, 40, 20}, grid, 50, 30), (ItemBox{470, 100, 40, 20}))
+        << "a button beside moves right";
+    EXPECT_EQ(GrownBox({10, 310, 400, 16}, grid, 0, 0), (ItemBox{10, 310, 400, 16}));
 }
 
 TEST(NumberFormat, GroupsRoundsAndSigns) {

@@ -6,10 +6,12 @@
 #include "framework/qt/winapp.h"
 
 #include <QAbstractItemView>
+#include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QScreen>
 #include <QStyle>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -40,6 +42,18 @@ const DialogTemplate kTemplates[] = {
          {4711, ControlKind::Static, kStyleNone, 4, 4, 4, 4, "no such control"},
      },
      {}},
+    {3,
+     "Grid form",
+     120,
+     100,
+     8,
+     {
+         {1102, ControlKind::Edit, WS_BORDER | WS_TABSTOP, 4, 4, 112, 12, ""},
+         {1100, ControlKind::Table, WS_BORDER | WS_TABSTOP, 4, 20, 112, 50, ""},
+         {1101, ControlKind::Static, kStyleNone, 4, 72, 112, 8, "A note below"},
+         {1105, ControlKind::Button, WS_TABSTOP, 4, 82, 40, 14, "Print"},
+     },
+     {}},
 };
 
 // A form whose list and label the tests bind, with a handler for one command.
@@ -66,6 +80,31 @@ class TestForm : public CDialog {
     void OnCalculate() { ++calculateClicks; }
     void OnLabel() { ++labelTaps; }
     DECLARE_MESSAGE_MAP()
+};
+
+// A form with a grid of `rows` rows of five columns.
+class GridForm : public TestForm {
+  public:
+    explicit GridForm(int rows) : TestForm(3), m_rows(rows) {}
+    CTableCtrl grid;
+
+  protected:
+    void DoDataExchange(CDataExchange* dx) override { DDX_Control(dx, 1100, grid); }
+    BOOL OnInitDialog() override {
+        TestForm::OnInitDialog();
+        TableContent content;
+        for (int c = 0; c < 5; ++c)
+            content.columns.push_back(u"f/" + Utf8ToCString(std::to_string(c + 2)));
+        for (int r = 0; r < m_rows; ++r) {
+            content.rows.push_back(Utf8ToCString(std::to_string(r + 1) + " m"));
+            content.cells.emplace_back(5, u"1,234.5 – 6,789.0");
+        }
+        grid.SetContent(content);
+        return TRUE;
+    }
+
+  private:
+    int m_rows;
 };
 
 BEGIN_MESSAGE_MAP(TestForm, CDialog)
@@ -221,6 +260,57 @@ TEST(Framework, ABoxShowsTheBeginningOfALongText) {
         f.EndDialog(IDOK);
     };
     EXPECT_EQ(form.DoModal(), IDOK);
+}
+
+// The grid's whole content in view: no scroll bar needed.
+bool ShowsWhole(const QAbstractScrollArea* grid) {
+    const QSize need = GridContentSize(grid);
+    return grid->width() >= need.width() && grid->height() >= need.height();
+}
+
+TEST(Framework, AFormWithAGridOpensToShowItWholeAndGrowsWithIt) {
+    GridForm form(6);
+    form.whileOpen = [](TestForm& f) {
+        QWidget* window = f.GetSafeHwnd();
+        auto* grid = qobject_cast<QAbstractScrollArea*>(f.ControlWidget(1100));
+        ASSERT_TRUE(grid);
+        EXPECT_TRUE(ShowsWhole(grid)) << "five wide columns, more than the template's width";
+        QWidget* box = f.ControlWidget(1102);
+        QWidget* note = f.ControlWidget(1101);
+        QWidget* print = f.ControlWidget(1105);
+        EXPECT_EQ(box->geometry().right(), grid->geometry().right()) << "the box above widens";
+        EXPECT_GT(note->y(), grid->geometry().bottom());
+        EXPECT_GT(print->y(), note->geometry().bottom());
+        const QSize least = window->minimumSize();
+        EXPECT_LT(least.width(), window->width()) << "the template's size is the least";
+        const QRect printAt = print->geometry();
+        window->resize(window->size() + QSize(40, 30));
+        EXPECT_EQ(print->geometry(), printAt.translated(0, 30)) << "the button follows the grid";
+        EXPECT_EQ(grid->width(), box->width() + (grid->x() - box->x()));
+        window->resize(least);
+        EXPECT_FALSE(ShowsWhole(grid)) << "made small, the grid scrolls";
+        EXPECT_GE(note->y(), grid->geometry().bottom()) << "and nothing overlaps it";
+        f.EndDialog(IDOK);
+    };
+    EXPECT_EQ(form.DoModal(), IDOK);
+
+    GridForm tall(400);
+    tall.whileOpen = [](TestForm& f) {
+        QWidget* window = f.GetSafeHwnd();
+        const QRect screen = window->screen()->availableGeometry();
+        EXPECT_LT(window->height(), screen.height()) << "no taller than the screen";
+        EXPECT_GT(window->height(), window->minimumHeight());
+        f.EndDialog(IDOK);
+    };
+    EXPECT_EQ(tall.DoModal(), IDOK);
+
+    TestForm plain(1);
+    plain.whileOpen = [](TestForm& f) {
+        QWidget* window = f.GetSafeHwnd();
+        EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "a form without a grid is fixed";
+        f.EndDialog(IDOK);
+    };
+    EXPECT_EQ(plain.DoModal(), IDOK);
 }
 
 TEST(Framework, TheMainFormIsAWindowAndFormsOverItAreItsDialogs) {
