@@ -40,4 +40,6 @@ key Tab; xdotool type --delay 50 f/2.8
 key Return; shot results; key Escape                       # Enter presses Calculate
 shot main-after
 key Tab Tab Tab Tab Tab Tab Return; shot about; key Escape # Enter on the focused About
+key ctrl+t; shot table; key Escape                         # the DOF table from the menu
+key ctrl+l; shot plan; key Escape                          # the focus planner
 echo "screenshots in $out"
