@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# Run as root on a Debian 12 machine: installs the .deb with apt, then, as an
+# ordinary user, runs the program from its desktop entry on Qt's Wayland
+# platform under weston's headless compositor (no X server at all): the main
+# form, the results form, a help form and the DOF table open and close, and
+# Escape in an open drop-down leaves the program running; the choice made is
+# in the settings file afterwards. Removes the package again at the end.
+#   tests/program/installed_wayland.sh PATH/TO/vextondof_VERSION_ARCH.deb PLUGIN_DIR
+# PLUGIN_DIR holds generic/libvextondof-drive.so (tests/program/drive): the
+# headless compositor has no input devices, so the keys are played into the
+# program by that plugin, where Qt takes the compositor's keys.
+set -euo pipefail
+[ -n "${TRACE:-}" ] && set -x
+deb=$(realpath "$1")
+plugin=$(realpath "$2")/generic/libvextondof-drive.so
+entry=/usr/share/applications/org.example.vextondof.desktop
+work=$(mktemp -d)
+home=$work/home runtime=$work/runtime drive=$work/drive
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  apt-get purge -y -qq vextondof >/dev/null 2>&1 || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+apt-get install -y -qq "$deb" >/dev/null
+dpkg-query -W -f='${Status}' qt6-wayland | grep -q 'install ok installed' ||
+  { echo "qt6-wayland, which the package recommends, is not installed"; exit 1; }
+command=$(sed -n 's/^Exec=//p' "$entry")
+
+chmod 755 "$work"
+mkdir -p "$home" "$runtime" "$drive/plugins/generic"
+cp "$plugin" "$drive/plugins/generic/"
+chown -R nobody "$home" "$runtime" "$drive"
+chmod 700 "$runtime"
+as_user() {
+  runuser -u nobody -- env -i HOME="$home" XDG_RUNTIME_DIR="$runtime" PATH=/usr/bin:/bin \
+    LANG=C.UTF-8 WAYLAND_DISPLAY=wayland-vextondof "$@"
+}
+
+as_user weston --backend=headless-backend.so --socket=wayland-vextondof --idle-time=0 \
+  --width=1024 --height=768 >"$work/weston.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do [ -S "$runtime/wayland-vextondof" ] && break; sleep 0.1; done
+[ -S "$runtime/wayland-vextondof" ] || { echo "weston did not start"; cat "$work/weston.log"; exit 1; }
+
+# What a person does, step by step; the plugin notes each step as it takes
+# it. Waiting for the main form after the drop-down's Escape proves the
+# program still runs; Ctrl+Q then saves and ends it.
+cat >"$drive/steps" <<'STEPS'
+wait Vexton.DOF.CE
+keys Tab Tab Tab
+type 2
+keys Tab
+type meters
+keys Return
+wait Calculated Results
+keys Escape
+wait Vexton.DOF.CE
+keys F1
+wait Distance
+keys Escape
+wait Vexton.DOF.CE
+keys Ctrl+T
+wait DOF Table
+keys Escape
+wait Vexton.DOF.CE
+keys Alt+Down
+popup
+keys Escape
+wait Vexton.DOF.CE
+keys Escape
+wait Vexton.DOF.CE
+keys Ctrl+Q
+STEPS
+chown nobody "$drive/steps"
+
+# Qt's Wayland text input needs a seat, which the headless compositor
+# lacks: no input method here.
+status=0
+timeout 60 runuser -u nobody -- env -i HOME="$home" XDG_RUNTIME_DIR="$runtime" \
+  PATH=/usr/bin:/bin LANG=C.UTF-8 WAYLAND_DISPLAY=wayland-vextondof QT_QPA_PLATFORM=wayland \
+  QT_IM_MODULE=none QT_PLUGIN_PATH="$drive/plugins" \
+  QT_QPA_GENERIC_PLUGINS="vextondofdrive:$drive/steps" $command >"$work/run.log" 2>&1 || status=$?
+if ! diff -u "$drive/steps" "$drive/steps.log" || [ "$status" -ne 0 ]; then
+  echo "the program on Wayland did not take every step (exit status $status)"
+  cat "$work/run.log"
+  exit 1
+fi
+od -An -tx1 -v "$home/.config/vextondof/vextondof.ini" | tr -d ' \n' |
+  grep -q '6d00650074006500720073' || { echo "the choice was not kept"; exit 1; }
+echo "installed, ran as a user on Wayland, kept its choice"
