@@ -320,29 +320,32 @@ void CDialog::AddCaptionStrip(FormWindow* window) {
     QObject::connect(window->ok, &QPushButton::clicked, window, [this] { OnCommand(IDOK, 0); });
 }
 
-// The menu bar and the caption strip across the form's width; its height,
-// those included, for controls that take `content`.
-int CDialog::PlaceFrame(QSize content) {
-    const QFontMetrics metrics(m_window->font());
-    const int stripHeight = metrics.height() + kCaptionExtraHeight;
-    const int width = content.width();
-    int top = 0;
-    if (m_window->menuBar) {
-        top = m_window->menuBar->sizeHint().height();
+int CDialog::MenuBarHeight() const {
+    return m_window->menuBar ? m_window->menuBar->sizeHint().height() : 0;
+}
+
+int CDialog::CaptionStripHeight() const {
+    return QFontMetrics(m_window->font()).height() + kCaptionExtraHeight;
+}
+
+// The menu bar and the caption strip across the form's width, the controls
+// below them in `content`.
+void CDialog::PlaceFrame(QSize content) {
+    const int width = content.width(), top = MenuBarHeight(), stripHeight = CaptionStripHeight();
+    if (m_window->menuBar)
         m_window->menuBar->setGeometry(0, 0, width, top);
-    }
     m_window->strip->setGeometry(0, top, width, stripHeight);
-    const int okWidth = metrics.horizontalAdvance(QStringLiteral("ok")) + kOkExtraWidth;
+    const int okWidth =
+        QFontMetrics(m_window->font()).horizontalAdvance(QStringLiteral("ok")) + kOkExtraWidth;
     m_window->ok->setGeometry(width - okWidth - kOkRightMargin, kOkInset, okWidth,
                               stripHeight - 2 * kOkInset);
     m_window->content->setGeometry(0, top + stripHeight, width, content.height());
-    return top + stripHeight + content.height();
 }
 
 // The controls where the window's size puts them: the room the window has
 // beyond the template's size goes to the form's grid (see GrownBox).
 void CDialog::PlaceInWindow(QSize window) {
-    const int frame = PlaceFrame(m_templateSize) - m_templateSize.height();
+    const int frame = MenuBarHeight() + CaptionStripHeight();
     const QSize growth(std::max(0, window.width() - m_templateSize.width()),
                        std::max(0, window.height() - frame - m_templateSize.height()));
     PlaceFrame(m_templateSize + growth);
@@ -361,11 +364,11 @@ void CDialog::PlaceInWindow(QSize window) {
 // the screen allows, and may be made larger or smaller down to its
 // template's size; other forms keep the template's size.
 void CDialog::SizeWindow() {
-    const int height = PlaceFrame(m_templateSize);
-    const QSize least(m_templateSize.width(), height);
+    const QSize least = m_templateSize + QSize(0, MenuBarHeight() + CaptionStripHeight());
     const FormControl* grid = FindGrid();
     if (!grid) {
         m_window->setFixedSize(least);
+        PlaceInWindow(least);
         return;
     }
     const QSize wanted = GridContentSize(grid->widget) - grid->place.size();

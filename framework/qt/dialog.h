@@ -3,12 +3,11 @@
 
 #include "framework/qt/wnd.h"
 
+#include <QRect>
+#include <QSize>
 #include <vector>
 
 class FormWindow;
-#include <QRect>
-#include <QSize>
-
 class QFont;
 class QPushButton;
 class QString;
@@ -85,7 +84,9 @@ class CDialog : public CWnd {
     void FitDialogUnits(const QFont& font);
     void AddMenuBar(FormWindow* window);
     void AddCaptionStrip(FormWindow* window);
-    int PlaceFrame(QSize content);
+    int MenuBarHeight() const;
+    int CaptionStripHeight() const;
+    void PlaceFrame(QSize content);
     void SizeWindow();
     const FormControl* FindGrid() const;
     void FillInitialData();
