@@ -6,27 +6,8 @@
 #   tests/program/installed_package.sh PATH/TO/vextondof_VERSION_ARCH.deb
 set -euo pipefail
 [ -n "${TRACE:-}" ] && set -x
-deb=$(realpath "$1")
-entry=/usr/share/applications/org.example.vextondof.desktop
+source "$(dirname "$0")/installed_common.sh"
 display=:71
-work=$(mktemp -d)
-home=$work/home
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  apt-get purge -y -qq vextondof >/dev/null 2>&1 || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-apt-get install -y -qq "$deb" >/dev/null
-[ -x /usr/bin/vextondof ] || { echo "not installed"; exit 1; }
-desktop-file-validate "$entry"
-command=$(sed -n 's/^Exec=//p' "$entry")
-
-chmod 755 "$work" # the user reaches their home through it
-mkdir -p "$home"
-chown nobody "$home"
 Xvfb $display -screen 0 1024x768x24 -nolisten tcp -ac >/dev/null 2>&1 &
 pids+=($!)
 for _ in $(seq 50); do [ -S /tmp/.X11-unix/X${display#:} ] && break; sleep 0.1; done
@@ -51,8 +32,6 @@ wait_for() {
 }
 keys() { DISPLAY=$display xdotool key --delay 50 "$@"; sleep 0.3; }
 finished() { timeout 20 tail --pid="$program" -f /dev/null; }
-has_meters() { od -An -tx1 -v "$home/.config/vextondof/vextondof.ini" | tr -d ' \n' |
-               grep -q '6d00650074006500720073'; }
 
 start
 keys Tab Tab Tab                  # the distance box

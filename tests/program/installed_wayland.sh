@@ -11,39 +11,17 @@
 # program by that plugin, where Qt takes the compositor's keys.
 set -euo pipefail
 [ -n "${TRACE:-}" ] && set -x
-deb=$(realpath "$1")
+source "$(dirname "$0")/installed_common.sh"
 plugin=$(realpath "$2")/generic/libvextondof-drive.so
-entry=/usr/share/applications/org.example.vextondof.desktop
-work=$(mktemp -d)
-home=$work/home runtime=$work/runtime drive=$work/drive
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  apt-get purge -y -qq vextondof >/dev/null 2>&1 || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-apt-get install -y -qq "$deb" >/dev/null
+runtime=$work/runtime drive=$work/drive
 dpkg-query -W -f='${Status}' qt6-wayland | grep -q 'install ok installed' ||
   { echo "qt6-wayland, which the package recommends, is not installed"; exit 1; }
-command=$(sed -n 's/^Exec=//p' "$entry")
-
-chmod 755 "$work"
-mkdir -p "$home" "$runtime" "$drive/plugins/generic"
+mkdir -p "$runtime" "$drive/plugins/generic"
 cp "$plugin" "$drive/plugins/generic/"
-chown -R nobody "$home" "$runtime" "$drive"
-chmod 700 "$runtime"
 as_user() {
   runuser -u nobody -- env -i HOME="$home" XDG_RUNTIME_DIR="$runtime" PATH=/usr/bin:/bin \
     LANG=C.UTF-8 WAYLAND_DISPLAY=wayland-vextondof "$@"
 }
-
-as_user weston --backend=headless-backend.so --socket=wayland-vextondof --idle-time=0 \
-  --width=1024 --height=768 >"$work/weston.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do [ -S "$runtime/wayland-vextondof" ] && break; sleep 0.1; done
-[ -S "$runtime/wayland-vextondof" ] || { echo "weston did not start"; cat "$work/weston.log"; exit 1; }
 
 # What a person does, step by step; the plugin notes each step as it takes
 # it. Waiting for the main form after the drop-down's Escape proves the
@@ -74,20 +52,25 @@ keys Escape
 wait Vexton.DOF.CE
 keys Ctrl+Q
 STEPS
-chown nobody "$drive/steps"
+chown -R nobody "$runtime" "$drive"
+chmod 700 "$runtime"
+
+as_user weston --backend=headless-backend.so --socket=wayland-vextondof --idle-time=0 \
+  --width=1024 --height=768 >"$work/weston.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do [ -S "$runtime/wayland-vextondof" ] && break; sleep 0.1; done
+[ -S "$runtime/wayland-vextondof" ] || { echo "weston did not start"; cat "$work/weston.log"; exit 1; }
 
 # Qt's Wayland text input needs a seat, which the headless compositor
 # lacks: no input method here.
 status=0
-timeout 60 runuser -u nobody -- env -i HOME="$home" XDG_RUNTIME_DIR="$runtime" \
-  PATH=/usr/bin:/bin LANG=C.UTF-8 WAYLAND_DISPLAY=wayland-vextondof QT_QPA_PLATFORM=wayland \
-  QT_IM_MODULE=none QT_PLUGIN_PATH="$drive/plugins" \
-  QT_QPA_GENERIC_PLUGINS="vextondofdrive:$drive/steps" $command >"$work/run.log" 2>&1 || status=$?
+as_user QT_QPA_PLATFORM=wayland QT_IM_MODULE=none QT_PLUGIN_PATH="$drive/plugins" \
+  QT_QPA_GENERIC_PLUGINS="vextondofdrive:$drive/steps" timeout 60 $command \
+  >"$work/run.log" 2>&1 || status=$?
 if ! diff -u "$drive/steps" "$drive/steps.log" || [ "$status" -ne 0 ]; then
   echo "the program on Wayland did not take every step (exit status $status)"
   cat "$work/run.log"
   exit 1
 fi
-od -An -tx1 -v "$home/.config/vextondof/vextondof.ini" | tr -d ' \n' |
-  grep -q '6d00650074006500720073' || { echo "the choice was not kept"; exit 1; }
+has_meters || { echo "the choice was not kept"; exit 1; }
 echo "installed, ran as a user on Wayland, kept its choice"

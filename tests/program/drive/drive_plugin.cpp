@@ -72,7 +72,8 @@ class Driver : public QObject {
                 Press(QKeySequence::fromString(key)[0]);
         else if (verb == QLatin1String("type"))
             for (const QChar c : rest)
-                QTest::keyClick(Target(), c.toLatin1());
+                if (QWindow* window = Target())
+                    QTest::keyClick(window, c.toLatin1());
     }
 
     bool TakeWindow(const QString& title) {
@@ -139,10 +140,10 @@ class DrivePlugin : public QGenericPlugin {
     Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "drive.json")
 
   public:
-    QObject* create(const QString& key, const QString& specification) override {
+    QObject* create(const QString& key, const QString& steps) override {
         if (key.compare(QLatin1String("vextondofdrive"), Qt::CaseInsensitive) != 0)
             return nullptr;
-        return new Driver(specification);
+        return new Driver(steps);
     }
 };
 
