@@ -46,9 +46,14 @@ bool IsStagingName(const std::string& candidate, const std::string& stem) {
     return true;
 }
 
+// Whether the file open as `fd` is still the one named `name` in `folder`.
+bool StillNamed(int fd, int folder, const char* name);
+
 // A new file beside `name` in `folder`, made for this save alone: created
 // exclusively, so that nothing already there (a leftover, a link, a FIFO) is
-// ever opened.
+// ever opened, and locked for as long as it is open, so that no one takes
+// it for a leftover. One that a cleaner took before it was locked is left to
+// that cleaner, and another made.
 int CreateStagingFile(int folder, const std::string& name, std::string& staging) {
     static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     static std::mt19937_64 random(std::random_device{}());
@@ -59,8 +64,14 @@ int CreateStagingFile(int folder, const std::string& name, std::string& staging)
             staging += kLetters[bits % 62];
         const int fd = OpenRetrying(
             staging.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666, folder);
-        if (fd >= 0 || errno != EEXIST)
+        if (fd < 0 && errno != EEXIST)
             return fd;
+        if (fd < 0)
+            continue;
+        const bool locked = ::flock(fd, LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK;
+        if (locked && StillNamed(fd, folder, staging.c_str()))
+            return fd;
+        ::close(fd);
     }
     errno = EEXIST;
     return -1;
@@ -74,6 +85,13 @@ int ReopenFolder(int folder) {
 
 bool SameFile(const struct stat& a, const struct stat& b) {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+bool StillNamed(int fd, int folder, const char* name) {
+    struct stat open {
+    }, named{};
+    return ::fstat(fd, &open) == 0 && open.st_nlink > 0 &&
+           ::fstatat(folder, name, &named, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(open, named);
 }
 } // namespace
 
@@ -240,19 +258,20 @@ CFileReplacement::~CFileReplacement() {
 }
 
 bool CFileReplacement::Begin(const CFilePlace& place, const std::string& path,
-                             CFileException* error) {
+                             CFileException* error, InPlace inPlace) {
     m_folder = place.folder.Get();
     m_name = place.name;
     m_path = path;
     struct stat st {};
     int osError = OpenExisting(st);
     const bool exists = m_existing >= 0;
+    const bool never = inPlace == InPlace::Never;
     // A file with other names (hard links) keeps them only if written in place.
-    if (osError == 0 && (!exists || st.st_nlink == 1)) {
-        osError = StartFreshFile(exists ? &st : nullptr);
+    if (osError == 0 && (!exists || st.st_nlink == 1 || never)) {
+        osError = StartFreshFile(exists ? &st : nullptr, never);
         if (osError == 0)
             return true;
-        if (exists && (osError == EACCES || osError == EPERM))
+        if (exists && !never && (osError == EACCES || osError == EPERM))
             osError = 0;
     }
     if (osError != 0) {
@@ -294,7 +313,7 @@ int CFileReplacement::OpenExisting(struct stat& st) {
 // The fresh file the new content goes to, with the owner, group and
 // permissions of `old` where there is one (in this order: a change of owner
 // clears set-id bits).
-int CFileReplacement::StartFreshFile(const struct stat* old) {
+int CFileReplacement::StartFreshFile(const struct stat* old, bool ownerOptional) {
     const int fd = CreateStagingFile(m_folder, m_name, m_staging);
     if (fd < 0) {
         const int osError = errno;
@@ -305,6 +324,13 @@ int CFileReplacement::StartFreshFile(const struct stat* old) {
         (::fchown(fd, old->st_uid, old->st_gid) == 0 && ::fchmod(fd, old->st_mode & 07777) == 0)) {
         m_file.Attach(fd, m_path);
         return 0;
+    }
+    if (ownerOptional) { // this user's file now, with the old group where it may, never set-id
+        (void)!::fchown(fd, static_cast<uid_t>(-1), old->st_gid);
+        if (::fchmod(fd, old->st_mode & 0777) == 0) {
+            m_file.Attach(fd, m_path);
+            return 0;
+        }
     }
     ::close(fd);
     ::unlinkat(m_folder, m_staging.c_str(), 0);
@@ -355,39 +381,48 @@ void CFileReplacement::RemoveLeftovers(const CFilePlace& place) {
     const std::string stem = StagingStem(place.name);
     while (const dirent* entry = ::readdir(listing)) {
         struct stat st {};
-        if (IsStagingName(entry->d_name, stem) &&
-            ::fstatat(fd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode) &&
-            st.st_uid == ::geteuid())
+        if (!IsStagingName(entry->d_name, stem) ||
+            ::fstatat(fd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode) ||
+            st.st_uid != ::geteuid())
+            continue;
+        // A fresh file still being written is locked by its writer.
+        const int file = OpenRetrying(
+            entry->d_name, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC, 0, fd);
+        if (file < 0)
+            continue;
+        if (::flock(file, LOCK_EX | LOCK_NB) == 0 && StillNamed(file, fd, entry->d_name))
             ::unlinkat(fd, entry->d_name, 0); // a name, not what a link names
+        ::close(file);
     }
     ::closedir(listing);
 }
 
-bool WriteWholeFile(const std::string& path, const std::string& bytes, CFileException* error) {
+bool WriteWholeFile(const std::string& path, const std::function<void(CFile&)>& write,
+                    CFileException* error) {
     const auto fail = [&](CFileException failure) {
         if (error)
             *error = std::move(failure);
         return false;
     };
-    const std::size_t slash = path.find_last_of('/');
-    const CHandle folder = OpenFolderPath(FolderOf(path));
     CFilePlace place;
-    int osError = folder ? 0 : errno;
-    if (osError == 0 &&
-        !ResolvePlace(folder.Get(), slash == std::string::npos ? path : path.substr(slash + 1),
-                      place, osError))
+    int osError = 0;
+    if (!ResolvePath(path, place, osError))
         return fail(Failure(osError, path));
-    if (osError != 0)
-        return fail(Failure(osError, path));
+    CFileReplacement::RemoveLeftovers(place);
     CFileReplacement replacement;
     CFileException failure;
-    if (!replacement.Begin(place, path, &failure))
+    if (!replacement.Begin(place, path, &failure, CFileReplacement::InPlace::Never))
         return fail(failure);
     try {
-        replacement.File().Write(bytes.data(), bytes.size());
+        write(replacement.File());
         replacement.Commit();
         return true;
     } catch (const CFileException& e) {
         return fail(e);
     }
+}
+
+bool WriteWholeFile(const std::string& path, const std::string& bytes, CFileException* error) {
+    return WriteWholeFile(
+        path, [&bytes](CFile& file) { file.Write(bytes.data(), bytes.size()); }, error);
 }

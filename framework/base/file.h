@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 class CFile {
@@ -54,10 +55,17 @@ class CFile {
     std::string m_path;
 };
 
-// Writes `bytes` as the whole content of the file at `path`: at every moment
-// the file holds its old content or all of the new, never a part (a fresh
-// file beside it takes its place). Links to it are followed only where
-// trusted (see ResolvePlace). On false, `error` holds the cause and the path.
+// Writes the whole content of the file at `path`, as `write` makes it piece
+// by piece into the file it is handed: at every moment the file holds its
+// old content or all of the new, never a part. A fresh file beside it takes
+// its place once all of it is on disk, even where the old file has other
+// names (they keep the old content); where no fresh file can be made there,
+// nothing is written. The path is walked as ResolvePath walks it. What
+// killed writes of the same file left behind goes first. On false, `error`
+// holds the cause and the path; an exception `write` throws (other than
+// CFileException) leaves the old file as it was and goes on to the caller.
+bool WriteWholeFile(const std::string& path, const std::function<void(CFile&)>& write,
+                    CFileException* error);
 bool WriteWholeFile(const std::string& path, const std::string& bytes, CFileException* error);
 
 // The folder part of a path ("." for a bare name).
@@ -94,22 +102,31 @@ class CFileReplacement {
     CFileReplacement& operator=(const CFileReplacement&) = delete;
     ~CFileReplacement(); // without Commit, the old content stays and nothing is left behind
 
+    // Whether the new content may be written over the old where a fresh file
+    // cannot take its place (see Begin).
+    enum class InPlace { WhereNeeded, Never };
+
     // Gets ready to write the new content of the file at `place`; failures
-    // name `path`.
-    bool Begin(const CFilePlace& place, const std::string& path, CFileException* error);
+    // name `path`. With InPlace::Never, a file with other names is replaced
+    // all the same (they keep the old content), a new file takes the old
+    // one's group and permissions but need not keep its owner, and where no
+    // fresh file can be made Begin fails and the old file stays whole.
+    bool Begin(const CFilePlace& place, const std::string& path, CFileException* error,
+               InPlace inPlace = InPlace::WhereNeeded);
     CFile& File() { return m_file; }
     // The written bytes reach the disk and become the file's content.
     void Commit(); // throws CFileException
 
     // Removes the fresh files of replacements of `place` that ended before
     // they were done (killed programs leave them): regular files of this
-    // user under the name they are given, never through a link. Only for one
-    // who holds the folder's lock, which every replacement takes first.
+    // user under the name they are given, never through a link, and only
+    // those no running replacement holds (each holds a lock on its fresh
+    // file for as long as it writes).
     static void RemoveLeftovers(const CFilePlace& place);
 
   private:
     int OpenExisting(struct stat& st);
-    int StartFreshFile(const struct stat* old);
+    int StartFreshFile(const struct stat* old, bool ownerOptional);
 
     CFile m_file;
     int m_folder = -1; // of the file being written, held by the caller's place

@@ -176,3 +176,12 @@ bool ResolvePlace(int from, const std::string& name, CFilePlace& place, int& osE
 CHandle OpenFolderAt(const CFilePlace& place) {
     return CHandle(OpenStep(place.folder.Get(), place.name.c_str()));
 }
+
+bool ResolvePath(const std::string& path, CFilePlace& place, int& osError) {
+    const CHandle start = OpenFolderPath(!path.empty() && path[0] == '/' ? "/" : ".");
+    if (!start) {
+        osError = errno;
+        return false;
+    }
+    return ResolvePlace(start.Get(), path, place, osError);
+}

@@ -61,3 +61,9 @@ bool ResolvePlace(int from, const std::string& name, CFilePlace& place, int& osE
 // Opens the folder that `place` names, without following a link in its
 // place; -1 and errno on failure.
 CHandle OpenFolderAt(const CFilePlace& place);
+
+// The place a whole path leads to, walked part by part from the root (or,
+// for a relative path, from the current folder) as ResolvePlace walks: no
+// link of another user's is followed on the way, in the folders above the
+// file as at the file itself.
+bool ResolvePath(const std::string& path, CFilePlace& place, int& osError);

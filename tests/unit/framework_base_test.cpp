@@ -7,10 +7,12 @@
 #include "framework/base/nocase.h"
 #include "framework/base/number_format.h"
 
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <sys/file.h>
 #include <unistd.h>
 #include <vector>
 
@@ -189,6 +191,81 @@ TEST(Files, AWholeFileIsWrittenWholeOrNotAtAll) {
         EXPECT_EQ(content(), "second");
     }
     std::filesystem::remove_all(folder);
+}
+
+// An export replaces a file in one step or leaves it as it was: through a
+// hard link, in a folder the user may not write, when the writing fails
+// halfway, and never through another user's link on the way to it. What
+// killed exports left is cleaned away, what a running one writes is not.
+TEST(Files, AnExportNeverTearsNorLeaksNorGoesThroughAnotherUsersLink) {
+    namespace fs = std::filesystem;
+    char pattern[] = "/tmp/vextondof-export-XXXXXX";
+    const std::string folder = ::mkdtemp(pattern);
+    const std::string path = folder + "/table.csv", other = folder + "/other-name.csv";
+    const auto content = [](const std::string& file) {
+        std::ifstream in(file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    ASSERT_TRUE(WriteWholeFile(path, "old", nullptr));
+    fs::create_hard_link(path, other);
+    ASSERT_TRUE(WriteWholeFile(path, "new", nullptr));
+    EXPECT_EQ(content(path), "new");
+    EXPECT_EQ(content(other), "old") << "the other name keeps what it had";
+
+    CFileException error;
+    EXPECT_FALSE(WriteWholeFile(
+        path,
+        [](CFile& file) {
+            file.Write("half", 4);
+            throw CFileException(CFileException::diskFull, ENOSPC, "x");
+        },
+        &error));
+    EXPECT_EQ(error.m_cause, CFileException::diskFull);
+    EXPECT_EQ(content(path), "new") << "a failed export destroys nothing";
+
+    const std::string killed = folder + "/.table.csv.saving-Killed01";
+    const std::string running = folder + "/.table.csv.saving-Running1";
+    std::ofstream(killed) << "left by a killed export";
+    std::ofstream(running) << "being written";
+    const int writer = ::open(running.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(writer, LOCK_EX), 0);
+    ASSERT_TRUE(WriteWholeFile(path, "newer", nullptr));
+    EXPECT_FALSE(fs::exists(killed)) << "a killed export's leftover";
+    EXPECT_TRUE(fs::exists(running)) << "a running export's file";
+    ::close(writer);
+    fs::remove(running);
+
+    if (RunningAsRoot()) {
+        // Another user's link to root's private folder, in a folder all may write.
+        const std::string drop = folder + "/drop", secret = folder + "/secret";
+        fs::create_directory(drop);
+        fs::permissions(drop, fs::perms::all | fs::perms::sticky_bit);
+        fs::create_directory(secret);
+        fs::permissions(secret, fs::perms::owner_all);
+        std::ofstream(secret + "/s.txt") << "root's";
+        fs::create_directory_symlink(secret, drop + "/reports");
+        ASSERT_EQ(::lchown((drop + "/reports").c_str(), kOtherUser, kOtherUser), 0);
+        EXPECT_FALSE(WriteWholeFile(drop + "/reports/s.txt", "replaced", &error));
+        EXPECT_EQ(error.m_cause, CFileException::accessDenied);
+        EXPECT_EQ(content(secret + "/s.txt"), "root's");
+
+        // A file the user may write, in a folder the user may not.
+        fs::permissions(path, fs::perms::all & ~fs::perms::owner_exec & ~fs::perms::group_exec &
+                                  ~fs::perms::others_exec);
+        fs::permissions(folder,
+                        fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
+        EXPECT_EQ(InChild(kNobody,
+                          [&] {
+                              CFileException denied;
+                              return !WriteWholeFile(path, "in place", &denied) &&
+                                             denied.m_cause == CFileException::accessDenied
+                                         ? 0
+                                         : 1;
+                          }),
+                  0);
+        EXPECT_EQ(content(path), "newer") << "never written in place";
+    }
+    fs::remove_all(folder);
 }
 
 TEST(Archive, AStringLongerThanTheLimitIsAFormatError) {
