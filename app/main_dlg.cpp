@@ -41,7 +41,7 @@ constexpr COLORREF kLabelBlue = RGB(0, 0, 255);
 // after how long the person is told.
 constexpr UINT_PTR kSettingsHeldTimer = 1;
 constexpr UINT kSettingsHeldPollMs = 200;
-constexpr auto kSettingsHeldPatience = std::chrono::seconds(5);
+constexpr auto kSettingsHeldPatience = std::chrono::milliseconds(kSettingsHeldPatienceMs);
 
 // Runs a form that only informs, made afresh for each tap.
 template <class Form> void ShowInfoForm() {
@@ -119,6 +119,10 @@ BOOL CVextonDOFCEDlg::OnInitDialog() {
         m_heldSince = std::chrono::steady_clock::now();
         SetTimer(kSettingsHeldTimer, kSettingsHeldPollMs);
     }
+    // Once a run: the choices go elsewhere than the person would look.
+    if (const SettingsLocation& where = GetSettingsFilePath(); !where.note.empty())
+        MessageBox(this, Utf8ToCString(where.note),
+                   where.KeptForTheRunOnly() ? u"Settings Not Saved" : u"Settings Kept Elsewhere");
     return TRUE;
 }
 

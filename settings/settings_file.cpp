@@ -5,6 +5,8 @@
 #include "framework/base/file.h"
 
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <fcntl.h>
 #include <new>
 #include <sys/stat.h>
@@ -27,21 +29,44 @@ bool MayCreateIn(const std::string& folder) {
     return ::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
 }
 
+bool MayCreateIn(int folder) {
+    return ::faccessat(folder, ".", W_OK | X_OK, AT_EACCESS) == 0;
+}
+
+bool MayWrite(const std::string& file) {
+    return ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
 // The last part of a path.
 std::string NameOf(const std::string& path) {
     const std::size_t slash = path.find_last_of('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// The folder at `path`, reached as ResolvePath reaches it; `osError` says why not.
+CHandle OpenReachedFolder(const std::string& path, int& osError) {
+    if (path == "/") {
+        CHandle root = OpenFolderPath(path);
+        osError = root ? 0 : errno;
+        return root;
+    }
+    CFilePlace place;
+    if (!ResolvePath(path, place, osError))
+        return CHandle();
+    CHandle folder = OpenFolderAt(place);
+    osError = folder ? 0 : errno;
+    return folder;
+}
+
 // The folder at `path`, held open and itself trusted (see IsTrustedFolder);
 // `osError` says why not. A link in its place is not followed, whoever made
 // it: the settings stay in the folder they were found in.
 CHandle OpenTrustedFolder(const std::string& path, int& osError) {
-    const CFilePlace place{OpenFolderPath(FolderOf(path)), NameOf(path)};
+    const CFilePlace place{OpenReachedFolder(FolderOf(path), osError), NameOf(path)};
     struct stat st {};
     if (!place.folder ||
         ::fstatat(place.folder.Get(), place.name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
-        osError = errno;
+        osError = place.folder ? errno : osError;
         return CHandle();
     }
     CHandle folder = S_ISLNK(st.st_mode) ? CHandle() : OpenFolderAt(place);
@@ -56,11 +81,49 @@ CHandle OpenTrustedFolder(const std::string& path, int& osError) {
     return folder;
 }
 
+// What the user's configuration folder is to this user: the user's own (or
+// missing from a folder of the user's, to be made there), someone else's
+// that this user could write in (as root can), or neither.
+enum class ConfigHome { Own, Others, Unusable };
+
+ConfigHome CheckConfigHome(const std::string& configHome) {
+    CFilePlace place;
+    int osError = 0;
+    if (configHome.empty() || configHome == "/")
+        return ConfigHome::Unusable;
+    if (!ResolvePath(configHome, place, osError)) // EACCES: another user's link on the way
+        return osError == EACCES ? ConfigHome::Others : ConfigHome::Unusable;
+    struct stat st {};
+    const bool exists =
+        ::fstatat(place.folder.Get(), place.name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0;
+    if (exists && !S_ISDIR(st.st_mode))
+        return ConfigHome::Unusable;
+    if (!exists && ::fstat(place.folder.Get(), &st) != 0) // the folder it would be made in
+        return ConfigHome::Unusable;
+    if (st.st_uid == ::geteuid())
+        return ConfigHome::Own;
+    const bool mayWrite = exists ? MayCreateIn(configHome) : MayCreateIn(place.folder.Get());
+    return mayWrite ? ConfigHome::Others : ConfigHome::Unusable;
+}
+
 // Makes the program's configuration folder, for this user alone, where it is
-// missing (and the configuration folder above it, as the desktop's rules ask).
+// missing, and the configuration folder above it, as the desktop's rules
+// ask, where that is missing from a folder of this user's. Each is made in a
+// folder held open, and only in a folder of this user's.
 void MakeOwnFolder(const std::string& folder) {
-    ::mkdir(FolderOf(folder).c_str(), 0700);
-    ::mkdir(folder.c_str(), 0700);
+    CFilePlace home;
+    int osError = 0;
+    if (!ResolvePath(FolderOf(folder), home, osError))
+        return;
+    struct stat st {};
+    if (::fstatat(home.folder.Get(), home.name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (errno != ENOENT || ::fstat(home.folder.Get(), &st) != 0 || st.st_uid != ::geteuid())
+            return;
+        ::mkdirat(home.folder.Get(), home.name.c_str(), 0700);
+    }
+    const CHandle config = OpenFolderAt(home);
+    if (config && ::fstat(config.Get(), &st) == 0 && st.st_uid == ::geteuid())
+        ::mkdirat(config.Get(), NameOf(folder).c_str(), 0700);
 }
 
 // The settings file's place, once its folder (made first where it is ours
@@ -73,29 +136,61 @@ bool ReachSettingsFile(const SettingsLocation& where, bool makeFolder, CFilePlac
     const CHandle folder = OpenTrustedFolder(folderPath, osError);
     return folder && ResolvePlace(folder.Get(), NameOf(where.path), file, osError);
 }
+
+bool StartsWithFolder(const std::string& path, const std::string& folder) {
+    return path.compare(0, folder.size(), folder) == 0 &&
+           (path.size() == folder.size() || path[folder.size()] == '/');
+}
 } // namespace
+
+bool IsSystemFolder(const std::string& folder) {
+    char resolved[PATH_MAX];
+    const std::string path = ::realpath(folder.c_str(), resolved) ? resolved : folder;
+    for (const char* system : {"/usr", "/bin", "/sbin", "/opt", "/snap", VEXTON_INSTALL_BINDIR})
+        if (StartsWithFolder(path, system))
+            return true;
+    return path.compare(0, 4, "/lib") == 0; // /lib, /lib64, /libx32 …
+}
 
 SettingsLocation SettingsFilePath(const std::string& programPath, const std::string& configHome) {
     const std::string programFolder = FolderOf(programPath);
     const std::string beside = programFolder + "/" + kSettingsFileName;
+    const bool installed = IsSystemFolder(programFolder);
+    bool readOnlyBeside = false;
     int ignored = 0;
-    if (OpenTrustedFolder(programFolder, ignored) && (MayCreateIn(programFolder) || Exists(beside)))
-        return beside;
-    if (configHome.empty())
-        return beside;
+    if (!installed && OpenTrustedFolder(programFolder, ignored) &&
+        (MayCreateIn(programFolder) || Exists(beside))) {
+        if (!Exists(beside) || MayWrite(beside))
+            return beside;
+        readOnlyBeside = true;
+    }
     const std::string folder = configHome + "/" + kConfigFolderName;
-    const bool canMake =
-        Exists(configHome) ? MayCreateIn(configHome) : MayCreateIn(FolderOf(configHome));
-    if (Exists(folder) || canMake)
-        return SettingsLocation(folder + "/" + kSettingsFileName, true);
-    return beside;
+    const std::string inConfig = folder + "/" + kSettingsFileName;
+    switch (CheckConfigHome(configHome)) {
+    case ConfigHome::Own:
+        if (Exists(folder) || MayCreateIn(configHome))
+            return SettingsLocation(inConfig, true,
+                                    readOnlyBeside
+                                        ? "You may read but not change " + beside +
+                                              ": your choices are kept in " + inConfig + "."
+                                        : std::string());
+        break;
+    case ConfigHome::Others:
+        return SettingsLocation({}, false,
+                                "The configuration folder " + configHome +
+                                    " is not yours: your choices are kept only until the "
+                                    "program ends.");
+    case ConfigHome::Unusable:
+        break;
+    }
+    return installed && !configHome.empty() ? SettingsLocation(inConfig, true) : beside;
 }
 
 bool ReadSettingsFile(const SettingsLocation& where, CDataState* state, bool* heldByAnother,
                       int waitMs) {
     if (heldByAnother)
         *heldByAnother = false;
-    if (state == nullptr)
+    if (state == nullptr || where.KeptForTheRunOnly())
         return false;
     CFilePlace place;
     int osError = 0;
@@ -126,6 +221,8 @@ bool WriteSettingsFile(const SettingsLocation& where, const CDataState* state,
                        CFileException* error) {
     if (state == nullptr)
         return false;
+    if (where.KeptForTheRunOnly())
+        return true;
     const auto fail = [&](CFileException failure) {
         if (error)
             *error = std::move(failure);

@@ -15,26 +15,44 @@ inline constexpr const char* kSettingsFileName = "vextondof.ini";
 inline constexpr int kSettingsWaitMs = 1000;
 inline constexpr int kSettingsSaveWaitMs = 3000;
 
+// How long the terminal waits while another instance holds the file, and
+// after how long the window tells the person that it still does.
+inline constexpr int kSettingsHeldPatienceMs = 5000;
+
 // Where the settings file is, and whether its folder is the program's own
 // configuration folder, made (for this user alone) by the first save that
-// needs it. No other folder is ever made.
+// needs it. No other folder is ever made. An empty path keeps the choices
+// for the run only: nothing is read, and a save keeps them without writing.
+// `note` is what the person is told once about where the choices go, when
+// it is not where they would look.
 struct SettingsLocation {
-    SettingsLocation(std::string file = {}, bool ownFolder = false)
-        : path(std::move(file)), makesFolder(ownFolder) {}
+    SettingsLocation(std::string file = {}, bool ownFolder = false, std::string why = {})
+        : path(std::move(file)), makesFolder(ownFolder), note(std::move(why)) {}
     std::string path;
     bool makesFolder;
+    std::string note;
+    bool KeptForTheRunOnly() const { return path.empty(); }
 };
 
 // Where the settings file of the program at `programPath` lives, decided
-// once for a run: in the program's folder when only the user (or the
+// once for a run. In the program's folder for a copy not installed with the
+// system (never under /usr, /bin, /sbin, /lib*, /opt, /snap or the install
+// prefix's programs folder, whoever runs it), when only the user (or the
 // administrator) may write there and the user may create files there or an
-// administrator prepared one there; otherwise in the user's configuration
-// folder, under vextondof/. When that can neither be found nor made, the
-// program's folder, so that what cannot be saved is named where it was
-// looked for. Either folder is used only while only its owner, the user or
-// the administrator, may write in it; links on the way are followed only
-// where their owners may be trusted (see ResolvePlace).
+// administrator prepared one there that the user may write. Otherwise in the
+// user's configuration folder, under vextondof/, when that folder is the
+// user's own (or missing from a folder of the user's); a configuration
+// folder of someone else's that the user could write in is never used, and
+// the choices are then kept for the run only. When the configuration folder
+// can neither be found nor made, the program's folder (or, for an installed
+// program, the configuration folder), so that what cannot be saved is named
+// where it was looked for. Folders and links on the way are walked as
+// ResolvePath walks them.
 SettingsLocation SettingsFilePath(const std::string& programPath, const std::string& configHome);
+
+// Whether `folder` (a full path) is one of the system's, where installed
+// programs live.
+bool IsSystemFolder(const std::string& folder);
 
 // Reads the five records into `state`, each field as soon as it is read.
 // False when the file cannot be opened or any record cannot be read whole;

@@ -311,6 +311,7 @@ TEST(SettingsFaults, TheFileLivesWhereItCanBeKept) {
     Permit(dir.folder(), kOpenFolder);
     Permit(dir.folder() + "/home", kOpenFolder);
     Permit(config, kOpenFolder);
+    ASSERT_EQ(::chown(config.c_str(), kNobody, kNobody), 0); // the user's own
     EXPECT_EQ(SettingsFilePath(program, config).path, beside);
 
     Permit(dir.folder() + "/bin", kClosedFolder);
@@ -330,11 +331,27 @@ TEST(SettingsFaults, TheFileLivesWhereItCanBeKept) {
 
     Permit(dir.folder() + "/bin", kOpenFolder);
     std::ofstream(beside) << "";
+    Permit(beside, kOpenFolder);
     Permit(dir.folder() + "/bin", kClosedFolder);
     EXPECT_EQ(
         InChild(kNobody, [&] { return SettingsFilePath(program, config).path == beside ? 0 : 1; }),
         0)
         << "an administrator's prepared file beside the program";
+    // One the user may read but not write: the choices go to the user's own
+    // folder, and the person is told where.
+    Permit(beside, fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read);
+    EXPECT_EQ(InChild(kNobody,
+                      [&] {
+                          const SettingsLocation where = SettingsFilePath(program, config);
+                          return where.path == inConfig &&
+                                         where.note == "You may read but not change " + beside +
+                                                           ": your choices are kept in " +
+                                                           inConfig + "."
+                                     ? 0
+                                     : 1;
+                      }),
+              0)
+        << "a prepared file the user may not write";
 
     fs::remove_all(config + "/vextondof");
     Permit(dir.folder() + "/bin", kOpenFolder);

@@ -416,3 +416,72 @@ TEST(SettingsTrust, WhatKilledSavesLeaveIsCleanedAway) {
                                         ".vextondof.ini.saving-ALink000",
                                         ".vextondof.ini.saving-short", "vextondof.ini"}));
 }
+
+// A program installed with the system never keeps its settings beside
+// itself, whoever runs it; a portable copy's file the user may read but not
+// write sends the user's choices to the user's own folder, said once.
+TEST(SettingsTrust, AnInstalledProgramNeverKeepsItsSettingsBesideItself) {
+    for (const char* folder :
+         {"/usr/bin", "/usr/local/bin", "/bin", "/sbin", "/lib64", "/opt/x", "/snap/bin"})
+        EXPECT_TRUE(IsSystemFolder(folder)) << folder;
+    for (const char* folder : {"/home/ann/bin", "/tmp/usr", "/usrlocal", "/srv/opt"})
+        EXPECT_FALSE(IsSystemFolder(folder)) << folder;
+
+    ProgramFolder dir;
+    fs::permissions(dir.folder(), kReadable);
+    const std::string config = MakeFolder(dir.folder() + "/config", ::geteuid(), kReadable);
+    const std::string inConfig = config + "/vextondof/vextondof.ini";
+    EXPECT_EQ(SettingsFilePath("/usr/bin/vextondof", config).path, inConfig)
+        << "root may create files in /usr/bin, and never does";
+
+    NEEDS_ROOT();
+    const std::string bin = MakeFolder(dir.folder() + "/bin", 0, kReadable);
+    EXPECT_EQ(SettingsFilePath(bin + "/vextondof", config).path, bin + "/vextondof.ini")
+        << "a portable copy of root's, run by root";
+    std::ofstream(bin + "/vextondof.ini") << "";
+    fs::permissions(bin + "/vextondof.ini",
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read);
+    const std::string theirs = MakeFolder(dir.folder() + "/nobody", kNobody, kReadable);
+    const int code = InChild(kNobody, [&] {
+        const SettingsLocation where = SettingsFilePath(bin + "/vextondof", theirs);
+        return where.path == theirs + "/vextondof/vextondof.ini" &&
+                       where.note.find(bin + "/vextondof.ini") != std::string::npos
+                   ? 0
+                   : 1;
+    });
+    EXPECT_EQ(code, 0) << "another user's run of it";
+}
+
+// Root with a user's configuration folder (sudo without -H) keeps the
+// choices for the run and makes nothing there: not the folder, not the
+// program's folder in it, and not through a link of another user's above it.
+TEST(SettingsTrust, RootNeverMakesAUsersFoldersItsOwn) {
+    NEEDS_ROOT();
+    ProgramFolder dir;
+    fs::permissions(dir.folder(), kReadable);
+    const std::string program = MakeFolder(dir.folder() + "/bin", 0, kShared) + "/vextondof";
+    const std::string home = MakeFolder(dir.folder() + "/home", kNobody, kReadable);
+    const std::string config = home + "/.config";
+    const CDataState s = Choices(u"Canon 20D");
+    const auto attempt = [&](const std::string& configHome, const char* what) {
+        const SettingsLocation where = SettingsFilePath(program, configHome);
+        EXPECT_TRUE(where.KeptForTheRunOnly()) << what;
+        EXPECT_NE(where.note.find(configHome), std::string::npos) << what;
+        EXPECT_TRUE(WriteSettingsFile(where, &s)) << what << ": kept for the run";
+        CFileException error;
+        EXPECT_FALSE(WriteSettingsFile(
+            SettingsLocation(configHome + "/vextondof/vextondof.ini", true), &s, &error))
+            << what << ": a save sent there all the same";
+    };
+    attempt(config, "no .config yet");
+    EXPECT_FALSE(fs::exists(config));
+    MakeFolder(config, kNobody, kReadable);
+    attempt(config, "no vextondof/ yet");
+    EXPECT_FALSE(fs::exists(config + "/vextondof"));
+
+    const std::string drop = MakeFolder(dir.folder() + "/drop", 0, kSticky);
+    const std::string secret = MakeFolder(dir.folder() + "/secret", 0, fs::perms::owner_all);
+    MakeLink(secret, drop + "/cfg", kOtherUser);
+    attempt(drop + "/cfg", "another user's link to root's private folder");
+    EXPECT_TRUE(Names(secret).empty());
+}
