@@ -4,6 +4,8 @@
 #include "lists/choice_lists.h"
 
 #include <QGuiApplication>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -29,6 +31,15 @@ const char kUsage[] =
     "you may create files in its folder, otherwise in\n"
     "$XDG_CONFIG_HOME/vextondof/vextondof.ini (~/.config/vextondof/vextondof.ini).\n";
 
+// The exit status of an answer written to standard output: 1, said on
+// standard error, when it could not be written whole.
+int Answered() {
+    std::signal(SIGPIPE, SIG_IGN); // a closed pipe is a write error, said as one
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return 0;
+    std::fprintf(stderr, "vextondof: cannot write the output: %s\n", std::strerror(errno));
+    return 1;
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -39,16 +50,16 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::printf(kUsage, kVerbsHelp);
-            return 0;
+            return Answered();
         }
         if (std::strcmp(argv[i], "--list-cameras") == 0) { // for the shell's completion
             for (const ChoiceEntry& camera : CameraChoices())
                 std::printf("%s\n", CStringToUtf8(camera.displayText).c_str());
-            return 0;
+            return Answered();
         }
         if (std::strcmp(argv[i], "--version") == 0) {
             std::printf("Vexton.DOF.CE %s\n", VEXTON_VERSION);
-            return 0;
+            return Answered();
         }
     }
     // The desktop entry's name, by which desktops match the windows to it.

@@ -109,8 +109,38 @@ Parsed ParseOptions(const std::vector<std::string>& args, std::vector<std::strin
     return parsed;
 }
 
+// How many letters must change to make `a` into `b`.
+std::size_t EditDistance(const std::string& a, const std::string& b) {
+    std::vector<std::size_t> row(b.size() + 1);
+    for (std::size_t j = 0; j <= b.size(); ++j)
+        row[j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        std::size_t diagonal = row[0];
+        row[0] = i;
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const std::size_t above = row[j];
+            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
+// The verb a mistyped one was most likely meant to be.
+std::string NearestVerb(const std::string& typed) {
+    std::string best;
+    std::size_t least = std::string::npos;
+    for (const char* verb : {"calculate", "plan", "table"})
+        if (const std::size_t d = EditDistance(typed, verb); d < least) {
+            least = d;
+            best = verb;
+        }
+    return best;
+}
+
 CommandResult UsageError(const std::string& verb, const std::string& what) {
-    return {2, "", "vextondof: " + what + "\nTry 'vextondof " + verb + " --help'.\n", "", false};
+    return {2,  "",    "vextondof: " + what + "\nTry 'vextondof " + verb + " --help'.\n",
+            "", false, {}};
 }
 
 // What a verb answers before it does anything: its help, an argument it did
@@ -118,7 +148,7 @@ CommandResult UsageError(const std::string& verb, const std::string& what) {
 std::optional<CommandResult> HelpOrUsageError(const Parsed& parsed, const std::string& verb,
                                               const char* help, const char* required) {
     if (parsed.help)
-        return CommandResult{0, std::string(help) + "\n" + kChoicesHelp, "", "", false};
+        return CommandResult{0, std::string(help) + "\n" + kChoicesHelp, "", "", false, {}};
     if (!parsed.error.empty())
         return UsageError(verb, parsed.error);
     if (required && !parsed.values.count(required))
@@ -127,7 +157,7 @@ std::optional<CommandResult> HelpOrUsageError(const Parsed& parsed, const std::s
 }
 
 CommandResult Refused(const std::string& sentence) {
-    return {1, "", "Validation Error: " + sentence + "\n", "", false};
+    return {1, "", "Validation Error: " + sentence + "\n", "", false, {}};
 }
 
 // One of the main form's lists.
@@ -175,14 +205,37 @@ struct Choices {
     ListChoice unit{"--unit", "unit", "a unit", UnitChoices(), {}};
     ListChoice cofc{"--cofc", "circle of confusion", "a circle of confusion", CofCChoices(), {}};
     ListChoice* All() { return &camera; }
+    std::string warning; // for standard error: the stored choices could not be read
 };
 
 // Selects each list's entry; a result when something is not understood
 // (exit 2) or a stored choice matches no entry (refused as the form would).
 std::optional<CommandResult> Choose(Choices& choices, const Parsed& parsed,
                                     const CommandLineMachine& machine, const std::string& verb) {
+    // The stored choices, where an option leaves one to them: waited for
+    // while another copy holds them, as the window waits.
     CDataState stored;
-    ReadSettingsFile(SettingsFilePath(machine.programPath, machine.configHome), &stored, nullptr);
+    const bool allGiven =
+        std::all_of(std::begin(kChoiceOptions), std::end(kChoiceOptions) - 1,
+                    [&](const char* option) { return parsed.values.count(option); });
+    if (!allGiven) {
+        const SettingsLocation where = SettingsFilePath(machine.programPath, machine.configHome);
+        bool held = false;
+        ReadSettingsFile(where, &stored, &held, kSettingsHeldPatienceMs);
+        if (held)
+            return CommandResult{1,
+                                 "",
+                                 "vextondof: another copy of Vexton.DOF.CE holds your settings, "
+                                 "so your choices cannot be read; try again, or give every choice "
+                                 "as an option (--camera, --focal-length, --aperture, --unit, "
+                                 "--cofc).\n",
+                                 "",
+                                 false,
+                                 {}};
+        if (where.KeptForTheRunOnly())
+            choices.warning = "vextondof: the configuration folder " + machine.configHome +
+                              " is not yours: your stored choices were not read.\n";
+    }
     choices.camera.stored = stored.m_strCamera;
     choices.focalLength.stored = stored.m_strFocalLength;
     choices.aperture.stored = stored.m_strAperture;
@@ -232,6 +285,13 @@ LensTexts LensOf(const Choices& choices, const Parsed& parsed) {
             CameraForValue(Value(choices.camera))->cropFactor};
 }
 
+// `request` over the texts of `lens`, which its views point into: for
+// output made later, from copies of both.
+TableRequest Over(const LensTexts& lens, TableRequest request) {
+    request.lens = lens.Inputs();
+    return request;
+}
+
 // The results form's labels, in its order, without their trailing spaces.
 std::vector<std::string> ResultLabels() {
     std::vector<std::string> labels;
@@ -255,12 +315,16 @@ CommandResult Calculate(const std::vector<std::string>& args, const CommandLineM
         return *failed;
     const LensTexts lens = LensOf(choices, parsed);
     const CalculationResult result = ::Calculate(lens.Inputs(), machine.numbers);
-    if (result.status != CalculationStatus::Ok)
-        return Refused(RefusalText(result.status));
+    if (result.status != CalculationStatus::Ok) {
+        CommandResult refused = Refused(RefusalText(result.status));
+        refused.err = choices.warning + refused.err;
+        return refused;
+    }
     const std::string texts[] = {result.nearText,  result.farText, result.hyperfocalText,
                                  result.totalText, result.cocText, result.focalLengthText};
     const std::vector<std::string> labels = ResultLabels();
     CommandResult out;
+    out.err = choices.warning;
     for (std::size_t i = 0; i < labels.size() && i < std::size(texts); ++i)
         out.out += labels[i] + " " + texts[i] + "\n";
     return out;
@@ -273,34 +337,49 @@ std::size_t Shown(const std::string& text) {
 }
 
 // The table as the form shows it, in aligned columns: the chosen aperture's
-// header and the typed distance's row marked with ">".
-std::string TableText(const DofTable& table) {
-    std::vector<std::vector<std::string>> grid;
-    grid.push_back({""});
-    for (std::size_t c = 0; c < table.columns.size(); ++c)
-        grid[0].push_back((static_cast<int>(c) == table.boldColumn ? ">" : "") + table.columns[c]);
-    for (std::size_t r = 0; r < table.rows.size(); ++r) {
-        grid.push_back({(static_cast<int>(r) == table.boldRow ? ">" : "") + table.rows[r]});
-        for (const std::string& cell : table.cells[r])
-            grid.back().push_back(cell);
-    }
-    std::vector<std::size_t> widths(grid[0].size(), 0);
-    for (const auto& row : grid)
-        for (std::size_t c = 0; c < row.size(); ++c)
+// header and the typed distance's row marked with ">". Made twice a row at
+// a time, first for the columns' widths, then for the lines, so that no
+// more than a row is ever held.
+void WriteTableText(const TableRows& rows, const OutputSink& sink) {
+    const DofTable& frame = rows.Frame();
+    std::vector<std::string> header{""};
+    for (std::size_t c = 0; c < frame.columns.size(); ++c)
+        header.push_back((static_cast<int>(c) == frame.boldColumn ? ">" : "") + frame.columns[c]);
+    std::vector<std::string> cells;
+    std::vector<std::size_t> widths(header.size(), 0);
+    const auto widen = [&widths](const std::vector<std::string>& row) {
+        for (std::size_t c = 0; c < row.size() && c < widths.size(); ++c)
             widths[c] = std::max(widths[c], Shown(row[c]));
-    std::string out;
-    for (const auto& row : grid) {
-        std::string line;
+    };
+    // Row r as printed: its header, marked, then its cells.
+    std::vector<std::string> printed;
+    const auto make = [&](std::size_t r) {
+        std::string title;
+        rows.Row(r, title, cells);
+        printed.assign(1, (static_cast<int>(r) == frame.boldRow ? ">" : "") + title);
+        printed.insert(printed.end(), cells.begin(), cells.end());
+    };
+    widen(header);
+    for (std::size_t r = 0; r < rows.Count(); ++r) {
+        make(r);
+        widen(printed);
+    }
+    const auto write = [&](const std::vector<std::string>& row) {
+        std::string text;
         for (std::size_t c = 0; c < row.size(); ++c) {
             const std::string pad(widths[c] - Shown(row[c]), ' ');
-            line += c == 0 ? row[c] + pad : "  " + pad + row[c];
+            text += c == 0 ? row[c] + pad : "  " + pad + row[c];
         }
-        out += line + "\n";
+        sink(text + "\n");
+    };
+    write(header);
+    for (std::size_t r = 0; r < rows.Count(); ++r) {
+        make(r);
+        write(printed);
     }
-    out += table.roundingNote + "\n";
-    if (!table.diffractionNote.empty())
-        out += table.diffractionNote + "\n";
-    return out;
+    sink(frame.roundingNote + "\n");
+    if (!frame.diffractionNote.empty())
+        sink(frame.diffractionNote + "\n");
 }
 
 // --apertures FROM:TO, each by the list's rule; the default stops otherwise.
@@ -339,6 +418,8 @@ CommandResult Table(const std::vector<std::string>& args, const CommandLineMachi
         return UsageError("table", "--format takes text, csv or pdf");
     if (!paper.empty() && paper != "a4" && paper != "letter")
         return UsageError("table", "--paper takes a4 or letter");
+    if (parsed.values.count("--output") && Option(parsed, "--output").empty())
+        return UsageError("table", "--output needs a file name (- for standard output)");
     Choices choices;
     if (auto failed = Choose(choices, parsed, machine, "table"))
         return *failed;
@@ -366,6 +447,7 @@ CommandResult Table(const std::vector<std::string>& args, const CommandLineMachi
     if (typed > 0 && std::isfinite(typed))
         request.typedDistance = typed;
     CommandResult result;
+    result.err = choices.warning;
     if (parsed.values.count("--distances")) {
         const DistanceList list = ReadDistances(Option(parsed, "--distances"), machine.numbers);
         request.distances = list.values;
@@ -378,31 +460,43 @@ CommandResult Table(const std::vector<std::string>& args, const CommandLineMachi
     }
     result.outputFile = Option(parsed, "--output");
     if (format == "csv") {
-        const TableCsv csv = WriteTableCsv(request, machine.numbers);
-        result.out = csv.text;
-        for (const std::string& refusal : csv.refusals) {
+        result.produce = [lens, request, numbers = machine.numbers](const OutputSink& sink) {
+            std::string err;
+            for (const std::string& refusal : WriteTableCsv(Over(lens, request), numbers, sink))
+                err += "Validation Error: " + refusal + "\n";
+            return err;
+        };
+        return result;
+    }
+    if (format == "pdf") {
+        // Paper holds a distance only up to a length.
+        if (const std::string refusal = KeepPrintableDistances(request); !refusal.empty()) {
             result.exitCode = 1;
             result.err += "Validation Error: " + refusal + "\n";
         }
-        return result;
-    }
-    const DofTable table = MakeTable(request, machine.numbers);
-    if (format == "pdf") {
         const TablePageHeading heading{
             CStringToUtf8(choices.camera.entries[static_cast<std::size_t>(choices.camera.selected)]
                               .displayText),
             one.focalLengthText, one.cocText,
             CStringToUtf8(
                 choices.unit.entries[static_cast<std::size_t>(choices.unit.selected)].displayText)};
-        result.out =
-            machine.pdf
-                ? machine.pdf(table, heading,
-                              paper.empty() ? std::nullopt : std::optional<bool>(paper == "letter"))
-                : std::string();
+        const std::optional<bool> letter =
+            paper.empty() ? std::nullopt : std::optional<bool>(paper == "letter");
+        result.produce = [lens, request, heading, letter, pdf = machine.pdf,
+                          numbers = machine.numbers](const OutputSink& sink) {
+            const DofTable table = MakeTable(Over(lens, request), numbers);
+            return pdf && pdf(table, heading, letter, sink)
+                       ? std::string()
+                       : std::string("vextondof: no PDF could be made here\n");
+        };
         result.binaryOut = true;
         return result;
     }
-    result.out = TableText(table);
+    result.produce = [lens, request, numbers = machine.numbers](const OutputSink& sink) {
+        const TableRequest over = Over(lens, request);
+        WriteTableText(TableRows(over, numbers), sink);
+        return std::string();
+    };
     return result;
 }
 // The Plan Focus form's result labels, in its order: the static text just
@@ -443,9 +537,10 @@ CommandResult Plan(const std::vector<std::string>& args, const CommandLineMachin
     for (std::size_t i = 0; i < labels.size() && i < std::size(texts); ++i)
         if (!texts[i]->empty())
             result.out += labels[i] + " " + *texts[i] + "\n";
+    result.err = choices.warning;
     if (!plan.refusal.empty()) {
         result.exitCode = 1;
-        result.err = "Validation Error: " + plan.refusal + "\n";
+        result.err += "Validation Error: " + plan.refusal + "\n";
     }
     return result;
 }
@@ -453,10 +548,33 @@ CommandResult Plan(const std::vector<std::string>& args, const CommandLineMachin
 
 std::optional<CommandResult> RunCommandLine(const std::vector<std::string>& args,
                                             const CommandLineMachine& machine) {
-    if (args.empty() || (args[0] != "calculate" && args[0] != "table" && args[0] != "plan"))
+    if (args.empty())
         return std::nullopt;
+    const std::string& verb = args[0];
+    if (verb != "calculate" && verb != "table" && verb != "plan") {
+        if (!verb.empty() && verb[0] == '-') // the window's own options
+            return std::nullopt;
+        return CommandResult{2,
+                             "",
+                             "vextondof: \"" + verb + "\" is not a command; did you mean " +
+                                 NearestVerb(verb) + "?\nTry 'vextondof --help'.\n",
+                             "",
+                             false,
+                             {}};
+    }
     RegisterProgramResources();
-    return args[0] == "calculate" ? Calculate(args, machine)
-           : args[0] == "plan"    ? Plan(args, machine)
-                                  : Table(args, machine);
+    return verb == "calculate" ? Calculate(args, machine)
+           : verb == "plan"    ? Plan(args, machine)
+                               : Table(args, machine);
+}
+
+void CollectOutput(CommandResult& result) {
+    if (!result.produce)
+        return;
+    const std::string more =
+        result.produce([&result](std::string_view piece) { result.out += piece; });
+    result.err += more;
+    if (!more.empty())
+        result.exitCode = 1;
+    result.produce = nullptr;
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The calculator from a terminal: `vextondof calculate` and `vextondof table`,
-// a thin layer over the same logic the forms use. Nothing here opens a
+// The calculator from a terminal: `vextondof calculate`, `vextondof table`
+// and `vextondof plan`, a thin layer over the same logic the forms use. Nothing here opens a
 // window, and the settings file is read, never written.
 
 #include "framework/base/number_format.h"
@@ -9,16 +9,22 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+// Where a verb's output goes, piece by piece as it is made.
+using OutputSink = std::function<void(std::string_view)>;
 
 // What the command line is given of the machine.
 struct CommandLineMachine {
     std::string programPath; // where the settings file is looked for, as the program does
     std::string configHome;
     NumberSettings numbers; // the user's, from LC_ALL, LC_NUMERIC, LANG
-    // The PDF of a table (the pages the table form exports); "" when none
-    // can be made here. `letter`: none for the locale's paper.
-    std::function<std::string(const DofTable&, const TablePageHeading&, std::optional<bool> letter)>
+    // Writes the PDF of a table (the pages the table form exports) to the
+    // sink; false when none can be made here. `letter`: none for the
+    // locale's paper.
+    std::function<bool(const DofTable&, const TablePageHeading&, std::optional<bool> letter,
+                       const OutputSink&)>
         pdf;
 };
 
@@ -26,9 +32,16 @@ struct CommandResult {
     int exitCode = 0;
     std::string out;        // for standard output, or the --output file
     std::string err;        // for standard error
-    std::string outputFile; // --output, when given
+    std::string outputFile; // --output, when given ("-": standard output)
     bool binaryOut = false; // a PDF: refused on a terminal
+    // When set, makes the output piece by piece instead of `out`, so that a
+    // long one is never held whole; what it returns goes to standard error
+    // and, when not empty, makes the exit status 1.
+    std::function<std::string(const OutputSink&)> produce;
 };
+
+// Runs `produce` into `out` and `err`, for those who want the output whole.
+void CollectOutput(CommandResult& result);
 
 // Runs `args` (the program's arguments after its name) when they begin with
 // a verb of the command line; none otherwise.

@@ -10,13 +10,16 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <stdexcept>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace {
 // A PDF needs fonts, and so Qt's text machinery: on the offscreen platform,
 // which needs no display, made only when a PDF is asked for.
-std::string MakePdf(const DofTable& table, const TablePageHeading& heading,
-                    std::optional<bool> letter) {
+bool MakePdf(const DofTable& table, const TablePageHeading& heading, std::optional<bool> letter,
+             const OutputSink& sink) {
     static int argc = 1;
     static char name[] = "vextondof";
     static char* argv[] = {name, nullptr};
@@ -24,11 +27,83 @@ std::string MakePdf(const DofTable& table, const TablePageHeading& heading,
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     static QGuiApplication app(argc, argv);
     const Paper paper = !letter ? Paper::OfTheLocale : *letter ? Paper::Letter : Paper::A4;
-    return TablePdf(table, heading, paper).toStdString();
+    WriteTablePdf(table, heading, paper, [&sink](const char* bytes, std::size_t count) {
+        sink(std::string_view(bytes, count));
+    });
+    return true;
 }
 
-bool WriteAll(std::FILE* to, const std::string& bytes) {
-    return std::fwrite(bytes.data(), 1, bytes.size(), to) == bytes.size() && std::fflush(to) == 0;
+// Standard output failed: said by the one who tried.
+struct OutputFailed : std::runtime_error {
+    OutputFailed() : std::runtime_error(std::strerror(errno)) {}
+};
+
+void WriteToStdout(std::string_view bytes) {
+    if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size())
+        throw OutputFailed();
+}
+
+// What stands at `path` when it is not a file to write whole: a folder, a
+// device or a pipe; "" for a file or nothing. /dev/null takes the output.
+std::string NotAFile(const std::string& path, bool& discard) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || S_ISREG(st.st_mode))
+        return {};
+    if (S_ISDIR(st.st_mode))
+        return path + " is a folder, not a file: nothing was written";
+    if (S_ISCHR(st.st_mode) && st.st_rdev == makedev(1, 3)) {
+        discard = true;
+        return {};
+    }
+    return path + " is a device or a pipe, not a file: nothing was written";
+}
+
+// The output, made piece by piece, to standard output or written whole to
+// the file; what the making has to say more goes to standard error.
+int WriteOutput(CommandResult& result) {
+    const std::string& file = result.outputFile;
+    if (!result.produce) {
+        const std::string out = std::move(result.out);
+        result.produce = [out](const OutputSink& sink) {
+            sink(out);
+            return std::string();
+        };
+    }
+    std::string more;
+    bool discard = false;
+    if (!file.empty() && file != "-") {
+        if (const std::string why = NotAFile(file, discard); !why.empty()) {
+            std::fprintf(stderr, "vextondof: %s\n", why.c_str());
+            return 1;
+        }
+    }
+    if (discard) {
+        more = result.produce([](std::string_view) {});
+    } else if (!file.empty() && file != "-") {
+        CFileException error;
+        const bool written = WriteWholeFile(
+            file,
+            [&](CFile& out) {
+                more = result.produce(
+                    [&out](std::string_view piece) { out.Write(piece.data(), piece.size()); });
+            },
+            &error);
+        if (!written) {
+            std::fprintf(stderr, "vextondof: %s\n", error.GetErrorMessage().c_str());
+            return 1;
+        }
+    } else {
+        try {
+            more = result.produce(&WriteToStdout);
+            if (std::fflush(stdout) != 0)
+                throw OutputFailed();
+        } catch (const OutputFailed& e) {
+            std::fprintf(stderr, "vextondof: cannot write the output: %s\n", e.what());
+            return 1;
+        }
+    }
+    std::fputs(more.c_str(), stderr);
+    return more.empty() ? result.exitCode : 1;
 }
 } // namespace
 
@@ -37,30 +112,19 @@ int RunTerminalVerbs(int argc, char** argv) {
     const CDesktopPlatform desktop;
     const CommandLineMachine machine{desktop.GetProgramPath(), desktop.GetConfigHome(),
                                      desktop.GetNumberSettings(), &MakePdf};
-    const std::optional<CommandResult> result = RunCommandLine(args, machine);
+    std::optional<CommandResult> result = RunCommandLine(args, machine);
     if (!result)
         return -1;
     std::signal(SIGPIPE, SIG_IGN); // a closed pipe is a write error, said as one
     std::fputs(result->err.c_str(), stderr);
-    if (result->binaryOut && result->out.empty() && result->exitCode == 0) {
-        std::fputs("vextondof: no PDF could be made here\n", stderr);
-        return 1;
-    }
-    if (result->binaryOut && result->outputFile.empty() && ::isatty(STDOUT_FILENO)) {
+    if (result->binaryOut && (result->outputFile.empty() || result->outputFile == "-") &&
+        ::isatty(STDOUT_FILENO)) {
         std::fputs("vextondof: a PDF goes to a file (--output FILE) or a pipe, not to a "
                    "terminal\nTry 'vextondof table --help'.\n",
                    stderr);
         return 2;
     }
-    if (!result->outputFile.empty()) {
-        CFileException error;
-        if (!WriteWholeFile(result->outputFile, result->out, &error)) {
-            std::fprintf(stderr, "vextondof: %s\n", error.GetErrorMessage().c_str());
-            return 1;
-        }
-    } else if (!WriteAll(stdout, result->out)) {
-        std::fprintf(stderr, "vextondof: cannot write the output: %s\n", std::strerror(errno));
-        return 1;
-    }
-    return result->exitCode;
+    if (result->exitCode == 2)
+        return 2;
+    return WriteOutput(*result);
 }

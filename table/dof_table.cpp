@@ -97,14 +97,16 @@ int TableDecimals(const DistanceUnit& unit) {
     return unit.code == 1 || unit.code == 3 ? 1 : 2; // inches, centimetres : feet, metres
 }
 
-DofTable MakeTable(const TableRequest& request, const NumberSettings& settings, int decimals) {
-    DofTable t;
+TableRows::TableRows(const TableRequest& request, const NumberSettings& settings, int decimals)
+    : m_request(request), m_settings(settings), m_decimals(decimals) {
+    DofTable& t = m_frame;
     const LensSetup base = ReadLens(request.lens, settings);
     const DistanceUnit& unit = *base.unit;
-    if (decimals < 0)
-        decimals = TableDecimals(unit);
+    if (m_decimals < 0)
+        m_decimals = TableDecimals(unit);
+    m_suffix = unit.suffix;
     t.roundingNote = std::string("Distances in ") + UnitName(unit) + ", rounded to " +
-                     Rounded(std::pow(10.0, -decimals), decimals, settings) + unit.suffix +
+                     Rounded(std::pow(10.0, -m_decimals), m_decimals, settings) + unit.suffix +
                      "; Hyperfocal: the distance (and the nearest sharp point when focused there).";
     bool marked = false;
     for (const TableAperture& aperture : request.apertures) {
@@ -117,27 +119,51 @@ DofTable MakeTable(const TableRequest& request, const NumberSettings& settings, 
     if (request.selectedAperture >= 0 &&
         request.selectedAperture < static_cast<int>(request.apertures.size()))
         t.boldColumn = request.selectedAperture;
-
-    // Each column's lens, read once as a press reads it.
-    std::vector<LensSetup> lenses;
-    lenses.reserve(request.apertures.size());
-    for (const TableAperture& aperture : request.apertures)
-        lenses.push_back(LensAt(request, aperture, settings));
-    t.rows.push_back(kHyperfocalRow);
-    t.cells.emplace_back();
-    for (const LensSetup& lens : lenses)
-        t.cells.back().push_back(HyperfocalCell(lens, decimals, settings));
-    for (const double distance : request.distances) {
-        if (request.typedDistance && *request.typedDistance == distance && t.boldRow < 0)
-            t.boldRow = static_cast<int>(t.rows.size());
-        t.rows.push_back(Short(distance, settings) + unit.suffix);
-        t.cells.emplace_back();
-        t.cells.back().reserve(lenses.size());
-        for (const LensSetup& lens : lenses)
-            t.cells.back().push_back(
-                CellText(DepthAt(lens, distance), distance, request.shows, decimals, settings));
+    if (request.typedDistance) {
+        const auto at =
+            std::find(request.distances.begin(), request.distances.end(), *request.typedDistance);
+        if (at != request.distances.end())
+            t.boldRow = 1 + static_cast<int>(at - request.distances.begin());
     }
+    m_lenses.reserve(request.apertures.size());
+    for (const TableAperture& aperture : request.apertures)
+        m_lenses.push_back(LensAt(request, aperture, settings));
+}
+
+void TableRows::Row(std::size_t index, std::string& header, std::vector<std::string>& cells) const {
+    cells.clear();
+    cells.reserve(m_lenses.size());
+    if (index == 0) {
+        header = kHyperfocalRow;
+        for (const LensSetup& lens : m_lenses)
+            cells.push_back(HyperfocalCell(lens, m_decimals, m_settings));
+        return;
+    }
+    const double distance = m_request.distances[index - 1];
+    header = Short(distance, m_settings) + m_suffix;
+    for (const LensSetup& lens : m_lenses)
+        cells.push_back(
+            CellText(DepthAt(lens, distance), distance, m_request.shows, m_decimals, m_settings));
+}
+
+DofTable MakeTable(const TableRequest& request, const NumberSettings& settings, int decimals) {
+    const TableRows rows(request, settings, decimals);
+    DofTable t = rows.Frame();
+    t.rows.resize(rows.Count());
+    t.cells.resize(rows.Count());
+    for (std::size_t i = 0; i < rows.Count(); ++i)
+        rows.Row(i, t.rows[i], t.cells[i]);
     return t;
+}
+
+std::string KeepPrintableDistances(TableRequest& request) {
+    const auto tooLong = [](double d) { return !(d < kLargestPrintedDistance); };
+    std::vector<double>& d = request.distances;
+    const auto kept = std::remove_if(d.begin(), d.end(), tooLong);
+    if (kept == d.end())
+        return {};
+    d.erase(kept, d.end());
+    return RefusalText(CalculationStatus::DistanceTooLarge);
 }
 
 namespace {

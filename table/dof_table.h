@@ -65,8 +65,35 @@ double AiryDiscMm(double N);
 // inch and of a centimetre).
 int TableDecimals(const DistanceUnit& unit);
 
+// The table made a row at a time, for tables too long to hold: its columns,
+// notes and marks at once (`Frame`, without rows), each row when asked.
+class TableRows {
+  public:
+    // `decimals` below 0 means the unit's (TableDecimals).
+    TableRows(const TableRequest& request, const NumberSettings& settings, int decimals = -1);
+    const DofTable& Frame() const { return m_frame; }
+    // The rows: "Hyperfocal" (0), then one a distance.
+    std::size_t Count() const { return 1 + m_request.distances.size(); }
+    void Row(std::size_t index, std::string& header, std::vector<std::string>& cells) const;
+
+  private:
+    const TableRequest& m_request;
+    const NumberSettings& m_settings;
+    int m_decimals;
+    std::string m_suffix; // the unit's, after each distance
+    DofTable m_frame;
+    std::vector<LensSetup> m_lenses; // each column's, read once as a press reads it
+};
+
 // The table; `decimals` below 0 means the unit's (TableDecimals).
 DofTable MakeTable(const TableRequest& request, const NumberSettings& settings, int decimals = -1);
+
+// Paper holds a distance and its limits whole only up to this, in the unit.
+inline constexpr double kLargestPrintedDistance = 1e9;
+
+// Leaves out of `request` the distances too long to print whole; the
+// sentence they are refused with, or "" when none was.
+std::string KeepPrintableDistances(TableRequest& request);
 
 // The rows a photographer reads at a glance: 1, 1.5, 2, 3, 5, 7 times the
 // powers of ten of the unit, from the first at or above ten focal lengths to

@@ -17,8 +17,10 @@ std::string Field(const std::string& text) {
 }
 } // namespace
 
-TableCsv WriteTableCsv(const TableRequest& request, const NumberSettings& settings) {
-    TableCsv csv;
+std::vector<std::string> WriteTableCsv(const TableRequest& request, const NumberSettings& settings,
+                                       const TextSink& sink) {
+    constexpr std::size_t kPiece = 64 * 1024;
+    std::vector<std::string> refusals;
     // Each aperture's lens, read once as a press reads it, and what stays
     // the same down its column.
     std::vector<LensSetup> lenses;
@@ -33,8 +35,8 @@ TableCsv WriteTableCsv(const TableRequest& request, const NumberSettings& settin
                         Fixed(lenses.back().c) + "," + Field(lenses.back().unit->listText) +
                         "\r\n");
     }
-    std::string& out = csv.text;
-    out.reserve(128 * request.distances.size() * lenses.size() + 128);
+    std::string out;
+    out.reserve(2 * kPiece);
     out += kTableCsvHeader;
     out += "\r\n";
     std::vector<DepthInUnit> depths(lenses.size());
@@ -53,7 +55,7 @@ TableCsv WriteTableCsv(const TableRequest& request, const NumberSettings& settin
             return CalculationStatus::Ok;
         }();
         if (refused != CalculationStatus::Ok) {
-            csv.refusals.push_back(Fixed(distance) + ": " + RefusalText(refused));
+            refusals.push_back(Fixed(distance) + ": " + RefusalText(refused));
             continue;
         }
         const std::string distanceText = Fixed(distance);
@@ -68,7 +70,20 @@ TableCsv WriteTableCsv(const TableRequest& request, const NumberSettings& settin
             field(d.farIsInfinite ? "inf" : Fixed(d.farLimit - distance));
             out += Fixed(d.hyperfocal);
             out += tails[a];
+            if (out.size() >= kPiece) {
+                sink(out);
+                out.clear();
+            }
         }
     }
+    if (!out.empty())
+        sink(out);
+    return refusals;
+}
+
+TableCsv WriteTableCsv(const TableRequest& request, const NumberSettings& settings) {
+    TableCsv csv;
+    csv.refusals =
+        WriteTableCsv(request, settings, [&csv](std::string_view piece) { csv.text += piece; });
     return csv;
 }

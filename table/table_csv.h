@@ -5,7 +5,9 @@
 
 #include "table/dof_table.h"
 
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 inline constexpr const char* kTableCsvHeader =
@@ -18,3 +20,9 @@ struct TableCsv {
 
 // `request.shows` and the marks play no part: every number is in every line.
 TableCsv WriteTableCsv(const TableRequest& request, const NumberSettings& settings);
+
+// The same, handed to `sink` in pieces of a few kilobytes as it is made, so
+// that no more than a piece is ever held; the refusals are returned.
+using TextSink = std::function<void(std::string_view)>;
+std::vector<std::string> WriteTableCsv(const TableRequest& request, const NumberSettings& settings,
+                                       const TextSink& sink);

@@ -127,32 +127,58 @@ void CDofTableDlg::OnChoiceChanged() {
     Recompute();
 }
 
+// Paper holds distances only up to a length; longer ones are left off it,
+// and said so once the pages are made.
+std::optional<DofTable> CDofTableDlg::PrintableTable(std::string& refusal) const {
+    if (!m_shown)
+        return std::nullopt;
+    TableRequest request = *m_shown;
+    refusal = KeepPrintableDistances(request);
+    return MakeTable(request, m_settings);
+}
+
+void CDofTableDlg::TellRefused(const std::string& refusal) {
+    if (!refusal.empty())
+        MessageBox(this, Utf8ToCString(refusal), u"Validation Error");
+}
+
 void CDofTableDlg::OnPrintClicked() {
-    if (m_shown)
-        PrintTable(GetSafeHwnd(), MakeTable(*m_shown, m_settings), m_lens.heading);
+    std::string refusal;
+    if (const std::optional<DofTable> table = PrintableTable(refusal)) {
+        PrintTable(GetSafeHwnd(), *table, m_lens.heading);
+        TellRefused(refusal);
+    }
 }
 
 void CDofTableDlg::OnExportPdfClicked() {
-    if (!m_shown)
+    std::string refusal;
+    const std::optional<DofTable> table = PrintableTable(refusal);
+    if (!table)
         return;
-    const QByteArray pdf = TablePdf(MakeTable(*m_shown, m_settings), m_lens.heading);
-    SaveFile("Export PDF", "dof-table.pdf", "PDF files (*.pdf)", pdf.toStdString());
+    SaveFile("Export PDF", "dof-table.pdf", "PDF files (*.pdf)", [&](CFile& file) {
+        WriteTablePdf(*table, m_lens.heading, Paper::OfTheLocale,
+                      [&file](const char* bytes, std::size_t count) { file.Write(bytes, count); });
+    });
+    TellRefused(refusal);
 }
 
 void CDofTableDlg::OnExportCsvClicked() {
     if (m_shown)
-        SaveFile("Export CSV", "dof-table.csv", "CSV files (*.csv)",
-                 WriteTableCsv(*m_shown, m_settings).text);
+        SaveFile("Export CSV", "dof-table.csv", "CSV files (*.csv)", [this](CFile& file) {
+            WriteTableCsv(*m_shown, m_settings, [&file](std::string_view piece) {
+                file.Write(piece.data(), piece.size());
+            });
+        });
 }
 
-// Asks where, then writes the file whole or not at all; a failure is said
-// in the file-error report, which names the file and the cause.
+// Asks where, then writes the file whole or not at all, as it is made; a
+// failure is said in the file-error report, which names the file and the cause.
 void CDofTableDlg::SaveFile(const std::string& title, const std::string& name,
-                            const std::string& filter, const std::string& bytes) {
+                            const std::string& filter, const std::function<void(CFile&)>& write) {
     const std::string path = AfxGetPlatform().ChooseSaveFile(title, name, filter);
     if (path.empty())
         return;
     CFileException error;
-    if (!WriteWholeFile(path, bytes, &error))
+    if (!WriteWholeFile(path, write, &error))
         ReportFileError(error);
 }

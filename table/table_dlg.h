@@ -2,12 +2,14 @@
 // The DOF table form: the table for the main form's lens at a range of
 // distances and apertures, to read, print and export.
 
+#include "framework/base/file.h"
 #include "framework/qt/controls.h"
 #include "framework/qt/dialog.h"
 #include "resources/resource.h"
 #include "table/dof_table.h"
 #include "table/table_page.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -42,7 +44,9 @@ class CDofTableDlg : public CDialog {
     CalculationInputs LensInputs() const;
     void Recompute();
     void SaveFile(const std::string& title, const std::string& name, const std::string& filter,
-                  const std::string& bytes);
+                  const std::function<void(CFile&)>& write);
+    std::optional<DofTable> PrintableTable(std::string& refusal) const;
+    void TellRefused(const std::string& refusal);
 
     Lens m_lens;
     NumberSettings m_settings;

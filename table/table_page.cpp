@@ -3,15 +3,16 @@
 #include "framework/base/resources.h"
 #include "resources/resource.h"
 
-#include <QBuffer>
 #include <QDate>
 #include <QFontMetricsF>
+#include <QIODevice>
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <algorithm>
+#include <exception>
 
 namespace {
 // Sizes in points: the table's type never goes below kSmallestPoints.
@@ -244,12 +245,39 @@ void PaintTablePages(QPagedPaintDevice& device, const DofTable& table,
     PagePainter(device, table, heading, std::move(grid)).Paint();
 }
 
-QByteArray TablePdf(const DofTable& table, const TablePageHeading& heading, Paper paper) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
+namespace {
+// A device that hands what is written to it on; a failure is held, not
+// thrown through Qt's code.
+class SinkDevice : public QIODevice {
+  public:
+    explicit SinkDevice(const PdfSink& write) : m_write(write) { open(QIODevice::WriteOnly); }
+    bool isSequential() const override { return true; }
+    std::exception_ptr failure;
+
+  protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 count) override {
+        if (failure)
+            return -1;
+        try {
+            m_write(data, static_cast<std::size_t>(count));
+            return count;
+        } catch (...) {
+            failure = std::current_exception();
+            return -1;
+        }
+    }
+
+  private:
+    const PdfSink& m_write;
+};
+} // namespace
+
+void WriteTablePdf(const DofTable& table, const TablePageHeading& heading, Paper paper,
+                   const PdfSink& write) {
+    SinkDevice device(write);
     {
-        QPdfWriter pdf(&buffer);
+        QPdfWriter pdf(&device);
         pdf.setTitle(QStringLiteral("Depth of Field Table"));
         pdf.setCreator(QStringLiteral("Vexton.DOF.CE"));
         const bool letter =
@@ -258,6 +286,15 @@ QByteArray TablePdf(const DofTable& table, const TablePageHeading& heading, Pape
         pdf.setResolution(300);
         PaintTablePages(pdf, table, heading);
     }
+    if (device.failure)
+        std::rethrow_exception(device.failure);
+}
+
+QByteArray TablePdf(const DofTable& table, const TablePageHeading& heading, Paper paper) {
+    QByteArray bytes;
+    WriteTablePdf(table, heading, paper, [&bytes](const char* data, std::size_t count) {
+        bytes.append(data, static_cast<qsizetype>(count));
+    });
     return bytes;
 }
 

@@ -7,6 +7,8 @@
 #include "table/dof_table.h"
 
 #include <QByteArray>
+#include <cstddef>
+#include <functional>
 #include <string>
 
 class QPagedPaintDevice;
@@ -22,6 +24,12 @@ void PaintTablePages(QPagedPaintDevice& device, const DofTable& table,
 enum class Paper { OfTheLocale, A4, Letter };
 QByteArray TablePdf(const DofTable& table, const TablePageHeading& heading,
                     Paper paper = Paper::OfTheLocale);
+
+// The same PDF handed to `write` piece by piece as its pages are made. What
+// `write` throws stops the writing and is thrown again once the painter let go.
+using PdfSink = std::function<void(const char* bytes, std::size_t count)>;
+void WriteTablePdf(const DofTable& table, const TablePageHeading& heading, Paper paper,
+                   const PdfSink& write);
 
 // The desktop's print dialog, then the pages on the printer chosen.
 void PrintTable(QWidget* parent, const DofTable& table, const TablePageHeading& heading);

@@ -26,7 +26,9 @@ struct Folders {
 };
 
 CommandResult Verb(const CommandLineMachine& machine, std::vector<std::string> args) {
-    return *RunCommandLine(args, machine);
+    CommandResult result = *RunCommandLine(args, machine);
+    CollectOutput(result);
+    return result;
 }
 
 template <class Entries> const ChoiceEntry& Pick(const Entries& entries, std::mt19937& random) {
@@ -178,9 +180,10 @@ TEST(CommandLine, TheTableInItsFormats) {
     CommandLineMachine withPdf = machine;
     std::optional<bool> letter;
     withPdf.pdf = [&](const DofTable& table, const TablePageHeading& heading,
-                      std::optional<bool> paper) {
+                      std::optional<bool> paper, const OutputSink& sink) {
         letter = paper;
-        return heading.camera + " " + std::to_string(table.columns.size());
+        sink(heading.camera + " " + std::to_string(table.columns.size()));
+        return true;
     };
     const CommandResult pdf =
         Verb(withPdf, {"table", "--format", "pdf", "--paper", "letter", "--output", "/tmp/x.pdf"});
