@@ -27,8 +27,9 @@ const char kUsage[] =
     "plan answer in the terminal, with no window and no display ('vextondof\n"
     "calculate --help', 'vextondof table --help', 'vextondof plan --help').\n"
     "\n"
-    "Your five list choices are kept in vextondof.ini beside the program where\n"
-    "you may create files in its folder, otherwise in\n"
+    "Your five list choices are kept in vextondof.ini beside a copy of the program\n"
+    "not installed with the system where you may create files in its folder,\n"
+    "otherwise in\n"
     "$XDG_CONFIG_HOME/vextondof/vextondof.ini (~/.config/vextondof/vextondof.ini).\n";
 
 // The exit status of an answer written to standard output: 1, said on

@@ -168,7 +168,8 @@ SettingsLocation SettingsFilePath(const std::string& programPath, const std::str
     const std::string inConfig = folder + "/" + kSettingsFileName;
     switch (CheckConfigHome(configHome)) {
     case ConfigHome::Own:
-        if (Exists(folder) || MayCreateIn(configHome))
+        if (Exists(folder) ||
+            (Exists(configHome) ? MayCreateIn(configHome) : MayCreateIn(FolderOf(configHome))))
             return SettingsLocation(inConfig, true,
                                     readOnlyBeside
                                         ? "You may read but not change " + beside +

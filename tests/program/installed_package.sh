@@ -52,4 +52,16 @@ kill -0 "$program" || { echo "Escape ended the program"; exit 1; }
 keys alt+F4
 finished
 has_meters || { echo "the second run lost the choice"; exit 1; }  # ... and writes it again
-echo "installed, ran as a user, kept its choice"
+
+# Root's run of the installed program keeps root's choices in root's own
+# folder, never beside the program, where every user would read them.
+root_home=$(mktemp -d)
+DISPLAY=$display HOME="$root_home" XDG_CONFIG_HOME= /usr/bin/vextondof >/dev/null 2>&1 &
+program=$!
+pids+=($program)
+for _ in $(seq 100); do [ -e "$root_home/.config/vextondof/vextondof.ini" ] && break; sleep 0.1; done
+kill "$program"
+[ -e "$root_home/.config/vextondof/vextondof.ini" ] || { echo "root's choices not in root's folder"; exit 1; }
+[ ! -e /usr/bin/vextondof.ini ] || { echo "root's run wrote /usr/bin/vextondof.ini"; exit 1; }
+rm -rf "$root_home"
+echo "installed, ran as a user, kept its choice; root's run wrote nothing beside the program"

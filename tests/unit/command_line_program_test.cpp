@@ -10,6 +10,10 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <random>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 std::string Quoted(const std::string& text) {
@@ -89,4 +93,42 @@ TEST(CommandLineProgram, AgreesWithAPressToTheByteInEveryLocale) {
             << locale.lang << " " << CStringToUtf8(camera.displayText) << " at " << distance;
     }
     std::system(("rm -rf " + home).c_str());
+}
+
+// A table far longer than memory should hold is written as it is made: the
+// program's peak memory stays that of a row, not of the file (21,800
+// distances of 1e300 make a CSV of about 200 MB, and text of the same).
+TEST(CommandLineProgram, ALongExportIsWrittenAsItIsMade) {
+    const char* program = std::getenv("VEXTONDOF_PROGRAM");
+    if (!program)
+        GTEST_SKIP() << "VEXTONDOF_PROGRAM names no program";
+    char pattern[] = "/tmp/vextondof-long-XXXXXX";
+    const std::string folder = ::mkdtemp(pattern);
+    std::string distances;
+    for (int i = 0; i < 21800; ++i)
+        distances += "1e300 ";
+    for (const char* format : {"csv", "text"}) {
+        const std::string output = folder + "/table." + format;
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::setenv("HOME", folder.c_str(), 1);
+            ::setenv("XDG_CONFIG_HOME", (folder + "/config").c_str(), 1);
+            ::execl(program, program, "table", "--unit", "m", "--distances", distances.c_str(),
+                    "--format", format, "--output", output.c_str(), static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        int status = 0;
+        struct rusage usage {};
+        ASSERT_EQ(::wait4(child, &status, 0, &usage), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << format;
+        struct stat st {};
+        ASSERT_EQ(::stat(output.c_str(), &st), 0) << format;
+        EXPECT_GT(st.st_size, 10 << 20) << format;
+        EXPECT_LT(usage.ru_maxrss, 80 * 1024) << format << ": peak memory in KiB";
+        std::printf("%s: %ld KiB at most for %lld bytes\n", format, usage.ru_maxrss,
+                    static_cast<long long>(st.st_size));
+        ::unlink(output.c_str());
+    }
+    ::rmdir((folder + "/config").c_str());
+    ::rmdir(folder.c_str());
 }
