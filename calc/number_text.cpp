@@ -61,6 +61,12 @@ NumberSettings MakeNumberSettings(std::string_view decimalSeparator,
 }
 
 double ParseDecimal(std::string_view t) {
+    return ParseDecimalPrefix(t, nullptr);
+}
+
+double ParseDecimalPrefix(std::string_view t, std::size_t* length) {
+    if (length)
+        *length = 0;
     bool negative = false;
     const std::size_t start = SkipBlanksAndSign(t, negative);
     std::size_t i = SkipDigits(t, start);
@@ -97,6 +103,8 @@ double ParseDecimal(std::string_view t) {
         value = Overflows(t.substr(start, mantissaEnd - start), exponent)
                     ? std::numeric_limits<double>::infinity()
                     : 0.0;
+    if (length)
+        *length = i;
     return negative ? -value : value;
 }
 

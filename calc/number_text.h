@@ -22,6 +22,9 @@ NumberSettings MakeNumberSettings(std::string_view decimalSeparator,
 // leading number gives 0. Too large a number gives an infinity, too small a
 // zero, as the C library does.
 double ParseDecimal(std::string_view text);
+// The same, with the number of characters the rule accepted (0: none of a
+// number) in `length`.
+double ParseDecimalPrefix(std::string_view text, std::size_t* length);
 
 // The same without fraction and exponent; clamped to the int range.
 int ParseInteger(std::string_view text);

@@ -449,7 +449,8 @@ CommandResult Table(const std::vector<std::string>& args, const CommandLineMachi
     CommandResult result;
     result.err = choices.warning;
     if (parsed.values.count("--distances")) {
-        const DistanceList list = ReadDistances(Option(parsed, "--distances"), machine.numbers);
+        const DistanceList list = ReadDistances(Option(parsed, "--distances"), machine.numbers,
+                                                DistanceUnitFor(ParseInteger(lens.unit)));
         request.distances = list.values;
         if (!list.refusal.empty()) {
             result.exitCode = 1;
@@ -525,7 +526,7 @@ CommandResult Plan(const std::vector<std::string>& args, const CommandLineMachin
     request.sensorWidth = camera->sensorWidth;
     request.nearText = Option(parsed, "--near");
     const std::string far = Option(parsed, "--far");
-    request.farIsInfinite = far.empty() || far == "inf" || far == "infinity" || far == "Infinity";
+    request.farIsInfinite = far.empty();
     request.farText = far;
     request.backgroundText = Option(parsed, "--background");
     const FocusPlan plan = PlanFocus(request, machine.numbers);
@@ -538,6 +539,8 @@ CommandResult Plan(const std::vector<std::string>& args, const CommandLineMachin
         if (!texts[i]->empty())
             result.out += labels[i] + " " + *texts[i] + "\n";
     result.err = choices.warning;
+    if (!plan.warning.empty())
+        result.err += "Warning: " + plan.warning + "\n";
     if (!plan.refusal.empty()) {
         result.exitCode = 1;
         result.err += "Validation Error: " + plan.refusal + "\n";

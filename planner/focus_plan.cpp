@@ -1,9 +1,11 @@
 #include "planner/focus_plan.h"
 
 #include "calc/dof.h"
+#include "calc/typed_distance.h"
 #include "lists/choice_lists.h"
 
 #include <cmath>
+#include <initializer_list>
 #include <limits>
 
 namespace {
@@ -18,10 +20,12 @@ std::string Length(double value, const NumberSettings& settings, std::string_vie
     return Number(value, 6, settings).append(suffix);
 }
 
-// A typed distance, when it is a positive number.
-std::optional<double> Positive(const std::string& text, const NumberSettings& settings) {
-    const double v = ReadDistance(text, settings);
-    if (!(v > 0) || !std::isfinite(v))
+// A typed distance, when it is a positive number (in `unit` unless typed
+// with its own).
+std::optional<double> Positive(const std::string& text, const NumberSettings& settings,
+                               const DistanceUnit& unit) {
+    const std::optional<double> v = ReadTypedDistance(text, settings, unit);
+    if (!v || !(*v > 0))
         return std::nullopt;
     return v;
 }
@@ -30,7 +34,7 @@ double AiryMm(double N) {
     return 2.44 * kPlanLightMm * N;
 }
 
-// The aperture list's entry nearest to f-number N (by ratio).
+// The aperture list's entry nearest to f-number N in stops.
 int NearestAperture(double N) {
     int best = 0;
     for (int i = 1; i < kApertureCount; ++i)
@@ -40,18 +44,24 @@ int NearestAperture(double N) {
     return best;
 }
 
-// "1.7 times the 0.020289 mm circle of confusion", or "within" it.
+// "1.70 × the circle of confusion", or "within" it.
 std::string Against(double blurMm, double c, const NumberSettings& settings) {
-    const std::string circle = Number(c, 6, settings) + " mm circle of confusion";
     if (blurMm <= c)
-        return "within the " + circle;
-    return Number(blurMm / c, 2, settings) + " times the " + circle;
+        return "within the circle of confusion";
+    return Number(blurMm / c, 2, settings) + " \u00D7 the circle of confusion";
+}
+
+bool AllFinite(std::initializer_list<double> values) {
+    for (const double v : values)
+        if (!std::isfinite(v))
+            return false;
+    return true;
 }
 
 // The texts of a plan whose distances were read: Dn and Df in millimetres,
 // the lens's f and c in millimetres.
-void Compute(FocusPlan& p, const PlanRequest& request, const LensSetup& lens, double dn, double df,
-             double background, const NumberSettings& settings) {
+void Plan(FocusPlan& p, const PlanRequest& request, const LensSetup& lens, double dn, double df,
+          double background, const NumberSettings& settings) {
     const double f = lens.f, c = lens.c;
     const std::string_view suffix = lens.unit->suffix;
     const FromMillimetres toUnit(lens.unit->factor);
@@ -59,6 +69,11 @@ void Compute(FocusPlan& p, const PlanRequest& request, const LensSetup& lens, do
     const double hMinusF = 2 * (s - f) / (s * (1 / dn - (std::isinf(df) ? 0 : 1 / df)));
     p.exactN = f * f / (c * hMinusF);
     p.focusDistance = toUnit(s);
+    // Distances so far apart that the arithmetic runs out of range.
+    if (!AllFinite({s, hMinusF, p.exactN, p.focusDistance}) || !(p.exactN > 0)) {
+        p.refusal = RefusalText(CalculationStatus::DistanceTooLarge);
+        return;
+    }
     p.focusAt = Length(p.focusDistance, settings, suffix);
     const std::string needed = "f/" + Number(p.exactN, 1, settings);
     for (int i = 0; i < kApertureCount && p.listAperture < 0; ++i)
@@ -77,34 +92,42 @@ void Compute(FocusPlan& p, const PlanRequest& request, const LensSetup& lens, do
     LensSetup atList = lens;
     atList.N = N;
     const DepthInUnit d = DepthAt(atList, p.focusDistance);
-    if (d.status == CalculationStatus::Ok)
-        p.sharpRange = Number(d.nearLimit, 6, settings) + " \u2013 " +
-                       (d.farIsInfinite ? std::string("\u221E") : Number(d.farLimit, 6, settings)) +
-                       std::string(suffix);
+    if (d.status != CalculationStatus::Ok) {
+        p.refusal = RefusalText(d.status);
+        return;
+    }
+    p.sharpRange = Number(d.nearLimit, 6, settings) + " \u2013 " +
+                   (d.farIsInfinite ? std::string("\u221E") : Number(d.farLimit, 6, settings)) +
+                   std::string(suffix);
 
     const double airy = AiryMm(N);
     p.diffraction = Number(airy, 6, settings) + " mm, " + Against(airy, c, settings);
+    if (airy > c)
+        p.warning = "At " + std::string(set.displayText) +
+                    ", diffraction blurs more than the circle of confusion allows.";
 
-    // Root-sum-square of the defocus blur at the limits, c·N/N′, and the Airy
-    // disc at N′: smallest at N′ = √(c·N / (2.44·λ)), or at N itself when that
-    // is smaller.
+    // Root-sum-square of the defocus blur at the limits, c·N/N″, and the
+    // Airy disc at N″: least at N′ = √(c·N / (2.44·λ)), or at N itself when
+    // that is smaller; told for the list aperture N″ nearest to N′.
     const double optimum = std::max(std::sqrt(c * p.exactN / (2.44 * kPlanLightMm)), p.exactN);
-    const double blur = std::hypot(c * p.exactN / optimum, AiryMm(optimum));
-    p.sharpest = std::string(apertureValueTable[NearestAperture(optimum)].displayText) +
-                 " (estimate): " + Number(blur, 6, settings) + " mm, " + Against(blur, c, settings);
-    if (blur > c)
-        p.refusal = "Diffraction blurs this range more than the circle of confusion allows at "
-                    "every aperture: at best " +
-                    Number(blur, 6, settings) + " mm (estimate).";
+    const int sharpest = NearestAperture(optimum);
+    const double atSharpest = ParseDecimal(apertureValueTable[sharpest].valueText);
+    const double blur = std::hypot(c * p.exactN / atSharpest, AiryMm(atSharpest));
+    p.sharpest = std::string(apertureValueTable[sharpest].displayText) + ": " +
+                 Number(blur, 6, settings) + " mm, " + Against(blur, c, settings);
 
     const double b = std::isinf(background)
                          ? f * f / (N * (s - f))
                          : f * f * std::fabs(background - s) / (N * background * (s - f));
-    p.backgroundBlur = Number(b, 6, settings) + " mm on the sensor";
+    if (!AllFinite({b})) {
+        p.refusal = RefusalText(CalculationStatus::DistanceTooLarge);
+        return;
+    }
+    p.backgroundBlur = Number(b, 6, settings) + " mm";
     if (request.sensorWidth > 0)
         p.backgroundBlur +=
             ", " + Number(100 * b / request.sensorWidth, 2, settings) + "% of the frame's width";
-    p.backgroundCircles = Number(b / c, 1, settings) + " circles of confusion";
+    p.backgroundCircles = Number(b / c, 1, settings);
 }
 } // namespace
 
@@ -115,13 +138,16 @@ FocusPlan PlanFocus(const PlanRequest& request, const NumberSettings& settings) 
         p.refusal = RefusalText(CalculationStatus::BadFocalLength);
         return p;
     }
-    const std::optional<double> nearest = Positive(request.nearText, settings);
-    const std::optional<double> farthest = request.farIsInfinite
+    const DistanceUnit& unit = *lens.unit;
+    const std::optional<double> nearest = Positive(request.nearText, settings, unit);
+    const bool farIsInfinite = request.farIsInfinite || IsInfinityText(request.farText);
+    const std::optional<double> farthest = farIsInfinite
                                                ? std::optional<double>(kInfinite)
-                                               : Positive(request.farText, settings);
-    const std::optional<double> background = request.backgroundText.empty()
-                                                 ? std::optional<double>(kInfinite)
-                                                 : Positive(request.backgroundText, settings);
+                                               : Positive(request.farText, settings, unit);
+    const std::optional<double> background =
+        request.backgroundText.empty() || IsInfinityText(request.backgroundText)
+            ? std::optional<double>(kInfinite)
+            : Positive(request.backgroundText, settings, unit);
     if (!nearest)
         p.refusal = "The nearest sharp point must be a positive distance.";
     else if (!farthest)
@@ -130,10 +156,16 @@ FocusPlan PlanFocus(const PlanRequest& request, const NumberSettings& settings) 
         p.refusal = "The background must be a positive distance, or left empty for infinity.";
     if (!p.refusal.empty())
         return p;
-    const double factor = lens.unit->factor;
+    const double factor = unit.factor;
     const double dn = ToMillimetres(*nearest, factor);
     const double df = std::isinf(*farthest) ? kInfinite : ToMillimetres(*farthest, factor);
-    if (!(dn > lens.f) || !std::isfinite(dn)) {
+    const double bg = std::isinf(*background) ? kInfinite : ToMillimetres(*background, factor);
+    if (!std::isfinite(dn) || (!std::isfinite(df) && !std::isinf(*farthest)) ||
+        (!std::isfinite(bg) && !std::isinf(*background))) {
+        p.refusal = RefusalText(CalculationStatus::DistanceTooLarge);
+        return p;
+    }
+    if (!(dn > lens.f)) {
         p.refusal = "The nearest sharp point must be farther than the focal length.";
         return p;
     }
@@ -141,7 +173,6 @@ FocusPlan PlanFocus(const PlanRequest& request, const NumberSettings& settings) 
         p.refusal = "The farthest sharp point must be beyond the nearest.";
         return p;
     }
-    const double bg = std::isinf(*background) ? kInfinite : ToMillimetres(*background, factor);
-    Compute(p, request, lens, dn, df, bg, settings);
+    Plan(p, request, lens, dn, df, bg, settings);
     return p;
 }

@@ -13,10 +13,10 @@
 struct PlanRequest {
     CalculationInputs lens; // as a press reads it; its aperture and distance unused
     double sensorWidth = 0; // the camera's, in millimetres
-    std::string nearText;   // as typed, in the user's number settings and unit
-    std::string farText;    // ignored when farIsInfinite
+    std::string nearText;   // as typed, in the user's number settings, in the unit or with its own
+    std::string farText;    // ignored when farIsInfinite; "inf", "Infinity", "∞" mean infinity
     bool farIsInfinite = true;
-    std::string backgroundText; // empty: at infinity
+    std::string backgroundText; // empty (or an infinity): at infinity
 };
 
 // The results, each a text as the form shows it; `refusal` is empty when the
@@ -30,6 +30,7 @@ struct FocusPlan {
     std::string backgroundBlur;    // on the sensor, and as a share of the frame's width
     std::string backgroundCircles; // how many circles of confusion wide
     std::string refusal;
+    std::string warning; // the plan holds, but diffraction blurs beyond the circle of confusion
 
     // The numbers behind the texts, for checking the plan's promise.
     double focusDistance = 0; // in the unit

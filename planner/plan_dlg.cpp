@@ -32,7 +32,8 @@ BOOL CPlanFocusDlg::OnInitDialog() {
 }
 
 // Every change recomputes the plan; what is refused is said in one sentence,
-// and a result that cannot be made is left empty.
+// and a result that cannot be made is left empty. A plan that holds while
+// diffraction blurs it says so in the same place.
 void CPlanFocusDlg::OnInputChanged() {
     const bool infinite = m_chkInfinite.GetCheck() == BST_CHECKED;
     m_editFar.EnableWindow(!infinite);
@@ -50,5 +51,5 @@ void CPlanFocusDlg::OnInputChanged() {
         &plan.sharpest, &plan.backgroundBlur, &plan.backgroundCircles};
     for (int i = 0; i < 7; ++i)
         m_results[i].SetWindowText(Utf8ToCString(*texts[i]));
-    m_lblRefusal.SetWindowText(Utf8ToCString(plan.refusal));
+    m_lblRefusal.SetWindowText(Utf8ToCString(plan.refusal.empty() ? plan.warning : plan.refusal));
 }

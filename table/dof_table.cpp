@@ -1,5 +1,6 @@
 #include "table/dof_table.h"
 
+#include "calc/typed_distance.h"
 #include "lists/choice_lists.h"
 
 #include <algorithm>
@@ -209,23 +210,30 @@ std::pair<int, int> DefaultApertureRange(int selected) {
     return {first, last};
 }
 
-DistanceList ReadDistances(std::string_view text, const NumberSettings& settings) {
+DistanceList ReadDistances(std::string_view text, const NumberSettings& settings,
+                           const DistanceUnit& unit) {
     DistanceList list;
-    std::size_t at = 0;
-    while (at < text.size()) {
-        const std::size_t start = text.find_first_not_of(" \t", at);
-        if (start == std::string_view::npos)
-            break;
-        const std::size_t end = std::min(text.find_first_of(" \t", start), text.size());
-        const double v = ReadDistance(text.substr(start, end - start), settings);
-        if (v == 0 || v < 0 || std::isnan(v) || std::isinf(v))
-            list.refusal = RefusalText(CalculationStatus::NoDistance);
+    std::vector<std::string> refused;
+    for (const std::string& typed : SplitDistances(text)) {
+        const std::optional<double> v = ReadTypedDistance(typed, settings, unit);
+        if (v && *v > 0 && std::isfinite(*v))
+            list.values.push_back(*v);
         else
-            list.values.push_back(v);
-        at = end;
+            refused.push_back(typed);
     }
-    if (list.values.empty())
+    if (!refused.empty()) {
+        std::string named;
+        for (std::size_t i = 0; i < refused.size(); ++i)
+            named += (i == 0                    ? ""
+                      : i + 1 == refused.size() ? " and "
+                                                : ", ") +
+                     ("\"" + refused[i] + "\"");
+        list.refusal = refused.size() == 1
+                           ? named + " is not a positive distance and is left out."
+                           : named + " are not positive distances and are left out.";
+    } else if (list.values.empty()) {
         list.refusal = RefusalText(CalculationStatus::NoDistance);
+    }
     return list;
 }
 

@@ -105,14 +105,15 @@ std::vector<double> DefaultDistances(const TableRequest& request, const NumberSe
 // entry at `selected` (-1: none): first and last index of the aperture table.
 std::pair<int, int> DefaultApertureRange(int selected);
 
-// The distances of a text such as "1 1,5 2" (in the user's number settings);
-// those a press of Calculate would refuse are left out, and the sentence it
-// would refuse them with is given.
+// The distances of a text such as "1 1,5 2" or "2 m 10 ft 6 in" (in the
+// user's number settings, each in `unit` unless typed with its own); those
+// that are not positive distances are left out and named in one sentence.
 struct DistanceList {
     std::vector<double> values; // the good ones
     std::string refusal;        // empty when every distance is good and there is one
 };
-DistanceList ReadDistances(std::string_view text, const NumberSettings& settings);
+DistanceList ReadDistances(std::string_view text, const NumberSettings& settings,
+                           const DistanceUnit& unit);
 
 // Distances written back as a person types them: in the user's number
 // settings, with no more decimals than they need.

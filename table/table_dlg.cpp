@@ -87,7 +87,8 @@ CalculationInputs CDofTableDlg::LensInputs() const {
 
 TableRequest CDofTableDlg::Request() {
     const DistanceList distances =
-        ReadDistances(CStringToUtf8(m_editDistances.GetWindowText()), m_settings);
+        ReadDistances(CStringToUtf8(m_editDistances.GetWindowText()), m_settings,
+                      DistanceUnitFor(ParseInteger(m_lens.unitValue)));
     m_lblRefusal.SetWindowText(Utf8ToCString(distances.refusal));
     TableRequest request;
     request.lens = LensInputs();

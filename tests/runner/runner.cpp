@@ -815,6 +815,26 @@ class Runner : public QObject {
             option.initFrom(button);
             option.text = text;
             room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        } else if (auto* check = qobject_cast<const QCheckBox*>(w)) {
+            text = check->text();
+            QStyleOptionButton option;
+            option.initFrom(check);
+            option.text = text;
+            room = check->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, check);
+        } else if (auto* edit = qobject_cast<const QLineEdit*>(w)) {
+            // The room a line edit draws its text in: inside its frame and
+            // text margins, less the two pixels it keeps each side.
+            text = edit->text();
+            QStyleOptionFrame option;
+            option.initFrom(edit);
+            option.lineWidth =
+                edit->hasFrame()
+                    ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit)
+                    : 0;
+            room = edit->style()
+                       ->subElementRect(QStyle::SE_LineEditContents, &option, edit)
+                       .marginsRemoved(edit->textMargins())
+                       .adjusted(2, 0, -2, 0);
         }
         if (text.trimmed().isEmpty())
             return true;
@@ -837,9 +857,12 @@ class Runner : public QObject {
             for (QPushButton* button : top.window->findChildren<QPushButton*>())
                 texts.append(button);
         } else {
-            for (QWidget* w : FormControls(top.window))
-                if (qobject_cast<QLabel*>(w) || qobject_cast<QPushButton*>(w))
+            for (QWidget* w : FormControls(top.window)) {
+                const auto* edit = qobject_cast<QLineEdit*>(w);
+                if (qobject_cast<QLabel*>(w) || qobject_cast<QPushButton*>(w) ||
+                    qobject_cast<QCheckBox*>(w) || (edit && edit->isReadOnly()))
                     texts.append(w);
+            }
         }
         int count = 0;
         for (const QWidget* w : texts) {

@@ -164,8 +164,7 @@ TEST(CommandLine, TheTableInItsFormats) {
         Verb(machine, {"table", "--unit", "meters", "--focal-length", "50", "--apertures",
                        "f/4:f/5", "--distances", "2 x 2,5", "--format", "csv"});
     EXPECT_EQ(csv.exitCode, 1) << "a refused distance";
-    EXPECT_EQ(csv.err, "Validation Error: You must enter a non-zero, positive distance to the "
-                       "subject.\n");
+    EXPECT_EQ(csv.err, "Validation Error: \"x\" is not a positive distance and is left out.\n");
     EXPECT_EQ(std::count(csv.out.begin(), csv.out.end(), '\n'), 5) << csv.out; // header, 2 × 2
     EXPECT_NE(csv.out.find("\r\n2.500000,f/5.6,5.656854,"), std::string::npos) << csv.out;
 
@@ -205,16 +204,26 @@ TEST(CommandLine, PlanPrintsTheFormsResultsAndItsRefusals) {
     request.nearText = "5";
     request.backgroundText = "100";
     const FocusPlan plan = PlanFocus(request, NumberSettings{});
-    EXPECT_EQ(got.out,
-              "Focus at: " + plan.focusAt + "\nAperture needed: " + plan.apertureNeeded +
-                  "\nSharp from \u2013 to: " + plan.sharpRange +
-                  "\nDiffraction: " + plan.diffraction + "\nSharpest aperture: " + plan.sharpest +
-                  "\nBackground blur: " + plan.backgroundBlur +
-                  "\nBackground blur, in circles of confusion: " + plan.backgroundCircles + "\n");
+    EXPECT_EQ(got.out, "Focus at: " + plan.focusAt + "\nAperture needed: " + plan.apertureNeeded +
+                           "\nSharp from \u2013 to: " + plan.sharpRange + "\nDiffraction: " +
+                           plan.diffraction + "\nSharpest aperture (estimate): " + plan.sharpest +
+                           "\nBackground blur on the sensor: " + plan.backgroundBlur +
+                           "\nBackground blur, in circles of confusion: " + plan.backgroundCircles +
+                           "\n");
     const CommandResult refused = Verb(folders.Machine(), {"plan", "--near", "3", "--far", "2"});
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_EQ(refused.out, "");
     EXPECT_EQ(refused.err,
               "Validation Error: The farthest sharp point must be beyond the nearest.\n");
     EXPECT_EQ(Verb(folders.Machine(), {"plan", "--far", "inf"}).exitCode, 2) << "--near is needed";
+    // A routine landscape: 2 m to 10 m at 50 mm needs f/16.9; f/22 holds it, and
+    // diffraction there is a warning, not a refusal.
+    const CommandResult landscape =
+        Verb(folders.Machine(), {"plan", "--focal-length", "50", "--unit", "m", "--cofc", "0.03",
+                                 "--camera", "35 mm", "--near", "200 cm", "--far", "10 m"});
+    EXPECT_EQ(landscape.exitCode, 0);
+    EXPECT_NE(landscape.out.find("Aperture needed: f/22 (f/16.9 needed)\n"), std::string::npos)
+        << landscape.out;
+    EXPECT_EQ(landscape.err,
+              "Warning: At f/22, diffraction blurs more than the circle of confusion allows.\n");
 }

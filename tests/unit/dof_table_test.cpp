@@ -1,6 +1,7 @@
 // The depth-of-field table: every cell what a press of Calculate shows at
 // that distance and aperture, the default rows and columns, the marks, the
 // distances as typed, and the file for programs.
+#include "calc/typed_distance.h"
 #include "cameras/camera_table.h"
 #include "lists/choice_lists.h"
 #include "table/dof_table.h"
@@ -139,17 +140,70 @@ TEST(DofTable, DefaultRowsRunFromTenFocalLengthsPastTheHyperfocalDistance) {
 }
 
 TEST(DofTable, DistancesReadAsTypedAndWrittenBackSo) {
-    const DistanceList german = ReadDistances(" 1  1,5\t2 ", German());
+    const DistanceUnit& metres = DistanceUnitFor(2);
+    const DistanceList german = ReadDistances(" 1  1,5\t2 ", German(), metres);
     EXPECT_EQ(german.values, (std::vector<double>{1, 1.5, 2}));
     EXPECT_TRUE(german.refusal.empty());
     EXPECT_EQ(DistancesText({0.5, 1, 1.5, 2500}, German()), "0,5 1 1,5 2500");
-    for (const char* bad : {"1 x 2", "1 -2", "0", "", "   "}) {
-        const DistanceList refused = ReadDistances(bad, NumberSettings{});
-        EXPECT_EQ(refused.refusal, "You must enter a non-zero, positive distance to the subject.")
-            << bad;
+    const struct {
+        const char* name;
+        const char* typed;
+        std::vector<double> kept;
+        const char* refusal;
+    } rows[] = {
+        {"one refused", "1 x 2", {1, 2}, "\"x\" is not a positive distance and is left out."},
+        {"each named",
+         "0.5 1 abc -3 10",
+         {0.5, 1, 10},
+         "\"abc\" and \"-3\" are not positive distances and are left out."},
+        {"trailing text", "3x 4", {4}, "\"3x\" is not a positive distance and is left out."},
+        {"zero", "0", {}, "\"0\" is not a positive distance and is left out."},
+        {"nothing", "   ", {}, "You must enter a non-zero, positive distance to the subject."},
+    };
+    for (const auto& row : rows) {
+        const DistanceList got = ReadDistances(row.typed, NumberSettings{}, metres);
+        EXPECT_EQ(got.values, row.kept) << row.name;
+        EXPECT_EQ(got.refusal, row.refusal) << row.name;
     }
-    EXPECT_EQ(ReadDistances("1 x 2", NumberSettings{}).values, (std::vector<double>{1, 2}))
-        << "the good ones stay";
+}
+
+// Each typed unit lands, in millimetres, exactly where typing the number
+// with that unit chosen lands.
+TEST(TypedDistance, UnitsAreReadAndConvertedByTheProgramsOwnFactors) {
+    const DistanceUnit &feet = DistanceUnitFor(0), &inches = DistanceUnitFor(1),
+                       &metres = DistanceUnitFor(2), &centimetres = DistanceUnitFor(3);
+    const auto mm = [](double v, const DistanceUnit& u) { return ToMillimetres(v, u.factor); };
+    const struct {
+        const char* name;
+        const char* typed;
+        const DistanceUnit& chosen;
+        double asIfTyped; // the number, with `in` chosen
+        const DistanceUnit& in;
+    } rows[] = {
+        {"bare number", "3", metres, 3, metres},
+        {"metres", "3 m", feet, 3, metres},
+        {"glued", "3m", feet, 3, metres},
+        {"centimetres", "250 cm", metres, 250, centimetres},
+        {"feet", "10 ft", metres, 10, feet},
+        {"feet and inches", "10 ft 6 in", metres, 10.5, feet},
+        {"marks", "10' 6\"", centimetres, 10.5, feet},
+        {"inches", "18 in", feet, 18, inches},
+        {"the chosen unit typed", "7 ft", feet, 7, feet},
+    };
+    for (const auto& row : rows) {
+        const std::optional<double> v = ReadTypedDistance(row.typed, NumberSettings{}, row.chosen);
+        ASSERT_TRUE(v) << row.name;
+        EXPECT_NEAR(mm(*v, row.chosen), mm(row.asIfTyped, row.in), 1e-9) << row.name;
+    }
+    EXPECT_EQ(ReadTypedDistance("7 ft", NumberSettings{}, feet), 7.0) << "no conversion at all";
+    EXPECT_EQ(ReadTypedDistance("2,5 m", German(), metres), 2.5);
+    for (const char* bad : {"3x", "3 m 4", "10 in 6 ft", "m", "", "3 furlongs", "2,5"})
+        EXPECT_FALSE(ReadTypedDistance(bad, NumberSettings{}, metres)) << bad;
+    EXPECT_EQ(SplitDistances("2 m 250cm 10 ft 6 in 10' 6\" 4"),
+              (std::vector<std::string>{"2 m", "250cm", "10 ft 6 in", "10' 6\"", "4"}));
+    for (const char* infinity : {"inf", "INF", "Infinity", "infinity", "\u221E", " Inf "})
+        EXPECT_TRUE(IsInfinityText(infinity)) << infinity;
+    EXPECT_FALSE(IsInfinityText("in"));
 }
 
 TEST(DofTable, TheFileForProgramsHoldsEveryNumberAsPercentFWritesIt) {

@@ -58,9 +58,10 @@ TEST(FocusPlan, KeepsItsPromiseForRandomLensesAndRanges) {
         lens.N = ParseDecimal(apertureValueTable[plan.listAperture].valueText);
         const DepthInUnit set = DepthAt(lens, plan.focusDistance);
         EXPECT_LE(set.nearLimit, near * (1 + 1e-12)) << i;
-        EXPECT_TRUE(set.farIsInfinite || toInfinity ? set.farIsInfinite || set.farLimit > far
-                                                    : set.farLimit >= far * (1 - 1e-12))
-            << i;
+        if (toInfinity) // no far point typed: the list aperture reaches infinity
+            EXPECT_TRUE(set.farIsInfinite) << i;
+        else
+            EXPECT_TRUE(set.farIsInfinite || set.farLimit >= far * (1 - 1e-12)) << i;
     }
     EXPECT_GT(checked, 1000);
 }
@@ -70,29 +71,37 @@ TEST(FocusPlan, HandCheckedCases) {
     // 2 m to infinity: s = 2·Dn = 4 m; H − f = 2·(4000 − 50) / (4000 · (1/2000)) = 3950;
     // N = 50² / (0.03 · 3950) = 21.097: f/22 (22.627) is the first at least that.
     FocusPlan p = PlanFocus(Request("50.0", "2", "0.0300", 1.0, "2"), NumberSettings{});
-    // N′ = √(0.03 · 21.0970 / 0.001342) = 21.717 ≥ N: the least blur is √2 · 0.001342 · 21.717
-    // = 0.041216 mm, more than c: no aperture holds this range within c.
-    EXPECT_EQ(p.refusal, "Diffraction blurs this range more than the circle of confusion "
-                         "allows at every aperture: at best 0.041216 mm (estimate).");
+    // Airy at f/22.627417: 2.44 · 0.00055 · 22.627417 = 0.030366 mm, 1.01 times c: the
+    // plan holds, with a warning.
+    EXPECT_EQ(p.refusal, "");
+    EXPECT_EQ(p.warning, "At f/22, diffraction blurs more than the circle of confusion allows.");
     EXPECT_EQ(p.focusAt, "4.000000 m");
     EXPECT_EQ(p.apertureNeeded, "f/22 (f/21.1 needed)");
-    // Airy at f/22.627417: 2.44 · 0.00055 · 22.627417 = 0.030366 mm, 1.01 times c.
-    EXPECT_EQ(p.diffraction, "0.030366 mm, 1.01 times the 0.030000 mm circle of confusion");
+    EXPECT_EQ(p.diffraction, "0.030366 mm, 1.01 \u00D7 the circle of confusion");
+    // N′ = √(0.03 · 21.0970 / 0.001342) = 21.717 ≥ N; nearest in stops f/22 (22.627):
+    // √((0.03 · 21.0970 / 22.627)² + (0.001342 · 22.627)²) = 0.041285 mm, 1.38 times c.
+    EXPECT_EQ(p.sharpest, "f/22: 0.041285 mm, 1.38 \u00D7 the circle of confusion");
     // Background at infinity: 50² / (22.627417 · 3950) = 0.027971 mm; of 36 mm: 0.08 %;
     // 0.027971 / 0.03 = 0.9 circles.
-    EXPECT_EQ(p.backgroundBlur, "0.027971 mm on the sensor, 0.08% of the frame's width");
-    EXPECT_EQ(p.backgroundCircles, "0.9 circles of confusion");
+    EXPECT_EQ(p.backgroundBlur, "0.027971 mm, 0.08% of the frame's width");
+    EXPECT_EQ(p.backgroundCircles, "0.9");
+
+    // 1.2 m to infinity: s = 2.4 m; H − f = 2350; N = 2500 / 70.5 = 35.461: f/45.
+    // N′ = N (√(0.03 · 35.461 / 0.001342) = 28.15 is less); nearest in stops f/32:
+    // √((0.03 · 35.461 / 32)² + (0.001342 · 32)²) = 0.054308 mm, at f/32 itself.
+    p = PlanFocus(Request("50.0", "2", "0.0300", 1.0, "1.2"), NumberSettings{});
+    EXPECT_EQ(p.apertureNeeded, "f/45 (f/35.5 needed)");
+    EXPECT_EQ(p.sharpest, "f/32: 0.054308 mm, 1.81 \u00D7 the circle of confusion");
 
     // 1 m to 3 m: s = 2·1000·3000 / 4000 = 1500; 1/Dn − 1/Df = 1/1500;
     // H − f = 2·1450 / (1500/1500) = 2900; N = 2500 / 87 = 28.736: f/32.
     p = PlanFocus(Request("50.0", "2", "0.0300", 1.0, "1", "3"), NumberSettings{});
     EXPECT_EQ(p.focusAt, "1.500000 m");
     EXPECT_EQ(p.apertureNeeded, "f/32 (f/28.7 needed)");
-    // √(0.03 · 28.7356 / 0.001342) = 25.36 is below N, so the estimate is at N:
-    // √(0.03² + (0.001342 · 28.7356)²) = 0.048858 mm, 1.63 times c: refused as such.
-    EXPECT_EQ(p.sharpest.substr(0, 36), "f/32 (estimate): 0.048858 mm, 1.63 t");
-    EXPECT_EQ(p.refusal, "Diffraction blurs this range more than the circle of confusion "
-                         "allows at every aperture: at best 0.048858 mm (estimate).");
+    // N′ = N = 28.7356; nearest in stops f/32: √((0.03 · 28.7356 / 32)² + (0.001342 · 32)²)
+    // = 0.050694 mm, 1.69 times c.
+    EXPECT_EQ(p.sharpest, "f/32: 0.050694 mm, 1.69 \u00D7 the circle of confusion");
+    EXPECT_EQ(p.warning, "At f/32, diffraction blurs more than the circle of confusion allows.");
     // A background at 10 m with f/32: 50² · 8500 / (32 · 10000 · 1450) = 0.045797 mm.
     PlanRequest withBackground = Request("50.0", "2", "0.0300", 1.0, "1", "3");
     withBackground.backgroundText = "10";
@@ -103,10 +112,41 @@ TEST(FocusPlan, HandCheckedCases) {
     p = PlanFocus(Request("24.0", "2", "0.0300", 1.0, "5"), NumberSettings{});
     EXPECT_EQ(p.apertureNeeded, "f/2 (f/1.9 needed)");
     EXPECT_EQ(p.refusal, "");
-    // √(0.03 · 1.92462 / 0.001342) = 6.5593 ≥ N: blur √2 · 0.001342 · 6.5593 = 0.012449 mm;
-    // the nearest list aperture f/5.6.
-    EXPECT_EQ(p.sharpest,
-              "f/5.6 (estimate): 0.012449 mm, within the 0.030000 mm circle of confusion");
+    EXPECT_EQ(p.warning, "");
+    // N′ = √(0.03 · 1.92462 / 0.001342) = 6.5593 ≥ N; nearest in stops f/5.6 (5.657):
+    // √((0.03 · 1.92462 / 5.657)² + (0.001342 · 5.657)²) = 0.012720 mm.
+    EXPECT_EQ(p.sharpest, "f/5.6: 0.012720 mm, within the circle of confusion");
+}
+
+// Texts a person types: infinity in its spellings, units, and what is too
+// far to calculate with.
+TEST(FocusPlan, TypedInfinityUnitsAndTooLargeDistances) {
+    for (const char* infinity : {"Inf", "INF", "\u221E", "infinity"}) {
+        const FocusPlan p =
+            PlanFocus(Request("50.0", "2", "0.0300", 1.0, "2", infinity), NumberSettings{});
+        EXPECT_EQ(p.focusAt, "4.000000 m") << infinity;
+    }
+    // 200 cm and 6 ft 6.74 in are 2 m (to the program's own factors) and 2 m.
+    const FocusPlan inCm = PlanFocus(Request("50.0", "2", "0.0300", 1.0, "200 cm"), {});
+    EXPECT_EQ(inCm.focusAt, "4.000000 m");
+    EXPECT_EQ(PlanFocus(Request("50.0", "2", "0.0300", 1.0, "3x"), {}).refusal,
+              "The nearest sharp point must be a positive distance.");
+    const struct {
+        const char *name, *nearText, *farText;
+    } tooLarge[] = {
+        {"far beyond range", "2", "1e305"},
+        {"near beyond range", "1e306", ""},
+        {"limits beyond range", "1e302", ""},
+    };
+    for (const auto& row : tooLarge) {
+        const FocusPlan p = PlanFocus(
+            Request("50.0", "2", "0.0300", 1.0, row.nearText, row.farText), NumberSettings{});
+        EXPECT_EQ(p.refusal, "The distance is too large to calculate with.") << row.name;
+        for (const std::string& text : {p.focusAt, p.apertureNeeded, p.sharpRange})
+            EXPECT_TRUE(text.find("nan") == std::string::npos &&
+                        text.find("inf") == std::string::npos)
+                << row.name << ": " << text;
+    }
 }
 
 TEST(FocusPlan, RefusesInOneSentenceAndNeverShowsNanOrInfinity) {
@@ -167,6 +207,6 @@ TEST(FocusPlan, NineMoreWorkedOutApart) {
         EXPECT_EQ(p.focusAt, c.focusAt) << c.focal;
         EXPECT_EQ(p.apertureNeeded, c.aperture) << c.focal;
         EXPECT_EQ(p.backgroundBlur.substr(0, 8), c.blur) << c.focal;
-        EXPECT_EQ(p.backgroundCircles, std::string(c.circles) + " circles of confusion") << c.focal;
+        EXPECT_EQ(p.backgroundCircles, c.circles) << c.focal;
     }
 }

@@ -1,0 +1,182 @@
+#include "calc/typed_distance.h"
+
+#include "calc/number_text.h"
+
+#include <cctype>
+
+namespace {
+// A unit a distance may be typed in: its names, and metres per unit.
+struct TypedUnit {
+    const char* names[6];
+    int code; // of the unit list, or -1 (millimetres are in none)
+    double metres;
+};
+
+const TypedUnit kTypedUnits[] = {
+    {{"mm", "millimeters", "millimetres", "millimeter", "millimetre"}, -1, 0.001},
+    {{"cm", "centimeters", "centimetres", "centimeter", "centimetre"}, 3, 0},
+    {{"m", "meters", "metres", "meter", "metre"}, 2, 0},
+    {{"ft", "feet", "foot", "'", "\u2032"}, 0, 0},
+    {{"in", "inches", "inch", "\"", "\u2033"}, 1, 0},
+};
+constexpr std::size_t kFeet = 3, kInches = 4;
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::string_view Trimmed(std::string_view t) {
+    while (!t.empty() && IsBlank(t.front()))
+        t.remove_prefix(1);
+    while (!t.empty() && IsBlank(t.back()))
+        t.remove_suffix(1);
+    return t;
+}
+
+bool SameNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+// The unit whose name `t` begins with, the longest name first; its length in `length`.
+const TypedUnit* UnitAt(std::string_view t, std::size_t& length) {
+    const TypedUnit* best = nullptr;
+    length = 0;
+    for (const TypedUnit& unit : kTypedUnits)
+        for (const char* name : unit.names) {
+            const std::string_view n = name ? name : "";
+            if (!n.empty() && n.size() > length && t.size() >= n.size() &&
+                SameNoCase(t.substr(0, n.size()), n)) {
+                best = &unit;
+                length = n.size();
+            }
+        }
+    return best;
+}
+
+// A number at the start of `t` in the user's number settings; `t` is left
+// past it.
+std::optional<double> TakeNumber(std::string_view& t, const NumberSettings& settings) {
+    const std::string& point = settings.decimalSeparator;
+    const std::size_t at = point.empty() || point == "." ? std::string_view::npos : t.find(point);
+    std::string text;
+    text.append(t.substr(0, std::min(at, t.size())));
+    if (at != std::string_view::npos) {
+        text.push_back('.');
+        text.append(t.substr(at + point.size()));
+    }
+    std::size_t length = 0;
+    const double v = ParseDecimalPrefix(text, &length);
+    if (length == 0)
+        return std::nullopt;
+    // Back to the typed text's characters: the separator may be longer than ".".
+    const std::size_t typed =
+        length + (!point.empty() && point != "." && text.find('.') < length ? point.size() - 1 : 0);
+    t.remove_prefix(std::min(typed, t.size()));
+    return v;
+}
+
+std::optional<const TypedUnit*> TakeUnit(std::string_view& t) {
+    t = Trimmed(t);
+    if (t.empty())
+        return nullptr;
+    std::size_t length = 0;
+    const TypedUnit* unit = UnitAt(t, length);
+    if (!unit)
+        return std::nullopt;
+    t.remove_prefix(length);
+    return unit;
+}
+
+double MetresPer(const TypedUnit& unit) {
+    return unit.code >= 0 ? DistanceUnitFor(unit.code).factor : unit.metres;
+}
+} // namespace
+
+std::optional<double> ReadTypedDistance(std::string_view text, const NumberSettings& settings,
+                                        const DistanceUnit& chosen) {
+    std::string_view t = Trimmed(text);
+    const std::optional<double> number = TakeNumber(t, settings);
+    if (!number)
+        return std::nullopt;
+    const std::optional<const TypedUnit*> unit = TakeUnit(t);
+    if (!unit)
+        return std::nullopt;
+    if (!*unit)
+        return number; // a bare number is in the chosen unit
+    double value = *number;
+    const TypedUnit* in = *unit;
+    t = Trimmed(t);
+    if (!t.empty()) { // feet, then inches: "10 ft 6 in", "10' 6\""
+        const std::optional<double> inches =
+            in == &kTypedUnits[kFeet] ? TakeNumber(t, settings) : std::optional<double>();
+        const std::optional<const TypedUnit*> second =
+            inches ? TakeUnit(t) : std::optional<const TypedUnit*>();
+        if (!inches || !second || *second != &kTypedUnits[kInches] || !Trimmed(t).empty() ||
+            *number < 0 || *inches < 0)
+            return std::nullopt;
+        value += *inches / 12;
+    }
+    if (in->code == chosen.code)
+        return value;
+    if (!(chosen.factor > 0))
+        return std::nullopt;
+    return value * MetresPer(*in) / chosen.factor;
+}
+
+bool IsInfinityText(std::string_view text) {
+    const std::string_view t = Trimmed(text);
+    return SameNoCase(t, "inf") || SameNoCase(t, "infinity") || t == "\u221E";
+}
+
+std::vector<std::string> SplitDistances(std::string_view text) {
+    std::vector<std::string> words;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t start = text.find_first_not_of(" \t", at);
+        if (start == std::string_view::npos)
+            break;
+        const std::size_t end = std::min(text.find_first_of(" \t", start), text.size());
+        words.emplace_back(text.substr(start, end - start));
+        at = end;
+    }
+    const auto isUnit = [](const std::string& word) {
+        std::size_t length = 0;
+        return UnitAt(word, length) && length == word.size();
+    };
+    const auto endsInFeet = [](const std::string& group) {
+        for (const char* name : kTypedUnits[kFeet].names) {
+            const std::string_view n = name ? name : "";
+            if (!n.empty() && group.size() > n.size() &&
+                SameNoCase(std::string_view(group).substr(group.size() - n.size()), n))
+                return true;
+        }
+        return false;
+    };
+    const auto inInches = [&](std::size_t i) {
+        const std::string& word = words[i];
+        if (i + 1 < words.size() && isUnit(words[i + 1])) {
+            std::size_t length = 0;
+            return UnitAt(words[i + 1], length) == &kTypedUnits[kInches];
+        }
+        for (const char* name : kTypedUnits[kInches].names) {
+            const std::string_view n = name ? name : "";
+            if (!n.empty() && word.size() > n.size() &&
+                SameNoCase(std::string_view(word).substr(word.size() - n.size()), n))
+                return true;
+        }
+        return false;
+    };
+    std::vector<std::string> groups;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (!groups.empty() && (isUnit(words[i]) || (endsInFeet(groups.back()) && inInches(i))))
+            groups.back() += " " + words[i];
+        else
+            groups.push_back(words[i]);
+    }
+    return groups;
+}

@@ -1,0 +1,29 @@
+#pragma once
+// Distances typed with their unit, as a photographer writes them: "3 m",
+// "3m", "250 cm", "10 ft", "10 ft 6 in", "10' 6\"", "18 in", or a bare
+// number in the chosen unit. The main form reads its distance box by its
+// own rule (ReadDistance); the table, the planner and the command line read
+// theirs by this one, which refuses what is not a distance rather than
+// reading the number in front of it.
+
+#include "calc/dof.h"
+#include "framework/base/number_format.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One typed distance in the user's number settings, in `unit` (a typed unit
+// converted by the program's own factors, so that "250 cm" is in millimetres
+// exactly what 250 is with centimetres chosen); none when the text is not a
+// number followed by at most a unit or a feet-and-inches pair.
+std::optional<double> ReadTypedDistance(std::string_view text, const NumberSettings& settings,
+                                        const DistanceUnit& unit);
+
+// Whether a text means infinity: "inf", "infinity" (in any case) or "∞".
+bool IsInfinityText(std::string_view text);
+
+// A list of distances separated by blanks, each with its unit where one is
+// typed ("2 m 250 cm 10 ft 6 in" is three), as the texts that make each one.
+std::vector<std::string> SplitDistances(std::string_view text);
