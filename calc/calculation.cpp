@@ -61,7 +61,8 @@ CalculationResult Calculate(const CalculationInputs& in, const NumberSettings& s
     const LensSetup lens = ReadLens(in, settings);
     if (std::isfinite(lens.f))
         r.focalLengthText = FocalLengthText(lens.f);
-    const DepthInUnit d = DepthAt(lens, ReadDistance(in.distanceText, settings));
+    const DepthInUnit d =
+        DepthAt(lens, in.distance ? *in.distance : ReadDistance(in.distanceText, settings));
     r.status = d.status;
     if (d.status != CalculationStatus::Ok)
         return r;

@@ -6,6 +6,7 @@
 #include "calc/dof.h"
 #include "calc/number_text.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,9 @@ struct CalculationInputs {
     double cropFactor = 1.0;       // of the selected camera
     std::string_view distanceText; // as typed, UTF-8
     std::string_view diopterText;  // as typed, UTF-8
+    // The distance in the unit, when it was read already (typed with its
+    // own unit); `distanceText` is then not read.
+    std::optional<double> distance = std::nullopt;
 };
 
 enum class CalculationStatus {

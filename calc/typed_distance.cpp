@@ -14,10 +14,10 @@ struct TypedUnit {
 
 const TypedUnit kTypedUnits[] = {
     {{"mm", "millimeters", "millimetres", "millimeter", "millimetre"}, -1, 0.001},
-    {{"cm", "centimeters", "centimetres", "centimeter", "centimetre"}, 3, 0},
-    {{"m", "meters", "metres", "meter", "metre"}, 2, 0},
-    {{"ft", "feet", "foot", "'", "\u2032"}, 0, 0},
-    {{"in", "inches", "inch", "\"", "\u2033"}, 1, 0},
+    {{"cm", "centimeters", "centimetres", "centimeter", "centimetre"}, 3, 0.01},
+    {{"m", "meters", "metres", "meter", "metre"}, 2, 1},
+    {{"ft", "feet", "foot", "'", "\u2032"}, 0, 0.3048},
+    {{"in", "inches", "inch", "\"", "\u2033"}, 1, 0.0254},
 };
 constexpr std::size_t kFeet = 3, kInches = 4;
 
@@ -93,8 +93,13 @@ std::optional<const TypedUnit*> TakeUnit(std::string_view& t) {
     return unit;
 }
 
-double MetresPer(const TypedUnit& unit) {
-    return unit.code >= 0 ? DistanceUnitFor(unit.code).factor : unit.metres;
+// The true length of each unit, so that "1 m" with centimetres chosen is
+// the 100 cm a person would have typed.
+double TrueMetres(int code) {
+    for (const TypedUnit& unit : kTypedUnits)
+        if (unit.code == code)
+            return unit.metres;
+    return 0;
 }
 } // namespace
 
@@ -124,9 +129,10 @@ std::optional<double> ReadTypedDistance(std::string_view text, const NumberSetti
     }
     if (in->code == chosen.code)
         return value;
-    if (!(chosen.factor > 0))
+    const double to = TrueMetres(chosen.code);
+    if (!(to > 0))
         return std::nullopt;
-    return value * MetresPer(*in) / chosen.factor;
+    return value * in->metres / to;
 }
 
 bool IsInfinityText(std::string_view text) {

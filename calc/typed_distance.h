@@ -15,8 +15,8 @@
 #include <vector>
 
 // One typed distance in the user's number settings, in `unit` (a typed unit
-// converted by the program's own factors, so that "250 cm" is in millimetres
-// exactly what 250 is with centimetres chosen); none when the text is not a
+// converted by the units' true lengths, so that "1 m" with centimetres
+// chosen is the 100 a person would have typed); none when the text is not a
 // number followed by at most a unit or a feet-and-inches pair.
 std::optional<double> ReadTypedDistance(std::string_view text, const NumberSettings& settings,
                                         const DistanceUnit& unit);

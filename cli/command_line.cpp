@@ -1,5 +1,6 @@
 #include "cli/command_line.h"
 
+#include "calc/typed_distance.h"
 #include "cameras/camera_table.h"
 #include "cameras/data_state.h"
 #include "framework/base/nocase.h"
@@ -271,18 +272,23 @@ struct LensTexts {
     std::string focalLength, aperture, unit, cofc, distance, diopter;
     double cropFactor;
     CalculationInputs Inputs() const {
-        return {focalLength, aperture, unit, cofc, cropFactor, distance, diopter};
+        CalculationInputs in{focalLength, aperture, unit, cofc, cropFactor, distance, diopter};
+        // A distance typed with its unit is read in it; any other as the main form reads it.
+        in.distance = ReadTypedDistance(distance, numbers, DistanceUnitFor(ParseInteger(unit)));
+        return in;
     }
+    NumberSettings numbers;
 };
 
-LensTexts LensOf(const Choices& choices, const Parsed& parsed) {
+LensTexts LensOf(const Choices& choices, const Parsed& parsed, const NumberSettings& numbers) {
     return {Value(choices.focalLength),
             Value(choices.aperture),
             Value(choices.unit),
             Value(choices.cofc),
             Option(parsed, "--distance"),
             Option(parsed, "--diopter"),
-            CameraForValue(Value(choices.camera))->cropFactor};
+            CameraForValue(Value(choices.camera))->cropFactor,
+            numbers};
 }
 
 // `request` over the texts of `lens`, which its views point into: for
@@ -313,7 +319,7 @@ CommandResult Calculate(const std::vector<std::string>& args, const CommandLineM
     Choices choices;
     if (auto failed = Choose(choices, parsed, machine, "calculate"))
         return *failed;
-    const LensTexts lens = LensOf(choices, parsed);
+    const LensTexts lens = LensOf(choices, parsed, machine.numbers);
     const CalculationResult result = ::Calculate(lens.Inputs(), machine.numbers);
     if (result.status != CalculationStatus::Ok) {
         CommandResult refused = Refused(RefusalText(result.status));
@@ -428,9 +434,10 @@ CommandResult Table(const std::vector<std::string>& args, const CommandLineMachi
     if (!range)
         return UsageError("table", rangeError);
 
-    const LensTexts lens = LensOf(choices, parsed);
+    const LensTexts lens = LensOf(choices, parsed, machine.numbers);
     CalculationInputs atOne = lens.Inputs();
     atOne.distanceText = "1";
+    atOne.distance.reset();
     const CalculationResult one = ::Calculate(atOne, machine.numbers);
     if (one.status == CalculationStatus::BadFocalLength)
         return Refused(RefusalText(one.status));
@@ -443,21 +450,31 @@ CommandResult Table(const std::vector<std::string>& args, const CommandLineMachi
             {apertureValueTable[i].displayText, apertureValueTable[i].valueText});
     }
     request.shows = show.empty() ? TableShows::Limits : kShows.at(show);
-    const double typed = ReadDistance(lens.distance, machine.numbers);
-    if (typed > 0 && std::isfinite(typed))
-        request.typedDistance = typed;
     CommandResult result;
     result.err = choices.warning;
+    const DistanceUnit& unit = DistanceUnitFor(ParseInteger(lens.unit));
+    const auto refuse = [&result](const std::string& sentence) {
+        result.exitCode = 1;
+        result.err += "Validation Error: " + sentence + "\n";
+    };
+    if (!lens.distance.empty()) {
+        const DistanceList typed = ReadDistances(lens.distance, machine.numbers, unit);
+        if (typed.values.size() == 1 && typed.refusal.empty())
+            request.typedDistance = typed.values.front();
+        else
+            refuse(typed.refusal.empty() ? "--distance takes one distance" : typed.refusal);
+    }
+    std::string cutNote;
     if (parsed.values.count("--distances")) {
-        const DistanceList list = ReadDistances(Option(parsed, "--distances"), machine.numbers,
-                                                DistanceUnitFor(ParseInteger(lens.unit)));
+        const DistanceList list =
+            ReadDistances(Option(parsed, "--distances"), machine.numbers, unit);
         request.distances = list.values;
-        if (!list.refusal.empty()) {
-            result.exitCode = 1;
-            result.err += "Validation Error: " + list.refusal + "\n";
-        }
+        if (!list.refusal.empty())
+            refuse(list.refusal);
+        if (request.typedDistance)
+            AddDistance(request.distances, *request.typedDistance);
     } else {
-        request.distances = DefaultDistances(request, machine.numbers);
+        request.distances = DefaultDistances(request, machine.numbers, &cutNote);
     }
     result.outputFile = Option(parsed, "--output");
     if (format == "csv") {
@@ -493,9 +510,11 @@ CommandResult Table(const std::vector<std::string>& args, const CommandLineMachi
         result.binaryOut = true;
         return result;
     }
-    result.produce = [lens, request, numbers = machine.numbers](const OutputSink& sink) {
+    result.produce = [lens, request, cutNote, numbers = machine.numbers](const OutputSink& sink) {
         const TableRequest over = Over(lens, request);
         WriteTableText(TableRows(over, numbers), sink);
+        if (!cutNote.empty())
+            sink(cutNote + "\n");
         return std::string();
     };
     return result;
@@ -520,7 +539,8 @@ CommandResult Plan(const std::vector<std::string>& args, const CommandLineMachin
     if (auto failed = Choose(choices, parsed, machine, "plan"))
         return *failed;
     const CameraRecord* camera = CameraForValue(Value(choices.camera));
-    const LensTexts lens = LensOf(choices, parsed); // the texts the request's views point into
+    const LensTexts lens =
+        LensOf(choices, parsed, machine.numbers); // the texts the request's views point into
     PlanRequest request;
     request.lens = lens.Inputs();
     request.sensorWidth = camera->sensorWidth;

@@ -12,7 +12,7 @@ constexpr int kDefaultFirstStop = 4; // f/2.8
 constexpr int kDefaultLastStop = 10; // f/22
 
 // The most rows a default series holds.
-constexpr std::size_t kMostDefaultRows = 20;
+constexpr std::size_t kMostDefaultRows = 24;
 
 constexpr double kGreenLightMm = 0.00055;
 
@@ -43,9 +43,19 @@ std::string CellText(const DepthInUnit& d, double distance, TableShows shows, in
     case TableShows::Limits:
         return length(d.nearLimit) + " \u2013 " +
                (d.farIsInfinite ? kInfinitySign : length(d.farLimit));
-    case TableShows::Split:
-        return std::string("\u2212") + length(distance - d.nearLimit) + " / +" +
-               (d.farIsInfinite ? kInfinitySign : length(d.farLimit - distance));
+    case TableShows::Split: {
+        // Each with the sign of its own value: a limit rounding to the
+        // subject's distance is 0, one the other side of it says so.
+        const auto signedLength = [&](double v) {
+            const std::string text = length(std::fabs(v));
+            if (text.find_first_of("123456789") == std::string::npos)
+                return text;
+            return (v < 0 ? "\u2212" : "+") + text;
+        };
+        return signedLength(d.nearLimit - distance) + " / " +
+               (d.farIsInfinite ? std::string("+") + kInfinitySign
+                                : signedLength(d.farLimit - distance));
+    }
     case TableShows::Total:
         return d.farIsInfinite ? kInfinitySign : length(d.farLimit - d.nearLimit);
     }
@@ -169,36 +179,56 @@ std::string KeepPrintableDistances(TableRequest& request) {
 
 namespace {
 // 1, 1.5, 2, 3, 5, 7 times the powers of ten, as typed, from the first at or
-// above `from` to the first at or beyond `to`.
-std::vector<double> Series(double from, double to) {
+// above `from` to the first at or beyond `to`, at most kMostDefaultRows;
+// `cut` says whether the most cut it short.
+std::vector<double> Series(double from, double to, bool& cut) {
     static const double kSteps[] = {1, 1.5, 2, 3, 5, 7};
     std::vector<double> out;
+    cut = false;
     for (int power = -3; power <= 9; ++power)
         for (const double step : kSteps) {
             const double v = ParseDecimal(FormatFixed(step * std::pow(10.0, power), 6));
             if (v < from)
                 continue;
+            if (out.size() >= kMostDefaultRows) {
+                cut = true;
+                return out;
+            }
             out.push_back(v);
-            if (v >= to || out.size() >= kMostDefaultRows)
+            if (v >= to)
                 return out;
         }
     return out;
 }
 } // namespace
 
-std::vector<double> DefaultDistances(const TableRequest& request, const NumberSettings& settings) {
-    LensSetup smallest = ReadLens(request.lens, settings);
-    for (const TableAperture& aperture : request.apertures)
-        smallest.N = std::max(smallest.N, ParseDecimal(aperture.value));
-    const DepthInUnit far = DepthAt(smallest, 1.0);
+std::vector<double> DefaultDistances(const TableRequest& request, const NumberSettings& settings,
+                                     std::string* cutNote) {
+    // The widest aperture shown reaches infinity last: its hyperfocal
+    // distance is the farthest.
+    LensSetup widest = ReadLens(request.lens, settings);
+    if (!request.apertures.empty()) {
+        widest.N = ParseDecimal(request.apertures.front().value);
+        for (const TableAperture& aperture : request.apertures)
+            widest.N = std::min(widest.N, ParseDecimal(aperture.value));
+    }
+    const DepthInUnit far = DepthAt(widest, 1.0);
     std::vector<double> out;
-    if (far.status == CalculationStatus::Ok && smallest.unit->factor > 0)
-        out = Series(10 * smallest.f * 0.001 / smallest.unit->factor, far.hyperfocal);
-    if (request.typedDistance && *request.typedDistance > 0 &&
-        std::find(out.begin(), out.end(), *request.typedDistance) == out.end())
-        out.insert(std::lower_bound(out.begin(), out.end(), *request.typedDistance),
-                   *request.typedDistance);
+    bool cut = false;
+    if (far.status == CalculationStatus::Ok && widest.unit->factor > 0)
+        out = Series(10 * widest.f * 0.001 / widest.unit->factor, far.hyperfocal, cut);
+    if (cut && cutNote)
+        *cutNote = "The rows stop at " + std::to_string(kMostDefaultRows) +
+                   "; the widest aperture reaches infinity only beyond " +
+                   Short(far.hyperfocal, settings) + widest.unit->suffix + ".";
+    if (request.typedDistance)
+        AddDistance(out, *request.typedDistance);
     return out;
+}
+
+void AddDistance(std::vector<double>& distances, double distance) {
+    if (distance > 0 && std::find(distances.begin(), distances.end(), distance) == distances.end())
+        distances.insert(std::lower_bound(distances.begin(), distances.end(), distance), distance);
 }
 
 std::pair<int, int> DefaultApertureRange(int selected) {

@@ -97,9 +97,15 @@ std::string KeepPrintableDistances(TableRequest& request);
 
 // The rows a photographer reads at a glance: 1, 1.5, 2, 3, 5, 7 times the
 // powers of ten of the unit, from the first at or above ten focal lengths to
-// the first at or beyond the hyperfocal distance at the largest f-number of
-// `apertures`, with `typed` added in its place.
-std::vector<double> DefaultDistances(const TableRequest& request, const NumberSettings& settings);
+// the first at or beyond the hyperfocal distance at the widest aperture of
+// `apertures` (so that every column reaches infinity), at most 24, with
+// `typed` added in its place. When the most cut the series short, `cutNote`
+// (when given) says so.
+std::vector<double> DefaultDistances(const TableRequest& request, const NumberSettings& settings,
+                                     std::string* cutNote = nullptr);
+
+// Adds a distance to sorted rows in its place, unless it is there already.
+void AddDistance(std::vector<double>& distances, double distance);
 
 // The aperture list's whole stops f/2.8 to f/22, widened to include the
 // entry at `selected` (-1: none): first and last index of the aperture table.

@@ -1,8 +1,12 @@
 #include "table/table_csv.h"
 
 namespace {
+// Six decimals as "%f" writes them, but never a negative zero.
 std::string Fixed(double value) {
-    return FormatFixed(value, 6);
+    std::string text = FormatFixed(value, 6);
+    if (text == "-0.000000")
+        text.erase(0, 1);
+    return text;
 }
 
 // A field as RFC 4180 writes it: quoted when it holds a comma, a quote or a

@@ -72,8 +72,9 @@ BOOL CDofTableDlg::OnInitDialog() {
         request.apertures.push_back(
             {apertureValueTable[i].displayText, apertureValueTable[i].valueText});
     request.typedDistance = m_lens.typedDistance;
-    m_editDistances.SetWindowText(
-        Utf8ToCString(DistancesText(DefaultDistances(request, m_settings), m_settings)));
+    m_defaultDistances =
+        Utf8ToCString(DistancesText(DefaultDistances(request, m_settings, &m_cutNote), m_settings));
+    m_editDistances.SetWindowText(m_defaultDistances);
     m_filling = false;
     Recompute();
     return TRUE;
@@ -89,7 +90,10 @@ TableRequest CDofTableDlg::Request() {
     const DistanceList distances =
         ReadDistances(CStringToUtf8(m_editDistances.GetWindowText()), m_settings,
                       DistanceUnitFor(ParseInteger(m_lens.unitValue)));
-    m_lblRefusal.SetWindowText(Utf8ToCString(distances.refusal));
+    // What is refused; else, while the default rows stand, where they stop.
+    const CString typed = m_editDistances.GetWindowText();
+    m_lblRefusal.SetWindowText(Utf8ToCString(
+        !distances.refusal.empty() || typed != m_defaultDistances ? distances.refusal : m_cutNote));
     TableRequest request;
     request.lens = LensInputs();
     request.distances = distances.values;
@@ -119,6 +123,7 @@ void CDofTableDlg::Recompute() {
     for (const std::vector<std::string>& row : table.cells)
         content.cells.push_back(Texts(row));
     m_table.SetContent(content);
+    GrowToShowGrid();
     m_lblRounding.SetWindowText(Utf8ToCString(table.roundingNote));
     m_lblDiffraction.SetWindowText(Utf8ToCString(table.diffractionNote));
     m_shown = std::move(request);

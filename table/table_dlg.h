@@ -60,6 +60,8 @@ class CDofTableDlg : public CDialog {
     CStatic m_lblDiffraction;
     bool m_filling = false; // while the controls are being set, changes are not choices
     std::optional<TableRequest> m_shown; // what the table shows now
+    CString m_defaultDistances;          // the rows the form opened with
+    std::string m_cutNote;               // where they stop short, if they do
 
     DECLARE_MESSAGE_MAP()
 };

@@ -382,6 +382,22 @@ void CDialog::SizeWindow() {
     PlaceInWindow(least + growth);
 }
 
+void CDialog::GrowToShowGrid() {
+    const FormControl* grid = FindGrid();
+    if (!grid || !m_window || m_templateSize.isEmpty())
+        return;
+    const QSize least = m_templateSize + QSize(0, MenuBarHeight() + CaptionStripHeight());
+    const QSize wanted = least + (GridContentSize(grid->widget) - grid->place.size());
+    const QRect screen =
+        m_window->screen() ? m_window->screen()->availableGeometry() : QRect(QPoint(), least);
+    const QSize room = screen.size() - QSize(kScreenMargin, kScreenMargin);
+    const QSize target = m_window->size().expandedTo(wanted.boundedTo(room));
+    if (target == m_window->size())
+        return;
+    m_window->resize(target);
+    PlaceInWindow(target);
+}
+
 const CDialog::FormControl* CDialog::FindGrid() const {
     for (const FormControl& control : m_controls)
         if (control.item->kind == ControlKind::Table)

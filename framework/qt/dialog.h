@@ -63,6 +63,9 @@ class CDialog : public CWnd {
     void PlaceInWindow(QSize window);
 
   protected:
+    // After the grid's content changed: the window grows to show it whole,
+    // as far as the screen allows; it never shrinks here.
+    void GrowToShowGrid();
     virtual BOOL OnInitDialog();
     virtual void DoDataExchange(CDataExchange*) {}
     virtual void OnOK();

@@ -16,6 +16,7 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTableView>
+#include <utility>
 
 LabelWidget::LabelWidget(const QString& text, unsigned style, int id, ControlNotify notify,
                          QWidget* parent)
@@ -167,6 +168,7 @@ ComboWidget::ComboWidget(unsigned style, QWidget* parent, int id, ControlNotify 
     // A chosen entry shows from its beginning, however long it is.
     connect(this, &QComboBox::currentIndexChanged, this, [this] { lineEdit()->home(false); });
     connect(this, &QComboBox::activated, this, [this] {
+        m_typedUntold = false;
         if (m_notify)
             m_notify(m_id, CBN_SELCHANGE);
     });
@@ -181,8 +183,13 @@ int ComboWidget::FindPrefix(std::u16string_view text) const {
 void ComboWidget::SelectTypedText() {
     const QString typed = currentText();
     const int selected = currentIndex();
-    if (selected >= 0 && CompareNoCase(Utf16View(typed), Utf16View(itemText(selected))) == 0)
+    if (selected >= 0 && CompareNoCase(Utf16View(typed), Utf16View(itemText(selected))) == 0) {
+        // An entry typed whole was selected as it was typed: told now, as a pick is.
+        if (std::exchange(m_typedUntold, false) && m_notify)
+            m_notify(m_id, CBN_SELCHANGE);
         return;
+    }
+    m_typedUntold = false;
     const int found = typed.isEmpty() ? -1 : FindPrefix(Utf16View(typed));
     if (found < 0)
         return;
@@ -225,6 +232,7 @@ void ComboWidget::OnTyped(const QString& text) {
     const int cursor = lineEdit()->cursorPosition();
     {
         const QSignalBlocker block(this);
+        m_typedUntold = m_typedUntold || match != currentIndex();
         setCurrentIndex(match);
     }
     lineEdit()->setText(text);

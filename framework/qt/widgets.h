@@ -120,6 +120,7 @@ class ComboWidget : public QComboBox {
     ChoiceModel* m_entries;
     int m_id;
     ControlNotify m_notify;
+    bool m_typedUntold = false; // an entry selected by typing it, not yet told
 };
 
 // The texts of a grid: column and row headers and the cells, one row and

@@ -1,6 +1,7 @@
 // The command line's verbs: what they print agrees to the byte with what a
 // press of Calculate shows for the same choices; errors, stored choices and
 // the table's formats.
+#include "calc/typed_distance.h"
 #include "cameras/camera_table.h"
 #include "cli/command_line.h"
 #include "lists/choice_lists.h"
@@ -61,10 +62,18 @@ TEST(CommandLine, CalculateAgreesWithAPressToTheByte) {
                   CStringToUtf8(focal.displayText), "--aperture", aperture.displayText, "--unit",
                   CStringToUtf8(unit.displayText), "--cofc=" + CStringToUtf8(cofc.displayText),
                   "--distance", distance, "--diopter", diopter});
-        const CalculationResult press =
-            Calculate({*focal.valueText, aperture.valueText, *unit.valueText, *cofc.valueText,
-                       CameraForValue(*camera.valueText)->cropFactor, distance, diopter},
-                      settings);
+        // A distance typed with its unit ("3 m") is a press at that distance
+        // in the chosen unit; any other text is read as the main form reads it.
+        CalculationInputs in{*focal.valueText,
+                             aperture.valueText,
+                             *unit.valueText,
+                             *cofc.valueText,
+                             CameraForValue(*camera.valueText)->cropFactor,
+                             distance,
+                             diopter};
+        in.distance =
+            ReadTypedDistance(distance, settings, DistanceUnitFor(ParseInteger(*unit.valueText)));
+        const CalculationResult press = Calculate(in, settings);
         if (press.status != CalculationStatus::Ok) {
             EXPECT_EQ(got.exitCode, 1);
             EXPECT_EQ(got.err,

@@ -129,9 +129,24 @@ TEST(DofTable, DefaultRowsRunFromTenFocalLengthsPastTheHyperfocalDistance) {
     EXPECT_EQ(DefaultApertureRange(13), (std::pair<int, int>{4, 13}));
     request.apertures = Apertures(first, last);
     request.typedDistance = 2.5;
-    // Ten focal lengths: 0.5 m; the hyperfocal distance at f/22: 3.84 m.
+    // Ten focal lengths: 0.5 m; the hyperfocal distance at f/2.8, the widest
+    // aperture shown: 50² / (2.828427 · 0.03) + 50 = 29.51 m, so every column reaches ∞.
     EXPECT_EQ(DefaultDistances(request, NumberSettings{}),
-              (std::vector<double>{0.5, 0.7, 1, 1.5, 2, 2.5, 3, 5}));
+              (std::vector<double>{0.5, 0.7, 1, 1.5, 2, 2.5, 3, 5, 7, 10, 15, 20, 30}));
+    TableRequest shown = request;
+    shown.distances = DefaultDistances(request, NumberSettings{});
+    const DofTable table = MakeTable(shown, NumberSettings{});
+    for (const std::string& cell : table.cells.back())
+        EXPECT_EQ(cell.substr(cell.size() - 3), "\u221E") << "the last row, every column";
+    // A long lens in inches: from 393.7 in to 3,480,000 in the series would pass
+    // 24 rows, and says where it stops.
+    TableRequest telephoto = request;
+    telephoto.lens = {"1000.0", "", "1", "0.0040", 1.0, "", ""};
+    std::string cut;
+    EXPECT_EQ(DefaultDistances(telephoto, NumberSettings{}, &cut).size(), 24u + 1) << "and 2.5";
+    EXPECT_EQ(
+        cut.rfind("The rows stop at 24; the widest aperture reaches infinity only beyond ", 0), 0u)
+        << cut;
     request.lens.unitValue = "0"; // feet, from 1.64 ft
     request.typedDistance.reset();
     EXPECT_EQ(DefaultDistances(request, NumberSettings{}).front(), 2);
@@ -167,34 +182,34 @@ TEST(DofTable, DistancesReadAsTypedAndWrittenBackSo) {
     }
 }
 
-// Each typed unit lands, in millimetres, exactly where typing the number
-// with that unit chosen lands.
-TEST(TypedDistance, UnitsAreReadAndConvertedByTheProgramsOwnFactors) {
+// Each typed unit is converted by its true length: what a person would have
+// typed in the chosen unit.
+TEST(TypedDistance, UnitsAreReadAndConvertedByTheirTrueLengths) {
     const DistanceUnit &feet = DistanceUnitFor(0), &inches = DistanceUnitFor(1),
                        &metres = DistanceUnitFor(2), &centimetres = DistanceUnitFor(3);
-    const auto mm = [](double v, const DistanceUnit& u) { return ToMillimetres(v, u.factor); };
     const struct {
         const char* name;
         const char* typed;
         const DistanceUnit& chosen;
-        double asIfTyped; // the number, with `in` chosen
-        const DistanceUnit& in;
+        double expected; // worked by hand, in the chosen unit
     } rows[] = {
-        {"bare number", "3", metres, 3, metres},
-        {"metres", "3 m", feet, 3, metres},
-        {"glued", "3m", feet, 3, metres},
-        {"centimetres", "250 cm", metres, 250, centimetres},
-        {"feet", "10 ft", metres, 10, feet},
-        {"feet and inches", "10 ft 6 in", metres, 10.5, feet},
-        {"marks", "10' 6\"", centimetres, 10.5, feet},
-        {"inches", "18 in", feet, 18, inches},
-        {"the chosen unit typed", "7 ft", feet, 7, feet},
+        {"bare number", "3", metres, 3},
+        {"metres", "3 m", feet, 3 / 0.3048},               // 9.842520 ft
+        {"glued", "3m", centimetres, 300},                 // 300 cm
+        {"centimetres", "250 cm", metres, 2.5},            // 2.5 m
+        {"feet", "10 ft", metres, 3.048},                  // 10 × 0.3048 m
+        {"feet and inches", "10 ft 6 in", metres, 3.2004}, // 126 in × 0.0254 m
+        {"marks", "10' 6\"", centimetres, 320.04},         // 126 × 2.54 cm
+        {"inches", "18 in", feet, 1.5},                    // 18 / 12 ft
+        {"millimetres", "1500 mm", metres, 1.5},           // 1.5 m
+        {"the chosen unit typed", "7 ft", feet, 7},
     };
     for (const auto& row : rows) {
         const std::optional<double> v = ReadTypedDistance(row.typed, NumberSettings{}, row.chosen);
         ASSERT_TRUE(v) << row.name;
-        EXPECT_NEAR(mm(*v, row.chosen), mm(row.asIfTyped, row.in), 1e-9) << row.name;
+        EXPECT_NEAR(*v, row.expected, 1e-12 * row.expected) << row.name;
     }
+    (void)inches;
     EXPECT_EQ(ReadTypedDistance("7 ft", NumberSettings{}, feet), 7.0) << "no conversion at all";
     EXPECT_EQ(ReadTypedDistance("2,5 m", German(), metres), 2.5);
     for (const char* bad : {"3x", "3 m 4", "10 in 6 ft", "m", "", "3 furlongs", "2,5"})

@@ -126,7 +126,7 @@ TEST(FocusPlan, TypedInfinityUnitsAndTooLargeDistances) {
             PlanFocus(Request("50.0", "2", "0.0300", 1.0, "2", infinity), NumberSettings{});
         EXPECT_EQ(p.focusAt, "4.000000 m") << infinity;
     }
-    // 200 cm and 6 ft 6.74 in are 2 m (to the program's own factors) and 2 m.
+    // 200 cm is 2 m.
     const FocusPlan inCm = PlanFocus(Request("50.0", "2", "0.0300", 1.0, "200 cm"), {});
     EXPECT_EQ(inCm.focusAt, "4.000000 m");
     EXPECT_EQ(PlanFocus(Request("50.0", "2", "0.0300", 1.0, "3x"), {}).refusal,
