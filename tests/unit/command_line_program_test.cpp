@@ -136,8 +136,9 @@ TEST(CommandLineProgram, ALongExportIsWrittenAsItIsMade) {
         struct stat st {};
         ASSERT_EQ(::stat(output.c_str(), &st), 0) << format;
         EXPECT_GT(st.st_size, 10 << 20) << format;
-        if (!kAddressSanitizer) // whose quarantine holds freed memory back on purpose
+        if (!kAddressSanitizer) { // whose quarantine holds freed memory back on purpose
             EXPECT_LT(usage.ru_maxrss, 80 * 1024) << format << ": peak memory in KiB";
+        }
         std::printf("%s: %ld KiB at most for %lld bytes\n", format, usage.ru_maxrss,
                     static_cast<long long>(st.st_size));
         ::unlink(output.c_str());
