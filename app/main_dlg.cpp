@@ -332,10 +332,11 @@ void CVextonDOFCEDlg::OnDofTableCommand() {
     const double typed = ReadDistance(CStringToUtf8(m_editDistance.GetWindowText()), settings);
     if (typed > 0 && std::isfinite(typed))
         lens.typedDistance = typed;
-    lens.heading = {camera->name, atOneUnit.focalLengthText, atOneUnit.cocText,
-                    CStringToUtf8(m_cboUnit.GetLBText(m_cboUnit.GetCurSel()))};
-    if (ReadDistance(lens.diopterText, settings) != 0)
-        lens.heading.focalLength += " (diopter " + lens.diopterText + ")";
+    lens.heading =
+        MakeTableHeading(camera->name,
+                         {lens.focalLengthValue, "", lens.unitValue, lens.cofcValue,
+                          lens.cropFactor, "", lens.diopterText},
+                         CStringToUtf8(m_cboUnit.GetLBText(m_cboUnit.GetCurSel())), settings);
     CDofTableDlg table(std::move(lens));
     table.DoModal();
 }

@@ -492,12 +492,13 @@ CommandResult Table(const std::vector<std::string>& args, const CommandLineMachi
             result.exitCode = 1;
             result.err += "Validation Error: " + refusal + "\n";
         }
-        const TablePageHeading heading{
+        const TablePageHeading heading = MakeTableHeading(
             CStringToUtf8(choices.camera.entries[static_cast<std::size_t>(choices.camera.selected)]
                               .displayText),
-            one.focalLengthText, one.cocText,
+            lens.Inputs(),
             CStringToUtf8(
-                choices.unit.entries[static_cast<std::size_t>(choices.unit.selected)].displayText)};
+                choices.unit.entries[static_cast<std::size_t>(choices.unit.selected)].displayText),
+            machine.numbers);
         const std::optional<bool> letter =
             paper.empty() ? std::nullopt : std::optional<bool>(paper == "letter");
         result.produce = [lens, request, heading, letter, pdf = machine.pdf,

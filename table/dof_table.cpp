@@ -100,6 +100,18 @@ const char* UnitName(const DistanceUnit& unit) {
 }
 } // namespace
 
+TablePageHeading MakeTableHeading(const std::string& camera, const CalculationInputs& lens,
+                                  const std::string& unitName, const NumberSettings& settings) {
+    CalculationInputs atOne = lens;
+    atOne.distanceText = "1";
+    atOne.distance = 1.0;
+    const CalculationResult one = Calculate(atOne, settings);
+    TablePageHeading heading{camera, one.focalLengthText, one.cocText, unitName};
+    if (ReadDistance(lens.diopterText, settings) != 0)
+        heading.focalLength += " (diopter " + std::string(lens.diopterText) + ")";
+    return heading;
+}
+
 double AiryDiscMm(double N) {
     return 2.44 * kGreenLightMm * N;
 }

@@ -56,6 +56,12 @@ struct TablePageHeading {
     std::string unit;        // "meters"
 };
 
+// The heading of the table's pages for a lens as a press reads it: the
+// camera, the focal length after the diopter (and the diopter, when there is
+// one), the circle of confusion used and the unit's name.
+TablePageHeading MakeTableHeading(const std::string& camera, const CalculationInputs& lens,
+                                  const std::string& unitName, const NumberSettings& settings);
+
 // The diameter of the Airy disc's first dark ring in green light (0.00055 mm)
 // at f-number N, in millimetres.
 double AiryDiscMm(double N);

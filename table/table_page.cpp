@@ -13,6 +13,7 @@
 #include <QPrinter>
 #include <algorithm>
 #include <exception>
+#include <optional>
 
 namespace {
 // Sizes in points: the table's type never goes below kSmallestPoints.
@@ -20,6 +21,7 @@ constexpr double kTitlePoints = 16;
 constexpr double kTextPoints = 10;
 constexpr double kTablePoints = 10;
 constexpr double kSmallestPoints = 8; // and wider tables go on in a second run of columns
+constexpr double kLargestPoints = 12; // a table on one page
 constexpr double kFooterPoints = 8;
 constexpr double kCellPadding = 4; // each side of a cell's text
 constexpr double kGap = 10;        // between the page's parts
@@ -71,21 +73,30 @@ Grid Measure(const DofTable& table, double points, QPaintDevice* device) {
     return grid;
 }
 
+// Lays the table out on pages and, when drawing, draws it: the first page
+// under the full heading, every later page under a line of it, each page's
+// columns with their header, the diffraction note on every page that shows a
+// marked column, and at the foot "Page N of M" and the program's name. Laid
+// out without drawing, it counts the pages.
 class PagePainter {
   public:
     PagePainter(QPagedPaintDevice& device, const DofTable& table, const TablePageHeading& heading,
-                Grid grid)
+                Grid grid, int pages = 0)
         : m_device(device), m_table(table), m_heading(heading), m_grid(std::move(grid)),
-          m_painter(&device) {
+          m_pages(pages) {
+        if (m_pages > 0)
+            m_painter.emplace(&device);
         m_toPixels = device.logicalDpiX() / 72.0;
         m_page = device.pageLayout().paintRect(QPageLayout::Point);
         m_page.moveTo(0, 0);
+        for (const std::string& column : table.columns)
+            m_marked.push_back(column.find(kDiffractionMark) != std::string::npos);
     }
 
     // The columns in groups as wide as the page takes (each with the row
     // headers), and each group's rows down the pages, the column headers
-    // again at the top of every page a group continues on.
-    void Paint() {
+    // again at the top of every page a group continues on; the number of pages.
+    int Paint() {
         double y = Heading();
         for (const auto& [first, last] : ColumnGroups()) {
             if (y + 3 * m_grid.rowHeight > Bottom())
@@ -98,15 +109,23 @@ class PagePainter {
             }
             y += kGap;
         }
-        Notes(y);
-        Footer();
+        if (!m_table.roundingNote.empty()) {
+            if (y + 3 * kTextPoints > Bottom())
+                y = NewPage();
+            Line(y, Text(m_table.roundingNote), Font(kTextPoints));
+        }
+        PageFoot();
+        return m_pageNumber;
     }
 
   private:
     double NewPage() {
-        Footer();
-        m_device.newPage();
-        return 0;
+        PageFoot();
+        if (m_painter)
+            m_device.newPage();
+        ++m_pageNumber;
+        m_pageShowsMark = false;
+        return ContinuedHeading();
     }
 
     // Runs of columns [first, last) that fit across the page beside the row headers.
@@ -131,20 +150,29 @@ class PagePainter {
     QRectF Px(const QRectF& points) const {
         return QRectF(points.topLeft() * m_toPixels, points.size() * m_toPixels);
     }
-    QFont PageFont(double points, bool bold = false) const { return Font(points, bold); }
 
-    double Bottom() const { return m_page.height() - 2 * kFooterPoints - kGap; }
+    // The foot of the page: the page's number and the program, and above
+    // them the diffraction note where the page shows a marked column.
+    double FootHeight() const {
+        return 2 * kFooterPoints + (m_table.diffractionNote.empty() ? 0 : 3 * kFooterPoints);
+    }
+    double Bottom() const { return m_page.height() - FootHeight() - kGap; }
 
     double Line(double y, const QString& text, const QFont& font) {
-        m_painter.setFont(font);
         const QRectF room(0, y, m_page.width(), m_page.height() - y);
-        const QRectF used = m_painter.boundingRect(Px(room), Qt::TextWordWrap, text);
-        m_painter.drawText(Px(room), Qt::TextWordWrap, text);
+        const QFontMetricsF metrics(font, &m_device);
+        const QRectF used =
+            metrics.boundingRect(Px(room), Qt::TextWordWrap, text); // in the device's pixels
+        if (m_painter) {
+            m_painter->setFont(font);
+            m_painter->setPen(Qt::black);
+            m_painter->drawText(Px(room), Qt::TextWordWrap, text);
+        }
         return y + used.height() / m_toPixels;
     }
 
     double Heading() {
-        double y = Line(0, QStringLiteral("Depth of Field Table"), PageFont(kTitlePoints, true));
+        double y = Line(0, QStringLiteral("Depth of Field Table"), Font(kTitlePoints, true));
         const QLocale locale;
         const QString lines[] = {
             QStringLiteral("Camera: ") + Text(m_heading.camera),
@@ -155,13 +183,26 @@ class PagePainter {
         };
         y += kGap / 2;
         for (const QString& line : lines)
-            y = Line(y, line, PageFont(kTextPoints));
+            y = Line(y, line, Font(kTextPoints));
         return y + kGap;
+    }
+
+    // What a later page is of, in one line.
+    double ContinuedHeading() {
+        const QString line = QStringLiteral("Depth of Field Table: ") + Text(m_heading.camera) +
+                             QStringLiteral(", ") + Text(m_heading.focalLength) +
+                             QStringLiteral(", circle of confusion ") + Text(m_heading.cocUsed) +
+                             QStringLiteral(", distances in ") + Text(m_heading.unit);
+        return Line(0, line, Font(kFooterPoints)) + kGap / 2;
     }
 
     // One row of the table (-1: the column headers) at `y`, its row header
     // and the columns [first, last); the next row's y.
     double Row(double y, int row, std::size_t first, std::size_t last) {
+        for (std::size_t c = first; c < last; ++c)
+            m_pageShowsMark = m_pageShowsMark || m_marked[c];
+        if (!m_painter)
+            return y + m_grid.rowHeight;
         double x = 0;
         const double h = m_grid.rowHeight;
         for (std::size_t c = 0; c <= last; ++c) {
@@ -177,48 +218,59 @@ class PagePainter {
                                              : m_table.cells[static_cast<std::size_t>(row)][c - 1]);
             const QRectF cell(x, y, w, h);
             if (header)
-                m_painter.fillRect(Px(cell), QColor(235, 235, 235));
-            m_painter.setPen(QColor(160, 160, 160));
-            m_painter.drawRect(Px(cell));
-            m_painter.setPen(Qt::black);
-            QFont font = PageFont(m_grid.points, bold);
+                m_painter->fillRect(Px(cell), QColor(235, 235, 235));
+            m_painter->setPen(QColor(160, 160, 160));
+            m_painter->drawRect(Px(cell));
+            m_painter->setPen(Qt::black);
+            QFont font = Font(m_grid.points, bold);
             font.setUnderline(bold && !header); // the marks, also without colour
-            m_painter.setFont(font);
-            m_painter.drawText(Px(cell.adjusted(kCellPadding, 0, -kCellPadding, 0)),
-                               (c == 0 ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter,
-                               Text(text));
+            m_painter->setFont(font);
+            m_painter->drawText(Px(cell.adjusted(kCellPadding, 0, -kCellPadding, 0)),
+                                (c == 0 ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter,
+                                Text(text));
             x += w;
         }
         return y + h;
     }
 
-    void Notes(double y) {
-        for (const std::string& note : {m_table.roundingNote, m_table.diffractionNote})
-            if (!note.empty()) {
-                if (y + 3 * kTextPoints > Bottom())
-                    y = NewPage();
-                y = Line(y, Text(note), PageFont(kTextPoints)) + kGap / 2;
-            }
-    }
-
-    void Footer() {
-        m_painter.setFont(PageFont(kFooterPoints));
-        m_painter.setPen(Qt::black);
+    void PageFoot() {
+        if (!m_painter)
+            return;
+        m_painter->setPen(Qt::black);
+        if (m_pageShowsMark && !m_table.diffractionNote.empty()) {
+            m_painter->setFont(Font(kFooterPoints));
+            m_painter->drawText(
+                Px(QRectF(0, m_page.height() - FootHeight(), m_page.width(), 3 * kFooterPoints)),
+                Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, Text(m_table.diffractionNote));
+        }
+        m_painter->setFont(Font(kFooterPoints));
+        const QRectF foot(0, m_page.height() - 2 * kFooterPoints, m_page.width(),
+                          2 * kFooterPoints);
+        m_painter->drawText(Px(foot), Qt::AlignLeft | Qt::AlignBottom,
+                            QStringLiteral("Page %1 of %2").arg(m_pageNumber).arg(m_pages));
         const QString name =
             QStringLiteral("Vexton.DOF.CE ") + QString::fromUtf8(FindStringResource(IDS_VERSION));
-        m_painter.drawText(
-            Px(QRectF(0, m_page.height() - 2 * kFooterPoints, m_page.width(), 2 * kFooterPoints)),
-            Qt::AlignRight | Qt::AlignBottom, name);
+        m_painter->drawText(Px(foot), Qt::AlignRight | Qt::AlignBottom, name);
     }
 
     QPagedPaintDevice& m_device;
     const DofTable& m_table;
     const TablePageHeading& m_heading;
     Grid m_grid;
-    QPainter m_painter;
+    int m_pages;                       // 0 while counting them
+    std::optional<QPainter> m_painter; // only while drawing
     QRectF m_page;
     double m_toPixels = 1.0;
+    std::vector<bool> m_marked; // the columns diffraction softens
+    int m_pageNumber = 1;
+    bool m_pageShowsMark = false;
 };
+
+// How many pages the table takes at this grid.
+int CountPages(QPagedPaintDevice& device, const DofTable& table, const TablePageHeading& heading,
+               const Grid& grid) {
+    return PagePainter(device, table, heading, grid).Paint();
+}
 
 bool LetterCountry() {
     const QLocale::Territory here = QLocale().territory();
@@ -242,7 +294,17 @@ void PaintTablePages(QPagedPaintDevice& device, const DofTable& table,
         points = std::max(kSmallestPoints, points - 0.5);
         grid = Measure(table, points, &device);
     }
-    PagePainter(device, table, heading, std::move(grid)).Paint();
+    // A table on one page takes as large a type as still fits it there.
+    if (grid.points == kTablePoints && CountPages(device, table, heading, grid) == 1)
+        for (double points = kLargestPoints; points > kTablePoints; points -= 0.5) {
+            const Grid larger = Measure(table, points, &device);
+            if (larger.Width() <= across() && CountPages(device, table, heading, larger) == 1) {
+                grid = larger;
+                break;
+            }
+        }
+    const int pages = CountPages(device, table, heading, grid);
+    PagePainter(device, table, heading, std::move(grid), pages).Paint();
 }
 
 namespace {

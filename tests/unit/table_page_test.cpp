@@ -9,12 +9,13 @@
 #include <QPrinter>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 
 namespace {
-std::string Run(const std::string& command) {
+std::string Shell(const std::string& command) {
     std::string out;
     if (FILE* pipe = ::popen(command.c_str(), "r")) {
         char buffer[4096];
@@ -41,7 +42,7 @@ struct Pdf {
     // The text of each page, as a reader copies it.
     std::vector<std::string> Pages() const {
         std::vector<std::string> pages;
-        std::string all = Run("pdftotext -layout '" + path + "' - 2>/dev/null");
+        std::string all = Shell("pdftotext -layout '" + path + "' - 2>/dev/null");
         for (std::size_t at = 0; at < all.size();) {
             const std::size_t end = all.find('\f', at);
             pages.push_back(all.substr(at, end == std::string::npos ? end : end - at));
@@ -49,7 +50,7 @@ struct Pdf {
         }
         return pages;
     }
-    std::string Info() const { return Run("pdfinfo '" + path + "' 2>/dev/null"); }
+    std::string Info() const { return Shell("pdfinfo '" + path + "' 2>/dev/null"); }
 };
 
 Pdf Write(const QByteArray& bytes, const char* name) {
@@ -123,6 +124,60 @@ TEST(TablePage, ALongTableContinuesWithItsHeaderRepeated) {
         EXPECT_TRUE(!ofTheTable || page.find("f/") != std::string::npos)
             << "the header on every page";
     }
+}
+
+// Every page stands alone: a continued page says in a line what the table
+// is for (the diopter too), every page says which it is of how many, and a
+// page showing a column diffraction softens carries the note that says so.
+TEST(TablePage, EveryPageStandsAlone) {
+    std::vector<double> distances;
+    for (int i = 1; i <= 90; ++i)
+        distances.push_back(i * 0.5);
+    const DofTable table = MakeTable(Request("50.0", "2", distances), NumberSettings{});
+    TableRequest request = Request("50.0", "2", {1});
+    request.lens.diopterText = "2";
+    const TablePageHeading heading = MakeTableHeading("Canon 1Ds", request.lens, "meters", {});
+    EXPECT_EQ(heading.focalLength, "45.45 mm (diopter 2)");
+    const std::vector<std::string> pages =
+        Write(TablePdf(table, heading), "vextondof-pages-test.pdf").Pages();
+    ASSERT_GE(pages.size(), 3u);
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        if (pages[i].find_first_not_of(" \n") == std::string::npos)
+            continue; // after the last form feed
+        const std::string& page = pages[i];
+        EXPECT_NE(page.find("Page " + std::to_string(i + 1) + " of "), std::string::npos) << i;
+        EXPECT_NE(page.find("45.45 mm (diopter 2)"), std::string::npos)
+            << "the heading, page " << i;
+        const bool marked = page.find("f/22 *") != std::string::npos;
+        EXPECT_EQ(page.find("diffraction blurs more") != std::string::npos, marked)
+            << "the note where a marked column is, page " << i;
+    }
+}
+
+// A table that fits one page is printed in a larger type than a long one.
+TEST(TablePage, AOnePageTableUsesItsPage) {
+    const auto wordHeight = [](const Pdf& pdf, const std::string& word) {
+        const std::string xml = Shell("pdftotext -bbox '" + pdf.path + "' - 2>/dev/null");
+        const std::size_t at = xml.find(">" + word + "<");
+        const std::size_t open = xml.rfind("<word", at);
+        const auto number = [&](const char* name) {
+            const std::size_t p = xml.find(name, open);
+            return std::stod(xml.substr(p + std::strlen(name)));
+        };
+        return at == std::string::npos ? 0.0 : number("yMax=\"") - number("yMin=\"");
+    };
+    TableRequest small = Request("50.0", "2", {1, 2, 3});
+    small.apertures.resize(3);
+    const Pdf onePage =
+        Write(TablePdf(MakeTable(small, NumberSettings{}), kHeading), "vextondof-one-page.pdf");
+    std::vector<double> distances(60, 1.0);
+    for (std::size_t i = 0; i < distances.size(); ++i)
+        distances[i] = 1 + static_cast<double>(i);
+    TableRequest longer = Request("50.0", "2", distances);
+    longer.apertures.resize(3);
+    const Pdf manyPages =
+        Write(TablePdf(MakeTable(longer, NumberSettings{}), kHeading), "vextondof-many-pages.pdf");
+    EXPECT_GT(wordHeight(onePage, "Hyperfocal"), 1.15 * wordHeight(manyPages, "Hyperfocal"));
 }
 
 TEST(TablePage, APrinterPrintingToAFileGetsTheSamePages) {
