@@ -15,7 +15,7 @@ CVextonDOFCEApp theApp;
 namespace {
 const char kUsage[] =
     "Usage: vextondof [Qt options]\n"
-    "       vextondof --help | --version\n"
+    "       vextondof --help | --version | --list-cameras\n"
     "%s"
     "\n"
     "Vexton.DOF.CE, a depth-of-field calculator for photographers: pick a camera\n"
@@ -26,6 +26,7 @@ const char kUsage[] =
     "-style NAME, ...) work as in any Qt program. The verbs calculate, table and\n"
     "plan answer in the terminal, with no window and no display ('vextondof\n"
     "calculate --help', 'vextondof table --help', 'vextondof plan --help').\n"
+    "--list-cameras writes the camera list's names, one a line.\n"
     "\n"
     "Your five list choices are kept in vextondof.ini beside a copy of the program\n"
     "not installed with the system where you may create files in its folder,\n"

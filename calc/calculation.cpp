@@ -25,6 +25,42 @@ LensSetup ReadLens(const CalculationInputs& in, const NumberSettings& settings) 
             &DistanceUnitFor(ParseInteger(in.unitValue))};
 }
 
+namespace {
+double Dioptres(const CalculationInputs& in, const NumberSettings& settings) {
+    return ParseDecimal(
+        NormalizeDecimalSeparator(FirstCharacters(in.diopterText, kDiopterCharacters), settings));
+}
+} // namespace
+
+std::optional<double> CloseUpReach(const CalculationInputs& in, const NumberSettings& settings) {
+    const double D = Dioptres(in, settings);
+    const DistanceUnit& unit = DistanceUnitFor(ParseInteger(in.unitValue));
+    if (!(D > 0) || !std::isfinite(D) || !(unit.factor > 0))
+        return std::nullopt;
+    return FromMillimetres(unit.factor)(1000.0 / D);
+}
+
+namespace {
+// `value` in the user's number settings with no more decimals than it needs.
+std::string Plain(double value, int most, const NumberSettings& settings) {
+    std::string text = FormatFixed(value, most);
+    while (text.find('.') != std::string::npos && (text.back() == '0' || text.back() == '.'))
+        text.pop_back();
+    const std::size_t point = text.find('.');
+    const int decimals = point == std::string::npos ? 0 : static_cast<int>(text.size() - point - 1);
+    return FormatLocaleNumber(text, decimals, settings);
+}
+} // namespace
+
+std::string CloseUpReachText(const CalculationInputs& in, const NumberSettings& settings) {
+    const std::optional<double> reach = CloseUpReach(in, settings);
+    if (!reach)
+        return {};
+    return "a +" + Plain(Dioptres(in, settings), 2, settings) +
+           " close-up lens focuses no farther than " + Plain(*reach, 6, settings) +
+           DistanceUnitFor(ParseInteger(in.unitValue)).suffix;
+}
+
 double ReadDistance(std::string_view text, const NumberSettings& settings) {
     return ParseDecimal(NormalizeDecimalSeparator(std::string(text), settings));
 }

@@ -72,5 +72,12 @@ struct DepthInUnit {
 };
 DepthInUnit DepthAt(const LensSetup& lens, double distance);
 
+// How far a close-up lens lets the lens focus: 1/D metres for a +D
+// diopter, in the unit; none without one (or for a negative diopter).
+std::optional<double> CloseUpReach(const CalculationInputs& in, const NumberSettings& settings);
+
+// "a +2 close-up lens focuses no farther than 0.5 m"; "" without one.
+std::string CloseUpReachText(const CalculationInputs& in, const NumberSettings& settings);
+
 // What the user is told when a press is refused; null for Ok.
 const char* RefusalText(CalculationStatus status);

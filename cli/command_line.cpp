@@ -3,6 +3,7 @@
 #include "calc/typed_distance.h"
 #include "cameras/camera_table.h"
 #include "cameras/data_state.h"
+#include "cli/nearest.h"
 #include "framework/base/nocase.h"
 #include "framework/base/resources.h"
 #include "lists/choice_lists.h"
@@ -97,10 +98,13 @@ Parsed ParseOptions(const std::vector<std::string>& args, std::vector<std::strin
         }
         const std::size_t equals = arg.find('=');
         const std::string name = arg.substr(0, equals);
-        if (arg.rfind("--", 0) != 0 || std::find(known.begin(), known.end(), name) == known.end())
-            parsed.error = arg.rfind("--", 0) == 0 ? "unknown option " + name
-                                                   : "unexpected argument \"" + arg + "\"";
-        else if (equals != std::string::npos)
+        if (arg.rfind("--", 0) != 0 || std::find(known.begin(), known.end(), name) == known.end()) {
+            const std::string meant = NearestWord(name, known);
+            parsed.error = arg.rfind("--", 0) != 0 ? "unexpected argument \"" + arg + "\""
+                           : meant.empty()
+                               ? "unknown option " + name
+                               : "unknown option " + name + "; did you mean " + meant + "?";
+        } else if (equals != std::string::npos)
             parsed.values[name] = arg.substr(equals + 1);
         else if (i + 1 < args.size())
             parsed.values[name] = args[++i];
@@ -108,35 +112,6 @@ Parsed ParseOptions(const std::vector<std::string>& args, std::vector<std::strin
             parsed.error = "option " + name + " needs a value";
     }
     return parsed;
-}
-
-// How many letters must change to make `a` into `b`.
-std::size_t EditDistance(const std::string& a, const std::string& b) {
-    std::vector<std::size_t> row(b.size() + 1);
-    for (std::size_t j = 0; j <= b.size(); ++j)
-        row[j] = j;
-    for (std::size_t i = 1; i <= a.size(); ++i) {
-        std::size_t diagonal = row[0];
-        row[0] = i;
-        for (std::size_t j = 1; j <= b.size(); ++j) {
-            const std::size_t above = row[j];
-            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])});
-            diagonal = above;
-        }
-    }
-    return row[b.size()];
-}
-
-// The verb a mistyped one was most likely meant to be.
-std::string NearestVerb(const std::string& typed) {
-    std::string best;
-    std::size_t least = std::string::npos;
-    for (const char* verb : {"calculate", "plan", "table"})
-        if (const std::size_t d = EditDistance(typed, verb); d < least) {
-            least = d;
-            best = verb;
-        }
-    return best;
 }
 
 CommandResult UsageError(const std::string& verb, const std::string& what) {
@@ -163,6 +138,7 @@ CommandResult Refused(const std::string& sentence) {
 
 // One of the main form's lists.
 struct ListChoice {
+    ListKind kind;
     const char* option;
     const char* name;  // "camera", in "no camera begins with ..."
     const char* asked; // "a camera", in "You must choose a camera from the list."
@@ -170,25 +146,6 @@ struct ListChoice {
     CString stored;
     int selected = -1;
 };
-
-// Up to two entries a person may have meant: those that come just after
-// the text in the list's order of letters, case aside.
-std::string Nearest(const std::vector<ChoiceEntry>& entries, const CString& text) {
-    std::vector<CString> sorted;
-    for (const ChoiceEntry& entry : entries)
-        sorted.push_back(entry.displayText);
-    std::stable_sort(sorted.begin(), sorted.end(),
-                     [](const CString& a, const CString& b) { return CompareNoCase(a, b) < 0; });
-    auto at = std::upper_bound(
-        sorted.begin(), sorted.end(), text,
-        [](const CString& a, const CString& b) { return CompareNoCase(a, b) < 0; });
-    if (sorted.end() - at < 2)
-        at = sorted.end() - std::min<std::ptrdiff_t>(2, static_cast<std::ptrdiff_t>(sorted.size()));
-    std::string out;
-    for (auto it = at; it != sorted.end() && it != at + 2; ++it)
-        out += std::string(out.empty() ? "" : ", ") + CStringToUtf8(*it);
-    return out;
-}
 
 std::vector<ChoiceEntry> ApertureChoices() {
     std::vector<ChoiceEntry> out;
@@ -199,12 +156,14 @@ std::vector<ChoiceEntry> ApertureChoices() {
 
 // The five lists, each with the choice the options or the stored choices make.
 struct Choices {
-    ListChoice camera{"--camera", "camera", "a camera", CameraChoices(), {}};
-    ListChoice focalLength{
-        "--focal-length", "focal length", "a focal length", FocalLengthChoices(), {}};
-    ListChoice aperture{"--aperture", "aperture", "an aperture", ApertureChoices(), {}};
-    ListChoice unit{"--unit", "unit", "a unit", UnitChoices(), {}};
-    ListChoice cofc{"--cofc", "circle of confusion", "a circle of confusion", CofCChoices(), {}};
+    ListChoice camera{ListKind::Camera, "--camera", "camera", "a camera", CameraChoices(), {}};
+    ListChoice focalLength{ListKind::FocalLength, "--focal-length",     "focal length",
+                           "a focal length",      FocalLengthChoices(), {}};
+    ListChoice aperture{ListKind::Aperture, "--aperture",      "aperture",
+                        "an aperture",      ApertureChoices(), {}};
+    ListChoice unit{ListKind::Unit, "--unit", "unit", "a unit", UnitChoices(), {}};
+    ListChoice cofc{ListKind::CircleOfConfusion, "--cofc",      "circle of confusion",
+                    "a circle of confusion",     CofCChoices(), {}};
     ListChoice* All() { return &camera; }
     std::string warning; // for standard error: the stored choices could not be read
 };
@@ -245,15 +204,16 @@ std::optional<CommandResult> Choose(Choices& choices, const Parsed& parsed,
     for (ListChoice* list :
          {&choices.camera, &choices.focalLength, &choices.aperture, &choices.unit, &choices.cofc}) {
         const auto given = parsed.values.find(list->option);
-        const CString text =
-            given != parsed.values.end() ? Utf8ToCString(given->second) : list->stored;
+        const CString text = given != parsed.values.end()
+                                 ? Utf8ToCString(AsTheListWritesIt(list->kind, given->second))
+                                 : list->stored;
         list->selected = SelectStoredChoice(list->entries, text);
         if (list->selected >= 0)
             continue;
         if (given != parsed.values.end())
             return UsageError(verb, std::string("no ") + list->name + " begins with \"" +
-                                        given->second +
-                                        "\"; nearest: " + Nearest(list->entries, text));
+                                        given->second + "\"; nearest: " +
+                                        NearestEntries(list->kind, list->entries, given->second));
         return Refused(std::string("You must choose ") + list->asked + " from the list.");
     }
     return std::nullopt;
@@ -331,6 +291,11 @@ CommandResult Calculate(const std::vector<std::string>& args, const CommandLineM
     const std::vector<std::string> labels = ResultLabels();
     CommandResult out;
     out.err = choices.warning;
+    const CalculationInputs in = lens.Inputs();
+    if (const std::optional<double> reach = CloseUpReach(in, machine.numbers);
+        reach &&
+        (in.distance ? *in.distance : ReadDistance(in.distanceText, machine.numbers)) > *reach)
+        out.err += "Note: " + CloseUpReachText(in, machine.numbers) + ".\n";
     for (std::size_t i = 0; i < labels.size() && i < std::size(texts); ++i)
         out.out += labels[i] + " " + texts[i] + "\n";
     return out;
@@ -384,8 +349,9 @@ void WriteTableText(const TableRows& rows, const OutputSink& sink) {
         write(printed);
     }
     sink(frame.roundingNote + "\n");
-    if (!frame.diffractionNote.empty())
-        sink(frame.diffractionNote + "\n");
+    for (const std::string* note : {&frame.diffractionNote, &frame.closeUpNote})
+        if (!note->empty())
+            sink(*note + "\n");
 }
 
 // --apertures FROM:TO, each by the list's rule; the default stops otherwise.
@@ -560,6 +526,9 @@ CommandResult Plan(const std::vector<std::string>& args, const CommandLineMachin
         if (!texts[i]->empty())
             result.out += labels[i] + " " + *texts[i] + "\n";
     result.err = choices.warning;
+    if (const std::optional<double> reach = CloseUpReach(request.lens, machine.numbers);
+        reach && plan.refusal.empty() && plan.focusDistance > *reach)
+        result.err += "Note: " + CloseUpReachText(request.lens, machine.numbers) + ".\n";
     if (!plan.warning.empty())
         result.err += "Warning: " + plan.warning + "\n";
     if (!plan.refusal.empty()) {
@@ -578,10 +547,13 @@ std::optional<CommandResult> RunCommandLine(const std::vector<std::string>& args
     if (verb != "calculate" && verb != "table" && verb != "plan") {
         if (!verb.empty() && verb[0] == '-') // the window's own options
             return std::nullopt;
+        const std::string meant = NearestWord(verb, {"calculate", "plan", "table"});
         return CommandResult{2,
                              "",
-                             "vextondof: \"" + verb + "\" is not a command; did you mean " +
-                                 NearestVerb(verb) + "?\nTry 'vextondof --help'.\n",
+                             "vextondof: \"" + verb + "\" is not a command; " +
+                                 (meant.empty() ? "the commands are calculate, plan and table"
+                                                : "did you mean " + meant + "?") +
+                                 "\nTry 'vextondof --help'.\n",
                              "",
                              false,
                              {}};

@@ -70,7 +70,8 @@ const DialogTemplate kTemplates[] = {
      118,
      8,
      {
-         {IDC_STATIC, K::Static, kAboutText, 7, 62, 91, 8, "www.example.org/vextondof"},
+         // the project's web address, when it has one
+         {IDC_STATIC, K::Static, kAboutText, 7, 62, 91, 8, ""},
          {IDC_STATIC, K::Static, kAboutText, 7, 7, 80, 8, "Depth of Field Calculator"},
          {IDC_STATIC, K::Static, kAboutText, 7, 20, 91, 8, "Vexton.DOF.CE Version 1.00"},
          {IDC_STATIC, K::Static, kAboutText, 7, 76, 82, 8, "This program runs under:"},

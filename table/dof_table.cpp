@@ -151,6 +151,13 @@ TableRows::TableRows(const TableRequest& request, const NumberSettings& settings
     m_lenses.reserve(request.apertures.size());
     for (const TableAperture& aperture : request.apertures)
         m_lenses.push_back(LensAt(request, aperture, settings));
+    m_reach = CloseUpReach(request.lens, settings);
+    if (m_reach && std::any_of(request.distances.begin(), request.distances.end(),
+                               [this](double d) { return d > *m_reach; })) {
+        std::string reach = CloseUpReachText(request.lens, settings);
+        reach[0] = 'A';
+        t.closeUpNote = std::string(kCloseUpMark) + " " + reach + ".";
+    }
 }
 
 void TableRows::Row(std::size_t index, std::string& header, std::vector<std::string>& cells) const {
@@ -164,6 +171,8 @@ void TableRows::Row(std::size_t index, std::string& header, std::vector<std::str
     }
     const double distance = m_request.distances[index - 1];
     header = Short(distance, m_settings) + m_suffix;
+    if (m_reach && distance > *m_reach)
+        header += std::string(" ") + kCloseUpMark;
     for (const LensSetup& lens : m_lenses)
         cells.push_back(
             CellText(DepthAt(lens, distance), distance, m_request.shows, m_decimals, m_settings));

@@ -41,10 +41,12 @@ struct DofTable {
     int boldColumn = -1;                         // the selected aperture's column
     std::string roundingNote;                    // how the numbers are rounded
     std::string diffractionNote;                 // empty when no column is marked
+    std::string closeUpNote; // rows marked beyond a close-up lens's reach; empty when none is
 };
 
 inline constexpr const char* kHyperfocalRow = "Hyperfocal";
 inline constexpr const char* kDiffractionMark = "*";
+inline constexpr const char* kCloseUpMark = "\u2020"; // after a row a close-up lens cannot reach
 inline constexpr const char* kInfinitySign = "\u221E";
 inline constexpr const char* kNoValue = "\u2014"; // a cell Calculate refuses
 
@@ -86,7 +88,8 @@ class TableRows {
     const TableRequest& m_request;
     const NumberSettings& m_settings;
     int m_decimals;
-    std::string m_suffix; // the unit's, after each distance
+    std::string m_suffix;          // the unit's, after each distance
+    std::optional<double> m_reach; // of a close-up lens, in the unit
     DofTable m_frame;
     std::vector<LensSetup> m_lenses; // each column's, read once as a press reads it
 };

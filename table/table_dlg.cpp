@@ -92,8 +92,8 @@ TableRequest CDofTableDlg::Request() {
                       DistanceUnitFor(ParseInteger(m_lens.unitValue)));
     // What is refused; else, while the default rows stand, where they stop.
     const CString typed = m_editDistances.GetWindowText();
-    m_lblRefusal.SetWindowText(Utf8ToCString(
-        !distances.refusal.empty() || typed != m_defaultDistances ? distances.refusal : m_cutNote));
+    m_refusal =
+        !distances.refusal.empty() || typed != m_defaultDistances ? distances.refusal : m_cutNote;
     TableRequest request;
     request.lens = LensInputs();
     request.distances = distances.values;
@@ -125,6 +125,10 @@ void CDofTableDlg::Recompute() {
     m_table.SetContent(content);
     GrowToShowGrid();
     m_lblRounding.SetWindowText(Utf8ToCString(table.roundingNote));
+    // The rows a close-up lens cannot reach, said beside what is refused.
+    m_lblRefusal.SetWindowText(Utf8ToCString(m_refusal.empty() || table.closeUpNote.empty()
+                                                 ? m_refusal + table.closeUpNote
+                                                 : m_refusal + " " + table.closeUpNote));
     m_lblDiffraction.SetWindowText(Utf8ToCString(table.diffractionNote));
     m_shown = std::move(request);
 }

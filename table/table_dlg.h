@@ -62,6 +62,7 @@ class CDofTableDlg : public CDialog {
     std::optional<TableRequest> m_shown; // what the table shows now
     CString m_defaultDistances;          // the rows the form opened with
     std::string m_cutNote;               // where they stop short, if they do
+    std::string m_refusal;               // what the distances typed refuse, or the cut note
 
     DECLARE_MESSAGE_MAP()
 };

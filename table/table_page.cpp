@@ -109,11 +109,12 @@ class PagePainter {
             }
             y += kGap;
         }
-        if (!m_table.roundingNote.empty()) {
-            if (y + 3 * kTextPoints > Bottom())
-                y = NewPage();
-            Line(y, Text(m_table.roundingNote), Font(kTextPoints));
-        }
+        for (const std::string* note : {&m_table.roundingNote, &m_table.closeUpNote})
+            if (!note->empty()) {
+                if (y + 3 * kTextPoints > Bottom())
+                    y = NewPage();
+                y = Line(y, Text(*note), Font(kTextPoints)) + kGap / 2;
+            }
         PageFoot();
         return m_pageNumber;
     }

@@ -411,8 +411,13 @@ bool WriteWholeFile(const std::string& path, const std::function<void(CFile&)>& 
     CFileReplacement::RemoveLeftovers(place);
     CFileReplacement replacement;
     CFileException failure;
-    if (!replacement.Begin(place, path, &failure, CFileReplacement::InPlace::Never))
+    if (!replacement.Begin(place, path, &failure, CFileReplacement::InPlace::Never)) {
+        // The folder is there (it was reached): one that makes no new files
+        // (/proc, /sys) refuses them, whatever the system calls it.
+        if (failure.m_lOsError == ENOENT)
+            failure = Failure(EACCES, path);
         return fail(failure);
+    }
     try {
         write(replacement.File());
         replacement.Commit();

@@ -76,6 +76,7 @@ headless "$portable" table --output '' >/dev/null 2>&1; [ $? -eq 2 ] || fail "--
 out=$(headless "$portable" table --output "$dir" 2>&1); [ $? -eq 1 ] && grep -q "$dir is a folder" <<<"$out" ||
   fail "a folder as --output: $out"
 headless "$portable" table --format csv --output /dev/null || fail "/dev/null as --output"
+out=$(headless "$portable" table --output /proc/x.csv 2>&1); grep -q "Access to /proc/x.csv was denied" <<<"$out" || fail "/proc: $out"
 
 # Paper: a distance too long to print is refused, the rest printed.
 out=$(headless "$portable" table --format pdf --distances "1e300 2" --output "$dir/t.pdf" 2>&1)

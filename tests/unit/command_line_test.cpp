@@ -236,3 +236,51 @@ TEST(CommandLine, PlanPrintsTheFormsResultsAndItsRefusals) {
     EXPECT_EQ(landscape.err,
               "Warning: At f/22, diffraction blurs more than the circle of confusion allows.\n");
 }
+
+// Choices written as people write them select their entry; what selects
+// none is answered with the entries meant, by value or by words and digits.
+TEST(CommandLine, ChoicesAreReadByMeaning) {
+    Folders folders;
+    const struct {
+        const char *name, *option, *typed, *selects;
+    } read[] = {
+        {"a bare f-number", "--aperture", "8", "f/8"},
+        {"a capital F", "--aperture", "F11", "f/11"},
+        {"millimetres written", "--focal-length", "50mm", "50.0"},
+        {"feet abbreviated", "--unit", "ft", " ft\n"},
+        {"centimetres abbreviated", "--unit", "cm", " cm\n"},
+        {"inches abbreviated", "--unit", "in", " in\n"},
+    };
+    for (const auto& row : read) {
+        const CommandResult got =
+            Verb(folders.Machine(), {"calculate", "--distance", "3", row.option, row.typed});
+        ASSERT_EQ(got.exitCode, 0) << row.name << ": " << got.err;
+        if (std::string(row.option) == "--unit") {
+            EXPECT_NE(got.out.find(row.selects), std::string::npos) << row.name;
+        }
+    }
+    EXPECT_EQ(Verb(folders.Machine(), {"calculate", "--distance", "3", "--aperture", "8"}).out,
+              Verb(folders.Machine(), {"calculate", "--distance", "3", "--aperture", "f/8"}).out);
+    const struct {
+        const char *name, *option, *typed, *error;
+    } nearest[] = {
+        {"an f-number between stops", "--aperture", "f/18",
+         "no aperture begins with \"f/18\"; nearest: f/16, f/22"},
+        {"words and digits", "--camera", "35mm",
+         "no camera begins with \"35mm\"; nearest: 35 mm film 24x36, Canon 350D/Digital Rebel XT"},
+        {"a slip of the fingers", "--distence", "3",
+         "unknown option --distence; did you mean --distance?"},
+    };
+    for (const auto& row : nearest) {
+        const CommandResult got =
+            Verb(folders.Machine(), {"calculate", "--distance", "3", row.option, row.typed});
+        EXPECT_EQ(got.exitCode, 2) << row.name;
+        EXPECT_EQ(got.err.substr(0, got.err.find('\n')), std::string("vextondof: ") + row.error)
+            << row.name;
+    }
+    const std::optional<CommandResult> verb = RunCommandLine({"calcuate"}, folders.Machine());
+    ASSERT_TRUE(verb);
+    EXPECT_EQ(verb->exitCode, 2);
+    EXPECT_EQ(verb->err.substr(0, verb->err.find('\n')),
+              "vextondof: \"calcuate\" is not a command; did you mean calculate?");
+}
