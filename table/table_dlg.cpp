@@ -155,7 +155,9 @@ void CDofTableDlg::TellRefused(const std::string& refusal) {
 void CDofTableDlg::OnPrintClicked() {
     std::string refusal;
     if (const std::optional<DofTable> table = PrintableTable(refusal)) {
-        PrintTable(GetSafeHwnd(), *table, m_lens.heading);
+        if (const std::string unavailable = PrintTable(GetSafeHwnd(), *table, m_lens.heading);
+            !unavailable.empty())
+            MessageBox(this, Utf8ToCString(unavailable), u"Print");
         TellRefused(refusal);
     }
 }

@@ -1,6 +1,7 @@
 #include "table/table_page.h"
 
 #include "framework/base/resources.h"
+#include "framework/qt/printing.h"
 #include "resources/resource.h"
 
 #include <QDate>
@@ -9,8 +10,6 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <algorithm>
 #include <exception>
 #include <optional>
@@ -361,10 +360,11 @@ QByteArray TablePdf(const DofTable& table, const TablePageHeading& heading, Pape
     return bytes;
 }
 
-void PrintTable(QWidget* parent, const DofTable& table, const TablePageHeading& heading) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Depth of Field Table"));
-    QPrintDialog dialog(&printer, parent);
-    if (dialog.exec() == QDialog::Accepted)
-        PaintTablePages(printer, table, heading);
+std::string PrintTable(QWidget* parent, const DofTable& table, const TablePageHeading& heading) {
+    QString unavailable;
+    PrintWithDialog(
+        parent, QStringLiteral("Depth of Field Table"),
+        [&](QPagedPaintDevice& printer) { PaintTablePages(printer, table, heading); },
+        &unavailable);
+    return unavailable.toStdString();
 }

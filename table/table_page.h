@@ -31,5 +31,6 @@ using PdfSink = std::function<void(const char* bytes, std::size_t count)>;
 void WriteTablePdf(const DofTable& table, const TablePageHeading& heading, Paper paper,
                    const PdfSink& write);
 
-// The desktop's print dialog, then the pages on the printer chosen.
-void PrintTable(QWidget* parent, const DofTable& table, const TablePageHeading& heading);
+// The desktop's print dialog, then the pages on the printer chosen; why
+// printing cannot be had here, or "".
+std::string PrintTable(QWidget* parent, const DofTable& table, const TablePageHeading& heading);
