@@ -48,10 +48,13 @@ double Median(std::vector<double> v) {
     return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
+// `floorName` says what the bare dialog is; `bareEnv` what it alone is given.
 void Measure(const char* platform, const char* label, const std::string& program,
-             const std::string& bare, std::vector<std::string> env, int runs) {
+             const std::string& bare, std::vector<std::string> env, int runs,
+             const char* floorName = "bare dialog", std::vector<std::string> bareEnv = {}) {
     env.push_back(std::string("QT_QPA_PLATFORM=") + platform);
-    const std::vector<std::string>& programEnv = env;
+    const std::vector<std::string> programEnv = env;
+    env.insert(env.end(), bareEnv.begin(), bareEnv.end());
     for (int i = 0; i < 3; ++i) { // warm the caches, and the settings file
         RunOnce(program, programEnv);
         RunOnce(bare, env);
@@ -74,14 +77,14 @@ void Measure(const char* platform, const char* label, const std::string& program
     }
     const double ratio = Median(ratios);
     const double memoryRatio = Median(pm) / Median(bm);
-    std::printf("start-up (%s, %d runs each): program %.1f ms, bare dialog %.1f ms, "
-                "median ratio %.3f (target <= 1.15): %s\n",
-                label, runs, Median(p), Median(b), ratio,
-                ratio <= 1.15 ? "within target" : "MISSED");
-    std::printf("peak memory (%s): program %.1f MiB, bare dialog %.1f MiB, ratio %.3f "
-                "(target <= 1.10): %s\n",
-                label, Median(pm), Median(bm), memoryRatio,
-                memoryRatio <= 1.10 ? "within target" : "MISSED");
+    std::printf("start-up (%s, %d runs each): program %.1f ms, %s %.1f ms, "
+                "median ratio %.3f (target <= 1.10): %s\n",
+                label, runs, Median(p), floorName, Median(b), ratio,
+                ratio <= 1.10 ? "within target" : "MISSED");
+    std::printf("peak memory (%s): program %.1f MiB, %s %.1f MiB, ratio %.3f "
+                "(target <= 1.07): %s\n",
+                label, Median(pm), floorName, Median(bm), memoryRatio,
+                memoryRatio <= 1.07 ? "within target" : "MISSED");
     std::fflush(stdout);
 }
 
@@ -127,6 +130,9 @@ int main(int argc, char** argv) {
     if (const pid_t xvfb = StartXvfb(display)) {
         const std::string x = "DISPLAY=:" + std::to_string(display);
         Measure("xcb", "xcb", argv[1], argv[2], {x}, runs);
+        // Where the rest goes: the main form's menu bar (Qt's own) alone.
+        Measure("xcb", "xcb", argv[1], argv[2], {x}, runs, "bare dialog with the same menu bar",
+                {"VEXTON_BARE_MENU_BAR=1"});
         // As on a GNOME desktop: GTK's platform theme loaded, where installed.
         if (::access("/usr/lib/x86_64-linux-gnu/qt6/plugins/platformthemes/libqgtk3.so", R_OK) == 0)
             Measure("xcb", "xcb, gtk3 theme", argv[1], argv[2], {x, "QT_QPA_PLATFORMTHEME=gtk3"},
