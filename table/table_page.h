@@ -15,7 +15,7 @@ class QPagedPaintDevice;
 class QWidget;
 
 // Draws the table on `device`'s pages, in the orientation it needs, at a
-// size no smaller than 7 points.
+// size no smaller than 8 points (up to 12 for a table on one page).
 void PaintTablePages(QPagedPaintDevice& device, const DofTable& table,
                      const TablePageHeading& heading);
 

@@ -74,7 +74,12 @@ class TestForm : public CDialog {
     BOOL OnInitDialog() override {
         CDialog::OnInitDialog();
         if (whileOpen)
-            QTimer::singleShot(0, [this] { whileOpen(*this); });
+            QTimer::singleShot(0, [this] {
+                whileOpen(*this);
+                // An ASSERT that failed left the form open: ended here, at once.
+                if (::testing::Test::HasFatalFailure())
+                    EndDialog(IDCANCEL);
+            });
         return TRUE;
     }
     void OnCalculate() { ++calculateClicks; }
