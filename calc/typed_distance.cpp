@@ -154,28 +154,23 @@ std::vector<std::string> SplitDistances(std::string_view text) {
         std::size_t length = 0;
         return UnitAt(word, length) && length == word.size();
     };
-    const auto endsInFeet = [](const std::string& group) {
-        for (const char* name : kTypedUnits[kFeet].names) {
+    // Whether a text ends in one of a unit's names, after something else.
+    const auto endsIn = [](const std::string& text, std::size_t unit) {
+        for (const char* name : kTypedUnits[unit].names) {
             const std::string_view n = name ? name : "";
-            if (!n.empty() && group.size() > n.size() &&
-                SameNoCase(std::string_view(group).substr(group.size() - n.size()), n))
+            if (!n.empty() && text.size() > n.size() &&
+                SameNoCase(std::string_view(text).substr(text.size() - n.size()), n))
                 return true;
         }
         return false;
     };
+    const auto endsInFeet = [&](const std::string& group) { return endsIn(group, kFeet); };
     const auto inInches = [&](std::size_t i) {
-        const std::string& word = words[i];
         if (i + 1 < words.size() && isUnit(words[i + 1])) {
             std::size_t length = 0;
             return UnitAt(words[i + 1], length) == &kTypedUnits[kInches];
         }
-        for (const char* name : kTypedUnits[kInches].names) {
-            const std::string_view n = name ? name : "";
-            if (!n.empty() && word.size() > n.size() &&
-                SameNoCase(std::string_view(word).substr(word.size() - n.size()), n))
-                return true;
-        }
-        return false;
+        return endsIn(words[i], kInches);
     };
     std::vector<std::string> groups;
     for (std::size_t i = 0; i < words.size(); ++i) {
