@@ -72,6 +72,15 @@ struct DepthInUnit {
 };
 DepthInUnit DepthAt(const LensSetup& lens, double distance);
 
+// The green light diffraction is reckoned in, in millimetres.
+inline constexpr double kGreenLightMm = 0.00055;
+
+// The diameter of the Airy disc's first dark ring in green light at
+// f-number N, in millimetres.
+inline double AiryDiscMm(double N) {
+    return 2.44 * kGreenLightMm * N;
+}
+
 // How far a close-up lens lets the lens focus: 1/D metres for a +D
 // diopter, in the unit; none without one (or for a negative diopter).
 std::optional<double> CloseUpReach(const CalculationInputs& in, const NumberSettings& settings);

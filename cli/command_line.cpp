@@ -409,12 +409,7 @@ CommandResult Table(const std::vector<std::string>& args, const CommandLineMachi
         return Refused(RefusalText(one.status));
     TableRequest request;
     request.lens = lens.Inputs();
-    for (int i = range->first; i <= range->second; ++i) {
-        if (i == choices.aperture.selected)
-            request.selectedAperture = static_cast<int>(request.apertures.size());
-        request.apertures.push_back(
-            {apertureValueTable[i].displayText, apertureValueTable[i].valueText});
-    }
+    SetApertureColumns(request, range->first, range->second, choices.aperture.selected);
     request.shows = show.empty() ? TableShows::Limits : kShows.at(show);
     CommandResult result;
     result.err = choices.warning;

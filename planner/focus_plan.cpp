@@ -30,10 +30,6 @@ std::optional<double> Positive(const std::string& text, const NumberSettings& se
     return v;
 }
 
-double AiryMm(double N) {
-    return 2.44 * kPlanLightMm * N;
-}
-
 // The aperture list's entry nearest to f-number N in stops.
 int NearestAperture(double N) {
     int best = 0;
@@ -100,7 +96,7 @@ void Plan(FocusPlan& p, const PlanRequest& request, const LensSetup& lens, doubl
                    (d.farIsInfinite ? std::string("\u221E") : Number(d.farLimit, 6, settings)) +
                    std::string(suffix);
 
-    const double airy = AiryMm(N);
+    const double airy = AiryDiscMm(N);
     p.diffraction = Number(airy, 6, settings) + " mm, " + Against(airy, c, settings);
     if (airy > c)
         p.warning = "At " + std::string(set.displayText) +
@@ -109,10 +105,10 @@ void Plan(FocusPlan& p, const PlanRequest& request, const LensSetup& lens, doubl
     // Root-sum-square of the defocus blur at the limits, c·N/N″, and the
     // Airy disc at N″: least at N′ = √(c·N / (2.44·λ)), or at N itself when
     // that is smaller; told for the list aperture N″ nearest to N′.
-    const double optimum = std::max(std::sqrt(c * p.exactN / (2.44 * kPlanLightMm)), p.exactN);
+    const double optimum = std::max(std::sqrt(c * p.exactN / (2.44 * kGreenLightMm)), p.exactN);
     const int sharpest = NearestAperture(optimum);
     const double atSharpest = ParseDecimal(apertureValueTable[sharpest].valueText);
-    const double blur = std::hypot(c * p.exactN / atSharpest, AiryMm(atSharpest));
+    const double blur = std::hypot(c * p.exactN / atSharpest, AiryDiscMm(atSharpest));
     p.sharpest = std::string(apertureValueTable[sharpest].displayText) + ": " +
                  Number(blur, 6, settings) + " mm, " + Against(blur, c, settings);
 

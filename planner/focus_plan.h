@@ -38,7 +38,4 @@ struct FocusPlan {
     int listAperture = -1;    // the aperture list's entry to set
 };
 
-// The green light the Airy disc is reckoned in, in millimetres.
-inline constexpr double kPlanLightMm = 0.00055;
-
 FocusPlan PlanFocus(const PlanRequest& request, const NumberSettings& settings);

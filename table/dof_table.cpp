@@ -14,8 +14,6 @@ constexpr int kDefaultLastStop = 10; // f/22
 // The most rows a default series holds.
 constexpr std::size_t kMostDefaultRows = 24;
 
-constexpr double kGreenLightMm = 0.00055;
-
 // `value` in the user's number settings with `decimals` decimals, rounded once.
 std::string Rounded(double value, int decimals, const NumberSettings& settings) {
     return FormatLocaleNumber(FormatFixed(value, decimals), decimals, settings);
@@ -110,10 +108,6 @@ TablePageHeading MakeTableHeading(const std::string& camera, const CalculationIn
     if (ReadDistance(lens.diopterText, settings) != 0)
         heading.focalLength += " (diopter " + std::string(lens.diopterText) + ")";
     return heading;
-}
-
-double AiryDiscMm(double N) {
-    return 2.44 * kGreenLightMm * N;
 }
 
 int TableDecimals(const DistanceUnit& unit) {
@@ -250,6 +244,19 @@ std::vector<double> DefaultDistances(const TableRequest& request, const NumberSe
 void AddDistance(std::vector<double>& distances, double distance) {
     if (distance > 0 && std::find(distances.begin(), distances.end(), distance) == distances.end())
         distances.insert(std::lower_bound(distances.begin(), distances.end(), distance), distance);
+}
+
+void SetApertureColumns(TableRequest& request, int first, int last, int selected) {
+    request.apertures.clear();
+    request.selectedAperture = -1;
+    if (first < 0 || last < 0)
+        return;
+    for (int i = std::min(first, last); i <= std::max(first, last) && i < kApertureCount; ++i) {
+        if (i == selected)
+            request.selectedAperture = static_cast<int>(request.apertures.size());
+        request.apertures.push_back(
+            {apertureValueTable[i].displayText, apertureValueTable[i].valueText});
+    }
 }
 
 std::pair<int, int> DefaultApertureRange(int selected) {

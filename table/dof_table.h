@@ -64,10 +64,6 @@ struct TablePageHeading {
 TablePageHeading MakeTableHeading(const std::string& camera, const CalculationInputs& lens,
                                   const std::string& unitName, const NumberSettings& settings);
 
-// The diameter of the Airy disc's first dark ring in green light (0.00055 mm)
-// at f-number N, in millimetres.
-double AiryDiscMm(double N);
-
 // Decimals every cell of a unit is rounded to: what a photographer reads at
 // a glance (centimetres for metres and hundredths of a foot; tenths of an
 // inch and of a centimetre).
@@ -115,6 +111,11 @@ std::vector<double> DefaultDistances(const TableRequest& request, const NumberSe
 
 // Adds a distance to sorted rows in its place, unless it is there already.
 void AddDistance(std::vector<double>& distances, double distance);
+
+// The columns: the aperture list's entries from `first` to `last` (in
+// either order; none when either is -1), the entry at `selected` (-1: none)
+// marked as the chosen aperture.
+void SetApertureColumns(TableRequest& request, int first, int last, int selected);
 
 // The aperture list's whole stops f/2.8 to f/22, widened to include the
 // entry at `selected` (-1: none): first and last index of the aperture table.

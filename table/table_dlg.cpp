@@ -68,9 +68,7 @@ BOOL CDofTableDlg::OnInitDialog() {
     m_cboTo.SetCurSel(last);
     TableRequest request;
     request.lens = LensInputs();
-    for (int i = first; i <= last; ++i)
-        request.apertures.push_back(
-            {apertureValueTable[i].displayText, apertureValueTable[i].valueText});
+    SetApertureColumns(request, first, last, m_lens.selectedAperture);
     request.typedDistance = m_lens.typedDistance;
     m_defaultDistances =
         Utf8ToCString(DistancesText(DefaultDistances(request, m_settings, &m_cutNote), m_settings));
@@ -99,15 +97,9 @@ TableRequest CDofTableDlg::Request() {
     request.distances = distances.values;
     request.typedDistance = m_lens.typedDistance;
     request.shows = static_cast<TableShows>(std::max(0, m_cboShow.GetCurSel()));
-    int from = m_cboFrom.GetCurSel(), to = m_cboTo.GetCurSel();
-    if (from < 0 || to < 0)
-        from = to = -1; // a typed aperture no entry begins with: no columns
-    for (int i = std::min(from, to); i >= 0 && i <= std::max(from, to); ++i) {
-        if (i == m_lens.selectedAperture)
-            request.selectedAperture = static_cast<int>(request.apertures.size());
-        request.apertures.push_back(
-            {apertureValueTable[i].displayText, apertureValueTable[i].valueText});
-    }
+    // A typed aperture no entry begins with (-1) makes no columns.
+    SetApertureColumns(request, m_cboFrom.GetCurSel(), m_cboTo.GetCurSel(),
+                       m_lens.selectedAperture);
     return request;
 }
 
