@@ -1,0 +1,60 @@
+#include "cli/choices.h"
+#include "cli/verbs.h"
+#include "framework/base/resources.h"
+#include "resources/resource.h"
+
+namespace {
+const char kCalculateHelp[] =
+    "Usage: vextondof calculate [CHOICES] --distance TEXT [--diopter TEXT]\n"
+    "\n"
+    "Writes the six results a press of Calculate shows, one a line, as the\n"
+    "results form shows them. A refused calculation says why on standard error\n"
+    "and exits 1; a choice or an option not understood exits 2.\n"
+    "\n"
+    "  --distance TEXT      the subject distance, in the unit or with its own (\"3 m\")\n";
+
+// The results form's labels, in its order, without their trailing spaces.
+std::vector<std::string> ResultLabels() {
+    std::vector<std::string> labels;
+    if (const DialogTemplate* form = FindDialogTemplate(IDD_OUTPUT))
+        for (const DialogItem& item : form->items)
+            if (item.kind == ControlKind::Static) {
+                std::string label = item.text;
+                while (!label.empty() && label.back() == ' ')
+                    label.pop_back();
+                labels.push_back(label);
+            }
+    return labels;
+}
+
+} // namespace
+
+CommandResult CalculateVerb(const std::vector<std::string>& args,
+                            const CommandLineMachine& machine) {
+    const Parsed parsed = ParseOptions(args, {"--distance"});
+    if (auto answer = HelpOrUsageError(parsed, "calculate", kCalculateHelp, "--distance"))
+        return *answer;
+    Choices choices;
+    if (auto failed = Choose(choices, parsed, machine, "calculate"))
+        return *failed;
+    const LensTexts lens = LensOf(choices, parsed, machine.numbers);
+    const CalculationResult result = ::Calculate(lens.Inputs(), machine.numbers);
+    if (result.status != CalculationStatus::Ok) {
+        CommandResult refused = Refused(RefusalText(result.status));
+        refused.err = choices.warning + refused.err;
+        return refused;
+    }
+    const std::string texts[] = {result.nearText,  result.farText, result.hyperfocalText,
+                                 result.totalText, result.cocText, result.focalLengthText};
+    const std::vector<std::string> labels = ResultLabels();
+    CommandResult out;
+    out.err = choices.warning;
+    const CalculationInputs in = lens.Inputs();
+    if (const std::optional<double> reach = CloseUpReach(in, machine.numbers);
+        reach &&
+        (in.distance ? *in.distance : ReadDistance(in.distanceText, machine.numbers)) > *reach)
+        out.err += "Note: " + CloseUpReachText(in, machine.numbers) + ".\n";
+    for (std::size_t i = 0; i < labels.size() && i < std::size(texts); ++i)
+        out.out += labels[i] + " " + texts[i] + "\n";
+    return out;
+}

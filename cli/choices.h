@@ -1,0 +1,64 @@
+#pragma once
+// The five lists from a terminal: each choice selected by the list's rule
+// from an option or the stored choices, and the lens they make, as a press
+// reads it.
+
+#include "calc/calculation.h"
+#include "cli/nearest.h"
+#include "cli/options.h"
+#include "table/dof_table.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// One of the main form's lists.
+struct ListChoice {
+    ListKind kind;
+    const char* option;
+    const char* name;  // "camera", in "no camera begins with ..."
+    const char* asked; // "a camera", in "You must choose a camera from the list."
+    std::vector<ChoiceEntry> entries;
+    CString stored;
+    int selected = -1;
+};
+
+// The aperture list's entries, each with its value.
+std::vector<ChoiceEntry> ApertureChoices();
+
+// The five lists, each with the choice the options or the stored choices make.
+struct Choices {
+    ListChoice camera{ListKind::Camera, "--camera", "camera", "a camera", CameraChoices(), {}};
+    ListChoice focalLength{ListKind::FocalLength, "--focal-length",     "focal length",
+                           "a focal length",      FocalLengthChoices(), {}};
+    ListChoice aperture{ListKind::Aperture, "--aperture",      "aperture",
+                        "an aperture",      ApertureChoices(), {}};
+    ListChoice unit{ListKind::Unit, "--unit", "unit", "a unit", UnitChoices(), {}};
+    ListChoice cofc{ListKind::CircleOfConfusion, "--cofc",      "circle of confusion",
+                    "a circle of confusion",     CofCChoices(), {}};
+    std::string warning; // for standard error: the stored choices could not be read
+};
+
+// Selects each list's entry; a result when something is not understood
+// (exit 2), a stored choice matches no entry (refused as the form would), or
+// another copy of the program holds the stored choices past the window's
+// patience while an option leaves a choice to them.
+std::optional<CommandResult> Choose(Choices& choices, const Parsed& parsed,
+                                    const CommandLineMachine& machine, const std::string& verb);
+
+// The selected entry's value text.
+std::string Value(const ListChoice& list);
+
+// The lens the choices and the typed texts make, owning its texts.
+struct LensTexts {
+    std::string focalLength, aperture, unit, cofc, distance, diopter;
+    double cropFactor;
+    CalculationInputs Inputs() const; // its views point into these texts
+    NumberSettings numbers;
+};
+
+LensTexts LensOf(const Choices& choices, const Parsed& parsed, const NumberSettings& numbers);
+
+// `request` over the texts of `lens`, which its views point into: for
+// output made later, from copies of both.
+TableRequest Over(const LensTexts& lens, TableRequest request);

@@ -1,0 +1,75 @@
+#include "cli/options.h"
+
+#include "cli/nearest.h"
+
+#include <algorithm>
+
+namespace {
+const char kChoicesHelp[] =
+    "Choices (each the first entry of its list that begins with TEXT, in any case;\n"
+    "a choice left out is your stored one, as the program keeps it):\n"
+    "  --camera TEXT        camera or film format (\"canon 20\": Canon 20D)\n"
+    "  --focal-length TEXT  focal length in millimetres (\"50\": 50.0)\n"
+    "  --aperture TEXT      aperture (\"f/5.6\")\n"
+    "  --unit TEXT          distance unit (\"m\": meters)\n"
+    "  --cofc TEXT          circle of confusion in millimetres (\"0.03\": 0.0300)\n"
+    "  --diopter TEXT       close-up lens diopter, as typed on the main form\n"
+    "Numbers are read in your number settings (LC_ALL, LC_NUMERIC, LANG).\n";
+
+} // namespace
+
+const char* const kChoiceOptions[6] = {"--camera", "--focal-length", "--aperture",
+                                       "--unit",   "--cofc",         "--diopter"};
+
+Parsed ParseOptions(const std::vector<std::string>& args, std::vector<std::string> own) {
+    std::vector<std::string> known(std::begin(kChoiceOptions), std::end(kChoiceOptions));
+    known.insert(known.end(), own.begin(), own.end());
+    Parsed parsed;
+    for (std::size_t i = 1; i < args.size() && parsed.error.empty(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            parsed.help = true;
+            continue;
+        }
+        const std::size_t equals = arg.find('=');
+        const std::string name = arg.substr(0, equals);
+        if (arg.rfind("--", 0) != 0 || std::find(known.begin(), known.end(), name) == known.end()) {
+            const std::string meant = NearestWord(name, known);
+            parsed.error = arg.rfind("--", 0) != 0 ? "unexpected argument \"" + arg + "\""
+                           : meant.empty()
+                               ? "unknown option " + name
+                               : "unknown option " + name + "; did you mean " + meant + "?";
+        } else if (equals != std::string::npos)
+            parsed.values[name] = arg.substr(equals + 1);
+        else if (i + 1 < args.size())
+            parsed.values[name] = args[++i];
+        else
+            parsed.error = "option " + name + " needs a value";
+    }
+    return parsed;
+}
+
+CommandResult UsageError(const std::string& verb, const std::string& what) {
+    return {2,  "",    "vextondof: " + what + "\nTry 'vextondof " + verb + " --help'.\n",
+            "", false, {}};
+}
+
+std::optional<CommandResult> HelpOrUsageError(const Parsed& parsed, const std::string& verb,
+                                              const char* help, const char* required) {
+    if (parsed.help)
+        return CommandResult{0, std::string(help) + "\n" + kChoicesHelp, "", "", false, {}};
+    if (!parsed.error.empty())
+        return UsageError(verb, parsed.error);
+    if (required && !parsed.values.count(required))
+        return UsageError(verb, verb + " needs " + required + " TEXT");
+    return std::nullopt;
+}
+
+CommandResult Refused(const std::string& sentence) {
+    return {1, "", "Validation Error: " + sentence + "\n", "", false, {}};
+}
+
+std::string Option(const Parsed& parsed, const char* name) {
+    const auto it = parsed.values.find(name);
+    return it == parsed.values.end() ? std::string() : it->second;
+}

@@ -1,0 +1,74 @@
+#include "cameras/camera_table.h"
+#include "cli/choices.h"
+#include "cli/verbs.h"
+#include "framework/base/resources.h"
+#include "planner/focus_plan.h"
+#include "resources/resource.h"
+
+namespace {
+const char kPlanHelp[] =
+    "Usage: vextondof plan [CHOICES] --near TEXT [--far TEXT|inf] [--background TEXT]\n"
+    "\n"
+    "Plans a shot backwards, as the Plan Focus form does: from the nearest and\n"
+    "farthest points that must be sharp, where to focus, which aperture to set,\n"
+    "what diffraction does there and how blurred the background is. What is\n"
+    "refused is said on standard error (exit 1); the results that could be made\n"
+    "are written all the same.\n"
+    "\n"
+    "  --near TEXT          the nearest point that must be sharp, in the unit\n"
+    "  --far TEXT|inf       the farthest (default: infinity)\n"
+    "  --background TEXT    where the background is (default: infinity)\n";
+
+// The Plan Focus form's result labels, in its order: the static text just
+// before each result box.
+std::vector<std::string> PlanLabels() {
+    std::vector<std::string> labels;
+    const DialogTemplate* form = FindDialogTemplate(IDD_PLAN_FOCUS);
+    for (std::size_t i = 1; form && i < form->items.size(); ++i)
+        if (form->items[i].id >= IDC_PLAN_FOCUS_AT &&
+            form->items[i].id <= IDC_PLAN_BACKGROUND_CIRCLES)
+            labels.push_back(form->items[i - 1].text);
+    return labels;
+}
+
+} // namespace
+
+CommandResult PlanVerb(const std::vector<std::string>& args, const CommandLineMachine& machine) {
+    const Parsed parsed = ParseOptions(args, {"--near", "--far", "--background"});
+    if (auto answer = HelpOrUsageError(parsed, "plan", kPlanHelp, "--near"))
+        return *answer;
+    Choices choices;
+    if (auto failed = Choose(choices, parsed, machine, "plan"))
+        return *failed;
+    const CameraRecord* camera = CameraForValue(Value(choices.camera));
+    const LensTexts lens =
+        LensOf(choices, parsed, machine.numbers); // the texts the request's views point into
+    PlanRequest request;
+    request.lens = lens.Inputs();
+    request.sensorWidth = camera->sensorWidth;
+    request.nearText = Option(parsed, "--near");
+    const std::string far = Option(parsed, "--far");
+    request.farIsInfinite = far.empty();
+    request.farText = far;
+    request.backgroundText = Option(parsed, "--background");
+    const FocusPlan plan = PlanFocus(request, machine.numbers);
+    CommandResult result;
+    const std::string* texts[] = {
+        &plan.focusAt,  &plan.apertureNeeded, &plan.sharpRange,       &plan.diffraction,
+        &plan.sharpest, &plan.backgroundBlur, &plan.backgroundCircles};
+    const std::vector<std::string> labels = PlanLabels();
+    for (std::size_t i = 0; i < labels.size() && i < std::size(texts); ++i)
+        if (!texts[i]->empty())
+            result.out += labels[i] + " " + *texts[i] + "\n";
+    result.err = choices.warning;
+    if (const std::optional<double> reach = CloseUpReach(request.lens, machine.numbers);
+        reach && plan.refusal.empty() && plan.focusDistance > *reach)
+        result.err += "Note: " + CloseUpReachText(request.lens, machine.numbers) + ".\n";
+    if (!plan.warning.empty())
+        result.err += "Warning: " + plan.warning + "\n";
+    if (!plan.refusal.empty()) {
+        result.exitCode = 1;
+        result.err += "Validation Error: " + plan.refusal + "\n";
+    }
+    return result;
+}

@@ -1,0 +1,55 @@
+#include "cli/table_text.h"
+
+#include <algorithm>
+
+namespace {
+// Characters as a terminal shows them (UTF-8 continuation bytes aside).
+std::size_t Shown(const std::string& text) {
+    return static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
+} // namespace
+
+void WriteTableText(const TableRows& rows, const OutputSink& sink) {
+    const DofTable& frame = rows.Frame();
+    std::vector<std::string> header{""};
+    for (std::size_t c = 0; c < frame.columns.size(); ++c)
+        header.push_back((static_cast<int>(c) == frame.boldColumn ? ">" : "") + frame.columns[c]);
+    std::vector<std::string> cells;
+    std::vector<std::size_t> widths(header.size(), 0);
+    const auto widen = [&widths](const std::vector<std::string>& row) {
+        for (std::size_t c = 0; c < row.size() && c < widths.size(); ++c)
+            widths[c] = std::max(widths[c], Shown(row[c]));
+    };
+    // Row r as printed: its header, marked, then its cells.
+    std::vector<std::string> printed;
+    const auto make = [&](std::size_t r) {
+        std::string title;
+        rows.Row(r, title, cells);
+        printed.assign(1, (static_cast<int>(r) == frame.boldRow ? ">" : "") + title);
+        printed.insert(printed.end(), cells.begin(), cells.end());
+    };
+    widen(header);
+    for (std::size_t r = 0; r < rows.Count(); ++r) {
+        make(r);
+        widen(printed);
+    }
+    const auto write = [&](const std::vector<std::string>& row) {
+        std::string text;
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            const std::string pad(widths[c] - Shown(row[c]), ' ');
+            text += c == 0 ? row[c] + pad : "  " + pad + row[c];
+        }
+        sink(text + "\n");
+    };
+    write(header);
+    for (std::size_t r = 0; r < rows.Count(); ++r) {
+        make(r);
+        write(printed);
+    }
+    sink(frame.roundingNote + "\n");
+    for (const std::string* note : {&frame.diffractionNote, &frame.closeUpNote})
+        if (!note->empty())
+            sink(*note + "\n");
+}

@@ -1,0 +1,188 @@
+#include "cli/choices.h"
+#include "cli/table_text.h"
+#include "cli/verbs.h"
+#include "table/table_csv.h"
+
+#include <algorithm>
+#include <map>
+
+namespace {
+const char kTableHelp[] =
+    "Usage: vextondof table [CHOICES] [--distance TEXT] [--distances \"LIST\"]\n"
+    "                       [--apertures FROM:TO] [--show limits|split|total]\n"
+    "                       [--format text|csv|pdf] [--output FILE] [--paper a4|letter]\n"
+    "\n"
+    "Writes the DOF table the table form shows for these choices.\n"
+    "\n"
+    "  --distance TEXT      a focus distance added to the default rows, marked\n"
+    "  --distances \"LIST\"   the rows: distances separated by spaces\n"
+    "  --apertures FROM:TO  the columns: apertures from FROM to TO (default f/2.8:f/22,\n"
+    "                       widened to the aperture chosen)\n"
+    "  --show WHAT          limits (near - far), split (in front / behind) or total\n"
+    "  --format FORMAT      text (the table, aligned), csv (for programs: a line for\n"
+    "                       each distance and aperture, \"%f\" numbers, \".\", inf) or pdf\n"
+    "  --output FILE        written whole or not at all (a PDF needs one on a terminal)\n"
+    "  --paper PAPER        a4 or letter, for a PDF (default: your locale's)\n";
+
+// --apertures FROM:TO, each by the list's rule; the default stops otherwise.
+std::optional<std::pair<int, int>> ApertureRange(const Parsed& parsed, int selected,
+                                                 std::string& error) {
+    const std::string range = Option(parsed, "--apertures");
+    if (range.empty())
+        return DefaultApertureRange(selected);
+    const std::size_t colon = range.find(':');
+    const std::vector<ChoiceEntry> entries = ApertureChoices();
+    const int from = colon == std::string::npos
+                         ? -1
+                         : SelectStoredChoice(entries, Utf8ToCString(range.substr(0, colon)));
+    const int to = colon == std::string::npos
+                       ? -1
+                       : SelectStoredChoice(entries, Utf8ToCString(range.substr(colon + 1)));
+    if (from < 0 || to < 0) {
+        error = "--apertures takes FROM:TO, two apertures of the list (\"f/4:f/16\")";
+        return std::nullopt;
+    }
+    return std::pair<int, int>{std::min(from, to), std::max(from, to)};
+}
+
+// The table verb's own options, checked; a usage error when one is not understood.
+struct TableOptions {
+    TableShows shows = TableShows::Limits;
+    std::string format, paper, output;
+};
+
+std::optional<CommandResult> ReadTableOptions(const Parsed& parsed, TableOptions& options) {
+    static const std::map<std::string, TableShows> kShows = {
+        {"limits", TableShows::Limits}, {"split", TableShows::Split}, {"total", TableShows::Total}};
+    const std::string show = Option(parsed, "--show");
+    options.format = Option(parsed, "--format");
+    options.paper = Option(parsed, "--paper");
+    options.output = Option(parsed, "--output");
+    if (!show.empty() && !kShows.count(show))
+        return UsageError("table", "--show takes limits, split or total");
+    if (!options.format.empty() && options.format != "text" && options.format != "csv" &&
+        options.format != "pdf")
+        return UsageError("table", "--format takes text, csv or pdf");
+    if (!options.paper.empty() && options.paper != "a4" && options.paper != "letter")
+        return UsageError("table", "--paper takes a4 or letter");
+    if (parsed.values.count("--output") && options.output.empty())
+        return UsageError("table", "--output needs a file name (- for standard output)");
+    options.shows = show.empty() ? TableShows::Limits : kShows.at(show);
+    return std::nullopt;
+}
+
+// The rows: the typed distance (marked) and the listed ones, or the default
+// series; what is refused goes to `result`, and where the series stops short
+// to `cutNote`.
+void SetRows(TableRequest& request, const LensTexts& lens, const Parsed& parsed,
+             const NumberSettings& numbers, CommandResult& result, std::string& cutNote) {
+    const DistanceUnit& unit = DistanceUnitFor(ParseInteger(lens.unit));
+    const auto refuse = [&result](const std::string& sentence) {
+        result.exitCode = 1;
+        result.err += "Validation Error: " + sentence + "\n";
+    };
+    if (!lens.distance.empty()) {
+        const DistanceList typed = ReadDistances(lens.distance, numbers, unit);
+        if (typed.values.size() == 1 && typed.refusal.empty())
+            request.typedDistance = typed.values.front();
+        else
+            refuse(typed.refusal.empty() ? "--distance takes one distance" : typed.refusal);
+    }
+    if (parsed.values.count("--distances")) {
+        const DistanceList list = ReadDistances(Option(parsed, "--distances"), numbers, unit);
+        request.distances = list.values;
+        if (!list.refusal.empty())
+            refuse(list.refusal);
+        if (request.typedDistance)
+            AddDistance(request.distances, *request.typedDistance);
+    } else {
+        request.distances = DefaultDistances(request, numbers, &cutNote);
+    }
+}
+
+void ProduceCsv(CommandResult& result, const LensTexts& lens, const TableRequest& request,
+                const NumberSettings& numbers) {
+    result.produce = [lens, request, numbers](const OutputSink& sink) {
+        std::string err;
+        for (const std::string& refusal : WriteTableCsv(Over(lens, request), numbers, sink))
+            err += "Validation Error: " + refusal + "\n";
+        return err;
+    };
+}
+
+void ProducePdf(CommandResult& result, const LensTexts& lens, TableRequest request,
+                const Choices& choices, const TableOptions& options,
+                const CommandLineMachine& machine) {
+    // Paper holds a distance only up to a length.
+    if (const std::string refusal = KeepPrintableDistances(request); !refusal.empty()) {
+        result.exitCode = 1;
+        result.err += "Validation Error: " + refusal + "\n";
+    }
+    const auto shown = [](const ListChoice& list) {
+        return CStringToUtf8(list.entries[static_cast<std::size_t>(list.selected)].displayText);
+    };
+    const TablePageHeading heading = MakeTableHeading(shown(choices.camera), lens.Inputs(),
+                                                      shown(choices.unit), machine.numbers);
+    const std::optional<bool> letter =
+        options.paper.empty() ? std::nullopt : std::optional<bool>(options.paper == "letter");
+    result.produce = [lens, request, heading, letter, pdf = machine.pdf,
+                      numbers = machine.numbers](const OutputSink& sink) {
+        const DofTable table = MakeTable(Over(lens, request), numbers);
+        return pdf && pdf(table, heading, letter, sink)
+                   ? std::string()
+                   : std::string("vextondof: no PDF could be made here\n");
+    };
+    result.binaryOut = true;
+}
+
+void ProduceText(CommandResult& result, const LensTexts& lens, const TableRequest& request,
+                 const std::string& cutNote, const NumberSettings& numbers) {
+    result.produce = [lens, request, cutNote, numbers](const OutputSink& sink) {
+        const TableRequest over = Over(lens, request);
+        WriteTableText(TableRows(over, numbers), sink);
+        if (!cutNote.empty())
+            sink(cutNote + "\n");
+        return std::string();
+    };
+}
+} // namespace
+
+CommandResult TableVerb(const std::vector<std::string>& args, const CommandLineMachine& machine) {
+    const Parsed parsed = ParseOptions(args, {"--distance", "--distances", "--apertures", "--show",
+                                              "--format", "--output", "--paper"});
+    if (auto answer = HelpOrUsageError(parsed, "table", kTableHelp, nullptr))
+        return *answer;
+    TableOptions options;
+    if (auto wrong = ReadTableOptions(parsed, options))
+        return *wrong;
+    Choices choices;
+    if (auto failed = Choose(choices, parsed, machine, "table"))
+        return *failed;
+    std::string rangeError;
+    const auto range = ApertureRange(parsed, choices.aperture.selected, rangeError);
+    if (!range)
+        return UsageError("table", rangeError);
+    const LensTexts lens = LensOf(choices, parsed, machine.numbers);
+    CalculationInputs atOne = lens.Inputs();
+    atOne.distanceText = "1";
+    atOne.distance.reset();
+    if (const CalculationResult one = Calculate(atOne, machine.numbers);
+        one.status == CalculationStatus::BadFocalLength)
+        return Refused(RefusalText(one.status));
+    TableRequest request;
+    request.lens = lens.Inputs();
+    SetApertureColumns(request, range->first, range->second, choices.aperture.selected);
+    request.shows = options.shows;
+    CommandResult result;
+    result.err = choices.warning;
+    std::string cutNote;
+    SetRows(request, lens, parsed, machine.numbers, result, cutNote);
+    result.outputFile = options.output;
+    if (options.format == "csv")
+        ProduceCsv(result, lens, request, machine.numbers);
+    else if (options.format == "pdf")
+        ProducePdf(result, lens, request, choices, options, machine);
+    else
+        ProduceText(result, lens, request, cutNote, machine.numbers);
+    return result;
+}

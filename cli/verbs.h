@@ -1,0 +1,13 @@
+#pragma once
+// The command line's verbs, each in a file of its own over the same logic
+// the forms use.
+
+#include "cli/command_line.h"
+
+#include <string>
+#include <vector>
+
+CommandResult CalculateVerb(const std::vector<std::string>& args,
+                            const CommandLineMachine& machine);
+CommandResult TableVerb(const std::vector<std::string>& args, const CommandLineMachine& machine);
+CommandResult PlanVerb(const std::vector<std::string>& args, const CommandLineMachine& machine);
