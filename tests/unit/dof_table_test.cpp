@@ -241,4 +241,33 @@ TEST(DofTable, TheFileForProgramsHoldsEveryNumberAsPercentFWritesIt) {
     ASSERT_EQ(csv.refusals.size(), 1u);
     EXPECT_EQ(csv.refusals[0].substr(csv.refusals[0].find(':')),
               ": The distance is too large to calculate with.");
+
+    // A text with a comma or a quote is quoted, its quotes doubled (RFC 4180);
+    // a limit that rounds to nothing is 0, never -0.
+    request.apertures = {{"f/5,6 \"wide\"", "5.656854"}};
+    request.distances = {2};
+    const std::string quoted = WriteTableCsv(request, NumberSettings{}).text;
+    EXPECT_NE(quoted.find("\r\n2.000000,\"f/5,6 \"\"wide\"\"\",5.656854,"), std::string::npos)
+        << quoted;
+    EXPECT_EQ(quoted.find("-0.000000"), std::string::npos) << quoted;
+}
+
+// Each unit's cells are rounded as the photographer reads it: hundredths of
+// a foot or a metre, tenths of an inch or a centimetre.
+TEST(DofTable, EachUnitRoundsToItsOwnDecimals) {
+    const struct {
+        const char *name, *unit, *distance;
+        int decimals;
+    } rows[] = {{"feet", "0", "10", 2}, {"inches", "1", "120", 1},
+                {"metres", "2", "3", 2},  {"centimetres", "3", "300", 1}};
+    for (const auto& row : rows) {
+        TableRequest request;
+        request.lens = {"50.0", "", row.unit, "0.0300", 1.0, "", ""};
+        request.apertures = Apertures(5, 5);
+        request.distances = {ParseDecimal(row.distance)};
+        const std::string cell = MakeTable(request, NumberSettings{}).cells[1][0];
+        const std::string near = cell.substr(0, cell.find(' '));
+        EXPECT_EQ(near.size() - near.find('.') - 1, static_cast<std::size_t>(row.decimals))
+            << row.name << ": " << cell;
+    }
 }

@@ -6,6 +6,7 @@
 #include "table/table_page.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QPrinter>
 #include <cstdio>
 #include <cstdlib>
@@ -178,6 +179,38 @@ TEST(TablePage, AOnePageTableUsesItsPage) {
     const Pdf manyPages =
         Write(TablePdf(MakeTable(longer, NumberSettings{}), kHeading), "vextondof-many-pages.pdf");
     EXPECT_GT(wordHeight(onePage, "Hyperfocal"), 1.15 * wordHeight(manyPages, "Hyperfocal"));
+}
+
+// The locale's paper: Letter where the Americas' Letter countries use it, A4
+// elsewhere, unless the paper is named.
+TEST(TablePage, TheLocalesPaper) {
+    const DofTable table = MakeTable(Request("50.0", "2", {1, 2}), NumberSettings{});
+    const struct {
+        const char *name, *locale;
+        Paper paper;
+        const char* size;
+    } rows[] = {
+        {"the United States", "en_US", Paper::OfTheLocale, "612 x 792"},
+        {"Canada", "en_CA", Paper::OfTheLocale, "612 x 792"},
+        {"Mexico", "es_MX", Paper::OfTheLocale, "612 x 792"},
+        {"Germany", "de_DE", Paper::OfTheLocale, "595 x 842"},
+        {"Britain", "en_GB", Paper::OfTheLocale, "595 x 842"},
+        {"A4 named in the United States", "en_US", Paper::A4, "595 x 842"},
+        {"Letter named in Germany", "de_DE", Paper::Letter, "612 x 792"},
+    };
+    const QLocale before;
+    for (const auto& row : rows) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(row.locale)));
+        const Pdf pdf = Write(TablePdf(table, kHeading, row.paper), "vextondof-paper-test.pdf");
+        const std::string info = pdf.Info();
+        // Landscape when the table is wide: either way round.
+        std::string size = row.size;
+        const std::size_t x = size.find(" x ");
+        const std::string turned = size.substr(x + 3) + " x " + size.substr(0, x);
+        EXPECT_TRUE(info.find(size) != std::string::npos || info.find(turned) != std::string::npos)
+            << row.name << ": " << info;
+    }
+    QLocale::setDefault(before);
 }
 
 TEST(TablePage, APrinterPrintingToAFileGetsTheSamePages) {
