@@ -41,7 +41,6 @@ constexpr COLORREF kLabelBlue = RGB(0, 0, 255);
 // after how long the person is told.
 constexpr UINT_PTR kSettingsHeldTimer = 1;
 constexpr UINT kSettingsHeldPollMs = 200;
-constexpr auto kSettingsHeldPatience = std::chrono::milliseconds(kSettingsHeldPatienceMs);
 
 // Runs a form that only informs, made afresh for each tap.
 template <class Form> void ShowInfoForm() {
@@ -58,7 +57,7 @@ CVextonDOFCEDlg::CVextonDOFCEDlg()
 // While the stored choices are unknown (another instance held them to the
 // end), nothing is written over them.
 CVextonDOFCEDlg::~CVextonDOFCEDlg() {
-    if (m_choicesKnown && !SaveSettings(&m_dataState))
+    if (m_held.Known() && !SaveSettings(&m_dataState))
         ShowSaveFailed(nullptr);
 }
 
@@ -108,17 +107,15 @@ BOOL CVextonDOFCEDlg::OnInitDialog() {
     bool heldByAnother = false;
     if (!LoadSettings(&m_dataState, &heldByAnother, kSettingsWaitMs) && !heldByAnother)
         SaveSettings(&m_dataState);
-    m_choicesKnown = !heldByAnother;
+    m_held.Start(heldByAnother, AfxGetPlatform().SteadyNow());
 
     FillCameraList();
     FillFocalLengthList();
     FillApertureList();
     FillUnitList();
     FillCofCList();
-    if (!m_choicesKnown) {
-        m_heldSince = std::chrono::steady_clock::now();
+    if (!m_held.Known())
         SetTimer(kSettingsHeldTimer, kSettingsHeldPollMs);
-    }
     // Once a run: the choices go elsewhere than the person would look.
     if (const SettingsLocation& where = GetSettingsFilePath(); !where.note.empty())
         MessageBox(this, Utf8ToCString(where.note),
@@ -183,15 +180,20 @@ BOOL CVextonDOFCEDlg::SaveSettings(CDataState* state) {
 
 // A list still showing what the start showed takes the stored choice; one the
 // person changed keeps the person's choice. A file that could not be read
-// whole is replaced at once, as at start.
-bool CVextonDOFCEDlg::TakeStoredChoices(int waitMs) {
-    if (m_choicesKnown)
+// whole is replaced at once, as at start. While the file is still held,
+// `tell` (when given) says whether the person is now to be told.
+bool CVextonDOFCEDlg::TakeStoredChoices(int waitMs, bool* tell) {
+    if (m_held.Known())
         return true;
     CDataState stored;
     bool heldByAnother = false;
     const bool loaded = LoadSettings(&stored, &heldByAnother, waitMs);
-    if (heldByAnother)
+    const CHeldChoices::Next next = m_held.Poll(heldByAnother, AfxGetPlatform().SteadyNow());
+    if (next != CHeldChoices::Next::Take) {
+        if (tell)
+            *tell = next == CHeldChoices::Next::Tell;
         return false;
+    }
     KillTimer(kSettingsHeldTimer);
     TakeStoredChoice(m_cboCamera, m_dataState.m_strCamera, stored.m_strCamera);
     TakeStoredChoice(m_cboFocalLength, m_dataState.m_strFocalLength, stored.m_strFocalLength);
@@ -199,22 +201,19 @@ bool CVextonDOFCEDlg::TakeStoredChoices(int waitMs) {
     TakeStoredChoice(m_cboUnit, m_dataState.m_strUnit, stored.m_strUnit);
     TakeStoredChoice(m_cboCofC, m_dataState.m_strCofC, stored.m_strCofC);
     m_dataState = stored;
-    m_choicesKnown = true;
     if (!loaded)
         SaveSettings(&m_dataState);
     return true;
 }
 
 void CVextonDOFCEDlg::OnTimer(UINT_PTR id) {
-    if (id == kSettingsHeldTimer && !TakeStoredChoices(0))
+    bool tell = false;
+    if (id == kSettingsHeldTimer && !TakeStoredChoices(0, &tell) && tell)
         TellSettingsHeld();
 }
 
 // Once, after a generous wait: the person's choices are not being kept.
 void CVextonDOFCEDlg::TellSettingsHeld() {
-    if (m_toldHeld || std::chrono::steady_clock::now() - m_heldSince < kSettingsHeldPatience)
-        return;
-    m_toldHeld = true;
     MessageBox(this,
                u"Another copy of Vexton.DOF.CE holds your settings: your choices will not be "
                u"saved until it lets go of them.",

@@ -6,6 +6,7 @@
 #include "framework/qt/controls.h"
 #include "framework/qt/dialog.h"
 #include "resources/resource.h"
+#include "settings/held_choices.h"
 #include "settings/settings_file.h"
 
 #include <chrono>
@@ -62,7 +63,7 @@ class CVextonDOFCEDlg : public CDialog {
     // While another instance holds the settings file, the stored choices are
     // unknown: they are taken once it lets go, and until then nothing is
     // saved. True once they are known.
-    bool TakeStoredChoices(int waitMs);
+    bool TakeStoredChoices(int waitMs, bool* tell = nullptr);
     void TellSettingsHeld();
 
     void ApplyLayoutTemplate(int templateId);
@@ -98,9 +99,7 @@ class CVextonDOFCEDlg : public CDialog {
     CColorStatic m_lblDiopter;
     CFont m_underlinedFonts[6];
     std::optional<SettingsLocation> m_settingsLocation;
-    bool m_choicesKnown = true; // false while another instance holds the stored choices
-    std::chrono::steady_clock::time_point m_heldSince;
-    bool m_toldHeld = false;
+    CHeldChoices m_held{std::chrono::milliseconds(kSettingsHeldPatienceMs)};
 
     DECLARE_MESSAGE_MAP()
 };

@@ -4,6 +4,7 @@
 
 #include "framework/base/number_format.h"
 
+#include <chrono>
 #include <string>
 
 struct ScreenSize {
@@ -25,6 +26,12 @@ class CPlatform {
     // The system the program runs on, as a person names it: its name and
     // release, and the processor's architecture.
     virtual std::string GetSystemName() const = 0;
+    // The time on a steady clock, for what waits on time; a test harness may
+    // move it on rather than wait.
+    virtual std::chrono::milliseconds SteadyNow() const {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::chrono::steady_clock::now().time_since_epoch());
+    }
     // Where a file is to be saved, as the person chooses it (the desktop's
     // file dialog): its full path, or "" when the person chose none.
     virtual std::string ChooseSaveFile(const std::string& title, const std::string& suggestedName,

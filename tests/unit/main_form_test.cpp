@@ -18,13 +18,19 @@
 namespace {
 class TestPlatform : public CDesktopPlatform {
   public:
-    explicit TestPlatform(std::string folder) : m_folder(std::move(folder)) {}
+    explicit TestPlatform(std::string folder, std::chrono::milliseconds* later = nullptr)
+        : m_folder(std::move(folder)), m_later(later) {}
     ScreenSize GetScreenSize() const override { return {240, 320}; }
     std::string GetProgramPath() const override { return m_folder + "/vextondof"; }
     std::string GetConfigHome() const override { return m_folder + "/config"; }
+    // The steady clock, moved on by the test rather than waited for.
+    std::chrono::milliseconds SteadyNow() const override {
+        return CPlatform::SteadyNow() + (m_later ? *m_later : std::chrono::milliseconds(0));
+    }
 
   private:
     std::string m_folder;
+    std::chrono::milliseconds* m_later;
 };
 
 // Holds the lock that every save and load of `folder` takes, for `ms`.
@@ -67,50 +73,89 @@ Bytes StoredFile() {
     return bytes;
 }
 
-// Runs the program; `at` lists what to do at which millisecond after start.
-void RunProgram(const std::string& folder, std::vector<std::pair<int, std::function<void()>>> at) {
+// Runs the program; `at` lists what to do at which millisecond after start,
+// on the program's clock, which `later` (when given) moves on.
+void RunProgram(const std::string& folder, std::vector<std::pair<int, std::function<void()>>> at,
+                std::chrono::milliseconds* later = nullptr) {
     for (auto& [ms, step] : at)
         QTimer::singleShot(ms, qApp, step);
     CVextonDOFCEApp app;
-    app.SetPlatform(std::make_unique<TestPlatform>(folder));
+    app.SetPlatform(std::make_unique<TestPlatform>(folder, later));
     app.InitInstance();
+}
+
+// Calls `check` every 50 ms until it says it is done; after ten seconds it
+// gives up and ends the program, so that a failure fails, never hangs.
+void Until(std::function<bool()> check) {
+    auto* poll = new QTimer(qApp);
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    QObject::connect(poll, &QTimer::timeout, qApp, [poll, check, end] {
+        if (check()) {
+            poll->deleteLater();
+        } else if (std::chrono::steady_clock::now() > end) {
+            poll->deleteLater();
+            if (QWidget* box = QApplication::activeModalWidget(); box && box != MainForm())
+                box->close();
+            if (QWidget* form = MainForm())
+                form->close();
+        }
+    });
+    poll->start(50);
 }
 } // namespace
 
+// The other copy lets go when the form is shown (after the start's own
+// wait); the form takes the stored choices at its next try.
 TEST(MainForm, TakesTheStoredChoicesOnceAnotherInstanceLetsGo) {
     ProgramFolder dir;
     dir.Write(StoredFile());
-    const pid_t holder = HoldSettings(dir.folder(), 1500); // past the start's own wait
+    const pid_t holder = HoldSettings(dir.folder(), 60000);
     QString atStart, later, message = QStringLiteral("none");
-    RunProgram(dir.folder(), {{0, [&] { atStart = CameraShown(); }},
-                              {2400, [&] {
-                                   later = CameraShown();
-                                   if (QWidget* box = QApplication::activeModalWidget())
-                                       message = box->windowTitle();
-                                   MainForm()->close(); // a close request: no save step
+    RunProgram(dir.folder(), {{0, [&] {
+                                   atStart = CameraShown();
+                                   ::kill(holder, SIGKILL);
+                                   Until([&] {
+                                       later = CameraShown();
+                                       if (QWidget* box = QApplication::activeModalWidget())
+                                           message = box->windowTitle();
+                                       if (later != QStringLiteral("Canon 20D"))
+                                           return false;
+                                       MainForm()->close(); // a close request: no save step
+                                       return true;
+                                   });
                                }}});
-    EXPECT_EQ(Wait(holder), 0);
+    Wait(holder);
     EXPECT_EQ(atStart, QStringLiteral("Nikon D70")) << "the form shows while the file is held";
     EXPECT_EQ(later, QStringLiteral("Canon 20D"));
     EXPECT_EQ(message, QStringLiteral("none"));
     EXPECT_EQ(dir.Read(), StoredFile()) << "the stored choices were written back unchanged";
 }
 
+// Past the patience (the program's clock moved on five seconds), the
+// person is told once; nothing is written over the other copy's choices.
 TEST(MainForm, ALongHoldIsToldAndCostsNoStoredChoice) {
     ProgramFolder dir;
     dir.Write(StoredFile());
-    const pid_t holder = HoldSettings(dir.folder(), 10000);
+    const pid_t holder = HoldSettings(dir.folder(), 60000);
     QString title, text;
-    RunProgram(dir.folder(), {{7000, [&] {
-                                   if (auto* box = qobject_cast<QMessageBox*>(
-                                           QApplication::activeModalWidget())) {
-                                       title = box->windowTitle();
-                                       text = box->text();
-                                       box->accept();
-                                   }
-                                   ::kill(holder, SIGKILL); // lets go just before the end
-                                   MainForm()->close();
-                               }}});
+    std::chrono::milliseconds later(0);
+    RunProgram(dir.folder(),
+               {{0,
+                 [&] {
+                     later = std::chrono::milliseconds(kSettingsHeldPatienceMs);
+                     Until([&] {
+                         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                         if (!box)
+                             return false;
+                         title = box->windowTitle();
+                         text = box->text();
+                         box->accept();
+                         ::kill(holder, SIGKILL); // lets go just before the end
+                         MainForm()->close();
+                         return true;
+                     });
+                 }}},
+               &later);
     EXPECT_EQ(title, QStringLiteral("Settings in Use"));
     EXPECT_EQ(text, QStringLiteral("Another copy of Vexton.DOF.CE holds your settings: your "
                                    "choices will not be saved until it lets go of them."));

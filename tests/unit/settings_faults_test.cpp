@@ -278,8 +278,10 @@ TEST(SettingsFaults, TwoInstancesNeverSeeATornFileNorFailFalsely) {
                     CFileException error; // its cause, should it fail: 10 and above
                     if (!WriteSettingsFile(dir.settingsPath(), &s, &error))
                         return 10 + error.m_cause;
+                    // What is tested is wholeness, not speed: a load may wait long
+                    // for the other instance on a busy machine.
                     CDataState back;
-                    if (!ReadSettingsFile(dir.settingsPath(), &back))
+                    if (!ReadSettingsFile(dir.settingsPath(), &back, nullptr, 30000))
                         return 2;
                     for (const CString* f : {&back.m_strFocalLength, &back.m_strAperture,
                                              &back.m_strUnit, &back.m_strCofC})

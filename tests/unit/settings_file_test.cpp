@@ -1,5 +1,6 @@
 #include "cameras/data_state.h"
 #include "child_process.h"
+#include "settings/held_choices.h"
 #include "settings_test_support.h"
 
 #include <gtest/gtest.h>
@@ -245,4 +246,34 @@ TEST(SettingsFile, AFullFileSystemFailsTheSaveAndKeepsTheOldFile) {
     EXPECT_FALSE(saved);
     EXPECT_EQ(error.m_cause, CFileException::diskFull);
     EXPECT_EQ(after, kDefaultFile);
+}
+
+// While another copy holds the stored choices: waited for, the person told
+// once after the patience, the choices taken as soon as the file is free.
+TEST(HeldChoices, TellsOnceAfterThePatienceAndTakesWhenFree) {
+    using ms = std::chrono::milliseconds;
+    CHeldChoices held(ms(5000));
+    held.Start(false, ms(0));
+    EXPECT_TRUE(held.Known()) << "a file not held is known at once";
+    EXPECT_EQ(held.Poll(true, ms(9000)), CHeldChoices::Next::Wait) << "nothing to wait for";
+
+    const struct {
+        const char* name;
+        int at;
+        bool stillHeld;
+        CHeldChoices::Next next;
+    } polls[] = {
+        {"held, early", 200, true, CHeldChoices::Next::Wait},
+        {"held, just short of the patience", 4999, true, CHeldChoices::Next::Wait},
+        {"held, the patience run out", 5000, true, CHeldChoices::Next::Tell},
+        {"held still: told once only", 9000, true, CHeldChoices::Next::Wait},
+        {"free at last", 9200, false, CHeldChoices::Next::Take},
+        {"known since", 9400, false, CHeldChoices::Next::Wait},
+    };
+    held.Start(true, ms(1000));
+    EXPECT_FALSE(held.Known());
+    for (const auto& poll : polls) {
+        EXPECT_EQ(held.Poll(poll.stillHeld, ms(1000 + poll.at)), poll.next) << poll.name;
+    }
+    EXPECT_TRUE(held.Known());
 }
