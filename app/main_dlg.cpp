@@ -20,7 +20,7 @@ BEGIN_MESSAGE_MAP(CVextonDOFCEDlg, CDialog)
 ON_WM_SIZE()
 ON_WM_TIMER()
 ON_COMMAND(IDOK, OnOkCommand)
-ON_COMMAND(IDOK_COMMAND_8, OnOkCommand)
+ON_COMMAND(IDOK_SECOND, OnOkCommand)
 ON_COMMAND(ID_FILE_DOF_TABLE, OnDofTableCommand)
 ON_COMMAND(ID_FILE_PLAN_FOCUS, OnPlanFocusCommand)
 ON_COMMAND(ID_HELP_FIELD, OnFieldHelpCommand)
@@ -159,7 +159,8 @@ const CameraRecord* CVextonDOFCEDlg::GetSelectedCamera() const {
 const SettingsLocation& CVextonDOFCEDlg::GetSettingsFilePath() {
     if (!m_settingsLocation) {
         const CPlatform& platform = AfxGetPlatform();
-        m_settingsLocation = SettingsFilePath(platform.GetProgramPath(), platform.GetConfigHome());
+        m_settingsLocation =
+            SettingsLocationFor(platform.GetProgramPath(), platform.GetConfigHome());
     }
     return *m_settingsLocation;
 }

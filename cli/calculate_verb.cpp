@@ -30,7 +30,7 @@ std::vector<std::string> ResultLabels() {
 } // namespace
 
 CommandResult CalculateVerb(const std::vector<std::string>& args,
-                            const CommandLineMachine& machine) {
+                            const CommandLineContext& machine) {
     const Parsed parsed = ParseOptions(args, {"--distance"});
     if (auto answer = HelpOrUsageError(parsed, "calculate", kCalculateHelp, "--distance"))
         return *answer;

@@ -15,7 +15,7 @@ std::vector<ChoiceEntry> ApertureChoices() {
 }
 
 std::optional<CommandResult> Choose(Choices& choices, const Parsed& parsed,
-                                    const CommandLineMachine& machine, const std::string& verb) {
+                                    const CommandLineContext& machine, const std::string& verb) {
     // The stored choices, where an option leaves one to them: waited for
     // while another copy holds them, as the window waits.
     CDataState stored;
@@ -23,7 +23,7 @@ std::optional<CommandResult> Choose(Choices& choices, const Parsed& parsed,
         std::all_of(std::begin(kChoiceOptions), std::end(kChoiceOptions) - 1,
                     [&](const char* option) { return parsed.values.count(option); });
     if (!allGiven) {
-        const SettingsLocation where = SettingsFilePath(machine.programPath, machine.configHome);
+        const SettingsLocation where = SettingsLocationFor(machine.programPath, machine.configHome);
         bool held = false;
         ReadSettingsFile(where, &stored, &held, kSettingsHeldPatienceMs);
         if (held)

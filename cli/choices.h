@@ -44,7 +44,7 @@ struct Choices {
 // another copy of the program holds the stored choices past the window's
 // patience while an option leaves a choice to them.
 std::optional<CommandResult> Choose(Choices& choices, const Parsed& parsed,
-                                    const CommandLineMachine& machine, const std::string& verb);
+                                    const CommandLineContext& machine, const std::string& verb);
 
 // The selected entry's value text.
 std::string Value(const ListChoice& list);

@@ -12,7 +12,7 @@ const char* const kVerbsHelp =
     "                       [--format text|csv|pdf] [--output FILE] [--paper a4|letter]\n";
 
 std::optional<CommandResult> RunCommandLine(const std::vector<std::string>& args,
-                                            const CommandLineMachine& machine) {
+                                            const CommandLineContext& machine) {
     if (args.empty())
         return std::nullopt;
     const std::string& verb = args[0];

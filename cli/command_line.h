@@ -16,7 +16,7 @@
 using OutputSink = std::function<void(std::string_view)>;
 
 // What the command line is given of the machine.
-struct CommandLineMachine {
+struct CommandLineContext {
     std::string programPath; // where the settings file is looked for, as the program does
     std::string configHome;
     NumberSettings numbers; // the user's, from LC_ALL, LC_NUMERIC, LANG
@@ -46,7 +46,7 @@ void CollectOutput(CommandResult& result);
 // Runs `args` (the program's arguments after its name) when they begin with
 // a verb of the command line; none otherwise.
 std::optional<CommandResult> RunCommandLine(const std::vector<std::string>& args,
-                                            const CommandLineMachine& machine);
+                                            const CommandLineContext& machine);
 
 // What `vextondof --help` says of the verbs.
 extern const char* const kVerbsHelp;

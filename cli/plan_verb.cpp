@@ -33,7 +33,7 @@ std::vector<std::string> PlanLabels() {
 
 } // namespace
 
-CommandResult PlanVerb(const std::vector<std::string>& args, const CommandLineMachine& machine) {
+CommandResult PlanVerb(const std::vector<std::string>& args, const CommandLineContext& machine) {
     const Parsed parsed = ParseOptions(args, {"--near", "--far", "--background"});
     if (auto answer = HelpOrUsageError(parsed, "plan", kPlanHelp, "--near"))
         return *answer;

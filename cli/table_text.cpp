@@ -4,7 +4,7 @@
 
 namespace {
 // Characters as a terminal shows them (UTF-8 continuation bytes aside).
-std::size_t Shown(const std::string& text) {
+std::size_t DisplayWidth(const std::string& text) {
     return static_cast<std::size_t>(
         std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
@@ -20,7 +20,7 @@ void WriteTableText(const TableRows& rows, const OutputSink& sink) {
     std::vector<std::size_t> widths(header.size(), 0);
     const auto widen = [&widths](const std::vector<std::string>& row) {
         for (std::size_t c = 0; c < row.size() && c < widths.size(); ++c)
-            widths[c] = std::max(widths[c], Shown(row[c]));
+            widths[c] = std::max(widths[c], DisplayWidth(row[c]));
     };
     // Row r as printed: its header, marked, then its cells.
     std::vector<std::string> printed;
@@ -38,7 +38,7 @@ void WriteTableText(const TableRows& rows, const OutputSink& sink) {
     const auto write = [&](const std::vector<std::string>& row) {
         std::string text;
         for (std::size_t c = 0; c < row.size(); ++c) {
-            const std::string pad(widths[c] - Shown(row[c]), ' ');
+            const std::string pad(widths[c] - DisplayWidth(row[c]), ' ');
             text += c == 0 ? row[c] + pad : "  " + pad + row[c];
         }
         sink(text + "\n");

@@ -112,7 +112,7 @@ void ProduceCsv(CommandResult& result, const LensTexts& lens, const TableRequest
 
 void ProducePdf(CommandResult& result, const LensTexts& lens, TableRequest request,
                 const Choices& choices, const TableOptions& options,
-                const CommandLineMachine& machine) {
+                const CommandLineContext& machine) {
     // Paper holds a distance only up to a length.
     if (const std::string refusal = KeepPrintableDistances(request); !refusal.empty()) {
         result.exitCode = 1;
@@ -147,7 +147,7 @@ void ProduceText(CommandResult& result, const LensTexts& lens, const TableReques
 }
 } // namespace
 
-CommandResult TableVerb(const std::vector<std::string>& args, const CommandLineMachine& machine) {
+CommandResult TableVerb(const std::vector<std::string>& args, const CommandLineContext& machine) {
     const Parsed parsed = ParseOptions(args, {"--distance", "--distances", "--apertures", "--show",
                                               "--format", "--output", "--paper"});
     if (auto answer = HelpOrUsageError(parsed, "table", kTableHelp, nullptr))

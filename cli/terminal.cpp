@@ -110,7 +110,7 @@ int WriteOutput(CommandResult& result) {
 int RunTerminalVerbs(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     const CDesktopPlatform desktop;
-    const CommandLineMachine machine{desktop.GetProgramPath(), desktop.GetConfigHome(),
+    const CommandLineContext machine{desktop.GetProgramPath(), desktop.GetConfigHome(),
                                      desktop.GetNumberSettings(), &MakePdf};
     std::optional<CommandResult> result = RunCommandLine(args, machine);
     if (!result)

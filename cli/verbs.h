@@ -8,6 +8,6 @@
 #include <vector>
 
 CommandResult CalculateVerb(const std::vector<std::string>& args,
-                            const CommandLineMachine& machine);
-CommandResult TableVerb(const std::vector<std::string>& args, const CommandLineMachine& machine);
-CommandResult PlanVerb(const std::vector<std::string>& args, const CommandLineMachine& machine);
+                            const CommandLineContext& machine);
+CommandResult TableVerb(const std::vector<std::string>& args, const CommandLineContext& machine);
+CommandResult PlanVerb(const std::vector<std::string>& args, const CommandLineContext& machine);

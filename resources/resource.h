@@ -82,7 +82,7 @@ enum : int {
     ID_FILE_PLAN_FOCUS = 32773,
     ID_HELP_FIELD = 32772,
 
-    IDOK_COMMAND_8 = 8, // a second command that acts as OK on the main form
+    IDOK_SECOND = 8, // the second command that acts as OK on the main form
 };
 
 // The about form's lines that the program fills, by their place in its

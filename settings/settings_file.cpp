@@ -152,7 +152,8 @@ bool IsSystemFolder(const std::string& folder) {
     return path.compare(0, 4, "/lib") == 0; // /lib, /lib64, /libx32 …
 }
 
-SettingsLocation SettingsFilePath(const std::string& programPath, const std::string& configHome) {
+SettingsLocation SettingsLocationFor(const std::string& programPath,
+                                     const std::string& configHome) {
     const std::string programFolder = FolderOf(programPath);
     const std::string beside = programFolder + "/" + kSettingsFileName;
     const bool installed = IsSystemFolder(programFolder);

@@ -48,7 +48,7 @@ struct SettingsLocation {
 // program, the configuration folder), so that what cannot be saved is named
 // where it was looked for. Folders and links on the way are walked as
 // ResolvePath walks them.
-SettingsLocation SettingsFilePath(const std::string& programPath, const std::string& configHome);
+SettingsLocation SettingsLocationFor(const std::string& programPath, const std::string& configHome);
 
 // Whether `folder` (a full path) is one of the system's, where installed
 // programs live.

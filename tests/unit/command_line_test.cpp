@@ -21,12 +21,12 @@ NumberSettings With(const char* decimal, const char* thousands) {
 
 struct Folders {
     ProgramFolder program;
-    CommandLineMachine Machine(NumberSettings numbers = {}) const {
+    CommandLineContext Machine(NumberSettings numbers = {}) const {
         return {program.folder() + "/vextondof", program.folder() + "/config", numbers, {}};
     }
 };
 
-CommandResult Verb(const CommandLineMachine& machine, std::vector<std::string> args) {
+CommandResult Verb(const CommandLineContext& machine, std::vector<std::string> args) {
     CommandResult result = *RunCommandLine(args, machine);
     CollectOutput(result);
     return result;
@@ -168,7 +168,7 @@ TEST(CommandLine, StoredChoicesAreReadAndNeverWritten) {
 
 TEST(CommandLine, TheTableInItsFormats) {
     Folders folders;
-    const CommandLineMachine machine = folders.Machine(With(",", "."));
+    const CommandLineContext machine = folders.Machine(With(",", "."));
     const CommandResult csv =
         Verb(machine, {"table", "--unit", "meters", "--focal-length", "50", "--apertures",
                        "f/4:f/5", "--distances", "2 x 2,5", "--format", "csv"});
@@ -185,7 +185,7 @@ TEST(CommandLine, TheTableInItsFormats) {
     EXPECT_NE(text.out.find(">2,5 m"), std::string::npos) << text.out;
     EXPECT_NE(text.out.find("Distances in meters, rounded to 0,01 m"), std::string::npos);
 
-    CommandLineMachine withPdf = machine;
+    CommandLineContext withPdf = machine;
     std::optional<bool> letter;
     withPdf.pdf = [&](const DofTable& table, const TablePageHeading& heading,
                       std::optional<bool> paper, const OutputSink& sink) {

@@ -314,17 +314,17 @@ TEST(SettingsFaults, TheFileLivesWhereItCanBeKept) {
     Permit(dir.folder() + "/home", kOpenFolder);
     Permit(config, kOpenFolder);
     ASSERT_EQ(::chown(config.c_str(), kNobody, kNobody), 0); // the user's own
-    EXPECT_EQ(SettingsFilePath(program, config).path, beside);
+    EXPECT_EQ(SettingsLocationFor(program, config).path, beside);
 
     Permit(dir.folder() + "/bin", kClosedFolder);
     const int code = InChild(kNobody, [&] {
-        if (SettingsFilePath(program, config).path != inConfig)
+        if (SettingsLocationFor(program, config).path != inConfig)
             return 1;
         const CDataState s = Choices(u"Canon 20D");
-        if (!WriteSettingsFile(SettingsFilePath(program, config), &s)) // makes the folder
+        if (!WriteSettingsFile(SettingsLocationFor(program, config), &s)) // makes the folder
             return 2;
         CDataState back;
-        if (!ReadSettingsFile(SettingsFilePath(program, config), &back) ||
+        if (!ReadSettingsFile(SettingsLocationFor(program, config), &back) ||
             back.m_strCamera != u"Canon 20D")
             return 3;
         return 0;
@@ -335,16 +335,16 @@ TEST(SettingsFaults, TheFileLivesWhereItCanBeKept) {
     std::ofstream(beside) << "";
     Permit(beside, kOpenFolder);
     Permit(dir.folder() + "/bin", kClosedFolder);
-    EXPECT_EQ(
-        InChild(kNobody, [&] { return SettingsFilePath(program, config).path == beside ? 0 : 1; }),
-        0)
+    EXPECT_EQ(InChild(kNobody,
+                      [&] { return SettingsLocationFor(program, config).path == beside ? 0 : 1; }),
+              0)
         << "an administrator's prepared file beside the program";
     // One the user may read but not write: the choices go to the user's own
     // folder, and the person is told where.
     Permit(beside, fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read);
     EXPECT_EQ(InChild(kNobody,
                       [&] {
-                          const SettingsLocation where = SettingsFilePath(program, config);
+                          const SettingsLocation where = SettingsLocationFor(program, config);
                           return where.path == inConfig &&
                                          where.note == "You may read but not change " + beside +
                                                            ": your choices are kept in " +
@@ -360,9 +360,9 @@ TEST(SettingsFaults, TheFileLivesWhereItCanBeKept) {
     fs::remove(beside);
     Permit(dir.folder() + "/bin", kClosedFolder);
     Permit(config, kClosedFolder);
-    EXPECT_EQ(
-        InChild(kNobody, [&] { return SettingsFilePath(program, config).path == beside ? 0 : 1; }),
-        0)
+    EXPECT_EQ(InChild(kNobody,
+                      [&] { return SettingsLocationFor(program, config).path == beside ? 0 : 1; }),
+              0)
         << "nowhere to keep it";
     Permit(dir.folder() + "/bin", kOpenFolder);
     Permit(config, kOpenFolder);

@@ -62,7 +62,7 @@ TEST(SettingsFile, FirstSaveWritesTheSeventyFourByteDefaultFile) {
     EXPECT_FALSE(ReadSettingsFile(dir.settingsPath(), &s));
     ASSERT_TRUE(WriteSettingsFile(dir.settingsPath(), &s));
     EXPECT_EQ(dir.Read(), kDefaultFile);
-    EXPECT_EQ(SettingsFilePath(dir.folder() + "/vextondof", "/nonexistent").path,
+    EXPECT_EQ(SettingsLocationFor(dir.folder() + "/vextondof", "/nonexistent").path,
               dir.settingsPath());
     EXPECT_TRUE(dir.HoldsOnlyTheSettingsFile());
     EXPECT_FALSE(ReadSettingsFile(dir.settingsPath(), nullptr));

@@ -75,7 +75,7 @@ std::string SaveAs(uid_t user, std::optional<SettingsLocation> given,
         ::close(pipeFds[0]);
         const CDataState s = Choices(camera);
         CFileException error;
-        const SettingsLocation where = given ? *given : SettingsFilePath(program, config);
+        const SettingsLocation where = given ? *given : SettingsLocationFor(program, config);
         const std::string text =
             WriteSettingsFile(where, &s, &error) ? "saved" : error.GetErrorMessage();
         return ::write(pipeFds[1], text.data(), text.size()) == static_cast<ssize_t>(text.size())
@@ -284,11 +284,12 @@ TEST(SettingsTrust, AProgramFolderOthersMayWriteIsPassedOver) {
     const std::string own = MakeFolder(dir.folder() + "/own", kNobody, kReadable);
     const int code = InChild(kNobody, [&] {
         const std::string inConfig = config + "/vextondof/vextondof.ini";
-        if (SettingsFilePath(shared + "/vextondof", config).path != inConfig)
+        if (SettingsLocationFor(shared + "/vextondof", config).path != inConfig)
             return 1;
-        if (SettingsFilePath(theirs + "/vextondof", config).path != inConfig)
+        if (SettingsLocationFor(theirs + "/vextondof", config).path != inConfig)
             return 2;
-        return SettingsFilePath(own + "/vextondof", config).path == own + "/vextondof.ini" ? 0 : 3;
+        return SettingsLocationFor(own + "/vextondof", config).path == own + "/vextondof.ini" ? 0
+                                                                                              : 3;
     });
     EXPECT_EQ(code, 0);
 }
@@ -331,7 +332,7 @@ TEST(SettingsTrust, AFolderThatWentAwayFailsTheSave) {
     fs::create_directory(bin);
     const std::string config = dir.folder() + "/config";
     fs::create_directory(config);
-    const SettingsLocation where = SettingsFilePath(bin + "/vextondof", config);
+    const SettingsLocation where = SettingsLocationFor(bin + "/vextondof", config);
     ASSERT_EQ(where.path, bin + "/vextondof.ini");
     fs::remove_all(bin);
     CDataState s;
@@ -431,19 +432,19 @@ TEST(SettingsTrust, AnInstalledProgramNeverKeepsItsSettingsBesideItself) {
     fs::permissions(dir.folder(), kReadable);
     const std::string config = MakeFolder(dir.folder() + "/config", ::geteuid(), kReadable);
     const std::string inConfig = config + "/vextondof/vextondof.ini";
-    EXPECT_EQ(SettingsFilePath("/usr/bin/vextondof", config).path, inConfig)
+    EXPECT_EQ(SettingsLocationFor("/usr/bin/vextondof", config).path, inConfig)
         << "root may create files in /usr/bin, and never does";
 
     NEEDS_ROOT();
     const std::string bin = MakeFolder(dir.folder() + "/bin", 0, kReadable);
-    EXPECT_EQ(SettingsFilePath(bin + "/vextondof", config).path, bin + "/vextondof.ini")
+    EXPECT_EQ(SettingsLocationFor(bin + "/vextondof", config).path, bin + "/vextondof.ini")
         << "a portable copy of root's, run by root";
     std::ofstream(bin + "/vextondof.ini") << "";
     fs::permissions(bin + "/vextondof.ini",
                     fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read);
     const std::string theirs = MakeFolder(dir.folder() + "/nobody", kNobody, kReadable);
     const int code = InChild(kNobody, [&] {
-        const SettingsLocation where = SettingsFilePath(bin + "/vextondof", theirs);
+        const SettingsLocation where = SettingsLocationFor(bin + "/vextondof", theirs);
         return where.path == theirs + "/vextondof/vextondof.ini" &&
                        where.note.find(bin + "/vextondof.ini") != std::string::npos
                    ? 0
@@ -464,7 +465,7 @@ TEST(SettingsTrust, RootNeverMakesAUsersFoldersItsOwn) {
     const std::string config = home + "/.config";
     const CDataState s = Choices(u"Canon 20D");
     const auto attempt = [&](const std::string& configHome, const char* what) {
-        const SettingsLocation where = SettingsFilePath(program, configHome);
+        const SettingsLocation where = SettingsLocationFor(program, configHome);
         EXPECT_TRUE(where.KeptForTheRunOnly()) << what;
         EXPECT_NE(where.note.find(configHome), std::string::npos) << what;
         EXPECT_TRUE(WriteSettingsFile(where, &s)) << what << ": kept for the run";
