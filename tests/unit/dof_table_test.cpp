@@ -258,8 +258,10 @@ TEST(DofTable, EachUnitRoundsToItsOwnDecimals) {
     const struct {
         const char *name, *unit, *distance;
         int decimals;
-    } rows[] = {{"feet", "0", "10", 2}, {"inches", "1", "120", 1},
-                {"metres", "2", "3", 2},  {"centimetres", "3", "300", 1}};
+    } rows[] = {{"feet", "0", "10", 2},
+                {"inches", "1", "120", 1},
+                {"metres", "2", "3", 2},
+                {"centimetres", "3", "300", 1}};
     for (const auto& row : rows) {
         TableRequest request;
         request.lens = {"50.0", "", row.unit, "0.0300", 1.0, "", ""};
