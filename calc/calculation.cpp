@@ -17,20 +17,20 @@ std::string FocalLengthText(double f) {
 }
 } // namespace
 
-LensSetup ReadLens(const CalculationInputs& in, const NumberSettings& settings) {
-    const double D = ParseDecimal(
-        NormalizeDecimalSeparator(FirstCharacters(in.diopterText, kDiopterCharacters), settings));
-    return {ApplyDiopter(ParseDecimal(in.focalLengthValue), D), ParseDecimal(in.apertureValue),
-            ParseDecimal(in.cofcValue) / in.cropFactor,
-            &DistanceUnitFor(ParseInteger(in.unitValue))};
-}
-
 namespace {
+// The diopter as a press reads it: its first characters, in the user's settings.
 double Dioptres(const CalculationInputs& in, const NumberSettings& settings) {
     return ParseDecimal(
         NormalizeDecimalSeparator(FirstCharacters(in.diopterText, kDiopterCharacters), settings));
 }
 } // namespace
+
+LensSetup ReadLens(const CalculationInputs& in, const NumberSettings& settings) {
+    const double D = Dioptres(in, settings);
+    return {ApplyDiopter(ParseDecimal(in.focalLengthValue), D), ParseDecimal(in.apertureValue),
+            ParseDecimal(in.cofcValue) / in.cropFactor,
+            &DistanceUnitFor(ParseInteger(in.unitValue))};
+}
 
 std::optional<double> CloseUpReach(const CalculationInputs& in, const NumberSettings& settings) {
     const double D = Dioptres(in, settings);
@@ -40,24 +40,12 @@ std::optional<double> CloseUpReach(const CalculationInputs& in, const NumberSett
     return FromMillimetres(unit.factor)(1000.0 / D);
 }
 
-namespace {
-// `value` in the user's number settings with no more decimals than it needs.
-std::string Plain(double value, int most, const NumberSettings& settings) {
-    std::string text = FormatFixed(value, most);
-    while (text.find('.') != std::string::npos && (text.back() == '0' || text.back() == '.'))
-        text.pop_back();
-    const std::size_t point = text.find('.');
-    const int decimals = point == std::string::npos ? 0 : static_cast<int>(text.size() - point - 1);
-    return FormatLocaleNumber(text, decimals, settings);
-}
-} // namespace
-
 std::string CloseUpReachText(const CalculationInputs& in, const NumberSettings& settings) {
     const std::optional<double> reach = CloseUpReach(in, settings);
     if (!reach)
         return {};
-    return "a +" + Plain(Dioptres(in, settings), 2, settings) +
-           " close-up lens focuses no farther than " + Plain(*reach, 6, settings) +
+    return "a +" + FormatShortest(Dioptres(in, settings), 2, settings) +
+           " close-up lens focuses no farther than " + FormatShortest(*reach, 6, settings) +
            DistanceUnitFor(ParseInteger(in.unitValue)).suffix;
 }
 

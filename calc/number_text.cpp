@@ -162,3 +162,12 @@ std::string FormatLocaleNumber(std::string_view text, int count, const NumberSet
         return std::string(text);
     return std::move(*formatted);
 }
+
+std::string FormatShortest(double value, int most, const NumberSettings& settings) {
+    std::string text = FormatFixed(value, most);
+    while (text.find('.') != std::string::npos && (text.back() == '0' || text.back() == '.'))
+        text.pop_back();
+    const std::size_t point = text.find('.');
+    const int decimals = point == std::string::npos ? 0 : static_cast<int>(text.size() - point - 1);
+    return FormatLocaleNumber(text, decimals, settings);
+}

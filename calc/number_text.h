@@ -44,3 +44,7 @@ std::string NormalizeDecimalSeparator(std::string text, const NumberSettings& se
 // `count` decimals, as the handheld formats it into room for 3 × length + 99
 // characters. A text the handheld cannot format comes back unchanged.
 std::string FormatLocaleNumber(std::string_view text, int count, const NumberSettings& settings);
+
+// `value` in the user's number format with no more decimals than it needs,
+// `most` at the most: 2.5, 100, 0.29.
+std::string FormatShortest(double value, int most, const NumberSettings& settings);

@@ -21,14 +21,7 @@ std::string Rounded(double value, int decimals, const NumberSettings& settings) 
 
 // `value` with no more decimals than it needs (six at the most).
 std::string Short(double value, const NumberSettings& settings) {
-    std::string text = FormatFixed(value, 6);
-    while (text.back() == '0')
-        text.pop_back();
-    if (text.back() == '.')
-        text.pop_back();
-    const std::size_t point = text.find('.');
-    const int decimals = point == std::string::npos ? 0 : static_cast<int>(text.size() - point - 1);
-    return FormatLocaleNumber(text, decimals, settings);
+    return FormatShortest(value, 6, settings);
 }
 
 // One cell, from what a press of Calculate finds there.
@@ -101,7 +94,6 @@ const char* UnitName(const DistanceUnit& unit) {
 TablePageHeading MakeTableHeading(const std::string& camera, const CalculationInputs& lens,
                                   const std::string& unitName, const NumberSettings& settings) {
     CalculationInputs atOne = lens;
-    atOne.distanceText = "1";
     atOne.distance = 1.0;
     const CalculationResult one = Calculate(atOne, settings);
     TablePageHeading heading{camera, one.focalLengthText, one.cocText, unitName};
