@@ -83,12 +83,14 @@ CHandle OpenTrustedFolder(const std::string& path, int& osError) {
 
 // What the user's configuration folder is to this user: the user's own (or
 // missing from a folder of the user's, to be made there), someone else's
-// that this user could write in (as root can), or neither.
+// that this user could write in (as root can), or neither; `mayCreate` says
+// whether this user may create in it (or make it, where it is missing).
 enum class ConfigHome { Own, Others, Unusable };
 
-ConfigHome CheckConfigHome(const std::string& configHome) {
+ConfigHome CheckConfigHome(const std::string& configHome, bool& mayCreate) {
     CFilePlace place;
     int osError = 0;
+    mayCreate = false;
     if (configHome.empty() || configHome == "/")
         return ConfigHome::Unusable;
     if (!ResolvePath(configHome, place, osError)) // EACCES: another user's link on the way
@@ -100,10 +102,10 @@ ConfigHome CheckConfigHome(const std::string& configHome) {
         return ConfigHome::Unusable;
     if (!exists && ::fstat(place.folder.Get(), &st) != 0) // the folder it would be made in
         return ConfigHome::Unusable;
+    mayCreate = exists ? MayCreateIn(configHome) : MayCreateIn(place.folder.Get());
     if (st.st_uid == ::geteuid())
         return ConfigHome::Own;
-    const bool mayWrite = exists ? MayCreateIn(configHome) : MayCreateIn(place.folder.Get());
-    return mayWrite ? ConfigHome::Others : ConfigHome::Unusable;
+    return mayCreate ? ConfigHome::Others : ConfigHome::Unusable;
 }
 
 // Makes the program's configuration folder, for this user alone, where it is
@@ -167,10 +169,10 @@ SettingsLocation SettingsLocationFor(const std::string& programPath,
     }
     const std::string folder = configHome + "/" + kConfigFolderName;
     const std::string inConfig = folder + "/" + kSettingsFileName;
-    switch (CheckConfigHome(configHome)) {
+    bool mayCreate = false;
+    switch (CheckConfigHome(configHome, mayCreate)) {
     case ConfigHome::Own:
-        if (Exists(folder) ||
-            (Exists(configHome) ? MayCreateIn(configHome) : MayCreateIn(FolderOf(configHome))))
+        if (Exists(folder) || mayCreate)
             return SettingsLocation(inConfig, true,
                                     readOnlyBeside
                                         ? "You may read but not change " + beside +
