@@ -71,7 +71,8 @@ int WriteOutput(CommandResult& result) {
     }
     std::string more;
     bool discard = false;
-    if (!file.empty() && file != "-") {
+    const bool toFile = !file.empty() && file != "-";
+    if (toFile) {
         if (const std::string why = NotAFile(file, discard); !why.empty()) {
             std::fprintf(stderr, "vextondof: %s\n", why.c_str());
             return 1;
@@ -79,7 +80,7 @@ int WriteOutput(CommandResult& result) {
     }
     if (discard) {
         more = result.produce([](std::string_view) {});
-    } else if (!file.empty() && file != "-") {
+    } else if (toFile) {
         CFileException error;
         const bool written = WriteWholeFile(
             file,

@@ -295,7 +295,8 @@ void PaintTablePages(QPagedPaintDevice& device, const DofTable& table,
         grid = Measure(table, points, &device);
     }
     // A table on one page takes as large a type as still fits it there.
-    if (grid.points == kTablePoints && CountPages(device, table, heading, grid) == 1)
+    const int pages = CountPages(device, table, heading, grid);
+    if (grid.points == kTablePoints && pages == 1)
         for (double points = kLargestPoints; points > kTablePoints; points -= 0.5) {
             const Grid larger = Measure(table, points, &device);
             if (larger.Width() <= across() && CountPages(device, table, heading, larger) == 1) {
@@ -303,7 +304,6 @@ void PaintTablePages(QPagedPaintDevice& device, const DofTable& table,
                 break;
             }
         }
-    const int pages = CountPages(device, table, heading, grid);
     PagePainter(device, table, heading, std::move(grid), pages).Paint();
 }
 

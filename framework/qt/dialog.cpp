@@ -360,38 +360,45 @@ void CDialog::PlaceInWindow(QSize window) {
     }
 }
 
+// The window's least size: the template's, with the menu bar and caption strip.
+QSize CDialog::LeastWindowSize() const {
+    return m_templateSize + QSize(0, MenuBarHeight() + CaptionStripHeight());
+}
+
+// The window's size that shows `grid` whole, as far as the screen allows,
+// never below the least.
+QSize CDialog::SizeShowingGrid(const FormControl& grid) const {
+    const QSize least = LeastWindowSize();
+    const QSize wanted = GridContentSize(grid.widget) - grid.place.size();
+    const QRect screen =
+        m_window->screen() ? m_window->screen()->availableGeometry() : QRect(QPoint(), least);
+    const QSize room = screen.size() - QSize(kScreenMargin, kScreenMargin) - least;
+    return least + QSize(std::clamp(wanted.width(), 0, std::max(0, room.width())),
+                         std::clamp(wanted.height(), 0, std::max(0, room.height())));
+}
+
 // A form with a grid opens large enough to show the grid whole, as far as
 // the screen allows, and may be made larger or smaller down to its
 // template's size; other forms keep the template's size.
 void CDialog::SizeWindow() {
-    const QSize least = m_templateSize + QSize(0, MenuBarHeight() + CaptionStripHeight());
+    const QSize least = LeastWindowSize();
     const FormControl* grid = FindGrid();
     if (!grid) {
         m_window->setFixedSize(least);
         PlaceInWindow(least);
         return;
     }
-    const QSize wanted = GridContentSize(grid->widget) - grid->place.size();
-    const QRect screen =
-        m_window->screen() ? m_window->screen()->availableGeometry() : QRect(QPoint(), least);
-    const QSize room = screen.size() - QSize(kScreenMargin, kScreenMargin) - least;
-    const QSize growth(std::clamp(wanted.width(), 0, std::max(0, room.width())),
-                       std::clamp(wanted.height(), 0, std::max(0, room.height())));
+    const QSize size = SizeShowingGrid(*grid);
     m_window->setMinimumSize(least);
-    m_window->resize(least + growth);
-    PlaceInWindow(least + growth);
+    m_window->resize(size);
+    PlaceInWindow(size);
 }
 
 void CDialog::GrowToShowGrid() {
     const FormControl* grid = FindGrid();
     if (!grid || !m_window || m_templateSize.isEmpty())
         return;
-    const QSize least = m_templateSize + QSize(0, MenuBarHeight() + CaptionStripHeight());
-    const QSize wanted = least + (GridContentSize(grid->widget) - grid->place.size());
-    const QRect screen =
-        m_window->screen() ? m_window->screen()->availableGeometry() : QRect(QPoint(), least);
-    const QSize room = screen.size() - QSize(kScreenMargin, kScreenMargin);
-    const QSize target = m_window->size().expandedTo(wanted.boundedTo(room));
+    const QSize target = m_window->size().expandedTo(SizeShowingGrid(*grid));
     if (target == m_window->size())
         return;
     m_window->resize(target);

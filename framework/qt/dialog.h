@@ -91,6 +91,8 @@ class CDialog : public CWnd {
     int CaptionStripHeight() const;
     void PlaceFrame(QSize content);
     void SizeWindow();
+    QSize LeastWindowSize() const;
+    QSize SizeShowingGrid(const FormControl& grid) const;
     const FormControl* FindGrid() const;
     void FillInitialData();
     void LayOutForm();
