@@ -21,9 +21,9 @@ std::string Trimmed(const std::string& text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-// The number a text holds once the list's marks are taken off ("f/", "mm");
-// none when anything else is left.
-std::optional<double> NumberIn(ListKind list, const std::string& typed) {
+// A text without the list's marks ("f/" or "f" before an aperture, "mm"
+// after a length), in lower case.
+std::string Unmarked(ListKind list, const std::string& typed) {
     std::string text = Lower(Trimmed(typed));
     if (list == ListKind::Aperture)
         for (const char* mark : {"f/", "f"})
@@ -34,6 +34,13 @@ std::optional<double> NumberIn(ListKind list, const std::string& typed) {
     if (list == ListKind::FocalLength || list == ListKind::CircleOfConfusion)
         if (text.size() > 2 && text.compare(text.size() - 2, 2, "mm") == 0)
             text = Trimmed(text.substr(0, text.size() - 2));
+    return text;
+}
+
+// The number a text holds once the list's marks are taken off; none when
+// anything else is left.
+std::optional<double> NumberIn(ListKind list, const std::string& typed) {
+    const std::string text = Unmarked(list, typed);
     std::size_t length = 0;
     const double v = ParseDecimalPrefix(text, &length);
     if (length == 0 || length != text.size() || !(v > 0))
@@ -117,12 +124,7 @@ std::string AsTheListWritesIt(ListKind list, const std::string& typed) {
         return typed;
     if (!NumberIn(list, typed))
         return typed;
-    std::string number = Lower(Trimmed(typed));
-    if (list == ListKind::Aperture)
-        return "f/" + number.substr(number.rfind("f/", 0) == 0 ? 2 : number[0] == 'f' ? 1 : 0);
-    return Trimmed(number.substr(
-        0, number.size() -
-               (number.size() > 2 && number.compare(number.size() - 2, 2, "mm") == 0 ? 2 : 0)));
+    return (list == ListKind::Aperture ? "f/" : "") + Unmarked(list, typed);
 }
 
 std::string NearestEntries(ListKind list, const std::vector<ChoiceEntry>& entries,
