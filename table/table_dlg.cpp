@@ -84,13 +84,12 @@ CalculationInputs CDofTableDlg::LensInputs() const {
             m_lens.cropFactor,       "", m_lens.diopterText};
 }
 
-TableRequest CDofTableDlg::Request() {
-    const DistanceList distances =
-        ReadDistances(CStringToUtf8(m_editDistances.GetWindowText()), m_settings,
-                      DistanceUnitFor(ParseInteger(m_lens.unitValue)));
-    // What is refused; else, while the default rows stand, where they stop.
+TableRequest CDofTableDlg::Request(std::string& refusal) const {
     const CString typed = m_editDistances.GetWindowText();
-    m_refusal =
+    const DistanceList distances = ReadDistances(CStringToUtf8(typed), m_settings,
+                                                 DistanceUnitFor(ParseInteger(m_lens.unitValue)));
+    // What is refused; else, while the default rows stand, where they stop.
+    refusal =
         !distances.refusal.empty() || typed != m_defaultDistances ? distances.refusal : m_cutNote;
     TableRequest request;
     request.lens = LensInputs();
@@ -107,7 +106,8 @@ TableRequest CDofTableDlg::Request() {
 void CDofTableDlg::Recompute() {
     if (m_filling)
         return;
-    TableRequest request = Request();
+    std::string refusal;
+    TableRequest request = Request(refusal);
     const DofTable table = MakeTable(request, m_settings);
     TableContent content{Texts(table.columns),  Texts(table.rows), {},
                          table.boldRow,         table.boldColumn,  u"the distance typed",
@@ -118,9 +118,9 @@ void CDofTableDlg::Recompute() {
     GrowToShowGrid();
     m_lblRounding.SetWindowText(Utf8ToCString(table.roundingNote));
     // The rows a close-up lens cannot reach, said beside what is refused.
-    m_lblRefusal.SetWindowText(Utf8ToCString(m_refusal.empty() || table.closeUpNote.empty()
-                                                 ? m_refusal + table.closeUpNote
-                                                 : m_refusal + " " + table.closeUpNote));
+    m_lblRefusal.SetWindowText(Utf8ToCString(refusal.empty() || table.closeUpNote.empty()
+                                                 ? refusal + table.closeUpNote
+                                                 : refusal + " " + table.closeUpNote));
     m_lblDiffraction.SetWindowText(Utf8ToCString(table.diffractionNote));
     m_shown = std::move(request);
 }

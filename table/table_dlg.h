@@ -39,8 +39,9 @@ class CDofTableDlg : public CDialog {
     void OnExportCsvClicked();
 
   private:
-    // The request the controls make, its refused distances left out.
-    TableRequest Request();
+    // The request the controls make, its refused distances left out and
+    // named in `refusal` (or, while the default rows stand, where they stop).
+    TableRequest Request(std::string& refusal) const;
     CalculationInputs LensInputs() const;
     void Recompute();
     void SaveFile(const std::string& title, const std::string& name, const std::string& filter,
@@ -62,7 +63,6 @@ class CDofTableDlg : public CDialog {
     std::optional<TableRequest> m_shown; // what the table shows now
     CString m_defaultDistances;          // the rows the form opened with
     std::string m_cutNote;               // where they stop short, if they do
-    std::string m_refusal;               // what the distances typed refuse, or the cut note
 
     DECLARE_MESSAGE_MAP()
 };
