@@ -108,12 +108,11 @@ class PagePainter {
             }
             y += kGap;
         }
-        for (const std::string* note : {&m_table.roundingNote, &m_table.closeUpNote})
-            if (!note->empty()) {
-                if (y + 3 * kTextPoints > Bottom())
-                    y = NewPage();
-                y = Line(y, Text(*note), Font(kTextPoints)) + kGap / 2;
-            }
+        if (!m_table.roundingNote.empty()) {
+            if (y + 3 * kTextPoints > Bottom())
+                y = NewPage();
+            Line(y, Text(m_table.roundingNote), Font(kTextPoints));
+        }
         PageFoot();
         return m_pageNumber;
     }
@@ -124,7 +123,7 @@ class PagePainter {
         if (m_painter)
             m_device.newPage();
         ++m_pageNumber;
-        m_pageShowsMark = false;
+        m_pageShowsMark = m_pageShowsCloseUp = false;
         return ContinuedHeading();
     }
 
@@ -152,9 +151,11 @@ class PagePainter {
     }
 
     // The foot of the page: the page's number and the program, and above
-    // them the diffraction note where the page shows a marked column.
+    // them the notes of the marks the page shows: the diffraction note where
+    // it shows a marked column, the close-up lens's where a marked row.
     double FootHeight() const {
-        return 2 * kFooterPoints + (m_table.diffractionNote.empty() ? 0 : 3 * kFooterPoints);
+        return 2 * kFooterPoints + (m_table.diffractionNote.empty() ? 0 : 3 * kFooterPoints) +
+               (m_table.closeUpNote.empty() ? 0 : 3 * kFooterPoints);
     }
     double Bottom() const { return m_page.height() - FootHeight() - kGap; }
 
@@ -201,6 +202,9 @@ class PagePainter {
     double Row(double y, int row, std::size_t first, std::size_t last) {
         for (std::size_t c = first; c < last; ++c)
             m_pageShowsMark = m_pageShowsMark || m_marked[c];
+        m_pageShowsCloseUp =
+            m_pageShowsCloseUp || (row >= 0 && m_table.rows[static_cast<std::size_t>(row)].find(
+                                                   kCloseUpMark) != std::string::npos);
         if (!m_painter)
             return y + m_grid.rowHeight;
         double x = 0;
@@ -237,13 +241,15 @@ class PagePainter {
         if (!m_painter)
             return;
         m_painter->setPen(Qt::black);
-        if (m_pageShowsMark && !m_table.diffractionNote.empty()) {
-            m_painter->setFont(Font(kFooterPoints));
-            m_painter->drawText(
-                Px(QRectF(0, m_page.height() - FootHeight(), m_page.width(), 3 * kFooterPoints)),
-                Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, Text(m_table.diffractionNote));
-        }
         m_painter->setFont(Font(kFooterPoints));
+        double y = m_page.height() - FootHeight();
+        for (const auto& [shown, note] : {std::pair{m_pageShowsMark, &m_table.diffractionNote},
+                                          std::pair{m_pageShowsCloseUp, &m_table.closeUpNote}})
+            if (shown && !note->empty()) {
+                m_painter->drawText(Px(QRectF(0, y, m_page.width(), 3 * kFooterPoints)),
+                                    Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, Text(*note));
+                y += 3 * kFooterPoints;
+            }
         const QRectF foot(0, m_page.height() - 2 * kFooterPoints, m_page.width(),
                           2 * kFooterPoints);
         m_painter->drawText(Px(foot), Qt::AlignLeft | Qt::AlignBottom,
@@ -263,7 +269,8 @@ class PagePainter {
     double m_toPixels = 1.0;
     std::vector<bool> m_marked; // the columns diffraction softens
     int m_pageNumber = 1;
-    bool m_pageShowsMark = false;
+    bool m_pageShowsMark = false;    // a column diffraction softens
+    bool m_pageShowsCloseUp = false; // a row a close-up lens cannot reach
 };
 
 // How many pages the table takes at this grid.

@@ -41,5 +41,5 @@ key Return; shot results; key Escape                       # Enter presses Calcu
 shot main-after
 key Tab Tab Tab Tab Tab Tab Return; shot about; key Escape # Enter on the focused About
 key ctrl+t; shot table; key Escape                         # the DOF table from the menu
-key ctrl+l; xdotool type --delay 50 1200; shot plan; key Escape  # the focus planner, 12 m
+key ctrl+l; xdotool type --delay 50 '50 m'; shot plan; key Escape  # the focus planner, 50 m
 echo "screenshots in $out"

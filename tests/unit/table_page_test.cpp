@@ -134,14 +134,16 @@ TEST(TablePage, EveryPageStandsAlone) {
     std::vector<double> distances;
     for (int i = 1; i <= 90; ++i)
         distances.push_back(i * 0.5);
-    const DofTable table = MakeTable(Request("50.0", "2", distances), NumberSettings{});
-    TableRequest request = Request("50.0", "2", {1});
+    // With a +2 close-up lens, every row beyond 0.5 m is marked.
+    TableRequest request = Request("50.0", "2", distances);
     request.lens.diopterText = "2";
+    const DofTable table = MakeTable(request, NumberSettings{});
     const TablePageHeading heading = MakeTableHeading("Canon 1Ds", request.lens, "meters", {});
     EXPECT_EQ(heading.focalLength, "45.45 mm (diopter 2)");
     const std::vector<std::string> pages =
         Write(TablePdf(table, heading), "vextondof-pages-test.pdf").Pages();
     ASSERT_GE(pages.size(), 3u);
+    std::size_t pagesBeyondReach = 0;
     for (std::size_t i = 0; i < pages.size(); ++i) {
         if (pages[i].find_first_not_of(" \n") == std::string::npos)
             continue; // after the last form feed
@@ -152,7 +154,12 @@ TEST(TablePage, EveryPageStandsAlone) {
         const bool marked = page.find("f/22 *") != std::string::npos;
         EXPECT_EQ(page.find("diffraction blurs more") != std::string::npos, marked)
             << "the note where a marked column is, page " << i;
+        const bool beyondReach = WithoutSpaces(page).find("m\u2020") != std::string::npos;
+        pagesBeyondReach += beyondReach;
+        EXPECT_EQ(page.find("close-up lens focuses no farther") != std::string::npos, beyondReach)
+            << "the note where a marked row is, page " << i;
     }
+    EXPECT_GE(pagesBeyondReach, 3u) << "rows beyond a close-up lens's reach on most pages";
 }
 
 // A table that fits one page is printed in a larger type than a long one.
