@@ -2,6 +2,7 @@
 
 #include "framework/base/resources.h"
 #include "framework/qt/desktop_platform.h"
+#include "framework/qt/desktop_style.h"
 
 #include <QApplication>
 
@@ -50,6 +51,7 @@ int AfxWinMain(int argc, char** argv) {
     // forms take their font family from the desktop's and their colours from
     // its palette (see CDialog), and nothing else is imposed.
     QApplication qapp(argc, argv);
+    UseDesktopStyle();
     CWinApp* app = AfxGetApp();
     if (app == nullptr)
         return 1;

@@ -3,6 +3,7 @@
 #include "app/vexton_app.h"
 #include "calc/number_text.h"
 #include "framework/qt/desktop_platform.h"
+#include "framework/qt/desktop_style.h"
 #include "framework/qt/dialog.h"
 #include "scenario_text.h"
 #include "settings/settings_file.h"
@@ -946,6 +947,7 @@ int main(int argc, char** argv) {
     qputenv("QT_NO_GLIB", "1");
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
+    UseDesktopStyle(); // as the program does
     Runner runner(ParseScenario(text));
     runner.Run();
 }

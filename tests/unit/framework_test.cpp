@@ -1,6 +1,7 @@
 // The framework layer on its own, under Qt's offscreen platform.
 #include "framework/base/resources.h"
 #include "framework/qt/controls.h"
+#include "framework/qt/desktop_style.h"
 #include "framework/qt/dialog.h"
 #include "framework/qt/widgets.h"
 #include "framework/qt/winapp.h"
@@ -354,6 +355,24 @@ TEST(Framework, AFormLeavesTheDesktopsStyleAndFontAlone) {
         f.EndDialog(IDOK);
     };
     EXPECT_EQ(form.DoModal(), IDOK);
+}
+
+// The program's style is the desktop's: the same style object draws, and the
+// menu bar's "more" icon, read only when drawn, is the desktop's own.
+TEST(Framework, TheDesktopStyleDrawsAsTheDesktopsOwn) {
+    QStyle* desktop = QApplication::style();
+    const QImage expected = desktop->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton)
+                                .pixmap(QSize(16, 16))
+                                .toImage();
+    UseDesktopStyle();
+    UseDesktopStyle();
+    auto* style = qobject_cast<QProxyStyle*>(QApplication::style());
+    ASSERT_NE(style, nullptr);
+    EXPECT_EQ(style->baseStyle(), desktop);
+    EXPECT_EQ(qobject_cast<QProxyStyle*>(style->baseStyle()), nullptr) << "set once";
+    const QIcon more = style->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    EXPECT_FALSE(expected.isNull());
+    EXPECT_EQ(more.pixmap(QSize(16, 16)).toImage(), expected);
 }
 
 int main(int argc, char** argv) {
