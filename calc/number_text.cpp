@@ -2,7 +2,10 @@
 
 #include <charconv>
 #include <climits>
+#include <clocale>
+#include <cstdio>
 #include <limits>
+#include <locale.h>
 #include <system_error>
 
 namespace {
@@ -124,11 +127,23 @@ int ParseInteger(std::string_view t) {
     return static_cast<int>(value);
 }
 
+// The exact binary value rounded half to even, as std::to_chars writes it
+// too; but glibc's printf is in every start already, while to_chars with a
+// precision brings its own tables (near 0.2 MiB) into memory to fill the
+// lists. The "C" locale keeps the point a point whatever the desktop's.
 std::string FormatFixed(double value, int decimals) {
     char buffer[400]; // DBL_MAX in fixed notation is 309 digits
-    const auto [end, ec] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    return ec == std::errc() ? std::string(buffer, end) : std::string();
+    static const locale_t kC = ::newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    if (kC == static_cast<locale_t>(nullptr)) {
+        const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                             std::chars_format::fixed, decimals);
+        return ec == std::errc() ? std::string(buffer, end) : std::string();
+    }
+    const locale_t before = ::uselocale(kC);
+    const int length = std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+    ::uselocale(before);
+    return length > 0 && length < static_cast<int>(sizeof buffer) ? std::string(buffer, length)
+                                                                  : std::string();
 }
 
 std::string FirstCharacters(std::string_view text, std::size_t count) {

@@ -40,3 +40,20 @@ TEST(ReadableColour, BlueStaysOnLightWindowsAndLightensOnDarkOnes) {
     EXPECT_GE(ContrastRatio(ReadableOn(blue, grey), grey), 4.5);
     EXPECT_NEAR(ContrastRatio(RGB(0, 0, 0), RGB(255, 255, 255)), 21.0, 1e-9);
 }
+
+// The sRGB contrast ratios the accessibility guidelines' own examples give.
+TEST(ReadableColour, ContrastRatiosAreTheGuidelinesOwn) {
+    const struct {
+        const char* name;
+        COLORREF text, background;
+        double ratio;
+    } cases[] = {
+        {"blue on white", RGB(0, 0, 255), RGB(255, 255, 255), 8.5924713584},
+        {"#767676 on white, the lightest grey that passes", RGB(0x76, 0x76, 0x76),
+         RGB(255, 255, 255), 4.5422249596},
+        {"#777777 on white fails", RGB(0x77, 0x77, 0x77), RGB(255, 255, 255), 4.4780894536},
+        {"red on black", RGB(255, 0, 0), RGB(0, 0, 0), 5.2520000000},
+    };
+    for (const auto& c : cases)
+        EXPECT_NEAR(ContrastRatio(c.text, c.background), c.ratio, 1e-9) << c.name;
+}

@@ -109,6 +109,12 @@ TEST(FormatFixed, AgreesWithPrintfInTheCLocale) {
     EXPECT_EQ(FormatFixed(0.0000005, 6), "0.000000"); // just below the half in binary
     EXPECT_EQ(FormatFixed(0.0000015, 6), "0.000002");
     EXPECT_EQ(FormatFixed(18.0, 2), "18.00");
+    // A desktop whose numbers use a comma changes nothing here.
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8")) {
+        EXPECT_EQ(FormatFixed(1234.5, 2), "1234.50");
+        std::setlocale(LC_ALL, before.c_str());
+    }
 }
 
 TEST(FormatFixed, AgreesWithPrintfOnRandomValues) {
