@@ -293,68 +293,56 @@ void CVextonDOFCEDlg::OnCalculateClicked() {
     SaveChoices();
 }
 
-// The lens a press of Calculate would use, for the forms that work with it;
-// a missing choice is asked for as Calculate asks for it.
-std::optional<CVextonDOFCEDlg::LensChoices> CVextonDOFCEDlg::RequireLensChoices() {
+std::optional<Lens> CVextonDOFCEDlg::RequireLens() {
     const auto focalLength = RequireValue(m_cboFocalLength, "a focal length");
     const CameraRecord* camera = focalLength ? RequireSelectedCamera() : nullptr;
     const auto unit = camera ? RequireValue(m_cboUnit, "a unit") : std::nullopt;
     const auto cofc = unit ? RequireValue(m_cboCofC, "a circle of confusion") : std::nullopt;
     if (!cofc)
         return std::nullopt;
-    return LensChoices{*focalLength, *unit, *cofc, CStringToUtf8(m_editDiopter.GetWindowText()),
-                       camera};
+    Lens lens;
+    lens.cameraName = camera->name;
+    lens.cropFactor = camera->cropFactor;
+    lens.sensorWidth = camera->sensorWidth;
+    lens.focalLengthValue = *focalLength;
+    lens.apertureValue = SelectedValue(m_cboAperture).value_or("");
+    lens.selectedAperture = m_cboAperture.GetCurSel();
+    lens.unitValue = *unit;
+    lens.unitName = CStringToUtf8(m_cboUnit.GetLBText(m_cboUnit.GetCurSel()));
+    lens.cofcValue = *cofc;
+    lens.diopterText = CStringToUtf8(m_editDiopter.GetWindowText());
+    lens.distanceText = CStringToUtf8(m_editDistance.GetWindowText());
+    // Only a distance a press would take is marked in the table.
+    const double typed = ReadDistance(lens.distanceText, UserNumberSettings());
+    if (typed > 0 && std::isfinite(typed))
+        lens.distance = typed;
+    return lens;
 }
 
 // The table for that lens, and the typed distance when it is one.
 void CVextonDOFCEDlg::OnDofTableCommand() {
-    const std::optional<LensChoices> choices = RequireLensChoices();
-    if (!choices)
+    std::optional<Lens> lens = RequireLens();
+    if (!lens)
         return;
-    const CameraRecord* camera = choices->camera;
-    CDofTableDlg::Lens lens;
-    lens.focalLengthValue = choices->focalLength;
-    lens.unitValue = choices->unit;
-    lens.cofcValue = choices->cofc;
-    lens.diopterText = choices->diopter;
-    lens.cropFactor = camera->cropFactor;
-    const NumberSettings settings = UserNumberSettings();
-    const CalculationResult atOneUnit =
-        Calculate({lens.focalLengthValue, "1", lens.unitValue, lens.cofcValue, lens.cropFactor, "1",
-                   lens.diopterText},
-                  settings);
-    m_editFocalLength.SetWindowText(Utf8ToCString(atOneUnit.focalLengthText));
-    if (atOneUnit.status == CalculationStatus::BadFocalLength) {
-        ShowValidationError(RefusalText(atOneUnit.status));
+    CalculationInputs atOneUnit = lens->Optics();
+    atOneUnit.apertureValue = "1";
+    atOneUnit.distanceText = "1";
+    const CalculationResult one = Calculate(atOneUnit, UserNumberSettings());
+    m_editFocalLength.SetWindowText(Utf8ToCString(one.focalLengthText));
+    if (one.status == CalculationStatus::BadFocalLength) {
+        ShowValidationError(RefusalText(one.status));
         return;
     }
-    lens.selectedAperture = m_cboAperture.GetCurSel();
-    const double typed = ReadDistance(CStringToUtf8(m_editDistance.GetWindowText()), settings);
-    if (typed > 0 && std::isfinite(typed))
-        lens.typedDistance = typed;
-    lens.heading =
-        MakeTableHeading(camera->name,
-                         {lens.focalLengthValue, "", lens.unitValue, lens.cofcValue,
-                          lens.cropFactor, "", lens.diopterText},
-                         CStringToUtf8(m_cboUnit.GetLBText(m_cboUnit.GetCurSel())), settings);
-    CDofTableDlg table(std::move(lens));
+    CDofTableDlg table(std::move(*lens));
     table.DoModal();
 }
 
 // The planner for that lens.
 void CVextonDOFCEDlg::OnPlanFocusCommand() {
-    const std::optional<LensChoices> choices = RequireLensChoices();
-    if (!choices)
-        return;
-    CPlanFocusDlg::Lens lens;
-    lens.focalLengthValue = choices->focalLength;
-    lens.unitValue = choices->unit;
-    lens.cofcValue = choices->cofc;
-    lens.diopterText = choices->diopter;
-    lens.cropFactor = choices->camera->cropFactor;
-    lens.sensorWidth = choices->camera->sensorWidth;
-    CPlanFocusDlg plan(std::move(lens));
-    plan.DoModal();
+    if (std::optional<Lens> lens = RequireLens()) {
+        CPlanFocusDlg plan(std::move(*lens));
+        plan.DoModal();
+    }
 }
 
 void CVextonDOFCEDlg::OnFieldHelpCommand() {

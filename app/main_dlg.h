@@ -1,6 +1,7 @@
 #pragma once
 // The main form: five lists, the distance and diopter boxes, Calculate.
 
+#include "calc/lens.h"
 #include "cameras/data_state.h"
 #include "forms/color_static.h"
 #include "framework/qt/controls.h"
@@ -71,12 +72,9 @@ class CVextonDOFCEDlg : public CDialog {
     // A list's selected value text, or a message asking for a choice.
     std::optional<std::string> RequireValue(const CComboBox& list, const char* listName);
     const CameraRecord* RequireSelectedCamera();
-    // The value texts of the lens choices, the diopter as typed, the camera.
-    struct LensChoices {
-        std::string focalLength, unit, cofc, diopter;
-        const CameraRecord* camera;
-    };
-    std::optional<LensChoices> RequireLensChoices();
+    // The lens a press of Calculate would use, for the forms that work with
+    // it; a missing choice is asked for as Calculate asks for it.
+    std::optional<Lens> RequireLens();
     void ShowValidationError(const char* text);
 
     CDataState m_dataState;

@@ -37,7 +37,7 @@ CommandResult CalculateVerb(const std::vector<std::string>& args,
     Choices choices;
     if (auto failed = Choose(choices, parsed, machine, "calculate"))
         return *failed;
-    const LensTexts lens = LensOf(choices, parsed, machine.numbers);
+    const Lens lens = LensOf(choices, parsed, machine.numbers);
     const CalculationResult result = ::Calculate(lens.Inputs(), machine.numbers);
     if (result.status != CalculationStatus::Ok) {
         CommandResult refused = Refused(RefusalText(result.status));

@@ -67,25 +67,29 @@ std::string Value(const ListChoice& list) {
     return list.entries[static_cast<std::size_t>(list.selected)].valueText.value_or("");
 }
 
-CalculationInputs LensTexts::Inputs() const {
-    CalculationInputs in{focalLength, aperture, unit, cofc, cropFactor, distance, diopter};
-    // A distance typed with its unit is read in it; any other as the main form reads it.
-    in.distance = ReadTypedDistance(distance, numbers, DistanceUnitFor(ParseInteger(unit)));
-    return in;
+Lens LensOf(const Choices& choices, const Parsed& parsed, const NumberSettings& numbers) {
+    const auto shown = [](const ListChoice& list) {
+        return CStringToUtf8(list.entries[static_cast<std::size_t>(list.selected)].displayText);
+    };
+    const CameraRecord* camera = CameraForValue(Value(choices.camera));
+    Lens lens;
+    lens.cameraName = shown(choices.camera);
+    lens.cropFactor = camera->cropFactor;
+    lens.sensorWidth = camera->sensorWidth;
+    lens.focalLengthValue = Value(choices.focalLength);
+    lens.apertureValue = Value(choices.aperture);
+    lens.selectedAperture = choices.aperture.selected;
+    lens.unitValue = Value(choices.unit);
+    lens.unitName = shown(choices.unit);
+    lens.cofcValue = Value(choices.cofc);
+    lens.diopterText = Option(parsed, "--diopter");
+    lens.distanceText = Option(parsed, "--distance");
+    lens.distance = ReadTypedDistance(lens.distanceText, numbers,
+                                      DistanceUnitFor(ParseInteger(lens.unitValue)));
+    return lens;
 }
 
-LensTexts LensOf(const Choices& choices, const Parsed& parsed, const NumberSettings& numbers) {
-    return {Value(choices.focalLength),
-            Value(choices.aperture),
-            Value(choices.unit),
-            Value(choices.cofc),
-            Option(parsed, "--distance"),
-            Option(parsed, "--diopter"),
-            CameraForValue(Value(choices.camera))->cropFactor,
-            numbers};
-}
-
-TableRequest Over(const LensTexts& lens, TableRequest request) {
+TableRequest Over(const Lens& lens, TableRequest request) {
     request.lens = lens.Inputs();
     return request;
 }

@@ -4,6 +4,7 @@
 // reads it.
 
 #include "calc/calculation.h"
+#include "calc/lens.h"
 #include "cli/nearest.h"
 #include "cli/options.h"
 #include "table/dof_table.h"
@@ -49,16 +50,10 @@ std::optional<CommandResult> Choose(Choices& choices, const Parsed& parsed,
 // The selected entry's value text.
 std::string Value(const ListChoice& list);
 
-// The lens the choices and the typed texts make, owning its texts.
-struct LensTexts {
-    std::string focalLength, aperture, unit, cofc, distance, diopter;
-    double cropFactor;
-    CalculationInputs Inputs() const; // its views point into these texts
-    NumberSettings numbers;
-};
-
-LensTexts LensOf(const Choices& choices, const Parsed& parsed, const NumberSettings& numbers);
+// The lens the choices and the typed texts make; a distance typed with its
+// unit is read in it, any other as the main form reads it.
+Lens LensOf(const Choices& choices, const Parsed& parsed, const NumberSettings& numbers);
 
 // `request` over the texts of `lens`, which its views point into: for
 // output made later, from copies of both.
-TableRequest Over(const LensTexts& lens, TableRequest request);
+TableRequest Over(const Lens& lens, TableRequest request);

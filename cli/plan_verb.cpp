@@ -40,12 +40,11 @@ CommandResult PlanVerb(const std::vector<std::string>& args, const CommandLineCo
     Choices choices;
     if (auto failed = Choose(choices, parsed, machine, "plan"))
         return *failed;
-    const CameraRecord* camera = CameraForValue(Value(choices.camera));
-    const LensTexts lens =
+    const Lens lens =
         LensOf(choices, parsed, machine.numbers); // the texts the request's views point into
     PlanRequest request;
     request.lens = lens.Inputs();
-    request.sensorWidth = camera->sensorWidth;
+    request.sensorWidth = lens.sensorWidth;
     request.nearText = Option(parsed, "--near");
     const std::string far = Option(parsed, "--far");
     request.farIsInfinite = far.empty();

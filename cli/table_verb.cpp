@@ -74,15 +74,15 @@ std::optional<CommandResult> ReadTableOptions(const Parsed& parsed, TableOptions
 // The rows: the typed distance (marked) and the listed ones, or the default
 // series; what is refused goes to `result`, and where the series stops short
 // to `cutNote`.
-void SetRows(TableRequest& request, const LensTexts& lens, const Parsed& parsed,
+void SetRows(TableRequest& request, const Lens& lens, const Parsed& parsed,
              const NumberSettings& numbers, CommandResult& result, std::string& cutNote) {
-    const DistanceUnit& unit = DistanceUnitFor(ParseInteger(lens.unit));
+    const DistanceUnit& unit = DistanceUnitFor(ParseInteger(lens.unitValue));
     const auto refuse = [&result](const std::string& sentence) {
         result.exitCode = 1;
         result.err += "Validation Error: " + sentence + "\n";
     };
-    if (!lens.distance.empty()) {
-        const DistanceList typed = ReadDistances(lens.distance, numbers, unit);
+    if (!lens.distanceText.empty()) {
+        const DistanceList typed = ReadDistances(lens.distanceText, numbers, unit);
         if (typed.values.size() == 1 && typed.refusal.empty())
             request.typedDistance = typed.values.front();
         else
@@ -100,7 +100,7 @@ void SetRows(TableRequest& request, const LensTexts& lens, const Parsed& parsed,
     }
 }
 
-void ProduceCsv(CommandResult& result, const LensTexts& lens, const TableRequest& request,
+void ProduceCsv(CommandResult& result, const Lens& lens, const TableRequest& request,
                 const NumberSettings& numbers) {
     result.produce = [lens, request, numbers](const OutputSink& sink) {
         std::string err;
@@ -110,19 +110,14 @@ void ProduceCsv(CommandResult& result, const LensTexts& lens, const TableRequest
     };
 }
 
-void ProducePdf(CommandResult& result, const LensTexts& lens, TableRequest request,
-                const Choices& choices, const TableOptions& options,
-                const CommandLineContext& machine) {
+void ProducePdf(CommandResult& result, const Lens& lens, TableRequest request,
+                const TableOptions& options, const CommandLineContext& machine) {
     // Paper holds a distance only up to a length.
     if (const std::string refusal = KeepPrintableDistances(request); !refusal.empty()) {
         result.exitCode = 1;
         result.err += "Validation Error: " + refusal + "\n";
     }
-    const auto shown = [](const ListChoice& list) {
-        return CStringToUtf8(list.entries[static_cast<std::size_t>(list.selected)].displayText);
-    };
-    const TablePageHeading heading = MakeTableHeading(shown(choices.camera), lens.Inputs(),
-                                                      shown(choices.unit), machine.numbers);
+    const TablePageHeading heading = MakeTableHeading(lens, machine.numbers);
     const std::optional<bool> letter =
         options.paper.empty() ? std::nullopt : std::optional<bool>(options.paper == "letter");
     result.produce = [lens, request, heading, letter, pdf = machine.pdf,
@@ -135,7 +130,7 @@ void ProducePdf(CommandResult& result, const LensTexts& lens, TableRequest reque
     result.binaryOut = true;
 }
 
-void ProduceText(CommandResult& result, const LensTexts& lens, const TableRequest& request,
+void ProduceText(CommandResult& result, const Lens& lens, const TableRequest& request,
                  const std::string& cutNote, const NumberSettings& numbers) {
     result.produce = [lens, request, cutNote, numbers](const OutputSink& sink) {
         const TableRequest over = Over(lens, request);
@@ -162,7 +157,7 @@ CommandResult TableVerb(const std::vector<std::string>& args, const CommandLineC
     const auto range = ApertureRange(parsed, choices.aperture.selected, rangeError);
     if (!range)
         return UsageError("table", rangeError);
-    const LensTexts lens = LensOf(choices, parsed, machine.numbers);
+    const Lens lens = LensOf(choices, parsed, machine.numbers);
     CalculationInputs atOne = lens.Inputs();
     atOne.distanceText = "1";
     atOne.distance.reset();
@@ -181,7 +176,7 @@ CommandResult TableVerb(const std::vector<std::string>& args, const CommandLineC
     if (options.format == "csv")
         ProduceCsv(result, lens, request, machine.numbers);
     else if (options.format == "pdf")
-        ProducePdf(result, lens, request, choices, options, machine);
+        ProducePdf(result, lens, request, options, machine);
     else
         ProduceText(result, lens, request, cutNote, machine.numbers);
     return result;

@@ -2,6 +2,7 @@
 // The Plan Focus form: from the nearest and farthest points that must be
 // sharp to where to focus and which aperture to set, recomputed as you type.
 
+#include "calc/lens.h"
 #include "framework/qt/controls.h"
 #include "framework/qt/dialog.h"
 #include "planner/focus_plan.h"
@@ -11,14 +12,7 @@ class CPlanFocusDlg : public CDialog {
   public:
     enum { IDD = IDD_PLAN_FOCUS };
 
-    // The main form's lens as a press reads it, and the camera's sensor
-    // width, set by the opener; the texts the request holds are its own.
-    struct Lens {
-        std::string focalLengthValue, unitValue, cofcValue, diopterText;
-        double cropFactor = 1.0;
-        double sensorWidth = 0;
-    };
-
+    // The main form's lens as a press reads it, with the camera's sensor.
     explicit CPlanFocusDlg(Lens lens, CWnd* parent = nullptr);
 
   protected:

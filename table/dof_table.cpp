@@ -91,14 +91,13 @@ const char* UnitName(const DistanceUnit& unit) {
 }
 } // namespace
 
-TablePageHeading MakeTableHeading(const std::string& camera, const CalculationInputs& lens,
-                                  const std::string& unitName, const NumberSettings& settings) {
-    CalculationInputs atOne = lens;
+TablePageHeading MakeTableHeading(const Lens& lens, const NumberSettings& settings) {
+    CalculationInputs atOne = lens.Optics();
     atOne.distance = 1.0;
     const CalculationResult one = Calculate(atOne, settings);
-    TablePageHeading heading{camera, one.focalLengthText, one.cocText, unitName};
+    TablePageHeading heading{lens.cameraName, one.focalLengthText, one.cocText, lens.unitName};
     if (ReadDistance(lens.diopterText, settings) != 0)
-        heading.focalLength += " (diopter " + std::string(lens.diopterText) + ")";
+        heading.focalLength += " (diopter " + lens.diopterText + ")";
     return heading;
 }
 

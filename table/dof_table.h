@@ -5,6 +5,7 @@
 // aperture, and rounded once from the same double.
 
 #include "calc/calculation.h"
+#include "calc/lens.h"
 
 #include <optional>
 #include <string>
@@ -61,8 +62,7 @@ struct TablePageHeading {
 // The heading of the table's pages for a lens as a press reads it: the
 // camera, the focal length after the diopter (and the diopter, when there is
 // one), the circle of confusion used and the unit's name.
-TablePageHeading MakeTableHeading(const std::string& camera, const CalculationInputs& lens,
-                                  const std::string& unitName, const NumberSettings& settings);
+TablePageHeading MakeTableHeading(const Lens& lens, const NumberSettings& settings);
 
 // Decimals every cell of a unit is rounded to: what a photographer reads at
 // a glance (centimetres for metres and hundredths of a foot; tenths of an

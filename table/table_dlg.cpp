@@ -37,7 +37,8 @@ std::vector<CString> Texts(const std::vector<std::string>& utf8) {
 } // namespace
 
 CDofTableDlg::CDofTableDlg(Lens lens, CWnd* parent)
-    : CDialog(IDD, parent), m_lens(std::move(lens)), m_settings(UserNumberSettings()) {}
+    : CDialog(IDD, parent), m_lens(std::move(lens)), m_settings(UserNumberSettings()),
+      m_heading(MakeTableHeading(m_lens, m_settings)) {}
 
 void CDofTableDlg::DoDataExchange(CDataExchange* dx) {
     CDialog::DoDataExchange(dx);
@@ -67,21 +68,15 @@ BOOL CDofTableDlg::OnInitDialog() {
     m_cboFrom.SetCurSel(first);
     m_cboTo.SetCurSel(last);
     TableRequest request;
-    request.lens = LensInputs();
+    request.lens = m_lens.Optics();
     SetApertureColumns(request, first, last, m_lens.selectedAperture);
-    request.typedDistance = m_lens.typedDistance;
+    request.typedDistance = m_lens.distance;
     m_defaultDistances =
         Utf8ToCString(DistancesText(DefaultDistances(request, m_settings, &m_cutNote), m_settings));
     m_editDistances.SetWindowText(m_defaultDistances);
     m_filling = false;
     Recompute();
     return TRUE;
-}
-
-// The main form's lens as a press of Calculate reads it.
-CalculationInputs CDofTableDlg::LensInputs() const {
-    return {m_lens.focalLengthValue, "", m_lens.unitValue,  m_lens.cofcValue,
-            m_lens.cropFactor,       "", m_lens.diopterText};
 }
 
 TableRequest CDofTableDlg::Request(std::string& refusal) const {
@@ -92,9 +87,9 @@ TableRequest CDofTableDlg::Request(std::string& refusal) const {
     refusal =
         !distances.refusal.empty() || typed != m_defaultDistances ? distances.refusal : m_cutNote;
     TableRequest request;
-    request.lens = LensInputs();
+    request.lens = m_lens.Optics();
     request.distances = distances.values;
-    request.typedDistance = m_lens.typedDistance;
+    request.typedDistance = m_lens.distance;
     request.shows = static_cast<TableShows>(std::max(0, m_cboShow.GetCurSel()));
     // A typed aperture no entry begins with (-1) makes no columns.
     SetApertureColumns(request, m_cboFrom.GetCurSel(), m_cboTo.GetCurSel(),
@@ -147,7 +142,7 @@ void CDofTableDlg::TellRefused(const std::string& refusal) {
 void CDofTableDlg::OnPrintClicked() {
     std::string refusal;
     if (const std::optional<DofTable> table = PrintableTable(refusal)) {
-        if (const std::string unavailable = PrintTable(GetSafeHwnd(), *table, m_lens.heading);
+        if (const std::string unavailable = PrintTable(GetSafeHwnd(), *table, m_heading);
             !unavailable.empty())
             MessageBox(this, Utf8ToCString(unavailable), u"Print");
         TellRefused(refusal);
@@ -160,7 +155,7 @@ void CDofTableDlg::OnExportPdfClicked() {
     if (!table)
         return;
     SaveFile("Export PDF", "dof-table.pdf", "PDF files (*.pdf)", [&](CFile& file) {
-        WriteTablePdf(*table, m_lens.heading, Paper::OfTheLocale,
+        WriteTablePdf(*table, m_heading, Paper::OfTheLocale,
                       [&file](const char* bytes, std::size_t count) { file.Write(bytes, count); });
     });
     TellRefused(refusal);

@@ -17,16 +17,8 @@ class CDofTableDlg : public CDialog {
   public:
     enum { IDD = IDD_DOF_TABLE };
 
-    // What the opener sets before the modal run: the main form's choices as
-    // a press of Calculate reads them, and what the page names.
-    struct Lens {
-        std::string focalLengthValue, unitValue, cofcValue, diopterText;
-        double cropFactor = 1.0;
-        int selectedAperture = -1;           // its place in the aperture list
-        std::optional<double> typedDistance; // a valid typed distance
-        TablePageHeading heading;
-    };
-
+    // The main form's lens as a press of Calculate reads it; its distance,
+    // when it has one, is a valid typed distance, marked among the rows.
     explicit CDofTableDlg(Lens lens, CWnd* parent = nullptr);
 
   protected:
@@ -42,7 +34,6 @@ class CDofTableDlg : public CDialog {
     // The request the controls make, its refused distances left out and
     // named in `refusal` (or, while the default rows stand, where they stop).
     TableRequest Request(std::string& refusal) const;
-    CalculationInputs LensInputs() const;
     void Recompute();
     void SaveFile(const std::string& title, const std::string& name, const std::string& filter,
                   const std::function<void(CFile&)>& write);
@@ -51,6 +42,7 @@ class CDofTableDlg : public CDialog {
 
     Lens m_lens;
     NumberSettings m_settings;
+    TablePageHeading m_heading;
     CTableCtrl m_table;
     CComboBox m_cboShow;
     CEdit m_editDistances;

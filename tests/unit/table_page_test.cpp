@@ -138,7 +138,15 @@ TEST(TablePage, EveryPageStandsAlone) {
     TableRequest request = Request("50.0", "2", distances);
     request.lens.diopterText = "2";
     const DofTable table = MakeTable(request, NumberSettings{});
-    const TablePageHeading heading = MakeTableHeading("Canon 1Ds", request.lens, "meters", {});
+    Lens lens;
+    lens.cameraName = "Canon 1Ds";
+    lens.focalLengthValue = request.lens.focalLengthValue;
+    lens.unitValue = request.lens.unitValue;
+    lens.unitName = "meters";
+    lens.cofcValue = request.lens.cofcValue;
+    lens.cropFactor = request.lens.cropFactor;
+    lens.diopterText = "2";
+    const TablePageHeading heading = MakeTableHeading(lens, {});
     EXPECT_EQ(heading.focalLength, "45.45 mm (diopter 2)");
     const std::vector<std::string> pages =
         Write(TablePdf(table, heading), "vextondof-pages-test.pdf").Pages();
