@@ -40,13 +40,6 @@ int NearestAperture(double N) {
     return best;
 }
 
-// "1.70 × the circle of confusion", or "within" it.
-std::string Against(double blurMm, double c, const NumberSettings& settings) {
-    if (blurMm <= c)
-        return "within the circle of confusion";
-    return Number(blurMm / c, 2, settings) + " \u00D7 the circle of confusion";
-}
-
 bool AllFinite(std::initializer_list<double> values) {
     for (const double v : values)
         if (!std::isfinite(v))
@@ -126,6 +119,12 @@ void Plan(FocusPlan& p, const PlanRequest& request, const LensSetup& lens, doubl
     p.backgroundCircles = Number(b / c, 1, settings);
 }
 } // namespace
+
+std::string Against(double blurMm, double c, const NumberSettings& settings) {
+    if (blurMm <= c)
+        return "within the circle of confusion";
+    return Number(blurMm / c, 2, settings) + " \u00D7 the circle of confusion";
+}
 
 FocusPlan PlanFocus(const PlanRequest& request, const NumberSettings& settings) {
     FocusPlan p;

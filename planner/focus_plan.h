@@ -39,3 +39,7 @@ struct FocusPlan {
 };
 
 FocusPlan PlanFocus(const PlanRequest& request, const NumberSettings& settings);
+
+// A blur against the circle of confusion `c` (both in millimetres): "within
+// the circle of confusion" up to c itself, else "1.70 × the circle of confusion".
+std::string Against(double blurMm, double c, const NumberSettings& settings);

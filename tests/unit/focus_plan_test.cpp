@@ -118,6 +118,22 @@ TEST(FocusPlan, HandCheckedCases) {
     EXPECT_EQ(p.sharpest, "f/5.6: 0.012720 mm, within the circle of confusion");
 }
 
+// A blur as large as the circle of confusion is still within it.
+TEST(FocusPlan, ABlurUpToTheCircleIsWithinIt) {
+    const struct {
+        const char* name;
+        double blur;
+        const char* text;
+    } rows[] = {
+        {"well inside", 0.012720, "within the circle of confusion"},
+        {"exactly the circle", 0.03, "within the circle of confusion"},
+        {"just beyond", 0.0300001, "1.00 \u00D7 the circle of confusion"},
+        {"beyond", 0.050694, "1.69 \u00D7 the circle of confusion"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(Against(row.blur, 0.03, NumberSettings{}), row.text) << row.name;
+}
+
 // Texts a person types: infinity in its spellings, units, and what is too
 // far to calculate with.
 TEST(FocusPlan, TypedInfinityUnitsAndTooLargeDistances) {
