@@ -7,13 +7,6 @@
 
 #include <algorithm>
 
-std::vector<ChoiceEntry> ApertureChoices() {
-    std::vector<ChoiceEntry> out;
-    for (const ApertureValue& aperture : apertureValueTable)
-        out.push_back({Utf8ToCString(aperture.displayText), std::string(aperture.valueText)});
-    return out;
-}
-
 std::optional<CommandResult> Choose(Choices& choices, const Parsed& parsed,
                                     const CommandLineContext& machine, const std::string& verb) {
     // The stored choices, where an option leaves one to them: waited for

@@ -24,9 +24,6 @@ struct ListChoice {
     int selected = -1;
 };
 
-// The aperture list's entries, each with its value.
-std::vector<ChoiceEntry> ApertureChoices();
-
 // The five lists, each with the choice the options or the stored choices make.
 struct Choices {
     ListChoice camera{ListKind::Camera, "--camera", "camera", "a camera", CameraChoices(), {}};

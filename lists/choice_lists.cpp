@@ -29,6 +29,13 @@ const ApertureValue apertureValueTable[kApertureCount] = {
     {"f/45", "45.254834"}, {"f/64", "64"},
 };
 
+std::vector<ChoiceEntry> ApertureChoices() {
+    std::vector<ChoiceEntry> out;
+    for (const ApertureValue& aperture : apertureValueTable)
+        out.push_back({Utf8ToCString(aperture.displayText), std::string(aperture.valueText)});
+    return out;
+}
+
 std::vector<ChoiceEntry> FocalLengthChoices() {
     static const char* const kLongLenses[] = {
         "305.0", "320.0", "350.0", "355.0", "360.0", "375.0", "380.0", "400.0",  "420.0",

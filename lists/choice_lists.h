@@ -2,23 +2,20 @@
 // The fixed choice lists of the main form and the rule that selects a
 // stored choice in any of the five lists.
 
+#include "framework/base/choice_entry.h"
 #include "framework/base/cstring.h"
 
 #include <optional>
 #include <string>
 #include <vector>
 
-// A list entry. Choices travel as texts, as the handheld kept them: the
+// A list entry (ChoiceEntry). Choices travel as texts, as the handheld kept them: the
 // display text is what the list shows and the settings file stores; the
 // value text is what a press of Calculate parses into a number (a focal
 // length, an f-number, a circle of confusion) or an index (the camera's
 // record, the unit's code). Value texts stay texts because that is what a
 // list entry carries and what the calculation's parse rules are defined on,
 // to the last digit; nothing else reads them.
-struct ChoiceEntry {
-    CString displayText;                  // shown in the list and stored in the settings
-    std::optional<std::string> valueText; // what the calculation parses
-};
 
 std::vector<ChoiceEntry> FocalLengthChoices(); // 613: 3.0 to 300.0 by 0.5, then 18 longer lenses
 std::vector<ChoiceEntry> UnitChoices();        // feet, inches, meters, centimeters: codes 0..3
@@ -31,6 +28,8 @@ struct ApertureValue {
 };
 inline constexpr int kApertureCount = 14;
 extern const ApertureValue apertureValueTable[kApertureCount];
+// The aperture table's entries, each with its value, for lists made in code.
+std::vector<ChoiceEntry> ApertureChoices();
 
 // The value of an aperture text: whole and letter-case sensitive; none when
 // the text is not in the table.

@@ -4,11 +4,7 @@ void FillChoiceList(CComboBox& list, std::vector<ChoiceEntry> entries, int dropD
                     const CString& stored) {
     list.SetDropDownRows(dropDownRows);
     list.ResetContent();
-    std::vector<ComboEntry> items;
-    items.reserve(entries.size());
-    for (ChoiceEntry& entry : entries)
-        items.push_back({std::move(entry.displayText), std::move(entry.valueText)});
-    list.AddEntries(std::move(items));
+    list.AddEntries(std::move(entries));
     list.SelectString(stored);
 }
 

@@ -21,13 +21,6 @@ namespace {
 const char16_t* const kShowTexts[] = {u"Near and far limits", u"In front and behind",
                                       u"Total depth of field"};
 
-std::vector<ComboEntry> ApertureEntries() {
-    std::vector<ComboEntry> entries;
-    for (const ApertureValue& aperture : apertureValueTable)
-        entries.push_back({Utf8ToCString(aperture.displayText), aperture.valueText});
-    return entries;
-}
-
 std::vector<CString> Texts(const std::vector<std::string>& utf8) {
     std::vector<CString> out;
     for (const std::string& text : utf8)
@@ -57,13 +50,13 @@ void CDofTableDlg::DoDataExchange(CDataExchange* dx) {
 BOOL CDofTableDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     m_filling = true;
-    std::vector<ComboEntry> shows;
+    std::vector<ChoiceEntry> shows;
     for (const char16_t* text : kShowTexts)
         shows.push_back({text, std::nullopt});
     m_cboShow.AddEntries(std::move(shows));
     m_cboShow.SetCurSel(0);
-    m_cboFrom.AddEntries(ApertureEntries());
-    m_cboTo.AddEntries(ApertureEntries());
+    m_cboFrom.AddEntries(ApertureChoices());
+    m_cboTo.AddEntries(ApertureChoices());
     const auto [first, last] = DefaultApertureRange(m_lens.selectedAperture);
     m_cboFrom.SetCurSel(first);
     m_cboTo.SetCurSel(last);

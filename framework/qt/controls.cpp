@@ -34,14 +34,14 @@ void CComboBox::ResetContent() {
     }
 }
 
-void CComboBox::AddEntries(std::vector<ComboEntry> entries) {
+void CComboBox::AddEntries(std::vector<ChoiceEntry> entries) {
     Insert(std::move(entries));
 }
 
 // A sorted list puts each entry after every entry that sorts before it or
 // equal to it. Adding never changes which entry is selected, nor the field's
 // text, though Qt would select the first entry of a list whose model resets.
-int CComboBox::Insert(std::vector<ComboEntry> entries) {
+int CComboBox::Insert(std::vector<ChoiceEntry> entries) {
     ComboWidget* c = Combo();
     if (!c)
         return CB_ERR;
@@ -56,13 +56,13 @@ int CComboBox::Insert(std::vector<ComboEntry> entries) {
         return CompareNoCase(Utf16View(a), Utf16View(b)) < 0;
     };
     qsizetype at = CB_ERR;
-    for (ComboEntry& entry : entries) {
-        const QString text = QString::fromStdU16String(entry.text);
+    for (ChoiceEntry& entry : entries) {
+        const QString text = QString::fromStdU16String(entry.displayText);
         at = c->IsSorted()
                  ? std::upper_bound(texts.begin(), texts.end(), text, before) - texts.begin()
                  : texts.size();
         texts.insert(at, text);
-        values.insert(values.begin() + at, std::move(entry.value));
+        values.insert(values.begin() + at, std::move(entry.valueText));
         if (selected >= at)
             ++selected;
     }
@@ -130,22 +130,7 @@ void CTableCtrl::SetContent(const TableContent& content) {
     QTableView* grid = Grid();
     if (!grid)
         return;
-    const auto list = [](const std::vector<CString>& texts) {
-        QStringList out;
-        for (const CString& text : texts)
-            out << QString::fromStdU16String(text);
-        return out;
-    };
-    GridContent texts{list(content.columns),
-                      list(content.rows),
-                      {},
-                      content.markedRow,
-                      content.markedColumn,
-                      QString::fromStdU16String(content.markedRowWords),
-                      QString::fromStdU16String(content.markedColumnWords)};
-    for (const std::vector<CString>& row : content.cells)
-        texts.cells << list(row);
-    static_cast<GridModel*>(grid->model())->Assign(std::move(texts));
+    static_cast<GridModel*>(grid->model())->Assign(content);
     // Each column as wide as its widest text (bold where marked), each row a
     // line high: measured once with the grid's font, not cell by cell.
     QFont boldFont = grid->font();

@@ -1,6 +1,8 @@
 #pragma once
 // The controls a form's members bind to.
 
+#include "framework/base/choice_entry.h"
+#include "framework/base/table_content.h"
 #include "framework/qt/wnd.h"
 
 #include <optional>
@@ -31,25 +33,6 @@ class CButton : public CWnd {
 
 enum : int { CB_ERR = -1 };
 
-// One entry of a drop-down list: the text it shows and, optionally, the
-// value text it carries.
-struct ComboEntry {
-    CString text;
-    std::optional<std::string> value;
-};
-
-// A grid of texts: column headers, row headers and cells, one row and one
-// column of which may be marked (bold, and named so to a screen reader).
-struct TableContent {
-    std::vector<CString> columns;
-    std::vector<CString> rows;
-    std::vector<std::vector<CString>> cells; // [row][column]
-    int markedRow = -1;
-    int markedColumn = -1;
-    CString markedRowWords;    // what a screen reader adds for the marked row ("typed distance")
-    CString markedColumnWords; // and for the marked column
-};
-
 class CTableCtrl : public CWnd {
   public:
     void SetContent(const TableContent& content);
@@ -63,7 +46,7 @@ class CComboBox : public CWnd {
   public:
     void ResetContent();
     // Adds entries in one step, each at the end, or in order for a sorted list.
-    void AddEntries(std::vector<ComboEntry> entries);
+    void AddEntries(std::vector<ChoiceEntry> entries);
     int GetCount() const;
     int GetCurSel() const;
     int SetCurSel(int index); // -1: no selected entry
@@ -83,5 +66,5 @@ class CComboBox : public CWnd {
   private:
     ComboWidget* Combo() const;
     // Adds the entries where AddEntries puts each; the position of the last.
-    int Insert(std::vector<ComboEntry> entries);
+    int Insert(std::vector<ChoiceEntry> entries);
 };

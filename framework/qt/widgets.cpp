@@ -367,10 +367,11 @@ QVariant GridModel::Marked(bool marked, int role) const {
 }
 
 QVariant GridModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= m_content.cells.size() ||
-        index.column() >= m_content.cells[index.row()].size())
+    const auto row = static_cast<std::size_t>(index.row());
+    const auto column = static_cast<std::size_t>(index.column());
+    if (!index.isValid() || row >= m_content.cells.size() || column >= m_content.cells[row].size())
         return {};
-    const QString& text = m_content.cells[index.row()][index.column()];
+    const QString text = QString::fromStdU16String(m_content.cells[row][column]);
     const bool marked =
         index.row() == m_content.markedRow || index.column() == m_content.markedColumn;
     if (role == Qt::DisplayRole)
@@ -380,30 +381,31 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::AccessibleTextRole && marked) {
         QStringList words{text};
         if (index.row() == m_content.markedRow)
-            words << m_content.markedRowWords;
+            words << QString::fromStdU16String(m_content.markedRowWords);
         if (index.column() == m_content.markedColumn)
-            words << m_content.markedColumnWords;
+            words << QString::fromStdU16String(m_content.markedColumnWords);
         return words.join(QStringLiteral(", "));
     }
     return Marked(marked, role);
 }
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    const QStringList& headers = orientation == Qt::Horizontal ? m_content.columns : m_content.rows;
-    if (section < 0 || section >= headers.size())
+    const bool across = orientation == Qt::Horizontal;
+    const std::vector<CString>& headers = across ? m_content.columns : m_content.rows;
+    if (section < 0 || static_cast<std::size_t>(section) >= headers.size())
         return {};
-    const bool marked =
-        section == (orientation == Qt::Horizontal ? m_content.markedColumn : m_content.markedRow);
+    const QString text = QString::fromStdU16String(headers[static_cast<std::size_t>(section)]);
+    const bool marked = section == (across ? m_content.markedColumn : m_content.markedRow);
     if (role == Qt::DisplayRole)
-        return headers[section];
+        return text;
     if (role == Qt::AccessibleTextRole && marked)
-        return headers[section] + QStringLiteral(", ") +
-               (orientation == Qt::Horizontal ? m_content.markedColumnWords
-                                              : m_content.markedRowWords);
+        return text + QStringLiteral(", ") +
+               QString::fromStdU16String(across ? m_content.markedColumnWords
+                                                : m_content.markedRowWords);
     return Marked(marked, role);
 }
 
-void GridModel::Assign(GridContent content) {
+void GridModel::Assign(TableContent content) {
     beginResetModel();
     m_content = std::move(content);
     endResetModel();

@@ -2,6 +2,7 @@
 // The Qt widgets behind the controls of a form template.
 
 #include "framework/base/dialog_template.h"
+#include "framework/base/table_content.h"
 
 #include <QAbstractListModel>
 #include <QColor>
@@ -123,19 +124,6 @@ class ComboWidget : public QComboBox {
     bool m_typedUntold = false; // an entry selected by typing it, not yet told
 };
 
-// The texts of a grid: column and row headers and the cells, one row and
-// one column of which may be marked (drawn bold, and named so to assistive
-// technology with the given words).
-struct GridContent {
-    QStringList columns;
-    QStringList rows;
-    QList<QStringList> cells; // [row][column]
-    int markedRow = -1;
-    int markedColumn = -1;
-    QString markedRowWords;
-    QString markedColumnWords;
-};
-
 class GridModel : public QAbstractTableModel {
   public:
     using QAbstractTableModel::QAbstractTableModel;
@@ -143,9 +131,9 @@ class GridModel : public QAbstractTableModel {
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-    void Assign(GridContent content);
+    void Assign(TableContent content);
 
   private:
     QVariant Marked(bool marked, int role) const;
-    GridContent m_content;
+    TableContent m_content;
 };
