@@ -1,6 +1,6 @@
 #include "framework/qt/accessibility.h"
 
-#include "framework/qt/widgets.h"
+#include "framework/qt/kind_label.h"
 
 #include <QAccessibleWidget>
 #include <QLabel>

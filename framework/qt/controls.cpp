@@ -1,7 +1,9 @@
 #include "framework/qt/controls.h"
 
 #include "framework/base/nocase.h"
-#include "framework/qt/widgets.h"
+#include "framework/qt/kind_grid.h"
+#include "framework/qt/kind_label.h"
+#include "framework/qt/kind_list.h"
 
 #include <QAbstractButton>
 #include <QHeaderView>

@@ -2,8 +2,10 @@
 
 #include "framework/base/resources.h"
 #include "framework/qt/accessibility.h"
+#include "framework/qt/kind_grid.h"
+#include "framework/qt/kind_label.h"
+#include "framework/qt/kind_list.h"
 #include "framework/qt/modal.h"
-#include "framework/qt/text_fit.h"
 #include "framework/qt/widgets.h"
 #include "framework/qt/winapp.h"
 
@@ -272,11 +274,12 @@ void CDialog::FitDialogUnits(const QFont& font) {
         QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     const double baseX = (letters / 26 + 1) / 2 / 4.0, baseY = metrics.height() / 8.0;
     double scale = 1.0;
-    for (const FormControl& control : m_controls)
-        while (
-            scale < 4.0 &&
-            !TextFits(control.widget, ItemRect(*control.item, baseX * scale, baseY * scale).size()))
+    for (const FormControl& control : m_controls) {
+        const auto fits = KindOps(control.item->kind).fits;
+        while (fits && scale < 4.0 &&
+               !fits(control.widget, ItemRect(*control.item, baseX * scale, baseY * scale).size()))
             scale += 1.0 / 32;
+    }
     m_unitX = baseX * scale;
     m_unitY = baseY * scale;
     for (FormControl& control : m_controls) {
@@ -407,7 +410,7 @@ void CDialog::GrowToShowGrid() {
 
 const CDialog::FormControl* CDialog::FindGrid() const {
     for (const FormControl& control : m_controls)
-        if (control.item->kind == ControlKind::Table)
+        if (KindOps(control.item->kind).growsForm)
             return &control;
     return nullptr;
 }
@@ -433,7 +436,7 @@ void CDialog::DescribeForScreenReaders() {
         const QString text = WidgetText(control.widget).trimmed();
         if (text.isEmpty())
             continue;
-        if (control.item->kind != ControlKind::Static && !lines.isEmpty() &&
+        if (!KindOps(control.item->kind).isLabel && !lines.isEmpty() &&
             lines.back().endsWith(QLatin1Char(':')))
             lines.back() += QLatin1Char(' ') + text;
         else
@@ -463,7 +466,7 @@ QLabel* CDialog::LabelOf(std::size_t index, QString* name) const {
             *name = QString::fromUtf8(entry.name);
         return qobject_cast<QLabel*>(ControlWidget(entry.labelId));
     }
-    if (index > 0 && m_controls[index - 1].item->kind == ControlKind::Static)
+    if (index > 0 && KindOps(m_controls[index - 1].item->kind).isLabel)
         return qobject_cast<QLabel*>(m_controls[index - 1].widget);
     return nullptr;
 }
@@ -471,9 +474,8 @@ QLabel* CDialog::LabelOf(std::size_t index, QString* name) const {
 // Each box and list is named by its label, buttons by their texts.
 void CDialog::NameControls() {
     for (std::size_t i = 0; i < m_controls.size(); ++i) {
-        const ControlKind kind = m_controls[i].item->kind;
-        if (kind != ControlKind::Edit && kind != ControlKind::ComboBox &&
-            kind != ControlKind::Table)
+        const auto nameControl = KindOps(m_controls[i].item->kind).name;
+        if (!nameControl)
             continue;
         QString name;
         QLabel* label = LabelOf(i, &name);
@@ -483,11 +485,7 @@ void CDialog::NameControls() {
             name = NameFromLabel(label->text());
         if (name.isEmpty())
             continue;
-        // A list's edit field is what has the focus, and what is announced.
-        m_controls[i].widget->setAccessibleName(name);
-        if (auto* combo = qobject_cast<QComboBox*>(m_controls[i].widget);
-            combo && combo->lineEdit())
-            combo->lineEdit()->setAccessibleName(name);
+        nameControl(m_controls[i].widget, name);
     }
 }
 
@@ -508,7 +506,7 @@ void CDialog::HelpForFocus() {
 
 bool CDialog::HasButtons() const {
     return std::any_of(m_controls.begin(), m_controls.end(), [](const FormControl& control) {
-        return control.item->kind == ControlKind::Button;
+        return KindOps(control.item->kind).isPushButton;
     });
 }
 
@@ -557,20 +555,8 @@ void CDialog::ReapplyTemplate(int templateId) {
 }
 
 void CDialog::RefreshTemplateItem(const FormControl& control) {
-    switch (control.item->kind) {
-    case ControlKind::Static:
-    case ControlKind::Button:
-    case ControlKind::Check:
-        SetWidgetText(control.widget, QString::fromUtf8(control.item->text));
-        break;
-    case ControlKind::ComboBox:
-        if (auto* combo = qobject_cast<QComboBox*>(control.widget); combo->currentIndex() >= 0)
-            SetWidgetText(combo, combo->itemText(combo->currentIndex()));
-        break;
-    case ControlKind::Edit:
-    case ControlKind::Table:
-        break;
-    }
+    if (const auto refresh = KindOps(control.item->kind).refresh)
+        refresh(control.widget, *control.item);
 }
 
 INT_PTR CDialog::DoModal() {

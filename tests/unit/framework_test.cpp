@@ -3,6 +3,7 @@
 #include "framework/qt/controls.h"
 #include "framework/qt/desktop_style.h"
 #include "framework/qt/dialog.h"
+#include "framework/qt/kind_grid.h"
 #include "framework/qt/widgets.h"
 #include "framework/qt/winapp.h"
 
@@ -122,6 +123,21 @@ END_MESSAGE_MAP()
 TEST(Framework, AFormWithoutATemplateCannotBeMade) {
     CDialog missing(4242);
     EXPECT_EQ(missing.DoModal(), -1);
+}
+
+// Every kind a template may name is registered, makes a widget, and hands
+// the same widget back as its own.
+TEST(Framework, EveryControlKindIsRegistered) {
+    QWidget parent;
+    for (const ControlKind kind : {ControlKind::Static, ControlKind::Edit, ControlKind::Button,
+                                   ControlKind::ComboBox, ControlKind::Table, ControlKind::Check}) {
+        const DialogItem item{1, kind, kStyleNone, 0, 0, 10, 10, "Text"};
+        QWidget* widget = CreateControlWidget(item, &parent, [](int, int) {});
+        ASSERT_NE(widget, nullptr) << static_cast<int>(kind);
+        EXPECT_EQ(KindOpsOf(widget), &KindOps(kind)) << static_cast<int>(kind);
+        EXPECT_NE(KindOps(kind).make, nullptr) << static_cast<int>(kind);
+    }
+    EXPECT_EQ(KindOpsOf(&parent), nullptr) << "a widget no template made";
 }
 
 TEST(Framework, CommandsGoThroughTheMessageMapThenToOkAndCancel) {

@@ -1,0 +1,97 @@
+#include "framework/qt/kind_grid.h"
+
+#include <QFont>
+#include <QHeaderView>
+#include <QTableView>
+
+namespace {
+// A grid of texts, read only; Tab leaves it and the arrows move in it.
+QWidget* MakeGrid(const DialogItem& item, QWidget* parent) {
+    auto* grid = new QTableView(parent);
+    grid->setModel(new GridModel(grid));
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setFrameShape((item.style & WS_BORDER) ? QFrame::StyledPanel : QFrame::NoFrame);
+    grid->setFocusPolicy((item.style & WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
+    grid->setTabKeyNavigation(false);
+    return grid;
+}
+} // namespace
+
+QSize GridContentSize(const QWidget* widget) {
+    const auto* grid = qobject_cast<const QTableView*>(widget);
+    if (!grid)
+        return widget->size();
+    const int frame = 2 * grid->frameWidth();
+    return {frame + grid->verticalHeader()->sizeHint().width() + grid->horizontalHeader()->length(),
+            frame + grid->horizontalHeader()->sizeHint().height() +
+                grid->verticalHeader()->length()};
+}
+
+int GridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_content.rows.size());
+}
+
+int GridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_content.columns.size());
+}
+
+QVariant GridModel::Marked(bool marked, int role) const {
+    if (!marked || role != Qt::FontRole)
+        return {};
+    QFont bold;
+    bold.setBold(true);
+    return bold;
+}
+
+QVariant GridModel::data(const QModelIndex& index, int role) const {
+    const auto row = static_cast<std::size_t>(index.row());
+    const auto column = static_cast<std::size_t>(index.column());
+    if (!index.isValid() || row >= m_content.cells.size() || column >= m_content.cells[row].size())
+        return {};
+    const QString text = QString::fromStdU16String(m_content.cells[row][column]);
+    const bool marked =
+        index.row() == m_content.markedRow || index.column() == m_content.markedColumn;
+    if (role == Qt::DisplayRole)
+        return text;
+    if (role == Qt::TextAlignmentRole)
+        return int(Qt::AlignCenter);
+    if (role == Qt::AccessibleTextRole && marked) {
+        QStringList words{text};
+        if (index.row() == m_content.markedRow)
+            words << QString::fromStdU16String(m_content.markedRowWords);
+        if (index.column() == m_content.markedColumn)
+            words << QString::fromStdU16String(m_content.markedColumnWords);
+        return words.join(QStringLiteral(", "));
+    }
+    return Marked(marked, role);
+}
+
+QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    const bool across = orientation == Qt::Horizontal;
+    const std::vector<CString>& headers = across ? m_content.columns : m_content.rows;
+    if (section < 0 || static_cast<std::size_t>(section) >= headers.size())
+        return {};
+    const QString text = QString::fromStdU16String(headers[static_cast<std::size_t>(section)]);
+    const bool marked = section == (across ? m_content.markedColumn : m_content.markedRow);
+    if (role == Qt::DisplayRole)
+        return text;
+    if (role == Qt::AccessibleTextRole && marked)
+        return text + QStringLiteral(", ") +
+               QString::fromStdU16String(across ? m_content.markedColumnWords
+                                                : m_content.markedRowWords);
+    return Marked(marked, role);
+}
+
+void GridModel::Assign(TableContent content) {
+    beginResetModel();
+    m_content = std::move(content);
+    endResetModel();
+}
+
+const ControlKindOps kGridKind{
+    .make = [](const DialogItem& item, QWidget* parent,
+               const ControlNotify&) { return MakeGrid(item, parent); },
+    .name = [](QWidget* w, const QString& name) { w->setAccessibleName(name); },
+    .growsForm = true,
+};
