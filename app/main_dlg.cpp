@@ -4,10 +4,10 @@
 #include "calc/output_dlg.h"
 #include "cameras/camera_info_dlg.h"
 #include "cameras/camera_table.h"
-#include "forms/help_dlgs.h"
-#include "forms/readable_colour.h"
 #include "framework/qt/msgbox.h"
 #include "framework/qt/winapp.h"
+#include "help/help_dlgs.h"
+#include "help/readable_colour.h"
 #include "lists/list_fill.h"
 #include "planner/plan_dlg.h"
 #include "settings/save_reports.h"
@@ -85,8 +85,7 @@ BOOL CVextonDOFCEDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     SetDefID(IDC_CALCULATE);
 
-    SetIcon(m_hIcon, TRUE);
-    SetIcon(m_hIcon, FALSE);
+    SetIcon(m_hIcon);
 
     CColorStatic* labels[] = {&m_lblCamera,   &m_lblFocalLength, &m_lblAperture,
                               &m_lblDistance, &m_lblCofC,        &m_lblDiopter};

@@ -3,9 +3,9 @@
 
 #include "calc/lens.h"
 #include "cameras/data_state.h"
-#include "forms/color_static.h"
 #include "framework/qt/controls.h"
 #include "framework/qt/dialog.h"
+#include "help/color_static.h"
 #include "resources/resource.h"
 #include "settings/held_choices.h"
 #include "settings/settings_file.h"

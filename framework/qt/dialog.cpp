@@ -597,10 +597,9 @@ void CDialog::EndDialog(int result) {
         m_window->done(result);
 }
 
-BOOL CDialog::UpdateData(BOOL saveAndValidate) {
+void CDialog::UpdateData(BOOL saveAndValidate) {
     CDataExchange dx(this, saveAndValidate);
     DoDataExchange(&dx);
-    return TRUE;
 }
 
 void CDialog::SetDefID(int id) {
@@ -616,8 +615,7 @@ BOOL CDialog::OnInitDialog() {
 }
 
 void CDialog::OnOK() {
-    if (!UpdateData(TRUE))
-        return;
+    UpdateData(TRUE);
     EndDialog(IDOK);
 }
 

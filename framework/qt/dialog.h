@@ -28,7 +28,7 @@ class CDialog : public CWnd {
     // how it ended: IDOK, IDCANCEL, or -1 when it could not be made.
     virtual INT_PTR DoModal();
     void EndDialog(int result);
-    BOOL UpdateData(BOOL saveAndValidate = TRUE);
+    void UpdateData(BOOL saveAndValidate = TRUE);
     void SetDefID(int id); // the button that Enter presses
 
     // Handles a command or control notification: the message map first, then

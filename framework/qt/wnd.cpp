@@ -63,7 +63,7 @@ void CWnd::SetFont(CFont* font, BOOL redraw) {
 
 // The main window's icon is the program's: every form and message box
 // opened over it carries it too.
-void CWnd::SetIcon(HICON icon, BOOL) {
+void CWnd::SetIcon(HICON icon) {
     if (!m_hWnd || !icon)
         return;
     m_hWnd->window()->setWindowIcon(*icon);

@@ -34,7 +34,7 @@ class CWnd : public CObject {
 
     CFont* GetFont();
     void SetFont(CFont* font, BOOL redraw = TRUE);
-    void SetIcon(HICON icon, BOOL bigIcon);
+    void SetIcon(HICON icon); // the window's, at every size the desktop shows it
 
     // Message routing: a command or control notification, a size change, a
     // close request and the reflected control-colour query.

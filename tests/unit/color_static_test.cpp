@@ -1,6 +1,6 @@
 // The coloured label on its own.
-#include "forms/color_static.h"
-#include "forms/readable_colour.h"
+#include "help/color_static.h"
+#include "help/readable_colour.h"
 
 #include <QApplication>
 #include <QPalette>

@@ -1,4 +1,4 @@
-#include "forms/color_static.h"
+#include "help/color_static.h"
 
 BEGIN_MESSAGE_MAP(CColorStatic, CStatic)
 ON_WM_CTLCOLOR_REFLECT()

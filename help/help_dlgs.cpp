@@ -1,4 +1,4 @@
-#include "forms/help_dlgs.h"
+#include "help/help_dlgs.h"
 
 #include "framework/base/resources.h"
 #include "framework/qt/winapp.h"

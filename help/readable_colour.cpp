@@ -1,4 +1,4 @@
-#include "forms/readable_colour.h"
+#include "help/readable_colour.h"
 
 #include <algorithm>
 #include <cmath>
