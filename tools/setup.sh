@@ -13,7 +13,7 @@ run=(cmake make g++ qt6-base-dev libgl-dev fonts-dejavu-core)
 test=(googletest libgtest-dev libgmock-dev locales desktop-file-utils appstream poppler-utils)
 bench=(libbenchmark-dev xvfb xauth qt6-gtk-platformtheme)
 package=(dpkg-dev file debhelper lintian)
-ci=(clang clang-format libclang-rt-14-dev xvfb xauth openbox xdotool x11-utils weston)
+ci=(clang clang-format libclang-rt-14-dev xvfb xauth openbox xdotool x11-utils weston ccache)
 
 case "${1:-run}" in
   run) packages=("${run[@]}") ;;
