@@ -1,5 +1,8 @@
 #include "cameras/camera_table.h"
+#include "framework/base/resources.h"
 #include "lists/choice_lists.h"
+#include "resources/program_resources.h"
+#include "resources/resource.h"
 
 #include <gtest/gtest.h>
 
@@ -76,6 +79,18 @@ TEST(UnitAndApertureChoices, CarryTheirValues) {
     EXPECT_EQ(ApertureValueFor(u"f/16"), "16");
     EXPECT_EQ(ApertureValueFor(u"F/16"), std::nullopt); // whole and case sensitive
     EXPECT_EQ(ApertureValueFor(u"f/1.4 "), std::nullopt);
+}
+
+// The main form's aperture list comes with its template; the aperture table
+// gives each entry its value. Both hold the same texts, in the same order.
+TEST(UnitAndApertureChoices, TheFormsAperturesAreTheTablesInOrder) {
+    RegisterProgramResources();
+    const DialogInitialData* data = FindDialogInitialData(IDD_VEXTONDOFCE_DIALOG);
+    ASSERT_NE(data, nullptr);
+    EXPECT_EQ(data->controlId, IDC_APERTURE);
+    ASSERT_EQ(data->entries.size(), static_cast<std::size_t>(kApertureCount));
+    for (int i = 0; i < kApertureCount; ++i)
+        EXPECT_STREQ(data->entries[static_cast<std::size_t>(i)], apertureValueTable[i].displayText);
 }
 
 TEST(StoredChoice, SelectsTheFirstEntryBeginningWithTheText) {
