@@ -1,0 +1,20 @@
+#pragma once
+// Finding a camera by the words a person types: every word, in any case and
+// order, in its maker, model or English model name, spaces and hyphens aside
+// ("a7 iv" finds Sony's Alpha 7 IV, as "ilce-7m4" does; "z 6ii" Nikon's
+// Z 6II). The best matches come first: a name typed whole before one it
+// merely begins, whole words before parts of words, shorter names before
+// longer ones.
+
+#include "finder/found_camera.h"
+
+#include <cstddef>
+#include <limits>
+#include <string_view>
+#include <vector>
+
+// The positions in `cameras` of those `words` finds, best first; no words
+// find none.
+std::vector<std::size_t> FindCameras(const std::vector<FoundCamera>& cameras,
+                                     std::string_view words,
+                                     std::size_t limit = std::numeric_limits<std::size_t>::max());

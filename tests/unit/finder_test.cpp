@@ -1,0 +1,137 @@
+// Cameras beyond the built-in list: found by the words a person types, read
+// from lensfun's XML files, and by their sensor.
+#include "finder/camera_catalog.h"
+#include "finder/camera_search.h"
+#include "finder/lensfun_cameras.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace {
+FoundCamera Camera(const char* name, const char* maker, const char* model,
+                   const char* english = "") {
+    FoundCamera c;
+    c.name = name;
+    c.maker = maker;
+    c.model = model;
+    c.englishModel = english;
+    return c;
+}
+
+const std::vector<FoundCamera> kShelf = {
+    Camera("Nikon D70", "", "NIKON D70"),
+    Camera("Large format 4x5 inches", "", ""),
+    Camera("Sony Alpha 7R IV", "Sony", "ILCE-7RM4", "Alpha 7R IV"),
+    Camera("Sony Alpha 7 IV", "Sony", "ILCE-7M4", "Alpha 7 IV"),
+    Camera("Nikon Z 6II", "Nikon", "Nikon Z 6_2", "Z 6II"),
+    Camera("Nikon D700", "Nikon", "Nikon D700"),
+    Camera("Canon EOS R5", "Canon", "Canon EOS R5", "EOS R5"),
+    Camera("Canon EOS R", "Canon", "Canon EOS R", "EOS R"),
+    Camera("Fujifilm X-T4", "Fujifilm", "X-T4"),
+};
+
+std::vector<std::string> Names(const std::vector<std::size_t>& found) {
+    std::vector<std::string> names;
+    for (const std::size_t i : found)
+        names.push_back(kShelf[i].name);
+    return names;
+}
+} // namespace
+
+TEST(CameraSearch, FindsByTheWordsAPhotographerTypes) {
+    const struct {
+        const char* name;
+        const char* typed;
+        std::vector<std::string> found;
+    } rows[] = {
+        {"Sony's way of writing it", "a7 iv", {"Sony Alpha 7 IV", "Sony Alpha 7R IV"}},
+        {"with the Greek alpha", "\u03B17 IV", {"Sony Alpha 7 IV", "Sony Alpha 7R IV"}},
+        {"the model in the photo's data", "ilce-7m4", {"Sony Alpha 7 IV"}},
+        {"words in any order and case", "IV SONY 7r", {"Sony Alpha 7R IV"}},
+        {"Nikon's second version", "z 6ii", {"Nikon Z 6II"}},
+        {"the whole name first", "eos r", {"Canon EOS R", "Canon EOS R5"}},
+        {"only whole words' beginnings", "x-t4", {"Fujifilm X-T4"}},
+        {"a built-in camera before a longer name", "d70", {"Nikon D70", "Nikon D700"}},
+        {"nothing typed", "  ", {}},
+        {"nothing found", "hasselblad", {}},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(Names(FindCameras(kShelf, row.typed)), row.found) << row.name;
+    EXPECT_EQ(FindCameras(kShelf, "eos r", 1).size(), 1u) << "at most the limit";
+}
+
+TEST(FoundCamera, CropFactorAndSensorAreTheDiagonalsRatio) {
+    EXPECT_DOUBLE_EQ(CropFactorOfSensor(36, 24), 1.0);
+    EXPECT_NEAR(CropFactorOfSensor(23.7, 15.5), 1.5279, 5e-5) << "the built-in Nikon D70";
+    const SensorSize fullFrame = SensorOfCropFactor(1.0);
+    EXPECT_NEAR(fullFrame.width, 36.0, 1e-12);
+    EXPECT_NEAR(fullFrame.height, 24.0, 1e-12);
+    const SensorSize apsC = SensorOfCropFactor(1.534);
+    EXPECT_NEAR(CropFactorOfSensor(apsC.width, apsC.height), 1.534, 1e-12);
+    EXPECT_NEAR(apsC.width / apsC.height, 1.5, 1e-12);
+}
+
+// A folder of lensfun's XML: maker, model, English name, mount and crop
+// factor as written; a folder without any is a sentence, never a failure.
+TEST(LensfunCameras, ReadFromTheDatabasesOwnFiles) {
+    char pattern[] = "/tmp/vextondof-lensfun-XXXXXX";
+    const std::string folder = ::mkdtemp(pattern);
+    CameraDatabase none = ReadLensfunCameras(folder);
+    EXPECT_TRUE(none.cameras.empty());
+    EXPECT_EQ(none.problem, "lensfun's camera database could not be read, so only the built-in "
+                            "cameras and your own are offered.");
+
+    std::ofstream(folder + "/mil-test.xml")
+        << "<lensdatabase version=\"1\">\n"
+           "  <camera><maker>Sony</maker><model>ILCE-7M4</model>\n"
+           "    <model lang=\"en\">Alpha 7 IV</model><mount>Sony E</mount>\n"
+           "    <cropfactor>1</cropfactor></camera>\n"
+           "  <camera><maker>Fujifilm</maker><model>X-T4</model><mount>Fujifilm X</mount>\n"
+           "    <cropfactor>1.534</cropfactor></camera>\n"
+           "</lensdatabase>\n";
+    const CameraDatabase db = ReadLensfunCameras(folder);
+    std::filesystem::remove_all(folder);
+    EXPECT_EQ(db.problem, "");
+    ASSERT_EQ(db.cameras.size(), 2u);
+    const FoundCamera* sony = nullptr;
+    const FoundCamera* fuji = nullptr;
+    for (const FoundCamera& c : db.cameras)
+        (c.maker == "Sony" ? sony : fuji) = &c;
+    ASSERT_TRUE(sony && fuji);
+    EXPECT_EQ(sony->name, "Sony Alpha 7 IV");
+    EXPECT_EQ(sony->model, "ILCE-7M4");
+    EXPECT_EQ(sony->englishModel, "Alpha 7 IV");
+    EXPECT_EQ(sony->mount, "Sony E");
+    EXPECT_EQ(sony->source, "lensfun");
+    EXPECT_NEAR(sony->sensorWidth, 36.0, 1e-9);
+    EXPECT_EQ(fuji->name, "Fujifilm X-T4");
+    EXPECT_EQ(fuji->englishModel, "") << "none given";
+    EXPECT_EQ(fuji->cropFactor, static_cast<double>(1.534f)) << "the database's own number";
+}
+
+// The database installed with the program: today's bodies are in it, each
+// with the crop factor lensfun gives.
+TEST(LensfunCameras, TheInstalledDatabaseKnowsTodaysBodies) {
+    const CameraCatalog catalog = AllCameras();
+    if (!catalog.problem.empty())
+        GTEST_SKIP() << catalog.problem;
+    ASSERT_GT(catalog.cameras.size(), 57u + 800u);
+    EXPECT_EQ(catalog.cameras[27].name, "Nikon D70") << "the built-in list first, in its order";
+    const struct {
+        const char* typed;
+        const char* name;
+        float cropFactor;
+    } bodies[] = {{"a7 iv", "Sony Alpha 7 IV", 1.0f},
+                  {"eos r5", "Canon EOS R5", 1.0f},
+                  {"z 6ii", "Nikon Z 6II", 1.0f},
+                  {"x-t4", "Fujifilm X-T4", 1.534f}};
+    for (const auto& body : bodies) {
+        const std::vector<std::size_t> found = FindCameras(catalog.cameras, body.typed, 1);
+        ASSERT_EQ(found.size(), 1u) << body.typed;
+        EXPECT_EQ(catalog.cameras[found[0]].name, body.name);
+        EXPECT_EQ(catalog.cameras[found[0]].cropFactor, static_cast<double>(body.cropFactor));
+    }
+}
