@@ -9,22 +9,24 @@ const char* const kVerbsHelp =
     "       vextondof plan [CHOICES] --near TEXT [--far TEXT|inf] [--background TEXT]\n"
     "       vextondof table [CHOICES] [--distance TEXT] [--distances \"LIST\"]\n"
     "                       [--apertures FROM:TO] [--show limits|split|total]\n"
-    "                       [--format text|csv|pdf] [--output FILE] [--paper a4|letter]\n";
+    "                       [--format text|csv|pdf] [--output FILE] [--paper a4|letter]\n"
+    "       vextondof cameras [WORDS] [--format text|csv]\n";
 
 std::optional<CommandResult> RunCommandLine(const std::vector<std::string>& args,
                                             const CommandLineContext& machine) {
     if (args.empty())
         return std::nullopt;
     const std::string& verb = args[0];
-    if (verb != "calculate" && verb != "table" && verb != "plan") {
+    if (verb != "calculate" && verb != "table" && verb != "plan" && verb != "cameras") {
         if (!verb.empty() && verb[0] == '-') // the window's own options
             return std::nullopt;
-        const std::string meant = NearestWord(verb, {"calculate", "plan", "table"});
+        const std::string meant = NearestWord(verb, {"calculate", "cameras", "plan", "table"});
         return CommandResult{2,
                              "",
                              "vextondof: \"" + verb + "\" is not a command; " +
-                                 (meant.empty() ? "the commands are calculate, plan and table"
-                                                : "did you mean " + meant + "?") +
+                                 (meant.empty()
+                                      ? "the commands are calculate, cameras, plan and table"
+                                      : "did you mean " + meant + "?") +
                                  "\nTry 'vextondof --help'.\n",
                              "",
                              false,
@@ -33,6 +35,7 @@ std::optional<CommandResult> RunCommandLine(const std::vector<std::string>& args
     RegisterProgramResources();
     return verb == "calculate" ? CalculateVerb(args, machine)
            : verb == "plan"    ? PlanVerb(args, machine)
+           : verb == "cameras" ? CamerasVerb(args, machine)
                                : TableVerb(args, machine);
 }
 

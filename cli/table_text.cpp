@@ -2,14 +2,10 @@
 
 #include <algorithm>
 
-namespace {
-// Characters as a terminal shows them (UTF-8 continuation bytes aside).
 std::size_t DisplayWidth(const std::string& text) {
     return static_cast<std::size_t>(
         std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
-
-} // namespace
 
 void WriteTableText(const TableRows& rows, const OutputSink& sink) {
     const DofTable& frame = rows.Frame();

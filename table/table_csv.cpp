@@ -9,17 +9,16 @@ std::string Fixed(double value) {
     return text;
 }
 
-// A field as RFC 4180 writes it: quoted when it holds a comma, a quote or a
-// line break, its quotes doubled.
-std::string Field(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos)
-        return text;
+} // namespace
+
+std::string CsvField(std::string_view text) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
+        return std::string(text);
     std::string quoted = "\"";
     for (const char c : text)
         quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
     return quoted + "\"";
 }
-} // namespace
 
 std::vector<std::string> WriteTableCsv(const TableRequest& request, const NumberSettings& settings,
                                        const TextSink& sink) {
@@ -33,10 +32,10 @@ std::vector<std::string> WriteTableCsv(const TableRequest& request, const Number
         CalculationInputs in = request.lens;
         in.apertureValue = aperture.value;
         lenses.push_back(ReadLens(in, settings));
-        apertureFields.push_back(std::string(",") + Field(aperture.text) + "," +
-                                 Field(aperture.value) + ",");
+        apertureFields.push_back(std::string(",") + CsvField(aperture.text) + "," +
+                                 CsvField(aperture.value) + ",");
         tails.push_back(std::string(",") + Fixed(AiryDiscMm(ParseDecimal(aperture.value))) + "," +
-                        Fixed(lenses.back().c) + "," + Field(lenses.back().unit->listText) +
+                        Fixed(lenses.back().c) + "," + CsvField(lenses.back().unit->listText) +
                         "\r\n");
     }
     std::string out;

@@ -129,6 +129,11 @@ TEST(CommandLine, WhatIsNotUnderstoodIsSaidWithAPointerToHelp) {
         {{"table", "--cofc", "0.5"},
          "vextondof: no circle of confusion begins with \"0.5\"; nearest: 0.0399, "
          "0.0400\nTry 'vextondof table --help'.\n"},
+        {{"cameras", "--format", "pdf"},
+         "vextondof: --format takes text or csv\nTry 'vextondof cameras --help'.\n"},
+        {{"cameras", "--formt", "csv"},
+         "vextondof: unknown option --formt; did you mean --format?\nTry 'vextondof cameras "
+         "--help'.\n"},
     };
     for (const auto& c : cases) {
         const CommandResult got = Verb(folders.Machine(), c.args);
@@ -283,4 +288,20 @@ TEST(CommandLine, ChoicesAreReadByMeaning) {
     EXPECT_EQ(verb->exitCode, 2);
     EXPECT_EQ(verb->err.substr(0, verb->err.find('\n')),
               "vextondof: \"calcuate\" is not a command; did you mean calculate?");
+}
+
+// The cameras the words find, built-in and lensfun's, best first; none found
+// is said, exit 1.
+TEST(CommandLine, CamerasListsWhatTheWordsFind) {
+    Folders folders;
+    const CommandResult d70 =
+        Verb(folders.Machine(), {"cameras", "nikon", "d70", "--format", "csv"});
+    EXPECT_EQ(d70.exitCode, 0);
+    EXPECT_EQ(d70.out.substr(0, d70.out.find('\n', d70.out.find('\n') + 1) + 1),
+              "name,maker,model,crop_factor,sensor_width_mm,sensor_height_mm,mount,source\n"
+              "Nikon D70,,NIKON D70,1.5279,23.700000,15.500000,,builtin\n");
+    const CommandResult none = Verb(folders.Machine(), {"cameras", "no", "such", "body"});
+    EXPECT_EQ(none.exitCode, 1);
+    EXPECT_NE(none.err.find("No camera matches \"no such body\".\n"), std::string::npos);
+    EXPECT_EQ(none.out, "");
 }
