@@ -3,9 +3,39 @@
 #include "calc/typed_distance.h"
 #include "cameras/camera_table.h"
 #include "cameras/data_state.h"
+#include "finder/camera_catalog.h"
+#include "finder/camera_search.h"
+#include "finder/lensfun_cameras.h"
 #include "settings/settings_file.h"
 
 #include <algorithm>
+
+namespace {
+// A camera the list does not have, found among lensfun's by the words typed:
+// the one they mean, or a usage error naming the candidates; nothing found
+// leaves `choices.found` empty (and says in `unread` when the database
+// could not be read). Words that find a camera of the list ("35mm") name
+// the list's nearest entries instead, as before.
+std::optional<CommandResult> ChooseFromLensfun(Choices& choices, const std::string& typed,
+                                               const std::string& verb, std::string& unread) {
+    if (!FindCameras(BuiltInCameras(), typed, 1).empty())
+        return std::nullopt;
+    const CameraDatabase& lensfun = LensfunCameras();
+    unread = lensfun.problem;
+    const CameraChoice choice = ChooseCamera(lensfun.cameras, typed);
+    if (choice.chosen) {
+        choices.found = lensfun.cameras[*choice.chosen];
+        return std::nullopt;
+    }
+    if (choice.candidates.empty())
+        return std::nullopt;
+    std::string names;
+    for (const std::size_t i : choice.candidates)
+        names += (names.empty() ? "" : ", ") + lensfun.cameras[i].name;
+    return UsageError(verb,
+                      "--camera \"" + typed + "\" could be " + names + "; give more of the name");
+}
+} // namespace
 
 std::optional<CommandResult> Choose(Choices& choices, const Parsed& parsed,
                                     const CommandLineContext& machine, const std::string& verb) {
@@ -47,10 +77,18 @@ std::optional<CommandResult> Choose(Choices& choices, const Parsed& parsed,
         list->selected = SelectStoredChoice(list->entries, text);
         if (list->selected >= 0)
             continue;
+        std::string unread; // why lensfun's cameras could not be asked
+        if (list == &choices.camera && given != parsed.values.end()) {
+            if (auto wrong = ChooseFromLensfun(choices, given->second, verb, unread))
+                return wrong;
+            if (choices.found)
+                continue;
+        }
         if (given != parsed.values.end())
             return UsageError(verb, std::string("no ") + list->name + " begins with \"" +
                                         given->second + "\"; nearest: " +
-                                        NearestEntries(list->kind, list->entries, given->second));
+                                        NearestEntries(list->kind, list->entries, given->second) +
+                                        (unread.empty() ? "" : ". " + unread));
         return Refused(std::string("You must choose ") + list->asked + " from the list.");
     }
     return std::nullopt;
@@ -64,11 +102,17 @@ Lens LensOf(const Choices& choices, const Parsed& parsed, const NumberSettings& 
     const auto shown = [](const ListChoice& list) {
         return CStringToUtf8(list.entries[static_cast<std::size_t>(list.selected)].displayText);
     };
-    const CameraRecord* camera = CameraForValue(Value(choices.camera));
     Lens lens;
-    lens.cameraName = shown(choices.camera);
-    lens.cropFactor = camera->cropFactor;
-    lens.sensorWidth = camera->sensorWidth;
+    if (choices.found) {
+        lens.cameraName = choices.found->name;
+        lens.cropFactor = choices.found->cropFactor;
+        lens.sensorWidth = choices.found->sensorWidth;
+    } else {
+        const CameraRecord* camera = CameraForValue(Value(choices.camera));
+        lens.cameraName = shown(choices.camera);
+        lens.cropFactor = camera->cropFactor;
+        lens.sensorWidth = camera->sensorWidth;
+    }
     lens.focalLengthValue = Value(choices.focalLength);
     lens.apertureValue = Value(choices.aperture);
     lens.selectedAperture = choices.aperture.selected;

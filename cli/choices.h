@@ -7,6 +7,7 @@
 #include "calc/lens.h"
 #include "cli/nearest.h"
 #include "cli/options.h"
+#include "finder/found_camera.h"
 #include "table/dof_table.h"
 
 #include <optional>
@@ -35,6 +36,8 @@ struct Choices {
     ListChoice cofc{ListKind::CircleOfConfusion, "--cofc",      "circle of confusion",
                     "a circle of confusion",     CofCChoices(), {}};
     std::string warning; // for standard error: the stored choices could not be read
+    // A camera of lensfun's, when --camera names none of the list's.
+    std::optional<FoundCamera> found;
 };
 
 // Selects each list's entry; a result when something is not understood

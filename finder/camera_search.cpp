@@ -59,9 +59,11 @@ Searchable SearchableOf(const FoundCamera& camera) {
             continue;
         std::vector<std::string> words = Words(*field);
         s.joined.push_back(Join(words));
-        if (!words.empty() && words.front() == "alpha") {
+        if (std::find(words.begin(), words.end(), "alpha") != words.end()) {
             std::vector<std::string> shortened = words;
-            shortened.front().assign(1, 'a');
+            for (std::string& w : shortened)
+                if (w == "alpha")
+                    w.assign(1, 'a');
             s.joined.push_back(Join(shortened));
         }
         s.fields.push_back(std::move(words));
@@ -89,18 +91,18 @@ int WordScore(const Searchable& s, const std::string& word) {
                 return 1;
     return 0;
 }
-} // namespace
 
-std::vector<std::size_t> FindCameras(const std::vector<FoundCamera>& cameras,
-                                     std::string_view typed, std::size_t limit) {
+struct Scored {
+    std::size_t index;
+    int score;
+    bool whole; // the words, run together, are a whole name, model or English name
+};
+
+std::vector<Scored> Score(const std::vector<FoundCamera>& cameras, std::string_view typed) {
     const std::vector<std::string> words = Words(typed);
     if (words.empty())
         return {};
     const std::string whole = Join(words).text;
-    struct Scored {
-        std::size_t index;
-        int score;
-    };
     std::vector<Scored> found;
     for (std::size_t i = 0; i < cameras.size(); ++i) {
         const Searchable s = SearchableOf(cameras[i]);
@@ -123,15 +125,45 @@ std::vector<std::size_t> FindCameras(const std::vector<FoundCamera>& cameras,
                 else if (joined.text.compare(start, whole.size(), whole) == 0)
                     bonus = std::max(bonus, 10);
         score += bonus;
-        found.push_back({i, score});
+        bool wholeField = false;
+        for (const JoinedField& joined : s.joined)
+            wholeField = wholeField || joined.text == whole;
+        found.push_back({i, score, wholeField});
     }
     std::stable_sort(found.begin(), found.end(), [&](const Scored& a, const Scored& b) {
         if (a.score != b.score)
             return a.score > b.score;
         return cameras[a.index].name.size() < cameras[b.index].name.size();
     });
+    return found;
+}
+} // namespace
+
+std::vector<std::size_t> FindCameras(const std::vector<FoundCamera>& cameras,
+                                     std::string_view typed, std::size_t limit) {
     std::vector<std::size_t> out;
-    for (std::size_t i = 0; i < found.size() && out.size() < limit; ++i)
-        out.push_back(found[i].index);
+    for (const Scored& s : Score(cameras, typed))
+        if (out.size() < limit)
+            out.push_back(s.index);
     return out;
+}
+
+CameraChoice ChooseCamera(const std::vector<FoundCamera>& cameras, std::string_view typed) {
+    const std::vector<Scored> found = Score(cameras, typed);
+    CameraChoice choice;
+    if (found.size() == 1) {
+        choice.chosen = found.front().index;
+        return choice;
+    }
+    std::vector<std::size_t> whole;
+    for (const Scored& s : found)
+        if (s.whole)
+            whole.push_back(s.index);
+    if (whole.size() == 1) {
+        choice.chosen = whole.front();
+        return choice;
+    }
+    for (std::size_t i = 0; i < found.size() && i < 5; ++i)
+        choice.candidates.push_back(found[i].index);
+    return choice;
 }

@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <limits>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -18,3 +19,12 @@
 std::vector<std::size_t> FindCameras(const std::vector<FoundCamera>& cameras,
                                      std::string_view words,
                                      std::size_t limit = std::numeric_limits<std::size_t>::max());
+
+// The one camera `words` mean: the only one they find, or the only one
+// whose name, model or English name they are whole ("eos r5", not the
+// EOS R5 C). Otherwise none, with the best few candidates, when there are.
+struct CameraChoice {
+    std::optional<std::size_t> chosen;
+    std::vector<std::size_t> candidates;
+};
+CameraChoice ChooseCamera(const std::vector<FoundCamera>& cameras, std::string_view words);

@@ -32,8 +32,8 @@ out=$(run calculate --distance 0 2>"$dir/err"); status=$?
 [ $status -eq 1 ] && [ -z "$out" ] || fail "a refused distance exits 1 ($status)"
 grep -qx 'Validation Error: You must enter a non-zero, positive distance to the subject.' "$dir/err" ||
   fail "the refusal's words"
-run calculate --camera "Canon 2000" --distance 2 >/dev/null 2>"$dir/err"; [ $? -eq 2 ] || fail "no such camera exits 2"
-grep -q 'nearest: Canon 20D, Canon 300D/Digital Rebel' "$dir/err" || fail "the nearest cameras"
+run calculate --camera "Canon 2000x" --distance 2 >/dev/null 2>"$dir/err"; [ $? -eq 2 ] || fail "no such camera exits 2"
+grep -q 'nearest: Canon 20D, Canon 350D/Digital Rebel XT' "$dir/err" || fail "the nearest cameras"
 run table --format xls >/dev/null 2>&1; [ $? -eq 2 ] || fail "an unknown format exits 2"
 
 # A file is written whole or not at all; a folder that is not there is said.

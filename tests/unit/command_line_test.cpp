@@ -4,6 +4,7 @@
 #include "calc/typed_distance.h"
 #include "cameras/camera_table.h"
 #include "cli/command_line.h"
+#include "finder/lensfun_cameras.h"
 #include "lists/choice_lists.h"
 #include "planner/focus_plan.h"
 #include "settings_test_support.h"
@@ -110,9 +111,9 @@ TEST(CommandLine, WhatIsNotUnderstoodIsSaidWithAPointerToHelp) {
         std::vector<std::string> args;
         std::string err;
     } cases[] = {
-        {{"calculate", "--camera", "Canon 2000", "--distance", "2"},
-         "vextondof: no camera begins with \"Canon 2000\"; nearest: Canon 20D, Canon "
-         "300D/Digital Rebel\nTry 'vextondof calculate --help'.\n"},
+        {{"calculate", "--camera", "Canon 2000x", "--distance", "2"},
+         "vextondof: no camera begins with \"Canon 2000x\"; nearest: Canon 20D, Canon "
+         "350D/Digital Rebel XT\nTry 'vextondof calculate --help'.\n"},
         {{"calculate", "--bogus", "1"},
          "vextondof: unknown option --bogus\nTry 'vextondof calculate --help'.\n"},
         {{"calculate", "--distance"},
@@ -304,4 +305,30 @@ TEST(CommandLine, CamerasListsWhatTheWordsFind) {
     EXPECT_EQ(none.exitCode, 1);
     EXPECT_NE(none.err.find("No camera matches \"no such body\".\n"), std::string::npos);
     EXPECT_EQ(none.out, "");
+}
+
+// A camera the list does not have is looked for in lensfun's database by
+// the same words: the one they mean is used as a built-in one is; words
+// that could mean several name them.
+TEST(CommandLine, ACameraOfLensfunsIsChosenByItsWords) {
+    if (!LensfunCameras().problem.empty())
+        GTEST_SKIP() << LensfunCameras().problem;
+    Folders folders;
+    const std::vector<std::string> lens = {"--focal-length", "50", "--aperture", "f/8",
+                                           "--unit",         "m",  "--cofc",     "0.0300"};
+    const auto calculate = [&](const char* camera) {
+        std::vector<std::string> args = {"calculate", "--camera", camera, "--distance", "3"};
+        args.insert(args.end(), lens.begin(), lens.end());
+        return Verb(folders.Machine(), args);
+    };
+    // Fujifilm's X-T4, crop factor 1.534 in the database: 0.03 / 1.534.
+    const CommandResult xt4 = calculate("x-t4");
+    EXPECT_EQ(xt4.exitCode, 0) << xt4.err;
+    EXPECT_NE(xt4.out.find("Circle of Confusion: 0.019557 mm\n"), std::string::npos);
+    // A full-frame body reads as the 35 mm film format does.
+    EXPECT_EQ(calculate("a7 iv").out, calculate("35 mm film").out);
+    const CommandResult several = calculate("sony alpha");
+    EXPECT_EQ(several.exitCode, 2);
+    EXPECT_EQ(several.err.rfind("vextondof: --camera \"sony alpha\" could be Sony Alpha ", 0), 0u)
+        << several.err;
 }

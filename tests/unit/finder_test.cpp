@@ -63,6 +63,28 @@ TEST(CameraSearch, FindsByTheWordsAPhotographerTypes) {
     EXPECT_EQ(FindCameras(kShelf, "eos r", 1).size(), 1u) << "at most the limit";
 }
 
+// One camera is meant when the words find one, or are the whole of one's
+// name; otherwise the best few are the candidates.
+TEST(CameraSearch, WordsMeanOneCameraOrNameTheCandidates) {
+    const struct {
+        const char* name;
+        const char* typed;
+        const char* chosen;
+        std::size_t candidates;
+    } rows[] = {
+        {"a whole English name", "a7 iv", "Sony Alpha 7 IV", 0},
+        {"a whole name that begins others", "eos r", "Canon EOS R", 0},
+        {"the only one found", "x-t4", "Fujifilm X-T4", 0},
+        {"several, none whole", "alpha 7", "", 2},
+        {"none", "leica", "", 0},
+    };
+    for (const auto& row : rows) {
+        const CameraChoice choice = ChooseCamera(kShelf, row.typed);
+        EXPECT_EQ(choice.chosen ? kShelf[*choice.chosen].name : "", row.chosen) << row.name;
+        EXPECT_EQ(choice.candidates.size(), row.candidates) << row.name;
+    }
+}
+
 TEST(FoundCamera, CropFactorAndSensorAreTheDiagonalsRatio) {
     EXPECT_DOUBLE_EQ(CropFactorOfSensor(36, 24), 1.0);
     EXPECT_NEAR(CropFactorOfSensor(23.7, 15.5), 1.5279, 5e-5) << "the built-in Nikon D70";
