@@ -190,11 +190,18 @@ SettingsLocation SettingsLocationFor(const std::string& programPath,
     return installed && !configHome.empty() ? SettingsLocation(inConfig, true) : beside;
 }
 
-bool ReadSettingsFile(const SettingsLocation& where, CDataState* state, bool* heldByAnother,
-                      int waitMs) {
+SettingsLocation BesideSettings(const SettingsLocation& settings, const std::string& name) {
+    if (settings.KeptForTheRunOnly())
+        return settings;
+    const std::size_t slash = settings.path.rfind('/');
+    return SettingsLocation(settings.path.substr(0, slash + 1) + name, settings.makesFolder);
+}
+
+bool ReadStoredFile(const SettingsLocation& where, const std::function<void(CFile&)>& read,
+                    bool* heldByAnother, int waitMs) {
     if (heldByAnother)
         *heldByAnother = false;
-    if (state == nullptr || where.KeptForTheRunOnly())
+    if (where.KeptForTheRunOnly())
         return false;
     CFilePlace place;
     int osError = 0;
@@ -210,9 +217,7 @@ bool ReadSettingsFile(const SettingsLocation& where, CDataState* state, bool* he
     if (!file.OpenAt(place, where.path, CFile::modeRead | CFile::shareExclusive))
         return false;
     try {
-        CArchive ar(&file, CArchive::load);
-        ar.SetStringLimit(kLongestStoredText);
-        state->Serialize(ar);
+        read(file);
         return true;
     } catch (const CException&) {
         return false;
@@ -221,10 +226,40 @@ bool ReadSettingsFile(const SettingsLocation& where, CDataState* state, bool* he
     }
 }
 
+bool ReadSettingsFile(const SettingsLocation& where, CDataState* state, bool* heldByAnother,
+                      int waitMs) {
+    if (state == nullptr) {
+        if (heldByAnother)
+            *heldByAnother = false;
+        return false;
+    }
+    return ReadStoredFile(
+        where,
+        [state](CFile& file) {
+            CArchive ar(&file, CArchive::load);
+            ar.SetStringLimit(kLongestStoredText);
+            state->Serialize(ar);
+        },
+        heldByAnother, waitMs);
+}
+
 bool WriteSettingsFile(const SettingsLocation& where, const CDataState* state,
                        CFileException* error) {
     if (state == nullptr)
         return false;
+    return WriteStoredFile(
+        where,
+        [state](CFile& file) {
+            CArchive ar(&file, CArchive::store);
+            CDataState stored = *state; // storing leaves it unchanged; Serialize is not const
+            stored.Serialize(ar);
+            ar.Close();
+        },
+        error);
+}
+
+bool WriteStoredFile(const SettingsLocation& where, const std::function<void(CFile&)>& write,
+                     CFileException* error) {
     if (where.KeptForTheRunOnly())
         return true;
     const auto fail = [&](CFileException failure) {
@@ -247,10 +282,7 @@ bool WriteSettingsFile(const SettingsLocation& where, const CDataState* state,
     if (!replacement.Begin(place, where.path, &failure))
         return fail(failure);
     try {
-        CArchive ar(&replacement.File(), CArchive::store);
-        CDataState stored = *state; // storing leaves it unchanged; Serialize is not const
-        stored.Serialize(ar);
-        ar.Close();
+        write(replacement.File());
         replacement.Commit();
         return true;
     } catch (const CFileException& e) {

@@ -3,9 +3,11 @@
 
 #include "framework/base/exceptions.h"
 
+#include <functional>
 #include <string>
 
 class CDataState;
+class CFile;
 
 inline constexpr const char* kSettingsFileName = "vextondof.ini";
 
@@ -69,3 +71,16 @@ bool ReadSettingsFile(const SettingsLocation& where, CDataState* state,
 // the cause and the path for the file-error report.
 bool WriteSettingsFile(const SettingsLocation& where, const CDataState* state,
                        CFileException* error = nullptr);
+
+// Another file of the program's beside the settings file, called `name`:
+// in the same folder, made by the first save that needs it as that file's is.
+SettingsLocation BesideSettings(const SettingsLocation& settings, const std::string& name);
+
+// Reading and writing any file kept where the settings file is, under the
+// same rules as it: the same folder lock and waits, `read` given the file
+// opened (false when it cannot be opened or `read` throws), and `write`
+// the replacement that takes the old file's place whole or not at all.
+bool ReadStoredFile(const SettingsLocation& where, const std::function<void(CFile&)>& read,
+                    bool* heldByAnother = nullptr, int waitMs = kSettingsWaitMs);
+bool WriteStoredFile(const SettingsLocation& where, const std::function<void(CFile&)>& write,
+                     CFileException* error = nullptr);
