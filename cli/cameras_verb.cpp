@@ -5,24 +5,32 @@
 #include "cli/verbs.h"
 #include "finder/camera_catalog.h"
 #include "finder/camera_search.h"
-#include "table/table_csv.h"
+#include "finder/own_cameras.h"
+#include "framework/base/csv.h"
+#include "settings/settings_file.h"
 
 #include <algorithm>
 
 namespace {
 const char kCamerasHelp[] =
     "Usage: vextondof cameras [WORDS] [--format text|csv]\n"
+    "       vextondof cameras --add NAME --sensor WIDTHxHEIGHT\n"
+    "       vextondof cameras --remove NAME\n"
     "\n"
     "Lists the cameras the words find, best first: the built-in cameras and film\n"
-    "formats, then lensfun's camera database. The words are matched, in any case\n"
-    "and order, against the maker, the model and its English name (\"a7 iv\",\n"
-    "\"ilce-7m4\", \"eos r5\"); without words every camera is listed, in order.\n"
-    "Finding none exits 1.\n"
+    "formats, your own cameras, then lensfun's camera database. The words are\n"
+    "matched, in any case and order, against the maker, the model and its English\n"
+    "name (\"a7 iv\", \"ilce-7m4\", \"eos r5\"); without words every camera is\n"
+    "listed, in order. Finding none exits 1.\n"
     "\n"
     "  --format text|csv    aligned columns (the default), or a CSV file with the\n"
     "                       header "
     "name,maker,model,crop_factor,sensor_width_mm,\n"
-    "                       sensor_height_mm,mount,source\n";
+    "                       sensor_height_mm,mount,source\n"
+    "  --add NAME           adds a camera of your own, by its sensor:\n"
+    "  --sensor WxH         width and height in millimetres (\"6.17x4.55\"); its\n"
+    "                       crop factor is 43.27 mm over the sensor's diagonal\n"
+    "  --remove NAME        removes one of your cameras (the built-in ones stay)\n";
 
 constexpr const char* kCsvHeader =
     "name,maker,model,crop_factor,sensor_width_mm,sensor_height_mm,mount,source";
@@ -30,9 +38,22 @@ constexpr const char* kCsvHeader =
 struct CamerasOptions {
     std::string words;
     std::string format = "text";
+    std::optional<std::string> add, sensor, remove;
     bool help = false;
     std::string error;
 };
+
+// Where an option's value goes; none for a word that is not an option.
+std::string* ValueOf(CamerasOptions& options, const std::string& name) {
+    if (name == "--format")
+        return &options.format;
+    for (auto [option, slot] :
+         {std::pair{"--add", &options.add}, std::pair{"--sensor", &options.sensor},
+          std::pair{"--remove", &options.remove}})
+        if (name == option)
+            return &slot->emplace();
+    return nullptr;
+}
 
 CamerasOptions ReadCamerasOptions(const std::vector<std::string>& args) {
     CamerasOptions options;
@@ -40,14 +61,16 @@ CamerasOptions ReadCamerasOptions(const std::vector<std::string>& args) {
         const std::string& arg = args[i];
         if (arg == "--help" || arg == "-h")
             options.help = true;
-        else if (arg == "--format" && i + 1 < args.size())
-            options.format = args[++i];
-        else if (arg.rfind("--format=", 0) == 0)
-            options.format = arg.substr(9);
-        else if (arg == "--format")
-            options.error = "option --format needs a value";
-        else if (arg.rfind("--", 0) == 0) {
-            const std::string meant = NearestWord(arg.substr(0, arg.find('=')), {"--format"});
+        else if (auto* value = ValueOf(options, arg.substr(0, arg.find('=')))) {
+            if (arg.find('=') != std::string::npos)
+                *value = arg.substr(arg.find('=') + 1);
+            else if (i + 1 < args.size())
+                *value = args[++i];
+            else
+                options.error = "option " + arg + " needs a value";
+        } else if (arg.rfind("--", 0) == 0) {
+            const std::string meant = NearestWord(arg.substr(0, arg.find('=')),
+                                                  {"--format", "--add", "--sensor", "--remove"});
             options.error =
                 "unknown option " + arg + (meant.empty() ? "" : "; did you mean " + meant + "?");
         } else
@@ -55,6 +78,11 @@ CamerasOptions ReadCamerasOptions(const std::vector<std::string>& args) {
     }
     if (options.error.empty() && options.format != "text" && options.format != "csv")
         options.error = "--format takes text or csv";
+    if (options.error.empty() && options.add.has_value() != options.sensor.has_value())
+        options.error = "--add NAME and --sensor WIDTHxHEIGHT go together";
+    if (options.error.empty() && (options.add || options.remove) &&
+        (!options.words.empty() || (options.add && options.remove)))
+        options.error = "--add and --remove each stand alone";
     return options;
 }
 
@@ -86,15 +114,55 @@ std::string TextLines(const std::vector<FoundCamera>& cameras,
     }
     return out;
 }
+
+// Adds or removes one of the person's cameras, with the form's refusals.
+CommandResult ChangeOwnCameras(const CamerasOptions& options, const SettingsLocation& settings) {
+    if (settings.KeptForTheRunOnly())
+        return Refused("Your configuration folder is not yours, so your cameras cannot be kept.");
+    OwnCameras own = ReadOwnCameras(settings);
+    if (!own.problem.empty())
+        return Refused(own.problem);
+    std::string done;
+    if (options.add) {
+        const std::optional<SensorSize> sensor = ReadSensorSize(*options.sensor);
+        if (!sensor)
+            return Refused("The sensor size must be two positive numbers of millimetres, "
+                           "width x height (\"6.17x4.55\").");
+        const FoundCamera camera = CameraOfSensor(*options.add, sensor->width, sensor->height);
+        if (const std::string refusal = RefusalToAdd(own, camera, kOtherCameraText);
+            !refusal.empty())
+            return Refused(refusal);
+        own.cameras.push_back(camera);
+        done =
+            "Added " + camera.name + ": crop factor " + FormatFixed(camera.cropFactor, 6) + ".\n";
+    } else {
+        const auto at =
+            std::find_if(own.cameras.begin(), own.cameras.end(),
+                         [&](const FoundCamera& c) { return c.name == *options.remove; });
+        if (at == own.cameras.end())
+            return Refused("You have no camera named " + *options.remove +
+                           "; the list's own stay.");
+        done = "Removed " + at->name + ".\n";
+        own.cameras.erase(at);
+    }
+    CFileException error;
+    if (!WriteOwnCameras(settings, own, &error))
+        return {1, "", "vextondof: " + error.GetErrorMessage() + "\n", "", false, {}};
+    return {0, done, "", "", false, {}};
+}
 } // namespace
 
-CommandResult CamerasVerb(const std::vector<std::string>& args, const CommandLineContext&) {
+CommandResult CamerasVerb(const std::vector<std::string>& args, const CommandLineContext& machine) {
     const CamerasOptions options = ReadCamerasOptions(args);
     if (options.help)
         return {0, kCamerasHelp, "", "", false, {}};
     if (!options.error.empty())
         return UsageError("cameras", options.error);
-    const CameraCatalog catalog = AllCameras();
+    const SettingsLocation settings = SettingsLocationFor(machine.programPath, machine.configHome);
+    if (options.add || options.remove)
+        return ChangeOwnCameras(options, settings);
+    const OwnCameras own = ReadOwnCameras(settings);
+    const CameraCatalog catalog = AllCameras(own.cameras);
     std::vector<std::size_t> shown;
     if (options.words.empty()) {
         for (std::size_t i = 0; i < catalog.cameras.size(); ++i)
@@ -103,6 +171,8 @@ CommandResult CamerasVerb(const std::vector<std::string>& args, const CommandLin
         shown = FindCameras(catalog.cameras, options.words);
     }
     CommandResult result{0, "", "", "", false, {}};
+    if (!own.problem.empty())
+        result.err += "Note: " + own.problem + "\n";
     if (!catalog.problem.empty())
         result.err += "Note: " + catalog.problem + "\n";
     if (shown.empty()) {

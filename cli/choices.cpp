@@ -6,6 +6,7 @@
 #include "finder/camera_catalog.h"
 #include "finder/camera_search.h"
 #include "finder/lensfun_cameras.h"
+#include "finder/own_cameras.h"
 #include "settings/settings_file.h"
 
 #include <algorithm>
@@ -63,6 +64,13 @@ std::optional<CommandResult> Choose(Choices& choices, const Parsed& parsed,
             choices.warning = "vextondof: the configuration folder " + machine.configHome +
                               " is not yours: your stored choices were not read.\n";
     }
+    // The person's cameras join the camera list after the built-in ones.
+    const OwnCameras own =
+        ReadOwnCameras(SettingsLocationFor(machine.programPath, machine.configHome));
+    choices.own = own.cameras;
+    for (std::size_t i = 0; i < own.cameras.size(); ++i)
+        choices.camera.entries.push_back(
+            {Utf8ToCString(own.cameras[i].name), "own:" + std::to_string(i)});
     choices.camera.stored = stored.m_strCamera;
     choices.focalLength.stored = stored.m_strFocalLength;
     choices.aperture.stored = stored.m_strAperture;
@@ -103,12 +111,16 @@ Lens LensOf(const Choices& choices, const Parsed& parsed, const NumberSettings& 
         return CStringToUtf8(list.entries[static_cast<std::size_t>(list.selected)].displayText);
     };
     Lens lens;
-    if (choices.found) {
-        lens.cameraName = choices.found->name;
-        lens.cropFactor = choices.found->cropFactor;
-        lens.sensorWidth = choices.found->sensorWidth;
+    const std::string value = choices.camera.selected >= 0 ? Value(choices.camera) : "";
+    const FoundCamera* found = choices.found ? &*choices.found : nullptr;
+    if (!found && value.rfind("own:", 0) == 0)
+        found = &choices.own.at(std::stoul(value.substr(4)));
+    if (found) {
+        lens.cameraName = found->name;
+        lens.cropFactor = found->cropFactor;
+        lens.sensorWidth = found->sensorWidth;
     } else {
-        const CameraRecord* camera = CameraForValue(Value(choices.camera));
+        const CameraRecord* camera = CameraForValue(value);
         lens.cameraName = shown(choices.camera);
         lens.cropFactor = camera->cropFactor;
         lens.sensorWidth = camera->sensorWidth;

@@ -36,7 +36,10 @@ struct Choices {
     ListChoice cofc{ListKind::CircleOfConfusion, "--cofc",      "circle of confusion",
                     "a circle of confusion",     CofCChoices(), {}};
     std::string warning; // for standard error: the stored choices could not be read
-    // A camera of lensfun's, when --camera names none of the list's.
+    // The person's cameras, after the built-in ones in the camera list
+    // (their value texts "own:N"), and a camera of lensfun's, when --camera
+    // names none of the list's.
+    std::vector<FoundCamera> own;
     std::optional<FoundCamera> found;
 };
 

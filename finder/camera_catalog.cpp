@@ -22,8 +22,9 @@ std::vector<FoundCamera> BuiltInCameras() {
     return out;
 }
 
-CameraCatalog AllCameras() {
+CameraCatalog AllCameras(const std::vector<FoundCamera>& own) {
     CameraCatalog catalog{BuiltInCameras(), {}};
+    catalog.cameras.insert(catalog.cameras.end(), own.begin(), own.end());
     const CameraDatabase& lensfun = LensfunCameras();
     catalog.cameras.insert(catalog.cameras.end(), lensfun.cameras.begin(), lensfun.cameras.end());
     catalog.problem = lensfun.problem;

@@ -1,6 +1,6 @@
 #pragma once
 // Every camera a person may choose from, in the order they are offered:
-// the built-in list, then lensfun's database.
+// the built-in list, the person's own cameras, then lensfun's database.
 
 #include "finder/found_camera.h"
 
@@ -14,5 +14,5 @@ struct CameraCatalog {
     std::vector<FoundCamera> cameras;
     std::string problem; // why lensfun's cameras are missing, when they are
 };
-// The built-in cameras and lensfun's (read now, if not read before).
-CameraCatalog AllCameras();
+// The built-in cameras, `own` and lensfun's (read now, if not read before).
+CameraCatalog AllCameras(const std::vector<FoundCamera>& own = {});

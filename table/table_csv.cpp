@@ -11,15 +11,6 @@ std::string Fixed(double value) {
 
 } // namespace
 
-std::string CsvField(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
-        return std::string(text);
-    std::string quoted = "\"";
-    for (const char c : text)
-        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
-}
-
 std::vector<std::string> WriteTableCsv(const TableRequest& request, const NumberSettings& settings,
                                        const TextSink& sink) {
     constexpr std::size_t kPiece = 64 * 1024;

@@ -3,16 +3,13 @@
 // for each distance and aperture, lengths in the unit with six decimals as
 // "%f" writes them, "." whatever the locale, "inf" for what has no end.
 
+#include "framework/base/csv.h"
 #include "table/dof_table.h"
 
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-// A field as RFC 4180 writes it: quoted when it holds a comma, a quote or a
-// line break, its quotes doubled.
-std::string CsvField(std::string_view text);
 
 inline constexpr const char* kTableCsvHeader =
     "distance,aperture,f_number,near,far,total,in_front,behind,hyperfocal,airy_disc_mm,coc_mm,unit";

@@ -332,3 +332,34 @@ TEST(CommandLine, ACameraOfLensfunsIsChosenByItsWords) {
     EXPECT_EQ(several.err.rfind("vextondof: --camera \"sony alpha\" could be Sony Alpha ", 0), 0u)
         << several.err;
 }
+
+// A camera of one's own, by its sensor: kept beside the settings file,
+// chosen as a built-in camera is, removed again; a cameras file too large
+// to read is never written over.
+TEST(CommandLine, CamerasOfYourOwn) {
+    Folders folders;
+    const auto run = [&](std::vector<std::string> args) { return Verb(folders.Machine(), args); };
+    const CommandResult added = run({"cameras", "--add", "Pixel 8 main", "--sensor", "9.8x7.4"});
+    EXPECT_EQ(added.exitCode, 0) << added.err;
+    EXPECT_EQ(added.out, "Added Pixel 8 main: crop factor 3.523321.\n");
+    EXPECT_EQ(run({"cameras", "--add", "Pixel", "--sensor", "5x4"}).err,
+              "Validation Error: A camera named Pixel would be mistaken for your Pixel 8 main; "
+              "give it another name.\n");
+    // 0.03 mm over the crop factor, √(9.8² + 7.4²) / 43.2666 · 0.03.
+    const CommandResult calculated =
+        run({"calculate", "--camera", "pixel", "--focal-length", "7.0", "--aperture", "f/2",
+             "--unit", "m", "--cofc", "0.0300", "--distance", "2"});
+    EXPECT_NE(calculated.out.find("Circle of Confusion: 0.008515 mm\n"), std::string::npos)
+        << calculated.out << calculated.err;
+    EXPECT_NE(run({"cameras", "pixel"}).out.find("Pixel 8 main"), std::string::npos);
+    EXPECT_EQ(run({"cameras", "--remove", "Pixel 8 main"}).out, "Removed Pixel 8 main.\n");
+    EXPECT_EQ(run({"cameras", "--remove", "Pixel 8 main"}).exitCode, 1);
+
+    const std::string file = folders.program.folder() + "/vextondof-cameras.csv";
+    std::ofstream(file) << std::string(5u << 20, 'x');
+    const CommandResult refused = run({"cameras", "--add", "GoPro", "--sensor", "6.17x4.55"});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.err,
+              "Validation Error: Your cameras file " + file + " is too large to be read.\n");
+    EXPECT_EQ(std::filesystem::file_size(file), 5u << 20) << "left as it was";
+}

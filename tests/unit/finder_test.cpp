@@ -3,6 +3,7 @@
 #include "finder/camera_catalog.h"
 #include "finder/camera_search.h"
 #include "finder/lensfun_cameras.h"
+#include "finder/own_cameras.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -155,5 +156,90 @@ TEST(LensfunCameras, TheInstalledDatabaseKnowsTodaysBodies) {
         ASSERT_EQ(found.size(), 1u) << body.typed;
         EXPECT_EQ(catalog.cameras[found[0]].name, body.name);
         EXPECT_EQ(catalog.cameras[found[0]].cropFactor, static_cast<double>(body.cropFactor));
+    }
+}
+
+// The person's cameras file: each readable line a camera, every other line
+// kept as it was, the numbers written back to the last bit.
+TEST(OwnCameras, ReadsWhatItCanAndKeepsTheRest) {
+    const OwnCameras own = ParseOwnCameras(
+        "name,maker,model,crop_factor,sensor_width_mm,sensor_height_mm,mount,source\n"
+        "Phone,,,7.21,5.6,4.2,,\r\n"
+        "\n"
+        "\"Sony Alpha 7 IV, mine\",Sony,ILCE-7M4,1,36,24,Sony E,lensfun\n"
+        "Broken,,,abc,1,1,,\n"
+        "# a note of the person's\n"
+        "No sensor,,,1.5\n"
+        "\"Open quote,,,1,2,3\n"
+        "Negative,,,-1,2,3,,\n");
+    ASSERT_EQ(own.cameras.size(), 2u);
+    EXPECT_EQ(own.cameras[0].name, "Phone");
+    EXPECT_EQ(own.cameras[0].sensorHeight, 4.2);
+    EXPECT_EQ(own.cameras[0].source, "own") << "a line without one is the person's";
+    EXPECT_EQ(own.cameras[1].name, "Sony Alpha 7 IV, mine");
+    EXPECT_EQ(own.cameras[1].mount, "Sony E");
+    EXPECT_EQ(own.cameras[1].source, "lensfun");
+    EXPECT_EQ(own.unread, (std::vector<std::string>{
+                              "Broken,,,abc,1,1,,", "# a note of the person's", "No sensor,,,1.5",
+                              "\"Open quote,,,1,2,3", "Negative,,,-1,2,3,,"}));
+    const OwnCameras again = ParseOwnCameras(OwnCamerasText(own));
+    EXPECT_EQ(again.unread, own.unread);
+    ASSERT_EQ(again.cameras.size(), 2u);
+    EXPECT_EQ(again.cameras[1].name, "Sony Alpha 7 IV, mine");
+    const FoundCamera odd = CameraOfSensor("Odd", 0.1 + 0.2, 1.0 / 3);
+    EXPECT_EQ(ParseOwnCameras(OwnCamerasText({{odd}, {}, {}, false})).cameras[0].cropFactor,
+              odd.cropFactor)
+        << "the very double";
+    // Without the header: name, crop factor, width, height, then the rest,
+    // by tabs or by commas.
+    const OwnCameras bare = ParseOwnCameras("Phone\t7.21\t5.6\t4.2\nGoPro,5.6,6.17,4.55,GoPro\n");
+    ASSERT_EQ(bare.cameras.size(), 2u);
+    EXPECT_EQ(bare.cameras[0].cropFactor, 7.21);
+    EXPECT_EQ(bare.cameras[1].sensorWidth, 6.17);
+    EXPECT_EQ(bare.cameras[1].maker, "GoPro");
+}
+
+TEST(OwnCameras, ANameMustStandForItself) {
+    OwnCameras own;
+    own.cameras.push_back(CameraOfSensor("Pixel 8 main", 9.8, 7.4));
+    const struct {
+        const char* name;
+        const char* typed;
+        const char* refusal;
+    } rows[] = {
+        {"a new name", "GoPro HERO12", ""},
+        {"a built-in name begins with it", "nikon d7",
+         "A camera named nikon d7 would stand for Nikon D70 of the list; give it a longer name."},
+        {"the same name in another case", "PIXEL 8 MAIN",
+         "You have a camera named Pixel 8 main already."},
+        {"it begins one of the person's", "Pixel",
+         "A camera named Pixel would be mistaken for your Pixel 8 main; give it another name."},
+        {"one of the person's begins it", "Pixel 8 main wide",
+         "A camera named Pixel 8 main wide would be mistaken for your Pixel 8 main; give it "
+         "another name."},
+        {"the list's last entry", "Other",
+         "A camera named Other would stand for Other camera\u2026; "
+         "give it a longer name."},
+        {"no name", "  ", "A camera needs a name."},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(RefusalToAdd(own, CameraOfSensor(row.typed, 5, 4), kOtherCameraText), row.refusal)
+            << row.name;
+}
+
+TEST(OwnCameras, SensorSizesAsPeopleWriteThem) {
+    const struct {
+        const char* typed;
+        double width, height; // 0 for refused
+    } rows[] = {{"36x24", 36, 24},      {"6.17 x 4.55", 6.17, 4.55},
+                {"36\u00D724", 36, 24}, {"36X24", 36, 24},
+                {"36", 0, 0},           {"0x24", 0, 0},
+                {"-36x24", 0, 0},       {"36x24mm", 0, 0},
+                {"1e400x2", 0, 0},      {"nanxnan", 0, 0},
+                {"2000x1000", 0, 0}};
+    for (const auto& row : rows) {
+        const std::optional<SensorSize> got = ReadSensorSize(row.typed);
+        EXPECT_EQ(got ? got->width : 0, row.width) << row.typed;
+        EXPECT_EQ(got ? got->height : 0, row.height) << row.typed;
     }
 }

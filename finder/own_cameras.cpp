@@ -1,0 +1,233 @@
+#include "finder/own_cameras.h"
+
+#include "cameras/camera_table.h"
+#include "framework/base/cstring.h"
+#include "framework/base/csv.h"
+#include "framework/base/file.h"
+#include "framework/base/nocase.h"
+
+#include <charconv>
+#include <cmath>
+#include <system_error>
+
+namespace {
+// The same columns as `vextondof cameras --format csv` writes.
+constexpr const char* kHeader =
+    "name,maker,model,crop_factor,sensor_width_mm,sensor_height_mm,mount,source";
+// A line without the header before it: name, crop factor, sensor width and
+// height, maker, model, mount, source.
+const std::vector<std::string> kWithoutHeader = {
+    "name",  "crop_factor", "sensor_width_mm", "sensor_height_mm",
+    "maker", "model",       "mount",           "source"};
+// Larger than any list of cameras a person keeps: such a file is left alone.
+constexpr std::uint64_t kLargestFile = 4u << 20;
+
+// A line's fields: separated by tabs when it has one, else by commas, a
+// field in double quotes holding commas and doubled quotes (RFC 4180). None
+// for a quote left open.
+std::optional<std::vector<std::string>> Fields(std::string_view line) {
+    if (line.find('\t') == std::string_view::npos)
+        return SplitCsvLine(line);
+    std::vector<std::string> fields(1);
+    for (const char c : line) {
+        if (c == '\t')
+            fields.emplace_back();
+        else
+            fields.back().push_back(c);
+    }
+    return fields;
+}
+
+std::optional<double> Positive(std::string_view text) {
+    double value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value) ||
+        value <= 0)
+        return std::nullopt;
+    return value;
+}
+
+// The shortest text that reads back as the same double.
+std::string Exact(double value) {
+    char buffer[64];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return ec == std::errc() ? std::string(buffer, end) : std::string("0");
+}
+
+std::optional<FoundCamera> ReadLine(std::string_view line,
+                                    const std::vector<std::string>& columns) {
+    const std::optional<std::vector<std::string>> f = Fields(line);
+    if (!f)
+        return std::nullopt;
+    const auto field = [&](const char* name) -> std::string {
+        for (std::size_t i = 0; i < columns.size() && i < f->size(); ++i)
+            if (columns[i] == name)
+                return (*f)[i];
+        return {};
+    };
+    const auto crop = Positive(field("crop_factor")), width = Positive(field("sensor_width_mm")),
+               height = Positive(field("sensor_height_mm"));
+    if (field("name").empty() || !crop || !width || !height)
+        return std::nullopt;
+    FoundCamera c;
+    c.name = field("name");
+    c.cropFactor = *crop;
+    c.sensorWidth = *width;
+    c.sensorHeight = *height;
+    c.maker = field("maker");
+    c.model = field("model");
+    c.mount = field("mount");
+    c.source = field("source").empty() ? "own" : field("source");
+    return c;
+}
+
+bool BeginsNoCase(std::string_view text, std::string_view start) {
+    const CString a = Utf8ToCString(std::string(text)), b = Utf8ToCString(std::string(start));
+    return a.size() >= b.size() &&
+           CompareNoCase(std::u16string_view(a).substr(0, b.size()), b) == 0;
+}
+} // namespace
+
+OwnCameras ParseOwnCameras(std::string_view text) {
+    OwnCameras own;
+    std::vector<std::string> columns = kWithoutHeader;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos)
+            end = text.size();
+        const std::string_view raw = text.substr(start, end - start);
+        std::string_view line = raw;
+        start = end + 1;
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (line.empty())
+            continue;
+        if (line.rfind("name,", 0) == 0 || line.rfind("name\t", 0) == 0) {
+            columns = Fields(line).value_or(kWithoutHeader); // a header names the columns
+            continue;
+        }
+        if (const std::optional<FoundCamera> camera =
+                line.front() == '#' ? std::nullopt : ReadLine(line, columns))
+            own.cameras.push_back(*camera);
+        else
+            own.unread.emplace_back(raw); // as it was, its line end too
+    }
+    return own;
+}
+
+std::string OwnCamerasText(const OwnCameras& own) {
+    // A name that would read as a note or as the header is written quoted.
+    const auto first = [](const std::string& name) {
+        if (name.empty() || (name[0] != '#' && name.rfind("name", 0) != 0))
+            return CsvField(name);
+        std::string quoted = "\"";
+        for (const char c : name)
+            quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+        return quoted + "\"";
+    };
+    std::string text = std::string(kHeader) + "\n";
+    for (const FoundCamera& c : own.cameras)
+        text += first(c.name) + "," + CsvField(c.maker) + "," + CsvField(c.model) + "," +
+                Exact(c.cropFactor) + "," + Exact(c.sensorWidth) + "," + Exact(c.sensorHeight) +
+                "," + CsvField(c.mount) + "," + CsvField(c.source) + "\n";
+    for (const std::string& line : own.unread)
+        text += line + "\n";
+    return text;
+}
+
+SettingsLocation OwnCamerasLocation(const SettingsLocation& settings) {
+    return BesideSettings(settings, kOwnCamerasFileName);
+}
+
+OwnCameras ReadOwnCameras(const SettingsLocation& settings) {
+    const SettingsLocation where = OwnCamerasLocation(settings);
+    std::string text;
+    bool tooLarge = false;
+    bool held = false;
+    const bool read = ReadStoredFile(
+        where,
+        [&](CFile& file) {
+            if (file.GetLength() > kLargestFile) {
+                tooLarge = true;
+                return;
+            }
+            char buffer[65536];
+            while (const std::size_t n = file.Read(buffer, sizeof buffer))
+                text.append(buffer, n);
+        },
+        &held);
+    OwnCameras own = read && !tooLarge ? ParseOwnCameras(text) : OwnCameras{};
+    own.held = held;
+    if (tooLarge)
+        own.problem = "Your cameras file " + where.path + " is too large to be read.";
+    else if (held)
+        own.problem = "Another copy of Vexton.DOF.CE holds your cameras file, so your cameras "
+                      "cannot be read now.";
+    return own;
+}
+
+bool WriteOwnCameras(const SettingsLocation& settings, const OwnCameras& own,
+                     CFileException* error) {
+    const std::string text = OwnCamerasText(own);
+    return WriteStoredFile(
+        OwnCamerasLocation(settings),
+        [&text](CFile& file) { file.Write(text.data(), text.size()); }, error);
+}
+
+FoundCamera CameraOfSensor(const std::string& name, double width, double height) {
+    FoundCamera c;
+    c.name = name;
+    c.cropFactor = CropFactorOfSensor(width, height);
+    c.sensorWidth = width;
+    c.sensorHeight = height;
+    c.source = "own";
+    return c;
+}
+
+std::string RefusalToAdd(const OwnCameras& own, const FoundCamera& camera,
+                         std::string_view listEnd) {
+    const std::string& name = camera.name;
+    if (name.find_first_not_of(" \t") == std::string::npos)
+        return "A camera needs a name.";
+    if (name.find_first_of("\t\r\n") != std::string::npos)
+        return "A camera's name is one line, without tabs.";
+    for (const FoundCamera& c : own.cameras)
+        if (BeginsNoCase(c.name, name) && BeginsNoCase(name, c.name))
+            return "You have a camera named " + c.name + " already.";
+    for (const CameraRecord& record : cameraTable)
+        if (BeginsNoCase(record.name, name))
+            return "A camera named " + name + " would stand for " + record.name +
+                   " of the list; give it a longer name.";
+    for (const FoundCamera& c : own.cameras)
+        if (BeginsNoCase(c.name, name) || BeginsNoCase(name, c.name))
+            return "A camera named " + name + " would be mistaken for your " + c.name +
+                   "; give it another name.";
+    if (BeginsNoCase(listEnd, name))
+        return "A camera named " + name + " would stand for " + std::string(listEnd) +
+               "; give it a longer name.";
+    return {};
+}
+
+std::optional<SensorSize> ReadSensorSize(std::string_view text) {
+    std::size_t at = std::string_view::npos, width = 0;
+    for (const std::string_view by : {"\u00D7", "x", "X"})
+        if (const std::size_t found = text.find(by); found != std::string_view::npos) {
+            at = found;
+            width = by.size();
+            break;
+        }
+    if (at == std::string_view::npos)
+        return std::nullopt;
+    const auto trimmed = [](std::string_view t) {
+        const std::size_t first = t.find_first_not_of(' ');
+        if (first == std::string_view::npos)
+            return std::string_view();
+        return t.substr(first, t.find_last_not_of(' ') - first + 1);
+    };
+    const auto w = Positive(trimmed(text.substr(0, at)));
+    const auto h = Positive(trimmed(text.substr(at + width)));
+    if (!w || !h || *w > 1000 || *h > 1000)
+        return std::nullopt;
+    return SensorSize{*w, *h};
+}
