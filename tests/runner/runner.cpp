@@ -335,6 +335,11 @@ class Runner : public QObject {
                     QResizeEvent event(f.window->size(), f.window->size());
                     QCoreApplication::sendEvent(f.window, &event);
                 }
+        } else if (v == "cameras") {
+            if (m_started)
+                PrintCameras();
+            else
+                WriteCameras(s.rest);
         } else if (v == "file") {
             PrintFile();
         } else if (v == "message") {
@@ -405,15 +410,57 @@ class Runner : public QObject {
         m_settingsWrittenAt = SettingsPath();
     }
 
-    // A file written before the scenario said the program is installed moves
-    // to where an installed program keeps it.
-    void PlaceSettings() {
-        if (m_settingsWrittenAt.empty() || m_settingsWrittenAt == SettingsPath())
-            return;
+    // The person's cameras file, beside the settings file.
+    std::string CamerasPath() const {
+        return std::filesystem::path(SettingsPath()).parent_path() / "vextondof-cameras.csv";
+    }
+
+    // TEXT with "\n" for its line ends.
+    void WriteCameras(const std::string& text) {
+        std::string lines;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == '\\' && i + 1 < text.size() && text[i + 1] == 'n') {
+                lines += '\n';
+                ++i;
+            } else {
+                lines += text[i];
+            }
+        }
         std::error_code ignored;
-        std::filesystem::create_directories(std::filesystem::path(SettingsPath()).parent_path(),
+        std::filesystem::create_directories(std::filesystem::path(CamerasPath()).parent_path(),
                                             ignored);
-        std::filesystem::rename(m_settingsWrittenAt, SettingsPath(), ignored);
+        std::ofstream out(CamerasPath(), std::ios::binary | std::ios::trunc);
+        out << lines;
+        if (!out)
+            throw StepError{"cannot write the cameras file"};
+        m_camerasWrittenAt = CamerasPath();
+    }
+
+    void PrintCameras() {
+        std::ifstream in(CamerasPath(), std::ios::binary);
+        if (!in) {
+            std::cout << "cameras missing\n";
+            return;
+        }
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(in, line);)
+            lines.push_back(line);
+        std::cout << "cameras " << lines.size() << "\n";
+        for (const std::string& line : lines)
+            std::cout << Quote(line) << "\n";
+    }
+
+    // Files written before the scenario said the program is installed move
+    // to where an installed program keeps them.
+    void PlaceSettings() {
+        std::error_code ignored;
+        for (auto [written, path] : {std::pair{&m_settingsWrittenAt, SettingsPath()},
+                                     std::pair{&m_camerasWrittenAt, CamerasPath()}}) {
+            if (written->empty() || *written == path)
+                continue;
+            std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
+            std::filesystem::rename(*written, path, ignored);
+        }
     }
 
     void SetLocale(const std::string& name) {
@@ -922,6 +969,7 @@ class Runner : public QObject {
     bool m_unwritable = false;
     bool m_installed = false;
     std::string m_settingsWrittenAt;
+    std::string m_camerasWrittenAt;
     bool m_droppedRoot = false;
 };
 
