@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPaintEngine>
 #include <QPushButton>
 #include <QRadioButton>
@@ -28,6 +29,7 @@
 #include <QStyleOptionComboBox>
 #include <QTableView>
 #include <QTest>
+#include <QUrl>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -56,11 +58,12 @@ struct Machine {
     std::string configHome;
     ScreenSize screen{240, 320};
     std::optional<NumberSettings> numbers; // none: those of the locale
+    std::optional<std::string> nextFile;   // what the next file dialog is answered with
 };
 
 class ScenarioPlatform : public CPlatform {
   public:
-    explicit ScenarioPlatform(const Machine& machine) : m_machine(machine) {}
+    explicit ScenarioPlatform(Machine& machine) : m_machine(machine) {}
     ScreenSize GetScreenSize() const override { return m_machine.screen; }
     NumberSettings GetNumberSettings() const override {
         return m_machine.numbers ? *m_machine.numbers : CDesktopPlatform().GetNumberSettings();
@@ -68,14 +71,17 @@ class ScenarioPlatform : public CPlatform {
     std::string GetProgramPath() const override { return m_machine.programFolder + "/vextondof"; }
     std::string GetConfigHome() const override { return m_machine.configHome; }
     std::string GetSystemName() const override { return CDesktopPlatform().GetSystemName(); }
-    // A file the program saves goes to the program's folder, under the name it suggests.
+    // A file the program saves goes where an `open` step said, else to the
+    // program's folder under the name it suggests.
     std::string ChooseSaveFile(const std::string&, const std::string& suggestedName,
                                const std::string&) const override {
+        if (m_machine.nextFile)
+            return *std::exchange(m_machine.nextFile, std::nullopt);
         return m_machine.programFolder + "/" + suggestedName;
     }
 
   private:
-    const Machine& m_machine;
+    Machine& m_machine;
 };
 
 // An open form or message box, found through Qt: form windows are named
@@ -176,7 +182,8 @@ class TextRecorder : public QPaintDevice {
 
 class Runner : public QObject {
   public:
-    explicit Runner(std::vector<Step> steps) : m_steps(std::move(steps)) {
+    Runner(std::vector<Step> steps, std::string scenarioFolder)
+        : m_steps(std::move(steps)), m_scenarioFolder(std::move(scenarioFolder)) {
         // A test harness may name the folder (made afresh here) so that it can
         // recognise the path in what the forms show.
         if (const char* given = std::getenv("VEXTONDOF_SCENARIO_FOLDER"); given && *given) {
@@ -309,7 +316,7 @@ class Runner : public QObject {
     void Dispatch(const Step& s) {
         const std::string& v = s.verb;
         if (v == "settings" || v == "unwritable" || v == "locale" || v == "numbers" ||
-            v == "installed" || v == "font") {
+            v == "installed" || v == "font" || v == "language") {
             if (m_started)
                 throw StepError{v + " goes before start"};
             if (v == "settings")
@@ -322,6 +329,8 @@ class Runner : public QObject {
                 SetLocale(s.rest);
             else if (v == "font")
                 SetDesktopFont(s.rest);
+            else if (v == "language")
+                SetLanguage(s.rest);
             else
                 SetNumbers(s.rest);
         } else if (v == "screen") {
@@ -364,6 +373,14 @@ class Runner : public QObject {
             if (!qobject_cast<QCheckBox*>(w) && !qobject_cast<QRadioButton*>(w))
                 throw StepError{"control " + std::to_string(IdOf(s.rest)) + " is no check box"};
             QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(4, w->height() / 2));
+        } else if (v == "pick") {
+            Pick(s.rest);
+        } else if (v == "open") {
+            m_machine.nextFile = PathOf(s.rest);
+        } else if (v == "drop") {
+            Drop(s.rest);
+        } else if (v == "chart") {
+            throw StepError{"control " + std::to_string(IdOf(s.rest)) + " is no chart"};
         } else if (v == "ok") {
             Ok();
         } else if (v == "command") {
@@ -461,6 +478,14 @@ class Runner : public QObject {
             std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
             std::filesystem::rename(*written, path, ignored);
         }
+    }
+
+    // The interface language, as LANGUAGE and LC_MESSAGES give it.
+    void SetLanguage(const std::string& name) {
+        if (name.empty())
+            throw StepError{"language takes a name"};
+        ::setenv("LANGUAGE", name.c_str(), 1);
+        ::setenv("LC_MESSAGES", name.c_str(), 1);
     }
 
     void SetLocale(const std::string& name) {
@@ -821,6 +846,52 @@ class Runner : public QObject {
         }
     }
 
+    // Clicks row ROW of grid ID, scrolled into view as a person scrolls.
+    void Pick(const std::string& rest) {
+        std::istringstream in(rest);
+        int id = 0, row = -1;
+        if (!(in >> id >> row) || row < 0 || !in.eof())
+            throw StepError{"pick takes a grid's id and a row"};
+        auto* grid = qobject_cast<QTableView*>(Control(id));
+        if (!grid)
+            throw StepError{"control " + std::to_string(id) + " is not a table"};
+        if (row >= grid->model()->rowCount())
+            throw StepError{"grid " + std::to_string(id) + " has no row " + std::to_string(row)};
+        const QModelIndex at = grid->model()->index(row, 0);
+        grid->scrollTo(at);
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(at).center());
+    }
+
+    // A path as a scenario writes it: a relative one from the scenario's folder.
+    std::string PathOf(const std::string& text) const {
+        if (text.empty())
+            throw StepError{"a file step needs a path"};
+        const std::filesystem::path path(text);
+        return (path.is_absolute() ? path : std::filesystem::path(m_scenarioFolder) / path)
+            .lexically_normal()
+            .string();
+    }
+
+    // FILE dragged from a file manager onto control ID (0: the form itself).
+    void Drop(const std::string& rest) {
+        const std::size_t space = rest.find(' ');
+        if (space == std::string::npos)
+            throw StepError{"drop takes a control's id and a file"};
+        const int id = IdOf(rest.substr(0, space));
+        QWidget* target = id == 0 ? Topmost().window : Control(id);
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(QString::fromStdString(PathOf(rest.substr(space + 1))))});
+        const QPoint at = target->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(target, &enter);
+        if (!enter.isAccepted())
+            return; // the control takes no files: nothing happens, as for a person
+        QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(target, &move);
+        QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(target, &drop);
+    }
+
     void PrintList(int id) {
         QComboBox* combo = ListControl(id);
         std::cout << "list " << id << " " << combo->count() << "\n";
@@ -968,6 +1039,7 @@ class Runner : public QObject {
     bool m_posted = false;
     bool m_unwritable = false;
     bool m_installed = false;
+    std::string m_scenarioFolder; // where a relative path of an `open` or `drop` step starts
     std::string m_settingsWrittenAt;
     std::string m_camerasWrittenAt;
     bool m_droppedRoot = false;
@@ -996,6 +1068,9 @@ int main(int argc, char** argv) {
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     UseDesktopStyle(); // as the program does
-    Runner runner(ParseScenario(text));
+    Runner runner(ParseScenario(text),
+                  std::string(argv[1]) == "-"
+                      ? std::filesystem::current_path().string()
+                      : std::filesystem::absolute(argv[1]).parent_path().string());
     runner.Run();
 }
