@@ -4,6 +4,8 @@
 #include "calc/output_dlg.h"
 #include "cameras/camera_info_dlg.h"
 #include "cameras/camera_table.h"
+#include "finder/choose_camera_dlg.h"
+#include "finder/own_cameras.h"
 #include "framework/qt/msgbox.h"
 #include "framework/qt/winapp.h"
 #include "help/help_dlgs.h"
@@ -23,6 +25,8 @@ ON_COMMAND(IDOK, OnOkCommand)
 ON_COMMAND(IDOK_SECOND, OnOkCommand)
 ON_COMMAND(ID_FILE_DOF_TABLE, OnDofTableCommand)
 ON_COMMAND(ID_FILE_PLAN_FOCUS, OnPlanFocusCommand)
+ON_COMMAND(ID_FILE_CHOOSE_CAMERA, OnChooseCameraCommand)
+ON_CBN_SELCHANGE(IDC_CAMERA, OnCameraChanged)
 ON_COMMAND(ID_HELP_FIELD, OnFieldHelpCommand)
 ON_BN_CLICKED(IDC_ABOUT, OnAboutClicked)
 ON_BN_CLICKED(IDC_CALCULATE, OnCalculateClicked)
@@ -124,8 +128,19 @@ BOOL CVextonDOFCEDlg::OnInitDialog() {
 
 // ---- lists
 
+// The built-in cameras, the person's own (read from their file) and "Other
+// camera…".
 void CVextonDOFCEDlg::FillCameraList() {
-    FillChoiceList(m_cboCamera, CameraChoices(), kDropDownRows, m_dataState.m_strCamera);
+    FillCameraEntries(m_dataState.m_strCamera);
+}
+
+void CVextonDOFCEDlg::FillCameraEntries(const CString& select) {
+    m_ownCameras.Assign(ReadOwnCameras(GetSettingsFilePath()).cameras);
+    std::vector<ChoiceEntry> entries = CameraChoices();
+    for (ChoiceEntry& entry : m_ownCameras.Entries())
+        entries.push_back(std::move(entry));
+    FillChoiceList(m_cboCamera, std::move(entries), kDropDownRows, select);
+    m_lastCamera = m_cboCamera.GetCurSel();
 }
 
 void CVextonDOFCEDlg::FillFocalLengthList() {
@@ -148,7 +163,7 @@ void CVextonDOFCEDlg::FillCofCList() {
 
 const CameraRecord* CVextonDOFCEDlg::GetSelectedCamera() const {
     const std::optional<std::string> value = SelectedValue(m_cboCamera);
-    return value ? CameraForValue(*value) : nullptr;
+    return value ? m_ownCameras.RecordFor(*value) : nullptr;
 }
 
 // ---- settings
@@ -342,6 +357,34 @@ void CVextonDOFCEDlg::OnPlanFocusCommand() {
         CPlanFocusDlg plan(std::move(*lens));
         plan.DoModal();
     }
+}
+
+void CVextonDOFCEDlg::OnChooseCameraCommand() {
+    ChooseCamera();
+}
+
+// "Other camera…" opens the chooser; any other camera is remembered as the
+// one to go back to.
+void CVextonDOFCEDlg::OnCameraChanged() {
+    if (SelectedValue(m_cboCamera) == std::optional<std::string>(kOtherCameraValue))
+        ChooseCamera();
+    else
+        m_lastCamera = m_cboCamera.GetCurSel();
+}
+
+void CVextonDOFCEDlg::ChooseCamera() {
+    const int before = m_lastCamera;
+    const std::optional<std::string> value =
+        before >= 0 ? m_cboCamera.GetItemValue(before) : std::nullopt;
+    const int removable = value ? OwnCameraRecords::OwnIndexOf(*value) : -1;
+    CChooseCameraDlg form(removable, GetSettingsFilePath());
+    const INT_PTR result = form.DoModal();
+    if (result == IDOK)
+        FillCameraEntries(Utf8ToCString(form.Added()));
+    else if (result == IDC_CHOOSE_REMOVE)
+        FillCameraEntries(m_cboCamera.GetLBText(0));
+    else
+        m_cboCamera.SetCurSel(before);
 }
 
 void CVextonDOFCEDlg::OnFieldHelpCommand() {

@@ -3,6 +3,7 @@
 
 #include "calc/lens.h"
 #include "cameras/data_state.h"
+#include "finder/own_camera_records.h"
 #include "framework/qt/controls.h"
 #include "framework/qt/dialog.h"
 #include "help/color_static.h"
@@ -37,6 +38,8 @@ class CVextonDOFCEDlg : public CDialog {
     void OnOkCommand();
     void OnDofTableCommand();
     void OnPlanFocusCommand();
+    void OnChooseCameraCommand();
+    void OnCameraChanged();
     void OnFieldHelpCommand();
     void OnAboutClicked();
     void OnCalculateClicked();
@@ -50,6 +53,10 @@ class CVextonDOFCEDlg : public CDialog {
   private:
     // List fills, each ending with the stored choice selected.
     void FillCameraList();
+    // The Choose Camera form; the camera list keeps its selection unless a
+    // camera was added or removed.
+    void ChooseCamera();
+    void FillCameraEntries(const CString& select);
     void FillFocalLengthList();
     void FillApertureList();
     void FillUnitList();
@@ -96,6 +103,8 @@ class CVextonDOFCEDlg : public CDialog {
     CColorStatic m_lblCofC;
     CColorStatic m_lblDiopter;
     CFont m_underlinedFonts[6];
+    OwnCameraRecords m_ownCameras; // the person's cameras, after the built-in ones
+    int m_lastCamera = -1;         // the camera list's selection before "Other camera…"
     std::optional<SettingsLocation> m_settingsLocation;
     CHeldChoices m_held{std::chrono::milliseconds(kSettingsHeldPatienceMs)};
 

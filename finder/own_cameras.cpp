@@ -219,15 +219,19 @@ std::optional<SensorSize> ReadSensorSize(std::string_view text) {
         }
     if (at == std::string_view::npos)
         return std::nullopt;
-    const auto trimmed = [](std::string_view t) {
-        const std::size_t first = t.find_first_not_of(' ');
-        if (first == std::string_view::npos)
-            return std::string_view();
-        return t.substr(first, t.find_last_not_of(' ') - first + 1);
-    };
-    const auto w = Positive(trimmed(text.substr(0, at)));
-    const auto h = Positive(trimmed(text.substr(at + width)));
-    if (!w || !h || *w > 1000 || *h > 1000)
+    const auto w = ReadSensorSide(text.substr(0, at));
+    const auto h = ReadSensorSide(text.substr(at + width));
+    if (!w || !h)
         return std::nullopt;
     return SensorSize{*w, *h};
+}
+
+std::optional<double> ReadSensorSide(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return std::nullopt;
+    const auto side = Positive(text.substr(first, text.find_last_not_of(' ') - first + 1));
+    if (!side || *side > 1000)
+        return std::nullopt;
+    return side;
 }

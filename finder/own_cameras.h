@@ -52,3 +52,5 @@ std::string RefusalToAdd(const OwnCameras& own, const FoundCamera& camera,
 // "36x24", "6.17 x 4.55" or "36×24": the sensor's width and height in
 // millimetres, both positive; none for anything else.
 std::optional<SensorSize> ReadSensorSize(std::string_view text);
+// One side, "6.17" (blanks around it allowed): positive, at most a metre.
+std::optional<double> ReadSensorSide(std::string_view text);

@@ -19,6 +19,7 @@ enum : int {
     IDD_DIOPTER_HELP = 137,
     IDD_DOF_TABLE = 140,
     IDD_PLAN_FOCUS = 141,
+    IDD_CHOOSE_CAMERA = 142,
 
     // Main form
     IDC_CAMERA = 1000,
@@ -77,9 +78,20 @@ enum : int {
     IDC_PLAN_BACKGROUND_CIRCLES = 1216,
     IDC_PLAN_REFUSAL = 1220,
 
+    // Choose Camera form: finding one, its matches, one by its sensor
+    IDC_CHOOSE_FIND = 1300,
+    IDC_CHOOSE_MATCHES = 1301,
+    IDC_CHOOSE_NAME = 1302,
+    IDC_CHOOSE_WIDTH = 1303,
+    IDC_CHOOSE_HEIGHT = 1304,
+    IDC_CHOOSE_CROP = 1305,
+    IDC_CHOOSE_REMOVE = 1306,
+    IDC_CHOOSE_REFUSAL = 1307,
+
     // Menu commands
     ID_FILE_DOF_TABLE = 32771,
     ID_FILE_PLAN_FOCUS = 32773,
+    ID_FILE_CHOOSE_CAMERA = 32775,
     ID_HELP_FIELD = 32772,
 
     IDOK_SECOND = 8, // the second command that acts as OK on the main form

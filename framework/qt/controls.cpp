@@ -162,3 +162,11 @@ void CButton::SetCheck(int check) {
     if (auto* button = qobject_cast<QAbstractButton*>(m_hWnd))
         button->setChecked(check == BST_CHECKED);
 }
+
+int CTableCtrl::GetCurSel() const {
+    const QTableView* grid = Grid();
+    if (!grid || !grid->selectionModel())
+        return -1;
+    const QModelIndexList rows = grid->selectionModel()->selectedIndexes();
+    return rows.isEmpty() ? -1 : rows.front().row();
+}

@@ -36,6 +36,8 @@ enum : int { CB_ERR = -1 };
 class CTableCtrl : public CWnd {
   public:
     void SetContent(const TableContent& content);
+    // The row a person selected; -1 for none.
+    int GetCurSel() const;
 
   private:
     QTableView* Grid() const;

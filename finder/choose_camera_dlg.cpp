@@ -1,0 +1,151 @@
+#include "finder/choose_camera_dlg.h"
+
+#include "calc/number_text.h"
+#include "finder/camera_search.h"
+#include "framework/base/afx.h"
+#include "framework/qt/winapp.h"
+
+BEGIN_MESSAGE_MAP(CChooseCameraDlg, CDialog)
+ON_EN_CHANGE(IDC_CHOOSE_FIND, OnFindChanged)
+ON_EN_CHANGE(IDC_CHOOSE_WIDTH, OnSensorChanged)
+ON_EN_CHANGE(IDC_CHOOSE_HEIGHT, OnSensorChanged)
+ON_BN_CLICKED(IDC_CHOOSE_REMOVE, OnRemoveClicked)
+END_MESSAGE_MAP()
+
+namespace {
+// At most a screenful of matches, the best first.
+constexpr std::size_t kMostMatches = 50;
+
+std::string Text(const CWnd& control) {
+    return CStringToUtf8(control.GetWindowText());
+}
+
+// A sensor side as typed, in the person's number settings; none for a text
+// that is not a positive number of at most a metre.
+std::optional<double> Side(const std::string& typed) {
+    return ReadSensorSide(NormalizeDecimalSeparator(typed, UserNumberSettings()));
+}
+} // namespace
+
+CChooseCameraDlg::CChooseCameraDlg(int removable, SettingsLocation settings, CWnd* parent)
+    : CDialog(IDD, parent), m_removable(removable), m_settings(std::move(settings)) {}
+
+void CChooseCameraDlg::DoDataExchange(CDataExchange* dx) {
+    CDialog::DoDataExchange(dx);
+    DDX_Control(dx, IDC_CHOOSE_FIND, m_editFind);
+    DDX_Control(dx, IDC_CHOOSE_MATCHES, m_matchesGrid);
+    DDX_Control(dx, IDC_CHOOSE_NAME, m_editName);
+    DDX_Control(dx, IDC_CHOOSE_WIDTH, m_editWidth);
+    DDX_Control(dx, IDC_CHOOSE_HEIGHT, m_editHeight);
+    DDX_Control(dx, IDC_CHOOSE_CROP, m_lblCrop);
+    DDX_Control(dx, IDC_CHOOSE_REFUSAL, m_lblRefusal);
+    DDX_Control(dx, IDC_CHOOSE_REMOVE, m_btnRemove);
+}
+
+// lensfun's database is read now, the first time it is needed; the grid
+// waits for words.
+BOOL CChooseCameraDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    m_database = &LensfunCameras();
+    m_own = ReadOwnCameras(m_settings);
+    m_btnRemove.EnableWindow(m_removable >= 0);
+    OnFindChanged();
+    if (!m_database->problem.empty())
+        Refuse(m_database->problem);
+    return TRUE;
+}
+
+void CChooseCameraDlg::OnFindChanged() {
+    const std::string words = Text(m_editFind);
+    m_matches = FindCameras(m_database->cameras, words, kMostMatches);
+    TableContent content;
+    content.columns = {u"Maker", u"Model", u"Crop factor", u"Mount"};
+    const NumberSettings settings = UserNumberSettings();
+    for (std::size_t row = 0; row < m_matches.size(); ++row) {
+        const FoundCamera& c = m_database->cameras[m_matches[row]];
+        content.rows.push_back(Utf8ToCString(std::to_string(row + 1)));
+        const std::string model = c.englishModel.empty() ? c.model : c.englishModel;
+        content.cells.push_back({Utf8ToCString(c.maker), Utf8ToCString(model),
+                                 Utf8ToCString(FormatShortest(c.cropFactor, 3, settings)),
+                                 Utf8ToCString(c.mount)});
+    }
+    m_matchesGrid.SetContent(content);
+    Refuse("");
+}
+
+// The crop factor of the sensor typed, at once.
+void CChooseCameraDlg::OnSensorChanged() {
+    const std::optional<double> width = Side(Text(m_editWidth));
+    const std::optional<double> height = Side(Text(m_editHeight));
+    m_lblCrop.SetWindowText(
+        width && height
+            ? Utf8ToCString("Crop factor: " + FormatShortest(CropFactorOfSensor(*width, *height), 3,
+                                                             UserNumberSettings()))
+            : CString());
+}
+
+void CChooseCameraDlg::Refuse(const std::string& sentence) {
+    m_lblRefusal.SetWindowText(Utf8ToCString(sentence));
+}
+
+// The camera the person means: one by its sensor when its fields are
+// filled, else the row picked.
+std::optional<FoundCamera> CChooseCameraDlg::ChosenCamera(std::string& refusal) const {
+    const std::string name = Text(m_editName);
+    const std::string widthText = Text(m_editWidth), heightText = Text(m_editHeight);
+    if (!widthText.empty() || !heightText.empty()) {
+        const std::optional<double> width = Side(widthText), height = Side(heightText);
+        if (!width || !height) {
+            refusal = "The sensor's width and height must be two positive numbers of millimetres.";
+            return std::nullopt;
+        }
+        return CameraOfSensor(name, *width, *height);
+    }
+    const int row = m_matchesGrid.GetCurSel();
+    if (row < 0 || static_cast<std::size_t>(row) >= m_matches.size()) {
+        refusal = "Find your camera and pick it, or give a name and its sensor's size.";
+        return std::nullopt;
+    }
+    FoundCamera camera = m_database->cameras[m_matches[static_cast<std::size_t>(row)]];
+    if (name.find_first_not_of(' ') != std::string::npos)
+        camera.name = name;
+    return camera;
+}
+
+// OK adds the camera to the person's cameras, for the main form to select.
+void CChooseCameraDlg::OnOK() {
+    std::string refusal;
+    const std::optional<FoundCamera> camera = ChosenCamera(refusal);
+    if (camera)
+        refusal =
+            !m_own.problem.empty() ? m_own.problem : RefusalToAdd(m_own, *camera, kOtherCameraText);
+    if (!refusal.empty()) {
+        Refuse(refusal);
+        return;
+    }
+    OwnCameras changed = m_own;
+    changed.cameras.push_back(*camera);
+    CFileException error;
+    if (!WriteOwnCameras(m_settings, changed, &error)) {
+        Refuse(error.GetErrorMessage());
+        return;
+    }
+    m_added = camera->name;
+    EndDialog(IDOK);
+}
+
+void CChooseCameraDlg::OnRemoveClicked() {
+    if (m_removable < 0 || static_cast<std::size_t>(m_removable) >= m_own.cameras.size() ||
+        !m_own.problem.empty()) {
+        Refuse(m_own.problem.empty() ? "Only a camera of your own can be removed." : m_own.problem);
+        return;
+    }
+    OwnCameras changed = m_own;
+    changed.cameras.erase(changed.cameras.begin() + m_removable);
+    CFileException error;
+    if (!WriteOwnCameras(m_settings, changed, &error)) {
+        Refuse(error.GetErrorMessage());
+        return;
+    }
+    EndDialog(IDC_CHOOSE_REMOVE);
+}
