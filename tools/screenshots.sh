@@ -42,4 +42,7 @@ shot main-after
 key Tab Tab Tab Tab Tab Tab Return; shot about; key Escape # Enter on the focused About
 key ctrl+t; shot table; key Escape                         # the DOF table from the menu
 key ctrl+l; xdotool type --delay 50 '50 m'; shot plan; key Escape  # the focus planner, 50 m
+key ctrl+k; xdotool type --delay 50 'sony a7'; key Tab Tab; xdotool type --delay 50 'Phone'
+key Tab; xdotool type --delay 50 5.6; key Tab; xdotool type --delay 50 4.2
+shot choose-camera; key Escape                             # the camera chooser
 echo "screenshots in $out"
