@@ -46,6 +46,7 @@ void CChooseCameraDlg::DoDataExchange(CDataExchange* dx) {
 // waits for words.
 BOOL CChooseCameraDlg::OnInitDialog() {
     CDialog::OnInitDialog();
+    SetDefID(IDOK); // Enter uses the camera, from the grid as from a box
     m_database = &LensfunCameras();
     m_own = ReadOwnCameras(m_settings);
     m_btnRemove.EnableWindow(m_removable >= 0);

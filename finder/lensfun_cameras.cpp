@@ -1,8 +1,10 @@
 #include "finder/lensfun_cameras.h"
 
+#include <charconv>
 #include <cstring>
 #include <lensfun.h>
 #include <memory>
+#include <system_error>
 
 namespace {
 constexpr const char* kUnreadable = "lensfun's camera database could not be read, so only the "
@@ -30,6 +32,17 @@ std::string ShownName(const std::string& maker, const std::string& model) {
     return maker.empty() ? model : maker + " " + model;
 }
 
+// The number the database's file writes ("1.534"), which lensfun holds as
+// the nearest float: its shortest decimal, read as a double.
+double AsWritten(float value) {
+    char text[32];
+    const auto [end, ec] = std::to_chars(text, text + sizeof text, value);
+    double written = value;
+    if (ec == std::errc())
+        std::from_chars(text, end, written);
+    return written;
+}
+
 FoundCamera FromLensfun(const lfCamera& camera) {
     FoundCamera found;
     found.maker = InLanguage(camera.Maker, "en");
@@ -39,7 +52,7 @@ FoundCamera FromLensfun(const lfCamera& camera) {
         found.englishModel = english;
     found.name = ShownName(found.maker, english);
     found.mount = camera.Mount ? camera.Mount : "";
-    found.cropFactor = camera.CropFactor;
+    found.cropFactor = AsWritten(camera.CropFactor);
     const SensorSize sensor = SensorOfCropFactor(found.cropFactor);
     found.sensorWidth = sensor.width;
     found.sensorHeight = sensor.height;

@@ -225,6 +225,7 @@ const DialogTemplate kTemplates[] = {
          {IDC_CHOOSE_CROP, K::Static, kLabel, 146, 168, 107, 24, ""},
          {IDC_CHOOSE_REFUSAL, K::Static, kLabel, 7, 198, 246, 24, ""},
          {IDC_CHOOSE_REMOVE, K::Button, WS_TABSTOP, 7, 226, 110, 14, "Remove"},
+         {IDOK, K::Button, WS_TABSTOP, 143, 226, 110, 14, "Use Camera"},
      },
      {{IDC_CHOOSE_MATCHES, 0, "Matching cameras"}}},
     {IDD_PLAN_FOCUS,

@@ -167,6 +167,10 @@ int CTableCtrl::GetCurSel() const {
     const QTableView* grid = Grid();
     if (!grid || !grid->selectionModel())
         return -1;
+    // A row clicked, or else the one the keyboard moved to.
     const QModelIndexList rows = grid->selectionModel()->selectedIndexes();
-    return rows.isEmpty() ? -1 : rows.front().row();
+    if (!rows.isEmpty())
+        return rows.front().row();
+    const QModelIndex current = grid->currentIndex();
+    return current.isValid() ? current.row() : -1;
 }

@@ -36,7 +36,7 @@ enum : int { CB_ERR = -1 };
 class CTableCtrl : public CWnd {
   public:
     void SetContent(const TableContent& content);
-    // The row a person selected; -1 for none.
+    // The row a person selected, or moved to from the keyboard; -1 for none.
     int GetCurSel() const;
 
   private:
