@@ -11,8 +11,8 @@ namespace {
 // A push button or a check box, whose clicks are reported as BN_CLICKED. A
 // focused push button takes Enter itself; elsewhere Enter is the form's
 // default button's.
-QWidget* MakeButton(const DialogItem& item, const QString& text, QWidget* parent,
-                    const ControlNotify& notify) {
+QWidget* MakeButton(const DialogItem& item, QWidget* parent, const ControlNotify& notify) {
+    const QString text = QString::fromUtf8(item.text);
     QAbstractButton* button = nullptr;
     if (item.kind == ControlKind::Check) {
         button = new QCheckBox(text, parent);
@@ -51,26 +51,18 @@ bool PushButtonFits(const QWidget* widget, const QSize& size) {
     return metrics.horizontalAdvance(button->text()) <= inside.width() &&
            metrics.height() <= inside.height();
 }
+
+// A push button measures its text inside its frame and may stand for Enter;
+// a check box does neither.
+constexpr ControlKindOps ButtonOps(bool push) {
+    return {.make = MakeButton,
+            .text = ButtonText,
+            .setText = SetButtonText,
+            .refresh = RefreshButton,
+            .fits = push ? PushButtonFits : nullptr,
+            .isPushButton = push};
+}
 } // namespace
 
-const ControlKindOps kButtonKind{
-    .make =
-        [](const DialogItem& item, QWidget* parent, const ControlNotify& notify) {
-            return MakeButton(item, QString::fromUtf8(item.text), parent, notify);
-        },
-    .text = ButtonText,
-    .setText = SetButtonText,
-    .refresh = RefreshButton,
-    .fits = PushButtonFits,
-    .isPushButton = true,
-};
-
-const ControlKindOps kCheckKind{
-    .make =
-        [](const DialogItem& item, QWidget* parent, const ControlNotify& notify) {
-            return MakeButton(item, QString::fromUtf8(item.text), parent, notify);
-        },
-    .text = ButtonText,
-    .setText = SetButtonText,
-    .refresh = RefreshButton,
-};
+const ControlKindOps kButtonKind = ButtonOps(true);
+const ControlKindOps kCheckKind = ButtonOps(false);
