@@ -64,13 +64,6 @@ std::optional<CommandResult> Choose(Choices& choices, const Parsed& parsed,
             choices.warning = "vextondof: the configuration folder " + machine.configHome +
                               " is not yours: your stored choices were not read.\n";
     }
-    // The person's cameras join the camera list after the built-in ones.
-    const OwnCameras own =
-        ReadOwnCameras(SettingsLocationFor(machine.programPath, machine.configHome));
-    choices.own = own.cameras;
-    for (std::size_t i = 0; i < own.cameras.size(); ++i)
-        choices.camera.entries.push_back(
-            {Utf8ToCString(own.cameras[i].name), "own:" + std::to_string(i)});
     choices.camera.stored = stored.m_strCamera;
     choices.focalLength.stored = stored.m_strFocalLength;
     choices.aperture.stored = stored.m_strAperture;
@@ -83,6 +76,18 @@ std::optional<CommandResult> Choose(Choices& choices, const Parsed& parsed,
                                  ? Utf8ToCString(AsTheListWritesIt(list->kind, given->second))
                                  : list->stored;
         list->selected = SelectStoredChoice(list->entries, text);
+        // The person's cameras follow the built-in ones in the list: read
+        // only when no built-in camera is chosen, so that a calculation with
+        // one reads no more files than before.
+        if (list->selected < 0 && list == &choices.camera) {
+            choices.own =
+                ReadOwnCameras(SettingsLocationFor(machine.programPath, machine.configHome))
+                    .cameras;
+            for (std::size_t i = 0; i < choices.own.size(); ++i)
+                list->entries.push_back(
+                    {Utf8ToCString(choices.own[i].name), "own:" + std::to_string(i)});
+            list->selected = SelectStoredChoice(list->entries, text);
+        }
         if (list->selected >= 0)
             continue;
         std::string unread; // why lensfun's cameras could not be asked
