@@ -134,8 +134,11 @@ void CVextonDOFCEDlg::FillCameraList() {
     FillCameraEntries(m_dataState.m_strCamera);
 }
 
+// While another copy holds the files, the start does not wait for them a
+// second time: the person's cameras come once the stored choices do.
 void CVextonDOFCEDlg::FillCameraEntries(const CString& select) {
-    m_ownCameras.Assign(ReadOwnCameras(GetSettingsFilePath()).cameras);
+    m_ownCameras.Assign(
+        ReadOwnCameras(GetSettingsFilePath(), m_held.Known() ? kSettingsWaitMs : 0).cameras);
     std::vector<ChoiceEntry> entries = CameraChoices();
     for (ChoiceEntry& entry : m_ownCameras.Entries())
         entries.push_back(std::move(entry));
@@ -210,6 +213,11 @@ bool CVextonDOFCEDlg::TakeStoredChoices(int waitMs, bool* tell) {
         return false;
     }
     KillTimer(kSettingsHeldTimer);
+    // The person's cameras, not read while the files were held; a text the
+    // person is typing into the list stays as it is.
+    if (const int camera = m_cboCamera.GetCurSel();
+        camera >= 0 || m_cboCamera.GetWindowText().empty())
+        FillCameraEntries(camera >= 0 ? m_cboCamera.GetLBText(camera) : CString());
     TakeStoredChoice(m_cboCamera, m_dataState.m_strCamera, stored.m_strCamera);
     TakeStoredChoice(m_cboFocalLength, m_dataState.m_strFocalLength, stored.m_strFocalLength);
     TakeStoredChoice(m_cboAperture, m_dataState.m_strAperture, stored.m_strAperture);

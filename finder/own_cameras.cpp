@@ -140,7 +140,7 @@ SettingsLocation OwnCamerasLocation(const SettingsLocation& settings) {
     return BesideSettings(settings, kOwnCamerasFileName);
 }
 
-OwnCameras ReadOwnCameras(const SettingsLocation& settings) {
+OwnCameras ReadOwnCameras(const SettingsLocation& settings, int waitMs) {
     const SettingsLocation where = OwnCamerasLocation(settings);
     std::string text;
     bool tooLarge = false;
@@ -156,7 +156,7 @@ OwnCameras ReadOwnCameras(const SettingsLocation& settings) {
             while (const std::size_t n = file.Read(buffer, sizeof buffer))
                 text.append(buffer, n);
         },
-        &held);
+        &held, waitMs);
     OwnCameras own = read && !tooLarge ? ParseOwnCameras(text) : OwnCameras{};
     own.held = held;
     if (tooLarge)

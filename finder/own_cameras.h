@@ -33,8 +33,9 @@ std::string OwnCamerasText(const OwnCameras& own);
 
 // Where the cameras file of a settings file is.
 SettingsLocation OwnCamerasLocation(const SettingsLocation& settings);
-// A file that is missing is no cameras and no problem.
-OwnCameras ReadOwnCameras(const SettingsLocation& settings);
+// A file that is missing is no cameras and no problem. Another copy holding
+// the file is waited for `waitMs`, as for the settings file.
+OwnCameras ReadOwnCameras(const SettingsLocation& settings, int waitMs = kSettingsWaitMs);
 bool WriteOwnCameras(const SettingsLocation& settings, const OwnCameras& own,
                      CFileException* error = nullptr);
 
