@@ -92,7 +92,10 @@ const char* UnitName(const DistanceUnit& unit) {
 } // namespace
 
 TablePageHeading MakeTableHeading(const Lens& lens, const NumberSettings& settings) {
+    // Any aperture: neither the focal length nor the circle of confusion
+    // depends on it, but a press without one is refused before either is said.
     CalculationInputs atOne = lens.Optics();
+    atOne.apertureValue = "1";
     atOne.distance = 1.0;
     const CalculationResult one = Calculate(atOne, settings);
     TablePageHeading heading{lens.cameraName, one.focalLengthText, one.cocText, lens.unitName};

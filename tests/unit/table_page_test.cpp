@@ -148,6 +148,7 @@ TEST(TablePage, EveryPageStandsAlone) {
     lens.diopterText = "2";
     const TablePageHeading heading = MakeTableHeading(lens, {});
     EXPECT_EQ(heading.focalLength, "45.45 mm (diopter 2)");
+    EXPECT_EQ(heading.cocUsed, "0.030000 mm") << "said, though the lens names no aperture";
     const std::vector<std::string> pages =
         Write(TablePdf(table, heading), "vextondof-pages-test.pdf").Pages();
     ASSERT_GE(pages.size(), 3u);
