@@ -146,14 +146,19 @@ void CVextonDOFCEDlg::FillCameraEntries(const CString& select) {
     m_lastCamera = m_cboCamera.GetCurSel();
 }
 
+// A focal length, aperture or circle of confusion typed and kept shows as typed.
 void CVextonDOFCEDlg::FillFocalLengthList() {
     FillChoiceList(m_cboFocalLength, FocalLengthChoices(), kDropDownRows,
                    m_dataState.m_strFocalLength);
+    SelectOrShowTyped(m_cboFocalLength, ListKind::FocalLength, m_dataState.m_strFocalLength,
+                      UserNumberSettings());
 }
 
 // The aperture entries come with the form; each gets the value of its text.
 void CVextonDOFCEDlg::FillApertureList() {
     AttachApertureValues(m_cboAperture, kDropDownRows, m_dataState.m_strAperture);
+    SelectOrShowTyped(m_cboAperture, ListKind::Aperture, m_dataState.m_strAperture,
+                      UserNumberSettings());
 }
 
 void CVextonDOFCEDlg::FillUnitList() {
@@ -162,6 +167,8 @@ void CVextonDOFCEDlg::FillUnitList() {
 
 void CVextonDOFCEDlg::FillCofCList() {
     FillChoiceList(m_cboCofC, CofCChoices(), kDropDownRows, m_dataState.m_strCofC);
+    SelectOrShowTyped(m_cboCofC, ListKind::CircleOfConfusion, m_dataState.m_strCofC,
+                      UserNumberSettings());
 }
 
 const CameraRecord* CVextonDOFCEDlg::GetSelectedCamera() const {
@@ -218,11 +225,16 @@ bool CVextonDOFCEDlg::TakeStoredChoices(int waitMs, bool* tell) {
     if (const int camera = m_cboCamera.GetCurSel();
         camera >= 0 || m_cboCamera.GetWindowText().empty())
         FillCameraEntries(camera >= 0 ? m_cboCamera.GetLBText(camera) : CString());
-    TakeStoredChoice(m_cboCamera, m_dataState.m_strCamera, stored.m_strCamera);
-    TakeStoredChoice(m_cboFocalLength, m_dataState.m_strFocalLength, stored.m_strFocalLength);
-    TakeStoredChoice(m_cboAperture, m_dataState.m_strAperture, stored.m_strAperture);
-    TakeStoredChoice(m_cboUnit, m_dataState.m_strUnit, stored.m_strUnit);
-    TakeStoredChoice(m_cboCofC, m_dataState.m_strCofC, stored.m_strCofC);
+    const NumberSettings numbers = UserNumberSettings();
+    TakeStoredChoice(m_cboCamera, ListKind::Camera, m_dataState.m_strCamera, stored.m_strCamera,
+                     numbers);
+    TakeStoredChoice(m_cboFocalLength, ListKind::FocalLength, m_dataState.m_strFocalLength,
+                     stored.m_strFocalLength, numbers);
+    TakeStoredChoice(m_cboAperture, ListKind::Aperture, m_dataState.m_strAperture,
+                     stored.m_strAperture, numbers);
+    TakeStoredChoice(m_cboUnit, ListKind::Unit, m_dataState.m_strUnit, stored.m_strUnit, numbers);
+    TakeStoredChoice(m_cboCofC, ListKind::CircleOfConfusion, m_dataState.m_strCofC,
+                     stored.m_strCofC, numbers);
     m_dataState = stored;
     if (!loaded)
         SaveSettings(&m_dataState);
@@ -255,11 +267,13 @@ void CVextonDOFCEDlg::SaveChoices() {
         ShowSaveFailed(this);
         return;
     }
+    // A focal length, aperture or circle of confusion typed as a number is kept as typed.
+    const NumberSettings numbers = UserNumberSettings();
     KeepSelectedText(m_cboCamera, m_dataState.m_strCamera);
-    KeepSelectedText(m_cboFocalLength, m_dataState.m_strFocalLength);
-    KeepSelectedText(m_cboAperture, m_dataState.m_strAperture);
+    KeepChosenText(m_cboFocalLength, ListKind::FocalLength, m_dataState.m_strFocalLength, numbers);
+    KeepChosenText(m_cboAperture, ListKind::Aperture, m_dataState.m_strAperture, numbers);
     KeepSelectedText(m_cboUnit, m_dataState.m_strUnit);
-    KeepSelectedText(m_cboCofC, m_dataState.m_strCofC);
+    KeepChosenText(m_cboCofC, ListKind::CircleOfConfusion, m_dataState.m_strCofC, numbers);
     if (!SaveSettings(&m_dataState))
         ShowSaveFailed(this);
 }
@@ -275,13 +289,14 @@ void CVextonDOFCEDlg::ShowValidationError(const char* text) {
     MessageBox(this, Utf8ToCString(text), u"Validation Error");
 }
 
-std::optional<std::string> CVextonDOFCEDlg::RequireValue(const CComboBox& list,
-                                                         const char* listName) {
-    std::optional<std::string> value = SelectedValue(list);
-    if (!value)
+// The value of the selected entry, or of a number typed where the list takes
+// one; an empty list is asked for, a text that is neither named.
+std::optional<std::string> CVextonDOFCEDlg::RequireValue(const CComboBox& list, ListKind kind) {
+    const ListChoiceText choice = ChosenInList(list, kind, UserNumberSettings());
+    if (!choice.value)
         ShowValidationError(
-            ("You must choose " + std::string(listName) + " from the list.").c_str());
-    return value;
+            ChoiceRefusal(kind, list.GetCurSel() < 0 ? CStringToUtf8(choice.text) : "").c_str());
+    return choice.value;
 }
 
 const CameraRecord* CVextonDOFCEDlg::RequireSelectedCamera() {
@@ -292,11 +307,12 @@ const CameraRecord* CVextonDOFCEDlg::RequireSelectedCamera() {
 }
 
 void CVextonDOFCEDlg::OnCalculateClicked() {
-    const auto focalLength = RequireValue(m_cboFocalLength, "a focal length");
-    const auto aperture = focalLength ? RequireValue(m_cboAperture, "an aperture") : std::nullopt;
+    const auto focalLength = RequireValue(m_cboFocalLength, ListKind::FocalLength);
+    const auto aperture =
+        focalLength ? RequireValue(m_cboAperture, ListKind::Aperture) : std::nullopt;
     const CameraRecord* camera = aperture ? RequireSelectedCamera() : nullptr;
-    const auto unit = camera ? RequireValue(m_cboUnit, "a unit") : std::nullopt;
-    const auto cofc = unit ? RequireValue(m_cboCofC, "a circle of confusion") : std::nullopt;
+    const auto unit = camera ? RequireValue(m_cboUnit, ListKind::Unit) : std::nullopt;
+    const auto cofc = unit ? RequireValue(m_cboCofC, ListKind::CircleOfConfusion) : std::nullopt;
     if (!cofc)
         return;
     const std::string distance = CStringToUtf8(m_editDistance.GetWindowText());
@@ -316,10 +332,10 @@ void CVextonDOFCEDlg::OnCalculateClicked() {
 }
 
 std::optional<Lens> CVextonDOFCEDlg::RequireLens() {
-    const auto focalLength = RequireValue(m_cboFocalLength, "a focal length");
+    const auto focalLength = RequireValue(m_cboFocalLength, ListKind::FocalLength);
     const CameraRecord* camera = focalLength ? RequireSelectedCamera() : nullptr;
-    const auto unit = camera ? RequireValue(m_cboUnit, "a unit") : std::nullopt;
-    const auto cofc = unit ? RequireValue(m_cboCofC, "a circle of confusion") : std::nullopt;
+    const auto unit = camera ? RequireValue(m_cboUnit, ListKind::Unit) : std::nullopt;
+    const auto cofc = unit ? RequireValue(m_cboCofC, ListKind::CircleOfConfusion) : std::nullopt;
     if (!cofc)
         return std::nullopt;
     Lens lens;
@@ -327,8 +343,11 @@ std::optional<Lens> CVextonDOFCEDlg::RequireLens() {
     lens.cropFactor = camera->cropFactor;
     lens.sensorWidth = camera->sensorWidth;
     lens.focalLengthValue = *focalLength;
-    lens.apertureValue = SelectedValue(m_cboAperture).value_or("");
-    lens.selectedAperture = m_cboAperture.GetCurSel();
+    // Without a chosen aperture the table shows the default stops, unmarked.
+    const ListChoiceText aperture =
+        ChosenInList(m_cboAperture, ListKind::Aperture, UserNumberSettings());
+    lens.apertureValue = aperture.value.value_or("");
+    lens.apertureText = aperture.typed ? "f/" + lens.apertureValue : CStringToUtf8(aperture.text);
     lens.unitValue = *unit;
     lens.unitName = CStringToUtf8(m_cboUnit.GetLBText(m_cboUnit.GetCurSel()));
     lens.cofcValue = *cofc;
@@ -401,7 +420,7 @@ void CVextonDOFCEDlg::OnFieldHelpCommand() {
 
 void CVextonDOFCEDlg::OnCameraLabelClicked() {
     const CameraRecord* camera = RequireSelectedCamera();
-    const auto cofc = camera ? RequireValue(m_cboCofC, "a circle of confusion") : std::nullopt;
+    const auto cofc = camera ? RequireValue(m_cboCofC, ListKind::CircleOfConfusion) : std::nullopt;
     if (cofc)
         ShowCameraInformation(*camera, *cofc, UserNumberSettings());
 }

@@ -7,6 +7,7 @@
 #include "framework/qt/controls.h"
 #include "framework/qt/dialog.h"
 #include "help/color_static.h"
+#include "lists/typed_choice.h"
 #include "resources/resource.h"
 #include "settings/held_choices.h"
 #include "settings/settings_file.h"
@@ -77,7 +78,7 @@ class CVextonDOFCEDlg : public CDialog {
     void ApplyLayoutTemplate(int templateId);
 
     // A list's selected value text, or a message asking for a choice.
-    std::optional<std::string> RequireValue(const CComboBox& list, const char* listName);
+    std::optional<std::string> RequireValue(const CComboBox& list, ListKind kind);
     const CameraRecord* RequireSelectedCamera();
     // The lens a press of Calculate would use, for the forms that work with
     // it; a missing choice is asked for as Calculate asks for it.

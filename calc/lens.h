@@ -12,10 +12,10 @@ struct Lens {
     std::string cameraName; // as the camera list shows it
     double cropFactor = 1.0;
     double sensorWidth = 0; // millimetres
-    // The value texts of the selected list entries.
+    // The value texts of the selected list entries, or of the numbers typed.
     std::string focalLengthValue, apertureValue, unitValue, cofcValue;
     std::string unitName;                  // as the unit list shows it
-    int selectedAperture = -1;             // its place in the aperture list
+    std::string apertureText;              // its name: the entry's text, or "f/6.3" as typed
     std::string diopterText, distanceText; // as typed, UTF-8
     // The typed distance in the unit, where it was read already.
     std::optional<double> distance;

@@ -7,6 +7,7 @@
 #include "finder/camera_search.h"
 #include "finder/lensfun_cameras.h"
 #include "finder/own_cameras.h"
+#include "framework/base/nocase.h"
 #include "settings/settings_file.h"
 
 #include <algorithm>
@@ -37,6 +38,23 @@ std::optional<CommandResult> ChooseFromLensfun(Choices& choices, const std::stri
                       "--camera \"" + typed + "\" could be " + names + "; give more of the name");
 }
 } // namespace
+
+bool ChooseNumber(ListChoice& list, const std::string& given, const NumberSettings& numbers) {
+    const std::optional<std::string> value = TypedValue(list.kind, given, numbers);
+    if (!value)
+        return false;
+    const CString written = Utf8ToCString(AsTheListWritesIt(list.kind, given));
+    const double N = ParseDecimal(*value);
+    for (std::size_t i = 0; i < list.entries.size() && list.selected < 0; ++i)
+        if (CompareNoCase(list.entries[i].displayText, written) == 0 ||
+            (list.entries[i].valueText && ParseDecimal(*list.entries[i].valueText) == N))
+            list.selected = static_cast<int>(i);
+    if (list.selected < 0) {
+        list.typedValue = value;
+        list.typedText = given;
+    }
+    return true;
+}
 
 std::optional<CommandResult> Choose(Choices& choices, const Parsed& parsed,
                                     const CommandLineContext& machine, const std::string& verb) {
@@ -75,7 +93,15 @@ std::optional<CommandResult> Choose(Choices& choices, const Parsed& parsed,
         const CString text = given != parsed.values.end()
                                  ? Utf8ToCString(AsTheListWritesIt(list->kind, given->second))
                                  : list->stored;
+        if (given != parsed.values.end() && ChooseNumber(*list, given->second, machine.numbers))
+            continue;
         list->selected = SelectStoredChoice(list->entries, text);
+        // A number typed on the form and kept as typed.
+        if (list->selected < 0 && given == parsed.values.end())
+            if ((list->typedValue = TypedValue(list->kind, CStringToUtf8(text), machine.numbers)))
+                list->typedText = CStringToUtf8(text);
+        if (list->typedValue)
+            continue;
         // The person's cameras follow the built-in ones in the list: read
         // only when no built-in camera is chosen, so that a calculation with
         // one reads no more files than before.
@@ -98,16 +124,22 @@ std::optional<CommandResult> Choose(Choices& choices, const Parsed& parsed,
                 continue;
         }
         if (given != parsed.values.end())
-            return UsageError(verb, std::string("no ") + list->name + " begins with \"" +
-                                        given->second + "\"; nearest: " +
-                                        NearestEntries(list->kind, list->entries, given->second) +
-                                        (unread.empty() ? "" : ". " + unread));
+            return UsageError(
+                verb,
+                (TakesTypedNumbers(list->kind)
+                     ? std::string("the ") + list->name + " \"" + given->second +
+                           "\" is not in the list and is not a number"
+                     : std::string("no ") + list->name + " begins with \"" + given->second + "\"") +
+                    "; nearest: " + NearestEntries(list->kind, list->entries, given->second) +
+                    (unread.empty() ? "" : ". " + unread));
         return Refused(std::string("You must choose ") + list->asked + " from the list.");
     }
     return std::nullopt;
 }
 
 std::string Value(const ListChoice& list) {
+    if (list.typedValue)
+        return *list.typedValue;
     return list.entries[static_cast<std::size_t>(list.selected)].valueText.value_or("");
 }
 
@@ -132,7 +164,8 @@ Lens LensOf(const Choices& choices, const Parsed& parsed, const NumberSettings& 
     }
     lens.focalLengthValue = Value(choices.focalLength);
     lens.apertureValue = Value(choices.aperture);
-    lens.selectedAperture = choices.aperture.selected;
+    lens.apertureText =
+        choices.aperture.typedValue ? "f/" + *choices.aperture.typedValue : shown(choices.aperture);
     lens.unitValue = Value(choices.unit);
     lens.unitName = shown(choices.unit);
     lens.cofcValue = Value(choices.cofc);

@@ -23,6 +23,11 @@ struct ListChoice {
     std::vector<ChoiceEntry> entries;
     CString stored;
     int selected = -1;
+    // A number typed that the list has no entry for ("f/6.3", "23 mm"): its
+    // value text, and the name it goes by ("f/6.3", "23 mm").
+    std::optional<std::string> typedValue = std::nullopt;
+    std::string typedText = {};
+    bool Chosen() const { return selected >= 0 || typedValue.has_value(); }
 };
 
 // The five lists, each with the choice the options or the stored choices make.
@@ -50,7 +55,13 @@ struct Choices {
 std::optional<CommandResult> Choose(Choices& choices, const Parsed& parsed,
                                     const CommandLineContext& machine, const std::string& verb);
 
-// The selected entry's value text.
+// Chooses the entry an option that is a number names ("--aperture 3" is
+// f/3, not the f/32 its first characters would select), or takes the
+// number as typed where the list has no entry for it; false when `given`
+// is not a number for the list.
+bool ChooseNumber(ListChoice& list, const std::string& given, const NumberSettings& numbers);
+
+// The selected entry's value text, or the typed number's.
 std::string Value(const ListChoice& list);
 
 // The lens the choices and the typed texts make; a distance typed with its

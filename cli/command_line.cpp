@@ -8,7 +8,8 @@ const char* const kVerbsHelp =
     "       vextondof calculate [CHOICES] --distance TEXT [--diopter TEXT]\n"
     "       vextondof plan [CHOICES] --near TEXT [--far TEXT|inf] [--background TEXT]\n"
     "       vextondof table [CHOICES] [--distance TEXT] [--distances \"LIST\"]\n"
-    "                       [--apertures FROM:TO] [--show limits|split|total]\n"
+    "                       [--apertures FROM:TO] [--steps whole|half|third]\n"
+    "                       [--show limits|split|total]\n"
     "                       [--format text|csv|pdf] [--output FILE] [--paper a4|letter]\n"
     "       vextondof cameras [WORDS] [--format text|csv]\n";
 

@@ -48,6 +48,17 @@ std::optional<double> NumberIn(ListKind list, const std::string& typed) {
     return v;
 }
 
+// The number a text begins with once the list's marks are taken off ("0.03x"
+// is 0.03): what a mistyped number was meant to be, for ranking by value.
+std::optional<double> LeadingNumber(ListKind list, const std::string& typed) {
+    const std::string text = Unmarked(list, typed);
+    std::size_t length = 0;
+    const double v = ParseDecimalPrefix(text, &length);
+    if (length == 0 || !(v > 0) || !std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+
 // The words and the runs of digits of a name, in lower case: "35 mm film
 // 24x36" is 35, mm, film, 24, x, 36.
 std::vector<std::string> Tokens(const std::string& text) {
@@ -130,7 +141,7 @@ std::string AsTheListWritesIt(ListKind list, const std::string& typed) {
 std::string NearestEntries(ListKind list, const std::vector<ChoiceEntry>& entries,
                            const std::string& typed) {
     std::vector<std::pair<double, std::size_t>> ranked;
-    if (const std::optional<double> v = NumberIn(list, typed); v && list != ListKind::Camera) {
+    if (const std::optional<double> v = LeadingNumber(list, typed); v && list != ListKind::Camera) {
         for (std::size_t i = 0; i < entries.size(); ++i)
             if (entries[i].valueText)
                 ranked.emplace_back(std::fabs(std::log(ParseDecimal(*entries[i].valueText) / *v)),

@@ -5,12 +5,10 @@
 // names), options and verbs.
 
 #include "lists/choice_lists.h"
+#include "lists/typed_choice.h"
 
 #include <string>
 #include <vector>
-
-// Which of the main form's lists a text is for.
-enum class ListKind { Camera, FocalLength, Aperture, Unit, CircleOfConfusion };
 
 // `typed` as the list writes it, where a person writes it otherwise: "8",
 // "F8" or "f8" for "f/8"; "50mm" or "50 mm" for "50"; "ft", "cm" for their

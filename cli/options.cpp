@@ -7,10 +7,11 @@
 namespace {
 const char kChoicesHelp[] =
     "Choices (each the first entry of its list that begins with TEXT, in any case;\n"
-    "a choice left out is your stored one, as the program keeps it):\n"
+    "a number the list has no entry for is used as given; a choice left out is\n"
+    "your stored one, as the program keeps it):\n"
     "  --camera TEXT        camera or film format (\"canon 20\": Canon 20D)\n"
-    "  --focal-length TEXT  focal length in millimetres (\"50\": 50.0)\n"
-    "  --aperture TEXT      aperture (\"f/5.6\")\n"
+    "  --focal-length TEXT  focal length in millimetres (\"50\": 50.0; \"23 mm\")\n"
+    "  --aperture TEXT      aperture (\"f/5.6\"; \"f/6.3\", \"3\": f/3)\n"
     "  --unit TEXT          distance unit (\"m\": meters)\n"
     "  --cofc TEXT          circle of confusion in millimetres (\"0.03\": 0.0300)\n"
     "  --diopter TEXT       close-up lens diopter, as typed on the main form\n"

@@ -9,7 +9,8 @@
 namespace {
 const char kTableHelp[] =
     "Usage: vextondof table [CHOICES] [--distance TEXT] [--distances \"LIST\"]\n"
-    "                       [--apertures FROM:TO] [--show limits|split|total]\n"
+    "                       [--apertures FROM:TO] [--steps whole|half|third]\n"
+    "                       [--show limits|split|total]\n"
     "                       [--format text|csv|pdf] [--output FILE] [--paper a4|letter]\n"
     "\n"
     "Writes the DOF table the table form shows for these choices.\n"
@@ -17,49 +18,69 @@ const char kTableHelp[] =
     "  --distance TEXT      a focus distance added to the default rows, marked\n"
     "  --distances \"LIST\"   the rows: distances separated by spaces\n"
     "  --apertures FROM:TO  the columns: apertures from FROM to TO (default f/2.8:f/22,\n"
-    "                       widened to the aperture chosen)\n"
+    "                       widened to the aperture chosen, which is a column)\n"
+    "  --steps STEPS        whole, half or third stops between them (default whole)\n"
     "  --show WHAT          limits (near - far), split (in front / behind) or total\n"
     "  --format FORMAT      text (the table, aligned), csv (for programs: a line for\n"
     "                       each distance and aperture, \"%f\" numbers, \".\", inf) or pdf\n"
     "  --output FILE        written whole or not at all (a PDF needs one on a terminal)\n"
     "  --paper PAPER        a4 or letter, for a PDF (default: your locale's)\n";
 
-// --apertures FROM:TO, each by the list's rule; the default stops otherwise.
-std::optional<std::pair<int, int>> ApertureRange(const Parsed& parsed, int selected,
-                                                 std::string& error) {
+// One end of --apertures: an entry of the aperture list by the list's rule,
+// or an f-number it has none for.
+std::optional<double> ApertureEnd(const std::string& typed, const NumberSettings& numbers) {
+    ListChoice list{ListKind::Aperture, "--apertures",     "aperture",
+                    "an aperture",      ApertureChoices(), {}};
+    if (!ChooseNumber(list, typed, numbers))
+        list.selected =
+            SelectStoredChoice(list.entries, Utf8ToCString(AsTheListWritesIt(list.kind, typed)));
+    if (!list.Chosen())
+        return std::nullopt;
+    return ParseDecimal(Value(list));
+}
+
+// --apertures FROM:TO; the default stops, widened to the chosen aperture, otherwise.
+std::optional<std::pair<double, double>> ApertureRange(const Parsed& parsed, const Lens& lens,
+                                                       const NumberSettings& numbers,
+                                                       std::string& error) {
     const std::string range = Option(parsed, "--apertures");
-    if (range.empty())
-        return DefaultApertureRange(selected);
+    if (range.empty()) {
+        const auto [first, last] = DefaultApertureRange(ChosenAperture(lens));
+        return std::pair{ParseDecimal(first.value), ParseDecimal(last.value)};
+    }
     const std::size_t colon = range.find(':');
-    const std::vector<ChoiceEntry> entries = ApertureChoices();
-    const int from = colon == std::string::npos
-                         ? -1
-                         : SelectStoredChoice(entries, Utf8ToCString(range.substr(0, colon)));
-    const int to = colon == std::string::npos
-                       ? -1
-                       : SelectStoredChoice(entries, Utf8ToCString(range.substr(colon + 1)));
-    if (from < 0 || to < 0) {
-        error = "--apertures takes FROM:TO, two apertures of the list (\"f/4:f/16\")";
+    const std::optional<double> from =
+        colon == std::string::npos ? std::nullopt : ApertureEnd(range.substr(0, colon), numbers);
+    const std::optional<double> to =
+        colon == std::string::npos ? std::nullopt : ApertureEnd(range.substr(colon + 1), numbers);
+    if (!from || !to) {
+        error = "--apertures takes FROM:TO, two apertures (\"f/4:f/16\", \"2.8:6.3\")";
         return std::nullopt;
     }
-    return std::pair<int, int>{std::min(from, to), std::max(from, to)};
+    return std::pair{*from, *to};
 }
 
 // The table verb's own options, checked; a usage error when one is not understood.
 struct TableOptions {
     TableShows shows = TableShows::Limits;
+    StopSteps steps = StopSteps::Whole;
     std::string format, paper, output;
 };
 
 std::optional<CommandResult> ReadTableOptions(const Parsed& parsed, TableOptions& options) {
     static const std::map<std::string, TableShows> kShows = {
         {"limits", TableShows::Limits}, {"split", TableShows::Split}, {"total", TableShows::Total}};
+    static const std::map<std::string, StopSteps> kSteps = {
+        {"whole", StopSteps::Whole}, {"half", StopSteps::Half}, {"third", StopSteps::Third}};
     const std::string show = Option(parsed, "--show");
+    const std::string steps = Option(parsed, "--steps");
     options.format = Option(parsed, "--format");
     options.paper = Option(parsed, "--paper");
     options.output = Option(parsed, "--output");
     if (!show.empty() && !kShows.count(show))
         return UsageError("table", "--show takes limits, split or total");
+    if (!steps.empty() && !kSteps.count(steps))
+        return UsageError("table", "--steps takes whole, half or third");
     if (!options.format.empty() && options.format != "text" && options.format != "csv" &&
         options.format != "pdf")
         return UsageError("table", "--format takes text, csv or pdf");
@@ -68,6 +89,7 @@ std::optional<CommandResult> ReadTableOptions(const Parsed& parsed, TableOptions
     if (parsed.values.count("--output") && options.output.empty())
         return UsageError("table", "--output needs a file name (- for standard output)");
     options.shows = show.empty() ? TableShows::Limits : kShows.at(show);
+    options.steps = steps.empty() ? StopSteps::Whole : kSteps.at(steps);
     return std::nullopt;
 }
 
@@ -143,8 +165,8 @@ void ProduceText(CommandResult& result, const Lens& lens, const TableRequest& re
 } // namespace
 
 CommandResult TableVerb(const std::vector<std::string>& args, const CommandLineContext& machine) {
-    const Parsed parsed = ParseOptions(args, {"--distance", "--distances", "--apertures", "--show",
-                                              "--format", "--output", "--paper"});
+    const Parsed parsed = ParseOptions(args, {"--distance", "--distances", "--apertures", "--steps",
+                                              "--show", "--format", "--output", "--paper"});
     if (auto answer = HelpOrUsageError(parsed, "table", kTableHelp, nullptr))
         return *answer;
     TableOptions options;
@@ -153,11 +175,11 @@ CommandResult TableVerb(const std::vector<std::string>& args, const CommandLineC
     Choices choices;
     if (auto failed = Choose(choices, parsed, machine, "table"))
         return *failed;
+    const Lens lens = LensOf(choices, parsed, machine.numbers);
     std::string rangeError;
-    const auto range = ApertureRange(parsed, choices.aperture.selected, rangeError);
+    const auto range = ApertureRange(parsed, lens, machine.numbers, rangeError);
     if (!range)
         return UsageError("table", rangeError);
-    const Lens lens = LensOf(choices, parsed, machine.numbers);
     CalculationInputs atOne = lens.Inputs();
     atOne.distanceText = "1";
     atOne.distance.reset();
@@ -166,7 +188,7 @@ CommandResult TableVerb(const std::vector<std::string>& args, const CommandLineC
         return Refused(RefusalText(one.status));
     TableRequest request;
     request.lens = lens.Inputs();
-    SetApertureColumns(request, range->first, range->second, choices.aperture.selected);
+    SetApertureColumns(request, range->first, range->second, options.steps, ChosenAperture(lens));
     request.shows = options.shows;
     CommandResult result;
     result.err = choices.warning;

@@ -24,7 +24,30 @@ void KeepSelectedText(const CComboBox& list, CString& stored) {
         stored = list.GetLBText(list.GetCurSel());
 }
 
-void TakeStoredChoice(CComboBox& list, const CString& shown, const CString& stored) {
+void TakeStoredChoice(CComboBox& list, ListKind kind, const CString& shown, const CString& stored,
+                      const NumberSettings& settings) {
     if (list.GetWindowText() == shown)
-        list.SelectString(stored);
+        SelectOrShowTyped(list, kind, stored, settings);
+}
+
+ListChoiceText ChosenInList(const CComboBox& list, ListKind kind, const NumberSettings& settings) {
+    if (const int selected = list.GetCurSel(); selected >= 0)
+        return {list.GetItemValue(selected), list.GetLBText(selected), false};
+    ListChoiceText choice{std::nullopt, list.GetWindowText(), false};
+    choice.value = TypedValue(kind, CStringToUtf8(choice.text), settings);
+    choice.typed = choice.value.has_value();
+    return choice;
+}
+
+void SelectOrShowTyped(CComboBox& list, ListKind kind, const CString& stored,
+                       const NumberSettings& settings) {
+    if (list.SelectString(stored) < 0 && TypedValue(kind, CStringToUtf8(stored), settings))
+        list.SetWindowText(stored);
+}
+
+void KeepChosenText(const CComboBox& list, ListKind kind, CString& stored,
+                    const NumberSettings& settings) {
+    const ListChoiceText choice = ChosenInList(list, kind, settings);
+    if (choice.value || list.GetCurSel() >= 0)
+        stored = choice.text;
 }

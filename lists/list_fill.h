@@ -3,6 +3,7 @@
 
 #include "framework/qt/controls.h"
 #include "lists/choice_lists.h"
+#include "lists/typed_choice.h"
 
 // Clears the list, fills it and selects the stored choice.
 void FillChoiceList(CComboBox& list, std::vector<ChoiceEntry> entries, int dropDownRows,
@@ -16,10 +17,30 @@ void AttachApertureValues(CComboBox& list, int dropDownRows, const CString& stor
 // carries none.
 std::optional<std::string> SelectedValue(const CComboBox& list);
 
-// Selects the stored choice `stored` where the list still shows `shown`, the
-// text it showed before; a list showing anything else is left as it is.
-void TakeStoredChoice(CComboBox& list, const CString& shown, const CString& stored);
+// Selects the stored choice `stored` (or shows it, as SelectOrShowTyped)
+// where the list still shows `shown`, the text it showed before; a list
+// showing anything else is left as it is.
+void TakeStoredChoice(CComboBox& list, ListKind kind, const CString& shown, const CString& stored,
+                      const NumberSettings& settings);
 
 // Copies the selected entry's text into `stored`; a list without a selected
 // entry leaves it as it was.
 void KeepSelectedText(const CComboBox& list, CString& stored);
+
+// What a list of `kind` holds: its selected entry, or a number typed that
+// no entry begins with (TypedValue), or the text that is neither.
+struct ListChoiceText {
+    std::optional<std::string> value; // none: nothing to calculate with
+    CString text;                     // the entry's text, or the field's as typed
+    bool typed = false;               // a typed number, no entry selected
+};
+ListChoiceText ChosenInList(const CComboBox& list, ListKind kind, const NumberSettings& settings);
+
+// Selects the stored choice; where no entry begins with it and it is a
+// number the list takes as typed, shows it in the field, no entry selected.
+void SelectOrShowTyped(CComboBox& list, ListKind kind, const CString& stored,
+                       const NumberSettings& settings);
+
+// As KeepSelectedText, and a typed number is kept as typed.
+void KeepChosenText(const CComboBox& list, ListKind kind, CString& stored,
+                    const NumberSettings& settings);

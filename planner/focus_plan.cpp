@@ -2,6 +2,7 @@
 
 #include "calc/dof.h"
 #include "calc/typed_distance.h"
+#include "lists/aperture_stops.h"
 #include "lists/choice_lists.h"
 
 #include <cmath>
@@ -75,7 +76,14 @@ void Plan(FocusPlan& p, const PlanRequest& request, const LensSetup& lens, doubl
     }
     const ApertureValue& set = apertureValueTable[p.listAperture];
     const double N = ParseDecimal(set.valueText);
-    p.apertureNeeded = std::string(set.displayText) + " (" + needed + " needed)";
+    // A lens that clicks in third stops may hold the range a little wider open.
+    p.apertureNeeded = set.displayText;
+    const std::optional<NamedAperture> third = FirstStopAtLeast(p.exactN, StopSteps::Third);
+    if (third)
+        p.thirdStop = ParseDecimal(third->value);
+    if (third && third->text != set.displayText)
+        p.apertureNeeded += ", or " + third->text + " in third stops";
+    p.apertureNeeded += " (" + needed + " needed)";
 
     // The limits at the focus distance with the list aperture, as a press finds them.
     LensSetup atList = lens;

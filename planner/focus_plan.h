@@ -23,7 +23,7 @@ struct PlanRequest {
 // plan holds, else one sentence (the texts then are those that could be made).
 struct FocusPlan {
     std::string focusAt;           // where to focus
-    std::string apertureNeeded;    // "f/11 (f/9.7 needed)"
+    std::string apertureNeeded;    // "f/11, or f/10 in third stops (f/9.7 needed)"
     std::string sharpRange;        // "1.187512 – ∞ m" at the list aperture
     std::string diffraction;       // the Airy disc against the circle of confusion, a verdict
     std::string sharpest;          // the estimate of the sharpest aperture
@@ -36,6 +36,7 @@ struct FocusPlan {
     double focusDistance = 0; // in the unit
     double exactN = 0;        // the f-number that puts the limits exactly there
     int listAperture = -1;    // the aperture list's entry to set
+    double thirdStop = 0;     // the first third stop that holds the range (0: beyond f/64)
 };
 
 FocusPlan PlanFocus(const PlanRequest& request, const NumberSettings& settings);

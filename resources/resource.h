@@ -60,9 +60,10 @@ enum : int {
     IDC_TABLE_PRINT = 1105,
     IDC_TABLE_EXPORT_PDF = 1106,
     IDC_TABLE_EXPORT_CSV = 1107,
-    IDC_TABLE_ROUNDING = 1108,
+    IDC_TABLE_STEPS = 1108,
     IDC_TABLE_DIFFRACTION = 1109,
     IDC_TABLE_REFUSAL = 1110,
+    IDC_TABLE_ROUNDING = 1111,
 
     // Plan Focus form: the inputs, the results and what is refused
     IDC_PLAN_NEAR = 1200,

@@ -197,6 +197,8 @@ const DialogTemplate kTemplates[] = {
          {IDC_TABLE_FROM, K::ComboBox, kList, 50, 40, 50, 100, ""},
          {IDC_STATIC, K::Static, kLabel, 110, 42, 20, 8, "To:"},
          {IDC_TABLE_TO, K::ComboBox, kList, 132, 40, 50, 100, ""},
+         {IDC_STATIC, K::Static, kLabel, 192, 42, 30, 8, "Steps:"},
+         {IDC_TABLE_STEPS, K::ComboBox, kList, 224, 40, 80, 60, ""},
          {IDC_TABLE_REFUSAL, K::Static, kLabel, 7, 58, 316, 8, ""},
          {IDC_TABLE, K::Table, WS_BORDER | WS_TABSTOP, 7, 70, 316, 138, ""},
          {IDC_TABLE_ROUNDING, K::Static, kLabel, 7, 212, 316, 16, ""},

@@ -74,11 +74,12 @@ std::string HyperfocalCell(const LensSetup& lens, int decimals, const NumberSett
 }
 
 // The note under a table some of whose columns diffraction softens.
-std::string DiffractionNote(double c) {
+// It names the last stop of the table's steps that diffraction leaves sharp.
+std::string DiffractionNote(double c, StopSteps steps) {
     std::string sharpest;
-    for (const ApertureValue& entry : apertureValueTable)
-        if (AiryDiscMm(ParseDecimal(entry.valueText)) <= c)
-            sharpest = entry.displayText;
+    for (const NamedAperture& stop : MarkedStops(steps))
+        if (AiryDiscMm(ParseDecimal(stop.value)) <= c)
+            sharpest = stop.text;
     if (sharpest.empty())
         return std::string(kDiffractionMark) +
                " At every aperture, diffraction blurs more than the circle of confusion allows.";
@@ -126,7 +127,7 @@ TableRows::TableRows(const TableRequest& request, const NumberSettings& settings
         t.columns.push_back(aperture.text + (softened ? std::string(" ") + kDiffractionMark : ""));
     }
     if (marked)
-        t.diffractionNote = DiffractionNote(base.c);
+        t.diffractionNote = DiffractionNote(base.c, request.steps);
     if (request.selectedAperture >= 0 &&
         request.selectedAperture < static_cast<int>(request.apertures.size()))
         t.boldColumn = request.selectedAperture;
@@ -240,26 +241,58 @@ void AddDistance(std::vector<double>& distances, double distance) {
         distances.insert(std::lower_bound(distances.begin(), distances.end(), distance), distance);
 }
 
-void SetApertureColumns(TableRequest& request, int first, int last, int selected) {
-    request.apertures.clear();
+void SetApertureColumns(TableRequest& request, double from, double to, StopSteps steps,
+                        const std::optional<TableAperture>& chosen) {
+    request.apertures = StopsBetween(from, to, steps);
+    request.steps = steps;
     request.selectedAperture = -1;
-    if (first < 0 || last < 0)
+    if (!chosen || request.apertures.empty())
         return;
-    for (int i = std::min(first, last); i <= std::max(first, last) && i < kApertureCount; ++i) {
-        if (i == selected)
-            request.selectedAperture = static_cast<int>(request.apertures.size());
-        request.apertures.push_back(
-            {apertureValueTable[i].displayText, apertureValueTable[i].valueText});
-    }
+    std::vector<TableAperture>& columns = request.apertures;
+    const double N = ParseDecimal(chosen->value);
+    const double low = std::min(from, to) * (1 - 1e-9), high = std::max(from, to) * (1 + 1e-9);
+    if (!(N >= low && N <= high))
+        return;
+    const auto same = std::find_if(columns.begin(), columns.end(), [&](const TableAperture& a) {
+        return a.text == chosen->text || ParseDecimal(a.value) == N;
+    });
+    const auto at = same != columns.end()
+                        ? same
+                        : columns.insert(std::find_if(columns.begin(), columns.end(),
+                                                      [&](const TableAperture& a) {
+                                                          return ParseDecimal(a.value) > N;
+                                                      }),
+                                         *chosen);
+    *at = *chosen;
+    request.selectedAperture = static_cast<int>(at - columns.begin());
 }
 
-std::pair<int, int> DefaultApertureRange(int selected) {
-    int first = kDefaultFirstStop, last = kDefaultLastStop;
-    if (selected >= 0 && selected < kApertureCount) {
-        first = std::min(first, selected);
-        last = std::max(last, selected);
+std::pair<TableAperture, TableAperture>
+DefaultApertureRange(const std::optional<TableAperture>& chosen) {
+    const std::vector<TableAperture> list = MarkedStops(StopSteps::Whole);
+    TableAperture first = list[kDefaultFirstStop], last = list[kDefaultLastStop];
+    if (!chosen)
+        return {first, last};
+    const double N = ParseDecimal(chosen->value);
+    if (N < ParseDecimal(first.value)) {
+        first = *chosen; // beyond the list's widest, itself
+        for (const TableAperture& entry : list)
+            if (ParseDecimal(entry.value) <= N)
+                first = entry;
+    }
+    if (N > ParseDecimal(last.value)) {
+        last = *chosen;
+        for (auto entry = list.rbegin(); entry != list.rend(); ++entry)
+            if (ParseDecimal(entry->value) >= N)
+                last = *entry;
     }
     return {first, last};
+}
+
+std::optional<TableAperture> ChosenAperture(const Lens& lens) {
+    if (lens.apertureValue.empty())
+        return std::nullopt;
+    return TableAperture{lens.apertureText, lens.apertureValue};
 }
 
 DistanceList ReadDistances(std::string_view text, const NumberSettings& settings,

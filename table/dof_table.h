@@ -6,6 +6,7 @@
 
 #include "calc/calculation.h"
 #include "calc/lens.h"
+#include "lists/aperture_stops.h"
 
 #include <optional>
 #include <string>
@@ -19,15 +20,13 @@ enum class TableShows {
     Total,  // the total depth of field
 };
 
-// A column: an aperture list entry's display and value texts ("f/5.6", "5.656854").
-struct TableAperture {
-    std::string text;
-    std::string value;
-};
+// A column: an aperture's name and value texts ("f/5.6", "5.656854").
+using TableAperture = NamedAperture;
 
 struct TableRequest {
     CalculationInputs lens;               // as a press reads it; its aperture and distance unused
     std::vector<TableAperture> apertures; // the columns, in order
+    StopSteps steps = StopSteps::Whole;   // the stops they are marked in
     std::vector<double> distances;        // the rows, in the unit, as read
     TableShows shows = TableShows::Limits;
     int selectedAperture = -1;           // the column in bold, if any
@@ -112,14 +111,22 @@ std::vector<double> DefaultDistances(const TableRequest& request, const NumberSe
 // Adds a distance to sorted rows in its place, unless it is there already.
 void AddDistance(std::vector<double>& distances, double distance);
 
-// The columns: the aperture list's entries from `first` to `last` (in
-// either order; none when either is -1), the entry at `selected` (-1: none)
-// marked as the chosen aperture.
-void SetApertureColumns(TableRequest& request, int first, int last, int selected);
+// The columns: the marked stops of `steps` from f-number `from` to `to` (in
+// either order, ends included), and the chosen aperture (when there is one
+// and it lies between them) in its place, marked as chosen: a marked stop of
+// the same name gives way to it, so that its column is what a press of
+// Calculate finds.
+void SetApertureColumns(TableRequest& request, double from, double to, StopSteps steps,
+                        const std::optional<TableAperture>& chosen);
 
-// The aperture list's whole stops f/2.8 to f/22, widened to include the
-// entry at `selected` (-1: none): first and last index of the aperture table.
-std::pair<int, int> DefaultApertureRange(int selected);
+// The whole stops f/2.8 to f/22, widened to include the chosen aperture:
+// to the aperture list's entry at or beyond it, or to itself where the list
+// has none.
+std::pair<TableAperture, TableAperture>
+DefaultApertureRange(const std::optional<TableAperture>& chosen);
+
+// The lens's chosen aperture as a column; none when it has none.
+std::optional<TableAperture> ChosenAperture(const Lens& lens);
 
 // The distances of a text such as "1 1,5 2" or "2 m 10 ft 6 in" (in the
 // user's number settings, each in `unit` unless typed with its own); those

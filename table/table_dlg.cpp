@@ -4,12 +4,16 @@
 #include "framework/qt/msgbox.h"
 #include "framework/qt/winapp.h"
 #include "lists/choice_lists.h"
+#include "lists/list_fill.h"
 #include "table/table_csv.h"
 
 BEGIN_MESSAGE_MAP(CDofTableDlg, CDialog)
 ON_CBN_SELCHANGE(IDC_TABLE_SHOW, OnChoiceChanged)
 ON_CBN_SELCHANGE(IDC_TABLE_FROM, OnChoiceChanged)
 ON_CBN_SELCHANGE(IDC_TABLE_TO, OnChoiceChanged)
+ON_CBN_EDITCHANGE(IDC_TABLE_FROM, OnChoiceChanged)
+ON_CBN_EDITCHANGE(IDC_TABLE_TO, OnChoiceChanged)
+ON_CBN_SELCHANGE(IDC_TABLE_STEPS, OnChoiceChanged)
 ON_EN_CHANGE(IDC_TABLE_DISTANCES, OnChoiceChanged)
 ON_BN_CLICKED(IDC_TABLE_PRINT, OnPrintClicked)
 ON_BN_CLICKED(IDC_TABLE_EXPORT_PDF, OnExportPdfClicked)
@@ -40,13 +44,15 @@ void CDofTableDlg::DoDataExchange(CDataExchange* dx) {
     DDX_Control(dx, IDC_TABLE_DISTANCES, m_editDistances);
     DDX_Control(dx, IDC_TABLE_FROM, m_cboFrom);
     DDX_Control(dx, IDC_TABLE_TO, m_cboTo);
+    DDX_Control(dx, IDC_TABLE_STEPS, m_cboSteps);
     DDX_Control(dx, IDC_TABLE_REFUSAL, m_lblRefusal);
     DDX_Control(dx, IDC_TABLE_ROUNDING, m_lblRounding);
     DDX_Control(dx, IDC_TABLE_DIFFRACTION, m_lblDiffraction);
 }
 
 // The default table: the whole stops f/2.8 to f/22 (widened to the main
-// form's aperture), and the distances a photographer reads at a glance.
+// form's aperture, which is a column of its own when typed), and the
+// distances a photographer reads at a glance.
 BOOL CDofTableDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     m_filling = true;
@@ -57,12 +63,19 @@ BOOL CDofTableDlg::OnInitDialog() {
     m_cboShow.SetCurSel(0);
     m_cboFrom.AddEntries(ApertureChoices());
     m_cboTo.AddEntries(ApertureChoices());
-    const auto [first, last] = DefaultApertureRange(m_lens.selectedAperture);
-    m_cboFrom.SetCurSel(first);
-    m_cboTo.SetCurSel(last);
+    std::vector<ChoiceEntry> steps;
+    for (const StopSteps step : {StopSteps::Whole, StopSteps::Half, StopSteps::Third})
+        steps.push_back({Utf8ToCString(StepsText(step)), std::nullopt});
+    m_cboSteps.AddEntries(std::move(steps));
+    m_cboSteps.SetCurSel(0);
+    const std::optional<TableAperture> chosen = ChosenAperture(m_lens);
+    const auto [first, last] = DefaultApertureRange(chosen);
+    SelectOrShowTyped(m_cboFrom, ListKind::Aperture, Utf8ToCString(first.text), m_settings);
+    SelectOrShowTyped(m_cboTo, ListKind::Aperture, Utf8ToCString(last.text), m_settings);
     TableRequest request;
     request.lens = m_lens.Optics();
-    SetApertureColumns(request, first, last, m_lens.selectedAperture);
+    SetApertureColumns(request, ParseDecimal(first.value), ParseDecimal(last.value),
+                       StopSteps::Whole, chosen);
     request.typedDistance = m_lens.distance;
     m_defaultDistances =
         Utf8ToCString(DistancesText(DefaultDistances(request, m_settings, &m_cutNote), m_settings));
@@ -84,9 +97,15 @@ TableRequest CDofTableDlg::Request(std::string& refusal) const {
     request.distances = distances.values;
     request.typedDistance = m_lens.distance;
     request.shows = static_cast<TableShows>(std::max(0, m_cboShow.GetCurSel()));
-    // A typed aperture no entry begins with (-1) makes no columns.
-    SetApertureColumns(request, m_cboFrom.GetCurSel(), m_cboTo.GetCurSel(),
-                       m_lens.selectedAperture);
+    // An aperture that is neither an entry nor a number makes no columns, and is named.
+    const ListChoiceText from = ChosenInList(m_cboFrom, ListKind::Aperture, m_settings);
+    const ListChoiceText to = ChosenInList(m_cboTo, ListKind::Aperture, m_settings);
+    if (from.value && to.value)
+        SetApertureColumns(request, ParseDecimal(*from.value), ParseDecimal(*to.value),
+                           static_cast<StopSteps>(std::max(0, m_cboSteps.GetCurSel())),
+                           ChosenAperture(m_lens));
+    else
+        refusal = ChoiceRefusal(ListKind::Aperture, CStringToUtf8((from.value ? to : from).text));
     return request;
 }
 

@@ -48,6 +48,7 @@ class CDofTableDlg : public CDialog {
     CEdit m_editDistances;
     CComboBox m_cboFrom;
     CComboBox m_cboTo;
+    CComboBox m_cboSteps;
     CStatic m_lblRefusal;
     CStatic m_lblRounding;
     CStatic m_lblDiffraction;

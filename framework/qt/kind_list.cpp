@@ -165,6 +165,8 @@ void ComboWidget::OnTyped(const QString& text) {
     }
     lineEdit()->setText(text);
     lineEdit()->setCursorPosition(cursor);
+    if (m_notify)
+        m_notify(m_id, CBN_EDITCHANGE);
 }
 
 const ControlKindOps kListKind{

@@ -43,7 +43,8 @@ class ChoiceModel : public QAbstractListModel {
 // as its widest entry, within the screen.
 class ComboWidget : public QComboBox {
   public:
-    // A new selection a person makes is reported as CBN_SELCHANGE.
+    // A new selection a person makes is reported as CBN_SELCHANGE, each
+    // text typed into the field as CBN_EDITCHANGE.
     ComboWidget(unsigned style, QWidget* parent, int id = 0, ControlNotify notify = {});
     bool IsSorted() const { return m_sorted; }
     ChoiceModel* Entries() const { return m_entries; }

@@ -123,13 +123,13 @@ TEST(CommandLine, WhatIsNotUnderstoodIsSaidWithAPointerToHelp) {
         {{"calculate", "--unit", "m"},
          "vextondof: calculate needs --distance TEXT\nTry 'vextondof calculate --help'.\n"},
         {{"table", "--apertures", "f/4"},
-         "vextondof: --apertures takes FROM:TO, two apertures of the list (\"f/4:f/16\")\nTry "
+         "vextondof: --apertures takes FROM:TO, two apertures (\"f/4:f/16\", \"2.8:6.3\")\nTry "
          "'vextondof table --help'.\n"},
         {{"table", "--format", "xls"},
          "vextondof: --format takes text, csv or pdf\nTry 'vextondof table --help'.\n"},
-        {{"table", "--cofc", "0.5"},
-         "vextondof: no circle of confusion begins with \"0.5\"; nearest: 0.0399, "
-         "0.0400\nTry 'vextondof table --help'.\n"},
+        {{"table", "--cofc", "0.5 mm wide"},
+         "vextondof: the circle of confusion \"0.5 mm wide\" is not in the list and is not a "
+         "number; nearest: 0.0399, 0.0400\nTry 'vextondof table --help'.\n"},
         {{"cameras", "--format", "pdf"},
          "vextondof: --format takes text or csv\nTry 'vextondof cameras --help'.\n"},
         {{"cameras", "--formt", "csv"},
@@ -177,7 +177,7 @@ TEST(CommandLine, TheTableInItsFormats) {
     const CommandLineContext machine = folders.Machine(With(",", "."));
     const CommandResult csv =
         Verb(machine, {"table", "--unit", "meters", "--focal-length", "50", "--apertures",
-                       "f/4:f/5", "--distances", "2 x 2,5", "--format", "csv"});
+                       "f/4:f/5.6", "--distances", "2 x 2,5", "--format", "csv"});
     EXPECT_EQ(csv.exitCode, 1) << "a refused distance";
     EXPECT_EQ(csv.err, "Validation Error: \"x\" is not a positive distance and is left out.\n");
     EXPECT_EQ(std::count(csv.out.begin(), csv.out.end(), '\n'), 5) << csv.out; // header, 2 × 2
@@ -237,7 +237,8 @@ TEST(CommandLine, PlanPrintsTheFormsResultsAndItsRefusals) {
         Verb(folders.Machine(), {"plan", "--focal-length", "50", "--unit", "m", "--cofc", "0.03",
                                  "--camera", "35 mm", "--near", "200 cm", "--far", "10 m"});
     EXPECT_EQ(landscape.exitCode, 0);
-    EXPECT_NE(landscape.out.find("Aperture needed: f/22 (f/16.9 needed)\n"), std::string::npos)
+    EXPECT_NE(landscape.out.find("Aperture needed: f/22, or f/18 in third stops (f/16.9 needed)\n"),
+              std::string::npos)
         << landscape.out;
     EXPECT_EQ(landscape.err,
               "Warning: At f/22, diffraction blurs more than the circle of confusion allows.\n");
@@ -270,8 +271,8 @@ TEST(CommandLine, ChoicesAreReadByMeaning) {
     const struct {
         const char *name, *option, *typed, *error;
     } nearest[] = {
-        {"an f-number between stops", "--aperture", "f/18",
-         "no aperture begins with \"f/18\"; nearest: f/16, f/22"},
+        {"an f-number mistyped", "--aperture", "f/1.8x",
+         "the aperture \"f/1.8x\" is not in the list and is not a number; nearest: f/1.8, f/2"},
         {"words and digits", "--camera", "35mm",
          "no camera begins with \"35mm\"; nearest: 35 mm film 24x36, Canon 350D/Digital Rebel XT"},
         {"a slip of the fingers", "--distence", "3",
@@ -362,4 +363,62 @@ TEST(CommandLine, CamerasOfYourOwn) {
     EXPECT_EQ(refused.err,
               "Validation Error: Your cameras file " + file + " is too large to be read.\n");
     EXPECT_EQ(std::filesystem::file_size(file), 5u << 20) << "left as it was";
+}
+
+// A number no entry has is used as typed, from an option or from the stored
+// choices, exactly as a press with that number: "3" is f/3, never the f/32
+// its first characters begin; the table shows it as a column of its own.
+TEST(CommandLine, NumbersNoEntryHasAreUsedAsTyped) {
+    Folders folders;
+    const auto Near = [&folders](std::vector<std::string> args) {
+        args.insert(args.begin(), {"calculate", "--camera", "35 mm film 24x36", "--unit", "meters",
+                                   "--distance", "3"});
+        const CommandResult got = Verb(folders.Machine(), args);
+        EXPECT_EQ(got.exitCode, 0) << got.err;
+        return got.out.substr(0, got.out.find('\n'));
+    };
+    const auto Press = [](const char* focalLength, const char* N, const char* cofc) {
+        const CalculationInputs in{focalLength, N, "2", cofc, 1.0, "3", ""};
+        return "Near Focus Limit of Depth of Field: " + Calculate(in, NumberSettings{}).nearText;
+    };
+    const struct {
+        const char* name;
+        std::vector<std::string> options;
+        std::string press;
+    } rows[] = {
+        {"a third stop",
+         {"--aperture", "f/6.3", "--focal-length", "50", "--cofc", "0.03"},
+         Press("50", "6.3", "0.03")},
+        {"f/3, not f/32",
+         {"--aperture", "3", "--focal-length", "50", "--cofc", "0.03"},
+         Press("50", "3", "0.03")},
+        {"a focal length with mm",
+         {"--aperture", "8", "--focal-length", "23 mm", "--cofc", "0.03"},
+         Press("23", "8", "0.03")},
+        {"a circle of confusion",
+         {"--aperture", "8", "--focal-length", "50", "--cofc", "0.01955"},
+         Press("50", "8", "0.01955")},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(Near(row.options), row.press) << row.name;
+
+    // Kept by the form as typed: "f/6.3" and "23 mm" stored.
+    Bytes stored;
+    for (const std::string text : {"35 mm film 24x36", "23 mm", "f/6.3", "meters", "0.0300"}) {
+        stored.insert(stored.end(), {0xFF, 0xFE, 0xFF, static_cast<unsigned char>(text.size())});
+        for (const char c : text)
+            stored.insert(stored.end(), {static_cast<unsigned char>(c), 0});
+    }
+    folders.program.Write(stored);
+    EXPECT_EQ(Near({}), Press("23", "6.3", "0.0300"));
+
+    const CommandResult table = Verb(folders.Machine(), {"table", "--steps", "third", "--apertures",
+                                                         "5.6:8", "--distances", "3"});
+    ASSERT_EQ(table.exitCode, 0) << table.err;
+    const std::string header = table.out.substr(0, table.out.find('\n'));
+    EXPECT_NE(header.find(" f/5.6 "), std::string::npos) << header;
+    EXPECT_NE(header.find(" >f/6.3 "), std::string::npos) << header;
+    EXPECT_EQ(header.find("f/6.3", header.find(">f/6.3") + 2), std::string::npos) << header;
+    EXPECT_NE(header.find(" f/7.1 "), std::string::npos) << header;
+    EXPECT_EQ(Verb(folders.Machine(), {"table", "--steps", "quarter"}).exitCode, 2);
 }

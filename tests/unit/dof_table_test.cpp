@@ -41,7 +41,7 @@ struct LensCase {
 } // namespace
 
 // With six decimals, every cell reads exactly as the results form would:
-// the same doubles, rounded once.
+// the same doubles, rounded once; in whole, half and third stops alike.
 TEST(DofTable, EveryCellIsWhatAPressOfCalculateShows) {
     const LensCase setups[] = {
         {"Canon 1Ds", "50.0", "2", "0.0300", {0.5, 1, 2.5, 3, 10, 1000}},
@@ -59,7 +59,10 @@ TEST(DofTable, EveryCellIsWhatAPressOfCalculateShows) {
             TableRequest request;
             request.lens = {setup.focalLength,  "", setup.unit, setup.cofc,
                             camera->cropFactor, "", ""};
-            request.apertures = Apertures(0, kApertureCount - 1);
+            request.apertures.clear();
+            for (const StopSteps steps : {StopSteps::Whole, StopSteps::Half, StopSteps::Third})
+                for (const TableAperture& stop : MarkedStops(steps))
+                    request.apertures.push_back(stop);
             request.distances = setup.distances;
             for (const TableShows shows : {TableShows::Limits, TableShows::Total}) {
                 request.shows = shows;
@@ -119,15 +122,63 @@ TEST(DofTable, RoundsOnceToTheUnitsDecimalsAndMarksWhatItShould) {
               "* Beyond f/2.8, diffraction blurs more than the circle of confusion allows.");
 }
 
+// The columns in third and half stops, and the chosen aperture among them:
+// a typed f/6.3 is a column of its own at 6.3, in place of the third stop
+// of that name, so that its column is what the main form's press shows.
+TEST(DofTable, StopsBetweenFromAndToWithTheChosenApertureInItsPlace) {
+    const auto Names = [](const TableRequest& request) {
+        std::string names;
+        for (std::size_t i = 0; i < request.apertures.size(); ++i)
+            names += (i ? " " : "") + request.apertures[i].text +
+                     (static_cast<int>(i) == request.selectedAperture ? "!" : "");
+        return names;
+    };
+    const TableAperture typed{"f/6.3", "6.3"};
+    const struct {
+        const char* name;
+        double from, to;
+        StopSteps steps;
+        std::optional<TableAperture> chosen;
+        const char* columns;
+    } rows[] = {
+        {"third stops, the issue's series", 2.828427, 22.627417, StopSteps::Third, std::nullopt,
+         "f/2.8 f/3.2 f/3.5 f/4 f/4.5 f/5 f/5.6 f/6.3 f/7.1 f/8 f/9 f/10 f/11 f/13 f/14 f/16 "
+         "f/18 f/20 f/22"},
+        {"half stops, either order", 8, 4, StopSteps::Half, std::nullopt,
+         "f/4 f/4.8 f/5.6 f/6.7 f/8"},
+        {"typed among whole stops", 4, 11.313708, StopSteps::Whole, typed,
+         "f/4 f/5.6 f/6.3! f/8 f/11"},
+        {"typed in place of its third stop", 5.656854, 8, StopSteps::Third, typed,
+         "f/5.6 f/6.3! f/7.1 f/8"},
+        {"a list entry chosen", 4, 8, StopSteps::Third, TableAperture{"f/5.6", "5.656854"},
+         "f/4 f/4.5 f/5 f/5.6! f/6.3 f/7.1 f/8"},
+        {"chosen beyond To: not shown", 2, 4, StopSteps::Whole, typed, "f/2 f/2.8 f/4"},
+    };
+    for (const auto& row : rows) {
+        TableRequest request;
+        SetApertureColumns(request, row.from, row.to, row.steps, row.chosen);
+        EXPECT_EQ(Names(request), row.columns) << row.name;
+        if (request.selectedAperture >= 0) {
+            EXPECT_EQ(request.apertures[request.selectedAperture].value, row.chosen->value)
+                << row.name;
+        }
+    }
+}
+
 TEST(DofTable, DefaultRowsRunFromTenFocalLengthsPastTheHyperfocalDistance) {
     TableRequest request;
     request.lens = {"50.0", "", "2", "0.0300", 1.0, "", ""};
-    const auto [first, last] = DefaultApertureRange(9); // f/16 selected: within the stops
-    EXPECT_EQ(first, 4);
-    EXPECT_EQ(last, 10);
-    EXPECT_EQ(DefaultApertureRange(1), (std::pair<int, int>{1, 10}));
-    EXPECT_EQ(DefaultApertureRange(13), (std::pair<int, int>{4, 13}));
-    request.apertures = Apertures(first, last);
+    const auto Range = [](const char* text, const char* value) {
+        const auto [first, last] = DefaultApertureRange(TableAperture{text, value});
+        return first.text + ":" + last.text;
+    };
+    EXPECT_EQ(Range("f/16", "16"), "f/2.8:f/22"); // within the stops
+    EXPECT_EQ(Range("f/1.4", "1.414214"), "f/1.4:f/22");
+    EXPECT_EQ(Range("f/1.2", "1.2"), "f/1:f/22");      // typed: to the entry beyond it
+    EXPECT_EQ(Range("f/0.95", "0.95"), "f/0.95:f/22"); // beyond the list: itself
+    EXPECT_EQ(Range("f/64", "64"), "f/2.8:f/64");
+    EXPECT_EQ(Range("f/25", "25"), "f/2.8:f/32");
+    request.apertures = Apertures(4, 10);
     request.typedDistance = 2.5;
     // Ten focal lengths: 0.5 m; the hyperfocal distance at f/2.8, the widest
     // aperture shown: 50² / (2.828427 · 0.03) + 50 = 29.51 m, so every column reaches ∞.

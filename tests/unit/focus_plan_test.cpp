@@ -55,13 +55,23 @@ TEST(FocusPlan, KeepsItsPromiseForRandomLensesAndRanges) {
             EXPECT_TRUE(exact.farIsInfinite || exact.farLimit > 1e6 * near) << i;
         else
             EXPECT_NEAR(exact.farLimit / far, 1, 1e-9) << i;
-        lens.N = ParseDecimal(apertureValueTable[plan.listAperture].valueText);
-        const DepthInUnit set = DepthAt(lens, plan.focusDistance);
-        EXPECT_LE(set.nearLimit, near * (1 + 1e-12)) << i;
-        if (toInfinity) // no far point typed: the list aperture reaches infinity
-            EXPECT_TRUE(set.farIsInfinite) << i;
-        else
-            EXPECT_TRUE(set.farIsInfinite || set.farLimit >= far * (1 - 1e-12)) << i;
+        // The list aperture and the first third stop both hold the range; the
+        // third stop before it does not.
+        ASSERT_GT(plan.thirdStop, 0) << i;
+        for (const double N :
+             {ParseDecimal(apertureValueTable[plan.listAperture].valueText), plan.thirdStop}) {
+            lens.N = N;
+            const DepthInUnit set = DepthAt(lens, plan.focusDistance);
+            EXPECT_LE(set.nearLimit, near * (1 + 1e-12)) << i;
+            if (toInfinity) // no far point typed: the aperture reaches infinity
+                EXPECT_TRUE(set.farIsInfinite) << i;
+            else
+                EXPECT_TRUE(set.farIsInfinite || set.farLimit >= far * (1 - 1e-12)) << i;
+        }
+        lens.N = plan.thirdStop / std::exp2(1.0 / 6);
+        if (plan.thirdStop > 1) { // f/1 is the widest
+            EXPECT_GT(DepthAt(lens, plan.focusDistance).nearLimit, near * (1 + 1e-9)) << i;
+        }
     }
     EXPECT_GT(checked, 1000);
 }
@@ -90,7 +100,7 @@ TEST(FocusPlan, HandCheckedCases) {
     // N′ = N (√(0.03 · 35.461 / 0.001342) = 28.15 is less); nearest in stops f/32:
     // √((0.03 · 35.461 / 32)² + (0.001342 · 32)²) = 0.054308 mm, at f/32 itself.
     p = PlanFocus(Request("50.0", "2", "0.0300", 1.0, "1.2"), NumberSettings{});
-    EXPECT_EQ(p.apertureNeeded, "f/45 (f/35.5 needed)");
+    EXPECT_EQ(p.apertureNeeded, "f/45, or f/36 in third stops (f/35.5 needed)");
     EXPECT_EQ(p.sharpest, "f/32: 0.054308 mm, 1.81 \u00D7 the circle of confusion");
 
     // 1 m to 3 m: s = 2·1000·3000 / 4000 = 1500; 1/Dn − 1/Df = 1/1500;
@@ -205,16 +215,19 @@ TEST(FocusPlan, NineMoreWorkedOutApart) {
     } cases[] = {
         {"35.0", "0.0300", "1.5", "6", "", "2.400000 m", "f/11 (f/10.4 needed)", "0.045783", "1.5"},
         {"85.0", "0.0300", "3", "4", "20", "3.428571 m", "f/11 (f/10.3 needed)", "0.158253", "5.3"},
-        {"14.0", "0.0200", "0.7", "", "", "1.400000 m", "f/8 (f/7.1 needed)", "0.017677", "0.9"},
+        {"14.0", "0.0200", "0.7", "", "", "1.400000 m",
+         "f/8, or f/7.1 in third stops (f/7.1 needed)", "0.017677", "0.9"},
         {"100.0", "0.0300", "0.5", "0.52", "2", "0.509804 m", "f/16 (f/15.9 needed)", "1.136364",
          "37.9"},
-        {"200.0", "0.0300", "20", "40", "", "26.666667 m", "f/22 (f/16.8 needed)", "0.066792",
-         "2.2"},
+        {"200.0", "0.0300", "20", "40", "", "26.666667 m",
+         "f/22, or f/18 in third stops (f/16.8 needed)", "0.066792", "2.2"},
         {"28.0", "0.0250", "1.2", "3", "10", "1.714286 m", "f/8 (f/8.0 needed)", "0.048153", "1.9"},
-        {"50.0", "0.0300", "10", "", "", "20.000000 m", "f/5.6 (f/4.2 needed)", "0.022152", "0.7"},
-        {"18.0", "0.0203", "0.8", "2.4", "", "1.200000 m", "f/8 (f/6.8 needed)", "0.034264", "1.7"},
-        {"135.0", "0.0300", "2", "2.4", "50", "2.181818 m", "f/32 (f/27.0 needed)", "0.266110",
-         "8.9"},
+        {"50.0", "0.0300", "10", "", "", "20.000000 m",
+         "f/5.6, or f/4.5 in third stops (f/4.2 needed)", "0.022152", "0.7"},
+        {"18.0", "0.0203", "0.8", "2.4", "", "1.200000 m",
+         "f/8, or f/7.1 in third stops (f/6.8 needed)", "0.034264", "1.7"},
+        {"135.0", "0.0300", "2", "2.4", "50", "2.181818 m",
+         "f/32, or f/29 in third stops (f/27.0 needed)", "0.266110", "8.9"},
     };
     for (const auto& c : cases) {
         PlanRequest r = Request(c.focal, "2", c.cofc, 1.0, c.nearText, c.farText);

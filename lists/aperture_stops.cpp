@@ -1,0 +1,73 @@
+#include "lists/aperture_stops.h"
+
+#include "calc/number_text.h"
+#include "lists/choice_lists.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+
+namespace {
+// The names engraved on lenses and shown by cameras, f/1 to f/64.
+const char* const kHalfStopNames[] = {"1",   "1.2", "1.4", "1.7", "2",   "2.4", "2.8", "3.3", "4",
+                                      "4.8", "5.6", "6.7", "8",   "9.5", "11",  "13",  "16",  "19",
+                                      "22",  "27",  "32",  "38",  "45",  "54",  "64"};
+const char* const kThirdStopNames[] = {
+    "1",   "1.1", "1.2", "1.4", "1.6", "1.8", "2",  "2.2", "2.5", "2.8", "3.2", "3.5", "4",
+    "4.5", "5",   "5.6", "6.3", "7.1", "8",   "9",  "10",  "11",  "13",  "14",  "16",  "18",
+    "20",  "22",  "25",  "29",  "32",  "36",  "40", "45",  "51",  "57",  "64"};
+static_assert(std::size(kHalfStopNames) == 25 && std::size(kThirdStopNames) == 37);
+
+// Each name with 2^(k / perStop): its value written as the list's are, to six decimals.
+template <std::size_t Count>
+std::vector<NamedAperture> Generated(const char* const (&names)[Count], int perStop) {
+    std::vector<NamedAperture> out;
+    out.reserve(Count);
+    for (std::size_t k = 0; k < Count; ++k)
+        out.push_back({std::string("f/") + names[k],
+                       FormatFixed(std::exp2(static_cast<double>(k) / perStop), 6)});
+    return out;
+}
+} // namespace
+
+std::vector<NamedAperture> MarkedStops(StopSteps steps) {
+    switch (steps) {
+    case StopSteps::Half:
+        return Generated(kHalfStopNames, 4);
+    case StopSteps::Third:
+        return Generated(kThirdStopNames, 6);
+    case StopSteps::Whole:
+        break;
+    }
+    std::vector<NamedAperture> out;
+    for (const ApertureValue& entry : apertureValueTable)
+        out.push_back({entry.displayText, entry.valueText});
+    return out;
+}
+
+std::vector<NamedAperture> StopsBetween(double from, double to, StopSteps steps) {
+    // A stop's written value may differ from a bound's in the last digit.
+    const double low = std::min(from, to) * (1 - 1e-9), high = std::max(from, to) * (1 + 1e-9);
+    std::vector<NamedAperture> out;
+    for (NamedAperture& stop : MarkedStops(steps))
+        if (const double N = ParseDecimal(stop.value); N >= low && N <= high)
+            out.push_back(std::move(stop));
+    return out;
+}
+
+std::optional<NamedAperture> FirstStopAtLeast(double N, StopSteps steps) {
+    for (NamedAperture& stop : MarkedStops(steps))
+        if (ParseDecimal(stop.value) >= N)
+            return std::move(stop);
+    return std::nullopt;
+}
+
+const char* StepsText(StopSteps steps) {
+    return steps == StopSteps::Third  ? "Third stops"
+           : steps == StopSteps::Half ? "Half stops"
+                                      : "Whole stops";
+}
+
+const char* StepsOption(StopSteps steps) {
+    return steps == StopSteps::Third ? "third" : steps == StopSteps::Half ? "half" : "whole";
+}

@@ -1,0 +1,89 @@
+#include "lists/typed_choice.h"
+
+#include "calc/number_text.h"
+
+#include <cctype>
+#include <cmath>
+
+namespace {
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::string_view Trimmed(std::string_view t) {
+    while (!t.empty() && IsBlank(t.front()))
+        t.remove_prefix(1);
+    while (!t.empty() && IsBlank(t.back()))
+        t.remove_suffix(1);
+    return t;
+}
+
+// The text without the list's marks.
+std::string_view Unmarked(ListKind list, std::string_view t) {
+    t = Trimmed(t);
+    if (list == ListKind::Aperture && !t.empty() && (t.front() == 'f' || t.front() == 'F')) {
+        t.remove_prefix(1);
+        if (!t.empty() && t.front() == '/')
+            t.remove_prefix(1);
+    }
+    if ((list == ListKind::FocalLength || list == ListKind::CircleOfConfusion) && t.size() > 2 &&
+        std::tolower(static_cast<unsigned char>(t[t.size() - 1])) == 'm' &&
+        std::tolower(static_cast<unsigned char>(t[t.size() - 2])) == 'm')
+        t.remove_suffix(2);
+    return Trimmed(t);
+}
+
+// `digits` with the user's decimal separator written as ".".
+std::string Pointed(std::string_view digits, const NumberSettings& settings) {
+    const std::string& point = settings.decimalSeparator;
+    std::string text(digits);
+    if (!point.empty() && point != ".")
+        if (const std::size_t at = text.find(point); at != std::string::npos)
+            text.replace(at, point.size(), ".");
+    return text;
+}
+} // namespace
+
+bool TakesTypedNumbers(ListKind list) {
+    return list == ListKind::FocalLength || list == ListKind::Aperture ||
+           list == ListKind::CircleOfConfusion;
+}
+
+std::optional<std::string> TypedValue(ListKind list, std::string_view typed,
+                                      const NumberSettings& settings) {
+    if (!TakesTypedNumbers(list))
+        return std::nullopt;
+    const std::string_view digits = Unmarked(list, typed);
+    // Digits and one point only: no sign, no blanks inside, no exponent.
+    if (digits.empty() || digits.front() == '+' || digits.front() == '-')
+        return std::nullopt;
+    std::string text = Pointed(digits, settings);
+    std::size_t length = 0;
+    const double v = ParseDecimalPrefix(text, &length);
+    if (length == 0 || length != text.size() || !(v > 0) || !std::isfinite(v) ||
+        text.find_first_of("eE") != std::string::npos)
+        return std::nullopt;
+    return text;
+}
+
+std::optional<double> TypedNumber(ListKind list, std::string_view typed,
+                                  const NumberSettings& settings) {
+    const std::optional<std::string> value = TypedValue(list, typed, settings);
+    if (!value)
+        return std::nullopt;
+    return ParseDecimal(*value);
+}
+
+std::string ChoiceRefusal(ListKind list, std::string_view typed) {
+    static const char* const kNames[][2] = {{"camera", "a camera"},
+                                            {"focal length", "a focal length"},
+                                            {"aperture", "an aperture"},
+                                            {"unit", "a unit"},
+                                            {"circle of confusion", "a circle of confusion"}};
+    const auto& [name, asked] = kNames[static_cast<int>(list)];
+    typed = Trimmed(typed);
+    if (typed.empty() || !TakesTypedNumbers(list))
+        return std::string("You must choose ") + asked + " from the list.";
+    return std::string("The ") + name + " " + std::string(typed) +
+           " is not in the list and is not a number.";
+}
