@@ -421,8 +421,17 @@ void CVextonDOFCEDlg::OnFieldHelpCommand() {
 void CVextonDOFCEDlg::OnCameraLabelClicked() {
     const CameraRecord* camera = RequireSelectedCamera();
     const auto cofc = camera ? RequireValue(m_cboCofC, ListKind::CircleOfConfusion) : std::nullopt;
-    if (cofc)
-        ShowCameraInformation(*camera, *cofc, UserNumberSettings());
+    if (!cofc)
+        return;
+    // One of the person's cameras also says its maker, mount and source.
+    std::optional<CCameraInfoDlg::Extra> extra;
+    const std::optional<std::string> value = SelectedValue(m_cboCamera);
+    if (const int own = value ? OwnCameraRecords::OwnIndexOf(*value) : -1; own >= 0) {
+        const OwnCameraDetails details = DescribeOwnCamera(m_ownCameras.Cameras().at(own));
+        extra = CCameraInfoDlg::Extra{Utf8ToCString(details.maker), Utf8ToCString(details.mount),
+                                      Utf8ToCString(details.source)};
+    }
+    ShowCameraInformation(*camera, *cofc, UserNumberSettings(), std::move(extra));
 }
 
 void CVextonDOFCEDlg::OnAboutClicked() {

@@ -18,12 +18,18 @@ void CCameraInfoDlg::DoDataExchange(CDataExchange* dx) {
     const auto fields = Fields(*this);
     for (int i = 0; i < 9; ++i)
         DDX_Text(dx, IDC_CAMERA_NAME + i, *fields[static_cast<std::size_t>(i)]);
+    if (m_extra) {
+        DDX_Text(dx, IDC_CAMERA_MAKER, m_extra->maker);
+        DDX_Text(dx, IDC_CAMERA_MOUNT, m_extra->mount);
+        DDX_Text(dx, IDC_CAMERA_SOURCE, m_extra->source);
+    }
 }
 
 void ShowCameraInformation(const CameraRecord& record, std::string_view cofcValue,
-                           const NumberSettings& settings) {
+                           const NumberSettings& settings,
+                           std::optional<CCameraInfoDlg::Extra> extra) {
     const CameraInfoTexts texts = DescribeCamera(record, cofcValue, settings);
-    CCameraInfoDlg form(nullptr);
+    CCameraInfoDlg form = extra ? CCameraInfoDlg(std::move(*extra)) : CCameraInfoDlg();
     const auto fields = Fields(form);
     for (std::size_t i = 0; i < fields.size(); ++i)
         *fields[i] = Utf8ToCString(texts[i]);

@@ -10,6 +10,14 @@ namespace {
 constexpr const char* kUnknown = "\u2014";
 }
 
+OwnCameraDetails DescribeOwnCamera(const FoundCamera& c) {
+    const auto known = [](const std::string& text) { return text.empty() ? kUnknown : text; };
+    return {known(c.maker), known(c.mount),
+            c.source == "lensfun" ? "lensfun's camera database"
+            : c.source == "own"   ? "its sensor size, as you gave it"
+                                  : known(c.source)};
+}
+
 void OwnCameraRecords::Assign(const std::vector<FoundCamera>& cameras) {
     m_cameras = cameras;
     m_records.clear();

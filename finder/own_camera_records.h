@@ -15,6 +15,14 @@
 
 inline constexpr const char* kOtherCameraValue = "other";
 
+// What the camera information form says of a person's camera beyond the
+// record: its maker, its mount and where it came from ("—" for what is not
+// known).
+struct OwnCameraDetails {
+    std::string maker, mount, source;
+};
+OwnCameraDetails DescribeOwnCamera(const FoundCamera& camera);
+
 class OwnCameraRecords {
   public:
     void Assign(const std::vector<FoundCamera>& cameras);

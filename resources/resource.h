@@ -20,6 +20,7 @@ enum : int {
     IDD_DOF_TABLE = 140,
     IDD_PLAN_FOCUS = 141,
     IDD_CHOOSE_CAMERA = 142,
+    IDD_OWN_CAMERA_INFO = 146,
 
     // Main form
     IDC_CAMERA = 1000,
@@ -48,8 +49,12 @@ enum : int {
     IDC_COC_USED = 1011,
     IDC_MODIFIED_FOCAL_LENGTH = 1012,
 
-    // Camera information form: boxes 1019 to 1027
+    // Camera information form: boxes 1019 to 1027; for a person's own
+    // camera also its maker, mount and where it came from
     IDC_CAMERA_NAME = 1019,
+    IDC_CAMERA_MAKER = 1028,
+    IDC_CAMERA_MOUNT = 1029,
+    IDC_CAMERA_SOURCE = 1030,
 
     // DOF table form
     IDC_TABLE = 1100,
