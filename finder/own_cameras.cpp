@@ -8,6 +8,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <filesystem>
 #include <system_error>
 
 namespace {
@@ -54,8 +55,18 @@ std::string Exact(double value) {
     return ec == std::errc() ? std::string(buffer, end) : std::string("0");
 }
 
+// Text a person wrote: UTF-8, without control characters other than tabs.
+bool IsText(std::string_view line) {
+    for (const char c : line)
+        if ((static_cast<unsigned char>(c) < 0x20 && c != '\t') || c == 0x7F)
+            return false;
+    return CStringToUtf8(Utf8ToCString(line)) == line;
+}
+
 std::optional<FoundCamera> ReadLine(std::string_view line,
                                     const std::vector<std::string>& columns) {
+    if (!IsText(line))
+        return std::nullopt;
     const std::optional<std::vector<std::string>> f = Fields(line);
     if (!f)
         return std::nullopt;
@@ -159,8 +170,16 @@ OwnCameras ReadOwnCameras(const SettingsLocation& settings, int waitMs) {
         &held, waitMs);
     OwnCameras own = read && !tooLarge ? ParseOwnCameras(text) : OwnCameras{};
     own.held = held;
+    // A file there that cannot be read (not the person's to read, a link of
+    // someone else's, not a file) is never written over with nothing.
+    std::error_code ec;
+    const bool there =
+        !where.path.empty() && std::filesystem::symlink_status(where.path, ec).type() !=
+                                   std::filesystem::file_type::not_found;
     if (tooLarge)
         own.problem = "Your cameras file " + where.path + " is too large to be read.";
+    else if (!read && !held && there)
+        own.problem = "Your cameras file " + where.path + " cannot be read.";
     else if (held)
         own.problem = "Another copy of Vexton.DOF.CE holds your cameras file, so your cameras "
                       "cannot be read now.";
