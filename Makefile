@@ -27,6 +27,7 @@ bench:
 	@$(BUILD)/bench/startup-bench $(BUILD)/bench/vextondof-first-paint $(BUILD)/bench/bare-dialog
 	@$(BUILD)/bench/calculate-bench
 	@$(BUILD)/bench/table-bench
+	@$(BUILD)/bench/chooser-bench
 	@$(BUILD)/bench/cli-bench $(BUILD)/app/vextondof $(BUILD)/bench/bare-calculate $(BUILD)/bench/bare-csv
 
 # The Debian package, as a packager builds it (debian/, dpkg-buildpackage),

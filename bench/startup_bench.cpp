@@ -7,6 +7,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <fstream>
+#include <iterator>
+#include <optional>
 #include <string>
 #include <sys/prctl.h>
 #include <sys/resource.h>
@@ -88,6 +91,45 @@ void Measure(const char* platform, const char* label, const std::string& program
     std::fflush(stdout);
 }
 
+// A file's bytes, or none when it is missing.
+std::optional<std::string> Slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Puts `bytes` at `path` for as long as it lives, then what was there before.
+class FileForAWhile {
+  public:
+    FileForAWhile(std::string path, const std::string& bytes)
+        : m_path(std::move(path)), m_before(Slurp(m_path)) {
+        std::ofstream(m_path, std::ios::binary | std::ios::trunc) << bytes;
+    }
+    ~FileForAWhile() {
+        if (m_before)
+            std::ofstream(m_path, std::ios::binary | std::ios::trunc) << *m_before;
+        else
+            std::remove(m_path.c_str());
+    }
+
+  private:
+    std::string m_path;
+    std::optional<std::string> m_before;
+};
+
+// The settings file's five records, each text in UTF-16 after its marks.
+std::string SettingsBytes(const std::vector<std::string>& texts) {
+    std::string bytes;
+    for (const std::string& text : texts) {
+        bytes += "\xFF\xFE\xFF";
+        bytes += static_cast<char>(text.size());
+        for (const char c : text)
+            bytes += std::string{c, '\0'};
+    }
+    return bytes;
+}
+
 // Starts Xvfb on a free display; 0 when it cannot be had.
 pid_t StartXvfb(int& display) {
     if (::access("/usr/bin/Xvfb", X_OK) != 0)
@@ -133,6 +175,20 @@ int main(int argc, char** argv) {
         // Where the rest goes: the main form's menu bar (Qt's own) alone.
         Measure("xcb", "xcb", argv[1], argv[2], {x}, runs, "bare dialog with the same menu bar",
                 {"VEXTON_BARE_MENU_BAR=1"});
+        {
+            // A camera of lensfun's chosen in an earlier run: it comes from the
+            // person's cameras file, lensfun's database is not read.
+            const std::string folder =
+                std::string(argv[1]).substr(0, std::string(argv[1]).rfind('/'));
+            const FileForAWhile cameras(
+                folder + "/vextondof-cameras.csv",
+                "name,maker,model,crop_factor,sensor_width_mm,sensor_height_mm,mount,source\n"
+                "Sony Alpha 7 IV,Sony,ILCE-7M4,1,36,24,Sony E,lensfun\n");
+            const FileForAWhile settings(
+                folder + "/vextondof.ini",
+                SettingsBytes({"Sony Alpha 7 IV", "50.0", "f/8", "meters", "0.0300"}));
+            Measure("xcb", "xcb, a lensfun camera chosen", argv[1], argv[2], {x}, runs);
+        }
         // As on a GNOME desktop: GTK's platform theme loaded, where installed.
         if (::access("/usr/lib/x86_64-linux-gnu/qt6/plugins/platformthemes/libqgtk3.so", R_OK) == 0)
             Measure("xcb", "xcb, gtk3 theme", argv[1], argv[2], {x, "QT_QPA_PLATFORMTHEME=gtk3"},
