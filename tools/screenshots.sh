@@ -36,13 +36,16 @@ key Tab; xdotool type --delay 50 1000; key F1; shot help-distance; key Escape
 key Tab; xdotool type --delay 50 centimeters; key Tab F1; shot help-cofc; key Escape
 key Tab F1; shot help-diopter; key Escape
 key Shift+Tab Shift+Tab Shift+Tab Shift+Tab Shift+Tab; xdotool type --delay 50 200.0
-key Tab; xdotool type --delay 50 f/2.8
+key Tab; xdotool type --delay 50 f/6.3                     # an aperture of one's own
 key Return; shot results; key Escape                       # Enter presses Calculate
 shot main-after
 key Tab Tab Tab Tab Tab Tab Return; shot about; key Escape # Enter on the focused About
-key ctrl+t; shot table; key Escape                         # the DOF table from the menu
+key ctrl+t; shot table                                     # the DOF table from the menu
+key Tab Tab Tab Tab; xdotool type --delay 50 Third; key Tab; shot table-thirds; key Escape
 key ctrl+l; xdotool type --delay 50 '50 m'; shot plan; key Escape  # the focus planner, 50 m
 key ctrl+k; xdotool type --delay 50 'sony a7'; key Tab Tab; xdotool type --delay 50 'Phone'
 key Tab; xdotool type --delay 50 5.6; key Tab; xdotool type --delay 50 4.2
-shot choose-camera; key Escape                             # the camera chooser
+shot choose-camera; key Return                             # the camera chooser adds Phone
+key shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
+key F1; shot own-camera-info; key Escape                   # F1 in the camera list
 echo "screenshots in $out"
