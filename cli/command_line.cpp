@@ -11,6 +11,7 @@ const char* const kVerbsHelp =
     "                       [--apertures FROM:TO] [--steps whole|half|third]\n"
     "                       [--show limits|split|total]\n"
     "                       [--format text|csv|pdf] [--output FILE] [--paper a4|letter]\n"
+    "       vextondof photo [--unit TEXT] [--cofc TEXT] [--format text|csv] FILE...\n"
     "       vextondof cameras [WORDS] [--format text|csv]\n";
 
 std::optional<CommandResult> RunCommandLine(const std::vector<std::string>& args,
@@ -18,15 +19,17 @@ std::optional<CommandResult> RunCommandLine(const std::vector<std::string>& args
     if (args.empty())
         return std::nullopt;
     const std::string& verb = args[0];
-    if (verb != "calculate" && verb != "table" && verb != "plan" && verb != "cameras") {
+    if (verb != "calculate" && verb != "table" && verb != "plan" && verb != "cameras" &&
+        verb != "photo") {
         if (!verb.empty() && verb[0] == '-') // the window's own options
             return std::nullopt;
-        const std::string meant = NearestWord(verb, {"calculate", "cameras", "plan", "table"});
+        const std::string meant =
+            NearestWord(verb, {"calculate", "cameras", "photo", "plan", "table"});
         return CommandResult{2,
                              "",
                              "vextondof: \"" + verb + "\" is not a command; " +
                                  (meant.empty()
-                                      ? "the commands are calculate, cameras, plan and table"
+                                      ? "the commands are calculate, cameras, photo, plan and table"
                                       : "did you mean " + meant + "?") +
                                  "\nTry 'vextondof --help'.\n",
                              "",
@@ -37,6 +40,7 @@ std::optional<CommandResult> RunCommandLine(const std::vector<std::string>& args
     return verb == "calculate" ? CalculateVerb(args, machine)
            : verb == "plan"    ? PlanVerb(args, machine)
            : verb == "cameras" ? CamerasVerb(args, machine)
+           : verb == "photo"   ? PhotoVerb(args, machine)
                                : TableVerb(args, machine);
 }
 

@@ -11,4 +11,5 @@ CommandResult CalculateVerb(const std::vector<std::string>& args,
                             const CommandLineContext& machine);
 CommandResult TableVerb(const std::vector<std::string>& args, const CommandLineContext& machine);
 CommandResult PlanVerb(const std::vector<std::string>& args, const CommandLineContext& machine);
+CommandResult PhotoVerb(const std::vector<std::string>& args, const CommandLineContext& machine);
 CommandResult CamerasVerb(const std::vector<std::string>& args, const CommandLineContext& machine);

@@ -1,6 +1,7 @@
 #include "finder/camera_search.h"
 
 #include <algorithm>
+#include <cctype>
 #include <string>
 
 namespace {
@@ -166,4 +167,29 @@ CameraChoice ChooseCamera(const std::vector<FoundCamera>& cameras, std::string_v
     for (std::size_t i = 0; i < found.size() && i < 5; ++i)
         choice.candidates.push_back(found[i].index);
     return choice;
+}
+
+namespace {
+// Letters and digits in lower case, blanks and padding aside.
+std::string Squeezed(std::string_view text) {
+    std::string out;
+    for (const char c : text)
+        if (c != ' ' && c != '\t' && c != '\0')
+            out += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+} // namespace
+
+std::optional<std::size_t> FindByExif(const std::vector<FoundCamera>& cameras,
+                                      std::string_view make, std::string_view model) {
+    const std::string wanted = Squeezed(model), maker = Squeezed(make);
+    if (wanted.empty())
+        return std::nullopt;
+    for (std::size_t i = 0; i < cameras.size(); ++i) {
+        const std::string theirs = Squeezed(cameras[i].maker);
+        if (Squeezed(cameras[i].model) == wanted &&
+            (maker.empty() || theirs.empty() || maker.find(theirs) != std::string::npos))
+            return i;
+    }
+    return std::nullopt;
 }

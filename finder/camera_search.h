@@ -28,3 +28,10 @@ struct CameraChoice {
     std::vector<std::size_t> candidates;
 };
 CameraChoice ChooseCamera(const std::vector<FoundCamera>& cameras, std::string_view words);
+
+// The camera a photo's Exif make and model name: the one whose model is the
+// model written (letters in any case, blanks aside) and whose maker, where
+// both are known, the make holds ("NIKON CORPORATION" holds Nikon); the
+// first such, or none.
+std::optional<std::size_t> FindByExif(const std::vector<FoundCamera>& cameras,
+                                      std::string_view make, std::string_view model);

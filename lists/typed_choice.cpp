@@ -36,10 +36,13 @@ std::string_view Unmarked(ListKind list, std::string_view t) {
 // `digits` with the user's decimal separator written as ".".
 std::string Pointed(std::string_view digits, const NumberSettings& settings) {
     const std::string& point = settings.decimalSeparator;
-    std::string text(digits);
-    if (!point.empty() && point != ".")
-        if (const std::size_t at = text.find(point); at != std::string::npos)
-            text.replace(at, point.size(), ".");
+    const std::size_t at =
+        point.empty() || point == "." ? std::string_view::npos : digits.find(point);
+    if (at == std::string_view::npos)
+        return std::string(digits);
+    std::string text(digits.substr(0, at));
+    text += '.';
+    text += digits.substr(at + point.size());
     return text;
 }
 } // namespace

@@ -1,0 +1,145 @@
+#include "cli/choices.h"
+#include "cli/verbs.h"
+#include "finder/lensfun_cameras.h"
+#include "finder/own_cameras.h"
+#include "framework/base/csv.h"
+#include "photo/photo_reader.h"
+#include "photo/photo_shot.h"
+#include "settings/settings_file.h"
+
+#include <cmath>
+
+namespace {
+const char kPhotoHelp[] =
+    "Usage: vextondof photo [--unit TEXT] [--cofc TEXT] [--format text|csv] FILE...\n"
+    "\n"
+    "Reads what each photo records of its shot (camera, lens, focal length,\n"
+    "f-number, focus distance) and writes it with the depth of field of that\n"
+    "shot, as the Photo form shows it: LABEL: TEXT lines, a blank line between\n"
+    "photos, or with --format csv one line a photo:\n"
+    "  file,camera,lens,focal_length_mm,focal_length_35mm,f_number,distance_m,\n"
+    "  distance_source,near,far,total,hyperfocal,unit,coc_mm,problem\n"
+    "The unit and the circle of confusion are your stored choices unless given.\n"
+    "A file that cannot be read is named on standard error and the exit status\n"
+    "is 1; the others are still written.\n"
+    "\n"
+    "  --format FORMAT      text (default) or csv (for programs: \"%f\" numbers, \".\", inf)\n";
+
+const char kCsvHeader[] = "file,camera,lens,focal_length_mm,focal_length_35mm,f_number,distance_m,"
+                          "distance_source,near,far,total,hyperfocal,unit,coc_mm,problem\r\n";
+
+// The files and the options, apart: every argument not an option or an
+// option's value is a file, and so is everything after "--".
+void SplitArguments(const std::vector<std::string>& args, std::vector<std::string>& options,
+                    std::vector<std::string>& files) {
+    options.push_back(args[0]);
+    bool onlyFiles = false;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (onlyFiles || arg.empty() || arg[0] != '-') {
+            files.push_back(arg);
+        } else if (arg == "--") {
+            onlyFiles = true;
+        } else {
+            options.push_back(arg);
+            if (arg.find('=') == std::string::npos && arg != "--help" && arg != "-h" &&
+                i + 1 < args.size())
+                options.push_back(args[++i]);
+        }
+    }
+}
+
+std::string Fixed(double v) {
+    return std::isinf(v) ? "inf" : FormatFixed(v, 6);
+}
+
+// One photo's line for programs.
+std::string CsvLine(const PhotoFacts& facts, const PhotoShot& shot) {
+    const Lens& lens = shot.lens;
+    std::string near, far, total, hyperfocal, coc;
+    if (shot.calculated) {
+        const LensSetup setup = ReadLens(lens.Inputs(), NumberSettings{});
+        const DepthInUnit d = DepthAt(setup, *lens.distance);
+        near = Fixed(d.nearLimit);
+        far = d.farIsInfinite ? "inf" : Fixed(d.farLimit);
+        total = d.farIsInfinite ? "inf" : Fixed(d.farLimit - d.nearLimit);
+        hyperfocal = Fixed(d.hyperfocal);
+        coc = Fixed(setup.c);
+    }
+    std::string problem = shot.missing;
+    for (const std::string& sentence : facts.nonsense)
+        problem += (problem.empty() ? "" : " ") + sentence;
+    const auto number = [](const std::optional<RecordedNumber>& n) {
+        return n ? FormatFixed(n->value, 6) : std::string();
+    };
+    return CsvField(facts.file) + "," + CsvField(lens.cameraName) + "," + CsvField(facts.lens) +
+           "," + number(facts.focalLength) + "," + number(facts.focalLength35) + "," +
+           number(facts.fNumber) + "," + number(facts.distance) + "," +
+           CsvField(facts.distance ? facts.distance->source : "") + "," + near + "," + far + "," +
+           total + "," + hyperfocal + "," + CsvField(lens.unitName) + "," + coc + "," +
+           CsvField(problem) + "\r\n";
+}
+
+std::string TextBlock(const PhotoFacts& facts, const PhotoShot& shot) {
+    std::string out;
+    for (const auto& [label, text] : shot.lines)
+        out += label + ": " + text + "\n";
+    for (const std::string& sentence : facts.nonsense)
+        out += "Note: " + sentence + "\n";
+    if (!shot.missing.empty())
+        out += "Note: " + shot.missing + "\n";
+    return out;
+}
+} // namespace
+
+CommandResult PhotoVerb(const std::vector<std::string>& args, const CommandLineContext& machine) {
+    std::vector<std::string> optionArgs, files;
+    SplitArguments(args, optionArgs, files);
+    const Parsed parsed = ParseOptions(optionArgs, {"--format"});
+    if (auto answer = HelpOrUsageError(parsed, "photo", kPhotoHelp, nullptr))
+        return *answer;
+    for (const char* recorded : {"--camera", "--focal-length", "--aperture", "--diopter"})
+        if (parsed.values.count(recorded))
+            return UsageError("photo", std::string(recorded) +
+                                           " is read from each photo; photo takes --unit and "
+                                           "--cofc");
+    const std::string format = Option(parsed, "--format");
+    if (!format.empty() && format != "text" && format != "csv")
+        return UsageError("photo", "--format takes text or csv");
+    if (files.empty())
+        return UsageError("photo", "photo needs at least one FILE");
+    Choices choices;
+    if (auto failed = Choose(choices, parsed, machine, "photo"))
+        return *failed;
+    const PhotoChoices wanted{Value(choices.unit),
+                              CStringToUtf8(choices.unit.entries[choices.unit.selected].displayText),
+                              Value(choices.cofc)};
+    const std::vector<FoundCamera> own =
+        ReadOwnCameras(SettingsLocationFor(machine.programPath, machine.configHome)).cameras;
+    const auto lensfun = []() -> const std::vector<FoundCamera>& {
+        return LensfunCameras().cameras;
+    };
+    CommandResult result;
+    result.err = choices.warning;
+    const bool csv = format == "csv";
+    if (csv)
+        result.out = kCsvHeader;
+    bool first = true;
+    for (const std::string& file : files) {
+        const PhotoFacts facts = ReadPhoto(file);
+        if (!facts.refusal.empty()) {
+            result.err += "vextondof: " + facts.refusal + "\n";
+            result.exitCode = 1;
+            continue;
+        }
+        const PhotoShot shot =
+            ShotOfPhoto(facts, CameraOfPhoto(facts, own, lensfun), wanted, machine.numbers);
+        if (csv) {
+            result.out += CsvLine(facts, shot);
+        } else {
+            result.out += (first ? "" : "\n") + TextBlock(facts, shot);
+            first = false;
+        }
+    }
+    return result;
+}

@@ -1,0 +1,291 @@
+#include "photo/photo_reader.h"
+
+#include "calc/number_text.h"
+
+#include <cmath>
+#include <exiv2/exiv2.hpp>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+const char kSubjectDistance[] = "Exif.Photo.SubjectDistance";
+
+// exiv2 writes its warnings to standard error unless told not to.
+void Silence() {
+    static const bool silenced = [] {
+        Exiv2::LogMsg::setLevel(Exiv2::LogMsg::mute);
+        return true;
+    }();
+    (void)silenced;
+}
+
+// A text field without the padding cameras put after it.
+std::string Trimmed(std::string text) {
+    const std::size_t end = text.find_last_not_of(std::string(" \t\r\n\0", 5));
+    text.erase(end == std::string::npos ? 0 : end + 1);
+    const std::size_t start = text.find_first_not_of(' ');
+    return start == std::string::npos ? std::string() : text.substr(start);
+}
+
+// The field `key`, when the photo records it with a value. Compared by
+// name: a key this exiv2 does not know is simply not found.
+const Exiv2::Exifdatum* Find(const Exiv2::ExifData& exif, const char* key) {
+    for (const Exiv2::Exifdatum& d : exif)
+        if (d.key() == key)
+            return d.count() == 0 ? nullptr : &d;
+    return nullptr;
+}
+
+// The first of `keys` the photo records, as text.
+void ReadText(const Exiv2::ExifData& exif, std::initializer_list<const char*> keys,
+              std::string& text, std::string& source) {
+    for (const char* key : keys)
+        if (const Exiv2::Exifdatum* d = Find(exif, key)) {
+            std::string value = Trimmed(d->toString());
+            if (!value.empty()) {
+                text = std::move(value);
+                source = key;
+                return;
+            }
+        }
+}
+
+// A rational field as a double; none when its denominator is 0.
+std::optional<double> Rational(const Exiv2::Exifdatum& d) {
+    const Exiv2::Rational r = d.toRational(0);
+    if (r.second == 0)
+        return std::nullopt;
+    return static_cast<double>(r.first) / r.second;
+}
+
+// "2.51 m", "251 mm", "Infinite": a maker note's distance as exiv2 prints it,
+// in metres; +inf for infinity, none for anything else.
+std::optional<double> PrintedMetres(const std::string& printed) {
+    std::string text = Trimmed(printed);
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (text.rfind("inf", 0) == 0)
+        return HUGE_VAL;
+    std::size_t length = 0;
+    const double v = ParseDecimalPrefix(text, &length);
+    if (length == 0)
+        return std::nullopt;
+    const std::string unit = Trimmed(text.substr(length));
+    if (unit == "m" || unit.empty())
+        return v;
+    if (unit == "mm")
+        return v / 1000;
+    if (unit == "cm")
+        return v / 100;
+    return std::nullopt;
+}
+
+void ReadFocalLengths(const Exiv2::ExifData& exif, PhotoFacts& f) {
+    for (const char* key : {"Exif.Photo.FocalLength", "Exif.Image.FocalLength"})
+        if (const Exiv2::Exifdatum* d = Find(exif, key)) {
+            f.focalLength = SaneFocalLength(Rational(*d).value_or(0), key, f);
+            break;
+        }
+    if (const Exiv2::Exifdatum* d = Find(exif, "Exif.Photo.FocalLengthIn35mmFilm")) {
+        const long mm = d->toLong(0);
+        if (mm != 0) // 0: not known, as Exif has it
+            f.focalLength35 = SaneFocalLength(static_cast<double>(mm),
+                                              "Exif.Photo.FocalLengthIn35mmFilm", f, true);
+    }
+}
+
+void ReadFNumber(const Exiv2::ExifData& exif, PhotoFacts& f) {
+    for (const char* key : {"Exif.Photo.FNumber", "Exif.Image.FNumber"})
+        if (const Exiv2::Exifdatum* d = Find(exif, key)) {
+            f.fNumber = SaneFNumber(Rational(*d).value_or(0), key, f);
+            return;
+        }
+    // The APEX aperture value: N = 2^(Av/2).
+    if (const Exiv2::Exifdatum* d = Find(exif, "Exif.Photo.ApertureValue"))
+        if (const std::optional<double> av = Rational(*d))
+            f.fNumber = SaneFNumber(std::exp2(*av / 2), "Exif.Photo.ApertureValue", f);
+}
+
+// Exif's own field: 0 means unknown, 0xFFFFFFFF infinity.
+bool ReadExifDistance(const Exiv2::Exifdatum& d, PhotoFacts& f) {
+    const Exiv2::Rational r = d.toRational(0);
+    if (r.first == 0) {
+        f.nonsense.push_back(std::string("The photo records its focus distance as unknown (0 in ") +
+                             kSubjectDistance + ").");
+        return false;
+    }
+    if (static_cast<std::uint32_t>(r.first) == 0xFFFFFFFFu) {
+        f.distanceInfinite = true;
+        f.nonsense.push_back(std::string("The photo records its focus distance as infinity "
+                                         "(0xFFFFFFFF in ") +
+                             kSubjectDistance + "), which cannot be calculated with.");
+        return true;
+    }
+    f.distance = SaneDistance(r.second ? static_cast<double>(r.first) / r.second : 0,
+                              kSubjectDistance, f);
+    return true;
+}
+
+// Canon's maker note gives the focus distance as a range, lower and upper.
+bool ReadCanonRange(const Exiv2::ExifData& exif, PhotoFacts& f) {
+    const char* lowerKey = "Exif.CanonFi.FocusDistanceLower";
+    const char* upperKey = "Exif.CanonFi.FocusDistanceUpper";
+    const Exiv2::Exifdatum* lower = Find(exif, lowerKey);
+    const Exiv2::Exifdatum* upper = Find(exif, upperKey);
+    if (!lower || !upper)
+        return false;
+    const std::optional<double> a = PrintedMetres(lower->print(&exif));
+    const std::optional<double> b = PrintedMetres(upper->print(&exif));
+    if (!a || !b || !(*a > 0) || !(*b >= *a))
+        return false;
+    const auto metres = [](double v) {
+        return std::isinf(v) ? std::string("infinity") : FormatShortest(v, 2, NumberSettings{}) + " m";
+    };
+    if (std::isinf(*b)) { // focused somewhere beyond the lower end
+        f.nonsense.push_back("Canon's maker note records the focus distance as beyond " +
+                             metres(*a) + " (" + lowerKey + ", " + upperKey +
+                             "), which cannot be calculated with.");
+        return true;
+    }
+    // Focus moves evenly in dioptres: the middle of the range in dioptres.
+    const double middle = 2 / (1 / *a + 1 / *b);
+    f.distance = SaneDistance(middle, std::string(lowerKey) + ", " + upperKey, f);
+    f.distanceNote = "Canon's maker note records the focus distance as between " + metres(*a) +
+                     " and " + metres(*b) + "; the middle in dioptres, " + metres(middle) +
+                     ", is used.";
+    return true;
+}
+
+void ReadDistance(const Exiv2::ExifData& exif, PhotoFacts& f) {
+    if (const Exiv2::Exifdatum* d = Find(exif, kSubjectDistance); d && ReadExifDistance(*d, f))
+        return;
+    if (ReadCanonRange(exif, f))
+        return;
+    // Whatever else exiv2 finds in a maker note, as it prints it.
+    const auto it = Exiv2::subjectDistance(exif);
+    if (it == exif.end() || it->key() == kSubjectDistance)
+        return;
+    if (const std::optional<double> m = PrintedMetres(it->print(&exif))) {
+        if (std::isinf(*m))
+            f.nonsense.push_back("The photo records its focus distance as infinity (" + it->key() +
+                                 "), which cannot be calculated with.");
+        else
+            f.distance = SaneDistance(*m, it->key(), f);
+    }
+}
+
+void ReadSize(const Exiv2::Image& image, const Exiv2::ExifData& exif, PhotoFacts& f) {
+    long width = 0, height = 0;
+    const Exiv2::Exifdatum* w = Find(exif, "Exif.Photo.PixelXDimension");
+    const Exiv2::Exifdatum* h = Find(exif, "Exif.Photo.PixelYDimension");
+    if (w && h) {
+        width = w->toLong(0);
+        height = h->toLong(0);
+        f.sizeSource = "Exif.Photo.PixelXDimension, Exif.Photo.PixelYDimension";
+    } else {
+        width = image.pixelWidth();
+        height = image.pixelHeight();
+        f.sizeSource = "the image";
+    }
+    if (width == 0 && height == 0) {
+        f.sizeSource.clear();
+        return;
+    }
+    if (width < 1 || height < 1 || width > kLargestSide || height > kLargestSide) {
+        f.nonsense.push_back("The photo records an image size of " + std::to_string(width) +
+                             " x " + std::to_string(height) + " pixels (" + f.sizeSource +
+                             "), which is not used.");
+        f.sizeSource.clear();
+        return;
+    }
+    f.width = static_cast<int>(width);
+    f.height = static_cast<int>(height);
+}
+
+void ReadFacts(Exiv2::Image& image, PhotoFacts& f) {
+    image.readMetadata();
+    const Exiv2::ExifData& exif = image.exifData();
+    ReadText(exif, {"Exif.Image.Make"}, f.make, f.makeSource);
+    ReadText(exif, {"Exif.Image.Model"}, f.model, f.modelSource);
+    ReadText(exif, {"Exif.Photo.LensModel", "Exif.Image.LensModel"}, f.lens, f.lensSource);
+    if (f.lens.empty())
+        if (const auto it = Exiv2::lensName(exif); it != exif.end()) {
+            f.lens = Trimmed(it->print(&exif));
+            f.lensSource = it->key();
+        }
+    ReadFocalLengths(exif, f);
+    ReadFNumber(exif, f);
+    ReadDistance(exif, f);
+    ReadSize(image, exif, f);
+    ReadText(exif, {"Exif.Photo.DateTimeOriginal", "Exif.Image.DateTime"}, f.dateTaken,
+             f.dateSource);
+}
+
+template <class Open> PhotoFacts Read(const std::string& name, Open open) {
+    Silence();
+    PhotoFacts f;
+    f.file = name;
+    // What exiv2 cannot open is no photo it knows; what it opens but cannot
+    // read through is a damaged one.
+    Exiv2::Image::AutoPtr image;
+    try {
+        image = open();
+    } catch (const Exiv2::AnyError& error) {
+        const int code = error.code();
+        f.refusal = code == Exiv2::kerDataSourceOpenFailed || code == Exiv2::kerFileOpenFailed
+                        ? name + " cannot be read."
+                        : name + " is not a photo.";
+        return f;
+    } catch (const std::exception&) {
+        f.refusal = name + " is not a photo.";
+        return f;
+    }
+    if (!image.get()) {
+        f.refusal = name + " is not a photo.";
+        return f;
+    }
+    try {
+        ReadFacts(*image, f);
+    } catch (const std::exception&) { // exiv2's errors are exceptions too
+        f = PhotoFacts{};
+        f.file = name;
+        f.refusal = name + " is damaged: its metadata cannot be read.";
+    }
+    return f;
+}
+} // namespace
+
+PhotoFacts ReadPhoto(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    PhotoFacts f;
+    f.file = path;
+    if (ec || status.type() == fs::file_type::not_found)
+        f.refusal = path + " does not exist.";
+    else if (status.type() == fs::file_type::directory)
+        f.refusal = path + " is a folder, not a photo.";
+    else if (status.type() != fs::file_type::regular)
+        f.refusal = path + " is not a photo.";
+    else if (const auto size = fs::file_size(path, ec); ec)
+        f.refusal = path + " cannot be read.";
+    else if (size == 0)
+        f.refusal = path + " is empty, not a photo.";
+    else if (size > kLargestPhotoBytes)
+        f.refusal = path + " is too large to be a photo this program reads.";
+    if (!f.refusal.empty())
+        return f;
+    return Read(path, [&path] { return Exiv2::ImageFactory::open(path, false); });
+}
+
+PhotoFacts ReadPhotoData(const unsigned char* data, std::size_t size, const std::string& name) {
+    if (size == 0) {
+        PhotoFacts f;
+        f.file = name;
+        f.refusal = name + " is empty, not a photo.";
+        return f;
+    }
+    return Read(name, [data, size] {
+        return Exiv2::ImageFactory::open(data, static_cast<long>(size));
+    });
+}

@@ -1,0 +1,203 @@
+#include "photo/photo_shot.h"
+
+#include "cameras/camera_table.h"
+#include "finder/camera_catalog.h"
+#include "finder/camera_search.h"
+#include "lists/choice_lists.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace {
+constexpr const char* kNotRecorded = "not recorded";
+
+std::string Sourced(const std::string& text, const std::string& source) {
+    return source.empty() ? text : text + " (" + source + ")";
+}
+
+std::string Number(double v, const NumberSettings& settings) {
+    return FormatShortest(v, 6, settings);
+}
+
+// "Sony ILCE-7M4": the make, unless the model names it already.
+std::string MakeAndModel(const PhotoFacts& f) {
+    if (f.model.empty())
+        return f.make;
+    if (f.make.empty() || f.model.rfind(f.make, 0) == 0)
+        return f.model;
+    return f.make + " " + f.model;
+}
+
+std::string CameraLine(const PhotoFacts& f, const PhotoCamera& c, const NumberSettings& settings) {
+    const std::string recorded = MakeAndModel(f);
+    std::string line = recorded.empty() ? std::string(kNotRecorded)
+                                        : Sourced(recorded, f.makeSource.empty()
+                                                                ? f.modelSource
+                                                                : f.makeSource +
+                                                                      (f.modelSource.empty()
+                                                                           ? ""
+                                                                           : ", " + f.modelSource));
+    if (!c.camera)
+        return line;
+    const std::string crop = "crop factor " + Number(c.camera->cropFactor, settings);
+    switch (c.from) {
+    case PhotoCamera::From::Own:
+        return line + "; " + c.camera->name + ", one of your cameras, " + crop;
+    case PhotoCamera::From::BuiltIn:
+        return line + "; " + c.camera->name + " of the camera list, " + crop;
+    case PhotoCamera::From::Lensfun:
+        return line + "; " + c.camera->name + " in lensfun's database, " + crop;
+    case PhotoCamera::From::FocalLengths:
+        return line + "; " + crop + " from its focal lengths (" +
+               Number(f.focalLength35->value, settings) + " mm \u00F7 " +
+               Number(f.focalLength->value, settings) + " mm)";
+    case PhotoCamera::From::None:
+        break;
+    }
+    return line;
+}
+
+// "the focal length, the f-number or the focus distance"
+std::string Listed(const std::vector<std::string>& items) {
+    std::string out;
+    for (std::size_t i = 0; i < items.size(); ++i)
+        out += (i == 0 ? "" : i + 1 == items.size() ? " or " : ", ") + items[i];
+    return out;
+}
+} // namespace
+
+std::string ValueText(double v) {
+    char text[32];
+    const auto [end, ec] = std::to_chars(text, text + sizeof text, v);
+    return ec == std::errc() ? std::string(text, end) : std::string("0");
+}
+
+PhotoCamera CameraOfPhoto(const PhotoFacts& f, const std::vector<FoundCamera>& own,
+                          const std::function<const std::vector<FoundCamera>&()>& lensfun) {
+    PhotoCamera c;
+    if (!f.model.empty()) {
+        if (const auto i = FindByExif(own, f.make, f.model)) {
+            c.from = PhotoCamera::From::Own;
+            c.camera = own[*i];
+            c.ownIndex = static_cast<int>(*i);
+            return c;
+        }
+        const std::vector<FoundCamera> builtIn = BuiltInCameras();
+        if (const auto i = FindByExif(builtIn, "", f.model)) {
+            c.from = PhotoCamera::From::BuiltIn;
+            c.camera = builtIn[*i];
+            c.builtInIndex = static_cast<int>(*i);
+            return c;
+        }
+        if (lensfun) {
+            const std::vector<FoundCamera>& database = lensfun();
+            if (const auto i = FindByExif(database, f.make, f.model)) {
+                c.from = PhotoCamera::From::Lensfun;
+                c.camera = database[*i];
+                return c;
+            }
+        }
+    }
+    if (f.focalLength && f.focalLength35) {
+        const std::string name = MakeAndModel(f);
+        c.from = PhotoCamera::From::FocalLengths;
+        c.camera = FoundCamera{};
+        c.camera->name = name.empty() ? "The camera of this photo" : name;
+        c.camera->maker = f.make;
+        c.camera->model = f.model;
+        c.camera->cropFactor = f.focalLength35->value / f.focalLength->value;
+        const SensorSize sensor = SensorOfCropFactor(c.camera->cropFactor);
+        c.camera->sensorWidth = sensor.width;
+        c.camera->sensorHeight = sensor.height;
+        c.camera->source = "own";
+    }
+    return c;
+}
+
+PhotoShot ShotOfPhoto(const PhotoFacts& f, const PhotoCamera& camera, const PhotoChoices& choices,
+                      const NumberSettings& settings) {
+    PhotoShot shot;
+    Lens& lens = shot.lens;
+    const DistanceUnit& unit = DistanceUnitFor(ParseInteger(choices.unitValue));
+    lens.unitValue = choices.unitValue;
+    lens.unitName = choices.unitName;
+    lens.cofcValue = choices.cofcValue;
+    if (camera.camera) {
+        lens.cameraName = camera.camera->name;
+        lens.cropFactor = camera.camera->cropFactor;
+        lens.sensorWidth = camera.camera->sensorWidth;
+    }
+    std::vector<std::string> missing;
+    if (!camera.camera)
+        missing.push_back("its camera");
+    // Each value as the main form takes it when the person uses these
+    // settings, so that a press there gives the very same numbers.
+    if (f.focalLength) {
+        lens.focalLengthValue = FormatShortest(f.focalLength->value, 6, NumberSettings{});
+        shot.focalLengthText = lens.focalLengthValue;
+    } else {
+        missing.push_back("the focal length");
+    }
+    if (f.fNumber) {
+        lens.apertureText = "f/" + FormatShortest(f.fNumber->value, 1, NumberSettings{});
+        lens.apertureValue = lens.apertureText.substr(2);
+        for (const ApertureValue& entry : apertureValueTable)
+            if (lens.apertureText == entry.displayText)
+                lens.apertureValue = entry.valueText; // the list's own f/5.6 is 2^2.5
+    } else {
+        missing.push_back("the f-number");
+    }
+    if (f.distance && unit.factor > 0) {
+        NumberSettings typed = settings; // as a person types it: no thousands separators
+        typed.grouping = 0;
+        typed.thousandsSeparator.clear();
+        lens.distanceText =
+            FormatShortest(FromMillimetres(unit.factor)(f.distance->value * 1000.0), 6, typed);
+        lens.distance = ReadDistance(lens.distanceText, settings);
+    } else {
+        missing.push_back("the focus distance");
+    }
+    const auto& s = settings;
+    shot.lines = {
+        {"File", f.file},
+        {"Camera", CameraLine(f, camera, s)},
+        {"Lens", f.lens.empty() ? kNotRecorded : Sourced(f.lens, f.lensSource)},
+        {"Focal length", f.focalLength ? Sourced(Number(f.focalLength->value, s) + " mm",
+                                                 f.focalLength->source)
+                                       : kNotRecorded},
+        {"35 mm equivalent", f.focalLength35 ? Sourced(Number(f.focalLength35->value, s) + " mm",
+                                                       f.focalLength35->source)
+                                             : kNotRecorded},
+        {"Aperture", f.fNumber ? Sourced(lens.apertureText, f.fNumber->source) : kNotRecorded},
+        {"Focus distance",
+         lens.distance ? Sourced(lens.distanceText + unit.suffix, f.distance->source) +
+                             (f.distanceNote.empty() ? "" : " " + f.distanceNote)
+         : f.distanceInfinite ? "infinity"
+                              : kNotRecorded},
+        {"Image size", f.width ? Sourced(std::to_string(f.width) + " x " +
+                                             std::to_string(f.height) + " pixels",
+                                         f.sizeSource)
+                               : kNotRecorded},
+        {"Date taken", f.dateTaken.empty() ? kNotRecorded : Sourced(f.dateTaken, f.dateSource)},
+    };
+    if (!missing.empty()) {
+        shot.missing = missing.size() == 1 && missing[0] == "the focus distance"
+                           ? "This photo does not record the focus distance; type it on the main "
+                             "form and press Calculate."
+                           : "This photo does not record " + Listed(missing) +
+                                 "; choose or type " + (missing.size() == 1 ? "it" : "them") +
+                                 " on the main form and press Calculate.";
+    } else {
+        shot.result = Calculate(lens.Inputs(), settings);
+        shot.calculated = shot.result.status == CalculationStatus::Ok;
+        if (!shot.calculated)
+            shot.missing = RefusalText(shot.result.status);
+    }
+    const CalculationResult& r = shot.result;
+    const bool ok = shot.calculated;
+    shot.lines.push_back({kResultLabels[0], ok ? r.nearText : "\u2014"});
+    shot.lines.push_back({kResultLabels[1], ok ? r.farText : "\u2014"});
+    shot.lines.push_back({kResultLabels[2], ok ? r.totalText : "\u2014"});
+    shot.lines.push_back({kResultLabels[3], ok ? r.hyperfocalText : "\u2014"});
+    return shot;
+}

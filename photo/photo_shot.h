@@ -1,0 +1,66 @@
+#pragma once
+// The shot a photo records, as a press of Calculate reads it: the camera it
+// was taken with, found among the person's cameras, the built-in list and
+// lensfun's database (or worked out from its two focal lengths), and the
+// depth of field at its focal length, f-number and focus distance, in the
+// unit and with the circle of confusion chosen, by the same code and in the
+// same texts as a press of Calculate.
+
+#include "calc/calculation.h"
+#include "calc/lens.h"
+#include "finder/found_camera.h"
+#include "photo/photo_facts.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+struct PhotoCamera {
+    enum class From { Own, BuiltIn, Lensfun, FocalLengths, None };
+    From from = From::None;
+    std::optional<FoundCamera> camera; // none: the person must choose it
+    int builtInIndex = -1;             // the built-in list's record, for From::BuiltIn
+    int ownIndex = -1;                 // among the person's cameras, for From::Own
+};
+
+// The person's cameras first, then the built-in list, then lensfun's
+// (`lensfun` asked only then), each by the photo's make and model; else the
+// crop factor of its 35 mm equivalent focal length over its focal length.
+PhotoCamera CameraOfPhoto(const PhotoFacts& facts, const std::vector<FoundCamera>& own,
+                          const std::function<const std::vector<FoundCamera>&()>& lensfun);
+
+// The choices a photo does not record: the unit and the circle of confusion
+// (for 36 × 24 mm), as the main form's lists hold them.
+struct PhotoChoices {
+    std::string unitValue; // "2"
+    std::string unitName;  // "meters"
+    std::string cofcValue; // "0.0300"
+};
+
+struct PhotoShot {
+    Lens lens;                  // as a press reads it; its values the photo's own
+    std::string focalLengthText; // as the focal length list takes it ("50", "4.25")
+    bool calculated = false;    // the depth of field could be worked out
+    CalculationResult result;   // when it could
+    std::string missing;        // one sentence: what the photo does not record
+    // What the form and the terminal show, in order: a label (the form's,
+    // without its colon) and its text.
+    std::vector<std::pair<std::string, std::string>> lines;
+};
+
+PhotoShot ShotOfPhoto(const PhotoFacts& facts, const PhotoCamera& camera,
+                      const PhotoChoices& choices, const NumberSettings& settings);
+
+// The labels of the lines, in order.
+inline constexpr const char* kPhotoLabels[] = {
+    "File",         "Camera",      "Lens",       "Focal length", "35 mm equivalent",
+    "Aperture",     "Focus distance", "Image size", "Date taken"};
+inline constexpr std::size_t kPhotoValueCount = std::size(kPhotoLabels);
+inline constexpr const char* kResultLabels[] = {
+    "Near Focus Limit of Depth of Field", "Far Focus Limit of Depth of Field",
+    "Total Depth of Field", "Hyperfocal Distance"};
+
+// A number as a value text a press reads back as the very same double.
+std::string ValueText(double v);
