@@ -5,12 +5,15 @@
 #include "cameras/camera_info_dlg.h"
 #include "cameras/camera_table.h"
 #include "finder/choose_camera_dlg.h"
+#include "finder/lensfun_cameras.h"
 #include "finder/own_cameras.h"
 #include "framework/qt/msgbox.h"
 #include "framework/qt/winapp.h"
 #include "help/help_dlgs.h"
 #include "help/readable_colour.h"
 #include "lists/list_fill.h"
+#include "photo/photo_dlg.h"
+#include "photo/photo_reader.h"
 #include "planner/plan_dlg.h"
 #include "settings/save_reports.h"
 #include "settings/settings_file.h"
@@ -26,6 +29,8 @@ ON_COMMAND(IDOK_SECOND, OnOkCommand)
 ON_COMMAND(ID_FILE_DOF_TABLE, OnDofTableCommand)
 ON_COMMAND(ID_FILE_PLAN_FOCUS, OnPlanFocusCommand)
 ON_COMMAND(ID_FILE_CHOOSE_CAMERA, OnChooseCameraCommand)
+ON_COMMAND(ID_FILE_OPEN_PHOTO, OnOpenPhotoCommand)
+ON_WM_DROPFILES()
 ON_CBN_SELCHANGE(IDC_CAMERA, OnCameraChanged)
 ON_COMMAND(ID_HELP_FIELD, OnFieldHelpCommand)
 ON_BN_CLICKED(IDC_ABOUT, OnAboutClicked)
@@ -88,6 +93,7 @@ void CVextonDOFCEDlg::DoDataExchange(CDataExchange* dx) {
 BOOL CVextonDOFCEDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     SetDefID(IDC_CALCULATE);
+    DragAcceptFiles(TRUE); // a photo dropped on the form opens it
 
     SetIcon(m_hIcon);
 
@@ -412,6 +418,101 @@ void CVextonDOFCEDlg::ChooseCamera() {
         FillCameraEntries(m_cboCamera.GetLBText(0));
     else
         m_cboCamera.SetCurSel(before);
+}
+
+// ---- photos
+
+namespace {
+constexpr const char* kPhotoFilter =
+    "Photos (*.jpg *.jpeg *.tif *.tiff *.dng *.png *.nef *.nrw *.cr2 *.arw *.orf *.rw2 *.pef "
+    "*.raf *.srw *.JPG *.JPEG *.TIF *.TIFF *.DNG *.PNG *.NEF *.NRW *.CR2 *.ARW *.ORF *.RW2 *.PEF "
+    "*.RAF *.SRW);;All files (*)";
+
+// The text a list takes for a number so that it reads as that number: the
+// entry of that name or value, else the text itself where no entry begins
+// with it, else the bare number (a typed "f/3" would select the f/32 it begins).
+CString TextForList(const CComboBox& list, const std::string& name, const std::string& bare,
+                    const std::string& value) {
+    const CString wanted = Utf8ToCString(name);
+    const double number = ParseDecimal(value);
+    bool begins = false;
+    for (int i = 0; i < list.GetCount(); ++i) {
+        const CString entry = list.GetLBText(i);
+        const std::optional<std::string> entryValue = list.GetItemValue(i);
+        if (entry == wanted || (entryValue && ParseDecimal(*entryValue) == number))
+            return entry;
+        begins = begins || entry.compare(0, wanted.size(), wanted) == 0;
+    }
+    return Utf8ToCString(begins ? bare : name);
+}
+} // namespace
+
+void CVextonDOFCEDlg::OnOpenPhotoCommand() {
+    const std::string path = AfxGetPlatform().ChooseOpenFile("Open Photo", kPhotoFilter);
+    if (!path.empty())
+        ShowPhoto(path);
+}
+
+// The first file dropped is shown.
+void CVextonDOFCEDlg::OnDropFiles(const std::vector<std::string>& paths) {
+    if (!paths.empty())
+        ShowPhoto(paths.front());
+}
+
+void CVextonDOFCEDlg::ShowPhoto(const std::string& path) {
+    const PhotoFacts facts = ReadPhoto(path);
+    if (!facts.refusal.empty()) {
+        MessageBox(this, Utf8ToCString(facts.refusal), u"Open Photo");
+        return;
+    }
+    const NumberSettings numbers = UserNumberSettings();
+    const ListChoiceText cofc = ChosenInList(m_cboCofC, ListKind::CircleOfConfusion, numbers);
+    const int unit = std::max(0, m_cboUnit.GetCurSel());
+    const PhotoChoices choices{SelectedValue(m_cboUnit).value_or("0"),
+                               CStringToUtf8(m_cboUnit.GetLBText(unit)),
+                               cofc.value.value_or("0.0300")};
+    const PhotoCamera camera =
+        CameraOfPhoto(facts, m_ownCameras.Cameras(),
+                      []() -> const std::vector<FoundCamera>& { return LensfunCameras().cameras; });
+    const PhotoShot shot = ShotOfPhoto(facts, camera, choices, numbers);
+    CPhotoDlg form(facts, shot, this);
+    if (form.DoModal() == IDOK)
+        UsePhotoSettings(shot, camera);
+}
+
+// The photo's camera (a camera of lensfun's, or one worked out from its
+// focal lengths, joins the person's cameras), focal length and aperture
+// (typed where the lists have no such entry) and distance; the diopter box
+// emptied; the unit and the circle of confusion as they were.
+void CVextonDOFCEDlg::UsePhotoSettings(const PhotoShot& shot, const PhotoCamera& camera) {
+    if (camera.from == PhotoCamera::From::BuiltIn || camera.from == PhotoCamera::From::Own) {
+        SelectOrShowTyped(m_cboCamera, ListKind::Camera, Utf8ToCString(camera.camera->name),
+                          UserNumberSettings());
+    } else if (camera.camera) {
+        OwnCameras own = ReadOwnCameras(GetSettingsFilePath());
+        if (own.problem.empty() && RefusalToAdd(own, *camera.camera, kOtherCameraText).empty()) {
+            own.cameras.push_back(*camera.camera);
+            CFileException error;
+            if (!WriteOwnCameras(GetSettingsFilePath(), own, &error))
+                ReportFileError(error);
+        }
+        FillCameraEntries(Utf8ToCString(camera.camera->name));
+    }
+    m_lastCamera = m_cboCamera.GetCurSel();
+    const Lens& lens = shot.lens;
+    const auto show = [](CComboBox& list, const CString& text) {
+        if (list.SelectString(text) < 0)
+            list.SetWindowText(text);
+    };
+    if (!lens.focalLengthValue.empty())
+        show(m_cboFocalLength, TextForList(m_cboFocalLength, shot.focalLengthText,
+                                           shot.focalLengthText + " mm", lens.focalLengthValue));
+    if (!lens.apertureValue.empty())
+        show(m_cboAperture, TextForList(m_cboAperture, lens.apertureText,
+                                        lens.apertureText.substr(2), lens.apertureValue));
+    if (!lens.distanceText.empty())
+        m_editDistance.SetWindowText(Utf8ToCString(lens.distanceText));
+    m_editDiopter.SetWindowText(CString());
 }
 
 void CVextonDOFCEDlg::OnFieldHelpCommand() {

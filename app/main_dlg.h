@@ -17,6 +17,8 @@
 #include <string>
 
 struct CameraRecord;
+struct PhotoCamera;
+struct PhotoShot;
 
 class CVextonDOFCEDlg : public CDialog {
   public:
@@ -40,6 +42,8 @@ class CVextonDOFCEDlg : public CDialog {
     void OnDofTableCommand();
     void OnPlanFocusCommand();
     void OnChooseCameraCommand();
+    void OnOpenPhotoCommand();
+    void OnDropFiles(const std::vector<std::string>& paths) override;
     void OnCameraChanged();
     void OnFieldHelpCommand();
     void OnAboutClicked();
@@ -57,6 +61,10 @@ class CVextonDOFCEDlg : public CDialog {
     // The Choose Camera form; the camera list keeps its selection unless a
     // camera was added or removed.
     void ChooseCamera();
+    // The Photo form for the photo at `path`, or why it cannot be read;
+    // its "Use These Settings" fills the main form.
+    void ShowPhoto(const std::string& path);
+    void UsePhotoSettings(const PhotoShot& shot, const PhotoCamera& camera);
     void FillCameraEntries(const CString& select);
     void FillFocalLengthList();
     void FillApertureList();

@@ -111,9 +111,9 @@ CommandResult PhotoVerb(const std::vector<std::string>& args, const CommandLineC
     Choices choices;
     if (auto failed = Choose(choices, parsed, machine, "photo"))
         return *failed;
-    const PhotoChoices wanted{Value(choices.unit),
-                              CStringToUtf8(choices.unit.entries[choices.unit.selected].displayText),
-                              Value(choices.cofc)};
+    const PhotoChoices wanted{
+        Value(choices.unit), CStringToUtf8(choices.unit.entries[choices.unit.selected].displayText),
+        Value(choices.cofc)};
     const std::vector<FoundCamera> own =
         ReadOwnCameras(SettingsLocationFor(machine.programPath, machine.configHome)).cameras;
     const auto lensfun = []() -> const std::vector<FoundCamera>& {

@@ -121,8 +121,8 @@ bool ReadExifDistance(const Exiv2::Exifdatum& d, PhotoFacts& f) {
                              kSubjectDistance + "), which cannot be calculated with.");
         return true;
     }
-    f.distance = SaneDistance(r.second ? static_cast<double>(r.first) / r.second : 0,
-                              kSubjectDistance, f);
+    f.distance =
+        SaneDistance(r.second ? static_cast<double>(r.first) / r.second : 0, kSubjectDistance, f);
     return true;
 }
 
@@ -139,7 +139,8 @@ bool ReadCanonRange(const Exiv2::ExifData& exif, PhotoFacts& f) {
     if (!a || !b || !(*a > 0) || !(*b >= *a))
         return false;
     const auto metres = [](double v) {
-        return std::isinf(v) ? std::string("infinity") : FormatShortest(v, 2, NumberSettings{}) + " m";
+        return std::isinf(v) ? std::string("infinity")
+                             : FormatShortest(v, 2, NumberSettings{}) + " m";
     };
     if (std::isinf(*b)) { // focused somewhere beyond the lower end
         f.nonsense.push_back("Canon's maker note records the focus distance as beyond " +
@@ -192,8 +193,8 @@ void ReadSize(const Exiv2::Image& image, const Exiv2::ExifData& exif, PhotoFacts
         return;
     }
     if (width < 1 || height < 1 || width > kLargestSide || height > kLargestSide) {
-        f.nonsense.push_back("The photo records an image size of " + std::to_string(width) +
-                             " x " + std::to_string(height) + " pixels (" + f.sizeSource +
+        f.nonsense.push_back("The photo records an image size of " + std::to_string(width) + " x " +
+                             std::to_string(height) + " pixels (" + f.sizeSource +
                              "), which is not used.");
         f.sizeSource.clear();
         return;
@@ -285,7 +286,6 @@ PhotoFacts ReadPhotoData(const unsigned char* data, std::size_t size, const std:
         f.refusal = name + " is empty, not a photo.";
         return f;
     }
-    return Read(name, [data, size] {
-        return Exiv2::ImageFactory::open(data, static_cast<long>(size));
-    });
+    return Read(name,
+                [data, size] { return Exiv2::ImageFactory::open(data, static_cast<long>(size)); });
 }

@@ -30,13 +30,13 @@ std::string MakeAndModel(const PhotoFacts& f) {
 
 std::string CameraLine(const PhotoFacts& f, const PhotoCamera& c, const NumberSettings& settings) {
     const std::string recorded = MakeAndModel(f);
-    std::string line = recorded.empty() ? std::string(kNotRecorded)
-                                        : Sourced(recorded, f.makeSource.empty()
-                                                                ? f.modelSource
-                                                                : f.makeSource +
-                                                                      (f.modelSource.empty()
-                                                                           ? ""
-                                                                           : ", " + f.modelSource));
+    std::string line =
+        recorded.empty()
+            ? std::string(kNotRecorded)
+            : Sourced(recorded,
+                      f.makeSource.empty()
+                          ? f.modelSource
+                          : f.makeSource + (f.modelSource.empty() ? "" : ", " + f.modelSource));
     if (!c.camera)
         return line;
     const std::string crop = "crop factor " + Number(c.camera->cropFactor, settings);
@@ -55,6 +55,16 @@ std::string CameraLine(const PhotoFacts& f, const PhotoCamera& c, const NumberSe
         break;
     }
     return line;
+}
+
+// The circle of confusion a press uses for this camera: the one chosen for
+// 36 × 24 mm over the crop factor.
+std::string CircleLine(const Lens& lens, const PhotoCamera& camera, const NumberSettings& s) {
+    const std::string chosen = lens.cofcValue + " mm for 36 \u00D7 24 mm";
+    if (!camera.camera)
+        return chosen + "; the camera is not known";
+    const double c = ParseDecimal(lens.cofcValue) / lens.cropFactor;
+    return FormatLocaleNumber(FormatFixed(c, 6), 6, s) + " mm (" + chosen + ", your choice)";
 }
 
 // "the focal length, the f-number or the focus distance"
@@ -162,30 +172,31 @@ PhotoShot ShotOfPhoto(const PhotoFacts& f, const PhotoCamera& camera, const Phot
         {"File", f.file},
         {"Camera", CameraLine(f, camera, s)},
         {"Lens", f.lens.empty() ? kNotRecorded : Sourced(f.lens, f.lensSource)},
-        {"Focal length", f.focalLength ? Sourced(Number(f.focalLength->value, s) + " mm",
-                                                 f.focalLength->source)
-                                       : kNotRecorded},
+        {"Focal length",
+         f.focalLength ? Sourced(Number(f.focalLength->value, s) + " mm", f.focalLength->source)
+                       : kNotRecorded},
         {"35 mm equivalent", f.focalLength35 ? Sourced(Number(f.focalLength35->value, s) + " mm",
                                                        f.focalLength35->source)
                                              : kNotRecorded},
         {"Aperture", f.fNumber ? Sourced(lens.apertureText, f.fNumber->source) : kNotRecorded},
-        {"Focus distance",
-         lens.distance ? Sourced(lens.distanceText + unit.suffix, f.distance->source) +
-                             (f.distanceNote.empty() ? "" : " " + f.distanceNote)
-         : f.distanceInfinite ? "infinity"
-                              : kNotRecorded},
-        {"Image size", f.width ? Sourced(std::to_string(f.width) + " x " +
-                                             std::to_string(f.height) + " pixels",
-                                         f.sizeSource)
-                               : kNotRecorded},
+        {"Focus distance", lens.distance
+                               ? Sourced(lens.distanceText + unit.suffix, f.distance->source) +
+                                     (f.distanceNote.empty() ? "" : " " + f.distanceNote)
+                           : f.distanceInfinite ? "infinity"
+                                                : kNotRecorded},
+        {"Image size",
+         f.width ? Sourced(std::to_string(f.width) + " x " + std::to_string(f.height) + " pixels",
+                           f.sizeSource)
+                 : kNotRecorded},
         {"Date taken", f.dateTaken.empty() ? kNotRecorded : Sourced(f.dateTaken, f.dateSource)},
+        {"Circle of confusion", CircleLine(lens, camera, s)},
     };
     if (!missing.empty()) {
         shot.missing = missing.size() == 1 && missing[0] == "the focus distance"
                            ? "This photo does not record the focus distance; type it on the main "
                              "form and press Calculate."
-                           : "This photo does not record " + Listed(missing) +
-                                 "; choose or type " + (missing.size() == 1 ? "it" : "them") +
+                           : "This photo does not record " + Listed(missing) + "; choose or type " +
+                                 (missing.size() == 1 ? "it" : "them") +
                                  " on the main form and press Calculate.";
     } else {
         shot.result = Calculate(lens.Inputs(), settings);

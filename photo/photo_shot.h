@@ -40,11 +40,11 @@ struct PhotoChoices {
 };
 
 struct PhotoShot {
-    Lens lens;                  // as a press reads it; its values the photo's own
+    Lens lens;                   // as a press reads it; its values the photo's own
     std::string focalLengthText; // as the focal length list takes it ("50", "4.25")
-    bool calculated = false;    // the depth of field could be worked out
-    CalculationResult result;   // when it could
-    std::string missing;        // one sentence: what the photo does not record
+    bool calculated = false;     // the depth of field could be worked out
+    CalculationResult result;    // when it could
+    std::string missing;         // one sentence: what the photo does not record
     // What the form and the terminal show, in order: a label (the form's,
     // without its colon) and its text.
     std::vector<std::pair<std::string, std::string>> lines;
@@ -55,12 +55,12 @@ PhotoShot ShotOfPhoto(const PhotoFacts& facts, const PhotoCamera& camera,
 
 // The labels of the lines, in order.
 inline constexpr const char* kPhotoLabels[] = {
-    "File",         "Camera",      "Lens",       "Focal length", "35 mm equivalent",
-    "Aperture",     "Focus distance", "Image size", "Date taken"};
+    "File",     "Camera",         "Lens",       "Focal length", "35 mm equivalent",
+    "Aperture", "Focus distance", "Image size", "Date taken",   "Circle of confusion"};
 inline constexpr std::size_t kPhotoValueCount = std::size(kPhotoLabels);
-inline constexpr const char* kResultLabels[] = {
-    "Near Focus Limit of Depth of Field", "Far Focus Limit of Depth of Field",
-    "Total Depth of Field", "Hyperfocal Distance"};
+inline constexpr const char* kResultLabels[] = {"Near Focus Limit of Depth of Field",
+                                                "Far Focus Limit of Depth of Field",
+                                                "Total Depth of Field", "Hyperfocal Distance"};
 
 // A number as a value text a press reads back as the very same double.
 std::string ValueText(double v);

@@ -20,6 +20,7 @@ enum : int {
     IDD_DOF_TABLE = 140,
     IDD_PLAN_FOCUS = 141,
     IDD_CHOOSE_CAMERA = 142,
+    IDD_PHOTO = 143,
     IDD_OWN_CAMERA_INFO = 146,
 
     // Main form
@@ -94,10 +95,21 @@ enum : int {
     IDC_CHOOSE_REMOVE = 1306,
     IDC_CHOOSE_REFUSAL = 1307,
 
+    // Photo form: the file, the values it records, the depth of field of
+    // that shot, what it does not record
+    IDC_PHOTO_FILE = 1400,
+    IDC_PHOTO_FIRST_VALUE = 1401, // to 1409
+    IDC_PHOTO_NEAR = 1410,
+    IDC_PHOTO_FAR = 1411,
+    IDC_PHOTO_TOTAL = 1412,
+    IDC_PHOTO_HYPERFOCAL = 1413,
+    IDC_PHOTO_MISSING = 1414,
+
     // Menu commands
     ID_FILE_DOF_TABLE = 32771,
     ID_FILE_PLAN_FOCUS = 32773,
     ID_FILE_CHOOSE_CAMERA = 32775,
+    ID_FILE_OPEN_PHOTO = 32776,
     ID_HELP_FIELD = 32772,
 
     IDOK_SECOND = 8, // the second command that acts as OK on the main form

@@ -5,6 +5,8 @@
 #include "framework/base/object.h"
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 using BOOL = int;
 inline constexpr BOOL FALSE = 0;
@@ -46,12 +48,14 @@ class CDC;
 class CBrush;
 
 // What a form's message map routes to its handlers.
-enum class MessageKind { End, Command, Size, CtlColorReflect, Timer };
+enum class MessageKind { End, Command, Size, CtlColorReflect, Timer, DropFiles };
 
 using CommandHandler = void (CWnd::*)();
 using SizeHandler = void (CWnd::*)(UINT type, int cx, int cy);
 using CtlColorHandler = CBrush* (CWnd::*)(CDC* dc, UINT ctlColor);
 using TimerHandler = void (CWnd::*)(UINT_PTR id);
+// Files dropped on a form, as full paths.
+using DropFilesHandler = void (CWnd::*)(const std::vector<std::string>& paths);
 
 struct MessageMapEntry {
     MessageKind kind;
@@ -61,6 +65,7 @@ struct MessageMapEntry {
     SizeHandler size;
     CtlColorHandler ctlColor;
     TimerHandler timer;
+    DropFilesHandler dropFiles = nullptr;
 };
 
 struct MessageMap {
@@ -130,3 +135,13 @@ struct MessageMap {
      nullptr,                                                                                      \
      nullptr,                                                                                      \
      static_cast<TimerHandler>(&ThisClass::OnTimer)},
+// Files dropped on the form (which takes them once DragAcceptFiles says so).
+#define ON_WM_DROPFILES()                                                                          \
+    {MessageKind::DropFiles,                                                                       \
+     0,                                                                                            \
+     0,                                                                                            \
+     nullptr,                                                                                      \
+     nullptr,                                                                                      \
+     nullptr,                                                                                      \
+     nullptr,                                                                                      \
+     static_cast<DropFilesHandler>(&ThisClass::OnDropFiles)},

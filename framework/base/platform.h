@@ -36,4 +36,7 @@ class CPlatform {
     // file dialog): its full path, or "" when the person chose none.
     virtual std::string ChooseSaveFile(const std::string& title, const std::string& suggestedName,
                                        const std::string& filter) const = 0;
+    // A file to open, as the person chooses it (the desktop's file dialog,
+    // showing what `filter` names): its full path, or "" when none.
+    virtual std::string ChooseOpenFile(const std::string& title, const std::string& filter) const = 0;
 };

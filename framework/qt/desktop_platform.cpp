@@ -54,6 +54,13 @@ std::string CDesktopPlatform::GetSystemName() const {
 }
 
 // The desktop's own dialog, over the active window, starting in the home folder.
+std::string CDesktopPlatform::ChooseOpenFile(const std::string& title,
+                                             const std::string& filter) const {
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), QString::fromStdString(title),
+                                        QDir::homePath(), QString::fromStdString(filter))
+        .toStdString();
+}
+
 std::string CDesktopPlatform::ChooseSaveFile(const std::string& title,
                                              const std::string& suggestedName,
                                              const std::string& filter) const {

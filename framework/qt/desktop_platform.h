@@ -10,6 +10,7 @@ class CDesktopPlatform : public CPlatform {
     std::string GetProgramPath() const override;
     std::string GetConfigHome() const override;
     std::string GetSystemName() const override;
+    std::string ChooseOpenFile(const std::string& title, const std::string& filter) const override;
     std::string ChooseSaveFile(const std::string& title, const std::string& suggestedName,
                                const std::string& filter) const override;
 };

@@ -11,6 +11,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QDialog>
 #include <QEventLoop>
 #include <QFontMetrics>
@@ -119,12 +122,56 @@ class FormWindow : public QDialog {
             m_form->PlaceInWindow(size());
         m_form->SendSize(SIZE_RESTORED, width(), height());
     }
+    // Files from a file manager, where the form takes them: local files only.
+    static std::vector<std::string> LocalFiles(const QMimeData* data) {
+        std::vector<std::string> paths;
+        if (data && data->hasUrls())
+            for (const QUrl& url : data->urls())
+                if (url.isLocalFile())
+                    paths.push_back(url.toLocalFile().toStdString());
+        return paths;
+    }
+    // A drag of files, over the form or any of its controls (an edit box
+    // would otherwise take a file as its name's text): true when taken.
+    bool TakeDrag(QEvent* event) {
+        const QEvent::Type type = event->type();
+        if (!acceptDrops() ||
+            (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop))
+            return false;
+        auto* drag = static_cast<QDropEvent*>(event);
+        const std::vector<std::string> paths = LocalFiles(drag->mimeData());
+        if (paths.empty())
+            return false;
+        drag->acceptProposedAction();
+        if (type == QEvent::Drop) // told once the drop is over, not inside the drag
+            QMetaObject::invokeMethod(
+                this, [form = m_form, paths] { form->SendDropFiles(paths); },
+                Qt::QueuedConnection);
+        return true;
+    }
+    void dragEnterEvent(QDragEnterEvent* event) override { TakeDrag(event); }
+    void dragMoveEvent(QDragMoveEvent* event) override { TakeDrag(event); }
+    void dropEvent(QDropEvent* event) override { TakeDrag(event); }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        return TakeDrag(event) || QDialog::eventFilter(watched, event);
+    }
 
   private:
     CDialog* m_form;
 };
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
+
+void CDialog::DragAcceptFiles(BOOL accept) {
+    if (!m_window)
+        return;
+    m_window->setAcceptDrops(accept);
+    for (QWidget* control : m_window->findChildren<QWidget*>())
+        if (accept)
+            control->installEventFilter(m_window);
+        else
+            control->removeEventFilter(m_window);
+}
 
 void SendCommandToWindow(QWidget* window, int id) {
     CommandEvent event(id);

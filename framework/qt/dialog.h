@@ -30,6 +30,9 @@ class CDialog : public CWnd {
     void EndDialog(int result);
     void UpdateData(BOOL saveAndValidate = TRUE);
     void SetDefID(int id); // the button that Enter presses
+    // Whether files dragged from a file manager may be dropped on the form
+    // (they go to its ON_WM_DROPFILES handler).
+    void DragAcceptFiles(BOOL accept = TRUE);
 
     // Handles a command or control notification: the message map first, then
     // the standard OK and Cancel.

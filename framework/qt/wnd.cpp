@@ -105,6 +105,13 @@ void CWnd::SendSize(UINT type, int cx, int cy) {
         (this->*(e->size))(type, cx, cy);
 }
 
+void CWnd::SendDropFiles(const std::vector<std::string>& paths) {
+    const MessageMapEntry* e = FindEntry(
+        GetMessageMap(), [](const MessageMapEntry& e) { return e.kind == MessageKind::DropFiles; });
+    if (e)
+        (this->*(e->dropFiles))(paths);
+}
+
 void CWnd::SendClose() {
     OnClose();
 }

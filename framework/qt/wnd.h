@@ -43,6 +43,7 @@ class CWnd : public CObject {
     void SendClose();
     CBrush* SendCtlColorReflect(CDC* dc);
     void SendTimer(UINT_PTR id);
+    void SendDropFiles(const std::vector<std::string>& paths);
 
     // A timer that sends OnTimer(id) every `elapseMs` milliseconds while the
     // window lives, until killed; setting it again restarts it.
@@ -55,6 +56,7 @@ class CWnd : public CObject {
     virtual void OnSize(UINT, int, int) {}
     virtual void OnClose() {}
     virtual void OnTimer(UINT_PTR) {}
+    virtual void OnDropFiles(const std::vector<std::string>&) {}
 
   protected:
     QWidget* m_hWnd = nullptr;

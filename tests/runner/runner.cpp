@@ -73,6 +73,11 @@ class ScenarioPlatform : public CPlatform {
     std::string GetSystemName() const override { return CDesktopPlatform().GetSystemName(); }
     // A file the program saves goes where an `open` step said, else to the
     // program's folder under the name it suggests.
+    // A file to open is the one an `open` step named; without one the
+    // person chose none.
+    std::string ChooseOpenFile(const std::string&, const std::string&) const override {
+        return m_machine.nextFile ? *std::exchange(m_machine.nextFile, std::nullopt) : "";
+    }
     std::string ChooseSaveFile(const std::string&, const std::string& suggestedName,
                                const std::string&) const override {
         if (m_machine.nextFile)
