@@ -20,6 +20,7 @@
 #include "table/table_dlg.h"
 
 #include <cmath>
+#include <filesystem>
 
 BEGIN_MESSAGE_MAP(CVextonDOFCEDlg, CDialog)
 ON_WM_SIZE()
@@ -460,7 +461,8 @@ void CVextonDOFCEDlg::OnDropFiles(const std::vector<std::string>& paths) {
 }
 
 void CVextonDOFCEDlg::ShowPhoto(const std::string& path) {
-    const PhotoFacts facts = ReadPhoto(path);
+    const PhotoFacts facts =
+        ReadPhoto(path, std::filesystem::path(path).filename().string()); // named by its name
     if (!facts.refusal.empty()) {
         MessageBox(this, Utf8ToCString(facts.refusal), u"Open Photo");
         return;

@@ -9,7 +9,10 @@ namespace {
 std::string Named(double v) {
     if (!std::isfinite(v))
         return std::isnan(v) ? "not a number" : "infinite";
-    return FormatShortest(v, 6, NumberSettings{});
+    NumberSettings plain;
+    plain.grouping = 0;
+    plain.thousandsSeparator.clear();
+    return FormatShortest(v, 6, plain);
 }
 
 std::optional<RecordedNumber> Refuse(PhotoFacts& facts, const std::string& sentence) {

@@ -50,12 +50,22 @@ void ReadText(const Exiv2::ExifData& exif, std::initializer_list<const char*> ke
         }
 }
 
+// A rational field's two parts, unsigned where the field is (as Exif's
+// focal length, f-number and distance are).
+std::pair<double, double> Parts(const Exiv2::Exifdatum& d) {
+    const Exiv2::Rational r = d.toRational(0);
+    if (d.typeId() == Exiv2::unsignedRational)
+        return {static_cast<double>(static_cast<std::uint32_t>(r.first)),
+                static_cast<double>(static_cast<std::uint32_t>(r.second))};
+    return {static_cast<double>(r.first), static_cast<double>(r.second)};
+}
+
 // A rational field as a double; none when its denominator is 0.
 std::optional<double> Rational(const Exiv2::Exifdatum& d) {
-    const Exiv2::Rational r = d.toRational(0);
-    if (r.second == 0)
+    const auto [numerator, denominator] = Parts(d);
+    if (denominator == 0)
         return std::nullopt;
-    return static_cast<double>(r.first) / r.second;
+    return numerator / denominator;
 }
 
 // "2.51 m", "251 mm", "Infinite": a maker note's distance as exiv2 prints it,
@@ -108,21 +118,20 @@ void ReadFNumber(const Exiv2::ExifData& exif, PhotoFacts& f) {
 
 // Exif's own field: 0 means unknown, 0xFFFFFFFF infinity.
 bool ReadExifDistance(const Exiv2::Exifdatum& d, PhotoFacts& f) {
-    const Exiv2::Rational r = d.toRational(0);
-    if (r.first == 0) {
+    const auto [numerator, denominator] = Parts(d);
+    if (numerator == 0) {
         f.nonsense.push_back(std::string("The photo records its focus distance as unknown (0 in ") +
                              kSubjectDistance + ").");
         return false;
     }
-    if (static_cast<std::uint32_t>(r.first) == 0xFFFFFFFFu) {
+    if (numerator == 0xFFFFFFFFu) {
         f.distanceInfinite = true;
         f.nonsense.push_back(std::string("The photo records its focus distance as infinity "
                                          "(0xFFFFFFFF in ") +
                              kSubjectDistance + "), which cannot be calculated with.");
         return true;
     }
-    f.distance =
-        SaneDistance(r.second ? static_cast<double>(r.first) / r.second : 0, kSubjectDistance, f);
+    f.distance = SaneDistance(denominator ? numerator / denominator : 0, kSubjectDistance, f);
     return true;
 }
 
@@ -256,27 +265,30 @@ template <class Open> PhotoFacts Read(const std::string& name, Open open) {
 }
 } // namespace
 
-PhotoFacts ReadPhoto(const std::string& path) {
+PhotoFacts ReadPhoto(const std::string& path, const std::string& shownAs) {
     namespace fs = std::filesystem;
     std::error_code ec;
     const fs::file_status status = fs::status(path, ec);
+    const std::string& name = shownAs.empty() ? path : shownAs;
     PhotoFacts f;
     f.file = path;
     if (ec || status.type() == fs::file_type::not_found)
-        f.refusal = path + " does not exist.";
+        f.refusal = name + " does not exist.";
     else if (status.type() == fs::file_type::directory)
-        f.refusal = path + " is a folder, not a photo.";
+        f.refusal = name + " is a folder, not a photo.";
     else if (status.type() != fs::file_type::regular)
-        f.refusal = path + " is not a photo.";
+        f.refusal = name + " is not a photo.";
     else if (const auto size = fs::file_size(path, ec); ec)
-        f.refusal = path + " cannot be read.";
+        f.refusal = name + " cannot be read.";
     else if (size == 0)
-        f.refusal = path + " is empty, not a photo.";
+        f.refusal = name + " is empty, not a photo.";
     else if (size > kLargestPhotoBytes)
-        f.refusal = path + " is too large to be a photo this program reads.";
+        f.refusal = name + " is too large to be a photo this program reads.";
     if (!f.refusal.empty())
         return f;
-    return Read(path, [&path] { return Exiv2::ImageFactory::open(path, false); });
+    PhotoFacts read = Read(name, [&path] { return Exiv2::ImageFactory::open(path, false); });
+    read.file = path;
+    return read;
 }
 
 PhotoFacts ReadPhotoData(const unsigned char* data, std::size_t size, const std::string& name) {

@@ -12,6 +12,7 @@
 // The largest file read; photos beyond it are refused unread.
 inline constexpr unsigned long long kLargestPhotoBytes = 2ULL << 30;
 
-PhotoFacts ReadPhoto(const std::string& path);
+// `shownAs` names the file in a refusal (its path, unless told otherwise).
+PhotoFacts ReadPhoto(const std::string& path, const std::string& shownAs = {});
 // The same from bytes in memory, `name` standing for the file.
 PhotoFacts ReadPhotoData(const unsigned char* data, std::size_t size, const std::string& name);

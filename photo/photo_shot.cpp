@@ -19,11 +19,13 @@ std::string Number(double v, const NumberSettings& settings) {
     return FormatShortest(v, 6, settings);
 }
 
-// "Sony ILCE-7M4": the make, unless the model names it already.
+// "SONY ILCE-7M4": the make, unless the model names it already ("NIKON D70"
+// of "NIKON CORPORATION").
 std::string MakeAndModel(const PhotoFacts& f) {
     if (f.model.empty())
         return f.make;
-    if (f.make.empty() || f.model.rfind(f.make, 0) == 0)
+    const std::string brand = f.make.substr(0, f.make.find(' '));
+    if (brand.empty() || f.model.rfind(brand, 0) == 0)
         return f.model;
     return f.make + " " + f.model;
 }
@@ -193,8 +195,11 @@ PhotoShot ShotOfPhoto(const PhotoFacts& f, const PhotoCamera& camera, const Phot
     };
     if (!missing.empty()) {
         shot.missing = missing.size() == 1 && missing[0] == "the focus distance"
-                           ? "This photo does not record the focus distance; type it on the main "
-                             "form and press Calculate."
+                           ? f.distanceInfinite
+                                 ? "This photo records the focus distance only as infinity; type "
+                                   "it on the main form and press Calculate."
+                                 : "This photo does not record the focus distance; type it on the "
+                                   "main form and press Calculate."
                            : "This photo does not record " + Listed(missing) + "; choose or type " +
                                  (missing.size() == 1 ? "it" : "them") +
                                  " on the main form and press Calculate.";

@@ -1,0 +1,113 @@
+#include "test_photos.h"
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+#include <exiv2/exiv2.hpp>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace {
+using Fields = std::vector<std::pair<std::string, std::string>>;
+
+const Fields kGroup = {{"Exif.Image.Make", "SONY"},
+                       {"Exif.Image.Model", "ILCE-7M4"},
+                       {"Exif.Photo.LensModel", "FE 50mm F1.8"},
+                       {"Exif.Photo.FocalLength", "50/1"},
+                       {"Exif.Photo.FocalLengthIn35mmFilm", "50"},
+                       {"Exif.Photo.FNumber", "40/10"},
+                       {"Exif.Photo.SubjectDistance", "320/100"},
+                       {"Exif.Photo.DateTimeOriginal", "2024:05:01 10:20:30"}};
+} // namespace
+
+const std::vector<TestPhoto>& TestPhotos() {
+    static const std::vector<TestPhoto> photos = {
+        {"group.jpg", kGroup},
+        {"group.png", kGroup},
+        {"d70.jpg",
+         {{"Exif.Image.Make", "NIKON CORPORATION"},
+          {"Exif.Image.Model", "NIKON D70"},
+          {"Exif.Photo.FocalLength", "180/10"},
+          {"Exif.Photo.FNumber", "56/10"},
+          {"Exif.Photo.SubjectDistance", "250/100"}}},
+        {"no-distance.jpg",
+         {{"Exif.Image.Make", "NIKON CORPORATION"},
+          {"Exif.Image.Model", "NIKON D70"},
+          {"Exif.Photo.FocalLength", "35/1"},
+          {"Exif.Photo.FNumber", "63/10"}}},
+        {"unknown.jpg",
+         {{"Exif.Image.Make", "SONY"},
+          {"Exif.Image.Model", "ILCE-7M4"},
+          {"Exif.Photo.FocalLength", "0/1"},
+          {"Exif.Photo.FNumber", "0/1"},
+          {"Exif.Photo.SubjectDistance", "0/1"}}},
+        {"infinity.jpg",
+         {{"Exif.Image.Make", "SONY"},
+          {"Exif.Image.Model", "ILCE-7M4"},
+          {"Exif.Photo.FocalLength", "24/1"},
+          {"Exif.Photo.FNumber", "80/10"},
+          {"Exif.Photo.SubjectDistance", "4294967295/1"}}},
+        {"absurd.jpg",
+         {{"Exif.Image.Make", "SONY"},
+          {"Exif.Image.Model", "ILCE-7M4"},
+          {"Exif.Photo.FocalLength", "1000000/1"},
+          {"Exif.Photo.FNumber", "1000/1"},
+          {"Exif.Photo.SubjectDistance", "4000000000/1"},
+          {"Exif.Photo.PixelXDimension", "4000000000"},
+          {"Exif.Photo.PixelYDimension", "3"}}},
+        {"only-equivalent.jpg",
+         {{"Exif.Image.Make", "Acme"},
+          {"Exif.Image.Model", "Phantom 9"},
+          {"Exif.Photo.FocalLength", "425/100"},
+          {"Exif.Photo.FocalLengthIn35mmFilm", "26"},
+          {"Exif.Photo.FNumber", "18/10"},
+          {"Exif.Photo.SubjectDistance", "120/100"}}},
+        {"no-camera.jpg",
+         {{"Exif.Photo.FocalLength", "50/1"},
+          {"Exif.Photo.FNumber", "80/10"},
+          {"Exif.Photo.SubjectDistance", "300/100"}}},
+        {"no-exif.png", {}},
+    };
+    return photos;
+}
+
+namespace {
+bool WritePhoto(const std::string& path, const TestPhoto& photo) {
+    QImage image(32, 24, QImage::Format_RGB32);
+    image.fill(QColor(90, 120, 150));
+    const bool png = path.size() > 4 && path.compare(path.size() - 4, 4, ".png") == 0;
+    if (!image.save(QString::fromStdString(path), png ? "PNG" : "JPEG", 90))
+        return false;
+    if (photo.exif.empty())
+        return true;
+    try {
+        Exiv2::Image::AutoPtr file = Exiv2::ImageFactory::open(path);
+        Exiv2::ExifData exif;
+        for (const auto& [key, value] : photo.exif)
+            exif[key] = value;
+        file->setExifData(exif);
+        file->writeMetadata();
+    } catch (const std::exception&) {
+        return false;
+    }
+    return true;
+}
+} // namespace
+
+bool MakeTestPhotos(const std::string& folder) {
+    namespace fs = std::filesystem;
+    fs::create_directories(folder);
+    for (const TestPhoto& photo : TestPhotos())
+        if (!WritePhoto(folder + "/" + photo.name, photo))
+            return false;
+    std::ofstream(folder + "/notes.txt") << "Not a photo: a person's notes on the shoot.\n";
+    std::ofstream(folder + "/empty.jpg");
+    {
+        std::ifstream whole(folder + "/group.jpg", std::ios::binary);
+        const std::string bytes(std::istreambuf_iterator<char>(whole), {});
+        std::ofstream(folder + "/truncated.jpg", std::ios::binary) << bytes.substr(0, 200);
+    }
+    fs::create_directories(folder + "/a folder.jpg");
+    return true;
+}

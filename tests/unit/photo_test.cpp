@@ -1,0 +1,175 @@
+// Photos: what each of the tests' own photos records, read with its source;
+// nonsense named and never used; files that are no photo refused in one
+// sentence; the shot's depth of field exactly a press of Calculate's; and
+// `vextondof photo` over a whole folder.
+#include "../photos/test_photos.h"
+#include "cli/command_line.h"
+#include "photo/photo_reader.h"
+#include "photo/photo_shot.h"
+#include "settings_test_support.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace {
+std::string FileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// The tests' photos, made afresh once for all the tests here.
+const std::string& Photos() {
+    static const ProgramFolder folder;
+    static const bool made = MakeTestPhotos(folder.folder() + "/photos");
+    EXPECT_TRUE(made);
+    static const std::string photos = folder.folder() + "/photos";
+    return photos;
+}
+
+const std::vector<FoundCamera> kNoCameras;
+const std::vector<FoundCamera>& NoLensfun() {
+    return kNoCameras;
+}
+
+std::string Numbers(const PhotoFacts& f) {
+    const auto n = [](const std::optional<RecordedNumber>& v) {
+        return v ? FormatShortest(v->value, 6, NumberSettings{}) : std::string("-");
+    };
+    return n(f.focalLength) + " " + n(f.focalLength35) + " " + n(f.fNumber) + " " + n(f.distance);
+}
+} // namespace
+
+TEST(Photos, TheScenariosPhotosAreTheTestsOwn) {
+    for (const TestPhoto& photo : TestPhotos())
+        EXPECT_EQ(FileBytes(Photos() + "/" + photo.name),
+                  FileBytes(std::string(KEPT_PHOTOS) + "/" + photo.name))
+            << photo.name << ": run make-test-photos tests/scenarios/photos";
+}
+
+TEST(Photos, EachValueReadWithItsSourceAndNonsenseNamed) {
+    const struct {
+        const char* file;
+        const char* numbers; // focal length, 35 mm equivalent, f-number, distance in metres
+        const char* firstNonsense;
+    } rows[] = {
+        {"group.jpg", "50 50 4 3.2", ""},
+        {"group.png", "50 50 4 3.2", ""},
+        {"d70.jpg", "18 - 5.6 2.5", ""},
+        {"no-distance.jpg", "35 - 6.3 -", ""},
+        {"unknown.jpg", "- - - -",
+         "The photo records a focal length of 0 mm (Exif.Photo.FocalLength), which is not used."},
+        {"infinity.jpg", "24 - 8 -",
+         "The photo records its focus distance as infinity (0xFFFFFFFF in "
+         "Exif.Photo.SubjectDistance), which cannot be calculated with."},
+        {"absurd.jpg", "- - - -",
+         "The photo records a focal length of 1000000 mm (Exif.Photo.FocalLength), which is not "
+         "used."},
+        {"only-equivalent.jpg", "4.25 26 1.8 1.2", ""},
+        {"no-exif.png", "- - - -", ""},
+    };
+    for (const auto& row : rows) {
+        const PhotoFacts f = ReadPhoto(Photos() + "/" + row.file);
+        EXPECT_EQ(f.refusal, "") << row.file;
+        EXPECT_EQ(Numbers(f), row.numbers) << row.file;
+        EXPECT_EQ(f.nonsense.empty() ? "" : f.nonsense.front(), row.firstNonsense) << row.file;
+    }
+    const PhotoFacts group = ReadPhoto(Photos() + "/group.jpg");
+    EXPECT_EQ(group.model, "ILCE-7M4");
+    EXPECT_EQ(group.lens, "FE 50mm F1.8");
+    EXPECT_EQ(group.fNumber->source, "Exif.Photo.FNumber");
+    EXPECT_EQ(group.distance->source, "Exif.Photo.SubjectDistance");
+    EXPECT_EQ(group.dateTaken, "2024:05:01 10:20:30");
+    EXPECT_EQ(group.width, 32);
+    const PhotoFacts absurd = ReadPhoto(Photos() + "/absurd.jpg");
+    EXPECT_EQ(absurd.nonsense.size(), 4u) << "focal length, f-number, distance, size";
+    EXPECT_EQ(absurd.width, 0);
+}
+
+TEST(Photos, WhatIsNoPhotoIsSaidInOneSentence) {
+    const std::string p = Photos() + "/";
+    const struct {
+        std::string file, refusal;
+    } rows[] = {
+        {p + "notes.txt", p + "notes.txt is not a photo."},
+        {p + "truncated.jpg", p + "truncated.jpg is damaged: its metadata cannot be read."},
+        {p + "empty.jpg", p + "empty.jpg is empty, not a photo."},
+        {p + "a folder.jpg", p + "a folder.jpg is a folder, not a photo."},
+        {p + "missing.jpg", p + "missing.jpg does not exist."},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(ReadPhoto(row.file).refusal, row.refusal);
+}
+
+// The camera by its Exif names, or by the two focal lengths; the depth of
+// field exactly what a press gives for the values the main form is handed.
+TEST(Photos, TheShotIsWhatAPressOfCalculateGives) {
+    const PhotoChoices meters{"2", "meters", "0.0300"};
+    const PhotoFacts d70 = ReadPhoto(Photos() + "/d70.jpg");
+    const PhotoCamera builtIn = CameraOfPhoto(d70, {}, NoLensfun);
+    ASSERT_EQ(builtIn.from, PhotoCamera::From::BuiltIn);
+    EXPECT_EQ(builtIn.camera->name, "Nikon D70");
+    const PhotoShot shot = ShotOfPhoto(d70, builtIn, meters, NumberSettings{});
+    ASSERT_TRUE(shot.calculated) << shot.missing;
+    // f/5.6 is the list's own f/5.6, 2^2.5; 18 mm the list's 18.0.
+    const CalculationInputs press{"18.0", "5.656854", "2", "0.0300", 1.5279, "2.5", ""};
+    const CalculationResult result = Calculate(press, NumberSettings{});
+    EXPECT_EQ(shot.result.nearText, result.nearText);
+    EXPECT_EQ(shot.result.farText, result.farText);
+    EXPECT_EQ(shot.result.hyperfocalText, result.hyperfocalText);
+
+    const PhotoFacts phone = ReadPhoto(Photos() + "/only-equivalent.jpg");
+    const PhotoCamera worked = CameraOfPhoto(phone, {}, NoLensfun);
+    ASSERT_EQ(worked.from, PhotoCamera::From::FocalLengths);
+    EXPECT_DOUBLE_EQ(worked.camera->cropFactor, 26 / 4.25);
+    const PhotoShot phoneShot = ShotOfPhoto(phone, worked, meters, NumberSettings{});
+    ASSERT_TRUE(phoneShot.calculated) << phoneShot.missing;
+    const CalculationInputs typed{"4.25", "1.7818", "2", "0.0300", 26 / 4.25, "1.2", ""};
+    EXPECT_EQ(phoneShot.result.nearText, Calculate(typed, NumberSettings{}).nearText);
+
+    const PhotoFacts noDistance = ReadPhoto(Photos() + "/no-distance.jpg");
+    const PhotoShot missing =
+        ShotOfPhoto(noDistance, CameraOfPhoto(noDistance, {}, NoLensfun), meters, NumberSettings{});
+    EXPECT_FALSE(missing.calculated);
+    EXPECT_EQ(missing.missing, "This photo does not record the focus distance; type it on the "
+                               "main form and press Calculate.");
+    EXPECT_EQ(missing.lens.apertureText, "f/6.3") << "typed, the list has none";
+    EXPECT_EQ(missing.lens.apertureValue, "6.3");
+
+    const PhotoFacts noCamera = ReadPhoto(Photos() + "/no-camera.jpg");
+    EXPECT_EQ(
+        ShotOfPhoto(noCamera, CameraOfPhoto(noCamera, {}, NoLensfun), meters, NumberSettings{})
+            .missing,
+        "This photo does not record its camera; choose or type it on the main form and "
+        "press Calculate.");
+}
+
+TEST(Photos, AWholeShootFromTheTerminal) {
+    const ProgramFolder program;
+    const CommandLineContext machine{
+        program.folder() + "/vextondof", program.folder(), NumberSettings{}, {}};
+    const auto run = [&machine](std::vector<std::string> args) {
+        args.insert(args.begin(), "photo");
+        CommandResult result = *RunCommandLine(args, machine);
+        CollectOutput(result);
+        return result;
+    };
+    std::vector<std::string> args = {"--format", "csv", "--unit", "m"};
+    for (const char* name :
+         {"group.jpg", "d70.jpg", "notes.txt", "no-distance.jpg", "a folder.jpg"})
+        args.push_back(Photos() + "/" + name);
+    const CommandResult csv = run(args);
+    EXPECT_EQ(csv.exitCode, 1) << "two files named";
+    EXPECT_EQ(std::count(csv.err.begin(), csv.err.end(), '\n'), 2) << csv.err;
+    EXPECT_EQ(std::count(csv.out.begin(), csv.out.end(), '\n'), 4) << csv.out; // header, 3 photos
+    EXPECT_NE(csv.out.find("/d70.jpg,Nikon D70,,18.000000,,5.600000,2.500000,"
+                           "Exif.Photo.SubjectDistance,"),
+              std::string::npos)
+        << csv.out;
+
+    const CommandResult text = run({"--unit", "m", Photos() + "/d70.jpg", Photos() + "/group.png"});
+    EXPECT_EQ(text.exitCode, 0) << text.err;
+    EXPECT_NE(text.out.find("Aperture: f/5.6 (Exif.Photo.FNumber)\n"), std::string::npos);
+    EXPECT_NE(text.out.find("\n\nFile: "), std::string::npos) << "a blank line between photos";
+    EXPECT_EQ(run({"--unit", "m"}).exitCode, 2) << "no file";
+    EXPECT_EQ(run({"--aperture", "f/8", Photos() + "/d70.jpg"}).exitCode, 2);
+}
