@@ -8,6 +8,7 @@
 #include "settings/settings_file.h"
 
 #include <cmath>
+#include <map>
 
 namespace {
 const char kPhotoHelp[] =
@@ -125,6 +126,7 @@ CommandResult PhotoVerb(const std::vector<std::string>& args, const CommandLineC
     if (csv)
         result.out = kCsvHeader;
     bool first = true;
+    std::map<std::string, PhotoCamera> cameras; // by make and model
     for (const std::string& file : files) {
         const PhotoFacts facts = ReadPhoto(file);
         if (!facts.refusal.empty()) {
@@ -132,8 +134,13 @@ CommandResult PhotoVerb(const std::vector<std::string>& args, const CommandLineC
             result.exitCode = 1;
             continue;
         }
-        const PhotoShot shot =
-            ShotOfPhoto(facts, CameraOfPhoto(facts, own, lensfun), wanted, machine.numbers);
+        // A shoot is mostly one camera or two: each looked for once.
+        const std::string body = facts.make + '\n' + facts.model;
+        auto known = cameras.find(body);
+        if (known == cameras.end() || known->second.from == PhotoCamera::From::FocalLengths ||
+            known->second.from == PhotoCamera::From::None)
+            known = cameras.insert_or_assign(body, CameraOfPhoto(facts, own, lensfun)).first;
+        const PhotoShot shot = ShotOfPhoto(facts, known->second, wanted, machine.numbers);
         if (csv) {
             result.out += CsvLine(facts, shot);
         } else {

@@ -6,6 +6,7 @@
 #include <exiv2/exiv2.hpp>
 #include <filesystem>
 #include <system_error>
+#include <unordered_map>
 
 namespace {
 const char kSubjectDistance[] = "Exif.Photo.SubjectDistance";
@@ -27,20 +28,36 @@ std::string Trimmed(std::string text) {
     return start == std::string::npos ? std::string() : text.substr(start);
 }
 
-// The field `key`, when the photo records it with a value. Compared by
-// name: a key this exiv2 does not know is simply not found.
-const Exiv2::Exifdatum* Find(const Exiv2::ExifData& exif, const char* key) {
-    for (const Exiv2::Exifdatum& d : exif)
-        if (d.key() == key)
-            return d.count() == 0 ? nullptr : &d;
-    return nullptr;
+// A photo's Exif fields by their names, read once: a key this exiv2 does
+// not know is simply not found.
+struct Fields {
+    explicit Fields(const Exiv2::ExifData& data) : exif(data) {
+        for (const Exiv2::Exifdatum& d : exif) {
+            std::string key = d.key();
+            // Groups other than Exif's own come from a maker note.
+            makerNote = makerNote ||
+                        (key.rfind("Exif.Image.", 0) != 0 && key.rfind("Exif.Photo.", 0) != 0 &&
+                         key.rfind("Exif.Iop.", 0) != 0 && key.rfind("Exif.Thumbnail.", 0) != 0 &&
+                         key.rfind("Exif.GPSInfo.", 0) != 0);
+            byKey.emplace(std::move(key), &d);
+        }
+    }
+    const Exiv2::ExifData& exif;
+    std::unordered_map<std::string, const Exiv2::Exifdatum*> byKey;
+    bool makerNote = false;
+};
+
+// The field `key`, when the photo records it with a value.
+const Exiv2::Exifdatum* Find(const Fields& fields, const char* key) {
+    const auto it = fields.byKey.find(key);
+    return it == fields.byKey.end() || it->second->count() == 0 ? nullptr : it->second;
 }
 
 // The first of `keys` the photo records, as text.
-void ReadText(const Exiv2::ExifData& exif, std::initializer_list<const char*> keys,
-              std::string& text, std::string& source) {
+void ReadText(const Fields& fields, std::initializer_list<const char*> keys, std::string& text,
+              std::string& source) {
     for (const char* key : keys)
-        if (const Exiv2::Exifdatum* d = Find(exif, key)) {
+        if (const Exiv2::Exifdatum* d = Find(fields, key)) {
             std::string value = Trimmed(d->toString());
             if (!value.empty()) {
                 text = std::move(value);
@@ -90,13 +107,13 @@ std::optional<double> PrintedMetres(const std::string& printed) {
     return std::nullopt;
 }
 
-void ReadFocalLengths(const Exiv2::ExifData& exif, PhotoFacts& f) {
+void ReadFocalLengths(const Fields& fields, PhotoFacts& f) {
     for (const char* key : {"Exif.Photo.FocalLength", "Exif.Image.FocalLength"})
-        if (const Exiv2::Exifdatum* d = Find(exif, key)) {
+        if (const Exiv2::Exifdatum* d = Find(fields, key)) {
             f.focalLength = SaneFocalLength(Rational(*d).value_or(0), key, f);
             break;
         }
-    if (const Exiv2::Exifdatum* d = Find(exif, "Exif.Photo.FocalLengthIn35mmFilm")) {
+    if (const Exiv2::Exifdatum* d = Find(fields, "Exif.Photo.FocalLengthIn35mmFilm")) {
         const long mm = d->toLong(0);
         if (mm != 0) // 0: not known, as Exif has it
             f.focalLength35 = SaneFocalLength(static_cast<double>(mm),
@@ -104,14 +121,14 @@ void ReadFocalLengths(const Exiv2::ExifData& exif, PhotoFacts& f) {
     }
 }
 
-void ReadFNumber(const Exiv2::ExifData& exif, PhotoFacts& f) {
+void ReadFNumber(const Fields& fields, PhotoFacts& f) {
     for (const char* key : {"Exif.Photo.FNumber", "Exif.Image.FNumber"})
-        if (const Exiv2::Exifdatum* d = Find(exif, key)) {
+        if (const Exiv2::Exifdatum* d = Find(fields, key)) {
             f.fNumber = SaneFNumber(Rational(*d).value_or(0), key, f);
             return;
         }
     // The APEX aperture value: N = 2^(Av/2).
-    if (const Exiv2::Exifdatum* d = Find(exif, "Exif.Photo.ApertureValue"))
+    if (const Exiv2::Exifdatum* d = Find(fields, "Exif.Photo.ApertureValue"))
         if (const std::optional<double> av = Rational(*d))
             f.fNumber = SaneFNumber(std::exp2(*av / 2), "Exif.Photo.ApertureValue", f);
 }
@@ -136,15 +153,15 @@ bool ReadExifDistance(const Exiv2::Exifdatum& d, PhotoFacts& f) {
 }
 
 // Canon's maker note gives the focus distance as a range, lower and upper.
-bool ReadCanonRange(const Exiv2::ExifData& exif, PhotoFacts& f) {
+bool ReadCanonRange(const Fields& fields, PhotoFacts& f) {
     const char* lowerKey = "Exif.CanonFi.FocusDistanceLower";
     const char* upperKey = "Exif.CanonFi.FocusDistanceUpper";
-    const Exiv2::Exifdatum* lower = Find(exif, lowerKey);
-    const Exiv2::Exifdatum* upper = Find(exif, upperKey);
+    const Exiv2::Exifdatum* lower = Find(fields, lowerKey);
+    const Exiv2::Exifdatum* upper = Find(fields, upperKey);
     if (!lower || !upper)
         return false;
-    const std::optional<double> a = PrintedMetres(lower->print(&exif));
-    const std::optional<double> b = PrintedMetres(upper->print(&exif));
+    const std::optional<double> a = PrintedMetres(lower->print(&fields.exif));
+    const std::optional<double> b = PrintedMetres(upper->print(&fields.exif));
     if (!a || !b || !(*a > 0) || !(*b >= *a))
         return false;
     const auto metres = [](double v) {
@@ -166,16 +183,16 @@ bool ReadCanonRange(const Exiv2::ExifData& exif, PhotoFacts& f) {
     return true;
 }
 
-void ReadDistance(const Exiv2::ExifData& exif, PhotoFacts& f) {
-    if (const Exiv2::Exifdatum* d = Find(exif, kSubjectDistance); d && ReadExifDistance(*d, f))
+void ReadDistance(const Fields& fields, PhotoFacts& f) {
+    if (const Exiv2::Exifdatum* d = Find(fields, kSubjectDistance); d && ReadExifDistance(*d, f))
         return;
-    if (ReadCanonRange(exif, f))
+    if (!fields.makerNote || ReadCanonRange(fields, f))
         return;
     // Whatever else exiv2 finds in a maker note, as it prints it.
-    const auto it = Exiv2::subjectDistance(exif);
-    if (it == exif.end() || it->key() == kSubjectDistance)
+    const auto it = Exiv2::subjectDistance(fields.exif);
+    if (it == fields.exif.end() || it->key() == kSubjectDistance)
         return;
-    if (const std::optional<double> m = PrintedMetres(it->print(&exif))) {
+    if (const std::optional<double> m = PrintedMetres(it->print(&fields.exif))) {
         if (std::isinf(*m))
             f.nonsense.push_back("The photo records its focus distance as infinity (" + it->key() +
                                  "), which cannot be calculated with.");
@@ -184,10 +201,10 @@ void ReadDistance(const Exiv2::ExifData& exif, PhotoFacts& f) {
     }
 }
 
-void ReadSize(const Exiv2::Image& image, const Exiv2::ExifData& exif, PhotoFacts& f) {
+void ReadSize(const Exiv2::Image& image, const Fields& fields, PhotoFacts& f) {
     long width = 0, height = 0;
-    const Exiv2::Exifdatum* w = Find(exif, "Exif.Photo.PixelXDimension");
-    const Exiv2::Exifdatum* h = Find(exif, "Exif.Photo.PixelYDimension");
+    const Exiv2::Exifdatum* w = Find(fields, "Exif.Photo.PixelXDimension");
+    const Exiv2::Exifdatum* h = Find(fields, "Exif.Photo.PixelYDimension");
     if (w && h) {
         width = w->toLong(0);
         height = h->toLong(0);
@@ -214,20 +231,20 @@ void ReadSize(const Exiv2::Image& image, const Exiv2::ExifData& exif, PhotoFacts
 
 void ReadFacts(Exiv2::Image& image, PhotoFacts& f) {
     image.readMetadata();
-    const Exiv2::ExifData& exif = image.exifData();
-    ReadText(exif, {"Exif.Image.Make"}, f.make, f.makeSource);
-    ReadText(exif, {"Exif.Image.Model"}, f.model, f.modelSource);
-    ReadText(exif, {"Exif.Photo.LensModel", "Exif.Image.LensModel"}, f.lens, f.lensSource);
-    if (f.lens.empty())
-        if (const auto it = Exiv2::lensName(exif); it != exif.end()) {
-            f.lens = Trimmed(it->print(&exif));
+    const Fields fields(image.exifData());
+    ReadText(fields, {"Exif.Image.Make"}, f.make, f.makeSource);
+    ReadText(fields, {"Exif.Image.Model"}, f.model, f.modelSource);
+    ReadText(fields, {"Exif.Photo.LensModel", "Exif.Image.LensModel"}, f.lens, f.lensSource);
+    if (f.lens.empty() && fields.makerNote)
+        if (const auto it = Exiv2::lensName(fields.exif); it != fields.exif.end()) {
+            f.lens = Trimmed(it->print(&fields.exif));
             f.lensSource = it->key();
         }
-    ReadFocalLengths(exif, f);
-    ReadFNumber(exif, f);
-    ReadDistance(exif, f);
-    ReadSize(image, exif, f);
-    ReadText(exif, {"Exif.Photo.DateTimeOriginal", "Exif.Image.DateTime"}, f.dateTaken,
+    ReadFocalLengths(fields, f);
+    ReadFNumber(fields, f);
+    ReadDistance(fields, f);
+    ReadSize(image, fields, f);
+    ReadText(fields, {"Exif.Photo.DateTimeOriginal", "Exif.Image.DateTime"}, f.dateTaken,
              f.dateSource);
 }
 
@@ -268,17 +285,18 @@ template <class Open> PhotoFacts Read(const std::string& name, Open open) {
 PhotoFacts ReadPhoto(const std::string& path, const std::string& shownAs) {
     namespace fs = std::filesystem;
     std::error_code ec;
-    const fs::file_status status = fs::status(path, ec);
+    const fs::directory_entry entry(path, ec); // one look at the file, its size kept
     const std::string& name = shownAs.empty() ? path : shownAs;
     PhotoFacts f;
     f.file = path;
-    if (ec || status.type() == fs::file_type::not_found)
+    const fs::file_type type = ec ? fs::file_type::not_found : entry.status(ec).type();
+    if (type == fs::file_type::not_found)
         f.refusal = name + " does not exist.";
-    else if (status.type() == fs::file_type::directory)
+    else if (type == fs::file_type::directory)
         f.refusal = name + " is a folder, not a photo.";
-    else if (status.type() != fs::file_type::regular)
+    else if (type != fs::file_type::regular)
         f.refusal = name + " is not a photo.";
-    else if (const auto size = fs::file_size(path, ec); ec)
+    else if (const auto size = entry.file_size(ec); ec)
         f.refusal = name + " cannot be read.";
     else if (size == 0)
         f.refusal = name + " is empty, not a photo.";

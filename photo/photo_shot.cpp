@@ -94,7 +94,7 @@ PhotoCamera CameraOfPhoto(const PhotoFacts& f, const std::vector<FoundCamera>& o
             c.ownIndex = static_cast<int>(*i);
             return c;
         }
-        const std::vector<FoundCamera> builtIn = BuiltInCameras();
+        static const std::vector<FoundCamera> builtIn = BuiltInCameras(); // made once a run
         if (const auto i = FindByExif(builtIn, "", f.model)) {
             c.from = PhotoCamera::From::BuiltIn;
             c.camera = builtIn[*i];

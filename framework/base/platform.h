@@ -38,5 +38,6 @@ class CPlatform {
                                        const std::string& filter) const = 0;
     // A file to open, as the person chooses it (the desktop's file dialog,
     // showing what `filter` names): its full path, or "" when none.
-    virtual std::string ChooseOpenFile(const std::string& title, const std::string& filter) const = 0;
+    virtual std::string ChooseOpenFile(const std::string& title,
+                                       const std::string& filter) const = 0;
 };

@@ -11,19 +11,19 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDropEvent>
-#include <QMimeData>
-#include <QUrl>
 #include <QDialog>
+#include <QDropEvent>
 #include <QEventLoop>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QUrl>
 #include <algorithm>
 #include <cmath>
 
@@ -145,8 +145,7 @@ class FormWindow : public QDialog {
         drag->acceptProposedAction();
         if (type == QEvent::Drop) // told once the drop is over, not inside the drag
             QMetaObject::invokeMethod(
-                this, [form = m_form, paths] { form->SendDropFiles(paths); },
-                Qt::QueuedConnection);
+                this, [form = m_form, paths] { form->SendDropFiles(paths); }, Qt::QueuedConnection);
         return true;
     }
     void dragEnterEvent(QDragEnterEvent* event) override { TakeDrag(event); }
