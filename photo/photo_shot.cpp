@@ -1,5 +1,6 @@
 #include "photo/photo_shot.h"
 
+#include "calc/typed_distance.h"
 #include "cameras/camera_table.h"
 #include "finder/camera_catalog.h"
 #include "finder/camera_search.h"
@@ -163,8 +164,14 @@ PhotoShot ShotOfPhoto(const PhotoFacts& f, const PhotoCamera& camera, const Phot
         NumberSettings typed = settings; // as a person types it: no thousands separators
         typed.grouping = 0;
         typed.thousandsSeparator.clear();
-        lens.distanceText =
-            FormatShortest(FromMillimetres(unit.factor)(f.distance->value * 1000.0), 6, typed);
+        // In the unit by the units' true lengths, as "1.2 m" typed with
+        // centimetres chosen is 120.
+        NumberSettings plain;
+        plain.grouping = 0;
+        plain.thousandsSeparator.clear();
+        const std::optional<double> inUnit =
+            ReadTypedDistance(FormatShortest(f.distance->value, 9, plain) + " m", plain, unit);
+        lens.distanceText = FormatShortest(inUnit.value_or(0), 6, typed);
         lens.distance = ReadDistance(lens.distanceText, settings);
     } else {
         missing.push_back("the focus distance");

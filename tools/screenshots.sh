@@ -48,4 +48,7 @@ key Tab; xdotool type --delay 50 5.6; key Tab; xdotool type --delay 50 4.2
 shot choose-camera; key Return                             # the camera chooser adds Phone
 key shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
 key F1; shot own-camera-info; key Escape                   # F1 in the camera list
+key ctrl+o; sleep 1.5; shot open-photo                     # the desktop's file dialog
+xdotool type --delay 20 "$(dirname "$(realpath "$0")")/../tests/scenarios/photos/only-equivalent.jpg"
+key Return; shot photo; key Escape                         # the Photo form
 echo "screenshots in $out"
