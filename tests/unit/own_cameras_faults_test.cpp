@@ -113,9 +113,11 @@ TEST(OwnCamerasFaults, TwoInstancesNeverSeeATornFile) {
             for (int i = 1; std::chrono::steady_clock::now() < end; ++i) {
                 // Every camera of one save carries the same mark; a torn file mixes them.
                 OwnCameras own;
-                for (int n = 0; n < 1 + i % 50; ++n)
-                    own.cameras.push_back(CameraOfSensor(
-                        std::string(1, who) + std::to_string(i) + "-" + std::to_string(n), 36, 24));
+                for (int n = 0; n < 1 + i % 50; ++n) {
+                    std::string name(1, who);
+                    name.append(std::to_string(i)).append("-").append(std::to_string(n));
+                    own.cameras.push_back(CameraOfSensor(name, 36, 24));
+                }
                 if (!WriteOwnCameras(settings, own))
                     return 10;
                 const OwnCameras back = ReadOwnCameras(settings, 30000);
