@@ -8,7 +8,7 @@ mkdir -p "$out"
 work=$(mktemp -d); display=:73
 pids=()
 trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; rm -rf "$work"' EXIT
-Xvfb $display -screen 0 1280x1024x24 -nolisten tcp -ac >/dev/null 2>&1 & pids+=($!)
+Xvfb $display -screen 0 "$((1280 * ${scale%.*}))x$((1024 * ${scale%.*}))x24" -nolisten tcp -ac >/dev/null 2>&1 & pids+=($!)
 for _ in $(seq 50); do [ -S /tmp/.X11-unix/X${display#:} ] && break; sleep 0.1; done
 DISPLAY=$display openbox >/dev/null 2>&1 & pids+=($!)
 sleep 0.5
