@@ -65,6 +65,7 @@ TEST(Photos, EachValueReadWithItsSourceAndNonsenseNamed) {
          "The photo records a focal length of 1000000 mm (Exif.Photo.FocalLength), which is not "
          "used."},
         {"only-equivalent.jpg", "4.25 26 1.8 1.2", ""},
+        {"canon-range.jpg", "50 - 8 2.68663", ""}, // Canon's range, its middle in dioptres
         {"no-exif.png", "- - - -", ""},
     };
     for (const auto& row : rows) {
@@ -80,6 +81,9 @@ TEST(Photos, EachValueReadWithItsSourceAndNonsenseNamed) {
     EXPECT_EQ(group.distance->source, "Exif.Photo.SubjectDistance");
     EXPECT_EQ(group.dateTaken, "2024:05:01 10:20:30");
     EXPECT_EQ(group.width, 32);
+    const PhotoFacts canon = ReadPhoto(Photos() + "/canon-range.jpg");
+    EXPECT_EQ(canon.distanceNote, "Canon's maker note records the focus distance as between 2.51 m "
+                                  "and 2.89 m; the middle in dioptres, 2.69 m, is used.");
     const PhotoFacts absurd = ReadPhoto(Photos() + "/absurd.jpg");
     EXPECT_EQ(absurd.nonsense.size(), 4u) << "focal length, f-number, distance, size";
     EXPECT_EQ(absurd.width, 0);
