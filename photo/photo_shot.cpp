@@ -145,12 +145,21 @@ PhotoShot ShotOfPhoto(const PhotoFacts& f, const PhotoCamera& camera, const Phot
         missing.push_back("its camera");
     // Each value as the main form takes it when the person uses these
     // settings, so that a press there gives the very same numbers.
+    // Only the 35 mm equivalent recorded: the focal length it stands for on
+    // this camera, to the hundredth of a millimetre it is known to.
+    std::string focalLine = kNotRecorded;
     if (f.focalLength) {
         lens.focalLengthValue = FormatShortest(f.focalLength->value, 6, NumberSettings{});
-        shot.focalLengthText = lens.focalLengthValue;
+        focalLine = Sourced(Number(f.focalLength->value, settings) + " mm", f.focalLength->source);
+    } else if (f.focalLength35 && camera.camera) {
+        const double focal = f.focalLength35->value / camera.camera->cropFactor;
+        lens.focalLengthValue = FormatShortest(focal, 2, NumberSettings{});
+        focalLine = FormatShortest(focal, 2, settings) + " mm (" + f.focalLength35->source +
+                    " \u00F7 crop factor " + Number(camera.camera->cropFactor, settings) + ")";
     } else {
         missing.push_back("the focal length");
     }
+    shot.focalLengthText = lens.focalLengthValue;
     if (f.fNumber) {
         lens.apertureText = "f/" + FormatShortest(f.fNumber->value, 1, NumberSettings{});
         lens.apertureValue = lens.apertureText.substr(2);
@@ -181,9 +190,7 @@ PhotoShot ShotOfPhoto(const PhotoFacts& f, const PhotoCamera& camera, const Phot
         {"File", f.file},
         {"Camera", CameraLine(f, camera, s)},
         {"Lens", f.lens.empty() ? kNotRecorded : Sourced(f.lens, f.lensSource)},
-        {"Focal length",
-         f.focalLength ? Sourced(Number(f.focalLength->value, s) + " mm", f.focalLength->source)
-                       : kNotRecorded},
+        {"Focal length", focalLine},
         {"35 mm equivalent", f.focalLength35 ? Sourced(Number(f.focalLength35->value, s) + " mm",
                                                        f.focalLength35->source)
                                              : kNotRecorded},

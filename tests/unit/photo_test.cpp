@@ -66,6 +66,7 @@ TEST(Photos, EachValueReadWithItsSourceAndNonsenseNamed) {
          "used."},
         {"only-equivalent.jpg", "4.25 26 1.8 1.2", ""},
         {"canon-range.jpg", "50 - 8 2.68663", ""}, // Canon's range, its middle in dioptres
+        {"only-35mm.jpg", "- 27 8 2", ""},
         {"no-exif.png", "- - - -", ""},
     };
     for (const auto& row : rows) {
@@ -129,6 +130,13 @@ TEST(Photos, TheShotIsWhatAPressOfCalculateGives) {
     ASSERT_TRUE(phoneShot.calculated) << phoneShot.missing;
     const CalculationInputs typed{"4.25", "1.7818", "2", "0.0300", 26 / 4.25, "1.2", ""};
     EXPECT_EQ(phoneShot.result.nearText, Calculate(typed, NumberSettings{}).nearText);
+
+    // Only the 35 mm equivalent: the focal length it stands for on a D70.
+    const PhotoFacts only35 = ReadPhoto(Photos() + "/only-35mm.jpg");
+    const PhotoShot fromEquivalent =
+        ShotOfPhoto(only35, CameraOfPhoto(only35, {}, NoLensfun), meters, NumberSettings{});
+    EXPECT_EQ(fromEquivalent.lens.focalLengthValue, "17.67") << "27 mm / 1.5279";
+    EXPECT_TRUE(fromEquivalent.calculated);
 
     const PhotoFacts noDistance = ReadPhoto(Photos() + "/no-distance.jpg");
     const PhotoShot missing =
