@@ -95,6 +95,15 @@ std::optional<CommandResult> Choose(Choices& choices, const Parsed& parsed,
                                  : list->stored;
         if (given != parsed.values.end() && ChooseNumber(*list, given->second, machine.numbers))
             continue;
+        if (list == &choices.cofc && given != parsed.values.end()) {
+            std::string error;
+            if ((list->typedValue = CocInPlace(choices, given->second, error))) {
+                list->typedText = given->second;
+                continue;
+            }
+            if (!error.empty())
+                return UsageError(verb, error);
+        }
         list->selected = SelectStoredChoice(list->entries, text);
         // A number typed on the form and kept as typed.
         if (list->selected < 0 && given == parsed.values.end())
@@ -174,6 +183,64 @@ Lens LensOf(const Choices& choices, const Parsed& parsed, const NumberSettings& 
     lens.distance = ReadTypedDistance(lens.distanceText, numbers,
                                       DistanceUnitFor(ParseInteger(lens.unitValue)));
     return lens;
+}
+
+ChosenSensor SensorOf(const Choices& choices) {
+    const std::string value = choices.camera.selected >= 0 ? Value(choices.camera) : "";
+    const FoundCamera* found = choices.found ? &*choices.found : nullptr;
+    if (!found && value.rfind("own:", 0) == 0)
+        found = &choices.own.at(std::stoul(value.substr(4)));
+    if (found)
+        return {found->name, {found->sensorWidth, found->sensorHeight}, std::nullopt};
+    const CameraRecord* camera = CameraForValue(value);
+    if (!camera)
+        return {};
+    return {camera->name,
+            {camera->sensorWidth, camera->sensorHeight},
+            PixelWidthOf(camera->imageSizeText)};
+}
+
+std::optional<std::string> CocInPlace(const Choices& choices, const std::string& text,
+                                      std::string& error) {
+    error.clear();
+    const bool print = text.rfind("print:", 0) == 0, pixels = text.rfind("pixels:", 0) == 0;
+    if (!print && !pixels)
+        return std::nullopt;
+    const ChosenSensor chosen = SensorOf(choices);
+    if (!(chosen.sensor.width > 0) || !(chosen.sensor.height > 0)) {
+        error = "--cofc " + text + " needs the camera's sensor size";
+        return std::nullopt;
+    }
+    if (print) {
+        const std::string rest = text.substr(6);
+        const std::size_t at = rest.find('@');
+        const std::optional<PrintSize> size = ReadPrintSize(rest.substr(0, at));
+        const std::optional<double> viewing = at == std::string::npos
+                                                  ? std::optional<double>(0)
+                                                  : ReadViewingDistance(rest.substr(at + 1));
+        if (!size || !viewing) {
+            error =
+                "--cofc print: takes a print and where it is seen from (\"print:20x30cm@36cm\")";
+            return std::nullopt;
+        }
+        return CocValueText(
+            CocOfPrint(chosen.sensor, *size, *viewing, Eyesights().front().linePairs).equivalentMm);
+    }
+    std::size_t length = 0;
+    const double factor = ParseDecimalPrefix(text.substr(7), &length);
+    if (length == 0 || length != text.size() - 7 || !(factor > 0) || !(factor <= 100)) {
+        error = "--cofc pixels: takes how many pixels (\"pixels:2\")";
+        return std::nullopt;
+    }
+    if (!chosen.pixelWidth) {
+        error = "--cofc pixels: needs the camera's width in pixels, which " + chosen.name +
+                "'s data does not give; vextondof coc --pitch gives the circle from the pixel "
+                "pitch";
+        return std::nullopt;
+    }
+    return CocValueText(
+        CocOfPixels(chosen.sensor, PitchOfPixels(chosen.sensor, *chosen.pixelWidth), factor)
+            .equivalentMm);
 }
 
 TableRequest Over(const Lens& lens, TableRequest request) {

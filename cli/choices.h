@@ -7,6 +7,7 @@
 #include "calc/lens.h"
 #include "cli/nearest.h"
 #include "cli/options.h"
+#include "coc/coc_helper.h"
 #include "finder/found_camera.h"
 #include "table/dof_table.h"
 
@@ -63,6 +64,23 @@ bool ChooseNumber(ListChoice& list, const std::string& given, const NumberSettin
 
 // The selected entry's value text, or the typed number's.
 std::string Value(const ListChoice& list);
+
+// The chosen camera's sensor, name and, where its data gives it, its width
+// in pixels.
+struct ChosenSensor {
+    std::string name;
+    SensorMm sensor;
+    std::optional<double> pixelWidth;
+};
+ChosenSensor SensorOf(const Choices& choices);
+
+// A circle of confusion computed in place, for --cofc: "print:20x30cm@36cm"
+// (a print seen by normal eyes, from its diagonal when no distance is
+// given) or "pixels:2" (that many of the camera's pixels); its 36 × 24 mm
+// equivalent as a value text. Not such a text: none, and `error` empty;
+// such a text that cannot be computed: none, and why in `error`.
+std::optional<std::string> CocInPlace(const Choices& choices, const std::string& text,
+                                      std::string& error);
 
 // The lens the choices and the typed texts make; a distance typed with its
 // unit is read in it, any other as the main form reads it.

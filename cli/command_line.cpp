@@ -12,6 +12,8 @@ const char* const kVerbsHelp =
     "                       [--show limits|split|total]\n"
     "                       [--format text|csv|pdf] [--output FILE] [--paper a4|letter]\n"
     "       vextondof photo [--unit TEXT] [--cofc TEXT] [--format text|csv] FILE...\n"
+    "       vextondof coc [CHOICES] --print SIZE [--viewing DISTANCE] [--eyesight WHICH]\n"
+    "       vextondof coc [CHOICES] --pixels WIDTH | --pitch SIZE [--factor N]\n"
     "       vextondof cameras [WORDS] [--format text|csv]\n";
 
 std::optional<CommandResult> RunCommandLine(const std::vector<std::string>& args,
@@ -20,27 +22,28 @@ std::optional<CommandResult> RunCommandLine(const std::vector<std::string>& args
         return std::nullopt;
     const std::string& verb = args[0];
     if (verb != "calculate" && verb != "table" && verb != "plan" && verb != "cameras" &&
-        verb != "photo") {
+        verb != "photo" && verb != "coc") {
         if (!verb.empty() && verb[0] == '-') // the window's own options
             return std::nullopt;
         const std::string meant =
-            NearestWord(verb, {"calculate", "cameras", "photo", "plan", "table"});
-        return CommandResult{2,
-                             "",
-                             "vextondof: \"" + verb + "\" is not a command; " +
-                                 (meant.empty()
-                                      ? "the commands are calculate, cameras, photo, plan and table"
-                                      : "did you mean " + meant + "?") +
-                                 "\nTry 'vextondof --help'.\n",
-                             "",
-                             false,
-                             {}};
+            NearestWord(verb, {"calculate", "cameras", "coc", "photo", "plan", "table"});
+        return CommandResult{
+            2,
+            "",
+            "vextondof: \"" + verb + "\" is not a command; " +
+                (meant.empty() ? "the commands are calculate, cameras, coc, photo, plan and table"
+                               : "did you mean " + meant + "?") +
+                "\nTry 'vextondof --help'.\n",
+            "",
+            false,
+            {}};
     }
     RegisterProgramResources();
     return verb == "calculate" ? CalculateVerb(args, machine)
            : verb == "plan"    ? PlanVerb(args, machine)
            : verb == "cameras" ? CamerasVerb(args, machine)
            : verb == "photo"   ? PhotoVerb(args, machine)
+           : verb == "coc"     ? CocVerb(args, machine)
                                : TableVerb(args, machine);
 }
 

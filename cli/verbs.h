@@ -12,4 +12,5 @@ CommandResult CalculateVerb(const std::vector<std::string>& args,
 CommandResult TableVerb(const std::vector<std::string>& args, const CommandLineContext& machine);
 CommandResult PlanVerb(const std::vector<std::string>& args, const CommandLineContext& machine);
 CommandResult PhotoVerb(const std::vector<std::string>& args, const CommandLineContext& machine);
+CommandResult CocVerb(const std::vector<std::string>& args, const CommandLineContext& machine);
 CommandResult CamerasVerb(const std::vector<std::string>& args, const CommandLineContext& machine);

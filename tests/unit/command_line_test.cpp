@@ -422,3 +422,43 @@ TEST(CommandLine, NumbersNoEntryHasAreUsedAsTyped) {
     EXPECT_NE(header.find(" f/7.1 "), std::string::npos) << header;
     EXPECT_EQ(Verb(folders.Machine(), {"table", "--steps", "quarter"}).exitCode, 2);
 }
+
+// The circle of confusion from a print or from pixels, for the camera
+// chosen: its steps, and computed in place by --cofc, as the very number
+// typed.
+TEST(CommandLine, ACircleOfConfusionThatFitsThePicture) {
+    Folders folders;
+    const CommandResult print =
+        Verb(folders.Machine(), {"coc", "--camera", "35 mm film", "--print", "20x30cm"});
+    ASSERT_EQ(print.exitCode, 0) << print.err;
+    EXPECT_NE(print.out.find("\nFor 36 \u00D7 24 mm: 0.034613 mm\n"), std::string::npos)
+        << print.out;
+    const auto near = [&folders](const std::string& cofc) {
+        const CommandResult r = Verb(folders.Machine(), {"calculate", "--camera", "canon 1ds",
+                                                         "--distance", "3", "--cofc", cofc});
+        EXPECT_EQ(r.exitCode, 0) << cofc << ": " << r.err;
+        return r.out.substr(0, r.out.find('\n'));
+    };
+    const CommandResult pixels = Verb(
+        folders.Machine(), {"coc", "--camera", "canon 1ds", "--pixels", "4064", "--factor", "2"});
+    EXPECT_NE(pixels.out.find("\nFor 36 \u00D7 24 mm: 0.017732 mm\n"), std::string::npos)
+        << pixels.out;
+    EXPECT_EQ(near("pixels:2"), near("0.017732"))
+        << "its own 4064 pixels, the value rounded as typed";
+    EXPECT_NE(near("print:A4@50cm"), near("0.0300"));
+    const struct {
+        std::vector<std::string> args;
+        const char* error;
+    } refused[] = {
+        {{"coc", "--camera", "canon 1ds"}, "coc takes --print, or --pixels or --pitch"},
+        {{"coc", "--print", "20x30"}, "--print takes a size"},
+        {{"calculate", "--camera", "a7 iv", "--distance", "3", "--cofc", "pixels:2"},
+         "--cofc pixels: needs the camera's width in pixels"},
+        {{"calculate", "--distance", "3", "--cofc", "print:postcard"}, "--cofc print: takes"},
+    };
+    for (const auto& row : refused) {
+        const CommandResult r = Verb(folders.Machine(), row.args);
+        EXPECT_EQ(r.exitCode, 2) << row.error;
+        EXPECT_NE(r.err.find(row.error), std::string::npos) << r.err;
+    }
+}

@@ -1,0 +1,117 @@
+#include "cli/choices.h"
+#include "cli/verbs.h"
+
+#include <cmath>
+
+namespace {
+const char kCocHelp[] =
+    "Usage: vextondof coc [--camera TEXT] --print SIZE [--viewing DISTANCE]\n"
+    "                     [--eyesight normal|keen|critical]\n"
+    "       vextondof coc [--camera TEXT] --pixels WIDTH | --pitch SIZE [--factor N]\n"
+    "\n"
+    "Works out the circle of confusion that fits the picture, for the camera\n"
+    "chosen, and prints each step and the result as the Circle of Confusion\n"
+    "form shows them: on the sensor, and for 36 x 24 mm (what --cofc and the\n"
+    "main form's list hold).\n"
+    "\n"
+    "  --print SIZE         the print or screen: \"20x30cm\", \"8x10in\", \"A4\"\n"
+    "  --viewing DISTANCE   where it is seen from (\"36cm\", \"14in\"; default: its diagonal)\n"
+    "  --eyesight WHICH     normal (5 line pairs per mm at 25 cm), keen (8), critical (10)\n"
+    "  --pixels WIDTH       the sensor's width in pixels (default: the camera's, where known)\n"
+    "  --pitch SIZE         the pixel pitch instead (\"4.35um\", \"0.00435mm\")\n"
+    "  --factor N           how many pixels the circle spans (default 1)\n";
+
+// "4.35um", "4.35 µm", "0.00435mm": millimetres.
+std::optional<double> ReadPitch(const std::string& text) {
+    std::size_t length = 0;
+    const double v = ParseDecimalPrefix(text, &length);
+    if (length == 0 || !(v > 0) || !std::isfinite(v))
+        return std::nullopt;
+    std::string unit = text.substr(length);
+    unit.erase(0, unit.find_first_not_of(' '));
+    if (unit == "um" || unit == "\u00B5m" || unit == "\u03BCm" || unit.empty())
+        return v / 1000;
+    if (unit == "mm")
+        return v;
+    return std::nullopt;
+}
+
+std::optional<double> Positive(const std::string& text) {
+    std::size_t length = 0;
+    const double v = ParseDecimalPrefix(text, &length);
+    if (length == 0 || length != text.size() || !(v > 0) || !std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+} // namespace
+
+CommandResult CocVerb(const std::vector<std::string>& args, const CommandLineContext& machine) {
+    const Parsed parsed = ParseOptions(
+        args, {"--print", "--viewing", "--eyesight", "--pixels", "--pitch", "--factor"});
+    if (auto answer = HelpOrUsageError(parsed, "coc", kCocHelp, nullptr))
+        return *answer;
+    const bool print = parsed.values.count("--print") > 0;
+    const bool pixels = parsed.values.count("--pixels") || parsed.values.count("--pitch") ||
+                        parsed.values.count("--factor");
+    if (print == pixels)
+        return UsageError("coc", "coc takes --print, or --pixels or --pitch");
+    Choices choices;
+    if (auto failed = Choose(choices, parsed, machine, "coc"))
+        return *failed;
+    const ChosenSensor chosen = SensorOf(choices);
+    if (!(chosen.sensor.width > 0) || !(chosen.sensor.height > 0))
+        return Refused("The camera's sensor size is not known.");
+    const NumberSettings& numbers = machine.numbers;
+    CocLines lines = {{"Camera", chosen.name + ", sensor " +
+                                     FormatShortest(chosen.sensor.width, 2, numbers) + " \u00D7 " +
+                                     FormatShortest(chosen.sensor.height, 2, numbers) + " mm"}};
+    CocLines steps;
+    if (print) {
+        const std::optional<PrintSize> size = ReadPrintSize(Option(parsed, "--print"));
+        if (!size)
+            return UsageError("coc", "--print takes a size: \"20x30cm\", \"8x10in\", \"A4\"");
+        const std::string viewingText = Option(parsed, "--viewing");
+        const std::optional<double> viewing =
+            viewingText.empty() ? std::optional<double>(0) : ReadViewingDistance(viewingText);
+        if (!viewing)
+            return UsageError("coc", "--viewing takes a distance: \"36cm\", \"14in\"");
+        const std::string which = Option(parsed, "--eyesight");
+        const Eyesight* eyes = &Eyesights().front();
+        for (const Eyesight& e : Eyesights())
+            if (which == e.option)
+                eyes = &e;
+        if (!which.empty() && which != eyes->option)
+            return UsageError("coc", "--eyesight takes normal, keen or critical");
+        steps = PrintSteps(chosen.sensor, *size, *eyes,
+                           CocOfPrint(chosen.sensor, *size, *viewing, eyes->linePairs), numbers);
+    } else {
+        const std::string factorText = Option(parsed, "--factor");
+        const std::optional<double> factor = factorText.empty() ? 1 : Positive(factorText);
+        if (!factor || *factor > 100)
+            return UsageError("coc", "--factor takes how many pixels, 1 to 100");
+        std::optional<double> width = chosen.pixelWidth;
+        std::optional<double> pitch;
+        if (parsed.values.count("--pitch")) {
+            pitch = ReadPitch(Option(parsed, "--pitch"));
+            if (!pitch)
+                return UsageError("coc", "--pitch takes a size: \"4.35um\", \"0.00435mm\"");
+            width.reset();
+        } else if (parsed.values.count("--pixels")) {
+            width = Positive(Option(parsed, "--pixels"));
+            if (!width)
+                return UsageError("coc", "--pixels takes the sensor's width in pixels");
+        }
+        if (!pitch && !width)
+            return Refused("The camera's width in pixels is not known; give --pixels or --pitch.");
+        if (!pitch)
+            pitch = PitchOfPixels(chosen.sensor, *width);
+        steps = PixelSteps(chosen.sensor, width, *factor,
+                           CocOfPixels(chosen.sensor, *pitch, *factor), numbers);
+    }
+    lines.insert(lines.end(), steps.begin(), steps.end());
+    CommandResult result;
+    result.err = choices.warning;
+    for (const auto& [label, text] : lines)
+        result.out += label + ": " + text + "\n";
+    return result;
+}

@@ -1,0 +1,226 @@
+#include "coc/coc_helper.h"
+
+#include "calc/number_text.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+
+namespace {
+constexpr double kFullFrameDiagonal = 43.266615305567875; // of 36 × 24 mm
+constexpr double kNearestSharpViewing = 250;              // mm: the eye's near point
+constexpr double kInch = 25.4;
+
+std::string Lower(std::string_view text) {
+    std::string out;
+    for (const char c : text)
+        out += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+
+std::string_view Trimmed(std::string_view t) {
+    while (!t.empty() && (t.front() == ' ' || t.front() == '\t'))
+        t.remove_prefix(1);
+    while (!t.empty() && (t.back() == ' ' || t.back() == '\t'))
+        t.remove_suffix(1);
+    return t;
+}
+
+// A positive number at the start of `t` ("." decimals); `t` left past it.
+std::optional<double> TakeNumber(std::string_view& t) {
+    t = Trimmed(t);
+    std::size_t length = 0;
+    const double v = ParseDecimalPrefix(std::string(t), &length);
+    if (length == 0 || !(v > 0) || !std::isfinite(v) || t[0] == '+' || t[0] == '-')
+        return std::nullopt;
+    t.remove_prefix(length);
+    return v;
+}
+
+// Millimetres per unit for "mm", "cm", "m", "in" (and the inch marks); 0
+// for anything else.
+double UnitMm(std::string_view unit) {
+    const std::string u = Lower(Trimmed(unit));
+    if (u == "mm")
+        return 1;
+    if (u == "cm")
+        return 10;
+    if (u == "m")
+        return 1000;
+    if (u == "in" || u == "inch" || u == "inches" || u == "\"" || u == "\u2033")
+        return kInch;
+    return 0;
+}
+
+PrintSize Print(const char* name, double a, double b) {
+    return {name, std::max(a, b), std::min(a, b)};
+}
+} // namespace
+
+const std::vector<PrintSize>& CommonPrints() {
+    // A 27-inch 16:9 screen is 597.9 × 336.3 mm; a phone held at arm's length
+    // shows the picture about 15 × 7 cm.
+    static const std::vector<PrintSize> prints = {
+        Print("10 \u00D7 15 cm", 100, 150),
+        Print("13 \u00D7 18 cm", 130, 180),
+        Print("20 \u00D7 30 cm", 200, 300),
+        Print("A4", 210, 297),
+        Print("A3", 297, 420),
+        Print("A2", 420, 594),
+        Print("4 \u00D7 6 in", 4 * kInch, 6 * kInch),
+        Print("5 \u00D7 7 in", 5 * kInch, 7 * kInch),
+        Print("8 \u00D7 10 in", 8 * kInch, 10 * kInch),
+        Print("11 \u00D7 14 in", 11 * kInch, 14 * kInch),
+        Print("16 \u00D7 20 in", 16 * kInch, 20 * kInch),
+        Print("27-inch 4K screen", 27 * kInch * 16 / std::hypot(16.0, 9.0),
+              27 * kInch * 9 / std::hypot(16.0, 9.0)),
+        Print("Phone at arm's length", 150, 70),
+    };
+    return prints;
+}
+
+std::optional<PrintSize> ReadPrintSize(std::string_view text) {
+    const std::string wanted = Lower(Trimmed(text));
+    for (const PrintSize& print : CommonPrints())
+        if (Lower(print.name) == wanted)
+            return print;
+    if (wanted.size() == 2 && wanted[0] == 'a' && wanted[1] >= '0' && wanted[1] <= '8') {
+        // A0 is a square metre in the ratio √2; each next size halves it.
+        const int n = wanted[1] - '0';
+        const double longMm = std::floor(1000 * std::pow(2.0, 0.25 - n / 2.0) + 0.2);
+        const double shortMm = std::floor(1000 * std::pow(2.0, -0.25 - n / 2.0) + 0.2);
+        return PrintSize{std::string("A") + wanted[1], longMm, shortMm};
+    }
+    std::string_view t = text;
+    const std::optional<double> a = TakeNumber(t);
+    t = Trimmed(t);
+    std::size_t times = 0;
+    if (!t.empty() && (t[0] == 'x' || t[0] == 'X' || t[0] == '*'))
+        times = 1;
+    else if (t.substr(0, 2) == "\u00D7")
+        times = 2;
+    if (!a || times == 0)
+        return std::nullopt;
+    t.remove_prefix(times);
+    const std::optional<double> b = TakeNumber(t);
+    const double unit = UnitMm(t);
+    if (!b || unit == 0 || !std::isfinite(*a * unit) || !std::isfinite(*b * unit))
+        return std::nullopt;
+    return Print(std::string(Trimmed(text)).c_str(), *a * unit, *b * unit);
+}
+
+std::optional<double> ReadViewingDistance(std::string_view text) {
+    std::string_view t = text;
+    const std::optional<double> v = TakeNumber(t);
+    if (!v)
+        return std::nullopt;
+    const double unit = Trimmed(t).empty() ? 10 : UnitMm(t);
+    if (unit == 0 || !std::isfinite(*v * unit))
+        return std::nullopt;
+    return *v * unit;
+}
+
+const std::vector<Eyesight>& Eyesights() {
+    static const std::vector<Eyesight> eyes = {
+        {"Normal: 5 line pairs per mm at 25 cm", "normal", 5},
+        {"Keen: 8", "keen", 8},
+        {"Critical: 10", "critical", 10},
+    };
+    return eyes;
+}
+
+double CropFactorOf(const SensorMm& sensor) {
+    return kFullFrameDiagonal / std::hypot(sensor.width, sensor.height);
+}
+
+double EquivalentOf(const SensorMm& sensor, double onSensorMm) {
+    return onSensorMm * CropFactorOf(sensor);
+}
+
+CocFromPrint CocOfPrint(const SensorMm& sensor, const PrintSize& print, double viewingMm,
+                        double linePairs) {
+    CocFromPrint c;
+    c.viewingMm = viewingMm > 0 ? viewingMm : std::hypot(print.longMm, print.shortMm);
+    c.blurMm = (1 / linePairs) * (c.viewingMm / kNearestSharpViewing);
+    // Both laid the same way; the side that fills the print sets the
+    // enlargement, the other is cut.
+    const double sensorLong = std::max(sensor.width, sensor.height);
+    const double sensorShort = std::min(sensor.width, sensor.height);
+    const double alongLong = print.longMm / sensorLong, alongShort = print.shortMm / sensorShort;
+    c.enlargement = std::max(alongLong, alongShort);
+    c.cropped = std::fabs(alongLong - alongShort) > 1e-9 * c.enlargement;
+    c.onSensorMm = c.blurMm / c.enlargement;
+    c.equivalentMm = EquivalentOf(sensor, c.onSensorMm);
+    return c;
+}
+
+double PitchOfPixels(const SensorMm& sensor, double pixelWidth) {
+    return sensor.width / pixelWidth;
+}
+
+CocFromPixels CocOfPixels(const SensorMm& sensor, double pitchMm, double factor) {
+    CocFromPixels c;
+    c.pitchMm = pitchMm;
+    c.onSensorMm = factor * pitchMm;
+    c.equivalentMm = EquivalentOf(sensor, c.onSensorMm);
+    return c;
+}
+
+double CocOfConvention(const SensorMm& sensor, double divisor) {
+    return std::hypot(sensor.width, sensor.height) / divisor;
+}
+
+std::string CocValueText(double mm) {
+    return FormatFixed(mm, 6);
+}
+
+namespace {
+std::string Mm(double v, const NumberSettings& s) {
+    return FormatLocaleNumber(FormatFixed(v, 6), 6, s) + " mm";
+}
+std::string Short(double v, const NumberSettings& s) {
+    return FormatShortest(v, 2, s);
+}
+} // namespace
+
+CocLines PrintSteps(const SensorMm& sensor, const PrintSize& print, const Eyesight& eyes,
+                    const CocFromPrint& c, const NumberSettings& s) {
+    return {
+        {"Print", print.name + " (" + Short(print.longMm, s) + " \u00D7 " +
+                      Short(print.shortMm, s) + " mm)"},
+        {"Viewing distance", Short(c.viewingMm, s) + " mm"},
+        {"Eyesight", eyes.name},
+        {"Blur on the print", Mm(c.blurMm, s) + " (1 \u00F7 " + Short(eyes.linePairs, s) +
+                                  " line pairs per mm \u00D7 " + Short(c.viewingMm, s) +
+                                  " mm \u00F7 250 mm)"},
+        {"Enlargement",
+         FormatLocaleNumber(FormatFixed(c.enlargement, 6), 6, s) +
+             (c.cropped ? " (the print's shape differs from the sensor's " +
+                              Short(sensor.width, s) + " \u00D7 " + Short(sensor.height, s) +
+                              " mm: the picture fills it and is cropped)"
+                        : "")},
+        {"On the sensor", Mm(c.onSensorMm, s)},
+        {"For 36 \u00D7 24 mm", Mm(c.equivalentMm, s)},
+    };
+}
+
+CocLines PixelSteps(const SensorMm& sensor, std::optional<double> pixelWidth, double factor,
+                    const CocFromPixels& c, const NumberSettings& s) {
+    return {
+        {"Pixel pitch",
+         Mm(c.pitchMm, s) + (pixelWidth ? " (" + Short(sensor.width, s) + " mm \u00F7 " +
+                                              FormatShortest(*pixelWidth, 0, s) + " pixels)"
+                                        : std::string())},
+        {"Factor", FormatShortest(factor, 2, s) + (factor == 1 ? " pixel" : " pixels")},
+        {"On the sensor", Mm(c.onSensorMm, s)},
+        {"For 36 \u00D7 24 mm", Mm(c.equivalentMm, s)},
+    };
+}
+
+std::optional<double> PixelWidthOf(std::string_view imageSize) {
+    std::string_view t = imageSize;
+    const std::optional<double> width = TakeNumber(t);
+    if (!width || Trimmed(t).substr(0, 1) != "x")
+        return std::nullopt;
+    return width;
+}
