@@ -4,6 +4,7 @@
 #include "calc/output_dlg.h"
 #include "cameras/camera_info_dlg.h"
 #include "cameras/camera_table.h"
+#include "coc/coc_dlg.h"
 #include "finder/choose_camera_dlg.h"
 #include "finder/lensfun_cameras.h"
 #include "finder/own_cameras.h"
@@ -33,6 +34,8 @@ ON_COMMAND(ID_FILE_CHOOSE_CAMERA, OnChooseCameraCommand)
 ON_COMMAND(ID_FILE_OPEN_PHOTO, OnOpenPhotoCommand)
 ON_WM_DROPFILES()
 ON_CBN_SELCHANGE(IDC_CAMERA, OnCameraChanged)
+ON_CBN_SELCHANGE(IDC_COFC, OnCofCChanged)
+ON_COMMAND(ID_FILE_COC, OnCircleOfConfusionCommand)
 ON_COMMAND(ID_HELP_FIELD, OnFieldHelpCommand)
 ON_BN_CLICKED(IDC_ABOUT, OnAboutClicked)
 ON_BN_CLICKED(IDC_CALCULATE, OnCalculateClicked)
@@ -172,10 +175,58 @@ void CVextonDOFCEDlg::FillUnitList() {
     FillChoiceList(m_cboUnit, UnitChoices(), kUnitDropDownRows, m_dataState.m_strUnit);
 }
 
+// The handheld's circles, then "Custom…", which opens the Circle of
+// Confusion form.
 void CVextonDOFCEDlg::FillCofCList() {
-    FillChoiceList(m_cboCofC, CofCChoices(), kDropDownRows, m_dataState.m_strCofC);
+    std::vector<ChoiceEntry> entries = CofCChoices();
+    entries.push_back({kCustomCofCText, std::string(kCustomCofCValue)});
+    FillChoiceList(m_cboCofC, std::move(entries), kDropDownRows, m_dataState.m_strCofC);
     SelectOrShowTyped(m_cboCofC, ListKind::CircleOfConfusion, m_dataState.m_strCofC,
                       UserNumberSettings());
+    RememberCofC();
+}
+
+void CVextonDOFCEDlg::RememberCofC() {
+    m_lastCofC = {m_cboCofC.GetCurSel(), m_cboCofC.GetWindowText()};
+}
+
+void CVextonDOFCEDlg::OnCofCChanged() {
+    if (const std::optional<std::string> value = SelectedValue(m_cboCofC);
+        value && *value == kCustomCofCValue)
+        PostCommand(ID_FILE_COC);
+    else
+        RememberCofC();
+}
+
+void CVextonDOFCEDlg::OnCircleOfConfusionCommand() {
+    ChooseCircleOfConfusion();
+}
+
+// The form for the camera chosen; what it works out is typed into the list,
+// and Cancel leaves the list as it was.
+void CVextonDOFCEDlg::ChooseCircleOfConfusion() {
+    const auto restore = [this] {
+        if (m_lastCofC.first >= 0)
+            m_cboCofC.SetCurSel(m_lastCofC.first);
+        else {
+            m_cboCofC.SetCurSel(-1);
+            m_cboCofC.SetWindowText(m_lastCofC.second);
+        }
+    };
+    const CameraRecord* camera = RequireSelectedCamera();
+    if (!camera) {
+        restore();
+        return;
+    }
+    CCocDlg form(camera->name, {camera->sensorWidth, camera->sensorHeight},
+                 PixelWidthOf(camera->imageSizeText), this);
+    if (form.DoModal() != IDOK) {
+        restore();
+        return;
+    }
+    m_cboCofC.SetCurSel(-1);
+    m_cboCofC.SetWindowText(Utf8ToCString(form.Result()));
+    RememberCofC();
 }
 
 const CameraRecord* CVextonDOFCEDlg::GetSelectedCamera() const {
@@ -300,10 +351,12 @@ void CVextonDOFCEDlg::ShowValidationError(const char* text) {
 // one; an empty list is asked for, a text that is neither named.
 std::optional<std::string> CVextonDOFCEDlg::RequireValue(const CComboBox& list, ListKind kind) {
     const ListChoiceText choice = ChosenInList(list, kind, UserNumberSettings());
-    if (!choice.value)
-        ShowValidationError(
-            ChoiceRefusal(kind, list.GetCurSel() < 0 ? CStringToUtf8(choice.text) : "").c_str());
-    return choice.value;
+    const bool custom = choice.value && *choice.value == kCustomCofCValue; // no circle
+    if (choice.value && !custom)
+        return choice.value;
+    ShowValidationError(
+        ChoiceRefusal(kind, list.GetCurSel() < 0 ? CStringToUtf8(choice.text) : "").c_str());
+    return std::nullopt;
 }
 
 const CameraRecord* CVextonDOFCEDlg::RequireSelectedCamera() {
@@ -401,7 +454,7 @@ void CVextonDOFCEDlg::OnChooseCameraCommand() {
 // one to go back to.
 void CVextonDOFCEDlg::OnCameraChanged() {
     if (SelectedValue(m_cboCamera) == std::optional<std::string>(kOtherCameraValue))
-        ChooseCamera();
+        PostCommand(ID_FILE_CHOOSE_CAMERA);
     else
         m_lastCamera = m_cboCamera.GetCurSel();
 }

@@ -43,6 +43,8 @@ class CVextonDOFCEDlg : public CDialog {
     void OnPlanFocusCommand();
     void OnChooseCameraCommand();
     void OnOpenPhotoCommand();
+    void OnCofCChanged();
+    void OnCircleOfConfusionCommand();
     void OnDropFiles(const std::vector<std::string>& paths) override;
     void OnCameraChanged();
     void OnFieldHelpCommand();
@@ -61,6 +63,11 @@ class CVextonDOFCEDlg : public CDialog {
     // The Choose Camera form; the camera list keeps its selection unless a
     // camera was added or removed.
     void ChooseCamera();
+    void ChooseCircleOfConfusion();
+    void RememberCofC();
+    // The circle-of-confusion list as it was before "Custom…": the entry
+    // selected, or the text typed.
+    std::pair<int, CString> m_lastCofC{-1, CString()};
     // The Photo form for the photo at `path`, or why it cannot be read;
     // its "Use These Settings" fills the main form.
     void ShowPhoto(const std::string& path);

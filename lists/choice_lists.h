@@ -20,7 +20,11 @@
 std::vector<ChoiceEntry> FocalLengthChoices(); // 613: 3.0 to 300.0 by 0.5, then 18 longer lenses
 std::vector<ChoiceEntry> UnitChoices();        // feet, inches, meters, centimeters: codes 0..3
 std::vector<ChoiceEntry> CofCChoices();        // 351: 0.0050 to 0.0400 by 0.0001
-std::vector<ChoiceEntry> CameraChoices();      // the camera table, each with its index
+// The main form's circle-of-confusion list ends with this entry, which
+// opens the Circle of Confusion form; it is no circle.
+inline constexpr const char16_t* kCustomCofCText = u"Custom\u2026";
+inline constexpr const char* kCustomCofCValue = "custom";
+std::vector<ChoiceEntry> CameraChoices(); // the camera table, each with its index
 
 struct ApertureValue {
     const char* displayText;

@@ -21,6 +21,7 @@ enum : int {
     IDD_PLAN_FOCUS = 141,
     IDD_CHOOSE_CAMERA = 142,
     IDD_PHOTO = 143,
+    IDD_COC = 144,
     IDD_OWN_CAMERA_INFO = 146,
 
     // Main form
@@ -105,11 +106,31 @@ enum : int {
     IDC_PHOTO_HYPERFOCAL = 1413,
     IDC_PHOTO_MISSING = 1414,
 
+    // Circle of Confusion form: where it comes from, a print, pixels, a
+    // convention, the result
+    IDC_COC_FROM = 1500,
+    IDC_COC_PRINT = 1501,
+    IDC_COC_VIEWING = 1502,
+    IDC_COC_EYESIGHT = 1503,
+    IDC_COC_VIEWING_STEP = 1504,
+    IDC_COC_BLUR_STEP = 1505,
+    IDC_COC_ENLARGEMENT_STEP = 1506,
+    IDC_COC_PIXELS = 1510,
+    IDC_COC_PITCH = 1511,
+    IDC_COC_FACTOR = 1512,
+    IDC_COC_PITCH_STEP = 1513,
+    IDC_COC_CONVENTION = 1515,
+    IDC_COC_ON_SENSOR = 1516,
+    IDC_COC_EQUIVALENT = 1517,
+    IDC_COC_REFUSAL = 1518,
+    IDC_COC_CAMERA = 1519,
+
     // Menu commands
     ID_FILE_DOF_TABLE = 32771,
     ID_FILE_PLAN_FOCUS = 32773,
     ID_FILE_CHOOSE_CAMERA = 32775,
     ID_FILE_OPEN_PHOTO = 32776,
+    ID_FILE_COC = 32777,
     ID_HELP_FIELD = 32772,
 
     IDOK_SECOND = 8, // the second command that acts as OK on the main form

@@ -172,6 +172,11 @@ void CDialog::DragAcceptFiles(BOOL accept) {
             control->removeEventFilter(m_window);
 }
 
+void CDialog::PostCommand(int id) {
+    if (m_window)
+        QCoreApplication::postEvent(m_window, new CommandEvent(id));
+}
+
 void SendCommandToWindow(QWidget* window, int id) {
     CommandEvent event(id);
     QCoreApplication::sendEvent(window, &event);

@@ -33,6 +33,9 @@ class CDialog : public CWnd {
     // Whether files dragged from a file manager may be dropped on the form
     // (they go to its ON_WM_DROPFILES handler).
     void DragAcceptFiles(BOOL accept = TRUE);
+    // Command `id` once what runs now is over: a form opened from a list's
+    // new selection opens after the list has closed.
+    void PostCommand(int id);
 
     // Handles a command or control notification: the message map first, then
     // the standard OK and Cancel.

@@ -1,0 +1,206 @@
+#include "coc/coc_dlg.h"
+
+#include "calc/number_text.h"
+#include "framework/qt/winapp.h"
+
+BEGIN_MESSAGE_MAP(CCocDlg, CDialog)
+ON_CBN_SELCHANGE(IDC_COC_FROM, OnChanged)
+ON_CBN_SELCHANGE(IDC_COC_PRINT, OnChanged)
+ON_CBN_EDITCHANGE(IDC_COC_PRINT, OnChanged)
+ON_CBN_SELCHANGE(IDC_COC_EYESIGHT, OnChanged)
+ON_CBN_SELCHANGE(IDC_COC_FACTOR, OnChanged)
+ON_CBN_SELCHANGE(IDC_COC_CONVENTION, OnChanged)
+ON_EN_CHANGE(IDC_COC_VIEWING, OnChanged)
+ON_EN_CHANGE(IDC_COC_PIXELS, OnChanged)
+ON_EN_CHANGE(IDC_COC_PITCH, OnChanged)
+END_MESSAGE_MAP()
+
+namespace {
+// The ways, in the order of the "From" list.
+enum From { kFromPrint, kFromPixels, kFromConvention };
+const char16_t* const kFromTexts[] = {u"A print seen by eye", u"Sharp to the pixel",
+                                      u"A convention"};
+
+std::vector<ChoiceEntry> Entries(const std::vector<std::string>& texts) {
+    std::vector<ChoiceEntry> out;
+    for (const std::string& text : texts)
+        out.push_back({Utf8ToCString(text), std::nullopt});
+    return out;
+}
+
+std::string Text(const CWnd& control) {
+    return CStringToUtf8(control.GetWindowText());
+}
+
+// A number as the person typed it, in their number settings; none unless positive.
+std::optional<double> Typed(const CWnd& control) {
+    std::string text = NormalizeDecimalSeparator(Text(control), UserNumberSettings());
+    std::size_t length = 0;
+    const double v = ParseDecimalPrefix(text, &length);
+    while (length < text.size() && text[length] == ' ')
+        ++length;
+    if (length == 0 || length != text.size() || !(v > 0) || !std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+
+// A whole number as a person types it: no thousands separators.
+std::string Whole(double v) {
+    return FormatFixed(v, 0);
+}
+
+std::string Line(const CocLines& lines, std::size_t i) {
+    return i < lines.size() ? lines[i].first + ": " + lines[i].second : std::string();
+}
+} // namespace
+
+CCocDlg::CCocDlg(std::string cameraName, SensorMm sensor, std::optional<double> pixelWidth,
+                 CWnd* parent)
+    : CDialog(IDD, parent), m_cameraName(std::move(cameraName)), m_sensor(sensor),
+      m_pixelWidth(pixelWidth) {}
+
+void CCocDlg::DoDataExchange(CDataExchange* dx) {
+    CDialog::DoDataExchange(dx);
+    DDX_Control(dx, IDC_COC_FROM, m_cboFrom);
+    DDX_Control(dx, IDC_COC_PRINT, m_cboPrint);
+    DDX_Control(dx, IDC_COC_VIEWING, m_editViewing);
+    DDX_Control(dx, IDC_COC_EYESIGHT, m_cboEyesight);
+    DDX_Control(dx, IDC_COC_VIEWING_STEP, m_lblViewing);
+    DDX_Control(dx, IDC_COC_BLUR_STEP, m_lblBlur);
+    DDX_Control(dx, IDC_COC_ENLARGEMENT_STEP, m_lblEnlargement);
+    DDX_Control(dx, IDC_COC_PIXELS, m_editPixels);
+    DDX_Control(dx, IDC_COC_PITCH, m_editPitch);
+    DDX_Control(dx, IDC_COC_FACTOR, m_cboFactor);
+    DDX_Control(dx, IDC_COC_PITCH_STEP, m_lblPitch);
+    DDX_Control(dx, IDC_COC_CONVENTION, m_cboConvention);
+    DDX_Control(dx, IDC_COC_ON_SENSOR, m_lblOnSensor);
+    DDX_Control(dx, IDC_COC_EQUIVALENT, m_lblEquivalent);
+    DDX_Control(dx, IDC_COC_REFUSAL, m_lblRefusal);
+    DDX_Control(dx, IDC_COC_CAMERA, m_lblCamera);
+}
+
+// A 20 × 30 cm print seen from its diagonal by normal eyes, two of the
+// camera's pixels where its width in pixels is known, d/1500.
+BOOL CCocDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    const NumberSettings settings = UserNumberSettings();
+    m_lblCamera.SetWindowText(Utf8ToCString(
+        "For " + m_cameraName + ", sensor " + FormatShortest(m_sensor.width, 2, settings) +
+        " \u00D7 " + FormatShortest(m_sensor.height, 2, settings) + " mm"));
+    std::vector<ChoiceEntry> from;
+    for (const char16_t* text : kFromTexts)
+        from.push_back({text, std::nullopt});
+    m_cboFrom.AddEntries(std::move(from));
+    std::vector<std::string> prints, eyes, conventions;
+    for (const PrintSize& print : CommonPrints())
+        prints.push_back(print.name);
+    for (const Eyesight& e : Eyesights())
+        eyes.push_back(e.name);
+    for (const double divisor : kConventions)
+        conventions.push_back("d/" + Whole(divisor) + ", a convention");
+    m_cboPrint.AddEntries(Entries(prints));
+    m_cboEyesight.AddEntries(Entries(eyes));
+    m_cboFactor.AddEntries(Entries({"1 pixel", "2 pixels"}));
+    m_cboConvention.AddEntries(Entries(conventions));
+    m_cboFrom.SetCurSel(kFromPrint);
+    m_cboPrint.SetCurSel(2); // 20 × 30 cm
+    m_cboEyesight.SetCurSel(0);
+    m_cboFactor.SetCurSel(1);
+    m_cboConvention.SetCurSel(0);
+    if (m_pixelWidth)
+        m_editPixels.SetWindowText(Utf8ToCString(Whole(*m_pixelWidth)));
+    OnChanged();
+    return TRUE;
+}
+
+void CCocDlg::OnChanged() {
+    m_result.clear();
+    for (CStatic* step : {&m_lblViewing, &m_lblBlur, &m_lblEnlargement, &m_lblPitch, &m_lblOnSensor,
+                          &m_lblEquivalent, &m_lblRefusal})
+        step->SetWindowText(CString());
+    const int from = m_cboFrom.GetCurSel();
+    for (CWnd* control : std::initializer_list<CWnd*>{&m_cboPrint, &m_editViewing, &m_cboEyesight})
+        control->EnableWindow(from == kFromPrint);
+    for (CWnd* control : std::initializer_list<CWnd*>{&m_editPixels, &m_editPitch, &m_cboFactor})
+        control->EnableWindow(from == kFromPixels);
+    m_cboConvention.EnableWindow(from == kFromConvention);
+    if (from == kFromPrint)
+        ShowPrint();
+    else if (from == kFromPixels)
+        ShowPixels();
+    else if (from == kFromConvention)
+        ShowConvention();
+}
+
+void CCocDlg::ShowPrint() {
+    const std::optional<PrintSize> print = ReadPrintSize(Text(m_cboPrint));
+    if (!print)
+        return Refuse("The print's size is not one of the list nor a size such as 20x30cm or "
+                      "8x10in.");
+    const bool viewingEmpty = Text(m_editViewing).find_first_not_of(' ') == std::string::npos;
+    const std::optional<double> viewing =
+        viewingEmpty ? std::optional<double>(0)
+                     : ReadViewingDistance(
+                           NormalizeDecimalSeparator(Text(m_editViewing), UserNumberSettings()));
+    if (!viewing)
+        return Refuse("The viewing distance must be a distance such as 36 cm or 14 in.");
+    const Eyesight& eyes =
+        Eyesights()[static_cast<std::size_t>(std::max(0, m_cboEyesight.GetCurSel()))];
+    const CocFromPrint c = CocOfPrint(m_sensor, *print, *viewing, eyes.linePairs);
+    const CocLines lines = PrintSteps(m_sensor, *print, eyes, c, UserNumberSettings());
+    m_lblViewing.SetWindowText(Utf8ToCString(Line(lines, 1)));
+    m_lblBlur.SetWindowText(Utf8ToCString(Line(lines, 3)));
+    m_lblEnlargement.SetWindowText(Utf8ToCString(Line(lines, 4)));
+    ShowResult(c.onSensorMm, c.equivalentMm);
+}
+
+void CCocDlg::ShowPixels() {
+    const bool pitchGiven = Text(m_editPitch).find_first_not_of(' ') != std::string::npos;
+    std::optional<double> pitch, width;
+    if (pitchGiven) {
+        const std::optional<double> micrometres = Typed(m_editPitch);
+        if (!micrometres)
+            return Refuse("The pixel pitch must be a positive number of micrometres.");
+        pitch = *micrometres / 1000;
+    } else {
+        width = Typed(m_editPixels);
+        if (!width)
+            return Refuse("Give the sensor's width in pixels, or the pixel pitch.");
+        pitch = PitchOfPixels(m_sensor, *width);
+    }
+    const double factor = m_cboFactor.GetCurSel() == 0 ? 1 : 2;
+    const CocFromPixels c = CocOfPixels(m_sensor, *pitch, factor);
+    m_lblPitch.SetWindowText(
+        Utf8ToCString(Line(PixelSteps(m_sensor, width, factor, c, UserNumberSettings()), 0)));
+    ShowResult(c.onSensorMm, c.equivalentMm);
+}
+
+void CCocDlg::ShowConvention() {
+    const int i = std::max(0, m_cboConvention.GetCurSel());
+    const double onSensor = CocOfConvention(m_sensor, kConventions[i]);
+    ShowResult(onSensor, EquivalentOf(m_sensor, onSensor));
+}
+
+void CCocDlg::ShowResult(double onSensorMm, double equivalentMm) {
+    const NumberSettings settings = UserNumberSettings();
+    const auto mm = [&settings](double v) {
+        return Utf8ToCString(FormatLocaleNumber(FormatFixed(v, 6), 6, settings) + " mm");
+    };
+    m_lblOnSensor.SetWindowText(mm(onSensorMm));
+    m_lblEquivalent.SetWindowText(mm(equivalentMm));
+    m_result = CocValueText(equivalentMm);
+}
+
+void CCocDlg::Refuse(const std::string& sentence) {
+    m_lblRefusal.SetWindowText(Utf8ToCString(sentence));
+}
+
+// Only a circle worked out is used; otherwise the form says why and stays.
+void CCocDlg::OnOK() {
+    if (m_result.empty()) {
+        if (Text(m_lblRefusal).empty())
+            Refuse("Choose where the circle of confusion comes from.");
+        return;
+    }
+    CDialog::OnOK();
+}
