@@ -51,4 +51,5 @@ key F1; shot own-camera-info; key Escape                   # F1 in the camera li
 key ctrl+o; sleep 1.5; shot open-photo                     # the desktop's file dialog
 xdotool type --delay 20 "$(dirname "$(realpath "$0")")/../tests/scenarios/photos/only-equivalent.jpg"
 key Return; shot photo; key Escape                         # the Photo form
+key ctrl+r; shot coc; key Escape                           # the Circle of Confusion form
 echo "screenshots in $out"
