@@ -5,6 +5,7 @@
 #include <cmath>
 #include <exiv2/exiv2.hpp>
 #include <filesystem>
+#include <memory>
 #include <system_error>
 #include <unordered_map>
 
@@ -254,9 +255,9 @@ template <class Open> PhotoFacts Read(const std::string& name, Open open) {
     f.file = name;
     // What exiv2 cannot open is no photo it knows; what it opens but cannot
     // read through is a damaged one.
-    Exiv2::Image::AutoPtr image;
+    std::unique_ptr<Exiv2::Image> image; // exiv2 0.27 hands it over as an auto_ptr
     try {
-        image = open();
+        image.reset(open().release());
     } catch (const Exiv2::AnyError& error) {
         const int code = error.code();
         f.refusal = code == Exiv2::kerDataSourceOpenFailed || code == Exiv2::kerFileOpenFailed

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 
 namespace {
 using Fields = std::vector<std::pair<std::string, std::string>>;
@@ -95,7 +96,7 @@ bool WritePhoto(const std::string& path, const TestPhoto& photo) {
     if (photo.exif.empty())
         return true;
     try {
-        Exiv2::Image::AutoPtr file = Exiv2::ImageFactory::open(path);
+        const std::unique_ptr<Exiv2::Image> file(Exiv2::ImageFactory::open(path).release());
         Exiv2::ExifData exif;
         for (const auto& [key, value] : photo.exif)
             exif[key] = value;
