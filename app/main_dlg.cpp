@@ -414,7 +414,8 @@ std::optional<Lens> CVextonDOFCEDlg::RequireLens() {
     lens.diopterText = CStringToUtf8(m_editDiopter.GetWindowText());
     lens.distanceText = CStringToUtf8(m_editDistance.GetWindowText());
     // Only a distance a press would take is marked in the table.
-    const double typed = ReadDistance(lens.distanceText, UserNumberSettings());
+    const double typed = ReadDistanceIn(
+        lens.distanceText, DistanceUnitFor(ParseInteger(lens.unitValue)), UserNumberSettings());
     if (typed > 0 && std::isfinite(typed))
         lens.distance = typed;
     return lens;

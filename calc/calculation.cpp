@@ -1,5 +1,8 @@
 #include "calc/calculation.h"
 
+#include "calc/feet_inches.h"
+#include "calc/typed_distance.h"
+
 #include <cmath>
 
 namespace {
@@ -44,13 +47,28 @@ std::string CloseUpReachText(const CalculationInputs& in, const NumberSettings& 
     const std::optional<double> reach = CloseUpReach(in, settings);
     if (!reach)
         return {};
+    const DistanceUnit& unit = DistanceUnitFor(ParseInteger(in.unitValue));
     return "a +" + FormatShortest(Dioptres(in, settings), 2, settings) +
-           " close-up lens focuses no farther than " + FormatShortest(*reach, 6, settings) +
-           DistanceUnitFor(ParseInteger(in.unitValue)).suffix;
+           " close-up lens focuses no farther than " +
+           (unit.code == kFeetAndInchesCode ? FeetAndInches(*reach, TapeStep(*reach))
+                                            : FormatShortest(*reach, 6, settings) + unit.suffix);
 }
 
 double ReadDistance(std::string_view text, const NumberSettings& settings) {
     return ParseDecimal(NormalizeDecimalSeparator(std::string(text), settings));
+}
+
+double ReadDistanceIn(std::string_view text, const DistanceUnit& unit,
+                      const NumberSettings& settings) {
+    if (unit.code != kFeetAndInchesCode)
+        return ReadDistance(text, settings);
+    return ReadTypedDistance(text, settings, unit).value_or(0);
+}
+
+std::string LengthText(double value, const DistanceUnit& unit, const NumberSettings& settings) {
+    if (unit.code == kFeetAndInchesCode)
+        return FeetAndInches(value, TapeStep(value));
+    return LocaleText(value, settings, unit.suffix);
 }
 
 DepthInUnit DepthAt(const LensSetup& lens, double v) {
@@ -85,20 +103,20 @@ CalculationResult Calculate(const CalculationInputs& in, const NumberSettings& s
     const LensSetup lens = ReadLens(in, settings);
     if (std::isfinite(lens.f))
         r.focalLengthText = FocalLengthText(lens.f);
-    const DepthInUnit d =
-        DepthAt(lens, in.distance ? *in.distance : ReadDistance(in.distanceText, settings));
+    const DepthInUnit d = DepthAt(
+        lens, in.distance ? *in.distance : ReadDistanceIn(in.distanceText, *lens.unit, settings));
     r.status = d.status;
     if (d.status != CalculationStatus::Ok)
         return r;
-    const std::string_view suffix = lens.unit->suffix;
-    r.hyperfocalText = LocaleText(d.hyperfocal, settings, suffix);
-    r.nearText = LocaleText(d.nearLimit, settings, suffix);
+    const DistanceUnit& unit = *lens.unit;
+    r.hyperfocalText = LengthText(d.hyperfocal, unit, settings);
+    r.nearText = LengthText(d.nearLimit, unit, settings);
     if (d.farIsInfinite) {
         r.farText = kInfinityText;
         r.totalText = kInfinityText;
     } else {
-        r.farText = LocaleText(d.farLimit, settings, suffix);
-        r.totalText = LocaleText(d.farLimit - d.nearLimit, settings, suffix);
+        r.farText = LengthText(d.farLimit, unit, settings);
+        r.totalText = LengthText(d.farLimit - d.nearLimit, unit, settings);
     }
     r.cocText = LocaleText(lens.c, settings, " mm");
     return r;

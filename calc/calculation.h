@@ -46,6 +46,11 @@ inline constexpr const char* kInfinityText = "Infinity";
 
 CalculationResult Calculate(const CalculationInputs& in, const NumberSettings& settings);
 
+// A length in `unit` as the results form writes it: "%f" in the user's
+// number format and the unit's suffix, or in feet and inches as a tape
+// measure shows them.
+std::string LengthText(double value, const DistanceUnit& unit, const NumberSettings& settings);
+
 // The lens as a press of Calculate reads it from the inputs: the focal
 // length after the diopter rule, the f-number, the circle of confusion used
 // (divided by the crop factor), all in millimetres, and the unit.
@@ -59,6 +64,10 @@ LensSetup ReadLens(const CalculationInputs& in, const NumberSettings& settings);
 
 // A typed distance as a press of Calculate reads it (0 for none of a number).
 double ReadDistance(std::string_view text, const NumberSettings& settings);
+// The same in `unit`: in feet and inches, read as they are written ("7 ft
+// 3 in", "7' 3\"", "7 3/4 ft", "87 in" or a bare number of feet).
+double ReadDistanceIn(std::string_view text, const DistanceUnit& unit,
+                      const NumberSettings& settings);
 
 // What a press of Calculate finds at `distance` (in the lens's unit): the
 // hyperfocal distance and the limits, in the unit, the very doubles the

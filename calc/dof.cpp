@@ -7,6 +7,9 @@ const DistanceUnit distanceUnits[kDistanceUnitCount] = {
     {1, "inches", " in", static_cast<double>(0.0254f)},
     {2, "meters", " m", 1.0},
     {3, "centimeters", " cm", static_cast<double>(0.01f)},
+    // Feet, written as a tape measure shows them; every number behind the
+    // texts is the same double as in feet.
+    {4, "feet and inches", " ft", static_cast<double>(0.3048f)},
 };
 
 namespace {

@@ -12,7 +12,10 @@ struct DistanceUnit {
 
 // The units in the unit list's order: each code is its position, each list
 // text is the text the list shows.
-inline constexpr int kDistanceUnitCount = 4;
+inline constexpr int kDistanceUnitCount = 5;
+// The unit whose lengths are feet, written in feet and inches.
+inline constexpr int kFeetAndInchesCode = 4;
+inline constexpr int kFeetCode = 0;
 extern const DistanceUnit distanceUnits[kDistanceUnitCount];
 
 // The unit for a code from the unit list; codes outside 0..3 give an empty

@@ -81,6 +81,45 @@ std::optional<double> TakeNumber(std::string_view& t, const NumberSettings& sett
     return v;
 }
 
+// A whole number of digits at the start of `t`; `t` left past it.
+std::optional<double> TakeDigits(std::string_view& t) {
+    std::size_t n = 0;
+    while (n < t.size() && n < 9 && t[n] >= '0' && t[n] <= '9')
+        ++n;
+    if (n == 0)
+        return std::nullopt;
+    const double v = ParseDecimal(t.substr(0, n));
+    t.remove_prefix(n);
+    return v;
+}
+
+// A number, a fraction or both, as a tape measure is read: "7", "3/4",
+// "7 3/4", "3 5/8"; `t` left past it.
+std::optional<double> TakeMixedNumber(std::string_view& t, const NumberSettings& settings) {
+    const std::optional<double> whole = TakeNumber(t, settings);
+    if (!whole)
+        return std::nullopt;
+    if (!t.empty() && t.front() == '/') { // the number was a numerator
+        t.remove_prefix(1);
+        const std::optional<double> denominator = TakeDigits(t);
+        if (!denominator || *denominator == 0)
+            return std::nullopt;
+        return *whole / *denominator;
+    }
+    std::string_view rest = Trimmed(t);
+    if (rest.size() == t.size()) // no blank: no fraction follows
+        return whole;
+    const std::optional<double> numerator = TakeDigits(rest);
+    if (!numerator || rest.empty() || rest.front() != '/')
+        return whole;
+    rest.remove_prefix(1);
+    const std::optional<double> denominator = TakeDigits(rest);
+    if (!denominator || *denominator == 0 || *whole < 0)
+        return whole;
+    t = rest;
+    return *whole + *numerator / *denominator;
+}
+
 std::optional<const TypedUnit*> TakeUnit(std::string_view& t) {
     t = Trimmed(t);
     if (t.empty())
@@ -104,9 +143,12 @@ double TrueMetres(int code) {
 } // namespace
 
 std::optional<double> ReadTypedDistance(std::string_view text, const NumberSettings& settings,
-                                        const DistanceUnit& chosen) {
+                                        const DistanceUnit& listUnit) {
+    // Feet and inches are feet, written otherwise.
+    const DistanceUnit& chosen =
+        listUnit.code == kFeetAndInchesCode ? DistanceUnitFor(kFeetCode) : listUnit;
     std::string_view t = Trimmed(text);
-    const std::optional<double> number = TakeNumber(t, settings);
+    const std::optional<double> number = TakeMixedNumber(t, settings);
     if (!number)
         return std::nullopt;
     const std::optional<const TypedUnit*> unit = TakeUnit(t);
@@ -119,7 +161,7 @@ std::optional<double> ReadTypedDistance(std::string_view text, const NumberSetti
     t = Trimmed(t);
     if (!t.empty()) { // feet, then inches: "10 ft 6 in", "10' 6\""
         const std::optional<double> inches =
-            in == &kTypedUnits[kFeet] ? TakeNumber(t, settings) : std::optional<double>();
+            in == &kTypedUnits[kFeet] ? TakeMixedNumber(t, settings) : std::optional<double>();
         const std::optional<const TypedUnit*> second =
             inches ? TakeUnit(t) : std::optional<const TypedUnit*>();
         if (!inches || !second || *second != &kTypedUnits[kInches] || !Trimmed(t).empty() ||
@@ -165,16 +207,33 @@ std::vector<std::string> SplitDistances(std::string_view text) {
         return false;
     };
     const auto endsInFeet = [&](const std::string& group) { return endsIn(group, kFeet); };
+    const auto isFraction = [](const std::string& word) {
+        const std::size_t slash = word.find('/');
+        return slash != std::string::npos && slash > 0 && slash + 1 < word.size() &&
+               word.find_first_not_of("0123456789/") == std::string::npos &&
+               word.find('/', slash + 1) == std::string::npos;
+    };
+    // Inches follow: "3 in", "3in", or "3 5/8 in".
     const auto inInches = [&](std::size_t i) {
+        if (i + 1 < words.size() && isFraction(words[i + 1]))
+            ++i;
         if (i + 1 < words.size() && isUnit(words[i + 1])) {
             std::size_t length = 0;
             return UnitAt(words[i + 1], length) == &kTypedUnits[kInches];
         }
         return endsIn(words[i], kInches);
     };
+    // "3/4" after a bare number is the rest of it: "7 3/4 ft".
+    const auto isBareNumber = [](const std::string& word) {
+        return !word.empty() && word.find_first_not_of("0123456789.,") == std::string::npos;
+    };
     std::vector<std::string> groups;
     for (std::size_t i = 0; i < words.size(); ++i) {
-        if (!groups.empty() && (isUnit(words[i]) || (endsInFeet(groups.back()) && inInches(i))))
+        if (!groups.empty() && isFraction(words[i]) &&
+            isBareNumber(groups.back().substr(groups.back().rfind(' ') + 1)))
+            groups.back() += " " + words[i];
+        else if (!groups.empty() &&
+                 (isUnit(words[i]) || (endsInFeet(groups.back()) && inInches(i))))
             groups.back() += " " + words[i];
         else
             groups.push_back(words[i]);

@@ -52,7 +52,9 @@ CommandResult CalculateVerb(const std::vector<std::string>& args,
     const CalculationInputs in = lens.Inputs();
     if (const std::optional<double> reach = CloseUpReach(in, machine.numbers);
         reach &&
-        (in.distance ? *in.distance : ReadDistance(in.distanceText, machine.numbers)) > *reach)
+        (in.distance ? *in.distance
+                     : ReadDistanceIn(in.distanceText, DistanceUnitFor(ParseInteger(in.unitValue)),
+                                      machine.numbers)) > *reach)
         out.err += "Note: " + CloseUpReachText(in, machine.numbers) + ".\n";
     for (std::size_t i = 0; i < labels.size() && i < std::size(texts); ++i)
         out.out += labels[i] + " " + texts[i] + "\n";

@@ -124,8 +124,12 @@ std::vector<std::string> ByLetters(const std::vector<ChoiceEntry>& entries, cons
 
 std::string AsTheListWritesIt(ListKind list, const std::string& typed) {
     if (list == ListKind::Unit) {
-        static const char* const kAbbreviations[][2] = {
-            {"ft", "feet"}, {"in", "inches"}, {"m", "meters"}, {"cm", "centimeters"}};
+        static const char* const kAbbreviations[][2] = {{"ft", "feet"},
+                                                        {"in", "inches"},
+                                                        {"m", "meters"},
+                                                        {"cm", "centimeters"},
+                                                        {"ft in", "feet and inches"},
+                                                        {"ft-in", "feet and inches"}};
         for (const auto& [abbreviation, unit] : kAbbreviations)
             if (Lower(Trimmed(typed)) == abbreviation)
                 return unit;

@@ -18,8 +18,8 @@
 // to the last digit; nothing else reads them.
 
 std::vector<ChoiceEntry> FocalLengthChoices(); // 613: 3.0 to 300.0 by 0.5, then 18 longer lenses
-std::vector<ChoiceEntry> UnitChoices();        // feet, inches, meters, centimeters: codes 0..3
-std::vector<ChoiceEntry> CofCChoices();        // 351: 0.0050 to 0.0400 by 0.0001
+std::vector<ChoiceEntry> UnitChoices(); // feet, inches, meters, centimeters, feet and inches: 0..4
+std::vector<ChoiceEntry> CofCChoices(); // 351: 0.0050 to 0.0400 by 0.0001
 // The main form's circle-of-confusion list ends with this entry, which
 // opens the Circle of Confusion form; it is no circle.
 inline constexpr const char16_t* kCustomCofCText = u"Custom\u2026";
@@ -44,6 +44,6 @@ std::optional<std::string> ApertureValueFor(const CString& displayText);
 // text, letters compared without regard to case; -1 when none does.
 int SelectStoredChoice(const std::vector<ChoiceEntry>& entries, std::u16string_view stored);
 
-// Drop-down rows for each list: room for seven entries, four for units.
+// Drop-down rows for each list: room for seven entries, five for units.
 inline constexpr int kDropDownRows = 7;
-inline constexpr int kUnitDropDownRows = 4;
+inline constexpr int kUnitDropDownRows = 5;

@@ -1,5 +1,6 @@
 #include "photo/photo_shot.h"
 
+#include "calc/feet_inches.h"
 #include "calc/typed_distance.h"
 #include "cameras/camera_table.h"
 #include "finder/camera_catalog.h"
@@ -180,8 +181,10 @@ PhotoShot ShotOfPhoto(const PhotoFacts& f, const PhotoCamera& camera, const Phot
         plain.thousandsSeparator.clear();
         const std::optional<double> inUnit =
             ReadTypedDistance(FormatShortest(f.distance->value, 9, plain) + " m", plain, unit);
-        lens.distanceText = FormatShortest(inUnit.value_or(0), 6, typed);
-        lens.distance = ReadDistance(lens.distanceText, settings);
+        lens.distanceText = unit.code == kFeetAndInchesCode
+                                ? FeetAndInches(inUnit.value_or(0), TapeStep(inUnit.value_or(0)))
+                                : FormatShortest(inUnit.value_or(0), 6, typed);
+        lens.distance = ReadDistanceIn(lens.distanceText, unit, settings);
     } else {
         missing.push_back("the focus distance");
     }
@@ -195,11 +198,13 @@ PhotoShot ShotOfPhoto(const PhotoFacts& f, const PhotoCamera& camera, const Phot
                                                        f.focalLength35->source)
                                              : kNotRecorded},
         {"Aperture", f.fNumber ? Sourced(lens.apertureText, f.fNumber->source) : kNotRecorded},
-        {"Focus distance", lens.distance
-                               ? Sourced(lens.distanceText + unit.suffix, f.distance->source) +
-                                     (f.distanceNote.empty() ? "" : " " + f.distanceNote)
-                           : f.distanceInfinite ? "infinity"
-                                                : kNotRecorded},
+        {"Focus distance",
+         lens.distance
+             ? Sourced(lens.distanceText + (unit.code == kFeetAndInchesCode ? "" : unit.suffix),
+                       f.distance->source) +
+                   (f.distanceNote.empty() ? "" : " " + f.distanceNote)
+         : f.distanceInfinite ? "infinity"
+                              : kNotRecorded},
         {"Image size",
          f.width ? Sourced(std::to_string(f.width) + " x " + std::to_string(f.height) + " pixels",
                            f.sizeSource)

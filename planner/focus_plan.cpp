@@ -16,11 +16,6 @@ std::string Number(double value, int decimals, const NumberSettings& settings) {
     return FormatLocaleNumber(FormatFixed(value, decimals), decimals, settings);
 }
 
-// A length as the results form writes it: six decimals, then the suffix.
-std::string Length(double value, const NumberSettings& settings, std::string_view suffix) {
-    return Number(value, 6, settings).append(suffix);
-}
-
 // A typed distance, when it is a positive number (in `unit` unless typed
 // with its own).
 std::optional<double> Positive(const std::string& text, const NumberSettings& settings,
@@ -64,7 +59,7 @@ void Plan(FocusPlan& p, const PlanRequest& request, const LensSetup& lens, doubl
         p.refusal = RefusalText(CalculationStatus::DistanceTooLarge);
         return;
     }
-    p.focusAt = Length(p.focusDistance, settings, suffix);
+    p.focusAt = LengthText(p.focusDistance, *lens.unit, settings);
     const std::string needed = "f/" + Number(p.exactN, 1, settings);
     for (int i = 0; i < kApertureCount && p.listAperture < 0; ++i)
         if (ParseDecimal(apertureValueTable[i].valueText) >= p.exactN)
@@ -93,9 +88,14 @@ void Plan(FocusPlan& p, const PlanRequest& request, const LensSetup& lens, doubl
         p.refusal = RefusalText(d.status);
         return;
     }
-    p.sharpRange = Number(d.nearLimit, 6, settings) + " \u2013 " +
-                   (d.farIsInfinite ? std::string("\u221E") : Number(d.farLimit, 6, settings)) +
-                   std::string(suffix);
+    if (lens.unit->code == kFeetAndInchesCode) // each end as a tape measure shows it
+        p.sharpRange = LengthText(d.nearLimit, *lens.unit, settings) + " \u2013 " +
+                       (d.farIsInfinite ? std::string("\u221E")
+                                        : LengthText(d.farLimit, *lens.unit, settings));
+    else
+        p.sharpRange = Number(d.nearLimit, 6, settings) + " \u2013 " +
+                       (d.farIsInfinite ? std::string("\u221E") : Number(d.farLimit, 6, settings)) +
+                       std::string(suffix);
 
     const double airy = AiryDiscMm(N);
     p.diffraction = Number(airy, 6, settings) + " mm, " + Against(airy, c, settings);

@@ -1,10 +1,12 @@
 #include "table/dof_table.h"
 
+#include "calc/feet_inches.h"
 #include "calc/typed_distance.h"
 #include "lists/choice_lists.h"
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace {
 // The aperture list's whole stops the table shows by default.
@@ -24,12 +26,14 @@ std::string Short(double value, const NumberSettings& settings) {
     return FormatShortest(value, 6, settings);
 }
 
+// How a length is written in the table's cells.
+using LengthWriter = std::function<std::string(double)>;
+
 // One cell, from what a press of Calculate finds there.
-std::string CellText(const DepthInUnit& d, double distance, TableShows shows, int decimals,
-                     const NumberSettings& settings) {
+std::string CellText(const DepthInUnit& d, double distance, TableShows shows,
+                     const LengthWriter& length) {
     if (d.status != CalculationStatus::Ok)
         return kNoValue;
-    const auto length = [&](double v) { return Rounded(v, decimals, settings); };
     switch (shows) {
     case TableShows::Limits:
         return length(d.nearLimit) + " \u2013 " +
@@ -62,15 +66,14 @@ LensSetup LensAt(const TableRequest& request, const TableAperture& aperture,
 
 // The hyperfocal row's cell: the hyperfocal distance, and in brackets the
 // nearest sharp point when focused there.
-std::string HyperfocalCell(const LensSetup& lens, int decimals, const NumberSettings& settings) {
+std::string HyperfocalCell(const LensSetup& lens, const LengthWriter& length) {
     const DepthInUnit any = DepthAt(lens, 1.0);
     if (any.status != CalculationStatus::Ok)
         return kNoValue;
     const DepthInUnit there = DepthAt(lens, any.hyperfocal);
     if (there.status != CalculationStatus::Ok)
-        return Rounded(any.hyperfocal, decimals, settings);
-    return Rounded(any.hyperfocal, decimals, settings) + " (" +
-           Rounded(there.nearLimit, decimals, settings) + ")";
+        return length(any.hyperfocal);
+    return length(any.hyperfocal) + " (" + length(there.nearLimit) + ")";
 }
 
 // The note under a table some of whose columns diffraction softens.
@@ -114,12 +117,16 @@ TableRows::TableRows(const TableRequest& request, const NumberSettings& settings
     DofTable& t = m_frame;
     const LensSetup base = ReadLens(request.lens, settings);
     const DistanceUnit& unit = *base.unit;
+    m_tape = unit.code == kFeetAndInchesCode && m_decimals < 0; // as a tape measure, to 1/2 in
     if (m_decimals < 0)
         m_decimals = TableDecimals(unit);
     m_suffix = unit.suffix;
-    t.roundingNote = std::string("Distances in ") + UnitName(unit) + ", rounded to " +
-                     Rounded(std::pow(10.0, -m_decimals), m_decimals, settings) + unit.suffix +
-                     "; Hyperfocal: the distance (and the nearest sharp point when focused there).";
+    t.roundingNote =
+        std::string("Distances in ") + UnitName(unit) +
+        (m_tape ? ", to the half inch"
+                : ", rounded to " + Rounded(std::pow(10.0, -m_decimals), m_decimals, settings) +
+                      unit.suffix) +
+        "; Hyperfocal: the distance (and the nearest sharp point when focused there).";
     bool marked = false;
     for (const TableAperture& aperture : request.apertures) {
         const bool softened = AiryDiscMm(ParseDecimal(aperture.value)) > base.c;
@@ -155,16 +162,21 @@ void TableRows::Row(std::size_t index, std::string& header, std::vector<std::str
     if (index == 0) {
         header = kHyperfocalRow;
         for (const LensSetup& lens : m_lenses)
-            cells.push_back(HyperfocalCell(lens, m_decimals, m_settings));
+            cells.push_back(HyperfocalCell(lens, [this](double v) { return Length(v); }));
         return;
     }
     const double distance = m_request.distances[index - 1];
-    header = Short(distance, m_settings) + m_suffix;
+    header = m_tape ? FeetAndInches(distance, TapeStep(distance))
+                    : Short(distance, m_settings) + m_suffix;
     if (m_reach && distance > *m_reach)
         header += std::string(" ") + kCloseUpMark;
     for (const LensSetup& lens : m_lenses)
-        cells.push_back(
-            CellText(DepthAt(lens, distance), distance, m_request.shows, m_decimals, m_settings));
+        cells.push_back(CellText(DepthAt(lens, distance), distance, m_request.shows,
+                                 [this](double v) { return Length(v); }));
+}
+
+std::string TableRows::Length(double v) const {
+    return m_tape ? FeetAndInches(v, InchStep::Half) : Rounded(v, m_decimals, m_settings);
 }
 
 DofTable MakeTable(const TableRequest& request, const NumberSettings& settings, int decimals) {

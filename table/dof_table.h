@@ -80,9 +80,13 @@ class TableRows {
     void Row(std::size_t index, std::string& header, std::vector<std::string>& cells) const;
 
   private:
+    // A length as the cells write it.
+    std::string Length(double v) const;
+
     const TableRequest& m_request;
     const NumberSettings& m_settings;
     int m_decimals;
+    bool m_tape = false;           // feet and inches, to the half inch
     std::string m_suffix;          // the unit's, after each distance
     std::optional<double> m_reach; // of a close-up lens, in the unit
     DofTable m_frame;

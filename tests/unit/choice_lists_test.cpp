@@ -68,11 +68,13 @@ TEST(CofCChoices, RunFromFiveToFortyThousandths) {
 
 TEST(UnitAndApertureChoices, CarryTheirValues) {
     const auto units = UnitChoices();
-    ASSERT_EQ(units.size(), 4u);
+    ASSERT_EQ(units.size(), 5u);
     EXPECT_EQ(Utf8(units[0].displayText), "feet");
     EXPECT_EQ(units[0].valueText, "0");
     EXPECT_EQ(Utf8(units[3].displayText), "centimeters");
     EXPECT_EQ(units[3].valueText, "3");
+    EXPECT_EQ(Utf8(units[4].displayText), "feet and inches");
+    EXPECT_EQ(SelectStoredChoice(units, u"feet"), 0) << "a stored feet is still feet";
 
     EXPECT_EQ(ApertureValueFor(u"f/1.8"), "1.7818");
     EXPECT_EQ(ApertureValueFor(u"f/11"), "11.313708");

@@ -85,7 +85,7 @@ TEST(CommandLineProgram, AgreesWithAPressToTheByteInEveryLocale) {
             " HOME=" + home + " XDG_CONFIG_HOME=" + home + " " + program + " calculate --camera " +
             Quoted(CStringToUtf8(camera.displayText)) + " --focal-length " +
             Quoted(CStringToUtf8(focal.displayText)) + " --aperture " + aperture.displayText +
-            " --unit " + CStringToUtf8(unit.displayText) + " --cofc " +
+            " --unit '" + CStringToUtf8(unit.displayText) + "' --cofc " +
             CStringToUtf8(cofc.displayText) + " --distance " + Quoted(distance) + " 2>/dev/null");
         const CalculationResult press =
             Calculate({*focal.valueText, aperture.valueText, *unit.valueText, *cofc.valueText,

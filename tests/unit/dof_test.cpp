@@ -22,7 +22,9 @@ TEST(DistanceUnits, FactorsAreTheWidenedSinglePrecisionValues) {
     EXPECT_STREQ(DistanceUnitFor(1).suffix, " in");
     EXPECT_STREQ(DistanceUnitFor(2).suffix, " m");
     EXPECT_STREQ(DistanceUnitFor(3).suffix, " cm");
-    for (int code : {-1, 4, 1000}) {
+    // Feet and inches are feet, written otherwise.
+    EXPECT_EQ(DistanceUnitFor(4).factor, DistanceUnitFor(0).factor);
+    for (int code : {-1, 5, 1000}) {
         EXPECT_STREQ(DistanceUnitFor(code).suffix, "");
         EXPECT_EQ(DistanceUnitFor(code).factor, 0.0);
     }

@@ -1,7 +1,12 @@
 // Feet and inches as a tape measure shows them, each row worked by hand:
 // inches = feet × 12, rounded once to the step (ties away from zero), the
 // whole feet taken out, the rest reduced to lowest terms.
+#include "calc/calculation.h"
 #include "calc/feet_inches.h"
+#include "calc/typed_distance.h"
+#include "planner/focus_plan.h"
+#include "table/dof_table.h"
+#include "table/table_csv.h"
 
 #include <gtest/gtest.h>
 
@@ -36,4 +41,70 @@ TEST(FeetAndInches, TheNearestMarkOfTheTape) {
     EXPECT_EQ(TapeStep(10), InchStep::Quarter);
     EXPECT_EQ(TapeStep(99.9), InchStep::Quarter);
     EXPECT_EQ(TapeStep(100), InchStep::Whole);
+}
+
+// Feet and inches in every surface: the same doubles as in feet, written as
+// a tape measure shows them; typed as people write them.
+
+TEST(FeetAndInches, EverySurfaceWritesTheDoublesOfFeet) {
+    const CalculationInputs feet{"50", "8", "0", "0.0300", 1.0, "7.25", ""};
+    CalculationInputs tape = feet;
+    tape.unitValue = "4";
+    tape.distanceText = "7 ft 3 in";
+    const CalculationResult r = Calculate(tape, NumberSettings{});
+    ASSERT_EQ(r.status, CalculationStatus::Ok);
+    const DepthInUnit d = DepthAt(ReadLens(feet, NumberSettings{}), 7.25);
+    EXPECT_EQ(r.nearText, FeetAndInches(d.nearLimit, TapeStep(d.nearLimit)));
+    EXPECT_EQ(r.hyperfocalText, FeetAndInches(d.hyperfocal, TapeStep(d.hyperfocal)));
+
+    TableRequest request;
+    request.lens = tape;
+    request.apertures = {{"f/8", "8"}};
+    request.distances = {7.25};
+    const DofTable table = MakeTable(request, NumberSettings{});
+    EXPECT_EQ(table.rows[1], "7 ft 3 in");
+    EXPECT_EQ(table.cells[1][0], FeetAndInches(d.nearLimit, InchStep::Half) + " \u2013 " +
+                                     FeetAndInches(d.farLimit, InchStep::Half));
+    EXPECT_EQ(table.roundingNote.substr(0, 49),
+              "Distances in feet and inches, to the half inch; H");
+    std::string tapeCsv, feetCsv;
+    WriteTableCsv(request, NumberSettings{}, [&](std::string_view p) { tapeCsv += p; });
+    request.lens = feet;
+    WriteTableCsv(request, NumberSettings{}, [&](std::string_view p) { feetCsv += p; });
+    EXPECT_EQ(tapeCsv.substr(0, tapeCsv.rfind(',')), feetCsv.substr(0, feetCsv.rfind(',')))
+        << "the numbers are the same; the unit's name alone differs";
+
+    PlanRequest plan{tape, 36, "6 ft", "12'", false, ""};
+    PlanRequest inFeet{feet, 36, "6", "12", false, ""};
+    const FocusPlan p = PlanFocus(plan, NumberSettings{}), q = PlanFocus(inFeet, NumberSettings{});
+    EXPECT_EQ(p.focusDistance, q.focusDistance);
+    EXPECT_EQ(p.focusAt, "8 ft");
+}
+
+TEST(FeetAndInches, TypedAsPeopleWriteThem) {
+    const DistanceUnit& tape = DistanceUnitFor(kFeetAndInchesCode);
+    const struct {
+        const char* typed;
+        double feet; // 0: refused
+    } rows[] = {
+        {"7 ft 3 in", 7.25},
+        {"7' 3\"", 7.25},
+        {"7'3.5\"", 7 + 3.5 / 12},
+        {"7 3/4 ft", 7.75},
+        {"87 in", 7.25},
+        {"7.25", 7.25},
+        {"3 5/8 in", 3.625 / 12},
+        {"7 ft 3 5/8 in", 7 + 3.625 / 12},
+        {"3/0 ft", 0},
+        {"7 ft 3 ft", 0},
+    };
+    for (const auto& row : rows) {
+        const std::optional<double> v = ReadTypedDistance(row.typed, NumberSettings{}, tape);
+        if (row.feet == 0)
+            EXPECT_FALSE(v) << row.typed;
+        else
+            EXPECT_NEAR(v.value_or(-1), row.feet, 1e-12) << row.typed; // inches by true lengths
+    }
+    EXPECT_EQ(SplitDistances("7 3/4 ft 5 ft 3 5/8 in 2"),
+              (std::vector<std::string>{"7 3/4 ft", "5 ft 3 5/8 in", "2"}));
 }
