@@ -9,7 +9,7 @@ ON_CBN_SELCHANGE(IDC_COC_PRINT, OnChanged)
 ON_CBN_EDITCHANGE(IDC_COC_PRINT, OnChanged)
 ON_CBN_SELCHANGE(IDC_COC_EYESIGHT, OnChanged)
 ON_CBN_SELCHANGE(IDC_COC_FACTOR, OnChanged)
-ON_CBN_SELCHANGE(IDC_COC_CONVENTION, OnChanged)
+ON_CBN_SELCHANGE(IDC_COC_CONVENTION, OnConventionChosen)
 ON_EN_CHANGE(IDC_COC_VIEWING, OnChanged)
 ON_EN_CHANGE(IDC_COC_PIXELS, OnChanged)
 ON_EN_CHANGE(IDC_COC_PITCH, OnChanged)
@@ -123,13 +123,18 @@ void CCocDlg::OnChanged() {
         control->EnableWindow(from == kFromPrint);
     for (CWnd* control : std::initializer_list<CWnd*>{&m_editPixels, &m_editPitch, &m_cboFactor})
         control->EnableWindow(from == kFromPixels);
-    m_cboConvention.EnableWindow(from == kFromConvention);
     if (from == kFromPrint)
         ShowPrint();
     else if (from == kFromPixels)
         ShowPixels();
     else if (from == kFromConvention)
         ShowConvention();
+}
+
+// A convention is one pick away: choosing one makes it the way.
+void CCocDlg::OnConventionChosen() {
+    m_cboFrom.SetCurSel(kFromConvention);
+    OnChanged();
 }
 
 void CCocDlg::ShowPrint() {

@@ -25,6 +25,7 @@ class CCocDlg : public CDialog {
     BOOL OnInitDialog() override;
     void OnOK() override;
     void OnChanged();
+    void OnConventionChosen();
 
   private:
     void ShowPrint();
