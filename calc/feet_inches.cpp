@@ -29,18 +29,26 @@ std::string FeetAndInches(double feet, InchStep step) {
         numerator /= g;
         denominator /= g;
     }
+    // Built piece by piece (GCC 12 warns falsely of string concatenations here).
     std::string inchText;
     if (inches != 0)
-        inchText = std::to_string(inches);
-    if (numerator != 0)
-        inchText += (inchText.empty() ? "" : " ") + std::to_string(numerator) + "/" +
-                    std::to_string(denominator);
+        inchText.append(std::to_string(inches));
+    if (numerator != 0) {
+        if (!inchText.empty())
+            inchText.push_back(' ');
+        inchText.append(std::to_string(numerator)).append("/").append(std::to_string(denominator));
+    }
     std::string text;
+    if (feet < 0 && total != 0)
+        text.append("\u2212");
     if (wholeFeet != 0)
-        text = std::to_string(wholeFeet) + " ft";
-    if (!inchText.empty())
-        text += (text.empty() ? "" : " ") + inchText + " in";
-    if (text.empty())
+        text.append(std::to_string(wholeFeet)).append(" ft");
+    if (!inchText.empty()) {
+        if (wholeFeet != 0)
+            text.push_back(' ');
+        text.append(inchText).append(" in");
+    }
+    if (wholeFeet == 0 && inchText.empty())
         return "0 in";
-    return (feet < 0 && total != 0 ? "\u2212" : "") + text;
+    return text;
 }
