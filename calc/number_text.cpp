@@ -186,3 +186,11 @@ std::string FormatShortest(double value, int most, const NumberSettings& setting
     const int decimals = point == std::string::npos ? 0 : static_cast<int>(text.size() - point - 1);
     return FormatLocaleNumber(text, decimals, settings);
 }
+
+std::string_view TrimBlanks(std::string_view t) {
+    while (!t.empty() && (t.front() == ' ' || t.front() == '\t'))
+        t.remove_prefix(1);
+    while (!t.empty() && (t.back() == ' ' || t.back() == '\t'))
+        t.remove_suffix(1);
+    return t;
+}

@@ -33,6 +33,9 @@ int ParseInteger(std::string_view text);
 // exactly as printf writes it in the C locale.
 std::string FormatFixed(double value, int decimals);
 
+// A typed text without the blanks (spaces and tabs) around it.
+std::string_view TrimBlanks(std::string_view text);
+
 // The first `count` characters (code points) of a text.
 std::string FirstCharacters(std::string_view text, std::size_t count);
 

@@ -21,18 +21,6 @@ const TypedUnit kTypedUnits[] = {
 };
 constexpr std::size_t kFeet = 3, kInches = 4;
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view Trimmed(std::string_view t) {
-    while (!t.empty() && IsBlank(t.front()))
-        t.remove_prefix(1);
-    while (!t.empty() && IsBlank(t.back()))
-        t.remove_suffix(1);
-    return t;
-}
-
 bool SameNoCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
         return false;
@@ -106,7 +94,7 @@ std::optional<double> TakeMixedNumber(std::string_view& t, const NumberSettings&
             return std::nullopt;
         return *whole / *denominator;
     }
-    std::string_view rest = Trimmed(t);
+    std::string_view rest = TrimBlanks(t);
     if (rest.size() == t.size()) // no blank: no fraction follows
         return whole;
     const std::optional<double> numerator = TakeDigits(rest);
@@ -121,7 +109,7 @@ std::optional<double> TakeMixedNumber(std::string_view& t, const NumberSettings&
 }
 
 std::optional<const TypedUnit*> TakeUnit(std::string_view& t) {
-    t = Trimmed(t);
+    t = TrimBlanks(t);
     if (t.empty())
         return nullptr;
     std::size_t length = 0;
@@ -147,7 +135,7 @@ std::optional<double> ReadTypedDistance(std::string_view text, const NumberSetti
     // Feet and inches are feet, written otherwise.
     const DistanceUnit& chosen =
         listUnit.code == kFeetAndInchesCode ? DistanceUnitFor(kFeetCode) : listUnit;
-    std::string_view t = Trimmed(text);
+    std::string_view t = TrimBlanks(text);
     const std::optional<double> number = TakeMixedNumber(t, settings);
     if (!number)
         return std::nullopt;
@@ -158,13 +146,13 @@ std::optional<double> ReadTypedDistance(std::string_view text, const NumberSetti
         return number; // a bare number is in the chosen unit
     double value = *number;
     const TypedUnit* in = *unit;
-    t = Trimmed(t);
+    t = TrimBlanks(t);
     if (!t.empty()) { // feet, then inches: "10 ft 6 in", "10' 6\""
         const std::optional<double> inches =
             in == &kTypedUnits[kFeet] ? TakeMixedNumber(t, settings) : std::optional<double>();
         const std::optional<const TypedUnit*> second =
             inches ? TakeUnit(t) : std::optional<const TypedUnit*>();
-        if (!inches || !second || *second != &kTypedUnits[kInches] || !Trimmed(t).empty() ||
+        if (!inches || !second || *second != &kTypedUnits[kInches] || !TrimBlanks(t).empty() ||
             *number < 0 || *inches < 0)
             return std::nullopt;
         value += *inches / 12;
@@ -178,7 +166,7 @@ std::optional<double> ReadTypedDistance(std::string_view text, const NumberSetti
 }
 
 bool IsInfinityText(std::string_view text) {
-    const std::string_view t = Trimmed(text);
+    const std::string_view t = TrimBlanks(text);
     return SameNoCase(t, "inf") || SameNoCase(t, "infinity") || t == "\u221E";
 }
 

@@ -18,17 +18,9 @@ std::string Lower(std::string_view text) {
     return out;
 }
 
-std::string_view Trimmed(std::string_view t) {
-    while (!t.empty() && (t.front() == ' ' || t.front() == '\t'))
-        t.remove_prefix(1);
-    while (!t.empty() && (t.back() == ' ' || t.back() == '\t'))
-        t.remove_suffix(1);
-    return t;
-}
-
 // A positive number at the start of `t` ("." decimals); `t` left past it.
 std::optional<double> TakeNumber(std::string_view& t) {
-    t = Trimmed(t);
+    t = TrimBlanks(t);
     std::size_t length = 0;
     const double v = ParseDecimalPrefix(std::string(t), &length);
     if (length == 0 || !(v > 0) || !std::isfinite(v) || t[0] == '+' || t[0] == '-')
@@ -40,7 +32,7 @@ std::optional<double> TakeNumber(std::string_view& t) {
 // Millimetres per unit for "mm", "cm", "m", "in" (and the inch marks); 0
 // for anything else.
 double UnitMm(std::string_view unit) {
-    const std::string u = Lower(Trimmed(unit));
+    const std::string u = Lower(TrimBlanks(unit));
     if (u == "mm")
         return 1;
     if (u == "cm")
@@ -80,7 +72,7 @@ const std::vector<PrintSize>& CommonPrints() {
 }
 
 std::optional<PrintSize> ReadPrintSize(std::string_view text) {
-    const std::string wanted = Lower(Trimmed(text));
+    const std::string wanted = Lower(TrimBlanks(text));
     for (const PrintSize& print : CommonPrints())
         if (Lower(print.name) == wanted)
             return print;
@@ -93,7 +85,7 @@ std::optional<PrintSize> ReadPrintSize(std::string_view text) {
     }
     std::string_view t = text;
     const std::optional<double> a = TakeNumber(t);
-    t = Trimmed(t);
+    t = TrimBlanks(t);
     std::size_t times = 0;
     if (!t.empty() && (t[0] == 'x' || t[0] == 'X' || t[0] == '*'))
         times = 1;
@@ -106,7 +98,7 @@ std::optional<PrintSize> ReadPrintSize(std::string_view text) {
     const double unit = UnitMm(t);
     if (!b || unit == 0 || !std::isfinite(*a * unit) || !std::isfinite(*b * unit))
         return std::nullopt;
-    return Print(std::string(Trimmed(text)).c_str(), *a * unit, *b * unit);
+    return Print(std::string(TrimBlanks(text)).c_str(), *a * unit, *b * unit);
 }
 
 std::optional<double> ReadViewingDistance(std::string_view text) {
@@ -114,7 +106,7 @@ std::optional<double> ReadViewingDistance(std::string_view text) {
     const std::optional<double> v = TakeNumber(t);
     if (!v)
         return std::nullopt;
-    const double unit = Trimmed(t).empty() ? 10 : UnitMm(t);
+    const double unit = TrimBlanks(t).empty() ? 10 : UnitMm(t);
     if (unit == 0 || !std::isfinite(*v * unit))
         return std::nullopt;
     return *v * unit;
@@ -220,7 +212,7 @@ CocLines PixelSteps(const SensorMm& sensor, std::optional<double> pixelWidth, do
 std::optional<double> PixelWidthOf(std::string_view imageSize) {
     std::string_view t = imageSize;
     const std::optional<double> width = TakeNumber(t);
-    if (!width || Trimmed(t).substr(0, 1) != "x")
+    if (!width || TrimBlanks(t).substr(0, 1) != "x")
         return std::nullopt;
     return width;
 }

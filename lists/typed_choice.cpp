@@ -6,21 +6,9 @@
 #include <cmath>
 
 namespace {
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view Trimmed(std::string_view t) {
-    while (!t.empty() && IsBlank(t.front()))
-        t.remove_prefix(1);
-    while (!t.empty() && IsBlank(t.back()))
-        t.remove_suffix(1);
-    return t;
-}
-
 // The text without the list's marks.
 std::string_view Unmarked(ListKind list, std::string_view t) {
-    t = Trimmed(t);
+    t = TrimBlanks(t);
     if (list == ListKind::Aperture && !t.empty() && (t.front() == 'f' || t.front() == 'F')) {
         t.remove_prefix(1);
         if (!t.empty() && t.front() == '/')
@@ -30,7 +18,7 @@ std::string_view Unmarked(ListKind list, std::string_view t) {
         std::tolower(static_cast<unsigned char>(t[t.size() - 1])) == 'm' &&
         std::tolower(static_cast<unsigned char>(t[t.size() - 2])) == 'm')
         t.remove_suffix(2);
-    return Trimmed(t);
+    return TrimBlanks(t);
 }
 
 // `digits` with the user's decimal separator written as ".".
@@ -84,7 +72,7 @@ std::string ChoiceRefusal(ListKind list, std::string_view typed) {
                                             {"unit", "a unit"},
                                             {"circle of confusion", "a circle of confusion"}};
     const auto& [name, asked] = kNames[static_cast<int>(list)];
-    typed = Trimmed(typed);
+    typed = TrimBlanks(typed);
     if (typed.empty() || !TakesTypedNumbers(list))
         return std::string("You must choose ") + asked + " from the list.";
     return std::string("The ") + name + " " + std::string(typed) +
