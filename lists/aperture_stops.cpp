@@ -67,7 +67,3 @@ const char* StepsText(StopSteps steps) {
            : steps == StopSteps::Half ? "Half stops"
                                       : "Whole stops";
 }
-
-const char* StepsOption(StopSteps steps) {
-    return steps == StopSteps::Third ? "third" : steps == StopSteps::Half ? "half" : "whole";
-}

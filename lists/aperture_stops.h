@@ -27,7 +27,5 @@ std::vector<NamedAperture> StopsBetween(double from, double to, StopSteps steps)
 // The first marked stop of `steps` at or beyond f-number N; none beyond f/64.
 std::optional<NamedAperture> FirstStopAtLeast(double N, StopSteps steps);
 
-// The name of the steps as the table's list and the command line say them:
-// "Whole stops", "whole".
+// The name of the steps as the table's list says them: "Whole stops".
 const char* StepsText(StopSteps steps);
-const char* StepsOption(StopSteps steps);

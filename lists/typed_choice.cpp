@@ -57,14 +57,6 @@ std::optional<std::string> TypedValue(ListKind list, std::string_view typed,
     return text;
 }
 
-std::optional<double> TypedNumber(ListKind list, std::string_view typed,
-                                  const NumberSettings& settings) {
-    const std::optional<std::string> value = TypedValue(list, typed, settings);
-    if (!value)
-        return std::nullopt;
-    return ParseDecimal(*value);
-}
-
 std::string ChoiceRefusal(ListKind list, std::string_view typed) {
     static const char* const kNames[][2] = {{"camera", "a camera"},
                                             {"focal length", "a focal length"},

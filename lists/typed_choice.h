@@ -17,16 +17,12 @@ enum class ListKind { Camera, FocalLength, Aperture, Unit, CircleOfConfusion };
 // Whether a list takes typed numbers: focal length, aperture, circle of confusion.
 bool TakesTypedNumbers(ListKind list);
 
-// The number `typed` holds, in the user's number settings, once the list's
-// marks are taken off ("f/", "f" or "F" before an aperture, "mm" after a
-// focal length or a circle of confusion, blanks around); none unless what
-// is left is a positive, finite number and nothing else.
-std::optional<double> TypedNumber(ListKind list, std::string_view typed,
-                                  const NumberSettings& settings);
-
-// The value text a press of Calculate reads for a typed number ("6.3" for
-// "f/6,3" in German settings): the typed digits, with "." for the decimal
-// separator, so that they read as the very number typed.
+// The value text a press of Calculate reads for a number typed into `list`
+// ("6.3" for "f/6,3" in German settings): once the list's marks are taken
+// off ("f/", "f" or "F" before an aperture, "mm" after a focal length or a
+// circle of confusion, blanks around), a positive, finite number and nothing
+// else, in the user's number settings; its digits with "." for the decimal
+// separator, so that they read as the very number typed. None otherwise.
 std::optional<std::string> TypedValue(ListKind list, std::string_view typed,
                                       const NumberSettings& settings);
 

@@ -7,7 +7,6 @@
 #include "finder/camera_search.h"
 #include "lists/choice_lists.h"
 
-#include <charconv>
 #include <cmath>
 
 namespace {
@@ -79,12 +78,6 @@ std::string Listed(const std::vector<std::string>& items) {
     return out;
 }
 } // namespace
-
-std::string ValueText(double v) {
-    char text[32];
-    const auto [end, ec] = std::to_chars(text, text + sizeof text, v);
-    return ec == std::errc() ? std::string(text, end) : std::string("0");
-}
 
 PhotoCamera CameraOfPhoto(const PhotoFacts& f, const std::vector<FoundCamera>& own,
                           const std::function<const std::vector<FoundCamera>&()>& lensfun) {

@@ -53,14 +53,7 @@ struct PhotoShot {
 PhotoShot ShotOfPhoto(const PhotoFacts& facts, const PhotoCamera& camera,
                       const PhotoChoices& choices, const NumberSettings& settings);
 
-// The labels of the lines, in order.
-inline constexpr const char* kPhotoLabels[] = {
-    "File",     "Camera",         "Lens",       "Focal length", "35 mm equivalent",
-    "Aperture", "Focus distance", "Image size", "Date taken",   "Circle of confusion"};
-inline constexpr std::size_t kPhotoValueCount = std::size(kPhotoLabels);
+// The results' labels, as the results form has them.
 inline constexpr const char* kResultLabels[] = {"Near Focus Limit of Depth of Field",
                                                 "Far Focus Limit of Depth of Field",
                                                 "Total Depth of Field", "Hyperfocal Distance"};
-
-// A number as a value text a press reads back as the very same double.
-std::string ValueText(double v);
