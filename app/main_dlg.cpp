@@ -179,7 +179,7 @@ void CVextonDOFCEDlg::FillUnitList() {
 // Confusion form.
 void CVextonDOFCEDlg::FillCofCList() {
     std::vector<ChoiceEntry> entries = CofCChoices();
-    entries.push_back({kCustomCofCText, std::string(kCustomCofCValue)});
+    entries.push_back({kCustomCofCText, std::nullopt}); // no circle: nothing to calculate with
     FillChoiceList(m_cboCofC, std::move(entries), kDropDownRows, m_dataState.m_strCofC);
     SelectOrShowTyped(m_cboCofC, ListKind::CircleOfConfusion, m_dataState.m_strCofC,
                       UserNumberSettings());
@@ -191,8 +191,7 @@ void CVextonDOFCEDlg::RememberCofC() {
 }
 
 void CVextonDOFCEDlg::OnCofCChanged() {
-    if (const std::optional<std::string> value = SelectedValue(m_cboCofC);
-        value && *value == kCustomCofCValue)
+    if (m_cboCofC.GetCurSel() == m_cboCofC.GetCount() - 1) // "Custom…"
         PostCommand(ID_FILE_COC);
     else
         RememberCofC();
@@ -351,12 +350,10 @@ void CVextonDOFCEDlg::ShowValidationError(const char* text) {
 // one; an empty list is asked for, a text that is neither named.
 std::optional<std::string> CVextonDOFCEDlg::RequireValue(const CComboBox& list, ListKind kind) {
     const ListChoiceText choice = ChosenInList(list, kind, UserNumberSettings());
-    const bool custom = choice.value && *choice.value == kCustomCofCValue; // no circle
-    if (choice.value && !custom)
-        return choice.value;
-    ShowValidationError(
-        ChoiceRefusal(kind, list.GetCurSel() < 0 ? CStringToUtf8(choice.text) : "").c_str());
-    return std::nullopt;
+    if (!choice.value)
+        ShowValidationError(
+            ChoiceRefusal(kind, list.GetCurSel() < 0 ? CStringToUtf8(choice.text) : "").c_str());
+    return choice.value;
 }
 
 const CameraRecord* CVextonDOFCEDlg::RequireSelectedCamera() {

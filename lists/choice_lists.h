@@ -21,9 +21,8 @@ std::vector<ChoiceEntry> FocalLengthChoices(); // 613: 3.0 to 300.0 by 0.5, then
 std::vector<ChoiceEntry> UnitChoices(); // feet, inches, meters, centimeters, feet and inches: 0..4
 std::vector<ChoiceEntry> CofCChoices(); // 351: 0.0050 to 0.0400 by 0.0001
 // The main form's circle-of-confusion list ends with this entry, which
-// opens the Circle of Confusion form; it is no circle.
+// opens the Circle of Confusion form; it is no circle, and has no value.
 inline constexpr const char16_t* kCustomCofCText = u"Custom\u2026";
-inline constexpr const char* kCustomCofCValue = "custom";
 std::vector<ChoiceEntry> CameraChoices(); // the camera table, each with its index
 
 struct ApertureValue {
