@@ -152,27 +152,26 @@ void CVextonDOFCEDlg::FillCameraEntries(const CString& select) {
     std::vector<ChoiceEntry> entries = CameraChoices();
     for (ChoiceEntry& entry : m_ownCameras.Entries())
         entries.push_back(std::move(entry));
-    FillChoiceList(m_cboCamera, std::move(entries), kDropDownRows, select);
+    FillChoiceList(m_cboCamera, std::move(entries), kDropDownRows, select, ListKind::Camera,
+                   UserNumberSettings());
     m_lastCamera = m_cboCamera.GetCurSel();
 }
 
 // A focal length, aperture or circle of confusion typed and kept shows as typed.
 void CVextonDOFCEDlg::FillFocalLengthList() {
     FillChoiceList(m_cboFocalLength, FocalLengthChoices(), kDropDownRows,
-                   m_dataState.m_strFocalLength);
-    SelectOrShowTyped(m_cboFocalLength, ListKind::FocalLength, m_dataState.m_strFocalLength,
-                      UserNumberSettings());
+                   m_dataState.m_strFocalLength, ListKind::FocalLength, UserNumberSettings());
 }
 
 // The aperture entries come with the form; each gets the value of its text.
 void CVextonDOFCEDlg::FillApertureList() {
-    AttachApertureValues(m_cboAperture, kDropDownRows, m_dataState.m_strAperture);
-    SelectOrShowTyped(m_cboAperture, ListKind::Aperture, m_dataState.m_strAperture,
-                      UserNumberSettings());
+    AttachApertureValues(m_cboAperture, kDropDownRows, m_dataState.m_strAperture,
+                         UserNumberSettings());
 }
 
 void CVextonDOFCEDlg::FillUnitList() {
-    FillChoiceList(m_cboUnit, UnitChoices(), kUnitDropDownRows, m_dataState.m_strUnit);
+    FillChoiceList(m_cboUnit, UnitChoices(), kUnitDropDownRows, m_dataState.m_strUnit,
+                   ListKind::Unit, UserNumberSettings());
 }
 
 // The handheld's circles, then "Custom…", which opens the Circle of
@@ -180,9 +179,8 @@ void CVextonDOFCEDlg::FillUnitList() {
 void CVextonDOFCEDlg::FillCofCList() {
     std::vector<ChoiceEntry> entries = CofCChoices();
     entries.push_back({kCustomCofCText, std::nullopt}); // no circle: nothing to calculate with
-    FillChoiceList(m_cboCofC, std::move(entries), kDropDownRows, m_dataState.m_strCofC);
-    SelectOrShowTyped(m_cboCofC, ListKind::CircleOfConfusion, m_dataState.m_strCofC,
-                      UserNumberSettings());
+    FillChoiceList(m_cboCofC, std::move(entries), kDropDownRows, m_dataState.m_strCofC,
+                   ListKind::CircleOfConfusion, UserNumberSettings());
     RememberCofC();
 }
 

@@ -1,18 +1,19 @@
 #include "lists/list_fill.h"
 
 void FillChoiceList(CComboBox& list, std::vector<ChoiceEntry> entries, int dropDownRows,
-                    const CString& stored) {
+                    const CString& stored, ListKind kind, const NumberSettings& settings) {
     list.SetDropDownRows(dropDownRows);
     list.ResetContent();
     list.AddEntries(std::move(entries));
-    list.SelectString(stored);
+    SelectOrShowTyped(list, kind, stored, settings);
 }
 
-void AttachApertureValues(CComboBox& list, int dropDownRows, const CString& stored) {
+void AttachApertureValues(CComboBox& list, int dropDownRows, const CString& stored,
+                          const NumberSettings& settings) {
     list.SetDropDownRows(dropDownRows);
     for (int i = 0; i < list.GetCount(); ++i)
         list.SetItemValue(i, ApertureValueFor(list.GetLBText(i)));
-    list.SelectString(stored);
+    SelectOrShowTyped(list, ListKind::Aperture, stored, settings);
 }
 
 std::optional<std::string> SelectedValue(const CComboBox& list) {

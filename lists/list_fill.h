@@ -5,13 +5,15 @@
 #include "lists/choice_lists.h"
 #include "lists/typed_choice.h"
 
-// Clears the list, fills it and selects the stored choice.
+// Clears the list, fills it and selects the stored choice (or shows it, as
+// SelectOrShowTyped does, for a list of `kind`).
 void FillChoiceList(CComboBox& list, std::vector<ChoiceEntry> entries, int dropDownRows,
-                    const CString& stored);
+                    const CString& stored, ListKind kind, const NumberSettings& settings);
 
 // Gives the aperture entries the form was made with their values, then
-// selects the stored choice.
-void AttachApertureValues(CComboBox& list, int dropDownRows, const CString& stored);
+// selects the stored choice (or shows it, as SelectOrShowTyped does).
+void AttachApertureValues(CComboBox& list, int dropDownRows, const CString& stored,
+                          const NumberSettings& settings);
 
 // The value text of the selected entry; none when no entry is selected or it
 // carries none.
