@@ -4,6 +4,7 @@
 // dialog that notes when it has painted and then closes.
 
 #include "app/vexton_app.h"
+#include "bench/child_run.h"
 #include "bench/first_paint.h"
 #include "framework/qt/desktop_platform.h"
 
@@ -20,11 +21,6 @@ using BenchClock = std::chrono::steady_clock;
 
 inline double Ms(BenchClock::time_point a, BenchClock::time_point b) {
     return std::chrono::duration<double, std::milli>(b - a).count();
-}
-
-inline double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 // The program in a folder of its own.

@@ -3,55 +3,14 @@
 // both read only the metadata. Time from exec to exit and peak memory,
 // alternating runs, output to /dev/null.
 //   photo-bench PROGRAM PHOTO
-#include <algorithm>
-#include <chrono>
+#include "bench/child_run.h"
+
 #include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
 #include <filesystem>
 #include <string>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
-
-namespace {
-struct Run {
-    double ms;
-    double peakMiB;
-};
-
-Run RunOnce(const std::vector<std::string>& args) {
-    const auto start = std::chrono::steady_clock::now();
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        const int null = ::open("/dev/null", O_WRONLY);
-        ::dup2(null, STDOUT_FILENO);
-        ::dup2(null, STDERR_FILENO);
-        std::vector<char*> argv;
-        for (const std::string& a : args)
-            argv.push_back(const_cast<char*>(a.c_str()));
-        argv.push_back(nullptr);
-        ::execv(argv[0], argv.data());
-        ::_exit(127);
-    }
-    int status = 0;
-    rusage usage{};
-    ::wait4(pid, &status, 0, &usage);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::fprintf(stderr, "photo bench: %s did not end cleanly\n", args[0].c_str());
-        std::exit(1);
-    }
-    return {
-        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count(),
-        static_cast<double>(usage.ru_maxrss) / 1024.0};
-}
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-} // namespace
 
 int main(int argc, char** argv) {
     namespace fs = std::filesystem;
@@ -77,7 +36,7 @@ int main(int argc, char** argv) {
     }
     std::vector<double> p, b, pm, bm;
     for (int i = 0; i < 11; ++i) {
-        const Run rp = RunOnce(program), rb = RunOnce(bare);
+        const ChildRun rp = RunChild(program), rb = RunChild(bare);
         p.push_back(rp.ms);
         b.push_back(rb.ms);
         pm.push_back(rp.peakMiB);

@@ -1,8 +1,8 @@
 // Start-up and peak memory of the program, from exec to the main form's first
 // paint, beside a bare Qt dialog, alternating runs, on the offscreen platform
 // and on xcb under Xvfb where Xvfb is installed.
-#include <algorithm>
-#include <chrono>
+#include "bench/child_run.h"
+
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -12,45 +12,12 @@
 #include <optional>
 #include <string>
 #include <sys/prctl.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
 namespace {
-struct Run {
-    double ms;
-    double peakMiB;
-};
-
-Run RunOnce(const std::string& path, const std::vector<std::string>& env) {
-    const auto start = std::chrono::steady_clock::now();
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        for (const std::string& e : env)
-            ::putenv(const_cast<char*>(e.c_str()));
-        ::execl(path.c_str(), path.c_str(), static_cast<char*>(nullptr));
-        ::_exit(127);
-    }
-    int status = 0;
-    rusage usage{};
-    ::wait4(pid, &status, 0, &usage);
-    const auto end = std::chrono::steady_clock::now();
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::fprintf(stderr, "startup bench: %s did not end cleanly\n", path.c_str());
-        std::exit(1);
-    }
-    return {std::chrono::duration<double, std::milli>(end - start).count(),
-            static_cast<double>(usage.ru_maxrss) / 1024.0};
-}
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    const std::size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
-
 // `floorName` says what the bare dialog is; `bareEnv` what it alone is given.
 void Measure(const char* platform, const char* label, const std::string& program,
              const std::string& bare, std::vector<std::string> env, int runs,
@@ -59,18 +26,18 @@ void Measure(const char* platform, const char* label, const std::string& program
     const std::vector<std::string> programEnv = env;
     env.insert(env.end(), bareEnv.begin(), bareEnv.end());
     for (int i = 0; i < 3; ++i) { // warm the caches, and the settings file
-        RunOnce(program, programEnv);
-        RunOnce(bare, env);
+        RunChild({program}, programEnv);
+        RunChild({bare}, env);
     }
     std::vector<double> p, b, ratios, pm, bm;
     for (int i = 0; i < runs; ++i) {
-        Run rp, rb;
+        ChildRun rp, rb;
         if (i % 2 == 0) {
-            rp = RunOnce(program, programEnv);
-            rb = RunOnce(bare, env);
+            rp = RunChild({program}, programEnv);
+            rb = RunChild({bare}, env);
         } else {
-            rb = RunOnce(bare, env);
-            rp = RunOnce(program, programEnv);
+            rb = RunChild({bare}, env);
+            rp = RunChild({program}, programEnv);
         }
         p.push_back(rp.ms);
         b.push_back(rb.ms);
