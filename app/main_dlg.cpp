@@ -14,7 +14,7 @@
 #include "help/readable_colour.h"
 #include "lists/list_fill.h"
 #include "photo/photo_dlg.h"
-#include "photo/photo_reader.h"
+#include "photo/photo_loading.h"
 #include "planner/plan_dlg.h"
 #include "settings/save_reports.h"
 #include "settings/settings_file.h"
@@ -511,7 +511,7 @@ void CVextonDOFCEDlg::OnDropFiles(const std::vector<std::string>& paths) {
 
 void CVextonDOFCEDlg::ShowPhoto(const std::string& path) {
     const PhotoFacts facts =
-        ReadPhoto(path, std::filesystem::path(path).filename().string()); // named by its name
+        ReadPhotoThroughModule(path, std::filesystem::path(path).filename().string()); // by name
     if (!facts.refusal.empty()) {
         MessageBox(this, Utf8ToCString(facts.refusal), u"Open Photo");
         return;

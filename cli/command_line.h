@@ -4,6 +4,7 @@
 // window, and the settings file is read, never written.
 
 #include "framework/base/number_format.h"
+#include "photo/photo_loading.h"
 #include "table/dof_table.h"
 
 #include <functional>
@@ -26,6 +27,8 @@ struct CommandLineContext {
     std::function<bool(const DofTable&, const TablePageHeading&, std::optional<bool> letter,
                        const OutputSink&)>
         pdf;
+    // Reads a photo; the program's module unless another reader is given.
+    PhotoReader readPhoto = &ReadPhotoThroughModule;
 };
 
 struct CommandResult {

@@ -3,7 +3,6 @@
 #include "finder/lensfun_cameras.h"
 #include "finder/own_cameras.h"
 #include "framework/base/csv.h"
-#include "photo/photo_reader.h"
 #include "photo/photo_shot.h"
 #include "settings/settings_file.h"
 
@@ -128,7 +127,7 @@ CommandResult PhotoVerb(const std::vector<std::string>& args, const CommandLineC
     bool first = true;
     std::map<std::string, PhotoCamera> cameras; // by make and model
     for (const std::string& file : files) {
-        const PhotoFacts facts = ReadPhoto(file);
+        const PhotoFacts facts = machine.readPhoto(file, {});
         if (!facts.refusal.empty()) {
             result.err += "vextondof: " + facts.refusal + "\n";
             result.exitCode = 1;

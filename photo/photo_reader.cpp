@@ -1,5 +1,7 @@
 #include "photo/photo_reader.h"
 
+#include "photo/photo_sanity.h"
+
 #include "calc/number_text.h"
 
 #include <cmath>

@@ -13,6 +13,7 @@ for _ in $(seq 50); do [ -S /tmp/.X11-unix/X${display#:} ] && break; sleep 0.1; 
 DISPLAY=$display openbox >/dev/null 2>&1 & pids+=($!)
 sleep 0.5
 cp "$program" "$work/vextondof"
+cp "$(dirname "$program")"/libvexton-*.so "$work/" 2>/dev/null || true # its modules, beside it
 export DISPLAY=$display QT_SCALE_FACTOR=$scale HOME=$work XDG_CONFIG_HOME=$work/config
 mkdir -p "$XDG_CONFIG_HOME/qt6ct" "$XDG_CONFIG_HOME/fontconfig"
 if [ "$palette" = dark ]; then

@@ -1,6 +1,7 @@
 // Any bytes as a photo: read whole or refused in one sentence, never a crash
 // nor a hang, whatever exiv2 meets in them.
 #include "photo/photo_reader.h"
+#include "photo/photo_sanity.h"
 
 #include <cstddef>
 #include <cstdint>

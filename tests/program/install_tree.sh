@@ -14,7 +14,8 @@ usr/share/doc/vextondof/LICENSE
 usr/share/icons/hicolor/scalable/apps/org.example.vextondof.svg
 usr/share/man/man1/vextondof.1.gz
 usr/share/metainfo/org.example.vextondof.metainfo.xml'
-actual=$(cd "$dest" && find . -type f -o -type l | sed 's|^\./||' | grep -v '/vextondof/libvexton-printing\.so$' | sort)
+actual=$(cd "$dest" && find . -type f -o -type l | sed 's|^\./||' |
+         grep -v '/vextondof/libvexton-\(printing\|photo\)\.so$' | sort)
 # Printing's module, where the program looks for it: its library folder's
 # vextondof/, named in the program relative to its own folder.
 module=$(cd "$dest" && find . -name libvexton-printing.so | sed 's|^\./||')
@@ -22,6 +23,10 @@ module=$(cd "$dest" && find . -name libvexton-printing.so | sed 's|^\./||')
 relative=$(strings -e l "$dest/usr/bin/vextondof" | grep -x '\.\./lib[^ ]*/vextondof' | head -n 1)
 [ -f "$dest/usr/bin/$relative/libvexton-printing.so" ] ||
   { echo "the program looks for printing in '$relative', it is at $module"; exit 1; }
+# The photo module, named the same way (in plain bytes: the reader is not Qt).
+photo=$(strings "$dest/usr/bin/vextondof" | grep -x '\.\./lib[^ ]*/vextondof' | head -n 1)
+[ -f "$dest/usr/bin/$photo/libvexton-photo.so" ] ||
+  { echo "the program looks for the photo module in '$photo'"; exit 1; }
 if [ "$actual" != "$expected" ]; then
   echo "installed files differ:"; diff <(echo "$expected") <(echo "$actual") || true; exit 1
 fi

@@ -157,8 +157,9 @@ TEST(Photos, TheShotIsWhatAPressOfCalculateGives) {
 
 TEST(Photos, AWholeShootFromTheTerminal) {
     const ProgramFolder program;
+    // exiv2's reader itself, as the program's module holds it.
     const CommandLineContext machine{
-        program.folder() + "/vextondof", program.folder(), NumberSettings{}, {}};
+        program.folder() + "/vextondof", program.folder(), NumberSettings{}, {}, &ReadPhoto};
     const auto run = [&machine](std::vector<std::string> args) {
         args.insert(args.begin(), "photo");
         CommandResult result = *RunCommandLine(args, machine);

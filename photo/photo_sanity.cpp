@@ -1,4 +1,4 @@
-#include "photo/photo_facts.h"
+#include "photo/photo_sanity.h"
 
 #include "calc/number_text.h"
 
