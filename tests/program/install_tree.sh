@@ -23,10 +23,8 @@ module=$(cd "$dest" && find . -name libvexton-printing.so | sed 's|^\./||')
 relative=$(strings -e l "$dest/usr/bin/vextondof" | grep -x '\.\./lib[^ ]*/vextondof' | head -n 1)
 [ -f "$dest/usr/bin/$relative/libvexton-printing.so" ] ||
   { echo "the program looks for printing in '$relative', it is at $module"; exit 1; }
-# The photo module, named the same way (in plain bytes: the reader is not Qt).
-photo=$(strings "$dest/usr/bin/vextondof" | grep -x '\.\./lib[^ ]*/vextondof' | head -n 1)
-[ -f "$dest/usr/bin/$photo/libvexton-photo.so" ] ||
-  { echo "the program looks for the photo module in '$photo'"; exit 1; }
+[ "$(cd "$dest" && find . -name libvexton-photo.so | sed 's|^\./||')" = \
+  "$(dirname "$module")/libvexton-photo.so" ] || { echo "the photo module is not beside printing's"; exit 1; }
 if [ "$actual" != "$expected" ]; then
   echo "installed files differ:"; diff <(echo "$expected") <(echo "$actual") || true; exit 1
 fi
@@ -44,6 +42,10 @@ grep -q '<release version="1.00"' "$dest/usr/share/metainfo/org.example.vextondo
 zcat "$dest/usr/share/man/man1/vextondof.1.gz" | grep -q '"Vexton.DOF.CE 1.00"' ||
   { echo "the manual page names another version"; exit 1; }
 env -u DISPLAY -u WAYLAND_DISPLAY HOME="$home" "$dest/usr/bin/vextondof" --help | grep -q '^Usage: vextondof'
+# The installed program finds its photo module where the install put it.
+env -u DISPLAY -u WAYLAND_DISPLAY HOME="$home" XDG_CONFIG_HOME="$home/.config" \
+    "$dest/usr/bin/vextondof" photo --unit m "$build/tests/photos/d70.jpg" |
+  grep -q '^Near Focus Limit of Depth of Field: 1' || { echo "the installed program read no photo"; exit 1; }
 if [ -n "$(find "$dest" -name vextondof.ini)" ]; then
   echo "--version or --help touched a settings file"; exit 1
 fi
