@@ -8,8 +8,9 @@ enum class ControlKind {
     Edit,
     Button,
     ComboBox,
-    Table, // a grid of texts with column and row headers
-    Check, // a check box
+    Table,   // a grid of texts with column and row headers
+    Check,   // a check box
+    Picture, // a drawing the program paints, with its content in words
 };
 
 // Control styles (our own bit values).

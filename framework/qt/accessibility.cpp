@@ -1,6 +1,7 @@
 #include "framework/qt/accessibility.h"
 
 #include "framework/qt/kind_label.h"
+#include "framework/qt/kind_picture.h"
 
 #include <QAccessibleWidget>
 #include <QLabel>
@@ -37,7 +38,10 @@ class TapLabelAccessible : public QAccessibleWidget {
     LabelWidget* m_label;
 };
 
-QAccessibleInterface* TapLabelFactory(const QString& className, QObject* object) {
+QAccessibleInterface* ControlFactory(const QString& className, QObject* object) {
+    // A picture reads as a chart: its name, then what it shows.
+    if (className == QLatin1String(PictureWidget::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Chart);
     if (className != QLatin1String(LabelWidget::staticMetaObject.className()))
         return nullptr;
     auto* label = qobject_cast<LabelWidget*>(object);
@@ -46,6 +50,6 @@ QAccessibleInterface* TapLabelFactory(const QString& className, QObject* object)
 } // namespace
 
 void InstallTapLabelAccessibility() {
-    static const bool installed = (QAccessible::installFactory(&TapLabelFactory), true);
+    static const bool installed = (QAccessible::installFactory(&ControlFactory), true);
     (void)installed;
 }

@@ -7,5 +7,5 @@
 QString NameFromLabel(const QString& text);
 
 // Makes a label that reports taps offer screen readers a press action that
-// taps it. Installed once; harmless to call again.
+// taps it, and a picture read as a chart. Installed once; harmless to call again.
 void InstallTapLabelAccessibility();

@@ -4,6 +4,7 @@
 #include "framework/qt/kind_grid.h"
 #include "framework/qt/kind_label.h"
 #include "framework/qt/kind_list.h"
+#include "framework/qt/kind_picture.h"
 
 #include <QAbstractButton>
 #include <QHeaderView>
@@ -151,6 +152,12 @@ void CTableCtrl::SetContent(const TableContent& content) {
         grid->setColumnWidth(static_cast<int>(c), widest + padding);
     }
     grid->verticalHeader()->setDefaultSectionSize(plain.height() + 6);
+}
+
+void CPictureCtrl::SetContent(PictureContent content,
+                              std::shared_ptr<const PictureDrawing> drawing) {
+    if (auto* picture = qobject_cast<PictureWidget*>(m_hWnd))
+        picture->SetContent(std::move(content), std::move(drawing));
 }
 
 int CButton::GetCheck() const {

@@ -2,9 +2,11 @@
 // The controls a form's members bind to.
 
 #include "framework/base/choice_entry.h"
+#include "framework/base/picture_content.h"
 #include "framework/base/table_content.h"
 #include "framework/qt/wnd.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -41,6 +43,13 @@ class CTableCtrl : public CWnd {
 
   private:
     QTableView* Grid() const;
+};
+
+// A picture the program paints, and what it shows in words and numbers.
+class PictureDrawing;
+class CPictureCtrl : public CWnd {
+  public:
+    void SetContent(PictureContent content, std::shared_ptr<const PictureDrawing> drawing);
 };
 
 // A drop-down list whose entries each carry a value text beside the shown text.

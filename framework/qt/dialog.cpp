@@ -423,7 +423,8 @@ QSize CDialog::LeastWindowSize() const {
 // never below the least.
 QSize CDialog::SizeShowingGrid(const FormControl& grid) const {
     const QSize least = LeastWindowSize();
-    const QSize wanted = GridContentSize(grid.widget) - grid.place.size();
+    const auto content = KindOps(grid.item->kind).contentSize;
+    const QSize wanted = (content ? content(grid.widget) : grid.place.size()) - grid.place.size();
     const QRect screen =
         m_window->screen() ? m_window->screen()->availableGeometry() : QRect(QPoint(), least);
     const QSize room = screen.size() - QSize(kScreenMargin, kScreenMargin) - least;

@@ -93,5 +93,6 @@ const ControlKindOps kGridKind{
     .make = [](const DialogItem& item, QWidget* parent,
                const ControlNotify&) { return MakeGrid(item, parent); },
     .name = [](QWidget* w, const QString& name) { w->setAccessibleName(name); },
+    .contentSize = GridContentSize,
     .growsForm = true,
 };

@@ -12,9 +12,10 @@ const struct {
     ControlKind kind;
     const ControlKindOps* ops;
 } kKinds[] = {
-    {ControlKind::Static, &kLabelKind},  {ControlKind::Edit, &kEditKind},
-    {ControlKind::Button, &kButtonKind}, {ControlKind::Check, &kCheckKind},
-    {ControlKind::ComboBox, &kListKind}, {ControlKind::Table, &kGridKind},
+    {ControlKind::Static, &kLabelKind},    {ControlKind::Edit, &kEditKind},
+    {ControlKind::Button, &kButtonKind},   {ControlKind::Check, &kCheckKind},
+    {ControlKind::ComboBox, &kListKind},   {ControlKind::Table, &kGridKind},
+    {ControlKind::Picture, &kPictureKind},
 };
 } // namespace
 

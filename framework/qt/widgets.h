@@ -32,6 +32,8 @@ struct ControlKindOps {
     void (*name)(QWidget* widget, const QString& name) = nullptr;
     // Whether `size` shows its whole text; without this, any size does.
     bool (*fits)(const QWidget* widget, const QSize& size) = nullptr;
+    // The size that shows all of it, for a kind that grows its form.
+    QSize (*contentSize)(const QWidget* widget) = nullptr;
     bool isLabel = false;      // a text that names the control after it
     bool isPushButton = false; // a button Enter and Escape may stand for
     bool growsForm = false;    // the form grows, within the screen, to show it whole
@@ -42,12 +44,13 @@ const ControlKindOps& KindOps(ControlKind kind);
 const ControlKindOps* KindOpsOf(const QWidget* widget);
 
 // The kinds, each in its file.
-extern const ControlKindOps kLabelKind;  // kind_label.cpp
-extern const ControlKindOps kEditKind;   // kind_edit.cpp
-extern const ControlKindOps kButtonKind; // kind_button.cpp
-extern const ControlKindOps kCheckKind;  // kind_button.cpp
-extern const ControlKindOps kListKind;   // kind_list.cpp
-extern const ControlKindOps kGridKind;   // kind_grid.cpp
+extern const ControlKindOps kLabelKind;   // kind_label.cpp
+extern const ControlKindOps kEditKind;    // kind_edit.cpp
+extern const ControlKindOps kButtonKind;  // kind_button.cpp
+extern const ControlKindOps kCheckKind;   // kind_button.cpp
+extern const ControlKindOps kListKind;    // kind_list.cpp
+extern const ControlKindOps kGridKind;    // kind_grid.cpp
+extern const ControlKindOps kPictureKind; // kind_picture.cpp
 
 QWidget* CreateControlWidget(const DialogItem& item, QWidget* parent, const ControlNotify& notify);
 

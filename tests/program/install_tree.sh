@@ -15,7 +15,7 @@ usr/share/icons/hicolor/scalable/apps/org.example.vextondof.svg
 usr/share/man/man1/vextondof.1.gz
 usr/share/metainfo/org.example.vextondof.metainfo.xml'
 actual=$(cd "$dest" && find . -type f -o -type l | sed 's|^\./||' |
-         grep -v '/vextondof/libvexton-\(printing\|photo\)\.so$' | sort)
+         grep -v '/vextondof/libvexton-\(printing\|photo\|svg\)\.so$' | sort)
 # Printing's module, where the program looks for it: its library folder's
 # vextondof/, named in the program relative to its own folder.
 module=$(cd "$dest" && find . -name libvexton-printing.so | sed 's|^\./||')
@@ -25,6 +25,8 @@ relative=$(strings -e l "$dest/usr/bin/vextondof" | grep -x '\.\./lib[^ ]*/vexto
   { echo "the program looks for printing in '$relative', it is at $module"; exit 1; }
 [ "$(cd "$dest" && find . -name libvexton-photo.so | sed 's|^\./||')" = \
   "$(dirname "$module")/libvexton-photo.so" ] || { echo "the photo module is not beside printing's"; exit 1; }
+[ "$(cd "$dest" && find . -name libvexton-svg.so | sed 's|^\./||')" = \
+  "$(dirname "$module")/libvexton-svg.so" ] || { echo "the SVG module is not beside printing's"; exit 1; }
 if [ "$actual" != "$expected" ]; then
   echo "installed files differ:"; diff <(echo "$expected") <(echo "$actual") || true; exit 1
 fi
