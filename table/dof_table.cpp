@@ -170,9 +170,13 @@ void TableRows::Row(std::size_t index, std::string& header, std::vector<std::str
                     : Short(distance, m_settings) + m_suffix;
     if (m_reach && distance > *m_reach)
         header += std::string(" ") + kCloseUpMark;
-    for (const LensSetup& lens : m_lenses)
-        cells.push_back(CellText(DepthAt(lens, distance), distance, m_request.shows,
+    for (std::size_t column = 0; column < m_lenses.size(); ++column)
+        cells.push_back(CellText(Depth(column, distance), distance, m_request.shows,
                                  [this](double v) { return Length(v); }));
+}
+
+DepthInUnit TableRows::Depth(std::size_t column, double distance) const {
+    return DepthAt(m_lenses[column], distance);
 }
 
 std::string TableRows::Length(double v) const {

@@ -78,6 +78,9 @@ class TableRows {
     // The rows: "Hyperfocal" (0), then one a distance.
     std::size_t Count() const { return 1 + m_request.distances.size(); }
     void Row(std::size_t index, std::string& header, std::vector<std::string>& cells) const;
+    // What a press of Calculate finds at `distance` with column `column`'s
+    // aperture: the doubles its cells are written from.
+    DepthInUnit Depth(std::size_t column, double distance) const;
 
   private:
     // A length as the cells write it.

@@ -173,19 +173,9 @@ class PagePainter {
     }
 
     double Heading() {
-        double y = Line(0, QStringLiteral("Depth of Field Table"), Font(kTitlePoints, true));
-        const QLocale locale;
-        const QString lines[] = {
-            QStringLiteral("Camera: ") + Text(m_heading.camera),
-            QStringLiteral("Focal length: ") + Text(m_heading.focalLength),
-            QStringLiteral("Circle of confusion used: ") + Text(m_heading.cocUsed),
-            QStringLiteral("Distances in ") + Text(m_heading.unit),
-            QStringLiteral("Made on ") + locale.toString(QDate::currentDate(), QLocale::LongFormat),
-        };
-        y += kGap / 2;
-        for (const QString& line : lines)
-            y = Line(y, line, Font(kTextPoints));
-        return y + kGap;
+        return PaintPageHeading(m_painter ? &*m_painter : nullptr, m_device, m_page.width(),
+                                QStringLiteral("Depth of Field Table"), m_heading) +
+               kGap;
     }
 
     // What a later page is of, in one line.
@@ -279,13 +269,61 @@ int CountPages(QPagedPaintDevice& device, const DofTable& table, const TablePage
     return PagePainter(device, table, heading, grid).Paint();
 }
 
-bool LetterCountry() {
-    const QLocale::Territory here = QLocale().territory();
-    return here == QLocale::UnitedStates || here == QLocale::Canada || here == QLocale::Mexico ||
-           here == QLocale::Chile || here == QLocale::Colombia || here == QLocale::Venezuela ||
-           here == QLocale::Philippines;
-}
 } // namespace
+
+double PaintPageHeading(QPainter* painter, QPaintDevice& device, double width, const QString& title,
+                        const TablePageHeading& heading) {
+    const double toPixels = device.logicalDpiX() / 72.0;
+    const auto line = [&](double y, const QString& text, const QFont& font) {
+        const QRectF room(0, y * toPixels, width * toPixels, 1e6);
+        const QRectF used = QFontMetricsF(font, &device).boundingRect(room, Qt::TextWordWrap, text);
+        if (painter) {
+            painter->setFont(font);
+            painter->setPen(Qt::black);
+            painter->drawText(room, Qt::TextWordWrap, text);
+        }
+        return y + used.height() / toPixels;
+    };
+    double y = line(0, title, Font(kTitlePoints, true));
+    const QLocale locale;
+    const QString lines[] = {
+        QStringLiteral("Camera: ") + Text(heading.camera),
+        QStringLiteral("Focal length: ") + Text(heading.focalLength),
+        QStringLiteral("Circle of confusion used: ") + Text(heading.cocUsed),
+        QStringLiteral("Distances in ") + Text(heading.unit),
+        QStringLiteral("Made on ") + locale.toString(QDate::currentDate(), QLocale::LongFormat),
+    };
+    y += kGap / 2;
+    for (const QString& text : lines)
+        y = line(y, text, Font(kTextPoints));
+    return y;
+}
+
+SinkDevice::SinkDevice(const PdfSink& write) : m_write(write) {
+    open(QIODevice::WriteOnly);
+}
+
+qint64 SinkDevice::writeData(const char* data, qint64 count) {
+    if (failure)
+        return -1;
+    try {
+        m_write(data, static_cast<std::size_t>(count));
+        return count;
+    } catch (...) {
+        failure = std::current_exception();
+        return -1;
+    }
+}
+
+QPageSize PaperSize(Paper paper) {
+    const QLocale::Territory here = QLocale().territory();
+    const bool letterCountry = here == QLocale::UnitedStates || here == QLocale::Canada ||
+                               here == QLocale::Mexico || here == QLocale::Chile ||
+                               here == QLocale::Colombia || here == QLocale::Venezuela ||
+                               here == QLocale::Philippines;
+    const bool letter = paper == Paper::Letter || (paper == Paper::OfTheLocale && letterCountry);
+    return QPageSize(letter ? QPageSize::Letter : QPageSize::A4);
+}
 
 void PaintTablePages(QPagedPaintDevice& device, const DofTable& table,
                      const TablePageHeading& heading) {
@@ -314,34 +352,6 @@ void PaintTablePages(QPagedPaintDevice& device, const DofTable& table,
     PagePainter(device, table, heading, std::move(grid), pages).Paint();
 }
 
-namespace {
-// A device that hands what is written to it on; a failure is held, not
-// thrown through Qt's code.
-class SinkDevice : public QIODevice {
-  public:
-    explicit SinkDevice(const PdfSink& write) : m_write(write) { open(QIODevice::WriteOnly); }
-    bool isSequential() const override { return true; }
-    std::exception_ptr failure;
-
-  protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char* data, qint64 count) override {
-        if (failure)
-            return -1;
-        try {
-            m_write(data, static_cast<std::size_t>(count));
-            return count;
-        } catch (...) {
-            failure = std::current_exception();
-            return -1;
-        }
-    }
-
-  private:
-    const PdfSink& m_write;
-};
-} // namespace
-
 void WriteTablePdf(const DofTable& table, const TablePageHeading& heading, Paper paper,
                    const PdfSink& write) {
     SinkDevice device(write);
@@ -349,9 +359,7 @@ void WriteTablePdf(const DofTable& table, const TablePageHeading& heading, Paper
         QPdfWriter pdf(&device);
         pdf.setTitle(QStringLiteral("Depth of Field Table"));
         pdf.setCreator(QStringLiteral("Vexton.DOF.CE"));
-        const bool letter =
-            paper == Paper::Letter || (paper == Paper::OfTheLocale && LetterCountry());
-        pdf.setPageSize(QPageSize(letter ? QPageSize::Letter : QPageSize::A4));
+        pdf.setPageSize(PaperSize(paper));
         pdf.setResolution(300);
         PaintTablePages(pdf, table, heading);
     }
