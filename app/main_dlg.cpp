@@ -4,6 +4,7 @@
 #include "calc/output_dlg.h"
 #include "cameras/camera_info_dlg.h"
 #include "cameras/camera_table.h"
+#include "chart/chart_dlg.h"
 #include "coc/coc_dlg.h"
 #include "finder/choose_camera_dlg.h"
 #include "finder/lensfun_cameras.h"
@@ -29,6 +30,7 @@ ON_WM_TIMER()
 ON_COMMAND(IDOK, OnOkCommand)
 ON_COMMAND(IDOK_SECOND, OnOkCommand)
 ON_COMMAND(ID_FILE_DOF_TABLE, OnDofTableCommand)
+ON_COMMAND(ID_FILE_DOF_CHART, OnDofChartCommand)
 ON_COMMAND(ID_FILE_PLAN_FOCUS, OnPlanFocusCommand)
 ON_COMMAND(ID_FILE_CHOOSE_CAMERA, OnChooseCameraCommand)
 ON_COMMAND(ID_FILE_OPEN_PHOTO, OnOpenPhotoCommand)
@@ -416,11 +418,12 @@ std::optional<Lens> CVextonDOFCEDlg::RequireLens() {
     return lens;
 }
 
-// The table for that lens, and the typed distance when it is one.
-void CVextonDOFCEDlg::OnDofTableCommand() {
+// The lens for the table and the chart, once its focal length after the
+// diopter is shown and is one; none, and said why, otherwise.
+std::optional<Lens> CVextonDOFCEDlg::RequireTableLens() {
     std::optional<Lens> lens = RequireLens();
     if (!lens)
-        return;
+        return std::nullopt;
     CalculationInputs atOneUnit = lens->Optics();
     atOneUnit.apertureValue = "1";
     atOneUnit.distanceText = "1";
@@ -428,10 +431,25 @@ void CVextonDOFCEDlg::OnDofTableCommand() {
     m_editFocalLength.SetWindowText(Utf8ToCString(one.focalLengthText));
     if (one.status == CalculationStatus::BadFocalLength) {
         ShowValidationError(RefusalText(one.status));
-        return;
+        return std::nullopt;
     }
-    CDofTableDlg table(std::move(*lens));
-    table.DoModal();
+    return lens;
+}
+
+// The table for that lens, and the typed distance when it is one.
+void CVextonDOFCEDlg::OnDofTableCommand() {
+    if (std::optional<Lens> lens = RequireTableLens()) {
+        CDofTableDlg table(std::move(*lens));
+        table.DoModal();
+    }
+}
+
+// The same drawn.
+void CVextonDOFCEDlg::OnDofChartCommand() {
+    if (std::optional<Lens> lens = RequireTableLens()) {
+        CDofChartDlg chart(std::move(*lens));
+        chart.DoModal();
+    }
 }
 
 // The planner for that lens.

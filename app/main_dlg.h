@@ -40,6 +40,7 @@ class CVextonDOFCEDlg : public CDialog {
 
     void OnOkCommand();
     void OnDofTableCommand();
+    void OnDofChartCommand();
     void OnPlanFocusCommand();
     void OnChooseCameraCommand();
     void OnOpenPhotoCommand();
@@ -98,6 +99,7 @@ class CVextonDOFCEDlg : public CDialog {
     // The lens a press of Calculate would use, for the forms that work with
     // it; a missing choice is asked for as Calculate asks for it.
     std::optional<Lens> RequireLens();
+    std::optional<Lens> RequireTableLens();
     void ShowValidationError(const char* text);
 
     CDataState m_dataState;

@@ -22,6 +22,7 @@ enum : int {
     IDD_CHOOSE_CAMERA = 142,
     IDD_PHOTO = 143,
     IDD_COC = 144,
+    IDD_DOF_CHART = 145,
     IDD_OWN_CAMERA_INFO = 146,
 
     // Main form
@@ -71,6 +72,18 @@ enum : int {
     IDC_TABLE_DIFFRACTION = 1109,
     IDC_TABLE_REFUSAL = 1110,
     IDC_TABLE_ROUNDING = 1111,
+
+    // DOF chart form
+    IDC_CHART = 1600,
+    IDC_CHART_VIEW = 1601,
+    IDC_CHART_DISTANCE = 1602,
+    IDC_CHART_FROM = 1603,
+    IDC_CHART_TO = 1604,
+    IDC_CHART_STEPS = 1605,
+    IDC_CHART_EXPORT_IMAGE = 1606,
+    IDC_CHART_EXPORT_PDF = 1607,
+    IDC_CHART_PRINT = 1608,
+    IDC_CHART_REFUSAL = 1609,
 
     // Plan Focus form: the inputs, the results and what is refused
     IDC_PLAN_NEAR = 1200,
@@ -131,6 +144,7 @@ enum : int {
     ID_FILE_CHOOSE_CAMERA = 32775,
     ID_FILE_OPEN_PHOTO = 32776,
     ID_FILE_COC = 32777,
+    ID_FILE_DOF_CHART = 32778,
     ID_HELP_FIELD = 32772,
 
     IDOK_SECOND = 8, // the second command that acts as OK on the main form

@@ -53,4 +53,6 @@ key ctrl+o; sleep 1.5; shot open-photo                     # the desktop's file 
 xdotool type --delay 20 "$(dirname "$(realpath "$0")")/../tests/scenarios/photos/only-equivalent.jpg"
 key Return; shot photo; key Escape                         # the Photo form
 key ctrl+r; shot coc; key Escape                           # the Circle of Confusion form
+key ctrl+g; shot chart                                     # the DOF chart: the sharp zone
+key Down; shot chart-limits; key Escape                    # and the limits by distance
 echo "screenshots in $out"

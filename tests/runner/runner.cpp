@@ -5,6 +5,7 @@
 #include "framework/qt/desktop_platform.h"
 #include "framework/qt/desktop_style.h"
 #include "framework/qt/dialog.h"
+#include "framework/qt/kind_picture.h"
 #include "scenario_text.h"
 #include "settings/settings_file.h"
 
@@ -30,6 +31,8 @@
 #include <QTableView>
 #include <QTest>
 #include <QUrl>
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -385,7 +388,7 @@ class Runner : public QObject {
         } else if (v == "drop") {
             Drop(s.rest);
         } else if (v == "chart") {
-            throw StepError{"control " + std::to_string(IdOf(s.rest)) + " is no chart"};
+            Chart(IdOf(s.rest));
         } else if (v == "ok") {
             Ok();
         } else if (v == "command") {
@@ -801,6 +804,12 @@ class Runner : public QObject {
                           << grid->model()->columnCount() << "\n";
                 continue;
             }
+            if (auto* picture = qobject_cast<const PictureWidget*>(w)) {
+                std::cout << ControlId(w) << " chart "
+                          << Quote(Utf8(QString::fromStdU16String(picture->Content().title)))
+                          << "\n";
+                continue;
+            }
             std::cout << ControlId(w) << " " << kind << " " << Quote(Utf8(text));
             if (auto* combo = qobject_cast<const QComboBox*>(w))
                 std::cout << " " << combo->currentIndex();
@@ -848,6 +857,36 @@ class Runner : public QObject {
             for (int c = 0; c < columns; ++c)
                 std::cout << " " << Quote(Utf8(model->index(r, c).data().toString()));
             std::cout << "\n";
+        }
+    }
+
+    // What picture ID draws: its view, then each bar or curve with its numbers.
+    void Chart(int id) {
+        const auto* picture = qobject_cast<const PictureWidget*>(Control(id));
+        if (!picture)
+            throw StepError{"control " + std::to_string(id) + " is no chart"};
+        const PictureContent& content = picture->Content();
+        std::cout << "chart " << id << " " << Quote(Utf8(QString::fromStdU16String(content.title)))
+                  << "\n";
+        const auto number = [](double v) {
+            if (std::isinf(v))
+                return std::string("inf");
+            char text[400]; // "%f" as the C locale writes it, whatever the program's locale
+            const auto end =
+                std::to_chars(text, text + sizeof text, v, std::chars_format::fixed, 6);
+            return std::string(text, end.ptr);
+        };
+        for (const PictureSeries& series : content.series) {
+            const std::string label = Quote(Utf8(QString::fromStdU16String(series.label)));
+            if (!series.curve) {
+                for (const PicturePoint& p : series.points)
+                    std::cout << "bar " << label << " " << number(p.low) << " " << number(p.high)
+                              << "\n";
+                continue;
+            }
+            std::cout << "curve " << label << " " << series.points.size() << "\n";
+            for (const PicturePoint& p : series.points)
+                std::cout << number(p.x) << " " << number(p.low) << " " << number(p.high) << "\n";
         }
     }
 

@@ -23,7 +23,7 @@ NumberSettings With(const char* decimal, const char* thousands) {
 struct Folders {
     ProgramFolder program;
     CommandLineContext Machine(NumberSettings numbers = {}) const {
-        return {program.folder() + "/vextondof", program.folder() + "/config", numbers, {}};
+        return {program.folder() + "/vextondof", program.folder() + "/config", numbers, {}, {}};
     }
 };
 

@@ -159,7 +159,7 @@ TEST(Photos, AWholeShootFromTheTerminal) {
     const ProgramFolder program;
     // exiv2's reader itself, as the program's module holds it.
     const CommandLineContext machine{
-        program.folder() + "/vextondof", program.folder(), NumberSettings{}, {}, &ReadPhoto};
+        program.folder() + "/vextondof", program.folder(), NumberSettings{}, {}, {}, &ReadPhoto};
     const auto run = [&machine](std::vector<std::string> args) {
         args.insert(args.begin(), "photo");
         CommandResult result = *RunCommandLine(args, machine);

@@ -1,0 +1,166 @@
+#include "chart/chart_dlg.h"
+
+#include "chart/chart_drawing.h"
+#include "chart/chart_files.h"
+#include "framework/qt/msgbox.h"
+#include "framework/qt/winapp.h"
+#include "lists/choice_lists.h"
+#include "lists/list_fill.h"
+
+#include <QWidget>
+
+BEGIN_MESSAGE_MAP(CDofChartDlg, CDialog)
+ON_CBN_SELCHANGE(IDC_CHART_VIEW, OnChoiceChanged)
+ON_CBN_SELCHANGE(IDC_CHART_FROM, OnChoiceChanged)
+ON_CBN_SELCHANGE(IDC_CHART_TO, OnChoiceChanged)
+ON_CBN_EDITCHANGE(IDC_CHART_FROM, OnChoiceChanged)
+ON_CBN_EDITCHANGE(IDC_CHART_TO, OnChoiceChanged)
+ON_CBN_SELCHANGE(IDC_CHART_STEPS, OnChoiceChanged)
+ON_EN_CHANGE(IDC_CHART_DISTANCE, OnChoiceChanged)
+ON_BN_CLICKED(IDC_CHART_EXPORT_IMAGE, OnExportImageClicked)
+ON_BN_CLICKED(IDC_CHART_EXPORT_PDF, OnExportPdfClicked)
+ON_BN_CLICKED(IDC_CHART_PRINT, OnPrintClicked)
+END_MESSAGE_MAP()
+
+CDofChartDlg::CDofChartDlg(Lens lens, CWnd* parent)
+    : CDialog(IDD, parent), m_lens(std::move(lens)), m_settings(UserNumberSettings()),
+      m_heading(MakeTableHeading(m_lens, m_settings)) {}
+
+void CDofChartDlg::DoDataExchange(CDataExchange* dx) {
+    CDialog::DoDataExchange(dx);
+    DDX_Control(dx, IDC_CHART, m_chart);
+    DDX_Control(dx, IDC_CHART_VIEW, m_cboView);
+    DDX_Control(dx, IDC_CHART_DISTANCE, m_editDistance);
+    DDX_Control(dx, IDC_CHART_FROM, m_cboFrom);
+    DDX_Control(dx, IDC_CHART_TO, m_cboTo);
+    DDX_Control(dx, IDC_CHART_STEPS, m_cboSteps);
+    DDX_Control(dx, IDC_CHART_REFUSAL, m_lblRefusal);
+}
+
+// As the table opens: the whole stops f/2.8 to f/22, widened to the main
+// form's aperture, and its distance.
+BOOL CDofChartDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    m_filling = true;
+    std::vector<ChoiceEntry> views;
+    for (const char* text : kChartViewTexts)
+        views.push_back({Utf8ToCString(text), std::nullopt});
+    m_cboView.AddEntries(std::move(views));
+    m_cboView.SetCurSel(0);
+    m_cboFrom.AddEntries(ApertureChoices());
+    m_cboTo.AddEntries(ApertureChoices());
+    std::vector<ChoiceEntry> steps;
+    for (const StopSteps step : {StopSteps::Whole, StopSteps::Half, StopSteps::Third})
+        steps.push_back({Utf8ToCString(StepsText(step)), std::nullopt});
+    m_cboSteps.AddEntries(std::move(steps));
+    m_cboSteps.SetCurSel(0);
+    const auto [first, last] = DefaultApertureRange(ChosenAperture(m_lens));
+    SelectOrShowTyped(m_cboFrom, ListKind::Aperture, Utf8ToCString(first.text), m_settings);
+    SelectOrShowTyped(m_cboTo, ListKind::Aperture, Utf8ToCString(last.text), m_settings);
+    if (m_lens.distance)
+        m_editDistance.SetWindowText(Utf8ToCString(DistancesText({*m_lens.distance}, m_settings)));
+    m_filling = false;
+    Redraw();
+    return TRUE;
+}
+
+ChartRequest CDofChartDlg::Request(std::string& refusal) const {
+    ChartRequest request;
+    request.view = static_cast<ChartView>(std::max(0, m_cboView.GetCurSel()));
+    request.table.lens = m_lens.Optics();
+    const CString typed = m_editDistance.GetWindowText();
+    const DistanceList distances = ReadDistances(CStringToUtf8(typed), m_settings,
+                                                 DistanceUnitFor(ParseInteger(m_lens.unitValue)));
+    if (distances.values.size() == 1 && distances.refusal.empty())
+        request.focus = distances.values.front();
+    else if (distances.values.size() > 1)
+        refusal = "The focus distance is one distance.";
+    else if (request.view == ChartView::Zone || !TrimBlanks(CStringToUtf8(typed)).empty())
+        refusal = distances.refusal;
+    const ListChoiceText from = ChosenInList(m_cboFrom, ListKind::Aperture, m_settings);
+    const ListChoiceText to = ChosenInList(m_cboTo, ListKind::Aperture, m_settings);
+    if (from.value && to.value)
+        SetApertureColumns(request.table, ParseDecimal(*from.value), ParseDecimal(*to.value),
+                           static_cast<StopSteps>(std::max(0, m_cboSteps.GetCurSel())),
+                           ChosenAperture(m_lens));
+    else
+        refusal = ChoiceRefusal(ListKind::Aperture, CStringToUtf8((from.value ? to : from).text));
+    return request;
+}
+
+// What is refused is said above the chart; the chart draws what remains.
+void CDofChartDlg::Redraw() {
+    if (m_filling)
+        return;
+    std::string refusal;
+    const ChartRequest request = Request(refusal);
+    DofChart chart = MakeChart(request, m_settings);
+    if (refusal.empty())
+        refusal = chart.refusal;
+    m_lblRefusal.SetWindowText(Utf8ToCString(refusal));
+    m_chart.SetContent(ChartContent(chart), std::make_shared<ChartDrawing>(chart));
+    GrowToShowGrid();
+    m_shown = std::move(chart);
+}
+
+void CDofChartDlg::OnChoiceChanged() {
+    Redraw();
+}
+
+void CDofChartDlg::OnExportImageClicked() {
+    Save("Export Image", "dof-chart.svg", "SVG images (*.svg);;PNG images (*.png)");
+}
+
+void CDofChartDlg::OnExportPdfClicked() {
+    Save("Export PDF", "dof-chart.pdf", "PDF files (*.pdf)");
+}
+
+void CDofChartDlg::OnPrintClicked() {
+    if (!m_shown)
+        return;
+    if (const std::string unavailable = PrintChart(GetSafeHwnd(), *m_shown, m_heading);
+        !unavailable.empty())
+        MessageBox(this, Utf8ToCString(unavailable), u"Print");
+}
+
+// Asks where, then writes the file whole or not at all, in the format its
+// name asks for: an image at twice the size the chart has on screen.
+void CDofChartDlg::Save(const std::string& title, const std::string& name,
+                        const std::string& filter) {
+    if (!m_shown)
+        return;
+    const std::string path = AfxGetPlatform().ChooseSaveFile(title, name, filter);
+    if (path.empty())
+        return;
+    const std::optional<ChartFormat> format = ChartFormatOf(path);
+    if (!format) {
+        MessageBox(this,
+                   u"Name the file with .svg, .png or .pdf at its end: that is the format "
+                   u"it is written in.",
+                   Utf8ToCString(title));
+        return;
+    }
+    const QWidget* picture = m_chart.GetSafeHwnd();
+    const QSize size = picture ? picture->size() : DefaultChartSize(*m_shown);
+    struct NotMade {}; // the format's writer refused: nothing is written over
+    std::string failed;
+    CFileException error;
+    bool written = false;
+    try {
+        written = WriteWholeFile(
+            path,
+            [&](CFile& file) {
+                failed = WriteChart(
+                    *m_shown, m_heading, *format, size, Paper::OfTheLocale,
+                    [&file](const char* bytes, std::size_t count) { file.Write(bytes, count); });
+                if (!failed.empty())
+                    throw NotMade{};
+            },
+            &error);
+    } catch (const NotMade&) {
+        MessageBox(this, Utf8ToCString(failed), Utf8ToCString(title));
+        return;
+    }
+    if (!written)
+        ReportFileError(error);
+}

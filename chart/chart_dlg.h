@@ -1,0 +1,54 @@
+#pragma once
+// The DOF chart form: the table for the main form's lens drawn, as the
+// sharp zone of each aperture at one distance or the limits by distance,
+// to look at, print and export.
+
+#include "chart/dof_chart.h"
+#include "framework/base/file.h"
+#include "framework/qt/controls.h"
+#include "framework/qt/dialog.h"
+#include "resources/resource.h"
+#include "table/table_page.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+
+class CDofChartDlg : public CDialog {
+  public:
+    enum { IDD = IDD_DOF_CHART };
+
+    // The main form's lens as a press of Calculate reads it; its distance,
+    // when it has one, is the chart's focus distance at first.
+    explicit CDofChartDlg(Lens lens, CWnd* parent = nullptr);
+
+  protected:
+    void DoDataExchange(CDataExchange* dx) override;
+    BOOL OnInitDialog() override;
+
+    void OnChoiceChanged();
+    void OnExportImageClicked();
+    void OnExportPdfClicked();
+    void OnPrintClicked();
+
+  private:
+    // The chart the controls ask for, and what they refuse in `refusal`.
+    ChartRequest Request(std::string& refusal) const;
+    void Redraw();
+    void Save(const std::string& title, const std::string& name, const std::string& filter);
+
+    Lens m_lens;
+    NumberSettings m_settings;
+    TablePageHeading m_heading;
+    CPictureCtrl m_chart;
+    CComboBox m_cboView;
+    CEdit m_editDistance;
+    CComboBox m_cboFrom;
+    CComboBox m_cboTo;
+    CComboBox m_cboSteps;
+    CStatic m_lblRefusal;
+    bool m_filling = false;          // while the controls are being set, changes are not choices
+    std::optional<DofChart> m_shown; // what the chart shows now
+
+    DECLARE_MESSAGE_MAP()
+};

@@ -1,0 +1,236 @@
+#include "chart/dof_chart.h"
+
+#include "calc/feet_inches.h"
+#include "calc/typed_distance.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+// Points drawn along a decade of the limits' axis.
+constexpr int kPointsPerDecade = 12;
+
+// A number as typed: six decimals at the most, so that what is drawn at a
+// point is what a table row of that distance computes.
+double AsTyped(double v) {
+    return ParseDecimal(FormatFixed(v, 6));
+}
+
+// The axis's marks: 1, 2 and 5 times the powers of ten of the unit; in feet
+// and inches, 1, 2 and 6 inches, then 1, 2 and 5 times the powers of ten of a foot.
+std::vector<double> NiceValues(bool tape) {
+    std::vector<double> out;
+    if (tape)
+        out = {1.0 / 12, 2.0 / 12, 6.0 / 12};
+    for (int power = tape ? 0 : -4; power <= 10; ++power)
+        for (const double step : {1.0, 2.0, 5.0})
+            out.push_back(AsTyped(step * std::pow(10.0, power)));
+    return out;
+}
+
+double NiceBelow(double v, const std::vector<double>& nice) {
+    double below = nice.front();
+    for (const double n : nice)
+        if (n <= v * (1 + 1e-12))
+            below = n;
+    return below;
+}
+
+double NiceAbove(double v, const std::vector<double>& nice) {
+    for (const double n : nice)
+        if (n >= v * (1 - 1e-12))
+            return n;
+    return nice.back();
+}
+
+std::string TickLabel(double v, bool tape, const DistanceUnit& unit,
+                      const NumberSettings& settings) {
+    return tape ? FeetAndInches(v, InchStep::Whole) : FormatShortest(v, 6, settings) + unit.suffix;
+}
+
+// The chart's axis: from a tenth of the focus distance (never nearer than
+// ten focal lengths) to beyond the farthest point any aperture shows, each
+// end on a mark; and nearer where a near limit lies nearer. A hyperfocal
+// distance beyond the zone's axis is not marked on it.
+void SetAxis(DofChart& chart, double tenFocalLengths, bool tape, const DistanceUnit& unit,
+             const NumberSettings& settings) {
+    const std::vector<double> nice = NiceValues(tape);
+    double from = std::max(tenFocalLengths, chart.focus.value_or(tenFocalLengths) / 10);
+    // The zone reaches as far beyond the subject as a tenth of it lies
+    // before; the limits to beyond every hyperfocal distance.
+    double to = chart.view == ChartView::Zone ? *chart.focus * 10 : chart.focus.value_or(from);
+    for (const ChartSeries& s : chart.series) {
+        if (s.hyperfocal > 0 && chart.view == ChartView::Limits) {
+            to = std::max(to, s.hyperfocal);
+            from = std::min(from, std::max(tenFocalLengths, s.hyperfocal / 20));
+        }
+        if (chart.view == ChartView::Zone)
+            for (const ChartPoint& p : s.points) {
+                from = std::min(from, p.nearLimit);
+                if (!p.farIsInfinite)
+                    to = std::max(to, p.farLimit);
+            }
+    }
+    chart.axisFrom = NiceBelow(from, nice);
+    chart.axisTo = NiceAbove(to * (chart.view == ChartView::Limits ? 1.5 : 1.2), nice);
+    if (!(chart.axisTo > chart.axisFrom))
+        chart.axisTo = NiceAbove(chart.axisFrom * 10, nice);
+    for (const double n : nice)
+        if (n >= chart.axisFrom * (1 - 1e-12) && n <= chart.axisTo * (1 + 1e-12))
+            chart.ticks.push_back({n, TickLabel(n, tape, unit, settings)});
+}
+
+// The focus distances a limits curve is drawn through: evenly along the
+// axis, the typed distance and the curve's hyperfocal distance, where it
+// reaches infinity.
+std::vector<double> CurveDistances(const DofChart& chart, double hyperfocal) {
+    std::vector<double> out;
+    const double decades = std::log10(chart.axisTo / chart.axisFrom);
+    const int steps = static_cast<int>(std::ceil(decades * kPointsPerDecade - 1e-9));
+    for (int k = 0; k <= steps; ++k)
+        out.push_back(AsTyped(chart.axisFrom *
+                              std::pow(10.0, std::min(decades, double(k) / kPointsPerDecade))));
+    if (chart.focus)
+        AddDistance(out, *chart.focus);
+    // Where it reaches infinity, as a distance typed with six decimals:
+    // the first such at or beyond the hyperfocal distance.
+    const double reach = AsTyped(std::ceil(hyperfocal * 1e6) / 1e6);
+    if (reach >= chart.axisFrom && reach <= chart.axisTo)
+        AddDistance(out, reach);
+    return out;
+}
+
+ChartPoint PointAt(const TableRows& rows, std::size_t column, double distance, bool& ok) {
+    const DepthInUnit d = rows.Depth(column, distance);
+    ok = d.status == CalculationStatus::Ok;
+    return {distance, d.nearLimit, d.farLimit, d.farIsInfinite};
+}
+
+std::string ZoneSummary(const DofChart& chart, const std::string& roundingNote) {
+    std::string text = chart.title + ":";
+    for (std::size_t i = 0; i < chart.series.size(); ++i) {
+        const ChartSeries& s = chart.series[i];
+        text.append(i == 0 ? " " : "; ").append(s.label).append(", ").append(s.zoneText);
+        if (s.chosen)
+            text.append(" (the aperture chosen)");
+    }
+    return text.append(". ").append(roundingNote);
+}
+
+std::string LimitsSummary(const DofChart& chart) {
+    std::string text = chart.title + ", in " + chart.unitName + ", from " +
+                       chart.ticks.front().label + " to " + chart.ticks.back().label +
+                       ". Each far limit reaches infinity at the hyperfocal distance (and the "
+                       "near limit is then the nearest sharp point):";
+    for (std::size_t i = 0; i < chart.series.size(); ++i) {
+        const ChartSeries& s = chart.series[i];
+        text.append(i == 0 ? " " : "; ").append(s.label).append(", ").append(s.hyperfocalText);
+        if (s.chosen)
+            text.append(" (the aperture chosen)");
+    }
+    text.append(".");
+    if (chart.focus)
+        text.append(" The line at ").append(chart.focusText).append(" is the distance typed.");
+    return text;
+}
+} // namespace
+
+DofChart MakeChart(const ChartRequest& request, const NumberSettings& settings) {
+    DofChart chart;
+    chart.view = request.view;
+    TableRequest table = request.table;
+    table.shows = TableShows::Limits;
+    table.distances.clear();
+    if (request.focus)
+        table.distances.push_back(*request.focus);
+    table.typedDistance = request.focus;
+    const TableRows rows(table, settings);
+    const LensSetup lens = ReadLens(table.lens, settings);
+    const DistanceUnit& unit = *lens.unit;
+    const bool tape = unit.code == kFeetAndInchesCode;
+    chart.unitName = unit.listText;
+    chart.diffractionNote = rows.Frame().diffractionNote;
+    chart.focus = request.focus;
+    std::vector<std::string> zone;
+    if (request.focus)
+        rows.Row(1, chart.focusText, zone);
+    chart.title = chart.view == ChartView::Zone
+                      ? "Sharp zone when focused at " + chart.focusText
+                      : std::string("Near and far limits by focus distance");
+    if (chart.view == ChartView::Zone && !request.focus) {
+        chart.refusal = RefusalText(CalculationStatus::NoDistance);
+        return chart;
+    }
+    // An axis of a picture holds a distance as far as paper does.
+    if (request.focus && !(*request.focus < kLargestPrintedDistance)) {
+        chart.refusal = RefusalText(CalculationStatus::DistanceTooLarge);
+        return chart;
+    }
+    const std::vector<std::string>& columns = rows.Frame().columns;
+    std::vector<std::string> hyperfocalRow;
+    std::string header;
+    rows.Row(0, header, hyperfocalRow);
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        ChartSeries s;
+        s.label = columns[c];
+        s.chosen = static_cast<int>(c) == rows.Frame().boldColumn;
+        s.softened = columns[c].find(kDiffractionMark) != std::string::npos;
+        const DepthInUnit any = rows.Depth(c, 1.0);
+        s.hyperfocal = any.status == CalculationStatus::Ok ? any.hyperfocal : 0;
+        s.hyperfocalText = hyperfocalRow[c];
+        bool ok = false;
+        if (chart.view == ChartView::Zone) {
+            s.zoneText = zone[c];
+            const ChartPoint p = PointAt(rows, c, *request.focus, ok);
+            if (ok)
+                s.points.push_back(p);
+        }
+        chart.series.push_back(std::move(s));
+    }
+    if (chart.series.empty()) {
+        chart.refusal = "No aperture lies between the two chosen.";
+        return chart;
+    }
+    const bool any = std::any_of(chart.series.begin(), chart.series.end(),
+                                 [](const ChartSeries& s) { return s.hyperfocal > 0; });
+    if (!any || (chart.view == ChartView::Zone &&
+                 std::all_of(chart.series.begin(), chart.series.end(),
+                             [](const ChartSeries& s) { return s.points.empty(); }))) {
+        const DepthInUnit d = rows.Depth(0, request.focus.value_or(1.0));
+        chart.refusal = RefusalText(
+            d.status == CalculationStatus::Ok ? CalculationStatus::NoDistance : d.status);
+        chart.series.clear();
+        return chart;
+    }
+    SetAxis(chart, 10 * lens.f * 0.001 / unit.factor, tape, unit, settings);
+    if (chart.view == ChartView::Limits)
+        for (std::size_t c = 0; c < chart.series.size(); ++c)
+            for (const double distance : CurveDistances(chart, chart.series[c].hyperfocal)) {
+                bool ok = false;
+                const ChartPoint p = PointAt(rows, c, distance, ok);
+                if (ok && p.nearLimit >= chart.axisFrom) // on the chart, both limits
+                    chart.series[c].points.push_back(p);
+            }
+    chart.summary = chart.view == ChartView::Zone ? ZoneSummary(chart, rows.Frame().roundingNote)
+                                                  : LimitsSummary(chart);
+    if (!chart.diffractionNote.empty())
+        chart.summary.append(" ").append(chart.diffractionNote);
+    return chart;
+}
+
+std::optional<ChartFormat> ChartFormatOf(std::string_view fileName) {
+    const auto endsWith = [fileName](std::string_view end) {
+        return fileName.size() >= end.size() &&
+               std::equal(end.rbegin(), end.rend(), fileName.rbegin(), [](char a, char b) {
+                   return a == (b >= 'A' && b <= 'Z' ? static_cast<char>(b - 'A' + 'a') : b);
+               });
+    };
+    if (endsWith(".svg"))
+        return ChartFormat::Svg;
+    if (endsWith(".png"))
+        return ChartFormat::Png;
+    if (endsWith(".pdf"))
+        return ChartFormat::Pdf;
+    return std::nullopt;
+}
