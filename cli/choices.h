@@ -89,3 +89,9 @@ Lens LensOf(const Choices& choices, const Parsed& parsed, const NumberSettings& 
 // `request` over the texts of `lens`, which its views point into: for
 // output made later, from copies of both.
 TableRequest Over(const Lens& lens, TableRequest request);
+
+// --apertures FROM:TO, two f-numbers; the default stops, widened to the
+// chosen aperture, without it; none, and why in `error`, when not understood.
+std::optional<std::pair<double, double>> ApertureRange(const Parsed& parsed, const Lens& lens,
+                                                       const NumberSettings& numbers,
+                                                       std::string& error);

@@ -11,6 +11,9 @@ const char* const kVerbsHelp =
     "                       [--apertures FROM:TO] [--steps whole|half|third]\n"
     "                       [--show limits|split|total]\n"
     "                       [--format text|csv|pdf] [--output FILE] [--paper a4|letter]\n"
+    "       vextondof chart [CHOICES] [--distance TEXT] [--view zone|limits]\n"
+    "                       [--apertures FROM:TO] [--steps whole|half|third]\n"
+    "                       --format svg|png|pdf [--output FILE] [--paper a4|letter]\n"
     "       vextondof photo [--unit TEXT] [--cofc TEXT] [--format text|csv] FILE...\n"
     "       vextondof coc [CHOICES] --print SIZE [--viewing DISTANCE] [--eyesight WHICH]\n"
     "       vextondof coc [CHOICES] --pixels WIDTH | --pitch SIZE [--factor N]\n"
@@ -22,17 +25,18 @@ std::optional<CommandResult> RunCommandLine(const std::vector<std::string>& args
         return std::nullopt;
     const std::string& verb = args[0];
     if (verb != "calculate" && verb != "table" && verb != "plan" && verb != "cameras" &&
-        verb != "photo" && verb != "coc") {
+        verb != "photo" && verb != "coc" && verb != "chart") {
         if (!verb.empty() && verb[0] == '-') // the window's own options
             return std::nullopt;
         const std::string meant =
-            NearestWord(verb, {"calculate", "cameras", "coc", "photo", "plan", "table"});
+            NearestWord(verb, {"calculate", "cameras", "chart", "coc", "photo", "plan", "table"});
         return CommandResult{
             2,
             "",
             "vextondof: \"" + verb + "\" is not a command; " +
-                (meant.empty() ? "the commands are calculate, cameras, coc, photo, plan and table"
-                               : "did you mean " + meant + "?") +
+                (meant.empty()
+                     ? "the commands are calculate, cameras, chart, coc, photo, plan and table"
+                     : "did you mean " + meant + "?") +
                 "\nTry 'vextondof --help'.\n",
             "",
             false,
@@ -44,6 +48,7 @@ std::optional<CommandResult> RunCommandLine(const std::vector<std::string>& args
            : verb == "cameras" ? CamerasVerb(args, machine)
            : verb == "photo"   ? PhotoVerb(args, machine)
            : verb == "coc"     ? CocVerb(args, machine)
+           : verb == "chart"   ? ChartVerb(args, machine)
                                : TableVerb(args, machine);
 }
 

@@ -3,6 +3,7 @@
 // and `vextondof plan`, a thin layer over the same logic the forms use. Nothing here opens a
 // window, and the settings file is read, never written.
 
+#include "chart/dof_chart.h"
 #include "framework/base/number_format.h"
 #include "photo/photo_loading.h"
 #include "table/dof_table.h"
@@ -27,6 +28,11 @@ struct CommandLineContext {
     std::function<bool(const DofTable&, const TablePageHeading&, std::optional<bool> letter,
                        const OutputSink&)>
         pdf;
+    // Writes a chart (the chart form's drawing) to the sink in `format`;
+    // "" when it did, else why it could not. `letter` as for the PDF.
+    std::function<std::string(const DofChart&, const TablePageHeading&, ChartFormat,
+                              std::optional<bool> letter, const OutputSink&)>
+        chart;
     // Reads a photo; the program's module unless another reader is given.
     PhotoReader readPhoto = &ReadPhotoThroughModule;
 };

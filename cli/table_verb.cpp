@@ -26,40 +26,6 @@ const char kTableHelp[] =
     "  --output FILE        written whole or not at all (a PDF needs one on a terminal)\n"
     "  --paper PAPER        a4 or letter, for a PDF (default: your locale's)\n";
 
-// One end of --apertures: an entry of the aperture list by the list's rule,
-// or an f-number it has none for.
-std::optional<double> ApertureEnd(const std::string& typed, const NumberSettings& numbers) {
-    ListChoice list{ListKind::Aperture, "--apertures",     "aperture",
-                    "an aperture",      ApertureChoices(), {}};
-    if (!ChooseNumber(list, typed, numbers))
-        list.selected =
-            SelectStoredChoice(list.entries, Utf8ToCString(AsTheListWritesIt(list.kind, typed)));
-    if (!list.Chosen())
-        return std::nullopt;
-    return ParseDecimal(Value(list));
-}
-
-// --apertures FROM:TO; the default stops, widened to the chosen aperture, otherwise.
-std::optional<std::pair<double, double>> ApertureRange(const Parsed& parsed, const Lens& lens,
-                                                       const NumberSettings& numbers,
-                                                       std::string& error) {
-    const std::string range = Option(parsed, "--apertures");
-    if (range.empty()) {
-        const auto [first, last] = DefaultApertureRange(ChosenAperture(lens));
-        return std::pair{ParseDecimal(first.value), ParseDecimal(last.value)};
-    }
-    const std::size_t colon = range.find(':');
-    const std::optional<double> from =
-        colon == std::string::npos ? std::nullopt : ApertureEnd(range.substr(0, colon), numbers);
-    const std::optional<double> to =
-        colon == std::string::npos ? std::nullopt : ApertureEnd(range.substr(colon + 1), numbers);
-    if (!from || !to) {
-        error = "--apertures takes FROM:TO, two apertures (\"f/4:f/16\", \"2.8:6.3\")";
-        return std::nullopt;
-    }
-    return std::pair{*from, *to};
-}
-
 // The table verb's own options, checked; a usage error when one is not understood.
 struct TableOptions {
     TableShows shows = TableShows::Limits;

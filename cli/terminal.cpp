@@ -1,5 +1,6 @@
 #include "cli/terminal.h"
 
+#include "chart/chart_files.h"
 #include "cli/command_line.h"
 #include "framework/base/file.h"
 #include "framework/qt/desktop_platform.h"
@@ -16,21 +17,34 @@
 #include <unistd.h>
 
 namespace {
-// A PDF needs fonts, and so Qt's text machinery: on the offscreen platform,
-// which needs no display, made only when a PDF is asked for.
-bool MakePdf(const DofTable& table, const TablePageHeading& heading, std::optional<bool> letter,
-             const OutputSink& sink) {
+// A PDF or a chart needs fonts, and so Qt's text machinery: on the offscreen
+// platform, which needs no display, made only when one is asked for.
+void StartDrawing() {
     static int argc = 1;
     static char name[] = "vextondof";
     static char* argv[] = {name, nullptr};
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     static QGuiApplication app(argc, argv);
+}
+
+bool MakePdf(const DofTable& table, const TablePageHeading& heading, std::optional<bool> letter,
+             const OutputSink& sink) {
+    StartDrawing();
     const Paper paper = !letter ? Paper::OfTheLocale : *letter ? Paper::Letter : Paper::A4;
     WriteTablePdf(table, heading, paper, [&sink](const char* bytes, std::size_t count) {
         sink(std::string_view(bytes, count));
     });
     return true;
+}
+
+std::string DrawChart(const DofChart& chart, const TablePageHeading& heading, ChartFormat format,
+                      std::optional<bool> letter, const OutputSink& sink) {
+    StartDrawing();
+    const Paper paper = !letter ? Paper::OfTheLocale : *letter ? Paper::Letter : Paper::A4;
+    return WriteChart(
+        chart, heading, format, DefaultChartSize(chart), paper,
+        [&sink](const char* bytes, std::size_t count) { sink(std::string_view(bytes, count)); });
 }
 
 // Standard output failed: said by the one who tried.
@@ -112,7 +126,7 @@ int RunTerminalVerbs(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     const CDesktopPlatform desktop;
     const CommandLineContext machine{desktop.GetProgramPath(), desktop.GetConfigHome(),
-                                     desktop.GetNumberSettings(), &MakePdf};
+                                     desktop.GetNumberSettings(), &MakePdf, &DrawChart};
     std::optional<CommandResult> result = RunCommandLine(args, machine);
     if (!result)
         return -1;
@@ -120,9 +134,10 @@ int RunTerminalVerbs(int argc, char** argv) {
     std::fputs(result->err.c_str(), stderr);
     if (result->binaryOut && (result->outputFile.empty() || result->outputFile == "-") &&
         ::isatty(STDOUT_FILENO)) {
-        std::fputs("vextondof: a PDF goes to a file (--output FILE) or a pipe, not to a "
-                   "terminal\nTry 'vextondof table --help'.\n",
-                   stderr);
+        std::fprintf(stderr,
+                     "vextondof: a PDF or an image goes to a file (--output FILE) or a pipe, "
+                     "not to a terminal\nTry 'vextondof %s --help'.\n",
+                     argv[1]);
         return 2;
     }
     if (result->exitCode == 2)

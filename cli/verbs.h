@@ -13,4 +13,5 @@ CommandResult TableVerb(const std::vector<std::string>& args, const CommandLineC
 CommandResult PlanVerb(const std::vector<std::string>& args, const CommandLineContext& machine);
 CommandResult PhotoVerb(const std::vector<std::string>& args, const CommandLineContext& machine);
 CommandResult CocVerb(const std::vector<std::string>& args, const CommandLineContext& machine);
+CommandResult ChartVerb(const std::vector<std::string>& args, const CommandLineContext& machine);
 CommandResult CamerasVerb(const std::vector<std::string>& args, const CommandLineContext& machine);
