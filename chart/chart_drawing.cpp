@@ -159,7 +159,7 @@ class Painter {
             body = static_cast<double>(m_chart.series.size()) * m_em * (least ? 1.4 : 1.8) +
                    m_em * kZoneTicks;
         else
-            body = m_em * (least ? 14 : 20) + m_em * kLimitsTicks;
+            body = m_em * (least ? 18 : 22) + m_em * kLimitsTicks;
         return m_gap + WrappedHeight(m_boldMetrics, Text(m_chart.title), width - 2 * m_gap) +
                m_gap + body + m_gap + LegendHeight(width - 2 * m_gap) + m_gap;
     }
@@ -265,6 +265,12 @@ class Painter {
         const double row = std::min(plot.height() / static_cast<double>(n), kMostRow * m_em);
         GridLines(QRectF(plot.left(), plot.top(), plot.width(), row * static_cast<double>(n)),
                   right, false);
+        if (m_chart.focus) { // the subject, behind the bars: a narrow zone stays in sight
+            const double x = LogX(*m_chart.focus, plot.left(), right);
+            m_p->setPen(QPen(Fore(), 1.5 * LineWidth(), Qt::DashLine));
+            m_p->drawLine(QPointF(x, plot.top()),
+                          QPointF(x, plot.top() + row * static_cast<double>(n)));
+        }
         for (std::size_t i = 0; i < n; ++i) {
             const ChartSeries& s = m_chart.series[i];
             const double top = plot.top() + row * static_cast<double>(i), middle = top + row / 2;
@@ -301,11 +307,6 @@ class Painter {
             }
         }
         const double bottom = plot.top() + row * static_cast<double>(n);
-        if (m_chart.focus) {
-            const double x = LogX(*m_chart.focus, plot.left(), right);
-            m_p->setPen(QPen(Fore(), 1.5 * LineWidth(), Qt::DashLine));
-            m_p->drawLine(QPointF(x, plot.top()), QPointF(x, bottom));
-        }
         m_p->setPen(QPen(Fore(), LineWidth()));
         m_p->drawLine(QPointF(plot.left(), bottom), QPointF(plot.right(), bottom));
         const QString sign = QStringLiteral("\u221E");
@@ -426,7 +427,7 @@ class Painter {
         if (m_chart.view == ChartView::Zone && marked)
             m_legend.push_back(
                 {LegendItem::Mark::Hyperfocal, QStringLiteral("Hyperfocal distance")});
-        else
+        else if (m_chart.view == ChartView::Limits)
             m_legend.push_back({LegendItem::Mark::Diagonal, QStringLiteral("Near = far = focus")});
         if (std::any_of(m_chart.series.begin(), m_chart.series.end(),
                         [](const ChartSeries& s) { return s.chosen; }))
