@@ -4,6 +4,7 @@
 #include "framework/qt/desktop_style.h"
 #include "framework/qt/dialog.h"
 #include "framework/qt/kind_grid.h"
+#include "framework/qt/kind_picture.h"
 #include "framework/qt/widgets.h"
 #include "framework/qt/winapp.h"
 
@@ -56,6 +57,30 @@ const DialogTemplate kTemplates[] = {
          {1105, ControlKind::Button, WS_TABSTOP, 4, 82, 40, 14, "Print"},
      },
      {}},
+    {4,
+     "Picture form",
+     120,
+     100,
+     8,
+     {
+         {1600, ControlKind::Picture, WS_BORDER | WS_TABSTOP, 4, 4, 112, 70, ""},
+         {1606, ControlKind::Button, WS_TABSTOP, 4, 82, 40, 14, "Export"},
+     },
+     {{1600, 0, "Test chart"}}},
+};
+
+// A drawing of a fixed least size that notes each paint.
+class StubDrawing : public PictureDrawing {
+  public:
+    explicit StubDrawing(QSize least) : m_least(least) {}
+    void Paint(QPainter&, const QRectF& area, const QPalette&, const QFont&) const override {
+        painted = area;
+    }
+    QSize LeastSize(const QFont&) const override { return m_least; }
+    mutable QRectF painted;
+
+  private:
+    QSize m_least;
 };
 
 // A form whose list and label the tests bind, with a handler for one command.
@@ -114,6 +139,27 @@ class GridForm : public TestForm {
     int m_rows;
 };
 
+// A form with a picture whose content is set as it opens.
+class PictureForm : public TestForm {
+  public:
+    explicit PictureForm(std::shared_ptr<const PictureDrawing> drawing)
+        : TestForm(4), m_drawing(std::move(drawing)) {}
+    CPictureCtrl picture;
+
+  protected:
+    void DoDataExchange(CDataExchange* dx) override { DDX_Control(dx, 1600, picture); }
+    BOOL OnInitDialog() override {
+        TestForm::OnInitDialog();
+        picture.SetContent({u"Zone", u"Sharp from 2 to 3 m.", {{false, u"f/8", {{0, 2, 3}}}}},
+                           m_drawing);
+        GrowToShowGrid();
+        return TRUE;
+    }
+
+  private:
+    std::shared_ptr<const PictureDrawing> m_drawing;
+};
+
 BEGIN_MESSAGE_MAP(TestForm, CDialog)
 ON_BN_CLICKED(1007, OnCalculate)
 ON_STN_CLICKED(1013, OnLabel)
@@ -129,8 +175,9 @@ TEST(Framework, AFormWithoutATemplateCannotBeMade) {
 // the same widget back as its own.
 TEST(Framework, EveryControlKindIsRegistered) {
     QWidget parent;
-    for (const ControlKind kind : {ControlKind::Static, ControlKind::Edit, ControlKind::Button,
-                                   ControlKind::ComboBox, ControlKind::Table, ControlKind::Check}) {
+    for (const ControlKind kind :
+         {ControlKind::Static, ControlKind::Edit, ControlKind::Button, ControlKind::ComboBox,
+          ControlKind::Table, ControlKind::Check, ControlKind::Picture}) {
         const DialogItem item{1, kind, kStyleNone, 0, 0, 10, 10, "Text"};
         QWidget* widget = CreateControlWidget(item, &parent, [](int, int) {});
         ASSERT_NE(widget, nullptr) << static_cast<int>(kind);
@@ -288,6 +335,30 @@ TEST(Framework, ABoxShowsTheBeginningOfALongText) {
 bool ShowsWhole(const QAbstractScrollArea* grid) {
     const QSize need = GridContentSize(grid);
     return grid->width() >= need.width() && grid->height() >= need.height();
+}
+
+// A picture the program paints: its form opens large enough for its least
+// size and grows with the window; a screen reader hears it as a chart, by
+// its name, with what it shows as its description.
+TEST(Framework, APictureGrowsItsFormAndReadsAsAChart) {
+    const auto drawing = std::make_shared<StubDrawing>(QSize(700, 420));
+    PictureForm form(drawing);
+    form.whileOpen = [drawing](TestForm& f) {
+        QWidget* widget = f.ControlWidget(1600);
+        EXPECT_GE(widget->width(), 700);
+        EXPECT_GE(widget->height(), 420);
+        EXPECT_GT(f.ControlWidget(1606)->y(), widget->geometry().bottom()) << "below it";
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(widget);
+        ASSERT_NE(reader, nullptr);
+        EXPECT_EQ(reader->role(), QAccessible::Chart);
+        EXPECT_EQ(reader->text(QAccessible::Name), QStringLiteral("Test chart"));
+        EXPECT_EQ(reader->text(QAccessible::Description), QStringLiteral("Sharp from 2 to 3 m."));
+        EXPECT_EQ(qobject_cast<PictureWidget*>(widget)->Content().series[0].label, u"f/8");
+        (void)widget->grab();
+        EXPECT_EQ(drawing->painted, QRectF(widget->rect())) << "painted in the whole control";
+        f.EndDialog(IDOK);
+    };
+    EXPECT_EQ(form.DoModal(), IDOK);
 }
 
 TEST(Framework, AFormWithAGridOpensToShowItWholeAndGrowsWithIt) {
