@@ -434,7 +434,8 @@ QSize CDialog::SizeShowingGrid(const FormControl& grid) const {
 
 // A form with a grid opens large enough to show the grid whole, as far as
 // the screen allows, and may be made larger or smaller down to its
-// template's size; other forms keep the template's size.
+// template's size (a picture, which cannot scroll, down to the size that
+// shows it whole); other forms keep the template's size.
 void CDialog::SizeWindow() {
     const QSize least = LeastWindowSize();
     const FormControl* grid = FindGrid();
@@ -444,7 +445,7 @@ void CDialog::SizeWindow() {
         return;
     }
     const QSize size = SizeShowingGrid(*grid);
-    m_window->setMinimumSize(least);
+    m_window->setMinimumSize(KindOps(grid->item->kind).keepsWhole ? size : least);
     m_window->resize(size);
     PlaceInWindow(size);
 }
@@ -453,7 +454,10 @@ void CDialog::GrowToShowGrid() {
     const FormControl* grid = FindGrid();
     if (!grid || !m_window || m_templateSize.isEmpty())
         return;
-    const QSize target = m_window->size().expandedTo(SizeShowingGrid(*grid));
+    const QSize whole = SizeShowingGrid(*grid);
+    if (KindOps(grid->item->kind).keepsWhole)
+        m_window->setMinimumSize(whole);
+    const QSize target = m_window->size().expandedTo(whole);
     if (target == m_window->size())
         return;
     m_window->resize(target);

@@ -45,6 +45,7 @@ const ControlKindOps kPictureKind{
     .make = [](const DialogItem& item, QWidget* parent,
                const ControlNotify&) { return MakePicture(item, parent); },
     .name = [](QWidget* w, const QString& name) { w->setAccessibleName(name); },
-    .contentSize = [](const QWidget* w) { return w->minimumSizeHint().expandedTo(w->size()); },
+    .contentSize = [](const QWidget* w) { return w->minimumSizeHint(); },
     .growsForm = true,
+    .keepsWhole = true,
 };

@@ -37,6 +37,7 @@ struct ControlKindOps {
     bool isLabel = false;      // a text that names the control after it
     bool isPushButton = false; // a button Enter and Escape may stand for
     bool growsForm = false;    // the form grows, within the screen, to show it whole
+    bool keepsWhole = false;   // and never shrinks below that: it cannot scroll
 };
 
 const ControlKindOps& KindOps(ControlKind kind);

@@ -356,6 +356,8 @@ TEST(Framework, APictureGrowsItsFormAndReadsAsAChart) {
         EXPECT_EQ(qobject_cast<PictureWidget*>(widget)->Content().series[0].label, u"f/8");
         (void)widget->grab();
         EXPECT_EQ(drawing->painted, QRectF(widget->rect())) << "painted in the whole control";
+        f.GetSafeHwnd()->resize(100, 100);
+        EXPECT_GE(widget->width(), 700) << "never smaller than it shows whole";
         f.EndDialog(IDOK);
     };
     EXPECT_EQ(form.DoModal(), IDOK);
