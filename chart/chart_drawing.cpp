@@ -99,11 +99,15 @@ class Painter {
   private:
     QColor Fore() const { return m_palette->color(QPalette::Text); }
     QColor Back() const { return m_palette->color(QPalette::Base); }
-    QColor Faint() const {
-        QColor c = Fore();
-        c.setAlphaF(0.18);
-        return c;
+    // The text colour this much of the way from the background, as a
+    // solid colour: every file format and reader shows it alike.
+    QColor Towards(double share) const {
+        const QColor f = Fore(), b = Back();
+        return QColor::fromRgbF(static_cast<float>(b.redF() + (f.redF() - b.redF()) * share),
+                                static_cast<float>(b.greenF() + (f.greenF() - b.greenF()) * share),
+                                static_cast<float>(b.blueF() + (f.blueF() - b.blueF()) * share));
     }
+    QColor Faint() const { return Towards(0.18); }
     QColor Colour(std::size_t series) const {
         const QColor c = kColours[series % kColourCount];
         return c == QColor(Qt::black) ? Fore() : c;
@@ -292,8 +296,7 @@ class Painter {
             const QColor colour = Colour(i);
             m_p->fillRect(bar, colour);
             if (s.softened)
-                m_p->fillRect(
-                    bar, QBrush(Contrast(colour, Back()) < 3 ? Fore() : Back(), Qt::BDiagPattern));
+                Hatch(bar, Contrast(colour, Back()) < 3 ? Fore() : Back());
             m_p->setPen(QPen(Fore(), s.chosen ? 2.5 * LineWidth() : LineWidth() / 2));
             m_p->setBrush(Qt::NoBrush);
             m_p->drawRect(bar);
@@ -368,25 +371,21 @@ class Painter {
         const QColor colour = Colour(i);
         const double width = (s.chosen ? 3.0 : 1.6) * LineWidth();
         QPen pen(colour, width, kDashes[i % kDashCount], Qt::FlatCap, Qt::RoundJoin);
-        QPainterPath nearPath, farPath;
-        bool farOpen = false;
+        std::vector<QPointF> nearLine, farLine;
         for (const ChartPoint& pt : s.points) {
-            const QPointF n(X(pt.focus), Y(pt.nearLimit));
-            nearPath.elementCount() == 0 ? nearPath.moveTo(n) : nearPath.lineTo(n);
-            if (!pt.farIsInfinite) {
-                const QPointF f(X(pt.focus), Y(pt.farLimit));
-                farOpen ? farPath.lineTo(f) : farPath.moveTo(f);
-                farOpen = true;
-            }
+            nearLine.emplace_back(X(pt.focus), Y(pt.nearLimit));
+            if (!pt.farIsInfinite)
+                farLine.emplace_back(X(pt.focus), Y(pt.farLimit));
         }
-        if (s.hyperfocal > 0 && s.hyperfocal <= m_chart.axisTo && farOpen)
-            farPath.lineTo(QPointF(X(s.hyperfocal), finite.top() - 1));
+        if (s.hyperfocal > 0 && s.hyperfocal <= m_chart.axisTo && !farLine.empty())
+            farLine.emplace_back(X(s.hyperfocal), finite.top() - 1);
+        // Cut at the plot's edges by geometry: an SVG drops a painter's clip.
+        const QPainterPath nearPath = Clipped(nearLine, finite.adjusted(0, -1, 0, 0));
+        const QPainterPath farPath = Clipped(farLine, finite.adjusted(0, -1, 0, 0));
         m_p->save();
-        m_p->setClipRect(finite.adjusted(0, -1, 0, 0));
         m_p->setBrush(Qt::NoBrush);
         if (Contrast(colour, Back()) < 1.8) { // a pale colour keeps a thin outline
-            QColor casing = Fore();
-            casing.setAlphaF(0.45);
+            const QColor casing = Towards(0.45);
             QPen outline(casing, width + LineWidth(), Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin);
             if (pen.style() != Qt::SolidLine) { // the same dashes, measured in its own width
                 QList<qreal> dashes = pen.dashPattern();
@@ -406,6 +405,59 @@ class Painter {
             const double x = X(s.hyperfocal);
             Arrow(QPointF(x, finite.top()), QPointF(x, infinityTop + m_em * 0.15), colour, width);
         }
+    }
+
+    // Diagonal lines across `box`, drawn as lines (not a pattern brush,
+    // which an SVG cannot carry).
+    void Hatch(const QRectF& box, const QColor& colour) {
+        const double step = std::max(3.0, m_em * 0.3);
+        QPainterPath lines;
+        for (double x = box.left() - box.height(); x < box.right(); x += step)
+            lines.addPath(
+                Clipped({QPointF(x, box.bottom()), QPointF(x + box.height(), box.top())}, box));
+        m_p->save();
+        m_p->setPen(QPen(colour, std::max(1.0, LineWidth() * 0.6)));
+        m_p->setBrush(Qt::NoBrush);
+        m_p->drawPath(lines);
+        m_p->restore();
+    }
+
+    // A polyline cut to `box`: each segment clipped (Liang and Barsky),
+    // the pieces inside joined where they meet.
+    static QPainterPath Clipped(const std::vector<QPointF>& line, const QRectF& box) {
+        QPainterPath path;
+        bool open = false;
+        for (std::size_t i = 1; i < line.size(); ++i) {
+            QPointF a = line[i - 1], b = line[i];
+            const QPointF d = b - a;
+            double t0 = 0, t1 = 1;
+            const double p[] = {-d.x(), d.x(), -d.y(), d.y()};
+            const double q[] = {a.x() - box.left(), box.right() - a.x(), a.y() - box.top(),
+                                box.bottom() - a.y()};
+            bool inside = true;
+            for (int k = 0; k < 4 && inside; ++k) {
+                if (p[k] == 0) {
+                    inside = q[k] >= 0;
+                } else {
+                    const double t = q[k] / p[k];
+                    if (p[k] < 0)
+                        t0 = std::max(t0, t);
+                    else
+                        t1 = std::min(t1, t);
+                    inside = t0 <= t1;
+                }
+            }
+            if (!inside || t1 - t0 < 1e-9) { // outside, or only touching an edge
+                open = false;
+                continue;
+            }
+            const QPointF from = a + d * t0, to = a + d * t1;
+            if (!open || t0 > 0)
+                path.moveTo(from);
+            path.lineTo(to);
+            open = t1 >= 1;
+        }
+        return path;
     }
 
     // ---- the legend
@@ -511,7 +563,7 @@ class Painter {
                 break;
             case LegendItem::Mark::Softened:
                 m_p->fillRect(swatch, Colour(0));
-                m_p->fillRect(swatch, QBrush(Back(), Qt::BDiagPattern));
+                Hatch(swatch, Back());
                 m_p->setPen(QPen(Fore(), w / 2));
                 m_p->drawRect(swatch);
                 break;
