@@ -73,6 +73,19 @@ struct SvgText {
     QString text;
     QPointF at;
 };
+// The highest point any path reaches (the least y).
+double HighestPathPoint(const QByteArray& bytes) {
+    double top = 1e9;
+    QXmlStreamReader xml(bytes);
+    const QRegularExpression pair(QStringLiteral("[ML]([-0-9.]+),([-0-9.]+)"));
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement &&
+            xml.name() == QStringLiteral("path"))
+            for (auto m = pair.globalMatch(xml.attributes().value(QStringLiteral("d")).toString());
+                 m.hasNext();)
+                top = std::min(top, m.next().captured(2).toDouble());
+    return top;
+}
 std::vector<SvgText> ReadSvg(const QByteArray& bytes, QRectF& viewBox) {
     std::vector<SvgText> texts;
     std::vector<QTransform> groups{QTransform()};
@@ -142,6 +155,10 @@ TEST(ChartFiles, TheSvgHoldsEveryLabelInsideItsViewBox) {
                 EXPECT_TRUE(all.contains(QString::fromUtf8(zone))) << zone;
         else
             EXPECT_TRUE(joined.contains(QStringLiteral("Focus distance (meters)")));
+        // Nothing drawn runs over the title, the first text: an SVG has no
+        // clip, so what leaves the plot must be cut by the drawing itself.
+        ASSERT_FALSE(texts.empty());
+        EXPECT_GT(HighestPathPoint(QByteArray::fromStdString(bytes)), texts.front().at.y()) << view;
         fs::remove(svg);
     }
 }
