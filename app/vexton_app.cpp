@@ -7,6 +7,7 @@
 // saves the choices once more. Returning false ends the program.
 BOOL CVextonDOFCEApp::InitInstance() {
     RegisterProgramResources();
+    LoadProgramTranslations(GetPlatform().GetInterfaceLanguage(ProgramLanguages()));
     SetRegistryKey("Tamrack-PC");
     {
         CVextonDOFCEDlg dlg;

@@ -9,7 +9,7 @@
 #   tools/setup.sh ci        everything continuous integration does, clang included
 set -euo pipefail
 
-run=(cmake make g++ pkgconf qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core liblensfun-dev libglib2.0-dev liblensfun-data-v1
+run=(cmake make g++ pkgconf qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools libgl-dev fonts-dejavu-core liblensfun-dev libglib2.0-dev liblensfun-data-v1
      libexiv2-dev)
 test=(googletest libgtest-dev libgmock-dev locales desktop-file-utils appstream poppler-utils)
 bench=(libbenchmark-dev xvfb xauth qt6-gtk-platformtheme exiv2)

@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <string>
+#include <vector>
 
 struct ScreenSize {
     int width;
@@ -19,6 +20,9 @@ class CPlatform {
     virtual ScreenSize GetScreenSize() const = 0;
     // The user's number settings, read afresh on every call.
     virtual NumberSettings GetNumberSettings() const = 0;
+    // The interface language the desktop asks for, of `available` ("de",
+    // "fr"); "" for English.
+    virtual std::string GetInterfaceLanguage(const std::vector<std::string>& available) const = 0;
     // The full path of the running program's file.
     virtual std::string GetProgramPath() const = 0;
     // The folder for the user's configuration files.

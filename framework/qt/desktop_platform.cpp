@@ -1,5 +1,7 @@
 #include "framework/qt/desktop_platform.h"
 
+#include "framework/base/translate.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -26,6 +28,11 @@ NumberSettings CDesktopPlatform::GetNumberSettings() const {
     s.decimalSeparator = locale.decimalPoint().toStdString();
     s.thousandsSeparator = locale.groupSeparator().toStdString();
     return s;
+}
+
+std::string
+CDesktopPlatform::GetInterfaceLanguage(const std::vector<std::string>& available) const {
+    return InterfaceLanguage([](const char* name) { return std::getenv(name); }, available);
 }
 
 std::string CDesktopPlatform::GetProgramPath() const {

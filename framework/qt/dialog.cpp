@@ -1,6 +1,7 @@
 #include "framework/qt/dialog.h"
 
 #include "framework/base/resources.h"
+#include "framework/base/translate.h"
 #include "framework/qt/accessibility.h"
 #include "framework/qt/kind_grid.h"
 #include "framework/qt/kind_label.h"
@@ -278,7 +279,7 @@ FormWindow* CDialog::MakeWindow(const DialogTemplate& t) {
     QWidget* ownerWindow = owner && owner != this ? owner->GetSafeHwnd() : nullptr;
     auto* window = new FormWindow(this, ownerWindow);
     window->setObjectName(QStringLiteral("form%1").arg(m_templateId));
-    window->setWindowTitle(QString::fromUtf8(t.caption));
+    window->setWindowTitle(QString::fromStdString(Tr(t.caption, t.caption)));
     const Qt::WindowFlags frame = Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     window->setWindowFlags(ownerWindow ? Qt::Dialog | frame
@@ -305,7 +306,10 @@ void CDialog::CreateControls(const DialogTemplate& t, QWidget* content) {
     const ControlNotify notify = [this](int id, int code) { OnCommand(id, code); };
     QWidget* previous = nullptr;
     for (const DialogItem& item : t.items) {
-        QWidget* w = CreateControlWidget(item, content, notify);
+        const std::string text = Tr(t.caption, item.text); // the form's caption is its context
+        DialogItem translated = item;
+        translated.text = text.c_str();
+        QWidget* w = CreateControlWidget(translated, content, notify);
         if (w->focusPolicy() != Qt::NoFocus) {
             if (previous)
                 QWidget::setTabOrder(previous, w);
@@ -349,9 +353,15 @@ void CDialog::AddMenuBar(FormWindow* window) {
     window->menuBar = new QMenuBar(window);
     window->menuBar->setFocusPolicy(Qt::NoFocus);
     for (const MenuPopup& popup : menus->popups) {
-        QMenu* menu = window->menuBar->addMenu(QString::fromUtf8(popup.text));
+        // The bar's menus stand in "Menu", each one's items in its own
+        // context ("File menu"), where their mnemonics must differ.
+        QMenu* menu = window->menuBar->addMenu(QString::fromStdString(Tr("Menu", popup.text)));
+        std::string context = popup.text;
+        context.erase(std::remove(context.begin(), context.end(), '&'), context.end());
+        context += " menu";
         for (const MenuItem& item : popup.items) {
-            QAction* action = menu->addAction(QString::fromUtf8(item.text));
+            QAction* action =
+                menu->addAction(QString::fromStdString(Tr(context.c_str(), item.text)));
             if (item.shortcut) {
                 action->setShortcut(QKeySequence(QString::fromUtf8(item.shortcut)));
                 action->setShortcutContext(Qt::WindowShortcut);
@@ -519,7 +529,7 @@ QLabel* CDialog::LabelOf(std::size_t index, QString* name) const {
         if (entry.controlId != control.item->id)
             continue;
         if (name && entry.name)
-            *name = QString::fromUtf8(entry.name);
+            *name = QString::fromStdString(Tr(m_template->caption, entry.name));
         return qobject_cast<QLabel*>(ControlWidget(entry.labelId));
     }
     if (index > 0 && KindOps(m_controls[index - 1].item->kind).isLabel)
@@ -610,9 +620,13 @@ void CDialog::ReapplyTemplate(int templateId) {
         widget->setGeometry(rect);
 }
 
-void CDialog::RefreshTemplateItem(const FormControl& control) {
-    if (const auto refresh = KindOps(control.item->kind).refresh)
-        refresh(control.widget, *control.item);
+void CDialog::RefreshTemplateItem(const FormControl& control) const {
+    if (const auto refresh = KindOps(control.item->kind).refresh) {
+        const std::string text = Tr(m_template->caption, control.item->text);
+        DialogItem translated = *control.item;
+        translated.text = text.c_str();
+        refresh(control.widget, translated);
+    }
 }
 
 INT_PTR CDialog::DoModal() {

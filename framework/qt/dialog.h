@@ -114,7 +114,7 @@ class CDialog : public CWnd {
     // A static or button shows its template text again; a list with a
     // selected entry selects it again, which resets its field; an edit box
     // is left alone.
-    static void RefreshTemplateItem(const FormControl& control);
+    void RefreshTemplateItem(const FormControl& control) const;
 
     int m_templateId;
     CWnd* m_pParentWnd;

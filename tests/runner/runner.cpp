@@ -71,6 +71,9 @@ class ScenarioPlatform : public CPlatform {
     NumberSettings GetNumberSettings() const override {
         return m_machine.numbers ? *m_machine.numbers : CDesktopPlatform().GetNumberSettings();
     }
+    std::string GetInterfaceLanguage(const std::vector<std::string>& available) const override {
+        return CDesktopPlatform().GetInterfaceLanguage(available);
+    }
     std::string GetProgramPath() const override { return m_machine.programFolder + "/vextondof"; }
     std::string GetConfigHome() const override { return m_machine.configHome; }
     std::string GetSystemName() const override { return CDesktopPlatform().GetSystemName(); }
@@ -492,6 +495,14 @@ class Runner : public QObject {
     void SetLanguage(const std::string& name) {
         if (name.empty())
             throw StepError{"language takes a name"};
+        // LC_ALL would decide every category: what it set stays set, one by one.
+        if (const char* all = std::getenv("LC_ALL"); all && *all) {
+            const std::string kept = all;
+            for (const char* category : {"LC_CTYPE", "LC_NUMERIC", "LC_TIME", "LC_COLLATE",
+                                         "LC_MONETARY", "LC_PAPER", "LC_MEASUREMENT"})
+                ::setenv(category, kept.c_str(), 1);
+            ::unsetenv("LC_ALL");
+        }
         ::setenv("LANGUAGE", name.c_str(), 1);
         ::setenv("LC_MESSAGES", name.c_str(), 1);
     }

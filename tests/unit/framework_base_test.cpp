@@ -6,12 +6,14 @@
 #include "framework/base/file.h"
 #include "framework/base/nocase.h"
 #include "framework/base/number_format.h"
+#include "framework/base/translate.h"
 
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <map>
 #include <sys/file.h>
 #include <unistd.h>
 #include <vector>
@@ -34,6 +36,43 @@ TEST(NoCase, FoldsAsciiAndLatinOneLettersOnly) {
 
 // A form laid out as the DOF table's: a list and an edit box above the
 // grid, notes and buttons below it.
+// The interface language as gettext reads the environment: LANGUAGE's list
+// unless the messages' locale is C; the messages' locale otherwise; English
+// for what the program does not speak, and when English comes first.
+TEST(Language, FollowsTheEnvironmentAsGettextDoes) {
+    struct Row {
+        const char* name;
+        std::map<std::string, std::string> env;
+        const char* language;
+    };
+    const Row rows[] = {
+        {"nothing set", {}, ""},
+        {"LANG", {{"LANG", "de_DE.UTF-8"}}, "de"},
+        {"LC_MESSAGES over LANG", {{"LANG", "de_DE.UTF-8"}, {"LC_MESSAGES", "fr_FR.UTF-8"}}, "fr"},
+        {"LC_ALL over both", {{"LC_ALL", "de_AT@euro"}, {"LC_MESSAGES", "fr_FR"}}, "de"},
+        {"LC_ALL=C over LANGUAGE", {{"LC_ALL", "C"}, {"LANGUAGE", "de"}}, ""},
+        {"C.UTF-8 is C", {{"LANG", "C.UTF-8"}, {"LANGUAGE", "fr"}}, ""},
+        {"LANGUAGE's list in order", {{"LANG", "de_DE"}, {"LANGUAGE", "it:fr:de"}}, "fr"},
+        {"English first in LANGUAGE", {{"LANG", "de_DE"}, {"LANGUAGE", "en_GB:de"}}, ""},
+        {"a language not spoken", {{"LANG", "es_ES.UTF-8"}}, ""},
+        {"numbers alone change nothing", {{"LC_NUMERIC", "de_DE.UTF-8"}}, ""},
+    };
+    for (const Row& row : rows) {
+        const auto env = [&row](const char* name) -> const char* {
+            const auto at = row.env.find(name);
+            return at == row.env.end() ? nullptr : at->second.c_str();
+        };
+        EXPECT_EQ(InterfaceLanguage(env, {"de", "fr"}), row.language) << row.name;
+    }
+}
+
+// A sentence's places, filled in the order the translation puts them.
+TEST(Language, ArgumentsGoWhereTheSentencePutsThem) {
+    EXPECT_EQ(Arg("%2 von %1", {"3", "7"}), "7 von 3");
+    EXPECT_EQ(Arg("100% of %1, %3 left", {"f/8"}), "100% of f/8, %3 left");
+    EXPECT_EQ(Tr("Menu", "&File"), "&File") << "no catalogue: the English text";
+}
+
 TEST(FormGrowth, TheGridTakesTheRoomAndWhatLiesBelowAndBesideFollows) {
     const ItemBox grid{10, 100, 400, 200};
     EXPECT_EQ(GrownBox(grid, grid, 50, 30), (ItemBox{10, 100, 450, 230}));

@@ -1,0 +1,7 @@
+#include "resources/program_resources.h"
+
+#include "framework/qt/translations.h"
+
+bool LoadProgramTranslations(const std::string& language) {
+    return LoadTranslations(language, ":/translations/vextondof");
+}

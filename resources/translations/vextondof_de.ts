@@ -1,0 +1,617 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>About Vexton.DOF.CE</name>
+    <message>
+        <source>About Vexton.DOF.CE</source>
+        <translation>Über Vexton.DOF.CE</translation>
+    </message>
+    <message>
+        <source>Depth of Field Calculator</source>
+        <translation>Schärfentiefe-Rechner</translation>
+    </message>
+    <message>
+        <source>This program runs under:</source>
+        <translation>Dieses Programm läuft unter:</translation>
+    </message>
+</context>
+<context>
+    <name>Calculated Results</name>
+    <message>
+        <source>Calculated Results</source>
+        <translation>Berechnete Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Near Focus Limit of Depth of Field:</source>
+        <translation>Nahgrenze der Schärfentiefe:</translation>
+    </message>
+    <message>
+        <source>Far Focus Limit of Depth of Field: </source>
+        <translation>Ferngrenze der Schärfentiefe: </translation>
+    </message>
+    <message>
+        <source>Hyperfocal Distance:</source>
+        <translation>Hyperfokale Distanz:</translation>
+    </message>
+    <message>
+        <source>Total Depth of Field:</source>
+        <translation>Gesamte Schärfentiefe:</translation>
+    </message>
+    <message>
+        <source>Circle of Confusion: </source>
+        <translation>Zerstreuungskreis: </translation>
+    </message>
+    <message>
+        <source>Diopter Modified Focal Length:</source>
+        <translation>Brennweite mit Nahlinse:</translation>
+    </message>
+</context>
+<context>
+    <name>Camera Information</name>
+    <message>
+        <source>Camera Information</source>
+        <translation>Kamerainformationen</translation>
+    </message>
+    <message>
+        <source>Camera Name:</source>
+        <translation>Kameraname:</translation>
+    </message>
+    <message>
+        <source>EXIF Name:</source>
+        <translation>EXIF-Name:</translation>
+    </message>
+    <message>
+        <source>Sensor Size (mm):</source>
+        <translation>Sensorgröße (mm):</translation>
+    </message>
+    <message>
+        <source>Image Size (pixels):</source>
+        <translation>Bildgröße (Pixel):</translation>
+    </message>
+    <message>
+        <source>Resolution (MP):</source>
+        <translation>Auflösung (MP):</translation>
+    </message>
+    <message>
+        <source>Image Ratio:</source>
+        <translation>Seitenverhältnis:</translation>
+    </message>
+    <message>
+        <source>Image Circle (mm):</source>
+        <translation>Bildkreis (mm):</translation>
+    </message>
+    <message>
+        <source>Crop Factor:</source>
+        <translation>Crop-Faktor:</translation>
+    </message>
+    <message>
+        <source>Circle of C. (mm):</source>
+        <translation>Zerstr.-kreis (mm):</translation>
+    </message>
+    <message>
+        <source>Maker:</source>
+        <translation>Hersteller:</translation>
+    </message>
+    <message>
+        <source>Mount:</source>
+        <translation>Bajonett:</translation>
+    </message>
+    <message>
+        <source>Source:</source>
+        <translation>Quelle:</translation>
+    </message>
+</context>
+<context>
+    <name>Choose Camera</name>
+    <message>
+        <source>Choose Camera</source>
+        <translation>Kamera wählen</translation>
+    </message>
+    <message>
+        <source>Find:</source>
+        <translation>Suchen:</translation>
+    </message>
+    <message>
+        <source>Or a camera of your own, by its sensor:</source>
+        <translation>Oder eine eigene Kamera, nach ihrem Sensor:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Sensor width (mm):</source>
+        <translation>Sensorbreite (mm):</translation>
+    </message>
+    <message>
+        <source>Sensor height (mm):</source>
+        <translation>Sensorhöhe (mm):</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Use Camera</source>
+        <translation>Kamera verwenden</translation>
+    </message>
+    <message>
+        <source>Matching cameras</source>
+        <translation>Passende Kameras</translation>
+    </message>
+</context>
+<context>
+    <name>Circle of Confusion</name>
+    <message>
+        <source>Circle of Confusion</source>
+        <translation>Zerstreuungskreis</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Von:</translation>
+    </message>
+    <message>
+        <source>Print or screen:</source>
+        <translation>Abzug oder Bildschirm:</translation>
+    </message>
+    <message>
+        <source>Seen from:</source>
+        <translation>Betrachtet aus:</translation>
+    </message>
+    <message>
+        <source>empty: its diagonal</source>
+        <translation>leer: seine Diagonale</translation>
+    </message>
+    <message>
+        <source>Eyesight:</source>
+        <translation>Sehschärfe:</translation>
+    </message>
+    <message>
+        <source>Pixels across:</source>
+        <translation>Pixel in der Breite:</translation>
+    </message>
+    <message>
+        <source>Or pitch (µm):</source>
+        <translation>Oder Pixelabstand (µm):</translation>
+    </message>
+    <message>
+        <source>Factor:</source>
+        <translation>Faktor:</translation>
+    </message>
+    <message>
+        <source>Convention:</source>
+        <translation>Konvention:</translation>
+    </message>
+    <message>
+        <source>On the sensor:</source>
+        <translation>Auf dem Sensor:</translation>
+    </message>
+    <message>
+        <source>For 36 × 24 mm:</source>
+        <translation>Für 36 × 24 mm:</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>CofC</name>
+    <message>
+        <source>CofC</source>
+        <translation>Zerstreuungskreis</translation>
+    </message>
+    <message>
+        <source>This dropdown defaults to the 35mm Circle of Confusion (CofC) value of 0.0310.</source>
+        <translation>Diese Liste steht zu Beginn auf dem Zerstreuungskreis des Kleinbildformats, 0,0310.</translation>
+    </message>
+    <message>
+        <source>This dropdown can be used to adjust the selected camera/film, to modify its stated CofC.  This can be used to customize the settings based on targeted image output, and is a suggested technique in the photographic literature.</source>
+        <translation>Mit dieser Liste lässt sich der angegebene Zerstreuungskreis der gewählten Kamera oder des Films ändern. So passen Sie die Einstellungen an die geplante Ausgabe des Bildes an, wie es die Fotoliteratur empfiehlt.</translation>
+    </message>
+</context>
+<context>
+    <name>DOF Chart</name>
+    <message>
+        <source>DOF Chart</source>
+        <translation>Schärfentiefe-Diagramm</translation>
+    </message>
+    <message>
+        <source>View:</source>
+        <translation>Ansicht:</translation>
+    </message>
+    <message>
+        <source>Focus distance:</source>
+        <translation>Fokusentfernung:</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Von:</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Bis:</translation>
+    </message>
+    <message>
+        <source>Steps:</source>
+        <translation>Stufen:</translation>
+    </message>
+    <message>
+        <source>Export Image…</source>
+        <translation>Bild exportieren…</translation>
+    </message>
+    <message>
+        <source>Export PDF…</source>
+        <translation>PDF exportieren…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Drucken…</translation>
+    </message>
+    <message>
+        <source>Depth of field chart</source>
+        <translation>Schärfentiefe-Diagramm</translation>
+    </message>
+</context>
+<context>
+    <name>DOF Table</name>
+    <message>
+        <source>DOF Table</source>
+        <translation>Schärfentiefe-Tabelle</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Zeigen:</translation>
+    </message>
+    <message>
+        <source>Distances:</source>
+        <translation>Entfernungen:</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Von:</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Bis:</translation>
+    </message>
+    <message>
+        <source>Steps:</source>
+        <translation>Stufen:</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Drucken…</translation>
+    </message>
+    <message>
+        <source>Export PDF…</source>
+        <translation>PDF exportieren…</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>CSV exportieren…</translation>
+    </message>
+    <message>
+        <source>Depth of field table</source>
+        <translation>Schärfentiefe-Tabelle</translation>
+    </message>
+</context>
+<context>
+    <name>Diopter</name>
+    <message>
+        <source>Diopter</source>
+        <translation>Nahlinse</translation>
+    </message>
+    <message>
+        <source>Enter the close-up lens diopter into the editbox.  This has an impact on the focal length of the lens setting used.  The diopter modified focal length will be displayed on the results screen.</source>
+        <translation>Geben Sie die Dioptrien der Nahlinse in das Eingabefeld ein. Sie verändern die Brennweite des Objektivs; die Brennweite mit Nahlinse steht im Ergebnisfenster.</translation>
+    </message>
+</context>
+<context>
+    <name>Distance</name>
+    <message>
+        <source>Distance</source>
+        <translation>Entfernung</translation>
+    </message>
+    <message>
+        <source>Select your unit of measure from the dropdown list, and then enter the subject distance into the editbox.</source>
+        <translation>Wählen Sie die Maßeinheit aus der Liste und geben Sie dann die Entfernung zum Motiv in das Eingabefeld ein.</translation>
+    </message>
+</context>
+<context>
+    <name>File menu</name>
+    <message>
+        <source>DOF &amp;Table…</source>
+        <translation>Schärfentiefe-&amp;Tabelle…</translation>
+    </message>
+    <message>
+        <source>DOF C&amp;hart…</source>
+        <translation>Schärfentiefe-&amp;Diagramm…</translation>
+    </message>
+    <message>
+        <source>&amp;Plan Focus…</source>
+        <translation>Fokus &amp;planen…</translation>
+    </message>
+    <message>
+        <source>&amp;Choose Camera…</source>
+        <translation>&amp;Kamera wählen…</translation>
+    </message>
+    <message>
+        <source>&amp;Open Photo…</source>
+        <translation>Foto ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>Ci&amp;rcle of Confusion…</source>
+        <translation>&amp;Zerstreuungskreis…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>Film, Camera Information</name>
+    <message>
+        <source>Film, Camera Information</source>
+        <translation>Film, Kamerainformationen</translation>
+    </message>
+    <message>
+        <source>Camera Name:</source>
+        <translation>Kameraname:</translation>
+    </message>
+    <message>
+        <source>EXIF Name:</source>
+        <translation>EXIF-Name:</translation>
+    </message>
+    <message>
+        <source>Sensor Size (mm):</source>
+        <translation>Sensorgröße (mm):</translation>
+    </message>
+    <message>
+        <source>Image Size (pixels):</source>
+        <translation>Bildgröße (Pixel):</translation>
+    </message>
+    <message>
+        <source>Resolution (MP):</source>
+        <translation>Auflösung (MP):</translation>
+    </message>
+    <message>
+        <source>Image Ratio:</source>
+        <translation>Seitenverhältnis:</translation>
+    </message>
+    <message>
+        <source>Image Circle (mm):</source>
+        <translation>Bildkreis (mm):</translation>
+    </message>
+    <message>
+        <source>Crop Factor:</source>
+        <translation>Crop-Faktor:</translation>
+    </message>
+    <message>
+        <source>Circle of C. (mm):</source>
+        <translation>Zerstr.-kreis (mm):</translation>
+    </message>
+</context>
+<context>
+    <name>Help menu</name>
+    <message>
+        <source>&amp;Field Help</source>
+        <translation>Hilfe zum &amp;Feld</translation>
+    </message>
+    <message>
+        <source>&amp;About Vexton.DOF.CE</source>
+        <translation>Ü&amp;ber Vexton.DOF.CE</translation>
+    </message>
+</context>
+<context>
+    <name>Lens Aperture</name>
+    <message>
+        <source>Lens Aperture</source>
+        <translation>Blende des Objektivs</translation>
+    </message>
+    <message>
+        <source>Select your lenses aperture/f-stop  from the dropdown list.</source>
+        <translation>Wählen Sie die Blende Ihres Objektivs aus der Liste.</translation>
+    </message>
+</context>
+<context>
+    <name>Lens Focal Length</name>
+    <message>
+        <source>Lens Focal Length</source>
+        <translation>Brennweite des Objektivs</translation>
+    </message>
+    <message>
+        <source>Select your lenses focal length (mm) from the dropdown list.</source>
+        <translation>Wählen Sie die Brennweite Ihres Objektivs (mm) aus der Liste.</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>Photo</name>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Datei:</translation>
+    </message>
+    <message>
+        <source>Camera:</source>
+        <translation>Kamera:</translation>
+    </message>
+    <message>
+        <source>Lens:</source>
+        <translation>Objektiv:</translation>
+    </message>
+    <message>
+        <source>Focal length:</source>
+        <translation>Brennweite:</translation>
+    </message>
+    <message>
+        <source>35 mm equivalent:</source>
+        <translation>Kleinbildäquivalent:</translation>
+    </message>
+    <message>
+        <source>Aperture:</source>
+        <translation>Blende:</translation>
+    </message>
+    <message>
+        <source>Focus distance:</source>
+        <translation>Fokusentfernung:</translation>
+    </message>
+    <message>
+        <source>Image size:</source>
+        <translation>Bildgröße:</translation>
+    </message>
+    <message>
+        <source>Date taken:</source>
+        <translation>Aufnahmedatum:</translation>
+    </message>
+    <message>
+        <source>Circle of confusion:</source>
+        <translation>Zerstreuungskreis:</translation>
+    </message>
+    <message>
+        <source>Near Focus Limit of Depth of Field:</source>
+        <translation>Nahgrenze der Schärfentiefe:</translation>
+    </message>
+    <message>
+        <source>Far Focus Limit of Depth of Field:</source>
+        <translation>Ferngrenze der Schärfentiefe:</translation>
+    </message>
+    <message>
+        <source>Total Depth of Field:</source>
+        <translation>Gesamte Schärfentiefe:</translation>
+    </message>
+    <message>
+        <source>Hyperfocal Distance:</source>
+        <translation>Hyperfokale Distanz:</translation>
+    </message>
+    <message>
+        <source>Use These Settings</source>
+        <translation>Diese Werte übernehmen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>Plan Focus</name>
+    <message>
+        <source>Plan Focus</source>
+        <translation>Fokus planen</translation>
+    </message>
+    <message>
+        <source>Nearest sharp point:</source>
+        <translation>Nächster scharfer Punkt:</translation>
+    </message>
+    <message>
+        <source>Farthest sharp point:</source>
+        <translation>Fernster scharfer Punkt:</translation>
+    </message>
+    <message>
+        <source>Infinity</source>
+        <translation>Unendlich</translation>
+    </message>
+    <message>
+        <source>Background at:</source>
+        <translation>Hintergrund bei:</translation>
+    </message>
+    <message>
+        <source>Focus at:</source>
+        <translation>Fokussieren auf:</translation>
+    </message>
+    <message>
+        <source>Aperture needed:</source>
+        <translation>Nötige Blende:</translation>
+    </message>
+    <message>
+        <source>Sharp from – to:</source>
+        <translation>Scharf von – bis:</translation>
+    </message>
+    <message>
+        <source>Diffraction:</source>
+        <translation>Beugung:</translation>
+    </message>
+    <message>
+        <source>Sharpest aperture (estimate):</source>
+        <translation>Schärfste Blende (Schätzung):</translation>
+    </message>
+    <message>
+        <source>Background blur on the sensor:</source>
+        <translation>Unschärfe des Hintergrunds auf dem Sensor:</translation>
+    </message>
+    <message>
+        <source>Background blur, in circles of confusion:</source>
+        <translation>Unschärfe des Hintergrunds in Zerstreuungskreisen:</translation>
+    </message>
+</context>
+<context>
+    <name>Vexton.DOF.CE</name>
+    <message>
+        <source>Vexton.DOF.CE</source>
+        <translation>Vexton.DOF.CE</translation>
+    </message>
+    <message>
+        <source>Camera:</source>
+        <translation>Kamera:</translation>
+    </message>
+    <message>
+        <source>Focal Length:</source>
+        <translation>Brennweite:</translation>
+    </message>
+    <message>
+        <source>Aperture:</source>
+        <translation>Blende:</translation>
+    </message>
+    <message>
+        <source>Distance:</source>
+        <translation>Entfernung:</translation>
+    </message>
+    <message>
+        <source>CofC:</source>
+        <translation>Z-Kreis:</translation>
+    </message>
+    <message>
+        <source>Diopter:</source>
+        <translation>Nahlinse:</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Berechnen</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Distance unit</source>
+        <translation>Entfernungseinheit</translation>
+    </message>
+    <message>
+        <source>Circle of confusion</source>
+        <translation>Zerstreuungskreis</translation>
+    </message>
+    <message>
+        <source>Diopter modified focal length</source>
+        <translation>Brennweite mit Nahlinse</translation>
+    </message>
+</context>
+</TS>
