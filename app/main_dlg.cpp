@@ -9,6 +9,7 @@
 #include "finder/choose_camera_dlg.h"
 #include "finder/lensfun_cameras.h"
 #include "finder/own_cameras.h"
+#include "framework/base/translate.h"
 #include "framework/qt/msgbox.h"
 #include "framework/qt/winapp.h"
 #include "help/help_dlgs.h"
@@ -342,8 +343,8 @@ void CVextonDOFCEDlg::OnOkCommand() {
     CDialog::OnOK();
 }
 
-void CVextonDOFCEDlg::ShowValidationError(const char* text) {
-    MessageBox(this, Utf8ToCString(text), u"Validation Error");
+void CVextonDOFCEDlg::ShowValidationError(const std::string& text) {
+    MessageBox(this, Utf8ToCString(text), Utf8ToCString(Tr("Messages", "Validation Error")));
 }
 
 // The value of the selected entry, or of a number typed where the list takes
@@ -352,14 +353,14 @@ std::optional<std::string> CVextonDOFCEDlg::RequireValue(const CComboBox& list, 
     const ListChoiceText choice = ChosenInList(list, kind, UserNumberSettings());
     if (!choice.value)
         ShowValidationError(
-            ChoiceRefusal(kind, list.GetCurSel() < 0 ? CStringToUtf8(choice.text) : "").c_str());
+            ChoiceRefusal(kind, list.GetCurSel() < 0 ? CStringToUtf8(choice.text) : ""));
     return choice.value;
 }
 
 const CameraRecord* CVextonDOFCEDlg::RequireSelectedCamera() {
     const CameraRecord* record = GetSelectedCamera();
     if (!record)
-        ShowValidationError("You must choose a camera from the list.");
+        ShowValidationError(Tr("Calculate", "You must choose a camera from the list."));
     return record;
 }
 

@@ -100,7 +100,7 @@ class CVextonDOFCEDlg : public CDialog {
     // it; a missing choice is asked for as Calculate asks for it.
     std::optional<Lens> RequireLens();
     std::optional<Lens> RequireTableLens();
-    void ShowValidationError(const char* text);
+    void ShowValidationError(const std::string& text);
 
     CDataState m_dataState;
     HICON m_hIcon;

@@ -2,6 +2,7 @@
 
 #include "calc/feet_inches.h"
 #include "calc/typed_distance.h"
+#include "framework/base/translate.h"
 
 #include <cmath>
 
@@ -48,10 +49,11 @@ std::string CloseUpReachText(const CalculationInputs& in, const NumberSettings& 
     if (!reach)
         return {};
     const DistanceUnit& unit = DistanceUnitFor(ParseInteger(in.unitValue));
-    return "a +" + FormatShortest(Dioptres(in, settings), 2, settings) +
-           " close-up lens focuses no farther than " +
-           (unit.code == kFeetAndInchesCode ? FeetAndInches(*reach, TapeStep(*reach))
-                                            : FormatShortest(*reach, 6, settings) + unit.suffix);
+    return Arg(Tr("Calculate", "a +%1 close-up lens focuses no farther than %2"),
+               {FormatShortest(Dioptres(in, settings), 2, settings),
+                unit.code == kFeetAndInchesCode
+                    ? FeetAndInches(*reach, TapeStep(*reach))
+                    : FormatShortest(*reach, 6, settings) + unit.suffix});
 }
 
 double ReadDistance(std::string_view text, const NumberSettings& settings) {
@@ -122,18 +124,19 @@ CalculationResult Calculate(const CalculationInputs& in, const NumberSettings& s
     return r;
 }
 
-const char* RefusalText(CalculationStatus status) {
+std::string RefusalText(CalculationStatus status) {
     switch (status) {
     case CalculationStatus::NoDistance:
-        return "You must enter a non-zero, positive distance to the subject.";
+        return Tr("Calculate", "You must enter a non-zero, positive distance to the subject.");
     case CalculationStatus::DistanceTooLarge:
-        return "The distance is too large to calculate with.";
+        return Tr("Calculate", "The distance is too large to calculate with.");
     case CalculationStatus::DistanceTooSmall:
-        return "The distance is too small to calculate with.";
+        return Tr("Calculate", "The distance is too small to calculate with.");
     case CalculationStatus::BadFocalLength:
-        return "You must enter a diopter that leaves the lens a positive focal length.";
+        return Tr("Calculate",
+                  "You must enter a diopter that leaves the lens a positive focal length.");
     case CalculationStatus::Ok:
         break;
     }
-    return nullptr;
+    return {};
 }

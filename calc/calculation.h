@@ -98,4 +98,4 @@ std::optional<double> CloseUpReach(const CalculationInputs& in, const NumberSett
 std::string CloseUpReachText(const CalculationInputs& in, const NumberSettings& settings);
 
 // What the user is told when a press is refused; null for Ok.
-const char* RefusalText(CalculationStatus status);
+std::string RefusalText(CalculationStatus status);

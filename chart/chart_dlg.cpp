@@ -2,6 +2,7 @@
 
 #include "chart/chart_drawing.h"
 #include "chart/chart_files.h"
+#include "framework/base/translate.h"
 #include "framework/qt/msgbox.h"
 #include "framework/qt/winapp.h"
 #include "lists/choice_lists.h"
@@ -44,7 +45,7 @@ BOOL CDofChartDlg::OnInitDialog() {
     m_filling = true;
     std::vector<ChoiceEntry> views;
     for (const char* text : kChartViewTexts)
-        views.push_back({Utf8ToCString(text), std::nullopt});
+        views.push_back({Utf8ToCString(Tr("DOF Chart", text)), std::nullopt});
     m_cboView.AddEntries(std::move(views));
     m_cboView.SetCurSel(0);
     m_cboFrom.AddEntries(ApertureChoices());
@@ -74,7 +75,7 @@ ChartRequest CDofChartDlg::Request(std::string& refusal) const {
     if (distances.values.size() == 1 && distances.refusal.empty())
         request.focus = distances.values.front();
     else if (distances.values.size() > 1)
-        refusal = "The focus distance is one distance.";
+        refusal = Tr("DOF Chart", "The focus distance is one distance.");
     else if (request.view == ChartView::Zone || !TrimBlanks(CStringToUtf8(typed)).empty())
         refusal = distances.refusal;
     const ListChoiceText from = ChosenInList(m_cboFrom, ListKind::Aperture, m_settings);
@@ -108,11 +109,12 @@ void CDofChartDlg::OnChoiceChanged() {
 }
 
 void CDofChartDlg::OnExportImageClicked() {
-    Save("Export Image", "dof-chart.svg", "SVG images (*.svg);;PNG images (*.png)");
+    Save(Tr("DOF Chart", "Export Image"), "dof-chart.svg",
+         Tr("DOF Chart", "SVG images (*.svg);;PNG images (*.png)"));
 }
 
 void CDofChartDlg::OnExportPdfClicked() {
-    Save("Export PDF", "dof-chart.pdf", "PDF files (*.pdf)");
+    Save(Tr("DOF Chart", "Export PDF"), "dof-chart.pdf", Tr("DOF Chart", "PDF files (*.pdf)"));
 }
 
 void CDofChartDlg::OnPrintClicked() {
@@ -120,7 +122,7 @@ void CDofChartDlg::OnPrintClicked() {
         return;
     if (const std::string unavailable = PrintChart(GetSafeHwnd(), *m_shown, m_heading);
         !unavailable.empty())
-        MessageBox(this, Utf8ToCString(unavailable), u"Print");
+        MessageBox(this, Utf8ToCString(unavailable), Utf8ToCString(Tr("DOF Chart", "Print")));
 }
 
 // Asks where, then writes the file whole or not at all, in the format its
@@ -135,8 +137,8 @@ void CDofChartDlg::Save(const std::string& title, const std::string& name,
     const std::optional<ChartFormat> format = ChartFormatOf(path);
     if (!format) {
         MessageBox(this,
-                   u"Name the file with .svg, .png or .pdf at its end: that is the format "
-                   u"it is written in.",
+                   Utf8ToCString(Tr("DOF Chart", "Name the file with .svg, .png or .pdf at its "
+                                                 "end: that is the format it is written in.")),
                    Utf8ToCString(title));
         return;
     }

@@ -1,5 +1,6 @@
 #include "chart/chart_drawing.h"
 
+#include "framework/base/translate.h"
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
@@ -27,6 +28,11 @@ constexpr double kLimitsTicks = 2.4;
 
 QString Text(const std::string& utf8) {
     return QString::fromStdString(utf8);
+}
+
+// A text of the chart in the person's language.
+QString T(const char* text) {
+    return Text(Tr("DOF Chart", text));
 }
 
 double Luminance(const QColor& c) {
@@ -362,7 +368,7 @@ class Painter {
         m_p->setPen(Fore());
         m_p->drawText(QRectF(plot.left(), bottom + 1.2 * m_em, plot.width(), m_em),
                       Qt::AlignHCenter | Qt::AlignTop,
-                      QStringLiteral("Focus distance (%1)").arg(Text(m_chart.unitName)));
+                      T(TR_NOOP("DOF Chart", "Focus distance (%1)")).arg(Text(m_chart.unitName)));
     }
 
     template <typename MapX, typename MapY>
@@ -469,27 +475,30 @@ class Painter {
         if (m_chart.focus)
             m_legend.push_back(
                 {LegendItem::Mark::Subject,
-                 (m_chart.view == ChartView::Zone ? QStringLiteral("Subject at ")
-                                                  : QStringLiteral("Distance typed, ")) +
-                     Text(m_chart.focusText)});
+                 (m_chart.view == ChartView::Zone ? T(TR_NOOP("DOF Chart", "Subject at %1"))
+                                                  : T(TR_NOOP("DOF Chart", "Distance typed, %1")))
+                     .arg(Text(m_chart.focusText))});
         const bool marked =
             std::any_of(m_chart.series.begin(), m_chart.series.end(), [this](const ChartSeries& s) {
                 return s.hyperfocal > 0 && s.hyperfocal <= m_chart.axisTo;
             });
         if (m_chart.view == ChartView::Zone && marked)
             m_legend.push_back(
-                {LegendItem::Mark::Hyperfocal, QStringLiteral("Hyperfocal distance")});
+                {LegendItem::Mark::Hyperfocal, T(TR_NOOP("DOF Chart", "Hyperfocal distance"))});
         else if (m_chart.view == ChartView::Limits)
-            m_legend.push_back({LegendItem::Mark::Diagonal, QStringLiteral("Near = far = focus")});
+            m_legend.push_back(
+                {LegendItem::Mark::Diagonal, T(TR_NOOP("DOF Chart", "Near = far = focus"))});
         if (std::any_of(m_chart.series.begin(), m_chart.series.end(),
                         [](const ChartSeries& s) { return s.chosen; }))
-            m_legend.push_back({LegendItem::Mark::Chosen, QStringLiteral("The aperture chosen")});
+            m_legend.push_back(
+                {LegendItem::Mark::Chosen, T(TR_NOOP("DOF Chart", "The aperture chosen"))});
         if (!m_chart.diffractionNote.empty())
             m_legend.push_back({m_chart.view == ChartView::Zone ? LegendItem::Mark::Softened
                                                                 : LegendItem::Mark::None,
                                 Text(m_chart.diffractionNote)});
-        m_legend.push_back({LegendItem::Mark::None,
-                            QStringLiteral("Distances in %1").arg(Text(m_chart.unitName))});
+        m_legend.push_back(
+            {LegendItem::Mark::None,
+             T(TR_NOOP("DOF Chart", "Distances in %1")).arg(Text(m_chart.unitName))});
     }
 
     double MarkWidth(const LegendItem& item) const {
@@ -600,7 +609,7 @@ QSize ChartDrawing::LeastSize(const QFont& font) const {
 
 PictureContent ChartContent(const DofChart& chart) {
     PictureContent content;
-    content.title = Utf8ToCString(kChartViewTexts[static_cast<int>(chart.view)]);
+    content.title = Utf8ToCString(Tr("DOF Chart", kChartViewTexts[static_cast<int>(chart.view)]));
     content.description = Utf8ToCString(chart.refusal.empty() ? chart.summary : chart.refusal);
     const double infinity = std::numeric_limits<double>::infinity();
     for (const ChartSeries& s : chart.series) {

@@ -1,6 +1,7 @@
 #include "chart/chart_files.h"
 
 #include "chart/chart_drawing.h"
+#include "framework/base/translate.h"
 #include "framework/qt/printing.h"
 #include "framework/qt/svg_writing.h"
 
@@ -30,9 +31,10 @@ void PaintChartPage(QPagedPaintDevice& device, const DofChart& chart,
     const QRectF page = device.pageLayout().paintRect(QPageLayout::Point);
     QPainter painter(&device);
     painter.setRenderHint(QPainter::Antialiasing);
-    const double top = PaintPageHeading(&painter, device, page.width(),
-                                        QStringLiteral("Depth of Field Chart"), heading) +
-                       10;
+    const double top =
+        PaintPageHeading(&painter, device, page.width(),
+                         QString::fromStdString(Tr("Pages", "Depth of Field Chart")), heading) +
+        10;
     const double toPixels = device.logicalDpiX() / 72.0;
     const QRectF area(0, top * toPixels, page.width() * toPixels, (page.height() - top) * toPixels);
     ChartDrawing(chart).Paint(painter, area, PaperPalette(), ChartFont(kChartPoints));

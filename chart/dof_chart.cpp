@@ -2,6 +2,7 @@
 
 #include "calc/feet_inches.h"
 #include "calc/typed_distance.h"
+#include "framework/base/translate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -113,25 +114,27 @@ std::string ZoneSummary(const DofChart& chart, const std::string& roundingNote) 
         const ChartSeries& s = chart.series[i];
         text.append(i == 0 ? " " : "; ").append(s.label).append(", ").append(s.zoneText);
         if (s.chosen)
-            text.append(" (the aperture chosen)");
+            text.append(" ").append(Tr("DOF Chart", "(the aperture chosen)"));
     }
     return text.append(". ").append(roundingNote);
 }
 
 std::string LimitsSummary(const DofChart& chart) {
-    std::string text = chart.title + ", in " + chart.unitName + ", from " +
-                       chart.ticks.front().label + " to " + chart.ticks.back().label +
-                       ". Each far limit reaches infinity at the hyperfocal distance (and the "
-                       "near limit is then the nearest sharp point):";
+    std::string text =
+        Arg(Tr("DOF Chart", "%1, in %2, from %3 to %4. Each far limit reaches infinity at the "
+                            "hyperfocal distance (and the near limit is then the nearest sharp "
+                            "point):"),
+            {chart.title, chart.unitName, chart.ticks.front().label, chart.ticks.back().label});
     for (std::size_t i = 0; i < chart.series.size(); ++i) {
         const ChartSeries& s = chart.series[i];
         text.append(i == 0 ? " " : "; ").append(s.label).append(", ").append(s.hyperfocalText);
         if (s.chosen)
-            text.append(" (the aperture chosen)");
+            text.append(" ").append(Tr("DOF Chart", "(the aperture chosen)"));
     }
     text.append(".");
     if (chart.focus)
-        text.append(" The line at ").append(chart.focusText).append(" is the distance typed.");
+        text.append(" ").append(
+            Arg(Tr("DOF Chart", "The line at %1 is the distance typed."), {chart.focusText}));
     return text;
 }
 } // namespace
@@ -149,15 +152,15 @@ DofChart MakeChart(const ChartRequest& request, const NumberSettings& settings) 
     const LensSetup lens = ReadLens(table.lens, settings);
     const DistanceUnit& unit = *lens.unit;
     const bool tape = unit.code == kFeetAndInchesCode;
-    chart.unitName = unit.listText;
+    chart.unitName = UnitNameOf(unit);
     chart.diffractionNote = rows.Frame().diffractionNote;
     chart.focus = request.focus;
     std::vector<std::string> zone;
     if (request.focus)
         rows.Row(1, chart.focusText, zone);
     chart.title = chart.view == ChartView::Zone
-                      ? "Sharp zone when focused at " + chart.focusText
-                      : std::string("Near and far limits by focus distance");
+                      ? Arg(Tr("DOF Chart", "Sharp zone when focused at %1"), {chart.focusText})
+                      : Tr("DOF Chart", "Near and far limits by focus distance");
     if (chart.view == ChartView::Zone && !request.focus) {
         chart.refusal = RefusalText(CalculationStatus::NoDistance);
         return chart;
@@ -189,7 +192,7 @@ DofChart MakeChart(const ChartRequest& request, const NumberSettings& settings) 
         chart.series.push_back(std::move(s));
     }
     if (chart.series.empty()) {
-        chart.refusal = "No aperture lies between the two chosen.";
+        chart.refusal = Tr("DOF Chart", "No aperture lies between the two chosen.");
         return chart;
     }
     const bool any = std::any_of(chart.series.begin(), chart.series.end(),

@@ -6,6 +6,7 @@
 // written from at that distance and aperture: the chart is a drawing of the
 // table, never a second calculation.
 
+#include "framework/base/translate.h"
 #include "table/dof_table.h"
 
 #include <optional>
@@ -17,8 +18,9 @@ enum class ChartView {
     Zone,   // the sharp zone of each aperture at the focus distance
     Limits, // the near and far limits of each aperture by focus distance
 };
-inline constexpr const char* kChartViewTexts[] = {"Sharp zone at this distance",
-                                                  "Limits by distance"};
+inline constexpr const char* kChartViewTexts[] = {
+    TR_NOOP("DOF Chart", "Sharp zone at this distance"),
+    TR_NOOP("DOF Chart", "Limits by distance")};
 
 struct ChartRequest {
     TableRequest table;          // the lens, its columns (apertures) and steps; its rows unused

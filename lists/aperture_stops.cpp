@@ -1,6 +1,7 @@
 #include "lists/aperture_stops.h"
 
 #include "calc/number_text.h"
+#include "framework/base/translate.h"
 #include "lists/choice_lists.h"
 
 #include <algorithm>
@@ -62,8 +63,8 @@ std::optional<NamedAperture> FirstStopAtLeast(double N, StopSteps steps) {
     return std::nullopt;
 }
 
-const char* StepsText(StopSteps steps) {
-    return steps == StopSteps::Third  ? "Third stops"
-           : steps == StopSteps::Half ? "Half stops"
-                                      : "Whole stops";
+std::string StepsText(StopSteps steps) {
+    return steps == StopSteps::Third  ? Tr("Stops", "Third stops")
+           : steps == StopSteps::Half ? Tr("Stops", "Half stops")
+                                      : Tr("Stops", "Whole stops");
 }

@@ -28,4 +28,4 @@ std::vector<NamedAperture> StopsBetween(double from, double to, StopSteps steps)
 std::optional<NamedAperture> FirstStopAtLeast(double N, StopSteps steps);
 
 // The name of the steps as the table's list says them: "Whole stops".
-const char* StepsText(StopSteps steps);
+std::string StepsText(StopSteps steps);

@@ -1,6 +1,7 @@
 #include "lists/typed_choice.h"
 
 #include "calc/number_text.h"
+#include "framework/base/translate.h"
 
 #include <cctype>
 #include <cmath>
@@ -58,15 +59,21 @@ std::optional<std::string> TypedValue(ListKind list, std::string_view typed,
 }
 
 std::string ChoiceRefusal(ListKind list, std::string_view typed) {
-    static const char* const kNames[][2] = {{"camera", "a camera"},
-                                            {"focal length", "a focal length"},
-                                            {"aperture", "an aperture"},
-                                            {"unit", "a unit"},
-                                            {"circle of confusion", "a circle of confusion"}};
-    const auto& [name, asked] = kNames[static_cast<int>(list)];
+    // Each sentence whole, as a translation needs it.
+    static const char* const kSentences[][2] = {
+        {TR_NOOP("Lists", "You must choose a camera from the list."),
+         TR_NOOP("Lists", "The camera %1 is not in the list and is not a number.")},
+        {TR_NOOP("Lists", "You must choose a focal length from the list."),
+         TR_NOOP("Lists", "The focal length %1 is not in the list and is not a number.")},
+        {TR_NOOP("Lists", "You must choose an aperture from the list."),
+         TR_NOOP("Lists", "The aperture %1 is not in the list and is not a number.")},
+        {TR_NOOP("Lists", "You must choose a unit from the list."),
+         TR_NOOP("Lists", "The unit %1 is not in the list and is not a number.")},
+        {TR_NOOP("Lists", "You must choose a circle of confusion from the list."),
+         TR_NOOP("Lists", "The circle of confusion %1 is not in the list and is not a number.")}};
+    const auto& [choose, notANumber] = kSentences[static_cast<int>(list)];
     typed = TrimBlanks(typed);
     if (typed.empty() || !TakesTypedNumbers(list))
-        return std::string("You must choose ") + asked + " from the list.";
-    return std::string("The ") + name + " " + std::string(typed) +
-           " is not in the list and is not a number.";
+        return Tr("Lists", choose);
+    return Arg(Tr("Lists", notANumber), {std::string(typed)});
 }

@@ -84,16 +84,24 @@ std::string DiffractionNote(double c, StopSteps steps) {
         if (AiryDiscMm(ParseDecimal(stop.value)) <= c)
             sharpest = stop.text;
     if (sharpest.empty())
-        return std::string(kDiffractionMark) +
-               " At every aperture, diffraction blurs more than the circle of confusion allows.";
-    return std::string(kDiffractionMark) + " Beyond " + sharpest +
-           ", diffraction blurs more than the circle of confusion allows.";
+        return std::string(kDiffractionMark) + " " +
+               Tr("DOF Table",
+                  "At every aperture, diffraction blurs more than the circle of confusion allows.");
+    return std::string(kDiffractionMark) + " " +
+           Arg(Tr("DOF Table",
+                  "Beyond %1, diffraction blurs more than the circle of confusion allows."),
+               {sharpest});
 }
 
-const char* UnitName(const DistanceUnit& unit) {
-    return unit.listText[0] ? unit.listText : "the unit";
-}
 } // namespace
+
+std::string UnitNameOf(const DistanceUnit& unit) {
+    static const char* const kNames[] = {
+        TR_NOOP("Units", "feet"), TR_NOOP("Units", "inches"), TR_NOOP("Units", "meters"),
+        TR_NOOP("Units", "centimeters"), TR_NOOP("Units", "feet and inches")};
+    return unit.code >= 0 && unit.code < kDistanceUnitCount ? Tr("Units", kNames[unit.code])
+                                                            : Tr("Units", "the unit");
+}
 
 TablePageHeading MakeTableHeading(const Lens& lens, const NumberSettings& settings) {
     // Any aperture: neither the focal length nor the circle of confusion
@@ -102,9 +110,11 @@ TablePageHeading MakeTableHeading(const Lens& lens, const NumberSettings& settin
     atOne.apertureValue = "1";
     atOne.distance = 1.0;
     const CalculationResult one = Calculate(atOne, settings);
-    TablePageHeading heading{lens.cameraName, one.focalLengthText, one.cocText, lens.unitName};
+    TablePageHeading heading{lens.cameraName, one.focalLengthText, one.cocText,
+                             UnitNameOf(DistanceUnitFor(ParseInteger(lens.unitValue)))};
     if (ReadDistance(lens.diopterText, settings) != 0)
-        heading.focalLength += " (diopter " + lens.diopterText + ")";
+        heading.focalLength =
+            Arg(Tr("Pages", "%1 (diopter %2)"), {heading.focalLength, lens.diopterText});
     return heading;
 }
 
@@ -122,11 +132,13 @@ TableRows::TableRows(const TableRequest& request, const NumberSettings& settings
         m_decimals = TableDecimals(unit);
     m_suffix = unit.suffix;
     t.roundingNote =
-        std::string("Distances in ") + UnitName(unit) +
-        (m_tape ? ", to the half inch"
-                : ", rounded to " + Rounded(std::pow(10.0, -m_decimals), m_decimals, settings) +
-                      unit.suffix) +
-        "; Hyperfocal: the distance (and the nearest sharp point when focused there).";
+        m_tape ? Arg(Tr("DOF Table", "Distances in %1, to the half inch; Hyperfocal: the distance "
+                                     "(and the nearest sharp point when focused there)."),
+                     {UnitNameOf(unit)})
+               : Arg(Tr("DOF Table", "Distances in %1, rounded to %2; Hyperfocal: the distance "
+                                     "(and the nearest sharp point when focused there)."),
+                     {UnitNameOf(unit),
+                      Rounded(std::pow(10.0, -m_decimals), m_decimals, settings) + unit.suffix});
     bool marked = false;
     for (const TableAperture& aperture : request.apertures) {
         const bool softened = AiryDiscMm(ParseDecimal(aperture.value)) > base.c;
@@ -151,7 +163,8 @@ TableRows::TableRows(const TableRequest& request, const NumberSettings& settings
     if (m_reach && std::any_of(request.distances.begin(), request.distances.end(),
                                [this](double d) { return d > *m_reach; })) {
         std::string reach = CloseUpReachText(request.lens, settings);
-        reach[0] = 'A';
+        if (reach[0] >= 'a' && reach[0] <= 'z') // the sentence's first letter
+            reach[0] = static_cast<char>(reach[0] - 'a' + 'A');
         t.closeUpNote = std::string(kCloseUpMark) + " " + reach + ".";
     }
 }
@@ -160,7 +173,7 @@ void TableRows::Row(std::size_t index, std::string& header, std::vector<std::str
     cells.clear();
     cells.reserve(m_lenses.size());
     if (index == 0) {
-        header = kHyperfocalRow;
+        header = Tr("DOF Table", kHyperfocalRow);
         for (const LensSetup& lens : m_lenses)
             cells.push_back(HyperfocalCell(lens, [this](double v) { return Length(v); }));
         return;
@@ -244,9 +257,10 @@ std::vector<double> DefaultDistances(const TableRequest& request, const NumberSe
     if (far.status == CalculationStatus::Ok && widest.unit->factor > 0)
         out = Series(10 * widest.f * 0.001 / widest.unit->factor, far.hyperfocal, cut);
     if (cut && cutNote)
-        *cutNote = "The rows stop at " + std::to_string(kMostDefaultRows) +
-                   "; the widest aperture reaches infinity only beyond " +
-                   Short(far.hyperfocal, settings) + widest.unit->suffix + ".";
+        *cutNote = Arg(Tr("DOF Table", "The rows stop at %1; the widest aperture reaches infinity "
+                                       "only beyond %2."),
+                       {std::to_string(kMostDefaultRows),
+                        Short(far.hyperfocal, settings) + widest.unit->suffix});
     if (request.typedDistance)
         AddDistance(out, *request.typedDistance);
     return out;
@@ -325,13 +339,14 @@ DistanceList ReadDistances(std::string_view text, const NumberSettings& settings
     if (!refused.empty()) {
         std::string named;
         for (std::size_t i = 0; i < refused.size(); ++i)
-            named += (i == 0                    ? ""
-                      : i + 1 == refused.size() ? " and "
-                                                : ", ") +
+            named += (i == 0                    ? std::string()
+                      : i + 1 == refused.size() ? Tr("DOF Table", " and ")
+                                                : std::string(", ")) +
                      ("\"" + refused[i] + "\"");
-        list.refusal = refused.size() == 1
-                           ? named + " is not a positive distance and is left out."
-                           : named + " are not positive distances and are left out.";
+        list.refusal =
+            refused.size() == 1
+                ? Arg(Tr("DOF Table", "%1 is not a positive distance and is left out."), {named})
+                : Arg(Tr("DOF Table", "%1 are not positive distances and are left out."), {named});
     } else if (list.values.empty()) {
         list.refusal = RefusalText(CalculationStatus::NoDistance);
     }

@@ -6,6 +6,7 @@
 
 #include "calc/calculation.h"
 #include "calc/lens.h"
+#include "framework/base/translate.h"
 #include "lists/aperture_stops.h"
 
 #include <optional>
@@ -44,7 +45,7 @@ struct DofTable {
     std::string closeUpNote; // rows marked beyond a close-up lens's reach; empty when none is
 };
 
-inline constexpr const char* kHyperfocalRow = "Hyperfocal";
+inline constexpr const char* kHyperfocalRow = TR_NOOP("DOF Table", "Hyperfocal");
 inline constexpr const char* kDiffractionMark = "*";
 inline constexpr const char* kCloseUpMark = "\u2020"; // after a row a close-up lens cannot reach
 inline constexpr const char* kInfinitySign = "\u221E";
@@ -62,6 +63,9 @@ struct TablePageHeading {
 // camera, the focal length after the diopter (and the diopter, when there is
 // one), the circle of confusion used and the unit's name.
 TablePageHeading MakeTableHeading(const Lens& lens, const NumberSettings& settings);
+
+// A unit's name in a sentence, in the person's language ("meters").
+std::string UnitNameOf(const DistanceUnit& unit);
 
 // Decimals every cell of a unit is rounded to: what a photographer reads at
 // a glance (centimetres for metres and hundredths of a foot; tenths of an

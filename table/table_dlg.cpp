@@ -1,6 +1,7 @@
 #include "table/table_dlg.h"
 
 #include "framework/base/file.h"
+#include "framework/base/translate.h"
 #include "framework/qt/msgbox.h"
 #include "framework/qt/winapp.h"
 #include "lists/choice_lists.h"
@@ -22,8 +23,13 @@ END_MESSAGE_MAP()
 
 namespace {
 // The entries of the "Show" list, in the order of TableShows.
-const char16_t* const kShowTexts[] = {u"Near and far limits", u"In front and behind",
-                                      u"Total depth of field"};
+const char* const kShowTexts[] = {TR_NOOP("DOF Table", "Near and far limits"),
+                                  TR_NOOP("DOF Table", "In front and behind"),
+                                  TR_NOOP("DOF Table", "Total depth of field")};
+
+CString T(const char* text) {
+    return Utf8ToCString(Tr("DOF Table", text));
+}
 
 std::vector<CString> Texts(const std::vector<std::string>& utf8) {
     std::vector<CString> out;
@@ -57,8 +63,8 @@ BOOL CDofTableDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     m_filling = true;
     std::vector<ChoiceEntry> shows;
-    for (const char16_t* text : kShowTexts)
-        shows.push_back({text, std::nullopt});
+    for (const char* text : kShowTexts)
+        shows.push_back({T(text), std::nullopt});
     m_cboShow.AddEntries(std::move(shows));
     m_cboShow.SetCurSel(0);
     m_cboFrom.AddEntries(ApertureChoices());
@@ -116,9 +122,13 @@ void CDofTableDlg::Recompute() {
     std::string refusal;
     TableRequest request = Request(refusal);
     const DofTable table = MakeTable(request, m_settings);
-    TableContent content{Texts(table.columns),  Texts(table.rows), {},
-                         table.boldRow,         table.boldColumn,  u"the distance typed",
-                         u"the aperture chosen"};
+    TableContent content{Texts(table.columns),
+                         Texts(table.rows),
+                         {},
+                         table.boldRow,
+                         table.boldColumn,
+                         T(TR_NOOP("DOF Table", "the distance typed")),
+                         T(TR_NOOP("DOF Table", "the aperture chosen"))};
     for (const std::vector<std::string>& row : table.cells)
         content.cells.push_back(Texts(row));
     m_table.SetContent(content);
@@ -148,7 +158,7 @@ std::optional<DofTable> CDofTableDlg::PrintableTable(std::string& refusal) const
 
 void CDofTableDlg::TellRefused(const std::string& refusal) {
     if (!refusal.empty())
-        MessageBox(this, Utf8ToCString(refusal), u"Validation Error");
+        MessageBox(this, Utf8ToCString(refusal), Utf8ToCString(Tr("Messages", "Validation Error")));
 }
 
 void CDofTableDlg::OnPrintClicked() {
@@ -156,7 +166,7 @@ void CDofTableDlg::OnPrintClicked() {
     if (const std::optional<DofTable> table = PrintableTable(refusal)) {
         if (const std::string unavailable = PrintTable(GetSafeHwnd(), *table, m_heading);
             !unavailable.empty())
-            MessageBox(this, Utf8ToCString(unavailable), u"Print");
+            MessageBox(this, Utf8ToCString(unavailable), T(TR_NOOP("DOF Table", "Print")));
         TellRefused(refusal);
     }
 }
@@ -166,20 +176,23 @@ void CDofTableDlg::OnExportPdfClicked() {
     const std::optional<DofTable> table = PrintableTable(refusal);
     if (!table)
         return;
-    SaveFile("Export PDF", "dof-table.pdf", "PDF files (*.pdf)", [&](CFile& file) {
-        WriteTablePdf(*table, m_heading, Paper::OfTheLocale,
-                      [&file](const char* bytes, std::size_t count) { file.Write(bytes, count); });
-    });
+    SaveFile(Tr("DOF Table", "Export PDF"), "dof-table.pdf", Tr("DOF Table", "PDF files (*.pdf)"),
+             [&](CFile& file) {
+                 WriteTablePdf(
+                     *table, m_heading, Paper::OfTheLocale,
+                     [&file](const char* bytes, std::size_t count) { file.Write(bytes, count); });
+             });
     TellRefused(refusal);
 }
 
 void CDofTableDlg::OnExportCsvClicked() {
     if (m_shown)
-        SaveFile("Export CSV", "dof-table.csv", "CSV files (*.csv)", [this](CFile& file) {
-            WriteTableCsv(*m_shown, m_settings, [&file](std::string_view piece) {
-                file.Write(piece.data(), piece.size());
-            });
-        });
+        SaveFile(Tr("DOF Table", "Export CSV"), "dof-table.csv",
+                 Tr("DOF Table", "CSV files (*.csv)"), [this](CFile& file) {
+                     WriteTableCsv(*m_shown, m_settings, [&file](std::string_view piece) {
+                         file.Write(piece.data(), piece.size());
+                     });
+                 });
 }
 
 // Asks where, then writes the file whole or not at all, as it is made; a

@@ -1,6 +1,7 @@
 #include "table/table_page.h"
 
 #include "framework/base/resources.h"
+#include "framework/base/translate.h"
 #include "framework/qt/printing.h"
 #include "resources/resource.h"
 
@@ -174,16 +175,17 @@ class PagePainter {
 
     double Heading() {
         return PaintPageHeading(m_painter ? &*m_painter : nullptr, m_device, m_page.width(),
-                                QStringLiteral("Depth of Field Table"), m_heading) +
+                                Text(Tr("Pages", "Depth of Field Table")), m_heading) +
                kGap;
     }
 
     // What a later page is of, in one line.
     double ContinuedHeading() {
-        const QString line = QStringLiteral("Depth of Field Table: ") + Text(m_heading.camera) +
-                             QStringLiteral(", ") + Text(m_heading.focalLength) +
-                             QStringLiteral(", circle of confusion ") + Text(m_heading.cocUsed) +
-                             QStringLiteral(", distances in ") + Text(m_heading.unit);
+        const QString line =
+            Text(Tr("Pages",
+                    "Depth of Field Table: %1, %2, circle of confusion %3, distances in %4"))
+                .arg(Text(m_heading.camera), Text(m_heading.focalLength), Text(m_heading.cocUsed),
+                     Text(m_heading.unit));
         return Line(0, line, Font(kFooterPoints)) + kGap / 2;
     }
 
@@ -243,7 +245,7 @@ class PagePainter {
         const QRectF foot(0, m_page.height() - 2 * kFooterPoints, m_page.width(),
                           2 * kFooterPoints);
         m_painter->drawText(Px(foot), Qt::AlignLeft | Qt::AlignBottom,
-                            QStringLiteral("Page %1 of %2").arg(m_pageNumber).arg(m_pages));
+                            Text(Tr("Pages", "Page %1 of %2")).arg(m_pageNumber).arg(m_pages));
         const QString name =
             QStringLiteral("Vexton.DOF.CE ") + QString::fromUtf8(FindStringResource(IDS_VERSION));
         m_painter->drawText(Px(foot), Qt::AlignRight | Qt::AlignBottom, name);
@@ -286,12 +288,16 @@ double PaintPageHeading(QPainter* painter, QPaintDevice& device, double width, c
     };
     double y = line(0, title, Font(kTitlePoints, true));
     const QLocale locale;
+    const auto T = [](const char* pattern, const QString& value) {
+        return Text(Tr("Pages", pattern)).arg(value);
+    };
     const QString lines[] = {
-        QStringLiteral("Camera: ") + Text(heading.camera),
-        QStringLiteral("Focal length: ") + Text(heading.focalLength),
-        QStringLiteral("Circle of confusion used: ") + Text(heading.cocUsed),
-        QStringLiteral("Distances in ") + Text(heading.unit),
-        QStringLiteral("Made on ") + locale.toString(QDate::currentDate(), QLocale::LongFormat),
+        T(TR_NOOP("Pages", "Camera: %1"), Text(heading.camera)),
+        T(TR_NOOP("Pages", "Focal length: %1"), Text(heading.focalLength)),
+        T(TR_NOOP("Pages", "Circle of confusion used: %1"), Text(heading.cocUsed)),
+        T(TR_NOOP("Pages", "Distances in %1"), Text(heading.unit)),
+        T(TR_NOOP("Pages", "Made on %1"),
+          locale.toString(QDate::currentDate(), QLocale::LongFormat)),
     };
     y += kGap / 2;
     for (const QString& text : lines)

@@ -17,6 +17,33 @@
     </message>
 </context>
 <context>
+    <name>Calculate</name>
+    <message>
+        <source>You must choose a camera from the list.</source>
+        <translation>Wählen Sie eine Kamera aus der Liste.</translation>
+    </message>
+    <message>
+        <source>a +%1 close-up lens focuses no farther than %2</source>
+        <translation>eine Nahlinse +%1 stellt höchstens auf %2 scharf</translation>
+    </message>
+    <message>
+        <source>You must enter a non-zero, positive distance to the subject.</source>
+        <translation>Geben Sie eine positive Entfernung zum Motiv ein, die nicht null ist.</translation>
+    </message>
+    <message>
+        <source>The distance is too large to calculate with.</source>
+        <translation>Die Entfernung ist zu groß, um damit zu rechnen.</translation>
+    </message>
+    <message>
+        <source>The distance is too small to calculate with.</source>
+        <translation>Die Entfernung ist zu klein, um damit zu rechnen.</translation>
+    </message>
+    <message>
+        <source>You must enter a diopter that leaves the lens a positive focal length.</source>
+        <translation>Geben Sie eine Nahlinse ein, die dem Objektiv eine positive Brennweite lässt.</translation>
+    </message>
+</context>
+<context>
     <name>Calculated Results</name>
     <message>
         <source>Calculated Results</source>
@@ -257,6 +284,94 @@
         <source>Depth of field chart</source>
         <translation>Schärfentiefe-Diagramm</translation>
     </message>
+    <message>
+        <source>The focus distance is one distance.</source>
+        <translation>Die Fokusentfernung ist eine einzige Entfernung.</translation>
+    </message>
+    <message>
+        <source>Export Image</source>
+        <translation>Bild exportieren</translation>
+    </message>
+    <message>
+        <source>SVG images (*.svg);;PNG images (*.png)</source>
+        <translation>SVG-Bilder (*.svg);;PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>PDF exportieren</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Name the file with .svg, .png or .pdf at its end: that is the format it is written in.</source>
+        <translation>Geben Sie der Datei die Endung .svg, .png oder .pdf: in diesem Format wird sie geschrieben.</translation>
+    </message>
+    <message>
+        <source>(the aperture chosen)</source>
+        <translation>(die gewählte Blende)</translation>
+    </message>
+    <message>
+        <source>%1, in %2, from %3 to %4. Each far limit reaches infinity at the hyperfocal distance (and the near limit is then the nearest sharp point):</source>
+        <translation>%1, in %2, von %3 bis %4. Jede Ferngrenze erreicht Unendlich bei der hyperfokalen Distanz (die Nahgrenze ist dann der nächste scharfe Punkt):</translation>
+    </message>
+    <message>
+        <source>The line at %1 is the distance typed.</source>
+        <translation>Die Linie bei %1 ist die eingegebene Entfernung.</translation>
+    </message>
+    <message>
+        <source>Sharp zone when focused at %1</source>
+        <translation>Scharfer Bereich bei Fokus auf %1</translation>
+    </message>
+    <message>
+        <source>Near and far limits by focus distance</source>
+        <translation>Nah- und Ferngrenze nach Fokusentfernung</translation>
+    </message>
+    <message>
+        <source>No aperture lies between the two chosen.</source>
+        <translation>Zwischen den beiden gewählten liegt keine Blende.</translation>
+    </message>
+    <message>
+        <source>Focus distance (%1)</source>
+        <translation>Fokusentfernung in %1</translation>
+    </message>
+    <message>
+        <source>Subject at %1</source>
+        <translation>Motiv bei %1</translation>
+    </message>
+    <message>
+        <source>Distance typed, %1</source>
+        <translation>Eingegebene Entfernung, %1</translation>
+    </message>
+    <message>
+        <source>Hyperfocal distance</source>
+        <translation>Hyperfokale Distanz</translation>
+    </message>
+    <message>
+        <source>Near = far = focus</source>
+        <translation>Nah = fern = Fokus</translation>
+    </message>
+    <message>
+        <source>The aperture chosen</source>
+        <translation>Die gewählte Blende</translation>
+    </message>
+    <message>
+        <source>Distances in %1</source>
+        <translation>Entfernungen in %1</translation>
+    </message>
+    <message>
+        <source>Sharp zone at this distance</source>
+        <translation>Scharfer Bereich bei dieser Entfernung</translation>
+    </message>
+    <message>
+        <source>Limits by distance</source>
+        <translation>Grenzen nach Entfernung</translation>
+    </message>
 </context>
 <context>
     <name>DOF Table</name>
@@ -299,6 +414,82 @@
     <message>
         <source>Depth of field table</source>
         <translation>Schärfentiefe-Tabelle</translation>
+    </message>
+    <message>
+        <source>At every aperture, diffraction blurs more than the circle of confusion allows.</source>
+        <translation>Bei jeder Blende macht die Beugung unschärfer, als der Zerstreuungskreis erlaubt.</translation>
+    </message>
+    <message>
+        <source>Beyond %1, diffraction blurs more than the circle of confusion allows.</source>
+        <translation>Jenseits von %1 macht die Beugung unschärfer, als der Zerstreuungskreis erlaubt.</translation>
+    </message>
+    <message>
+        <source>Distances in %1, to the half inch; Hyperfocal: the distance (and the nearest sharp point when focused there).</source>
+        <translation>Entfernungen in %1, auf den halben Zoll; Hyperfokal: die Distanz (und der nächste scharfe Punkt bei Fokus darauf).</translation>
+    </message>
+    <message>
+        <source>Distances in %1, rounded to %2; Hyperfocal: the distance (and the nearest sharp point when focused there).</source>
+        <translation>Entfernungen in %1, gerundet auf %2; Hyperfokal: die Distanz (und der nächste scharfe Punkt bei Fokus darauf).</translation>
+    </message>
+    <message>
+        <source>The rows stop at %1; the widest aperture reaches infinity only beyond %2.</source>
+        <translation>Die Zeilen enden bei %1; die größte Blende erreicht Unendlich erst jenseits von %2.</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
+    <message>
+        <source>%1 is not a positive distance and is left out.</source>
+        <translation>%1 ist keine positive Entfernung und wird ausgelassen.</translation>
+    </message>
+    <message>
+        <source>%1 are not positive distances and are left out.</source>
+        <translation>%1 sind keine positiven Entfernungen und werden ausgelassen.</translation>
+    </message>
+    <message>
+        <source>Near and far limits</source>
+        <translation>Nah- und Ferngrenze</translation>
+    </message>
+    <message>
+        <source>In front and behind</source>
+        <translation>Davor und dahinter</translation>
+    </message>
+    <message>
+        <source>Total depth of field</source>
+        <translation>Gesamte Schärfentiefe</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>PDF exportieren</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Hyperfocal</source>
+        <translation>Hyperfokal</translation>
+    </message>
+    <message>
+        <source>the distance typed</source>
+        <translation>die eingegebene Entfernung</translation>
+    </message>
+    <message>
+        <source>the aperture chosen</source>
+        <translation>die gewählte Blende</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
     </message>
 </context>
 <context>
@@ -431,6 +622,49 @@
     </message>
 </context>
 <context>
+    <name>Lists</name>
+    <message>
+        <source>You must choose a camera from the list.</source>
+        <translation>Wählen Sie eine Kamera aus der Liste.</translation>
+    </message>
+    <message>
+        <source>The camera %1 is not in the list and is not a number.</source>
+        <translation>Die Kamera %1 steht nicht in der Liste und ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>You must choose a focal length from the list.</source>
+        <translation>Wählen Sie eine Brennweite aus der Liste.</translation>
+    </message>
+    <message>
+        <source>The focal length %1 is not in the list and is not a number.</source>
+        <translation>Die Brennweite %1 steht nicht in der Liste und ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>You must choose an aperture from the list.</source>
+        <translation>Wählen Sie eine Blende aus der Liste.</translation>
+    </message>
+    <message>
+        <source>The aperture %1 is not in the list and is not a number.</source>
+        <translation>Die Blende %1 steht nicht in der Liste und ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>You must choose a unit from the list.</source>
+        <translation>Wählen Sie eine Einheit aus der Liste.</translation>
+    </message>
+    <message>
+        <source>The unit %1 is not in the list and is not a number.</source>
+        <translation>Die Einheit %1 steht nicht in der Liste und ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>You must choose a circle of confusion from the list.</source>
+        <translation>Wählen Sie einen Zerstreuungskreis aus der Liste.</translation>
+    </message>
+    <message>
+        <source>The circle of confusion %1 is not in the list and is not a number.</source>
+        <translation>Der Zerstreuungskreis %1 steht nicht in der Liste und ist keine Zahl.</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>&amp;File</source>
@@ -439,6 +673,56 @@
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Validation Error</source>
+        <translation>Eingabefehler</translation>
+    </message>
+</context>
+<context>
+    <name>Pages</name>
+    <message>
+        <source>Depth of Field Chart</source>
+        <translation>Schärfentiefe-Diagramm</translation>
+    </message>
+    <message>
+        <source>%1 (diopter %2)</source>
+        <translation>%1 (Nahlinse %2)</translation>
+    </message>
+    <message>
+        <source>Depth of Field Table</source>
+        <translation>Schärfentiefe-Tabelle</translation>
+    </message>
+    <message>
+        <source>Depth of Field Table: %1, %2, circle of confusion %3, distances in %4</source>
+        <translation>Schärfentiefe-Tabelle: %1, %2, Zerstreuungskreis %3, Entfernungen in %4</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Camera: %1</source>
+        <translation>Kamera: %1</translation>
+    </message>
+    <message>
+        <source>Focal length: %1</source>
+        <translation>Brennweite: %1</translation>
+    </message>
+    <message>
+        <source>Circle of confusion used: %1</source>
+        <translation>Verwendeter Zerstreuungskreis: %1</translation>
+    </message>
+    <message>
+        <source>Distances in %1</source>
+        <translation>Entfernungen in %1</translation>
+    </message>
+    <message>
+        <source>Made on %1</source>
+        <translation>Erstellt am %1</translation>
     </message>
 </context>
 <context>
@@ -561,6 +845,48 @@
     <message>
         <source>Background blur, in circles of confusion:</source>
         <translation>Unschärfe des Hintergrunds in Zerstreuungskreisen:</translation>
+    </message>
+</context>
+<context>
+    <name>Stops</name>
+    <message>
+        <source>Third stops</source>
+        <translation>Drittel-Blendenstufen</translation>
+    </message>
+    <message>
+        <source>Half stops</source>
+        <translation>Halbe Blendenstufen</translation>
+    </message>
+    <message>
+        <source>Whole stops</source>
+        <translation>Ganze Blendenstufen</translation>
+    </message>
+</context>
+<context>
+    <name>Units</name>
+    <message>
+        <source>feet</source>
+        <translation>Fuß</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>Zoll</translation>
+    </message>
+    <message>
+        <source>meters</source>
+        <translation>Metern</translation>
+    </message>
+    <message>
+        <source>centimeters</source>
+        <translation>Zentimetern</translation>
+    </message>
+    <message>
+        <source>feet and inches</source>
+        <translation>Fuß und Zoll</translation>
+    </message>
+    <message>
+        <source>the unit</source>
+        <translation>der Einheit</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,33 @@
     </message>
 </context>
 <context>
+    <name>Calculate</name>
+    <message>
+        <source>You must choose a camera from the list.</source>
+        <translation>Vous devez choisir un appareil dans la liste.</translation>
+    </message>
+    <message>
+        <source>a +%1 close-up lens focuses no farther than %2</source>
+        <translation>une bonnette +%1 ne fait pas la mise au point au-delà de %2</translation>
+    </message>
+    <message>
+        <source>You must enter a non-zero, positive distance to the subject.</source>
+        <translation>Vous devez saisir une distance du sujet positive et non nulle.</translation>
+    </message>
+    <message>
+        <source>The distance is too large to calculate with.</source>
+        <translation>La distance est trop grande pour le calcul.</translation>
+    </message>
+    <message>
+        <source>The distance is too small to calculate with.</source>
+        <translation>La distance est trop petite pour le calcul.</translation>
+    </message>
+    <message>
+        <source>You must enter a diopter that leaves the lens a positive focal length.</source>
+        <translation>Vous devez saisir une bonnette qui laisse à l’objectif une focale positive.</translation>
+    </message>
+</context>
+<context>
     <name>Calculated Results</name>
     <message>
         <source>Calculated Results</source>
@@ -257,6 +284,94 @@
         <source>Depth of field chart</source>
         <translation>Graphique de profondeur de champ</translation>
     </message>
+    <message>
+        <source>The focus distance is one distance.</source>
+        <translation>La distance de mise au point est une seule distance.</translation>
+    </message>
+    <message>
+        <source>Export Image</source>
+        <translation>Exporter l’image</translation>
+    </message>
+    <message>
+        <source>SVG images (*.svg);;PNG images (*.png)</source>
+        <translation>Images SVG (*.svg);;Images PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>Exporter en PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Name the file with .svg, .png or .pdf at its end: that is the format it is written in.</source>
+        <translation>Terminez le nom du fichier par .svg, .png ou .pdf : c’est le format dans lequel il est écrit.</translation>
+    </message>
+    <message>
+        <source>(the aperture chosen)</source>
+        <translation>(l’ouverture choisie)</translation>
+    </message>
+    <message>
+        <source>%1, in %2, from %3 to %4. Each far limit reaches infinity at the hyperfocal distance (and the near limit is then the nearest sharp point):</source>
+        <translation>%1, en %2, de %3 à %4. Chaque limite lointaine atteint l’infini à la distance hyperfocale (la limite proche est alors le point net le plus proche) :</translation>
+    </message>
+    <message>
+        <source>The line at %1 is the distance typed.</source>
+        <translation>La ligne à %1 est la distance saisie.</translation>
+    </message>
+    <message>
+        <source>Sharp zone when focused at %1</source>
+        <translation>Zone nette avec la mise au point à %1</translation>
+    </message>
+    <message>
+        <source>Near and far limits by focus distance</source>
+        <translation>Limites proche et lointaine selon la distance de mise au point</translation>
+    </message>
+    <message>
+        <source>No aperture lies between the two chosen.</source>
+        <translation>Aucune ouverture ne se trouve entre les deux choisies.</translation>
+    </message>
+    <message>
+        <source>Focus distance (%1)</source>
+        <translation>Distance de mise au point (%1)</translation>
+    </message>
+    <message>
+        <source>Subject at %1</source>
+        <translation>Sujet à %1</translation>
+    </message>
+    <message>
+        <source>Distance typed, %1</source>
+        <translation>Distance saisie, %1</translation>
+    </message>
+    <message>
+        <source>Hyperfocal distance</source>
+        <translation>Distance hyperfocale</translation>
+    </message>
+    <message>
+        <source>Near = far = focus</source>
+        <translation>Proche = lointaine = mise au point</translation>
+    </message>
+    <message>
+        <source>The aperture chosen</source>
+        <translation>L’ouverture choisie</translation>
+    </message>
+    <message>
+        <source>Distances in %1</source>
+        <translation>Distances en %1</translation>
+    </message>
+    <message>
+        <source>Sharp zone at this distance</source>
+        <translation>Zone nette à cette distance</translation>
+    </message>
+    <message>
+        <source>Limits by distance</source>
+        <translation>Limites selon la distance</translation>
+    </message>
 </context>
 <context>
     <name>DOF Table</name>
@@ -299,6 +414,82 @@
     <message>
         <source>Depth of field table</source>
         <translation>Table de profondeur de champ</translation>
+    </message>
+    <message>
+        <source>At every aperture, diffraction blurs more than the circle of confusion allows.</source>
+        <translation>À toutes les ouvertures, la diffraction floute plus que le cercle de confusion ne le permet.</translation>
+    </message>
+    <message>
+        <source>Beyond %1, diffraction blurs more than the circle of confusion allows.</source>
+        <translation>Au-delà de %1, la diffraction floute plus que le cercle de confusion ne le permet.</translation>
+    </message>
+    <message>
+        <source>Distances in %1, to the half inch; Hyperfocal: the distance (and the nearest sharp point when focused there).</source>
+        <translation>Distances en %1, au demi-pouce près ; Hyperfocale : la distance (et le point net le plus proche avec la mise au point à cette distance).</translation>
+    </message>
+    <message>
+        <source>Distances in %1, rounded to %2; Hyperfocal: the distance (and the nearest sharp point when focused there).</source>
+        <translation>Distances en %1, arrondies à %2 ; Hyperfocale : la distance (et le point net le plus proche avec la mise au point à cette distance).</translation>
+    </message>
+    <message>
+        <source>The rows stop at %1; the widest aperture reaches infinity only beyond %2.</source>
+        <translation>Les lignes s’arrêtent à %1 ; la plus grande ouverture n’atteint l’infini qu’au-delà de %2.</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> et </translation>
+    </message>
+    <message>
+        <source>%1 is not a positive distance and is left out.</source>
+        <translation>%1 n’est pas une distance positive et est ignorée.</translation>
+    </message>
+    <message>
+        <source>%1 are not positive distances and are left out.</source>
+        <translation>%1 ne sont pas des distances positives et sont ignorées.</translation>
+    </message>
+    <message>
+        <source>Near and far limits</source>
+        <translation>Limites proche et lointaine</translation>
+    </message>
+    <message>
+        <source>In front and behind</source>
+        <translation>Devant et derrière</translation>
+    </message>
+    <message>
+        <source>Total depth of field</source>
+        <translation>Profondeur de champ totale</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>Exporter en PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Hyperfocal</source>
+        <translation>Hyperfocale</translation>
+    </message>
+    <message>
+        <source>the distance typed</source>
+        <translation>la distance saisie</translation>
+    </message>
+    <message>
+        <source>the aperture chosen</source>
+        <translation>l’ouverture choisie</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
     </message>
 </context>
 <context>
@@ -431,6 +622,49 @@
     </message>
 </context>
 <context>
+    <name>Lists</name>
+    <message>
+        <source>You must choose a camera from the list.</source>
+        <translation>Vous devez choisir un appareil dans la liste.</translation>
+    </message>
+    <message>
+        <source>The camera %1 is not in the list and is not a number.</source>
+        <translation>L’appareil %1 n’est pas dans la liste et n’est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>You must choose a focal length from the list.</source>
+        <translation>Vous devez choisir une focale dans la liste.</translation>
+    </message>
+    <message>
+        <source>The focal length %1 is not in the list and is not a number.</source>
+        <translation>La focale %1 n’est pas dans la liste et n’est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>You must choose an aperture from the list.</source>
+        <translation>Vous devez choisir une ouverture dans la liste.</translation>
+    </message>
+    <message>
+        <source>The aperture %1 is not in the list and is not a number.</source>
+        <translation>L’ouverture %1 n’est pas dans la liste et n’est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>You must choose a unit from the list.</source>
+        <translation>Vous devez choisir une unité dans la liste.</translation>
+    </message>
+    <message>
+        <source>The unit %1 is not in the list and is not a number.</source>
+        <translation>L’unité %1 n’est pas dans la liste et n’est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>You must choose a circle of confusion from the list.</source>
+        <translation>Vous devez choisir un cercle de confusion dans la liste.</translation>
+    </message>
+    <message>
+        <source>The circle of confusion %1 is not in the list and is not a number.</source>
+        <translation>Le cercle de confusion %1 n’est pas dans la liste et n’est pas un nombre.</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>&amp;File</source>
@@ -439,6 +673,56 @@
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Validation Error</source>
+        <translation>Erreur de saisie</translation>
+    </message>
+</context>
+<context>
+    <name>Pages</name>
+    <message>
+        <source>Depth of Field Chart</source>
+        <translation>Graphique de profondeur de champ</translation>
+    </message>
+    <message>
+        <source>%1 (diopter %2)</source>
+        <translation>%1 (bonnette %2)</translation>
+    </message>
+    <message>
+        <source>Depth of Field Table</source>
+        <translation>Table de profondeur de champ</translation>
+    </message>
+    <message>
+        <source>Depth of Field Table: %1, %2, circle of confusion %3, distances in %4</source>
+        <translation>Table de profondeur de champ : %1, %2, cercle de confusion %3, distances en %4</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Camera: %1</source>
+        <translation>Appareil : %1</translation>
+    </message>
+    <message>
+        <source>Focal length: %1</source>
+        <translation>Focale : %1</translation>
+    </message>
+    <message>
+        <source>Circle of confusion used: %1</source>
+        <translation>Cercle de confusion utilisé : %1</translation>
+    </message>
+    <message>
+        <source>Distances in %1</source>
+        <translation>Distances en %1</translation>
+    </message>
+    <message>
+        <source>Made on %1</source>
+        <translation>Établie le %1</translation>
     </message>
 </context>
 <context>
@@ -561,6 +845,48 @@
     <message>
         <source>Background blur, in circles of confusion:</source>
         <translation>Flou de l’arrière-plan, en cercles de confusion :</translation>
+    </message>
+</context>
+<context>
+    <name>Stops</name>
+    <message>
+        <source>Third stops</source>
+        <translation>Tiers de diaphragme</translation>
+    </message>
+    <message>
+        <source>Half stops</source>
+        <translation>Demi-diaphragmes</translation>
+    </message>
+    <message>
+        <source>Whole stops</source>
+        <translation>Diaphragmes entiers</translation>
+    </message>
+</context>
+<context>
+    <name>Units</name>
+    <message>
+        <source>feet</source>
+        <translation>pieds</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>pouces</translation>
+    </message>
+    <message>
+        <source>meters</source>
+        <translation>mètres</translation>
+    </message>
+    <message>
+        <source>centimeters</source>
+        <translation>centimètres</translation>
+    </message>
+    <message>
+        <source>feet and inches</source>
+        <translation>pieds et pouces</translation>
+    </message>
+    <message>
+        <source>the unit</source>
+        <translation>l’unité</translation>
     </message>
 </context>
 <context>
