@@ -48,16 +48,7 @@ BOOL CDofChartDlg::OnInitDialog() {
         views.push_back({Utf8ToCString(Tr("DOF Chart", text)), std::nullopt});
     m_cboView.AddEntries(std::move(views));
     m_cboView.SetCurSel(0);
-    m_cboFrom.AddEntries(ApertureChoices());
-    m_cboTo.AddEntries(ApertureChoices());
-    std::vector<ChoiceEntry> steps;
-    for (const StopSteps step : {StopSteps::Whole, StopSteps::Half, StopSteps::Third})
-        steps.push_back({Utf8ToCString(StepsText(step)), std::nullopt});
-    m_cboSteps.AddEntries(std::move(steps));
-    m_cboSteps.SetCurSel(0);
-    const auto [first, last] = DefaultApertureRange(ChosenAperture(m_lens));
-    SelectOrShowTyped(m_cboFrom, ListKind::Aperture, Utf8ToCString(first.text), m_settings);
-    SelectOrShowTyped(m_cboTo, ListKind::Aperture, Utf8ToCString(last.text), m_settings);
+    ApertureLists::Fill(m_cboFrom, m_cboTo, m_cboSteps, m_lens, m_settings);
     if (m_lens.distance)
         m_editDistance.SetWindowText(Utf8ToCString(DistancesText({*m_lens.distance}, m_settings)));
     m_filling = false;
@@ -78,14 +69,9 @@ ChartRequest CDofChartDlg::Request(std::string& refusal) const {
         refusal = Tr("DOF Chart", "The focus distance is one distance.");
     else if (request.view == ChartView::Zone || !TrimBlanks(CStringToUtf8(typed)).empty())
         refusal = distances.refusal;
-    const ListChoiceText from = ChosenInList(m_cboFrom, ListKind::Aperture, m_settings);
-    const ListChoiceText to = ChosenInList(m_cboTo, ListKind::Aperture, m_settings);
-    if (from.value && to.value)
-        SetApertureColumns(request.table, ParseDecimal(*from.value), ParseDecimal(*to.value),
-                           static_cast<StopSteps>(std::max(0, m_cboSteps.GetCurSel())),
-                           ChosenAperture(m_lens));
-    else
-        refusal = ChoiceRefusal(ListKind::Aperture, CStringToUtf8((from.value ? to : from).text));
+    if (std::string named = Apertures().SetColumns(request.table, m_lens, m_settings);
+        !named.empty())
+        refusal = std::move(named);
     return request;
 }
 

@@ -8,6 +8,7 @@
 #include "framework/qt/controls.h"
 #include "framework/qt/dialog.h"
 #include "resources/resource.h"
+#include "table/aperture_lists.h"
 #include "table/table_page.h"
 
 #include <functional>
@@ -36,6 +37,7 @@ class CDofChartDlg : public CDialog {
     ChartRequest Request(std::string& refusal) const;
     void Redraw();
     void Save(const std::string& title, const std::string& name, const std::string& filter);
+    ApertureLists Apertures() const { return {m_cboFrom, m_cboTo, m_cboSteps}; }
 
     Lens m_lens;
     NumberSettings m_settings;

@@ -67,21 +67,12 @@ BOOL CDofTableDlg::OnInitDialog() {
         shows.push_back({T(text), std::nullopt});
     m_cboShow.AddEntries(std::move(shows));
     m_cboShow.SetCurSel(0);
-    m_cboFrom.AddEntries(ApertureChoices());
-    m_cboTo.AddEntries(ApertureChoices());
-    std::vector<ChoiceEntry> steps;
-    for (const StopSteps step : {StopSteps::Whole, StopSteps::Half, StopSteps::Third})
-        steps.push_back({Utf8ToCString(StepsText(step)), std::nullopt});
-    m_cboSteps.AddEntries(std::move(steps));
-    m_cboSteps.SetCurSel(0);
-    const std::optional<TableAperture> chosen = ChosenAperture(m_lens);
-    const auto [first, last] = DefaultApertureRange(chosen);
-    SelectOrShowTyped(m_cboFrom, ListKind::Aperture, Utf8ToCString(first.text), m_settings);
-    SelectOrShowTyped(m_cboTo, ListKind::Aperture, Utf8ToCString(last.text), m_settings);
+    const auto [first, last] =
+        ApertureLists::Fill(m_cboFrom, m_cboTo, m_cboSteps, m_lens, m_settings);
     TableRequest request;
     request.lens = m_lens.Optics();
     SetApertureColumns(request, ParseDecimal(first.value), ParseDecimal(last.value),
-                       StopSteps::Whole, chosen);
+                       StopSteps::Whole, ChosenAperture(m_lens));
     request.typedDistance = m_lens.distance;
     m_defaultDistances =
         Utf8ToCString(DistancesText(DefaultDistances(request, m_settings, &m_cutNote), m_settings));
@@ -104,14 +95,8 @@ TableRequest CDofTableDlg::Request(std::string& refusal) const {
     request.typedDistance = m_lens.distance;
     request.shows = static_cast<TableShows>(std::max(0, m_cboShow.GetCurSel()));
     // An aperture that is neither an entry nor a number makes no columns, and is named.
-    const ListChoiceText from = ChosenInList(m_cboFrom, ListKind::Aperture, m_settings);
-    const ListChoiceText to = ChosenInList(m_cboTo, ListKind::Aperture, m_settings);
-    if (from.value && to.value)
-        SetApertureColumns(request, ParseDecimal(*from.value), ParseDecimal(*to.value),
-                           static_cast<StopSteps>(std::max(0, m_cboSteps.GetCurSel())),
-                           ChosenAperture(m_lens));
-    else
-        refusal = ChoiceRefusal(ListKind::Aperture, CStringToUtf8((from.value ? to : from).text));
+    if (std::string named = Apertures().SetColumns(request, m_lens, m_settings); !named.empty())
+        refusal = std::move(named);
     return request;
 }
 

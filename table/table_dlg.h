@@ -6,6 +6,7 @@
 #include "framework/qt/controls.h"
 #include "framework/qt/dialog.h"
 #include "resources/resource.h"
+#include "table/aperture_lists.h"
 #include "table/dof_table.h"
 #include "table/table_page.h"
 
@@ -39,6 +40,7 @@ class CDofTableDlg : public CDialog {
                   const std::function<void(CFile&)>& write);
     std::optional<DofTable> PrintableTable(std::string& refusal) const;
     void TellRefused(const std::string& refusal);
+    ApertureLists Apertures() const { return {m_cboFrom, m_cboTo, m_cboSteps}; }
 
     Lens m_lens;
     NumberSettings m_settings;
