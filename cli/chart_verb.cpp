@@ -67,23 +67,14 @@ CommandResult ChartVerb(const std::vector<std::string>& args, const CommandLineC
     if (auto wrong = ReadChartOptions(parsed, options))
         return *wrong;
     Choices choices;
-    if (auto failed = Choose(choices, parsed, machine, "chart"))
+    Lens lens;
+    std::pair<double, double> range;
+    if (auto failed = ReadTableLens(parsed, machine, "chart", choices, lens, range))
         return *failed;
-    const Lens lens = LensOf(choices, parsed, machine.numbers);
-    std::string rangeError;
-    const auto range = ApertureRange(parsed, lens, machine.numbers, rangeError);
-    if (!range)
-        return UsageError("chart", rangeError);
-    CalculationInputs atOne = lens.Inputs();
-    atOne.distanceText = "1";
-    atOne.distance.reset();
-    if (const CalculationResult one = Calculate(atOne, machine.numbers);
-        one.status == CalculationStatus::BadFocalLength)
-        return Refused(RefusalText(one.status));
     ChartRequest request;
     request.view = options.view;
     request.table.lens = lens.Inputs();
-    SetApertureColumns(request.table, range->first, range->second, options.steps,
+    SetApertureColumns(request.table, range.first, range.second, options.steps,
                        ChosenAperture(lens));
     if (!lens.distanceText.empty()) {
         const DistanceList typed = ReadDistances(lens.distanceText, machine.numbers,

@@ -283,3 +283,23 @@ std::optional<std::pair<double, double>> ApertureRange(const Parsed& parsed, con
     }
     return std::pair{*from, *to};
 }
+
+std::optional<CommandResult> ReadTableLens(const Parsed& parsed, const CommandLineContext& machine,
+                                           const char* verb, Choices& choices, Lens& lens,
+                                           std::pair<double, double>& range) {
+    if (auto failed = Choose(choices, parsed, machine, verb))
+        return failed;
+    lens = LensOf(choices, parsed, machine.numbers);
+    std::string rangeError;
+    const auto asked = ApertureRange(parsed, lens, machine.numbers, rangeError);
+    if (!asked)
+        return UsageError(verb, rangeError);
+    range = *asked;
+    CalculationInputs atOne = lens.Inputs();
+    atOne.distanceText = "1";
+    atOne.distance.reset();
+    if (const CalculationResult one = Calculate(atOne, machine.numbers);
+        one.status == CalculationStatus::BadFocalLength)
+        return Refused(RefusalText(one.status));
+    return std::nullopt;
+}

@@ -90,6 +90,13 @@ Lens LensOf(const Choices& choices, const Parsed& parsed, const NumberSettings& 
 // output made later, from copies of both.
 TableRequest Over(const Lens& lens, TableRequest request);
 
+// The choices, the lens they make and the apertures --apertures asks for,
+// for a table or a chart of `verb`; the usage error or the refusal instead
+// when they make none (a diopter that leaves no focal length).
+std::optional<CommandResult> ReadTableLens(const Parsed& parsed, const CommandLineContext& machine,
+                                           const char* verb, Choices& choices, Lens& lens,
+                                           std::pair<double, double>& range);
+
 // --apertures FROM:TO, two f-numbers; the default stops, widened to the
 // chosen aperture, without it; none, and why in `error`, when not understood.
 std::optional<std::pair<double, double>> ApertureRange(const Parsed& parsed, const Lens& lens,

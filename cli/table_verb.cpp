@@ -139,22 +139,13 @@ CommandResult TableVerb(const std::vector<std::string>& args, const CommandLineC
     if (auto wrong = ReadTableOptions(parsed, options))
         return *wrong;
     Choices choices;
-    if (auto failed = Choose(choices, parsed, machine, "table"))
+    Lens lens;
+    std::pair<double, double> range;
+    if (auto failed = ReadTableLens(parsed, machine, "table", choices, lens, range))
         return *failed;
-    const Lens lens = LensOf(choices, parsed, machine.numbers);
-    std::string rangeError;
-    const auto range = ApertureRange(parsed, lens, machine.numbers, rangeError);
-    if (!range)
-        return UsageError("table", rangeError);
-    CalculationInputs atOne = lens.Inputs();
-    atOne.distanceText = "1";
-    atOne.distance.reset();
-    if (const CalculationResult one = Calculate(atOne, machine.numbers);
-        one.status == CalculationStatus::BadFocalLength)
-        return Refused(RefusalText(one.status));
     TableRequest request;
     request.lens = lens.Inputs();
-    SetApertureColumns(request, range->first, range->second, options.steps, ChosenAperture(lens));
+    SetApertureColumns(request, range.first, range.second, options.steps, ChosenAperture(lens));
     request.shows = options.shows;
     CommandResult result;
     result.err = choices.warning;
