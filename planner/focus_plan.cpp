@@ -2,6 +2,7 @@
 
 #include "calc/dof.h"
 #include "calc/typed_distance.h"
+#include "framework/base/translate.h"
 #include "lists/aperture_stops.h"
 #include "lists/choice_lists.h"
 
@@ -65,8 +66,10 @@ void Plan(FocusPlan& p, const PlanRequest& request, const LensSetup& lens, doubl
         if (ParseDecimal(apertureValueTable[i].valueText) >= p.exactN)
             p.listAperture = i;
     if (p.listAperture < 0) {
-        p.apertureNeeded = needed + " needed";
-        p.refusal = "No aperture of the list is small enough; " + needed + " would be needed.";
+        p.apertureNeeded = Arg(Tr("Plan Focus", "%1 needed"), {needed});
+        p.refusal =
+            Arg(Tr("Plan Focus", "No aperture of the list is small enough; %1 would be needed."),
+                {needed});
         return;
     }
     const ApertureValue& set = apertureValueTable[p.listAperture];
@@ -77,8 +80,9 @@ void Plan(FocusPlan& p, const PlanRequest& request, const LensSetup& lens, doubl
     if (third)
         p.thirdStop = ParseDecimal(third->value);
     if (third && third->text != set.displayText)
-        p.apertureNeeded += ", or " + third->text + " in third stops";
-    p.apertureNeeded += " (" + needed + " needed)";
+        p.apertureNeeded =
+            Arg(Tr("Plan Focus", "%1, or %2 in third stops"), {p.apertureNeeded, third->text});
+    p.apertureNeeded = Arg(Tr("Plan Focus", "%1 (%2 needed)"), {p.apertureNeeded, needed});
 
     // The limits at the focus distance with the list aperture, as a press finds them.
     LensSetup atList = lens;
@@ -100,8 +104,9 @@ void Plan(FocusPlan& p, const PlanRequest& request, const LensSetup& lens, doubl
     const double airy = AiryDiscMm(N);
     p.diffraction = Number(airy, 6, settings) + " mm, " + Against(airy, c, settings);
     if (airy > c)
-        p.warning = "At " + std::string(set.displayText) +
-                    ", diffraction blurs more than the circle of confusion allows.";
+        p.warning = Arg(
+            Tr("Plan Focus", "At %1, diffraction blurs more than the circle of confusion allows."),
+            {set.displayText});
 
     // Root-sum-square of the defocus blur at the limits, c·N/N″, and the
     // Airy disc at N″: least at N′ = √(c·N / (2.44·λ)), or at N itself when
@@ -122,16 +127,18 @@ void Plan(FocusPlan& p, const PlanRequest& request, const LensSetup& lens, doubl
     }
     p.backgroundBlur = Number(b, 6, settings) + " mm";
     if (request.sensorWidth > 0)
-        p.backgroundBlur +=
-            ", " + Number(100 * b / request.sensorWidth, 2, settings) + "% of the frame's width";
+        p.backgroundBlur =
+            Arg(Tr("Plan Focus", "%1, %2% of the frame's width"),
+                {p.backgroundBlur, Number(100 * b / request.sensorWidth, 2, settings)});
     p.backgroundCircles = Number(b / c, 1, settings);
 }
 } // namespace
 
 std::string Against(double blurMm, double c, const NumberSettings& settings) {
     if (blurMm <= c)
-        return "within the circle of confusion";
-    return Number(blurMm / c, 2, settings) + " \u00D7 the circle of confusion";
+        return Tr("Plan Focus", "within the circle of confusion");
+    return Arg(Tr("Plan Focus", "%1 \u00D7 the circle of confusion"),
+               {Number(blurMm / c, 2, settings)});
 }
 
 FocusPlan PlanFocus(const PlanRequest& request, const NumberSettings& settings) {
@@ -152,11 +159,13 @@ FocusPlan PlanFocus(const PlanRequest& request, const NumberSettings& settings) 
             ? std::optional<double>(kInfinite)
             : Positive(request.backgroundText, settings, unit);
     if (!nearest)
-        p.refusal = "The nearest sharp point must be a positive distance.";
+        p.refusal = Tr("Plan Focus", "The nearest sharp point must be a positive distance.");
     else if (!farthest)
-        p.refusal = "The farthest sharp point must be a positive distance, or Infinity.";
+        p.refusal =
+            Tr("Plan Focus", "The farthest sharp point must be a positive distance, or Infinity.");
     else if (!background)
-        p.refusal = "The background must be a positive distance, or left empty for infinity.";
+        p.refusal = Tr("Plan Focus",
+                       "The background must be a positive distance, or left empty for infinity.");
     if (!p.refusal.empty())
         return p;
     const double factor = unit.factor;
@@ -169,11 +178,12 @@ FocusPlan PlanFocus(const PlanRequest& request, const NumberSettings& settings) 
         return p;
     }
     if (!(dn > lens.f)) {
-        p.refusal = "The nearest sharp point must be farther than the focal length.";
+        p.refusal =
+            Tr("Plan Focus", "The nearest sharp point must be farther than the focal length.");
         return p;
     }
     if (!(df > dn)) {
-        p.refusal = "The farthest sharp point must be beyond the nearest.";
+        p.refusal = Tr("Plan Focus", "The farthest sharp point must be beyond the nearest.");
         return p;
     }
     Plan(p, request, lens, dn, df, bg, settings);

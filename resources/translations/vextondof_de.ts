@@ -846,6 +846,58 @@
         <source>Background blur, in circles of confusion:</source>
         <translation>Unschärfe des Hintergrunds in Zerstreuungskreisen:</translation>
     </message>
+    <message>
+        <source>%1 needed</source>
+        <translation>%1 nötig</translation>
+    </message>
+    <message>
+        <source>No aperture of the list is small enough; %1 would be needed.</source>
+        <translation>Keine Blende der Liste ist klein genug; %1 wäre nötig.</translation>
+    </message>
+    <message>
+        <source>%1, or %2 in third stops</source>
+        <translation>%1, oder %2 in Drittelstufen</translation>
+    </message>
+    <message>
+        <source>%1 (%2 needed)</source>
+        <translation>%1 (%2 nötig)</translation>
+    </message>
+    <message>
+        <source>At %1, diffraction blurs more than the circle of confusion allows.</source>
+        <translation>Bei %1 macht die Beugung unschärfer, als der Zerstreuungskreis erlaubt.</translation>
+    </message>
+    <message>
+        <source>%1, %2% of the frame&apos;s width</source>
+        <translation>%1, %2 % der Bildbreite</translation>
+    </message>
+    <message>
+        <source>within the circle of confusion</source>
+        <translation>innerhalb des Zerstreuungskreises</translation>
+    </message>
+    <message>
+        <source>%1 × the circle of confusion</source>
+        <translation>das %1-Fache des Zerstreuungskreises</translation>
+    </message>
+    <message>
+        <source>The nearest sharp point must be a positive distance.</source>
+        <translation>Der nächste scharfe Punkt muss eine positive Entfernung sein.</translation>
+    </message>
+    <message>
+        <source>The farthest sharp point must be a positive distance, or Infinity.</source>
+        <translation>Der fernste scharfe Punkt muss eine positive Entfernung sein, oder Unendlich.</translation>
+    </message>
+    <message>
+        <source>The background must be a positive distance, or left empty for infinity.</source>
+        <translation>Der Hintergrund muss eine positive Entfernung sein, oder leer für Unendlich.</translation>
+    </message>
+    <message>
+        <source>The nearest sharp point must be farther than the focal length.</source>
+        <translation>Der nächste scharfe Punkt muss weiter entfernt sein als die Brennweite.</translation>
+    </message>
+    <message>
+        <source>The farthest sharp point must be beyond the nearest.</source>
+        <translation>Der fernste scharfe Punkt muss hinter dem nächsten liegen.</translation>
+    </message>
 </context>
 <context>
     <name>Stops</name>

@@ -846,6 +846,58 @@
         <source>Background blur, in circles of confusion:</source>
         <translation>Flou de l’arrière-plan, en cercles de confusion :</translation>
     </message>
+    <message>
+        <source>%1 needed</source>
+        <translation>%1 nécessaire</translation>
+    </message>
+    <message>
+        <source>No aperture of the list is small enough; %1 would be needed.</source>
+        <translation>Aucune ouverture de la liste n’est assez petite ; il faudrait %1.</translation>
+    </message>
+    <message>
+        <source>%1, or %2 in third stops</source>
+        <translation>%1, ou %2 en tiers de diaphragme</translation>
+    </message>
+    <message>
+        <source>%1 (%2 needed)</source>
+        <translation>%1 (%2 nécessaire)</translation>
+    </message>
+    <message>
+        <source>At %1, diffraction blurs more than the circle of confusion allows.</source>
+        <translation>À %1, la diffraction floute plus que le cercle de confusion ne le permet.</translation>
+    </message>
+    <message>
+        <source>%1, %2% of the frame&apos;s width</source>
+        <translation>%1, %2 % de la largeur de l’image</translation>
+    </message>
+    <message>
+        <source>within the circle of confusion</source>
+        <translation>dans le cercle de confusion</translation>
+    </message>
+    <message>
+        <source>%1 × the circle of confusion</source>
+        <translation>%1 × le cercle de confusion</translation>
+    </message>
+    <message>
+        <source>The nearest sharp point must be a positive distance.</source>
+        <translation>Le point net le plus proche doit être une distance positive.</translation>
+    </message>
+    <message>
+        <source>The farthest sharp point must be a positive distance, or Infinity.</source>
+        <translation>Le point net le plus éloigné doit être une distance positive, ou l’infini.</translation>
+    </message>
+    <message>
+        <source>The background must be a positive distance, or left empty for infinity.</source>
+        <translation>L’arrière-plan doit être une distance positive, ou rester vide pour l’infini.</translation>
+    </message>
+    <message>
+        <source>The nearest sharp point must be farther than the focal length.</source>
+        <translation>Le point net le plus proche doit être plus loin que la focale.</translation>
+    </message>
+    <message>
+        <source>The farthest sharp point must be beyond the nearest.</source>
+        <translation>Le point net le plus éloigné doit être au-delà du plus proche.</translation>
+    </message>
 </context>
 <context>
     <name>Stops</name>
