@@ -135,7 +135,9 @@ BOOL CVextonDOFCEDlg::OnInitDialog() {
     // Once a run: the choices go elsewhere than the person would look.
     if (const SettingsLocation& where = GetSettingsFilePath(); !where.note.empty())
         MessageBox(this, Utf8ToCString(where.note),
-                   where.KeptForTheRunOnly() ? u"Settings Not Saved" : u"Settings Kept Elsewhere");
+                   Utf8ToCString(where.KeptForTheRunOnly()
+                                     ? Tr("Settings", "Settings Not Saved")
+                                     : Tr("Settings", "Settings Kept Elsewhere")));
     return TRUE;
 }
 
@@ -308,9 +310,10 @@ void CVextonDOFCEDlg::OnTimer(UINT_PTR id) {
 // Once, after a generous wait: the person's choices are not being kept.
 void CVextonDOFCEDlg::TellSettingsHeld() {
     MessageBox(this,
-               u"Another copy of Vexton.DOF.CE holds your settings: your choices will not be "
-               u"saved until it lets go of them.",
-               u"Settings in Use");
+               Utf8ToCString(Tr("Settings", "Another copy of Vexton.DOF.CE holds your settings: "
+                                            "your choices will not be saved until it lets go of "
+                                            "them.")),
+               Utf8ToCString(Tr("Settings", "Settings in Use")));
 }
 
 // Copies the selected entries' texts into the stored choices and saves them.

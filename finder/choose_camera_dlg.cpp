@@ -3,6 +3,7 @@
 #include "calc/number_text.h"
 #include "finder/camera_search.h"
 #include "framework/base/afx.h"
+#include "framework/base/translate.h"
 #include "framework/qt/winapp.h"
 
 BEGIN_MESSAGE_MAP(CChooseCameraDlg, CDialog)
@@ -56,11 +57,19 @@ BOOL CChooseCameraDlg::OnInitDialog() {
     return TRUE;
 }
 
+namespace {
+CString T(const char* text) {
+    return Utf8ToCString(Tr("Choose Camera", text));
+}
+} // namespace
+
 void CChooseCameraDlg::OnFindChanged() {
     const std::string words = Text(m_editFind);
     m_matches = FindCameras(m_database->cameras, words, kMostMatches);
     TableContent content;
-    content.columns = {u"Maker", u"Model", u"Crop factor", u"Mount"};
+    content.columns = {T(TR_NOOP("Choose Camera", "Maker")), T(TR_NOOP("Choose Camera", "Model")),
+                       T(TR_NOOP("Choose Camera", "Crop factor")),
+                       T(TR_NOOP("Choose Camera", "Mount"))};
     const NumberSettings settings = UserNumberSettings();
     for (std::size_t row = 0; row < m_matches.size(); ++row) {
         const FoundCamera& c = m_database->cameras[m_matches[row]];
@@ -79,10 +88,10 @@ void CChooseCameraDlg::OnSensorChanged() {
     const std::optional<double> width = Side(Text(m_editWidth));
     const std::optional<double> height = Side(Text(m_editHeight));
     m_lblCrop.SetWindowText(
-        width && height
-            ? Utf8ToCString("Crop factor: " + FormatShortest(CropFactorOfSensor(*width, *height), 3,
-                                                             UserNumberSettings()))
-            : CString());
+        width && height ? Utf8ToCString(Arg(Tr("Choose Camera", "Crop factor: %1"),
+                                            {FormatShortest(CropFactorOfSensor(*width, *height), 3,
+                                                            UserNumberSettings())}))
+                        : CString());
 }
 
 void CChooseCameraDlg::Refuse(const std::string& sentence) {
@@ -97,14 +106,17 @@ std::optional<FoundCamera> CChooseCameraDlg::ChosenCamera(std::string& refusal) 
     if (!widthText.empty() || !heightText.empty()) {
         const std::optional<double> width = Side(widthText), height = Side(heightText);
         if (!width || !height) {
-            refusal = "The sensor's width and height must be two positive numbers of millimetres.";
+            refusal =
+                Tr("Choose Camera",
+                   "The sensor's width and height must be two positive numbers of millimetres.");
             return std::nullopt;
         }
         return CameraOfSensor(name, *width, *height);
     }
     const int row = m_matchesGrid.GetCurSel();
     if (row < 0 || static_cast<std::size_t>(row) >= m_matches.size()) {
-        refusal = "Find your camera and pick it, or give a name and its sensor's size.";
+        refusal = Tr("Choose Camera",
+                     "Find your camera and pick it, or give a name and its sensor's size.");
         return std::nullopt;
     }
     FoundCamera camera = m_database->cameras[m_matches[static_cast<std::size_t>(row)]];
@@ -138,7 +150,9 @@ void CChooseCameraDlg::OnOK() {
 void CChooseCameraDlg::OnRemoveClicked() {
     if (m_removable < 0 || static_cast<std::size_t>(m_removable) >= m_own.cameras.size() ||
         !m_own.problem.empty()) {
-        Refuse(m_own.problem.empty() ? "Only a camera of your own can be removed." : m_own.problem);
+        Refuse(m_own.problem.empty()
+                   ? Tr("Choose Camera", "Only a camera of your own can be removed.")
+                   : m_own.problem);
         return;
     }
     OwnCameras changed = m_own;

@@ -1,5 +1,6 @@
 #include "finder/lensfun_cameras.h"
 
+#include "framework/base/translate.h"
 #include <charconv>
 #include <cstring>
 #include <lensfun.h>
@@ -7,8 +8,9 @@
 #include <system_error>
 
 namespace {
-constexpr const char* kUnreadable = "lensfun's camera database could not be read, so only the "
-                                    "built-in cameras and your own are offered.";
+constexpr const char* kUnreadable =
+    TR_NOOP("Cameras", "lensfun's camera database could not be read, so only the built-in cameras "
+                       "and your own are offered.");
 
 // A multi-language string's text in `language`, or its default text.
 std::string InLanguage(const char* text, const char* language) {
@@ -71,7 +73,7 @@ CameraDatabase Collect(lfDatabase* db, bool loaded) {
         if ((*cameras)->CropFactor > 0)
             out.cameras.push_back(FromLensfun(**cameras));
     if (out.cameras.empty())
-        out.problem = kUnreadable;
+        out.problem = Tr("Cameras", kUnreadable);
     return out;
 }
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "calc/number_text.h"
 #include "finder/own_cameras.h"
+#include "framework/base/translate.h"
 
 #include <charconv>
 #include <cmath>
@@ -13,8 +14,8 @@ constexpr const char* kUnknown = "\u2014";
 OwnCameraDetails DescribeOwnCamera(const FoundCamera& c) {
     const auto known = [](const std::string& text) { return text.empty() ? kUnknown : text; };
     return {known(c.maker), known(c.mount),
-            c.source == "lensfun" ? "lensfun's camera database"
-            : c.source == "own"   ? "its sensor size, as you gave it"
+            c.source == "lensfun" ? Tr("Cameras", "lensfun's camera database")
+            : c.source == "own"   ? Tr("Cameras", "its sensor size, as you gave it")
                                   : known(c.source)};
 }
 

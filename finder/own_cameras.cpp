@@ -5,6 +5,7 @@
 #include "framework/base/csv.h"
 #include "framework/base/file.h"
 #include "framework/base/nocase.h"
+#include "framework/base/translate.h"
 
 #include <charconv>
 #include <cmath>
@@ -177,12 +178,13 @@ OwnCameras ReadOwnCameras(const SettingsLocation& settings, int waitMs) {
         !where.path.empty() && std::filesystem::symlink_status(where.path, ec).type() !=
                                    std::filesystem::file_type::not_found;
     if (tooLarge)
-        own.problem = "Your cameras file " + where.path + " is too large to be read.";
+        own.problem =
+            Arg(Tr("Cameras", "Your cameras file %1 is too large to be read."), {where.path});
     else if (!read && !held && there)
-        own.problem = "Your cameras file " + where.path + " cannot be read.";
+        own.problem = Arg(Tr("Cameras", "Your cameras file %1 cannot be read."), {where.path});
     else if (held)
-        own.problem = "Another copy of Vexton.DOF.CE holds your cameras file, so your cameras "
-                      "cannot be read now.";
+        own.problem = Tr("Cameras", "Another copy of Vexton.DOF.CE holds your cameras file, so "
+                                    "your cameras cannot be read now.");
     return own;
 }
 
@@ -208,23 +210,25 @@ std::string RefusalToAdd(const OwnCameras& own, const FoundCamera& camera,
                          std::string_view listEnd) {
     const std::string& name = camera.name;
     if (name.find_first_not_of(" \t") == std::string::npos)
-        return "A camera needs a name.";
+        return Tr("Cameras", "A camera needs a name.");
     if (name.find_first_of("\t\r\n") != std::string::npos)
-        return "A camera's name is one line, without tabs.";
+        return Tr("Cameras", "A camera's name is one line, without tabs.");
     for (const FoundCamera& c : own.cameras)
         if (BeginsNoCase(c.name, name) && BeginsNoCase(name, c.name))
-            return "You have a camera named " + c.name + " already.";
+            return Arg(Tr("Cameras", "You have a camera named %1 already."), {c.name});
     for (const CameraRecord& record : cameraTable)
         if (BeginsNoCase(record.name, name))
-            return "A camera named " + name + " would stand for " + record.name +
-                   " of the list; give it a longer name.";
+            return Arg(Tr("Cameras", "A camera named %1 would stand for %2 of the list; give it "
+                                     "a longer name."),
+                       {name, record.name});
     for (const FoundCamera& c : own.cameras)
         if (BeginsNoCase(c.name, name) || BeginsNoCase(name, c.name))
-            return "A camera named " + name + " would be mistaken for your " + c.name +
-                   "; give it another name.";
+            return Arg(Tr("Cameras", "A camera named %1 would be mistaken for your %2; give it "
+                                     "another name."),
+                       {name, c.name});
     if (BeginsNoCase(listEnd, name))
-        return "A camera named " + name + " would stand for " + std::string(listEnd) +
-               "; give it a longer name.";
+        return Arg(Tr("Cameras", "A camera named %1 would stand for %2; give it a longer name."),
+                   {name, std::string(listEnd)});
     return {};
 }
 

@@ -3,6 +3,7 @@
 #include "cameras/data_state.h"
 #include "framework/base/archive.h"
 #include "framework/base/file.h"
+#include "framework/base/translate.h"
 
 #include <cerrno>
 #include <climits>
@@ -175,15 +176,17 @@ SettingsLocation SettingsLocationFor(const std::string& programPath,
         if (Exists(folder) || mayCreate)
             return SettingsLocation(inConfig, true,
                                     readOnlyBeside
-                                        ? "You may read but not change " + beside +
-                                              ": your choices are kept in " + inConfig + "."
+                                        ? Arg(Tr("Settings", "You may read but not change %1: "
+                                                             "your choices are kept in %2."),
+                                              {beside, inConfig})
                                         : std::string());
         break;
     case ConfigHome::Others:
         return SettingsLocation({}, false,
-                                "The configuration folder " + configHome +
-                                    " is not yours: your choices are kept only until the "
-                                    "program ends.");
+                                Arg(Tr("Settings", "The configuration folder %1 is not yours: "
+                                                   "your choices are kept only until the "
+                                                   "program ends."),
+                                    {configHome}));
     case ConfigHome::Unusable:
         break;
     }

@@ -1,5 +1,7 @@
 #include "framework/base/exceptions.h"
 
+#include "framework/base/translate.h"
+
 #include <cerrno>
 
 CFileException::Cause CFileException::OsErrorToCause(int e) {
@@ -45,25 +47,22 @@ CFileException::Cause CFileException::OsErrorToCause(int e) {
 
 std::string CFileException::GetErrorMessage() const {
     static const char* const kTexts[] = {
-        "No error occurred.",
-        "An unknown error occurred while accessing %1.",
-        "%1 was not found.",
-        "%1 contains an invalid path.",
-        "%1 could not be opened because there are too many open files.",
-        "Access to %1 was denied.",
-        "An invalid file handle was associated with %1.",
-        "%1 could not be removed because it is the current directory.",
-        "%1 could not be created because the directory is full.",
-        "Seek failed on %1",
-        "A hardware I/O error was reported while accessing %1.",
-        "A sharing violation occurred while accessing %1.",
-        "A locking violation occurred while accessing %1.",
-        "Disk full while accessing %1.",
-        "An attempt was made to access %1 past its end.",
+        TR_NOOP("Files", "No error occurred."),
+        TR_NOOP("Files", "An unknown error occurred while accessing %1."),
+        TR_NOOP("Files", "%1 was not found."),
+        TR_NOOP("Files", "%1 contains an invalid path."),
+        TR_NOOP("Files", "%1 could not be opened because there are too many open files."),
+        TR_NOOP("Files", "Access to %1 was denied."),
+        TR_NOOP("Files", "An invalid file handle was associated with %1."),
+        TR_NOOP("Files", "%1 could not be removed because it is the current directory."),
+        TR_NOOP("Files", "%1 could not be created because the directory is full."),
+        TR_NOOP("Files", "Seek failed on %1"),
+        TR_NOOP("Files", "A hardware I/O error was reported while accessing %1."),
+        TR_NOOP("Files", "A sharing violation occurred while accessing %1."),
+        TR_NOOP("Files", "A locking violation occurred while accessing %1."),
+        TR_NOOP("Files", "Disk full while accessing %1."),
+        TR_NOOP("Files", "An attempt was made to access %1 past its end."),
     };
     const int cause = m_cause >= none && m_cause <= endOfFile ? m_cause : genericException;
-    std::string text = kTexts[cause];
-    if (const auto at = text.find("%1"); at != std::string::npos)
-        text.replace(at, 2, m_strFileName);
-    return text;
+    return Arg(Tr("Files", kTexts[cause]), {m_strFileName});
 }

@@ -130,6 +130,57 @@
     </message>
 </context>
 <context>
+    <name>Cameras</name>
+    <message>
+        <source>lensfun&apos;s camera database could not be read, so only the built-in cameras and your own are offered.</source>
+        <translation>Die Kameradatenbank von lensfun konnte nicht gelesen werden; angeboten werden nur die eingebauten und Ihre eigenen Kameras.</translation>
+    </message>
+    <message>
+        <source>lensfun&apos;s camera database</source>
+        <translation>Kameradatenbank von lensfun</translation>
+    </message>
+    <message>
+        <source>its sensor size, as you gave it</source>
+        <translation>ihre Sensorgröße, wie Sie sie angegeben haben</translation>
+    </message>
+    <message>
+        <source>Your cameras file %1 is too large to be read.</source>
+        <translation>Ihre Kameradatei %1 ist zu groß, um gelesen zu werden.</translation>
+    </message>
+    <message>
+        <source>Your cameras file %1 cannot be read.</source>
+        <translation>Ihre Kameradatei %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Another copy of Vexton.DOF.CE holds your cameras file, so your cameras cannot be read now.</source>
+        <translation>Eine andere Instanz von Vexton.DOF.CE hält Ihre Kameradatei, daher können Ihre Kameras jetzt nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>A camera needs a name.</source>
+        <translation>Eine Kamera braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>A camera&apos;s name is one line, without tabs.</source>
+        <translation>Der Name einer Kamera ist eine Zeile, ohne Tabulatoren.</translation>
+    </message>
+    <message>
+        <source>You have a camera named %1 already.</source>
+        <translation>Sie haben schon eine Kamera namens %1.</translation>
+    </message>
+    <message>
+        <source>A camera named %1 would stand for %2 of the list; give it a longer name.</source>
+        <translation>Eine Kamera namens %1 stünde für %2 aus der Liste; geben Sie ihr einen längeren Namen.</translation>
+    </message>
+    <message>
+        <source>A camera named %1 would be mistaken for your %2; give it another name.</source>
+        <translation>Eine Kamera namens %1 würde mit Ihrer %2 verwechselt; geben Sie ihr einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>A camera named %1 would stand for %2; give it a longer name.</source>
+        <translation>Eine Kamera namens %1 stünde für %2; geben Sie ihr einen längeren Namen.</translation>
+    </message>
+</context>
+<context>
     <name>Choose Camera</name>
     <message>
         <source>Choose Camera</source>
@@ -166,6 +217,38 @@
     <message>
         <source>Matching cameras</source>
         <translation>Passende Kameras</translation>
+    </message>
+    <message>
+        <source>Maker</source>
+        <translation>Hersteller</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Crop factor</source>
+        <translation>Crop-Faktor</translation>
+    </message>
+    <message>
+        <source>Mount</source>
+        <translation>Bajonett</translation>
+    </message>
+    <message>
+        <source>Crop factor: %1</source>
+        <translation>Crop-Faktor: %1</translation>
+    </message>
+    <message>
+        <source>The sensor&apos;s width and height must be two positive numbers of millimetres.</source>
+        <translation>Breite und Höhe des Sensors müssen zwei positive Zahlen in Millimetern sein.</translation>
+    </message>
+    <message>
+        <source>Find your camera and pick it, or give a name and its sensor&apos;s size.</source>
+        <translation>Suchen und wählen Sie Ihre Kamera, oder geben Sie einen Namen und die Größe ihres Sensors an.</translation>
+    </message>
+    <message>
+        <source>Only a camera of your own can be removed.</source>
+        <translation>Nur eine eigene Kamera kann entfernt werden.</translation>
     </message>
 </context>
 <context>
@@ -546,6 +629,69 @@
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>No error occurred.</source>
+        <translation>Es ist kein Fehler aufgetreten.</translation>
+    </message>
+    <message>
+        <source>An unknown error occurred while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 trat ein unbekannter Fehler auf.</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>%1 contains an invalid path.</source>
+        <translation>%1 enthält einen ungültigen Pfad.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened because there are too many open files.</source>
+        <translation>%1 konnte nicht geöffnet werden, weil zu viele Dateien offen sind.</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation>Der Zugriff auf %1 wurde verweigert.</translation>
+    </message>
+    <message>
+        <source>An invalid file handle was associated with %1.</source>
+        <translation>Mit %1 war ein ungültiger Dateizugriff verbunden.</translation>
+    </message>
+    <message>
+        <source>%1 could not be removed because it is the current directory.</source>
+        <translation>%1 konnte nicht entfernt werden, weil es das aktuelle Verzeichnis ist.</translation>
+    </message>
+    <message>
+        <source>%1 could not be created because the directory is full.</source>
+        <translation>%1 konnte nicht angelegt werden, weil das Verzeichnis voll ist.</translation>
+    </message>
+    <message>
+        <source>Seek failed on %1</source>
+        <translation>Positionieren in %1 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>A hardware I/O error was reported while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 wurde ein Ein-/Ausgabefehler der Hardware gemeldet.</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 trat eine Freigabeverletzung auf.</translation>
+    </message>
+    <message>
+        <source>A locking violation occurred while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 trat eine Sperrverletzung auf.</translation>
+    </message>
+    <message>
+        <source>Disk full while accessing %1.</source>
+        <translation>Datenträger voll beim Zugriff auf %1.</translation>
+    </message>
+    <message>
+        <source>An attempt was made to access %1 past its end.</source>
+        <translation>Es wurde versucht, über das Ende von %1 hinaus zuzugreifen.</translation>
+    </message>
+</context>
+<context>
     <name>Film, Camera Information</name>
     <message>
         <source>Film, Camera Information</source>
@@ -897,6 +1043,41 @@
     <message>
         <source>The farthest sharp point must be beyond the nearest.</source>
         <translation>Der fernste scharfe Punkt muss hinter dem nächsten liegen.</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Settings Not Saved</source>
+        <translation>Einstellungen nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Settings Kept Elsewhere</source>
+        <translation>Einstellungen anderswo gespeichert</translation>
+    </message>
+    <message>
+        <source>Another copy of Vexton.DOF.CE holds your settings: your choices will not be saved until it lets go of them.</source>
+        <translation>Eine andere Instanz von Vexton.DOF.CE hält Ihre Einstellungen: Ihre Auswahl wird erst gespeichert, wenn sie sie freigibt.</translation>
+    </message>
+    <message>
+        <source>Settings in Use</source>
+        <translation>Einstellungen in Gebrauch</translation>
+    </message>
+    <message>
+        <source>Could not save your settings!</source>
+        <translation>Ihre Einstellungen konnten nicht gespeichert werden!</translation>
+    </message>
+    <message>
+        <source>File Save Error</source>
+        <translation>Fehler beim Speichern</translation>
+    </message>
+    <message>
+        <source>You may read but not change %1: your choices are kept in %2.</source>
+        <translation>Sie dürfen %1 lesen, aber nicht ändern: Ihre Auswahl wird in %2 gespeichert.</translation>
+    </message>
+    <message>
+        <source>The configuration folder %1 is not yours: your choices are kept only until the program ends.</source>
+        <translation>Der Konfigurationsordner %1 gehört nicht Ihnen: Ihre Auswahl gilt nur, bis das Programm endet.</translation>
     </message>
 </context>
 <context>

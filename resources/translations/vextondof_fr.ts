@@ -130,6 +130,57 @@
     </message>
 </context>
 <context>
+    <name>Cameras</name>
+    <message>
+        <source>lensfun&apos;s camera database could not be read, so only the built-in cameras and your own are offered.</source>
+        <translation>La base de données d’appareils de lensfun n’a pas pu être lue : seuls les appareils intégrés et les vôtres sont proposés.</translation>
+    </message>
+    <message>
+        <source>lensfun&apos;s camera database</source>
+        <translation>base de données d’appareils de lensfun</translation>
+    </message>
+    <message>
+        <source>its sensor size, as you gave it</source>
+        <translation>la taille de son capteur, telle que vous l’avez donnée</translation>
+    </message>
+    <message>
+        <source>Your cameras file %1 is too large to be read.</source>
+        <translation>Votre fichier d’appareils %1 est trop grand pour être lu.</translation>
+    </message>
+    <message>
+        <source>Your cameras file %1 cannot be read.</source>
+        <translation>Votre fichier d’appareils %1 ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>Another copy of Vexton.DOF.CE holds your cameras file, so your cameras cannot be read now.</source>
+        <translation>Une autre copie de Vexton.DOF.CE tient votre fichier d’appareils : vos appareils ne peuvent pas être lus pour l’instant.</translation>
+    </message>
+    <message>
+        <source>A camera needs a name.</source>
+        <translation>Un appareil a besoin d’un nom.</translation>
+    </message>
+    <message>
+        <source>A camera&apos;s name is one line, without tabs.</source>
+        <translation>Le nom d’un appareil tient sur une ligne, sans tabulation.</translation>
+    </message>
+    <message>
+        <source>You have a camera named %1 already.</source>
+        <translation>Vous avez déjà un appareil nommé %1.</translation>
+    </message>
+    <message>
+        <source>A camera named %1 would stand for %2 of the list; give it a longer name.</source>
+        <translation>Un appareil nommé %1 désignerait le %2 de la liste ; donnez-lui un nom plus long.</translation>
+    </message>
+    <message>
+        <source>A camera named %1 would be mistaken for your %2; give it another name.</source>
+        <translation>Un appareil nommé %1 serait confondu avec votre %2 ; donnez-lui un autre nom.</translation>
+    </message>
+    <message>
+        <source>A camera named %1 would stand for %2; give it a longer name.</source>
+        <translation>Un appareil nommé %1 désignerait %2 ; donnez-lui un nom plus long.</translation>
+    </message>
+</context>
+<context>
     <name>Choose Camera</name>
     <message>
         <source>Choose Camera</source>
@@ -166,6 +217,38 @@
     <message>
         <source>Matching cameras</source>
         <translation>Appareils trouvés</translation>
+    </message>
+    <message>
+        <source>Maker</source>
+        <translation>Fabricant</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>Crop factor</source>
+        <translation>Facteur de recadrage</translation>
+    </message>
+    <message>
+        <source>Mount</source>
+        <translation>Monture</translation>
+    </message>
+    <message>
+        <source>Crop factor: %1</source>
+        <translation>Facteur de recadrage : %1</translation>
+    </message>
+    <message>
+        <source>The sensor&apos;s width and height must be two positive numbers of millimetres.</source>
+        <translation>La largeur et la hauteur du capteur doivent être deux nombres positifs de millimètres.</translation>
+    </message>
+    <message>
+        <source>Find your camera and pick it, or give a name and its sensor&apos;s size.</source>
+        <translation>Cherchez votre appareil et choisissez-le, ou donnez un nom et la taille de son capteur.</translation>
+    </message>
+    <message>
+        <source>Only a camera of your own can be removed.</source>
+        <translation>Seul un appareil à vous peut être retiré.</translation>
     </message>
 </context>
 <context>
@@ -546,6 +629,69 @@
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>No error occurred.</source>
+        <translation>Aucune erreur ne s’est produite.</translation>
+    </message>
+    <message>
+        <source>An unknown error occurred while accessing %1.</source>
+        <translation>Une erreur inconnue s’est produite lors de l’accès à %1.</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>%1 contains an invalid path.</source>
+        <translation>%1 contient un chemin non valide.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened because there are too many open files.</source>
+        <translation>%1 n’a pas pu être ouvert car trop de fichiers sont ouverts.</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation>L’accès à %1 a été refusé.</translation>
+    </message>
+    <message>
+        <source>An invalid file handle was associated with %1.</source>
+        <translation>Un descripteur de fichier non valide était associé à %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be removed because it is the current directory.</source>
+        <translation>%1 n’a pas pu être supprimé car c’est le dossier courant.</translation>
+    </message>
+    <message>
+        <source>%1 could not be created because the directory is full.</source>
+        <translation>%1 n’a pas pu être créé car le dossier est plein.</translation>
+    </message>
+    <message>
+        <source>Seek failed on %1</source>
+        <translation>Le positionnement dans %1 a échoué</translation>
+    </message>
+    <message>
+        <source>A hardware I/O error was reported while accessing %1.</source>
+        <translation>Une erreur matérielle d’entrée-sortie a été signalée lors de l’accès à %1.</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred while accessing %1.</source>
+        <translation>Une violation de partage s’est produite lors de l’accès à %1.</translation>
+    </message>
+    <message>
+        <source>A locking violation occurred while accessing %1.</source>
+        <translation>Une violation de verrou s’est produite lors de l’accès à %1.</translation>
+    </message>
+    <message>
+        <source>Disk full while accessing %1.</source>
+        <translation>Disque plein lors de l’accès à %1.</translation>
+    </message>
+    <message>
+        <source>An attempt was made to access %1 past its end.</source>
+        <translation>Une tentative d’accès à %1 au-delà de sa fin a eu lieu.</translation>
+    </message>
+</context>
+<context>
     <name>Film, Camera Information</name>
     <message>
         <source>Film, Camera Information</source>
@@ -897,6 +1043,41 @@
     <message>
         <source>The farthest sharp point must be beyond the nearest.</source>
         <translation>Le point net le plus éloigné doit être au-delà du plus proche.</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Settings Not Saved</source>
+        <translation>Réglages non enregistrés</translation>
+    </message>
+    <message>
+        <source>Settings Kept Elsewhere</source>
+        <translation>Réglages conservés ailleurs</translation>
+    </message>
+    <message>
+        <source>Another copy of Vexton.DOF.CE holds your settings: your choices will not be saved until it lets go of them.</source>
+        <translation>Une autre copie de Vexton.DOF.CE tient vos réglages : vos choix ne seront pas enregistrés tant qu’elle ne les libère pas.</translation>
+    </message>
+    <message>
+        <source>Settings in Use</source>
+        <translation>Réglages en cours d’utilisation</translation>
+    </message>
+    <message>
+        <source>Could not save your settings!</source>
+        <translation>Vos réglages n’ont pas pu être enregistrés !</translation>
+    </message>
+    <message>
+        <source>File Save Error</source>
+        <translation>Erreur d’enregistrement</translation>
+    </message>
+    <message>
+        <source>You may read but not change %1: your choices are kept in %2.</source>
+        <translation>Vous pouvez lire %1 mais pas le modifier : vos choix sont conservés dans %2.</translation>
+    </message>
+    <message>
+        <source>The configuration folder %1 is not yours: your choices are kept only until the program ends.</source>
+        <translation>Le dossier de configuration %1 n’est pas à vous : vos choix ne sont conservés que jusqu’à la fin du programme.</translation>
     </message>
 </context>
 <context>
