@@ -175,8 +175,8 @@ void CVextonDOFCEDlg::FillApertureList() {
 }
 
 void CVextonDOFCEDlg::FillUnitList() {
-    FillChoiceList(m_cboUnit, UnitChoices(), kUnitDropDownRows, m_dataState.m_strUnit,
-                   ListKind::Unit, UserNumberSettings());
+    FillChoiceList(m_cboUnit, ShownUnitChoices(), kUnitDropDownRows,
+                   ShownUnit(m_dataState.m_strUnit), ListKind::Unit, UserNumberSettings());
 }
 
 // The handheld's circles, then "Custom…", which opens the Circle of
@@ -292,7 +292,8 @@ bool CVextonDOFCEDlg::TakeStoredChoices(int waitMs, bool* tell) {
                      stored.m_strFocalLength, numbers);
     TakeStoredChoice(m_cboAperture, ListKind::Aperture, m_dataState.m_strAperture,
                      stored.m_strAperture, numbers);
-    TakeStoredChoice(m_cboUnit, ListKind::Unit, m_dataState.m_strUnit, stored.m_strUnit, numbers);
+    TakeStoredChoice(m_cboUnit, ListKind::Unit, ShownUnit(m_dataState.m_strUnit),
+                     ShownUnit(stored.m_strUnit), numbers);
     TakeStoredChoice(m_cboCofC, ListKind::CircleOfConfusion, m_dataState.m_strCofC,
                      stored.m_strCofC, numbers);
     m_dataState = stored;
@@ -333,7 +334,9 @@ void CVextonDOFCEDlg::SaveChoices() {
     KeepSelectedText(m_cboCamera, m_dataState.m_strCamera);
     KeepChosenText(m_cboFocalLength, ListKind::FocalLength, m_dataState.m_strFocalLength, numbers);
     KeepChosenText(m_cboAperture, ListKind::Aperture, m_dataState.m_strAperture, numbers);
-    KeepSelectedText(m_cboUnit, m_dataState.m_strUnit);
+    // The unit is kept in English, whatever the language it is shown in.
+    if (const int unit = m_cboUnit.GetCurSel(); unit >= 0 && unit < kDistanceUnitCount)
+        m_dataState.m_strUnit = UnitChoices()[static_cast<std::size_t>(unit)].displayText;
     KeepChosenText(m_cboCofC, ListKind::CircleOfConfusion, m_dataState.m_strCofC, numbers);
     if (!SaveSettings(&m_dataState))
         ShowSaveFailed(this);

@@ -4,6 +4,7 @@
 #include "calc/number_text.h"
 #include "cameras/camera_table.h"
 #include "framework/base/nocase.h"
+#include "framework/base/translate.h"
 
 namespace {
 ChoiceEntry EntryValuedAsShown(const std::string& text) {
@@ -54,6 +55,22 @@ std::vector<ChoiceEntry> UnitChoices() {
     for (const DistanceUnit& unit : distanceUnits)
         out.push_back({Utf8ToCString(unit.listText), std::to_string(unit.code)});
     return out;
+}
+
+std::vector<ChoiceEntry> ShownUnitChoices() {
+    static const char* const kNames[] = {
+        TR_NOOP("Unit list", "feet"), TR_NOOP("Unit list", "inches"),
+        TR_NOOP("Unit list", "meters"), TR_NOOP("Unit list", "centimeters"),
+        TR_NOOP("Unit list", "feet and inches")};
+    std::vector<ChoiceEntry> out = UnitChoices();
+    for (std::size_t i = 0; i < out.size() && i < std::size(kNames); ++i)
+        out[i].displayText = Utf8ToCString(Tr("Unit list", kNames[i]));
+    return out;
+}
+
+CString ShownUnit(const CString& stored) {
+    const int at = SelectStoredChoice(UnitChoices(), stored);
+    return at >= 0 ? ShownUnitChoices()[static_cast<std::size_t>(at)].displayText : stored;
 }
 
 std::vector<ChoiceEntry> CofCChoices() {

@@ -19,6 +19,12 @@
 
 std::vector<ChoiceEntry> FocalLengthChoices(); // 613: 3.0 to 300.0 by 0.5, then 18 longer lenses
 std::vector<ChoiceEntry> UnitChoices(); // feet, inches, meters, centimeters, feet and inches: 0..4
+// The same as the person reads them, in their language. The settings file
+// keeps the English texts, whatever the language.
+std::vector<ChoiceEntry> ShownUnitChoices();
+// The unit a stored (English) text chooses, as shown; the text itself when
+// it chooses none.
+CString ShownUnit(const CString& stored);
 std::vector<ChoiceEntry> CofCChoices(); // 351: 0.0050 to 0.0400 by 0.0001
 // The main form's circle-of-confusion list ends with this entry, which
 // opens the Circle of Confusion form; it is no circle, and has no value.

@@ -1096,6 +1096,29 @@
     </message>
 </context>
 <context>
+    <name>Unit list</name>
+    <message>
+        <source>feet</source>
+        <translation>Fuß</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>Zoll</translation>
+    </message>
+    <message>
+        <source>meters</source>
+        <translation>Meter</translation>
+    </message>
+    <message>
+        <source>centimeters</source>
+        <translation>Zentimeter</translation>
+    </message>
+    <message>
+        <source>feet and inches</source>
+        <translation>Fuß und Zoll</translation>
+    </message>
+</context>
+<context>
     <name>Units</name>
     <message>
         <source>feet</source>

@@ -1096,6 +1096,29 @@
     </message>
 </context>
 <context>
+    <name>Unit list</name>
+    <message>
+        <source>feet</source>
+        <translation>pieds</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>pouces</translation>
+    </message>
+    <message>
+        <source>meters</source>
+        <translation>mètres</translation>
+    </message>
+    <message>
+        <source>centimeters</source>
+        <translation>centimètres</translation>
+    </message>
+    <message>
+        <source>feet and inches</source>
+        <translation>pieds et pouces</translation>
+    </message>
+</context>
+<context>
     <name>Units</name>
     <message>
         <source>feet</source>
