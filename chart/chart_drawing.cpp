@@ -1,6 +1,7 @@
 #include "chart/chart_drawing.h"
 
 #include "framework/base/translate.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
@@ -59,13 +60,9 @@ struct LegendItem {
 class Painter {
   public:
     Painter(const DofChart& chart, const QFont& font, QPaintDevice* device, const QPalette* palette)
-        : m_chart(chart), m_font(font), m_bold(font), m_metrics(font, device),
-          m_boldMetrics(m_bold, device), m_palette(palette) {
-        m_bold.setBold(true);
-        m_boldMetrics = QFontMetricsF(m_bold, device);
-        m_em = m_metrics.height();
-        m_gap = m_em / 2;
-        m_titleFont = m_bold;
+        : m_chart(chart), m_font(font), m_bold(Bold(font)), m_metrics(font, device),
+          m_boldMetrics(m_bold, device), m_palette(palette), m_em(m_metrics.height()),
+          m_gap(m_em / 2) {
         MakeLegend();
     }
 
@@ -103,6 +100,10 @@ class Painter {
     }
 
   private:
+    static QFont Bold(QFont font) {
+        font.setBold(true);
+        return font;
+    }
     QColor Fore() const { return m_palette->color(QPalette::Text); }
     QColor Back() const { return m_palette->color(QPalette::Base); }
     // The text colour this much of the way from the background, as a
@@ -127,19 +128,19 @@ class Painter {
             .height();
     }
 
-    double LabelWidth() const {
+    // The widest of the series' texts `text`, the chosen one's bold.
+    double Widest(std::string ChartSeries::*text) const {
         double w = 0;
         for (const ChartSeries& s : m_chart.series)
             w = std::max(w,
-                         (s.chosen ? m_boldMetrics : m_metrics).horizontalAdvance(Text(s.label)));
+                         (s.chosen ? m_boldMetrics : m_metrics).horizontalAdvance(Text(s.*text)));
         return w;
     }
-    double ZoneTextWidth() const {
-        double w = 0;
-        for (const ChartSeries& s : m_chart.series)
-            w = std::max(
-                w, (s.chosen ? m_boldMetrics : m_metrics).horizontalAdvance(Text(s.zoneText)));
-        return w;
+    double LabelWidth() const { return Widest(&ChartSeries::label); }
+    double ZoneTextWidth() const { return Widest(&ChartSeries::zoneText); }
+    // A curve's pen, and its legend's: the chosen aperture's thicker.
+    double CurveWidth(std::size_t series) const {
+        return (m_chart.series[series].chosen ? 3.0 : 1.6) * LineWidth();
     }
     double TickLabelWidth() const {
         double w = m_metrics.horizontalAdvance(QStringLiteral("\u221E"));
@@ -219,15 +220,12 @@ class Painter {
         }
     }
 
-    void GridLines(const QRectF& plot, double right, bool horizontal) {
+    // A faint line up from each mark of the axis.
+    void GridLines(const QRectF& plot, double right) {
         m_p->setPen(QPen(Faint(), 0));
         for (const ChartTick& t : m_chart.ticks) {
             const double x = LogX(t.at, plot.left(), right);
             m_p->drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
-            if (horizontal) {
-                const double y = LogX(t.at, plot.bottom(), plot.top() + (plot.right() - right));
-                m_p->drawLine(QPointF(plot.left(), y), QPointF(right, y));
-            }
         }
     }
 
@@ -250,7 +248,7 @@ class Painter {
 
     double Title(const QRectF& area, double y) {
         const QRectF box(area.left() + m_gap, y, area.width() - 2 * m_gap, area.height());
-        return TextBlock(box, Text(m_chart.title), m_titleFont, Fore()) + m_gap;
+        return TextBlock(box, Text(m_chart.title), m_bold, Fore()) + m_gap;
     }
 
     double TextBlock(const QRectF& box, const QString& text, const QFont& font,
@@ -274,7 +272,7 @@ class Painter {
         const std::size_t n = m_chart.series.size();
         const double row = std::min(plot.height() / static_cast<double>(n), kMostRow * m_em);
         GridLines(QRectF(plot.left(), plot.top(), plot.width(), row * static_cast<double>(n)),
-                  right, false);
+                  right);
         if (m_chart.focus) { // the subject, behind the bars: a narrow zone stays in sight
             const double x = LogX(*m_chart.focus, plot.left(), right);
             m_p->setPen(QPen(Fore(), 1.5 * LineWidth(), Qt::DashLine));
@@ -338,7 +336,7 @@ class Painter {
         const double right = plot.right(), top = plot.top() + band, bottom = plot.bottom();
         const auto X = [&](double v) { return LogX(v, plot.left(), right); };
         const auto Y = [&](double v) { return LogX(v, bottom, top); };
-        GridLines(QRectF(plot.left(), top, plot.width(), bottom - top), right, false);
+        GridLines(QRectF(plot.left(), top, plot.width(), bottom - top), right);
         m_p->setPen(QPen(Faint(), 0));
         for (const ChartTick& t : m_chart.ticks)
             m_p->drawLine(QPointF(plot.left(), Y(t.at)), QPointF(right, Y(t.at)));
@@ -375,7 +373,7 @@ class Painter {
     void Curves(std::size_t i, const QRectF& finite, double infinityTop, MapX X, MapY Y) {
         const ChartSeries& s = m_chart.series[i];
         const QColor colour = Colour(i);
-        const double width = (s.chosen ? 3.0 : 1.6) * LineWidth();
+        const double width = CurveWidth(i);
         QPen pen(colour, width, kDashes[i % kDashCount], Qt::FlatCap, Qt::RoundJoin);
         std::vector<QPointF> nearLine, farLine;
         for (const ChartPoint& pt : s.points) {
@@ -388,7 +386,6 @@ class Painter {
         // Cut at the plot's edges by geometry: an SVG drops a painter's clip.
         const QPainterPath nearPath = Clipped(nearLine, finite.adjusted(0, -1, 0, 0));
         const QPainterPath farPath = Clipped(farLine, finite.adjusted(0, -1, 0, 0));
-        m_p->save();
         m_p->setBrush(Qt::NoBrush);
         if (Contrast(colour, Back()) < 1.8) { // a pale colour keeps a thin outline
             const QColor casing = Towards(0.45);
@@ -406,7 +403,6 @@ class Painter {
         m_p->setPen(pen);
         m_p->drawPath(nearPath);
         m_p->drawPath(farPath);
-        m_p->restore();
         if (s.hyperfocal > 0 && s.hyperfocal <= m_chart.axisTo) {
             const double x = X(s.hyperfocal);
             Arrow(QPointF(x, finite.top()), QPointF(x, infinityTop + m_em * 0.15), colour, width);
@@ -543,8 +539,7 @@ class Painter {
             switch (item.mark) {
             case LegendItem::Mark::Series: {
                 const auto i = static_cast<std::size_t>(item.series);
-                m_p->setPen(QPen(Colour(i), (m_chart.series[i].chosen ? 3.0 : 1.6) * w,
-                                 kDashes[i % kDashCount], Qt::FlatCap));
+                m_p->setPen(QPen(Colour(i), CurveWidth(i), kDashes[i % kDashCount], Qt::FlatCap));
                 m_p->drawLine(QPointF(swatch.left(), mid), QPointF(swatch.right(), mid));
                 break;
             }
@@ -588,10 +583,10 @@ class Painter {
     }
 
     const DofChart& m_chart;
-    QFont m_font, m_bold, m_titleFont;
+    QFont m_font, m_bold; // the title, the chosen aperture's texts: bold
     QFontMetricsF m_metrics, m_boldMetrics;
     const QPalette* m_palette;
-    double m_em = 10, m_gap = 5;
+    double m_em, m_gap;
     std::vector<LegendItem> m_legend;
     QPainter* m_p = nullptr;
 };
