@@ -5,19 +5,14 @@
 #include "framework/qt/printing.h"
 #include "framework/qt/svg_writing.h"
 
-#include <QBuffer>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
 
 namespace {
-constexpr double kChartPoints = 10; // the type of a chart on paper and in files
-
-QFont ChartFont(double points) {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSizeF(points);
-    return font;
-}
+// The chart's type on paper; in images 7.5 points, 10 pixels at 96 per inch.
+constexpr double kChartPoints = 10;
+constexpr double kImagePoints = 7.5;
 
 QString Summary(const DofChart& chart) {
     return QString::fromStdString(chart.refusal.empty() ? chart.summary : chart.refusal);
@@ -37,29 +32,32 @@ void PaintChartPage(QPagedPaintDevice& device, const DofChart& chart,
         10;
     const double toPixels = device.logicalDpiX() / 72.0;
     const QRectF area(0, top * toPixels, page.width() * toPixels, (page.height() - top) * toPixels);
-    ChartDrawing(chart).Paint(painter, area, PaperPalette(), ChartFont(kChartPoints));
+    ChartDrawing(chart).Paint(painter, area, PaperPalette(), PageFont(kChartPoints));
 }
 
-std::string WritePdf(const DofChart& chart, const TablePageHeading& heading, Paper paper,
-                     QIODevice& out) {
+void WritePdf(const DofChart& chart, const TablePageHeading& heading, Paper paper, QIODevice& out) {
     QPdfWriter pdf(&out);
     pdf.setTitle(QStringLiteral("Depth of Field Chart"));
     pdf.setCreator(QStringLiteral("Vexton.DOF.CE"));
     pdf.setPageSize(PaperSize(paper));
     pdf.setResolution(300);
     PaintChartPage(pdf, chart, heading);
-    return {};
+}
+
+// The chart in an image of `size` pixels at 96 per inch, black on white.
+void PaintImage(QPainter& painter, const DofChart& chart, QSize size) {
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(QRectF(QPointF(), QSizeF(size)), Qt::white);
+    ChartDrawing(chart).Paint(painter, QRectF(QPointF(), QSizeF(size)), PaperPalette(),
+                              PageFont(kImagePoints));
 }
 
 std::string WritePng(const DofChart& chart, QSize size, QIODevice& out) {
     QImage image(size * 2, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(2);
-    image.fill(Qt::white);
     {
         QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        ChartDrawing(chart).Paint(painter, QRectF(QPointF(), QSizeF(size)), PaperPalette(),
-                                  ChartFont(kChartPoints * 0.75)); // 10 px type at 96 per inch...
+        PaintImage(painter, chart, size);
     }
     image.setText(QStringLiteral("Title"), QStringLiteral("Depth of Field Chart"));
     image.setText(QStringLiteral("Description"), Summary(chart));
@@ -70,13 +68,7 @@ std::string WriteSvgFile(const DofChart& chart, QSize size, QIODevice& out) {
     QString unavailable;
     const bool written = WriteSvg(
         out, size, QStringLiteral("Depth of Field Chart"), Summary(chart),
-        [&](QPainter& painter) {
-            painter.setRenderHint(QPainter::Antialiasing);
-            painter.fillRect(QRectF(QPointF(), QSizeF(size)), Qt::white);
-            ChartDrawing(chart).Paint(painter, QRectF(QPointF(), QSizeF(size)), PaperPalette(),
-                                      ChartFont(kChartPoints * 0.75));
-        },
-        &unavailable);
+        [&](QPainter& painter) { PaintImage(painter, chart, size); }, &unavailable);
     return written ? std::string()
                    : (unavailable.isEmpty() ? std::string("The SVG could not be made.")
                                             : unavailable.toStdString());
@@ -84,7 +76,7 @@ std::string WriteSvgFile(const DofChart& chart, QSize size, QIODevice& out) {
 } // namespace
 
 QSize DefaultChartSize(const DofChart& chart) {
-    const QSize least = ChartDrawing(chart).LeastSize(ChartFont(kChartPoints * 0.75));
+    const QSize least = ChartDrawing(chart).LeastSize(PageFont(kImagePoints));
     return least.expandedTo(QSize(800, chart.view == ChartView::Limits ? 600 : 400));
 }
 
@@ -94,7 +86,7 @@ std::string WriteChart(const DofChart& chart, const TablePageHeading& heading, C
     std::string failed;
     switch (format) {
     case ChartFormat::Pdf:
-        failed = WritePdf(chart, heading, paper, device);
+        WritePdf(chart, heading, paper, device);
         break;
     case ChartFormat::Png:
         failed = WritePng(chart, size, device);

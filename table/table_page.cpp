@@ -26,14 +26,6 @@ constexpr double kFooterPoints = 8;
 constexpr double kCellPadding = 4; // each side of a cell's text
 constexpr double kGap = 10;        // between the page's parts
 
-QFont Font(double points, bool bold = false) {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    font.setStyleStrategy(QFont::PreferNoShaping); // no ligatures: "diffraction" stays searchable
-    return font;
-}
-
 QString Text(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
@@ -53,7 +45,7 @@ struct Grid {
 };
 
 Grid Measure(const DofTable& table, double points, QPaintDevice* device) {
-    const QFontMetricsF plain(Font(points), device), bold(Font(points, true), device);
+    const QFontMetricsF plain(PageFont(points), device), bold(PageFont(points, true), device);
     const double scale = 72.0 / device->logicalDpiX(); // device pixels to points
     Grid grid{points, std::vector<double>(table.columns.size() + 1, 0.0),
               plain.height() * scale * 1.6};
@@ -112,7 +104,7 @@ class PagePainter {
         if (!m_table.roundingNote.empty()) {
             if (y + 3 * kTextPoints > Bottom())
                 y = NewPage();
-            Line(y, Text(m_table.roundingNote), Font(kTextPoints));
+            Line(y, Text(m_table.roundingNote), PageFont(kTextPoints));
         }
         PageFoot();
         return m_pageNumber;
@@ -186,7 +178,7 @@ class PagePainter {
                     "Depth of Field Table: %1, %2, circle of confusion %3, distances in %4"))
                 .arg(Text(m_heading.camera), Text(m_heading.focalLength), Text(m_heading.cocUsed),
                      Text(m_heading.unit));
-        return Line(0, line, Font(kFooterPoints)) + kGap / 2;
+        return Line(0, line, PageFont(kFooterPoints)) + kGap / 2;
     }
 
     // One row of the table (-1: the column headers) at `y`, its row header
@@ -218,7 +210,7 @@ class PagePainter {
             m_painter->setPen(QColor(160, 160, 160));
             m_painter->drawRect(Px(cell));
             m_painter->setPen(Qt::black);
-            QFont font = Font(m_grid.points, bold);
+            QFont font = PageFont(m_grid.points, bold);
             font.setUnderline(bold && !header); // the marks, also without colour
             m_painter->setFont(font);
             m_painter->drawText(Px(cell.adjusted(kCellPadding, 0, -kCellPadding, 0)),
@@ -233,7 +225,7 @@ class PagePainter {
         if (!m_painter)
             return;
         m_painter->setPen(Qt::black);
-        m_painter->setFont(Font(kFooterPoints));
+        m_painter->setFont(PageFont(kFooterPoints));
         double y = m_page.height() - FootHeight();
         for (const auto& [shown, note] : {std::pair{m_pageShowsMark, &m_table.diffractionNote},
                                           std::pair{m_pageShowsCloseUp, &m_table.closeUpNote}})
@@ -273,6 +265,14 @@ int CountPages(QPagedPaintDevice& device, const DofTable& table, const TablePage
 
 } // namespace
 
+QFont PageFont(double points, bool bold) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    font.setStyleStrategy(QFont::PreferNoShaping); // no ligatures: "diffraction" stays searchable
+    return font;
+}
+
 double PaintPageHeading(QPainter* painter, QPaintDevice& device, double width, const QString& title,
                         const TablePageHeading& heading) {
     const double toPixels = device.logicalDpiX() / 72.0;
@@ -286,7 +286,7 @@ double PaintPageHeading(QPainter* painter, QPaintDevice& device, double width, c
         }
         return y + used.height() / toPixels;
     };
-    double y = line(0, title, Font(kTitlePoints, true));
+    double y = line(0, title, PageFont(kTitlePoints, true));
     const QLocale locale;
     const auto T = [](const char* pattern, const QString& value) {
         return Text(Tr("Pages", pattern)).arg(value);
@@ -301,7 +301,7 @@ double PaintPageHeading(QPainter* painter, QPaintDevice& device, double width, c
     };
     y += kGap / 2;
     for (const QString& text : lines)
-        y = line(y, text, Font(kTextPoints));
+        y = line(y, text, PageFont(kTextPoints));
     return y;
 }
 

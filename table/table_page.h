@@ -7,6 +7,7 @@
 #include "table/dof_table.h"
 
 #include <QByteArray>
+#include <QFont>
 #include <QIODevice>
 #include <QPageSize>
 #include <cstddef>
@@ -19,6 +20,10 @@ class QPaintDevice;
 class QPainter;
 class QString;
 class QWidget;
+
+// The type of the program's pages and files: DejaVu Sans, without ligatures
+// (so that "diffraction" stays searchable), at `points`.
+QFont PageFont(double points, bool bold = false);
 
 // The heading of the program's pages: `title`, then what they are for (the
 // camera, the focal length, the circle of confusion, the unit) and the day

@@ -178,6 +178,11 @@ TEST(ChartFiles, ThePdfAndThePng) {
         EXPECT_NE(text.find(zone), std::string::npos) << zone;
     EXPECT_NE(Shell("pdfinfo '" + pdf.string() + "'").find("842 x 595 pts (A4)"),
               std::string::npos); // landscape
+    // Its notes as searchable as the table's: no ligature in "diffraction".
+    ASSERT_EQ(Program(std::string(kLens) + "--cofc 0.02 --output " + pdf.string()).status, 0);
+    EXPECT_NE(Shell("pdftotext '" + pdf.string() + "' - 2>/dev/null")
+                  .find("diffraction blurs more than the circle of confusion allows"),
+              std::string::npos);
     fs::remove(pdf);
 
     const fs::path png = Output("vextondof-chart.png");
