@@ -1,12 +1,9 @@
 #include "chart/chart_dlg.h"
 
-#include "chart/chart_drawing.h"
 #include "chart/chart_files.h"
 #include "framework/base/translate.h"
 #include "framework/qt/msgbox.h"
 #include "framework/qt/winapp.h"
-#include "lists/choice_lists.h"
-#include "lists/list_fill.h"
 
 #include <QWidget>
 
@@ -81,13 +78,13 @@ void CDofChartDlg::Redraw() {
         return;
     std::string refusal;
     const ChartRequest request = Request(refusal);
-    DofChart chart = MakeChart(request, m_settings);
+    m_shown = std::make_shared<const ChartDrawing>(MakeChart(request, m_settings));
+    const DofChart& chart = m_shown->Chart();
     if (refusal.empty())
         refusal = chart.refusal;
     m_lblRefusal.SetWindowText(Utf8ToCString(refusal));
-    m_chart.SetContent(ChartContent(chart), std::make_shared<ChartDrawing>(chart));
+    m_chart.SetContent(ChartContent(chart), m_shown);
     GrowToShowGrid();
-    m_shown = std::move(chart);
 }
 
 void CDofChartDlg::OnChoiceChanged() {
@@ -106,7 +103,7 @@ void CDofChartDlg::OnExportPdfClicked() {
 void CDofChartDlg::OnPrintClicked() {
     if (!m_shown)
         return;
-    if (const std::string unavailable = PrintChart(GetSafeHwnd(), *m_shown, m_heading);
+    if (const std::string unavailable = PrintChart(GetSafeHwnd(), m_shown->Chart(), m_heading);
         !unavailable.empty())
         MessageBox(this, Utf8ToCString(unavailable), Utf8ToCString(Tr("DOF Chart", "Print")));
 }
@@ -129,7 +126,7 @@ void CDofChartDlg::Save(const std::string& title, const std::string& name,
         return;
     }
     const QWidget* picture = m_chart.GetSafeHwnd();
-    const QSize size = picture ? picture->size() : DefaultChartSize(*m_shown);
+    const QSize size = picture ? picture->size() : DefaultChartSize(m_shown->Chart());
     struct NotMade {}; // the format's writer refused: nothing is written over
     std::string failed;
     CFileException error;
@@ -139,7 +136,7 @@ void CDofChartDlg::Save(const std::string& title, const std::string& name,
             path,
             [&](CFile& file) {
                 failed = WriteChart(
-                    *m_shown, m_heading, *format, size, Paper::OfTheLocale,
+                    m_shown->Chart(), m_heading, *format, size, Paper::OfTheLocale,
                     [&file](const char* bytes, std::size_t count) { file.Write(bytes, count); });
                 if (!failed.empty())
                     throw NotMade{};

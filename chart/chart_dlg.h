@@ -3,6 +3,7 @@
 // sharp zone of each aperture at one distance or the limits by distance,
 // to look at, print and export.
 
+#include "chart/chart_drawing.h"
 #include "chart/dof_chart.h"
 #include "framework/base/file.h"
 #include "framework/qt/controls.h"
@@ -12,6 +13,7 @@
 #include "table/table_page.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -49,8 +51,8 @@ class CDofChartDlg : public CDialog {
     CComboBox m_cboTo;
     CComboBox m_cboSteps;
     CStatic m_lblRefusal;
-    bool m_filling = false;          // while the controls are being set, changes are not choices
-    std::optional<DofChart> m_shown; // what the chart shows now
+    bool m_filling = false; // while the controls are being set, changes are not choices
+    std::shared_ptr<const ChartDrawing> m_shown; // what the chart shows now
 
     DECLARE_MESSAGE_MAP()
 };

@@ -102,10 +102,12 @@ std::vector<double> CurveDistances(const DofChart& chart, double hyperfocal) {
     return out;
 }
 
-ChartPoint PointAt(const TableRows& rows, std::size_t column, double distance, bool& ok) {
+// Where column `column` is sharp focused at `distance`; none where a press refuses.
+std::optional<ChartPoint> PointAt(const TableRows& rows, std::size_t column, double distance) {
     const DepthInUnit d = rows.Depth(column, distance);
-    ok = d.status == CalculationStatus::Ok;
-    return {distance, d.nearLimit, d.farLimit, d.farIsInfinite};
+    if (d.status != CalculationStatus::Ok)
+        return std::nullopt;
+    return ChartPoint{distance, d.nearLimit, d.farLimit, d.farIsInfinite};
 }
 
 std::string ZoneSummary(const DofChart& chart, const std::string& roundingNote) {
@@ -182,12 +184,10 @@ DofChart MakeChart(const ChartRequest& request, const NumberSettings& settings) 
         const DepthInUnit any = rows.Depth(c, 1.0);
         s.hyperfocal = any.status == CalculationStatus::Ok ? any.hyperfocal : 0;
         s.hyperfocalText = hyperfocalRow[c];
-        bool ok = false;
         if (chart.view == ChartView::Zone) {
             s.zoneText = zone[c];
-            const ChartPoint p = PointAt(rows, c, *request.focus, ok);
-            if (ok)
-                s.points.push_back(p);
+            if (const std::optional<ChartPoint> p = PointAt(rows, c, *request.focus))
+                s.points.push_back(*p);
         }
         chart.series.push_back(std::move(s));
     }
@@ -209,12 +209,10 @@ DofChart MakeChart(const ChartRequest& request, const NumberSettings& settings) 
     SetAxis(chart, 10 * lens.f * 0.001 / unit.factor, tape, unit, settings);
     if (chart.view == ChartView::Limits)
         for (std::size_t c = 0; c < chart.series.size(); ++c)
-            for (const double distance : CurveDistances(chart, chart.series[c].hyperfocal)) {
-                bool ok = false;
-                const ChartPoint p = PointAt(rows, c, distance, ok);
-                if (ok && p.nearLimit >= chart.axisFrom) // on the chart, both limits
-                    chart.series[c].points.push_back(p);
-            }
+            for (const double distance : CurveDistances(chart, chart.series[c].hyperfocal))
+                if (const std::optional<ChartPoint> p = PointAt(rows, c, distance);
+                    p && p->nearLimit >= chart.axisFrom) // on the chart, both limits
+                    chart.series[c].points.push_back(*p);
     chart.summary = chart.view == ChartView::Zone ? ZoneSummary(chart, rows.Frame().roundingNote)
                                                   : LimitsSummary(chart);
     if (!chart.diffractionNote.empty())
