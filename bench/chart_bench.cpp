@@ -14,13 +14,9 @@
 
 #include <QApplication>
 #include <QBuffer>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPicture>
-#include <QPushButton>
 #include <QSvgGenerator>
 #include <cstdio>
 #include <cstdlib>
@@ -32,7 +28,6 @@ using Clock = BenchClock;
 int g_opens = 101;
 Clock::time_point g_painted;
 QSize g_formSize;
-QRect g_chartPlace;
 
 // What a drawing asks of a painter: lines (each path, polygon, rectangle
 // or line) and texts.
@@ -133,63 +128,14 @@ class BarePicture : public QWidget {
     }
 };
 
-// The form's lists, box, labels and buttons in plain Qt widgets where the
-// form has them, and the bare picture where the chart is.
-struct Control {
-    enum Kind { Label, List, Box, Button } kind;
-    QRect place;
-    QStringList texts;
-};
-std::vector<Control> g_controls;
-
-void NoteShape(QWidget* form) {
-    g_controls.clear();
-    for (QWidget* w : form->findChildren<QWidget*>()) {
-        const QRect place(w->mapTo(form, QPoint()), w->size());
-        if (auto* combo = qobject_cast<QComboBox*>(w)) {
-            QStringList entries;
-            for (int i = 0; i < combo->count(); ++i)
-                entries << combo->itemText(i);
-            g_controls.push_back({Control::List, place, entries});
-        } else if (auto* label = qobject_cast<QLabel*>(w)) {
-            g_controls.push_back({Control::Label, place, {label->text()}});
-        } else if (auto* box = qobject_cast<QLineEdit*>(w);
-                   box && !qobject_cast<QComboBox*>(box->parentWidget())) {
-            g_controls.push_back({Control::Box, place, {box->text()}});
-        } else if (auto* button = qobject_cast<QPushButton*>(w)) {
-            g_controls.push_back({Control::Button, place, {button->text()}});
-        } else if (w->objectName() == QString::number(IDC_CHART)) {
-            g_chartPlace = place;
-        }
-    }
-}
+std::vector<ControlShape> g_shape;
 
 class BareChartDialog : public PaintOnceDialog {
   public:
     BareChartDialog() : PaintOnceDialog(g_painted) {
-        for (const Control& c : g_controls) {
-            QWidget* w = nullptr;
-            switch (c.kind) {
-            case Control::Label:
-                w = new QLabel(c.texts.value(0), this);
-                break;
-            case Control::List: {
-                auto* combo = new QComboBox(this);
-                combo->setEditable(true);
-                combo->addItems(c.texts);
-                w = combo;
-                break;
-            }
-            case Control::Box:
-                w = new QLineEdit(c.texts.value(0), this);
-                break;
-            case Control::Button:
-                w = new QPushButton(c.texts.value(0), this);
-                break;
-            }
-            w->setGeometry(c.place);
-        }
-        (new BarePicture(this))->setGeometry(g_chartPlace);
+        for (const ControlShape& control : g_shape)
+            if (!MakeBareControl(control, this) && control.id == IDC_CHART)
+                (new BarePicture(this))->setGeometry(control.place);
         setFixedSize(g_formSize);
     }
 };
@@ -197,13 +143,6 @@ class BareChartDialog : public PaintOnceDialog {
 __attribute__((noinline)) void OpenBare() {
     BareChartDialog dialog;
     dialog.exec();
-}
-
-QWidget* MainForm() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QStringLiteral("form%1").arg(IDD_VEXTONDOFCE_DIALOG))
-            return w;
-    return nullptr;
 }
 
 QByteArray BareSvg(QSize size, const QPicture& drawing) {
@@ -283,7 +222,7 @@ void OnFirstPaint(int templateId) {
         g_painted = Clock::now();
         QWidget* form = QApplication::activeModalWidget();
         g_formSize = form->size();
-        NoteShape(form);
+        g_shape = NoteShape(form);
         if (g_strokes.lines == 0) {
             QWidget* chart = form->findChild<QWidget*>(QString::number(IDC_CHART));
             g_strokes = Count(DefaultChart(ChartView::Zone), chart->size(), chart->font());

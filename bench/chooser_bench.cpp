@@ -41,13 +41,6 @@ int g_pipe = -1;
     std::_Exit(0);
 }
 
-QWidget* MainForm() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QStringLiteral("form%1").arg(IDD_VEXTONDOFCE_DIALOG))
-            return w;
-    return nullptr;
-}
-
 // Types one key into `field` (a character, or Backspace for none) and
 // paints `grid` at once: the time it takes.
 double Keystroke(QWidget* field, QWidget* grid, QChar key) {

@@ -12,14 +12,10 @@
 
 #include <QApplication>
 #include <QBuffer>
-#include <QComboBox>
 #include <QDialog>
 #include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPushButton>
 #include <QTableWidget>
 #include <algorithm>
 #include <chrono>
@@ -34,37 +30,7 @@ int g_opens = 101;
 Clock::time_point g_painted;
 QSize g_formSize;
 
-// A control of the painted form, as a bare dialog rebuilds it.
-struct ControlShape {
-    enum Kind { Label, List, Box, Button, Grid } kind;
-    QRect place;
-    QStringList texts; // a list's entries; one text otherwise
-    int current = 0;
-};
 std::vector<ControlShape> g_shape;
-
-// The form's controls where they stand in its window.
-void NoteShape(QWidget* form) {
-    g_shape.clear();
-    for (QWidget* w : form->findChildren<QWidget*>()) {
-        const QRect place(w->mapTo(form, QPoint()), w->size());
-        if (auto* combo = qobject_cast<QComboBox*>(w)) {
-            QStringList entries;
-            for (int i = 0; i < combo->count(); ++i)
-                entries << combo->itemText(i);
-            g_shape.push_back({ControlShape::List, place, entries, combo->currentIndex()});
-        } else if (auto* label = qobject_cast<QLabel*>(w)) {
-            g_shape.push_back({ControlShape::Label, place, {label->text()}});
-        } else if (auto* box = qobject_cast<QLineEdit*>(w);
-                   box && !qobject_cast<QComboBox*>(box->parentWidget())) {
-            g_shape.push_back({ControlShape::Box, place, {box->text()}});
-        } else if (auto* button = qobject_cast<QPushButton*>(w)) {
-            g_shape.push_back({ControlShape::Button, place, {button->text()}});
-        } else if (qobject_cast<QTableView*>(w)) {
-            g_shape.push_back({ControlShape::Grid, place, {}});
-        }
-    }
-}
 
 // The default table of the default choices (Nikon D70, 18 mm, f/16, feet).
 DofTable DefaultTable() {
@@ -109,30 +75,9 @@ class BareFormDialog : public PaintOnceDialog {
   public:
     explicit BareFormDialog(const DofTable& table) : PaintOnceDialog(g_painted) {
         for (const ControlShape& control : g_shape)
-            Make(control, table)->setGeometry(control.place);
+            if (!MakeBareControl(control, this) && control.id == IDC_TABLE)
+                BareGrid(table, this)->setGeometry(control.place);
         setFixedSize(g_formSize);
-    }
-
-  private:
-    QWidget* Make(const ControlShape& control, const DofTable& table) {
-        switch (control.kind) {
-        case ControlShape::Label:
-            return new QLabel(control.texts.value(0), this);
-        case ControlShape::List: {
-            auto* combo = new QComboBox(this);
-            combo->setEditable(true);
-            combo->addItems(control.texts);
-            combo->setCurrentIndex(control.current);
-            return combo;
-        }
-        case ControlShape::Box:
-            return new QLineEdit(control.texts.value(0), this);
-        case ControlShape::Button:
-            return new QPushButton(control.texts.value(0), this);
-        case ControlShape::Grid:
-            break;
-        }
-        return BareGrid(table, this);
     }
 };
 
@@ -140,13 +85,6 @@ class BareFormDialog : public PaintOnceDialog {
 template <class Dialog> __attribute__((noinline)) void OpenBare(const DofTable& table) {
     Dialog dialog(table);
     dialog.exec();
-}
-
-QWidget* MainForm() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QStringLiteral("form%1").arg(IDD_VEXTONDOFCE_DIALOG))
-            return w;
-    return nullptr;
 }
 
 // The same texts in the same grid and the same two fonts (the headers and
@@ -237,7 +175,7 @@ void OnFirstPaint(int templateId) {
         g_painted = Clock::now();
         QWidget* form = QApplication::activeModalWidget();
         g_formSize = form->size();
-        NoteShape(form);
+        g_shape = NoteShape(form);
         QMetaObject::invokeMethod(
             form, [form] { SendCommandToWindow(form, IDOK); }, Qt::QueuedConnection);
     }
