@@ -162,6 +162,17 @@ class FormWindow : public QDialog {
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
+namespace {
+// A template item with its text in the person's language, the form's
+// caption its context; `text` holds the text while the item is used.
+DialogItem InLanguage(const DialogItem& item, const char* caption, std::string& text) {
+    text = Tr(caption, item.text);
+    DialogItem translated = item;
+    translated.text = text.c_str();
+    return translated;
+}
+} // namespace
+
 void CDialog::DragAcceptFiles(BOOL accept) {
     if (!m_window)
         return;
@@ -306,10 +317,8 @@ void CDialog::CreateControls(const DialogTemplate& t, QWidget* content) {
     const ControlNotify notify = [this](int id, int code) { OnCommand(id, code); };
     QWidget* previous = nullptr;
     for (const DialogItem& item : t.items) {
-        const std::string text = Tr(t.caption, item.text); // the form's caption is its context
-        DialogItem translated = item;
-        translated.text = text.c_str();
-        QWidget* w = CreateControlWidget(translated, content, notify);
+        std::string text;
+        QWidget* w = CreateControlWidget(InLanguage(item, t.caption, text), content, notify);
         if (w->focusPolicy() != Qt::NoFocus) {
             if (previous)
                 QWidget::setTabOrder(previous, w);
@@ -622,10 +631,8 @@ void CDialog::ReapplyTemplate(int templateId) {
 
 void CDialog::RefreshTemplateItem(const FormControl& control) const {
     if (const auto refresh = KindOps(control.item->kind).refresh) {
-        const std::string text = Tr(m_template->caption, control.item->text);
-        DialogItem translated = *control.item;
-        translated.text = text.c_str();
-        refresh(control.widget, translated);
+        std::string text;
+        refresh(control.widget, InLanguage(*control.item, m_template->caption, text));
     }
 }
 

@@ -36,7 +36,6 @@ namespace {
 QWidget* MakePicture(const DialogItem& item, QWidget* parent) {
     auto* picture = new PictureWidget(parent);
     picture->setFocusPolicy((item.style & WS_TABSTOP) ? Qt::StrongFocus : Qt::NoFocus);
-    picture->setAutoFillBackground(false);
     return picture;
 }
 } // namespace
