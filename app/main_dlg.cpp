@@ -183,7 +183,8 @@ void CVextonDOFCEDlg::FillUnitList() {
 // Confusion form.
 void CVextonDOFCEDlg::FillCofCList() {
     std::vector<ChoiceEntry> entries = CofCChoices();
-    entries.push_back({kCustomCofCText, std::nullopt}); // no circle: nothing to calculate with
+    entries.push_back({Utf8ToCString(Tr("Lists", kCustomCofCText)),
+                       std::nullopt}); // no circle: nothing to calculate with
     FillChoiceList(m_cboCofC, std::move(entries), kDropDownRows, m_dataState.m_strCofC,
                    ListKind::CircleOfConfusion, UserNumberSettings());
     RememberCofC();
@@ -498,10 +499,11 @@ void CVextonDOFCEDlg::ChooseCamera() {
 // ---- photos
 
 namespace {
-constexpr const char* kPhotoFilter =
+constexpr const char* kPhotoFilter = TR_NOOP(
+    "Messages",
     "Photos (*.jpg *.jpeg *.tif *.tiff *.dng *.png *.nef *.nrw *.cr2 *.arw *.orf *.rw2 *.pef "
     "*.raf *.srw *.JPG *.JPEG *.TIF *.TIFF *.DNG *.PNG *.NEF *.NRW *.CR2 *.ARW *.ORF *.RW2 *.PEF "
-    "*.RAF *.SRW);;All files (*)";
+    "*.RAF *.SRW);;All files (*)");
 
 // The text a list takes for a number so that it reads as that number: the
 // entry of that name or value, else the text itself where no entry begins
@@ -523,7 +525,8 @@ CString TextForList(const CComboBox& list, const std::string& name, const std::s
 } // namespace
 
 void CVextonDOFCEDlg::OnOpenPhotoCommand() {
-    const std::string path = AfxGetPlatform().ChooseOpenFile("Open Photo", kPhotoFilter);
+    const std::string path =
+        AfxGetPlatform().ChooseOpenFile(Tr("Messages", "Open Photo"), Tr("Messages", kPhotoFilter));
     if (!path.empty())
         ShowPhoto(path);
 }
@@ -538,7 +541,7 @@ void CVextonDOFCEDlg::ShowPhoto(const std::string& path) {
     const PhotoFacts facts =
         ReadPhotoThroughModule(path, std::filesystem::path(path).filename().string()); // by name
     if (!facts.refusal.empty()) {
-        MessageBox(this, Utf8ToCString(facts.refusal), u"Open Photo");
+        MessageBox(this, Utf8ToCString(facts.refusal), Utf8ToCString(Tr("Messages", "Open Photo")));
         return;
     }
     const NumberSettings numbers = UserNumberSettings();

@@ -114,8 +114,8 @@ CalculationResult Calculate(const CalculationInputs& in, const NumberSettings& s
     r.hyperfocalText = LengthText(d.hyperfocal, unit, settings);
     r.nearText = LengthText(d.nearLimit, unit, settings);
     if (d.farIsInfinite) {
-        r.farText = kInfinityText;
-        r.totalText = kInfinityText;
+        r.farText = Tr("Calculate", kInfinityText);
+        r.totalText = r.farText;
     } else {
         r.farText = LengthText(d.farLimit, unit, settings);
         r.totalText = LengthText(d.farLimit - d.nearLimit, unit, settings);

@@ -5,6 +5,7 @@
 
 #include "calc/dof.h"
 #include "calc/number_text.h"
+#include "framework/base/translate.h"
 
 #include <optional>
 #include <string>
@@ -42,7 +43,7 @@ struct CalculationResult {
 };
 
 inline constexpr std::size_t kDiopterCharacters = 29;
-inline constexpr const char* kInfinityText = "Infinity";
+inline constexpr const char* kInfinityText = TR_NOOP("Calculate", "Infinity");
 
 CalculationResult Calculate(const CalculationInputs& in, const NumberSettings& settings);
 

@@ -1,6 +1,7 @@
 #include "calc/typed_distance.h"
 
 #include "calc/number_text.h"
+#include "framework/base/translate.h"
 
 #include <cctype>
 
@@ -167,7 +168,9 @@ std::optional<double> ReadTypedDistance(std::string_view text, const NumberSetti
 
 bool IsInfinityText(std::string_view text) {
     const std::string_view t = TrimBlanks(text);
-    return SameNoCase(t, "inf") || SameNoCase(t, "infinity") || t == "\u221E";
+    // The word the results show for it, in the person's language too.
+    return SameNoCase(t, "inf") || SameNoCase(t, "infinity") || t == "\u221E" ||
+           SameNoCase(t, Tr("Calculate", "Infinity"));
 }
 
 std::vector<std::string> SplitDistances(std::string_view text) {

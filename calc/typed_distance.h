@@ -21,7 +21,8 @@
 std::optional<double> ReadTypedDistance(std::string_view text, const NumberSettings& settings,
                                         const DistanceUnit& unit);
 
-// Whether a text means infinity: "inf", "infinity" (in any case) or "∞".
+// Whether a text means infinity: "inf", "infinity" (in any case), "∞", or
+// the word the results show for it in the person's language ("unendlich").
 bool IsInfinityText(std::string_view text);
 
 // A list of distances separated by blanks, each with its unit where one is

@@ -1,17 +1,19 @@
 #include "cli/choices.h"
 #include "cli/verbs.h"
 #include "framework/base/resources.h"
+#include "framework/base/translate.h"
 #include "resources/resource.h"
 
 namespace {
 const char kCalculateHelp[] =
-    "Usage: vextondof calculate [CHOICES] --distance TEXT [--diopter TEXT]\n"
-    "\n"
-    "Writes the six results a press of Calculate shows, one a line, as the\n"
-    "results form shows them. A refused calculation says why on standard error\n"
-    "and exits 1; a choice or an option not understood exits 2.\n"
-    "\n"
-    "  --distance TEXT      the subject distance, in the unit or with its own (\"3 m\")\n";
+    TR_NOOP("Command line",
+            "Usage: vextondof calculate [CHOICES] --distance TEXT [--diopter TEXT]\n"
+            "\n"
+            "Writes the six results a press of Calculate shows, one a line, as the\n"
+            "results form shows them. A refused calculation says why on standard error\n"
+            "and exits 1; a choice or an option not understood exits 2.\n"
+            "\n"
+            "  --distance TEXT      the subject distance, in the unit or with its own (\"3 m\")\n");
 
 // The results form's labels, in its order, without their trailing spaces.
 std::vector<std::string> ResultLabels() {
@@ -19,7 +21,7 @@ std::vector<std::string> ResultLabels() {
     if (const DialogTemplate* form = FindDialogTemplate(IDD_OUTPUT))
         for (const DialogItem& item : form->items)
             if (item.kind == ControlKind::Static) {
-                std::string label = item.text;
+                std::string label = Tr(form->caption, item.text);
                 while (!label.empty() && label.back() == ' ')
                     label.pop_back();
                 labels.push_back(label);
@@ -55,7 +57,7 @@ CommandResult CalculateVerb(const std::vector<std::string>& args,
         (in.distance ? *in.distance
                      : ReadDistanceIn(in.distanceText, DistanceUnitFor(ParseInteger(in.unitValue)),
                                       machine.numbers)) > *reach)
-        out.err += "Note: " + CloseUpReachText(in, machine.numbers) + ".\n";
+        out.err += Note(CloseUpReachText(in, machine.numbers) + ".");
     for (std::size_t i = 0; i < labels.size() && i < std::size(texts); ++i)
         out.out += labels[i] + " " + texts[i] + "\n";
     return out;

@@ -7,30 +7,32 @@
 #include "finder/camera_search.h"
 #include "finder/own_cameras.h"
 #include "framework/base/csv.h"
+#include "framework/base/translate.h"
 #include "settings/settings_file.h"
 
 #include <algorithm>
 
 namespace {
 const char kCamerasHelp[] =
-    "Usage: vextondof cameras [WORDS] [--format text|csv]\n"
-    "       vextondof cameras --add NAME --sensor WIDTHxHEIGHT\n"
-    "       vextondof cameras --remove NAME\n"
-    "\n"
-    "Lists the cameras the words find, best first: the built-in cameras and film\n"
-    "formats, your own cameras, then lensfun's camera database. The words are\n"
-    "matched, in any case and order, against the maker, the model and its English\n"
-    "name (\"a7 iv\", \"ilce-7m4\", \"eos r5\"); without words every camera is\n"
-    "listed, in order. Finding none exits 1.\n"
-    "\n"
-    "  --format text|csv    aligned columns (the default), or a CSV file with the\n"
-    "                       header "
-    "name,maker,model,crop_factor,sensor_width_mm,\n"
-    "                       sensor_height_mm,mount,source\n"
-    "  --add NAME           adds a camera of your own, by its sensor:\n"
-    "  --sensor WxH         width and height in millimetres (\"6.17x4.55\"); its\n"
-    "                       crop factor is 43.27 mm over the sensor's diagonal\n"
-    "  --remove NAME        removes one of your cameras (the built-in ones stay)\n";
+    TR_NOOP("Command line",
+            "Usage: vextondof cameras [WORDS] [--format text|csv]\n"
+            "       vextondof cameras --add NAME --sensor WIDTHxHEIGHT\n"
+            "       vextondof cameras --remove NAME\n"
+            "\n"
+            "Lists the cameras the words find, best first: the built-in cameras and film\n"
+            "formats, your own cameras, then lensfun's camera database. The words are\n"
+            "matched, in any case and order, against the maker, the model and its English\n"
+            "name (\"a7 iv\", \"ilce-7m4\", \"eos r5\"); without words every camera is\n"
+            "listed, in order. Finding none exits 1.\n"
+            "\n"
+            "  --format text|csv    aligned columns (the default), or a CSV file with the\n"
+            "                       header "
+            "name,maker,model,crop_factor,sensor_width_mm,\n"
+            "                       sensor_height_mm,mount,source\n"
+            "  --add NAME           adds a camera of your own, by its sensor:\n"
+            "  --sensor WxH         width and height in millimetres (\"6.17x4.55\"); its\n"
+            "                       crop factor is 43.27 mm over the sensor's diagonal\n"
+            "  --remove NAME        removes one of your cameras (the built-in ones stay)\n");
 
 constexpr const char* kCsvHeader =
     "name,maker,model,crop_factor,sensor_width_mm,sensor_height_mm,mount,source";
@@ -67,22 +69,24 @@ CamerasOptions ReadCamerasOptions(const std::vector<std::string>& args) {
             else if (i + 1 < args.size())
                 *value = args[++i];
             else
-                options.error = "option " + arg + " needs a value";
+                options.error = Arg(Tr("Command line", "option %1 needs a value"), {arg});
         } else if (arg.rfind("--", 0) == 0) {
             const std::string meant = NearestWord(arg.substr(0, arg.find('=')),
                                                   {"--format", "--add", "--sensor", "--remove"});
             options.error =
-                "unknown option " + arg + (meant.empty() ? "" : "; did you mean " + meant + "?");
+                meant.empty()
+                    ? Arg(Tr("Command line", "unknown option %1"), {arg})
+                    : Arg(Tr("Command line", "unknown option %1; did you mean %2?"), {arg, meant});
         } else
             options.words += (options.words.empty() ? "" : " ") + arg;
     }
     if (options.error.empty() && options.format != "text" && options.format != "csv")
-        options.error = "--format takes text or csv";
+        options.error = Tr("Command line", "--format takes text or csv");
     if (options.error.empty() && options.add.has_value() != options.sensor.has_value())
-        options.error = "--add NAME and --sensor WIDTHxHEIGHT go together";
+        options.error = Tr("Command line", "--add NAME and --sensor WIDTHxHEIGHT go together");
     if (options.error.empty() && (options.add || options.remove) &&
         (!options.words.empty() || (options.add && options.remove)))
-        options.error = "--add and --remove each stand alone";
+        options.error = Tr("Command line", "--add and --remove each stand alone");
     return options;
 }
 
@@ -118,7 +122,9 @@ std::string TextLines(const std::vector<FoundCamera>& cameras,
 // Adds or removes one of the person's cameras, with the form's refusals.
 CommandResult ChangeOwnCameras(const CamerasOptions& options, const SettingsLocation& settings) {
     if (settings.KeptForTheRunOnly())
-        return Refused("Your configuration folder is not yours, so your cameras cannot be kept.");
+        return Refused(
+            Tr("Command line",
+               "Your configuration folder is not yours, so your cameras cannot be kept."));
     OwnCameras own = ReadOwnCameras(settings);
     if (!own.problem.empty())
         return Refused(own.problem);
@@ -126,23 +132,25 @@ CommandResult ChangeOwnCameras(const CamerasOptions& options, const SettingsLoca
     if (options.add) {
         const std::optional<SensorSize> sensor = ReadSensorSize(*options.sensor);
         if (!sensor)
-            return Refused("The sensor size must be two positive numbers of millimetres, "
-                           "width x height (\"6.17x4.55\").");
+            return Refused(Tr("Command line", "The sensor size must be two positive numbers of "
+                                              "millimetres, width x height (\"6.17x4.55\")."));
         const FoundCamera camera = CameraOfSensor(*options.add, sensor->width, sensor->height);
         if (const std::string refusal = RefusalToAdd(own, camera, kOtherCameraText);
             !refusal.empty())
             return Refused(refusal);
         own.cameras.push_back(camera);
-        done =
-            "Added " + camera.name + ": crop factor " + FormatFixed(camera.cropFactor, 6) + ".\n";
+        done = Arg(Tr("Command line", "Added %1: crop factor %2."),
+                   {camera.name, FormatFixed(camera.cropFactor, 6)}) +
+               "\n";
     } else {
         const auto at =
             std::find_if(own.cameras.begin(), own.cameras.end(),
                          [&](const FoundCamera& c) { return c.name == *options.remove; });
         if (at == own.cameras.end())
-            return Refused("You have no camera named " + *options.remove +
-                           "; the list's own stay.");
-        done = "Removed " + at->name + ".\n";
+            return Refused(
+                Arg(Tr("Command line", "You have no camera named %1; the list's own stay."),
+                    {*options.remove}));
+        done = Arg(Tr("Command line", "Removed %1."), {at->name}) + "\n";
         own.cameras.erase(at);
     }
     CFileException error;
@@ -155,7 +163,7 @@ CommandResult ChangeOwnCameras(const CamerasOptions& options, const SettingsLoca
 CommandResult CamerasVerb(const std::vector<std::string>& args, const CommandLineContext& machine) {
     const CamerasOptions options = ReadCamerasOptions(args);
     if (options.help)
-        return {0, kCamerasHelp, "", "", false, {}};
+        return {0, Tr("Command line", kCamerasHelp), "", "", false, {}};
     if (!options.error.empty())
         return UsageError("cameras", options.error);
     const SettingsLocation settings = SettingsLocationFor(machine.programPath, machine.configHome);
@@ -172,12 +180,12 @@ CommandResult CamerasVerb(const std::vector<std::string>& args, const CommandLin
     }
     CommandResult result{0, "", "", "", false, {}};
     if (!own.problem.empty())
-        result.err += "Note: " + own.problem + "\n";
+        result.err += Note(own.problem);
     if (!catalog.problem.empty())
-        result.err += "Note: " + catalog.problem + "\n";
+        result.err += Note(catalog.problem);
     if (shown.empty()) {
         result.exitCode = 1;
-        result.err += "No camera matches \"" + options.words + "\".\n";
+        result.err += Arg(Tr("Command line", "No camera matches \"%1\"."), {options.words}) + "\n";
         return result;
     }
     if (options.format == "csv") {

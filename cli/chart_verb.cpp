@@ -1,27 +1,29 @@
 #include "chart/dof_chart.h"
 #include "cli/choices.h"
 #include "cli/verbs.h"
+#include "framework/base/translate.h"
 
 namespace {
 const char kChartHelp[] =
-    "Usage: vextondof chart [CHOICES] [--distance TEXT] [--view zone|limits]\n"
-    "                       [--apertures FROM:TO] [--steps whole|half|third]\n"
-    "                       --format svg|png|pdf [--output FILE] [--paper a4|letter]\n"
-    "\n"
-    "Draws the DOF chart the chart form shows for these choices, as an image or\n"
-    "a PDF page, with no window and no display.\n"
-    "\n"
-    "  --distance TEXT      the focus distance: the sharp zone's, marked on the limits\n"
-    "  --view VIEW          zone (the sharp zone of each aperture at the distance,\n"
-    "                       the default) or limits (the near and far limits of each\n"
-    "                       aperture by focus distance)\n"
-    "  --apertures FROM:TO  apertures from FROM to TO (default f/2.8:f/22, widened to\n"
-    "                       the aperture chosen, which is emphasised)\n"
-    "  --steps STEPS        whole, half or third stops between them (default whole)\n"
-    "  --format FORMAT      svg, png (at twice its size) or pdf (a page under the\n"
-    "                       table's heading); by default the --output file's ending\n"
-    "  --output FILE        written whole or not at all (needed on a terminal)\n"
-    "  --paper PAPER        a4 or letter, for a PDF (default: your locale's)\n";
+    TR_NOOP("Command line",
+            "Usage: vextondof chart [CHOICES] [--distance TEXT] [--view zone|limits]\n"
+            "                       [--apertures FROM:TO] [--steps whole|half|third]\n"
+            "                       --format svg|png|pdf [--output FILE] [--paper a4|letter]\n"
+            "\n"
+            "Draws the DOF chart the chart form shows for these choices, as an image or\n"
+            "a PDF page, with no window and no display.\n"
+            "\n"
+            "  --distance TEXT      the focus distance: the sharp zone's, marked on the limits\n"
+            "  --view VIEW          zone (the sharp zone of each aperture at the distance,\n"
+            "                       the default) or limits (the near and far limits of each\n"
+            "                       aperture by focus distance)\n"
+            "  --apertures FROM:TO  apertures from FROM to TO (default f/2.8:f/22, widened to\n"
+            "                       the aperture chosen, which is emphasised)\n"
+            "  --steps STEPS        whole, half or third stops between them (default whole)\n"
+            "  --format FORMAT      svg, png (at twice its size) or pdf (a page under the\n"
+            "                       table's heading); by default the --output file's ending\n"
+            "  --output FILE        written whole or not at all (needed on a terminal)\n"
+            "  --paper PAPER        a4 or letter, for a PDF (default: your locale's)\n");
 
 struct ChartOptions {
     ChartView view = ChartView::Zone;
@@ -37,19 +39,20 @@ std::optional<CommandResult> ReadChartOptions(const Parsed& parsed, ChartOptions
     options.paper = Option(parsed, "--paper");
     options.output = Option(parsed, "--output");
     if (!view.empty() && view != "zone" && view != "limits")
-        return UsageError("chart", "--view takes zone or limits");
+        return UsageError("chart", Tr("Command line", "--view takes zone or limits"));
     if (!steps.empty() && steps != "whole" && steps != "half" && steps != "third")
-        return UsageError("chart", "--steps takes whole, half or third");
+        return UsageError("chart", Tr("Command line", "--steps takes whole, half or third"));
     if (!format.empty() && format != "svg" && format != "png" && format != "pdf")
-        return UsageError("chart", "--format takes svg, png or pdf");
+        return UsageError("chart", Tr("Command line", "--format takes svg, png or pdf"));
     if (!options.paper.empty() && options.paper != "a4" && options.paper != "letter")
-        return UsageError("chart", "--paper takes a4 or letter");
+        return UsageError("chart", Tr("Command line", "--paper takes a4 or letter"));
     if (parsed.values.count("--output") && options.output.empty())
-        return UsageError("chart", "--output needs a file name (- for standard output)");
+        return UsageError("chart",
+                          Tr("Command line", "--output needs a file name (- for standard output)"));
     options.format = format.empty() ? ChartFormatOf(options.output) : ChartFormatOf("." + format);
     if (!options.format)
-        return UsageError("chart", "--format takes svg, png or pdf (or an --output file "
-                                   "ending in one of them)");
+        return UsageError("chart", Tr("Command line", "--format takes svg, png or pdf (or an "
+                                                      "--output file ending in one of them)"));
     options.view = view == "limits" ? ChartView::Limits : ChartView::Zone;
     options.steps = steps == "half"    ? StopSteps::Half
                     : steps == "third" ? StopSteps::Third
@@ -80,10 +83,13 @@ CommandResult ChartVerb(const std::vector<std::string>& args, const CommandLineC
         const DistanceList typed = ReadDistances(lens.distanceText, machine.numbers,
                                                  DistanceUnitFor(ParseInteger(lens.unitValue)));
         if (typed.values.size() != 1 || !typed.refusal.empty())
-            return Refused(typed.refusal.empty() ? "--distance takes one distance" : typed.refusal);
+            return Refused(typed.refusal.empty()
+                               ? Tr("Command line", "--distance takes one distance")
+                               : typed.refusal);
         request.focus = typed.values.front();
     } else if (options.view == ChartView::Zone) {
-        return Refused("The sharp zone is drawn at a distance: give one with --distance.");
+        return Refused(
+            Tr("Command line", "The sharp zone is drawn at a distance: give one with --distance."));
     }
     CommandResult result;
     result.err = choices.warning;
@@ -98,9 +104,9 @@ CommandResult ChartVerb(const std::vector<std::string>& args, const CommandLineC
         over.table.lens = lens.Inputs();
         const DofChart chart = MakeChart(over, numbers);
         if (!chart.refusal.empty())
-            return "Validation Error: " + chart.refusal + "\n";
+            return ValidationError(chart.refusal);
         if (!draw)
-            return std::string("vextondof: no chart can be drawn here\n");
+            return "vextondof: " + Tr("Command line", "no chart can be drawn here") + "\n";
         const std::string failed = draw(chart, heading, format, letter, sink);
         return failed.empty() ? failed : "vextondof: " + failed + "\n";
     };

@@ -8,6 +8,7 @@
 #include "finder/lensfun_cameras.h"
 #include "finder/own_cameras.h"
 #include "framework/base/nocase.h"
+#include "framework/base/translate.h"
 #include "settings/settings_file.h"
 
 #include <algorithm>
@@ -35,7 +36,8 @@ std::optional<CommandResult> ChooseFromLensfun(Choices& choices, const std::stri
     for (const std::size_t i : choice.candidates)
         names += (names.empty() ? "" : ", ") + lensfun.cameras[i].name;
     return UsageError(verb,
-                      "--camera \"" + typed + "\" could be " + names + "; give more of the name");
+                      Arg(Tr("Command line", "--camera \"%1\" could be %2; give more of the name"),
+                          {typed, names}));
 }
 } // namespace
 
@@ -69,18 +71,26 @@ std::optional<CommandResult> Choose(Choices& choices, const Parsed& parsed,
         bool held = false;
         ReadSettingsFile(where, &stored, &held, kSettingsHeldPatienceMs);
         if (held)
-            return CommandResult{1,
-                                 "",
-                                 "vextondof: another copy of Vexton.DOF.CE holds your settings, "
-                                 "so your choices cannot be read; try again, or give every choice "
-                                 "as an option (--camera, --focal-length, --aperture, --unit, "
-                                 "--cofc).\n",
-                                 "",
-                                 false,
-                                 {}};
+            return CommandResult{
+                1,
+                "",
+                "vextondof: " +
+                    Tr("Command line",
+                       "another copy of Vexton.DOF.CE holds your settings, so your choices "
+                       "cannot be read; try again, or give every choice as an option (--camera, "
+                       "--focal-length, --aperture, --unit, --cofc).") +
+                    "\n",
+                "",
+                false,
+                {}};
         if (where.KeptForTheRunOnly())
-            choices.warning = "vextondof: the configuration folder " + machine.configHome +
-                              " is not yours: your stored choices were not read.\n";
+            choices.warning =
+                "vextondof: " +
+                Arg(Tr("Command line",
+                       "the configuration folder %1 is not yours: your stored choices "
+                       "were not read."),
+                    {machine.configHome}) +
+                "\n";
     }
     choices.camera.stored = stored.m_strCamera;
     choices.focalLength.stored = stored.m_strFocalLength;
@@ -133,15 +143,17 @@ std::optional<CommandResult> Choose(Choices& choices, const Parsed& parsed,
                 continue;
         }
         if (given != parsed.values.end())
-            return UsageError(
-                verb,
-                (TakesTypedNumbers(list->kind)
-                     ? std::string("the ") + list->name + " \"" + given->second +
-                           "\" is not in the list and is not a number"
-                     : std::string("no ") + list->name + " begins with \"" + given->second + "\"") +
-                    "; nearest: " + NearestEntries(list->kind, list->entries, given->second) +
-                    (unread.empty() ? "" : ". " + unread));
-        return Refused(std::string("You must choose ") + list->asked + " from the list.");
+            return UsageError(verb,
+                              Arg(TakesTypedNumbers(list->kind)
+                                      ? Tr("Command line",
+                                           "the %1 \"%2\" is not in the list and is not a number; "
+                                           "nearest: %3")
+                                      : Tr("Command line", "no %1 begins with \"%2\"; nearest: %3"),
+                                  {Tr("Command line", list->name), given->second,
+                                   NearestEntries(list->kind, list->entries, given->second)}) +
+                                  (unread.empty() ? "" : ". " + unread));
+        return Refused(Arg(Tr("Command line", "You must choose %1 from the list."),
+                           {Tr("Command line", list->asked)}));
     }
     return std::nullopt;
 }
@@ -208,7 +220,7 @@ std::optional<std::string> CocInPlace(const Choices& choices, const std::string&
         return std::nullopt;
     const ChosenSensor chosen = SensorOf(choices);
     if (!(chosen.sensor.width > 0) || !(chosen.sensor.height > 0)) {
-        error = "--cofc " + text + " needs the camera's sensor size";
+        error = Arg(Tr("Command line", "--cofc %1 needs the camera's sensor size"), {text});
         return std::nullopt;
     }
     if (print) {
@@ -219,8 +231,8 @@ std::optional<std::string> CocInPlace(const Choices& choices, const std::string&
                                                   ? std::optional<double>(0)
                                                   : ReadViewingDistance(rest.substr(at + 1));
         if (!size || !viewing) {
-            error =
-                "--cofc print: takes a print and where it is seen from (\"print:20x30cm@36cm\")";
+            error = Tr("Command line", "--cofc print: takes a print and where it is seen from "
+                                       "(\"print:20x30cm@36cm\")");
             return std::nullopt;
         }
         return CocValueText(
@@ -229,13 +241,15 @@ std::optional<std::string> CocInPlace(const Choices& choices, const std::string&
     std::size_t length = 0;
     const double factor = ParseDecimalPrefix(text.substr(7), &length);
     if (length == 0 || length != text.size() - 7 || !(factor > 0) || !(factor <= 100)) {
-        error = "--cofc pixels: takes how many pixels (\"pixels:2\")";
+        error = Tr("Command line", "--cofc pixels: takes how many pixels (\"pixels:2\")");
         return std::nullopt;
     }
     if (!chosen.pixelWidth) {
-        error = "--cofc pixels: needs the camera's width in pixels, which " + chosen.name +
-                "'s data does not give; vextondof coc --pitch gives the circle from the pixel "
-                "pitch";
+        error = Arg(Tr("Command line",
+                       "--cofc pixels: needs the camera's width in pixels, which %1's "
+                       "data does not give; vextondof coc --pitch gives the circle from the "
+                       "pixel pitch"),
+                    {chosen.name});
         return std::nullopt;
     }
     return CocValueText(
@@ -278,7 +292,8 @@ std::optional<std::pair<double, double>> ApertureRange(const Parsed& parsed, con
     const std::optional<double> to =
         colon == std::string::npos ? std::nullopt : ApertureEnd(range.substr(colon + 1), numbers);
     if (!from || !to) {
-        error = "--apertures takes FROM:TO, two apertures (\"f/4:f/16\", \"2.8:6.3\")";
+        error = Tr("Command line",
+                   "--apertures takes FROM:TO, two apertures (\"f/4:f/16\", \"2.8:6.3\")");
         return std::nullopt;
     }
     return std::pair{*from, *to};

@@ -9,6 +9,7 @@
 #include "cli/options.h"
 #include "coc/coc_helper.h"
 #include "finder/found_camera.h"
+#include "framework/base/translate.h"
 #include "table/dof_table.h"
 
 #include <optional>
@@ -33,14 +34,36 @@ struct ListChoice {
 
 // The five lists, each with the choice the options or the stored choices make.
 struct Choices {
-    ListChoice camera{ListKind::Camera, "--camera", "camera", "a camera", CameraChoices(), {}};
-    ListChoice focalLength{ListKind::FocalLength, "--focal-length",     "focal length",
-                           "a focal length",      FocalLengthChoices(), {}};
-    ListChoice aperture{ListKind::Aperture, "--aperture",      "aperture",
-                        "an aperture",      ApertureChoices(), {}};
-    ListChoice unit{ListKind::Unit, "--unit", "unit", "a unit", UnitChoices(), {}};
-    ListChoice cofc{ListKind::CircleOfConfusion, "--cofc",      "circle of confusion",
-                    "a circle of confusion",     CofCChoices(), {}};
+    ListChoice camera{ListKind::Camera,
+                      "--camera",
+                      TR_NOOP("Command line", "camera"),
+                      TR_NOOP("Command line", "a camera"),
+                      CameraChoices(),
+                      {}};
+    ListChoice focalLength{ListKind::FocalLength,
+                           "--focal-length",
+                           TR_NOOP("Command line", "focal length"),
+                           TR_NOOP("Command line", "a focal length"),
+                           FocalLengthChoices(),
+                           {}};
+    ListChoice aperture{ListKind::Aperture,
+                        "--aperture",
+                        TR_NOOP("Command line", "aperture"),
+                        TR_NOOP("Command line", "an aperture"),
+                        ApertureChoices(),
+                        {}};
+    ListChoice unit{ListKind::Unit,
+                    "--unit",
+                    TR_NOOP("Command line", "unit"),
+                    TR_NOOP("Command line", "a unit"),
+                    UnitChoices(),
+                    {}};
+    ListChoice cofc{ListKind::CircleOfConfusion,
+                    "--cofc",
+                    TR_NOOP("Command line", "circle of confusion"),
+                    TR_NOOP("Command line", "a circle of confusion"),
+                    CofCChoices(),
+                    {}};
     std::string warning; // for standard error: the stored choices could not be read
     // The person's cameras, after the built-in ones in the camera list
     // (their value texts "own:N"), and a camera of lensfun's, when --camera

@@ -1,10 +1,12 @@
 #include "cli/choices.h"
 #include "cli/verbs.h"
+#include "framework/base/translate.h"
 
 #include <cmath>
 
 namespace {
-const char kCocHelp[] =
+const char kCocHelp[] = TR_NOOP(
+    "Command line",
     "Usage: vextondof coc [--camera TEXT] --print SIZE [--viewing DISTANCE]\n"
     "                     [--eyesight normal|keen|critical]\n"
     "       vextondof coc [--camera TEXT] --pixels WIDTH | --pitch SIZE [--factor N]\n"
@@ -19,7 +21,7 @@ const char kCocHelp[] =
     "  --eyesight WHICH     normal (5 line pairs per mm at 25 cm), keen (8), critical (10)\n"
     "  --pixels WIDTH       the sensor's width in pixels (default: the camera's, where known)\n"
     "  --pitch SIZE         the pixel pitch instead (\"4.35um\", \"0.00435mm\")\n"
-    "  --factor N           how many pixels the circle spans (default 1)\n";
+    "  --factor N           how many pixels the circle spans (default 1)\n");
 
 // "4.35um", "4.35 µm", "0.00435mm": millimetres.
 std::optional<double> ReadPitch(const std::string& text) {
@@ -54,55 +56,61 @@ CommandResult CocVerb(const std::vector<std::string>& args, const CommandLineCon
     const bool pixels = parsed.values.count("--pixels") || parsed.values.count("--pitch") ||
                         parsed.values.count("--factor");
     if (print == pixels)
-        return UsageError("coc", "coc takes --print, or --pixels or --pitch");
+        return UsageError("coc", Tr("Command line", "coc takes --print, or --pixels or --pitch"));
     Choices choices;
     if (auto failed = Choose(choices, parsed, machine, "coc"))
         return *failed;
     const ChosenSensor chosen = SensorOf(choices);
     if (!(chosen.sensor.width > 0) || !(chosen.sensor.height > 0))
-        return Refused("The camera's sensor size is not known.");
+        return Refused(Tr("Command line", "The camera's sensor size is not known."));
     const NumberSettings& numbers = machine.numbers;
-    CocLines lines = {{"Camera", chosen.name + ", sensor " +
-                                     FormatShortest(chosen.sensor.width, 2, numbers) + " \u00D7 " +
-                                     FormatShortest(chosen.sensor.height, 2, numbers) + " mm"}};
+    CocLines lines = {CameraStep(chosen.name, chosen.sensor, numbers)};
     CocLines steps;
     if (print) {
         const std::optional<PrintSize> size = ReadPrintSize(Option(parsed, "--print"));
         if (!size)
-            return UsageError("coc", "--print takes a size: \"20x30cm\", \"8x10in\", \"A4\"");
+            return UsageError(
+                "coc", Tr("Command line", "--print takes a size: \"20x30cm\", \"8x10in\", \"A4\""));
         const std::string viewingText = Option(parsed, "--viewing");
         const std::optional<double> viewing =
             viewingText.empty() ? std::optional<double>(0) : ReadViewingDistance(viewingText);
         if (!viewing)
-            return UsageError("coc", "--viewing takes a distance: \"36cm\", \"14in\"");
+            return UsageError("coc",
+                              Tr("Command line", "--viewing takes a distance: \"36cm\", \"14in\""));
         const std::string which = Option(parsed, "--eyesight");
         const Eyesight* eyes = &Eyesights().front();
         for (const Eyesight& e : Eyesights())
             if (which == e.option)
                 eyes = &e;
         if (!which.empty() && which != eyes->option)
-            return UsageError("coc", "--eyesight takes normal, keen or critical");
+            return UsageError("coc",
+                              Tr("Command line", "--eyesight takes normal, keen or critical"));
         steps = PrintSteps(chosen.sensor, *size, *eyes,
                            CocOfPrint(chosen.sensor, *size, *viewing, eyes->linePairs), numbers);
     } else {
         const std::string factorText = Option(parsed, "--factor");
         const std::optional<double> factor = factorText.empty() ? 1 : Positive(factorText);
         if (!factor || *factor > 100)
-            return UsageError("coc", "--factor takes how many pixels, 1 to 100");
+            return UsageError("coc",
+                              Tr("Command line", "--factor takes how many pixels, 1 to 100"));
         std::optional<double> width = chosen.pixelWidth;
         std::optional<double> pitch;
         if (parsed.values.count("--pitch")) {
             pitch = ReadPitch(Option(parsed, "--pitch"));
             if (!pitch)
-                return UsageError("coc", "--pitch takes a size: \"4.35um\", \"0.00435mm\"");
+                return UsageError(
+                    "coc", Tr("Command line", "--pitch takes a size: \"4.35um\", \"0.00435mm\""));
             width.reset();
         } else if (parsed.values.count("--pixels")) {
             width = Positive(Option(parsed, "--pixels"));
             if (!width)
-                return UsageError("coc", "--pixels takes the sensor's width in pixels");
+                return UsageError(
+                    "coc", Tr("Command line", "--pixels takes the sensor's width in pixels"));
         }
         if (!pitch && !width)
-            return Refused("The camera's width in pixels is not known; give --pixels or --pitch.");
+            return Refused(
+                Tr("Command line",
+                   "The camera's width in pixels is not known; give --pixels or --pitch."));
         if (!pitch)
             pitch = PitchOfPixels(chosen.sensor, *width);
         steps = PixelSteps(chosen.sensor, width, *factor,
@@ -111,7 +119,7 @@ CommandResult CocVerb(const std::vector<std::string>& args, const CommandLineCon
     lines.insert(lines.end(), steps.begin(), steps.end());
     CommandResult result;
     result.err = choices.warning;
-    for (const auto& [label, text] : lines)
-        result.out += label + ": " + text + "\n";
+    for (const CocLine& line : lines)
+        result.out += StepText(line) + "\n";
     return result;
 }

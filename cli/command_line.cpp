@@ -2,22 +2,24 @@
 
 #include "cli/nearest.h"
 #include "cli/verbs.h"
+#include "framework/base/translate.h"
 #include "resources/program_resources.h"
 
 const char* const kVerbsHelp =
-    "       vextondof calculate [CHOICES] --distance TEXT [--diopter TEXT]\n"
-    "       vextondof plan [CHOICES] --near TEXT [--far TEXT|inf] [--background TEXT]\n"
-    "       vextondof table [CHOICES] [--distance TEXT] [--distances \"LIST\"]\n"
-    "                       [--apertures FROM:TO] [--steps whole|half|third]\n"
-    "                       [--show limits|split|total]\n"
-    "                       [--format text|csv|pdf] [--output FILE] [--paper a4|letter]\n"
-    "       vextondof chart [CHOICES] [--distance TEXT] [--view zone|limits]\n"
-    "                       [--apertures FROM:TO] [--steps whole|half|third]\n"
-    "                       --format svg|png|pdf [--output FILE] [--paper a4|letter]\n"
-    "       vextondof photo [--unit TEXT] [--cofc TEXT] [--format text|csv] FILE...\n"
-    "       vextondof coc [CHOICES] --print SIZE [--viewing DISTANCE] [--eyesight WHICH]\n"
-    "       vextondof coc [CHOICES] --pixels WIDTH | --pitch SIZE [--factor N]\n"
-    "       vextondof cameras [WORDS] [--format text|csv]\n";
+    TR_NOOP("Command line",
+            "       vextondof calculate [CHOICES] --distance TEXT [--diopter TEXT]\n"
+            "       vextondof plan [CHOICES] --near TEXT [--far TEXT|inf] [--background TEXT]\n"
+            "       vextondof table [CHOICES] [--distance TEXT] [--distances \"LIST\"]\n"
+            "                       [--apertures FROM:TO] [--steps whole|half|third]\n"
+            "                       [--show limits|split|total]\n"
+            "                       [--format text|csv|pdf] [--output FILE] [--paper a4|letter]\n"
+            "       vextondof chart [CHOICES] [--distance TEXT] [--view zone|limits]\n"
+            "                       [--apertures FROM:TO] [--steps whole|half|third]\n"
+            "                       --format svg|png|pdf [--output FILE] [--paper a4|letter]\n"
+            "       vextondof photo [--unit TEXT] [--cofc TEXT] [--format text|csv] FILE...\n"
+            "       vextondof coc [CHOICES] --print SIZE [--viewing DISTANCE] [--eyesight WHICH]\n"
+            "       vextondof coc [CHOICES] --pixels WIDTH | --pitch SIZE [--factor N]\n"
+            "       vextondof cameras [WORDS] [--format text|csv]\n");
 
 std::optional<CommandResult> RunCommandLine(const std::vector<std::string>& args,
                                             const CommandLineContext& machine) {
@@ -33,11 +35,15 @@ std::optional<CommandResult> RunCommandLine(const std::vector<std::string>& args
         return CommandResult{
             2,
             "",
-            "vextondof: \"" + verb + "\" is not a command; " +
+            "vextondof: " +
                 (meant.empty()
-                     ? "the commands are calculate, cameras, chart, coc, photo, plan and table"
-                     : "did you mean " + meant + "?") +
-                "\nTry 'vextondof --help'.\n",
+                     ? Arg(Tr("Command line",
+                              "\"%1\" is not a command; the commands are calculate, "
+                              "cameras, chart, coc, photo, plan and table"),
+                           {verb})
+                     : Arg(Tr("Command line", "\"%1\" is not a command; did you mean %2?"),
+                           {verb, meant})) +
+                "\n" + Tr("Command line", "Try 'vextondof --help'.") + "\n",
             "",
             false,
             {}};

@@ -1,21 +1,23 @@
 #include "cli/options.h"
 
 #include "cli/nearest.h"
+#include "framework/base/translate.h"
 
 #include <algorithm>
 
 namespace {
 const char kChoicesHelp[] =
-    "Choices (each the first entry of its list that begins with TEXT, in any case;\n"
-    "a number the list has no entry for is used as given; a choice left out is\n"
-    "your stored one, as the program keeps it):\n"
-    "  --camera TEXT        camera or film format (\"canon 20\": Canon 20D)\n"
-    "  --focal-length TEXT  focal length in millimetres (\"50\": 50.0; \"23 mm\")\n"
-    "  --aperture TEXT      aperture (\"f/5.6\"; \"f/6.3\", \"3\": f/3)\n"
-    "  --unit TEXT          distance unit (\"m\": meters)\n"
-    "  --cofc TEXT          circle of confusion in millimetres (\"0.03\": 0.0300)\n"
-    "  --diopter TEXT       close-up lens diopter, as typed on the main form\n"
-    "Numbers are read in your number settings (LC_ALL, LC_NUMERIC, LANG).\n";
+    TR_NOOP("Command line",
+            "Choices (each the first entry of its list that begins with TEXT, in any case;\n"
+            "a number the list has no entry for is used as given; a choice left out is\n"
+            "your stored one, as the program keeps it):\n"
+            "  --camera TEXT        camera or film format (\"canon 20\": Canon 20D)\n"
+            "  --focal-length TEXT  focal length in millimetres (\"50\": 50.0; \"23 mm\")\n"
+            "  --aperture TEXT      aperture (\"f/5.6\"; \"f/6.3\", \"3\": f/3)\n"
+            "  --unit TEXT          distance unit (\"m\": meters)\n"
+            "  --cofc TEXT          circle of confusion in millimetres (\"0.03\": 0.0300)\n"
+            "  --diopter TEXT       close-up lens diopter, as typed on the main form\n"
+            "Numbers are read in your number settings (LC_ALL, LC_NUMERIC, LANG).\n");
 
 } // namespace
 
@@ -36,38 +38,55 @@ Parsed ParseOptions(const std::vector<std::string>& args, std::vector<std::strin
         const std::string name = arg.substr(0, equals);
         if (arg.rfind("--", 0) != 0 || std::find(known.begin(), known.end(), name) == known.end()) {
             const std::string meant = NearestWord(name, known);
-            parsed.error = arg.rfind("--", 0) != 0 ? "unexpected argument \"" + arg + "\""
-                           : meant.empty()
-                               ? "unknown option " + name
-                               : "unknown option " + name + "; did you mean " + meant + "?";
+            parsed.error =
+                arg.rfind("--", 0) != 0
+                    ? Arg(Tr("Command line", "unexpected argument \"%1\""), {arg})
+                : meant.empty()
+                    ? Arg(Tr("Command line", "unknown option %1"), {name})
+                    : Arg(Tr("Command line", "unknown option %1; did you mean %2?"), {name, meant});
         } else if (equals != std::string::npos)
             parsed.values[name] = arg.substr(equals + 1);
         else if (i + 1 < args.size())
             parsed.values[name] = args[++i];
         else
-            parsed.error = "option " + name + " needs a value";
+            parsed.error = Arg(Tr("Command line", "option %1 needs a value"), {name});
     }
     return parsed;
 }
 
 CommandResult UsageError(const std::string& verb, const std::string& what) {
-    return {2,  "",    "vextondof: " + what + "\nTry 'vextondof " + verb + " --help'.\n",
-            "", false, {}};
+    return {2,
+            "",
+            "vextondof: " + what + "\n" +
+                Arg(Tr("Command line", "Try 'vextondof %1 --help'."), {verb}) + "\n",
+            "",
+            false,
+            {}};
 }
 
 std::optional<CommandResult> HelpOrUsageError(const Parsed& parsed, const std::string& verb,
                                               const char* help, const char* required) {
     if (parsed.help)
-        return CommandResult{0, std::string(help) + "\n" + kChoicesHelp, "", "", false, {}};
+        return CommandResult{
+            0, Tr("Command line", help) + "\n" + Tr("Command line", kChoicesHelp), "", "", false,
+            {}};
     if (!parsed.error.empty())
         return UsageError(verb, parsed.error);
     if (required && !parsed.values.count(required))
-        return UsageError(verb, verb + " needs " + required + " TEXT");
+        return UsageError(verb, Arg(Tr("Command line", "%1 needs %2 TEXT"), {verb, required}));
     return std::nullopt;
 }
 
 CommandResult Refused(const std::string& sentence) {
-    return {1, "", "Validation Error: " + sentence + "\n", "", false, {}};
+    return {1, "", ValidationError(sentence), "", false, {}};
+}
+
+std::string ValidationError(const std::string& sentence) {
+    return Tr("Command line", "Validation Error: ") + sentence + "\n";
+}
+
+std::string Note(const std::string& sentence) {
+    return Tr("Command line", "Note: ") + sentence + "\n";
 }
 
 std::string Option(const Parsed& parsed, const char* name) {

@@ -33,5 +33,11 @@ std::optional<CommandResult> HelpOrUsageError(const Parsed& parsed, const std::s
 // Refused as the form refuses it: exit 1.
 CommandResult Refused(const std::string& sentence);
 
+// A refusal's line for standard error: "Validation Error: SENTENCE".
+std::string ValidationError(const std::string& sentence);
+
+// A note's line for standard error: "Note: SENTENCE".
+std::string Note(const std::string& sentence);
+
 // An option's value; "" when it was not given.
 std::string Option(const Parsed& parsed, const char* name);

@@ -3,6 +3,7 @@
 #include "finder/lensfun_cameras.h"
 #include "finder/own_cameras.h"
 #include "framework/base/csv.h"
+#include "framework/base/translate.h"
 #include "photo/photo_shot.h"
 #include "settings/settings_file.h"
 
@@ -10,7 +11,8 @@
 #include <map>
 
 namespace {
-const char kPhotoHelp[] =
+const char kPhotoHelp[] = TR_NOOP(
+    "Command line",
     "Usage: vextondof photo [--unit TEXT] [--cofc TEXT] [--format text|csv] FILE...\n"
     "\n"
     "Reads what each photo records of its shot (camera, lens, focal length,\n"
@@ -23,7 +25,7 @@ const char kPhotoHelp[] =
     "A file that cannot be read is named on standard error and the exit status\n"
     "is 1; the others are still written.\n"
     "\n"
-    "  --format FORMAT      text (default) or csv (for programs: \"%f\" numbers, \".\", inf)\n";
+    "  --format FORMAT      text (default) or csv (for programs: \"%f\" numbers, \".\", inf)\n");
 
 const char kCsvHeader[] = "file,camera,lens,focal_length_mm,focal_length_35mm,f_number,distance_m,"
                           "distance_source,near,far,total,hyperfocal,unit,coc_mm,problem\r\n";
@@ -82,12 +84,12 @@ std::string CsvLine(const PhotoFacts& facts, const PhotoShot& shot) {
 
 std::string TextBlock(const PhotoFacts& facts, const PhotoShot& shot) {
     std::string out;
-    for (const auto& [label, text] : shot.lines)
-        out += label + ": " + text + "\n";
+    for (const auto& [label, text] : shot.lines) // the photo form's labels
+        out += Tr("Photo", (label + ":").c_str()) + " " + text + "\n";
     for (const std::string& sentence : facts.nonsense)
-        out += "Note: " + sentence + "\n";
+        out += Note(sentence);
     if (!shot.missing.empty())
-        out += "Note: " + shot.missing + "\n";
+        out += Note(shot.missing);
     return out;
 }
 } // namespace
@@ -100,14 +102,15 @@ CommandResult PhotoVerb(const std::vector<std::string>& args, const CommandLineC
         return *answer;
     for (const char* recorded : {"--camera", "--focal-length", "--aperture", "--diopter"})
         if (parsed.values.count(recorded))
-            return UsageError("photo", std::string(recorded) +
-                                           " is read from each photo; photo takes --unit and "
-                                           "--cofc");
+            return UsageError(
+                "photo",
+                Arg(Tr("Command line", "%1 is read from each photo; photo takes --unit and --cofc"),
+                    {recorded}));
     const std::string format = Option(parsed, "--format");
     if (!format.empty() && format != "text" && format != "csv")
-        return UsageError("photo", "--format takes text or csv");
+        return UsageError("photo", Tr("Command line", "--format takes text or csv"));
     if (files.empty())
-        return UsageError("photo", "photo needs at least one FILE");
+        return UsageError("photo", Tr("Command line", "photo needs at least one FILE"));
     Choices choices;
     if (auto failed = Choose(choices, parsed, machine, "photo"))
         return *failed;
@@ -122,6 +125,9 @@ CommandResult PhotoVerb(const std::vector<std::string>& args, const CommandLineC
     CommandResult result;
     result.err = choices.warning;
     const bool csv = format == "csv";
+    std::optional<SourceTexts> forPrograms; // a CSV's texts are the same in every language
+    if (csv)
+        forPrograms.emplace();
     if (csv)
         result.out = kCsvHeader;
     bool first = true;

@@ -2,22 +2,24 @@
 #include "cli/choices.h"
 #include "cli/verbs.h"
 #include "framework/base/resources.h"
+#include "framework/base/translate.h"
 #include "planner/focus_plan.h"
 #include "resources/resource.h"
 
 namespace {
 const char kPlanHelp[] =
-    "Usage: vextondof plan [CHOICES] --near TEXT [--far TEXT|inf] [--background TEXT]\n"
-    "\n"
-    "Plans a shot backwards, as the Plan Focus form does: from the nearest and\n"
-    "farthest points that must be sharp, where to focus, which aperture to set,\n"
-    "what diffraction does there and how blurred the background is. What is\n"
-    "refused is said on standard error (exit 1); the results that could be made\n"
-    "are written all the same.\n"
-    "\n"
-    "  --near TEXT          the nearest point that must be sharp, in the unit\n"
-    "  --far TEXT|inf       the farthest (default: infinity)\n"
-    "  --background TEXT    where the background is (default: infinity)\n";
+    TR_NOOP("Command line",
+            "Usage: vextondof plan [CHOICES] --near TEXT [--far TEXT|inf] [--background TEXT]\n"
+            "\n"
+            "Plans a shot backwards, as the Plan Focus form does: from the nearest and\n"
+            "farthest points that must be sharp, where to focus, which aperture to set,\n"
+            "what diffraction does there and how blurred the background is. What is\n"
+            "refused is said on standard error (exit 1); the results that could be made\n"
+            "are written all the same.\n"
+            "\n"
+            "  --near TEXT          the nearest point that must be sharp, in the unit\n"
+            "  --far TEXT|inf       the farthest (default: infinity)\n"
+            "  --background TEXT    where the background is (default: infinity)\n");
 
 // The Plan Focus form's result labels, in its order: the static text just
 // before each result box.
@@ -27,7 +29,7 @@ std::vector<std::string> PlanLabels() {
     for (std::size_t i = 1; form && i < form->items.size(); ++i)
         if (form->items[i].id >= IDC_PLAN_FOCUS_AT &&
             form->items[i].id <= IDC_PLAN_BACKGROUND_CIRCLES)
-            labels.push_back(form->items[i - 1].text);
+            labels.push_back(Tr(form->caption, form->items[i - 1].text));
     return labels;
 }
 
@@ -62,12 +64,12 @@ CommandResult PlanVerb(const std::vector<std::string>& args, const CommandLineCo
     result.err = choices.warning;
     if (const std::optional<double> reach = CloseUpReach(request.lens, machine.numbers);
         reach && plan.refusal.empty() && plan.focusDistance > *reach)
-        result.err += "Note: " + CloseUpReachText(request.lens, machine.numbers) + ".\n";
+        result.err += Note(CloseUpReachText(request.lens, machine.numbers) + ".");
     if (!plan.warning.empty())
-        result.err += "Warning: " + plan.warning + "\n";
+        result.err += Tr("Command line", "Warning: ") + plan.warning + "\n";
     if (!plan.refusal.empty()) {
         result.exitCode = 1;
-        result.err += "Validation Error: " + plan.refusal + "\n";
+        result.err += ValidationError(plan.refusal);
     }
     return result;
 }

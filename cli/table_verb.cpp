@@ -1,13 +1,15 @@
 #include "cli/choices.h"
 #include "cli/table_text.h"
 #include "cli/verbs.h"
+#include "framework/base/translate.h"
 #include "table/table_csv.h"
 
 #include <algorithm>
 #include <map>
 
 namespace {
-const char kTableHelp[] =
+const char kTableHelp[] = TR_NOOP(
+    "Command line",
     "Usage: vextondof table [CHOICES] [--distance TEXT] [--distances \"LIST\"]\n"
     "                       [--apertures FROM:TO] [--steps whole|half|third]\n"
     "                       [--show limits|split|total]\n"
@@ -24,7 +26,7 @@ const char kTableHelp[] =
     "  --format FORMAT      text (the table, aligned), csv (for programs: a line for\n"
     "                       each distance and aperture, \"%f\" numbers, \".\", inf) or pdf\n"
     "  --output FILE        written whole or not at all (a PDF needs one on a terminal)\n"
-    "  --paper PAPER        a4 or letter, for a PDF (default: your locale's)\n";
+    "  --paper PAPER        a4 or letter, for a PDF (default: your locale's)\n");
 
 // The table verb's own options, checked; a usage error when one is not understood.
 struct TableOptions {
@@ -44,16 +46,17 @@ std::optional<CommandResult> ReadTableOptions(const Parsed& parsed, TableOptions
     options.paper = Option(parsed, "--paper");
     options.output = Option(parsed, "--output");
     if (!show.empty() && !kShows.count(show))
-        return UsageError("table", "--show takes limits, split or total");
+        return UsageError("table", Tr("Command line", "--show takes limits, split or total"));
     if (!steps.empty() && !kSteps.count(steps))
-        return UsageError("table", "--steps takes whole, half or third");
+        return UsageError("table", Tr("Command line", "--steps takes whole, half or third"));
     if (!options.format.empty() && options.format != "text" && options.format != "csv" &&
         options.format != "pdf")
-        return UsageError("table", "--format takes text, csv or pdf");
+        return UsageError("table", Tr("Command line", "--format takes text, csv or pdf"));
     if (!options.paper.empty() && options.paper != "a4" && options.paper != "letter")
-        return UsageError("table", "--paper takes a4 or letter");
+        return UsageError("table", Tr("Command line", "--paper takes a4 or letter"));
     if (parsed.values.count("--output") && options.output.empty())
-        return UsageError("table", "--output needs a file name (- for standard output)");
+        return UsageError("table",
+                          Tr("Command line", "--output needs a file name (- for standard output)"));
     options.shows = show.empty() ? TableShows::Limits : kShows.at(show);
     options.steps = steps.empty() ? StopSteps::Whole : kSteps.at(steps);
     return std::nullopt;
@@ -67,14 +70,15 @@ void SetRows(TableRequest& request, const Lens& lens, const Parsed& parsed,
     const DistanceUnit& unit = DistanceUnitFor(ParseInteger(lens.unitValue));
     const auto refuse = [&result](const std::string& sentence) {
         result.exitCode = 1;
-        result.err += "Validation Error: " + sentence + "\n";
+        result.err += ValidationError(sentence);
     };
     if (!lens.distanceText.empty()) {
         const DistanceList typed = ReadDistances(lens.distanceText, numbers, unit);
         if (typed.values.size() == 1 && typed.refusal.empty())
             request.typedDistance = typed.values.front();
         else
-            refuse(typed.refusal.empty() ? "--distance takes one distance" : typed.refusal);
+            refuse(typed.refusal.empty() ? Tr("Command line", "--distance takes one distance")
+                                         : typed.refusal);
     }
     if (parsed.values.count("--distances")) {
         const DistanceList list = ReadDistances(Option(parsed, "--distances"), numbers, unit);
@@ -93,7 +97,7 @@ void ProduceCsv(CommandResult& result, const Lens& lens, const TableRequest& req
     result.produce = [lens, request, numbers](const OutputSink& sink) {
         std::string err;
         for (const std::string& refusal : WriteTableCsv(Over(lens, request), numbers, sink))
-            err += "Validation Error: " + refusal + "\n";
+            err += ValidationError(refusal);
         return err;
     };
 }
@@ -103,7 +107,7 @@ void ProducePdf(CommandResult& result, const Lens& lens, TableRequest request,
     // Paper holds a distance only up to a length.
     if (const std::string refusal = KeepPrintableDistances(request); !refusal.empty()) {
         result.exitCode = 1;
-        result.err += "Validation Error: " + refusal + "\n";
+        result.err += ValidationError(refusal);
     }
     const TablePageHeading heading = MakeTableHeading(lens, machine.numbers);
     const std::optional<bool> letter =
@@ -113,7 +117,7 @@ void ProducePdf(CommandResult& result, const Lens& lens, TableRequest request,
         const DofTable table = MakeTable(Over(lens, request), numbers);
         return pdf && pdf(table, heading, letter, sink)
                    ? std::string()
-                   : std::string("vextondof: no PDF could be made here\n");
+                   : "vextondof: " + Tr("Command line", "no PDF could be made here") + "\n";
     };
     result.binaryOut = true;
 }

@@ -3,6 +3,7 @@
 #include "chart/chart_files.h"
 #include "cli/command_line.h"
 #include "framework/base/file.h"
+#include "framework/base/translate.h"
 #include "framework/qt/desktop_platform.h"
 #include "table/table_page.h"
 
@@ -64,12 +65,13 @@ std::string NotAFile(const std::string& path, bool& discard) {
     if (::stat(path.c_str(), &st) != 0 || S_ISREG(st.st_mode))
         return {};
     if (S_ISDIR(st.st_mode))
-        return path + " is a folder, not a file: nothing was written";
+        return Arg(Tr("Command line", "%1 is a folder, not a file: nothing was written"), {path});
     if (S_ISCHR(st.st_mode) && st.st_rdev == makedev(1, 3)) {
         discard = true;
         return {};
     }
-    return path + " is a device or a pipe, not a file: nothing was written";
+    return Arg(Tr("Command line", "%1 is a device or a pipe, not a file: nothing was written"),
+               {path});
 }
 
 // The output, made piece by piece, to standard output or written whole to
@@ -113,7 +115,9 @@ int WriteOutput(CommandResult& result) {
             if (std::fflush(stdout) != 0)
                 throw OutputFailed();
         } catch (const OutputFailed& e) {
-            std::fprintf(stderr, "vextondof: cannot write the output: %s\n", e.what());
+            std::fprintf(
+                stderr, "vextondof: %s\n",
+                Arg(Tr("Command line", "cannot write the output: %1"), {e.what()}).c_str());
             return 1;
         }
     }
@@ -134,10 +138,11 @@ int RunTerminalVerbs(int argc, char** argv) {
     std::fputs(result->err.c_str(), stderr);
     if (result->binaryOut && (result->outputFile.empty() || result->outputFile == "-") &&
         ::isatty(STDOUT_FILENO)) {
-        std::fprintf(stderr,
-                     "vextondof: a PDF or an image goes to a file (--output FILE) or a pipe, "
-                     "not to a terminal\nTry 'vextondof %s --help'.\n",
-                     argv[1]);
+        std::fprintf(stderr, "vextondof: %s\n%s\n",
+                     Tr("Command line", "a PDF or an image goes to a file (--output FILE) or a "
+                                        "pipe, not to a terminal")
+                         .c_str(),
+                     Arg(Tr("Command line", "Try 'vextondof %1 --help'."), {argv[1]}).c_str());
         return 2;
     }
     if (result->exitCode == 2)

@@ -1,6 +1,7 @@
 #include "coc/coc_dlg.h"
 
 #include "calc/number_text.h"
+#include "framework/base/translate.h"
 #include "framework/qt/winapp.h"
 
 BEGIN_MESSAGE_MAP(CCocDlg, CDialog)
@@ -18,8 +19,9 @@ END_MESSAGE_MAP()
 namespace {
 // The ways, in the order of the "From" list.
 enum From { kFromPrint, kFromPixels, kFromConvention };
-const char16_t* const kFromTexts[] = {u"A print seen by eye", u"Sharp to the pixel",
-                                      u"A convention"};
+const char* const kFromTexts[] = {TR_NOOP("Circle of Confusion", "A print seen by eye"),
+                                  TR_NOOP("Circle of Confusion", "Sharp to the pixel"),
+                                  TR_NOOP("Circle of Confusion", "A convention")};
 
 std::vector<ChoiceEntry> Entries(const std::vector<std::string>& texts) {
     std::vector<ChoiceEntry> out;
@@ -50,7 +52,7 @@ std::string Whole(double v) {
 }
 
 std::string Line(const CocLines& lines, std::size_t i) {
-    return i < lines.size() ? lines[i].first + ": " + lines[i].second : std::string();
+    return i < lines.size() ? StepText(lines[i]) : std::string();
 }
 } // namespace
 
@@ -84,23 +86,25 @@ void CCocDlg::DoDataExchange(CDataExchange* dx) {
 BOOL CCocDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     const NumberSettings settings = UserNumberSettings();
-    m_lblCamera.SetWindowText(Utf8ToCString(
-        "For " + m_cameraName + ", sensor " + FormatShortest(m_sensor.width, 2, settings) +
-        " \u00D7 " + FormatShortest(m_sensor.height, 2, settings) + " mm"));
-    std::vector<ChoiceEntry> from;
-    for (const char16_t* text : kFromTexts)
-        from.push_back({text, std::nullopt});
-    m_cboFrom.AddEntries(std::move(from));
-    std::vector<std::string> prints, eyes, conventions;
+    m_lblCamera.SetWindowText(
+        Utf8ToCString(Arg(Tr("Circle of Confusion", "For %1, sensor %2 \u00D7 %3 mm"),
+                          {m_cameraName, FormatShortest(m_sensor.width, 2, settings),
+                           FormatShortest(m_sensor.height, 2, settings)})));
+    std::vector<std::string> from, prints, eyes, conventions;
+    for (const char* text : kFromTexts)
+        from.push_back(Tr("Circle of Confusion", text));
     for (const PrintSize& print : CommonPrints())
-        prints.push_back(print.name);
+        prints.push_back(ShownPrintName(print));
     for (const Eyesight& e : Eyesights())
-        eyes.push_back(e.name);
+        eyes.push_back(Tr("Circle of Confusion", e.name));
     for (const double divisor : kConventions)
-        conventions.push_back("d/" + Whole(divisor) + ", a convention");
+        conventions.push_back(
+            Arg(Tr("Circle of Confusion", "d/%1, a convention"), {Whole(divisor)}));
+    m_cboFrom.AddEntries(Entries(from));
     m_cboPrint.AddEntries(Entries(prints));
     m_cboEyesight.AddEntries(Entries(eyes));
-    m_cboFactor.AddEntries(Entries({"1 pixel", "2 pixels"}));
+    m_cboFactor.AddEntries(Entries({Arg(Tr("Circle of Confusion", "%1 pixel"), {"1"}),
+                                    Arg(Tr("Circle of Confusion", "%1 pixels"), {"2"})}));
     m_cboConvention.AddEntries(Entries(conventions));
     m_cboFrom.SetCurSel(kFromPrint);
     m_cboPrint.SetCurSel(2); // 20 × 30 cm
@@ -140,15 +144,17 @@ void CCocDlg::OnConventionChosen() {
 void CCocDlg::ShowPrint() {
     const std::optional<PrintSize> print = ReadPrintSize(Text(m_cboPrint));
     if (!print)
-        return Refuse("The print's size is not one of the list nor a size such as 20x30cm or "
-                      "8x10in.");
+        return Refuse(Tr("Circle of Confusion",
+                         "The print's size is not one of the list nor a size such "
+                         "as 20x30cm or 8x10in."));
     const bool viewingEmpty = Text(m_editViewing).find_first_not_of(' ') == std::string::npos;
     const std::optional<double> viewing =
         viewingEmpty ? std::optional<double>(0)
                      : ReadViewingDistance(
                            NormalizeDecimalSeparator(Text(m_editViewing), UserNumberSettings()));
     if (!viewing)
-        return Refuse("The viewing distance must be a distance such as 36 cm or 14 in.");
+        return Refuse(Tr("Circle of Confusion",
+                         "The viewing distance must be a distance such as 36 cm or 14 in."));
     const Eyesight& eyes =
         Eyesights()[static_cast<std::size_t>(std::max(0, m_cboEyesight.GetCurSel()))];
     const CocFromPrint c = CocOfPrint(m_sensor, *print, *viewing, eyes.linePairs);
@@ -165,12 +171,14 @@ void CCocDlg::ShowPixels() {
     if (pitchGiven) {
         const std::optional<double> micrometres = Typed(m_editPitch);
         if (!micrometres)
-            return Refuse("The pixel pitch must be a positive number of micrometres.");
+            return Refuse(Tr("Circle of Confusion",
+                             "The pixel pitch must be a positive number of micrometres."));
         pitch = *micrometres / 1000;
     } else {
         width = Typed(m_editPixels);
         if (!width)
-            return Refuse("Give the sensor's width in pixels, or the pixel pitch.");
+            return Refuse(Tr("Circle of Confusion",
+                             "Give the sensor's width in pixels, or the pixel pitch."));
         pitch = PitchOfPixels(m_sensor, *width);
     }
     const double factor = m_cboFactor.GetCurSel() == 0 ? 1 : 2;
@@ -204,7 +212,7 @@ void CCocDlg::Refuse(const std::string& sentence) {
 void CCocDlg::OnOK() {
     if (m_result.empty()) {
         if (Text(m_lblRefusal).empty())
-            Refuse("Choose where the circle of confusion comes from.");
+            Refuse(Tr("Circle of Confusion", "Choose where the circle of confusion comes from."));
         return;
     }
     CDialog::OnOK();

@@ -1,6 +1,7 @@
 #include "coc/coc_helper.h"
 
 #include "calc/number_text.h"
+#include "framework/base/translate.h"
 
 #include <algorithm>
 #include <cctype>
@@ -64,17 +65,17 @@ const std::vector<PrintSize>& CommonPrints() {
         Print("8 \u00D7 10 in", 8 * kInch, 10 * kInch),
         Print("11 \u00D7 14 in", 11 * kInch, 14 * kInch),
         Print("16 \u00D7 20 in", 16 * kInch, 20 * kInch),
-        Print("27-inch 4K screen", 27 * kInch * 16 / std::hypot(16.0, 9.0),
-              27 * kInch * 9 / std::hypot(16.0, 9.0)),
-        Print("Phone at arm's length", 150, 70),
+        Print(TR_NOOP("Circle of Confusion", "27-inch 4K screen"),
+              27 * kInch * 16 / std::hypot(16.0, 9.0), 27 * kInch * 9 / std::hypot(16.0, 9.0)),
+        Print(TR_NOOP("Circle of Confusion", "Phone at arm's length"), 150, 70),
     };
     return prints;
 }
 
 std::optional<PrintSize> ReadPrintSize(std::string_view text) {
     const std::string wanted = Lower(TrimBlanks(text));
-    for (const PrintSize& print : CommonPrints())
-        if (Lower(print.name) == wanted)
+    for (const PrintSize& print : CommonPrints()) // by its name, or as the list shows it
+        if (Lower(print.name) == wanted || Lower(ShownPrintName(print)) == wanted)
             return print;
     if (wanted.size() == 2 && wanted[0] == 'a' && wanted[1] >= '0' && wanted[1] <= '8') {
         // A0 is a square metre in the ratio √2; each next size halves it.
@@ -114,9 +115,9 @@ std::optional<double> ReadViewingDistance(std::string_view text) {
 
 const std::vector<Eyesight>& Eyesights() {
     static const std::vector<Eyesight> eyes = {
-        {"Normal: 5 line pairs per mm at 25 cm", "normal", 5},
-        {"Keen: 8", "keen", 8},
-        {"Critical: 10", "critical", 10},
+        {TR_NOOP("Circle of Confusion", "Normal: 5 line pairs per mm at 25 cm"), "normal", 5},
+        {TR_NOOP("Circle of Confusion", "Keen: 8"), "keen", 8},
+        {TR_NOOP("Circle of Confusion", "Critical: 10"), "critical", 10},
     };
     return eyes;
 }
@@ -175,37 +176,59 @@ std::string Short(double v, const NumberSettings& s) {
 }
 } // namespace
 
+std::string StepText(const CocLine& step) {
+    return Arg(Tr("Circle of Confusion", "%1: %2"), {step.first, step.second});
+}
+
+std::string ShownPrintName(const PrintSize& print) {
+    return Tr("Circle of Confusion", print.name.c_str());
+}
+
+CocLine CameraStep(const std::string& name, const SensorMm& sensor, const NumberSettings& s) {
+    return {Tr("Circle of Confusion", "Camera"),
+            Arg(Tr("Circle of Confusion", "%1, sensor %2 \u00D7 %3 mm"),
+                {name, FormatShortest(sensor.width, 2, s), FormatShortest(sensor.height, 2, s)})};
+}
+
 CocLines PrintSteps(const SensorMm& sensor, const PrintSize& print, const Eyesight& eyes,
                     const CocFromPrint& c, const NumberSettings& s) {
     return {
-        {"Print", print.name + " (" + Short(print.longMm, s) + " \u00D7 " +
-                      Short(print.shortMm, s) + " mm)"},
-        {"Viewing distance", Short(c.viewingMm, s) + " mm"},
-        {"Eyesight", eyes.name},
-        {"Blur on the print", Mm(c.blurMm, s) + " (1 \u00F7 " + Short(eyes.linePairs, s) +
-                                  " line pairs per mm \u00D7 " + Short(c.viewingMm, s) +
-                                  " mm \u00F7 250 mm)"},
-        {"Enlargement",
+        {Tr("Circle of Confusion", "Print"), ShownPrintName(print) + " (" + Short(print.longMm, s) +
+                                                 " \u00D7 " + Short(print.shortMm, s) + " mm)"},
+        {Tr("Circle of Confusion", "Viewing distance"), Short(c.viewingMm, s) + " mm"},
+        {Tr("Circle of Confusion", "Eyesight"), Tr("Circle of Confusion", eyes.name)},
+        {Tr("Circle of Confusion", "Blur on the print"),
+         Mm(c.blurMm, s) + " " +
+             Arg(Tr("Circle of Confusion",
+                    "(1 \u00F7 %1 line pairs per mm \u00D7 %2 mm \u00F7 250 mm)"),
+                 {Short(eyes.linePairs, s), Short(c.viewingMm, s)})},
+        {Tr("Circle of Confusion", "Enlargement"),
          FormatLocaleNumber(FormatFixed(c.enlargement, 6), 6, s) +
-             (c.cropped ? " (the print's shape differs from the sensor's " +
-                              Short(sensor.width, s) + " \u00D7 " + Short(sensor.height, s) +
-                              " mm: the picture fills it and is cropped)"
-                        : "")},
-        {"On the sensor", Mm(c.onSensorMm, s)},
-        {"For 36 \u00D7 24 mm", Mm(c.equivalentMm, s)},
+             (c.cropped
+                  ? " " + Arg(Tr("Circle of Confusion", "(the print's shape differs from the "
+                                                        "sensor's %1 \u00D7 %2 mm: the picture "
+                                                        "fills it and is cropped)"),
+                              {Short(sensor.width, s), Short(sensor.height, s)})
+                  : "")},
+        {Tr("Circle of Confusion", "On the sensor"), Mm(c.onSensorMm, s)},
+        {Tr("Circle of Confusion", "For 36 \u00D7 24 mm"), Mm(c.equivalentMm, s)},
     };
 }
 
 CocLines PixelSteps(const SensorMm& sensor, std::optional<double> pixelWidth, double factor,
                     const CocFromPixels& c, const NumberSettings& s) {
     return {
-        {"Pixel pitch",
-         Mm(c.pitchMm, s) + (pixelWidth ? " (" + Short(sensor.width, s) + " mm \u00F7 " +
-                                              FormatShortest(*pixelWidth, 0, s) + " pixels)"
-                                        : std::string())},
-        {"Factor", FormatShortest(factor, 2, s) + (factor == 1 ? " pixel" : " pixels")},
-        {"On the sensor", Mm(c.onSensorMm, s)},
-        {"For 36 \u00D7 24 mm", Mm(c.equivalentMm, s)},
+        {Tr("Circle of Confusion", "Pixel pitch"),
+         Mm(c.pitchMm, s) +
+             (pixelWidth ? " " + Arg(Tr("Circle of Confusion", "(%1 mm \u00F7 %2 pixels)"),
+                                     {Short(sensor.width, s), FormatShortest(*pixelWidth, 0, s)})
+                         : std::string())},
+        {Tr("Circle of Confusion", "Factor"),
+         Arg(factor == 1 ? Tr("Circle of Confusion", "%1 pixel")
+                         : Tr("Circle of Confusion", "%1 pixels"),
+             {FormatShortest(factor, 2, s)})},
+        {Tr("Circle of Confusion", "On the sensor"), Mm(c.onSensorMm, s)},
+        {Tr("Circle of Confusion", "For 36 \u00D7 24 mm"), Mm(c.equivalentMm, s)},
     };
 }
 

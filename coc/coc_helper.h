@@ -76,7 +76,15 @@ std::string CocValueText(double mm);
 // The steps as the form and the terminal show them: a label and its text,
 // numbers in the user's settings.
 struct NumberSettings;
-using CocLines = std::vector<std::pair<std::string, std::string>>;
+using CocLine = std::pair<std::string, std::string>;
+using CocLines = std::vector<CocLine>;
+// The camera the circle is for: "Camera", "Canon 20D, sensor 22.5 × 15 mm".
+CocLine CameraStep(const std::string& name, const SensorMm& sensor, const NumberSettings& settings);
+// A step as a line: "Print: A4 (297 × 210 mm)".
+std::string StepText(const CocLine& step);
+// A print's name as the list shows it, in the person's language; ReadPrintSize
+// reads it back.
+std::string ShownPrintName(const PrintSize& print);
 CocLines PrintSteps(const SensorMm& sensor, const PrintSize& print, const Eyesight& eyes,
                     const CocFromPrint& c, const NumberSettings& settings);
 CocLines PixelSteps(const SensorMm& sensor, std::optional<double> pixelWidth, double factor,

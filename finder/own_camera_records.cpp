@@ -48,7 +48,7 @@ std::vector<ChoiceEntry> OwnCameraRecords::Entries() const {
     std::vector<ChoiceEntry> out;
     for (std::size_t i = 0; i < m_cameras.size(); ++i)
         out.push_back({Utf8ToCString(m_cameras[i].name), "own:" + std::to_string(i)});
-    out.push_back({Utf8ToCString(kOtherCameraText), std::string(kOtherCameraValue)});
+    out.push_back({Utf8ToCString(Tr("Cameras", kOtherCameraText)), std::string(kOtherCameraValue)});
     return out;
 }
 

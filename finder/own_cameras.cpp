@@ -226,9 +226,13 @@ std::string RefusalToAdd(const OwnCameras& own, const FoundCamera& camera,
             return Arg(Tr("Cameras", "A camera named %1 would be mistaken for your %2; give it "
                                      "another name."),
                        {name, c.name});
-    if (BeginsNoCase(listEnd, name))
-        return Arg(Tr("Cameras", "A camera named %1 would stand for %2; give it a longer name."),
-                   {name, std::string(listEnd)});
+    // The list's end as the list shows it, in this language or another.
+    const std::string end(listEnd);
+    for (const std::string& shown : {end, Tr("Cameras", end.c_str())})
+        if (BeginsNoCase(shown, name))
+            return Arg(
+                Tr("Cameras", "A camera named %1 would stand for %2; give it a longer name."),
+                {name, shown});
     return {};
 }
 

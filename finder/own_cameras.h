@@ -12,6 +12,8 @@
 #include "framework/base/exceptions.h"
 #include "settings/settings_file.h"
 
+#include "framework/base/translate.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,7 +21,7 @@
 
 inline constexpr const char* kOwnCamerasFileName = "vextondof-cameras.csv";
 // The camera list's last entry, which opens the camera chooser.
-inline constexpr const char* kOtherCameraText = "Other camera\u2026";
+inline constexpr const char* kOtherCameraText = TR_NOOP("Cameras", "Other camera\u2026");
 
 struct OwnCameras {
     std::vector<FoundCamera> cameras; // in the order added

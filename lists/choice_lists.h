@@ -4,6 +4,7 @@
 
 #include "framework/base/choice_entry.h"
 #include "framework/base/cstring.h"
+#include "framework/base/translate.h"
 
 #include <optional>
 #include <string>
@@ -28,7 +29,7 @@ CString ShownUnit(const CString& stored);
 std::vector<ChoiceEntry> CofCChoices(); // 351: 0.0050 to 0.0400 by 0.0001
 // The main form's circle-of-confusion list ends with this entry, which
 // opens the Circle of Confusion form; it is no circle, and has no value.
-inline constexpr const char16_t* kCustomCofCText = u"Custom\u2026";
+inline constexpr const char* kCustomCofCText = TR_NOOP("Lists", "Custom\u2026");
 std::vector<ChoiceEntry> CameraChoices(); // the camera table, each with its index
 
 struct ApertureValue {

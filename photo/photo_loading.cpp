@@ -1,5 +1,7 @@
 #include "photo/photo_loading.h"
 
+#include "framework/base/translate.h"
+
 #include <dlfcn.h>
 #include <filesystem>
 #include <system_error>
@@ -29,11 +31,11 @@ PhotoEntry* Entry() {
 PhotoFacts ReadPhotoThroughModule(const std::string& path, const std::string& shownAs) {
     PhotoFacts facts;
     if (PhotoEntry* read = Entry()) {
-        read(&path, &shownAs, &facts);
+        read(&path, &shownAs, InstalledTextCatalog(), &facts);
         return facts;
     }
     facts.file = path;
     facts.refusal =
-        std::string("Photos cannot be read here: ") + kPhotoModule + " could not be loaded.";
+        Arg(Tr("Photo", "Photos cannot be read here: %1 could not be loaded."), {kPhotoModule});
     return facts;
 }

@@ -13,11 +13,13 @@
 using PhotoReader = PhotoFacts (*)(const std::string& path, const std::string& shownAs);
 
 // The module's file name and its one entry point, which reads a photo as
-// ReadPhoto does.
+// ReadPhoto does, its sentences in the program's language: `catalog` is the
+// program's (none for English), which the module has no copy of.
 inline constexpr const char* kPhotoModule = "libvexton-photo.so";
 inline constexpr const char* kPhotoEntryName = "vexton_read_photo";
-extern "C" using PhotoEntry =
-    void(const std::string* path, const std::string* shownAs, PhotoFacts* out);
+class TextCatalog;
+extern "C" using PhotoEntry = void(const std::string* path, const std::string* shownAs,
+                                   const TextCatalog* catalog, PhotoFacts* out);
 
 // Beside the program (a build, a portable folder), or where the program's
 // install puts it; a refusal that says so where the module cannot be had.

@@ -3,6 +3,7 @@
 #include "photo/photo_sanity.h"
 
 #include "calc/number_text.h"
+#include "framework/base/translate.h"
 
 #include <cmath>
 #include <exiv2/exiv2.hpp>
@@ -140,15 +141,17 @@ void ReadFNumber(const Fields& fields, PhotoFacts& f) {
 bool ReadExifDistance(const Exiv2::Exifdatum& d, PhotoFacts& f) {
     const auto [numerator, denominator] = Parts(d);
     if (numerator == 0) {
-        f.nonsense.push_back(std::string("The photo records its focus distance as unknown (0 in ") +
-                             kSubjectDistance + ").");
+        f.nonsense.push_back(
+            Arg(Tr("Photo", "The photo records its focus distance as unknown (0 in %1)."),
+                {kSubjectDistance}));
         return false;
     }
     if (numerator == 0xFFFFFFFFu) {
         f.distanceInfinite = true;
-        f.nonsense.push_back(std::string("The photo records its focus distance as infinity "
-                                         "(0xFFFFFFFF in ") +
-                             kSubjectDistance + "), which cannot be calculated with.");
+        f.nonsense.push_back(
+            Arg(Tr("Photo", "The photo records its focus distance as infinity "
+                            "(0xFFFFFFFF in %1), which cannot be calculated with."),
+                {kSubjectDistance}));
         return true;
     }
     f.distance = SaneDistance(denominator ? numerator / denominator : 0, kSubjectDistance, f);
@@ -168,21 +171,22 @@ bool ReadCanonRange(const Fields& fields, PhotoFacts& f) {
     if (!a || !b || !(*a > 0) || !(*b >= *a))
         return false;
     const auto metres = [](double v) {
-        return std::isinf(v) ? std::string("infinity")
+        return std::isinf(v) ? Tr("Photo", "infinity")
                              : FormatShortest(v, 2, NumberSettings{}) + " m";
     };
     if (std::isinf(*b)) { // focused somewhere beyond the lower end
-        f.nonsense.push_back("Canon's maker note records the focus distance as beyond " +
-                             metres(*a) + " (" + lowerKey + ", " + upperKey +
-                             "), which cannot be calculated with.");
+        f.nonsense.push_back(
+            Arg(Tr("Photo", "Canon's maker note records the focus distance as "
+                            "beyond %1 (%2, %3), which cannot be calculated with."),
+                {metres(*a), lowerKey, upperKey}));
         return true;
     }
     // Focus moves evenly in dioptres: the middle of the range in dioptres.
     const double middle = 2 / (1 / *a + 1 / *b);
     f.distance = SaneDistance(middle, std::string(lowerKey) + ", " + upperKey, f);
-    f.distanceNote = "Canon's maker note records the focus distance as between " + metres(*a) +
-                     " and " + metres(*b) + "; the middle in dioptres, " + metres(middle) +
-                     ", is used.";
+    f.distanceNote = Arg(Tr("Photo", "Canon's maker note records the focus distance as between %1 "
+                                     "and %2; the middle in dioptres, %3, is used."),
+                         {metres(*a), metres(*b), metres(middle)});
     return true;
 }
 
@@ -197,8 +201,9 @@ void ReadDistance(const Fields& fields, PhotoFacts& f) {
         return;
     if (const std::optional<double> m = PrintedMetres(it->print(&fields.exif))) {
         if (std::isinf(*m))
-            f.nonsense.push_back("The photo records its focus distance as infinity (" + it->key() +
-                                 "), which cannot be calculated with.");
+            f.nonsense.push_back(Arg(Tr("Photo", "The photo records its focus distance as infinity "
+                                                 "(%1), which cannot be calculated with."),
+                                     {it->key()}));
         else
             f.distance = SaneDistance(*m, it->key(), f);
     }
@@ -215,16 +220,16 @@ void ReadSize(const Exiv2::Image& image, const Fields& fields, PhotoFacts& f) {
     } else {
         width = image.pixelWidth();
         height = image.pixelHeight();
-        f.sizeSource = "the image";
+        f.sizeSource = Tr("Photo", "the image");
     }
     if (width == 0 && height == 0) {
         f.sizeSource.clear();
         return;
     }
     if (width < 1 || height < 1 || width > kLargestSide || height > kLargestSide) {
-        f.nonsense.push_back("The photo records an image size of " + std::to_string(width) + " x " +
-                             std::to_string(height) + " pixels (" + f.sizeSource +
-                             "), which is not used.");
+        f.nonsense.push_back(Arg(Tr("Photo", "The photo records an image size of %1 x %2 pixels "
+                                             "(%3), which is not used."),
+                                 {std::to_string(width), std::to_string(height), f.sizeSource}));
         f.sizeSource.clear();
         return;
     }
@@ -263,15 +268,15 @@ template <class Open> PhotoFacts Read(const std::string& name, Open open) {
     } catch (const Exiv2::AnyError& error) {
         const int code = error.code();
         f.refusal = code == Exiv2::kerDataSourceOpenFailed || code == Exiv2::kerFileOpenFailed
-                        ? name + " cannot be read."
-                        : name + " is not a photo.";
+                        ? Arg(Tr("Photo", "%1 cannot be read."), {name})
+                        : Arg(Tr("Photo", "%1 is not a photo."), {name});
         return f;
     } catch (const std::exception&) {
-        f.refusal = name + " is not a photo.";
+        f.refusal = Arg(Tr("Photo", "%1 is not a photo."), {name});
         return f;
     }
     if (!image.get()) {
-        f.refusal = name + " is not a photo.";
+        f.refusal = Arg(Tr("Photo", "%1 is not a photo."), {name});
         return f;
     }
     try {
@@ -279,7 +284,7 @@ template <class Open> PhotoFacts Read(const std::string& name, Open open) {
     } catch (const std::exception&) { // exiv2's errors are exceptions too
         f = PhotoFacts{};
         f.file = name;
-        f.refusal = name + " is damaged: its metadata cannot be read.";
+        f.refusal = Arg(Tr("Photo", "%1 is damaged: its metadata cannot be read."), {name});
     }
     return f;
 }
@@ -294,17 +299,17 @@ PhotoFacts ReadPhoto(const std::string& path, const std::string& shownAs) {
     f.file = path;
     const fs::file_type type = ec ? fs::file_type::not_found : entry.status(ec).type();
     if (type == fs::file_type::not_found)
-        f.refusal = name + " does not exist.";
+        f.refusal = Arg(Tr("Photo", "%1 does not exist."), {name});
     else if (type == fs::file_type::directory)
-        f.refusal = name + " is a folder, not a photo.";
+        f.refusal = Arg(Tr("Photo", "%1 is a folder, not a photo."), {name});
     else if (type != fs::file_type::regular)
-        f.refusal = name + " is not a photo.";
+        f.refusal = Arg(Tr("Photo", "%1 is not a photo."), {name});
     else if (const auto size = entry.file_size(ec); ec)
-        f.refusal = name + " cannot be read.";
+        f.refusal = Arg(Tr("Photo", "%1 cannot be read."), {name});
     else if (size == 0)
-        f.refusal = name + " is empty, not a photo.";
+        f.refusal = Arg(Tr("Photo", "%1 is empty, not a photo."), {name});
     else if (size > kLargestPhotoBytes)
-        f.refusal = name + " is too large to be a photo this program reads.";
+        f.refusal = Arg(Tr("Photo", "%1 is too large to be a photo this program reads."), {name});
     if (!f.refusal.empty())
         return f;
     PhotoFacts read = Read(name, [&path] { return Exiv2::ImageFactory::open(path, false); });
@@ -316,7 +321,7 @@ PhotoFacts ReadPhotoData(const unsigned char* data, std::size_t size, const std:
     if (size == 0) {
         PhotoFacts f;
         f.file = name;
-        f.refusal = name + " is empty, not a photo.";
+        f.refusal = Arg(Tr("Photo", "%1 is empty, not a photo."), {name});
         return f;
     }
     return Read(name,

@@ -5,12 +5,15 @@
 #include "cameras/camera_table.h"
 #include "finder/camera_catalog.h"
 #include "finder/camera_search.h"
+#include "framework/base/translate.h"
 #include "lists/choice_lists.h"
 
 #include <cmath>
 
 namespace {
-constexpr const char* kNotRecorded = "not recorded";
+std::string NotRecorded() {
+    return Tr("Photo", "not recorded");
+}
 
 std::string Sourced(const std::string& text, const std::string& source) {
     return source.empty() ? text : text + " (" + source + ")";
@@ -35,25 +38,30 @@ std::string CameraLine(const PhotoFacts& f, const PhotoCamera& c, const NumberSe
     const std::string recorded = MakeAndModel(f);
     std::string line =
         recorded.empty()
-            ? std::string(kNotRecorded)
+            ? NotRecorded()
             : Sourced(recorded,
                       f.makeSource.empty()
                           ? f.modelSource
                           : f.makeSource + (f.modelSource.empty() ? "" : ", " + f.modelSource));
     if (!c.camera)
         return line;
-    const std::string crop = "crop factor " + Number(c.camera->cropFactor, settings);
+    const std::string crop = Number(c.camera->cropFactor, settings);
+    const std::string& name = c.camera->name;
     switch (c.from) {
     case PhotoCamera::From::Own:
-        return line + "; " + c.camera->name + ", one of your cameras, " + crop;
+        return line + "; " +
+               Arg(Tr("Photo", "%1, one of your cameras, crop factor %2"), {name, crop});
     case PhotoCamera::From::BuiltIn:
-        return line + "; " + c.camera->name + " of the camera list, " + crop;
+        return line + "; " +
+               Arg(Tr("Photo", "%1 of the camera list, crop factor %2"), {name, crop});
     case PhotoCamera::From::Lensfun:
-        return line + "; " + c.camera->name + " in lensfun's database, " + crop;
+        return line + "; " +
+               Arg(Tr("Photo", "%1 in lensfun's database, crop factor %2"), {name, crop});
     case PhotoCamera::From::FocalLengths:
-        return line + "; " + crop + " from its focal lengths (" +
-               Number(f.focalLength35->value, settings) + " mm \u00F7 " +
-               Number(f.focalLength->value, settings) + " mm)";
+        return line + "; " +
+               Arg(Tr("Photo", "crop factor %1 from its focal lengths (%2 mm \u00F7 %3 mm)"),
+                   {crop, Number(f.focalLength35->value, settings),
+                    Number(f.focalLength->value, settings)});
     case PhotoCamera::From::None:
         break;
     }
@@ -63,18 +71,22 @@ std::string CameraLine(const PhotoFacts& f, const PhotoCamera& c, const NumberSe
 // The circle of confusion a press uses for this camera: the one chosen for
 // 36 × 24 mm over the crop factor.
 std::string CircleLine(const Lens& lens, const PhotoCamera& camera, const NumberSettings& s) {
-    const std::string chosen = lens.cofcValue + " mm for 36 \u00D7 24 mm";
     if (!camera.camera)
-        return chosen + "; the camera is not known";
+        return Arg(Tr("Photo", "%1 mm for 36 \u00D7 24 mm; the camera is not known"),
+                   {lens.cofcValue});
     const double c = ParseDecimal(lens.cofcValue) / lens.cropFactor;
-    return FormatLocaleNumber(FormatFixed(c, 6), 6, s) + " mm (" + chosen + ", your choice)";
+    return Arg(Tr("Photo", "%1 mm (%2 mm for 36 \u00D7 24 mm, your choice)"),
+               {FormatLocaleNumber(FormatFixed(c, 6), 6, s), lens.cofcValue});
 }
 
 // "the focal length, the f-number or the focus distance"
 std::string Listed(const std::vector<std::string>& items) {
     std::string out;
     for (std::size_t i = 0; i < items.size(); ++i)
-        out += (i == 0 ? "" : i + 1 == items.size() ? " or " : ", ") + items[i];
+        out += (i == 0                  ? ""
+                : i + 1 == items.size() ? Tr("Photo", " or ")
+                                        : ", ") +
+               Tr("Photo", items[i].c_str());
     return out;
 }
 } // namespace
@@ -109,7 +121,7 @@ PhotoCamera CameraOfPhoto(const PhotoFacts& f, const std::vector<FoundCamera>& o
         const std::string name = MakeAndModel(f);
         c.from = PhotoCamera::From::FocalLengths;
         c.camera = FoundCamera{};
-        c.camera->name = name.empty() ? "The camera of this photo" : name;
+        c.camera->name = name.empty() ? Tr("Photo", "The camera of this photo") : name;
         c.camera->maker = f.make;
         c.camera->model = f.model;
         c.camera->cropFactor = f.focalLength35->value / f.focalLength->value;
@@ -136,22 +148,23 @@ PhotoShot ShotOfPhoto(const PhotoFacts& f, const PhotoCamera& camera, const Phot
     }
     std::vector<std::string> missing;
     if (!camera.camera)
-        missing.push_back("its camera");
+        missing.push_back(TR_NOOP("Photo", "its camera"));
     // Each value as the main form takes it when the person uses these
     // settings, so that a press there gives the very same numbers.
     // Only the 35 mm equivalent recorded: the focal length it stands for on
     // this camera, to the hundredth of a millimetre it is known to.
-    std::string focalLine = kNotRecorded;
+    std::string focalLine = NotRecorded();
     if (f.focalLength) {
         lens.focalLengthValue = FormatShortest(f.focalLength->value, 6, NumberSettings{});
         focalLine = Sourced(Number(f.focalLength->value, settings) + " mm", f.focalLength->source);
     } else if (f.focalLength35 && camera.camera) {
         const double focal = f.focalLength35->value / camera.camera->cropFactor;
         lens.focalLengthValue = FormatShortest(focal, 2, NumberSettings{});
-        focalLine = FormatShortest(focal, 2, settings) + " mm (" + f.focalLength35->source +
-                    " \u00F7 crop factor " + Number(camera.camera->cropFactor, settings) + ")";
+        focalLine = Arg(Tr("Photo", "%1 mm (%2 \u00F7 crop factor %3)"),
+                        {FormatShortest(focal, 2, settings), f.focalLength35->source,
+                         Number(camera.camera->cropFactor, settings)});
     } else {
-        missing.push_back("the focal length");
+        missing.push_back(TR_NOOP("Photo", "the focal length"));
     }
     shot.focalLengthText = lens.focalLengthValue;
     if (f.fNumber) {
@@ -161,7 +174,7 @@ PhotoShot ShotOfPhoto(const PhotoFacts& f, const PhotoCamera& camera, const Phot
             if (lens.apertureText == entry.displayText)
                 lens.apertureValue = entry.valueText; // the list's own f/5.6 is 2^2.5
     } else {
-        missing.push_back("the f-number");
+        missing.push_back(TR_NOOP("Photo", "the f-number"));
     }
     if (f.distance && unit.factor > 0) {
         NumberSettings typed = settings; // as a person types it: no thousands separators
@@ -179,42 +192,47 @@ PhotoShot ShotOfPhoto(const PhotoFacts& f, const PhotoCamera& camera, const Phot
                                 : FormatShortest(inUnit.value_or(0), 6, typed);
         lens.distance = ReadDistanceIn(lens.distanceText, unit, settings);
     } else {
-        missing.push_back("the focus distance");
+        missing.push_back(TR_NOOP("Photo", "the focus distance"));
     }
     const auto& s = settings;
     shot.lines = {
         {"File", f.file},
         {"Camera", CameraLine(f, camera, s)},
-        {"Lens", f.lens.empty() ? kNotRecorded : Sourced(f.lens, f.lensSource)},
+        {"Lens", f.lens.empty() ? NotRecorded() : Sourced(f.lens, f.lensSource)},
         {"Focal length", focalLine},
         {"35 mm equivalent", f.focalLength35 ? Sourced(Number(f.focalLength35->value, s) + " mm",
                                                        f.focalLength35->source)
-                                             : kNotRecorded},
-        {"Aperture", f.fNumber ? Sourced(lens.apertureText, f.fNumber->source) : kNotRecorded},
+                                             : NotRecorded()},
+        {"Aperture", f.fNumber ? Sourced(lens.apertureText, f.fNumber->source) : NotRecorded()},
         {"Focus distance",
          lens.distance
              ? Sourced(lens.distanceText + (unit.code == kFeetAndInchesCode ? "" : unit.suffix),
                        f.distance->source) +
                    (f.distanceNote.empty() ? "" : " " + f.distanceNote)
-         : f.distanceInfinite ? "infinity"
-                              : kNotRecorded},
-        {"Image size",
-         f.width ? Sourced(std::to_string(f.width) + " x " + std::to_string(f.height) + " pixels",
-                           f.sizeSource)
-                 : kNotRecorded},
-        {"Date taken", f.dateTaken.empty() ? kNotRecorded : Sourced(f.dateTaken, f.dateSource)},
+         : f.distanceInfinite ? Tr("Photo", "infinity")
+                              : NotRecorded()},
+        {"Image size", f.width ? Sourced(Arg(Tr("Photo", "%1 x %2 pixels"),
+                                             {std::to_string(f.width), std::to_string(f.height)}),
+                                         f.sizeSource)
+                               : NotRecorded()},
+        {"Date taken", f.dateTaken.empty() ? NotRecorded() : Sourced(f.dateTaken, f.dateSource)},
         {"Circle of confusion", CircleLine(lens, camera, s)},
     };
     if (!missing.empty()) {
         shot.missing = missing.size() == 1 && missing[0] == "the focus distance"
                            ? f.distanceInfinite
-                                 ? "This photo records the focus distance only as infinity; type "
-                                   "it on the main form and press Calculate."
-                                 : "This photo does not record the focus distance; type it on the "
-                                   "main form and press Calculate."
-                           : "This photo does not record " + Listed(missing) + "; choose or type " +
-                                 (missing.size() == 1 ? "it" : "them") +
-                                 " on the main form and press Calculate.";
+                                 ? Tr("Photo", "This photo records the focus distance only as "
+                                               "infinity; type it on the main form and press "
+                                               "Calculate.")
+                                 : Tr("Photo", "This photo does not record the focus distance; "
+                                               "type it on the main form and press Calculate.")
+                       : missing.size() == 1
+                           ? Arg(Tr("Photo", "This photo does not record %1; choose or type it "
+                                             "on the main form and press Calculate."),
+                                 {Listed(missing)})
+                           : Arg(Tr("Photo", "This photo does not record %1; choose or type them "
+                                             "on the main form and press Calculate."),
+                                 {Listed(missing)});
     } else {
         shot.result = Calculate(lens.Inputs(), settings);
         shot.calculated = shot.result.status == CalculationStatus::Ok;

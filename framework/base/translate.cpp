@@ -8,6 +8,11 @@ std::unique_ptr<TextCatalog>& Installed() {
     return catalog;
 }
 
+int& EnglishHeld() {
+    static int held = 0;
+    return held;
+}
+
 // The language part of a locale's name: "de" of de_DE.UTF-8@euro.
 std::string LanguageOf(const std::string& locale) {
     return locale.substr(0, locale.find_first_of("_.@"));
@@ -18,10 +23,22 @@ void InstallTextCatalog(std::unique_ptr<TextCatalog> catalog) {
     Installed() = std::move(catalog);
 }
 
+const TextCatalog* InstalledTextCatalog() {
+    return EnglishHeld() > 0 ? nullptr : Installed().get();
+}
+
+SourceTexts::SourceTexts() {
+    ++EnglishHeld();
+}
+
+SourceTexts::~SourceTexts() {
+    --EnglishHeld();
+}
+
 std::string Tr(const char* context, const char* text) {
     if (!text || !*text)
         return text ? text : "";
-    if (const auto& catalog = Installed()) {
+    if (const TextCatalog* catalog = InstalledTextCatalog()) {
         std::string found = catalog->Find(context, text);
         if (!found.empty())
             return found;

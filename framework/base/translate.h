@@ -24,6 +24,20 @@ class TextCatalog {
 // The catalogue every Tr looks in from now on; none for English.
 void InstallTextCatalog(std::unique_ptr<TextCatalog> catalog);
 
+// The catalogue Tr looks in now; none for English, and none while
+// SourceTexts holds.
+const TextCatalog* InstalledTextCatalog();
+
+// While one lives, Tr gives the English texts as they stand: for output
+// made for programs (CSV), which is the same in every language.
+class SourceTexts {
+  public:
+    SourceTexts();
+    ~SourceTexts();
+    SourceTexts(const SourceTexts&) = delete;
+    SourceTexts& operator=(const SourceTexts&) = delete;
+};
+
 // `text` in the person's language.
 std::string Tr(const char* context, const char* text);
 

@@ -1,4 +1,5 @@
 #include "framework/qt/modules.h"
+#include "framework/base/translate.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -31,8 +32,9 @@ QLibrary* LoadModule(const char* fileName, const QString& what, QString* unavail
     module->setFileName(ModulePath(name));
     if (module->fileName().isEmpty() || !module->load()) {
         if (unavailable)
-            *unavailable =
-                QStringLiteral("%1 is not available: %2 could not be loaded.").arg(what, name);
+            *unavailable = QString::fromStdString(
+                Arg(Tr("Modules", "%1 is not available: %2 could not be loaded."),
+                    {what.toStdString(), name.toStdString()}));
         return nullptr;
     }
     return module.get();
@@ -41,7 +43,8 @@ QLibrary* LoadModule(const char* fileName, const QString& what, QString* unavail
 void* ModuleEntry(QLibrary* module, const char* entry, const QString& what, QString* unavailable) {
     void* found = module ? reinterpret_cast<void*>(module->resolve(entry)) : nullptr;
     if (!found && module && unavailable)
-        *unavailable = QStringLiteral("%1 is not available: %2 is not the right module.")
-                           .arg(what, QFileInfo(module->fileName()).fileName());
+        *unavailable = QString::fromStdString(
+            Arg(Tr("Modules", "%1 is not available: %2 is not the right module."),
+                {what.toStdString(), QFileInfo(module->fileName()).fileName().toStdString()}));
     return found;
 }

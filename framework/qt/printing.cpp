@@ -1,5 +1,6 @@
 #include "framework/qt/printing.h"
 
+#include "framework/base/translate.h"
 #include "framework/qt/modules.h"
 
 namespace {
@@ -14,7 +15,7 @@ void PaintThrough(QPagedPaintDevice* device, void* context) {
 
 bool PrintWithDialog(QWidget* parent, const QString& documentName,
                      const std::function<void(QPagedPaintDevice&)>& paint, QString* unavailable) {
-    const QString what = QStringLiteral("Printing");
+    const QString what = QString::fromStdString(Tr("Modules", "Printing"));
     auto* print = reinterpret_cast<PrintEntry*>(ModuleEntry(
         LoadModule(kPrintingModule, what, unavailable), kPrintEntryName, what, unavailable));
     if (!print)

@@ -1,5 +1,6 @@
 #include "framework/qt/svg_writing.h"
 
+#include "framework/base/translate.h"
 #include "framework/qt/modules.h"
 
 namespace {
@@ -10,7 +11,7 @@ void PaintThrough(QPainter* painter, void* context) {
 
 bool WriteSvg(QIODevice& out, QSize size, const QString& title, const QString& description,
               const std::function<void(QPainter&)>& paint, QString* unavailable) {
-    const QString what = QStringLiteral("Writing SVG");
+    const QString what = QString::fromStdString(Tr("Modules", "Writing SVG"));
     auto* write = reinterpret_cast<SvgEntry*>(
         ModuleEntry(LoadModule(kSvgModule, what, unavailable), kSvgEntryName, what, unavailable));
     if (!write)

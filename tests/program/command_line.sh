@@ -22,10 +22,28 @@ Diopter Modified Focal Length: 18.00 mm'
 [ "$(LANG=C.UTF-8 run calculate --distance 2)" = "$expected" ] || fail "the default choices at 2 ft"
 german=$(LANG=de_DE.UTF-8 run calculate --distance 2,5 --focal-length 200 --aperture f/2.8 \
          --unit centimeters)
-grep -qx 'Hyperfocal Distance: 69.722,485341 cm' <<<"$german" || fail "German number settings: $german"
+grep -qx 'Hyperfokale Distanz: 69.722,485341 cm' <<<"$german" || fail "German: $german"
 french=$(LC_ALL=fr_FR.UTF-8 run calculate --distance 2,5 --focal-length 200 --aperture f/2.8 \
          --unit centimeters)
-grep -qx $'Hyperfocal Distance: 69\u202f722,485341 cm' <<<"$french" || fail "French number settings: $french"
+grep -qx $'Distance hyperfocale : 69\u202f722,485341 cm' <<<"$french" || fail "French: $french"
+# The words follow the messages' settings, the numbers the numbers': apart.
+numbers=$(LANG=C.UTF-8 LC_NUMERIC=de_DE.UTF-8 run calculate --distance 2,5 --focal-length 200 \
+          --aperture f/2.8 --unit centimeters)
+grep -qx 'Hyperfocal Distance: 69.722,485341 cm' <<<"$numbers" || fail "German numbers alone: $numbers"
+words=$(LANG=de_DE.UTF-8 LC_NUMERIC=C run calculate --distance 2)
+grep -qx 'Hyperfokale Distanz: 3.333542 ft' <<<"$words" || fail "German words alone: $words"
+# A script under LC_ALL=C sees English, whatever else is set.
+[ "$(LANG=de_DE.UTF-8 LANGUAGE=fr LC_ALL=C run calculate --distance 2)" = "$expected" ] ||
+  fail "LC_ALL=C is English"
+LANGUAGE=fr:de LANG=de_DE.UTF-8 run calculate --distance 2 --aperture f/99x 2>"$dir/err"
+grep -qx $'vextondof: l\u2019ouverture "f/99x" n\u2019est pas dans la liste et n\u2019est pas un nombre ; les plus proches : f/45, f/64' "$dir/err" ||
+  fail "LANGUAGE's first: $(cat "$dir/err")"
+grep -qx "Voir 'vextondof calculate --help'." "$dir/err" || fail "the French pointer to the help"
+LANG=de_DE.UTF-8 run --help | head -1 | grep -qx 'Aufruf: vextondof \[Qt-Optionen\]' ||
+  fail "the German help"
+# What is for programs is the same in every language.
+[ "$(LANG=de_DE.UTF-8 run table --format csv --distance 3)" = \
+  "$(LC_ALL=C run table --format csv --distance 3)" ] || fail "the CSV in German"
 
 # Exit statuses: refused 1, not understood 2; messages on standard error only.
 out=$(run calculate --distance 0 2>"$dir/err"); status=$?

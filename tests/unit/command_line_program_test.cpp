@@ -81,11 +81,11 @@ TEST(CommandLineProgram, AgreesWithAPressToTheByteInEveryLocale) {
         const ChoiceEntry& cofc = cofcs[random() % cofcs.size()];
         const std::string distance = distances[random() % std::size(distances)];
         const auto [out, status] = Shell(
-            "env -u DISPLAY -u WAYLAND_DISPLAY LC_ALL=" + std::string(locale.lang) +
-            " HOME=" + home + " XDG_CONFIG_HOME=" + home + " " + program + " calculate --camera " +
-            Quoted(CStringToUtf8(camera.displayText)) + " --focal-length " +
-            Quoted(CStringToUtf8(focal.displayText)) + " --aperture " + aperture.displayText +
-            " --unit '" + CStringToUtf8(unit.displayText) + "' --cofc " +
+            "env -u DISPLAY -u WAYLAND_DISPLAY -u LC_ALL -u LANGUAGE LANG=C.UTF-8 LC_NUMERIC=" +
+            std::string(locale.lang) + " HOME=" + home + " XDG_CONFIG_HOME=" + home + " " +
+            program + " calculate --camera " + Quoted(CStringToUtf8(camera.displayText)) +
+            " --focal-length " + Quoted(CStringToUtf8(focal.displayText)) + " --aperture " +
+            aperture.displayText + " --unit '" + CStringToUtf8(unit.displayText) + "' --cofc " +
             CStringToUtf8(cofc.displayText) + " --distance " + Quoted(distance) + " 2>/dev/null");
         const CalculationResult press =
             Calculate({*focal.valueText, aperture.valueText, *unit.valueText, *cofc.valueText,
