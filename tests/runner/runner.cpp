@@ -689,7 +689,11 @@ class Runner : public QObject {
         throw StepError{"unknown key " + Quote(name)};
     }
 
+    // Where a person's key goes: an open menu or list takes it, as it
+    // holds the keyboard; otherwise the focused control.
     static QWidget* FocusedOrTopmost() {
+        if (QWidget* popup = QApplication::activePopupWidget())
+            return popup->focusWidget() ? popup->focusWidget() : popup;
         QWidget* target = QApplication::focusWidget();
         return target ? target : Topmost().window;
     }
