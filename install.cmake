@@ -21,5 +21,15 @@ install(FILES data/vextondof.bash-completion
 add_custom_command(OUTPUT vextondof.1.gz
     COMMAND gzip -9 -n -c ${CMAKE_SOURCE_DIR}/data/vextondof.1 > vextondof.1.gz
     DEPENDS data/vextondof.1 VERBATIM)
-add_custom_target(manpage ALL DEPENDS vextondof.1.gz)
+set(manpages vextondof.1.gz)
+foreach(language de fr) # the same page in German and French
+    add_custom_command(OUTPUT ${language}/vextondof.1.gz
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${language}
+        COMMAND gzip -9 -n -c ${CMAKE_SOURCE_DIR}/data/vextondof.${language}.1 > ${language}/vextondof.1.gz
+        DEPENDS data/vextondof.${language}.1 VERBATIM)
+    list(APPEND manpages ${language}/vextondof.1.gz)
+    install(FILES ${CMAKE_BINARY_DIR}/${language}/vextondof.1.gz
+            DESTINATION ${CMAKE_INSTALL_MANDIR}/${language}/man1)
+endforeach()
+add_custom_target(manpage ALL DEPENDS ${manpages})
 install(FILES ${CMAKE_BINARY_DIR}/vextondof.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)

@@ -12,6 +12,8 @@ usr/share/applications/org.example.vextondof.desktop
 usr/share/bash-completion/completions/vextondof
 usr/share/doc/vextondof/LICENSE
 usr/share/icons/hicolor/scalable/apps/org.example.vextondof.svg
+usr/share/man/de/man1/vextondof.1.gz
+usr/share/man/fr/man1/vextondof.1.gz
 usr/share/man/man1/vextondof.1.gz
 usr/share/metainfo/org.example.vextondof.metainfo.xml'
 actual=$(cd "$dest" && find . -type f -o -type l | sed 's|^\./||' |
@@ -41,11 +43,18 @@ version=$(env -u DISPLAY -u WAYLAND_DISPLAY HOME="$home" XDG_CONFIG_HOME="$home/
 # One version everywhere: the metainfo's newest release and the manual page say the same.
 grep -q '<release version="1.00"' "$dest/usr/share/metainfo/org.example.vextondof.metainfo.xml" ||
   { echo "the metainfo names another version"; exit 1; }
-zcat "$dest/usr/share/man/man1/vextondof.1.gz" | grep -q '"Vexton.DOF.CE 1.00"' ||
-  { echo "the manual page names another version"; exit 1; }
-env -u DISPLAY -u WAYLAND_DISPLAY HOME="$home" "$dest/usr/bin/vextondof" --help | grep -q '^Usage: vextondof'
+for page in man1 de/man1 fr/man1; do
+  zcat "$dest/usr/share/man/$page/vextondof.1.gz" | grep -q '"Vexton.DOF.CE 1.00"' ||
+    { echo "the manual page $page names another version"; exit 1; }
+done
+env -u DISPLAY -u WAYLAND_DISPLAY LC_ALL=C HOME="$home" "$dest/usr/bin/vextondof" --help |
+  grep -q '^Usage: vextondof'
+# The installed program carries its translations.
+env -u DISPLAY -u WAYLAND_DISPLAY -u LC_ALL LANGUAGE=fr LANG=de_DE.UTF-8 HOME="$home" \
+    "$dest/usr/bin/vextondof" --help | head -n 1 | grep -q '^Usage : vextondof' ||
+  { echo "the installed program speaks no French"; exit 1; }
 # The installed program finds its photo module where the install put it.
-env -u DISPLAY -u WAYLAND_DISPLAY HOME="$home" XDG_CONFIG_HOME="$home/.config" \
+env -u DISPLAY -u WAYLAND_DISPLAY LC_ALL=C HOME="$home" XDG_CONFIG_HOME="$home/.config" \
     "$dest/usr/bin/vextondof" photo --unit m "$build/tests/photos/d70.jpg" |
   grep -q '^Near Focus Limit of Depth of Field: 1' || { echo "the installed program read no photo"; exit 1; }
 if [ -n "$(find "$dest" -name vextondof.ini)" ]; then
