@@ -1,6 +1,7 @@
 #include "cameras/camera_info.h"
 
 #include "cameras/camera_table.h"
+#include "framework/base/translate.h"
 
 CameraInfoTexts DescribeCamera(const CameraRecord& r, std::string_view cofcValue,
                                const NumberSettings& s) {
@@ -9,7 +10,7 @@ CameraInfoTexts DescribeCamera(const CameraRecord& r, std::string_view cofcValue
     const std::string cocText = FormatFixed(coc, 4);
     return {
         r.name,
-        r.exifName,
+        std::string_view(r.exifName) == "(none)" ? Tr("Camera Information", "(none)") : r.exifName,
         FormatLocaleNumber(FormatFixed(r.sensorWidth, 2), 2, s) + " x " +
             FormatLocaleNumber(FormatFixed(r.sensorHeight, 2), 2, s),
         r.imageSizeText,

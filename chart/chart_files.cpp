@@ -37,7 +37,7 @@ void PaintChartPage(QPagedPaintDevice& device, const DofChart& chart,
 
 void WritePdf(const DofChart& chart, const TablePageHeading& heading, Paper paper, QIODevice& out) {
     QPdfWriter pdf(&out);
-    pdf.setTitle(QStringLiteral("Depth of Field Chart"));
+    pdf.setTitle(QString::fromStdString(Tr("Pages", "Depth of Field Chart")));
     pdf.setCreator(QStringLiteral("Vexton.DOF.CE"));
     pdf.setPageSize(PaperSize(paper));
     pdf.setResolution(300);
@@ -59,15 +59,16 @@ std::string WritePng(const DofChart& chart, QSize size, QIODevice& out) {
         QPainter painter(&image);
         PaintImage(painter, chart, size);
     }
-    image.setText(QStringLiteral("Title"), QStringLiteral("Depth of Field Chart"));
+    image.setText(QStringLiteral("Title"),
+                  QString::fromStdString(Tr("Pages", "Depth of Field Chart")));
     image.setText(QStringLiteral("Description"), Summary(chart));
-    return image.save(&out, "PNG") ? std::string() : std::string("The PNG could not be made.");
+    return image.save(&out, "PNG") ? std::string() : Tr("Pages", "The PNG could not be made.");
 }
 
 std::string WriteSvgFile(const DofChart& chart, QSize size, QIODevice& out) {
     QString unavailable;
     const bool written = WriteSvg(
-        out, size, QStringLiteral("Depth of Field Chart"), Summary(chart),
+        out, size, QString::fromStdString(Tr("Pages", "Depth of Field Chart")), Summary(chart),
         [&](QPainter& painter) { PaintImage(painter, chart, size); }, &unavailable);
     return written ? std::string()
                    : (unavailable.isEmpty() ? std::string("The SVG could not be made.")
@@ -103,7 +104,7 @@ std::string WriteChart(const DofChart& chart, const TablePageHeading& heading, C
 std::string PrintChart(QWidget* parent, const DofChart& chart, const TablePageHeading& heading) {
     QString unavailable;
     PrintWithDialog(
-        parent, QStringLiteral("Depth of Field Chart"),
+        parent, QString::fromStdString(Tr("Pages", "Depth of Field Chart")),
         [&](QPagedPaintDevice& printer) { PaintChartPage(printer, chart, heading); }, &unavailable);
     return unavailable.toStdString();
 }

@@ -115,8 +115,9 @@ void Plan(FocusPlan& p, const PlanRequest& request, const LensSetup& lens, doubl
     const int sharpest = NearestAperture(optimum);
     const double atSharpest = ParseDecimal(apertureValueTable[sharpest].valueText);
     const double blur = std::hypot(c * p.exactN / atSharpest, AiryDiscMm(atSharpest));
-    p.sharpest = std::string(apertureValueTable[sharpest].displayText) + ": " +
-                 Number(blur, 6, settings) + " mm, " + Against(blur, c, settings);
+    p.sharpest = Arg(Tr("Plan Focus", "%1: %2 mm, %3"),
+                     {apertureValueTable[sharpest].displayText, Number(blur, 6, settings),
+                      Against(blur, c, settings)});
 
     const double b = std::isinf(background)
                          ? f * f / (N * (s - f))

@@ -363,7 +363,7 @@ void WriteTablePdf(const DofTable& table, const TablePageHeading& heading, Paper
     SinkDevice device(write);
     {
         QPdfWriter pdf(&device);
-        pdf.setTitle(QStringLiteral("Depth of Field Table"));
+        pdf.setTitle(QString::fromStdString(Tr("Pages", "Depth of Field Table")));
         pdf.setCreator(QStringLiteral("Vexton.DOF.CE"));
         pdf.setPageSize(PaperSize(paper));
         pdf.setResolution(300);
@@ -384,7 +384,7 @@ QByteArray TablePdf(const DofTable& table, const TablePageHeading& heading, Pape
 std::string PrintTable(QWidget* parent, const DofTable& table, const TablePageHeading& heading) {
     QString unavailable;
     PrintWithDialog(
-        parent, QStringLiteral("Depth of Field Table"),
+        parent, QString::fromStdString(Tr("Pages", "Depth of Field Table")),
         [&](QPagedPaintDevice& printer) { PaintTablePages(printer, table, heading); },
         &unavailable);
     return unavailable.toStdString();

@@ -132,6 +132,10 @@
             <source>Source:</source>
             <translation>Quelle:</translation>
         </message>
+        <message>
+            <source>(none)</source>
+            <translation>(keiner)</translation>
+        </message>
     </context>
     <context>
         <name>Cameras</name>
@@ -1654,6 +1658,10 @@ zeigt.
             <source>Made on %1</source>
             <translation>Erstellt am %1</translation>
         </message>
+        <message>
+            <source>The PNG could not be made.</source>
+            <translation>Das PNG konnte nicht erstellt werden.</translation>
+        </message>
     </context>
     <context>
         <name>Photo</name>
@@ -1991,6 +1999,10 @@ zeigt.
         <message>
             <source>The farthest sharp point must be beyond the nearest.</source>
             <translation>Der fernste scharfe Punkt muss hinter dem nächsten liegen.</translation>
+        </message>
+        <message>
+            <source>%1: %2 mm, %3</source>
+            <translation>%1: %2 mm, %3</translation>
         </message>
     </context>
     <context>

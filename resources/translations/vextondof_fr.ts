@@ -132,6 +132,10 @@
             <source>Source:</source>
             <translation>Source :</translation>
         </message>
+        <message>
+            <source>(none)</source>
+            <translation>(aucun)</translation>
+        </message>
     </context>
     <context>
         <name>Cameras</name>
@@ -1660,6 +1664,10 @@ ces choix.
             <source>Made on %1</source>
             <translation>Établie le %1</translation>
         </message>
+        <message>
+            <source>The PNG could not be made.</source>
+            <translation>Le PNG n’a pas pu être créé.</translation>
+        </message>
     </context>
     <context>
         <name>Photo</name>
@@ -1997,6 +2005,10 @@ ces choix.
         <message>
             <source>The farthest sharp point must be beyond the nearest.</source>
             <translation>Le point net le plus éloigné doit être au-delà du plus proche.</translation>
+        </message>
+        <message>
+            <source>%1: %2 mm, %3</source>
+            <translation>%1 : %2 mm, %3</translation>
         </message>
     </context>
     <context>
