@@ -49,18 +49,14 @@ std::string CameraLine(const PhotoFacts& f, const PhotoCamera& c, const NumberSe
     const std::string& name = c.camera->name;
     switch (c.from) {
     case PhotoCamera::From::Own:
-        return line + "; " +
-               Arg(Tr("Photo", "%1, one of your cameras, crop factor %2"), {name, crop});
+        return Arg(Tr("Photo", "%1; %2, one of your cameras, crop factor %3"), {line, name, crop});
     case PhotoCamera::From::BuiltIn:
-        return line + "; " +
-               Arg(Tr("Photo", "%1 of the camera list, crop factor %2"), {name, crop});
+        return Arg(Tr("Photo", "%1; %2 of the camera list, crop factor %3"), {line, name, crop});
     case PhotoCamera::From::Lensfun:
-        return line + "; " +
-               Arg(Tr("Photo", "%1 in lensfun's database, crop factor %2"), {name, crop});
+        return Arg(Tr("Photo", "%1; %2 in lensfun's database, crop factor %3"), {line, name, crop});
     case PhotoCamera::From::FocalLengths:
-        return line + "; " +
-               Arg(Tr("Photo", "crop factor %1 from its focal lengths (%2 mm \u00F7 %3 mm)"),
-                   {crop, Number(f.focalLength35->value, settings),
+        return Arg(Tr("Photo", "%1; crop factor %2 from its focal lengths (%3 mm \u00F7 %4 mm)"),
+                   {line, crop, Number(f.focalLength35->value, settings),
                     Number(f.focalLength->value, settings)});
     case PhotoCamera::From::None:
         break;

@@ -1826,22 +1826,6 @@ zeigt.
             <translation>nicht verzeichnet</translation>
         </message>
         <message>
-            <source>%1, one of your cameras, crop factor %2</source>
-            <translation>%1, eine Ihrer Kameras, Crop-Faktor %2</translation>
-        </message>
-        <message>
-            <source>%1 of the camera list, crop factor %2</source>
-            <translation>%1 aus der Kameraliste, Crop-Faktor %2</translation>
-        </message>
-        <message>
-            <source>%1 in lensfun's database, crop factor %2</source>
-            <translation>%1 in der Datenbank von lensfun, Crop-Faktor %2</translation>
-        </message>
-        <message>
-            <source>crop factor %1 from its focal lengths (%2 mm ÷ %3 mm)</source>
-            <translation>Crop-Faktor %1 aus seinen Brennweiten (%2 mm ÷ %3 mm)</translation>
-        </message>
-        <message>
             <source>%1 mm for 36 × 24 mm; the camera is not known</source>
             <translation>%1 mm für 36 × 24 mm; die Kamera ist nicht bekannt</translation>
         </message>
@@ -1896,6 +1880,22 @@ zeigt.
         <message>
             <source>This photo does not record %1; choose or type them on the main form and press Calculate.</source>
             <translation>Dieses Foto verzeichnet %1 nicht; wählen Sie sie im Hauptfenster oder geben Sie sie ein und klicken Sie auf Berechnen.</translation>
+        </message>
+        <message>
+            <source>%1; %2, one of your cameras, crop factor %3</source>
+            <translation>%1; %2, eine Ihrer Kameras, Crop-Faktor %3</translation>
+        </message>
+        <message>
+            <source>%1; %2 of the camera list, crop factor %3</source>
+            <translation>%1; %2 aus der Kameraliste, Crop-Faktor %3</translation>
+        </message>
+        <message>
+            <source>%1; %2 in lensfun's database, crop factor %3</source>
+            <translation>%1; %2 in der Datenbank von lensfun, Crop-Faktor %3</translation>
+        </message>
+        <message>
+            <source>%1; crop factor %2 from its focal lengths (%3 mm ÷ %4 mm)</source>
+            <translation>%1; Crop-Faktor %2 aus seinen Brennweiten (%3 mm ÷ %4 mm)</translation>
         </message>
     </context>
     <context>

@@ -1832,22 +1832,6 @@ ces choix.
             <translation>non enregistré</translation>
         </message>
         <message>
-            <source>%1, one of your cameras, crop factor %2</source>
-            <translation>%1, l’un de vos appareils, facteur de recadrage %2</translation>
-        </message>
-        <message>
-            <source>%1 of the camera list, crop factor %2</source>
-            <translation>%1 de la liste des appareils, facteur de recadrage %2</translation>
-        </message>
-        <message>
-            <source>%1 in lensfun's database, crop factor %2</source>
-            <translation>%1 dans la base de données de lensfun, facteur de recadrage %2</translation>
-        </message>
-        <message>
-            <source>crop factor %1 from its focal lengths (%2 mm ÷ %3 mm)</source>
-            <translation>facteur de recadrage %1 d’après ses focales (%2 mm ÷ %3 mm)</translation>
-        </message>
-        <message>
             <source>%1 mm for 36 × 24 mm; the camera is not known</source>
             <translation>%1 mm pour 36 × 24 mm ; l’appareil n’est pas connu</translation>
         </message>
@@ -1902,6 +1886,22 @@ ces choix.
         <message>
             <source>This photo does not record %1; choose or type them on the main form and press Calculate.</source>
             <translation>Cette photo n’enregistre pas %1 ; choisissez ou saisissez ces valeurs dans la fenêtre principale et cliquez sur Calculer.</translation>
+        </message>
+        <message>
+            <source>%1; %2, one of your cameras, crop factor %3</source>
+            <translation>%1 ; %2, l’un de vos appareils, facteur de recadrage %3</translation>
+        </message>
+        <message>
+            <source>%1; %2 of the camera list, crop factor %3</source>
+            <translation>%1 ; %2 de la liste des appareils, facteur de recadrage %3</translation>
+        </message>
+        <message>
+            <source>%1; %2 in lensfun's database, crop factor %3</source>
+            <translation>%1 ; %2 dans la base de données de lensfun, facteur de recadrage %3</translation>
+        </message>
+        <message>
+            <source>%1; crop factor %2 from its focal lengths (%3 mm ÷ %4 mm)</source>
+            <translation>%1 ; facteur de recadrage %2 d’après ses focales (%3 mm ÷ %4 mm)</translation>
         </message>
     </context>
     <context>
