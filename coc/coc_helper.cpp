@@ -174,6 +174,9 @@ std::string Mm(double v, const NumberSettings& s) {
 std::string Short(double v, const NumberSettings& s) {
     return FormatShortest(v, 2, s);
 }
+std::string Enlargement(const CocFromPrint& c, const NumberSettings& s) {
+    return FormatLocaleNumber(FormatFixed(c.enlargement, 6), 6, s);
+}
 } // namespace
 
 std::string StepText(const CocLine& step) {
@@ -198,18 +201,15 @@ CocLines PrintSteps(const SensorMm& sensor, const PrintSize& print, const Eyesig
         {Tr("Circle of Confusion", "Viewing distance"), Short(c.viewingMm, s) + " mm"},
         {Tr("Circle of Confusion", "Eyesight"), Tr("Circle of Confusion", eyes.name)},
         {Tr("Circle of Confusion", "Blur on the print"),
-         Mm(c.blurMm, s) + " " +
-             Arg(Tr("Circle of Confusion",
-                    "(1 \u00F7 %1 line pairs per mm \u00D7 %2 mm \u00F7 250 mm)"),
-                 {Short(eyes.linePairs, s), Short(c.viewingMm, s)})},
+         Arg(Tr("Circle of Confusion",
+                "%1 (1 \u00F7 %2 line pairs per mm \u00D7 %3 mm \u00F7 250 mm)"),
+             {Mm(c.blurMm, s), Short(eyes.linePairs, s), Short(c.viewingMm, s)})},
         {Tr("Circle of Confusion", "Enlargement"),
-         FormatLocaleNumber(FormatFixed(c.enlargement, 6), 6, s) +
-             (c.cropped
-                  ? " " + Arg(Tr("Circle of Confusion", "(the print's shape differs from the "
-                                                        "sensor's %1 \u00D7 %2 mm: the picture "
-                                                        "fills it and is cropped)"),
-                              {Short(sensor.width, s), Short(sensor.height, s)})
-                  : "")},
+         c.cropped ? Arg(Tr("Circle of Confusion", "%1 (the print's shape differs from the "
+                                                   "sensor's %2 \u00D7 %3 mm: the picture fills "
+                                                   "it and is cropped)"),
+                         {Enlargement(c, s), Short(sensor.width, s), Short(sensor.height, s)})
+                   : Enlargement(c, s)},
         {Tr("Circle of Confusion", "On the sensor"), Mm(c.onSensorMm, s)},
         {Tr("Circle of Confusion", "For 36 \u00D7 24 mm"), Mm(c.equivalentMm, s)},
     };
@@ -219,10 +219,10 @@ CocLines PixelSteps(const SensorMm& sensor, std::optional<double> pixelWidth, do
                     const CocFromPixels& c, const NumberSettings& s) {
     return {
         {Tr("Circle of Confusion", "Pixel pitch"),
-         Mm(c.pitchMm, s) +
-             (pixelWidth ? " " + Arg(Tr("Circle of Confusion", "(%1 mm \u00F7 %2 pixels)"),
-                                     {Short(sensor.width, s), FormatShortest(*pixelWidth, 0, s)})
-                         : std::string())},
+         pixelWidth
+             ? Arg(Tr("Circle of Confusion", "%1 (%2 mm \u00F7 %3 pixels)"),
+                   {Mm(c.pitchMm, s), Short(sensor.width, s), FormatShortest(*pixelWidth, 0, s)})
+             : Mm(c.pitchMm, s)},
         {Tr("Circle of Confusion", "Factor"),
          Arg(factor == 1 ? Tr("Circle of Confusion", "%1 pixel")
                          : Tr("Circle of Confusion", "%1 pixels"),

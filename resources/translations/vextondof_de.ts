@@ -414,16 +414,8 @@
             <translation>Unschärfe auf dem Abzug</translation>
         </message>
         <message>
-            <source>(1 ÷ %1 line pairs per mm × %2 mm ÷ 250 mm)</source>
-            <translation>(1 ÷ %1 Linienpaare pro mm × %2 mm ÷ 250 mm)</translation>
-        </message>
-        <message>
             <source>Enlargement</source>
             <translation>Vergrößerung</translation>
-        </message>
-        <message>
-            <source>(the print's shape differs from the sensor's %1 × %2 mm: the picture fills it and is cropped)</source>
-            <translation>(das Format des Abzugs weicht von dem des Sensors mit %1 × %2 mm ab: das Bild füllt ihn und wird beschnitten)</translation>
         </message>
         <message>
             <source>On the sensor</source>
@@ -438,16 +430,24 @@
             <translation>Pixelabstand</translation>
         </message>
         <message>
-            <source>(%1 mm ÷ %2 pixels)</source>
-            <translation>(%1 mm ÷ %2 Pixel)</translation>
-        </message>
-        <message>
             <source>Factor</source>
             <translation>Faktor</translation>
         </message>
         <message>
             <source>%1: %2</source>
             <translation>%1: %2</translation>
+        </message>
+        <message>
+            <source>%1 (1 ÷ %2 line pairs per mm × %3 mm ÷ 250 mm)</source>
+            <translation>%1 (1 ÷ %2 Linienpaare pro mm × %3 mm ÷ 250 mm)</translation>
+        </message>
+        <message>
+            <source>%1 (the print's shape differs from the sensor's %2 × %3 mm: the picture fills it and is cropped)</source>
+            <translation>%1 (das Format des Abzugs weicht von dem des Sensors mit %2 × %3 mm ab: das Bild füllt ihn und wird beschnitten)</translation>
+        </message>
+        <message>
+            <source>%1 (%2 mm ÷ %3 pixels)</source>
+            <translation>%1 (%2 mm ÷ %3 Pixel)</translation>
         </message>
     </context>
     <context>

@@ -414,16 +414,8 @@
             <translation>Flou sur le tirage</translation>
         </message>
         <message>
-            <source>(1 ÷ %1 line pairs per mm × %2 mm ÷ 250 mm)</source>
-            <translation>(1 ÷ %1 paires de lignes par mm × %2 mm ÷ 250 mm)</translation>
-        </message>
-        <message>
             <source>Enlargement</source>
             <translation>Agrandissement</translation>
-        </message>
-        <message>
-            <source>(the print's shape differs from the sensor's %1 × %2 mm: the picture fills it and is cropped)</source>
-            <translation>(la forme du tirage diffère de celle du capteur de %1 × %2 mm : l’image le remplit et est recadrée)</translation>
         </message>
         <message>
             <source>On the sensor</source>
@@ -438,16 +430,24 @@
             <translation>Pas des pixels</translation>
         </message>
         <message>
-            <source>(%1 mm ÷ %2 pixels)</source>
-            <translation>(%1 mm ÷ %2 pixels)</translation>
-        </message>
-        <message>
             <source>Factor</source>
             <translation>Facteur</translation>
         </message>
         <message>
             <source>%1: %2</source>
             <translation>%1 : %2</translation>
+        </message>
+        <message>
+            <source>%1 (1 ÷ %2 line pairs per mm × %3 mm ÷ 250 mm)</source>
+            <translation>%1 (1 ÷ %2 paires de lignes par mm × %3 mm ÷ 250 mm)</translation>
+        </message>
+        <message>
+            <source>%1 (the print's shape differs from the sensor's %2 × %3 mm: the picture fills it and is cropped)</source>
+            <translation>%1 (la forme du tirage diffère de celle du capteur de %2 × %3 mm : l’image le remplit et est recadrée)</translation>
+        </message>
+        <message>
+            <source>%1 (%2 mm ÷ %3 pixels)</source>
+            <translation>%1 (%2 mm ÷ %3 pixels)</translation>
         </message>
     </context>
     <context>
