@@ -27,6 +27,9 @@ if [ -n "$family" ]; then
 fi
 "$work/vextondof" 2>/dev/null & pids+=($!)
 xdotool search --sync --name '^Vexton\.DOF\.CE$' >/dev/null; sleep 0.7
+case "${LANGUAGE:-${LANG:-}}" in                           # the unit list's entry, as shown
+  de*) centimetres=Zent ;; fr*) centimetres=centim ;; *) centimetres=centimeters ;;
+esac
 shot() { sleep 0.7; import -window root -crop "$(xdotool getactivewindow getwindowgeometry --shell | awk -F= '/WIDTH/{w=$2}/HEIGHT/{h=$2}/^X/{x=$2}/^Y/{y=$2}END{printf "%dx%d+%d+%d", w+20, h+40, x-10, y-30}')" "$out/$1.png"; }
 key() { xdotool key --delay 80 "$@"; }
 shot main
@@ -34,7 +37,7 @@ key F1; shot camera-info; key Escape                       # F1 in the camera li
 key Tab F1; shot help-focal-length; key Escape
 key Tab F1; shot help-aperture; key Escape
 key Tab; xdotool type --delay 50 1000; key F1; shot help-distance; key Escape
-key Tab; xdotool type --delay 50 centimeters; key Tab F1; shot help-cofc; key Escape
+key Tab; xdotool type --delay 50 "$centimetres"; key Tab F1; shot help-cofc; key Escape
 key Tab F1; shot help-diopter; key Escape
 key Shift+Tab Shift+Tab Shift+Tab Shift+Tab Shift+Tab; xdotool type --delay 50 200.0
 key Tab; xdotool type --delay 50 f/6.3                     # an aperture of one's own
