@@ -22,21 +22,32 @@ class QtCatalog : public TextCatalog {
 } // namespace
 
 bool LoadTranslations(const std::string& language, const std::string& catalog) {
-    if (language.empty()) {
-        InstallTextCatalog(nullptr);
-        return true;
+    // What this function installed last, so that a second call for the same
+    // language (the terminal's, then the window's at its start) reads no
+    // file again unless the catalogue was replaced since.
+    static std::string loadedFile;
+    static const TextCatalog* loaded = nullptr;
+    const std::string file = language.empty() ? std::string() : catalog + "_" + language + ".qm";
+    bool found = true;
+    if (file != loadedFile || InstalledTextCatalog() != loaded) {
+        std::unique_ptr<TextCatalog> made;
+        if (!file.empty()) {
+            auto program = std::make_unique<QTranslator>();
+            found = program->load(QString::fromStdString(file));
+            if (found)
+                made = std::make_unique<QtCatalog>(std::move(program));
+        }
+        loaded = made.get();
+        loadedFile = made ? file : std::string();
+        InstallTextCatalog(std::move(made));
     }
-    auto program = std::make_unique<QTranslator>();
-    if (!program->load(QString::fromStdString(catalog + "_" + language + ".qm"))) {
-        InstallTextCatalog(nullptr);
-        return false;
-    }
-    InstallTextCatalog(std::make_unique<QtCatalog>(std::move(program)));
     if (QCoreApplication::instance()) {
         static QTranslator qt; // Qt's own dialogs: file, print, colour
-        if (qt.load(QStringLiteral("qtbase_") + QString::fromStdString(language),
+        QCoreApplication::removeTranslator(&qt);
+        if (found && !language.empty() &&
+            qt.load(QStringLiteral("qtbase_") + QString::fromStdString(language),
                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QCoreApplication::installTranslator(&qt);
     }
-    return true;
+    return found;
 }
