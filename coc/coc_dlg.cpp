@@ -87,9 +87,8 @@ BOOL CCocDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     const NumberSettings settings = UserNumberSettings();
     m_lblCamera.SetWindowText(
-        Utf8ToCString(Arg(Tr("Circle of Confusion", "For %1, sensor %2 \u00D7 %3 mm"),
-                          {m_cameraName, FormatShortest(m_sensor.width, 2, settings),
-                           FormatShortest(m_sensor.height, 2, settings)})));
+        Utf8ToCString(Arg(Tr("Circle of Confusion", "For %1"),
+                          {CameraStep(m_cameraName, m_sensor, settings).second})));
     std::vector<std::string> from, prints, eyes, conventions;
     for (const char* text : kFromTexts)
         from.push_back(Tr("Circle of Confusion", text));

@@ -334,10 +334,6 @@
             <translation>Eine Konvention</translation>
         </message>
         <message>
-            <source>For %1, sensor %2 × %3 mm</source>
-            <translation>Für %1, Sensor %2 × %3 mm</translation>
-        </message>
-        <message>
             <source>d/%1, a convention</source>
             <translation>d/%1, eine Konvention</translation>
         </message>
@@ -448,6 +444,10 @@
         <message>
             <source>%1 (%2 mm ÷ %3 pixels)</source>
             <translation>%1 (%2 mm ÷ %3 Pixel)</translation>
+        </message>
+        <message>
+            <source>For %1</source>
+            <translation>Für %1</translation>
         </message>
     </context>
     <context>

@@ -334,10 +334,6 @@
             <translation>Une convention</translation>
         </message>
         <message>
-            <source>For %1, sensor %2 × %3 mm</source>
-            <translation>Pour %1, capteur %2 × %3 mm</translation>
-        </message>
-        <message>
             <source>d/%1, a convention</source>
             <translation>d/%1, une convention</translation>
         </message>
@@ -448,6 +444,10 @@
         <message>
             <source>%1 (%2 mm ÷ %3 pixels)</source>
             <translation>%1 (%2 mm ÷ %3 pixels)</translation>
+        </message>
+        <message>
+            <source>For %1</source>
+            <translation>Pour %1</translation>
         </message>
     </context>
     <context>
