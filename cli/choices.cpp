@@ -152,8 +152,7 @@ std::optional<CommandResult> Choose(Choices& choices, const Parsed& parsed,
                                   {Tr("Command line", list->name), given->second,
                                    NearestEntries(list->kind, list->entries, given->second)}) +
                                   (unread.empty() ? "" : ". " + unread));
-        return Refused(Arg(Tr("Command line", "You must choose %1 from the list."),
-                           {Tr("Command line", list->asked)}));
+        return Refused(ChoiceRefusal(list->kind, "")); // the form's own sentence
     }
     return std::nullopt;
 }
@@ -266,8 +265,7 @@ TableRequest Over(const Lens& lens, TableRequest request) {
 // or an f-number it has none for.
 namespace {
 std::optional<double> ApertureEnd(const std::string& typed, const NumberSettings& numbers) {
-    ListChoice list{ListKind::Aperture, "--apertures",     "aperture",
-                    "an aperture",      ApertureChoices(), {}};
+    ListChoice list{ListKind::Aperture, "--apertures", "aperture", ApertureChoices(), {}};
     if (!ChooseNumber(list, typed, numbers))
         list.selected =
             SelectStoredChoice(list.entries, Utf8ToCString(AsTheListWritesIt(list.kind, typed)));

@@ -20,8 +20,7 @@
 struct ListChoice {
     ListKind kind;
     const char* option;
-    const char* name;  // "camera", in "no camera begins with ..."
-    const char* asked; // "a camera", in "You must choose a camera from the list."
+    const char* name; // "camera", in "no camera begins with ..."
     std::vector<ChoiceEntry> entries;
     CString stored;
     int selected = -1;
@@ -34,34 +33,22 @@ struct ListChoice {
 
 // The five lists, each with the choice the options or the stored choices make.
 struct Choices {
-    ListChoice camera{ListKind::Camera,
-                      "--camera",
-                      TR_NOOP("Command line", "camera"),
-                      TR_NOOP("Command line", "a camera"),
-                      CameraChoices(),
-                      {}};
+    ListChoice camera{
+        ListKind::Camera, "--camera", TR_NOOP("Command line", "camera"), CameraChoices(), {}};
     ListChoice focalLength{ListKind::FocalLength,
                            "--focal-length",
                            TR_NOOP("Command line", "focal length"),
-                           TR_NOOP("Command line", "a focal length"),
                            FocalLengthChoices(),
                            {}};
     ListChoice aperture{ListKind::Aperture,
                         "--aperture",
                         TR_NOOP("Command line", "aperture"),
-                        TR_NOOP("Command line", "an aperture"),
                         ApertureChoices(),
                         {}};
-    ListChoice unit{ListKind::Unit,
-                    "--unit",
-                    TR_NOOP("Command line", "unit"),
-                    TR_NOOP("Command line", "a unit"),
-                    UnitChoices(),
-                    {}};
+    ListChoice unit{ListKind::Unit, "--unit", TR_NOOP("Command line", "unit"), UnitChoices(), {}};
     ListChoice cofc{ListKind::CircleOfConfusion,
                     "--cofc",
                     TR_NOOP("Command line", "circle of confusion"),
-                    TR_NOOP("Command line", "a circle of confusion"),
                     CofCChoices(),
                     {}};
     std::string warning; // for standard error: the stored choices could not be read

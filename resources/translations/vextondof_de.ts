@@ -1,502 +1,502 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
-    <context>
-        <name>About Vexton.DOF.CE</name>
-        <message>
-            <source>About Vexton.DOF.CE</source>
-            <translation>Über Vexton.DOF.CE</translation>
-        </message>
-        <message>
-            <source>Depth of Field Calculator</source>
-            <translation>Schärfentiefe-Rechner</translation>
-        </message>
-        <message>
-            <source>This program runs under:</source>
-            <translation>Dieses Programm läuft unter:</translation>
-        </message>
-    </context>
-    <context>
-        <name>Calculate</name>
-        <message>
-            <source>You must choose a camera from the list.</source>
-            <translation>Wählen Sie eine Kamera aus der Liste.</translation>
-        </message>
-        <message>
-            <source>a +%1 close-up lens focuses no farther than %2</source>
-            <translation>eine Nahlinse +%1 stellt höchstens auf %2 scharf</translation>
-        </message>
-        <message>
-            <source>You must enter a non-zero, positive distance to the subject.</source>
-            <translation>Geben Sie eine positive Entfernung zum Motiv ein, die nicht null ist.</translation>
-        </message>
-        <message>
-            <source>The distance is too large to calculate with.</source>
-            <translation>Die Entfernung ist zu groß, um damit zu rechnen.</translation>
-        </message>
-        <message>
-            <source>The distance is too small to calculate with.</source>
-            <translation>Die Entfernung ist zu klein, um damit zu rechnen.</translation>
-        </message>
-        <message>
-            <source>You must enter a diopter that leaves the lens a positive focal length.</source>
-            <translation>Geben Sie eine Nahlinse ein, die dem Objektiv eine positive Brennweite lässt.</translation>
-        </message>
-        <message>
-            <source>Infinity</source>
-            <translation>Unendlich</translation>
-        </message>
-    </context>
-    <context>
-        <name>Calculated Results</name>
-        <message>
-            <source>Calculated Results</source>
-            <translation>Berechnete Ergebnisse</translation>
-        </message>
-        <message>
-            <source>Near Focus Limit of Depth of Field:</source>
-            <translation>Nahgrenze der Schärfentiefe:</translation>
-        </message>
-        <message>
-            <source>Far Focus Limit of Depth of Field: </source>
-            <translation>Ferngrenze der Schärfentiefe: </translation>
-        </message>
-        <message>
-            <source>Hyperfocal Distance:</source>
-            <translation>Hyperfokale Distanz:</translation>
-        </message>
-        <message>
-            <source>Total Depth of Field:</source>
-            <translation>Gesamte Schärfentiefe:</translation>
-        </message>
-        <message>
-            <source>Circle of Confusion: </source>
-            <translation>Zerstreuungskreis: </translation>
-        </message>
-        <message>
-            <source>Diopter Modified Focal Length:</source>
-            <translation>Brennweite mit Nahlinse:</translation>
-        </message>
-    </context>
-    <context>
-        <name>Camera Information</name>
-        <message>
-            <source>Camera Information</source>
-            <translation>Kamerainformationen</translation>
-        </message>
-        <message>
-            <source>Camera Name:</source>
-            <translation>Kameraname:</translation>
-        </message>
-        <message>
-            <source>EXIF Name:</source>
-            <translation>EXIF-Name:</translation>
-        </message>
-        <message>
-            <source>Sensor Size (mm):</source>
-            <translation>Sensorgröße (mm):</translation>
-        </message>
-        <message>
-            <source>Image Size (pixels):</source>
-            <translation>Bildgröße (Pixel):</translation>
-        </message>
-        <message>
-            <source>Resolution (MP):</source>
-            <translation>Auflösung (MP):</translation>
-        </message>
-        <message>
-            <source>Image Ratio:</source>
-            <translation>Seitenverhältnis:</translation>
-        </message>
-        <message>
-            <source>Image Circle (mm):</source>
-            <translation>Bildkreis (mm):</translation>
-        </message>
-        <message>
-            <source>Crop Factor:</source>
-            <translation>Crop-Faktor:</translation>
-        </message>
-        <message>
-            <source>Circle of C. (mm):</source>
-            <translation>Zerstr.-kreis (mm):</translation>
-        </message>
-        <message>
-            <source>Maker:</source>
-            <translation>Hersteller:</translation>
-        </message>
-        <message>
-            <source>Mount:</source>
-            <translation>Bajonett:</translation>
-        </message>
-        <message>
-            <source>Source:</source>
-            <translation>Quelle:</translation>
-        </message>
-        <message>
-            <source>(none)</source>
-            <translation>(keiner)</translation>
-        </message>
-    </context>
-    <context>
-        <name>Cameras</name>
-        <message>
-            <source>lensfun's camera database could not be read, so only the built-in cameras and your own are offered.</source>
-            <translation>Die Kameradatenbank von lensfun konnte nicht gelesen werden; angeboten werden nur die eingebauten und Ihre eigenen Kameras.</translation>
-        </message>
-        <message>
-            <source>lensfun's camera database</source>
-            <translation>Kameradatenbank von lensfun</translation>
-        </message>
-        <message>
-            <source>its sensor size, as you gave it</source>
-            <translation>ihre Sensorgröße, wie Sie sie angegeben haben</translation>
-        </message>
-        <message>
-            <source>Your cameras file %1 is too large to be read.</source>
-            <translation>Ihre Kameradatei %1 ist zu groß, um gelesen zu werden.</translation>
-        </message>
-        <message>
-            <source>Your cameras file %1 cannot be read.</source>
-            <translation>Ihre Kameradatei %1 kann nicht gelesen werden.</translation>
-        </message>
-        <message>
-            <source>Another copy of Vexton.DOF.CE holds your cameras file, so your cameras cannot be read now.</source>
-            <translation>Eine andere Instanz von Vexton.DOF.CE hält Ihre Kameradatei, daher können Ihre Kameras jetzt nicht gelesen werden.</translation>
-        </message>
-        <message>
-            <source>A camera needs a name.</source>
-            <translation>Eine Kamera braucht einen Namen.</translation>
-        </message>
-        <message>
-            <source>A camera's name is one line, without tabs.</source>
-            <translation>Der Name einer Kamera ist eine Zeile, ohne Tabulatoren.</translation>
-        </message>
-        <message>
-            <source>You have a camera named %1 already.</source>
-            <translation>Sie haben schon eine Kamera namens %1.</translation>
-        </message>
-        <message>
-            <source>A camera named %1 would stand for %2 of the list; give it a longer name.</source>
-            <translation>Eine Kamera namens %1 stünde für %2 aus der Liste; geben Sie ihr einen längeren Namen.</translation>
-        </message>
-        <message>
-            <source>A camera named %1 would be mistaken for your %2; give it another name.</source>
-            <translation>Eine Kamera namens %1 würde mit Ihrer %2 verwechselt; geben Sie ihr einen anderen Namen.</translation>
-        </message>
-        <message>
-            <source>A camera named %1 would stand for %2; give it a longer name.</source>
-            <translation>Eine Kamera namens %1 stünde für %2; geben Sie ihr einen längeren Namen.</translation>
-        </message>
-        <message>
-            <source>Other camera…</source>
-            <translation>Andere Kamera…</translation>
-        </message>
-    </context>
-    <context>
-        <name>Choose Camera</name>
-        <message>
-            <source>Choose Camera</source>
-            <translation>Kamera wählen</translation>
-        </message>
-        <message>
-            <source>Find:</source>
-            <translation>Suchen:</translation>
-        </message>
-        <message>
-            <source>Or a camera of your own, by its sensor:</source>
-            <translation>Oder eine eigene Kamera, nach ihrem Sensor:</translation>
-        </message>
-        <message>
-            <source>Name:</source>
-            <translation>Name:</translation>
-        </message>
-        <message>
-            <source>Sensor width (mm):</source>
-            <translation>Sensorbreite (mm):</translation>
-        </message>
-        <message>
-            <source>Sensor height (mm):</source>
-            <translation>Sensorhöhe (mm):</translation>
-        </message>
-        <message>
-            <source>Remove</source>
-            <translation>Entfernen</translation>
-        </message>
-        <message>
-            <source>Use Camera</source>
-            <translation>Kamera verwenden</translation>
-        </message>
-        <message>
-            <source>Matching cameras</source>
-            <translation>Passende Kameras</translation>
-        </message>
-        <message>
-            <source>Maker</source>
-            <translation>Hersteller</translation>
-        </message>
-        <message>
-            <source>Model</source>
-            <translation>Modell</translation>
-        </message>
-        <message>
-            <source>Crop factor</source>
-            <translation>Crop-Faktor</translation>
-        </message>
-        <message>
-            <source>Mount</source>
-            <translation>Bajonett</translation>
-        </message>
-        <message>
-            <source>Crop factor: %1</source>
-            <translation>Crop-Faktor: %1</translation>
-        </message>
-        <message>
-            <source>The sensor's width and height must be two positive numbers of millimetres.</source>
-            <translation>Breite und Höhe des Sensors müssen zwei positive Zahlen in Millimetern sein.</translation>
-        </message>
-        <message>
-            <source>Find your camera and pick it, or give a name and its sensor's size.</source>
-            <translation>Suchen und wählen Sie Ihre Kamera, oder geben Sie einen Namen und die Größe ihres Sensors an.</translation>
-        </message>
-        <message>
-            <source>Only a camera of your own can be removed.</source>
-            <translation>Nur eine eigene Kamera kann entfernt werden.</translation>
-        </message>
-    </context>
-    <context>
-        <name>Circle of Confusion</name>
-        <message>
-            <source>Circle of Confusion</source>
-            <translation>Zerstreuungskreis</translation>
-        </message>
-        <message>
-            <source>From:</source>
-            <translation>Von:</translation>
-        </message>
-        <message>
-            <source>Print or screen:</source>
-            <translation>Abzug oder Bildschirm:</translation>
-        </message>
-        <message>
-            <source>Seen from:</source>
-            <translation>Betrachtet aus:</translation>
-        </message>
-        <message>
-            <source>empty: its diagonal</source>
-            <translation>leer: seine Diagonale</translation>
-        </message>
-        <message>
-            <source>Eyesight:</source>
-            <translation>Sehschärfe:</translation>
-        </message>
-        <message>
-            <source>Pixels across:</source>
-            <translation>Pixel in der Breite:</translation>
-        </message>
-        <message>
-            <source>Or pitch (µm):</source>
-            <translation>Oder Pixelabstand (µm):</translation>
-        </message>
-        <message>
-            <source>Factor:</source>
-            <translation>Faktor:</translation>
-        </message>
-        <message>
-            <source>Convention:</source>
-            <translation>Konvention:</translation>
-        </message>
-        <message>
-            <source>On the sensor:</source>
-            <translation>Auf dem Sensor:</translation>
-        </message>
-        <message>
-            <source>For 36 × 24 mm:</source>
-            <translation>Für 36 × 24 mm:</translation>
-        </message>
-        <message>
-            <source>Use</source>
-            <translation>Übernehmen</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Abbrechen</translation>
-        </message>
-        <message>
-            <source>A print seen by eye</source>
-            <translation>Ein Abzug, mit dem Auge betrachtet</translation>
-        </message>
-        <message>
-            <source>Sharp to the pixel</source>
-            <translation>Scharf bis zum Pixel</translation>
-        </message>
-        <message>
-            <source>A convention</source>
-            <translation>Eine Konvention</translation>
-        </message>
-        <message>
-            <source>d/%1, a convention</source>
-            <translation>d/%1, eine Konvention</translation>
-        </message>
-        <message>
-            <source>%1 pixel</source>
-            <translation>%1 Pixel</translation>
-        </message>
-        <message>
-            <source>%1 pixels</source>
-            <translation>%1 Pixel</translation>
-        </message>
-        <message>
-            <source>The print's size is not one of the list nor a size such as 20x30cm or 8x10in.</source>
-            <translation>Die Größe des Abzugs steht weder in der Liste, noch ist sie eine Größe wie 20x30cm oder 8x10in.</translation>
-        </message>
-        <message>
-            <source>The viewing distance must be a distance such as 36 cm or 14 in.</source>
-            <translation>Der Betrachtungsabstand muss eine Entfernung wie 36 cm oder 14 in sein.</translation>
-        </message>
-        <message>
-            <source>The pixel pitch must be a positive number of micrometres.</source>
-            <translation>Der Pixelabstand muss eine positive Zahl von Mikrometern sein.</translation>
-        </message>
-        <message>
-            <source>Give the sensor's width in pixels, or the pixel pitch.</source>
-            <translation>Geben Sie die Breite des Sensors in Pixeln oder den Pixelabstand an.</translation>
-        </message>
-        <message>
-            <source>Choose where the circle of confusion comes from.</source>
-            <translation>Wählen Sie, woher der Zerstreuungskreis kommt.</translation>
-        </message>
-        <message>
-            <source>27-inch 4K screen</source>
-            <translation>27-Zoll-4K-Bildschirm</translation>
-        </message>
-        <message>
-            <source>Phone at arm's length</source>
-            <translation>Telefon auf Armlänge</translation>
-        </message>
-        <message>
-            <source>Normal: 5 line pairs per mm at 25 cm</source>
-            <translation>Normal: 5 Linienpaare pro mm auf 25 cm</translation>
-        </message>
-        <message>
-            <source>Keen: 8</source>
-            <translation>Scharf: 8</translation>
-        </message>
-        <message>
-            <source>Critical: 10</source>
-            <translation>Kritisch: 10</translation>
-        </message>
-        <message>
-            <source>Camera</source>
-            <translation>Kamera</translation>
-        </message>
-        <message>
-            <source>%1, sensor %2 × %3 mm</source>
-            <translation>%1, Sensor %2 × %3 mm</translation>
-        </message>
-        <message>
-            <source>Print</source>
-            <translation>Abzug</translation>
-        </message>
-        <message>
-            <source>Viewing distance</source>
-            <translation>Betrachtungsabstand</translation>
-        </message>
-        <message>
-            <source>Eyesight</source>
-            <translation>Sehschärfe</translation>
-        </message>
-        <message>
-            <source>Blur on the print</source>
-            <translation>Unschärfe auf dem Abzug</translation>
-        </message>
-        <message>
-            <source>Enlargement</source>
-            <translation>Vergrößerung</translation>
-        </message>
-        <message>
-            <source>On the sensor</source>
-            <translation>Auf dem Sensor</translation>
-        </message>
-        <message>
-            <source>For 36 × 24 mm</source>
-            <translation>Für 36 × 24 mm</translation>
-        </message>
-        <message>
-            <source>Pixel pitch</source>
-            <translation>Pixelabstand</translation>
-        </message>
-        <message>
-            <source>Factor</source>
-            <translation>Faktor</translation>
-        </message>
-        <message>
-            <source>%1: %2</source>
-            <translation>%1: %2</translation>
-        </message>
-        <message>
-            <source>%1 (1 ÷ %2 line pairs per mm × %3 mm ÷ 250 mm)</source>
-            <translation>%1 (1 ÷ %2 Linienpaare pro mm × %3 mm ÷ 250 mm)</translation>
-        </message>
-        <message>
-            <source>%1 (the print's shape differs from the sensor's %2 × %3 mm: the picture fills it and is cropped)</source>
-            <translation>%1 (das Format des Abzugs weicht von dem des Sensors mit %2 × %3 mm ab: das Bild füllt ihn und wird beschnitten)</translation>
-        </message>
-        <message>
-            <source>%1 (%2 mm ÷ %3 pixels)</source>
-            <translation>%1 (%2 mm ÷ %3 Pixel)</translation>
-        </message>
-        <message>
-            <source>For %1</source>
-            <translation>Für %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>CofC</name>
-        <message>
-            <source>CofC</source>
-            <translation>Zerstreuungskreis</translation>
-        </message>
-        <message>
-            <source>This dropdown defaults to the 35mm Circle of Confusion (CofC) value of 0.0310.</source>
-            <translation>Diese Liste steht zu Beginn auf dem Zerstreuungskreis des Kleinbildformats, 0,0310.</translation>
-        </message>
-        <message>
-            <source>This dropdown can be used to adjust the selected camera/film, to modify its stated CofC.  This can be used to customize the settings based on targeted image output, and is a suggested technique in the photographic literature.</source>
-            <translation>Mit dieser Liste lässt sich der angegebene Zerstreuungskreis der gewählten Kamera oder des Films ändern. So passen Sie die Einstellungen an die geplante Ausgabe des Bildes an, wie es die Fotoliteratur empfiehlt.</translation>
-        </message>
-    </context>
-    <context>
-        <name>Command line</name>
-        <message>
-            <source>Usage: vextondof [Qt options]
+<context>
+    <name>About Vexton.DOF.CE</name>
+    <message>
+        <source>About Vexton.DOF.CE</source>
+        <translation>Über Vexton.DOF.CE</translation>
+    </message>
+    <message>
+        <source>Depth of Field Calculator</source>
+        <translation>Schärfentiefe-Rechner</translation>
+    </message>
+    <message>
+        <source>This program runs under:</source>
+        <translation>Dieses Programm läuft unter:</translation>
+    </message>
+</context>
+<context>
+    <name>Calculate</name>
+    <message>
+        <source>You must choose a camera from the list.</source>
+        <translation>Wählen Sie eine Kamera aus der Liste.</translation>
+    </message>
+    <message>
+        <source>a +%1 close-up lens focuses no farther than %2</source>
+        <translation>eine Nahlinse +%1 stellt höchstens auf %2 scharf</translation>
+    </message>
+    <message>
+        <source>You must enter a non-zero, positive distance to the subject.</source>
+        <translation>Geben Sie eine positive Entfernung zum Motiv ein, die nicht null ist.</translation>
+    </message>
+    <message>
+        <source>The distance is too large to calculate with.</source>
+        <translation>Die Entfernung ist zu groß, um damit zu rechnen.</translation>
+    </message>
+    <message>
+        <source>The distance is too small to calculate with.</source>
+        <translation>Die Entfernung ist zu klein, um damit zu rechnen.</translation>
+    </message>
+    <message>
+        <source>You must enter a diopter that leaves the lens a positive focal length.</source>
+        <translation>Geben Sie eine Nahlinse ein, die dem Objektiv eine positive Brennweite lässt.</translation>
+    </message>
+    <message>
+        <source>Infinity</source>
+        <translation>Unendlich</translation>
+    </message>
+</context>
+<context>
+    <name>Calculated Results</name>
+    <message>
+        <source>Calculated Results</source>
+        <translation>Berechnete Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Near Focus Limit of Depth of Field:</source>
+        <translation>Nahgrenze der Schärfentiefe:</translation>
+    </message>
+    <message>
+        <source>Far Focus Limit of Depth of Field: </source>
+        <translation>Ferngrenze der Schärfentiefe: </translation>
+    </message>
+    <message>
+        <source>Hyperfocal Distance:</source>
+        <translation>Hyperfokale Distanz:</translation>
+    </message>
+    <message>
+        <source>Total Depth of Field:</source>
+        <translation>Gesamte Schärfentiefe:</translation>
+    </message>
+    <message>
+        <source>Circle of Confusion: </source>
+        <translation>Zerstreuungskreis: </translation>
+    </message>
+    <message>
+        <source>Diopter Modified Focal Length:</source>
+        <translation>Brennweite mit Nahlinse:</translation>
+    </message>
+</context>
+<context>
+    <name>Camera Information</name>
+    <message>
+        <source>Camera Information</source>
+        <translation>Kamerainformationen</translation>
+    </message>
+    <message>
+        <source>Camera Name:</source>
+        <translation>Kameraname:</translation>
+    </message>
+    <message>
+        <source>EXIF Name:</source>
+        <translation>EXIF-Name:</translation>
+    </message>
+    <message>
+        <source>Sensor Size (mm):</source>
+        <translation>Sensorgröße (mm):</translation>
+    </message>
+    <message>
+        <source>Image Size (pixels):</source>
+        <translation>Bildgröße (Pixel):</translation>
+    </message>
+    <message>
+        <source>Resolution (MP):</source>
+        <translation>Auflösung (MP):</translation>
+    </message>
+    <message>
+        <source>Image Ratio:</source>
+        <translation>Seitenverhältnis:</translation>
+    </message>
+    <message>
+        <source>Image Circle (mm):</source>
+        <translation>Bildkreis (mm):</translation>
+    </message>
+    <message>
+        <source>Crop Factor:</source>
+        <translation>Crop-Faktor:</translation>
+    </message>
+    <message>
+        <source>Circle of C. (mm):</source>
+        <translation>Zerstr.-kreis (mm):</translation>
+    </message>
+    <message>
+        <source>Maker:</source>
+        <translation>Hersteller:</translation>
+    </message>
+    <message>
+        <source>Mount:</source>
+        <translation>Bajonett:</translation>
+    </message>
+    <message>
+        <source>Source:</source>
+        <translation>Quelle:</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keiner)</translation>
+    </message>
+</context>
+<context>
+    <name>Cameras</name>
+    <message>
+        <source>lensfun&apos;s camera database could not be read, so only the built-in cameras and your own are offered.</source>
+        <translation>Die Kameradatenbank von lensfun konnte nicht gelesen werden; angeboten werden nur die eingebauten und Ihre eigenen Kameras.</translation>
+    </message>
+    <message>
+        <source>lensfun&apos;s camera database</source>
+        <translation>Kameradatenbank von lensfun</translation>
+    </message>
+    <message>
+        <source>its sensor size, as you gave it</source>
+        <translation>ihre Sensorgröße, wie Sie sie angegeben haben</translation>
+    </message>
+    <message>
+        <source>Your cameras file %1 is too large to be read.</source>
+        <translation>Ihre Kameradatei %1 ist zu groß, um gelesen zu werden.</translation>
+    </message>
+    <message>
+        <source>Your cameras file %1 cannot be read.</source>
+        <translation>Ihre Kameradatei %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Another copy of Vexton.DOF.CE holds your cameras file, so your cameras cannot be read now.</source>
+        <translation>Eine andere Instanz von Vexton.DOF.CE hält Ihre Kameradatei, daher können Ihre Kameras jetzt nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>A camera needs a name.</source>
+        <translation>Eine Kamera braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>A camera&apos;s name is one line, without tabs.</source>
+        <translation>Der Name einer Kamera ist eine Zeile, ohne Tabulatoren.</translation>
+    </message>
+    <message>
+        <source>You have a camera named %1 already.</source>
+        <translation>Sie haben schon eine Kamera namens %1.</translation>
+    </message>
+    <message>
+        <source>A camera named %1 would stand for %2 of the list; give it a longer name.</source>
+        <translation>Eine Kamera namens %1 stünde für %2 aus der Liste; geben Sie ihr einen längeren Namen.</translation>
+    </message>
+    <message>
+        <source>A camera named %1 would be mistaken for your %2; give it another name.</source>
+        <translation>Eine Kamera namens %1 würde mit Ihrer %2 verwechselt; geben Sie ihr einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>A camera named %1 would stand for %2; give it a longer name.</source>
+        <translation>Eine Kamera namens %1 stünde für %2; geben Sie ihr einen längeren Namen.</translation>
+    </message>
+    <message>
+        <source>Other camera…</source>
+        <translation>Andere Kamera…</translation>
+    </message>
+</context>
+<context>
+    <name>Choose Camera</name>
+    <message>
+        <source>Choose Camera</source>
+        <translation>Kamera wählen</translation>
+    </message>
+    <message>
+        <source>Find:</source>
+        <translation>Suchen:</translation>
+    </message>
+    <message>
+        <source>Or a camera of your own, by its sensor:</source>
+        <translation>Oder eine eigene Kamera, nach ihrem Sensor:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Sensor width (mm):</source>
+        <translation>Sensorbreite (mm):</translation>
+    </message>
+    <message>
+        <source>Sensor height (mm):</source>
+        <translation>Sensorhöhe (mm):</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Use Camera</source>
+        <translation>Kamera verwenden</translation>
+    </message>
+    <message>
+        <source>Matching cameras</source>
+        <translation>Passende Kameras</translation>
+    </message>
+    <message>
+        <source>Maker</source>
+        <translation>Hersteller</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Crop factor</source>
+        <translation>Crop-Faktor</translation>
+    </message>
+    <message>
+        <source>Mount</source>
+        <translation>Bajonett</translation>
+    </message>
+    <message>
+        <source>Crop factor: %1</source>
+        <translation>Crop-Faktor: %1</translation>
+    </message>
+    <message>
+        <source>The sensor&apos;s width and height must be two positive numbers of millimetres.</source>
+        <translation>Breite und Höhe des Sensors müssen zwei positive Zahlen in Millimetern sein.</translation>
+    </message>
+    <message>
+        <source>Find your camera and pick it, or give a name and its sensor&apos;s size.</source>
+        <translation>Suchen und wählen Sie Ihre Kamera, oder geben Sie einen Namen und die Größe ihres Sensors an.</translation>
+    </message>
+    <message>
+        <source>Only a camera of your own can be removed.</source>
+        <translation>Nur eine eigene Kamera kann entfernt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>Circle of Confusion</name>
+    <message>
+        <source>Circle of Confusion</source>
+        <translation>Zerstreuungskreis</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Von:</translation>
+    </message>
+    <message>
+        <source>Print or screen:</source>
+        <translation>Abzug oder Bildschirm:</translation>
+    </message>
+    <message>
+        <source>Seen from:</source>
+        <translation>Betrachtet aus:</translation>
+    </message>
+    <message>
+        <source>empty: its diagonal</source>
+        <translation>leer: seine Diagonale</translation>
+    </message>
+    <message>
+        <source>Eyesight:</source>
+        <translation>Sehschärfe:</translation>
+    </message>
+    <message>
+        <source>Pixels across:</source>
+        <translation>Pixel in der Breite:</translation>
+    </message>
+    <message>
+        <source>Or pitch (µm):</source>
+        <translation>Oder Pixelabstand (µm):</translation>
+    </message>
+    <message>
+        <source>Factor:</source>
+        <translation>Faktor:</translation>
+    </message>
+    <message>
+        <source>Convention:</source>
+        <translation>Konvention:</translation>
+    </message>
+    <message>
+        <source>On the sensor:</source>
+        <translation>Auf dem Sensor:</translation>
+    </message>
+    <message>
+        <source>For 36 × 24 mm:</source>
+        <translation>Für 36 × 24 mm:</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>A print seen by eye</source>
+        <translation>Ein Abzug, mit dem Auge betrachtet</translation>
+    </message>
+    <message>
+        <source>Sharp to the pixel</source>
+        <translation>Scharf bis zum Pixel</translation>
+    </message>
+    <message>
+        <source>A convention</source>
+        <translation>Eine Konvention</translation>
+    </message>
+    <message>
+        <source>d/%1, a convention</source>
+        <translation>d/%1, eine Konvention</translation>
+    </message>
+    <message>
+        <source>%1 pixel</source>
+        <translation>%1 Pixel</translation>
+    </message>
+    <message>
+        <source>%1 pixels</source>
+        <translation>%1 Pixel</translation>
+    </message>
+    <message>
+        <source>The print&apos;s size is not one of the list nor a size such as 20x30cm or 8x10in.</source>
+        <translation>Die Größe des Abzugs steht weder in der Liste, noch ist sie eine Größe wie 20x30cm oder 8x10in.</translation>
+    </message>
+    <message>
+        <source>The viewing distance must be a distance such as 36 cm or 14 in.</source>
+        <translation>Der Betrachtungsabstand muss eine Entfernung wie 36 cm oder 14 in sein.</translation>
+    </message>
+    <message>
+        <source>The pixel pitch must be a positive number of micrometres.</source>
+        <translation>Der Pixelabstand muss eine positive Zahl von Mikrometern sein.</translation>
+    </message>
+    <message>
+        <source>Give the sensor&apos;s width in pixels, or the pixel pitch.</source>
+        <translation>Geben Sie die Breite des Sensors in Pixeln oder den Pixelabstand an.</translation>
+    </message>
+    <message>
+        <source>Choose where the circle of confusion comes from.</source>
+        <translation>Wählen Sie, woher der Zerstreuungskreis kommt.</translation>
+    </message>
+    <message>
+        <source>27-inch 4K screen</source>
+        <translation>27-Zoll-4K-Bildschirm</translation>
+    </message>
+    <message>
+        <source>Phone at arm&apos;s length</source>
+        <translation>Telefon auf Armlänge</translation>
+    </message>
+    <message>
+        <source>Normal: 5 line pairs per mm at 25 cm</source>
+        <translation>Normal: 5 Linienpaare pro mm auf 25 cm</translation>
+    </message>
+    <message>
+        <source>Keen: 8</source>
+        <translation>Scharf: 8</translation>
+    </message>
+    <message>
+        <source>Critical: 10</source>
+        <translation>Kritisch: 10</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Kamera</translation>
+    </message>
+    <message>
+        <source>%1, sensor %2 × %3 mm</source>
+        <translation>%1, Sensor %2 × %3 mm</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Abzug</translation>
+    </message>
+    <message>
+        <source>Viewing distance</source>
+        <translation>Betrachtungsabstand</translation>
+    </message>
+    <message>
+        <source>Eyesight</source>
+        <translation>Sehschärfe</translation>
+    </message>
+    <message>
+        <source>Blur on the print</source>
+        <translation>Unschärfe auf dem Abzug</translation>
+    </message>
+    <message>
+        <source>Enlargement</source>
+        <translation>Vergrößerung</translation>
+    </message>
+    <message>
+        <source>On the sensor</source>
+        <translation>Auf dem Sensor</translation>
+    </message>
+    <message>
+        <source>For 36 × 24 mm</source>
+        <translation>Für 36 × 24 mm</translation>
+    </message>
+    <message>
+        <source>Pixel pitch</source>
+        <translation>Pixelabstand</translation>
+    </message>
+    <message>
+        <source>Factor</source>
+        <translation>Faktor</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 (1 ÷ %2 line pairs per mm × %3 mm ÷ 250 mm)</source>
+        <translation>%1 (1 ÷ %2 Linienpaare pro mm × %3 mm ÷ 250 mm)</translation>
+    </message>
+    <message>
+        <source>%1 (the print&apos;s shape differs from the sensor&apos;s %2 × %3 mm: the picture fills it and is cropped)</source>
+        <translation>%1 (das Format des Abzugs weicht von dem des Sensors mit %2 × %3 mm ab: das Bild füllt ihn und wird beschnitten)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 mm ÷ %3 pixels)</source>
+        <translation>%1 (%2 mm ÷ %3 Pixel)</translation>
+    </message>
+    <message>
+        <source>For %1</source>
+        <translation>Für %1</translation>
+    </message>
+</context>
+<context>
+    <name>CofC</name>
+    <message>
+        <source>CofC</source>
+        <translation>Zerstreuungskreis</translation>
+    </message>
+    <message>
+        <source>This dropdown defaults to the 35mm Circle of Confusion (CofC) value of 0.0310.</source>
+        <translation>Diese Liste steht zu Beginn auf dem Zerstreuungskreis des Kleinbildformats, 0,0310.</translation>
+    </message>
+    <message>
+        <source>This dropdown can be used to adjust the selected camera/film, to modify its stated CofC.  This can be used to customize the settings based on targeted image output, and is a suggested technique in the photographic literature.</source>
+        <translation>Mit dieser Liste lässt sich der angegebene Zerstreuungskreis der gewählten Kamera oder des Films ändern. So passen Sie die Einstellungen an die geplante Ausgabe des Bildes an, wie es die Fotoliteratur empfiehlt.</translation>
+    </message>
+</context>
+<context>
+    <name>Command line</name>
+    <message>
+        <source>Usage: vextondof [Qt options]
        vextondof --help | --version | --list-cameras
 </source>
-            <translation>Aufruf: vextondof [Qt-Optionen]
+        <translation>Aufruf: vextondof [Qt-Optionen]
        vextondof --help | --version | --list-cameras
 </translation>
-        </message>
-        <message>
-            <source>Vexton.DOF.CE, a depth-of-field calculator for photographers: pick a camera
+    </message>
+    <message>
+        <source>Vexton.DOF.CE, a depth-of-field calculator for photographers: pick a camera
 or film format, a focal length, an aperture, a unit and a circle of
 confusion, type the subject distance, press Calculate.
 
-Without a verb it opens its window; Qt's options (-platform NAME,
+Without a verb it opens its window; Qt&apos;s options (-platform NAME,
 -style NAME, ...) work as in any Qt program. The verbs answer in the
-terminal, with no window and no display ('vextondof VERB --help').
---list-cameras writes the camera list's names, one a line.
+terminal, with no window and no display (&apos;vextondof VERB --help&apos;).
+--list-cameras writes the camera list&apos;s names, one a line.
 
 Your five list choices are kept in vextondof.ini beside a copy of the program
 not installed with the system where you may create files in its folder,
 otherwise in
 $XDG_CONFIG_HOME/vextondof/vextondof.ini (~/.config/vextondof/vextondof.ini).
 </source>
-            <translation>Vexton.DOF.CE, ein Schärfentiefe-Rechner für Fotografen: Kamera oder
+        <translation>Vexton.DOF.CE, ein Schärfentiefe-Rechner für Fotografen: Kamera oder
 Filmformat, Brennweite, Blende, Einheit und Zerstreuungskreis wählen, die
 Entfernung zum Motiv eingeben, auf Berechnen klicken.
 
 Ohne Befehl öffnet es sein Fenster; die Optionen von Qt (-platform NAME,
 -style NAME, ...) wirken wie in jedem Qt-Programm. Die Befehle antworten im
-Terminal, ohne Fenster und ohne Bildschirm ('vextondof BEFEHL --help').
+Terminal, ohne Fenster und ohne Bildschirm (&apos;vextondof BEFEHL --help&apos;).
 --list-cameras schreibt die Namen der Kameraliste, einen je Zeile.
 
 Ihre fünf Listenauswahlen werden in vextondof.ini neben einer Kopie des
@@ -504,21 +504,21 @@ Programms gespeichert, die nicht mit dem System installiert ist, wenn Sie in
 ihrem Ordner Dateien anlegen dürfen, sonst in
 $XDG_CONFIG_HOME/vextondof/vextondof.ini (~/.config/vextondof/vextondof.ini).
 </translation>
-        </message>
-        <message>
-            <source>cannot write the output: %1</source>
-            <translation>die Ausgabe kann nicht geschrieben werden: %1</translation>
-        </message>
-        <message>
-            <source>Usage: vextondof calculate [CHOICES] --distance TEXT [--diopter TEXT]
+    </message>
+    <message>
+        <source>cannot write the output: %1</source>
+        <translation>die Ausgabe kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Usage: vextondof calculate [CHOICES] --distance TEXT [--diopter TEXT]
 
 Writes the six results a press of Calculate shows, one a line, as the
 results form shows them. A refused calculation says why on standard error
 and exits 1; a choice or an option not understood exits 2.
 
-  --distance TEXT      the subject distance, in the unit or with its own ("3 m")
+  --distance TEXT      the subject distance, in the unit or with its own (&quot;3 m&quot;)
 </source>
-            <translation>Aufruf: vextondof calculate [AUSWAHL] --distance TEXT [--diopter TEXT]
+        <translation>Aufruf: vextondof calculate [AUSWAHL] --distance TEXT [--diopter TEXT]
 
 Schreibt die sechs Ergebnisse, die ein Klick auf Berechnen zeigt, eines je
 Zeile, wie das Ergebnisfenster sie zeigt. Eine abgelehnte Berechnung sagt den
@@ -526,29 +526,29 @@ Grund auf der Standardfehlerausgabe und endet mit 1; eine nicht verstandene
 Auswahl oder Option endet mit 2.
 
   --distance TEXT      die Entfernung zum Motiv, in der Einheit oder mit eigener
-                       ("3 m")
+                       (&quot;3 m&quot;)
 </translation>
-        </message>
-        <message>
-            <source>Usage: vextondof cameras [WORDS] [--format text|csv]
+    </message>
+    <message>
+        <source>Usage: vextondof cameras [WORDS] [--format text|csv]
        vextondof cameras --add NAME --sensor WIDTHxHEIGHT
        vextondof cameras --remove NAME
 
 Lists the cameras the words find, best first: the built-in cameras and film
-formats, your own cameras, then lensfun's camera database. The words are
+formats, your own cameras, then lensfun&apos;s camera database. The words are
 matched, in any case and order, against the maker, the model and its English
-name ("a7 iv", "ilce-7m4", "eos r5"); without words every camera is
+name (&quot;a7 iv&quot;, &quot;ilce-7m4&quot;, &quot;eos r5&quot;); without words every camera is
 listed, in order. Finding none exits 1.
 
   --format text|csv    aligned columns (the default), or a CSV file with the
                        header name,maker,model,crop_factor,sensor_width_mm,
                        sensor_height_mm,mount,source
   --add NAME           adds a camera of your own, by its sensor:
-  --sensor WxH         width and height in millimetres ("6.17x4.55"); its
-                       crop factor is 43.27 mm over the sensor's diagonal
+  --sensor WxH         width and height in millimetres (&quot;6.17x4.55&quot;); its
+                       crop factor is 43.27 mm over the sensor&apos;s diagonal
   --remove NAME        removes one of your cameras (the built-in ones stay)
 </source>
-            <translation>Aufruf: vextondof cameras [WÖRTER] [--format text|csv]
+        <translation>Aufruf: vextondof cameras [WÖRTER] [--format text|csv]
        vextondof cameras --add NAME --sensor BREITExHÖHE
        vextondof cameras --remove NAME
 
@@ -556,75 +556,75 @@ Listet die Kameras auf, die die Wörter finden, die beste zuerst: die
 eingebauten Kameras und Filmformate, Ihre eigenen Kameras, dann die
 Kameradatenbank von lensfun. Die Wörter werden, in beliebiger Schreibung und
 Reihenfolge, mit dem Hersteller, dem Modell und seinem englischen Namen
-verglichen ("a7 iv", "ilce-7m4", "eos r5"); ohne Wörter wird jede Kamera
+verglichen (&quot;a7 iv&quot;, &quot;ilce-7m4&quot;, &quot;eos r5&quot;); ohne Wörter wird jede Kamera
 aufgelistet, der Reihe nach. Wird keine gefunden, endet es mit 1.
 
   --format text|csv    ausgerichtete Spalten (Standard) oder eine CSV-Datei mit
                        der Kopfzeile name,maker,model,crop_factor,
                        sensor_width_mm,sensor_height_mm,mount,source
   --add NAME           fügt eine eigene Kamera hinzu, nach ihrem Sensor:
-  --sensor BxH         Breite und Höhe in Millimetern ("6.17x4.55"); ihr
+  --sensor BxH         Breite und Höhe in Millimetern (&quot;6.17x4.55&quot;); ihr
                        Crop-Faktor ist 43,27 mm durch die Sensordiagonale
   --remove NAME        entfernt eine Ihrer Kameras (die eingebauten bleiben)
 </translation>
-        </message>
-        <message>
-            <source>option %1 needs a value</source>
-            <translation>die Option %1 braucht einen Wert</translation>
-        </message>
-        <message>
-            <source>unknown option %1</source>
-            <translation>unbekannte Option %1</translation>
-        </message>
-        <message>
-            <source>unknown option %1; did you mean %2?</source>
-            <translation>unbekannte Option %1; meinten Sie %2?</translation>
-        </message>
-        <message>
-            <source>--format takes text or csv</source>
-            <translation>--format nimmt text oder csv</translation>
-        </message>
-        <message>
-            <source>--add NAME and --sensor WIDTHxHEIGHT go together</source>
-            <translation>--add NAME und --sensor BREITExHÖHE gehören zusammen</translation>
-        </message>
-        <message>
-            <source>--add and --remove each stand alone</source>
-            <translation>--add und --remove stehen jeweils allein</translation>
-        </message>
-        <message>
-            <source>Your configuration folder is not yours, so your cameras cannot be kept.</source>
-            <translation>Ihr Konfigurationsordner gehört nicht Ihnen, daher können Ihre Kameras nicht gespeichert werden.</translation>
-        </message>
-        <message>
-            <source>The sensor size must be two positive numbers of millimetres, width x height ("6.17x4.55").</source>
-            <translation>Die Sensorgröße muss aus zwei positiven Zahlen in Millimetern bestehen, Breite x Höhe ("6.17x4.55").</translation>
-        </message>
-        <message>
-            <source>Added %1: crop factor %2.</source>
-            <translation>%1 hinzugefügt: Crop-Faktor %2.</translation>
-        </message>
-        <message>
-            <source>You have no camera named %1; the list's own stay.</source>
-            <translation>Sie haben keine Kamera namens %1; die Kameras der Liste bleiben.</translation>
-        </message>
-        <message>
-            <source>Removed %1.</source>
-            <translation>%1 entfernt.</translation>
-        </message>
-        <message>
-            <source>No camera matches "%1".</source>
-            <translation>Keine Kamera passt zu "%1".</translation>
-        </message>
-        <message>
-            <source>Usage: vextondof chart [CHOICES] [--distance TEXT] [--view zone|limits]
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>die Option %1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>unknown option %1; did you mean %2?</source>
+        <translation>unbekannte Option %1; meinten Sie %2?</translation>
+    </message>
+    <message>
+        <source>--format takes text or csv</source>
+        <translation>--format nimmt text oder csv</translation>
+    </message>
+    <message>
+        <source>--add NAME and --sensor WIDTHxHEIGHT go together</source>
+        <translation>--add NAME und --sensor BREITExHÖHE gehören zusammen</translation>
+    </message>
+    <message>
+        <source>--add and --remove each stand alone</source>
+        <translation>--add und --remove stehen jeweils allein</translation>
+    </message>
+    <message>
+        <source>Your configuration folder is not yours, so your cameras cannot be kept.</source>
+        <translation>Ihr Konfigurationsordner gehört nicht Ihnen, daher können Ihre Kameras nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The sensor size must be two positive numbers of millimetres, width x height (&quot;6.17x4.55&quot;).</source>
+        <translation>Die Sensorgröße muss aus zwei positiven Zahlen in Millimetern bestehen, Breite x Höhe (&quot;6.17x4.55&quot;).</translation>
+    </message>
+    <message>
+        <source>Added %1: crop factor %2.</source>
+        <translation>%1 hinzugefügt: Crop-Faktor %2.</translation>
+    </message>
+    <message>
+        <source>You have no camera named %1; the list&apos;s own stay.</source>
+        <translation>Sie haben keine Kamera namens %1; die Kameras der Liste bleiben.</translation>
+    </message>
+    <message>
+        <source>Removed %1.</source>
+        <translation>%1 entfernt.</translation>
+    </message>
+    <message>
+        <source>No camera matches &quot;%1&quot;.</source>
+        <translation>Keine Kamera passt zu &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Usage: vextondof chart [CHOICES] [--distance TEXT] [--view zone|limits]
                        [--apertures FROM:TO] [--steps whole|half|third]
                        --format svg|png|pdf [--output FILE] [--paper a4|letter]
 
 Draws the DOF chart the chart form shows for these choices, as an image or
 a PDF page, with no window and no display.
 
-  --distance TEXT      the focus distance: the sharp zone's, marked on the limits
+  --distance TEXT      the focus distance: the sharp zone&apos;s, marked on the limits
   --view VIEW          zone (the sharp zone of each aperture at the distance,
                        the default) or limits (the near and far limits of each
                        aperture by focus distance)
@@ -632,11 +632,11 @@ a PDF page, with no window and no display.
                        the aperture chosen, which is emphasised)
   --steps STEPS        whole, half or third stops between them (default whole)
   --format FORMAT      svg, png (at twice its size) or pdf (a page under the
-                       table's heading); by default the --output file's ending
+                       table&apos;s heading); by default the --output file&apos;s ending
   --output FILE        written whole or not at all (needed on a terminal)
-  --paper PAPER        a4 or letter, for a PDF (default: your locale's)
+  --paper PAPER        a4 or letter, for a PDF (default: your locale&apos;s)
 </source>
-            <translation>Aufruf: vextondof chart [AUSWAHL] [--distance TEXT] [--view zone|limits]
+        <translation>Aufruf: vextondof chart [AUSWAHL] [--distance TEXT] [--view zone|limits]
                        [--apertures VON:BIS] [--steps whole|half|third]
                        --format svg|png|pdf [--output DATEI] [--paper a4|letter]
 
@@ -659,145 +659,121 @@ zeigt, als Bild oder PDF-Seite, ohne Fenster und ohne Bildschirm.
   --paper PAPIER       a4 oder letter, für ein PDF (Standard: das Ihres Gebiets-
                        schemas)
 </translation>
-        </message>
-        <message>
-            <source>--view takes zone or limits</source>
-            <translation>--view nimmt zone oder limits</translation>
-        </message>
-        <message>
-            <source>--steps takes whole, half or third</source>
-            <translation>--steps nimmt whole, half oder third</translation>
-        </message>
-        <message>
-            <source>--format takes svg, png or pdf</source>
-            <translation>--format nimmt svg, png oder pdf</translation>
-        </message>
-        <message>
-            <source>--paper takes a4 or letter</source>
-            <translation>--paper nimmt a4 oder letter</translation>
-        </message>
-        <message>
-            <source>--output needs a file name (- for standard output)</source>
-            <translation>--output braucht einen Dateinamen (- für die Standardausgabe)</translation>
-        </message>
-        <message>
-            <source>--format takes svg, png or pdf (or an --output file ending in one of them)</source>
-            <translation>--format nimmt svg, png oder pdf (oder eine --output-Datei, die auf eines davon endet)</translation>
-        </message>
-        <message>
-            <source>--distance takes one distance</source>
-            <translation>--distance nimmt eine Entfernung</translation>
-        </message>
-        <message>
-            <source>The sharp zone is drawn at a distance: give one with --distance.</source>
-            <translation>Die scharfe Zone wird bei einer Entfernung gezeichnet: geben Sie eine mit --distance an.</translation>
-        </message>
-        <message>
-            <source>no chart can be drawn here</source>
-            <translation>hier kann kein Diagramm gezeichnet werden</translation>
-        </message>
-        <message>
-            <source>--camera "%1" could be %2; give more of the name</source>
-            <translation>--camera "%1" könnte %2 sein; geben Sie mehr vom Namen an</translation>
-        </message>
-        <message>
-            <source>another copy of Vexton.DOF.CE holds your settings, so your choices cannot be read; try again, or give every choice as an option (--camera, --focal-length, --aperture, --unit, --cofc).</source>
-            <translation>eine andere Instanz von Vexton.DOF.CE hält Ihre Einstellungen, daher kann Ihre Auswahl nicht gelesen werden; versuchen Sie es erneut, oder geben Sie jede Auswahl als Option an (--camera, --focal-length, --aperture, --unit, --cofc).</translation>
-        </message>
-        <message>
-            <source>the configuration folder %1 is not yours: your stored choices were not read.</source>
-            <translation>der Konfigurationsordner %1 gehört nicht Ihnen: Ihre gespeicherte Auswahl wurde nicht gelesen.</translation>
-        </message>
-        <message>
-            <source>the %1 "%2" is not in the list and is not a number; nearest: %3</source>
-            <translation>%1 "%2" steht nicht in der Liste und ist keine Zahl; am nächsten: %3</translation>
-        </message>
-        <message>
-            <source>no %1 begins with "%2"; nearest: %3</source>
-            <translation>kein Listeneintrag für %1 beginnt mit "%2"; am nächsten: %3</translation>
-        </message>
-        <message>
-            <source>You must choose %1 from the list.</source>
-            <translation>Wählen Sie %1 aus der Liste.</translation>
-        </message>
-        <message>
-            <source>--cofc %1 needs the camera's sensor size</source>
-            <translation>--cofc %1 braucht die Sensorgröße der Kamera</translation>
-        </message>
-        <message>
-            <source>--cofc print: takes a print and where it is seen from ("print:20x30cm@36cm")</source>
-            <translation>--cofc print: nimmt einen Abzug und den Betrachtungsabstand ("print:20x30cm@36cm")</translation>
-        </message>
-        <message>
-            <source>--cofc pixels: takes how many pixels ("pixels:2")</source>
-            <translation>--cofc pixels: nimmt, wie viele Pixel ("pixels:2")</translation>
-        </message>
-        <message>
-            <source>--cofc pixels: needs the camera's width in pixels, which %1's data does not give; vextondof coc --pitch gives the circle from the pixel pitch</source>
-            <translation>--cofc pixels: braucht die Breite der Kamera in Pixeln, die die Daten von %1 nicht angeben; vextondof coc --pitch gibt den Kreis aus dem Pixelabstand</translation>
-        </message>
-        <message>
-            <source>--apertures takes FROM:TO, two apertures ("f/4:f/16", "2.8:6.3")</source>
-            <translation>--apertures nimmt VON:BIS, zwei Blenden ("f/4:f/16", "2.8:6.3")</translation>
-        </message>
-        <message>
-            <source>camera</source>
-            <translation>die Kamera</translation>
-        </message>
-        <message>
-            <source>a camera</source>
-            <translation>eine Kamera</translation>
-        </message>
-        <message>
-            <source>focal length</source>
-            <translation>die Brennweite</translation>
-        </message>
-        <message>
-            <source>a focal length</source>
-            <translation>eine Brennweite</translation>
-        </message>
-        <message>
-            <source>aperture</source>
-            <translation>die Blende</translation>
-        </message>
-        <message>
-            <source>an aperture</source>
-            <translation>eine Blende</translation>
-        </message>
-        <message>
-            <source>unit</source>
-            <translation>die Einheit</translation>
-        </message>
-        <message>
-            <source>a unit</source>
-            <translation>eine Einheit</translation>
-        </message>
-        <message>
-            <source>circle of confusion</source>
-            <translation>der Zerstreuungskreis</translation>
-        </message>
-        <message>
-            <source>a circle of confusion</source>
-            <translation>einen Zerstreuungskreis</translation>
-        </message>
-        <message>
-            <source>Usage: vextondof coc [--camera TEXT] --print SIZE [--viewing DISTANCE]
+    </message>
+    <message>
+        <source>--view takes zone or limits</source>
+        <translation>--view nimmt zone oder limits</translation>
+    </message>
+    <message>
+        <source>--steps takes whole, half or third</source>
+        <translation>--steps nimmt whole, half oder third</translation>
+    </message>
+    <message>
+        <source>--format takes svg, png or pdf</source>
+        <translation>--format nimmt svg, png oder pdf</translation>
+    </message>
+    <message>
+        <source>--paper takes a4 or letter</source>
+        <translation>--paper nimmt a4 oder letter</translation>
+    </message>
+    <message>
+        <source>--output needs a file name (- for standard output)</source>
+        <translation>--output braucht einen Dateinamen (- für die Standardausgabe)</translation>
+    </message>
+    <message>
+        <source>--format takes svg, png or pdf (or an --output file ending in one of them)</source>
+        <translation>--format nimmt svg, png oder pdf (oder eine --output-Datei, die auf eines davon endet)</translation>
+    </message>
+    <message>
+        <source>--distance takes one distance</source>
+        <translation>--distance nimmt eine Entfernung</translation>
+    </message>
+    <message>
+        <source>The sharp zone is drawn at a distance: give one with --distance.</source>
+        <translation>Die scharfe Zone wird bei einer Entfernung gezeichnet: geben Sie eine mit --distance an.</translation>
+    </message>
+    <message>
+        <source>no chart can be drawn here</source>
+        <translation>hier kann kein Diagramm gezeichnet werden</translation>
+    </message>
+    <message>
+        <source>--camera &quot;%1&quot; could be %2; give more of the name</source>
+        <translation>--camera &quot;%1&quot; könnte %2 sein; geben Sie mehr vom Namen an</translation>
+    </message>
+    <message>
+        <source>another copy of Vexton.DOF.CE holds your settings, so your choices cannot be read; try again, or give every choice as an option (--camera, --focal-length, --aperture, --unit, --cofc).</source>
+        <translation>eine andere Instanz von Vexton.DOF.CE hält Ihre Einstellungen, daher kann Ihre Auswahl nicht gelesen werden; versuchen Sie es erneut, oder geben Sie jede Auswahl als Option an (--camera, --focal-length, --aperture, --unit, --cofc).</translation>
+    </message>
+    <message>
+        <source>the configuration folder %1 is not yours: your stored choices were not read.</source>
+        <translation>der Konfigurationsordner %1 gehört nicht Ihnen: Ihre gespeicherte Auswahl wurde nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>the %1 &quot;%2&quot; is not in the list and is not a number; nearest: %3</source>
+        <translation>%1 &quot;%2&quot; steht nicht in der Liste und ist keine Zahl; am nächsten: %3</translation>
+    </message>
+    <message>
+        <source>no %1 begins with &quot;%2&quot;; nearest: %3</source>
+        <translation>kein Listeneintrag für %1 beginnt mit &quot;%2&quot;; am nächsten: %3</translation>
+    </message>
+    <message>
+        <source>--cofc %1 needs the camera&apos;s sensor size</source>
+        <translation>--cofc %1 braucht die Sensorgröße der Kamera</translation>
+    </message>
+    <message>
+        <source>--cofc print: takes a print and where it is seen from (&quot;print:20x30cm@36cm&quot;)</source>
+        <translation>--cofc print: nimmt einen Abzug und den Betrachtungsabstand (&quot;print:20x30cm@36cm&quot;)</translation>
+    </message>
+    <message>
+        <source>--cofc pixels: takes how many pixels (&quot;pixels:2&quot;)</source>
+        <translation>--cofc pixels: nimmt, wie viele Pixel (&quot;pixels:2&quot;)</translation>
+    </message>
+    <message>
+        <source>--cofc pixels: needs the camera&apos;s width in pixels, which %1&apos;s data does not give; vextondof coc --pitch gives the circle from the pixel pitch</source>
+        <translation>--cofc pixels: braucht die Breite der Kamera in Pixeln, die die Daten von %1 nicht angeben; vextondof coc --pitch gibt den Kreis aus dem Pixelabstand</translation>
+    </message>
+    <message>
+        <source>--apertures takes FROM:TO, two apertures (&quot;f/4:f/16&quot;, &quot;2.8:6.3&quot;)</source>
+        <translation>--apertures nimmt VON:BIS, zwei Blenden (&quot;f/4:f/16&quot;, &quot;2.8:6.3&quot;)</translation>
+    </message>
+    <message>
+        <source>camera</source>
+        <translation>die Kamera</translation>
+    </message>
+    <message>
+        <source>focal length</source>
+        <translation>die Brennweite</translation>
+    </message>
+    <message>
+        <source>aperture</source>
+        <translation>die Blende</translation>
+    </message>
+    <message>
+        <source>unit</source>
+        <translation>die Einheit</translation>
+    </message>
+    <message>
+        <source>circle of confusion</source>
+        <translation>der Zerstreuungskreis</translation>
+    </message>
+    <message>
+        <source>Usage: vextondof coc [--camera TEXT] --print SIZE [--viewing DISTANCE]
                      [--eyesight normal|keen|critical]
        vextondof coc [--camera TEXT] --pixels WIDTH | --pitch SIZE [--factor N]
 
 Works out the circle of confusion that fits the picture, for the camera
 chosen, and prints each step and the result as the Circle of Confusion
 form shows them: on the sensor, and for 36 x 24 mm (what --cofc and the
-main form's list hold).
+main form&apos;s list hold).
 
-  --print SIZE         the print or screen: "20x30cm", "8x10in", "A4"
-  --viewing DISTANCE   where it is seen from ("36cm", "14in"; default: its diagonal)
+  --print SIZE         the print or screen: &quot;20x30cm&quot;, &quot;8x10in&quot;, &quot;A4&quot;
+  --viewing DISTANCE   where it is seen from (&quot;36cm&quot;, &quot;14in&quot;; default: its diagonal)
   --eyesight WHICH     normal (5 line pairs per mm at 25 cm), keen (8), critical (10)
-  --pixels WIDTH       the sensor's width in pixels (default: the camera's, where known)
-  --pitch SIZE         the pixel pitch instead ("4.35um", "0.00435mm")
+  --pixels WIDTH       the sensor&apos;s width in pixels (default: the camera&apos;s, where known)
+  --pitch SIZE         the pixel pitch instead (&quot;4.35um&quot;, &quot;0.00435mm&quot;)
   --factor N           how many pixels the circle spans (default 1)
 </source>
-            <translation>Aufruf: vextondof coc [--camera TEXT] --print GRÖSSE [--viewing ENTFERNUNG]
+        <translation>Aufruf: vextondof coc [--camera TEXT] --print GRÖSSE [--viewing ENTFERNUNG]
                      [--eyesight normal|keen|critical]
        vextondof coc [--camera TEXT] --pixels BREITE | --pitch GRÖSSE [--factor N]
 
@@ -806,57 +782,57 @@ und schreibt jeden Schritt und das Ergebnis, wie das Fenster Zerstreuungskreis
 sie zeigt: auf dem Sensor und für 36 x 24 mm (was --cofc und die Liste des
 Hauptfensters enthalten).
 
-  --print GRÖSSE       der Abzug oder Bildschirm: "20x30cm", "8x10in", "A4"
-  --viewing ENTFERNUNG woher er betrachtet wird ("36cm", "14in"; Standard:
+  --print GRÖSSE       der Abzug oder Bildschirm: &quot;20x30cm&quot;, &quot;8x10in&quot;, &quot;A4&quot;
+  --viewing ENTFERNUNG woher er betrachtet wird (&quot;36cm&quot;, &quot;14in&quot;; Standard:
                        seine Diagonale)
   --eyesight WELCHE    normal (5 Linienpaare pro mm auf 25 cm), keen (8),
                        critical (10)
   --pixels BREITE      die Breite des Sensors in Pixeln (Standard: die der
                        Kamera, wo bekannt)
-  --pitch GRÖSSE       stattdessen der Pixelabstand ("4.35um", "0.00435mm")
+  --pitch GRÖSSE       stattdessen der Pixelabstand (&quot;4.35um&quot;, &quot;0.00435mm&quot;)
   --factor N           wie viele Pixel der Kreis überspannt (Standard 1)
 </translation>
-        </message>
-        <message>
-            <source>coc takes --print, or --pixels or --pitch</source>
-            <translation>coc nimmt --print, oder --pixels oder --pitch</translation>
-        </message>
-        <message>
-            <source>The camera's sensor size is not known.</source>
-            <translation>Die Sensorgröße der Kamera ist nicht bekannt.</translation>
-        </message>
-        <message>
-            <source>--print takes a size: "20x30cm", "8x10in", "A4"</source>
-            <translation>--print nimmt eine Größe: "20x30cm", "8x10in", "A4"</translation>
-        </message>
-        <message>
-            <source>--viewing takes a distance: "36cm", "14in"</source>
-            <translation>--viewing nimmt eine Entfernung: "36cm", "14in"</translation>
-        </message>
-        <message>
-            <source>--eyesight takes normal, keen or critical</source>
-            <translation>--eyesight nimmt normal, keen oder critical</translation>
-        </message>
-        <message>
-            <source>--factor takes how many pixels, 1 to 100</source>
-            <translation>--factor nimmt, wie viele Pixel, 1 bis 100</translation>
-        </message>
-        <message>
-            <source>--pitch takes a size: "4.35um", "0.00435mm"</source>
-            <translation>--pitch nimmt eine Größe: "4.35um", "0.00435mm"</translation>
-        </message>
-        <message>
-            <source>--pixels takes the sensor's width in pixels</source>
-            <translation>--pixels nimmt die Breite des Sensors in Pixeln</translation>
-        </message>
-        <message>
-            <source>The camera's width in pixels is not known; give --pixels or --pitch.</source>
-            <translation>Die Breite der Kamera in Pixeln ist nicht bekannt; geben Sie --pixels oder --pitch an.</translation>
-        </message>
-        <message>
-            <source>       vextondof calculate [CHOICES] --distance TEXT [--diopter TEXT]
+    </message>
+    <message>
+        <source>coc takes --print, or --pixels or --pitch</source>
+        <translation>coc nimmt --print, oder --pixels oder --pitch</translation>
+    </message>
+    <message>
+        <source>The camera&apos;s sensor size is not known.</source>
+        <translation>Die Sensorgröße der Kamera ist nicht bekannt.</translation>
+    </message>
+    <message>
+        <source>--print takes a size: &quot;20x30cm&quot;, &quot;8x10in&quot;, &quot;A4&quot;</source>
+        <translation>--print nimmt eine Größe: &quot;20x30cm&quot;, &quot;8x10in&quot;, &quot;A4&quot;</translation>
+    </message>
+    <message>
+        <source>--viewing takes a distance: &quot;36cm&quot;, &quot;14in&quot;</source>
+        <translation>--viewing nimmt eine Entfernung: &quot;36cm&quot;, &quot;14in&quot;</translation>
+    </message>
+    <message>
+        <source>--eyesight takes normal, keen or critical</source>
+        <translation>--eyesight nimmt normal, keen oder critical</translation>
+    </message>
+    <message>
+        <source>--factor takes how many pixels, 1 to 100</source>
+        <translation>--factor nimmt, wie viele Pixel, 1 bis 100</translation>
+    </message>
+    <message>
+        <source>--pitch takes a size: &quot;4.35um&quot;, &quot;0.00435mm&quot;</source>
+        <translation>--pitch nimmt eine Größe: &quot;4.35um&quot;, &quot;0.00435mm&quot;</translation>
+    </message>
+    <message>
+        <source>--pixels takes the sensor&apos;s width in pixels</source>
+        <translation>--pixels nimmt die Breite des Sensors in Pixeln</translation>
+    </message>
+    <message>
+        <source>The camera&apos;s width in pixels is not known; give --pixels or --pitch.</source>
+        <translation>Die Breite der Kamera in Pixeln ist nicht bekannt; geben Sie --pixels oder --pitch an.</translation>
+    </message>
+    <message>
+        <source>       vextondof calculate [CHOICES] --distance TEXT [--diopter TEXT]
        vextondof plan [CHOICES] --near TEXT [--far TEXT|inf] [--background TEXT]
-       vextondof table [CHOICES] [--distance TEXT] [--distances "LIST"]
+       vextondof table [CHOICES] [--distance TEXT] [--distances &quot;LIST&quot;]
                        [--apertures FROM:TO] [--steps whole|half|third]
                        [--show limits|split|total]
                        [--format text|csv|pdf] [--output FILE] [--paper a4|letter]
@@ -868,9 +844,9 @@ Hauptfensters enthalten).
        vextondof coc [CHOICES] --pixels WIDTH | --pitch SIZE [--factor N]
        vextondof cameras [WORDS] [--format text|csv]
 </source>
-            <translation>       vextondof calculate [AUSWAHL] --distance TEXT [--diopter TEXT]
+        <translation>       vextondof calculate [AUSWAHL] --distance TEXT [--diopter TEXT]
        vextondof plan [AUSWAHL] --near TEXT [--far TEXT|inf] [--background TEXT]
-       vextondof table [AUSWAHL] [--distance TEXT] [--distances "LISTE"]
+       vextondof table [AUSWAHL] [--distance TEXT] [--distances &quot;LISTE&quot;]
                        [--apertures VON:BIS] [--steps whole|half|third]
                        [--show limits|split|total]
                        [--format text|csv|pdf] [--output DATEI] [--paper a4|letter]
@@ -882,66 +858,66 @@ Hauptfensters enthalten).
        vextondof coc [AUSWAHL] --pixels BREITE | --pitch GRÖSSE [--factor N]
        vextondof cameras [WÖRTER] [--format text|csv]
 </translation>
-        </message>
-        <message>
-            <source>"%1" is not a command; the commands are calculate, cameras, chart, coc, photo, plan and table</source>
-            <translation>"%1" ist kein Befehl; die Befehle sind calculate, cameras, chart, coc, photo, plan und table</translation>
-        </message>
-        <message>
-            <source>"%1" is not a command; did you mean %2?</source>
-            <translation>"%1" ist kein Befehl; meinten Sie %2?</translation>
-        </message>
-        <message>
-            <source>Try 'vextondof --help'.</source>
-            <translation>Siehe 'vextondof --help'.</translation>
-        </message>
-        <message>
-            <source>Choices (each the first entry of its list that begins with TEXT, in any case;
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a command; the commands are calculate, cameras, chart, coc, photo, plan and table</source>
+        <translation>&quot;%1&quot; ist kein Befehl; die Befehle sind calculate, cameras, chart, coc, photo, plan und table</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a command; did you mean %2?</source>
+        <translation>&quot;%1&quot; ist kein Befehl; meinten Sie %2?</translation>
+    </message>
+    <message>
+        <source>Try &apos;vextondof --help&apos;.</source>
+        <translation>Siehe &apos;vextondof --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Choices (each the first entry of its list that begins with TEXT, in any case;
 a number the list has no entry for is used as given; a choice left out is
 your stored one, as the program keeps it):
-  --camera TEXT        camera or film format ("canon 20": Canon 20D)
-  --focal-length TEXT  focal length in millimetres ("50": 50.0; "23 mm")
-  --aperture TEXT      aperture ("f/5.6"; "f/6.3", "3": f/3)
-  --unit TEXT          distance unit ("m": meters)
-  --cofc TEXT          circle of confusion in millimetres ("0.03": 0.0300)
+  --camera TEXT        camera or film format (&quot;canon 20&quot;: Canon 20D)
+  --focal-length TEXT  focal length in millimetres (&quot;50&quot;: 50.0; &quot;23 mm&quot;)
+  --aperture TEXT      aperture (&quot;f/5.6&quot;; &quot;f/6.3&quot;, &quot;3&quot;: f/3)
+  --unit TEXT          distance unit (&quot;m&quot;: meters)
+  --cofc TEXT          circle of confusion in millimetres (&quot;0.03&quot;: 0.0300)
   --diopter TEXT       close-up lens diopter, as typed on the main form
 Numbers are read in your number settings (LC_ALL, LC_NUMERIC, LANG).
 </source>
-            <translation>Auswahl (jeweils der erste Eintrag ihrer Liste, der mit TEXT beginnt, in
+        <translation>Auswahl (jeweils der erste Eintrag ihrer Liste, der mit TEXT beginnt, in
 beliebiger Schreibung; eine Zahl, für die die Liste keinen Eintrag hat, wird so
 verwendet; eine weggelassene Auswahl ist Ihre gespeicherte, wie das Programm sie
 speichert):
-  --camera TEXT        Kamera oder Filmformat ("canon 20": Canon 20D)
-  --focal-length TEXT  Brennweite in Millimetern ("50": 50.0; "23 mm")
-  --aperture TEXT      Blende ("f/5.6"; "f/6.3", "3": f/3)
-  --unit TEXT          Entfernungseinheit ("m": meters)
-  --cofc TEXT          Zerstreuungskreis in Millimetern ("0.03": 0.0300)
+  --camera TEXT        Kamera oder Filmformat (&quot;canon 20&quot;: Canon 20D)
+  --focal-length TEXT  Brennweite in Millimetern (&quot;50&quot;: 50.0; &quot;23 mm&quot;)
+  --aperture TEXT      Blende (&quot;f/5.6&quot;; &quot;f/6.3&quot;, &quot;3&quot;: f/3)
+  --unit TEXT          Entfernungseinheit (&quot;m&quot;: meters)
+  --cofc TEXT          Zerstreuungskreis in Millimetern (&quot;0.03&quot;: 0.0300)
   --diopter TEXT       Dioptrien der Nahlinse, wie im Hauptfenster eingegeben
 Zahlen werden nach Ihren Zahleneinstellungen gelesen (LC_ALL, LC_NUMERIC, LANG).
 </translation>
-        </message>
-        <message>
-            <source>unexpected argument "%1"</source>
-            <translation>unerwartetes Argument "%1"</translation>
-        </message>
-        <message>
-            <source>Try 'vextondof %1 --help'.</source>
-            <translation>Siehe 'vextondof %1 --help'.</translation>
-        </message>
-        <message>
-            <source>%1 needs %2 TEXT</source>
-            <translation>%1 braucht %2 TEXT</translation>
-        </message>
-        <message>
-            <source>Validation Error: </source>
-            <translation>Eingabefehler: </translation>
-        </message>
-        <message>
-            <source>Note: </source>
-            <translation>Hinweis: </translation>
-        </message>
-        <message>
-            <source>Usage: vextondof photo [--unit TEXT] [--cofc TEXT] [--format text|csv] FILE...
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>unerwartetes Argument &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Try &apos;vextondof %1 --help&apos;.</source>
+        <translation>Siehe &apos;vextondof %1 --help&apos;.</translation>
+    </message>
+    <message>
+        <source>%1 needs %2 TEXT</source>
+        <translation>%1 braucht %2 TEXT</translation>
+    </message>
+    <message>
+        <source>Validation Error: </source>
+        <translation>Eingabefehler: </translation>
+    </message>
+    <message>
+        <source>Note: </source>
+        <translation>Hinweis: </translation>
+    </message>
+    <message>
+        <source>Usage: vextondof photo [--unit TEXT] [--cofc TEXT] [--format text|csv] FILE...
 
 Reads what each photo records of its shot (camera, lens, focal length,
 f-number, focus distance) and writes it with the depth of field of that
@@ -953,9 +929,9 @@ The unit and the circle of confusion are your stored choices unless given.
 A file that cannot be read is named on standard error and the exit status
 is 1; the others are still written.
 
-  --format FORMAT      text (default) or csv (for programs: "%f" numbers, ".", inf)
+  --format FORMAT      text (default) or csv (for programs: &quot;%f&quot; numbers, &quot;.&quot;, inf)
 </source>
-            <translation>Aufruf: vextondof photo [--unit TEXT] [--cofc TEXT] [--format text|csv] DATEI...
+        <translation>Aufruf: vextondof photo [--unit TEXT] [--cofc TEXT] [--format text|csv] DATEI...
 
 Liest, was jedes Foto von seiner Aufnahme verzeichnet (Kamera, Objektiv,
 Brennweite, Blendenzahl, Fokusentfernung), und schreibt es mit der
@@ -969,20 +945,20 @@ angegeben. Eine Datei, die nicht gelesen werden kann, wird auf der
 Standardfehlerausgabe genannt und der Rückgabewert ist 1; die anderen werden
 trotzdem geschrieben.
 
-  --format FORMAT      text (Standard) oder csv (für Programme: Zahlen wie "%f",
-                       ".", inf)
+  --format FORMAT      text (Standard) oder csv (für Programme: Zahlen wie &quot;%f&quot;,
+                       &quot;.&quot;, inf)
 </translation>
-        </message>
-        <message>
-            <source>%1 is read from each photo; photo takes --unit and --cofc</source>
-            <translation>%1 wird aus jedem Foto gelesen; photo nimmt --unit und --cofc</translation>
-        </message>
-        <message>
-            <source>photo needs at least one FILE</source>
-            <translation>photo braucht mindestens eine DATEI</translation>
-        </message>
-        <message>
-            <source>Usage: vextondof plan [CHOICES] --near TEXT [--far TEXT|inf] [--background TEXT]
+    </message>
+    <message>
+        <source>%1 is read from each photo; photo takes --unit and --cofc</source>
+        <translation>%1 wird aus jedem Foto gelesen; photo nimmt --unit und --cofc</translation>
+    </message>
+    <message>
+        <source>photo needs at least one FILE</source>
+        <translation>photo braucht mindestens eine DATEI</translation>
+    </message>
+    <message>
+        <source>Usage: vextondof plan [CHOICES] --near TEXT [--far TEXT|inf] [--background TEXT]
 
 Plans a shot backwards, as the Plan Focus form does: from the nearest and
 farthest points that must be sharp, where to focus, which aperture to set,
@@ -994,7 +970,7 @@ are written all the same.
   --far TEXT|inf       the farthest (default: infinity)
   --background TEXT    where the background is (default: infinity)
 </source>
-            <translation>Aufruf: vextondof plan [AUSWAHL] --near TEXT [--far TEXT|inf] [--background TEXT]
+        <translation>Aufruf: vextondof plan [AUSWAHL] --near TEXT [--far TEXT|inf] [--background TEXT]
 
 Plant eine Aufnahme rückwärts, wie das Fenster Fokus planen: aus dem nächsten
 und dem fernsten Punkt, die scharf sein müssen, wohin fokussiert wird, welche
@@ -1007,13 +983,13 @@ trotzdem geschrieben.
   --far TEXT|inf       der fernste (Standard: unendlich)
   --background TEXT    wo der Hintergrund ist (Standard: unendlich)
 </translation>
-        </message>
-        <message>
-            <source>Warning: </source>
-            <translation>Warnung: </translation>
-        </message>
-        <message>
-            <source>Usage: vextondof table [CHOICES] [--distance TEXT] [--distances "LIST"]
+    </message>
+    <message>
+        <source>Warning: </source>
+        <translation>Warnung: </translation>
+    </message>
+    <message>
+        <source>Usage: vextondof table [CHOICES] [--distance TEXT] [--distances &quot;LIST&quot;]
                        [--apertures FROM:TO] [--steps whole|half|third]
                        [--show limits|split|total]
                        [--format text|csv|pdf] [--output FILE] [--paper a4|letter]
@@ -1021,17 +997,17 @@ trotzdem geschrieben.
 Writes the DOF table the table form shows for these choices.
 
   --distance TEXT      a focus distance added to the default rows, marked
-  --distances "LIST"   the rows: distances separated by spaces
+  --distances &quot;LIST&quot;   the rows: distances separated by spaces
   --apertures FROM:TO  the columns: apertures from FROM to TO (default f/2.8:f/22,
                        widened to the aperture chosen, which is a column)
   --steps STEPS        whole, half or third stops between them (default whole)
   --show WHAT          limits (near - far), split (in front / behind) or total
   --format FORMAT      text (the table, aligned), csv (for programs: a line for
-                       each distance and aperture, "%f" numbers, ".", inf) or pdf
+                       each distance and aperture, &quot;%f&quot; numbers, &quot;.&quot;, inf) or pdf
   --output FILE        written whole or not at all (a PDF needs one on a terminal)
-  --paper PAPER        a4 or letter, for a PDF (default: your locale's)
+  --paper PAPER        a4 or letter, for a PDF (default: your locale&apos;s)
 </source>
-            <translation>Aufruf: vextondof table [AUSWAHL] [--distance TEXT] [--distances "LISTE"]
+        <translation>Aufruf: vextondof table [AUSWAHL] [--distance TEXT] [--distances &quot;LISTE&quot;]
                        [--apertures VON:BIS] [--steps whole|half|third]
                        [--show limits|split|total]
                        [--format text|csv|pdf] [--output DATEI] [--paper a4|letter]
@@ -1041,7 +1017,7 @@ zeigt.
 
   --distance TEXT      eine Fokusentfernung, zu den Standardzeilen hinzugefügt,
                        markiert
-  --distances "LISTE"  die Zeilen: Entfernungen, durch Leerzeichen getrennt
+  --distances &quot;LISTE&quot;  die Zeilen: Entfernungen, durch Leerzeichen getrennt
   --apertures VON:BIS  die Spalten: Blenden von VON bis BIS (Standard
                        f/2.8:f/22, erweitert um die gewählte Blende, die eine
                        Spalte ist)
@@ -1050,1110 +1026,1110 @@ zeigt.
   --show WAS           limits (nah - fern), split (davor / dahinter) oder total
   --format FORMAT      text (die Tabelle, ausgerichtet), csv (für Programme,
                        immer auf Englisch: eine Zeile je Entfernung und Blende,
-                       Zahlen wie "%f", ".", inf) oder pdf
+                       Zahlen wie &quot;%f&quot;, &quot;.&quot;, inf) oder pdf
   --output DATEI       ganz oder gar nicht geschrieben (ein PDF braucht im
                        Terminal eine)
   --paper PAPIER       a4 oder letter, für ein PDF (Standard: das Ihres Gebiets-
                        schemas)
 </translation>
-        </message>
-        <message>
-            <source>--show takes limits, split or total</source>
-            <translation>--show nimmt limits, split oder total</translation>
-        </message>
-        <message>
-            <source>--format takes text, csv or pdf</source>
-            <translation>--format nimmt text, csv oder pdf</translation>
-        </message>
-        <message>
-            <source>no PDF could be made here</source>
-            <translation>hier konnte kein PDF erstellt werden</translation>
-        </message>
-        <message>
-            <source>%1 is a folder, not a file: nothing was written</source>
-            <translation>%1 ist ein Ordner, keine Datei: nichts wurde geschrieben</translation>
-        </message>
-        <message>
-            <source>%1 is a device or a pipe, not a file: nothing was written</source>
-            <translation>%1 ist ein Gerät oder eine Pipe, keine Datei: nichts wurde geschrieben</translation>
-        </message>
-        <message>
-            <source>a PDF or an image goes to a file (--output FILE) or a pipe, not to a terminal</source>
-            <translation>ein PDF oder ein Bild geht in eine Datei (--output DATEI) oder eine Pipe, nicht in ein Terminal</translation>
-        </message>
-    </context>
-    <context>
-        <name>DOF Chart</name>
-        <message>
-            <source>DOF Chart</source>
-            <translation>Schärfentiefe-Diagramm</translation>
-        </message>
-        <message>
-            <source>View:</source>
-            <translation>Ansicht:</translation>
-        </message>
-        <message>
-            <source>Focus distance:</source>
-            <translation>Fokusentfernung:</translation>
-        </message>
-        <message>
-            <source>From:</source>
-            <translation>Von:</translation>
-        </message>
-        <message>
-            <source>To:</source>
-            <translation>Bis:</translation>
-        </message>
-        <message>
-            <source>Steps:</source>
-            <translation>Stufen:</translation>
-        </message>
-        <message>
-            <source>Export Image…</source>
-            <translation>Bild exportieren…</translation>
-        </message>
-        <message>
-            <source>Export PDF…</source>
-            <translation>PDF exportieren…</translation>
-        </message>
-        <message>
-            <source>Print…</source>
-            <translation>Drucken…</translation>
-        </message>
-        <message>
-            <source>Depth of field chart</source>
-            <translation>Schärfentiefe-Diagramm</translation>
-        </message>
-        <message>
-            <source>The focus distance is one distance.</source>
-            <translation>Die Fokusentfernung ist eine einzige Entfernung.</translation>
-        </message>
-        <message>
-            <source>Export Image</source>
-            <translation>Bild exportieren</translation>
-        </message>
-        <message>
-            <source>SVG images (*.svg);;PNG images (*.png)</source>
-            <translation>SVG-Bilder (*.svg);;PNG-Bilder (*.png)</translation>
-        </message>
-        <message>
-            <source>Export PDF</source>
-            <translation>PDF exportieren</translation>
-        </message>
-        <message>
-            <source>PDF files (*.pdf)</source>
-            <translation>PDF-Dateien (*.pdf)</translation>
-        </message>
-        <message>
-            <source>Print</source>
-            <translation>Drucken</translation>
-        </message>
-        <message>
-            <source>Name the file with .svg, .png or .pdf at its end: that is the format it is written in.</source>
-            <translation>Geben Sie der Datei die Endung .svg, .png oder .pdf: in diesem Format wird sie geschrieben.</translation>
-        </message>
-        <message>
-            <source>(the aperture chosen)</source>
-            <translation>(die gewählte Blende)</translation>
-        </message>
-        <message>
-            <source>%1, in %2, from %3 to %4. Each far limit reaches infinity at the hyperfocal distance (and the near limit is then the nearest sharp point):</source>
-            <translation>%1, in %2, von %3 bis %4. Jede Ferngrenze erreicht Unendlich bei der hyperfokalen Distanz (die Nahgrenze ist dann der nächste scharfe Punkt):</translation>
-        </message>
-        <message>
-            <source>The line at %1 is the distance typed.</source>
-            <translation>Die Linie bei %1 ist die eingegebene Entfernung.</translation>
-        </message>
-        <message>
-            <source>Sharp zone when focused at %1</source>
-            <translation>Scharfer Bereich bei Fokus auf %1</translation>
-        </message>
-        <message>
-            <source>Near and far limits by focus distance</source>
-            <translation>Nah- und Ferngrenze nach Fokusentfernung</translation>
-        </message>
-        <message>
-            <source>No aperture lies between the two chosen.</source>
-            <translation>Zwischen den beiden gewählten liegt keine Blende.</translation>
-        </message>
-        <message>
-            <source>Focus distance (%1)</source>
-            <translation>Fokusentfernung in %1</translation>
-        </message>
-        <message>
-            <source>Subject at %1</source>
-            <translation>Motiv bei %1</translation>
-        </message>
-        <message>
-            <source>Distance typed, %1</source>
-            <translation>Eingegebene Entfernung, %1</translation>
-        </message>
-        <message>
-            <source>Hyperfocal distance</source>
-            <translation>Hyperfokale Distanz</translation>
-        </message>
-        <message>
-            <source>Near = far = focus</source>
-            <translation>Nah = fern = Fokus</translation>
-        </message>
-        <message>
-            <source>The aperture chosen</source>
-            <translation>Die gewählte Blende</translation>
-        </message>
-        <message>
-            <source>Distances in %1</source>
-            <translation>Entfernungen in %1</translation>
-        </message>
-        <message>
-            <source>Sharp zone at this distance</source>
-            <translation>Scharfer Bereich bei dieser Entfernung</translation>
-        </message>
-        <message>
-            <source>Limits by distance</source>
-            <translation>Grenzen nach Entfernung</translation>
-        </message>
-    </context>
-    <context>
-        <name>DOF Table</name>
-        <message>
-            <source>DOF Table</source>
-            <translation>Schärfentiefe-Tabelle</translation>
-        </message>
-        <message>
-            <source>Show:</source>
-            <translation>Zeigen:</translation>
-        </message>
-        <message>
-            <source>Distances:</source>
-            <translation>Entfernungen:</translation>
-        </message>
-        <message>
-            <source>From:</source>
-            <translation>Von:</translation>
-        </message>
-        <message>
-            <source>To:</source>
-            <translation>Bis:</translation>
-        </message>
-        <message>
-            <source>Steps:</source>
-            <translation>Stufen:</translation>
-        </message>
-        <message>
-            <source>Print…</source>
-            <translation>Drucken…</translation>
-        </message>
-        <message>
-            <source>Export PDF…</source>
-            <translation>PDF exportieren…</translation>
-        </message>
-        <message>
-            <source>Export CSV…</source>
-            <translation>CSV exportieren…</translation>
-        </message>
-        <message>
-            <source>Depth of field table</source>
-            <translation>Schärfentiefe-Tabelle</translation>
-        </message>
-        <message>
-            <source>At every aperture, diffraction blurs more than the circle of confusion allows.</source>
-            <translation>Bei jeder Blende macht die Beugung unschärfer, als der Zerstreuungskreis erlaubt.</translation>
-        </message>
-        <message>
-            <source>Beyond %1, diffraction blurs more than the circle of confusion allows.</source>
-            <translation>Jenseits von %1 macht die Beugung unschärfer, als der Zerstreuungskreis erlaubt.</translation>
-        </message>
-        <message>
-            <source>Distances in %1, to the half inch; Hyperfocal: the distance (and the nearest sharp point when focused there).</source>
-            <translation>Entfernungen in %1, auf den halben Zoll; Hyperfokal: die Distanz (und der nächste scharfe Punkt bei Fokus darauf).</translation>
-        </message>
-        <message>
-            <source>Distances in %1, rounded to %2; Hyperfocal: the distance (and the nearest sharp point when focused there).</source>
-            <translation>Entfernungen in %1, gerundet auf %2; Hyperfokal: die Distanz (und der nächste scharfe Punkt bei Fokus darauf).</translation>
-        </message>
-        <message>
-            <source>The rows stop at %1; the widest aperture reaches infinity only beyond %2.</source>
-            <translation>Die Zeilen enden bei %1; die größte Blende erreicht Unendlich erst jenseits von %2.</translation>
-        </message>
-        <message>
-            <source> and </source>
-            <translation> und </translation>
-        </message>
-        <message>
-            <source>%1 is not a positive distance and is left out.</source>
-            <translation>%1 ist keine positive Entfernung und wird ausgelassen.</translation>
-        </message>
-        <message>
-            <source>%1 are not positive distances and are left out.</source>
-            <translation>%1 sind keine positiven Entfernungen und werden ausgelassen.</translation>
-        </message>
-        <message>
-            <source>Near and far limits</source>
-            <translation>Nah- und Ferngrenze</translation>
-        </message>
-        <message>
-            <source>In front and behind</source>
-            <translation>Davor und dahinter</translation>
-        </message>
-        <message>
-            <source>Total depth of field</source>
-            <translation>Gesamte Schärfentiefe</translation>
-        </message>
-        <message>
-            <source>Export PDF</source>
-            <translation>PDF exportieren</translation>
-        </message>
-        <message>
-            <source>PDF files (*.pdf)</source>
-            <translation>PDF-Dateien (*.pdf)</translation>
-        </message>
-        <message>
-            <source>Export CSV</source>
-            <translation>CSV exportieren</translation>
-        </message>
-        <message>
-            <source>CSV files (*.csv)</source>
-            <translation>CSV-Dateien (*.csv)</translation>
-        </message>
-        <message>
-            <source>Hyperfocal</source>
-            <translation>Hyperfokal</translation>
-        </message>
-        <message>
-            <source>the distance typed</source>
-            <translation>die eingegebene Entfernung</translation>
-        </message>
-        <message>
-            <source>the aperture chosen</source>
-            <translation>die gewählte Blende</translation>
-        </message>
-        <message>
-            <source>Print</source>
-            <translation>Drucken</translation>
-        </message>
-    </context>
-    <context>
-        <name>Diopter</name>
-        <message>
-            <source>Diopter</source>
-            <translation>Nahlinse</translation>
-        </message>
-        <message>
-            <source>Enter the close-up lens diopter into the editbox.  This has an impact on the focal length of the lens setting used.  The diopter modified focal length will be displayed on the results screen.</source>
-            <translation>Geben Sie die Dioptrien der Nahlinse in das Eingabefeld ein. Sie verändern die Brennweite des Objektivs; die Brennweite mit Nahlinse steht im Ergebnisfenster.</translation>
-        </message>
-    </context>
-    <context>
-        <name>Distance</name>
-        <message>
-            <source>Distance</source>
-            <translation>Entfernung</translation>
-        </message>
-        <message>
-            <source>Select your unit of measure from the dropdown list, and then enter the subject distance into the editbox.</source>
-            <translation>Wählen Sie die Maßeinheit aus der Liste und geben Sie dann die Entfernung zum Motiv in das Eingabefeld ein.</translation>
-        </message>
-    </context>
-    <context>
-        <name>File menu</name>
-        <message>
-            <source>DOF &amp;Table…</source>
-            <translation>Schärfentiefe-&amp;Tabelle…</translation>
-        </message>
-        <message>
-            <source>DOF C&amp;hart…</source>
-            <translation>Schärfentiefe-&amp;Diagramm…</translation>
-        </message>
-        <message>
-            <source>&amp;Plan Focus…</source>
-            <translation>Fokus &amp;planen…</translation>
-        </message>
-        <message>
-            <source>&amp;Choose Camera…</source>
-            <translation>&amp;Kamera wählen…</translation>
-        </message>
-        <message>
-            <source>&amp;Open Photo…</source>
-            <translation>Foto ö&amp;ffnen…</translation>
-        </message>
-        <message>
-            <source>Ci&amp;rcle of Confusion…</source>
-            <translation>&amp;Zerstreuungskreis…</translation>
-        </message>
-        <message>
-            <source>&amp;Quit</source>
-            <translation>&amp;Beenden</translation>
-        </message>
-    </context>
-    <context>
-        <name>Files</name>
-        <message>
-            <source>No error occurred.</source>
-            <translation>Es ist kein Fehler aufgetreten.</translation>
-        </message>
-        <message>
-            <source>An unknown error occurred while accessing %1.</source>
-            <translation>Beim Zugriff auf %1 trat ein unbekannter Fehler auf.</translation>
-        </message>
-        <message>
-            <source>%1 was not found.</source>
-            <translation>%1 wurde nicht gefunden.</translation>
-        </message>
-        <message>
-            <source>%1 contains an invalid path.</source>
-            <translation>%1 enthält einen ungültigen Pfad.</translation>
-        </message>
-        <message>
-            <source>%1 could not be opened because there are too many open files.</source>
-            <translation>%1 konnte nicht geöffnet werden, weil zu viele Dateien offen sind.</translation>
-        </message>
-        <message>
-            <source>Access to %1 was denied.</source>
-            <translation>Der Zugriff auf %1 wurde verweigert.</translation>
-        </message>
-        <message>
-            <source>An invalid file handle was associated with %1.</source>
-            <translation>Mit %1 war ein ungültiger Dateizugriff verbunden.</translation>
-        </message>
-        <message>
-            <source>%1 could not be removed because it is the current directory.</source>
-            <translation>%1 konnte nicht entfernt werden, weil es das aktuelle Verzeichnis ist.</translation>
-        </message>
-        <message>
-            <source>%1 could not be created because the directory is full.</source>
-            <translation>%1 konnte nicht angelegt werden, weil das Verzeichnis voll ist.</translation>
-        </message>
-        <message>
-            <source>Seek failed on %1</source>
-            <translation>Positionieren in %1 fehlgeschlagen</translation>
-        </message>
-        <message>
-            <source>A hardware I/O error was reported while accessing %1.</source>
-            <translation>Beim Zugriff auf %1 wurde ein Ein-/Ausgabefehler der Hardware gemeldet.</translation>
-        </message>
-        <message>
-            <source>A sharing violation occurred while accessing %1.</source>
-            <translation>Beim Zugriff auf %1 trat eine Freigabeverletzung auf.</translation>
-        </message>
-        <message>
-            <source>A locking violation occurred while accessing %1.</source>
-            <translation>Beim Zugriff auf %1 trat eine Sperrverletzung auf.</translation>
-        </message>
-        <message>
-            <source>Disk full while accessing %1.</source>
-            <translation>Datenträger voll beim Zugriff auf %1.</translation>
-        </message>
-        <message>
-            <source>An attempt was made to access %1 past its end.</source>
-            <translation>Es wurde versucht, über das Ende von %1 hinaus zuzugreifen.</translation>
-        </message>
-    </context>
-    <context>
-        <name>Film, Camera Information</name>
-        <message>
-            <source>Film, Camera Information</source>
-            <translation>Film, Kamerainformationen</translation>
-        </message>
-        <message>
-            <source>Camera Name:</source>
-            <translation>Kameraname:</translation>
-        </message>
-        <message>
-            <source>EXIF Name:</source>
-            <translation>EXIF-Name:</translation>
-        </message>
-        <message>
-            <source>Sensor Size (mm):</source>
-            <translation>Sensorgröße (mm):</translation>
-        </message>
-        <message>
-            <source>Image Size (pixels):</source>
-            <translation>Bildgröße (Pixel):</translation>
-        </message>
-        <message>
-            <source>Resolution (MP):</source>
-            <translation>Auflösung (MP):</translation>
-        </message>
-        <message>
-            <source>Image Ratio:</source>
-            <translation>Seitenverhältnis:</translation>
-        </message>
-        <message>
-            <source>Image Circle (mm):</source>
-            <translation>Bildkreis (mm):</translation>
-        </message>
-        <message>
-            <source>Crop Factor:</source>
-            <translation>Crop-Faktor:</translation>
-        </message>
-        <message>
-            <source>Circle of C. (mm):</source>
-            <translation>Zerstr.-kreis (mm):</translation>
-        </message>
-    </context>
-    <context>
-        <name>Help menu</name>
-        <message>
-            <source>&amp;Field Help</source>
-            <translation>Hilfe zum &amp;Feld</translation>
-        </message>
-        <message>
-            <source>&amp;About Vexton.DOF.CE</source>
-            <translation>Ü&amp;ber Vexton.DOF.CE</translation>
-        </message>
-    </context>
-    <context>
-        <name>Lens Aperture</name>
-        <message>
-            <source>Lens Aperture</source>
-            <translation>Blende des Objektivs</translation>
-        </message>
-        <message>
-            <source>Select your lenses aperture/f-stop  from the dropdown list.</source>
-            <translation>Wählen Sie die Blende Ihres Objektivs aus der Liste.</translation>
-        </message>
-    </context>
-    <context>
-        <name>Lens Focal Length</name>
-        <message>
-            <source>Lens Focal Length</source>
-            <translation>Brennweite des Objektivs</translation>
-        </message>
-        <message>
-            <source>Select your lenses focal length (mm) from the dropdown list.</source>
-            <translation>Wählen Sie die Brennweite Ihres Objektivs (mm) aus der Liste.</translation>
-        </message>
-    </context>
-    <context>
-        <name>Lists</name>
-        <message>
-            <source>You must choose a camera from the list.</source>
-            <translation>Wählen Sie eine Kamera aus der Liste.</translation>
-        </message>
-        <message>
-            <source>The camera %1 is not in the list and is not a number.</source>
-            <translation>Die Kamera %1 steht nicht in der Liste und ist keine Zahl.</translation>
-        </message>
-        <message>
-            <source>You must choose a focal length from the list.</source>
-            <translation>Wählen Sie eine Brennweite aus der Liste.</translation>
-        </message>
-        <message>
-            <source>The focal length %1 is not in the list and is not a number.</source>
-            <translation>Die Brennweite %1 steht nicht in der Liste und ist keine Zahl.</translation>
-        </message>
-        <message>
-            <source>You must choose an aperture from the list.</source>
-            <translation>Wählen Sie eine Blende aus der Liste.</translation>
-        </message>
-        <message>
-            <source>The aperture %1 is not in the list and is not a number.</source>
-            <translation>Die Blende %1 steht nicht in der Liste und ist keine Zahl.</translation>
-        </message>
-        <message>
-            <source>You must choose a unit from the list.</source>
-            <translation>Wählen Sie eine Einheit aus der Liste.</translation>
-        </message>
-        <message>
-            <source>The unit %1 is not in the list and is not a number.</source>
-            <translation>Die Einheit %1 steht nicht in der Liste und ist keine Zahl.</translation>
-        </message>
-        <message>
-            <source>You must choose a circle of confusion from the list.</source>
-            <translation>Wählen Sie einen Zerstreuungskreis aus der Liste.</translation>
-        </message>
-        <message>
-            <source>The circle of confusion %1 is not in the list and is not a number.</source>
-            <translation>Der Zerstreuungskreis %1 steht nicht in der Liste und ist keine Zahl.</translation>
-        </message>
-        <message>
-            <source>Custom…</source>
-            <translation>Eigener…</translation>
-        </message>
-    </context>
-    <context>
-        <name>Menu</name>
-        <message>
-            <source>&amp;File</source>
-            <translation>&amp;Datei</translation>
-        </message>
-        <message>
-            <source>&amp;Help</source>
-            <translation>&amp;Hilfe</translation>
-        </message>
-    </context>
-    <context>
-        <name>Messages</name>
-        <message>
-            <source>Validation Error</source>
-            <translation>Eingabefehler</translation>
-        </message>
-        <message>
-            <source>Photos (*.jpg *.jpeg *.tif *.tiff *.dng *.png *.nef *.nrw *.cr2 *.arw *.orf *.rw2 *.pef *.raf *.srw *.JPG *.JPEG *.TIF *.TIFF *.DNG *.PNG *.NEF *.NRW *.CR2 *.ARW *.ORF *.RW2 *.PEF *.RAF *.SRW);;All files (*)</source>
-            <translation>Fotos (*.jpg *.jpeg *.tif *.tiff *.dng *.png *.nef *.nrw *.cr2 *.arw *.orf *.rw2 *.pef *.raf *.srw *.JPG *.JPEG *.TIF *.TIFF *.DNG *.PNG *.NEF *.NRW *.CR2 *.ARW *.ORF *.RW2 *.PEF *.RAF *.SRW);;Alle Dateien (*)</translation>
-        </message>
-        <message>
-            <source>Open Photo</source>
-            <translation>Foto öffnen</translation>
-        </message>
-    </context>
-    <context>
-        <name>Modules</name>
-        <message>
-            <source>%1 is not available: %2 could not be loaded.</source>
-            <translation>%1 ist nicht verfügbar: %2 konnte nicht geladen werden.</translation>
-        </message>
-        <message>
-            <source>%1 is not available: %2 is not the right module.</source>
-            <translation>%1 ist nicht verfügbar: %2 ist nicht das richtige Modul.</translation>
-        </message>
-        <message>
-            <source>Printing</source>
-            <translation>Drucken</translation>
-        </message>
-        <message>
-            <source>Writing SVG</source>
-            <translation>Das Schreiben von SVG</translation>
-        </message>
-    </context>
-    <context>
-        <name>Pages</name>
-        <message>
-            <source>Depth of Field Chart</source>
-            <translation>Schärfentiefe-Diagramm</translation>
-        </message>
-        <message>
-            <source>%1 (diopter %2)</source>
-            <translation>%1 (Nahlinse %2)</translation>
-        </message>
-        <message>
-            <source>Depth of Field Table</source>
-            <translation>Schärfentiefe-Tabelle</translation>
-        </message>
-        <message>
-            <source>Depth of Field Table: %1, %2, circle of confusion %3, distances in %4</source>
-            <translation>Schärfentiefe-Tabelle: %1, %2, Zerstreuungskreis %3, Entfernungen in %4</translation>
-        </message>
-        <message>
-            <source>Page %1 of %2</source>
-            <translation>Seite %1 von %2</translation>
-        </message>
-        <message>
-            <source>Camera: %1</source>
-            <translation>Kamera: %1</translation>
-        </message>
-        <message>
-            <source>Focal length: %1</source>
-            <translation>Brennweite: %1</translation>
-        </message>
-        <message>
-            <source>Circle of confusion used: %1</source>
-            <translation>Verwendeter Zerstreuungskreis: %1</translation>
-        </message>
-        <message>
-            <source>Distances in %1</source>
-            <translation>Entfernungen in %1</translation>
-        </message>
-        <message>
-            <source>Made on %1</source>
-            <translation>Erstellt am %1</translation>
-        </message>
-        <message>
-            <source>The PNG could not be made.</source>
-            <translation>Das PNG konnte nicht erstellt werden.</translation>
-        </message>
-    </context>
-    <context>
-        <name>Photo</name>
-        <message>
-            <source>Photo</source>
-            <translation>Foto</translation>
-        </message>
-        <message>
-            <source>File:</source>
-            <translation>Datei:</translation>
-        </message>
-        <message>
-            <source>Camera:</source>
-            <translation>Kamera:</translation>
-        </message>
-        <message>
-            <source>Lens:</source>
-            <translation>Objektiv:</translation>
-        </message>
-        <message>
-            <source>Focal length:</source>
-            <translation>Brennweite:</translation>
-        </message>
-        <message>
-            <source>35 mm equivalent:</source>
-            <translation>Kleinbildäquivalent:</translation>
-        </message>
-        <message>
-            <source>Aperture:</source>
-            <translation>Blende:</translation>
-        </message>
-        <message>
-            <source>Focus distance:</source>
-            <translation>Fokusentfernung:</translation>
-        </message>
-        <message>
-            <source>Image size:</source>
-            <translation>Bildgröße:</translation>
-        </message>
-        <message>
-            <source>Date taken:</source>
-            <translation>Aufnahmedatum:</translation>
-        </message>
-        <message>
-            <source>Circle of confusion:</source>
-            <translation>Zerstreuungskreis:</translation>
-        </message>
-        <message>
-            <source>Near Focus Limit of Depth of Field:</source>
-            <translation>Nahgrenze der Schärfentiefe:</translation>
-        </message>
-        <message>
-            <source>Far Focus Limit of Depth of Field:</source>
-            <translation>Ferngrenze der Schärfentiefe:</translation>
-        </message>
-        <message>
-            <source>Total Depth of Field:</source>
-            <translation>Gesamte Schärfentiefe:</translation>
-        </message>
-        <message>
-            <source>Hyperfocal Distance:</source>
-            <translation>Hyperfokale Distanz:</translation>
-        </message>
-        <message>
-            <source>Use These Settings</source>
-            <translation>Diese Werte übernehmen</translation>
-        </message>
-        <message>
-            <source>Close</source>
-            <translation>Schließen</translation>
-        </message>
-        <message>
-            <source>Photos cannot be read here: %1 could not be loaded.</source>
-            <translation>Fotos können hier nicht gelesen werden: %1 konnte nicht geladen werden.</translation>
-        </message>
-        <message>
-            <source>The photo records its focus distance as unknown (0 in %1).</source>
-            <translation>Das Foto verzeichnet seine Fokusentfernung als unbekannt (0 in %1).</translation>
-        </message>
-        <message>
-            <source>The photo records its focus distance as infinity (0xFFFFFFFF in %1), which cannot be calculated with.</source>
-            <translation>Das Foto verzeichnet seine Fokusentfernung als unendlich (0xFFFFFFFF in %1), womit nicht gerechnet werden kann.</translation>
-        </message>
-        <message>
-            <source>infinity</source>
-            <translation>unendlich</translation>
-        </message>
-        <message>
-            <source>Canon's maker note records the focus distance as beyond %1 (%2, %3), which cannot be calculated with.</source>
-            <translation>Canons Herstellerangaben verzeichnen die Fokusentfernung als jenseits von %1 (%2, %3), womit nicht gerechnet werden kann.</translation>
-        </message>
-        <message>
-            <source>Canon's maker note records the focus distance as between %1 and %2; the middle in dioptres, %3, is used.</source>
-            <translation>Canons Herstellerangaben verzeichnen die Fokusentfernung als zwischen %1 und %2; die Mitte in Dioptrien, %3, wird verwendet.</translation>
-        </message>
-        <message>
-            <source>The photo records its focus distance as infinity (%1), which cannot be calculated with.</source>
-            <translation>Das Foto verzeichnet seine Fokusentfernung als unendlich (%1), womit nicht gerechnet werden kann.</translation>
-        </message>
-        <message>
-            <source>the image</source>
-            <translation>das Bild</translation>
-        </message>
-        <message>
-            <source>The photo records an image size of %1 x %2 pixels (%3), which is not used.</source>
-            <translation>Das Foto verzeichnet eine Bildgröße von %1 x %2 Pixeln (%3), die nicht verwendet wird.</translation>
-        </message>
-        <message>
-            <source>%1 cannot be read.</source>
-            <translation>%1 kann nicht gelesen werden.</translation>
-        </message>
-        <message>
-            <source>%1 is not a photo.</source>
-            <translation>%1 ist kein Foto.</translation>
-        </message>
-        <message>
-            <source>%1 is damaged: its metadata cannot be read.</source>
-            <translation>%1 ist beschädigt: seine Metadaten können nicht gelesen werden.</translation>
-        </message>
-        <message>
-            <source>%1 does not exist.</source>
-            <translation>%1 existiert nicht.</translation>
-        </message>
-        <message>
-            <source>%1 is a folder, not a photo.</source>
-            <translation>%1 ist ein Ordner, kein Foto.</translation>
-        </message>
-        <message>
-            <source>%1 is empty, not a photo.</source>
-            <translation>%1 ist leer, kein Foto.</translation>
-        </message>
-        <message>
-            <source>%1 is too large to be a photo this program reads.</source>
-            <translation>%1 ist zu groß für ein Foto, das dieses Programm liest.</translation>
-        </message>
-        <message>
-            <source>not a number</source>
-            <translation>keine Zahl</translation>
-        </message>
-        <message>
-            <source>infinite</source>
-            <translation>unendlich</translation>
-        </message>
-        <message>
-            <source>The photo records a 35 mm equivalent focal length of %1 mm (%2), which is not used.</source>
-            <translation>Das Foto verzeichnet eine Kleinbild-Brennweite von %1 mm (%2), die nicht verwendet wird.</translation>
-        </message>
-        <message>
-            <source>The photo records a focal length of %1 mm (%2), which is not used.</source>
-            <translation>Das Foto verzeichnet eine Brennweite von %1 mm (%2), die nicht verwendet wird.</translation>
-        </message>
-        <message>
-            <source>The photo records an f-number of %1 (%2), which is not used.</source>
-            <translation>Das Foto verzeichnet eine Blendenzahl von %1 (%2), die nicht verwendet wird.</translation>
-        </message>
-        <message>
-            <source>The photo records a focus distance of %1 m (%2), which is not used.</source>
-            <translation>Das Foto verzeichnet eine Fokusentfernung von %1 m (%2), die nicht verwendet wird.</translation>
-        </message>
-        <message>
-            <source>not recorded</source>
-            <translation>nicht verzeichnet</translation>
-        </message>
-        <message>
-            <source>%1 mm for 36 × 24 mm; the camera is not known</source>
-            <translation>%1 mm für 36 × 24 mm; die Kamera ist nicht bekannt</translation>
-        </message>
-        <message>
-            <source>%1 mm (%2 mm for 36 × 24 mm, your choice)</source>
-            <translation>%1 mm (%2 mm für 36 × 24 mm, Ihre Wahl)</translation>
-        </message>
-        <message>
-            <source> or </source>
-            <translation> oder </translation>
-        </message>
-        <message>
-            <source>The camera of this photo</source>
-            <translation>Die Kamera dieses Fotos</translation>
-        </message>
-        <message>
-            <source>its camera</source>
-            <translation>seine Kamera</translation>
-        </message>
-        <message>
-            <source>%1 mm (%2 ÷ crop factor %3)</source>
-            <translation>%1 mm (%2 ÷ Crop-Faktor %3)</translation>
-        </message>
-        <message>
-            <source>the focal length</source>
-            <translation>die Brennweite</translation>
-        </message>
-        <message>
-            <source>the f-number</source>
-            <translation>die Blendenzahl</translation>
-        </message>
-        <message>
-            <source>the focus distance</source>
-            <translation>die Fokusentfernung</translation>
-        </message>
-        <message>
-            <source>%1 x %2 pixels</source>
-            <translation>%1 x %2 Pixel</translation>
-        </message>
-        <message>
-            <source>This photo records the focus distance only as infinity; type it on the main form and press Calculate.</source>
-            <translation>Dieses Foto verzeichnet die Fokusentfernung nur als unendlich; geben Sie sie im Hauptfenster ein und klicken Sie auf Berechnen.</translation>
-        </message>
-        <message>
-            <source>This photo does not record the focus distance; type it on the main form and press Calculate.</source>
-            <translation>Dieses Foto verzeichnet die Fokusentfernung nicht; geben Sie sie im Hauptfenster ein und klicken Sie auf Berechnen.</translation>
-        </message>
-        <message>
-            <source>This photo does not record %1; choose or type it on the main form and press Calculate.</source>
-            <translation>Dieses Foto verzeichnet %1 nicht; wählen Sie sie im Hauptfenster oder geben Sie sie ein und klicken Sie auf Berechnen.</translation>
-        </message>
-        <message>
-            <source>This photo does not record %1; choose or type them on the main form and press Calculate.</source>
-            <translation>Dieses Foto verzeichnet %1 nicht; wählen Sie sie im Hauptfenster oder geben Sie sie ein und klicken Sie auf Berechnen.</translation>
-        </message>
-        <message>
-            <source>%1; %2, one of your cameras, crop factor %3</source>
-            <translation>%1; %2, eine Ihrer Kameras, Crop-Faktor %3</translation>
-        </message>
-        <message>
-            <source>%1; %2 of the camera list, crop factor %3</source>
-            <translation>%1; %2 aus der Kameraliste, Crop-Faktor %3</translation>
-        </message>
-        <message>
-            <source>%1; %2 in lensfun's database, crop factor %3</source>
-            <translation>%1; %2 in der Datenbank von lensfun, Crop-Faktor %3</translation>
-        </message>
-        <message>
-            <source>%1; crop factor %2 from its focal lengths (%3 mm ÷ %4 mm)</source>
-            <translation>%1; Crop-Faktor %2 aus seinen Brennweiten (%3 mm ÷ %4 mm)</translation>
-        </message>
-    </context>
-    <context>
-        <name>Plan Focus</name>
-        <message>
-            <source>Plan Focus</source>
-            <translation>Fokus planen</translation>
-        </message>
-        <message>
-            <source>Nearest sharp point:</source>
-            <translation>Nächster scharfer Punkt:</translation>
-        </message>
-        <message>
-            <source>Farthest sharp point:</source>
-            <translation>Fernster scharfer Punkt:</translation>
-        </message>
-        <message>
-            <source>Infinity</source>
-            <translation>Unendlich</translation>
-        </message>
-        <message>
-            <source>Background at:</source>
-            <translation>Hintergrund bei:</translation>
-        </message>
-        <message>
-            <source>Focus at:</source>
-            <translation>Fokussieren auf:</translation>
-        </message>
-        <message>
-            <source>Aperture needed:</source>
-            <translation>Nötige Blende:</translation>
-        </message>
-        <message>
-            <source>Sharp from – to:</source>
-            <translation>Scharf von – bis:</translation>
-        </message>
-        <message>
-            <source>Diffraction:</source>
-            <translation>Beugung:</translation>
-        </message>
-        <message>
-            <source>Sharpest aperture (estimate):</source>
-            <translation>Schärfste Blende (Schätzung):</translation>
-        </message>
-        <message>
-            <source>Background blur on the sensor:</source>
-            <translation>Unschärfe des Hintergrunds auf dem Sensor:</translation>
-        </message>
-        <message>
-            <source>Background blur, in circles of confusion:</source>
-            <translation>Unschärfe des Hintergrunds in Zerstreuungskreisen:</translation>
-        </message>
-        <message>
-            <source>%1 needed</source>
-            <translation>%1 nötig</translation>
-        </message>
-        <message>
-            <source>No aperture of the list is small enough; %1 would be needed.</source>
-            <translation>Keine Blende der Liste ist klein genug; %1 wäre nötig.</translation>
-        </message>
-        <message>
-            <source>%1, or %2 in third stops</source>
-            <translation>%1, oder %2 in Drittelstufen</translation>
-        </message>
-        <message>
-            <source>%1 (%2 needed)</source>
-            <translation>%1 (%2 nötig)</translation>
-        </message>
-        <message>
-            <source>At %1, diffraction blurs more than the circle of confusion allows.</source>
-            <translation>Bei %1 macht die Beugung unschärfer, als der Zerstreuungskreis erlaubt.</translation>
-        </message>
-        <message>
-            <source>%1, %2% of the frame's width</source>
-            <translation>%1, %2 % der Bildbreite</translation>
-        </message>
-        <message>
-            <source>within the circle of confusion</source>
-            <translation>innerhalb des Zerstreuungskreises</translation>
-        </message>
-        <message>
-            <source>%1 × the circle of confusion</source>
-            <translation>das %1-Fache des Zerstreuungskreises</translation>
-        </message>
-        <message>
-            <source>The nearest sharp point must be a positive distance.</source>
-            <translation>Der nächste scharfe Punkt muss eine positive Entfernung sein.</translation>
-        </message>
-        <message>
-            <source>The farthest sharp point must be a positive distance, or Infinity.</source>
-            <translation>Der fernste scharfe Punkt muss eine positive Entfernung sein, oder Unendlich.</translation>
-        </message>
-        <message>
-            <source>The background must be a positive distance, or left empty for infinity.</source>
-            <translation>Der Hintergrund muss eine positive Entfernung sein, oder leer für Unendlich.</translation>
-        </message>
-        <message>
-            <source>The nearest sharp point must be farther than the focal length.</source>
-            <translation>Der nächste scharfe Punkt muss weiter entfernt sein als die Brennweite.</translation>
-        </message>
-        <message>
-            <source>The farthest sharp point must be beyond the nearest.</source>
-            <translation>Der fernste scharfe Punkt muss hinter dem nächsten liegen.</translation>
-        </message>
-        <message>
-            <source>%1: %2 mm, %3</source>
-            <translation>%1: %2 mm, %3</translation>
-        </message>
-    </context>
-    <context>
-        <name>Settings</name>
-        <message>
-            <source>Settings Not Saved</source>
-            <translation>Einstellungen nicht gespeichert</translation>
-        </message>
-        <message>
-            <source>Settings Kept Elsewhere</source>
-            <translation>Einstellungen anderswo gespeichert</translation>
-        </message>
-        <message>
-            <source>Another copy of Vexton.DOF.CE holds your settings: your choices will not be saved until it lets go of them.</source>
-            <translation>Eine andere Instanz von Vexton.DOF.CE hält Ihre Einstellungen: Ihre Auswahl wird erst gespeichert, wenn sie sie freigibt.</translation>
-        </message>
-        <message>
-            <source>Settings in Use</source>
-            <translation>Einstellungen in Gebrauch</translation>
-        </message>
-        <message>
-            <source>Could not save your settings!</source>
-            <translation>Ihre Einstellungen konnten nicht gespeichert werden!</translation>
-        </message>
-        <message>
-            <source>File Save Error</source>
-            <translation>Fehler beim Speichern</translation>
-        </message>
-        <message>
-            <source>You may read but not change %1: your choices are kept in %2.</source>
-            <translation>Sie dürfen %1 lesen, aber nicht ändern: Ihre Auswahl wird in %2 gespeichert.</translation>
-        </message>
-        <message>
-            <source>The configuration folder %1 is not yours: your choices are kept only until the program ends.</source>
-            <translation>Der Konfigurationsordner %1 gehört nicht Ihnen: Ihre Auswahl gilt nur, bis das Programm endet.</translation>
-        </message>
-    </context>
-    <context>
-        <name>Stops</name>
-        <message>
-            <source>Third stops</source>
-            <translation>Drittel-Blendenstufen</translation>
-        </message>
-        <message>
-            <source>Half stops</source>
-            <translation>Halbe Blendenstufen</translation>
-        </message>
-        <message>
-            <source>Whole stops</source>
-            <translation>Ganze Blendenstufen</translation>
-        </message>
-    </context>
-    <context>
-        <name>Unit list</name>
-        <message>
-            <source>feet</source>
-            <translation>Fuß</translation>
-        </message>
-        <message>
-            <source>inches</source>
-            <translation>Zoll</translation>
-        </message>
-        <message>
-            <source>meters</source>
-            <translation>Meter</translation>
-        </message>
-        <message>
-            <source>centimeters</source>
-            <translation>Zentimeter</translation>
-        </message>
-        <message>
-            <source>feet and inches</source>
-            <translation>Fuß und Zoll</translation>
-        </message>
-    </context>
-    <context>
-        <name>Units</name>
-        <message>
-            <source>feet</source>
-            <translation>Fuß</translation>
-        </message>
-        <message>
-            <source>inches</source>
-            <translation>Zoll</translation>
-        </message>
-        <message>
-            <source>meters</source>
-            <translation>Metern</translation>
-        </message>
-        <message>
-            <source>centimeters</source>
-            <translation>Zentimetern</translation>
-        </message>
-        <message>
-            <source>feet and inches</source>
-            <translation>Fuß und Zoll</translation>
-        </message>
-        <message>
-            <source>the unit</source>
-            <translation>der Einheit</translation>
-        </message>
-    </context>
-    <context>
-        <name>Vexton.DOF.CE</name>
-        <message>
-            <source>Vexton.DOF.CE</source>
-            <translation>Vexton.DOF.CE</translation>
-        </message>
-        <message>
-            <source>Camera:</source>
-            <translation>Kamera:</translation>
-        </message>
-        <message>
-            <source>Focal Length:</source>
-            <translation>Brennweite:</translation>
-        </message>
-        <message>
-            <source>Aperture:</source>
-            <translation>Blende:</translation>
-        </message>
-        <message>
-            <source>Distance:</source>
-            <translation>Entfernung:</translation>
-        </message>
-        <message>
-            <source>CofC:</source>
-            <translation>Z-Kreis:</translation>
-        </message>
-        <message>
-            <source>Diopter:</source>
-            <translation>Nahlinse:</translation>
-        </message>
-        <message>
-            <source>Calculate</source>
-            <translation>Berechnen</translation>
-        </message>
-        <message>
-            <source>About</source>
-            <translation>Über</translation>
-        </message>
-        <message>
-            <source>Distance unit</source>
-            <translation>Entfernungseinheit</translation>
-        </message>
-        <message>
-            <source>Circle of confusion</source>
-            <translation>Zerstreuungskreis</translation>
-        </message>
-        <message>
-            <source>Diopter modified focal length</source>
-            <translation>Brennweite mit Nahlinse</translation>
-        </message>
-    </context>
+    </message>
+    <message>
+        <source>--show takes limits, split or total</source>
+        <translation>--show nimmt limits, split oder total</translation>
+    </message>
+    <message>
+        <source>--format takes text, csv or pdf</source>
+        <translation>--format nimmt text, csv oder pdf</translation>
+    </message>
+    <message>
+        <source>no PDF could be made here</source>
+        <translation>hier konnte kein PDF erstellt werden</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a file: nothing was written</source>
+        <translation>%1 ist ein Ordner, keine Datei: nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>%1 is a device or a pipe, not a file: nothing was written</source>
+        <translation>%1 ist ein Gerät oder eine Pipe, keine Datei: nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>a PDF or an image goes to a file (--output FILE) or a pipe, not to a terminal</source>
+        <translation>ein PDF oder ein Bild geht in eine Datei (--output DATEI) oder eine Pipe, nicht in ein Terminal</translation>
+    </message>
+</context>
+<context>
+    <name>DOF Chart</name>
+    <message>
+        <source>DOF Chart</source>
+        <translation>Schärfentiefe-Diagramm</translation>
+    </message>
+    <message>
+        <source>View:</source>
+        <translation>Ansicht:</translation>
+    </message>
+    <message>
+        <source>Focus distance:</source>
+        <translation>Fokusentfernung:</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Von:</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Bis:</translation>
+    </message>
+    <message>
+        <source>Steps:</source>
+        <translation>Stufen:</translation>
+    </message>
+    <message>
+        <source>Export Image…</source>
+        <translation>Bild exportieren…</translation>
+    </message>
+    <message>
+        <source>Export PDF…</source>
+        <translation>PDF exportieren…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Drucken…</translation>
+    </message>
+    <message>
+        <source>Depth of field chart</source>
+        <translation>Schärfentiefe-Diagramm</translation>
+    </message>
+    <message>
+        <source>The focus distance is one distance.</source>
+        <translation>Die Fokusentfernung ist eine einzige Entfernung.</translation>
+    </message>
+    <message>
+        <source>Export Image</source>
+        <translation>Bild exportieren</translation>
+    </message>
+    <message>
+        <source>SVG images (*.svg);;PNG images (*.png)</source>
+        <translation>SVG-Bilder (*.svg);;PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>PDF exportieren</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Name the file with .svg, .png or .pdf at its end: that is the format it is written in.</source>
+        <translation>Geben Sie der Datei die Endung .svg, .png oder .pdf: in diesem Format wird sie geschrieben.</translation>
+    </message>
+    <message>
+        <source>(the aperture chosen)</source>
+        <translation>(die gewählte Blende)</translation>
+    </message>
+    <message>
+        <source>%1, in %2, from %3 to %4. Each far limit reaches infinity at the hyperfocal distance (and the near limit is then the nearest sharp point):</source>
+        <translation>%1, in %2, von %3 bis %4. Jede Ferngrenze erreicht Unendlich bei der hyperfokalen Distanz (die Nahgrenze ist dann der nächste scharfe Punkt):</translation>
+    </message>
+    <message>
+        <source>The line at %1 is the distance typed.</source>
+        <translation>Die Linie bei %1 ist die eingegebene Entfernung.</translation>
+    </message>
+    <message>
+        <source>Sharp zone when focused at %1</source>
+        <translation>Scharfer Bereich bei Fokus auf %1</translation>
+    </message>
+    <message>
+        <source>Near and far limits by focus distance</source>
+        <translation>Nah- und Ferngrenze nach Fokusentfernung</translation>
+    </message>
+    <message>
+        <source>No aperture lies between the two chosen.</source>
+        <translation>Zwischen den beiden gewählten liegt keine Blende.</translation>
+    </message>
+    <message>
+        <source>Focus distance (%1)</source>
+        <translation>Fokusentfernung in %1</translation>
+    </message>
+    <message>
+        <source>Subject at %1</source>
+        <translation>Motiv bei %1</translation>
+    </message>
+    <message>
+        <source>Distance typed, %1</source>
+        <translation>Eingegebene Entfernung, %1</translation>
+    </message>
+    <message>
+        <source>Hyperfocal distance</source>
+        <translation>Hyperfokale Distanz</translation>
+    </message>
+    <message>
+        <source>Near = far = focus</source>
+        <translation>Nah = fern = Fokus</translation>
+    </message>
+    <message>
+        <source>The aperture chosen</source>
+        <translation>Die gewählte Blende</translation>
+    </message>
+    <message>
+        <source>Distances in %1</source>
+        <translation>Entfernungen in %1</translation>
+    </message>
+    <message>
+        <source>Sharp zone at this distance</source>
+        <translation>Scharfer Bereich bei dieser Entfernung</translation>
+    </message>
+    <message>
+        <source>Limits by distance</source>
+        <translation>Grenzen nach Entfernung</translation>
+    </message>
+</context>
+<context>
+    <name>DOF Table</name>
+    <message>
+        <source>DOF Table</source>
+        <translation>Schärfentiefe-Tabelle</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Zeigen:</translation>
+    </message>
+    <message>
+        <source>Distances:</source>
+        <translation>Entfernungen:</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Von:</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Bis:</translation>
+    </message>
+    <message>
+        <source>Steps:</source>
+        <translation>Stufen:</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Drucken…</translation>
+    </message>
+    <message>
+        <source>Export PDF…</source>
+        <translation>PDF exportieren…</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>CSV exportieren…</translation>
+    </message>
+    <message>
+        <source>Depth of field table</source>
+        <translation>Schärfentiefe-Tabelle</translation>
+    </message>
+    <message>
+        <source>At every aperture, diffraction blurs more than the circle of confusion allows.</source>
+        <translation>Bei jeder Blende macht die Beugung unschärfer, als der Zerstreuungskreis erlaubt.</translation>
+    </message>
+    <message>
+        <source>Beyond %1, diffraction blurs more than the circle of confusion allows.</source>
+        <translation>Jenseits von %1 macht die Beugung unschärfer, als der Zerstreuungskreis erlaubt.</translation>
+    </message>
+    <message>
+        <source>Distances in %1, to the half inch; Hyperfocal: the distance (and the nearest sharp point when focused there).</source>
+        <translation>Entfernungen in %1, auf den halben Zoll; Hyperfokal: die Distanz (und der nächste scharfe Punkt bei Fokus darauf).</translation>
+    </message>
+    <message>
+        <source>Distances in %1, rounded to %2; Hyperfocal: the distance (and the nearest sharp point when focused there).</source>
+        <translation>Entfernungen in %1, gerundet auf %2; Hyperfokal: die Distanz (und der nächste scharfe Punkt bei Fokus darauf).</translation>
+    </message>
+    <message>
+        <source>The rows stop at %1; the widest aperture reaches infinity only beyond %2.</source>
+        <translation>Die Zeilen enden bei %1; die größte Blende erreicht Unendlich erst jenseits von %2.</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
+    <message>
+        <source>%1 is not a positive distance and is left out.</source>
+        <translation>%1 ist keine positive Entfernung und wird ausgelassen.</translation>
+    </message>
+    <message>
+        <source>%1 are not positive distances and are left out.</source>
+        <translation>%1 sind keine positiven Entfernungen und werden ausgelassen.</translation>
+    </message>
+    <message>
+        <source>Near and far limits</source>
+        <translation>Nah- und Ferngrenze</translation>
+    </message>
+    <message>
+        <source>In front and behind</source>
+        <translation>Davor und dahinter</translation>
+    </message>
+    <message>
+        <source>Total depth of field</source>
+        <translation>Gesamte Schärfentiefe</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>PDF exportieren</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Hyperfocal</source>
+        <translation>Hyperfokal</translation>
+    </message>
+    <message>
+        <source>the distance typed</source>
+        <translation>die eingegebene Entfernung</translation>
+    </message>
+    <message>
+        <source>the aperture chosen</source>
+        <translation>die gewählte Blende</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+</context>
+<context>
+    <name>Diopter</name>
+    <message>
+        <source>Diopter</source>
+        <translation>Nahlinse</translation>
+    </message>
+    <message>
+        <source>Enter the close-up lens diopter into the editbox.  This has an impact on the focal length of the lens setting used.  The diopter modified focal length will be displayed on the results screen.</source>
+        <translation>Geben Sie die Dioptrien der Nahlinse in das Eingabefeld ein. Sie verändern die Brennweite des Objektivs; die Brennweite mit Nahlinse steht im Ergebnisfenster.</translation>
+    </message>
+</context>
+<context>
+    <name>Distance</name>
+    <message>
+        <source>Distance</source>
+        <translation>Entfernung</translation>
+    </message>
+    <message>
+        <source>Select your unit of measure from the dropdown list, and then enter the subject distance into the editbox.</source>
+        <translation>Wählen Sie die Maßeinheit aus der Liste und geben Sie dann die Entfernung zum Motiv in das Eingabefeld ein.</translation>
+    </message>
+</context>
+<context>
+    <name>File menu</name>
+    <message>
+        <source>DOF &amp;Table…</source>
+        <translation>Schärfentiefe-&amp;Tabelle…</translation>
+    </message>
+    <message>
+        <source>DOF C&amp;hart…</source>
+        <translation>Schärfentiefe-&amp;Diagramm…</translation>
+    </message>
+    <message>
+        <source>&amp;Plan Focus…</source>
+        <translation>Fokus &amp;planen…</translation>
+    </message>
+    <message>
+        <source>&amp;Choose Camera…</source>
+        <translation>&amp;Kamera wählen…</translation>
+    </message>
+    <message>
+        <source>&amp;Open Photo…</source>
+        <translation>Foto ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>Ci&amp;rcle of Confusion…</source>
+        <translation>&amp;Zerstreuungskreis…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>No error occurred.</source>
+        <translation>Es ist kein Fehler aufgetreten.</translation>
+    </message>
+    <message>
+        <source>An unknown error occurred while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 trat ein unbekannter Fehler auf.</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>%1 contains an invalid path.</source>
+        <translation>%1 enthält einen ungültigen Pfad.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened because there are too many open files.</source>
+        <translation>%1 konnte nicht geöffnet werden, weil zu viele Dateien offen sind.</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation>Der Zugriff auf %1 wurde verweigert.</translation>
+    </message>
+    <message>
+        <source>An invalid file handle was associated with %1.</source>
+        <translation>Mit %1 war ein ungültiger Dateizugriff verbunden.</translation>
+    </message>
+    <message>
+        <source>%1 could not be removed because it is the current directory.</source>
+        <translation>%1 konnte nicht entfernt werden, weil es das aktuelle Verzeichnis ist.</translation>
+    </message>
+    <message>
+        <source>%1 could not be created because the directory is full.</source>
+        <translation>%1 konnte nicht angelegt werden, weil das Verzeichnis voll ist.</translation>
+    </message>
+    <message>
+        <source>Seek failed on %1</source>
+        <translation>Positionieren in %1 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>A hardware I/O error was reported while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 wurde ein Ein-/Ausgabefehler der Hardware gemeldet.</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 trat eine Freigabeverletzung auf.</translation>
+    </message>
+    <message>
+        <source>A locking violation occurred while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 trat eine Sperrverletzung auf.</translation>
+    </message>
+    <message>
+        <source>Disk full while accessing %1.</source>
+        <translation>Datenträger voll beim Zugriff auf %1.</translation>
+    </message>
+    <message>
+        <source>An attempt was made to access %1 past its end.</source>
+        <translation>Es wurde versucht, über das Ende von %1 hinaus zuzugreifen.</translation>
+    </message>
+</context>
+<context>
+    <name>Film, Camera Information</name>
+    <message>
+        <source>Film, Camera Information</source>
+        <translation>Film, Kamerainformationen</translation>
+    </message>
+    <message>
+        <source>Camera Name:</source>
+        <translation>Kameraname:</translation>
+    </message>
+    <message>
+        <source>EXIF Name:</source>
+        <translation>EXIF-Name:</translation>
+    </message>
+    <message>
+        <source>Sensor Size (mm):</source>
+        <translation>Sensorgröße (mm):</translation>
+    </message>
+    <message>
+        <source>Image Size (pixels):</source>
+        <translation>Bildgröße (Pixel):</translation>
+    </message>
+    <message>
+        <source>Resolution (MP):</source>
+        <translation>Auflösung (MP):</translation>
+    </message>
+    <message>
+        <source>Image Ratio:</source>
+        <translation>Seitenverhältnis:</translation>
+    </message>
+    <message>
+        <source>Image Circle (mm):</source>
+        <translation>Bildkreis (mm):</translation>
+    </message>
+    <message>
+        <source>Crop Factor:</source>
+        <translation>Crop-Faktor:</translation>
+    </message>
+    <message>
+        <source>Circle of C. (mm):</source>
+        <translation>Zerstr.-kreis (mm):</translation>
+    </message>
+</context>
+<context>
+    <name>Help menu</name>
+    <message>
+        <source>&amp;Field Help</source>
+        <translation>Hilfe zum &amp;Feld</translation>
+    </message>
+    <message>
+        <source>&amp;About Vexton.DOF.CE</source>
+        <translation>Ü&amp;ber Vexton.DOF.CE</translation>
+    </message>
+</context>
+<context>
+    <name>Lens Aperture</name>
+    <message>
+        <source>Lens Aperture</source>
+        <translation>Blende des Objektivs</translation>
+    </message>
+    <message>
+        <source>Select your lenses aperture/f-stop  from the dropdown list.</source>
+        <translation>Wählen Sie die Blende Ihres Objektivs aus der Liste.</translation>
+    </message>
+</context>
+<context>
+    <name>Lens Focal Length</name>
+    <message>
+        <source>Lens Focal Length</source>
+        <translation>Brennweite des Objektivs</translation>
+    </message>
+    <message>
+        <source>Select your lenses focal length (mm) from the dropdown list.</source>
+        <translation>Wählen Sie die Brennweite Ihres Objektivs (mm) aus der Liste.</translation>
+    </message>
+</context>
+<context>
+    <name>Lists</name>
+    <message>
+        <source>You must choose a camera from the list.</source>
+        <translation>Wählen Sie eine Kamera aus der Liste.</translation>
+    </message>
+    <message>
+        <source>The camera %1 is not in the list and is not a number.</source>
+        <translation>Die Kamera %1 steht nicht in der Liste und ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>You must choose a focal length from the list.</source>
+        <translation>Wählen Sie eine Brennweite aus der Liste.</translation>
+    </message>
+    <message>
+        <source>The focal length %1 is not in the list and is not a number.</source>
+        <translation>Die Brennweite %1 steht nicht in der Liste und ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>You must choose an aperture from the list.</source>
+        <translation>Wählen Sie eine Blende aus der Liste.</translation>
+    </message>
+    <message>
+        <source>The aperture %1 is not in the list and is not a number.</source>
+        <translation>Die Blende %1 steht nicht in der Liste und ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>You must choose a unit from the list.</source>
+        <translation>Wählen Sie eine Einheit aus der Liste.</translation>
+    </message>
+    <message>
+        <source>The unit %1 is not in the list and is not a number.</source>
+        <translation>Die Einheit %1 steht nicht in der Liste und ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>You must choose a circle of confusion from the list.</source>
+        <translation>Wählen Sie einen Zerstreuungskreis aus der Liste.</translation>
+    </message>
+    <message>
+        <source>The circle of confusion %1 is not in the list and is not a number.</source>
+        <translation>Der Zerstreuungskreis %1 steht nicht in der Liste und ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Custom…</source>
+        <translation>Eigener…</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Validation Error</source>
+        <translation>Eingabefehler</translation>
+    </message>
+    <message>
+        <source>Photos (*.jpg *.jpeg *.tif *.tiff *.dng *.png *.nef *.nrw *.cr2 *.arw *.orf *.rw2 *.pef *.raf *.srw *.JPG *.JPEG *.TIF *.TIFF *.DNG *.PNG *.NEF *.NRW *.CR2 *.ARW *.ORF *.RW2 *.PEF *.RAF *.SRW);;All files (*)</source>
+        <translation>Fotos (*.jpg *.jpeg *.tif *.tiff *.dng *.png *.nef *.nrw *.cr2 *.arw *.orf *.rw2 *.pef *.raf *.srw *.JPG *.JPEG *.TIF *.TIFF *.DNG *.PNG *.NEF *.NRW *.CR2 *.ARW *.ORF *.RW2 *.PEF *.RAF *.SRW);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Open Photo</source>
+        <translation>Foto öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>Modules</name>
+    <message>
+        <source>%1 is not available: %2 could not be loaded.</source>
+        <translation>%1 ist nicht verfügbar: %2 konnte nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>%1 is not available: %2 is not the right module.</source>
+        <translation>%1 ist nicht verfügbar: %2 ist nicht das richtige Modul.</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Writing SVG</source>
+        <translation>Das Schreiben von SVG</translation>
+    </message>
+</context>
+<context>
+    <name>Pages</name>
+    <message>
+        <source>Depth of Field Chart</source>
+        <translation>Schärfentiefe-Diagramm</translation>
+    </message>
+    <message>
+        <source>%1 (diopter %2)</source>
+        <translation>%1 (Nahlinse %2)</translation>
+    </message>
+    <message>
+        <source>Depth of Field Table</source>
+        <translation>Schärfentiefe-Tabelle</translation>
+    </message>
+    <message>
+        <source>Depth of Field Table: %1, %2, circle of confusion %3, distances in %4</source>
+        <translation>Schärfentiefe-Tabelle: %1, %2, Zerstreuungskreis %3, Entfernungen in %4</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Camera: %1</source>
+        <translation>Kamera: %1</translation>
+    </message>
+    <message>
+        <source>Focal length: %1</source>
+        <translation>Brennweite: %1</translation>
+    </message>
+    <message>
+        <source>Circle of confusion used: %1</source>
+        <translation>Verwendeter Zerstreuungskreis: %1</translation>
+    </message>
+    <message>
+        <source>Distances in %1</source>
+        <translation>Entfernungen in %1</translation>
+    </message>
+    <message>
+        <source>Made on %1</source>
+        <translation>Erstellt am %1</translation>
+    </message>
+    <message>
+        <source>The PNG could not be made.</source>
+        <translation>Das PNG konnte nicht erstellt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>Photo</name>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Datei:</translation>
+    </message>
+    <message>
+        <source>Camera:</source>
+        <translation>Kamera:</translation>
+    </message>
+    <message>
+        <source>Lens:</source>
+        <translation>Objektiv:</translation>
+    </message>
+    <message>
+        <source>Focal length:</source>
+        <translation>Brennweite:</translation>
+    </message>
+    <message>
+        <source>35 mm equivalent:</source>
+        <translation>Kleinbildäquivalent:</translation>
+    </message>
+    <message>
+        <source>Aperture:</source>
+        <translation>Blende:</translation>
+    </message>
+    <message>
+        <source>Focus distance:</source>
+        <translation>Fokusentfernung:</translation>
+    </message>
+    <message>
+        <source>Image size:</source>
+        <translation>Bildgröße:</translation>
+    </message>
+    <message>
+        <source>Date taken:</source>
+        <translation>Aufnahmedatum:</translation>
+    </message>
+    <message>
+        <source>Circle of confusion:</source>
+        <translation>Zerstreuungskreis:</translation>
+    </message>
+    <message>
+        <source>Near Focus Limit of Depth of Field:</source>
+        <translation>Nahgrenze der Schärfentiefe:</translation>
+    </message>
+    <message>
+        <source>Far Focus Limit of Depth of Field:</source>
+        <translation>Ferngrenze der Schärfentiefe:</translation>
+    </message>
+    <message>
+        <source>Total Depth of Field:</source>
+        <translation>Gesamte Schärfentiefe:</translation>
+    </message>
+    <message>
+        <source>Hyperfocal Distance:</source>
+        <translation>Hyperfokale Distanz:</translation>
+    </message>
+    <message>
+        <source>Use These Settings</source>
+        <translation>Diese Werte übernehmen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Photos cannot be read here: %1 could not be loaded.</source>
+        <translation>Fotos können hier nicht gelesen werden: %1 konnte nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>The photo records its focus distance as unknown (0 in %1).</source>
+        <translation>Das Foto verzeichnet seine Fokusentfernung als unbekannt (0 in %1).</translation>
+    </message>
+    <message>
+        <source>The photo records its focus distance as infinity (0xFFFFFFFF in %1), which cannot be calculated with.</source>
+        <translation>Das Foto verzeichnet seine Fokusentfernung als unendlich (0xFFFFFFFF in %1), womit nicht gerechnet werden kann.</translation>
+    </message>
+    <message>
+        <source>infinity</source>
+        <translation>unendlich</translation>
+    </message>
+    <message>
+        <source>Canon&apos;s maker note records the focus distance as beyond %1 (%2, %3), which cannot be calculated with.</source>
+        <translation>Canons Herstellerangaben verzeichnen die Fokusentfernung als jenseits von %1 (%2, %3), womit nicht gerechnet werden kann.</translation>
+    </message>
+    <message>
+        <source>Canon&apos;s maker note records the focus distance as between %1 and %2; the middle in dioptres, %3, is used.</source>
+        <translation>Canons Herstellerangaben verzeichnen die Fokusentfernung als zwischen %1 und %2; die Mitte in Dioptrien, %3, wird verwendet.</translation>
+    </message>
+    <message>
+        <source>The photo records its focus distance as infinity (%1), which cannot be calculated with.</source>
+        <translation>Das Foto verzeichnet seine Fokusentfernung als unendlich (%1), womit nicht gerechnet werden kann.</translation>
+    </message>
+    <message>
+        <source>the image</source>
+        <translation>das Bild</translation>
+    </message>
+    <message>
+        <source>The photo records an image size of %1 x %2 pixels (%3), which is not used.</source>
+        <translation>Das Foto verzeichnet eine Bildgröße von %1 x %2 Pixeln (%3), die nicht verwendet wird.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>%1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1 is not a photo.</source>
+        <translation>%1 ist kein Foto.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: its metadata cannot be read.</source>
+        <translation>%1 ist beschädigt: seine Metadaten können nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a photo.</source>
+        <translation>%1 ist ein Ordner, kein Foto.</translation>
+    </message>
+    <message>
+        <source>%1 is empty, not a photo.</source>
+        <translation>%1 ist leer, kein Foto.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a photo this program reads.</source>
+        <translation>%1 ist zu groß für ein Foto, das dieses Programm liest.</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>keine Zahl</translation>
+    </message>
+    <message>
+        <source>infinite</source>
+        <translation>unendlich</translation>
+    </message>
+    <message>
+        <source>The photo records a 35 mm equivalent focal length of %1 mm (%2), which is not used.</source>
+        <translation>Das Foto verzeichnet eine Kleinbild-Brennweite von %1 mm (%2), die nicht verwendet wird.</translation>
+    </message>
+    <message>
+        <source>The photo records a focal length of %1 mm (%2), which is not used.</source>
+        <translation>Das Foto verzeichnet eine Brennweite von %1 mm (%2), die nicht verwendet wird.</translation>
+    </message>
+    <message>
+        <source>The photo records an f-number of %1 (%2), which is not used.</source>
+        <translation>Das Foto verzeichnet eine Blendenzahl von %1 (%2), die nicht verwendet wird.</translation>
+    </message>
+    <message>
+        <source>The photo records a focus distance of %1 m (%2), which is not used.</source>
+        <translation>Das Foto verzeichnet eine Fokusentfernung von %1 m (%2), die nicht verwendet wird.</translation>
+    </message>
+    <message>
+        <source>not recorded</source>
+        <translation>nicht verzeichnet</translation>
+    </message>
+    <message>
+        <source>%1 mm for 36 × 24 mm; the camera is not known</source>
+        <translation>%1 mm für 36 × 24 mm; die Kamera ist nicht bekannt</translation>
+    </message>
+    <message>
+        <source>%1 mm (%2 mm for 36 × 24 mm, your choice)</source>
+        <translation>%1 mm (%2 mm für 36 × 24 mm, Ihre Wahl)</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> oder </translation>
+    </message>
+    <message>
+        <source>The camera of this photo</source>
+        <translation>Die Kamera dieses Fotos</translation>
+    </message>
+    <message>
+        <source>its camera</source>
+        <translation>seine Kamera</translation>
+    </message>
+    <message>
+        <source>%1 mm (%2 ÷ crop factor %3)</source>
+        <translation>%1 mm (%2 ÷ Crop-Faktor %3)</translation>
+    </message>
+    <message>
+        <source>the focal length</source>
+        <translation>die Brennweite</translation>
+    </message>
+    <message>
+        <source>the f-number</source>
+        <translation>die Blendenzahl</translation>
+    </message>
+    <message>
+        <source>the focus distance</source>
+        <translation>die Fokusentfernung</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels</source>
+        <translation>%1 x %2 Pixel</translation>
+    </message>
+    <message>
+        <source>This photo records the focus distance only as infinity; type it on the main form and press Calculate.</source>
+        <translation>Dieses Foto verzeichnet die Fokusentfernung nur als unendlich; geben Sie sie im Hauptfenster ein und klicken Sie auf Berechnen.</translation>
+    </message>
+    <message>
+        <source>This photo does not record the focus distance; type it on the main form and press Calculate.</source>
+        <translation>Dieses Foto verzeichnet die Fokusentfernung nicht; geben Sie sie im Hauptfenster ein und klicken Sie auf Berechnen.</translation>
+    </message>
+    <message>
+        <source>This photo does not record %1; choose or type it on the main form and press Calculate.</source>
+        <translation>Dieses Foto verzeichnet %1 nicht; wählen Sie sie im Hauptfenster oder geben Sie sie ein und klicken Sie auf Berechnen.</translation>
+    </message>
+    <message>
+        <source>This photo does not record %1; choose or type them on the main form and press Calculate.</source>
+        <translation>Dieses Foto verzeichnet %1 nicht; wählen Sie sie im Hauptfenster oder geben Sie sie ein und klicken Sie auf Berechnen.</translation>
+    </message>
+    <message>
+        <source>%1; %2, one of your cameras, crop factor %3</source>
+        <translation>%1; %2, eine Ihrer Kameras, Crop-Faktor %3</translation>
+    </message>
+    <message>
+        <source>%1; %2 of the camera list, crop factor %3</source>
+        <translation>%1; %2 aus der Kameraliste, Crop-Faktor %3</translation>
+    </message>
+    <message>
+        <source>%1; %2 in lensfun&apos;s database, crop factor %3</source>
+        <translation>%1; %2 in der Datenbank von lensfun, Crop-Faktor %3</translation>
+    </message>
+    <message>
+        <source>%1; crop factor %2 from its focal lengths (%3 mm ÷ %4 mm)</source>
+        <translation>%1; Crop-Faktor %2 aus seinen Brennweiten (%3 mm ÷ %4 mm)</translation>
+    </message>
+</context>
+<context>
+    <name>Plan Focus</name>
+    <message>
+        <source>Plan Focus</source>
+        <translation>Fokus planen</translation>
+    </message>
+    <message>
+        <source>Nearest sharp point:</source>
+        <translation>Nächster scharfer Punkt:</translation>
+    </message>
+    <message>
+        <source>Farthest sharp point:</source>
+        <translation>Fernster scharfer Punkt:</translation>
+    </message>
+    <message>
+        <source>Infinity</source>
+        <translation>Unendlich</translation>
+    </message>
+    <message>
+        <source>Background at:</source>
+        <translation>Hintergrund bei:</translation>
+    </message>
+    <message>
+        <source>Focus at:</source>
+        <translation>Fokussieren auf:</translation>
+    </message>
+    <message>
+        <source>Aperture needed:</source>
+        <translation>Nötige Blende:</translation>
+    </message>
+    <message>
+        <source>Sharp from – to:</source>
+        <translation>Scharf von – bis:</translation>
+    </message>
+    <message>
+        <source>Diffraction:</source>
+        <translation>Beugung:</translation>
+    </message>
+    <message>
+        <source>Sharpest aperture (estimate):</source>
+        <translation>Schärfste Blende (Schätzung):</translation>
+    </message>
+    <message>
+        <source>Background blur on the sensor:</source>
+        <translation>Unschärfe des Hintergrunds auf dem Sensor:</translation>
+    </message>
+    <message>
+        <source>Background blur, in circles of confusion:</source>
+        <translation>Unschärfe des Hintergrunds in Zerstreuungskreisen:</translation>
+    </message>
+    <message>
+        <source>%1 needed</source>
+        <translation>%1 nötig</translation>
+    </message>
+    <message>
+        <source>No aperture of the list is small enough; %1 would be needed.</source>
+        <translation>Keine Blende der Liste ist klein genug; %1 wäre nötig.</translation>
+    </message>
+    <message>
+        <source>%1, or %2 in third stops</source>
+        <translation>%1, oder %2 in Drittelstufen</translation>
+    </message>
+    <message>
+        <source>%1 (%2 needed)</source>
+        <translation>%1 (%2 nötig)</translation>
+    </message>
+    <message>
+        <source>At %1, diffraction blurs more than the circle of confusion allows.</source>
+        <translation>Bei %1 macht die Beugung unschärfer, als der Zerstreuungskreis erlaubt.</translation>
+    </message>
+    <message>
+        <source>%1, %2% of the frame&apos;s width</source>
+        <translation>%1, %2 % der Bildbreite</translation>
+    </message>
+    <message>
+        <source>within the circle of confusion</source>
+        <translation>innerhalb des Zerstreuungskreises</translation>
+    </message>
+    <message>
+        <source>%1 × the circle of confusion</source>
+        <translation>das %1-Fache des Zerstreuungskreises</translation>
+    </message>
+    <message>
+        <source>The nearest sharp point must be a positive distance.</source>
+        <translation>Der nächste scharfe Punkt muss eine positive Entfernung sein.</translation>
+    </message>
+    <message>
+        <source>The farthest sharp point must be a positive distance, or Infinity.</source>
+        <translation>Der fernste scharfe Punkt muss eine positive Entfernung sein, oder Unendlich.</translation>
+    </message>
+    <message>
+        <source>The background must be a positive distance, or left empty for infinity.</source>
+        <translation>Der Hintergrund muss eine positive Entfernung sein, oder leer für Unendlich.</translation>
+    </message>
+    <message>
+        <source>The nearest sharp point must be farther than the focal length.</source>
+        <translation>Der nächste scharfe Punkt muss weiter entfernt sein als die Brennweite.</translation>
+    </message>
+    <message>
+        <source>The farthest sharp point must be beyond the nearest.</source>
+        <translation>Der fernste scharfe Punkt muss hinter dem nächsten liegen.</translation>
+    </message>
+    <message>
+        <source>%1: %2 mm, %3</source>
+        <translation>%1: %2 mm, %3</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Settings Not Saved</source>
+        <translation>Einstellungen nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Settings Kept Elsewhere</source>
+        <translation>Einstellungen anderswo gespeichert</translation>
+    </message>
+    <message>
+        <source>Another copy of Vexton.DOF.CE holds your settings: your choices will not be saved until it lets go of them.</source>
+        <translation>Eine andere Instanz von Vexton.DOF.CE hält Ihre Einstellungen: Ihre Auswahl wird erst gespeichert, wenn sie sie freigibt.</translation>
+    </message>
+    <message>
+        <source>Settings in Use</source>
+        <translation>Einstellungen in Gebrauch</translation>
+    </message>
+    <message>
+        <source>Could not save your settings!</source>
+        <translation>Ihre Einstellungen konnten nicht gespeichert werden!</translation>
+    </message>
+    <message>
+        <source>File Save Error</source>
+        <translation>Fehler beim Speichern</translation>
+    </message>
+    <message>
+        <source>You may read but not change %1: your choices are kept in %2.</source>
+        <translation>Sie dürfen %1 lesen, aber nicht ändern: Ihre Auswahl wird in %2 gespeichert.</translation>
+    </message>
+    <message>
+        <source>The configuration folder %1 is not yours: your choices are kept only until the program ends.</source>
+        <translation>Der Konfigurationsordner %1 gehört nicht Ihnen: Ihre Auswahl gilt nur, bis das Programm endet.</translation>
+    </message>
+</context>
+<context>
+    <name>Stops</name>
+    <message>
+        <source>Third stops</source>
+        <translation>Drittel-Blendenstufen</translation>
+    </message>
+    <message>
+        <source>Half stops</source>
+        <translation>Halbe Blendenstufen</translation>
+    </message>
+    <message>
+        <source>Whole stops</source>
+        <translation>Ganze Blendenstufen</translation>
+    </message>
+</context>
+<context>
+    <name>Unit list</name>
+    <message>
+        <source>feet</source>
+        <translation>Fuß</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>Zoll</translation>
+    </message>
+    <message>
+        <source>meters</source>
+        <translation>Meter</translation>
+    </message>
+    <message>
+        <source>centimeters</source>
+        <translation>Zentimeter</translation>
+    </message>
+    <message>
+        <source>feet and inches</source>
+        <translation>Fuß und Zoll</translation>
+    </message>
+</context>
+<context>
+    <name>Units</name>
+    <message>
+        <source>feet</source>
+        <translation>Fuß</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>Zoll</translation>
+    </message>
+    <message>
+        <source>meters</source>
+        <translation>Metern</translation>
+    </message>
+    <message>
+        <source>centimeters</source>
+        <translation>Zentimetern</translation>
+    </message>
+    <message>
+        <source>feet and inches</source>
+        <translation>Fuß und Zoll</translation>
+    </message>
+    <message>
+        <source>the unit</source>
+        <translation>der Einheit</translation>
+    </message>
+</context>
+<context>
+    <name>Vexton.DOF.CE</name>
+    <message>
+        <source>Vexton.DOF.CE</source>
+        <translation>Vexton.DOF.CE</translation>
+    </message>
+    <message>
+        <source>Camera:</source>
+        <translation>Kamera:</translation>
+    </message>
+    <message>
+        <source>Focal Length:</source>
+        <translation>Brennweite:</translation>
+    </message>
+    <message>
+        <source>Aperture:</source>
+        <translation>Blende:</translation>
+    </message>
+    <message>
+        <source>Distance:</source>
+        <translation>Entfernung:</translation>
+    </message>
+    <message>
+        <source>CofC:</source>
+        <translation>Z-Kreis:</translation>
+    </message>
+    <message>
+        <source>Diopter:</source>
+        <translation>Nahlinse:</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Berechnen</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Distance unit</source>
+        <translation>Entfernungseinheit</translation>
+    </message>
+    <message>
+        <source>Circle of confusion</source>
+        <translation>Zerstreuungskreis</translation>
+    </message>
+    <message>
+        <source>Diopter modified focal length</source>
+        <translation>Brennweite mit Nahlinse</translation>
+    </message>
+</context>
 </TS>
