@@ -539,9 +539,10 @@ void CVextonDOFCEDlg::OnDropFiles(const std::vector<std::string>& paths) {
 
 void CVextonDOFCEDlg::ShowPhoto(const std::string& path) {
     const PhotoFacts facts =
-        ReadPhotoThroughModule(path, std::filesystem::path(path).filename().string()); // by name
+        OpenPhotoReader()->Read(path, std::filesystem::path(path).filename().string()); // by name
     if (!facts.refusal.empty()) {
-        MessageBox(this, Utf8ToCString(facts.refusal), Utf8ToCString(Tr("Messages", "Open Photo")));
+        MessageBox(this, Utf8ToCString(Said(facts.refusal)),
+                   Utf8ToCString(Tr("Messages", "Open Photo")));
         return;
     }
     const NumberSettings numbers = UserNumberSettings();

@@ -104,11 +104,14 @@ CommandResult ChartVerb(const std::vector<std::string>& args, const CommandLineC
         over.table.lens = lens.Inputs();
         const DofChart chart = MakeChart(over, numbers);
         if (!chart.refusal.empty())
-            return ValidationError(chart.refusal);
+            throw NothingMade(ValidationError(chart.refusal));
         if (!draw)
-            return "vextondof: " + Tr("Command line", "no chart can be drawn here") + "\n";
+            throw NothingMade("vextondof: " + Tr("Command line", "no chart can be drawn here") +
+                              "\n");
         const std::string failed = draw(chart, heading, format, letter, sink);
-        return failed.empty() ? failed : "vextondof: " + failed + "\n";
+        if (!failed.empty())
+            throw NothingMade("vextondof: " + failed + "\n");
+        return failed;
     };
     return result;
 }

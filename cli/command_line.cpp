@@ -61,8 +61,13 @@ std::optional<CommandResult> RunCommandLine(const std::vector<std::string>& args
 void CollectOutput(CommandResult& result) {
     if (!result.produce)
         return;
-    const std::string more =
-        result.produce([&result](std::string_view piece) { result.out += piece; });
+    std::string more;
+    try {
+        more = result.produce([&result](std::string_view piece) { result.out += piece; });
+    } catch (const NothingMade& nothing) {
+        result.out.clear();
+        more = nothing.what();
+    }
     result.err += more;
     if (!more.empty())
         result.exitCode = 1;

@@ -9,7 +9,9 @@
 #include "table/dof_table.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,8 +35,16 @@ struct CommandLineContext {
     std::function<std::string(const DofChart&, const TablePageHeading&, ChartFormat,
                               std::optional<bool> letter, const OutputSink&)>
         chart;
-    // Reads a photo; the program's module unless another reader is given.
-    PhotoReader readPhoto = &ReadPhotoThroughModule;
+    // Reads photos, a batch at a time: the program's reader process unless
+    // another source is given.
+    std::function<std::unique_ptr<PhotoSource>()> photos = [] { return OpenPhotoReader(); };
+};
+
+// Thrown by a `produce` that could make nothing of what was asked (a chart
+// that cannot be drawn): what it says goes to standard error, the exit
+// status is 1, and a file asked for is left as it was.
+struct NothingMade : std::runtime_error {
+    using std::runtime_error::runtime_error;
 };
 
 struct CommandResult {

@@ -69,8 +69,8 @@ std::string CsvLine(const PhotoFacts& facts, const PhotoShot& shot) {
         coc = Fixed(setup.c);
     }
     std::string problem = shot.missing;
-    for (const std::string& sentence : facts.nonsense)
-        problem += (problem.empty() ? "" : " ") + sentence;
+    for (const PhotoSentence& sentence : facts.nonsense)
+        problem += (problem.empty() ? "" : " ") + Said(sentence);
     const auto number = [](const std::optional<RecordedNumber>& n) {
         return n ? FormatFixed(n->value, 6) : std::string();
     };
@@ -86,8 +86,8 @@ std::string TextBlock(const PhotoFacts& facts, const PhotoShot& shot) {
     std::string out;
     for (const auto& [label, text] : shot.lines) // the photo form's labels
         out += Tr("Photo", (label + ":").c_str()) + " " + text + "\n";
-    for (const std::string& sentence : facts.nonsense)
-        out += Note(sentence);
+    for (const PhotoSentence& sentence : facts.nonsense)
+        out += Note(Said(sentence));
     if (!shot.missing.empty())
         out += Note(shot.missing);
     return out;
@@ -132,10 +132,11 @@ CommandResult PhotoVerb(const std::vector<std::string>& args, const CommandLineC
         result.out = kCsvHeader;
     bool first = true;
     std::map<std::string, PhotoCamera> cameras; // by make and model
+    const std::unique_ptr<PhotoSource> photos = machine.photos();
     for (const std::string& file : files) {
-        const PhotoFacts facts = machine.readPhoto(file, {});
+        const PhotoFacts facts = photos->Read(file);
         if (!facts.refusal.empty()) {
-            result.err += "vextondof: " + facts.refusal + "\n";
+            result.err += "vextondof: " + Said(facts.refusal) + "\n";
             result.exitCode = 1;
             continue;
         }

@@ -87,39 +87,44 @@ int WriteOutput(CommandResult& result) {
     }
     std::string more;
     bool discard = false;
-    const bool toFile = !file.empty() && file != "-";
-    if (toFile) {
-        if (const std::string why = NotAFile(file, discard); !why.empty()) {
-            std::fprintf(stderr, "vextondof: %s\n", why.c_str());
-            return 1;
+    try {
+        const bool toFile = !file.empty() && file != "-";
+        if (toFile) {
+            if (const std::string why = NotAFile(file, discard); !why.empty()) {
+                std::fprintf(stderr, "vextondof: %s\n", why.c_str());
+                return 1;
+            }
         }
-    }
-    if (discard) {
-        more = result.produce([](std::string_view) {});
-    } else if (toFile) {
-        CFileException error;
-        const bool written = WriteWholeFile(
-            file,
-            [&](CFile& out) {
-                more = result.produce(
-                    [&out](std::string_view piece) { out.Write(piece.data(), piece.size()); });
-            },
-            &error);
-        if (!written) {
-            std::fprintf(stderr, "vextondof: %s\n", error.GetErrorMessage().c_str());
-            return 1;
+        if (discard) {
+            more = result.produce([](std::string_view) {});
+        } else if (toFile) {
+            CFileException error;
+            const bool written = WriteWholeFile(
+                file,
+                [&](CFile& out) {
+                    more = result.produce(
+                        [&out](std::string_view piece) { out.Write(piece.data(), piece.size()); });
+                },
+                &error);
+            if (!written) {
+                std::fprintf(stderr, "vextondof: %s\n", error.GetErrorMessage().c_str());
+                return 1;
+            }
+        } else {
+            try {
+                more = result.produce(&WriteToStdout);
+                if (std::fflush(stdout) != 0)
+                    throw OutputFailed();
+            } catch (const OutputFailed& e) {
+                std::fprintf(
+                    stderr, "vextondof: %s\n",
+                    Arg(Tr("Command line", "cannot write the output: %1"), {e.what()}).c_str());
+                return 1;
+            }
         }
-    } else {
-        try {
-            more = result.produce(&WriteToStdout);
-            if (std::fflush(stdout) != 0)
-                throw OutputFailed();
-        } catch (const OutputFailed& e) {
-            std::fprintf(
-                stderr, "vextondof: %s\n",
-                Arg(Tr("Command line", "cannot write the output: %1"), {e.what()}).c_str());
-            return 1;
-        }
+    } catch (const NothingMade& nothing) { // a file asked for is left as it was
+        std::fputs(nothing.what(), stderr);
+        return 1;
     }
     std::fputs(more.c_str(), stderr);
     return more.empty() ? result.exitCode : 1;

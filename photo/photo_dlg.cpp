@@ -30,8 +30,8 @@ CPhotoDlg::CPhotoDlg(const PhotoFacts& facts, const PhotoShot& shot, CWnd* paren
     for (std::size_t i = 1; i < shot.lines.size() && i < m_texts.size() - 1; ++i)
         m_texts[i] = Utf8ToCString(shot.lines[i].second);
     std::string notes = shot.missing;
-    for (const std::string& sentence : facts.nonsense)
-        notes += (notes.empty() ? "" : " ") + sentence;
+    for (const PhotoSentence& sentence : facts.nonsense)
+        notes += (notes.empty() ? "" : " ") + Said(sentence);
     m_texts.back() = Utf8ToCString(notes);
 }
 

@@ -7,6 +7,23 @@
 #include <string>
 #include <vector>
 
+// A sentence about a photo: its English text with places (%1, %2, …) and
+// what fills them, made in the person's language only where it is shown
+// (Said), so that it may be made where no translation is at hand (the
+// process that reads photos). `words` marks the arguments that are words of
+// the photo's texts, translated as well (bit i for argument i).
+struct PhotoSentence {
+    std::string text;
+    std::vector<std::string> args;
+    unsigned words = 0;
+    bool empty() const { return text.empty(); }
+};
+
+// The sentence in the person's language.
+std::string Said(const PhotoSentence& sentence);
+// A sentence made already, in the person's language.
+PhotoSentence MadeSentence(std::string text);
+
 // A number the photo records, and the metadata field it came from
 // ("Exif.Photo.FNumber").
 struct RecordedNumber {
@@ -24,12 +41,12 @@ struct PhotoFacts {
     std::optional<RecordedNumber> fNumber;
     std::optional<RecordedNumber> distance; // the focus distance, metres
     bool distanceInfinite = false;          // recorded as infinity
-    std::string distanceNote;               // how a maker note's range was read, when it was
+    PhotoSentence distanceNote;             // how a maker note's range was read, when it was
     int width = 0, height = 0;              // pixels; 0 when not recorded
-    std::string sizeSource;
-    std::string dateTaken, dateSource; // "2024:05:01 10:20:30"
+    std::string sizeSource;                 // the field; empty for the image's own size
+    std::string dateTaken, dateSource;      // "2024:05:01 10:20:30"
     // Values recorded that make no sense, each named in a sentence.
-    std::vector<std::string> nonsense;
+    std::vector<PhotoSentence> nonsense;
     // Why the file could not be read at all, in one sentence; empty when it could.
-    std::string refusal;
+    PhotoSentence refusal;
 };

@@ -1,26 +1,34 @@
 #pragma once
-// Photos are read by a module loaded the first time one is: exiv2, and all
-// it brings, is never loaded by a run that reads no photo (the window's
-// start and every other verb stay as light as before).
+// Photos are read by a process of their own (vextondof-photo-reader), run
+// for a batch of photos and started again after a failure: exiv2, and all
+// it brings, is never loaded by the program itself, and whatever a hostile
+// file does to it (an abort, an endless loop, memory without end) costs
+// that file one sentence, never the window, the batch or the other photos.
 
 #include "photo/photo_facts.h"
 
+#include <chrono>
+#include <cstdint>
+#include <memory>
 #include <string>
 
-// How a photo is read: `shownAs` names the file in a refusal (its path when
-// empty). ReadPhoto (photo_reader.h) is one; ReadPhotoThroughModule the one
-// the program uses.
-using PhotoReader = PhotoFacts (*)(const std::string& path, const std::string& shownAs);
+// Where photos come from: the reader process for the program, the reader
+// itself in a test.
+class PhotoSource {
+  public:
+    virtual ~PhotoSource() = default;
+    // `shownAs` names the file in a refusal (its path when empty).
+    virtual PhotoFacts Read(const std::string& path, const std::string& shownAs = {}) = 0;
+};
 
-// The module's file name and its one entry point, which reads a photo as
-// ReadPhoto does, its sentences in the program's language: `catalog` is the
-// program's (none for English), which the module has no copy of.
-inline constexpr const char* kPhotoModule = "libvexton-photo.so";
-inline constexpr const char* kPhotoEntryName = "vexton_read_photo";
-class TextCatalog;
-extern "C" using PhotoEntry = void(const std::string* path, const std::string* shownAs,
-                                   const TextCatalog* catalog, PhotoFacts* out);
+struct PhotoReaderLimits {
+    std::string program; // the reader's file name, found as the program's modules are
+    // The most memory it may take: a photo read whole, and what exiv2 makes of it.
+    std::uint64_t memory = 3ULL << 30;
+    // How long it may go without a word while it reads a photo.
+    std::chrono::milliseconds silence{10000};
+};
 
-// Beside the program (a build, a portable folder), or where the program's
-// install puts it; a refusal that says so where the module cannot be had.
-PhotoFacts ReadPhotoThroughModule(const std::string& path, const std::string& shownAs = {});
+// The program's reader, for one batch of photos.
+std::unique_ptr<PhotoSource> OpenPhotoReader();
+std::unique_ptr<PhotoSource> OpenPhotoReader(const PhotoReaderLimits& limits);

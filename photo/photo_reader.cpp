@@ -1,24 +1,31 @@
 #include "photo/photo_reader.h"
 
+#include "photo/photo_kind.h"
 #include "photo/photo_sanity.h"
 
 #include "calc/number_text.h"
+#include "framework/base/file.h"
 #include "framework/base/translate.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <exiv2/exiv2.hpp>
-#include <filesystem>
+#include <fcntl.h>
 #include <memory>
-#include <system_error>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <unordered_map>
 
 namespace {
 const char kSubjectDistance[] = "Exif.Photo.SubjectDistance";
 
-// exiv2 writes its warnings to standard error unless told not to.
+// exiv2 writes its warnings to standard error unless told not to; it reads
+// HEIF and CR3 only when asked to.
 void Silence() {
     static const bool silenced = [] {
         Exiv2::LogMsg::setLevel(Exiv2::LogMsg::mute);
+        Exiv2::enableBMFF(true);
         return true;
     }();
     (void)silenced;
@@ -142,16 +149,16 @@ bool ReadExifDistance(const Exiv2::Exifdatum& d, PhotoFacts& f) {
     const auto [numerator, denominator] = Parts(d);
     if (numerator == 0) {
         f.nonsense.push_back(
-            Arg(Tr("Photo", "The photo records its focus distance as unknown (0 in %1)."),
-                {kSubjectDistance}));
+            {TR_NOOP("Photo", "The photo records its focus distance as unknown (0 in %1)."),
+             {kSubjectDistance}});
         return false;
     }
     if (numerator == 0xFFFFFFFFu) {
         f.distanceInfinite = true;
-        f.nonsense.push_back(
-            Arg(Tr("Photo", "The photo records its focus distance as infinity "
-                            "(0xFFFFFFFF in %1), which cannot be calculated with."),
-                {kSubjectDistance}));
+        f.nonsense.push_back({TR_NOOP("Photo", "The photo records its focus distance as infinity "
+                                               "(0xFFFFFFFF in %1), which cannot be calculated "
+                                               "with."),
+                              {kSubjectDistance}});
         return true;
     }
     f.distance = SaneDistance(denominator ? numerator / denominator : 0, kSubjectDistance, f);
@@ -170,23 +177,22 @@ bool ReadCanonRange(const Fields& fields, PhotoFacts& f) {
     const std::optional<double> b = PrintedMetres(upper->print(&fields.exif));
     if (!a || !b || !(*a > 0) || !(*b >= *a))
         return false;
-    const auto metres = [](double v) {
-        return std::isinf(v) ? Tr("Photo", "infinity")
-                             : FormatShortest(v, 2, NumberSettings{}) + " m";
-    };
+    if (std::isinf(*a))
+        return false;
+    const auto metres = [](double v) { return FormatShortest(v, 2, NumberSettings{}) + " m"; };
     if (std::isinf(*b)) { // focused somewhere beyond the lower end
-        f.nonsense.push_back(
-            Arg(Tr("Photo", "Canon's maker note records the focus distance as "
-                            "beyond %1 (%2, %3), which cannot be calculated with."),
-                {metres(*a), lowerKey, upperKey}));
+        f.nonsense.push_back({TR_NOOP("Photo", "Canon's maker note records the focus distance as "
+                                               "beyond %1 (%2, %3), which cannot be calculated "
+                                               "with."),
+                              {metres(*a), lowerKey, upperKey}});
         return true;
     }
     // Focus moves evenly in dioptres: the middle of the range in dioptres.
     const double middle = 2 / (1 / *a + 1 / *b);
     f.distance = SaneDistance(middle, std::string(lowerKey) + ", " + upperKey, f);
-    f.distanceNote = Arg(Tr("Photo", "Canon's maker note records the focus distance as between %1 "
-                                     "and %2; the middle in dioptres, %3, is used."),
-                         {metres(*a), metres(*b), metres(middle)});
+    f.distanceNote = {TR_NOOP("Photo", "Canon's maker note records the focus distance as between "
+                                       "%1 and %2; the middle in dioptres, %3, is used."),
+                      {metres(*a), metres(*b), metres(middle)}};
     return true;
 }
 
@@ -201,9 +207,10 @@ void ReadDistance(const Fields& fields, PhotoFacts& f) {
         return;
     if (const std::optional<double> m = PrintedMetres(it->print(&fields.exif))) {
         if (std::isinf(*m))
-            f.nonsense.push_back(Arg(Tr("Photo", "The photo records its focus distance as infinity "
-                                                 "(%1), which cannot be calculated with."),
-                                     {it->key()}));
+            f.nonsense.push_back({TR_NOOP("Photo", "The photo records its focus distance as "
+                                                   "infinity (%1), which cannot be calculated "
+                                                   "with."),
+                                  {it->key()}});
         else
             f.distance = SaneDistance(*m, it->key(), f);
     }
@@ -220,16 +227,19 @@ void ReadSize(const Exiv2::Image& image, const Fields& fields, PhotoFacts& f) {
     } else {
         width = image.pixelWidth();
         height = image.pixelHeight();
-        f.sizeSource = Tr("Photo", "the image");
+        f.sizeSource.clear(); // the image's own
     }
     if (width == 0 && height == 0) {
         f.sizeSource.clear();
         return;
     }
     if (width < 1 || height < 1 || width > kLargestSide || height > kLargestSide) {
-        f.nonsense.push_back(Arg(Tr("Photo", "The photo records an image size of %1 x %2 pixels "
-                                             "(%3), which is not used."),
-                                 {std::to_string(width), std::to_string(height), f.sizeSource}));
+        const bool own = f.sizeSource.empty();
+        f.nonsense.push_back({TR_NOOP("Photo", "The photo records an image size of %1 x %2 pixels "
+                                               "(%3), which is not used."),
+                              {std::to_string(width), std::to_string(height),
+                               own ? TR_NOOP("Photo", "the image") : f.sizeSource},
+                              own ? 4u : 0u});
         f.sizeSource.clear();
         return;
     }
@@ -256,63 +266,92 @@ void ReadFacts(Exiv2::Image& image, PhotoFacts& f) {
              f.dateSource);
 }
 
-template <class Open> PhotoFacts Read(const std::string& name, Open open) {
+// What exiv2 reads of a photo held in memory; `name` stands for the file.
+PhotoFacts ReadFromMemory(const unsigned char* data, std::size_t size, const std::string& name) {
     Silence();
     PhotoFacts f;
     f.file = name;
+    const PhotoKind kind = KindOfPhoto(
+        std::string_view(reinterpret_cast<const char*>(data), std::min<std::size_t>(size, 256)));
+    if (kind == PhotoKind::Video) {
+        f.refusal = {TR_NOOP("Photo", "%1 is a video, not a photo."), {name}};
+        return f;
+    }
+    if (kind == PhotoKind::OtherImage) {
+        f.refusal = {TR_NOOP("Photo", "%1 is a kind of image this program does not read, not a "
+                                      "camera's photo."),
+                     {name}};
+        return f;
+    }
+    if (!IsReadPhotoKind(kind)) {
+        f.refusal = {TR_NOOP("Photo", "%1 is not a photo."), {name}};
+        return f;
+    }
     // What exiv2 cannot open is no photo it knows; what it opens but cannot
     // read through is a damaged one.
     std::unique_ptr<Exiv2::Image> image; // exiv2 0.27 hands it over as an auto_ptr
     try {
-        image.reset(open().release());
-    } catch (const Exiv2::AnyError& error) {
-        const int code = error.code();
-        f.refusal = code == Exiv2::kerDataSourceOpenFailed || code == Exiv2::kerFileOpenFailed
-                        ? Arg(Tr("Photo", "%1 cannot be read."), {name})
-                        : Arg(Tr("Photo", "%1 is not a photo."), {name});
-        return f;
-    } catch (const std::exception&) {
-        f.refusal = Arg(Tr("Photo", "%1 is not a photo."), {name});
-        return f;
+        image.reset(Exiv2::ImageFactory::open(data, static_cast<long>(size)).release());
+    } catch (const std::exception&) { // exiv2's errors are exceptions too
+        image.reset();
     }
     if (!image.get()) {
-        f.refusal = Arg(Tr("Photo", "%1 is not a photo."), {name});
+        f.refusal = {TR_NOOP("Photo", "%1 is not a photo."), {name}};
         return f;
     }
     try {
         ReadFacts(*image, f);
-    } catch (const std::exception&) { // exiv2's errors are exceptions too
+    } catch (const std::exception&) {
         f = PhotoFacts{};
         f.file = name;
-        f.refusal = Arg(Tr("Photo", "%1 is damaged: its metadata cannot be read."), {name});
+        f.refusal = {TR_NOOP("Photo", "%1 is damaged: its metadata cannot be read."), {name}};
     }
     return f;
 }
 } // namespace
 
-PhotoFacts ReadPhoto(const std::string& path, const std::string& shownAs) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    const fs::directory_entry entry(path, ec); // one look at the file, its size kept
+PhotoFacts ReadPhoto(const std::string& path, const std::string& shownAs,
+                     const std::function<void()>& stillReading) {
     const std::string& name = shownAs.empty() ? path : shownAs;
     PhotoFacts f;
     f.file = path;
-    const fs::file_type type = ec ? fs::file_type::not_found : entry.status(ec).type();
-    if (type == fs::file_type::not_found)
-        f.refusal = Arg(Tr("Photo", "%1 does not exist."), {name});
-    else if (type == fs::file_type::directory)
-        f.refusal = Arg(Tr("Photo", "%1 is a folder, not a photo."), {name});
-    else if (type != fs::file_type::regular)
-        f.refusal = Arg(Tr("Photo", "%1 is not a photo."), {name});
-    else if (const auto size = entry.file_size(ec); ec)
-        f.refusal = Arg(Tr("Photo", "%1 cannot be read."), {name});
-    else if (size == 0)
-        f.refusal = Arg(Tr("Photo", "%1 is empty, not a photo."), {name});
-    else if (size > kLargestPhotoBytes)
-        f.refusal = Arg(Tr("Photo", "%1 is too large to be a photo this program reads."), {name});
-    if (!f.refusal.empty())
+    const auto refused = [&f, &name](const char* text) {
+        f.refusal = {text, {name}};
         return f;
-    PhotoFacts read = Read(name, [&path] { return Exiv2::ImageFactory::open(path, false); });
+    };
+    // One look before opening, so that nothing but a file is ever opened.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return refused(errno == ENOENT || errno == ENOTDIR
+                           ? TR_NOOP("Photo", "%1 does not exist.")
+                           : TR_NOOP("Photo", "%1 cannot be read."));
+    if (S_ISDIR(st.st_mode))
+        return refused(TR_NOOP("Photo", "%1 is a folder, not a photo."));
+    if (!S_ISREG(st.st_mode))
+        return refused(TR_NOOP("Photo", "%1 is not a photo."));
+    const CHandle file(::open(path.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
+    struct stat opened {};
+    if (!file || ::fstat(file.Get(), &opened) != 0)
+        return refused(TR_NOOP("Photo", "%1 cannot be read."));
+    if (!S_ISREG(opened.st_mode)) // swapped for something else since the look
+        return refused(TR_NOOP("Photo", "%1 is not a photo."));
+    if (opened.st_size == 0)
+        return refused(TR_NOOP("Photo", "%1 is empty, not a photo."));
+    if (static_cast<unsigned long long>(opened.st_size) > kLargestPhotoBytes)
+        return refused(TR_NOOP("Photo", "%1 is too large to be a photo this program reads."));
+    // Read into memory rather than mapped: a read that fails is an error
+    // said, where a mapped page that cannot be read ends the process.
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(opened.st_size) + 1);
+    const int error = ReadAllOf(file.Get(), kLargestPhotoBytes, bytes, stillReading);
+    if (error == EFBIG)
+        return refused(TR_NOOP("Photo", "%1 is too large to be a photo this program reads."));
+    if (error != 0)
+        return refused(TR_NOOP("Photo", "%1 cannot be read."));
+    if (bytes.empty())
+        return refused(TR_NOOP("Photo", "%1 is empty, not a photo."));
+    PhotoFacts read =
+        ReadFromMemory(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), name);
     read.file = path;
     return read;
 }
@@ -321,9 +360,8 @@ PhotoFacts ReadPhotoData(const unsigned char* data, std::size_t size, const std:
     if (size == 0) {
         PhotoFacts f;
         f.file = name;
-        f.refusal = Arg(Tr("Photo", "%1 is empty, not a photo."), {name});
+        f.refusal = {TR_NOOP("Photo", "%1 is empty, not a photo."), {name}};
         return f;
     }
-    return Read(name,
-                [data, size] { return Exiv2::ImageFactory::open(data, static_cast<long>(size)); });
+    return ReadFromMemory(data, size, name);
 }

@@ -204,13 +204,14 @@ PhotoShot ShotOfPhoto(const PhotoFacts& f, const PhotoCamera& camera, const Phot
          lens.distance
              ? Sourced(lens.distanceText + (unit.code == kFeetAndInchesCode ? "" : unit.suffix),
                        f.distance->source) +
-                   (f.distanceNote.empty() ? "" : " " + f.distanceNote)
+                   (f.distanceNote.empty() ? "" : " " + Said(f.distanceNote))
          : f.distanceInfinite ? Tr("Photo", "infinity")
                               : NotRecorded()},
-        {"Image size", f.width ? Sourced(Arg(Tr("Photo", "%1 x %2 pixels"),
-                                             {std::to_string(f.width), std::to_string(f.height)}),
-                                         f.sizeSource)
-                               : NotRecorded()},
+        {"Image size", f.width
+                           ? Sourced(Arg(Tr("Photo", "%1 x %2 pixels"),
+                                         {std::to_string(f.width), std::to_string(f.height)}),
+                                     f.sizeSource.empty() ? Tr("Photo", "the image") : f.sizeSource)
+                           : NotRecorded()},
         {"Date taken", f.dateTaken.empty() ? NotRecorded() : Sourced(f.dateTaken, f.dateSource)},
         {"Circle of confusion", CircleLine(lens, camera, s)},
     };

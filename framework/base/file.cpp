@@ -1,5 +1,6 @@
 #include "framework/base/file.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <chrono>
@@ -215,6 +216,32 @@ void CFile::Abort() {
 
 void CFile::Throw(int osError) const {
     throw Failure(osError, m_path);
+}
+
+int ReadAllOf(int fd, std::uint64_t largest, std::string& bytes,
+              const std::function<void()>& stillReading) {
+    constexpr std::size_t kPiece = 1u << 20;
+    std::size_t sinceCalled = 0;
+    bytes.clear();
+    for (;;) {
+        const std::size_t had = bytes.size();
+        bytes.resize(had + kPiece);
+        const ssize_t n = ::read(fd, bytes.data() + had, kPiece);
+        bytes.resize(had + static_cast<std::size_t>(std::max<ssize_t>(n, 0)));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            return 0;
+        if (bytes.size() > largest)
+            return EFBIG;
+        sinceCalled += static_cast<std::size_t>(n);
+        if (sinceCalled >= 16 * kPiece && stillReading) {
+            stillReading();
+            sinceCalled = 0;
+        }
+    }
 }
 
 std::string FolderOf(const std::string& path) {

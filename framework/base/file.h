@@ -68,6 +68,13 @@ bool WriteWholeFile(const std::string& path, const std::function<void(CFile&)>& 
                     CFileException* error);
 bool WriteWholeFile(const std::string& path, const std::string& bytes, CFileException* error);
 
+// Reads what is left of the open file `fd` into `bytes`, by reading (never
+// mapping, where a page that cannot be read ends the process): 0, EFBIG when
+// it holds more than `largest` bytes, or the error the system reported.
+// `stillReading` is called after every 16 MiB.
+int ReadAllOf(int fd, std::uint64_t largest, std::string& bytes,
+              const std::function<void()>& stillReading = {});
+
 // The folder part of a path ("." for a bare name).
 std::string FolderOf(const std::string& path);
 

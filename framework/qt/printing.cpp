@@ -16,8 +16,8 @@ void PaintThrough(QPagedPaintDevice* device, void* context) {
 bool PrintWithDialog(QWidget* parent, const QString& documentName,
                      const std::function<void(QPagedPaintDevice&)>& paint, QString* unavailable) {
     const QString what = QString::fromStdString(Tr("Modules", "Printing"));
-    auto* print = reinterpret_cast<PrintEntry*>(ModuleEntry(
-        LoadModule(kPrintingModule, what, unavailable), kPrintEntryName, what, unavailable));
+    auto* print = reinterpret_cast<PrintEntry*>(
+        ModuleEntry(kPrintingModule, kPrintEntryName, what, unavailable));
     if (!print)
         return false;
     Painting painting{&paint};

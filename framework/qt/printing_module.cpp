@@ -5,6 +5,11 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+// The build that made it, which the program checks before anything else.
+extern "C" Q_DECL_EXPORT const char* vexton_module_stamp() {
+    return VEXTON_MODULE_STAMP;
+}
+
 extern "C" Q_DECL_EXPORT int vexton_print_with_dialog(QWidget* parent, const char16_t* documentName,
                                                       void (*paint)(QPagedPaintDevice*, void*),
                                                       void* context) {

@@ -4,6 +4,11 @@
 #include <QPainter>
 #include <QSvgGenerator>
 
+// The build that made it, which the program checks before anything else.
+extern "C" Q_DECL_EXPORT const char* vexton_module_stamp() {
+    return VEXTON_MODULE_STAMP;
+}
+
 extern "C" Q_DECL_EXPORT int vexton_write_svg(QIODevice* out, int width, int height,
                                               const char16_t* title, const char16_t* description,
                                               void (*paint)(QPainter*, void*), void* context) {

@@ -12,8 +12,8 @@ void PaintThrough(QPainter* painter, void* context) {
 bool WriteSvg(QIODevice& out, QSize size, const QString& title, const QString& description,
               const std::function<void(QPainter&)>& paint, QString* unavailable) {
     const QString what = QString::fromStdString(Tr("Modules", "Writing SVG"));
-    auto* write = reinterpret_cast<SvgEntry*>(
-        ModuleEntry(LoadModule(kSvgModule, what, unavailable), kSvgEntryName, what, unavailable));
+    auto* write =
+        reinterpret_cast<SvgEntry*>(ModuleEntry(kSvgModule, kSvgEntryName, what, unavailable));
     if (!write)
         return false;
     return write(&out, size.width(), size.height(),

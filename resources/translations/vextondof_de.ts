@@ -1591,6 +1591,14 @@ zeigt.
         <source>Writing SVG</source>
         <translation>Das Schreiben von SVG</translation>
     </message>
+    <message>
+        <source>%1 is not available: %2 is not loaded, since another user could have changed it.</source>
+        <translation>%1 ist nicht verfügbar: %2 wird nicht geladen, da ein anderer Benutzer es verändert haben könnte.</translation>
+    </message>
+    <message>
+        <source>%1 is not available: %2 belongs to another build of the program.</source>
+        <translation>%1 ist nicht verfügbar: %2 gehört zu einem anderen Build des Programms.</translation>
+    </message>
 </context>
 <context>
     <name>Pages</name>
@@ -1708,10 +1716,6 @@ zeigt.
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
-    </message>
-    <message>
-        <source>Photos cannot be read here: %1 could not be loaded.</source>
-        <translation>Fotos können hier nicht gelesen werden: %1 konnte nicht geladen werden.</translation>
     </message>
     <message>
         <source>The photo records its focus distance as unknown (0 in %1).</source>
@@ -1872,6 +1876,22 @@ zeigt.
     <message>
         <source>%1; crop factor %2 from its focal lengths (%3 mm ÷ %4 mm)</source>
         <translation>%1; Crop-Faktor %2 aus seinen Brennweiten (%3 mm ÷ %4 mm)</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: the reader stopped.</source>
+        <translation>%1 konnte nicht gelesen werden: Das Leseprogramm wurde beendet.</translation>
+    </message>
+    <message>
+        <source>Reading photos</source>
+        <translation>Das Lesen von Fotos</translation>
+    </message>
+    <message>
+        <source>%1 is a video, not a photo.</source>
+        <translation>%1 ist ein Video, kein Foto.</translation>
+    </message>
+    <message>
+        <source>%1 is a kind of image this program does not read, not a camera&apos;s photo.</source>
+        <translation>%1 ist eine Bildart, die dieses Programm nicht liest, kein Kamerafoto.</translation>
     </message>
 </context>
 <context>

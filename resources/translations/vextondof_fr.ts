@@ -1597,6 +1597,14 @@ ces choix.
         <source>Writing SVG</source>
         <translation>L’écriture de SVG</translation>
     </message>
+    <message>
+        <source>%1 is not available: %2 is not loaded, since another user could have changed it.</source>
+        <translation>%1 n’est pas disponible : %2 n’est pas chargé, car un autre utilisateur aurait pu le modifier.</translation>
+    </message>
+    <message>
+        <source>%1 is not available: %2 belongs to another build of the program.</source>
+        <translation>%1 n’est pas disponible : %2 appartient à une autre compilation du programme.</translation>
+    </message>
 </context>
 <context>
     <name>Pages</name>
@@ -1714,10 +1722,6 @@ ces choix.
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
-    </message>
-    <message>
-        <source>Photos cannot be read here: %1 could not be loaded.</source>
-        <translation>Les photos ne peuvent pas être lues ici : %1 n’a pas pu être chargé.</translation>
     </message>
     <message>
         <source>The photo records its focus distance as unknown (0 in %1).</source>
@@ -1878,6 +1882,22 @@ ces choix.
     <message>
         <source>%1; crop factor %2 from its focal lengths (%3 mm ÷ %4 mm)</source>
         <translation>%1 ; facteur de recadrage %2 d’après ses focales (%3 mm ÷ %4 mm)</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: the reader stopped.</source>
+        <translation>%1 n’a pas pu être lu : le lecteur s’est arrêté.</translation>
+    </message>
+    <message>
+        <source>Reading photos</source>
+        <translation>La lecture des photos</translation>
+    </message>
+    <message>
+        <source>%1 is a video, not a photo.</source>
+        <translation>%1 est une vidéo, pas une photo.</translation>
+    </message>
+    <message>
+        <source>%1 is a kind of image this program does not read, not a camera&apos;s photo.</source>
+        <translation>%1 est un type d’image que ce programme ne lit pas, pas une photo d’appareil.</translation>
     </message>
 </context>
 <context>

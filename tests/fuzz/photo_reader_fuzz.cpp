@@ -1,7 +1,10 @@
 // Any bytes as a photo: read whole or refused in one sentence, never a crash
-// nor a hang, whatever exiv2 meets in them.
+// nor a hang, whatever exiv2 meets in them; what is read crosses to the
+// program unchanged; and any bytes as the reader's answer are an answer or
+// none, never a crash.
 #include "photo/photo_reader.h"
 #include "photo/photo_sanity.h"
+#include "photo/photo_wire.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -18,5 +21,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         outside(facts.distance, 0, kFarthestFocusM) || facts.width < 0 ||
         facts.width > kLargestSide || facts.height > kLargestSide)
         std::abort();
+    const std::string packed = PackPhotoFacts(facts);
+    const std::optional<PhotoFacts> crossed = UnpackPhotoFacts(packed);
+    if (!crossed || PackPhotoFacts(*crossed) != packed)
+        std::abort();
+    (void)UnpackPhotoFacts(std::string_view(reinterpret_cast<const char*>(data), size));
     return 0;
 }

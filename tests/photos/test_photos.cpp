@@ -123,5 +123,23 @@ bool MakeTestPhotos(const std::string& folder) {
         std::ofstream(folder + "/truncated.jpg", std::ios::binary) << bytes.substr(0, 200);
     }
     fs::create_directories(folder + "/a folder.jpg");
+    // Films named as photos, each of which makes exiv2 0.27 fail hard: a
+    // Matroska header whose element of size 0 fails an assertion (abort), a
+    // Matroska track of a type exiv2 has no name for (a null pointer read),
+    // and an ASF header whose child of size 0 sends it round for ever.
+    const auto write = [&folder](const char* name, const std::string& bytes) {
+        std::ofstream(folder + "/" + name, std::ios::binary) << bytes;
+    };
+    using namespace std::string_literals;
+    write("DSC_0001.JPG", "\x1A\x45\xDF\xA3\xA3\x42\x86\x81\x01\x42\xF7\x81\x01\x42\xF2\x81"
+                          "\x04\x42\xF3\x81\x08\x42\x82\x88matroska\x42\x87\x81\x04\x42\x85\x81"
+                          "\x02\x18\x53\x80\x67\x01\x00\x00\x00\x00\x00\x00\x00\x15\x49\xA9\x66"
+                          "\x87\x2A\xD7\xB1\x83\x0F\x42\x40"s +
+                              std::string(136, '\0'));
+    write("DSC_0002.JPG", "\x1A\x45\xDF\xA3\x80\x83\x81\x05\xEC\x01\x00\x00\x00\x00\x00\x00\x5A"s +
+                              std::string(83, '\0'));
+    write("DSC_0003.JPG", "\x30\x26\xB2\x75\x8E\x66\xCF\x11\xA6\xD9\x00\xAA\x00\x62\xCE\x6C"
+                          "\x5E\x00\x00\x00\x00\x00\x00\x00\x01\x00\x00\x00\x01\x02"s +
+                              std::string(64, '\0'));
     return true;
 }

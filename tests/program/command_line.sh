@@ -44,13 +44,13 @@ LANG=de_DE.UTF-8 run --help | head -1 | grep -qx 'Aufruf: vextondof \[Qt-Optione
 # What is for programs is the same in every language, a photo's sentences too.
 [ "$(LANG=de_DE.UTF-8 run table --format csv --distance 3)" = \
   "$(LC_ALL=C run table --format csv --distance 3)" ] || fail "the CSV in German"
-cp "$(dirname "$program")"/libvexton-photo.so "$dir/" # read beside the program
+cp "$(dirname "$program")"/vextondof-photo-reader "$dir/" # run beside the program
 photo=$(dirname "$(realpath "$0")")/../scenarios/photos/absurd.jpg
 LANG=fr_FR.UTF-8 run photo --format csv "$photo" >"$dir/fr.csv" || fail "a photo's CSV in French"
 LC_ALL=C run photo --format csv "$photo" | cmp -s - "$dir/fr.csv" || fail "the photo's CSV in French"
 grep -q 'which is not used' "$dir/fr.csv" || fail "the photo's sentences in the CSV"
 LANG=fr_FR.UTF-8 run photo "$photo" | grep -qx $'Remarque : La photo enregistre un nombre d\u2019ouverture de 1000 (Exif.Photo.FNumber), qui n\u2019est pas utilis\u00e9.' ||
-  fail "the photo's notes in French, through the module"
+  fail "the photo's notes in French, through the reader"
 
 # Exit statuses: refused 1, not understood 2; messages on standard error only.
 out=$(run calculate --distance 0 2>"$dir/err"); status=$?

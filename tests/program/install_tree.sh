@@ -17,18 +17,18 @@ usr/share/man/fr/man1/vextondof.1.gz
 usr/share/man/man1/vextondof.1.gz
 usr/share/metainfo/org.example.vextondof.metainfo.xml'
 actual=$(cd "$dest" && find . -type f -o -type l | sed 's|^\./||' |
-         grep -v '/vextondof/libvexton-\(printing\|photo\|svg\)\.so$' | sort)
-# Printing's module, where the program looks for it: its library folder's
-# vextondof/, named in the program relative to its own folder.
+         grep -v '/vextondof/\(libvexton-printing\.so\|libvexton-svg\.so\|vextondof-photo-reader\)$' | sort)
+# The modules, where the installed program takes them from: its library
+# folder's vextondof/, named in the program as an absolute path (the prefix
+# the build was configured for).
 module=$(cd "$dest" && find . -name libvexton-printing.so | sed 's|^\./||')
 [ "$(echo "$module" | grep -c .)" -eq 1 ] || { echo "printing's module: '$module'"; exit 1; }
-relative=$(strings -e l "$dest/usr/bin/vextondof" | grep -x '\.\./lib[^ ]*/vextondof' | head -n 1)
-[ -f "$dest/usr/bin/$relative/libvexton-printing.so" ] ||
-  { echo "the program looks for printing in '$relative', it is at $module"; exit 1; }
-[ "$(cd "$dest" && find . -name libvexton-photo.so | sed 's|^\./||')" = \
-  "$(dirname "$module")/libvexton-photo.so" ] || { echo "the photo module is not beside printing's"; exit 1; }
-[ "$(cd "$dest" && find . -name libvexton-svg.so | sed 's|^\./||')" = \
-  "$(dirname "$module")/libvexton-svg.so" ] || { echo "the SVG module is not beside printing's"; exit 1; }
+strings "$dest/usr/bin/vextondof" | grep -qx "/.*/$(dirname "${module#usr/}")" ||
+  { echo "the program does not name its modules' folder ($(dirname "$module"))"; exit 1; }
+[ "$(cd "$dest/$(dirname "$module")" && ls)" = 'libvexton-printing.so
+libvexton-svg.so
+vextondof-photo-reader' ] || { echo "the modules' folder holds: $(ls "$dest/$(dirname "$module")")"; exit 1; }
+[ -x "$dest/$(dirname "$module")/vextondof-photo-reader" ] || { echo "the photo reader cannot run"; exit 1; }
 if [ "$actual" != "$expected" ]; then
   echo "installed files differ:"; diff <(echo "$expected") <(echo "$actual") || true; exit 1
 fi
@@ -53,7 +53,8 @@ env -u DISPLAY -u WAYLAND_DISPLAY LC_ALL=C HOME="$home" "$dest/usr/bin/vextondof
 env -u DISPLAY -u WAYLAND_DISPLAY -u LC_ALL LANGUAGE=fr LANG=de_DE.UTF-8 HOME="$home" \
     "$dest/usr/bin/vextondof" --help | head -n 1 | grep -q '^Usage : vextondof' ||
   { echo "the installed program speaks no French"; exit 1; }
-# The installed program finds its photo module where the install put it.
+# The program, installed elsewhere than its build expects, finds its photo
+# reader where the install put it relative to the program.
 env -u DISPLAY -u WAYLAND_DISPLAY LC_ALL=C HOME="$home" XDG_CONFIG_HOME="$home/.config" \
     "$dest/usr/bin/vextondof" photo --unit m "$build/tests/photos/d70.jpg" |
   grep -q '^Near Focus Limit of Depth of Field: 1' || { echo "the installed program read no photo"; exit 1; }

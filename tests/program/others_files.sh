@@ -157,4 +157,34 @@ window env HOME="$dir/nobody" XDG_CONFIG_HOME= "$portable"
 sleep 2
 [ ! -e "$dir/nobody/.config" ] || fail "root made the user's .config"
 chmod 755 "$dir/bin"
+
+# Code another user could have planted is never run, even by root: a photo
+# reader and an SVG module of the user's beside root's copy, then root's own
+# in a folder of the user's; the photo and the chart are refused in a sentence.
+planted() {
+  printf '#!/bin/sh\ntouch %s/ran\n' "$dir" >"$1/vextondof-photo-reader"
+  chmod 755 "$1/vextondof-photo-reader"
+  cp "$(dirname "$program")/libvexton-svg.so" "$1/"
+}
+photo=$(dirname "$(realpath "$0")")/../scenarios/photos/d70.jpg
+refused_planted() {
+  out=$(headless HOME="$dir/home" "$1" photo "$photo" 2>&1) && fail "a planted reader: $out"
+  grep -qx 'vextondof: Reading photos is not available: vextondof-photo-reader is not loaded, since another user could have changed it.' <<<"$out" ||
+    fail "a planted reader said: $out"
+  out=$(headless HOME="$dir/home" "$1" chart --distance 3 --output "$dir/home/c.svg" 2>&1) &&
+    fail "a planted SVG module: $out"
+  grep -q 'Writing SVG is not available: libvexton-svg.so is not loaded, since another user could have changed it.' <<<"$out" ||
+    fail "a planted SVG module said: $out"
+  [ ! -e "$dir/home/c.svg" ] || fail "an SVG that could not be made left a file"
+  [ ! -e "$dir/ran" ] || fail "the planted reader ran"
+}
+planted "$dir/bin"
+chown $nobody:$nobody "$dir/bin/vextondof-photo-reader" "$dir/bin/libvexton-svg.so"
+refused_planted "$portable"
+rm -f "$dir/bin/vextondof-photo-reader" "$dir/bin/libvexton-svg.so"
+mkdir -p "$dir/users/bin"
+cp "$program" "$dir/users/bin/vextondof"
+planted "$dir/users/bin"
+chown $nobody:$nobody "$dir/users" "$dir/users/bin"
+refused_planted "$dir/users/bin/vextondof"
 echo "nobody else's files untouched"

@@ -1,0 +1,105 @@
+#include "photo/photo_wire.h"
+
+#include "framework/base/packing.h"
+
+namespace {
+// Each piece of an answer, in the order it is packed: Put and Get alike.
+void Put(CPacker& p, const RecordedNumber& n) {
+    p.Put(n.value);
+    p.Put(n.source);
+}
+bool Get(CUnpacker& u, RecordedNumber& n) {
+    return u.Get(n.value) && u.Get(n.source);
+}
+void Put(CPacker& p, const std::optional<RecordedNumber>& n) {
+    p.Put(n.has_value());
+    if (n)
+        Put(p, *n);
+}
+bool Get(CUnpacker& u, std::optional<RecordedNumber>& n) {
+    bool present = false;
+    if (!u.Get(present))
+        return false;
+    n.reset();
+    return !present || Get(u, n.emplace());
+}
+
+void Put(CPacker& p, const PhotoSentence& s) {
+    p.Put(s.text);
+    p.Put(static_cast<std::uint64_t>(s.words));
+    p.Put(static_cast<std::uint64_t>(s.args.size()));
+    for (const std::string& arg : s.args)
+        p.Put(arg);
+}
+bool Get(CUnpacker& u, PhotoSentence& s) {
+    std::uint64_t words = 0;
+    std::size_t count = 0;
+    if (!u.Get(s.text) || !u.Get(words) || words > 0xFFFFFFFFu || !u.GetCount(count, 8))
+        return false;
+    s.words = static_cast<unsigned>(words);
+    s.args.assign(count, {});
+    for (std::string& arg : s.args)
+        if (!u.Get(arg))
+            return false;
+    return true;
+}
+} // namespace
+
+std::string PackPhotoRequest(const PhotoRequest& request) {
+    CPacker p;
+    p.Put(request.path);
+    p.Put(request.shownAs);
+    return p.Bytes();
+}
+
+std::optional<PhotoRequest> UnpackPhotoRequest(std::string_view bytes) {
+    CUnpacker u(bytes);
+    PhotoRequest request;
+    if (!u.Get(request.path) || !u.Get(request.shownAs) || !u.Done())
+        return std::nullopt;
+    return request;
+}
+
+std::string PackPhotoFacts(const PhotoFacts& f) {
+    CPacker p;
+    for (const std::string* text :
+         {&f.file, &f.make, &f.model, &f.makeSource, &f.modelSource, &f.lens, &f.lensSource,
+          &f.sizeSource, &f.dateTaken, &f.dateSource})
+        p.Put(*text);
+    for (const std::optional<RecordedNumber>* n :
+         {&f.focalLength, &f.focalLength35, &f.fNumber, &f.distance})
+        Put(p, *n);
+    p.Put(f.distanceInfinite);
+    Put(p, f.distanceNote);
+    p.Put(f.width);
+    p.Put(f.height);
+    p.Put(static_cast<std::uint64_t>(f.nonsense.size()));
+    for (const PhotoSentence& s : f.nonsense)
+        Put(p, s);
+    Put(p, f.refusal);
+    return p.Bytes();
+}
+
+std::optional<PhotoFacts> UnpackPhotoFacts(std::string_view bytes) {
+    CUnpacker u(bytes);
+    PhotoFacts f;
+    for (std::string* text : {&f.file, &f.make, &f.model, &f.makeSource, &f.modelSource, &f.lens,
+                              &f.lensSource, &f.sizeSource, &f.dateTaken, &f.dateSource})
+        if (!u.Get(*text))
+            return std::nullopt;
+    for (std::optional<RecordedNumber>* n :
+         {&f.focalLength, &f.focalLength35, &f.fNumber, &f.distance})
+        if (!Get(u, *n))
+            return std::nullopt;
+    std::size_t nonsense = 0;
+    if (!u.Get(f.distanceInfinite) || !Get(u, f.distanceNote) || !u.Get(f.width) ||
+        !u.Get(f.height) || !u.GetCount(nonsense, 24))
+        return std::nullopt;
+    f.nonsense.assign(nonsense, {});
+    for (PhotoSentence& s : f.nonsense)
+        if (!Get(u, s))
+            return std::nullopt;
+    if (!Get(u, f.refusal) || !u.Done())
+        return std::nullopt;
+    return f;
+}
