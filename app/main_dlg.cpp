@@ -485,8 +485,9 @@ void CVextonDOFCEDlg::ChooseCamera() {
     const int before = m_lastCamera;
     const std::optional<std::string> value =
         before >= 0 ? m_cboCamera.GetItemValue(before) : std::nullopt;
-    const int removable = value ? OwnCameraRecords::OwnIndexOf(*value) : -1;
-    CChooseCameraDlg form(removable, GetSettingsFilePath());
+    const bool own = value && OwnCameraRecords::OwnIndexOf(*value) >= 0;
+    CChooseCameraDlg form(own ? CStringToUtf8(m_cboCamera.GetLBText(before)) : std::string(),
+                          GetSettingsFilePath());
     const INT_PTR result = form.DoModal();
     if (result == IDOK)
         FillCameraEntries(Utf8ToCString(form.Added()));
@@ -569,13 +570,12 @@ void CVextonDOFCEDlg::UsePhotoSettings(const PhotoShot& shot, const PhotoCamera&
         SelectOrShowTyped(m_cboCamera, ListKind::Camera, Utf8ToCString(camera.camera->name),
                           UserNumberSettings());
     } else if (camera.camera) {
-        OwnCameras own = ReadOwnCameras(GetSettingsFilePath());
-        if (own.problem.empty() && RefusalToAdd(own, *camera.camera, kOtherCameraText).empty()) {
-            own.cameras.push_back(*camera.camera);
-            CFileException error;
-            if (!WriteOwnCameras(GetSettingsFilePath(), own, &error))
-                ReportFileError(error);
-        }
+        // Added unless it cannot be (already there, or a name refused): the
+        // main form then selects it as typed.
+        const OwnCamerasChange change =
+            AddOwnCamera(GetSettingsFilePath(), *camera.camera, kOtherCameraText);
+        if (!change.failure.empty())
+            ReportFileError(change.error);
         FillCameraEntries(Utf8ToCString(camera.camera->name));
     }
     m_lastCamera = m_cboCamera.GetCurSel();

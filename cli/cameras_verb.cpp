@@ -96,7 +96,7 @@ std::string Number(double value, int decimals) {
 
 std::string CsvLine(const FoundCamera& c) {
     return CsvField(c.name) + "," + CsvField(c.maker) + "," + CsvField(c.model) + "," +
-           FormatShortest(c.cropFactor, 6, NumberSettings{}) + "," + Number(c.sensorWidth, 6) +
+           FormatShortest(c.cropFactor, 6, PlainNumberSettings()) + "," + Number(c.sensorWidth, 6) +
            "," + Number(c.sensorHeight, 6) + "," + CsvField(c.mount) + "," + c.source + "\n";
 }
 
@@ -120,43 +120,28 @@ std::string TextLines(const std::vector<FoundCamera>& cameras,
 }
 
 // Adds or removes one of the person's cameras, with the form's refusals.
-CommandResult ChangeOwnCameras(const CamerasOptions& options, const SettingsLocation& settings) {
-    if (settings.KeptForTheRunOnly())
-        return Refused(
-            Tr("Command line",
-               "Your configuration folder is not yours, so your cameras cannot be kept."));
-    OwnCameras own = ReadOwnCameras(settings);
-    if (!own.problem.empty())
-        return Refused(own.problem);
+CommandResult ChangeCameras(const CamerasOptions& options, const SettingsLocation& settings) {
     std::string done;
+    OwnCamerasChange change;
     if (options.add) {
         const std::optional<SensorSize> sensor = ReadSensorSize(*options.sensor);
         if (!sensor)
-            return Refused(Tr("Command line", "The sensor size must be two positive numbers of "
-                                              "millimetres, width x height (\"6.17x4.55\")."));
+            return Refused(Tr("Command line", "The sensor size must be two numbers of millimetres "
+                                              "from 0.001 to 1000, width x height "
+                                              "(\"6.17x4.55\")."));
         const FoundCamera camera = CameraOfSensor(*options.add, sensor->width, sensor->height);
-        if (const std::string refusal = RefusalToAdd(own, camera, kOtherCameraText);
-            !refusal.empty())
-            return Refused(refusal);
-        own.cameras.push_back(camera);
+        change = AddOwnCamera(settings, camera, kOtherCameraText);
         done = Arg(Tr("Command line", "Added %1: crop factor %2."),
-                   {camera.name, FormatFixed(camera.cropFactor, 6)}) +
-               "\n";
+                   {camera.name, FormatFixed(camera.cropFactor, 6)});
     } else {
-        const auto at =
-            std::find_if(own.cameras.begin(), own.cameras.end(),
-                         [&](const FoundCamera& c) { return c.name == *options.remove; });
-        if (at == own.cameras.end())
-            return Refused(
-                Arg(Tr("Command line", "You have no camera named %1; the list's own stay."),
-                    {*options.remove}));
-        done = Arg(Tr("Command line", "Removed %1."), {at->name}) + "\n";
-        own.cameras.erase(at);
+        change = RemoveOwnCamera(settings, *options.remove);
+        done = Arg(Tr("Command line", "Removed %1."), {*options.remove});
     }
-    CFileException error;
-    if (!WriteOwnCameras(settings, own, &error))
-        return {1, "", "vextondof: " + error.GetErrorMessage() + "\n", "", false, {}};
-    return {0, done, "", "", false, {}};
+    if (!change.refusal.empty())
+        return Refused(change.refusal);
+    if (!change.failure.empty())
+        return {1, "", "vextondof: " + change.failure + "\n", "", false, {}};
+    return {0, done + "\n", "", "", false, {}};
 }
 } // namespace
 
@@ -168,7 +153,7 @@ CommandResult CamerasVerb(const std::vector<std::string>& args, const CommandLin
         return UsageError("cameras", options.error);
     const SettingsLocation settings = SettingsLocationFor(machine.programPath, machine.configHome);
     if (options.add || options.remove)
-        return ChangeOwnCameras(options, settings);
+        return ChangeCameras(options, settings);
     const OwnCameras own = ReadOwnCameras(settings);
     const CameraCatalog catalog = AllCameras(own.cameras);
     std::vector<std::size_t> shown;

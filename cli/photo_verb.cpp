@@ -2,6 +2,7 @@
 #include "cli/verbs.h"
 #include "finder/lensfun_cameras.h"
 #include "finder/own_cameras.h"
+#include "framework/base/cstring.h"
 #include "framework/base/csv.h"
 #include "framework/base/translate.h"
 #include "photo/photo_shot.h"
@@ -74,12 +75,12 @@ std::string CsvLine(const PhotoFacts& facts, const PhotoShot& shot) {
     const auto number = [](const std::optional<RecordedNumber>& n) {
         return n ? FormatFixed(n->value, 6) : std::string();
     };
-    return CsvField(facts.file) + "," + CsvField(lens.cameraName) + "," + CsvField(facts.lens) +
-           "," + number(facts.focalLength) + "," + number(facts.focalLength35) + "," +
-           number(facts.fNumber) + "," + number(facts.distance) + "," +
-           CsvField(facts.distance ? facts.distance->source : "") + "," + near + "," + far + "," +
-           total + "," + hyperfocal + "," + CsvField(lens.unitName) + "," + coc + "," +
-           CsvField(problem) + "\r\n";
+    return CsvField(ShownText(facts.file)) + "," + CsvField(lens.cameraName) + "," +
+           CsvField(facts.lens) + "," + number(facts.focalLength) + "," +
+           number(facts.focalLength35) + "," + number(facts.fNumber) + "," +
+           number(facts.distance) + "," + CsvField(facts.distance ? facts.distance->source : "") +
+           "," + near + "," + far + "," + total + "," + hyperfocal + "," + CsvField(lens.unitName) +
+           "," + coc + "," + CsvField(problem) + "\r\n";
 }
 
 std::string TextBlock(const PhotoFacts& facts, const PhotoShot& shot) {

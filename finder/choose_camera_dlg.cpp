@@ -28,8 +28,8 @@ std::optional<double> Side(const std::string& typed) {
 }
 } // namespace
 
-CChooseCameraDlg::CChooseCameraDlg(int removable, SettingsLocation settings, CWnd* parent)
-    : CDialog(IDD, parent), m_removable(removable), m_settings(std::move(settings)) {}
+CChooseCameraDlg::CChooseCameraDlg(std::string removable, SettingsLocation settings, CWnd* parent)
+    : CDialog(IDD, parent), m_removable(std::move(removable)), m_settings(std::move(settings)) {}
 
 void CChooseCameraDlg::DoDataExchange(CDataExchange* dx) {
     CDialog::DoDataExchange(dx);
@@ -50,7 +50,7 @@ BOOL CChooseCameraDlg::OnInitDialog() {
     SetDefID(IDOK); // Enter uses the camera, from the grid as from a box
     m_database = &LensfunCameras();
     m_own = ReadOwnCameras(m_settings);
-    m_btnRemove.EnableWindow(m_removable >= 0);
+    m_btnRemove.EnableWindow(!m_removable.empty());
     OnFindChanged();
     if (!m_database->problem.empty())
         Refuse(m_database->problem);
@@ -108,7 +108,8 @@ std::optional<FoundCamera> CChooseCameraDlg::ChosenCamera(std::string& refusal) 
         if (!width || !height) {
             refusal =
                 Tr("Choose Camera",
-                   "The sensor's width and height must be two positive numbers of millimetres.");
+                   "The sensor's width and height must be two numbers of millimetres from 0.001 "
+                   "to 1000.");
             return std::nullopt;
         }
         return CameraOfSensor(name, *width, *height);
@@ -136,11 +137,11 @@ void CChooseCameraDlg::OnOK() {
         Refuse(refusal);
         return;
     }
-    OwnCameras changed = m_own;
-    changed.cameras.push_back(*camera);
-    CFileException error;
-    if (!WriteOwnCameras(m_settings, changed, &error)) {
-        Refuse(error.GetErrorMessage());
+    // Added to the cameras as the file holds them now, which another program
+    // may have changed since the form opened.
+    const OwnCamerasChange change = AddOwnCamera(m_settings, *camera, kOtherCameraText);
+    if (!change.Kept()) {
+        Refuse(change.refusal.empty() ? change.failure : change.refusal);
         return;
     }
     m_added = camera->name;
@@ -148,18 +149,15 @@ void CChooseCameraDlg::OnOK() {
 }
 
 void CChooseCameraDlg::OnRemoveClicked() {
-    if (m_removable < 0 || static_cast<std::size_t>(m_removable) >= m_own.cameras.size() ||
-        !m_own.problem.empty()) {
-        Refuse(m_own.problem.empty()
-                   ? Tr("Choose Camera", "Only a camera of your own can be removed.")
-                   : m_own.problem);
+    if (m_removable.empty()) {
+        Refuse(Tr("Choose Camera", "Only a camera of your own can be removed."));
         return;
     }
-    OwnCameras changed = m_own;
-    changed.cameras.erase(changed.cameras.begin() + m_removable);
-    CFileException error;
-    if (!WriteOwnCameras(m_settings, changed, &error)) {
-        Refuse(error.GetErrorMessage());
+    // By its name: the camera the form was opened for, wherever another
+    // program's change has put it.
+    const OwnCamerasChange change = RemoveOwnCamera(m_settings, m_removable);
+    if (!change.Kept()) {
+        Refuse(change.refusal.empty() ? change.failure : change.refusal);
         return;
     }
     EndDialog(IDC_CHOOSE_REMOVE);

@@ -16,10 +16,10 @@ class CChooseCameraDlg : public CDialog {
   public:
     enum { IDD = IDD_CHOOSE_CAMERA };
 
-    // `removable`: the position among the person's cameras of the camera the
-    // main form has selected, -1 when it is none of them; `settings`: where
-    // the person's files are.
-    CChooseCameraDlg(int removable, SettingsLocation settings, CWnd* parent = nullptr);
+    // `removable`: the name of the person's camera the main form has
+    // selected, empty when it is none of theirs; `settings`: where the
+    // person's files are.
+    CChooseCameraDlg(std::string removable, SettingsLocation settings, CWnd* parent = nullptr);
 
     // Once the form ended with OK: the name of the camera added; after
     // Remove (the form's result IDC_CHOOSE_REMOVE), nothing.
@@ -37,7 +37,7 @@ class CChooseCameraDlg : public CDialog {
     std::optional<FoundCamera> ChosenCamera(std::string& refusal) const;
     void Refuse(const std::string& sentence);
 
-    int m_removable;
+    std::string m_removable;
     SettingsLocation m_settings;
     OwnCameras m_own;
     const CameraDatabase* m_database = nullptr;

@@ -1,5 +1,6 @@
 #include "finder/lensfun_cameras.h"
 
+#include "framework/base/cstring.h"
 #include "framework/base/translate.h"
 #include <charconv>
 #include <cstring>
@@ -47,13 +48,13 @@ double AsWritten(float value) {
 
 FoundCamera FromLensfun(const lfCamera& camera) {
     FoundCamera found;
-    found.maker = InLanguage(camera.Maker, "en");
-    found.model = camera.Model ? camera.Model : "";
-    const std::string english = InLanguage(camera.Model, "en");
+    found.maker = ShownText(InLanguage(camera.Maker, "en"));
+    found.model = ShownText(camera.Model ? camera.Model : "");
+    const std::string english = ShownText(InLanguage(camera.Model, "en"));
     if (english != found.model)
         found.englishModel = english;
     found.name = ShownName(found.maker, english);
-    found.mount = camera.Mount ? camera.Mount : "";
+    found.mount = ShownText(camera.Mount ? camera.Mount : "");
     found.cropFactor = AsWritten(camera.CropFactor);
     const SensorSize sensor = SensorOfCropFactor(found.cropFactor);
     found.sensorWidth = sensor.width;

@@ -7,6 +7,7 @@
 #include "framework/base/nocase.h"
 #include "framework/base/translate.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <filesystem>
@@ -56,6 +57,15 @@ std::string Exact(double value) {
     return ec == std::errc() ? std::string(buffer, end) : std::string("0");
 }
 
+// The longest name a camera may have, in characters: longer ones would not
+// fit a list.
+constexpr std::size_t kLongestName = 100;
+
+// A sensor's side, in millimetres: from a micrometre to a metre.
+bool IsSensorSide(double mm) {
+    return mm >= 0.001 && mm <= 1000;
+}
+
 // Text a person wrote: UTF-8, without control characters other than tabs.
 bool IsText(std::string_view line) {
     for (const char c : line)
@@ -74,12 +84,14 @@ std::optional<FoundCamera> ReadLine(std::string_view line,
     const auto field = [&](const char* name) -> std::string {
         for (std::size_t i = 0; i < columns.size() && i < f->size(); ++i)
             if (columns[i] == name)
-                return (*f)[i];
+                return ReadCsvText((*f)[i]); // a formula's mark taken off again
         return {};
     };
     const auto crop = Positive(field("crop_factor")), width = Positive(field("sensor_width_mm")),
                height = Positive(field("sensor_height_mm"));
-    if (field("name").empty() || !crop || !width || !height)
+    if (field("name").empty() || !crop || !width || !height || !IsSensorSide(*width) ||
+        !IsSensorSide(*height) || ShownText(field("name")) != field("name") ||
+        Utf8ToCString(field("name")).size() > kLongestName)
         return std::nullopt;
     FoundCamera c;
     c.name = field("name");
@@ -188,12 +200,56 @@ OwnCameras ReadOwnCameras(const SettingsLocation& settings, int waitMs) {
     return own;
 }
 
-bool WriteOwnCameras(const SettingsLocation& settings, const OwnCameras& own,
-                     CFileException* error) {
-    const std::string text = OwnCamerasText(own);
-    return WriteStoredFile(
-        OwnCamerasLocation(settings),
-        [&text](CFile& file) { file.Write(text.data(), text.size()); }, error);
+OwnCamerasChange ChangeOwnCameras(const SettingsLocation& settings,
+                                  const std::function<std::string(OwnCameras&)>& change) {
+    const SettingsLocation where = OwnCamerasLocation(settings);
+    OwnCamerasChange result;
+    if (where.KeptForTheRunOnly()) {
+        result.refusal = Tr("Cameras", "Your configuration folder is not yours, so your cameras "
+                                       "cannot be kept.");
+        return result;
+    }
+    CFileException error;
+    bool tooLarge = false;
+    const bool written = UpdateStoredFile(
+        where, kLargestFile,
+        [&](const std::optional<std::string>& old, std::string& now) {
+            OwnCameras own = old ? ParseOwnCameras(*old) : OwnCameras{};
+            result.refusal = change(own);
+            now = OwnCamerasText(own);
+            return result.refusal.empty();
+        },
+        &error, &tooLarge);
+    if (written || !result.refusal.empty())
+        return result;
+    if (tooLarge)
+        result.refusal =
+            Arg(Tr("Cameras", "Your cameras file %1 is too large to be read."), {where.path});
+    else
+        result.failure = error.GetErrorMessage();
+    result.error = error;
+    return result;
+}
+
+OwnCamerasChange AddOwnCamera(const SettingsLocation& settings, const FoundCamera& camera,
+                              std::string_view listEnd) {
+    return ChangeOwnCameras(settings, [&](OwnCameras& own) {
+        std::string refusal = RefusalToAdd(own, camera, listEnd);
+        if (refusal.empty())
+            own.cameras.push_back(camera);
+        return refusal;
+    });
+}
+
+OwnCamerasChange RemoveOwnCamera(const SettingsLocation& settings, const std::string& name) {
+    return ChangeOwnCameras(settings, [&](OwnCameras& own) {
+        const auto at = std::find_if(own.cameras.begin(), own.cameras.end(),
+                                     [&](const FoundCamera& c) { return c.name == name; });
+        if (at == own.cameras.end())
+            return Arg(Tr("Cameras", "You have no camera named %1; the list's own stay."), {name});
+        own.cameras.erase(at);
+        return std::string();
+    });
 }
 
 FoundCamera CameraOfSensor(const std::string& name, double width, double height) {
@@ -213,6 +269,14 @@ std::string RefusalToAdd(const OwnCameras& own, const FoundCamera& camera,
         return Tr("Cameras", "A camera needs a name.");
     if (name.find_first_of("\t\r\n") != std::string::npos)
         return Tr("Cameras", "A camera's name is one line, without tabs.");
+    if (!IsText(name) || ShownText(name) != name)
+        return Tr("Cameras", "A camera's name cannot hold control characters.");
+    if (Utf8ToCString(name).size() > kLongestName)
+        return Arg(Tr("Cameras", "A camera's name is at most %1 characters long."),
+                   {std::to_string(kLongestName)});
+    for (const double side : {camera.sensorWidth, camera.sensorHeight})
+        if (!IsSensorSide(side))
+            return Tr("Cameras", "Each side of a sensor is from 0.001 mm to 1000 mm.");
     for (const FoundCamera& c : own.cameras)
         if (BeginsNoCase(c.name, name) && BeginsNoCase(name, c.name))
             return Arg(Tr("Cameras", "You have a camera named %1 already."), {c.name});
@@ -258,7 +322,7 @@ std::optional<double> ReadSensorSide(std::string_view text) {
     if (first == std::string_view::npos)
         return std::nullopt;
     const auto side = Positive(text.substr(first, text.find_last_not_of(' ') - first + 1));
-    if (!side || *side > 1000)
+    if (!side || !IsSensorSide(*side))
         return std::nullopt;
     return side;
 }

@@ -14,6 +14,7 @@
 
 #include "framework/base/translate.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,8 +39,28 @@ SettingsLocation OwnCamerasLocation(const SettingsLocation& settings);
 // A file that is missing is no cameras and no problem. Another copy holding
 // the file is waited for `waitMs`, as for the settings file.
 OwnCameras ReadOwnCameras(const SettingsLocation& settings, int waitMs = kSettingsWaitMs);
-bool WriteOwnCameras(const SettingsLocation& settings, const OwnCameras& own,
-                     CFileException* error = nullptr);
+
+// What became of a change to the person's cameras: refused (a sentence for
+// the person: the camera cannot be added or is not there, or the file
+// cannot be read), failed (the file could not be written: the cause and the
+// path), or kept when both are empty.
+struct OwnCamerasChange {
+    std::string refusal;
+    std::string failure;
+    CFileException error; // the failure, for the file-error report
+    bool Kept() const { return refusal.empty() && failure.empty(); }
+};
+// Changes the person's cameras as `change` says, reading and writing the
+// file under one hold of its lock, so that no camera another program adds
+// or removes meanwhile is lost: `change` gets the cameras as they are now
+// and returns a refusal to change nothing.
+OwnCamerasChange ChangeOwnCameras(const SettingsLocation& settings,
+                                  const std::function<std::string(OwnCameras&)>& change);
+// `camera` joins the person's cameras, unless RefusalToAdd refuses it.
+OwnCamerasChange AddOwnCamera(const SettingsLocation& settings, const FoundCamera& camera,
+                              std::string_view listEnd);
+// The person's camera named `name` leaves them.
+OwnCamerasChange RemoveOwnCamera(const SettingsLocation& settings, const std::string& name);
 
 // A camera described by its sensor, in millimetres.
 FoundCamera CameraOfSensor(const std::string& name, double width, double height);
@@ -55,5 +76,6 @@ std::string RefusalToAdd(const OwnCameras& own, const FoundCamera& camera,
 // "36x24", "6.17 x 4.55" or "36×24": the sensor's width and height in
 // millimetres, both positive; none for anything else.
 std::optional<SensorSize> ReadSensorSize(std::string_view text);
-// One side, "6.17" (blanks around it allowed): positive, at most a metre.
+// One side, "6.17" (blanks around it allowed): from a micrometre (0.001) to
+// a metre (1000).
 std::optional<double> ReadSensorSide(std::string_view text);

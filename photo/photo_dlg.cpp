@@ -1,4 +1,5 @@
 #include "photo/photo_dlg.h"
+#include "framework/base/cstring.h"
 
 #include <filesystem>
 
@@ -26,13 +27,15 @@ constexpr int kBoxes[] = {IDC_PHOTO_FILE,
 // records that makes no sense.
 CPhotoDlg::CPhotoDlg(const PhotoFacts& facts, const PhotoShot& shot, CWnd* parent)
     : CDialog(IDD, parent) {
-    m_texts[0] = Utf8ToCString(std::filesystem::path(facts.file).filename().string());
+    m_texts[0] = Utf8ToCString(ShownText(std::filesystem::path(facts.file).filename().string()));
     for (std::size_t i = 1; i < shot.lines.size() && i < m_texts.size() - 1; ++i)
         m_texts[i] = Utf8ToCString(shot.lines[i].second);
     std::string notes = shot.missing;
     for (const PhotoSentence& sentence : facts.nonsense)
         notes += (notes.empty() ? "" : " ") + Said(sentence);
     m_texts.back() = Utf8ToCString(notes);
+    for (const int box : kBoxes) // what a photo records may be of any length
+        ShowWithinScreen(box);
 }
 
 void CPhotoDlg::DoDataExchange(CDataExchange* dx) {

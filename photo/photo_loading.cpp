@@ -3,6 +3,7 @@
 #include "photo/photo_wire.h"
 
 #include "framework/base/child_process.h"
+#include "framework/base/cstring.h"
 #include "framework/base/modules.h"
 #include "framework/base/translate.h"
 
@@ -12,7 +13,7 @@ class ReaderProcess : public PhotoSource {
     explicit ReaderProcess(PhotoReaderLimits limits) : m_limits(std::move(limits)) {}
 
     PhotoFacts Read(const std::string& path, const std::string& shownAs) override {
-        const std::string& name = shownAs.empty() ? path : shownAs;
+        const std::string name = ShownText(shownAs.empty() ? path : shownAs);
         PhotoFacts facts;
         facts.file = path;
         if (!m_child.Running() && !Start()) {

@@ -4,6 +4,7 @@
 #include "photo/photo_sanity.h"
 
 #include "calc/number_text.h"
+#include "framework/base/cstring.h"
 #include "framework/base/file.h"
 #include "framework/base/translate.h"
 
@@ -33,6 +34,7 @@ void Silence() {
 
 // A text field without the padding cameras put after it.
 std::string Trimmed(std::string text) {
+    text.erase(std::min(text.size(), text.find('\0'))); // Exif's texts end at their first NUL
     const std::size_t end = text.find_last_not_of(std::string(" \t\r\n\0", 5));
     text.erase(end == std::string::npos ? 0 : end + 1);
     const std::size_t start = text.find_first_not_of(' ');
@@ -69,7 +71,7 @@ void ReadText(const Fields& fields, std::initializer_list<const char*> keys, std
               std::string& source) {
     for (const char* key : keys)
         if (const Exiv2::Exifdatum* d = Find(fields, key)) {
-            std::string value = Trimmed(d->toString());
+            std::string value = ShownText(Trimmed(d->toString()));
             if (!value.empty()) {
                 text = std::move(value);
                 source = key;
@@ -179,7 +181,7 @@ bool ReadCanonRange(const Fields& fields, PhotoFacts& f) {
         return false;
     if (std::isinf(*a))
         return false;
-    const auto metres = [](double v) { return FormatShortest(v, 2, NumberSettings{}) + " m"; };
+    const auto metres = [](double v) { return FormatShortest(v, 2, PlainNumberSettings()) + " m"; };
     if (std::isinf(*b)) { // focused somewhere beyond the lower end
         f.nonsense.push_back({TR_NOOP("Photo", "Canon's maker note records the focus distance as "
                                                "beyond %1 (%2, %3), which cannot be calculated "
@@ -255,7 +257,7 @@ void ReadFacts(Exiv2::Image& image, PhotoFacts& f) {
     ReadText(fields, {"Exif.Photo.LensModel", "Exif.Image.LensModel"}, f.lens, f.lensSource);
     if (f.lens.empty() && fields.makerNote)
         if (const auto it = Exiv2::lensName(fields.exif); it != fields.exif.end()) {
-            f.lens = Trimmed(it->print(&fields.exif));
+            f.lens = ShownText(Trimmed(it->print(&fields.exif)));
             f.lensSource = it->key();
         }
     ReadFocalLengths(fields, f);
@@ -312,7 +314,7 @@ PhotoFacts ReadFromMemory(const unsigned char* data, std::size_t size, const std
 
 PhotoFacts ReadPhoto(const std::string& path, const std::string& shownAs,
                      const std::function<void()>& stillReading) {
-    const std::string& name = shownAs.empty() ? path : shownAs;
+    const std::string name = ShownText(shownAs.empty() ? path : shownAs);
     PhotoFacts f;
     f.file = path;
     const auto refused = [&f, &name](const char* text) {
@@ -356,7 +358,8 @@ PhotoFacts ReadPhoto(const std::string& path, const std::string& shownAs,
     return read;
 }
 
-PhotoFacts ReadPhotoData(const unsigned char* data, std::size_t size, const std::string& name) {
+PhotoFacts ReadPhotoData(const unsigned char* data, std::size_t size, const std::string& given) {
+    const std::string name = ShownText(given);
     if (size == 0) {
         PhotoFacts f;
         f.file = name;

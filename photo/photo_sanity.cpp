@@ -11,10 +11,7 @@ namespace {
 std::string Named(double v) {
     if (!std::isfinite(v))
         return std::isnan(v) ? TR_NOOP("Photo", "not a number") : TR_NOOP("Photo", "infinite");
-    NumberSettings plain;
-    plain.grouping = 0;
-    plain.thousandsSeparator.clear();
-    return FormatShortest(v, 6, plain);
+    return FormatShortest(v, 6, PlainNumberSettings());
 }
 
 // The sentence `text` naming the number `v` read from `source`.

@@ -1,4 +1,5 @@
 #include "photo/photo_shot.h"
+#include "framework/base/cstring.h"
 
 #include "calc/feet_inches.h"
 #include "calc/typed_distance.h"
@@ -151,11 +152,11 @@ PhotoShot ShotOfPhoto(const PhotoFacts& f, const PhotoCamera& camera, const Phot
     // this camera, to the hundredth of a millimetre it is known to.
     std::string focalLine = NotRecorded();
     if (f.focalLength) {
-        lens.focalLengthValue = FormatShortest(f.focalLength->value, 6, NumberSettings{});
+        lens.focalLengthValue = FormatShortest(f.focalLength->value, 6, PlainNumberSettings());
         focalLine = Sourced(Number(f.focalLength->value, settings) + " mm", f.focalLength->source);
     } else if (f.focalLength35 && camera.camera) {
         const double focal = f.focalLength35->value / camera.camera->cropFactor;
-        lens.focalLengthValue = FormatShortest(focal, 2, NumberSettings{});
+        lens.focalLengthValue = FormatShortest(focal, 2, PlainNumberSettings());
         focalLine = Arg(Tr("Photo", "%1 mm (%2 \u00F7 crop factor %3)"),
                         {FormatShortest(focal, 2, settings), f.focalLength35->source,
                          Number(camera.camera->cropFactor, settings)});
@@ -192,7 +193,7 @@ PhotoShot ShotOfPhoto(const PhotoFacts& f, const PhotoCamera& camera, const Phot
     }
     const auto& s = settings;
     shot.lines = {
-        {"File", f.file},
+        {"File", ShownText(f.file)},
         {"Camera", CameraLine(f, camera, s)},
         {"Lens", f.lens.empty() ? NotRecorded() : Sourced(f.lens, f.lensSource)},
         {"Focal length", focalLine},

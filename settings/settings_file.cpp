@@ -261,38 +261,116 @@ bool WriteSettingsFile(const SettingsLocation& where, const CDataState* state,
         error);
 }
 
-bool WriteStoredFile(const SettingsLocation& where, const std::function<void(CFile&)>& write,
-                     CFileException* error) {
-    if (where.KeptForTheRunOnly())
-        return true;
-    const auto fail = [&](CFileException failure) {
-        if (error)
-            *error = std::move(failure);
+namespace {
+// The file's whole content (none when there is none), read at `place`
+// while the caller holds the lock; false when it cannot be read or is
+// larger than `largest`.
+bool ReadWhole(const CFilePlace& place, const std::string& path, std::uint64_t largest,
+               std::optional<std::string>& content, bool& tooLarge, CFileException& error) {
+    struct stat st {};
+    if (::fstatat(place.folder.Get(), place.name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0 &&
+        errno == ENOENT)
+        return true; // none yet
+    CFile file;
+    if (!file.OpenAt(place, path, CFile::modeRead | CFile::shareExclusive, &error))
         return false;
-    };
-    CFilePlace place;
-    int osError = 0;
-    if (!ReachSettingsFile(where, true, place, osError))
-        return fail(CFileException(CFileException::OsErrorToCause(osError), osError, where.path));
-    CFolderLock lock;
-    if (!lock.Acquire(place.folder.Get(), kSettingsSaveWaitMs))
-        return fail(CFileException(CFileException::sharingViolation, 0, where.path));
+    try {
+        if (file.GetLength() > largest) {
+            tooLarge = true;
+            return false;
+        }
+        std::string text;
+        char buffer[65536];
+        while (const std::size_t n = file.Read(buffer, sizeof buffer))
+            text.append(buffer, n);
+        content = std::move(text);
+        return true;
+    } catch (const CFileException& e) {
+        error = e;
+        return false;
+    }
+}
+
+// Writes the file at `place` whole, the caller holding the lock.
+bool WriteLocked(const CFilePlace& place, const std::string& path,
+                 const std::function<void(CFile&)>& write, CFileException& error) {
     // Holding the lock, no other save is under way: what saves left behind
     // when they were killed goes.
     CFileReplacement::RemoveLeftovers(place);
     CFileReplacement replacement;
-    CFileException failure;
-    if (!replacement.Begin(place, where.path, &failure))
-        return fail(failure);
+    if (!replacement.Begin(place, path, &error))
+        return false;
     try {
         write(replacement.File());
         replacement.Commit();
         return true;
     } catch (const CFileException& e) {
-        return fail(e);
+        error = e;
     } catch (const CException&) {
-        return fail(CFileException(CFileException::genericException, 0, where.path));
+        error = CFileException(CFileException::genericException, 0, path);
     } catch (const std::bad_alloc&) {
-        return fail(CFileException(CFileException::genericException, 0, where.path));
+        error = CFileException(CFileException::genericException, 0, path);
     }
+    return false;
+}
+
+// The file's place, reached and its folder locked for a save; false, with
+// `error`, when it cannot be.
+bool LockForSave(const SettingsLocation& where, CFilePlace& place, CFolderLock& lock,
+                 CFileException& error) {
+    int osError = 0;
+    if (!ReachSettingsFile(where, true, place, osError)) {
+        error = CFileException(CFileException::OsErrorToCause(osError), osError, where.path);
+        return false;
+    }
+    if (!lock.Acquire(place.folder.Get(), kSettingsSaveWaitMs)) {
+        error = CFileException(CFileException::sharingViolation, 0, where.path);
+        return false;
+    }
+    return true;
+}
+} // namespace
+
+bool WriteStoredFile(const SettingsLocation& where, const std::function<void(CFile&)>& write,
+                     CFileException* error) {
+    if (where.KeptForTheRunOnly())
+        return true;
+    CFilePlace place;
+    CFolderLock lock;
+    CFileException failure;
+    if (LockForSave(where, place, lock, failure) && WriteLocked(place, where.path, write, failure))
+        return true;
+    if (error)
+        *error = std::move(failure);
+    return false;
+}
+
+bool UpdateStoredFile(
+    const SettingsLocation& where, std::uint64_t largest,
+    const std::function<bool(const std::optional<std::string>& old, std::string& now)>& change,
+    CFileException* error, bool* tooLarge) {
+    if (tooLarge)
+        *tooLarge = false;
+    if (where.KeptForTheRunOnly())
+        return false;
+    CFilePlace place;
+    CFolderLock lock;
+    CFileException failure;
+    std::optional<std::string> old;
+    bool large = false;
+    std::string now;
+    bool done = false;
+    if (LockForSave(where, place, lock, failure) &&
+        ReadWhole(place, where.path, largest, old, large, failure)) {
+        if (!change(old, now))
+            return false;
+        done = WriteLocked(
+            place, where.path, [&now](CFile& file) { file.Write(now.data(), now.size()); },
+            failure);
+    }
+    if (tooLarge)
+        *tooLarge = large;
+    if (!done && error)
+        *error = std::move(failure);
+    return done;
 }

@@ -3,7 +3,9 @@
 
 #include "framework/base/exceptions.h"
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 class CDataState;
@@ -84,3 +86,14 @@ bool ReadStoredFile(const SettingsLocation& where, const std::function<void(CFil
                     bool* heldByAnother = nullptr, int waitMs = kSettingsWaitMs);
 bool WriteStoredFile(const SettingsLocation& where, const std::function<void(CFile&)>& write,
                      CFileException* error = nullptr);
+
+// A change to such a file that no other program's change can come between:
+// the file is read and written under one hold of the folder's lock. `change`
+// gets the content (none when there is no file yet) and makes the new one,
+// or returns false to leave the file as it is. False also when the file
+// could not be reached, read or written (`error` says why), or holds more
+// than `largest` bytes (`tooLarge`; the file is left alone).
+bool UpdateStoredFile(
+    const SettingsLocation& where, std::uint64_t largest,
+    const std::function<bool(const std::optional<std::string>& old, std::string& now)>& change,
+    CFileException* error = nullptr, bool* tooLarge = nullptr);

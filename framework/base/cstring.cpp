@@ -75,3 +75,62 @@ std::string CStringToUtf8(std::u16string_view s) {
     }
     return out;
 }
+
+namespace {
+// The length of the UTF-8 sequence at `at` and its code point; 0 when the
+// bytes there are no well-formed sequence.
+std::size_t Sequence(std::string_view text, std::size_t at, char32_t& point) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char first = byte(at);
+    const std::size_t length = first < 0x80           ? 1
+                               : (first >> 5) == 0x6  ? 2
+                               : (first >> 4) == 0xE  ? 3
+                               : (first >> 3) == 0x1E ? 4
+                                                      : 0;
+    if (length == 0 || at + length > text.size())
+        return 0;
+    point = length == 1 ? first : first & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(at + i) & 0xC0) != 0x80)
+            return 0;
+        point = point << 6 | (byte(at + i) & 0x3F);
+    }
+    const char32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (point < least[length] || point > 0x10FFFF || (point >= 0xD800 && point <= 0xDFFF))
+        return 0;
+    return length;
+}
+
+bool IsControl(char32_t c) {
+    return c < 0x20 || c == 0x7F || (c >= 0x80 && c <= 0x9F) || (c >= 0x202A && c <= 0x202E) ||
+           (c >= 0x2066 && c <= 0x2069) || c == 0x200E || c == 0x200F || c == 0x061C;
+}
+
+std::string Hex(unsigned value, int digits) {
+    static const char kDigits[] = "0123456789ABCDEF";
+    std::string out(static_cast<std::size_t>(digits), '0');
+    for (int i = digits - 1; i >= 0; --i, value >>= 4)
+        out[static_cast<std::size_t>(i)] = kDigits[value & 0xF];
+    return out;
+}
+} // namespace
+
+std::string ShownText(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t at = 0; at < text.size();) {
+        char32_t point = 0;
+        const std::size_t length = Sequence(text, at, point);
+        if (length == 0) {
+            out += "\\x" + Hex(static_cast<unsigned char>(text[at]), 2);
+            ++at;
+        } else if (IsControl(point)) {
+            out += point < 0x80 ? "\\x" + Hex(point, 2) : "\\u" + Hex(point, 4);
+            at += length;
+        } else {
+            out.append(text.substr(at, length));
+            at += length;
+        }
+    }
+    return out;
+}

@@ -1,12 +1,30 @@
 #include "framework/base/csv.h"
 
-std::string CsvField(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
-        return std::string(text);
+namespace {
+// Whether a spreadsheet would take `text`, after its leading apostrophes, for
+// a formula.
+bool LooksLikeFormula(std::string_view text) {
+    const std::size_t first = text.find_first_not_of('\'');
+    return first != std::string_view::npos &&
+           std::string_view("=+-@\t\r").find(text[first]) != std::string_view::npos;
+}
+} // namespace
+
+std::string CsvField(std::string_view given) {
+    const std::string text =
+        LooksLikeFormula(given) ? "'" + std::string(given) : std::string(given);
+    if (text.find_first_of(",\"\r\n") == std::string::npos)
+        return text;
     std::string quoted = "\"";
     for (const char c : text)
         quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
     return quoted + "\"";
+}
+
+std::string ReadCsvText(std::string_view field) {
+    if (!field.empty() && field[0] == '\'' && LooksLikeFormula(field))
+        field.remove_prefix(1);
+    return std::string(field);
 }
 
 std::optional<std::vector<std::string>> SplitCsvLine(std::string_view line) {

@@ -14,6 +14,14 @@ struct NumberSettings {
     int negativeOrder = 1; // 0 (1.1), 1 -1.1, 2 - 1.1, 3 1.1-, 4 1.1 -
 };
 
+// Numbers as programs and files read them: "." and no thousands separator.
+inline NumberSettings PlainNumberSettings() {
+    NumberSettings plain;
+    plain.thousandsSeparator.clear();
+    plain.grouping = 0;
+    return plain;
+}
+
 // Rewrites a plain decimal number text ("-12345.678": optional minus, digits,
 // optional point and digits) with `decimals` digits after the separator,
 // rounded half away from zero, in the given settings. None for any other

@@ -340,8 +340,12 @@ void CDialog::FitDialogUnits(const QFont& font) {
     double scale = 1.0;
     for (const FormControl& control : m_controls) {
         const auto fits = KindOps(control.item->kind).fits;
-        while (fits && scale < 4.0 &&
-               !fits(control.widget, ItemRect(*control.item, baseX * scale, baseY * scale).size()))
+        const bool withinScreen = std::find(m_withinScreen.begin(), m_withinScreen.end(),
+                                            control.item->id) != m_withinScreen.end();
+        while (
+            fits && scale < 4.0 &&
+            !fits(control.widget, ItemRect(*control.item, baseX * scale, baseY * scale).size()) &&
+            (!withinScreen || FitsScreen(baseX * (scale + 1.0 / 32), baseY * (scale + 1.0 / 32))))
             scale += 1.0 / 32;
     }
     m_unitX = baseX * scale;
@@ -349,7 +353,71 @@ void CDialog::FitDialogUnits(const QFont& font) {
     for (FormControl& control : m_controls) {
         control.place = ItemRect(*control.item, m_unitX, m_unitY);
         control.widget->setGeometry(control.place);
+        if (std::find(m_withinScreen.begin(), m_withinScreen.end(), control.item->id) !=
+            m_withinScreen.end())
+            CutToFit(control);
     }
+}
+
+void CDialog::ShowWithinScreen(int id) {
+    m_withinScreen.push_back(id);
+}
+
+// Whether the form, at these units, leaves the screen the room a window
+// manager's frame needs.
+bool CDialog::FitsScreen(double unitX, double unitY) const {
+    const QRect form = UnitsToPixels(0, 0, m_template->cx, m_template->cy, unitX, unitY);
+    const QScreen* screen = m_window ? m_window->screen() : nullptr;
+    if (!screen)
+        return true;
+    const QSize room = screen->availableGeometry().size() - QSize(kScreenMargin, kScreenMargin);
+    return form.width() <= room.width() &&
+           form.height() + MenuBarHeight() + CaptionStripHeight() <= room.height();
+}
+
+// A text read from a file that does not fit its place: as much of its
+// beginning and end as fits, around an ellipsis; the whole in its tooltip
+// and its name for screen readers. Its whole text is kept for a later
+// layout (the screen turned).
+void CDialog::CutToFit(const FormControl& control) {
+    const ControlKindOps& ops = KindOps(control.item->kind);
+    if (!ops.fits || !ops.text || !ops.setText)
+        return;
+    QWidget* w = control.widget;
+    const QVariant kept = w->property("wholeText");
+    const QString shown = ops.text(w);
+    const QString whole =
+        kept.isValid() && w->property("cutText").toString() == shown ? kept.toString() : shown;
+    ops.setText(w, whole);
+    w->setProperty("wholeText", whole);
+    w->setProperty("cutText", whole);
+    if (ops.fits(w, control.place.size())) {
+        w->setToolTip({});
+        w->setAccessibleName({});
+        return;
+    }
+    const auto cut = [&whole](qsizetype keep) {
+        qsizetype head = (keep + 1) / 2, tail = keep / 2;
+        if (head > 0 && whole[head - 1].isHighSurrogate()) // a character is never split
+            --head;
+        if (tail > 0 && whole[whole.size() - tail].isLowSurrogate())
+            --tail;
+        return whole.left(head) + QChar(0x2026) + whole.right(tail);
+    };
+    qsizetype low = 0, high = whole.size() - 1; // the most kept that fits lies in [low, high]
+    while (low < high) {
+        const qsizetype middle = (low + high + 1) / 2;
+        ops.setText(w, cut(middle));
+        if (ops.fits(w, control.place.size()))
+            low = middle;
+        else
+            high = middle - 1;
+    }
+    const QString text = cut(low);
+    ops.setText(w, text);
+    w->setProperty("cutText", text);
+    w->setToolTip(whole);
+    w->setAccessibleName(whole);
 }
 
 // The form's menu bar, where its template has one: each item sends its

@@ -47,6 +47,13 @@ class CDialog : public CWnd {
     // (counting from 0), for controls that share an id.
     void SetItemTextAt(std::size_t index, const CString& text);
 
+    // The text of control `id` is read from a file, where it may be of any
+    // length: it grows the form as far as the screen allows and no further;
+    // what then does not fit is shown cut in the middle with an ellipsis,
+    // whole in its tooltip and to screen readers. Before the form is laid
+    // out (in the constructor or OnInitDialog).
+    void ShowWithinScreen(int id);
+
     // Dialog units of this form to pixels.
     void MapDialogRect(int& x, int& y, int& cx, int& cy) const;
 
@@ -91,6 +98,8 @@ class CDialog : public CWnd {
     FormWindow* MakeWindow(const DialogTemplate& t);
     void CreateControls(const DialogTemplate& t, QWidget* content);
     void FitDialogUnits(const QFont& font);
+    bool FitsScreen(double unitX, double unitY) const;
+    void CutToFit(const FormControl& control);
     void AddMenuBar(FormWindow* window);
     void AddCaptionStrip(FormWindow* window);
     int MenuBarHeight() const;
@@ -121,6 +130,7 @@ class CDialog : public CWnd {
     FormWindow* m_window = nullptr;
     std::vector<FormControl> m_controls;
     std::vector<CWnd*> m_bound;
+    std::vector<int> m_withinScreen; // ids of texts read from files
     const DialogTemplate* m_template = nullptr;
     QSize m_templateSize;                  // the template's size in pixels
     double m_unitX = 1.5, m_unitY = 1.625; // pixels per dialog unit

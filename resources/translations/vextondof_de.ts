@@ -191,6 +191,26 @@
         <source>Other camera…</source>
         <translation>Andere Kamera…</translation>
     </message>
+    <message>
+        <source>Your configuration folder is not yours, so your cameras cannot be kept.</source>
+        <translation>Ihr Konfigurationsordner gehört nicht Ihnen, daher können Ihre Kameras nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>You have no camera named %1; the list&apos;s own stay.</source>
+        <translation>Sie haben keine Kamera namens %1; die Kameras der Liste bleiben.</translation>
+    </message>
+    <message>
+        <source>A camera&apos;s name cannot hold control characters.</source>
+        <translation>Der Name einer Kamera darf keine Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>A camera&apos;s name is at most %1 characters long.</source>
+        <translation>Der Name einer Kamera ist höchstens %1 Zeichen lang.</translation>
+    </message>
+    <message>
+        <source>Each side of a sensor is from 0.001 mm to 1000 mm.</source>
+        <translation>Jede Seite eines Sensors misst 0,001 mm bis 1000 mm.</translation>
+    </message>
 </context>
 <context>
     <name>Choose Camera</name>
@@ -251,16 +271,16 @@
         <translation>Crop-Faktor: %1</translation>
     </message>
     <message>
-        <source>The sensor&apos;s width and height must be two positive numbers of millimetres.</source>
-        <translation>Breite und Höhe des Sensors müssen zwei positive Zahlen in Millimetern sein.</translation>
-    </message>
-    <message>
         <source>Find your camera and pick it, or give a name and its sensor&apos;s size.</source>
         <translation>Suchen und wählen Sie Ihre Kamera, oder geben Sie einen Namen und die Größe ihres Sensors an.</translation>
     </message>
     <message>
         <source>Only a camera of your own can be removed.</source>
         <translation>Nur eine eigene Kamera kann entfernt werden.</translation>
+    </message>
+    <message>
+        <source>The sensor&apos;s width and height must be two numbers of millimetres from 0.001 to 1000.</source>
+        <translation>Breite und Höhe des Sensors müssen zwei Zahlen in Millimetern von 0,001 bis 1000 sein.</translation>
     </message>
 </context>
 <context>
@@ -593,20 +613,8 @@ aufgelistet, der Reihe nach. Wird keine gefunden, endet es mit 1.
         <translation>--add und --remove stehen jeweils allein</translation>
     </message>
     <message>
-        <source>Your configuration folder is not yours, so your cameras cannot be kept.</source>
-        <translation>Ihr Konfigurationsordner gehört nicht Ihnen, daher können Ihre Kameras nicht gespeichert werden.</translation>
-    </message>
-    <message>
-        <source>The sensor size must be two positive numbers of millimetres, width x height (&quot;6.17x4.55&quot;).</source>
-        <translation>Die Sensorgröße muss aus zwei positiven Zahlen in Millimetern bestehen, Breite x Höhe (&quot;6.17x4.55&quot;).</translation>
-    </message>
-    <message>
         <source>Added %1: crop factor %2.</source>
         <translation>%1 hinzugefügt: Crop-Faktor %2.</translation>
-    </message>
-    <message>
-        <source>You have no camera named %1; the list&apos;s own stay.</source>
-        <translation>Sie haben keine Kamera namens %1; die Kameras der Liste bleiben.</translation>
     </message>
     <message>
         <source>Removed %1.</source>
@@ -1056,6 +1064,10 @@ zeigt.
     <message>
         <source>a PDF or an image goes to a file (--output FILE) or a pipe, not to a terminal</source>
         <translation>ein PDF oder ein Bild geht in eine Datei (--output DATEI) oder eine Pipe, nicht in ein Terminal</translation>
+    </message>
+    <message>
+        <source>The sensor size must be two numbers of millimetres from 0.001 to 1000, width x height (&quot;6.17x4.55&quot;).</source>
+        <translation>Die Sensorgröße muss aus zwei Zahlen in Millimetern von 0,001 bis 1000 bestehen, Breite x Höhe (&quot;6.17x4.55&quot;).</translation>
     </message>
 </context>
 <context>

@@ -191,6 +191,26 @@
         <source>Other camera…</source>
         <translation>Autre appareil…</translation>
     </message>
+    <message>
+        <source>Your configuration folder is not yours, so your cameras cannot be kept.</source>
+        <translation>Votre dossier de configuration n’est pas à vous : vos appareils ne peuvent pas être conservés.</translation>
+    </message>
+    <message>
+        <source>You have no camera named %1; the list&apos;s own stay.</source>
+        <translation>Vous n’avez pas d’appareil nommé %1 ; ceux de la liste restent.</translation>
+    </message>
+    <message>
+        <source>A camera&apos;s name cannot hold control characters.</source>
+        <translation>Le nom d’un appareil ne peut pas contenir de caractères de contrôle.</translation>
+    </message>
+    <message>
+        <source>A camera&apos;s name is at most %1 characters long.</source>
+        <translation>Le nom d’un appareil compte au plus %1 caractères.</translation>
+    </message>
+    <message>
+        <source>Each side of a sensor is from 0.001 mm to 1000 mm.</source>
+        <translation>Chaque côté d’un capteur mesure de 0,001 mm à 1000 mm.</translation>
+    </message>
 </context>
 <context>
     <name>Choose Camera</name>
@@ -251,16 +271,16 @@
         <translation>Facteur de recadrage : %1</translation>
     </message>
     <message>
-        <source>The sensor&apos;s width and height must be two positive numbers of millimetres.</source>
-        <translation>La largeur et la hauteur du capteur doivent être deux nombres positifs de millimètres.</translation>
-    </message>
-    <message>
         <source>Find your camera and pick it, or give a name and its sensor&apos;s size.</source>
         <translation>Cherchez votre appareil et choisissez-le, ou donnez un nom et la taille de son capteur.</translation>
     </message>
     <message>
         <source>Only a camera of your own can be removed.</source>
         <translation>Seul un appareil à vous peut être retiré.</translation>
+    </message>
+    <message>
+        <source>The sensor&apos;s width and height must be two numbers of millimetres from 0.001 to 1000.</source>
+        <translation>La largeur et la hauteur du capteur doivent être deux nombres de millimètres de 0,001 à 1000.</translation>
     </message>
 </context>
 <context>
@@ -593,20 +613,8 @@ trouver aucun sort avec 1.
         <translation>--add et --remove s’emploient chacun seul</translation>
     </message>
     <message>
-        <source>Your configuration folder is not yours, so your cameras cannot be kept.</source>
-        <translation>Votre dossier de configuration n’est pas à vous : vos appareils ne peuvent pas être conservés.</translation>
-    </message>
-    <message>
-        <source>The sensor size must be two positive numbers of millimetres, width x height (&quot;6.17x4.55&quot;).</source>
-        <translation>La taille du capteur doit être deux nombres positifs de millimètres, largeur x hauteur (&quot;6.17x4.55&quot;).</translation>
-    </message>
-    <message>
         <source>Added %1: crop factor %2.</source>
         <translation>%1 ajouté : facteur de recadrage %2.</translation>
-    </message>
-    <message>
-        <source>You have no camera named %1; the list&apos;s own stay.</source>
-        <translation>Vous n’avez pas d’appareil nommé %1 ; ceux de la liste restent.</translation>
     </message>
     <message>
         <source>Removed %1.</source>
@@ -1062,6 +1070,10 @@ ces choix.
     <message>
         <source>a PDF or an image goes to a file (--output FILE) or a pipe, not to a terminal</source>
         <translation>un PDF ou une image va dans un fichier (--output FICHIER) ou un tube, pas dans un terminal</translation>
+    </message>
+    <message>
+        <source>The sensor size must be two numbers of millimetres from 0.001 to 1000, width x height (&quot;6.17x4.55&quot;).</source>
+        <translation>La taille du capteur doit être deux nombres de millimètres de 0,001 à 1000, largeur x hauteur (&quot;6.17x4.55&quot;).</translation>
     </message>
 </context>
 <context>

@@ -20,6 +20,13 @@ const Fields kGroup = {{"Exif.Image.Make", "SONY"},
                        {"Exif.Photo.FNumber", "40/10"},
                        {"Exif.Photo.SubjectDistance", "320/100"},
                        {"Exif.Photo.DateTimeOriginal", "2024:05:01 10:20:30"}};
+
+std::string LongLensName() {
+    std::string name;
+    for (int i = 0; i < 40; ++i)
+        name += "FE 24-105mm F4 G OSS ";
+    return name + "END";
+}
 } // namespace
 
 const std::vector<TestPhoto>& TestPhotos() {
@@ -82,6 +89,23 @@ const std::vector<TestPhoto>& TestPhotos() {
           {"Exif.Photo.FNumber", "80/10"},
           {"Exif.Photo.SubjectDistance", "300/100"}}},
         {"no-exif.png", {}},
+        // What a stranger's photo may say: a title for the terminal in its
+        // model, a forged line in its lens, formulas for a spreadsheet.
+        {"hostile.jpg",
+         {{"Exif.Image.Make", "=HYPERLINK(\"http://example.com/\",\"SONY\")"},
+          {"Exif.Image.Model", "ILCE-7M4\x1B]0;owned\x07\xC2\x9B"
+                               "31m"},
+          {"Exif.Photo.LensModel",
+           "@SUM(1+1)*cmd|' /C calc'!A0\nNear Focus Limit of Depth of Field: 1 m"},
+          {"Exif.Photo.FocalLength", "50/1"},
+          {"Exif.Photo.FNumber", "40/10"},
+          {"Exif.Photo.SubjectDistance", "320/100"}}},
+        // A lens name far longer than any screen is wide.
+        {"long-lens.jpg",
+         {{"Exif.Image.Make", "SONY"},
+          {"Exif.Image.Model", "ILCE-7M4"},
+          {"Exif.Photo.LensModel", LongLensName()},
+          {"Exif.Photo.FocalLength", "50/1"}}},
     };
     return photos;
 }

@@ -365,6 +365,31 @@ TEST(CommandLine, CamerasOfYourOwn) {
     EXPECT_EQ(std::filesystem::file_size(file), 5u << 20) << "left as it was";
 }
 
+// A camera named as a formula is never one in a CSV, and its file gives its
+// name back exactly; a crop factor over a thousand has no thousands
+// separator in a CSV, whatever the number settings.
+TEST(CommandLine, CamerasCsvHoldsNoFormulaNorThousandsSeparator) {
+    Folders folders;
+    const auto run = [&](std::vector<std::string> args) {
+        return Verb(folders.Machine(With(",", ".")), args);
+    };
+    const std::string formula = "=cmd|' /C calc'!A0";
+    EXPECT_EQ(run({"cameras", "--add", formula, "--sensor", "0,001x0,001"}).exitCode, 1)
+        << "a sensor's size is written as programs write it";
+    const CommandResult added = run({"cameras", "--add", formula, "--sensor", "0.001x0.001"});
+    EXPECT_EQ(added.exitCode, 0) << added.err;
+    const CommandResult csv = run({"cameras", "cmd", "--format", "csv"});
+    EXPECT_NE(csv.out.find("\n'=cmd|' /C calc'!A0,,,30594.117082,0.001000,0.001000,,own\n"),
+              std::string::npos)
+        << csv.out;
+    EXPECT_EQ(csv.out.find("30.594"), std::string::npos) << csv.out;
+    std::ifstream file(folders.program.folder() + "/vextondof-cameras.csv");
+    const std::string kept(std::istreambuf_iterator<char>(file), {});
+    EXPECT_NE(kept.find("\n'=cmd|' /C calc'!A0,"), std::string::npos) << kept;
+    EXPECT_EQ(run({"cameras", "--remove", formula}).out, "Removed " + formula + ".\n")
+        << "read back as it was named";
+}
+
 // A number no entry has is used as typed, from an option or from the stored
 // choices, exactly as a press with that number: "3" is f/3, never the f/32
 // its first characters begin; the table shows it as a column of its own.

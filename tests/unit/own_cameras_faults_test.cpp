@@ -50,7 +50,8 @@ TEST(OwnCamerasFaults, DamageIsReadAroundAndNeverWrittenOverWithLess) {
         if (row.problem)
             continue;
         // Written back, every line it could not read is still there.
-        ASSERT_TRUE(WriteOwnCameras(settings, own)) << row.name;
+        ASSERT_TRUE(ChangeOwnCameras(settings, [](OwnCameras&) { return std::string(); }).Kept())
+            << row.name;
         const OwnCameras again = ReadOwnCameras(settings, 0);
         EXPECT_EQ(again.cameras.size(), own.cameras.size()) << row.name;
         EXPECT_EQ(again.unread, own.unread) << row.name;
@@ -95,9 +96,8 @@ TEST(OwnCamerasFaults, AnotherUsersLinkIsNeverFollowed) {
     });
     EXPECT_EQ(read, 0) << "read through, or said nothing";
     const int written = InChild(kNobody, [&] {
-        OwnCameras own;
-        own.cameras.push_back(CameraOfSensor("Mine", 36, 24));
-        return WriteOwnCameras(settings, own) ? 1 : 0;
+        return AddOwnCamera(settings, CameraOfSensor("Mine", 36, 24), "Other camera").Kept() ? 1
+                                                                                             : 0;
     });
     EXPECT_EQ(written, 0) << "written through";
     EXPECT_TRUE(fs::is_symlink(path));
@@ -118,7 +118,11 @@ TEST(OwnCamerasFaults, TwoInstancesNeverSeeATornFile) {
                     name.append(std::to_string(i)).append("-").append(std::to_string(n));
                     own.cameras.push_back(CameraOfSensor(name, 36, 24));
                 }
-                if (!WriteOwnCameras(settings, own))
+                const auto replace = [&own](OwnCameras& now) {
+                    now.cameras = own.cameras;
+                    return std::string();
+                };
+                if (!ChangeOwnCameras(settings, replace).Kept())
                     return 10;
                 const OwnCameras back = ReadOwnCameras(settings, 30000);
                 if (back.cameras.empty() || !back.unread.empty() || !back.problem.empty())
@@ -136,4 +140,86 @@ TEST(OwnCamerasFaults, TwoInstancesNeverSeeATornFile) {
     const pid_t b = Spawn(kSameUser, instance('b'));
     EXPECT_EQ(Wait(a), 0);
     EXPECT_EQ(Wait(b), 0);
+}
+
+// Ten programs adding five cameras each, all at once: every camera is kept,
+// none lost to another's write of what it read before.
+TEST(OwnCamerasFaults, NoCameraAddedAtOnceIsLost) {
+    ProgramFolder dir;
+    const SettingsLocation settings(dir.settingsPath());
+    std::vector<pid_t> adders;
+    for (int who = 0; who < 10; ++who)
+        adders.push_back(Spawn(
+            kSameUser,
+            [&settings, who] {
+                for (int n = 0; n < 5; ++n) {
+                    const std::string name = "Cam" + std::to_string(who) + "x" + std::to_string(n);
+                    if (!AddOwnCamera(settings, CameraOfSensor(name, 36, 24), "Other camera")
+                             .Kept())
+                        return 1;
+                }
+                return 0;
+            },
+            60));
+    for (const pid_t adder : adders)
+        EXPECT_EQ(Wait(adder), 0);
+    const OwnCameras own = ReadOwnCameras(settings, 0);
+    EXPECT_EQ(own.cameras.size(), 50u);
+    // Removed by name, wherever another program's change has put it.
+    EXPECT_TRUE(RemoveOwnCamera(settings, "Cam3x2").Kept());
+    EXPECT_EQ(RemoveOwnCamera(settings, "Cam3x2").refusal,
+              "You have no camera named Cam3x2; the list's own stay.");
+    EXPECT_EQ(ReadOwnCameras(settings, 0).cameras.size(), 49u);
+}
+
+// What could not be kept is refused when it is added, and read around when
+// a file holds it: a name with control characters or too long for a list,
+// a sensor side outside a micrometre to a metre.
+TEST(OwnCamerasFaults, WhatCannotBeKeptIsNeverAdded) {
+    ProgramFolder dir;
+    const SettingsLocation settings(dir.settingsPath());
+    const struct {
+        const char* name;
+        FoundCamera camera;
+        const char* refusal;
+    } rows[] = {
+        {"an escape", CameraOfSensor("Cam\x1B]0;x\x07", 36, 24),
+         "A camera's name cannot hold control characters."},
+        {"a C1 control",
+         CameraOfSensor("Cam\xC2\x9B"
+                        "31m",
+                        36, 24),
+         "A camera's name cannot hold control characters."},
+        {"text turned around",
+         CameraOfSensor("Cam\xE2\x80\xAE"
+                        "lla",
+                        36, 24),
+         "A camera's name cannot hold control characters."},
+        {"not UTF-8", CameraOfSensor("Cam\xFF", 36, 24),
+         "A camera's name cannot hold control characters."},
+        {"a line break", CameraOfSensor("Cam\nNikon D70", 36, 24),
+         "A camera's name is one line, without tabs."},
+        {"101 characters", CameraOfSensor(std::string(101, 'a'), 36, 24),
+         "A camera's name is at most 100 characters long."},
+        {"the least double", CameraOfSensor("Tiny", 5e-324, 5e-324),
+         "Each side of a sensor is from 0.001 mm to 1000 mm."},
+        {"a side under a micrometre", CameraOfSensor("Tiny", 0.0009, 1),
+         "Each side of a sensor is from 0.001 mm to 1000 mm."},
+        {"a side over a metre", CameraOfSensor("Huge", 1000.5, 1),
+         "Each side of a sensor is from 0.001 mm to 1000 mm."},
+        {"a micrometre", CameraOfSensor("Micro", 0.001, 0.001), ""},
+        {"a metre", CameraOfSensor("Metre", 1000, 1000), ""},
+        {"100 characters", CameraOfSensor(std::string(100, 'b'), 36, 24), ""},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(AddOwnCamera(settings, row.camera, "Other camera").refusal, row.refusal)
+            << row.name;
+    EXPECT_EQ(ReadOwnCameras(settings, 0).cameras.size(), 3u) << "what was added is listed";
+    // Written by hand, such lines are kept as they were but never offered.
+    const std::string path = OwnCamerasLocation(settings).path;
+    std::ofstream(path, std::ios::app) << "Tiny,,,1,5e-324,5e-324,,own\n"
+                                       << "Cam\x1B[2J,,,1,36,24,,own\n";
+    const OwnCameras own = ReadOwnCameras(settings, 0);
+    EXPECT_EQ(own.cameras.size(), 3u);
+    EXPECT_EQ(own.unread.size(), 2u);
 }

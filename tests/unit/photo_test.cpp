@@ -4,6 +4,7 @@
 // `vextondof photo` over a whole folder.
 #include "../photos/test_photos.h"
 #include "cli/command_line.h"
+#include "framework/base/csv.h"
 #include "photo/photo_reader.h"
 #include "photo/photo_shot.h"
 #include "settings_test_support.h"
@@ -197,4 +198,58 @@ TEST(Photos, AWholeShootFromTheTerminal) {
     EXPECT_NE(text.out.find("\n\nFile: "), std::string::npos) << "a blank line between photos";
     EXPECT_EQ(run({"--unit", "m"}).exitCode, 2) << "no file";
     EXPECT_EQ(run({"--aperture", "f/8", Photos() + "/d70.jpg"}).exitCode, 2);
+}
+
+// What a stranger's photo says can steer neither a terminal nor a
+// spreadsheet: no control character reaches either, no line is forged, and
+// no CSV cell is a formula.
+TEST(Photos, WhatAPhotoSaysIsShownSafely) {
+    const ProgramFolder program;
+    struct InProcess : PhotoSource {
+        PhotoFacts Read(const std::string& path, const std::string& shownAs) override {
+            return ReadPhoto(path, shownAs);
+        }
+    };
+    const CommandLineContext machine{
+        program.folder() + "/vextondof", program.folder(), NumberSettings{}, {}, {}, [] {
+            return std::make_unique<InProcess>();
+        }};
+    const auto run = [&machine](std::vector<std::string> args) {
+        args.insert(args.begin(), "photo");
+        CommandResult result = *RunCommandLine(args, machine);
+        CollectOutput(result);
+        return result;
+    };
+    const std::string photo = Photos() + "/hostile.jpg";
+    const auto controls = [](const std::string& text) {
+        return std::count_if(text.begin(), text.end(), [](char c) {
+            return (static_cast<unsigned char>(c) < 0x20 && c != '\n' && c != '\r') || c == 0x7F;
+        });
+    };
+    const CommandResult text = run({"--unit", "m", photo});
+    EXPECT_EQ(controls(text.out), 0) << text.out;
+    EXPECT_EQ(text.out.find("\xC2\x9B"), std::string::npos) << "nor the C1 CSI";
+    EXPECT_NE(text.out.find("Lens: @SUM(1+1)*cmd|' /C calc'!A0\\x0ANear Focus Limit of Depth of "
+                            "Field: 1 m (Exif.Photo.LensModel)\n"),
+              std::string::npos)
+        << text.out;
+    std::size_t nearLines = 0;
+    for (std::size_t at = 0; (at = text.out.find("\nNear Focus Limit", at)) != std::string::npos;
+         ++at)
+        ++nearLines;
+    EXPECT_EQ(nearLines, 1u) << "no line forged";
+    EXPECT_NE(text.out.find("ILCE-7M4\\x1B]0;owned\\x07\\u009B31m"), std::string::npos);
+
+    const CommandResult csv = run({"--format", "csv", "--unit", "m", photo});
+    EXPECT_EQ(controls(csv.out), 0);
+    EXPECT_EQ(std::count(csv.out.begin(), csv.out.end(), '\n'), 2) << "the header and one photo";
+    const std::string line = csv.out.substr(csv.out.find('\n') + 1);
+    const std::optional<std::vector<std::string>> fields =
+        SplitCsvLine(line.substr(0, line.find("\r\n")));
+    ASSERT_TRUE(fields && fields->size() == 15) << line;
+    for (const std::string& field : *fields)
+        EXPECT_TRUE(field.empty() || std::string("=+-@\t\r").find(field[0]) == std::string::npos)
+            << field;
+    EXPECT_EQ((*fields)[2], "'@SUM(1+1)*cmd|' /C calc'!A0\\x0ANear Focus Limit of Depth of Field: "
+                            "1 m");
 }
