@@ -234,8 +234,11 @@ std::optional<std::string> CocInPlace(const Choices& choices, const std::string&
                                        "(\"print:20x30cm@36cm\")");
             return std::nullopt;
         }
-        return CocValueText(
-            CocOfPrint(chosen.sensor, *size, *viewing, Eyesights().front().linePairs).equivalentMm);
+        const CocFromPrint c =
+            CocOfPrint(chosen.sensor, *size, *viewing, Eyesights().front().linePairs);
+        if ((error = CocRefusal(c.onSensorMm, c.equivalentMm, PlainNumberSettings())).empty())
+            return CocValueText(c.equivalentMm);
+        return std::nullopt;
     }
     std::size_t length = 0;
     const double factor = ParseDecimalPrefix(text.substr(7), &length);
@@ -251,9 +254,11 @@ std::optional<std::string> CocInPlace(const Choices& choices, const std::string&
                     {chosen.name});
         return std::nullopt;
     }
-    return CocValueText(
-        CocOfPixels(chosen.sensor, PitchOfPixels(chosen.sensor, *chosen.pixelWidth), factor)
-            .equivalentMm);
+    const CocFromPixels c =
+        CocOfPixels(chosen.sensor, PitchOfPixels(chosen.sensor, *chosen.pixelWidth), factor);
+    if ((error = CocRefusal(c.onSensorMm, c.equivalentMm, PlainNumberSettings())).empty())
+        return CocValueText(c.equivalentMm);
+    return std::nullopt;
 }
 
 TableRequest Over(const Lens& lens, TableRequest request) {

@@ -85,8 +85,11 @@ CommandResult CocVerb(const std::vector<std::string>& args, const CommandLineCon
         if (!which.empty() && which != eyes->option)
             return UsageError("coc",
                               Tr("Command line", "--eyesight takes normal, keen or critical"));
-        steps = PrintSteps(chosen.sensor, *size, *eyes,
-                           CocOfPrint(chosen.sensor, *size, *viewing, eyes->linePairs), numbers);
+        const CocFromPrint c = CocOfPrint(chosen.sensor, *size, *viewing, eyes->linePairs);
+        if (const std::string refusal = CocRefusal(c.onSensorMm, c.equivalentMm, numbers);
+            !refusal.empty())
+            return Refused(refusal);
+        steps = PrintSteps(chosen.sensor, *size, *eyes, c, numbers);
     } else {
         const std::string factorText = Option(parsed, "--factor");
         const std::optional<double> factor = factorText.empty() ? 1 : Positive(factorText);
@@ -102,10 +105,10 @@ CommandResult CocVerb(const std::vector<std::string>& args, const CommandLineCon
                     "coc", Tr("Command line", "--pitch takes a size: \"4.35um\", \"0.00435mm\""));
             width.reset();
         } else if (parsed.values.count("--pixels")) {
-            width = Positive(Option(parsed, "--pixels"));
+            width = ReadPixelCount(Option(parsed, "--pixels"));
             if (!width)
-                return UsageError(
-                    "coc", Tr("Command line", "--pixels takes the sensor's width in pixels"));
+                return UsageError("coc", Tr("Command line", "--pixels takes the sensor's width in "
+                                                            "pixels, a whole number"));
         }
         if (!pitch && !width)
             return Refused(
@@ -113,8 +116,11 @@ CommandResult CocVerb(const std::vector<std::string>& args, const CommandLineCon
                    "The camera's width in pixels is not known; give --pixels or --pitch."));
         if (!pitch)
             pitch = PitchOfPixels(chosen.sensor, *width);
-        steps = PixelSteps(chosen.sensor, width, *factor,
-                           CocOfPixels(chosen.sensor, *pitch, *factor), numbers);
+        const CocFromPixels c = CocOfPixels(chosen.sensor, *pitch, *factor);
+        if (const std::string refusal = CocRefusal(c.onSensorMm, c.equivalentMm, numbers);
+            !refusal.empty())
+            return Refused(refusal);
+        steps = PixelSteps(chosen.sensor, width, *factor, c, numbers);
     }
     lines.insert(lines.end(), steps.begin(), steps.end());
     CommandResult result;

@@ -70,8 +70,11 @@ std::string CsvLine(const PhotoFacts& facts, const PhotoShot& shot) {
         coc = Fixed(setup.c);
     }
     std::string problem = shot.missing;
-    for (const PhotoSentence& sentence : facts.nonsense)
-        problem += (problem.empty() ? "" : " ") + Said(sentence);
+    for (const PhotoSentence& sentence : facts.nonsense) {
+        if (!problem.empty())
+            problem += ' ';
+        problem += Said(sentence);
+    }
     const auto number = [](const std::optional<RecordedNumber>& n) {
         return n ? FormatFixed(n->value, 6) : std::string();
     };
@@ -134,12 +137,11 @@ CommandResult PhotoVerb(const std::vector<std::string>& args, const CommandLineC
     bool first = true;
     std::map<std::string, PhotoCamera> cameras; // by make and model
     const std::unique_ptr<PhotoSource> photos = machine.photos();
-    for (const std::string& file : files) {
-        const PhotoFacts facts = photos->Read(file);
+    photos->ReadEach(files, [&](std::size_t, const PhotoFacts& facts) {
         if (!facts.refusal.empty()) {
             result.err += "vextondof: " + Said(facts.refusal) + "\n";
             result.exitCode = 1;
-            continue;
+            return;
         }
         // A shoot is mostly one camera or two: each looked for once.
         const std::string body = facts.make + '\n' + facts.model;
@@ -151,9 +153,11 @@ CommandResult PhotoVerb(const std::vector<std::string>& args, const CommandLineC
         if (csv) {
             result.out += CsvLine(facts, shot);
         } else {
-            result.out += (first ? "" : "\n") + TextBlock(facts, shot);
+            if (!first)
+                result.out += '\n';
+            result.out += TextBlock(facts, shot);
             first = false;
         }
-    }
+    });
     return result;
 }

@@ -61,6 +61,8 @@ void WriteToStdout(std::string_view bytes) {
 // What stands at `path` when it is not a file to write whole: a folder, a
 // device or a pipe; "" for a file or nothing. /dev/null takes the output.
 std::string NotAFile(const std::string& path, bool& discard) {
+    if (!path.empty() && path.back() == '/') // a folder's, there or not
+        return Arg(Tr("Command line", "%1 is a folder, not a file: nothing was written"), {path});
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0 || S_ISREG(st.st_mode))
         return {};

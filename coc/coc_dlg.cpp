@@ -174,7 +174,7 @@ void CCocDlg::ShowPixels() {
                              "The pixel pitch must be a positive number of micrometres."));
         pitch = *micrometres / 1000;
     } else {
-        width = Typed(m_editPixels);
+        width = ReadPixelCount(Text(m_editPixels));
         if (!width)
             return Refuse(Tr("Circle of Confusion",
                              "Give the sensor's width in pixels, or the pixel pitch."));
@@ -194,6 +194,9 @@ void CCocDlg::ShowConvention() {
 }
 
 void CCocDlg::ShowResult(double onSensorMm, double equivalentMm) {
+    if (const std::string refusal = CocRefusal(onSensorMm, equivalentMm, UserNumberSettings());
+        !refusal.empty())
+        return Refuse(refusal);
     const NumberSettings settings = UserNumberSettings();
     const auto mm = [&settings](double v) {
         return Utf8ToCString(FormatLocaleNumber(FormatFixed(v, 6), 6, settings) + " mm");

@@ -167,6 +167,31 @@ std::string CocValueText(double mm) {
     return FormatFixed(mm, 6);
 }
 
+std::string CocRefusal(double onSensorMm, double equivalentMm, const NumberSettings& settings) {
+    if (std::isfinite(onSensorMm) && onSensorMm > 0 && equivalentMm >= kSmallestCocMm &&
+        equivalentMm <= kLargestCocMm)
+        return {};
+    return Arg(
+        Tr("Circle of Confusion",
+           "These numbers give no circle of confusion to calculate with: for 36 \u00D7 "
+           "24 mm it must be from %1 mm to %2 mm."),
+        {FormatShortest(kSmallestCocMm, 4, settings), FormatShortest(kLargestCocMm, 0, settings)});
+}
+
+std::optional<double> ReadPixelCount(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return std::nullopt;
+    const std::string_view digits = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    if (digits.empty() || digits.size() > 7 ||
+        digits.find_first_not_of("0123456789") != std::string_view::npos)
+        return std::nullopt;
+    const double count = std::stod(std::string(digits));
+    if (count < 1 || count > 1000000)
+        return std::nullopt;
+    return count;
+}
+
 namespace {
 std::string Mm(double v, const NumberSettings& s) {
     return FormatLocaleNumber(FormatFixed(v, 6), 6, s) + " mm";

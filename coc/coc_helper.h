@@ -73,6 +73,18 @@ double EquivalentOf(const SensorMm& sensor, double onSensorMm);
 // A circle as the lists take it when typed: six decimals, "." always.
 std::string CocValueText(double mm);
 
+struct NumberSettings;
+// The circles worked out here that a calculation takes: for 36 × 24 mm,
+// from 0.0001 mm to 10 mm.
+inline constexpr double kSmallestCocMm = 0.0001, kLargestCocMm = 10;
+// Why a circle worked out (on the sensor, and for 36 × 24 mm) cannot be
+// used, in one sentence; empty when it can.
+std::string CocRefusal(double onSensorMm, double equivalentMm, const NumberSettings& settings);
+
+// A sensor's width in pixels as typed: a whole number, 1 to 1,000,000
+// (blanks around it allowed); none for anything else.
+std::optional<double> ReadPixelCount(std::string_view text);
+
 // The steps as the form and the terminal show them: a label and its text,
 // numbers in the user's settings.
 struct NumberSettings;

@@ -13,9 +13,29 @@ struct CameraDatabase {
     std::string problem;              // one sentence when it could not be read
 };
 
-// The database lensfun itself finds (the system's, and the user's own
-// updates), read once.
+// Where lensfun keeps its database, as lensfun itself finds it: the
+// system's, the system's updates, and the person's own folder (with its
+// updates below it).
+struct LensfunFolders {
+    std::string system;        // /usr/share/lensfun/version_1
+    std::string systemUpdates; // /var/lib/lensfun-updates/version_1
+    std::string own;           // $XDG_DATA_HOME/lensfun, ~/.local/share/lensfun
+};
+// The folders of this machine and of the running user (XDG_DATA_HOME, else
+// HOME's .local/share).
+LensfunFolders LensfunFoldersHere();
+
+// The database read from `folders` as lensfun reads it, the newest of the
+// system's and the updates and then the person's own files, but with care
+// that no file can make it hang or take without end: only regular files
+// named *.xml are read, each at most 8 MiB and 32 MiB in all; the person's
+// folders only when they belong to the running user and no one else may
+// write them; and only cameras whose crop factor is from 0.1 to 20 are
+// offered.
+CameraDatabase ReadLensfunDatabase(const LensfunFolders& folders);
+
+// The database of this machine, read once.
 const CameraDatabase& LensfunCameras();
 
-// The cameras of lensfun's XML files in one folder.
+// The cameras of lensfun's XML files in one folder, read as above.
 CameraDatabase ReadLensfunCameras(const std::string& folder);

@@ -9,8 +9,10 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 // Where photos come from: the reader process for the program, the reader
 // itself in a test.
@@ -19,6 +21,13 @@ class PhotoSource {
     virtual ~PhotoSource() = default;
     // `shownAs` names the file in a refusal (its path when empty).
     virtual PhotoFacts Read(const std::string& path, const std::string& shownAs = {}) = 0;
+    // Each of `paths` read, handed to `each` in order with its position;
+    // a source may read the next ones while `each` works.
+    virtual void ReadEach(const std::vector<std::string>& paths,
+                          const std::function<void(std::size_t, const PhotoFacts&)>& each) {
+        for (std::size_t i = 0; i < paths.size(); ++i)
+            each(i, Read(paths[i]));
+    }
 };
 
 struct PhotoReaderLimits {

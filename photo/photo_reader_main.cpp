@@ -13,7 +13,8 @@
 int main() {
     if (!WriteFrame(STDOUT_FILENO, ProgramModuleStamp()))
         return 1;
-    while (const std::optional<std::string> frame = ReadFrame(STDIN_FILENO, 1u << 20)) {
+    CFrameReader requests(STDIN_FILENO);
+    while (const std::optional<std::string> frame = requests.Next(1u << 20)) {
         const std::optional<PhotoRequest> request = UnpackPhotoRequest(*frame);
         if (!request)
             return 1;

@@ -88,18 +88,6 @@ std::size_t SizeOf(const char* header) {
            static_cast<std::size_t>(b[2]) << 16 | static_cast<std::size_t>(b[3]) << 24;
 }
 
-bool ReadAll(int fd, char* bytes, std::size_t size) {
-    while (size > 0) {
-        const ssize_t n = ::read(fd, bytes, size);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        bytes += n;
-        size -= static_cast<std::size_t>(n);
-    }
-    return true;
-}
 } // namespace
 
 CChildProcess::~CChildProcess() {
@@ -141,8 +129,9 @@ bool CChildProcess::Start(const CHandle& program, const std::vector<std::string>
 bool CChildProcess::Send(std::string_view frame) {
     if (!Running())
         return false;
-    if (WriteAll(m_socket, Header(frame.size()).data(), 4) &&
-        WriteAll(m_socket, frame.data(), frame.size()))
+    std::string whole = Header(frame.size()); // one write: one wake-up of the child
+    whole.append(frame);
+    if (WriteAll(m_socket, whole.data(), whole.size()))
         return true;
     Stop();
     return false;
@@ -213,19 +202,32 @@ void CChildProcess::Stop() {
     m_received.clear();
 }
 
-std::optional<std::string> ReadFrame(int fd, std::size_t largest) {
-    char header[4];
-    if (!ReadAll(fd, header, sizeof header))
-        return std::nullopt;
-    const std::size_t size = SizeOf(header);
-    if (size > largest)
-        return std::nullopt;
-    std::string frame(size, '\0');
-    if (!ReadAll(fd, frame.data(), size))
-        return std::nullopt;
-    return frame;
+std::optional<std::string> CFrameReader::Next(std::size_t largest) {
+    for (;;) {
+        if (m_buffer.size() - m_at >= 4) {
+            const std::size_t size = SizeOf(m_buffer.data() + m_at);
+            if (size > largest)
+                return std::nullopt;
+            if (m_buffer.size() - m_at >= 4 + size) {
+                std::string frame = m_buffer.substr(m_at + 4, size);
+                m_at += 4 + size;
+                return frame;
+            }
+        }
+        m_buffer.erase(0, m_at);
+        m_at = 0;
+        char piece[65536];
+        const ssize_t n = ::read(m_fd, piece, sizeof piece);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return std::nullopt;
+        m_buffer.append(piece, static_cast<std::size_t>(n));
+    }
 }
 
 bool WriteFrame(int fd, std::string_view frame) {
-    return WriteAll(fd, Header(frame.size()).data(), 4) && WriteAll(fd, frame.data(), frame.size());
+    std::string whole = Header(frame.size());
+    whole.append(frame);
+    return WriteAll(fd, whole.data(), whole.size());
 }

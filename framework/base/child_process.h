@@ -61,7 +61,17 @@ class CChildProcess {
     std::string m_received; // bytes of frames not yet taken
 };
 
-// The child's side: a frame read from `fd` (none at its end, or for one
-// larger than `largest`), and a frame written to it.
-std::optional<std::string> ReadFrame(int fd, std::size_t largest);
+// The child's side: the frames read from `fd`, as many as one read brings
+// at a time; none at its end, or for one larger than `largest`.
+class CFrameReader {
+  public:
+    explicit CFrameReader(int fd) : m_fd(fd) {}
+    std::optional<std::string> Next(std::size_t largest);
+
+  private:
+    int m_fd;
+    std::string m_buffer;
+    std::size_t m_at = 0;
+};
+// A frame written to `fd`, whole.
 bool WriteFrame(int fd, std::string_view frame);

@@ -220,24 +220,23 @@ void CFile::Throw(int osError) const {
 
 int ReadAllOf(int fd, std::uint64_t largest, std::string& bytes,
               const std::function<void()>& stillReading) {
-    constexpr std::size_t kPiece = 1u << 20;
+    constexpr std::size_t kCalledEvery = 16u << 20;
+    char piece[65536];
     std::size_t sinceCalled = 0;
     bytes.clear();
     for (;;) {
-        const std::size_t had = bytes.size();
-        bytes.resize(had + kPiece);
-        const ssize_t n = ::read(fd, bytes.data() + had, kPiece);
-        bytes.resize(had + static_cast<std::size_t>(std::max<ssize_t>(n, 0)));
+        const ssize_t n = ::read(fd, piece, sizeof piece);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
             return errno;
         if (n == 0)
             return 0;
-        if (bytes.size() > largest)
+        if (bytes.size() + static_cast<std::size_t>(n) > largest)
             return EFBIG;
+        bytes.append(piece, static_cast<std::size_t>(n));
         sinceCalled += static_cast<std::size_t>(n);
-        if (sinceCalled >= 16 * kPiece && stillReading) {
+        if (sinceCalled >= kCalledEvery && stillReading) {
             stillReading();
             sinceCalled = 0;
         }
@@ -433,6 +432,8 @@ bool WriteWholeFile(const std::string& path, const std::function<void(CFile&)>& 
     };
     CFilePlace place;
     int osError = 0;
+    if (!path.empty() && path.back() == '/') // names a folder, never a file
+        return fail(Failure(EISDIR, path));
     if (!ResolvePath(path, place, osError))
         return fail(Failure(osError, path));
     CFileReplacement::RemoveLeftovers(place);

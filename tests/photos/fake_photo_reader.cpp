@@ -34,7 +34,8 @@ int main() {
 #else
     WriteFrame(STDOUT_FILENO, ProgramModuleStamp());
 #endif
-    while (const std::optional<std::string> frame = ReadFrame(STDIN_FILENO, 1u << 20)) {
+    CFrameReader requests(STDIN_FILENO);
+    while (const std::optional<std::string> frame = requests.Next(1u << 20)) {
         const std::optional<PhotoRequest> request = UnpackPhotoRequest(*frame);
         if (!request)
             return 1;

@@ -23,7 +23,7 @@ actual=$(cd "$dest" && find . -type f -o -type l | sed 's|^\./||' |
 # the build was configured for).
 module=$(cd "$dest" && find . -name libvexton-printing.so | sed 's|^\./||')
 [ "$(echo "$module" | grep -c .)" -eq 1 ] || { echo "printing's module: '$module'"; exit 1; }
-strings "$dest/usr/bin/vextondof" | grep -qx "/.*/$(dirname "${module#usr/}")" ||
+strings "$dest/usr/bin/vextondof" | grep -q "/$(dirname "${module#usr/}")$" ||
   { echo "the program does not name its modules' folder ($(dirname "$module"))"; exit 1; }
 [ "$(cd "$dest/$(dirname "$module")" && ls)" = 'libvexton-printing.so
 libvexton-svg.so

@@ -2,14 +2,18 @@
 # path as $1. Installs the package with apt (purged again at the end), reads
 # the desktop entry's command, and makes a work folder with a home for the
 # ordinary user the program runs as. Processes started go into `pids`, to be
-# ended at the end.
+# ended at the end, whether the check passed or failed; `as_nobody` runs a
+# command as that user in place (no process of its own between), so that
+# each pid is the process's own.
 deb=$(realpath "$1")
 entry=/usr/share/applications/org.example.vextondof.desktop
 work=$(mktemp -d)
 home=$work/home
 pids=()
+as_nobody() { setpriv --reuid=65534 --regid=65534 --clear-groups "$@"; }
 cleanup() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
   apt-get purge -y -qq vextondof >/dev/null 2>&1 || true
   rm -rf "$work"
 }

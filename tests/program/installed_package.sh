@@ -17,7 +17,7 @@ sleep 1
 
 # Starts the program as the desktop entry says, as the user, and waits for its window.
 start() {
-  runuser -u nobody -- env -i HOME="$home" DISPLAY=$display PATH=/usr/bin:/bin \
+  as_nobody env -i HOME="$home" DISPLAY=$display PATH=/usr/bin:/bin \
     LANG=C.UTF-8 $command >"$work/run.log" 2>&1 &
   program=$!
   pids+=($program)

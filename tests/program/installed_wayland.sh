@@ -19,7 +19,7 @@ dpkg-query -W -f='${Status}' qt6-wayland | grep -q 'install ok installed' ||
 mkdir -p "$runtime" "$drive/plugins/generic"
 cp "$plugin" "$drive/plugins/generic/"
 as_user() {
-  runuser -u nobody -- env -i HOME="$home" XDG_RUNTIME_DIR="$runtime" PATH=/usr/bin:/bin \
+  as_nobody env -i HOME="$home" XDG_RUNTIME_DIR="$runtime" PATH=/usr/bin:/bin \
     LANG=C.UTF-8 WAYLAND_DISPLAY=wayland-vextondof "$@"
 }
 

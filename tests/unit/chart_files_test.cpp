@@ -3,6 +3,8 @@
 // outside its view box), the PDF's text (the heading, every zone), the PNG
 // at twice its size; and each written whole or not at all. The program's
 // path comes from VEXTONDOF_PROGRAM.
+#include "test_folder.h"
+
 #include <QColor>
 #include <QGuiApplication>
 #include <QImage>
@@ -28,8 +30,8 @@ struct ProgramRun {
 // The program with `args`, no display, in a home of its own.
 ProgramRun Program(const std::string& args) {
     const char* program = std::getenv("VEXTONDOF_PROGRAM");
-    const fs::path home = fs::temp_directory_path() / "vextondof-chart-home";
-    fs::create_directories(home);
+    const TestFolder folder("chart-home");
+    const fs::path home = folder.Path();
     const fs::path err = home / "err";
     const std::string command =
         "env -u DISPLAY -u WAYLAND_DISPLAY LC_ALL=C.UTF-8 HOME=" + home.string() +
@@ -64,8 +66,14 @@ const char kLens[] =
 // What the zone at 3 m says beside its bars: the table's cells.
 const char* const kZones[] = {"2.72 \u2013 3.34", "2.32 \u2013 4.23", "1.65 \u2013 16.89"};
 
+// This run's folder for the files the tests write.
+const TestFolder& Outputs() {
+    static const TestFolder folder("chart-files");
+    return folder;
+}
+
 fs::path Output(const char* name) {
-    return fs::temp_directory_path() / name;
+    return Outputs() / name;
 }
 
 // Each text of an SVG with where it stands, its groups' transforms applied.
@@ -221,6 +229,8 @@ TEST(ChartFiles, WrittenWholeOrNotAtAll) {
         {"a folder that is not there",
          "--distance 3 --output " + (folder / "missing" / "a.png").string(), 1, "missing"},
         {"a folder", "--distance 3 --format svg --output " + folder.string(), 1, "is a folder"},
+        {"a folder not yet there",
+         "--distance 3 --format svg --output " + (folder / "new").string() + "/", 1, "is a folder"},
     };
     for (const Row& row : rows) {
         const ProgramRun run = Program(row.args);

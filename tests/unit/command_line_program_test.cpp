@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <random>
 #include <sys/resource.h>
@@ -104,7 +105,7 @@ TEST(CommandLineProgram, AgreesWithAPressToTheByteInEveryLocale) {
                            "\nDiopter Modified Focal Length: " + press.focalLengthText + "\n")
             << locale.lang << " " << CStringToUtf8(camera.displayText) << " at " << distance;
     }
-    std::system(("rm -rf " + home).c_str());
+    std::filesystem::remove_all(home);
 }
 
 // A table far longer than memory should hold is written as it is made: the

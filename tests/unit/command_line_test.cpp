@@ -480,10 +480,27 @@ TEST(CommandLine, ACircleOfConfusionThatFitsThePicture) {
         {{"calculate", "--camera", "a7 iv", "--distance", "3", "--cofc", "pixels:2"},
          "--cofc pixels: needs the camera's width in pixels"},
         {{"calculate", "--distance", "3", "--cofc", "print:postcard"}, "--cofc print: takes"},
+        {{"coc", "--camera", "canon 1ds", "--pixels", "4064.5"}, "a whole number"},
+        {{"coc", "--camera", "canon 1ds", "--pixels", "4.9e-324"}, "a whole number"},
+        {{"coc", "--camera", "canon 1ds", "--pixels", "0"}, "a whole number"},
+        {{"calculate", "--distance", "3", "--cofc", "print:1e-300x1e-300mm@1m"},
+         "no circle of confusion to calculate with"},
     };
     for (const auto& row : refused) {
         const CommandResult r = Verb(folders.Machine(), row.args);
         EXPECT_EQ(r.exitCode, 2) << row.error;
         EXPECT_NE(r.err.find(row.error), std::string::npos) << r.err;
+    }
+    // Numbers that give no circle to calculate with: refused in one
+    // sentence, never inf nor nan.
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"coc", "--camera", "canon 1ds", "--pitch", "1e-300mm"},
+          {"coc", "--camera", "canon 1ds", "--print", "4.9e-324x4.9e-324mm"},
+          {"coc", "--camera", "canon 1ds", "--pitch", "1e300mm"}}) {
+        const CommandResult r = Verb(folders.Machine(), args);
+        EXPECT_EQ(r.exitCode, 1) << args.back();
+        EXPECT_EQ(r.out, "") << args.back();
+        EXPECT_EQ(r.err, "Validation Error: These numbers give no circle of confusion to calculate "
+                         "with: for 36 \u00D7 24 mm it must be from 0.0001 mm to 10 mm.\n");
     }
 }

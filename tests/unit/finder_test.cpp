@@ -1,14 +1,17 @@
 // Cameras beyond the built-in list: found by the words a person types, read
 // from lensfun's XML files, and by their sensor.
+#include "child_process.h"
 #include "finder/camera_catalog.h"
 #include "finder/camera_search.h"
 #include "finder/lensfun_cameras.h"
 #include "finder/own_cameras.h"
+#include "settings_test_support.h"
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -242,4 +245,46 @@ TEST(OwnCameras, SensorSizesAsPeopleWriteThem) {
         EXPECT_EQ(got ? got->width : 0, row.width) << row.typed;
         EXPECT_EQ(got ? got->height : 0, row.height) << row.typed;
     }
+}
+
+// The person's lensfun folder cannot make the program hang nor offer what
+// no camera is: a FIFO is never read, a file too large is passed over,
+// crop factors outside 0.1 to 20 are not offered, and only the running
+// user's own folder is read.
+TEST(LensfunCameras, ThePersonsFolderIsReadWithCare) {
+    const ProgramFolder root;
+    const std::string system = root.folder() + "/system", own = root.folder() + "/own";
+    std::filesystem::create_directories(system);
+    std::filesystem::create_directories(own);
+    const auto camera = [](const char* model, const char* crop) {
+        return std::string("  <camera><maker>Test</maker><model>") + model + "</model><mount>T" +
+               "</mount><cropfactor>" + crop + "</cropfactor></camera>\n";
+    };
+    std::ofstream(system + "/system.xml") << "<lensdatabase version=\"1\">\n"
+                                          << camera("Body", "1.5") << "</lensdatabase>\n";
+    std::ofstream(own + "/mine.xml")
+        << "<lensdatabase version=\"1\">\n"
+        << camera("Huge", "1e308") << camera("Tiny", "0.05") << camera("Widest", "20")
+        << camera("Least", "0.1") << "</lensdatabase>\n";
+    ASSERT_EQ(::mkfifo((own + "/x.xml").c_str(), 0600), 0);
+    std::ofstream(own + "/large.xml")
+        << "<lensdatabase version=\"1\">\n"
+        << camera("Large", "2") << std::string(9u << 20, ' ') << "</lensdatabase>\n";
+    const LensfunFolders folders{system, root.folder() + "/missing", own};
+    const auto models = [&folders] {
+        std::string found;
+        for (const FoundCamera& c : ReadLensfunDatabase(folders).cameras)
+            found += c.model + " ";
+        return found;
+    };
+    // In a child, which a FIFO read would hold for ever: ten seconds at most.
+    EXPECT_EQ(InChild(kSameUser, [&] { return models() == "Body Least Widest " ? 0 : 1; }), 0)
+        << models();
+    std::filesystem::permissions(own, std::filesystem::perms(0777));
+    EXPECT_EQ(models(), "Body ") << "a folder anyone may write";
+    std::filesystem::permissions(own, std::filesystem::perms(0755));
+    if (!RunningAsRoot())
+        GTEST_SKIP() << "another user's folder needs root";
+    ASSERT_EQ(::chown(own.c_str(), kNobody, kNobody), 0);
+    EXPECT_EQ(models(), "Body ") << "another user's folder, read as root with their HOME";
 }

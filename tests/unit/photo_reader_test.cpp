@@ -165,6 +165,22 @@ TEST(PhotoReader, OneBadFileCostsItsOwnLineNeverTheBatch) {
     }
 }
 
+// A batch read ahead: the photos asked for after the one that stopped the
+// reader are asked of the next, and every answer comes in order.
+TEST(PhotoReader, ABatchReadAheadLosesNoPhoto) {
+    std::vector<std::string> batch;
+    for (int i = 0; i < 40; ++i)
+        batch.push_back("/shoot/" + std::to_string(i) + (i == 3 || i == 20 ? "abort.jpg" : ".jpg"));
+    batch.push_back("/shoot/bus.jpg");
+    std::vector<std::string> said(batch.size());
+    Reader("fake-photo-reader", std::chrono::seconds(10))
+        ->ReadEach(batch, [&](std::size_t i, const PhotoFacts& facts) {
+            said.at(i) = facts.file + ": " + (facts.refusal.empty() ? facts.model : "stopped");
+        });
+    for (std::size_t i = 0; i < batch.size(); ++i)
+        EXPECT_EQ(said[i], batch[i] + (i == 3 || i == 20 || i == 40 ? ": stopped" : ": Fake"));
+}
+
 TEST(PhotoReader, OnlyThisBuildsReaderIsRun) {
     EXPECT_EQ(Said(Reader("stale-photo-reader", std::chrono::seconds(10))->Read("a.jpg").refusal),
               "Reading photos is not available: stale-photo-reader belongs to another build of "

@@ -215,42 +215,58 @@ TEST(SettingsFaults, ARecordClaimingMillionsOfCharactersIsDamageNotData) {
 TEST(SettingsFaults, AnotherHolderIsWaitedForThenReportedAsSharing) {
     ProgramFolder dir;
     dir.Write(kDefaultFile);
-    // Another instance in the middle of a save holds the folder's lock.
-    const auto holdFor = [&](int ms) {
-        int ready[2];
+    // Another instance in the middle of a save holds the folder's lock,
+    // until it is told to let go: nothing here hangs on how fast anything runs.
+    struct Holder {
+        pid_t pid = -1;
+        int release = -1;
+        void LetGo() {
+            (void)!::write(release, "x", 1);
+            ::close(release);
+            ::waitpid(pid, nullptr, 0);
+        }
+    };
+    const auto hold = [&] {
+        int ready[2], release[2];
         EXPECT_EQ(::pipe(ready), 0);
+        EXPECT_EQ(::pipe(release), 0);
         const pid_t pid = ::fork();
         if (pid == 0) {
             const int fd = ::open(dir.folder().c_str(), O_RDONLY | O_DIRECTORY);
             ::flock(fd, LOCK_EX);
             (void)!::write(ready[1], "x", 1);
-            std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+            char c;
+            (void)!::read(release[0], &c, 1);
             ::_exit(0);
         }
         char c;
         EXPECT_EQ(::read(ready[0], &c, 1), 1);
         ::close(ready[0]);
         ::close(ready[1]);
-        return pid;
+        ::close(release[0]);
+        return Holder{pid, release[1]};
     };
-    pid_t holder = holdFor(200);
+    // Let go while a load waits (as long as it must): the load reads.
+    Holder holder = hold();
     CDataState s = Choices(u"untouched");
     bool heldByAnother = true;
-    EXPECT_TRUE(ReadSettingsFile(dir.settingsPath(), &s, &heldByAnother))
-        << "a short hold is waited out";
+    std::thread letGo([&holder] { holder.LetGo(); });
+    EXPECT_TRUE(ReadSettingsFile(dir.settingsPath(), &s, &heldByAnother, 600000))
+        << "a hold is waited out";
     EXPECT_FALSE(heldByAnother);
-    ::waitpid(holder, nullptr, 0);
+    letGo.join();
 
-    holder = holdFor(5000); // past a load's wait and a save's after it
+    // Held past a load's wait and a save's: said, and nothing changes.
+    holder = hold();
     s = Choices(u"untouched");
-    EXPECT_FALSE(ReadSettingsFile(dir.settingsPath(), &s, &heldByAnother));
+    EXPECT_FALSE(ReadSettingsFile(dir.settingsPath(), &s, &heldByAnother, 0));
     EXPECT_TRUE(heldByAnother);
     EXPECT_EQ(s.m_strCamera, u"untouched");
     CFileException error;
     EXPECT_FALSE(WriteSettingsFile(dir.settingsPath(), &s, &error));
     EXPECT_EQ(error.GetErrorMessage(),
               "A sharing violation occurred while accessing " + dir.settingsPath() + ".");
-    ::waitpid(holder, nullptr, 0);
+    holder.LetGo();
     EXPECT_EQ(dir.Read(), kDefaultFile);
 }
 

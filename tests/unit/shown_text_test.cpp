@@ -19,19 +19,32 @@ TEST(ShownText, ControlCharactersAreEscapedAndTextIsLeftAlone) {
         std::string read, shown;
     } rows[] = {
         {"a camera's model", "ILCE-7M4", "ILCE-7M4"},
-        {"letters beyond ASCII", "Sony \xCE\xB1" "7 IV \xC3\x97 \xE2\x80\x93", "Sony \xCE\xB1" "7 IV \xC3\x97 \xE2\x80\x93"},
+        {"letters beyond ASCII",
+         "Sony \xCE\xB1"
+         "7 IV \xC3\x97 \xE2\x80\x93",
+         "Sony \xCE\xB1"
+         "7 IV \xC3\x97 \xE2\x80\x93"},
         {"a terminal's title (OSC)", "X\x1B]0;owned\x07", "X\\x1B]0;owned\\x07"},
         {"a colour (CSI)", "\x1B[31mred", "\\x1B[31mred"},
-        {"CSI in one byte (C1)", "\xC2\x9B" "31m", "\\u009B31m"},
+        {"CSI in one byte (C1)",
+         "\xC2\x9B"
+         "31m",
+         "\\u009B31m"},
         {"a forged line", "FE 50mm\nNear Focus Limit of Depth of Field: 1 m",
          "FE 50mm\\x0ANear Focus Limit of Depth of Field: 1 m"},
         {"a carriage return", "a\rb", "a\\x0Db"},
         {"a tab", "a\tb", "a\\x09b"},
         {"DEL", "a\x7F", "a\\x7F"},
         {"NUL", "a\0b"s, "a\\x00b"},
-        {"text turned around", "abc\xE2\x80\xAE" "fed", "abc\\u202Efed"},
+        {"text turned around",
+         "abc\xE2\x80\xAE"
+         "fed",
+         "abc\\u202Efed"},
         {"an isolate", "\xE2\x81\xA6x\xE2\x81\xA9", "\\u2066x\\u2069"},
-        {"a byte that is no UTF-8", "a\xFF" "b", "a\\xFFb"},
+        {"a byte that is no UTF-8",
+         "a\xFF"
+         "b",
+         "a\\xFFb"},
         {"a sequence cut short", "a\xE2\x80", "a\\xE2\\x80"},
         {"an overlong slash", "\xC0\xAF", "\\xC0\\xAF"},
         {"a surrogate written as UTF-8", "\xED\xA0\x80", "\\xED\\xA0\\x80"},

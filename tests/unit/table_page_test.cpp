@@ -4,6 +4,7 @@
 #include "lists/choice_lists.h"
 #include "resources/program_resources.h"
 #include "table/table_page.h"
+#include "test_folder.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -54,8 +55,14 @@ struct Pdf {
     std::string Info() const { return Shell("pdfinfo '" + path + "' 2>/dev/null"); }
 };
 
+// This run's folder for the PDFs.
+const TestFolder& Pdfs() {
+    static const TestFolder folder("table-pages");
+    return folder;
+}
+
 Pdf Write(const QByteArray& bytes, const char* name) {
-    Pdf pdf{std::filesystem::temp_directory_path() / name};
+    Pdf pdf{(Pdfs() / name).string()};
     std::ofstream(pdf.path, std::ios::binary).write(bytes.data(), bytes.size());
     return pdf;
 }
@@ -231,7 +238,7 @@ TEST(TablePage, TheLocalesPaper) {
 
 TEST(TablePage, APrinterPrintingToAFileGetsTheSamePages) {
     const DofTable table = MakeTable(Request("300.0", "3", {150, 250, 1000}), NumberSettings{});
-    const Pdf pdf{(std::filesystem::temp_directory_path() / "vextondof-print-test.pdf").string()};
+    const Pdf pdf{(Pdfs() / "vextondof-print-test.pdf").string()};
     {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
