@@ -131,10 +131,7 @@ bool CChildProcess::Send(std::string_view frame) {
         return false;
     std::string whole = Header(frame.size()); // one write: one wake-up of the child
     whole.append(frame);
-    if (WriteAll(m_socket, whole.data(), whole.size()))
-        return true;
-    Stop();
-    return false;
+    return WriteAll(m_socket, whole.data(), whole.size());
 }
 
 std::optional<std::string> CChildProcess::NextFrame(bool& empty) {

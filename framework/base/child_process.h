@@ -43,7 +43,9 @@ class CChildProcess {
                const ChildLimits& limits);
     bool Running() const { return m_pid > 0; }
 
-    // Sends one frame; false, with the child stopped, when it is gone.
+    // Sends one frame; false when the child no longer reads. What it sent
+    // before it ended can still be received: a child that has ended is
+    // stopped only once Receive has taken all it sent.
     bool Send(std::string_view frame);
     // The child's next frame that is not empty; none, with the child
     // stopped, when it ended, stayed silent past the limit or sent more than

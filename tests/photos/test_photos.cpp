@@ -1,5 +1,7 @@
 #include "test_photos.h"
 
+#include "../unit/test_folder.h"
+
 #include <QColor>
 #include <QImage>
 #include <QString>
@@ -166,4 +168,12 @@ bool MakeTestPhotos(const std::string& folder) {
                           "\x5E\x00\x00\x00\x00\x00\x00\x00\x01\x00\x00\x00\x01\x02"s +
                               std::string(64, '\0'));
     return true;
+}
+
+const std::string& TestPhotosFolder() {
+    static const TestFolder folder("photos");
+    static const std::string photos = (folder / "photos").string();
+    static const bool made = MakeTestPhotos(photos);
+    (void)made; // a photo missing fails the test that reads it
+    return photos;
 }

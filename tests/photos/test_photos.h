@@ -21,3 +21,7 @@ const std::vector<TestPhoto>& TestPhotos();
 // truncated JPEG, an empty file, a folder), into `folder`; false when one
 // could not be written.
 bool MakeTestPhotos(const std::string& folder);
+
+// The folder the test photos are made in, once a run: a fresh folder of
+// the run's own, removed at its end.
+const std::string& TestPhotosFolder();

@@ -22,11 +22,7 @@ namespace {
 using namespace std::string_literals;
 
 const std::string& Photos() {
-    static const ProgramFolder folder;
-    static const bool made = MakeTestPhotos(folder.folder() + "/photos");
-    EXPECT_TRUE(made);
-    static const std::string photos = folder.folder() + "/photos";
-    return photos;
+    return TestPhotosFolder();
 }
 
 std::unique_ptr<PhotoSource> Reader(const char* program, std::chrono::milliseconds silence) {

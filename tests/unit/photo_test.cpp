@@ -20,11 +20,24 @@ std::string FileBytes(const std::string& path) {
 
 // The tests' photos, made afresh once for all the tests here.
 const std::string& Photos() {
-    static const ProgramFolder folder;
-    static const bool made = MakeTestPhotos(folder.folder() + "/photos");
-    EXPECT_TRUE(made);
-    static const std::string photos = folder.folder() + "/photos";
-    return photos;
+    return TestPhotosFolder();
+}
+
+// `vextondof photo ARGS` with exiv2's reader itself, in this process.
+CommandResult PhotoVerbHere(const ProgramFolder& program, std::vector<std::string> args) {
+    struct InProcess : PhotoSource {
+        PhotoFacts Read(const std::string& path, const std::string& shownAs) override {
+            return ReadPhoto(path, shownAs);
+        }
+    };
+    const CommandLineContext machine{
+        program.folder() + "/vextondof", program.folder(), NumberSettings{}, {}, {}, [] {
+            return std::make_unique<InProcess>();
+        }};
+    args.insert(args.begin(), "photo");
+    CommandResult result = *RunCommandLine(args, machine);
+    CollectOutput(result);
+    return result;
 }
 
 const std::vector<FoundCamera> kNoCameras;
@@ -163,21 +176,8 @@ TEST(Photos, TheShotIsWhatAPressOfCalculateGives) {
 
 TEST(Photos, AWholeShootFromTheTerminal) {
     const ProgramFolder program;
-    // exiv2's reader itself, in this process.
-    struct InProcess : PhotoSource {
-        PhotoFacts Read(const std::string& path, const std::string& shownAs) override {
-            return ReadPhoto(path, shownAs);
-        }
-    };
-    const CommandLineContext machine{
-        program.folder() + "/vextondof", program.folder(), NumberSettings{}, {}, {}, [] {
-            return std::make_unique<InProcess>();
-        }};
-    const auto run = [&machine](std::vector<std::string> args) {
-        args.insert(args.begin(), "photo");
-        CommandResult result = *RunCommandLine(args, machine);
-        CollectOutput(result);
-        return result;
+    const auto run = [&program](const std::vector<std::string>& args) {
+        return PhotoVerbHere(program, args);
     };
     std::vector<std::string> args = {"--format", "csv", "--unit", "m"};
     for (const char* name :
@@ -205,20 +205,8 @@ TEST(Photos, AWholeShootFromTheTerminal) {
 // no CSV cell is a formula.
 TEST(Photos, WhatAPhotoSaysIsShownSafely) {
     const ProgramFolder program;
-    struct InProcess : PhotoSource {
-        PhotoFacts Read(const std::string& path, const std::string& shownAs) override {
-            return ReadPhoto(path, shownAs);
-        }
-    };
-    const CommandLineContext machine{
-        program.folder() + "/vextondof", program.folder(), NumberSettings{}, {}, {}, [] {
-            return std::make_unique<InProcess>();
-        }};
-    const auto run = [&machine](std::vector<std::string> args) {
-        args.insert(args.begin(), "photo");
-        CommandResult result = *RunCommandLine(args, machine);
-        CollectOutput(result);
-        return result;
+    const auto run = [&program](const std::vector<std::string>& args) {
+        return PhotoVerbHere(program, args);
     };
     const std::string photo = Photos() + "/hostile.jpg";
     const auto controls = [](const std::string& text) {
