@@ -13,7 +13,8 @@ for _ in $(seq 50); do [ -S /tmp/.X11-unix/X${display#:} ] && break; sleep 0.1; 
 DISPLAY=$display openbox >/dev/null 2>&1 & pids+=($!)
 sleep 0.5
 cp "$program" "$work/vextondof"
-cp "$(dirname "$program")"/libvexton-*.so "$work/" 2>/dev/null || true # its modules, beside it
+cp "$(dirname "$program")"/libvexton-*.so "$(dirname "$program")"/vextondof-photo-reader \
+   "$work/" 2>/dev/null || true # its modules, beside it
 export DISPLAY=$display QT_SCALE_FACTOR=$scale HOME=$work XDG_CONFIG_HOME=$work/config
 mkdir -p "$XDG_CONFIG_HOME/qt6ct" "$XDG_CONFIG_HOME/fontconfig"
 if [ "$palette" = dark ]; then
@@ -55,6 +56,13 @@ key F1; shot own-camera-info; key Escape                   # F1 in the camera li
 key ctrl+o; sleep 1.5; shot open-photo                     # the desktop's file dialog
 xdotool type --delay 20 "$(dirname "$(realpath "$0")")/../tests/scenarios/photos/only-equivalent.jpg"
 key Return; shot photo; key Escape                         # the Photo form
+photos=$(dirname "$(realpath "$0")")/../tests/scenarios/photos
+key ctrl+o; sleep 1.5; xdotool type --delay 20 "$photos/long-lens.jpg"
+key Return; shot photo-long-lens; key Escape               # a lens name wider than the screen
+key ctrl+o; sleep 1.5; xdotool type --delay 20 "$photos/hostile.jpg"
+key Return; shot photo-hostile; key Escape                 # escapes, no second line
+key ctrl+o; sleep 1.5; xdotool type --delay 20 "$photos/DSC_0001.JPG"
+key Return; shot photo-film; key Return                    # a film named as a photo
 key ctrl+r; shot coc; key Escape                           # the Circle of Confusion form
 key ctrl+g; shot chart                                     # the DOF chart: the sharp zone
 key Down; shot chart-limits; key Escape                    # and the limits by distance

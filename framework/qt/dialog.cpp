@@ -340,12 +340,24 @@ void CDialog::FitDialogUnits(const QFont& font) {
     double scale = 1.0;
     for (const FormControl& control : m_controls) {
         const auto fits = KindOps(control.item->kind).fits;
-        const bool withinScreen = std::find(m_withinScreen.begin(), m_withinScreen.end(),
-                                            control.item->id) != m_withinScreen.end();
-        while (
-            fits && scale < 4.0 &&
-            !fits(control.widget, ItemRect(*control.item, baseX * scale, baseY * scale).size()) &&
-            (!withinScreen || FitsScreen(baseX * (scale + 1.0 / 32), baseY * (scale + 1.0 / 32))))
+        if (!fits)
+            continue;
+        const auto fitsAt = [&](double s) {
+            return fits(control.widget, ItemRect(*control.item, baseX * s, baseY * s).size());
+        };
+        if (std::find(m_withinScreen.begin(), m_withinScreen.end(), control.item->id) !=
+            m_withinScreen.end()) {
+            // Grown only as far as shows it whole within the screen; a text
+            // too long for that is cut instead (CutToFit), and grows nothing.
+            double grown = scale;
+            while (grown < 4.0 && !fitsAt(grown) &&
+                   FitsScreen(baseX * (grown + 1.0 / 32), baseY * (grown + 1.0 / 32)))
+                grown += 1.0 / 32;
+            if (fitsAt(grown))
+                scale = grown;
+            continue;
+        }
+        while (scale < 4.0 && !fitsAt(scale))
             scale += 1.0 / 32;
     }
     m_unitX = baseX * scale;

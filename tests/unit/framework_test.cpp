@@ -13,6 +13,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
 #include <QStyle>
@@ -92,6 +93,7 @@ class TestForm : public CDialog {
     int calculateClicks = 0;
     int labelTaps = 0;
     std::function<void(TestForm&)> whileOpen;
+    std::function<void(TestForm&)> beforeLayout; // sets what the form shows at first
 
   protected:
     void DoDataExchange(CDataExchange* dx) override {
@@ -100,6 +102,8 @@ class TestForm : public CDialog {
     }
     BOOL OnInitDialog() override {
         CDialog::OnInitDialog();
+        if (beforeLayout)
+            beforeLayout(*this);
         if (whileOpen)
             QTimer::singleShot(0, [this] {
                 whileOpen(*this);
@@ -329,6 +333,47 @@ TEST(Framework, ABoxShowsTheBeginningOfALongText) {
         f.EndDialog(IDOK);
     };
     EXPECT_EQ(form.DoModal(), IDOK);
+}
+
+// A text read from a file grows its form only as far as shows it whole
+// within the screen; one too long for that grows nothing and is cut in the
+// middle, whole in its tooltip and to a screen reader.
+TEST(Framework, ATextReadFromAFileNeverGrowsItsFormPastTheScreen) {
+    const CString longText = Utf8ToCString("Start " + std::string(6000, 'w') + " end");
+    const auto open = [&](const CString& text, bool fromFile, std::function<void(TestForm&)> look) {
+        TestForm form(1);
+        form.beforeLayout = [&](TestForm& f) {
+            if (fromFile)
+                f.ShowWithinScreen(1013);
+            f.label.SetWindowText(text);
+        };
+        QSize size;
+        form.whileOpen = [&](TestForm& f) {
+            size = f.ControlWidget(1013)->window()->size();
+            if (look)
+                look(f);
+            f.EndDialog(IDOK);
+        };
+        form.DoModal();
+        return size;
+    };
+    const QSize plain = open(u"Label:", false, {});
+    EXPECT_GT(open(longText, false, {}).width(), plain.width()) << "a form's own text grows it";
+    const QSize cut = open(longText, true, [&](TestForm& f) {
+        auto* label = qobject_cast<QLabel*>(f.ControlWidget(1013));
+        EXPECT_TRUE(label->text().startsWith(QStringLiteral("Start")));
+        EXPECT_TRUE(label->text().endsWith(QStringLiteral(" end")));
+        EXPECT_TRUE(label->text().contains(QChar(0x2026)));
+        EXPECT_EQ(label->toolTip().toStdU16String(), longText);
+        EXPECT_EQ(label->accessibleName().toStdU16String(), longText);
+    });
+    EXPECT_EQ(cut, plain) << "grown by nothing";
+    // One that fits once the form grows a little: grown, and whole.
+    open(Utf8ToCString("A label from a file, longer than its place"), true, [](TestForm& f) {
+        auto* label = qobject_cast<QLabel*>(f.ControlWidget(1013));
+        EXPECT_FALSE(label->text().contains(QChar(0x2026)));
+        EXPECT_TRUE(label->toolTip().isEmpty());
+    });
 }
 
 // The grid's whole content in view: no scroll bar needed.
