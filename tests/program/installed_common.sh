@@ -11,6 +11,9 @@ work=$(mktemp -d)
 home=$work/home
 pids=()
 as_nobody() { setpriv --reuid=65534 --regid=65534 --clear-groups "$@"; }
+# The same in the background, the process in place of the subshell that
+# starts it: `$!` is then the process's own pid, and ending it ends it.
+nobody_in_background() { (exec setpriv --reuid=65534 --regid=65534 --clear-groups "$@") & }
 cleanup() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
   for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done

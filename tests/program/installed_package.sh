@@ -17,8 +17,8 @@ sleep 1
 
 # Starts the program as the desktop entry says, as the user, and waits for its window.
 start() {
-  as_nobody env -i HOME="$home" DISPLAY=$display PATH=/usr/bin:/bin \
-    LANG=C.UTF-8 $command >"$work/run.log" 2>&1 &
+  nobody_in_background env -i HOME="$home" DISPLAY=$display PATH=/usr/bin:/bin \
+    LANG=C.UTF-8 $command >"$work/run.log" 2>&1
   program=$!
   pids+=($program)
   wait_for '^Vexton\.DOF\.CE$'

@@ -18,10 +18,9 @@ dpkg-query -W -f='${Status}' qt6-wayland | grep -q 'install ok installed' ||
   { echo "qt6-wayland, which the package recommends, is not installed"; exit 1; }
 mkdir -p "$runtime" "$drive/plugins/generic"
 cp "$plugin" "$drive/plugins/generic/"
-as_user() {
-  as_nobody env -i HOME="$home" XDG_RUNTIME_DIR="$runtime" PATH=/usr/bin:/bin \
-    LANG=C.UTF-8 WAYLAND_DISPLAY=wayland-vextondof "$@"
-}
+user_env=(env -i HOME="$home" XDG_RUNTIME_DIR="$runtime" PATH=/usr/bin:/bin
+          LANG=C.UTF-8 WAYLAND_DISPLAY=wayland-vextondof)
+as_user() { as_nobody "${user_env[@]}" "$@"; }
 
 # What a person does, step by step; the plugin notes each step as it takes
 # it. Waiting for the main form after the drop-down's Escape proves the
@@ -55,8 +54,8 @@ STEPS
 chown -R nobody "$runtime" "$drive"
 chmod 700 "$runtime"
 
-as_user weston --backend=headless-backend.so --socket=wayland-vextondof --idle-time=0 \
-  --width=1024 --height=768 >"$work/weston.log" 2>&1 &
+nobody_in_background "${user_env[@]}" weston --backend=headless-backend.so \
+  --socket=wayland-vextondof --idle-time=0 --width=1024 --height=768 >"$work/weston.log" 2>&1
 pids+=($!)
 for _ in $(seq 50); do [ -S "$runtime/wayland-vextondof" ] && break; sleep 0.1; done
 [ -S "$runtime/wayland-vextondof" ] || { echo "weston did not start"; cat "$work/weston.log"; exit 1; }
