@@ -403,26 +403,20 @@ std::optional<Lens> CVextonDOFCEDlg::RequireLens() {
     const auto cofc = unit ? RequireValue(m_cboCofC, ListKind::CircleOfConfusion) : std::nullopt;
     if (!cofc)
         return std::nullopt;
-    Lens lens;
-    lens.cameraName = camera->name;
-    lens.cropFactor = camera->cropFactor;
-    lens.sensorWidth = camera->sensorWidth;
-    lens.focalLengthValue = *focalLength;
     // Without a chosen aperture the table shows the default stops, unmarked.
     const ListChoiceText aperture =
         ChosenInList(m_cboAperture, ListKind::Aperture, UserNumberSettings());
-    lens.apertureValue = aperture.value.value_or("");
-    lens.apertureText = aperture.typed ? "f/" + lens.apertureValue : CStringToUtf8(aperture.text);
-    lens.unitValue = *unit;
+    const std::string apertureValue = aperture.value.value_or("");
+    const std::string diopter = CStringToUtf8(m_editDiopter.GetWindowText());
+    const std::string distance = CStringToUtf8(m_editDistance.GetWindowText());
+    // Read once into numbers, as a press reads them.
+    Lens lens =
+        ReadLens({*focalLength, apertureValue, *unit, *cofc, camera->cropFactor, distance, diopter},
+                 UserNumberSettings());
+    lens.cameraName = camera->name;
+    lens.sensor = {camera->sensorWidth, camera->sensorHeight};
+    lens.apertureText = aperture.typed ? "f/" + apertureValue : CStringToUtf8(aperture.text);
     lens.unitName = CStringToUtf8(m_cboUnit.GetLBText(m_cboUnit.GetCurSel()));
-    lens.cofcValue = *cofc;
-    lens.diopterText = CStringToUtf8(m_editDiopter.GetWindowText());
-    lens.distanceText = CStringToUtf8(m_editDistance.GetWindowText());
-    // Only a distance a press would take is marked in the table.
-    const double typed = ReadDistanceIn(
-        lens.distanceText, DistanceUnitFor(ParseInteger(lens.unitValue)), UserNumberSettings());
-    if (typed > 0 && std::isfinite(typed))
-        lens.distance = typed;
     return lens;
 }
 
@@ -432,9 +426,9 @@ std::optional<Lens> CVextonDOFCEDlg::RequireTableLens() {
     std::optional<Lens> lens = RequireLens();
     if (!lens)
         return std::nullopt;
-    CalculationInputs atOneUnit = lens->Optics();
-    atOneUnit.apertureValue = "1";
-    atOneUnit.distanceText = "1";
+    Lens atOneUnit = *lens;
+    atOneUnit.fNumber = 1.0;
+    atOneUnit.distance = 1.0;
     const CalculationResult one = Calculate(atOneUnit, UserNumberSettings());
     m_editFocalLength.SetWindowText(Utf8ToCString(one.focalLengthText));
     if (one.status == CalculationStatus::BadFocalLength) {
@@ -584,12 +578,12 @@ void CVextonDOFCEDlg::UsePhotoSettings(const PhotoShot& shot, const PhotoCamera&
         if (list.SelectString(text) < 0)
             list.SetWindowText(text);
     };
-    if (!lens.focalLengthValue.empty())
+    if (!shot.focalLengthText.empty())
         show(m_cboFocalLength, TextForList(m_cboFocalLength, shot.focalLengthText,
-                                           shot.focalLengthText + " mm", lens.focalLengthValue));
-    if (!lens.apertureValue.empty())
+                                           shot.focalLengthText + " mm", shot.focalLengthText));
+    if (!shot.apertureValue.empty())
         show(m_cboAperture, TextForList(m_cboAperture, lens.apertureText,
-                                        lens.apertureText.substr(2), lens.apertureValue));
+                                        lens.apertureText.substr(2), shot.apertureValue));
     if (!lens.distanceText.empty())
         m_editDistance.SetWindowText(Utf8ToCString(lens.distanceText));
     m_editDiopter.SetWindowText(CString());

@@ -29,28 +29,37 @@ double Dioptres(const CalculationInputs& in, const NumberSettings& settings) {
 }
 } // namespace
 
-LensSetup ReadLens(const CalculationInputs& in, const NumberSettings& settings) {
-    const double D = Dioptres(in, settings);
-    return {ApplyDiopter(ParseDecimal(in.focalLengthValue), D), ParseDecimal(in.apertureValue),
-            ParseDecimal(in.cofcValue) / in.cropFactor,
-            &DistanceUnitFor(ParseInteger(in.unitValue))};
+Lens ReadLens(const CalculationInputs& in, const NumberSettings& settings) {
+    Lens lens;
+    lens.focalLength = ParseDecimal(in.focalLengthValue);
+    lens.diopter = Dioptres(in, settings);
+    lens.diopterText = std::string(in.diopterText);
+    if (!in.apertureValue.empty())
+        lens.fNumber = ParseDecimal(in.apertureValue);
+    lens.cocEquivalent = ParseDecimal(in.cofcValue);
+    lens.cropFactor = in.cropFactor;
+    lens.unitCode = ParseInteger(in.unitValue);
+    lens.distanceText = std::string(in.distanceText);
+    lens.distance =
+        in.distance ? *in.distance : ReadDistanceIn(in.distanceText, lens.Unit(), settings);
+    return lens;
 }
 
-std::optional<double> CloseUpReach(const CalculationInputs& in, const NumberSettings& settings) {
-    const double D = Dioptres(in, settings);
-    const DistanceUnit& unit = DistanceUnitFor(ParseInteger(in.unitValue));
+std::optional<double> CloseUpReach(const Lens& lens) {
+    const double D = lens.diopter;
+    const DistanceUnit& unit = lens.Unit();
     if (!(D > 0) || !std::isfinite(D) || !(unit.factor > 0))
         return std::nullopt;
     return FromMillimetres(unit.factor)(1000.0 / D);
 }
 
-std::string CloseUpReachText(const CalculationInputs& in, const NumberSettings& settings) {
-    const std::optional<double> reach = CloseUpReach(in, settings);
+std::string CloseUpReachText(const Lens& lens, const NumberSettings& settings) {
+    const std::optional<double> reach = CloseUpReach(lens);
     if (!reach)
         return {};
-    const DistanceUnit& unit = DistanceUnitFor(ParseInteger(in.unitValue));
+    const DistanceUnit& unit = lens.Unit();
     return Arg(Tr("Calculate", "a +%1 close-up lens focuses no farther than %2"),
-               {FormatShortest(Dioptres(in, settings), 2, settings),
+               {FormatShortest(lens.diopter, 2, settings),
                 unit.code == kFeetAndInchesCode
                     ? FeetAndInches(*reach, TapeStep(*reach))
                     : FormatShortest(*reach, 6, settings) + unit.suffix});
@@ -101,16 +110,22 @@ DepthInUnit DepthAt(const LensSetup& lens, double v) {
 }
 
 CalculationResult Calculate(const CalculationInputs& in, const NumberSettings& settings) {
+    return Calculate(ReadLens(in, settings), settings);
+}
+
+CalculationResult Calculate(const Lens& lens, const NumberSettings& settings) {
     CalculationResult r;
-    const LensSetup lens = ReadLens(in, settings);
-    if (std::isfinite(lens.f))
-        r.focalLengthText = FocalLengthText(lens.f);
-    const DepthInUnit d = DepthAt(
-        lens, in.distance ? *in.distance : ReadDistanceIn(in.distanceText, *lens.unit, settings));
+    const LensSetup setup = lens.Setup();
+    r.focalLength = setup.f;
+    r.coc = setup.c;
+    if (std::isfinite(setup.f))
+        r.focalLengthText = FocalLengthText(setup.f);
+    r.depth = DepthAt(setup, lens.distance.value_or(0));
+    const DepthInUnit& d = r.depth;
     r.status = d.status;
     if (d.status != CalculationStatus::Ok)
         return r;
-    const DistanceUnit& unit = *lens.unit;
+    const DistanceUnit& unit = *setup.unit;
     r.hyperfocalText = LengthText(d.hyperfocal, unit, settings);
     r.nearText = LengthText(d.nearLimit, unit, settings);
     if (d.farIsInfinite) {
@@ -120,7 +135,7 @@ CalculationResult Calculate(const CalculationInputs& in, const NumberSettings& s
         r.farText = LengthText(d.farLimit, unit, settings);
         r.totalText = LengthText(d.farLimit - d.nearLimit, unit, settings);
     }
-    r.cocText = LocaleText(lens.c, settings, " mm");
+    r.cocText = LocaleText(setup.c, settings, " mm");
     return r;
 }
 

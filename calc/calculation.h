@@ -1,9 +1,11 @@
 #pragma once
 // One press of Calculate, from the input texts to the six result texts,
 // without any window: the Calculate command gathers the texts from the main
-// form and shows what this returns.
+// form, reads them once into a lens of numbers, and shows what this
+// returns.
 
 #include "calc/dof.h"
+#include "calc/lens.h"
 #include "calc/number_text.h"
 #include "framework/base/translate.h"
 
@@ -32,8 +34,24 @@ enum class CalculationStatus {
     BadFocalLength,   // the diopter leaves no positive, finite focal length
 };
 
+// What a press of Calculate finds at `distance` (in the lens's unit): the
+// hyperfocal distance and the limits, in the unit, the very doubles the
+// results form's texts are written from; or why it refuses.
+struct DepthInUnit {
+    CalculationStatus status = CalculationStatus::Ok;
+    double hyperfocal = 0;
+    double nearLimit = 0;
+    double farLimit = 0;
+    bool farIsInfinite = false;
+};
 struct CalculationResult {
     CalculationStatus status = CalculationStatus::Ok;
+    // The numbers the texts are written from: the limits and the
+    // hyperfocal distance in the unit, the focal length after the diopter
+    // and the circle of confusion on the sensor in millimetres.
+    DepthInUnit depth;
+    double focalLength = 0;
+    double coc = 0;
     std::string focalLengthText; // "%0.2f mm", never "-0.00"; empty when not finite
     std::string nearText;
     std::string farText;
@@ -45,7 +63,10 @@ struct CalculationResult {
 inline constexpr std::size_t kDiopterCharacters = 29;
 inline constexpr const char* kInfinityText = TR_NOOP("Calculate", "Infinity");
 
+// The press: its texts read once into a lens (ReadLens), then calculated.
 CalculationResult Calculate(const CalculationInputs& in, const NumberSettings& settings);
+// What a press finds for a lens of numbers, at its own f-number and distance.
+CalculationResult Calculate(const Lens& lens, const NumberSettings& settings);
 
 // A length in `unit` as the results form writes it: "%f" in the user's
 // number format and the unit's suffix, or in feet and inches as a tape
@@ -53,15 +74,11 @@ CalculationResult Calculate(const CalculationInputs& in, const NumberSettings& s
 std::string LengthText(double value, const DistanceUnit& unit, const NumberSettings& settings);
 
 // The lens as a press of Calculate reads it from the inputs: the focal
-// length after the diopter rule, the f-number, the circle of confusion used
-// (divided by the crop factor), all in millimetres, and the unit.
-struct LensSetup {
-    double f;
-    double N;
-    double c;
-    const DistanceUnit* unit;
-};
-LensSetup ReadLens(const CalculationInputs& in, const NumberSettings& settings);
+// length and the diopter, the f-number, the circle of confusion chosen and
+// the crop factor, the unit and the distance, each read once from its text
+// as a press reads it (the diopter's first characters, in the person's
+// number settings).
+Lens ReadLens(const CalculationInputs& in, const NumberSettings& settings);
 
 // A typed distance as a press of Calculate reads it (0 for none of a number).
 double ReadDistance(std::string_view text, const NumberSettings& settings);
@@ -70,16 +87,6 @@ double ReadDistance(std::string_view text, const NumberSettings& settings);
 double ReadDistanceIn(std::string_view text, const DistanceUnit& unit,
                       const NumberSettings& settings);
 
-// What a press of Calculate finds at `distance` (in the lens's unit): the
-// hyperfocal distance and the limits, in the unit, the very doubles the
-// results form's texts are written from; or why it refuses.
-struct DepthInUnit {
-    CalculationStatus status = CalculationStatus::Ok;
-    double hyperfocal = 0;
-    double nearLimit = 0;
-    double farLimit = 0;
-    bool farIsInfinite = false;
-};
 DepthInUnit DepthAt(const LensSetup& lens, double distance);
 
 // The green light diffraction is reckoned in, in millimetres.
@@ -93,10 +100,10 @@ inline double AiryDiscMm(double N) {
 
 // How far a close-up lens lets the lens focus: 1/D metres for a +D
 // diopter, in the unit; none without one (or for a negative diopter).
-std::optional<double> CloseUpReach(const CalculationInputs& in, const NumberSettings& settings);
+std::optional<double> CloseUpReach(const Lens& lens);
 
 // "a +2 close-up lens focuses no farther than 0.5 m"; "" without one.
-std::string CloseUpReachText(const CalculationInputs& in, const NumberSettings& settings);
+std::string CloseUpReachText(const Lens& lens, const NumberSettings& settings);
 
 // What the user is told when a press is refused; null for Ok.
 std::string RefusalText(CalculationStatus status);

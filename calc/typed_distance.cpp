@@ -166,6 +166,12 @@ std::optional<double> ReadTypedDistance(std::string_view text, const NumberSetti
     return value * in->metres / to;
 }
 
+double MetresInUnit(double metres, const DistanceUnit& listUnit) {
+    const int code = listUnit.code == kFeetAndInchesCode ? kFeetCode : listUnit.code;
+    const double to = TrueMetres(code);
+    return to > 0 ? metres / to : 0;
+}
+
 bool IsInfinityText(std::string_view text) {
     const std::string_view t = TrimBlanks(text);
     // The word the results show for it, in the person's language too.

@@ -21,6 +21,11 @@
 std::optional<double> ReadTypedDistance(std::string_view text, const NumberSettings& settings,
                                         const DistanceUnit& unit);
 
+// A length in metres in `unit`, by the units' true lengths (feet and inches
+// in feet): what "N m" typed with `unit` chosen reads as; 0 for a unit
+// without a length.
+double MetresInUnit(double metres, const DistanceUnit& unit);
+
 // Whether a text means infinity: "inf", "infinity" (in any case), "∞", or
 // the word the results show for it in the person's language ("unendlich").
 bool IsInfinityText(std::string_view text);

@@ -46,8 +46,8 @@ BOOL CDofChartDlg::OnInitDialog() {
     m_cboView.AddEntries(std::move(views));
     m_cboView.SetCurSel(0);
     ApertureLists::Fill(m_cboFrom, m_cboTo, m_cboSteps, m_lens, m_settings);
-    if (m_lens.distance)
-        m_editDistance.SetWindowText(Utf8ToCString(DistancesText({*m_lens.distance}, m_settings)));
+    if (const std::optional<double> typed = m_lens.TypedDistance())
+        m_editDistance.SetWindowText(Utf8ToCString(DistancesText({*typed}, m_settings)));
     m_filling = false;
     Redraw();
     return TRUE;
@@ -56,10 +56,9 @@ BOOL CDofChartDlg::OnInitDialog() {
 ChartRequest CDofChartDlg::Request(std::string& refusal) const {
     ChartRequest request;
     request.view = static_cast<ChartView>(std::max(0, m_cboView.GetCurSel()));
-    request.table.lens = m_lens.Optics();
+    request.table.lens = m_lens;
     const CString typed = m_editDistance.GetWindowText();
-    const DistanceList distances = ReadDistances(CStringToUtf8(typed), m_settings,
-                                                 DistanceUnitFor(ParseInteger(m_lens.unitValue)));
+    const DistanceList distances = ReadDistances(CStringToUtf8(typed), m_settings, m_lens.Unit());
     if (distances.values.size() == 1 && distances.refusal.empty())
         request.focus = distances.values.front();
     else if (distances.values.size() > 1)

@@ -151,7 +151,7 @@ DofChart MakeChart(const ChartRequest& request, const NumberSettings& settings) 
         table.distances.push_back(*request.focus);
     table.typedDistance = request.focus;
     const TableRows rows(table, settings);
-    const LensSetup lens = ReadLens(table.lens, settings);
+    const LensSetup lens = table.lens.Setup();
     const DistanceUnit& unit = *lens.unit;
     const bool tape = unit.code == kFeetAndInchesCode;
     chart.unitName = UnitNameOf(unit);
@@ -192,7 +192,7 @@ DofChart MakeChart(const ChartRequest& request, const NumberSettings& settings) 
         chart.series.push_back(std::move(s));
     }
     if (chart.series.empty()) {
-        chart.refusal = Tr("DOF Chart", "No aperture lies between the two chosen.");
+        chart.refusal = NoStopBetween();
         return chart;
     }
     const bool any = std::any_of(chart.series.begin(), chart.series.end(),

@@ -40,7 +40,7 @@ CommandResult CalculateVerb(const std::vector<std::string>& args,
     if (auto failed = Choose(choices, parsed, machine, "calculate"))
         return *failed;
     const Lens lens = LensOf(choices, parsed, machine.numbers);
-    const CalculationResult result = ::Calculate(lens.Inputs(), machine.numbers);
+    const CalculationResult result = ::Calculate(lens, machine.numbers);
     if (result.status != CalculationStatus::Ok) {
         CommandResult refused = Refused(RefusalText(result.status));
         refused.err = choices.warning + refused.err;
@@ -51,13 +51,9 @@ CommandResult CalculateVerb(const std::vector<std::string>& args,
     const std::vector<std::string> labels = ResultLabels();
     CommandResult out;
     out.err = choices.warning;
-    const CalculationInputs in = lens.Inputs();
-    if (const std::optional<double> reach = CloseUpReach(in, machine.numbers);
-        reach &&
-        (in.distance ? *in.distance
-                     : ReadDistanceIn(in.distanceText, DistanceUnitFor(ParseInteger(in.unitValue)),
-                                      machine.numbers)) > *reach)
-        out.err += Note(CloseUpReachText(in, machine.numbers) + ".");
+    if (const std::optional<double> reach = CloseUpReach(lens);
+        reach && lens.distance.value_or(0) > *reach)
+        out.err += Note(CloseUpReachText(lens, machine.numbers) + ".");
     for (std::size_t i = 0; i < labels.size() && i < std::size(texts); ++i)
         out.out += labels[i] + " " + texts[i] + "\n";
     return out;

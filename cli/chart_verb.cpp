@@ -71,17 +71,13 @@ CommandResult ChartVerb(const std::vector<std::string>& args, const CommandLineC
         return *wrong;
     Choices choices;
     Lens lens;
-    std::pair<double, double> range;
-    if (auto failed = ReadTableLens(parsed, machine, "chart", choices, lens, range))
-        return *failed;
     ChartRequest request;
     request.view = options.view;
-    request.table.lens = lens.Inputs();
-    SetApertureColumns(request.table, range.first, range.second, options.steps,
-                       ChosenAperture(lens));
+    if (auto failed =
+            ReadTableLens(parsed, machine, "chart", options.steps, choices, lens, request.table))
+        return *failed;
     if (!lens.distanceText.empty()) {
-        const DistanceList typed = ReadDistances(lens.distanceText, machine.numbers,
-                                                 DistanceUnitFor(ParseInteger(lens.unitValue)));
+        const DistanceList typed = ReadDistances(lens.distanceText, machine.numbers, lens.Unit());
         if (typed.values.size() != 1 || !typed.refusal.empty())
             return Refused(typed.refusal.empty()
                                ? Tr("Command line", "--distance takes one distance")
@@ -98,11 +94,9 @@ CommandResult ChartVerb(const std::vector<std::string>& args, const CommandLineC
     const TablePageHeading heading = MakeTableHeading(lens, machine.numbers);
     const std::optional<bool> letter =
         options.paper.empty() ? std::nullopt : std::optional<bool>(options.paper == "letter");
-    result.produce = [lens, request, heading, letter, format = *options.format,
-                      draw = machine.chart, numbers = machine.numbers](const OutputSink& sink) {
-        ChartRequest over = request;
-        over.table.lens = lens.Inputs();
-        const DofChart chart = MakeChart(over, numbers);
+    result.produce = [request, heading, letter, format = *options.format, draw = machine.chart,
+                      numbers = machine.numbers](const OutputSink& sink) {
+        const DofChart chart = MakeChart(request, numbers);
         if (!chart.refusal.empty())
             throw NothingMade(ValidationError(chart.refusal));
         if (!draw)

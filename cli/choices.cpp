@@ -167,32 +167,27 @@ Lens LensOf(const Choices& choices, const Parsed& parsed, const NumberSettings& 
     const auto shown = [](const ListChoice& list) {
         return CStringToUtf8(list.entries[static_cast<std::size_t>(list.selected)].displayText);
     };
-    Lens lens;
-    const std::string value = choices.camera.selected >= 0 ? Value(choices.camera) : "";
+    const std::string cameraValue = choices.camera.selected >= 0 ? Value(choices.camera) : "";
     const FoundCamera* found = choices.found ? &*choices.found : nullptr;
-    if (!found && value.rfind("own:", 0) == 0)
-        found = &choices.own.at(std::stoul(value.substr(4)));
-    if (found) {
-        lens.cameraName = found->name;
-        lens.cropFactor = found->cropFactor;
-        lens.sensorWidth = found->sensorWidth;
-    } else {
-        const CameraRecord* camera = CameraForValue(value);
-        lens.cameraName = shown(choices.camera);
-        lens.cropFactor = camera->cropFactor;
-        lens.sensorWidth = camera->sensorWidth;
-    }
-    lens.focalLengthValue = Value(choices.focalLength);
-    lens.apertureValue = Value(choices.aperture);
+    if (!found && cameraValue.rfind("own:", 0) == 0)
+        found = &choices.own.at(std::stoul(cameraValue.substr(4)));
+    const CameraRecord* record = found ? nullptr : CameraForValue(cameraValue);
+    const std::string focalLength = Value(choices.focalLength), aperture = Value(choices.aperture),
+                      unit = Value(choices.unit), cofc = Value(choices.cofc),
+                      distance = Option(parsed, "--distance"),
+                      diopter = Option(parsed, "--diopter");
+    Lens lens = ReadLens({focalLength, aperture, unit, cofc,
+                          found ? found->cropFactor : record->cropFactor, distance, diopter},
+                         numbers);
+    lens.cameraName = found ? found->name : shown(choices.camera);
+    lens.sensor = found ? SensorSize{found->sensorWidth, found->sensorHeight}
+                        : SensorSize{record->sensorWidth, record->sensorHeight};
     lens.apertureText =
         choices.aperture.typedValue ? "f/" + *choices.aperture.typedValue : shown(choices.aperture);
-    lens.unitValue = Value(choices.unit);
     lens.unitName = shown(choices.unit);
-    lens.cofcValue = Value(choices.cofc);
-    lens.diopterText = Option(parsed, "--diopter");
-    lens.distanceText = Option(parsed, "--distance");
-    lens.distance = ReadTypedDistance(lens.distanceText, numbers,
-                                      DistanceUnitFor(ParseInteger(lens.unitValue)));
+    // A distance typed with its own unit ("250 cm") in the lens's.
+    if (const std::optional<double> typed = ReadTypedDistance(distance, numbers, lens.Unit()))
+        lens.distance = typed;
     return lens;
 }
 
@@ -261,15 +256,13 @@ std::optional<std::string> CocInPlace(const Choices& choices, const std::string&
     return std::nullopt;
 }
 
-TableRequest Over(const Lens& lens, TableRequest request) {
-    request.lens = lens.Inputs();
-    return request;
-}
-
 // One end of --apertures: an entry of the aperture list by the list's rule,
 // or an f-number it has none for.
 namespace {
-std::optional<double> ApertureEnd(const std::string& typed, const NumberSettings& numbers) {
+std::optional<double> ApertureEnd(const std::string& typed, StopSteps steps,
+                                  const NumberSettings& numbers) {
+    if (const std::optional<NamedAperture> stop = StopNamed(typed, steps))
+        return stop->N; // a stop of the steps asked for, at its true f-number
     ListChoice list{ListKind::Aperture, "--apertures", "aperture", ApertureChoices(), {}};
     if (!ChooseNumber(list, typed, numbers))
         list.selected =
@@ -282,18 +275,21 @@ std::optional<double> ApertureEnd(const std::string& typed, const NumberSettings
 
 // --apertures FROM:TO; the default stops, widened to the chosen aperture, otherwise.
 std::optional<std::pair<double, double>> ApertureRange(const Parsed& parsed, const Lens& lens,
+                                                       StopSteps steps,
                                                        const NumberSettings& numbers,
                                                        std::string& error) {
     const std::string range = Option(parsed, "--apertures");
     if (range.empty()) {
         const auto [first, last] = DefaultApertureRange(ChosenAperture(lens));
-        return std::pair{ParseDecimal(first.value), ParseDecimal(last.value)};
+        return std::pair{first.N, last.N};
     }
     const std::size_t colon = range.find(':');
-    const std::optional<double> from =
-        colon == std::string::npos ? std::nullopt : ApertureEnd(range.substr(0, colon), numbers);
-    const std::optional<double> to =
-        colon == std::string::npos ? std::nullopt : ApertureEnd(range.substr(colon + 1), numbers);
+    const std::optional<double> from = colon == std::string::npos
+                                           ? std::nullopt
+                                           : ApertureEnd(range.substr(0, colon), steps, numbers);
+    const std::optional<double> to = colon == std::string::npos
+                                         ? std::nullopt
+                                         : ApertureEnd(range.substr(colon + 1), steps, numbers);
     if (!from || !to) {
         error = Tr("Command line",
                    "--apertures takes FROM:TO, two apertures (\"f/4:f/16\", \"2.8:6.3\")");
@@ -303,21 +299,24 @@ std::optional<std::pair<double, double>> ApertureRange(const Parsed& parsed, con
 }
 
 std::optional<CommandResult> ReadTableLens(const Parsed& parsed, const CommandLineContext& machine,
-                                           const char* verb, Choices& choices, Lens& lens,
-                                           std::pair<double, double>& range) {
+                                           const char* verb, StopSteps steps, Choices& choices,
+                                           Lens& lens, TableRequest& request) {
     if (auto failed = Choose(choices, parsed, machine, verb))
         return failed;
     lens = LensOf(choices, parsed, machine.numbers);
     std::string rangeError;
-    const auto asked = ApertureRange(parsed, lens, machine.numbers, rangeError);
-    if (!asked)
+    const auto range = ApertureRange(parsed, lens, steps, machine.numbers, rangeError);
+    if (!range)
         return UsageError(verb, rangeError);
-    range = *asked;
-    CalculationInputs atOne = lens.Inputs();
-    atOne.distanceText = "1";
-    atOne.distance.reset();
+    Lens atOne = lens;
+    atOne.fNumber = 1.0;
+    atOne.distance = 1.0;
     if (const CalculationResult one = Calculate(atOne, machine.numbers);
         one.status == CalculationStatus::BadFocalLength)
         return Refused(RefusalText(one.status));
+    request.lens = lens;
+    SetApertureColumns(request, range->first, range->second, steps, ChosenAperture(lens));
+    if (request.apertures.empty())
+        return UsageError(verb, NoStopBetween());
     return std::nullopt;
 }

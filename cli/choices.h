@@ -92,23 +92,24 @@ ChosenSensor SensorOf(const Choices& choices);
 std::optional<std::string> CocInPlace(const Choices& choices, const std::string& text,
                                       std::string& error);
 
-// The lens the choices and the typed texts make; a distance typed with its
-// unit is read in it, any other as the main form reads it.
+// The lens the choices and the typed texts make, read once into numbers as
+// a press reads them; a distance typed with its unit is read in it, any
+// other as the main form reads it.
 Lens LensOf(const Choices& choices, const Parsed& parsed, const NumberSettings& numbers);
 
-// `request` over the texts of `lens`, which its views point into: for
-// output made later, from copies of both.
-TableRequest Over(const Lens& lens, TableRequest request);
-
-// The choices, the lens they make and the apertures --apertures asks for,
-// for a table or a chart of `verb`; the usage error or the refusal instead
-// when they make none (a diopter that leaves no focal length).
+// The choices, the lens they make and the columns --apertures asks for in
+// `steps`, for a table or a chart of `verb`, into `request`; the usage error
+// or the refusal instead when they make none (a diopter that leaves no
+// focal length, a range that holds no stop).
 std::optional<CommandResult> ReadTableLens(const Parsed& parsed, const CommandLineContext& machine,
-                                           const char* verb, Choices& choices, Lens& lens,
-                                           std::pair<double, double>& range);
+                                           const char* verb, StopSteps steps, Choices& choices,
+                                           Lens& lens, TableRequest& request);
 
-// --apertures FROM:TO, two f-numbers; the default stops, widened to the
-// chosen aperture, without it; none, and why in `error`, when not understood.
+// --apertures FROM:TO, two f-numbers: an end that names a stop of `steps`
+// is that stop's true f-number ("f/7.1" in third stops is 2^(17/6)); the
+// default stops, widened to the chosen aperture, without it; none, and why
+// in `error`, when not understood.
 std::optional<std::pair<double, double>> ApertureRange(const Parsed& parsed, const Lens& lens,
+                                                       StopSteps steps,
                                                        const NumberSettings& numbers,
                                                        std::string& error);

@@ -60,14 +60,13 @@ std::string Fixed(double v) {
 std::string CsvLine(const PhotoFacts& facts, const PhotoShot& shot) {
     const Lens& lens = shot.lens;
     std::string near, far, total, hyperfocal, coc;
-    if (shot.calculated) {
-        const LensSetup setup = ReadLens(lens.Inputs(), NumberSettings{});
-        const DepthInUnit d = DepthAt(setup, *lens.distance);
+    if (shot.calculated) { // the very doubles the texts were written from
+        const DepthInUnit& d = shot.result.depth;
         near = Fixed(d.nearLimit);
         far = d.farIsInfinite ? "inf" : Fixed(d.farLimit);
         total = d.farIsInfinite ? "inf" : Fixed(d.farLimit - d.nearLimit);
         hyperfocal = Fixed(d.hyperfocal);
-        coc = Fixed(setup.c);
+        coc = Fixed(shot.result.coc);
     }
     std::string problem = shot.missing;
     for (const PhotoSentence& sentence : facts.nonsense) {

@@ -42,11 +42,8 @@ CommandResult PlanVerb(const std::vector<std::string>& args, const CommandLineCo
     Choices choices;
     if (auto failed = Choose(choices, parsed, machine, "plan"))
         return *failed;
-    const Lens lens =
-        LensOf(choices, parsed, machine.numbers); // the texts the request's views point into
     PlanRequest request;
-    request.lens = lens.Inputs();
-    request.sensorWidth = lens.sensorWidth;
+    request.lens = LensOf(choices, parsed, machine.numbers);
     request.nearText = Option(parsed, "--near");
     const std::string far = Option(parsed, "--far");
     request.farIsInfinite = far.empty();
@@ -62,7 +59,7 @@ CommandResult PlanVerb(const std::vector<std::string>& args, const CommandLineCo
         if (!texts[i]->empty())
             result.out += labels[i] + " " + *texts[i] + "\n";
     result.err = choices.warning;
-    if (const std::optional<double> reach = CloseUpReach(request.lens, machine.numbers);
+    if (const std::optional<double> reach = CloseUpReach(request.lens);
         reach && plan.refusal.empty() && plan.focusDistance > *reach)
         result.err += Note(CloseUpReachText(request.lens, machine.numbers) + ".");
     if (!plan.warning.empty())

@@ -67,7 +67,7 @@ std::optional<CommandResult> ReadTableOptions(const Parsed& parsed, TableOptions
 // to `cutNote`.
 void SetRows(TableRequest& request, const Lens& lens, const Parsed& parsed,
              const NumberSettings& numbers, CommandResult& result, std::string& cutNote) {
-    const DistanceUnit& unit = DistanceUnitFor(ParseInteger(lens.unitValue));
+    const DistanceUnit& unit = lens.Unit();
     const auto refuse = [&result](const std::string& sentence) {
         result.exitCode = 1;
         result.err += ValidationError(sentence);
@@ -92,11 +92,10 @@ void SetRows(TableRequest& request, const Lens& lens, const Parsed& parsed,
     }
 }
 
-void ProduceCsv(CommandResult& result, const Lens& lens, const TableRequest& request,
-                const NumberSettings& numbers) {
-    result.produce = [lens, request, numbers](const OutputSink& sink) {
+void ProduceCsv(CommandResult& result, const TableRequest& request) {
+    result.produce = [request](const OutputSink& sink) {
         std::string err;
-        for (const std::string& refusal : WriteTableCsv(Over(lens, request), numbers, sink))
+        for (const std::string& refusal : WriteTableCsv(request, sink))
             err += ValidationError(refusal);
         return err;
     };
@@ -112,9 +111,9 @@ void ProducePdf(CommandResult& result, const Lens& lens, TableRequest request,
     const TablePageHeading heading = MakeTableHeading(lens, machine.numbers);
     const std::optional<bool> letter =
         options.paper.empty() ? std::nullopt : std::optional<bool>(options.paper == "letter");
-    result.produce = [lens, request, heading, letter, pdf = machine.pdf,
+    result.produce = [request, heading, letter, pdf = machine.pdf,
                       numbers = machine.numbers](const OutputSink& sink) {
-        const DofTable table = MakeTable(Over(lens, request), numbers);
+        const DofTable table = MakeTable(request, numbers);
         return pdf && pdf(table, heading, letter, sink)
                    ? std::string()
                    : "vextondof: " + Tr("Command line", "no PDF could be made here") + "\n";
@@ -122,11 +121,10 @@ void ProducePdf(CommandResult& result, const Lens& lens, TableRequest request,
     result.binaryOut = true;
 }
 
-void ProduceText(CommandResult& result, const Lens& lens, const TableRequest& request,
-                 const std::string& cutNote, const NumberSettings& numbers) {
-    result.produce = [lens, request, cutNote, numbers](const OutputSink& sink) {
-        const TableRequest over = Over(lens, request);
-        WriteTableText(TableRows(over, numbers), sink);
+void ProduceText(CommandResult& result, const TableRequest& request, const std::string& cutNote,
+                 const NumberSettings& numbers) {
+    result.produce = [request, cutNote, numbers](const OutputSink& sink) {
+        WriteTableText(TableRows(request, numbers), sink);
         if (!cutNote.empty())
             sink(cutNote + "\n");
         return std::string();
@@ -144,12 +142,10 @@ CommandResult TableVerb(const std::vector<std::string>& args, const CommandLineC
         return *wrong;
     Choices choices;
     Lens lens;
-    std::pair<double, double> range;
-    if (auto failed = ReadTableLens(parsed, machine, "table", choices, lens, range))
-        return *failed;
     TableRequest request;
-    request.lens = lens.Inputs();
-    SetApertureColumns(request, range.first, range.second, options.steps, ChosenAperture(lens));
+    if (auto failed =
+            ReadTableLens(parsed, machine, "table", options.steps, choices, lens, request))
+        return *failed;
     request.shows = options.shows;
     CommandResult result;
     result.err = choices.warning;
@@ -157,10 +153,10 @@ CommandResult TableVerb(const std::vector<std::string>& args, const CommandLineC
     SetRows(request, lens, parsed, machine.numbers, result, cutNote);
     result.outputFile = options.output;
     if (options.format == "csv")
-        ProduceCsv(result, lens, request, machine.numbers);
+        ProduceCsv(result, request);
     else if (options.format == "pdf")
         ProducePdf(result, lens, request, options, machine);
     else
-        ProduceText(result, lens, request, cutNote, machine.numbers);
+        ProduceText(result, request, cutNote, machine.numbers);
     return result;
 }

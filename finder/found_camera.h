@@ -2,6 +2,8 @@
 // A camera beyond the built-in list: one of lensfun's, or one a person
 // describes by its sensor. What is not known of it stays empty.
 
+#include "calc/sensor.h"
+
 #include <string>
 
 struct FoundCamera {
@@ -15,15 +17,3 @@ struct FoundCamera {
     double sensorHeight = 0; // millimetres
     std::string source;      // "builtin", "own" or "lensfun"
 };
-
-// The diagonal of the 36 × 24 mm frame, in millimetres.
-inline constexpr double kFullFrameDiagonalMm = 43.266615305567875;
-
-// The crop factor of a sensor of `width` × `height` millimetres.
-double CropFactorOfSensor(double width, double height);
-
-// A 3:2 sensor whose crop factor is `cropFactor`: {width, height} in millimetres.
-struct SensorSize {
-    double width, height;
-};
-SensorSize SensorOfCropFactor(double cropFactor);

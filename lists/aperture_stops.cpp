@@ -5,6 +5,7 @@
 #include "lists/choice_lists.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <iterator>
 
@@ -19,14 +20,13 @@ const char* const kThirdStopNames[] = {
     "20",  "22",  "25",  "29",  "32",  "36",  "40", "45",  "51",  "57",  "64"};
 static_assert(std::size(kHalfStopNames) == 25 && std::size(kThirdStopNames) == 37);
 
-// Each name with 2^(k / perStop): its value written as the list's are, to six decimals.
+// Each name with its true f-number, 2^(k / perStop).
 template <std::size_t Count>
 std::vector<NamedAperture> Generated(const char* const (&names)[Count], int perStop) {
     std::vector<NamedAperture> out;
     out.reserve(Count);
     for (std::size_t k = 0; k < Count; ++k)
-        out.push_back({std::string("f/") + names[k],
-                       FormatFixed(std::exp2(static_cast<double>(k) / perStop), 6)});
+        out.push_back({std::string("f/") + names[k], std::exp2(static_cast<double>(k) / perStop)});
     return out;
 }
 } // namespace
@@ -42,23 +42,52 @@ std::vector<NamedAperture> MarkedStops(StopSteps steps) {
     }
     std::vector<NamedAperture> out;
     for (const ApertureValue& entry : apertureValueTable)
-        out.push_back({entry.displayText, entry.valueText});
+        out.push_back({entry.displayText, ParseDecimal(entry.valueText)});
     return out;
 }
 
 std::vector<NamedAperture> StopsBetween(double from, double to, StopSteps steps) {
-    // A stop's written value may differ from a bound's in the last digit.
-    const double low = std::min(from, to) * (1 - 1e-9), high = std::max(from, to) * (1 + 1e-9);
+    // The aperture list's whole stops are written to six decimals (f/5.6 is
+    // 5.656854): a stop that far from a bound is at it.
+    const double low = std::min(from, to) * (1 - 1e-7), high = std::max(from, to) * (1 + 1e-7);
     std::vector<NamedAperture> out;
     for (NamedAperture& stop : MarkedStops(steps))
-        if (const double N = ParseDecimal(stop.value); N >= low && N <= high)
+        if (stop.N >= low && stop.N <= high)
             out.push_back(std::move(stop));
     return out;
 }
 
 std::optional<NamedAperture> FirstStopAtLeast(double N, StopSteps steps) {
     for (NamedAperture& stop : MarkedStops(steps))
-        if (ParseDecimal(stop.value) >= N)
+        if (stop.N >= N)
+            return std::move(stop);
+    return std::nullopt;
+}
+
+std::optional<NamedAperture> StopOfApertureValue(double Av) {
+    // Av counts stops from f/1: N = 2^(Av/2), so that a stop's Av is
+    // 2·log2(N). The aperture list's stops first, then third and half stops.
+    for (const StopSteps steps : {StopSteps::Whole, StopSteps::Third, StopSteps::Half})
+        for (NamedAperture& stop : MarkedStops(steps))
+            if (std::fabs(2 * std::log2(stop.N) - Av) <= 0.02)
+                return std::move(stop);
+    return std::nullopt;
+}
+
+std::optional<NamedAperture> StopNamed(std::string_view text, StopSteps steps) {
+    const auto lower = [](std::string_view t) {
+        std::string out(t);
+        for (char& c : out)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return out;
+    };
+    std::string wanted = lower(text);
+    wanted.erase(0, wanted.find_first_not_of(' '));
+    wanted.erase(wanted.find_last_not_of(' ') + 1);
+    if (wanted.rfind("f/", 0) != 0)
+        wanted = "f/" + wanted;
+    for (NamedAperture& stop : MarkedStops(steps))
+        if (lower(stop.text) == wanted)
             return std::move(stop);
     return std::nullopt;
 }

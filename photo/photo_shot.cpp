@@ -7,6 +7,7 @@
 #include "finder/camera_catalog.h"
 #include "finder/camera_search.h"
 #include "framework/base/translate.h"
+#include "lists/aperture_stops.h"
 #include "lists/choice_lists.h"
 
 #include <cmath>
@@ -67,13 +68,13 @@ std::string CameraLine(const PhotoFacts& f, const PhotoCamera& c, const NumberSe
 
 // The circle of confusion a press uses for this camera: the one chosen for
 // 36 × 24 mm over the crop factor.
-std::string CircleLine(const Lens& lens, const PhotoCamera& camera, const NumberSettings& s) {
+std::string CircleLine(const Lens& lens, const PhotoCamera& camera, const PhotoChoices& choices,
+                       const NumberSettings& s) {
     if (!camera.camera)
         return Arg(Tr("Photo", "%1 mm for 36 \u00D7 24 mm; the camera is not known"),
-                   {lens.cofcValue});
-    const double c = ParseDecimal(lens.cofcValue) / lens.cropFactor;
+                   {choices.cofcValue});
     return Arg(Tr("Photo", "%1 mm (%2 mm for 36 \u00D7 24 mm, your choice)"),
-               {FormatLocaleNumber(FormatFixed(c, 6), 6, s), lens.cofcValue});
+               {FormatLocaleNumber(FormatFixed(lens.Coc(), 6), 6, s), choices.cofcValue});
 }
 
 // "the focal length, the f-number or the focus distance"
@@ -133,16 +134,7 @@ PhotoCamera CameraOfPhoto(const PhotoFacts& f, const std::vector<FoundCamera>& o
 PhotoShot ShotOfPhoto(const PhotoFacts& f, const PhotoCamera& camera, const PhotoChoices& choices,
                       const NumberSettings& settings) {
     PhotoShot shot;
-    Lens& lens = shot.lens;
     const DistanceUnit& unit = DistanceUnitFor(ParseInteger(choices.unitValue));
-    lens.unitValue = choices.unitValue;
-    lens.unitName = choices.unitName;
-    lens.cofcValue = choices.cofcValue;
-    if (camera.camera) {
-        lens.cameraName = camera.camera->name;
-        lens.cropFactor = camera.camera->cropFactor;
-        lens.sensorWidth = camera.camera->sensorWidth;
-    }
     std::vector<std::string> missing;
     if (!camera.camera)
         missing.push_back(TR_NOOP("Photo", "its camera"));
@@ -152,44 +144,57 @@ PhotoShot ShotOfPhoto(const PhotoFacts& f, const PhotoCamera& camera, const Phot
     // this camera, to the hundredth of a millimetre it is known to.
     std::string focalLine = NotRecorded();
     if (f.focalLength) {
-        lens.focalLengthValue = FormatShortest(f.focalLength->value, 6, PlainNumberSettings());
+        shot.focalLengthText = FormatShortest(f.focalLength->value, 6, PlainNumberSettings());
         focalLine = Sourced(Number(f.focalLength->value, settings) + " mm", f.focalLength->source);
     } else if (f.focalLength35 && camera.camera) {
         const double focal = f.focalLength35->value / camera.camera->cropFactor;
-        lens.focalLengthValue = FormatShortest(focal, 2, PlainNumberSettings());
+        shot.focalLengthText = FormatShortest(focal, 2, PlainNumberSettings());
         focalLine = Arg(Tr("Photo", "%1 mm (%2 \u00F7 crop factor %3)"),
                         {FormatShortest(focal, 2, settings), f.focalLength35->source,
                          Number(camera.camera->cropFactor, settings)});
     } else {
         missing.push_back(TR_NOOP("Photo", "the focal length"));
     }
-    shot.focalLengthText = lens.focalLengthValue;
+    std::string apertureText;
     if (f.fNumber) {
-        lens.apertureText = "f/" + FormatShortest(f.fNumber->value, 1, NumberSettings{});
-        lens.apertureValue = lens.apertureText.substr(2);
+        // An APEX aperture value names a stop (Av 5 is f/5.6); an f-number is
+        // written as a lens shows it, to a tenth.
+        const std::optional<NamedAperture> apex =
+            f.fNumber->source == "Exif.Photo.ApertureValue"
+                ? StopOfApertureValue(2 * std::log2(f.fNumber->value))
+                : std::nullopt;
+        apertureText =
+            apex ? apex->text : "f/" + FormatShortest(f.fNumber->value, 1, PlainNumberSettings());
+        shot.apertureValue = apertureText.substr(2);
         for (const ApertureValue& entry : apertureValueTable)
-            if (lens.apertureText == entry.displayText)
-                lens.apertureValue = entry.valueText; // the list's own f/5.6 is 2^2.5
+            if (apertureText == entry.displayText)
+                shot.apertureValue = entry.valueText; // the list's own f/5.6 is 2^2.5
     } else {
         missing.push_back(TR_NOOP("Photo", "the f-number"));
     }
+    std::string distanceText;
     if (f.distance && unit.factor > 0) {
         NumberSettings typed = settings; // as a person types it: no thousands separators
         typed.grouping = 0;
         typed.thousandsSeparator.clear();
         // In the unit by the units' true lengths, as "1.2 m" typed with
         // centimetres chosen is 120.
-        NumberSettings plain;
-        plain.grouping = 0;
-        plain.thousandsSeparator.clear();
-        const std::optional<double> inUnit =
-            ReadTypedDistance(FormatShortest(f.distance->value, 9, plain) + " m", plain, unit);
-        lens.distanceText = unit.code == kFeetAndInchesCode
-                                ? FeetAndInches(inUnit.value_or(0), TapeStep(inUnit.value_or(0)))
-                                : FormatShortest(inUnit.value_or(0), 6, typed);
-        lens.distance = ReadDistanceIn(lens.distanceText, unit, settings);
+        const double inUnit = MetresInUnit(f.distance->value, unit);
+        distanceText = unit.code == kFeetAndInchesCode ? FeetAndInches(inUnit, TapeStep(inUnit))
+                                                       : FormatShortest(inUnit, 6, typed);
     } else {
         missing.push_back(TR_NOOP("Photo", "the focus distance"));
+    }
+    // Read once into numbers, as a press reads those texts.
+    Lens& lens = shot.lens;
+    lens = ReadLens({shot.focalLengthText, shot.apertureValue, choices.unitValue, choices.cofcValue,
+                     camera.camera ? camera.camera->cropFactor : 1.0, distanceText, ""},
+                    settings);
+    lens.apertureText = apertureText;
+    lens.unitName = choices.unitName;
+    if (camera.camera) {
+        lens.cameraName = camera.camera->name;
+        lens.sensor = {camera.camera->sensorWidth, camera.camera->sensorHeight};
     }
     const auto& s = settings;
     shot.lines = {
@@ -202,7 +207,7 @@ PhotoShot ShotOfPhoto(const PhotoFacts& f, const PhotoCamera& camera, const Phot
                                              : NotRecorded()},
         {"Aperture", f.fNumber ? Sourced(lens.apertureText, f.fNumber->source) : NotRecorded()},
         {"Focus distance",
-         lens.distance
+         !distanceText.empty()
              ? Sourced(lens.distanceText + (unit.code == kFeetAndInchesCode ? "" : unit.suffix),
                        f.distance->source) +
                    (f.distanceNote.empty() ? "" : " " + Said(f.distanceNote))
@@ -214,7 +219,7 @@ PhotoShot ShotOfPhoto(const PhotoFacts& f, const PhotoCamera& camera, const Phot
                                      f.sizeSource.empty() ? Tr("Photo", "the image") : f.sizeSource)
                            : NotRecorded()},
         {"Date taken", f.dateTaken.empty() ? NotRecorded() : Sourced(f.dateTaken, f.dateSource)},
-        {"Circle of confusion", CircleLine(lens, camera, s)},
+        {"Circle of confusion", CircleLine(lens, camera, choices, s)},
     };
     if (!missing.empty()) {
         shot.missing = missing.size() == 1 && missing[0] == "the focus distance"
@@ -232,7 +237,7 @@ PhotoShot ShotOfPhoto(const PhotoFacts& f, const PhotoCamera& camera, const Phot
                                              "on the main form and press Calculate."),
                                  {Listed(missing)});
     } else {
-        shot.result = Calculate(lens.Inputs(), settings);
+        shot.result = Calculate(lens, settings);
         shot.calculated = shot.result.status == CalculationStatus::Ok;
         if (!shot.calculated)
             shot.missing = RefusalText(shot.result.status);

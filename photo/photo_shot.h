@@ -40,11 +40,18 @@ struct PhotoChoices {
 };
 
 struct PhotoShot {
-    Lens lens;                   // as a press reads it; its values the photo's own
-    std::string focalLengthText; // as the focal length list takes it ("50", "4.25")
-    bool calculated = false;     // the depth of field could be worked out
-    CalculationResult result;    // when it could
-    std::string missing;         // one sentence: what the photo does not record
+    // As a press reads the texts below once they are on the main form: its
+    // numbers the photo's own, and the texts it shows of them.
+    Lens lens;
+    // What "Use These Settings" hands the main form, as its lists and boxes
+    // take them: the focal length ("50", "4.25"), the aperture's value text
+    // (the list's "5.656854" for f/5.6, or "6.3" as typed; its name is
+    // `lens.apertureText`) and the distance in the unit (`lens.distanceText`).
+    std::string focalLengthText;
+    std::string apertureValue;
+    bool calculated = false;  // the depth of field could be worked out
+    CalculationResult result; // when it could
+    std::string missing;      // one sentence: what the photo does not record
     // What the form and the terminal show, in order: a label (the form's,
     // without its colon) and its text.
     std::vector<std::pair<std::string, std::string>> lines;

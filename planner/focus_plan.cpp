@@ -78,7 +78,7 @@ void Plan(FocusPlan& p, const PlanRequest& request, const LensSetup& lens, doubl
     p.apertureNeeded = set.displayText;
     const std::optional<NamedAperture> third = FirstStopAtLeast(p.exactN, StopSteps::Third);
     if (third)
-        p.thirdStop = ParseDecimal(third->value);
+        p.thirdStop = third->N;
     if (third && third->text != set.displayText)
         p.apertureNeeded =
             Arg(Tr("Plan Focus", "%1, or %2 in third stops"), {p.apertureNeeded, third->text});
@@ -127,10 +127,9 @@ void Plan(FocusPlan& p, const PlanRequest& request, const LensSetup& lens, doubl
         return;
     }
     p.backgroundBlur = Number(b, 6, settings) + " mm";
-    if (request.sensorWidth > 0)
-        p.backgroundBlur =
-            Arg(Tr("Plan Focus", "%1, %2% of the frame's width"),
-                {p.backgroundBlur, Number(100 * b / request.sensorWidth, 2, settings)});
+    if (const double width = request.lens.sensor.width; width > 0)
+        p.backgroundBlur = Arg(Tr("Plan Focus", "%1, %2% of the frame's width"),
+                               {p.backgroundBlur, Number(100 * b / width, 2, settings)});
     p.backgroundCircles = Number(b / c, 1, settings);
 }
 } // namespace
@@ -144,7 +143,7 @@ std::string Against(double blurMm, double c, const NumberSettings& settings) {
 
 FocusPlan PlanFocus(const PlanRequest& request, const NumberSettings& settings) {
     FocusPlan p;
-    const LensSetup lens = ReadLens(request.lens, settings);
+    const LensSetup lens = request.lens.Setup();
     if (!(lens.f > 0) || !std::isfinite(lens.f)) {
         p.refusal = RefusalText(CalculationStatus::BadFocalLength);
         return p;

@@ -11,10 +11,9 @@
 #include <vector>
 
 struct PlanRequest {
-    CalculationInputs lens; // as a press reads it; its aperture and distance unused
-    double sensorWidth = 0; // the camera's, in millimetres
-    std::string nearText;   // as typed, in the user's number settings, in the unit or with its own
-    std::string farText;    // ignored when farIsInfinite; "inf", "Infinity", "∞" mean infinity
+    Lens lens;            // its aperture and distance unused
+    std::string nearText; // as typed, in the user's number settings, in the unit or with its own
+    std::string farText;  // ignored when farIsInfinite; "inf", "Infinity", "∞" mean infinity
     bool farIsInfinite = true;
     std::string backgroundText; // empty (or an infinity): at infinity
 };

@@ -38,8 +38,7 @@ void CPlanFocusDlg::OnInputChanged() {
     const bool infinite = m_chkInfinite.GetCheck() == BST_CHECKED;
     m_editFar.EnableWindow(!infinite);
     PlanRequest request;
-    request.lens = m_lens.Optics();
-    request.sensorWidth = m_lens.sensorWidth;
+    request.lens = m_lens;
     request.nearText = CStringToUtf8(m_editNear.GetWindowText());
     request.farText = CStringToUtf8(m_editFar.GetWindowText());
     request.farIsInfinite = infinite;

@@ -1,5 +1,6 @@
 #include "table/aperture_lists.h"
 
+#include "lists/aperture_stops.h"
 #include "lists/choice_lists.h"
 #include "lists/list_fill.h"
 
@@ -21,12 +22,25 @@ std::pair<TableAperture, TableAperture> ApertureLists::Fill(CComboBox& from, CCo
 
 std::string ApertureLists::SetColumns(TableRequest& request, const Lens& lens,
                                       const NumberSettings& settings) const {
-    const ListChoiceText first = ChosenInList(from, ListKind::Aperture, settings);
-    const ListChoiceText last = ChosenInList(to, ListKind::Aperture, settings);
-    if (!first.value || !last.value)
-        return ChoiceRefusal(ListKind::Aperture, CStringToUtf8((first.value ? last : first).text));
-    SetApertureColumns(request, ParseDecimal(*first.value), ParseDecimal(*last.value),
-                       static_cast<StopSteps>(std::max(0, steps.GetCurSel())),
-                       ChosenAperture(lens));
-    return {};
+    const auto stepsNow = static_cast<StopSteps>(std::max(0, steps.GetCurSel()));
+    // An end that names a stop of these steps is that stop, at its true
+    // f-number ("f/7.1" in third stops); else the list's entry or a number.
+    const auto end = [&](const CComboBox& list, std::string& refused) -> std::optional<double> {
+        const std::string text = CStringToUtf8(list.GetWindowText());
+        if (const std::optional<NamedAperture> stop = StopNamed(text, stepsNow))
+            return stop->N;
+        const ListChoiceText chosen = ChosenInList(list, ListKind::Aperture, settings);
+        if (!chosen.value) {
+            refused = ChoiceRefusal(ListKind::Aperture, CStringToUtf8(chosen.text));
+            return std::nullopt;
+        }
+        return ParseDecimal(*chosen.value);
+    };
+    std::string refused;
+    const std::optional<double> first = end(from, refused);
+    const std::optional<double> last = first ? end(to, refused) : std::nullopt;
+    if (!first || !last)
+        return refused;
+    SetApertureColumns(request, *first, *last, stepsNow, ChosenAperture(lens));
+    return request.apertures.empty() ? NoStopBetween() : std::string();
 }

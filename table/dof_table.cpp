@@ -57,13 +57,6 @@ std::string CellText(const DepthInUnit& d, double distance, TableShows shows,
     return kNoValue;
 }
 
-LensSetup LensAt(const TableRequest& request, const TableAperture& aperture,
-                 const NumberSettings& settings) {
-    CalculationInputs in = request.lens;
-    in.apertureValue = aperture.value;
-    return ReadLens(in, settings);
-}
-
 // The hyperfocal row's cell: the hyperfocal distance, and in brackets the
 // nearest sharp point when focused there.
 std::string HyperfocalCell(const LensSetup& lens, const LengthWriter& length) {
@@ -81,7 +74,7 @@ std::string HyperfocalCell(const LensSetup& lens, const LengthWriter& length) {
 std::string DiffractionNote(double c, StopSteps steps) {
     std::string sharpest;
     for (const NamedAperture& stop : MarkedStops(steps))
-        if (AiryDiscMm(ParseDecimal(stop.value)) <= c)
+        if (AiryDiscMm(stop.N) <= c)
             sharpest = stop.text;
     if (sharpest.empty())
         return std::string(kDiffractionMark) + " " +
@@ -104,15 +97,16 @@ std::string UnitNameOf(const DistanceUnit& unit) {
 }
 
 TablePageHeading MakeTableHeading(const Lens& lens, const NumberSettings& settings) {
-    // Any aperture: neither the focal length nor the circle of confusion
-    // depends on it, but a press without one is refused before either is said.
-    CalculationInputs atOne = lens.Optics();
-    atOne.apertureValue = "1";
+    // Any aperture and distance: neither the focal length nor the circle of
+    // confusion depends on them, but a press without them is refused before
+    // either is said.
+    Lens atOne = lens;
+    atOne.fNumber = 1.0;
     atOne.distance = 1.0;
     const CalculationResult one = Calculate(atOne, settings);
     TablePageHeading heading{lens.cameraName, one.focalLengthText, one.cocText,
-                             UnitNameOf(DistanceUnitFor(ParseInteger(lens.unitValue)))};
-    if (ReadDistance(lens.diopterText, settings) != 0)
+                             UnitNameOf(lens.Unit())};
+    if (lens.diopter != 0)
         heading.focalLength =
             Arg(Tr("Pages", "%1 (diopter %2)"), {heading.focalLength, lens.diopterText});
     return heading;
@@ -125,7 +119,7 @@ int TableDecimals(const DistanceUnit& unit) {
 TableRows::TableRows(const TableRequest& request, const NumberSettings& settings, int decimals)
     : m_request(request), m_settings(settings), m_decimals(decimals) {
     DofTable& t = m_frame;
-    const LensSetup base = ReadLens(request.lens, settings);
+    const LensSetup base = request.lens.Setup();
     const DistanceUnit& unit = *base.unit;
     m_tape = unit.code == kFeetAndInchesCode && m_decimals < 0; // as a tape measure, to 1/2 in
     if (m_decimals < 0)
@@ -141,7 +135,7 @@ TableRows::TableRows(const TableRequest& request, const NumberSettings& settings
                       Rounded(std::pow(10.0, -m_decimals), m_decimals, settings) + unit.suffix});
     bool marked = false;
     for (const TableAperture& aperture : request.apertures) {
-        const bool softened = AiryDiscMm(ParseDecimal(aperture.value)) > base.c;
+        const bool softened = AiryDiscMm(aperture.N) > base.c;
         marked = marked || softened;
         t.columns.push_back(aperture.text + (softened ? std::string(" ") + kDiffractionMark : ""));
     }
@@ -158,8 +152,8 @@ TableRows::TableRows(const TableRequest& request, const NumberSettings& settings
     }
     m_lenses.reserve(request.apertures.size());
     for (const TableAperture& aperture : request.apertures)
-        m_lenses.push_back(LensAt(request, aperture, settings));
-    m_reach = CloseUpReach(request.lens, settings);
+        m_lenses.push_back(request.lens.At(aperture.N));
+    m_reach = CloseUpReach(request.lens);
     if (m_reach && std::any_of(request.distances.begin(), request.distances.end(),
                                [this](double d) { return d > *m_reach; })) {
         std::string reach = CloseUpReachText(request.lens, settings);
@@ -245,11 +239,11 @@ std::vector<double> DefaultDistances(const TableRequest& request, const NumberSe
                                      std::string* cutNote) {
     // The widest aperture shown reaches infinity last: its hyperfocal
     // distance is the farthest.
-    LensSetup widest = ReadLens(request.lens, settings);
+    LensSetup widest = request.lens.Setup();
     if (!request.apertures.empty()) {
-        widest.N = ParseDecimal(request.apertures.front().value);
+        widest.N = request.apertures.front().N;
         for (const TableAperture& aperture : request.apertures)
-            widest.N = std::min(widest.N, ParseDecimal(aperture.value));
+            widest.N = std::min(widest.N, aperture.N);
     }
     const DepthInUnit far = DepthAt(widest, 1.0);
     std::vector<double> out;
@@ -279,22 +273,25 @@ void SetApertureColumns(TableRequest& request, double from, double to, StopSteps
     if (!chosen || request.apertures.empty())
         return;
     std::vector<TableAperture>& columns = request.apertures;
-    const double N = ParseDecimal(chosen->value);
-    const double low = std::min(from, to) * (1 - 1e-9), high = std::max(from, to) * (1 + 1e-9);
+    const double N = chosen->N;
+    const double low = std::min(from, to) * (1 - 1e-7), high = std::max(from, to) * (1 + 1e-7);
     if (!(N >= low && N <= high))
         return;
     const auto same = std::find_if(columns.begin(), columns.end(), [&](const TableAperture& a) {
-        return a.text == chosen->text || ParseDecimal(a.value) == N;
+        return a.text == chosen->text || a.N == N;
     });
-    const auto at = same != columns.end()
-                        ? same
-                        : columns.insert(std::find_if(columns.begin(), columns.end(),
-                                                      [&](const TableAperture& a) {
-                                                          return ParseDecimal(a.value) > N;
-                                                      }),
-                                         *chosen);
+    const auto at =
+        same != columns.end()
+            ? same
+            : columns.insert(std::find_if(columns.begin(), columns.end(),
+                                          [&](const TableAperture& a) { return a.N > N; }),
+                             *chosen);
     *at = *chosen;
     request.selectedAperture = static_cast<int>(at - columns.begin());
+}
+
+std::string NoStopBetween() {
+    return Tr("DOF Table", "No aperture lies between the two chosen.");
 }
 
 std::pair<TableAperture, TableAperture>
@@ -303,26 +300,26 @@ DefaultApertureRange(const std::optional<TableAperture>& chosen) {
     TableAperture first = list[kDefaultFirstStop], last = list[kDefaultLastStop];
     if (!chosen)
         return {first, last};
-    const double N = ParseDecimal(chosen->value);
-    if (N < ParseDecimal(first.value)) {
+    const double N = chosen->N;
+    if (N < first.N) {
         first = *chosen; // beyond the list's widest, itself
         for (const TableAperture& entry : list)
-            if (ParseDecimal(entry.value) <= N)
+            if (entry.N <= N)
                 first = entry;
     }
-    if (N > ParseDecimal(last.value)) {
+    if (N > last.N) {
         last = *chosen;
         for (auto entry = list.rbegin(); entry != list.rend(); ++entry)
-            if (ParseDecimal(entry->value) >= N)
+            if (entry->N >= N)
                 last = *entry;
     }
     return {first, last};
 }
 
 std::optional<TableAperture> ChosenAperture(const Lens& lens) {
-    if (lens.apertureValue.empty())
+    if (!lens.fNumber)
         return std::nullopt;
-    return TableAperture{lens.apertureText, lens.apertureValue};
+    return TableAperture{lens.apertureText, *lens.fNumber};
 }
 
 DistanceList ReadDistances(std::string_view text, const NumberSettings& settings,

@@ -21,11 +21,11 @@ enum class TableShows {
     Total,  // the total depth of field
 };
 
-// A column: an aperture's name and value texts ("f/5.6", "5.656854").
+// A column: an aperture's name and f-number ("f/5.6", 5.656854).
 using TableAperture = NamedAperture;
 
 struct TableRequest {
-    CalculationInputs lens;               // as a press reads it; its aperture and distance unused
+    Lens lens;                            // its aperture and distance unused
     std::vector<TableAperture> apertures; // the columns, in order
     StopSteps steps = StopSteps::Whole;   // the stops they are marked in
     std::vector<double> distances;        // the rows, in the unit, as read
@@ -129,6 +129,10 @@ void AddDistance(std::vector<double>& distances, double distance);
 // Calculate finds.
 void SetApertureColumns(TableRequest& request, double from, double to, StopSteps steps,
                         const std::optional<TableAperture>& chosen);
+
+// Why a range of apertures makes no column: "No aperture lies between the
+// two chosen."
+std::string NoStopBetween();
 
 // The whole stops f/2.8 to f/22, widened to include the chosen aperture:
 // to the aperture list's entry at or beyond it, or to itself where the list

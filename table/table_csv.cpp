@@ -11,8 +11,7 @@ std::string Fixed(double value) {
 
 } // namespace
 
-std::vector<std::string> WriteTableCsv(const TableRequest& request, const NumberSettings& settings,
-                                       const TextSink& sink) {
+std::vector<std::string> WriteTableCsv(const TableRequest& request, const TextSink& sink) {
     constexpr std::size_t kPiece = 64 * 1024;
     std::vector<std::string> refusals;
     // Each aperture's lens, read once as a press reads it, and what stays
@@ -20,12 +19,10 @@ std::vector<std::string> WriteTableCsv(const TableRequest& request, const Number
     std::vector<LensSetup> lenses;
     std::vector<std::string> apertureFields, tails;
     for (const TableAperture& aperture : request.apertures) {
-        CalculationInputs in = request.lens;
-        in.apertureValue = aperture.value;
-        lenses.push_back(ReadLens(in, settings));
+        lenses.push_back(request.lens.At(aperture.N));
         apertureFields.push_back(std::string(",") + CsvField(aperture.text) + "," +
-                                 CsvField(aperture.value) + ",");
-        tails.push_back(std::string(",") + Fixed(AiryDiscMm(ParseDecimal(aperture.value))) + "," +
+                                 Fixed(aperture.N) + ",");
+        tails.push_back(std::string(",") + Fixed(AiryDiscMm(aperture.N)) + "," +
                         Fixed(lenses.back().c) + "," + CsvField(lenses.back().unit->listText) +
                         "\r\n");
     }
@@ -75,9 +72,8 @@ std::vector<std::string> WriteTableCsv(const TableRequest& request, const Number
     return refusals;
 }
 
-TableCsv WriteTableCsv(const TableRequest& request, const NumberSettings& settings) {
+TableCsv WriteTableCsv(const TableRequest& request) {
     TableCsv csv;
-    csv.refusals =
-        WriteTableCsv(request, settings, [&csv](std::string_view piece) { csv.text += piece; });
+    csv.refusals = WriteTableCsv(request, [&csv](std::string_view piece) { csv.text += piece; });
     return csv;
 }

@@ -19,11 +19,11 @@ struct TableCsv {
     std::vector<std::string> refusals; // one per distance left out: "DISTANCE: SENTENCE"
 };
 
-// `request.shows` and the marks play no part: every number is in every line.
-TableCsv WriteTableCsv(const TableRequest& request, const NumberSettings& settings);
+// `request.shows`, the marks and the person's number settings play no part:
+// every number is in every line, as programs read it.
+TableCsv WriteTableCsv(const TableRequest& request);
 
 // The same, handed to `sink` in pieces of a few kilobytes as it is made, so
 // that no more than a piece is ever held; the refusals are returned.
 using TextSink = std::function<void(std::string_view)>;
-std::vector<std::string> WriteTableCsv(const TableRequest& request, const NumberSettings& settings,
-                                       const TextSink& sink);
+std::vector<std::string> WriteTableCsv(const TableRequest& request, const TextSink& sink);

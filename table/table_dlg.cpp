@@ -70,10 +70,9 @@ BOOL CDofTableDlg::OnInitDialog() {
     const auto [first, last] =
         ApertureLists::Fill(m_cboFrom, m_cboTo, m_cboSteps, m_lens, m_settings);
     TableRequest request;
-    request.lens = m_lens.Optics();
-    SetApertureColumns(request, ParseDecimal(first.value), ParseDecimal(last.value),
-                       StopSteps::Whole, ChosenAperture(m_lens));
-    request.typedDistance = m_lens.distance;
+    request.lens = m_lens;
+    SetApertureColumns(request, first.N, last.N, StopSteps::Whole, ChosenAperture(m_lens));
+    request.typedDistance = m_lens.TypedDistance();
     m_defaultDistances =
         Utf8ToCString(DistancesText(DefaultDistances(request, m_settings, &m_cutNote), m_settings));
     m_editDistances.SetWindowText(m_defaultDistances);
@@ -84,15 +83,14 @@ BOOL CDofTableDlg::OnInitDialog() {
 
 TableRequest CDofTableDlg::Request(std::string& refusal) const {
     const CString typed = m_editDistances.GetWindowText();
-    const DistanceList distances = ReadDistances(CStringToUtf8(typed), m_settings,
-                                                 DistanceUnitFor(ParseInteger(m_lens.unitValue)));
+    const DistanceList distances = ReadDistances(CStringToUtf8(typed), m_settings, m_lens.Unit());
     // What is refused; else, while the default rows stand, where they stop.
     refusal =
         !distances.refusal.empty() || typed != m_defaultDistances ? distances.refusal : m_cutNote;
     TableRequest request;
-    request.lens = m_lens.Optics();
+    request.lens = m_lens;
     request.distances = distances.values;
-    request.typedDistance = m_lens.distance;
+    request.typedDistance = m_lens.TypedDistance();
     request.shows = static_cast<TableShows>(std::max(0, m_cboShow.GetCurSel()));
     // An aperture that is neither an entry nor a number makes no columns, and is named.
     if (std::string named = Apertures().SetColumns(request, m_lens, m_settings); !named.empty())
@@ -174,7 +172,7 @@ void CDofTableDlg::OnExportCsvClicked() {
     if (m_shown)
         SaveFile(Tr("DOF Table", "Export CSV"), "dof-table.csv",
                  Tr("DOF Table", "CSV files (*.csv)"), [this](CFile& file) {
-                     WriteTableCsv(*m_shown, m_settings, [&file](std::string_view piece) {
+                     WriteTableCsv(*m_shown, [&file](std::string_view piece) {
                          file.Write(piece.data(), piece.size());
                      });
                  });

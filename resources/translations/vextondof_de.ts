@@ -469,6 +469,10 @@
         <source>For %1</source>
         <translation>Für %1</translation>
     </message>
+    <message>
+        <source>These numbers give no circle of confusion to calculate with: for 36 × 24 mm it must be from %1 mm to %2 mm.</source>
+        <translation>Diese Zahlen ergeben keinen Zerstreuungskreis, mit dem sich rechnen lässt: Für 36 × 24 mm muss er zwischen %1 mm und %2 mm liegen.</translation>
+    </message>
 </context>
 <context>
     <name>CofC</name>
@@ -830,10 +834,6 @@ Hauptfensters enthalten).
         <translation>--pitch nimmt eine Größe: &quot;4.35um&quot;, &quot;0.00435mm&quot;</translation>
     </message>
     <message>
-        <source>--pixels takes the sensor&apos;s width in pixels</source>
-        <translation>--pixels nimmt die Breite des Sensors in Pixeln</translation>
-    </message>
-    <message>
         <source>The camera&apos;s width in pixels is not known; give --pixels or --pitch.</source>
         <translation>Die Breite der Kamera in Pixeln ist nicht bekannt; geben Sie --pixels oder --pitch an.</translation>
     </message>
@@ -1069,6 +1069,10 @@ zeigt.
         <source>The sensor size must be two numbers of millimetres from 0.001 to 1000, width x height (&quot;6.17x4.55&quot;).</source>
         <translation>Die Sensorgröße muss aus zwei Zahlen in Millimetern von 0,001 bis 1000 bestehen, Breite x Höhe (&quot;6.17x4.55&quot;).</translation>
     </message>
+    <message>
+        <source>--pixels takes the sensor&apos;s width in pixels, a whole number</source>
+        <translation>--pixels nimmt die Breite des Sensors in Pixeln, eine ganze Zahl</translation>
+    </message>
 </context>
 <context>
     <name>DOF Chart</name>
@@ -1159,10 +1163,6 @@ zeigt.
     <message>
         <source>Near and far limits by focus distance</source>
         <translation>Nah- und Ferngrenze nach Fokusentfernung</translation>
-    </message>
-    <message>
-        <source>No aperture lies between the two chosen.</source>
-        <translation>Zwischen den beiden gewählten liegt keine Blende.</translation>
     </message>
     <message>
         <source>Focus distance (%1)</source>
@@ -1318,6 +1318,10 @@ zeigt.
     <message>
         <source>Print</source>
         <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>No aperture lies between the two chosen.</source>
+        <translation>Zwischen den beiden gewählten liegt keine Blende.</translation>
     </message>
 </context>
 <context>

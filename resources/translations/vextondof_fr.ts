@@ -469,6 +469,10 @@
         <source>For %1</source>
         <translation>Pour %1</translation>
     </message>
+    <message>
+        <source>These numbers give no circle of confusion to calculate with: for 36 × 24 mm it must be from %1 mm to %2 mm.</source>
+        <translation>Ces nombres ne donnent aucun cercle de confusion avec lequel calculer : pour 36 × 24 mm, il doit être compris entre %1 mm et %2 mm.</translation>
+    </message>
 </context>
 <context>
     <name>CofC</name>
@@ -833,10 +837,6 @@ liste de la fenêtre principale contiennent).
         <translation>--pitch prend une taille : &quot;4.35um&quot;, &quot;0.00435mm&quot;</translation>
     </message>
     <message>
-        <source>--pixels takes the sensor&apos;s width in pixels</source>
-        <translation>--pixels prend la largeur du capteur en pixels</translation>
-    </message>
-    <message>
         <source>The camera&apos;s width in pixels is not known; give --pixels or --pitch.</source>
         <translation>La largeur de l’appareil en pixels n’est pas connue ; donnez --pixels ou --pitch.</translation>
     </message>
@@ -1075,6 +1075,10 @@ ces choix.
         <source>The sensor size must be two numbers of millimetres from 0.001 to 1000, width x height (&quot;6.17x4.55&quot;).</source>
         <translation>La taille du capteur doit être deux nombres de millimètres de 0,001 à 1000, largeur x hauteur (&quot;6.17x4.55&quot;).</translation>
     </message>
+    <message>
+        <source>--pixels takes the sensor&apos;s width in pixels, a whole number</source>
+        <translation>--pixels prend la largeur du capteur en pixels, un nombre entier</translation>
+    </message>
 </context>
 <context>
     <name>DOF Chart</name>
@@ -1165,10 +1169,6 @@ ces choix.
     <message>
         <source>Near and far limits by focus distance</source>
         <translation>Limites proche et lointaine selon la distance de mise au point</translation>
-    </message>
-    <message>
-        <source>No aperture lies between the two chosen.</source>
-        <translation>Aucune ouverture ne se trouve entre les deux choisies.</translation>
     </message>
     <message>
         <source>Focus distance (%1)</source>
@@ -1324,6 +1324,10 @@ ces choix.
     <message>
         <source>Print</source>
         <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>No aperture lies between the two chosen.</source>
+        <translation>Aucune ouverture ne se trouve entre les deux choisies.</translation>
     </message>
 </context>
 <context>

@@ -81,7 +81,7 @@ awk -F, 'NR > 1 {
   } END { exit bad || rows < 7 }' "$dir/table.csv" || fail "the CSV's numbers"
 # The same numbers as calculate for the same distance and aperture.
 near=$(run calculate --distance 2 --aperture f/16 | sed -n 's/^Near Focus Limit of Depth of Field: \(.*\) ft$/\1/p')
-grep -q "^2.000000,f/16,16,$near," "$dir/table.csv" || fail "the CSV and calculate agree ($near)"
+grep -q "^2.000000,f/16,16.000000,$near," "$dir/table.csv" || fail "the CSV and calculate agree ($near)"
 
 # A closed pipe is a write error, not a crash.
 run table --format csv --distances "$(seq -s ' ' 1 3000)" 2>"$dir/err" | head -c 10 >/dev/null

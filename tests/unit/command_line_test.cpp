@@ -214,8 +214,8 @@ TEST(CommandLine, PlanPrintsTheFormsResultsAndItsRefusals) {
                                  "--cofc", "0.03", "--near", "5", "--background", "100"});
     EXPECT_EQ(got.exitCode, 0) << got.err;
     PlanRequest request;
-    request.lens = {"24.0", "", "2", "0.0300", 1.0, "", ""};
-    request.sensorWidth = 36;
+    request.lens = ReadLens({"24.0", "", "2", "0.0300", 1.0, "", ""}, NumberSettings{});
+    request.lens.sensor = {36, 24};
     request.nearText = "5";
     request.backgroundText = "100";
     const FocusPlan plan = PlanFocus(request, NumberSettings{});

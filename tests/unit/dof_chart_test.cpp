@@ -43,9 +43,10 @@ const ChartSetup kSetups[] = {
 ChartRequest RequestFor(const ChartSetup& setup, ChartView view) {
     ChartRequest request;
     request.view = view;
-    request.table.lens = {setup.focalLength, "", setup.unit,   setup.cofc,
-                          setup.cropFactor,  "", setup.diopter};
-    SetApertureColumns(request.table, 1.4, 32, setup.steps, TableAperture{"f/8", "8.000000"});
+    request.table.lens = ReadLens(
+        {setup.focalLength, "", setup.unit, setup.cofc, setup.cropFactor, "", setup.diopter},
+        NumberSettings{});
+    SetApertureColumns(request.table, 1.4, 32, setup.steps, TableAperture{"f/8", 8.0});
     request.focus = setup.focus;
     return request;
 }
@@ -53,11 +54,11 @@ ChartRequest RequestFor(const ChartSetup& setup, ChartView view) {
 // What a press of Calculate shows at `distance` with column `column`'s aperture.
 CalculationResult Press(const ChartRequest& request, std::size_t column, double distance,
                         const NumberSettings& settings, std::string& typed) {
-    CalculationInputs in = request.table.lens;
-    in.apertureValue = request.table.apertures[column].value;
     typed = Typed(distance, settings);
-    in.distanceText = typed;
-    return Calculate(in, settings);
+    Lens press = request.table.lens;
+    press.fNumber = request.table.apertures[column].N;
+    press.distance = ReadDistanceIn(typed, press.Unit(), settings);
+    return Calculate(press, settings);
 }
 } // namespace
 
@@ -133,7 +134,7 @@ TEST(DofChart, AxisMarksAndWhereEachCurveReachesInfinity) {
         }
         EXPECT_TRUE(reached) << s.label << " is drawn up to its hyperfocal distance";
     }
-    request.table.lens.unitValue = "4";
+    request.table.lens.unitCode = 4;
     request.focus = 10;
     const DofChart feet = MakeChart(request, NumberSettings{});
     std::vector<std::string> labels;

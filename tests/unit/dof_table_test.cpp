@@ -20,7 +20,8 @@ NumberSettings German() {
 std::vector<TableAperture> Apertures(int first, int last) {
     std::vector<TableAperture> out;
     for (int i = first; i <= last; ++i)
-        out.push_back({apertureValueTable[i].displayText, apertureValueTable[i].valueText});
+        out.push_back(
+            {apertureValueTable[i].displayText, ParseDecimal(apertureValueTable[i].valueText)});
     return out;
 }
 
@@ -57,8 +58,9 @@ TEST(DofTable, EveryCellIsWhatAPressOfCalculateShows) {
                     camera = &record;
             ASSERT_NE(camera, nullptr) << setup.camera;
             TableRequest request;
-            request.lens = {setup.focalLength,  "", setup.unit, setup.cofc,
-                            camera->cropFactor, "", ""};
+            request.lens = ReadLens(
+                {setup.focalLength, "", setup.unit, setup.cofc, camera->cropFactor, "", ""},
+                settings);
             request.apertures.clear();
             for (const StopSteps steps : {StopSteps::Whole, StopSteps::Half, StopSteps::Third})
                 for (const TableAperture& stop : MarkedStops(steps))
@@ -69,21 +71,25 @@ TEST(DofTable, EveryCellIsWhatAPressOfCalculateShows) {
                 const DofTable table = MakeTable(request, settings, 6);
                 for (std::size_t r = 0; r < setup.distances.size(); ++r)
                     for (std::size_t c = 0; c < request.apertures.size(); ++c) {
-                        CalculationInputs in = request.lens;
-                        in.apertureValue = request.apertures[c].value;
                         NumberSettings asTyped = settings; // no thousands separators
                         asTyped.grouping = 0;
                         const std::string typed =
                             FormatLocaleNumber(FormatFixed(setup.distances[r], 6), 6, asTyped);
-                        in.distanceText = typed;
-                        const CalculationResult press = Calculate(in, settings);
-                        ASSERT_EQ(press.status, CalculationStatus::Ok);
+                        // A press with the distance typed, at the column's f-number.
+                        Lens press = ReadLens({setup.focalLength, "1", setup.unit, setup.cofc,
+                                               camera->cropFactor, typed, ""},
+                                              settings);
+                        press.fNumber = request.apertures[c].N;
+                        const CalculationResult pressed = Calculate(press, settings);
+                        const CalculationResult& press_ = pressed;
+                        ASSERT_EQ(press_.status, CalculationStatus::Ok);
                         const std::string_view suffix =
                             DistanceUnitFor(ParseInteger(setup.unit)).suffix;
-                        const std::string expected =
-                            shows == TableShows::Total ? Bare(press.totalText, suffix)
-                                                       : Bare(press.nearText, suffix) + " \u2013 " +
-                                                             Bare(press.farText, suffix);
+                        const std::string expected = shows == TableShows::Total
+                                                         ? Bare(press_.totalText, suffix)
+                                                         : Bare(press_.nearText, suffix) +
+                                                               " \u2013 " +
+                                                               Bare(press_.farText, suffix);
                         EXPECT_EQ(table.cells[r + 1][c], expected)
                             << setup.camera << " at " << typed << " " << request.apertures[c].text;
                     }
@@ -93,7 +99,7 @@ TEST(DofTable, EveryCellIsWhatAPressOfCalculateShows) {
 
 TEST(DofTable, RoundsOnceToTheUnitsDecimalsAndMarksWhatItShould) {
     TableRequest request;
-    request.lens = {"50.0", "", "2", "0.0300", 1.0, "", ""};
+    request.lens = ReadLens({"50.0", "", "2", "0.0300", 1.0, "", ""}, NumberSettings{});
     request.apertures = Apertures(4, 12); // f/2.8 to f/45
     request.distances = {2, 3};
     request.selectedAperture = 3; // f/8
@@ -117,7 +123,7 @@ TEST(DofTable, RoundsOnceToTheUnitsDecimalsAndMarksWhatItShould) {
     request.shows = TableShows::Limits;
     const std::string beyond = MakeTable(request, NumberSettings{}).cells[2][0];
     EXPECT_EQ(beyond.substr(beyond.size() - 3), "\u221E");
-    request.lens.cofcValue = "0.0050";
+    request.lens.cocEquivalent = 0.005;
     EXPECT_EQ(MakeTable(request, NumberSettings{}).diffractionNote,
               "* Beyond f/2.8, diffraction blurs more than the circle of confusion allows.");
 }
@@ -133,7 +139,7 @@ TEST(DofTable, StopsBetweenFromAndToWithTheChosenApertureInItsPlace) {
                      (static_cast<int>(i) == request.selectedAperture ? "!" : "");
         return names;
     };
-    const TableAperture typed{"f/6.3", "6.3"};
+    const TableAperture typed{"f/6.3", 6.3};
     const struct {
         const char* name;
         double from, to;
@@ -150,7 +156,7 @@ TEST(DofTable, StopsBetweenFromAndToWithTheChosenApertureInItsPlace) {
          "f/4 f/5.6 f/6.3! f/8 f/11"},
         {"typed in place of its third stop", 5.656854, 8, StopSteps::Third, typed,
          "f/5.6 f/6.3! f/7.1 f/8"},
-        {"a list entry chosen", 4, 8, StopSteps::Third, TableAperture{"f/5.6", "5.656854"},
+        {"a list entry chosen", 4, 8, StopSteps::Third, TableAperture{"f/5.6", 5.656854},
          "f/4 f/4.5 f/5 f/5.6! f/6.3 f/7.1 f/8"},
         {"chosen beyond To: not shown", 2, 4, StopSteps::Whole, typed, "f/2 f/2.8 f/4"},
     };
@@ -159,25 +165,24 @@ TEST(DofTable, StopsBetweenFromAndToWithTheChosenApertureInItsPlace) {
         SetApertureColumns(request, row.from, row.to, row.steps, row.chosen);
         EXPECT_EQ(Names(request), row.columns) << row.name;
         if (request.selectedAperture >= 0) {
-            EXPECT_EQ(request.apertures[request.selectedAperture].value, row.chosen->value)
-                << row.name;
+            EXPECT_EQ(request.apertures[request.selectedAperture].N, row.chosen->N) << row.name;
         }
     }
 }
 
 TEST(DofTable, DefaultRowsRunFromTenFocalLengthsPastTheHyperfocalDistance) {
     TableRequest request;
-    request.lens = {"50.0", "", "2", "0.0300", 1.0, "", ""};
-    const auto Range = [](const char* text, const char* value) {
+    request.lens = ReadLens({"50.0", "", "2", "0.0300", 1.0, "", ""}, NumberSettings{});
+    const auto Range = [](const char* text, double value) {
         const auto [first, last] = DefaultApertureRange(TableAperture{text, value});
         return first.text + ":" + last.text;
     };
-    EXPECT_EQ(Range("f/16", "16"), "f/2.8:f/22"); // within the stops
-    EXPECT_EQ(Range("f/1.4", "1.414214"), "f/1.4:f/22");
-    EXPECT_EQ(Range("f/1.2", "1.2"), "f/1:f/22");      // typed: to the entry beyond it
-    EXPECT_EQ(Range("f/0.95", "0.95"), "f/0.95:f/22"); // beyond the list: itself
-    EXPECT_EQ(Range("f/64", "64"), "f/2.8:f/64");
-    EXPECT_EQ(Range("f/25", "25"), "f/2.8:f/32");
+    EXPECT_EQ(Range("f/16", 16), "f/2.8:f/22"); // within the stops
+    EXPECT_EQ(Range("f/1.4", 1.414214), "f/1.4:f/22");
+    EXPECT_EQ(Range("f/1.2", 1.2), "f/1:f/22");      // typed: to the entry beyond it
+    EXPECT_EQ(Range("f/0.95", 0.95), "f/0.95:f/22"); // beyond the list: itself
+    EXPECT_EQ(Range("f/64", 64), "f/2.8:f/64");
+    EXPECT_EQ(Range("f/25", 25), "f/2.8:f/32");
     request.apertures = Apertures(4, 10);
     request.typedDistance = 2.5;
     // Ten focal lengths: 0.5 m; the hyperfocal distance at f/2.8, the widest
@@ -192,16 +197,16 @@ TEST(DofTable, DefaultRowsRunFromTenFocalLengthsPastTheHyperfocalDistance) {
     // A long lens in inches: from 393.7 in to 3,480,000 in the series would pass
     // 24 rows, and says where it stops.
     TableRequest telephoto = request;
-    telephoto.lens = {"1000.0", "", "1", "0.0040", 1.0, "", ""};
+    telephoto.lens = ReadLens({"1000.0", "", "1", "0.0040", 1.0, "", ""}, NumberSettings{});
     std::string cut;
     EXPECT_EQ(DefaultDistances(telephoto, NumberSettings{}, &cut).size(), 24u + 1) << "and 2.5";
     EXPECT_EQ(
         cut.rfind("The rows stop at 24; the widest aperture reaches infinity only beyond ", 0), 0u)
         << cut;
-    request.lens.unitValue = "0"; // feet, from 1.64 ft
+    request.lens.unitCode = 0; // feet, from 1.64 ft
     request.typedDistance.reset();
     EXPECT_EQ(DefaultDistances(request, NumberSettings{}).front(), 2);
-    request.lens.focalLengthValue = "garbage"; // no lens: no rows
+    request.lens.focalLength = ParseDecimal("garbage"); // no lens: no rows
     EXPECT_TRUE(DefaultDistances(request, NumberSettings{}).empty());
 }
 
@@ -274,18 +279,18 @@ TEST(TypedDistance, UnitsAreReadAndConvertedByTheirTrueLengths) {
 
 TEST(DofTable, TheFileForProgramsHoldsEveryNumberAsPercentFWritesIt) {
     TableRequest request;
-    request.lens = {"50.0", "", "2", "0.0300", 1.0, "", ""};
+    request.lens = ReadLens({"50.0", "", "2", "0.0300", 1.0, "", ""}, NumberSettings{});
     request.apertures = Apertures(5, 6); // f/4, f/5.6
     request.distances = {2, 1e306, 100};
-    const TableCsv csv = WriteTableCsv(request, German()); // the locale plays no part
+    const TableCsv csv = WriteTableCsv(request); // the locale plays no part
     EXPECT_EQ(csv.text,
               std::string(kTableCsvHeader) + "\r\n" +
                   // as the results form shows 35 mm film, 50 mm, f/4, 0.0300, 2 m
-                  "2.000000,f/4,4,1.828822,2.206531,0.377709,0.171178,0.206531,20.883333,"
+                  "2.000000,f/4,4.000000,1.828822,2.206531,0.377709,0.171178,0.206531,20.883333,"
                   "0.005368,0.030000,meters\r\n"
                   "2.000000,f/5.6,5.656854,1.766207,2.305131,0.538925,0.233793,0.305131,"
                   "14.781392,0.007591,0.030000,meters\r\n"
-                  "100.000000,f/4,4,17.248517,inf,inf,82.751483,inf,20.883333,0.005368,"
+                  "100.000000,f/4,4.000000,17.248517,inf,inf,82.751483,inf,20.883333,0.005368,"
                   "0.030000,meters\r\n"
                   "100.000000,f/5.6,5.656854,12.845495,inf,inf,87.154505,inf,14.781392,0.007591,"
                   "0.030000,meters\r\n");
@@ -295,9 +300,9 @@ TEST(DofTable, TheFileForProgramsHoldsEveryNumberAsPercentFWritesIt) {
 
     // A text with a comma or a quote is quoted, its quotes doubled (RFC 4180);
     // a limit that rounds to nothing is 0, never -0.
-    request.apertures = {{"f/5,6 \"wide\"", "5.656854"}};
+    request.apertures = {{"f/5,6 \"wide\"", 5.656854}};
     request.distances = {2};
-    const std::string quoted = WriteTableCsv(request, NumberSettings{}).text;
+    const std::string quoted = WriteTableCsv(request).text;
     EXPECT_NE(quoted.find("\r\n2.000000,\"f/5,6 \"\"wide\"\"\",5.656854,"), std::string::npos)
         << quoted;
     EXPECT_EQ(quoted.find("-0.000000"), std::string::npos) << quoted;
@@ -315,7 +320,7 @@ TEST(DofTable, EachUnitRoundsToItsOwnDecimals) {
                 {"centimetres", "3", "300", 1}};
     for (const auto& row : rows) {
         TableRequest request;
-        request.lens = {"50.0", "", row.unit, "0.0300", 1.0, "", ""};
+        request.lens = ReadLens({"50.0", "", row.unit, "0.0300", 1.0, "", ""}, NumberSettings{});
         request.apertures = Apertures(5, 5);
         request.distances = {ParseDecimal(row.distance)};
         const std::string cell = MakeTable(request, NumberSettings{}).cells[1][0];

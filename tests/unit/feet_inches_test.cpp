@@ -53,13 +53,13 @@ TEST(FeetAndInches, EverySurfaceWritesTheDoublesOfFeet) {
     tape.distanceText = "7 ft 3 in";
     const CalculationResult r = Calculate(tape, NumberSettings{});
     ASSERT_EQ(r.status, CalculationStatus::Ok);
-    const DepthInUnit d = DepthAt(ReadLens(feet, NumberSettings{}), 7.25);
+    const DepthInUnit d = DepthAt(ReadLens(feet, NumberSettings{}).Setup(), 7.25);
     EXPECT_EQ(r.nearText, FeetAndInches(d.nearLimit, TapeStep(d.nearLimit)));
     EXPECT_EQ(r.hyperfocalText, FeetAndInches(d.hyperfocal, TapeStep(d.hyperfocal)));
 
     TableRequest request;
-    request.lens = tape;
-    request.apertures = {{"f/8", "8"}};
+    request.lens = ReadLens(tape, NumberSettings{});
+    request.apertures = {{"f/8", 8.0}};
     request.distances = {7.25};
     const DofTable table = MakeTable(request, NumberSettings{});
     EXPECT_EQ(table.rows[1], "7 ft 3 in");
@@ -68,14 +68,16 @@ TEST(FeetAndInches, EverySurfaceWritesTheDoublesOfFeet) {
     EXPECT_EQ(table.roundingNote.substr(0, 49),
               "Distances in feet and inches, to the half inch; H");
     std::string tapeCsv, feetCsv;
-    WriteTableCsv(request, NumberSettings{}, [&](std::string_view p) { tapeCsv += p; });
-    request.lens = feet;
-    WriteTableCsv(request, NumberSettings{}, [&](std::string_view p) { feetCsv += p; });
+    WriteTableCsv(request, [&](std::string_view p) { tapeCsv += p; });
+    request.lens = ReadLens(feet, NumberSettings{});
+    WriteTableCsv(request, [&](std::string_view p) { feetCsv += p; });
     EXPECT_EQ(tapeCsv.substr(0, tapeCsv.rfind(',')), feetCsv.substr(0, feetCsv.rfind(',')))
         << "the numbers are the same; the unit's name alone differs";
 
-    PlanRequest plan{tape, 36, "6 ft", "12'", false, ""};
-    PlanRequest inFeet{feet, 36, "6", "12", false, ""};
+    Lens tapeLens = ReadLens(tape, NumberSettings{}), feetLens = ReadLens(feet, NumberSettings{});
+    tapeLens.sensor = feetLens.sensor = {36, 24};
+    PlanRequest plan{tapeLens, "6 ft", "12'", false, ""};
+    PlanRequest inFeet{feetLens, "6", "12", false, ""};
     const FocusPlan p = PlanFocus(plan, NumberSettings{}), q = PlanFocus(inFeet, NumberSettings{});
     EXPECT_EQ(p.focusDistance, q.focusDistance);
     EXPECT_EQ(p.focusAt, "8 ft");

@@ -13,8 +13,8 @@ namespace {
 PlanRequest Request(const char* focal, const char* unit, const char* cofc, double crop,
                     std::string nearText, std::string farText = "") {
     PlanRequest r;
-    r.lens = {focal, "", unit, cofc, crop, "", ""};
-    r.sensorWidth = 36;
+    r.lens = ReadLens({focal, "", unit, cofc, crop, "", ""}, NumberSettings{});
+    r.lens.sensor = {36, 24};
     r.nearText = std::move(nearText);
     r.farIsInfinite = farText.empty();
     r.farText = std::move(farText);
@@ -46,7 +46,7 @@ TEST(FocusPlan, KeepsItsPromiseForRandomLensesAndRanges) {
             continue; // beyond f/64: refused, checked below
         ++checked;
         const double near = ParseDecimal(r.nearText), far = ParseDecimal(r.farText);
-        LensSetup lens = ReadLens(r.lens, NumberSettings{});
+        LensSetup lens = r.lens.Setup();
         lens.N = plan.exactN;
         const DepthInUnit exact = DepthAt(lens, plan.focusDistance);
         ASSERT_EQ(exact.status, CalculationStatus::Ok);

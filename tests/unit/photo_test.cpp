@@ -154,7 +154,8 @@ TEST(Photos, TheShotIsWhatAPressOfCalculateGives) {
     const PhotoFacts only35 = ReadPhoto(Photos() + "/only-35mm.jpg");
     const PhotoShot fromEquivalent =
         ShotOfPhoto(only35, CameraOfPhoto(only35, {}, NoLensfun), meters, NumberSettings{});
-    EXPECT_EQ(fromEquivalent.lens.focalLengthValue, "17.67") << "27 mm / 1.5279";
+    EXPECT_EQ(fromEquivalent.focalLengthText, "17.67") << "27 mm / 1.5279";
+    EXPECT_EQ(fromEquivalent.lens.focalLength, 17.67);
     EXPECT_TRUE(fromEquivalent.calculated);
 
     const PhotoFacts noDistance = ReadPhoto(Photos() + "/no-distance.jpg");
@@ -164,7 +165,8 @@ TEST(Photos, TheShotIsWhatAPressOfCalculateGives) {
     EXPECT_EQ(missing.missing, "This photo does not record the focus distance; type it on the "
                                "main form and press Calculate.");
     EXPECT_EQ(missing.lens.apertureText, "f/6.3") << "typed, the list has none";
-    EXPECT_EQ(missing.lens.apertureValue, "6.3");
+    EXPECT_EQ(missing.apertureValue, "6.3");
+    EXPECT_EQ(missing.lens.fNumber, 6.3);
 
     const PhotoFacts noCamera = ReadPhoto(Photos() + "/no-camera.jpg");
     EXPECT_EQ(

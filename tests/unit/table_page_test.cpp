@@ -69,10 +69,9 @@ Pdf Write(const QByteArray& bytes, const char* name) {
 
 TableRequest Request(const char* focalLength, const char* unit, std::vector<double> distances) {
     TableRequest request;
-    request.lens = {focalLength, "", unit, "0.0300", 1.0, "", ""};
-    for (int i = 0; i < kApertureCount; ++i)
-        request.apertures.push_back(
-            {apertureValueTable[i].displayText, apertureValueTable[i].valueText});
+    request.lens = ReadLens({focalLength, "", unit, "0.0300", 1.0, "", ""}, NumberSettings{});
+    for (const NamedAperture& stop : MarkedStops(StopSteps::Whole))
+        request.apertures.push_back(stop);
     request.distances = std::move(distances);
     request.selectedAperture = 7;
     return request;
@@ -144,15 +143,11 @@ TEST(TablePage, EveryPageStandsAlone) {
     // With a +2 close-up lens, every row beyond 0.5 m is marked.
     TableRequest request = Request("50.0", "2", distances);
     request.lens.diopterText = "2";
+    request.lens.diopter = 2;
     const DofTable table = MakeTable(request, NumberSettings{});
-    Lens lens;
+    Lens lens = request.lens;
     lens.cameraName = "Canon 1Ds";
-    lens.focalLengthValue = request.lens.focalLengthValue;
-    lens.unitValue = request.lens.unitValue;
     lens.unitName = "meters";
-    lens.cofcValue = request.lens.cofcValue;
-    lens.cropFactor = request.lens.cropFactor;
-    lens.diopterText = "2";
     const TablePageHeading heading = MakeTableHeading(lens, {});
     EXPECT_EQ(heading.focalLength, "45.45 mm (diopter 2)");
     EXPECT_EQ(heading.cocUsed, "0.030000 mm") << "said, though the lens names no aperture";
