@@ -221,7 +221,7 @@ void CVextonDOFCEDlg::ChooseCircleOfConfusion() {
         restore();
         return;
     }
-    CCocDlg form(camera->name, {camera->sensorWidth, camera->sensorHeight},
+    CCocDlg form(camera->name, {{camera->sensorWidth, camera->sensorHeight}, camera->cropFactor},
                  PixelWidthOf(camera->imageSizeText), this);
     if (form.DoModal() != IDOK) {
         restore();

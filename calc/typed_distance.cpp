@@ -4,6 +4,7 @@
 #include "framework/base/translate.h"
 
 #include <cctype>
+#include <cmath>
 
 namespace {
 // A unit a distance may be typed in: its names, and metres per unit.
@@ -14,13 +15,14 @@ struct TypedUnit {
 };
 
 const TypedUnit kTypedUnits[] = {
+    {{"\u00B5m", "\u03BCm", "um", "micrometers", "micrometres", "micron"}, -1, 1e-6},
     {{"mm", "millimeters", "millimetres", "millimeter", "millimetre"}, -1, 0.001},
     {{"cm", "centimeters", "centimetres", "centimeter", "centimetre"}, 3, 0.01},
     {{"m", "meters", "metres", "meter", "metre"}, 2, 1},
     {{"ft", "feet", "foot", "'", "\u2032"}, 0, 0.3048},
     {{"in", "inches", "inch", "\"", "\u2033"}, 1, 0.0254},
 };
-constexpr std::size_t kFeet = 3, kInches = 4;
+constexpr std::size_t kFeet = 4, kInches = 5;
 
 bool SameNoCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
@@ -129,13 +131,11 @@ double TrueMetres(int code) {
             return unit.metres;
     return 0;
 }
-} // namespace
 
-std::optional<double> ReadTypedDistance(std::string_view text, const NumberSettings& settings,
-                                        const DistanceUnit& listUnit) {
-    // Feet and inches are feet, written otherwise.
-    const DistanceUnit& chosen =
-        listUnit.code == kFeetAndInchesCode ? DistanceUnitFor(kFeetCode) : listUnit;
+// A number, with at most a unit or a feet-and-inches pair after it: the
+// number in its unit, and the unit (none for a bare number).
+std::optional<std::pair<double, const TypedUnit*>> ReadWithUnit(std::string_view text,
+                                                                const NumberSettings& settings) {
     std::string_view t = TrimBlanks(text);
     const std::optional<double> number = TakeMixedNumber(t, settings);
     if (!number)
@@ -144,7 +144,7 @@ std::optional<double> ReadTypedDistance(std::string_view text, const NumberSetti
     if (!unit)
         return std::nullopt;
     if (!*unit)
-        return number; // a bare number is in the chosen unit
+        return std::pair{*number, nullptr}; // a bare number
     double value = *number;
     const TypedUnit* in = *unit;
     t = TrimBlanks(t);
@@ -158,6 +158,39 @@ std::optional<double> ReadTypedDistance(std::string_view text, const NumberSetti
             return std::nullopt;
         value += *inches / 12;
     }
+    return std::pair{value, in};
+}
+} // namespace
+
+std::optional<LengthRead> ReadLength(std::string_view text, const NumberSettings& settings) {
+    const auto read = ReadWithUnit(text, settings);
+    if (!read || !std::isfinite(read->first))
+        return std::nullopt;
+    return LengthRead{read->first, read->second ? read->second->metres * 1000 : 0};
+}
+
+std::optional<double> ReadLengthMm(std::string_view text, const NumberSettings& settings,
+                                   double bareUnitMm) {
+    const std::optional<LengthRead> read = ReadLength(text, settings);
+    if (!read)
+        return std::nullopt;
+    const double mm = read->value * (read->unitMm > 0 ? read->unitMm : bareUnitMm);
+    if (!(mm > 0) || !std::isfinite(mm))
+        return std::nullopt;
+    return mm;
+}
+
+std::optional<double> ReadTypedDistance(std::string_view text, const NumberSettings& settings,
+                                        const DistanceUnit& listUnit) {
+    // Feet and inches are feet, written otherwise.
+    const DistanceUnit& chosen =
+        listUnit.code == kFeetAndInchesCode ? DistanceUnitFor(kFeetCode) : listUnit;
+    const auto read = ReadWithUnit(text, settings);
+    if (!read)
+        return std::nullopt;
+    const auto [value, in] = *read;
+    if (!in)
+        return value; // a bare number is in the chosen unit
     if (in->code == chosen.code)
         return value;
     const double to = TrueMetres(chosen.code);

@@ -26,6 +26,20 @@ std::optional<double> ReadTypedDistance(std::string_view text, const NumberSetti
 // without a length.
 double MetresInUnit(double metres, const DistanceUnit& unit);
 
+// A length as a person writes it, the unit after the number ("36 cm",
+// "36cm", "14 in", "14\"", "4.35 µm", "1,2 m" in German number settings,
+// "10 ft 6 in"): the number in its unit, and the unit's length in
+// millimetres (0 for a bare number); none for anything else.
+struct LengthRead {
+    double value;
+    double unitMm;
+};
+std::optional<LengthRead> ReadLength(std::string_view text, const NumberSettings& settings);
+// The same in millimetres, a bare number taken in `bareUnitMm` (0: a bare
+// number is refused); positive and finite, or none.
+std::optional<double> ReadLengthMm(std::string_view text, const NumberSettings& settings,
+                                   double bareUnitMm = 0);
+
 // Whether a text means infinity: "inf", "infinity" (in any case), "∞", or
 // the word the results show for it in the person's language ("unendlich").
 bool IsInfinityText(std::string_view text);

@@ -14,6 +14,50 @@
 #include <algorithm>
 
 namespace {
+// The camera whose whole name is `typed`, in any case.
+std::optional<std::size_t> WholeName(const std::vector<FoundCamera>& cameras,
+                                     const std::string& typed) {
+    const CString wanted = Utf8ToCString(typed);
+    for (std::size_t i = 0; i < cameras.size(); ++i)
+        if (CompareNoCase(Utf8ToCString(cameras[i].name), wanted) == 0)
+            return i;
+    return std::nullopt;
+}
+
+// --camera TEXT where a camera of the list's has a longer name that begins
+// with it ("Nikon D5", the list's "Nikon D50"): the person's camera or
+// lensfun's whose whole name it is, which a name typed whole means. False
+// when none has that name.
+bool ChooseByWholeName(Choices& choices, const CString& text, const CommandLineContext& machine) {
+    ListChoice& list = choices.camera;
+    const auto whole = [&text](const ChoiceEntry& e) {
+        return CompareNoCase(e.displayText, text) == 0;
+    };
+    if (const auto at = std::find_if(list.entries.begin(), list.entries.end(), whole);
+        at != list.entries.end()) {
+        list.selected = static_cast<int>(at - list.entries.begin());
+        return true;
+    }
+    if (SelectStoredChoice(list.entries, text) < 0)
+        return false; // no camera of the list's begins with it: found as before
+    choices.own =
+        ReadOwnCameras(SettingsLocationFor(machine.programPath, machine.configHome)).cameras;
+    if (const auto own = WholeName(choices.own, CStringToUtf8(text))) {
+        for (std::size_t i = 0; i < choices.own.size(); ++i)
+            list.entries.push_back(
+                {Utf8ToCString(choices.own[i].name), "own:" + std::to_string(i)});
+        list.selected = static_cast<int>(list.entries.size() - choices.own.size() + *own);
+        return true;
+    }
+    const std::vector<FoundCamera>& lensfun = LensfunCameras().cameras;
+    if (const auto found = WholeName(lensfun, CStringToUtf8(text))) {
+        choices.found = lensfun[*found];
+        return true;
+    }
+    choices.own.clear();
+    return false;
+}
+
 // A camera the list does not have, found among lensfun's by the words typed:
 // the one they mean, or a usage error naming the candidates; nothing found
 // leaves `choices.found` empty (and says in `unread` when the database
@@ -21,10 +65,14 @@ namespace {
 // the list's nearest entries instead, as before.
 std::optional<CommandResult> ChooseFromLensfun(Choices& choices, const std::string& typed,
                                                const std::string& verb, std::string& unread) {
-    if (!FindCameras(BuiltInCameras(), typed, 1).empty())
-        return std::nullopt;
     const CameraDatabase& lensfun = LensfunCameras();
     unread = lensfun.problem;
+    if (const std::optional<std::size_t> whole = WholeName(lensfun.cameras, typed)) {
+        choices.found = lensfun.cameras[*whole];
+        return std::nullopt;
+    }
+    if (!FindCameras(BuiltInCameras(), typed, 1).empty())
+        return std::nullopt;
     const CameraChoice choice = ChooseCamera(lensfun.cameras, typed);
     if (choice.chosen) {
         choices.found = lensfun.cameras[*choice.chosen];
@@ -105,9 +153,13 @@ std::optional<CommandResult> Choose(Choices& choices, const Parsed& parsed,
                                  : list->stored;
         if (given != parsed.values.end() && ChooseNumber(*list, given->second, machine.numbers))
             continue;
+        // A camera's whole name means that camera, before a longer name it begins.
+        if (list == &choices.camera && given != parsed.values.end() &&
+            ChooseByWholeName(choices, text, machine))
+            continue;
         if (list == &choices.cofc && given != parsed.values.end()) {
             std::string error;
-            if ((list->typedValue = CocInPlace(choices, given->second, error))) {
+            if ((list->typedValue = CocInPlace(choices, given->second, machine.numbers, error))) {
                 list->typedText = given->second;
                 continue;
             }
@@ -197,41 +249,43 @@ ChosenSensor SensorOf(const Choices& choices) {
     if (!found && value.rfind("own:", 0) == 0)
         found = &choices.own.at(std::stoul(value.substr(4)));
     if (found)
-        return {found->name, {found->sensorWidth, found->sensorHeight}, std::nullopt};
+        return {found->name,
+                {{found->sensorWidth, found->sensorHeight}, found->cropFactor},
+                std::nullopt};
     const CameraRecord* camera = CameraForValue(value);
     if (!camera)
         return {};
     return {camera->name,
-            {camera->sensorWidth, camera->sensorHeight},
+            {{camera->sensorWidth, camera->sensorHeight}, camera->cropFactor},
             PixelWidthOf(camera->imageSizeText)};
 }
 
 std::optional<std::string> CocInPlace(const Choices& choices, const std::string& text,
-                                      std::string& error) {
+                                      const NumberSettings& numbers, std::string& error) {
     error.clear();
     const bool print = text.rfind("print:", 0) == 0, pixels = text.rfind("pixels:", 0) == 0;
     if (!print && !pixels)
         return std::nullopt;
     const ChosenSensor chosen = SensorOf(choices);
-    if (!(chosen.sensor.width > 0) || !(chosen.sensor.height > 0)) {
+    if (!(chosen.camera.sensor.width > 0) || !(chosen.camera.sensor.height > 0)) {
         error = Arg(Tr("Command line", "--cofc %1 needs the camera's sensor size"), {text});
         return std::nullopt;
     }
     if (print) {
         const std::string rest = text.substr(6);
         const std::size_t at = rest.find('@');
-        const std::optional<PrintSize> size = ReadPrintSize(rest.substr(0, at));
-        const std::optional<double> viewing = at == std::string::npos
-                                                  ? std::optional<double>(0)
-                                                  : ReadViewingDistance(rest.substr(at + 1));
+        const std::optional<PrintSize> size = ReadPrintSize(rest.substr(0, at), numbers);
+        const std::optional<double> viewing =
+            at == std::string::npos ? std::optional<double>(0)
+                                    : ReadViewingDistance(rest.substr(at + 1), numbers);
         if (!size || !viewing) {
             error = Tr("Command line", "--cofc print: takes a print and where it is seen from "
                                        "(\"print:20x30cm@36cm\")");
             return std::nullopt;
         }
         const CocFromPrint c =
-            CocOfPrint(chosen.sensor, *size, *viewing, Eyesights().front().linePairs);
-        if ((error = CocRefusal(c.onSensorMm, c.equivalentMm, PlainNumberSettings())).empty())
+            CocOfPrint(chosen.camera, *size, *viewing, Eyesights().front().linePairs);
+        if ((error = CocRefusal(c.onSensorMm, c.equivalentMm, numbers)).empty())
             return CocValueText(c.equivalentMm);
         return std::nullopt;
     }
@@ -250,8 +304,8 @@ std::optional<std::string> CocInPlace(const Choices& choices, const std::string&
         return std::nullopt;
     }
     const CocFromPixels c =
-        CocOfPixels(chosen.sensor, PitchOfPixels(chosen.sensor, *chosen.pixelWidth), factor);
-    if ((error = CocRefusal(c.onSensorMm, c.equivalentMm, PlainNumberSettings())).empty())
+        CocOfPixels(chosen.camera, PitchOfPixels(chosen.camera, *chosen.pixelWidth), factor);
+    if ((error = CocRefusal(c.onSensorMm, c.equivalentMm, numbers)).empty())
         return CocValueText(c.equivalentMm);
     return std::nullopt;
 }

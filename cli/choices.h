@@ -79,7 +79,7 @@ std::string Value(const ListChoice& list);
 // in pixels.
 struct ChosenSensor {
     std::string name;
-    SensorMm sensor;
+    CocCamera camera;
     std::optional<double> pixelWidth;
 };
 ChosenSensor SensorOf(const Choices& choices);
@@ -90,7 +90,7 @@ ChosenSensor SensorOf(const Choices& choices);
 // equivalent as a value text. Not such a text: none, and `error` empty;
 // such a text that cannot be computed: none, and why in `error`.
 std::optional<std::string> CocInPlace(const Choices& choices, const std::string& text,
-                                      std::string& error);
+                                      const NumberSettings& numbers, std::string& error);
 
 // The lens the choices and the typed texts make, read once into numbers as
 // a press reads them; a distance typed with its unit is read in it, any

@@ -24,19 +24,6 @@ const char kCocHelp[] = TR_NOOP(
     "  --factor N           how many pixels the circle spans (default 1)\n");
 
 // "4.35um", "4.35 µm", "0.00435mm": millimetres.
-std::optional<double> ReadPitch(const std::string& text) {
-    std::size_t length = 0;
-    const double v = ParseDecimalPrefix(text, &length);
-    if (length == 0 || !(v > 0) || !std::isfinite(v))
-        return std::nullopt;
-    std::string unit = text.substr(length);
-    unit.erase(0, unit.find_first_not_of(' '));
-    if (unit == "um" || unit == "\u00B5m" || unit == "\u03BCm" || unit.empty())
-        return v / 1000;
-    if (unit == "mm")
-        return v;
-    return std::nullopt;
-}
 
 std::optional<double> Positive(const std::string& text) {
     std::size_t length = 0;
@@ -61,19 +48,20 @@ CommandResult CocVerb(const std::vector<std::string>& args, const CommandLineCon
     if (auto failed = Choose(choices, parsed, machine, "coc"))
         return *failed;
     const ChosenSensor chosen = SensorOf(choices);
-    if (!(chosen.sensor.width > 0) || !(chosen.sensor.height > 0))
+    if (!(chosen.camera.sensor.width > 0) || !(chosen.camera.sensor.height > 0))
         return Refused(Tr("Command line", "The camera's sensor size is not known."));
     const NumberSettings& numbers = machine.numbers;
-    CocLines lines = {CameraStep(chosen.name, chosen.sensor, numbers)};
+    CocLines lines = {CameraStep(chosen.name, chosen.camera, numbers)};
     CocLines steps;
     if (print) {
-        const std::optional<PrintSize> size = ReadPrintSize(Option(parsed, "--print"));
+        const std::optional<PrintSize> size = ReadPrintSize(Option(parsed, "--print"), numbers);
         if (!size)
             return UsageError(
                 "coc", Tr("Command line", "--print takes a size: \"20x30cm\", \"8x10in\", \"A4\""));
         const std::string viewingText = Option(parsed, "--viewing");
-        const std::optional<double> viewing =
-            viewingText.empty() ? std::optional<double>(0) : ReadViewingDistance(viewingText);
+        const std::optional<double> viewing = viewingText.empty()
+                                                  ? std::optional<double>(0)
+                                                  : ReadViewingDistance(viewingText, numbers);
         if (!viewing)
             return UsageError("coc",
                               Tr("Command line", "--viewing takes a distance: \"36cm\", \"14in\""));
@@ -85,11 +73,11 @@ CommandResult CocVerb(const std::vector<std::string>& args, const CommandLineCon
         if (!which.empty() && which != eyes->option)
             return UsageError("coc",
                               Tr("Command line", "--eyesight takes normal, keen or critical"));
-        const CocFromPrint c = CocOfPrint(chosen.sensor, *size, *viewing, eyes->linePairs);
+        const CocFromPrint c = CocOfPrint(chosen.camera, *size, *viewing, eyes->linePairs);
         if (const std::string refusal = CocRefusal(c.onSensorMm, c.equivalentMm, numbers);
             !refusal.empty())
             return Refused(refusal);
-        steps = PrintSteps(chosen.sensor, *size, *eyes, c, numbers);
+        steps = PrintSteps(chosen.camera, *size, *eyes, c, numbers);
     } else {
         const std::string factorText = Option(parsed, "--factor");
         const std::optional<double> factor = factorText.empty() ? 1 : Positive(factorText);
@@ -99,7 +87,7 @@ CommandResult CocVerb(const std::vector<std::string>& args, const CommandLineCon
         std::optional<double> width = chosen.pixelWidth;
         std::optional<double> pitch;
         if (parsed.values.count("--pitch")) {
-            pitch = ReadPitch(Option(parsed, "--pitch"));
+            pitch = ReadPixelPitch(Option(parsed, "--pitch"), numbers);
             if (!pitch)
                 return UsageError(
                     "coc", Tr("Command line", "--pitch takes a size: \"4.35um\", \"0.00435mm\""));
@@ -115,12 +103,12 @@ CommandResult CocVerb(const std::vector<std::string>& args, const CommandLineCon
                 Tr("Command line",
                    "The camera's width in pixels is not known; give --pixels or --pitch."));
         if (!pitch)
-            pitch = PitchOfPixels(chosen.sensor, *width);
-        const CocFromPixels c = CocOfPixels(chosen.sensor, *pitch, *factor);
+            pitch = PitchOfPixels(chosen.camera, *width);
+        const CocFromPixels c = CocOfPixels(chosen.camera, *pitch, *factor);
         if (const std::string refusal = CocRefusal(c.onSensorMm, c.equivalentMm, numbers);
             !refusal.empty())
             return Refused(refusal);
-        steps = PixelSteps(chosen.sensor, width, *factor, c, numbers);
+        steps = PixelSteps(chosen.camera, width, *factor, c, numbers);
     }
     lines.insert(lines.end(), steps.begin(), steps.end());
     CommandResult result;

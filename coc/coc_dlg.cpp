@@ -35,16 +35,6 @@ std::string Text(const CWnd& control) {
 }
 
 // A number as the person typed it, in their number settings; none unless positive.
-std::optional<double> Typed(const CWnd& control) {
-    std::string text = NormalizeDecimalSeparator(Text(control), UserNumberSettings());
-    std::size_t length = 0;
-    const double v = ParseDecimalPrefix(text, &length);
-    while (length < text.size() && text[length] == ' ')
-        ++length;
-    if (length == 0 || length != text.size() || !(v > 0) || !std::isfinite(v))
-        return std::nullopt;
-    return v;
-}
 
 // A whole number as a person types it: no thousands separators.
 std::string Whole(double v) {
@@ -56,9 +46,9 @@ std::string Line(const CocLines& lines, std::size_t i) {
 }
 } // namespace
 
-CCocDlg::CCocDlg(std::string cameraName, SensorMm sensor, std::optional<double> pixelWidth,
+CCocDlg::CCocDlg(std::string cameraName, CocCamera camera, std::optional<double> pixelWidth,
                  CWnd* parent)
-    : CDialog(IDD, parent), m_cameraName(std::move(cameraName)), m_sensor(sensor),
+    : CDialog(IDD, parent), m_cameraName(std::move(cameraName)), m_camera(camera),
       m_pixelWidth(pixelWidth) {}
 
 void CCocDlg::DoDataExchange(CDataExchange* dx) {
@@ -88,7 +78,7 @@ BOOL CCocDlg::OnInitDialog() {
     const NumberSettings settings = UserNumberSettings();
     m_lblCamera.SetWindowText(
         Utf8ToCString(Arg(Tr("Circle of Confusion", "For %1"),
-                          {CameraStep(m_cameraName, m_sensor, settings).second})));
+                          {CameraStep(m_cameraName, m_camera, settings).second})));
     std::vector<std::string> from, prints, eyes, conventions;
     for (const char* text : kFromTexts)
         from.push_back(Tr("Circle of Confusion", text));
@@ -141,7 +131,7 @@ void CCocDlg::OnConventionChosen() {
 }
 
 void CCocDlg::ShowPrint() {
-    const std::optional<PrintSize> print = ReadPrintSize(Text(m_cboPrint));
+    const std::optional<PrintSize> print = ReadPrintSize(Text(m_cboPrint), UserNumberSettings());
     if (!print)
         return Refuse(Tr("Circle of Confusion",
                          "The print's size is not one of the list nor a size such "
@@ -149,15 +139,14 @@ void CCocDlg::ShowPrint() {
     const bool viewingEmpty = Text(m_editViewing).find_first_not_of(' ') == std::string::npos;
     const std::optional<double> viewing =
         viewingEmpty ? std::optional<double>(0)
-                     : ReadViewingDistance(
-                           NormalizeDecimalSeparator(Text(m_editViewing), UserNumberSettings()));
+                     : ReadViewingDistance(Text(m_editViewing), UserNumberSettings());
     if (!viewing)
         return Refuse(Tr("Circle of Confusion",
                          "The viewing distance must be a distance such as 36 cm or 14 in."));
     const Eyesight& eyes =
         Eyesights()[static_cast<std::size_t>(std::max(0, m_cboEyesight.GetCurSel()))];
-    const CocFromPrint c = CocOfPrint(m_sensor, *print, *viewing, eyes.linePairs);
-    const CocLines lines = PrintSteps(m_sensor, *print, eyes, c, UserNumberSettings());
+    const CocFromPrint c = CocOfPrint(m_camera, *print, *viewing, eyes.linePairs);
+    const CocLines lines = PrintSteps(m_camera, *print, eyes, c, UserNumberSettings());
     m_lblViewing.SetWindowText(Utf8ToCString(Line(lines, 1)));
     m_lblBlur.SetWindowText(Utf8ToCString(Line(lines, 3)));
     m_lblEnlargement.SetWindowText(Utf8ToCString(Line(lines, 4)));
@@ -168,29 +157,29 @@ void CCocDlg::ShowPixels() {
     const bool pitchGiven = Text(m_editPitch).find_first_not_of(' ') != std::string::npos;
     std::optional<double> pitch, width;
     if (pitchGiven) {
-        const std::optional<double> micrometres = Typed(m_editPitch);
-        if (!micrometres)
+        pitch = ReadPixelPitch(Text(m_editPitch), UserNumberSettings());
+        if (!pitch)
             return Refuse(Tr("Circle of Confusion",
                              "The pixel pitch must be a positive number of micrometres."));
-        pitch = *micrometres / 1000;
     } else {
         width = ReadPixelCount(Text(m_editPixels));
         if (!width)
             return Refuse(Tr("Circle of Confusion",
                              "Give the sensor's width in pixels, or the pixel pitch."));
-        pitch = PitchOfPixels(m_sensor, *width);
+        pitch = PitchOfPixels(m_camera, *width);
     }
     const double factor = m_cboFactor.GetCurSel() == 0 ? 1 : 2;
-    const CocFromPixels c = CocOfPixels(m_sensor, *pitch, factor);
+    const CocFromPixels c = CocOfPixels(m_camera, *pitch, factor);
     m_lblPitch.SetWindowText(
-        Utf8ToCString(Line(PixelSteps(m_sensor, width, factor, c, UserNumberSettings()), 0)));
+        Utf8ToCString(Line(PixelSteps(m_camera, width, factor, c, UserNumberSettings()), 0)));
     ShowResult(c.onSensorMm, c.equivalentMm);
 }
 
 void CCocDlg::ShowConvention() {
     const int i = std::max(0, m_cboConvention.GetCurSel());
-    const double onSensor = CocOfConvention(m_sensor, kConventions[i]);
-    ShowResult(onSensor, EquivalentOf(m_sensor, onSensor));
+    const double onSensor = CocOfConvention(m_camera, kConventions[i]);
+    const ListedCoc listed = ListedCocOf(m_camera, onSensor);
+    ShowResult(listed.onSensorMm, listed.equivalentMm);
 }
 
 void CCocDlg::ShowResult(double onSensorMm, double equivalentMm) {

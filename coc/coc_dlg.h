@@ -15,7 +15,7 @@
 class CCocDlg : public CDialog {
   public:
     enum { IDD = IDD_COC };
-    CCocDlg(std::string cameraName, SensorMm sensor, std::optional<double> pixelWidth,
+    CCocDlg(std::string cameraName, CocCamera camera, std::optional<double> pixelWidth,
             CWnd* parent = nullptr);
     // The circle for 36 × 24 mm as the list takes it typed ("0.034613").
     const std::string& Result() const { return m_result; }
@@ -35,7 +35,7 @@ class CCocDlg : public CDialog {
     void Refuse(const std::string& sentence);
 
     std::string m_cameraName;
-    SensorMm m_sensor;
+    CocCamera m_camera;
     std::optional<double> m_pixelWidth;
     std::string m_result;
     CComboBox m_cboFrom, m_cboPrint, m_cboEyesight, m_cboFactor, m_cboConvention;

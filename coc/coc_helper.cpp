@@ -1,6 +1,7 @@
 #include "coc/coc_helper.h"
 
 #include "calc/number_text.h"
+#include "calc/typed_distance.h"
 #include "framework/base/translate.h"
 
 #include <algorithm>
@@ -8,8 +9,7 @@
 #include <cmath>
 
 namespace {
-constexpr double kFullFrameDiagonal = 43.266615305567875; // of 36 × 24 mm
-constexpr double kNearestSharpViewing = 250;              // mm: the eye's near point
+constexpr double kNearestSharpViewing = 250; // mm: the eye's near point
 constexpr double kInch = 25.4;
 
 std::string Lower(std::string_view text) {
@@ -17,32 +17,6 @@ std::string Lower(std::string_view text) {
     for (const char c : text)
         out += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return out;
-}
-
-// A positive number at the start of `t` ("." decimals); `t` left past it.
-std::optional<double> TakeNumber(std::string_view& t) {
-    t = TrimBlanks(t);
-    std::size_t length = 0;
-    const double v = ParseDecimalPrefix(std::string(t), &length);
-    if (length == 0 || !(v > 0) || !std::isfinite(v) || t[0] == '+' || t[0] == '-')
-        return std::nullopt;
-    t.remove_prefix(length);
-    return v;
-}
-
-// Millimetres per unit for "mm", "cm", "m", "in" (and the inch marks); 0
-// for anything else.
-double UnitMm(std::string_view unit) {
-    const std::string u = Lower(TrimBlanks(unit));
-    if (u == "mm")
-        return 1;
-    if (u == "cm")
-        return 10;
-    if (u == "m")
-        return 1000;
-    if (u == "in" || u == "inch" || u == "inches" || u == "\"" || u == "\u2033")
-        return kInch;
-    return 0;
 }
 
 PrintSize Print(const char* name, double a, double b) {
@@ -72,7 +46,7 @@ const std::vector<PrintSize>& CommonPrints() {
     return prints;
 }
 
-std::optional<PrintSize> ReadPrintSize(std::string_view text) {
+std::optional<PrintSize> ReadPrintSize(std::string_view text, const NumberSettings& settings) {
     const std::string wanted = Lower(TrimBlanks(text));
     for (const PrintSize& print : CommonPrints()) // by its name, or as the list shows it
         if (Lower(print.name) == wanted || Lower(ShownPrintName(print)) == wanted)
@@ -84,33 +58,32 @@ std::optional<PrintSize> ReadPrintSize(std::string_view text) {
         const double shortMm = std::floor(1000 * std::pow(2.0, -0.25 - n / 2.0) + 0.2);
         return PrintSize{std::string("A") + wanted[1], longMm, shortMm};
     }
-    std::string_view t = text;
-    const std::optional<double> a = TakeNumber(t);
-    t = TrimBlanks(t);
-    std::size_t times = 0;
-    if (!t.empty() && (t[0] == 'x' || t[0] == 'X' || t[0] == '*'))
-        times = 1;
-    else if (t.substr(0, 2) == "\u00D7")
-        times = 2;
-    if (!a || times == 0)
+    // "A x B unit": the unit after the second side is both sides'.
+    std::size_t at = std::string_view::npos, width = 0;
+    for (const std::string_view by : {"\u00D7", "x", "X", "*"})
+        if (const std::size_t found = text.find(by); found < at) {
+            at = found;
+            width = by.size();
+        }
+    if (at == std::string_view::npos)
         return std::nullopt;
-    t.remove_prefix(times);
-    const std::optional<double> b = TakeNumber(t);
-    const double unit = UnitMm(t);
-    if (!b || unit == 0 || !std::isfinite(*a * unit) || !std::isfinite(*b * unit))
+    const std::optional<LengthRead> first = ReadLength(text.substr(0, at), settings);
+    const std::optional<LengthRead> second = ReadLength(text.substr(at + width), settings);
+    if (!first || !second || first->unitMm != 0 || second->unitMm == 0 || !(first->value > 0) ||
+        !(second->value > 0))
         return std::nullopt;
-    return Print(std::string(TrimBlanks(text)).c_str(), *a * unit, *b * unit);
+    const double a = first->value * second->unitMm, b = second->value * second->unitMm;
+    if (!std::isfinite(a) || !std::isfinite(b))
+        return std::nullopt;
+    return Print(std::string(TrimBlanks(text)).c_str(), a, b);
 }
 
-std::optional<double> ReadViewingDistance(std::string_view text) {
-    std::string_view t = text;
-    const std::optional<double> v = TakeNumber(t);
-    if (!v)
-        return std::nullopt;
-    const double unit = TrimBlanks(t).empty() ? 10 : UnitMm(t);
-    if (unit == 0 || !std::isfinite(*v * unit))
-        return std::nullopt;
-    return *v * unit;
+std::optional<double> ReadViewingDistance(std::string_view text, const NumberSettings& settings) {
+    return ReadLengthMm(text, settings); // its unit always written
+}
+
+std::optional<double> ReadPixelPitch(std::string_view text, const NumberSettings& settings) {
+    return ReadLengthMm(text, settings, 0.001); // bare: micrometres
 }
 
 const std::vector<Eyesight>& Eyesights() {
@@ -122,45 +95,50 @@ const std::vector<Eyesight>& Eyesights() {
     return eyes;
 }
 
-double CropFactorOf(const SensorMm& sensor) {
-    return kFullFrameDiagonal / std::hypot(sensor.width, sensor.height);
+double EquivalentOf(const CocCamera& camera, double onSensorMm) {
+    return onSensorMm * camera.cropFactor;
 }
 
-double EquivalentOf(const SensorMm& sensor, double onSensorMm) {
-    return onSensorMm * CropFactorOf(sensor);
+ListedCoc ListedCocOf(const CocCamera& camera, double onSensorMm) {
+    // To six decimals by number: k / 10^6 is the very double the text of
+    // those six decimals reads as.
+    const double equivalent = std::round(EquivalentOf(camera, onSensorMm) * 1e6) / 1e6;
+    return {equivalent / camera.cropFactor, equivalent};
 }
 
-CocFromPrint CocOfPrint(const SensorMm& sensor, const PrintSize& print, double viewingMm,
+CocFromPrint CocOfPrint(const CocCamera& camera, const PrintSize& print, double viewingMm,
                         double linePairs) {
     CocFromPrint c;
     c.viewingMm = viewingMm > 0 ? viewingMm : std::hypot(print.longMm, print.shortMm);
     c.blurMm = (1 / linePairs) * (c.viewingMm / kNearestSharpViewing);
     // Both laid the same way; the side that fills the print sets the
     // enlargement, the other is cut.
-    const double sensorLong = std::max(sensor.width, sensor.height);
-    const double sensorShort = std::min(sensor.width, sensor.height);
+    const double sensorLong = std::max(camera.sensor.width, camera.sensor.height);
+    const double sensorShort = std::min(camera.sensor.width, camera.sensor.height);
     const double alongLong = print.longMm / sensorLong, alongShort = print.shortMm / sensorShort;
     c.enlargement = std::max(alongLong, alongShort);
     c.cropped = std::fabs(alongLong - alongShort) > 1e-9 * c.enlargement;
-    c.onSensorMm = c.blurMm / c.enlargement;
-    c.equivalentMm = EquivalentOf(sensor, c.onSensorMm);
+    const ListedCoc listed = ListedCocOf(camera, c.blurMm / c.enlargement);
+    c.onSensorMm = listed.onSensorMm;
+    c.equivalentMm = listed.equivalentMm;
     return c;
 }
 
-double PitchOfPixels(const SensorMm& sensor, double pixelWidth) {
-    return sensor.width / pixelWidth;
+double PitchOfPixels(const CocCamera& camera, double pixelWidth) {
+    return camera.sensor.width / pixelWidth;
 }
 
-CocFromPixels CocOfPixels(const SensorMm& sensor, double pitchMm, double factor) {
+CocFromPixels CocOfPixels(const CocCamera& camera, double pitchMm, double factor) {
     CocFromPixels c;
     c.pitchMm = pitchMm;
-    c.onSensorMm = factor * pitchMm;
-    c.equivalentMm = EquivalentOf(sensor, c.onSensorMm);
+    const ListedCoc listed = ListedCocOf(camera, factor * pitchMm);
+    c.onSensorMm = listed.onSensorMm;
+    c.equivalentMm = listed.equivalentMm;
     return c;
 }
 
-double CocOfConvention(const SensorMm& sensor, double divisor) {
-    return std::hypot(sensor.width, sensor.height) / divisor;
+double CocOfConvention(const CocCamera& camera, double divisor) {
+    return std::hypot(camera.sensor.width, camera.sensor.height) / divisor;
 }
 
 std::string CocValueText(double mm) {
@@ -212,13 +190,14 @@ std::string ShownPrintName(const PrintSize& print) {
     return Tr("Circle of Confusion", print.name.c_str());
 }
 
-CocLine CameraStep(const std::string& name, const SensorMm& sensor, const NumberSettings& s) {
+CocLine CameraStep(const std::string& name, const CocCamera& camera, const NumberSettings& s) {
     return {Tr("Circle of Confusion", "Camera"),
             Arg(Tr("Circle of Confusion", "%1, sensor %2 \u00D7 %3 mm"),
-                {name, FormatShortest(sensor.width, 2, s), FormatShortest(sensor.height, 2, s)})};
+                {name, FormatShortest(camera.sensor.width, 2, s),
+                 FormatShortest(camera.sensor.height, 2, s)})};
 }
 
-CocLines PrintSteps(const SensorMm& sensor, const PrintSize& print, const Eyesight& eyes,
+CocLines PrintSteps(const CocCamera& camera, const PrintSize& print, const Eyesight& eyes,
                     const CocFromPrint& c, const NumberSettings& s) {
     return {
         {Tr("Circle of Confusion", "Print"), ShownPrintName(print) + " (" + Short(print.longMm, s) +
@@ -233,21 +212,22 @@ CocLines PrintSteps(const SensorMm& sensor, const PrintSize& print, const Eyesig
          c.cropped ? Arg(Tr("Circle of Confusion", "%1 (the print's shape differs from the "
                                                    "sensor's %2 \u00D7 %3 mm: the picture fills "
                                                    "it and is cropped)"),
-                         {Enlargement(c, s), Short(sensor.width, s), Short(sensor.height, s)})
+                         {Enlargement(c, s), Short(camera.sensor.width, s),
+                          Short(camera.sensor.height, s)})
                    : Enlargement(c, s)},
         {Tr("Circle of Confusion", "On the sensor"), Mm(c.onSensorMm, s)},
         {Tr("Circle of Confusion", "For 36 \u00D7 24 mm"), Mm(c.equivalentMm, s)},
     };
 }
 
-CocLines PixelSteps(const SensorMm& sensor, std::optional<double> pixelWidth, double factor,
+CocLines PixelSteps(const CocCamera& camera, std::optional<double> pixelWidth, double factor,
                     const CocFromPixels& c, const NumberSettings& s) {
     return {
         {Tr("Circle of Confusion", "Pixel pitch"),
-         pixelWidth
-             ? Arg(Tr("Circle of Confusion", "%1 (%2 mm \u00F7 %3 pixels)"),
-                   {Mm(c.pitchMm, s), Short(sensor.width, s), FormatShortest(*pixelWidth, 0, s)})
-             : Mm(c.pitchMm, s)},
+         pixelWidth ? Arg(Tr("Circle of Confusion", "%1 (%2 mm \u00F7 %3 pixels)"),
+                          {Mm(c.pitchMm, s), Short(camera.sensor.width, s),
+                           FormatShortest(*pixelWidth, 0, s)})
+                    : Mm(c.pitchMm, s)},
         {Tr("Circle of Confusion", "Factor"),
          Arg(factor == 1 ? Tr("Circle of Confusion", "%1 pixel")
                          : Tr("Circle of Confusion", "%1 pixels"),
@@ -258,9 +238,10 @@ CocLines PixelSteps(const SensorMm& sensor, std::optional<double> pixelWidth, do
 }
 
 std::optional<double> PixelWidthOf(std::string_view imageSize) {
-    std::string_view t = imageSize;
-    const std::optional<double> width = TakeNumber(t);
-    if (!width || TrimBlanks(t).substr(0, 1) != "x")
+    // The camera table's own text, "3008 x 2000": its digits, then "x".
+    std::size_t length = 0;
+    const double width = ParseDecimalPrefix(std::string(imageSize), &length);
+    if (length == 0 || !(width > 0) || TrimBlanks(imageSize.substr(length)).substr(0, 1) != "x")
         return std::nullopt;
     return width;
 }

@@ -11,6 +11,7 @@ struct FoundCamera {
     std::string maker;        // "Sony"
     std::string model;        // as the camera writes it in its photos: "ILCE-7M4"
     std::string englishModel; // "Alpha 7 IV", where the database gives one
+    std::string variant;      // lensfun's variant of a model ("16:9", "widescreen mode")
     std::string mount;        // "Sony E"
     double cropFactor = 1.0;
     double sensorWidth = 0;  // millimetres

@@ -1,5 +1,7 @@
 #include "finder/lensfun_cameras.h"
 
+#include "calc/number_text.h"
+#include "cameras/camera_table.h"
 #include "framework/base/cstring.h"
 #include "framework/base/file.h"
 #include "framework/base/translate.h"
@@ -10,10 +12,13 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <functional>
 #include <glib.h>
 #include <lensfun.h>
+#include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -45,9 +50,95 @@ std::string ShownName(const std::string& maker, const std::string& model) {
     return maker.empty() ? model : maker + " " + model;
 }
 
-// The number the database's file writes ("1.534"), which lensfun holds as
-// the nearest float: its shortest decimal, read as a double.
-double AsWritten(float value) {
+// The crop factors the database's files write ("6.3333333"), which lensfun
+// holds only as the nearest float, by camera: maker, model and variant as
+// written without a language.
+using WrittenCrops = std::map<std::string, double>;
+
+std::string CameraKey(std::string_view maker, std::string_view model, std::string_view variant) {
+    return std::string(maker) + '\n' + std::string(model) + '\n' + std::string(variant);
+}
+
+std::string Trimmed(std::string text) {
+    const std::size_t first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+}
+
+// Reads the cameras' crop factors of one file, as written, with glib's XML
+// parser (the one lensfun reads it with).
+class CropScanner {
+  public:
+    explicit CropScanner(WrittenCrops& crops) : m_crops(crops) {}
+
+    void Scan(const std::string& xml) {
+        static const GMarkupParser kParser = {&Start, &End, &Text, nullptr, nullptr};
+        GMarkupParseContext* context =
+            g_markup_parse_context_new(&kParser, G_MARKUP_DEFAULT_FLAGS, this, nullptr);
+        g_markup_parse_context_parse(context, xml.data(), static_cast<gssize>(xml.size()), nullptr);
+        g_markup_parse_context_free(context);
+    }
+
+  private:
+    static CropScanner& Self(gpointer data) { return *static_cast<CropScanner*>(data); }
+    static void Start(GMarkupParseContext*, const gchar* element, const gchar** names,
+                      const gchar**, gpointer data, GError**) {
+        CropScanner& s = Self(data);
+        const std::string name = element;
+        bool inLanguage = false;
+        for (const gchar** n = names; n && *n; ++n)
+            inLanguage = inLanguage || std::strcmp(*n, "lang") == 0;
+        if (name == "camera")
+            s.m_inCamera = true, s.m_fields = {};
+        s.m_field = s.m_inCamera && !inLanguage &&
+                            (name == "maker" || name == "model" || name == "variant" ||
+                             name == "cropfactor")
+                        ? &s.m_fields[name]
+                        : nullptr;
+    }
+    static void End(GMarkupParseContext*, const gchar* element, gpointer data, GError**) {
+        CropScanner& s = Self(data);
+        s.m_field = nullptr;
+        if (std::strcmp(element, "camera") != 0 || !s.m_inCamera)
+            return;
+        s.m_inCamera = false;
+        const std::string crop = Trimmed(s.m_fields["cropfactor"]);
+        double value = 0;
+        const auto [end, ec] = std::from_chars(crop.data(), crop.data() + crop.size(), value);
+        if (ec == std::errc() && end == crop.data() + crop.size())
+            s.m_crops[CameraKey(Trimmed(s.m_fields["maker"]), Trimmed(s.m_fields["model"]),
+                                Trimmed(s.m_fields["variant"]))] = value;
+    }
+    static void Text(GMarkupParseContext*, const gchar* text, gsize length, gpointer data,
+                     GError**) {
+        if (std::string* field = Self(data).m_field)
+            field->append(text, length);
+    }
+
+    WrittenCrops& m_crops;
+    bool m_inCamera = false;
+    std::map<std::string, std::string> m_fields;
+    std::string* m_field = nullptr;
+};
+
+// The shape a variant names ("16:9", "4:3", "1:1"): its longer side over its
+// shorter; 3:2 for any other variant.
+double AspectOfVariant(std::string_view variant) {
+    const std::size_t colon = variant.find(':');
+    double w = 0, h = 0;
+    if (colon == std::string_view::npos ||
+        std::from_chars(variant.data(), variant.data() + colon, w).ptr != variant.data() + colon ||
+        std::from_chars(variant.data() + colon + 1, variant.data() + variant.size(), h).ptr !=
+            variant.data() + variant.size() ||
+        !(w > 0) || !(h > 0))
+        return 1.5;
+    return std::max(w, h) / std::min(w, h);
+}
+
+// The number a float holds, as its shortest decimal: for a crop factor no
+// file wrote (one added through lensfun's own calls).
+double Shortest(float value) {
     char text[32];
     const auto [end, ec] = std::to_chars(text, text + sizeof text, value);
     double written = value;
@@ -56,17 +147,21 @@ double AsWritten(float value) {
     return written;
 }
 
-FoundCamera FromLensfun(const lfCamera& camera) {
+FoundCamera FromLensfun(const lfCamera& camera, const WrittenCrops& crops) {
     FoundCamera found;
     found.maker = ShownText(InLanguage(camera.Maker, "en"));
     found.model = ShownText(camera.Model ? camera.Model : "");
     const std::string english = ShownText(InLanguage(camera.Model, "en"));
     if (english != found.model)
         found.englishModel = english;
+    found.variant = ShownText(InLanguage(camera.Variant, "en"));
     found.name = ShownName(found.maker, english);
     found.mount = ShownText(camera.Mount ? camera.Mount : "");
-    found.cropFactor = AsWritten(camera.CropFactor);
-    const SensorSize sensor = SensorOfCropFactor(found.cropFactor);
+    const auto written =
+        crops.find(CameraKey(camera.Maker ? camera.Maker : "", camera.Model ? camera.Model : "",
+                             camera.Variant ? camera.Variant : ""));
+    found.cropFactor = written != crops.end() ? written->second : Shortest(camera.CropFactor);
+    const SensorSize sensor = SensorOfCropFactor(found.cropFactor, AspectOfVariant(found.variant));
     found.sensorWidth = sensor.width;
     found.sensorHeight = sensor.height;
     found.source = "lensfun";
@@ -135,7 +230,8 @@ class QuietLensfun {
 
 // Loads the *.xml files of `folder` into `db`, within what is left of
 // `budget` bytes; true when one was loaded.
-bool LoadFolder(lfDatabase* db, const std::string& folder, std::uint64_t& budget) {
+bool LoadFolder(lfDatabase* db, const std::string& folder, std::uint64_t& budget,
+                WrittenCrops& crops) {
     DIR* dir = ::opendir(folder.c_str());
     if (!dir)
         return false;
@@ -154,21 +250,66 @@ bool LoadFolder(lfDatabase* db, const std::string& folder, std::uint64_t& budget
             continue;
         budget -= bytes->size();
         const std::string path = folder + "/" + name;
-        loaded = lf_db_load_data(db, path.c_str(), bytes->data(), bytes->size()) == LF_NO_ERROR ||
-                 loaded;
+        if (lf_db_load_data(db, path.c_str(), bytes->data(), bytes->size()) == LF_NO_ERROR) {
+            CropScanner(crops).Scan(*bytes);
+            loaded = true;
+        }
     }
     ::closedir(dir);
     return loaded;
 }
 
-CameraDatabase Collect(lfDatabase* db, bool loaded) {
+std::string Folded(const std::string& name) {
+    std::string folded = name;
+    for (char& c : folded)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return folded;
+}
+
+// Every camera by a name of its own, so that each is chosen by the name it
+// is listed under: one a built-in camera has already is the built-in's (the
+// list's own data, found first), and names two of lensfun's share are told
+// apart by the variant, then the crop factor, then the model.
+void NameApart(std::vector<FoundCamera>& cameras) {
+    std::set<std::string> builtIn;
+    for (const CameraRecord& record : cameraTable)
+        builtIn.insert(Folded(record.name));
+    std::erase_if(cameras, [&](const FoundCamera& c) { return builtIn.count(Folded(c.name)); });
+    const std::function<std::string(const FoundCamera&)> tellers[] = {
+        [](const FoundCamera& c) { return c.variant; },
+        [](const FoundCamera& c) {
+            return "crop factor " + FormatShortest(c.cropFactor, 7, PlainNumberSettings());
+        },
+        [](const FoundCamera& c) { return c.model; },
+    };
+    for (const auto& teller : tellers) {
+        std::map<std::string, std::vector<std::size_t>> byName;
+        for (std::size_t i = 0; i < cameras.size(); ++i)
+            byName[Folded(cameras[i].name)].push_back(i);
+        for (const auto& [name, same] : byName) {
+            if (same.size() < 2)
+                continue;
+            std::set<std::string> told;
+            for (const std::size_t i : same)
+                told.insert(teller(cameras[i]));
+            if (told.size() < 2) // this tells none of them apart
+                continue;
+            for (const std::size_t i : same)
+                if (const std::string apart = teller(cameras[i]); !apart.empty())
+                    cameras[i].name += " (" + apart + ")";
+        }
+    }
+}
+
+CameraDatabase Collect(lfDatabase* db, bool loaded, const WrittenCrops& crops) {
     CameraDatabase out;
     const lfCamera* const* cameras = loaded ? lf_db_get_cameras(db) : nullptr;
     for (; cameras && *cameras; ++cameras) {
-        const FoundCamera found = FromLensfun(**cameras);
+        const FoundCamera found = FromLensfun(**cameras, crops);
         if (found.cropFactor >= kLeastCropFactor && found.cropFactor <= kGreatestCropFactor)
             out.cameras.push_back(found);
     }
+    NameApart(out.cameras);
     if (out.cameras.empty())
         out.problem = Tr("Cameras", kUnreadable);
     return out;
@@ -188,8 +329,9 @@ LensfunFolders LensfunFoldersHere() {
 
 CameraDatabase ReadLensfunDatabase(const LensfunFolders& folders) {
     const std::unique_ptr<lfDatabase, DatabaseDeleter> db(lf_db_new());
+    WrittenCrops crops;
     if (!db)
-        return Collect(nullptr, false);
+        return Collect(nullptr, false, crops);
     // The person's folders only where they are the person's.
     const bool own = !folders.own.empty() && IsOwnFolder(folders.own);
     const std::string ownUpdates = folders.own + "/updates/version_1";
@@ -199,12 +341,13 @@ CameraDatabase ReadLensfunDatabase(const LensfunFolders& folders) {
     std::uint64_t budget = kLargestDatabase;
     bool loaded = false;
     if (main > system)
-        loaded = LoadFolder(db.get(), user > main ? ownUpdates : folders.system, budget);
+        loaded = LoadFolder(db.get(), user > main ? ownUpdates : folders.system, budget, crops);
     else
-        loaded = LoadFolder(db.get(), user > system ? ownUpdates : folders.systemUpdates, budget);
+        loaded =
+            LoadFolder(db.get(), user > system ? ownUpdates : folders.systemUpdates, budget, crops);
     if (own)
-        loaded = LoadFolder(db.get(), folders.own, budget) || loaded;
-    return Collect(db.get(), loaded);
+        loaded = LoadFolder(db.get(), folders.own, budget, crops) || loaded;
+    return Collect(db.get(), loaded, crops);
 }
 
 const CameraDatabase& LensfunCameras() {
@@ -215,6 +358,7 @@ const CameraDatabase& LensfunCameras() {
 CameraDatabase ReadLensfunCameras(const std::string& folder) {
     const std::unique_ptr<lfDatabase, DatabaseDeleter> db(lf_db_new());
     std::uint64_t budget = kLargestDatabase;
-    const bool loaded = db && LoadFolder(db.get(), folder, budget);
-    return Collect(db.get(), loaded);
+    WrittenCrops crops;
+    const bool loaded = db && LoadFolder(db.get(), folder, budget, crops);
+    return Collect(db.get(), loaded, crops);
 }

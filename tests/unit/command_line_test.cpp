@@ -5,12 +5,14 @@
 #include "cameras/camera_table.h"
 #include "cli/command_line.h"
 #include "finder/lensfun_cameras.h"
+#include "framework/base/csv.h"
 #include "lists/choice_lists.h"
 #include "planner/focus_plan.h"
 #include "settings_test_support.h"
 
 #include <gtest/gtest.h>
 #include <random>
+#include <set>
 
 namespace {
 NumberSettings With(const char* decimal, const char* thousands) {
@@ -466,9 +468,11 @@ TEST(CommandLine, ACircleOfConfusionThatFitsThePicture) {
     };
     const CommandResult pixels = Verb(
         folders.Machine(), {"coc", "--camera", "canon 1ds", "--pixels", "4064", "--factor", "2"});
-    EXPECT_NE(pixels.out.find("\nFor 36 \u00D7 24 mm: 0.017732 mm\n"), std::string::npos)
+    // For 36 × 24 mm: on the sensor times the camera's own crop factor,
+    // 0.017618 × 1.0065, the one a press divides by.
+    EXPECT_NE(pixels.out.find("\nFor 36 \u00D7 24 mm: 0.017733 mm\n"), std::string::npos)
         << pixels.out;
-    EXPECT_EQ(near("pixels:2"), near("0.017732"))
+    EXPECT_EQ(near("pixels:2"), near("0.017733"))
         << "its own 4064 pixels, the value rounded as typed";
     EXPECT_NE(near("print:A4@50cm"), near("0.0300"));
     const struct {
@@ -491,6 +495,26 @@ TEST(CommandLine, ACircleOfConfusionThatFitsThePicture) {
         EXPECT_EQ(r.exitCode, 2) << row.error;
         EXPECT_NE(r.err.find(row.error), std::string::npos) << r.err;
     }
+    // What coc shows on the sensor is what a press then uses, for cameras
+    // whose listed crop factor is not their sensor's diagonal ratio to the
+    // last digit (the D70's 1.5279 against 23.7 × 15.5 mm's 1.52815).
+    for (const char* camera : {"Nikon D70", "Canon 1Ds", "Olympus C-5050z", "Canon 20D"})
+        for (const char* print : {"A4", "20x30cm", "8x10in@1m"}) {
+            const std::string size = std::string(print).substr(0, std::string(print).find('@'));
+            std::vector<std::string> coc = {"coc", "--camera", camera, "--print", size};
+            if (std::string(print).find('@') != std::string::npos)
+                coc.insert(coc.end(), {"--viewing", "1m"});
+            const std::string steps = Verb(folders.Machine(), coc).out;
+            const std::size_t on = steps.find("On the sensor: ");
+            ASSERT_NE(on, std::string::npos) << steps;
+            const std::string onSensor = steps.substr(on + 15, steps.find('\n', on) - on - 15);
+            const CommandResult press =
+                Verb(folders.Machine(), {"calculate", "--camera", camera, "--distance", "3",
+                                         "--cofc", std::string("print:") + print});
+            EXPECT_NE(press.out.find("Circle of Confusion: " + onSensor + "\n"), std::string::npos)
+                << camera << " " << print << ": " << onSensor << "\n"
+                << press.out << press.err;
+        }
     // Numbers that give no circle to calculate with: refused in one
     // sentence, never inf nor nan.
     for (const std::vector<std::string>& args :
@@ -503,4 +527,35 @@ TEST(CommandLine, ACircleOfConfusionThatFitsThePicture) {
         EXPECT_EQ(r.err, "Validation Error: These numbers give no circle of confusion to calculate "
                          "with: for 36 \u00D7 24 mm it must be from 0.0001 mm to 10 mm.\n");
     }
+}
+
+// Every camera `cameras` lists is chosen by the name it is listed under:
+// lensfun's whose names a built-in camera begins (Nikon D5, the list's
+// D50), whose words also find one (Canon EOS R), and those that share a
+// name, told apart by their variant, crop factor or model.
+TEST(CommandLine, EveryListedCameraIsChosenByItsOwnName) {
+    Folders folders;
+    const CommandResult listed = Verb(folders.Machine(), {"cameras", "--format", "csv"});
+    ASSERT_EQ(listed.exitCode, 0) << listed.err;
+    std::size_t count = 0;
+    std::set<std::string> names;
+    for (std::size_t at = listed.out.find('\n') + 1; at < listed.out.size(); ++count) {
+        const std::size_t end = listed.out.find('\n', at);
+        const auto fields = SplitCsvLine(listed.out.substr(at, end - at));
+        at = end + 1;
+        ASSERT_TRUE(fields && fields->size() == 8);
+        const std::string name = ReadCsvText((*fields)[0]);
+        EXPECT_TRUE(names.insert(name).second) << name << " is listed twice";
+        const double crop = ParseDecimal((*fields)[3]);
+        const CommandResult r =
+            Verb(folders.Machine(), {"calculate", "--camera", name, "--unit", "m", "--cofc",
+                                     "0.0300", "--distance", "3"});
+        EXPECT_NE(r.out.find("Circle of Confusion: " + FormatFixed(0.03 / crop, 6) + " mm\n"),
+                  std::string::npos)
+            << name << ": " << r.err;
+    }
+    EXPECT_GT(count, 900u);
+    for (const char* name : {"Nikon D5", "Canon EOS R", "Sigma SD1", "Sony Alpha 7",
+                             "Panasonic DMC-LX3 (1:1)", "Sony Cyber-shot (DSC-S75)"})
+        EXPECT_TRUE(names.count(name)) << name;
 }
