@@ -120,11 +120,12 @@ std::string TextLines(const std::vector<FoundCamera>& cameras,
 }
 
 // Adds or removes one of the person's cameras, with the form's refusals.
-CommandResult ChangeCameras(const CamerasOptions& options, const SettingsLocation& settings) {
+CommandResult ChangeCameras(const CamerasOptions& options, const SettingsLocation& settings,
+                            const NumberSettings& numbers) {
     std::string done;
     OwnCamerasChange change;
     if (options.add) {
-        const std::optional<SensorSize> sensor = ReadSensorSize(*options.sensor);
+        const std::optional<SensorSize> sensor = ReadSensorSize(*options.sensor, numbers);
         if (!sensor)
             return Refused(Tr("Command line", "The sensor size must be two numbers of millimetres "
                                               "from 0.001 to 1000, width x height "
@@ -153,7 +154,7 @@ CommandResult CamerasVerb(const std::vector<std::string>& args, const CommandLin
         return UsageError("cameras", options.error);
     const SettingsLocation settings = SettingsLocationFor(machine.programPath, machine.configHome);
     if (options.add || options.remove)
-        return ChangeCameras(options, settings);
+        return ChangeCameras(options, settings, machine.numbers);
     const OwnCameras own = ReadOwnCameras(settings);
     const CameraCatalog catalog = AllCameras(own.cameras);
     std::vector<std::size_t> shown;

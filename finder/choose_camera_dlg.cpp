@@ -24,7 +24,7 @@ std::string Text(const CWnd& control) {
 // A sensor side as typed, in the person's number settings; none for a text
 // that is not a positive number of at most a metre.
 std::optional<double> Side(const std::string& typed) {
-    return ReadSensorSide(NormalizeDecimalSeparator(typed, UserNumberSettings()));
+    return ReadSensorSide(typed, UserNumberSettings());
 }
 } // namespace
 

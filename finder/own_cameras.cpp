@@ -1,5 +1,6 @@
 #include "finder/own_cameras.h"
 
+#include "calc/typed_distance.h"
 #include "cameras/camera_table.h"
 #include "framework/base/cstring.h"
 #include "framework/base/csv.h"
@@ -300,7 +301,7 @@ std::string RefusalToAdd(const OwnCameras& own, const FoundCamera& camera,
     return {};
 }
 
-std::optional<SensorSize> ReadSensorSize(std::string_view text) {
+std::optional<SensorSize> ReadSensorSize(std::string_view text, const NumberSettings& settings) {
     std::size_t at = std::string_view::npos, width = 0;
     for (const std::string_view by : {"\u00D7", "x", "X"})
         if (const std::size_t found = text.find(by); found != std::string_view::npos) {
@@ -310,18 +311,15 @@ std::optional<SensorSize> ReadSensorSize(std::string_view text) {
         }
     if (at == std::string_view::npos)
         return std::nullopt;
-    const auto w = ReadSensorSide(text.substr(0, at));
-    const auto h = ReadSensorSide(text.substr(at + width));
+    const auto w = ReadSensorSide(text.substr(0, at), settings);
+    const auto h = ReadSensorSide(text.substr(at + width), settings);
     if (!w || !h)
         return std::nullopt;
     return SensorSize{*w, *h};
 }
 
-std::optional<double> ReadSensorSide(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return std::nullopt;
-    const auto side = Positive(text.substr(first, text.find_last_not_of(' ') - first + 1));
+std::optional<double> ReadSensorSide(std::string_view text, const NumberSettings& settings) {
+    const auto side = ReadLengthMm(text, settings, 1.0); // bare: millimetres
     if (!side || !IsSensorSide(*side))
         return std::nullopt;
     return side;

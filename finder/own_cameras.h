@@ -10,6 +10,7 @@
 
 #include "finder/found_camera.h"
 #include "framework/base/exceptions.h"
+#include "framework/base/number_format.h"
 #include "settings/settings_file.h"
 
 #include "framework/base/translate.h"
@@ -73,9 +74,11 @@ FoundCamera CameraOfSensor(const std::string& name, double width, double height)
 std::string RefusalToAdd(const OwnCameras& own, const FoundCamera& camera,
                          std::string_view listEnd);
 
-// "36x24", "6.17 x 4.55" or "36×24": the sensor's width and height in
-// millimetres, both positive; none for anything else.
-std::optional<SensorSize> ReadSensorSize(std::string_view text);
+// "36x24", "6.17 x 4.55", "36×24" or "6,17x4,55" in German number
+// settings: the sensor's width and height in millimetres (a side may carry
+// its own unit, "6170 µm"), both within the bounds below; none for anything
+// else.
+std::optional<SensorSize> ReadSensorSize(std::string_view text, const NumberSettings& settings);
 // One side, "6.17" (blanks around it allowed): from a micrometre (0.001) to
 // a metre (1000).
-std::optional<double> ReadSensorSide(std::string_view text);
+std::optional<double> ReadSensorSide(std::string_view text, const NumberSettings& settings);

@@ -376,9 +376,8 @@ TEST(CommandLine, CamerasCsvHoldsNoFormulaNorThousandsSeparator) {
         return Verb(folders.Machine(With(",", ".")), args);
     };
     const std::string formula = "=cmd|' /C calc'!A0";
-    EXPECT_EQ(run({"cameras", "--add", formula, "--sensor", "0,001x0,001"}).exitCode, 1)
-        << "a sensor's size is written as programs write it";
-    const CommandResult added = run({"cameras", "--add", formula, "--sensor", "0.001x0.001"});
+    // The sensor in the person's number settings, as every length.
+    const CommandResult added = run({"cameras", "--add", formula, "--sensor", "0,001x0,001"});
     EXPECT_EQ(added.exitCode, 0) << added.err;
     const CommandResult csv = run({"cameras", "cmd", "--format", "csv"});
     EXPECT_NE(csv.out.find("\n'=cmd|' /C calc'!A0,,,30594.117082,0.001000,0.001000,,own\n"),

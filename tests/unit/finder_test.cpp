@@ -234,14 +234,21 @@ TEST(OwnCameras, SensorSizesAsPeopleWriteThem) {
     const struct {
         const char* typed;
         double width, height; // 0 for refused
-    } rows[] = {{"36x24", 36, 24},      {"6.17 x 4.55", 6.17, 4.55},
-                {"36\u00D724", 36, 24}, {"36X24", 36, 24},
-                {"36", 0, 0},           {"0x24", 0, 0},
-                {"-36x24", 0, 0},       {"36x24mm", 0, 0},
-                {"1e400x2", 0, 0},      {"nanxnan", 0, 0},
+    } rows[] = {{"36x24", 36, 24},
+                {"6.17 x 4.55", 6.17, 4.55},
+                {"36\u00D724", 36, 24},
+                {"36X24", 36, 24},
+                {"36", 0, 0},
+                {"0x24", 0, 0},
+                {"-36x24", 0, 0},
+                {"36x24mm", 36, 24},
+                {"3.6 cm x 2.4 cm", 36, 24},
+                {"36x24 furlongs", 0, 0},
+                {"1e400x2", 0, 0},
+                {"nanxnan", 0, 0},
                 {"2000x1000", 0, 0}};
     for (const auto& row : rows) {
-        const std::optional<SensorSize> got = ReadSensorSize(row.typed);
+        const std::optional<SensorSize> got = ReadSensorSize(row.typed, NumberSettings{});
         EXPECT_EQ(got ? got->width : 0, row.width) << row.typed;
         EXPECT_EQ(got ? got->height : 0, row.height) << row.typed;
     }
