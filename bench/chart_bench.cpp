@@ -89,9 +89,8 @@ class CountingDevice : public QPaintDevice {
 DofChart DefaultChart(ChartView view) {
     ChartRequest request;
     request.view = view;
-    request.table.lens = {"18.0", "", "0", "0.0310", 1.5279, "", ""};
-    SetApertureColumns(request.table, 2.8, 22, StopSteps::Whole,
-                       TableAperture{"f/16", "16.000000"});
+    request.table.lens = ReadLens({"18.0", "", "0", "0.0310", 1.5279, "", ""}, NumberSettings{});
+    SetApertureColumns(request.table, 2.8, 22, StopSteps::Whole, TableAperture{"f/16", 16});
     request.focus = 10;
     return MakeChart(request, NumberSettings{});
 }

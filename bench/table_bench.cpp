@@ -35,10 +35,10 @@ std::vector<ControlShape> g_shape;
 // The default table of the default choices (Nikon D70, 18 mm, f/16, feet).
 DofTable DefaultTable() {
     TableRequest request;
-    request.lens = {"18.0", "", "0", "0.0310", 1.5279, "", ""};
-    for (int i = 4; i <= 10; ++i)
-        request.apertures.push_back(
-            {apertureValueTable[i].displayText, apertureValueTable[i].valueText});
+    request.lens = ReadLens({"18.0", "", "0", "0.0310", 1.5279, "", ""}, NumberSettings{});
+    for (const NamedAperture& stop : MarkedStops(StopSteps::Whole))
+        if (stop.N >= 2.8 && stop.N <= 22)
+            request.apertures.push_back(stop);
     request.distances = DefaultDistances(request, NumberSettings{});
     return MakeTable(request, NumberSettings{});
 }
