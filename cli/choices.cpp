@@ -90,19 +90,17 @@ std::optional<CommandResult> ChooseFromLensfun(Choices& choices, const std::stri
 } // namespace
 
 bool ChooseNumber(ListChoice& list, const std::string& given, const NumberSettings& numbers) {
+    if (!TakesTypedNumbers(list.kind))
+        return false;
+    // As the window reads a text typed into the list (EntryOfTypedText).
+    list.selected = EntryOfTypedText(list.kind, list.entries, given, numbers);
+    if (list.selected >= 0)
+        return true;
     const std::optional<std::string> value = TypedValue(list.kind, given, numbers);
     if (!value)
         return false;
-    const CString written = Utf8ToCString(AsTheListWritesIt(list.kind, given));
-    const double N = ParseDecimal(*value);
-    for (std::size_t i = 0; i < list.entries.size() && list.selected < 0; ++i)
-        if (CompareNoCase(list.entries[i].displayText, written) == 0 ||
-            (list.entries[i].valueText && ParseDecimal(*list.entries[i].valueText) == N))
-            list.selected = static_cast<int>(i);
-    if (list.selected < 0) {
-        list.typedValue = value;
-        list.typedText = given;
-    }
+    list.typedValue = value;
+    list.typedText = given;
     return true;
 }
 
@@ -166,10 +164,16 @@ std::optional<CommandResult> Choose(Choices& choices, const Parsed& parsed,
             if (!error.empty())
                 return UsageError(verb, error);
         }
-        list->selected = SelectStoredChoice(list->entries, text);
-        // A number typed on the form and kept as typed.
+        // A stored choice by the stored-choice rule; a number given for a list
+        // of numbers is an entry or a number (ChooseNumber), never the entry
+        // its first characters begin.
+        list->selected = given != parsed.values.end() && TakesTypedNumbers(list->kind)
+                             ? -1
+                             : SelectStoredChoice(list->entries, text);
+        // A number typed on the form and kept as typed, in the one form
+        // every language reads (or as a file written before holds it).
         if (list->selected < 0 && given == parsed.values.end())
-            if ((list->typedValue = TypedValue(list->kind, CStringToUtf8(text), machine.numbers)))
+            if ((list->typedValue = StoredTypedValue(list->kind, CStringToUtf8(text))))
                 list->typedText = CStringToUtf8(text);
         if (list->typedValue)
             continue;

@@ -5,8 +5,14 @@
 #include "lists/choice_lists.h"
 #include "lists/typed_choice.h"
 
-// Clears the list, fills it and selects the stored choice (or shows it, as
-// SelectOrShowTyped does, for a list of `kind`).
+// A text typed into the list selects, once the person leaves it, the entry
+// EntryOfTypedText finds for a list of `kind` (the terminal reads it alike);
+// a number no entry is stays as typed.
+void ReadTypedTextsAlike(CComboBox& list, ListKind kind, const NumberSettings& settings);
+
+// Clears the list, fills it, reads typed texts as ReadTypedTextsAlike, and
+// selects the stored choice (or shows it, as SelectOrShowTyped does, for a
+// list of `kind`).
 void FillChoiceList(CComboBox& list, std::vector<ChoiceEntry> entries, int dropDownRows,
                     const CString& stored, ListKind kind, const NumberSettings& settings);
 
@@ -39,10 +45,13 @@ struct ListChoiceText {
 ListChoiceText ChosenInList(const CComboBox& list, ListKind kind, const NumberSettings& settings);
 
 // Selects the stored choice; where no entry begins with it and it is a
-// number the list takes as typed, shows it in the field, no entry selected.
+// number the list takes as typed (in the form the settings file keeps it,
+// StoredTypedValue), shows it in the field in the person's number
+// settings, no entry selected.
 void SelectOrShowTyped(CComboBox& list, ListKind kind, const CString& stored,
                        const NumberSettings& settings);
 
-// As KeepSelectedText, and a typed number is kept as typed.
+// As KeepSelectedText, and a typed number is kept in the one form every
+// language reads (StoredTypedText).
 void KeepChosenText(const CComboBox& list, ListKind kind, CString& stored,
                     const NumberSettings& settings);

@@ -1,7 +1,10 @@
 #include "lists/typed_choice.h"
 
 #include "calc/number_text.h"
+#include "framework/base/cstring.h"
+#include "framework/base/nocase.h"
 #include "framework/base/translate.h"
+#include "lists/choice_lists.h"
 
 #include <cctype>
 #include <cmath>
@@ -56,6 +59,57 @@ std::optional<std::string> TypedValue(ListKind list, std::string_view typed,
         text.find_first_of("eE") != std::string::npos)
         return std::nullopt;
     return text;
+}
+
+int EntryOfTypedText(ListKind kind, const std::vector<ChoiceEntry>& entries, std::string_view typed,
+                     const NumberSettings& settings) {
+    const std::string_view t = TrimBlanks(typed);
+    if (t.empty())
+        return -1;
+    const CString wanted = Utf8ToCString(Unmarked(kind, t));
+    for (std::size_t i = 0; i < entries.size(); ++i) { // (a) its own text
+        const std::string shown = CStringToUtf8(entries[i].displayText);
+        if (CompareNoCase(Utf8ToCString(Unmarked(kind, shown)), wanted) == 0)
+            return static_cast<int>(i);
+    }
+    if (TakesTypedNumbers(kind)) { // (b) its own number
+        const std::optional<std::string> value = TypedValue(kind, t, settings);
+        if (!value)
+            return -1;
+        const double N = ParseDecimal(*value);
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            const std::string shown = CStringToUtf8(entries[i].displayText);
+            const std::string_view own = Unmarked(kind, shown);
+            std::size_t length = 0;
+            const double nominal = ParseDecimalPrefix(std::string(own), &length);
+            if (length == own.size() && length > 0 && nominal == N)
+                return static_cast<int>(i);
+        }
+        return -1; // (c) used as typed
+    }
+    return SelectStoredChoice(entries, Utf8ToCString(t)); // (d) the first it begins
+}
+
+std::string StoredTypedText(ListKind kind, const std::string& value) {
+    return kind == ListKind::Aperture ? "f/" + value : value;
+}
+
+std::optional<std::string> StoredTypedValue(ListKind kind, std::string_view stored) {
+    if (std::optional<std::string> value = TypedValue(kind, stored, PlainNumberSettings()))
+        return value;
+    NumberSettings comma; // a file written before, as a German or French desktop typed it
+    comma.decimalSeparator = ",";
+    comma.thousandsSeparator.clear();
+    comma.grouping = 0;
+    return TypedValue(kind, stored, comma);
+}
+
+std::string ShownTypedText(ListKind kind, const std::string& value,
+                           const NumberSettings& settings) {
+    std::string shown = value;
+    if (const std::size_t point = shown.find('.'); point != std::string::npos)
+        shown.replace(point, 1, settings.decimalSeparator);
+    return StoredTypedText(kind, shown);
 }
 
 std::string ChoiceRefusal(ListKind list, std::string_view typed) {

@@ -9,6 +9,8 @@ std::pair<TableAperture, TableAperture> ApertureLists::Fill(CComboBox& from, CCo
                                                             const NumberSettings& settings) {
     from.AddEntries(ApertureChoices());
     to.AddEntries(ApertureChoices());
+    ReadTypedTextsAlike(from, ListKind::Aperture, settings);
+    ReadTypedTextsAlike(to, ListKind::Aperture, settings);
     std::vector<ChoiceEntry> entries;
     for (const StopSteps step : {StopSteps::Whole, StopSteps::Half, StopSteps::Third})
         entries.push_back({Utf8ToCString(StepsText(step)), std::nullopt});

@@ -99,6 +99,12 @@ CString CComboBox::GetLBText(int index) const {
     return c->itemText(index).toStdU16String();
 }
 
+void CComboBox::SetEntryRule(std::function<int(const CString& typed)> rule) {
+    Combo()->SetEntryRule(
+        rule ? [rule](const QString& typed) { return rule(CString(Utf16View(typed))); }
+             : ComboWidget::EntryRule());
+}
+
 int CComboBox::SelectString(const CString& text) {
     ComboWidget* c = Combo();
     if (!c)

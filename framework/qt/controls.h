@@ -6,6 +6,7 @@
 #include "framework/base/table_content.h"
 #include "framework/qt/wnd.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -73,6 +74,11 @@ class CComboBox : public CWnd {
 
     // The open list shows room for this many entries.
     void SetDropDownRows(int rows);
+
+    // Which entry a text typed into the field selects once the person
+    // leaves it: `rule` gives its position, -1 for none (the text then
+    // stays as typed). Without one, SelectString's rule.
+    void SetEntryRule(std::function<int(const CString& typed)> rule);
 
   private:
     ComboWidget* Combo() const;

@@ -118,7 +118,7 @@ void ComboWidget::SelectTypedText() {
         return;
     }
     m_typedUntold = false;
-    const int found = typed.isEmpty() ? -1 : FindPrefix(Utf16View(typed));
+    const int found = typed.isEmpty() ? -1 : m_rule ? m_rule(typed) : FindPrefix(Utf16View(typed));
     if (found < 0)
         return;
     setCurrentIndex(found);

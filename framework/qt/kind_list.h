@@ -5,6 +5,7 @@
 
 #include <QAbstractListModel>
 #include <QComboBox>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -53,9 +54,14 @@ class ComboWidget : public QComboBox {
     // compared without regard to case; -1 when none does.
     int FindPrefix(std::u16string_view text) const;
     // A typed text that is not its selected entry's selects the entry
-    // FindPrefix finds and shows its text; one that finds none stays, with
-    // no entry selected, for correcting, and so does an empty field.
+    // the list's rule finds (FindPrefix, unless the form gave it another)
+    // and shows its text; one that finds none stays, with no entry
+    // selected, for correcting (or as a value of its own), and so does an
+    // empty field.
     void SelectTypedText();
+    // The entry a typed text selects; -1 for none.
+    using EntryRule = std::function<int(const QString& typed)>;
+    void SetEntryRule(EntryRule rule) { m_rule = std::move(rule); }
 
     void showPopup() override;
     void hidePopup() override;
@@ -70,4 +76,5 @@ class ComboWidget : public QComboBox {
     int m_id;
     ControlNotify m_notify;
     bool m_typedUntold = false; // an entry selected by typing it, not yet told
+    EntryRule m_rule;
 };

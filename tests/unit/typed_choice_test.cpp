@@ -1,6 +1,7 @@
 // Numbers typed into the focal length, aperture and circle-of-confusion
 // lists: read in the user's number settings with the list's marks, refused
 // when they are anything else.
+#include "lists/choice_lists.h"
 #include "lists/typed_choice.h"
 
 #include <gtest/gtest.h>
@@ -58,4 +59,76 @@ TEST(TypedChoice, WhatIsNeitherAnEntryNorANumberIsNamed) {
               "You must choose a focal length from the list.");
     EXPECT_EQ(ChoiceRefusal(ListKind::Camera, "Nikon D7000"),
               "You must choose a camera from the list.");
+}
+
+// One reading of a text typed into a list, the window's and the terminal's:
+// an entry's own text, then its own number in the person's number
+// settings, then a number as typed, then (for names) the first entry it
+// begins.
+TEST(TypedChoice, ATypedTextChoosesByTheOneRule) {
+    NumberSettings german;
+    german.decimalSeparator = ",";
+    german.thousandsSeparator = ".";
+    const NumberSettings us;
+    const auto apertures = ApertureChoices();
+    const auto focal = FocalLengthChoices();
+    const auto cofc = CofCChoices();
+    const auto cameras = CameraChoices();
+    const struct {
+        const char* name;
+        ListKind kind;
+        const std::vector<ChoiceEntry>& entries;
+        const char* typed;
+        const NumberSettings& settings;
+        const char* entry; // the entry chosen; nullptr: none
+        const char* value; // then the number used as typed; nullptr: refused
+    } rows[] = {
+        {"an entry's own text", ListKind::Aperture, apertures, "f/5.6", us, "f/5.6", nullptr},
+        {"in any case", ListKind::Aperture, apertures, "F/5.6", us, "f/5.6", nullptr},
+        {"its number, English", ListKind::Aperture, apertures, "5.6", us, "f/5.6", nullptr},
+        {"its number, German", ListKind::Aperture, apertures, "f/5,6", german, "f/5.6", nullptr},
+        {"f/8", ListKind::Aperture, apertures, "8", us, "f/8", nullptr},
+        {"f/1.4, not 1.4 as typed", ListKind::Aperture, apertures, "1.4", us, "f/1.4", nullptr},
+        {"f/3 is 3, not the f/32 it begins", ListKind::Aperture, apertures, "f/3", us, nullptr,
+         "3"},
+        {"f/6.3 as typed", ListKind::Aperture, apertures, "f/6.3", us, nullptr, "6.3"},
+        {"f/5 as typed, not f/5.6", ListKind::Aperture, apertures, "F/5", us, nullptr, "5"},
+        {"50 is 50.0", ListKind::FocalLength, focal, "50", us, "50.0", nullptr},
+        {"50 mm", ListKind::FocalLength, focal, "50 mm", us, "50.0", nullptr},
+        {"1 mm, not the 10.0 it begins", ListKind::FocalLength, focal, "1", us, nullptr, "1"},
+        {"0.03 is 0.0300", ListKind::CircleOfConfusion, cofc, "0.03", us, "0.0300", nullptr},
+        {"0,03 in German", ListKind::CircleOfConfusion, cofc, "0,03", german, "0.0300", nullptr},
+        {"a name it begins", ListKind::Camera, cameras, "canon 20", us, "Canon 20D", nullptr},
+        {"neither", ListKind::Aperture, apertures, "f/x", us, nullptr, nullptr},
+    };
+    for (const auto& row : rows) {
+        const int at = EntryOfTypedText(row.kind, row.entries, row.typed, row.settings);
+        EXPECT_EQ(at >= 0 ? CStringToUtf8(row.entries[static_cast<std::size_t>(at)].displayText)
+                          : std::string("-"),
+                  row.entry ? row.entry : "-")
+            << row.name;
+        if (at < 0) {
+            const std::optional<std::string> value = TypedValue(row.kind, row.typed, row.settings);
+            EXPECT_EQ(value.value_or("-"), row.value ? row.value : "-") << row.name;
+        }
+    }
+}
+
+// A typed number is kept in one form, read alike in every language: a file
+// written on a German desktop after typing f/6,3 reads f/6.3 anywhere, and
+// one written so before is read as well.
+TEST(TypedChoice, ANumberTypedIsKeptInOneFormEveryLanguageReads) {
+    NumberSettings german;
+    german.decimalSeparator = ",";
+    german.thousandsSeparator = ".";
+    const std::optional<std::string> typed = TypedValue(ListKind::Aperture, "f/6,3", german);
+    ASSERT_TRUE(typed);
+    EXPECT_EQ(StoredTypedText(ListKind::Aperture, *typed), "f/6.3");
+    EXPECT_EQ(StoredTypedText(ListKind::FocalLength, "23.5"), "23.5");
+    EXPECT_EQ(StoredTypedValue(ListKind::Aperture, "f/6.3"), "6.3");
+    EXPECT_EQ(StoredTypedValue(ListKind::Aperture, "f/6,3"), "6.3") << "a file written before";
+    EXPECT_EQ(StoredTypedValue(ListKind::CircleOfConfusion, "0,0195"), "0.0195");
+    EXPECT_EQ(StoredTypedValue(ListKind::Aperture, "f/x"), std::nullopt);
+    EXPECT_EQ(ShownTypedText(ListKind::Aperture, "6.3", german), "f/6,3");
+    EXPECT_EQ(ShownTypedText(ListKind::FocalLength, "23.5", NumberSettings{}), "23.5");
 }
