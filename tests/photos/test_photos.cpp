@@ -86,6 +86,13 @@ const std::vector<TestPhoto>& TestPhotos() {
           {"Exif.Photo.FNumber", "80/10"},
           {"Exif.CanonFi.FocusDistanceUpper", "289"},
           {"Exif.CanonFi.FocusDistanceLower", "251"}}},
+        // Only the APEX aperture value, as some bodies record it: Av 5 is f/5.6.
+        {"apex-only.jpg",
+         {{"Exif.Image.Make", "NIKON CORPORATION"},
+          {"Exif.Image.Model", "NIKON D70"},
+          {"Exif.Photo.FocalLength", "500/10"},
+          {"Exif.Photo.ApertureValue", "5/1"},
+          {"Exif.Photo.SubjectDistance", "300/100"}}},
         {"no-camera.jpg",
          {{"Exif.Photo.FocalLength", "50/1"},
           {"Exif.Photo.FNumber", "80/10"},

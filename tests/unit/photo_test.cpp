@@ -4,12 +4,15 @@
 // `vextondof photo` over a whole folder.
 #include "../photos/test_photos.h"
 #include "cli/command_line.h"
+#include "finder/lensfun_cameras.h"
 #include "framework/base/csv.h"
+#include "lists/aperture_stops.h"
 #include "photo/photo_reader.h"
 #include "photo/photo_shot.h"
 #include "settings_test_support.h"
 
 #include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -174,6 +177,100 @@ TEST(Photos, TheShotIsWhatAPressOfCalculateGives) {
             .missing,
         "This photo does not record its camera; choose or type it on the main form and "
         "press Calculate.");
+}
+
+// Real bodies' Exif names, as the cameras write them, find lensfun's
+// entries, which spell maker and model their own way: a maker written
+// longer in the photo than in the database still matches, another maker's
+// body of the same model never does.
+TEST(Photos, RealExifNamesFindTheirLensfunCamera) {
+    const CameraDatabase& database = LensfunCameras();
+    if (!database.problem.empty())
+        GTEST_SKIP() << database.problem;
+    const std::function<const std::vector<FoundCamera>&()> lensfun =
+        [&database]() -> const std::vector<FoundCamera>& { return database.cameras; };
+    const struct {
+        const char* make;
+        const char* model;
+        const char* name; // as the camera list shows it; empty: none
+        double cropFactor;
+    } bodies[] = {
+        {"NIKON CORPORATION", "NIKON Z 6_2", "Nikon Z 6II", 1.0},
+        {"NIKON CORPORATION", "NIKON D850", "Nikon D850", 1.0},
+        {"NIKON", "COOLPIX P7800", "Nikon Coolpix P7800", 4.67},
+        {"Canon", "Canon EOS R5", "Canon EOS R5", 1.0},
+        {"Canon", "Canon EOS 5D Mark IV", "Canon EOS 5D Mark IV", 1.0},
+        {"SONY", "ILCE-7M4", "Sony Alpha 7 IV", 1.0},
+        {"FUJIFILM", "X-T4", "Fujifilm X-T4", 1.534},
+        {"OLYMPUS CORPORATION", "E-M1MarkIII", "", 2.0},
+        {"Panasonic", "DC-G9", "", 2.0},
+        {"PENTAX Corporation", "PENTAX K-x", "", 1.531},
+        {"LEICA CAMERA AG", "LEICA Q2", "", 1.0},
+        {"Leica Camera AG", "LEICA M (Typ 240)", "", 1.0},
+    };
+    for (const auto& body : bodies) {
+        PhotoFacts facts;
+        facts.make = body.make;
+        facts.model = body.model;
+        const PhotoCamera found = CameraOfPhoto(facts, {}, lensfun);
+        ASSERT_EQ(found.from, PhotoCamera::From::Lensfun) << body.make << " / " << body.model;
+        if (*body.name) {
+            EXPECT_EQ(found.camera->name, body.name);
+        }
+        EXPECT_EQ(found.camera->cropFactor, body.cropFactor) << body.model;
+    }
+    PhotoFacts elsewhere;
+    elsewhere.make = "Canon";
+    elsewhere.model = "ILCE-7M4";
+    EXPECT_EQ(CameraOfPhoto(elsewhere, {}, lensfun).from, PhotoCamera::From::None)
+        << "another maker's model of the same name";
+}
+
+// The APEX aperture value counts stops from f/1 (Av = 2 log2 N): each whole,
+// half and third stop's Av names the stop the lists mark, and a photo that
+// records only its Av gives that stop, at the list's own f-number.
+TEST(Photos, AnApexApertureIsTheStopItNames) {
+    const struct {
+        double av;
+        const char* stop;
+    } apex[] = {{0, "f/1"},
+                {1, "f/1.4"},
+                {2, "f/2"},
+                {3, "f/2.8"},
+                {4, "f/4"},
+                {5, "f/5.6"},
+                {6, "f/8"},
+                {7, "f/11"},
+                {8, "f/16"},
+                {9, "f/22"},
+                {10, "f/32"},
+                {11, "f/45"},
+                {4 + 1 / 3., "f/4.5"},
+                {4 + 2 / 3., "f/5"},
+                {5 + 1 / 3., "f/6.3"},
+                {5 + 2 / 3., "f/7.1"},
+                {6 + 1 / 3., "f/9"},
+                {6 + 2 / 3., "f/10"},
+                {5.5, "f/6.7"},
+                {3.5, "f/3.3"}};
+    for (const auto& row : apex) {
+        const std::optional<NamedAperture> stop = StopOfApertureValue(row.av);
+        ASSERT_TRUE(stop) << row.av;
+        EXPECT_EQ(stop->text, row.stop) << "Av " << row.av;
+        EXPECT_NEAR(stop->N, std::exp2(row.av / 2), 1e-6) << row.stop;
+    }
+    EXPECT_FALSE(StopOfApertureValue(5.2)) << "between stops: no stop named";
+
+    const PhotoFacts onlyAv = ReadPhoto(Photos() + "/apex-only.jpg");
+    ASSERT_TRUE(onlyAv.fNumber);
+    EXPECT_EQ(onlyAv.fNumber->source, "Exif.Photo.ApertureValue");
+    const PhotoShot shot = ShotOfPhoto(onlyAv, CameraOfPhoto(onlyAv, {}, NoLensfun),
+                                       {"2", "meters", "0.0300"}, NumberSettings{});
+    EXPECT_EQ(shot.lens.apertureText, "f/5.6");
+    EXPECT_EQ(shot.apertureValue, "5.656854") << "the aperture list's own f/5.6";
+    ASSERT_TRUE(shot.calculated) << shot.missing;
+    const CalculationInputs press{"50.0", "5.656854", "2", "0.0300", 1.5279, "3", ""};
+    EXPECT_EQ(shot.result.nearText, Calculate(press, NumberSettings{}).nearText);
 }
 
 TEST(Photos, AWholeShootFromTheTerminal) {
