@@ -3,6 +3,7 @@
 #include <charconv>
 #include <climits>
 #include <clocale>
+#include <cmath>
 #include <cstdio>
 #include <limits>
 #include <locale.h>
@@ -193,4 +194,27 @@ std::string_view TrimBlanks(std::string_view t) {
     while (!t.empty() && (t.back() == ' ' || t.back() == '\t'))
         t.remove_suffix(1);
     return t;
+}
+
+double RoundedToDecimals(double value, int decimals) {
+    double scale = 1; // an exact power of ten
+    for (int i = 0; i < decimals; ++i)
+        scale *= 10;
+    const double scaled = value * scale;
+    if (!std::isfinite(scaled) || std::fabs(scaled) >= 0x1p53) // no place finer than the double has
+        return value;
+    // value·scale is exactly scaled + error; round that exact product to a
+    // whole number, half to even, as a decimal text of it would be written.
+    const double error = std::fma(value, scale, -scaled);
+    double whole = std::nearbyint(scaled);
+    const double fraction = scaled - whole; // exact, within ±½
+    const bool odd = std::fmod(whole, 2) != 0;
+    const double aboveHalf = fraction - 0.5, belowHalf = fraction + 0.5;
+    if (aboveHalf > -error || (aboveHalf == -error && odd))
+        whole += 1;
+    else if (belowHalf < -error || (belowHalf == -error && odd))
+        whole -= 1;
+    // A whole number over an exact power of ten: the division rounds once,
+    // to the double nearest the decimal.
+    return whole / scale;
 }

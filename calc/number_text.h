@@ -33,6 +33,11 @@ int ParseInteger(std::string_view text);
 // exactly as printf writes it in the C locale.
 std::string FormatFixed(double value, int decimals);
 
+// `value` rounded to `decimals` places (0 to 15), as the double a person
+// typing that decimal gets: the nearest double to it. A value too large to
+// have such places stays as it is.
+double RoundedToDecimals(double value, int decimals);
+
 // A typed text without the blanks (spaces and tabs) around it.
 std::string_view TrimBlanks(std::string_view text);
 

@@ -15,7 +15,7 @@ constexpr int kPointsPerDecade = 12;
 // A number as typed: six decimals at the most, so that what is drawn at a
 // point is what a table row of that distance computes.
 double AsTyped(double v) {
-    return ParseDecimal(FormatFixed(v, 6));
+    return RoundedToDecimals(v, 6);
 }
 
 // The axis's marks: 1, 2 and 5 times the powers of ten of the unit; in feet

@@ -220,7 +220,7 @@ std::vector<double> Series(double from, double to, bool& cut) {
     cut = false;
     for (int power = -3; power <= 9; ++power)
         for (const double step : kSteps) {
-            const double v = ParseDecimal(FormatFixed(step * std::pow(10.0, power), 6));
+            const double v = RoundedToDecimals(step * std::pow(10.0, power), 6);
             if (v < from)
                 continue;
             if (out.size() >= kMostDefaultRows) {

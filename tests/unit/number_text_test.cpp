@@ -135,6 +135,32 @@ TEST(FormatFixed, AgreesWithPrintfOnRandomValues) {
         }
 }
 
+// Rounding to decimals gives the double a person typing the rounded
+// decimal gets: the number written with those decimals and read back.
+TEST(RoundedToDecimals, IsTheDecimalWrittenAndReadBack) {
+    std::mt19937_64 random(20261209);
+    std::uniform_real_distribution<double> exponent(-9, 9);
+    char written[512];
+    const auto writtenAndRead = [&written](double v, int decimals) {
+        std::snprintf(written, sizeof written, "%.*f", decimals, v);
+        return std::strtod(written, nullptr);
+    };
+    for (int i = 0; i < 200000; ++i) {
+        const double v = std::pow(10.0, exponent(random)) * (random() % 2 ? 1 : -1);
+        const int decimals = static_cast<int>(random() % 10);
+        ASSERT_EQ(RoundedToDecimals(v, decimals), writtenAndRead(v, decimals))
+            << v << " " << decimals;
+    }
+    // Ties and near-ties in binary, whole decimals, and numbers beyond any place.
+    for (const double v : {0.5, 1.5, 2.5, 0.125, 0.375, 1.0000005, 2.675, 0.0015, 1e-7, 3.0,
+                           1e15 + 0.5, 123456789.1234565, -0.0000005, -2.5})
+        for (int decimals = 0; decimals <= 6; ++decimals)
+            EXPECT_EQ(RoundedToDecimals(v, decimals), writtenAndRead(v, decimals))
+                << v << " " << decimals;
+    EXPECT_EQ(RoundedToDecimals(1e300, 6), 1e300);
+    EXPECT_TRUE(std::isinf(RoundedToDecimals(HUGE_VAL, 6)));
+}
+
 TEST(NumberTexts, IgnoreTheCLibraryLocale) {
     ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr)
         << "de_DE.UTF-8 must be installed (tools/setup.sh generates it)";
