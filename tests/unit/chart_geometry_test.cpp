@@ -152,8 +152,7 @@ Axes AxesOf(const DofChart& chart, const Painted& painted) {
         if (std::fabs(t.baseline.y() - lowest) < 0.5)
             across.emplace_back(tick->second, t.baseline.x() + t.width / 2);
         else
-            up.emplace_back(tick->second,
-                            t.baseline.y() - t.ascent + (t.ascent + t.descent) / 2);
+            up.emplace_back(tick->second, t.baseline.y() - t.ascent + (t.ascent + t.descent) / 2);
     }
     return {Fit(across), Fit(up)};
 }
@@ -219,7 +218,8 @@ TEST(ChartGeometry, EachCurvePointStandsAtItsFocusAndLimit) {
     const auto drawn = [&painted](QPointF wanted) {
         for (const std::vector<QPointF>& path : painted.paths)
             for (const QPointF& p : path)
-                if (std::fabs(p.x() - wanted.x()) < kPixel && std::fabs(p.y() - wanted.y()) < kPixel)
+                if (std::fabs(p.x() - wanted.x()) < kPixel &&
+                    std::fabs(p.y() - wanted.y()) < kPixel)
                     return true;
         return false;
     };
