@@ -295,17 +295,9 @@ bool ReadWhole(const CFilePlace& place, const std::string& path, std::uint64_t l
 bool WriteLocked(const CFilePlace& place, const std::string& path,
                  const std::function<void(CFile&)>& write, CFileException& error) {
     // Holding the lock, no other save is under way: what saves left behind
-    // when they were killed goes.
-    CFileReplacement::RemoveLeftovers(place);
-    CFileReplacement replacement;
-    if (!replacement.Begin(place, path, &error))
-        return false;
+    // when they were killed goes first.
     try {
-        write(replacement.File());
-        replacement.Commit();
-        return true;
-    } catch (const CFileException& e) {
-        error = e;
+        return ReplaceFileAt(place, path, write, error, CFileReplacement::InPlace::WhereNeeded);
     } catch (const CException&) {
         error = CFileException(CFileException::genericException, 0, path);
     } catch (const std::bad_alloc&) {

@@ -436,22 +436,31 @@ bool WriteWholeFile(const std::string& path, const std::function<void(CFile&)>& 
         return fail(Failure(EISDIR, path));
     if (!ResolvePath(path, place, osError))
         return fail(Failure(osError, path));
+    CFileException failure;
+    if (!ReplaceFileAt(place, path, write, failure, CFileReplacement::InPlace::Never))
+        return fail(failure);
+    return true;
+}
+
+bool ReplaceFileAt(const CFilePlace& place, const std::string& path,
+                   const std::function<void(CFile&)>& write, CFileException& error,
+                   CFileReplacement::InPlace inPlace) {
     CFileReplacement::RemoveLeftovers(place);
     CFileReplacement replacement;
-    CFileException failure;
-    if (!replacement.Begin(place, path, &failure, CFileReplacement::InPlace::Never)) {
+    if (!replacement.Begin(place, path, &error, inPlace)) {
         // The folder is there (it was reached): one that makes no new files
         // (/proc, /sys) refuses them, whatever the system calls it.
-        if (failure.m_lOsError == ENOENT)
-            failure = Failure(EACCES, path);
-        return fail(failure);
+        if (inPlace == CFileReplacement::InPlace::Never && error.m_lOsError == ENOENT)
+            error = Failure(EACCES, path);
+        return false;
     }
     try {
         write(replacement.File());
         replacement.Commit();
         return true;
     } catch (const CFileException& e) {
-        return fail(e);
+        error = e;
+        return false;
     }
 }
 

@@ -142,3 +142,12 @@ class CFileReplacement {
     std::string m_staging; // empty when writing in place
     int m_existing = -1;   // the file being replaced, open for reading and writing
 };
+
+// The one way a file is written whole: at `place` (reached, and locked where
+// the caller needs it), what killed writes left behind goes, a
+// CFileReplacement begins, takes `write`'s bytes and commits. False, with
+// `error` naming `path`, when it could not; with InPlace::Never, a folder that
+// makes no new files (/proc, /sys) is refused as one may not write to.
+bool ReplaceFileAt(const CFilePlace& place, const std::string& path,
+                   const std::function<void(CFile&)>& write, CFileException& error,
+                   CFileReplacement::InPlace inPlace);
