@@ -57,10 +57,10 @@ int main(int argc, char** argv) {
     // Answered before anything else: no window, no display, no settings file.
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::fputs((Tr("Command line", kUsage) + Tr("Command line", kVerbsHelp) + "\n" +
-                        Tr("Command line", kAbout))
-                           .c_str(),
-                       stdout);
+            std::fputs(
+                (Tr("Command line", kUsage) + VerbsHelp() + "\n" + Tr("Command line", kAbout))
+                    .c_str(),
+                stdout);
             return Answered();
         }
         if (std::strcmp(argv[i], "--list-cameras") == 0) { // for the shell's completion

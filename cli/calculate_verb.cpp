@@ -4,7 +4,12 @@
 #include "framework/base/translate.h"
 #include "resources/resource.h"
 
+extern const Verb kCalculateVerb; // at the end
+
 namespace {
+const char kCalculateUsage[] = TR_NOOP(
+    "Command line", "       vextondof calculate [CHOICES] --distance TEXT [--diopter TEXT]\n");
+
 const char kCalculateHelp[] =
     TR_NOOP("Command line",
             "Usage: vextondof calculate [CHOICES] --distance TEXT [--diopter TEXT]\n"
@@ -33,8 +38,8 @@ std::vector<std::string> ResultLabels() {
 
 CommandResult CalculateVerb(const std::vector<std::string>& args,
                             const CommandLineContext& machine) {
-    const Parsed parsed = ParseOptions(args, {"--distance"});
-    if (auto answer = HelpOrUsageError(parsed, "calculate", kCalculateHelp, "--distance"))
+    const Parsed parsed = ParseOptions(args, kCalculateVerb.own);
+    if (auto answer = HelpOrUsageError(parsed, kCalculateVerb))
         return *answer;
     Choices choices;
     if (auto failed = Choose(choices, parsed, machine, "calculate"))
@@ -58,3 +63,6 @@ CommandResult CalculateVerb(const std::vector<std::string>& args,
         out.out += labels[i] + " " + texts[i] + "\n";
     return out;
 }
+
+const Verb kCalculateVerb{"calculate", CalculateVerb,  kCalculateUsage, kCalculateHelp,
+                          true,        {"--distance"}, "--distance"};

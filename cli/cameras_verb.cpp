@@ -12,7 +12,12 @@
 
 #include <algorithm>
 
+extern const Verb kCamerasVerb; // at the end
+
 namespace {
+const char kCamerasUsage[] =
+    TR_NOOP("Command line", "       vextondof cameras [WORDS] [--format text|csv]\n");
+
 const char kCamerasHelp[] =
     TR_NOOP("Command line",
             "Usage: vextondof cameras [WORDS] [--format text|csv]\n"
@@ -71,8 +76,7 @@ CamerasOptions ReadCamerasOptions(const std::vector<std::string>& args) {
             else
                 options.error = Arg(Tr("Command line", "option %1 needs a value"), {arg});
         } else if (arg.rfind("--", 0) == 0) {
-            const std::string meant = NearestWord(arg.substr(0, arg.find('=')),
-                                                  {"--format", "--add", "--sensor", "--remove"});
+            const std::string meant = NearestWord(arg.substr(0, arg.find('=')), kCamerasVerb.own);
             options.error =
                 meant.empty()
                     ? Arg(Tr("Command line", "unknown option %1"), {arg})
@@ -183,3 +187,7 @@ CommandResult CamerasVerb(const std::vector<std::string>& args, const CommandLin
     }
     return result;
 }
+
+const Verb kCamerasVerb{"cameras",    CamerasVerb, kCamerasUsage,
+                        kCamerasHelp, false,       {"--format", "--add", "--sensor", "--remove"},
+                        nullptr};

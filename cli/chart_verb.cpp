@@ -3,7 +3,15 @@
 #include "cli/verbs.h"
 #include "framework/base/translate.h"
 
+extern const Verb kChartVerb; // at the end
+
 namespace {
+const char kChartUsage[] =
+    TR_NOOP("Command line",
+            "       vextondof chart [CHOICES] [--distance TEXT] [--view zone|limits]\n"
+            "                       [--apertures FROM:TO] [--steps whole|half|third]\n"
+            "                       --format svg|png|pdf [--output FILE] [--paper a4|letter]\n");
+
 const char kChartHelp[] =
     TR_NOOP("Command line",
             "Usage: vextondof chart [CHOICES] [--distance TEXT] [--view zone|limits]\n"
@@ -62,9 +70,8 @@ std::optional<CommandResult> ReadChartOptions(const Parsed& parsed, ChartOptions
 } // namespace
 
 CommandResult ChartVerb(const std::vector<std::string>& args, const CommandLineContext& machine) {
-    const Parsed parsed = ParseOptions(args, {"--distance", "--view", "--apertures", "--steps",
-                                              "--format", "--output", "--paper"});
-    if (auto answer = HelpOrUsageError(parsed, "chart", kChartHelp, nullptr))
+    const Parsed parsed = ParseOptions(args, kChartVerb.own);
+    if (auto answer = HelpOrUsageError(parsed, kChartVerb))
         return *answer;
     ChartOptions options;
     if (auto wrong = ReadChartOptions(parsed, options))
@@ -109,3 +116,12 @@ CommandResult ChartVerb(const std::vector<std::string>& args, const CommandLineC
     };
     return result;
 }
+
+const Verb kChartVerb{
+    "chart",
+    ChartVerb,
+    kChartUsage,
+    kChartHelp,
+    true,
+    {"--distance", "--view", "--apertures", "--steps", "--format", "--output", "--paper"},
+    nullptr};

@@ -4,7 +4,14 @@
 
 #include <cmath>
 
+extern const Verb kCocVerb; // at the end
+
 namespace {
+const char kCocUsage[] =
+    TR_NOOP("Command line",
+            "       vextondof coc [CHOICES] --print SIZE [--viewing DISTANCE] [--eyesight WHICH]\n"
+            "       vextondof coc [CHOICES] --pixels WIDTH | --pitch SIZE [--factor N]\n");
+
 const char kCocHelp[] = TR_NOOP(
     "Command line",
     "Usage: vextondof coc [--camera TEXT] --print SIZE [--viewing DISTANCE]\n"
@@ -37,7 +44,7 @@ std::optional<double> Positive(const std::string& text) {
 CommandResult CocVerb(const std::vector<std::string>& args, const CommandLineContext& machine) {
     const Parsed parsed = ParseOptions(
         args, {"--print", "--viewing", "--eyesight", "--pixels", "--pitch", "--factor"});
-    if (auto answer = HelpOrUsageError(parsed, "coc", kCocHelp, nullptr))
+    if (auto answer = HelpOrUsageError(parsed, kCocVerb))
         return *answer;
     const bool print = parsed.values.count("--print") > 0;
     const bool pixels = parsed.values.count("--pixels") || parsed.values.count("--pitch") ||
@@ -117,3 +124,8 @@ CommandResult CocVerb(const std::vector<std::string>& args, const CommandLineCon
         result.out += StepText(line) + "\n";
     return result;
 }
+
+const Verb kCocVerb{
+    "coc",    CocVerb, kCocUsage,
+    kCocHelp, true,    {"--print", "--viewing", "--eyesight", "--pixels", "--pitch", "--factor"},
+    nullptr};

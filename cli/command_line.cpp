@@ -5,59 +5,62 @@
 #include "framework/base/translate.h"
 #include "resources/program_resources.h"
 
-const char* const kVerbsHelp =
-    TR_NOOP("Command line",
-            "       vextondof calculate [CHOICES] --distance TEXT [--diopter TEXT]\n"
-            "       vextondof plan [CHOICES] --near TEXT [--far TEXT|inf] [--background TEXT]\n"
-            "       vextondof table [CHOICES] [--distance TEXT] [--distances \"LIST\"]\n"
-            "                       [--apertures FROM:TO] [--steps whole|half|third]\n"
-            "                       [--show limits|split|total]\n"
-            "                       [--format text|csv|pdf] [--output FILE] [--paper a4|letter]\n"
-            "       vextondof chart [CHOICES] [--distance TEXT] [--view zone|limits]\n"
-            "                       [--apertures FROM:TO] [--steps whole|half|third]\n"
-            "                       --format svg|png|pdf [--output FILE] [--paper a4|letter]\n"
-            "       vextondof photo [--unit TEXT] [--cofc TEXT] [--format text|csv] FILE...\n"
-            "       vextondof coc [CHOICES] --print SIZE [--viewing DISTANCE] [--eyesight WHICH]\n"
-            "       vextondof coc [CHOICES] --pixels WIDTH | --pitch SIZE [--factor N]\n"
-            "       vextondof cameras [WORDS] [--format text|csv]\n");
+#include <algorithm>
+
+namespace {
+// The verbs' names in alphabetical order: "calculate, cameras, … and table".
+std::vector<std::string> VerbNames() {
+    std::vector<std::string> names;
+    for (const Verb* verb : Verbs())
+        names.push_back(verb->name);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string Listed(const std::vector<std::string>& names) {
+    std::string out;
+    for (std::size_t i = 0; i + 1 < names.size(); ++i)
+        out += (i == 0 ? "" : ", ") + names[i];
+    return names.size() < 2 ? (names.empty() ? "" : names.front())
+                            : Arg(Tr("Command line", "%1 and %2"), {out, names.back()});
+}
+
+CommandResult NotAVerb(const std::string& word) {
+    const std::vector<std::string> names = VerbNames();
+    const std::string meant = NearestWord(word, names);
+    CommandResult result;
+    result.exitCode = 2;
+    result.err =
+        "vextondof: " +
+        (meant.empty() ? Arg(Tr("Command line", "\"%1\" is not a command; the commands are %2"),
+                             {word, Listed(names)})
+                       : Arg(Tr("Command line", "\"%1\" is not a command; did you mean %2?"),
+                             {word, meant})) +
+        "\n" + Tr("Command line", "Try 'vextondof --help'.") + "\n";
+    return result;
+}
+} // namespace
+
+std::string VerbsHelp() {
+    std::string help;
+    for (const Verb* verb : Verbs())
+        help += Tr("Command line", verb->usage);
+    return help;
+}
 
 std::optional<CommandResult> RunCommandLine(const std::vector<std::string>& args,
                                             const CommandLineContext& machine) {
     if (args.empty())
         return std::nullopt;
-    const std::string& verb = args[0];
-    if (verb != "calculate" && verb != "table" && verb != "plan" && verb != "cameras" &&
-        verb != "photo" && verb != "coc" && verb != "chart") {
-        if (!verb.empty() && verb[0] == '-') // the window's own options
+    const Verb* verb = FindVerb(args[0]);
+    if (!verb) {
+        if (!args[0].empty() && args[0][0] == '-') // the window's own options
             return std::nullopt;
-        const std::string meant =
-            NearestWord(verb, {"calculate", "cameras", "chart", "coc", "photo", "plan", "table"});
-        return CommandResult{
-            2,
-            "",
-            "vextondof: " +
-                (meant.empty()
-                     ? Arg(Tr("Command line",
-                              "\"%1\" is not a command; the commands are calculate, "
-                              "cameras, chart, coc, photo, plan and table"),
-                           {verb})
-                     : Arg(Tr("Command line", "\"%1\" is not a command; did you mean %2?"),
-                           {verb, meant})) +
-                "\n" + Tr("Command line", "Try 'vextondof --help'.") + "\n",
-            "",
-            false,
-            {}};
+        return NotAVerb(args[0]);
     }
     RegisterProgramResources();
-    return verb == "calculate" ? CalculateVerb(args, machine)
-           : verb == "plan"    ? PlanVerb(args, machine)
-           : verb == "cameras" ? CamerasVerb(args, machine)
-           : verb == "photo"   ? PhotoVerb(args, machine)
-           : verb == "coc"     ? CocVerb(args, machine)
-           : verb == "chart"   ? ChartVerb(args, machine)
-                               : TableVerb(args, machine);
+    return verb->run(args, machine);
 }
-
 void CollectOutput(CommandResult& result) {
     if (!result.produce)
         return;

@@ -67,5 +67,6 @@ void CollectOutput(CommandResult& result);
 std::optional<CommandResult> RunCommandLine(const std::vector<std::string>& args,
                                             const CommandLineContext& machine);
 
-// What `vextondof --help` says of the verbs.
-extern const char* const kVerbsHelp;
+// What `vextondof --help` says of the verbs: each verb's usage lines, in
+// the desktop's language.
+std::string VerbsHelp();

@@ -64,16 +64,17 @@ CommandResult UsageError(const std::string& verb, const std::string& what) {
             {}};
 }
 
-std::optional<CommandResult> HelpOrUsageError(const Parsed& parsed, const std::string& verb,
-                                              const char* help, const char* required) {
+std::optional<CommandResult> HelpOrUsageError(const Parsed& parsed, const Verb& verb) {
     if (parsed.help)
         return CommandResult{
-            0, Tr("Command line", help) + "\n" + Tr("Command line", kChoicesHelp), "", "", false,
-            {}};
+            0,     Tr("Command line", verb.help) + "\n" + Tr("Command line", kChoicesHelp),
+            "",    "",
+            false, {}};
     if (!parsed.error.empty())
-        return UsageError(verb, parsed.error);
-    if (required && !parsed.values.count(required))
-        return UsageError(verb, Arg(Tr("Command line", "%1 needs %2 TEXT"), {verb, required}));
+        return UsageError(verb.name, parsed.error);
+    if (verb.required && !parsed.values.count(verb.required))
+        return UsageError(verb.name,
+                          Arg(Tr("Command line", "%1 needs %2 TEXT"), {verb.name, verb.required}));
     return std::nullopt;
 }
 

@@ -4,6 +4,7 @@
 // understand, a refusal).
 
 #include "cli/command_line.h"
+#include "cli/verbs.h"
 
 #include <map>
 #include <optional>
@@ -27,8 +28,7 @@ CommandResult UsageError(const std::string& verb, const std::string& what);
 
 // What a verb answers before it does anything: its help, an argument it did
 // not understand, or the option it needs (`required`, when it has one) missing.
-std::optional<CommandResult> HelpOrUsageError(const Parsed& parsed, const std::string& verb,
-                                              const char* help, const char* required);
+std::optional<CommandResult> HelpOrUsageError(const Parsed& parsed, const Verb& verb);
 
 // Refused as the form refuses it: exit 1.
 CommandResult Refused(const std::string& sentence);

@@ -11,7 +11,13 @@
 #include <cmath>
 #include <map>
 
+extern const Verb kPhotoVerb; // at the end
+
 namespace {
+const char kPhotoUsage[] =
+    TR_NOOP("Command line",
+            "       vextondof photo [--unit TEXT] [--cofc TEXT] [--format text|csv] FILE...\n");
+
 const char kPhotoHelp[] = TR_NOOP(
     "Command line",
     "Usage: vextondof photo [--unit TEXT] [--cofc TEXT] [--format text|csv] FILE...\n"
@@ -100,8 +106,8 @@ std::string TextBlock(const PhotoFacts& facts, const PhotoShot& shot) {
 CommandResult PhotoVerb(const std::vector<std::string>& args, const CommandLineContext& machine) {
     std::vector<std::string> optionArgs, files;
     SplitArguments(args, optionArgs, files);
-    const Parsed parsed = ParseOptions(optionArgs, {"--format"});
-    if (auto answer = HelpOrUsageError(parsed, "photo", kPhotoHelp, nullptr))
+    const Parsed parsed = ParseOptions(optionArgs, kPhotoVerb.own);
+    if (auto answer = HelpOrUsageError(parsed, kPhotoVerb))
         return *answer;
     for (const char* recorded : {"--camera", "--focal-length", "--aperture", "--diopter"})
         if (parsed.values.count(recorded))
@@ -160,3 +166,6 @@ CommandResult PhotoVerb(const std::vector<std::string>& args, const CommandLineC
     });
     return result;
 }
+
+const Verb kPhotoVerb{
+    "photo", PhotoVerb, kPhotoUsage, kPhotoHelp, false, {"--unit", "--cofc", "--format"}, nullptr};

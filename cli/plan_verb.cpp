@@ -6,7 +6,13 @@
 #include "planner/focus_plan.h"
 #include "resources/resource.h"
 
+extern const Verb kPlanVerb; // at the end
+
 namespace {
+const char kPlanUsage[] =
+    TR_NOOP("Command line",
+            "       vextondof plan [CHOICES] --near TEXT [--far TEXT|inf] [--background TEXT]\n");
+
 const char kPlanHelp[] =
     TR_NOOP("Command line",
             "Usage: vextondof plan [CHOICES] --near TEXT [--far TEXT|inf] [--background TEXT]\n"
@@ -36,8 +42,8 @@ std::vector<std::string> PlanLabels() {
 } // namespace
 
 CommandResult PlanVerb(const std::vector<std::string>& args, const CommandLineContext& machine) {
-    const Parsed parsed = ParseOptions(args, {"--near", "--far", "--background"});
-    if (auto answer = HelpOrUsageError(parsed, "plan", kPlanHelp, "--near"))
+    const Parsed parsed = ParseOptions(args, kPlanVerb.own);
+    if (auto answer = HelpOrUsageError(parsed, kPlanVerb))
         return *answer;
     Choices choices;
     if (auto failed = Choose(choices, parsed, machine, "plan"))
@@ -70,3 +76,6 @@ CommandResult PlanVerb(const std::vector<std::string>& args, const CommandLineCo
     }
     return result;
 }
+
+const Verb kPlanVerb{
+    "plan", PlanVerb, kPlanUsage, kPlanHelp, true, {"--near", "--far", "--background"}, "--near"};

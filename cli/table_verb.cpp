@@ -7,7 +7,16 @@
 #include <algorithm>
 #include <map>
 
+extern const Verb kTableVerb; // at the end
+
 namespace {
+const char kTableUsage[] =
+    TR_NOOP("Command line",
+            "       vextondof table [CHOICES] [--distance TEXT] [--distances \"LIST\"]\n"
+            "                       [--apertures FROM:TO] [--steps whole|half|third]\n"
+            "                       [--show limits|split|total]\n"
+            "                       [--format text|csv|pdf] [--output FILE] [--paper a4|letter]\n");
+
 const char kTableHelp[] = TR_NOOP(
     "Command line",
     "Usage: vextondof table [CHOICES] [--distance TEXT] [--distances \"LIST\"]\n"
@@ -133,9 +142,8 @@ void ProduceText(CommandResult& result, const TableRequest& request, const std::
 } // namespace
 
 CommandResult TableVerb(const std::vector<std::string>& args, const CommandLineContext& machine) {
-    const Parsed parsed = ParseOptions(args, {"--distance", "--distances", "--apertures", "--steps",
-                                              "--show", "--format", "--output", "--paper"});
-    if (auto answer = HelpOrUsageError(parsed, "table", kTableHelp, nullptr))
+    const Parsed parsed = ParseOptions(args, kTableVerb.own);
+    if (auto answer = HelpOrUsageError(parsed, kTableVerb))
         return *answer;
     TableOptions options;
     if (auto wrong = ReadTableOptions(parsed, options))
@@ -160,3 +168,12 @@ CommandResult TableVerb(const std::vector<std::string>& args, const CommandLineC
         ProduceText(result, request, cutNote, machine.numbers);
     return result;
 }
+
+const Verb kTableVerb{"table",
+                      TableVerb,
+                      kTableUsage,
+                      kTableHelp,
+                      true,
+                      {"--distance", "--distances", "--apertures", "--steps", "--show", "--format",
+                       "--output", "--paper"},
+                      nullptr};

@@ -838,40 +838,6 @@ Hauptfensters enthalten).
         <translation>Die Breite der Kamera in Pixeln ist nicht bekannt; geben Sie --pixels oder --pitch an.</translation>
     </message>
     <message>
-        <source>       vextondof calculate [CHOICES] --distance TEXT [--diopter TEXT]
-       vextondof plan [CHOICES] --near TEXT [--far TEXT|inf] [--background TEXT]
-       vextondof table [CHOICES] [--distance TEXT] [--distances &quot;LIST&quot;]
-                       [--apertures FROM:TO] [--steps whole|half|third]
-                       [--show limits|split|total]
-                       [--format text|csv|pdf] [--output FILE] [--paper a4|letter]
-       vextondof chart [CHOICES] [--distance TEXT] [--view zone|limits]
-                       [--apertures FROM:TO] [--steps whole|half|third]
-                       --format svg|png|pdf [--output FILE] [--paper a4|letter]
-       vextondof photo [--unit TEXT] [--cofc TEXT] [--format text|csv] FILE...
-       vextondof coc [CHOICES] --print SIZE [--viewing DISTANCE] [--eyesight WHICH]
-       vextondof coc [CHOICES] --pixels WIDTH | --pitch SIZE [--factor N]
-       vextondof cameras [WORDS] [--format text|csv]
-</source>
-        <translation>       vextondof calculate [AUSWAHL] --distance TEXT [--diopter TEXT]
-       vextondof plan [AUSWAHL] --near TEXT [--far TEXT|inf] [--background TEXT]
-       vextondof table [AUSWAHL] [--distance TEXT] [--distances &quot;LISTE&quot;]
-                       [--apertures VON:BIS] [--steps whole|half|third]
-                       [--show limits|split|total]
-                       [--format text|csv|pdf] [--output DATEI] [--paper a4|letter]
-       vextondof chart [AUSWAHL] [--distance TEXT] [--view zone|limits]
-                       [--apertures VON:BIS] [--steps whole|half|third]
-                       --format svg|png|pdf [--output DATEI] [--paper a4|letter]
-       vextondof photo [--unit TEXT] [--cofc TEXT] [--format text|csv] DATEI...
-       vextondof coc [AUSWAHL] --print GRÖSSE [--viewing ENTFERNUNG] [--eyesight WELCHE]
-       vextondof coc [AUSWAHL] --pixels BREITE | --pitch GRÖSSE [--factor N]
-       vextondof cameras [WÖRTER] [--format text|csv]
-</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a command; the commands are calculate, cameras, chart, coc, photo, plan and table</source>
-        <translation>&quot;%1&quot; ist kein Befehl; die Befehle sind calculate, cameras, chart, coc, photo, plan und table</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; is not a command; did you mean %2?</source>
         <translation>&quot;%1&quot; ist kein Befehl; meinten Sie %2?</translation>
     </message>
@@ -1072,6 +1038,68 @@ zeigt.
     <message>
         <source>--pixels takes the sensor&apos;s width in pixels, a whole number</source>
         <translation>--pixels nimmt die Breite des Sensors in Pixeln, eine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>       vextondof calculate [CHOICES] --distance TEXT [--diopter TEXT]
+</source>
+        <translation>       vextondof calculate [AUSWAHL] --distance TEXT [--diopter TEXT]
+</translation>
+    </message>
+    <message>
+        <source>       vextondof cameras [WORDS] [--format text|csv]
+</source>
+        <translation>       vextondof cameras [WÖRTER] [--format text|csv]
+</translation>
+    </message>
+    <message>
+        <source>       vextondof chart [CHOICES] [--distance TEXT] [--view zone|limits]
+                       [--apertures FROM:TO] [--steps whole|half|third]
+                       --format svg|png|pdf [--output FILE] [--paper a4|letter]
+</source>
+        <translation>       vextondof chart [AUSWAHL] [--distance TEXT] [--view zone|limits]
+                       [--apertures VON:BIS] [--steps whole|half|third]
+                       --format svg|png|pdf [--output DATEI] [--paper a4|letter]
+</translation>
+    </message>
+    <message>
+        <source>       vextondof coc [CHOICES] --print SIZE [--viewing DISTANCE] [--eyesight WHICH]
+       vextondof coc [CHOICES] --pixels WIDTH | --pitch SIZE [--factor N]
+</source>
+        <translation>       vextondof coc [AUSWAHL] --print GRÖSSE [--viewing ENTFERNUNG] [--eyesight WELCHE]
+       vextondof coc [AUSWAHL] --pixels BREITE | --pitch GRÖSSE [--factor N]
+</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a command; the commands are %2</source>
+        <translation>&quot;%1&quot; ist kein Befehl; die Befehle sind %2</translation>
+    </message>
+    <message>
+        <source>       vextondof photo [--unit TEXT] [--cofc TEXT] [--format text|csv] FILE...
+</source>
+        <translation>       vextondof photo [--unit TEXT] [--cofc TEXT] [--format text|csv] DATEI...
+</translation>
+    </message>
+    <message>
+        <source>       vextondof plan [CHOICES] --near TEXT [--far TEXT|inf] [--background TEXT]
+</source>
+        <translation>       vextondof plan [AUSWAHL] --near TEXT [--far TEXT|inf] [--background TEXT]
+</translation>
+    </message>
+    <message>
+        <source>       vextondof table [CHOICES] [--distance TEXT] [--distances &quot;LIST&quot;]
+                       [--apertures FROM:TO] [--steps whole|half|third]
+                       [--show limits|split|total]
+                       [--format text|csv|pdf] [--output FILE] [--paper a4|letter]
+</source>
+        <translation>       vextondof table [AUSWAHL] [--distance TEXT] [--distances &quot;LISTE&quot;]
+                       [--apertures VON:BIS] [--steps whole|half|third]
+                       [--show limits|split|total]
+                       [--format text|csv|pdf] [--output DATEI] [--paper a4|letter]
+</translation>
     </message>
 </context>
 <context>

@@ -841,40 +841,6 @@ liste de la fenêtre principale contiennent).
         <translation>La largeur de l’appareil en pixels n’est pas connue ; donnez --pixels ou --pitch.</translation>
     </message>
     <message>
-        <source>       vextondof calculate [CHOICES] --distance TEXT [--diopter TEXT]
-       vextondof plan [CHOICES] --near TEXT [--far TEXT|inf] [--background TEXT]
-       vextondof table [CHOICES] [--distance TEXT] [--distances &quot;LIST&quot;]
-                       [--apertures FROM:TO] [--steps whole|half|third]
-                       [--show limits|split|total]
-                       [--format text|csv|pdf] [--output FILE] [--paper a4|letter]
-       vextondof chart [CHOICES] [--distance TEXT] [--view zone|limits]
-                       [--apertures FROM:TO] [--steps whole|half|third]
-                       --format svg|png|pdf [--output FILE] [--paper a4|letter]
-       vextondof photo [--unit TEXT] [--cofc TEXT] [--format text|csv] FILE...
-       vextondof coc [CHOICES] --print SIZE [--viewing DISTANCE] [--eyesight WHICH]
-       vextondof coc [CHOICES] --pixels WIDTH | --pitch SIZE [--factor N]
-       vextondof cameras [WORDS] [--format text|csv]
-</source>
-        <translation>        vextondof calculate [CHOIX] --distance TEXTE [--diopter TEXTE]
-        vextondof plan [CHOIX] --near TEXTE [--far TEXTE|inf] [--background TEXTE]
-        vextondof table [CHOIX] [--distance TEXTE] [--distances &quot;LISTE&quot;]
-                        [--apertures DE:À] [--steps whole|half|third]
-                        [--show limits|split|total]
-                        [--format text|csv|pdf] [--output FICHIER] [--paper a4|letter]
-        vextondof chart [CHOIX] [--distance TEXTE] [--view zone|limits]
-                        [--apertures DE:À] [--steps whole|half|third]
-                        --format svg|png|pdf [--output FICHIER] [--paper a4|letter]
-        vextondof photo [--unit TEXTE] [--cofc TEXTE] [--format text|csv] FICHIER...
-        vextondof coc [CHOIX] --print TAILLE [--viewing DISTANCE] [--eyesight LAQUELLE]
-        vextondof coc [CHOIX] --pixels LARGEUR | --pitch TAILLE [--factor N]
-        vextondof cameras [MOTS] [--format text|csv]
-</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a command; the commands are calculate, cameras, chart, coc, photo, plan and table</source>
-        <translation>&quot;%1&quot; n’est pas une commande ; les commandes sont calculate, cameras, chart, coc, photo, plan et table</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; is not a command; did you mean %2?</source>
         <translation>&quot;%1&quot; n’est pas une commande ; vouliez-vous dire %2 ?</translation>
     </message>
@@ -1078,6 +1044,68 @@ ces choix.
     <message>
         <source>--pixels takes the sensor&apos;s width in pixels, a whole number</source>
         <translation>--pixels prend la largeur du capteur en pixels, un nombre entier</translation>
+    </message>
+    <message>
+        <source>       vextondof calculate [CHOICES] --distance TEXT [--diopter TEXT]
+</source>
+        <translation>        vextondof calculate [CHOIX] --distance TEXTE [--diopter TEXTE]
+</translation>
+    </message>
+    <message>
+        <source>       vextondof cameras [WORDS] [--format text|csv]
+</source>
+        <translation>        vextondof cameras [MOTS] [--format text|csv]
+</translation>
+    </message>
+    <message>
+        <source>       vextondof chart [CHOICES] [--distance TEXT] [--view zone|limits]
+                       [--apertures FROM:TO] [--steps whole|half|third]
+                       --format svg|png|pdf [--output FILE] [--paper a4|letter]
+</source>
+        <translation>        vextondof chart [CHOIX] [--distance TEXTE] [--view zone|limits]
+                        [--apertures DE:À] [--steps whole|half|third]
+                        --format svg|png|pdf [--output FICHIER] [--paper a4|letter]
+</translation>
+    </message>
+    <message>
+        <source>       vextondof coc [CHOICES] --print SIZE [--viewing DISTANCE] [--eyesight WHICH]
+       vextondof coc [CHOICES] --pixels WIDTH | --pitch SIZE [--factor N]
+</source>
+        <translation>        vextondof coc [CHOIX] --print TAILLE [--viewing DISTANCE] [--eyesight LAQUELLE]
+        vextondof coc [CHOIX] --pixels LARGEUR | --pitch TAILLE [--factor N]
+</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a command; the commands are %2</source>
+        <translation>&quot;%1&quot; n’est pas une commande ; les commandes sont %2</translation>
+    </message>
+    <message>
+        <source>       vextondof photo [--unit TEXT] [--cofc TEXT] [--format text|csv] FILE...
+</source>
+        <translation>        vextondof photo [--unit TEXTE] [--cofc TEXTE] [--format text|csv] FICHIER...
+</translation>
+    </message>
+    <message>
+        <source>       vextondof plan [CHOICES] --near TEXT [--far TEXT|inf] [--background TEXT]
+</source>
+        <translation>        vextondof plan [CHOIX] --near TEXTE [--far TEXTE|inf] [--background TEXTE]
+</translation>
+    </message>
+    <message>
+        <source>       vextondof table [CHOICES] [--distance TEXT] [--distances &quot;LIST&quot;]
+                       [--apertures FROM:TO] [--steps whole|half|third]
+                       [--show limits|split|total]
+                       [--format text|csv|pdf] [--output FILE] [--paper a4|letter]
+</source>
+        <translation>        vextondof table [CHOIX] [--distance TEXTE] [--distances &quot;LISTE&quot;]
+                        [--apertures DE:À] [--steps whole|half|third]
+                        [--show limits|split|total]
+                        [--format text|csv|pdf] [--output FICHIER] [--paper a4|letter]
+</translation>
     </message>
 </context>
 <context>
