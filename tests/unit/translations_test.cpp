@@ -1,6 +1,10 @@
 // The program's translations, as kept in resources/translations: every text
 // translated in German and French, no place (%1, %n) lost or added, each
 // mnemonic kept and unique among the texts of its form or menu.
+#include "framework/base/resources.h"
+#include "resources/program_resources.h"
+#include "resources/resource.h"
+
 #include <QFile>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
@@ -81,6 +85,49 @@ TEST(Translations, EveryTextTranslatedWithItsPlacesAndMnemonics) {
             auto [at, fresh] = mnemonics[m.context].emplace(translated, m.translation);
             EXPECT_TRUE(fresh) << where << ": " << m.translation.toStdString() << " and "
                                << at->second.toStdString() << " share a mnemonic";
+        }
+    }
+}
+
+// Each menu bar, as the table of its menus builds it, in English, German and
+// French: every menu and every item has a mnemonic, the bar's menus differ
+// in theirs and so do each menu's items, and no two items share a shortcut.
+TEST(Translations, EachMenuBarsMnemonicsAndShortcutsAreUniqueInEveryLanguage) {
+    RegisterProgramResources();
+    std::map<std::pair<QString, QString>, QString> german, french, english; // (context, source)
+    for (const Message& m : Read(QStringLiteral(TRANSLATIONS "/vextondof_de.ts")))
+        german[{m.context, m.source}] = m.translation;
+    for (const Message& m : Read(QStringLiteral(TRANSLATIONS "/vextondof_fr.ts")))
+        french[{m.context, m.source}] = m.translation;
+    const MenuTemplate* bar = FindMenuTemplate(IDD_VEXTONDOFCE_DIALOG);
+    ASSERT_TRUE(bar);
+    for (const auto* language : {&english, &german, &french}) {
+        const auto shown = [language](const QString& context, const char* text) {
+            const auto found = language->find({context, QString::fromUtf8(text)});
+            return found == language->end() ? QString::fromUtf8(text) : found->second;
+        };
+        std::map<QChar, QString> menus;
+        std::map<std::string, QString> shortcuts;
+        for (const MenuPopup& popup : bar->popups) {
+            const QString title = shown(QStringLiteral("Menu"), popup.text);
+            EXPECT_FALSE(Mnemonic(title).isNull()) << title.toStdString();
+            EXPECT_TRUE(menus.emplace(Mnemonic(title), title).second)
+                << title.toStdString() << " shares its mnemonic with another menu";
+            const QString context =
+                QString::fromUtf8(popup.text).remove(QLatin1Char('&')) + QStringLiteral(" menu");
+            std::map<QChar, QString> items;
+            for (const MenuItem& item : popup.items) {
+                const QString text = shown(context, item.text);
+                const auto [at, fresh] = items.emplace(Mnemonic(text), text);
+                EXPECT_FALSE(Mnemonic(text).isNull()) << text.toStdString();
+                EXPECT_TRUE(fresh) << text.toStdString() << " and " << at->second.toStdString()
+                                   << " share a mnemonic";
+                if (item.shortcut) {
+                    EXPECT_TRUE(shortcuts.emplace(item.shortcut, text).second)
+                        << item.shortcut << " is the shortcut of " << text.toStdString()
+                        << " and of " << shortcuts[item.shortcut].toStdString();
+                }
+            }
         }
     }
 }
