@@ -1,10 +1,10 @@
 #include "app/main_dlg.h"
 
+#include "app/rooms.h"
 #include "calc/calculation.h"
 #include "calc/output_dlg.h"
 #include "cameras/camera_info_dlg.h"
 #include "cameras/camera_table.h"
-#include "chart/chart_dlg.h"
 #include "coc/coc_dlg.h"
 #include "finder/choose_camera_dlg.h"
 #include "finder/lensfun_cameras.h"
@@ -17,10 +17,8 @@
 #include "lists/list_fill.h"
 #include "photo/photo_dlg.h"
 #include "photo/photo_loading.h"
-#include "planner/plan_dlg.h"
 #include "settings/save_reports.h"
 #include "settings/settings_file.h"
-#include "table/table_dlg.h"
 
 #include <cmath>
 #include <filesystem>
@@ -30,9 +28,6 @@ ON_WM_SIZE()
 ON_WM_TIMER()
 ON_COMMAND(IDOK, OnOkCommand)
 ON_COMMAND(IDOK_SECOND, OnOkCommand)
-ON_COMMAND(ID_FILE_DOF_TABLE, OnDofTableCommand)
-ON_COMMAND(ID_FILE_DOF_CHART, OnDofChartCommand)
-ON_COMMAND(ID_FILE_PLAN_FOCUS, OnPlanFocusCommand)
 ON_COMMAND(ID_FILE_CHOOSE_CAMERA, OnChooseCameraCommand)
 ON_COMMAND(ID_FILE_OPEN_PHOTO, OnOpenPhotoCommand)
 ON_WM_DROPFILES()
@@ -396,6 +391,8 @@ void CVextonDOFCEDlg::OnCalculateClicked() {
     SaveChoices();
 }
 
+// The lens a press of Calculate would use, for the forms that work with it;
+// a missing choice is asked for as Calculate asks for it.
 std::optional<Lens> CVextonDOFCEDlg::RequireLens() {
     const auto focalLength = RequireValue(m_cboFocalLength, ListKind::FocalLength);
     const CameraRecord* camera = focalLength ? RequireSelectedCamera() : nullptr;
@@ -438,28 +435,16 @@ std::optional<Lens> CVextonDOFCEDlg::RequireTableLens() {
     return lens;
 }
 
-// The table for that lens, and the typed distance when it is one.
-void CVextonDOFCEDlg::OnDofTableCommand() {
-    if (std::optional<Lens> lens = RequireTableLens()) {
-        CDofTableDlg table(std::move(*lens));
-        table.DoModal();
-    }
+bool CVextonDOFCEDlg::Handles(int id) {
+    return MapHandlesCommand(GetThisMessageMap(), id) || RoomOf(Rooms(), id);
 }
 
-// The same drawn.
-void CVextonDOFCEDlg::OnDofChartCommand() {
-    if (std::optional<Lens> lens = RequireTableLens()) {
-        CDofChartDlg chart(std::move(*lens));
-        chart.DoModal();
-    }
-}
-
-// The planner for that lens.
-void CVextonDOFCEDlg::OnPlanFocusCommand() {
-    if (std::optional<Lens> lens = RequireLens()) {
-        CPlanFocusDlg plan(std::move(*lens));
-        plan.DoModal();
-    }
+// A command of a room's opens it.
+bool CVextonDOFCEDlg::OnOtherCommand(int id) {
+    const Room* room = RoomOf(Rooms(), id);
+    if (room)
+        room->open(*this);
+    return room != nullptr;
 }
 
 void CVextonDOFCEDlg::OnChooseCameraCommand() {

@@ -9,6 +9,7 @@
 #include "help/color_static.h"
 #include "lists/typed_choice.h"
 #include "resources/resource.h"
+#include "rooms/room.h"
 #include "settings/held_choices.h"
 #include "settings/settings_file.h"
 
@@ -20,7 +21,7 @@ struct CameraRecord;
 struct PhotoCamera;
 struct PhotoShot;
 
-class CVextonDOFCEDlg : public CDialog {
+class CVextonDOFCEDlg : public CDialog, public MainForm {
   public:
     enum { IDD = IDD_VEXTONDOFCE_DIALOG };
 
@@ -32,6 +33,14 @@ class CVextonDOFCEDlg : public CDialog {
     // The record of the camera list's selected entry; null when none is selected.
     const CameraRecord* GetSelectedCamera() const;
 
+    // Whether command `id` does anything here: its message map's, or a room's.
+    static bool Handles(int id);
+
+    // What the rooms (the forms the menu opens) ask of it.
+    CWnd* Window() override { return this; }
+    std::optional<Lens> RequireLens() override;
+    std::optional<Lens> RequireTableLens() override;
+
   protected:
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
@@ -39,9 +48,7 @@ class CVextonDOFCEDlg : public CDialog {
     void OnTimer(UINT_PTR id) override;
 
     void OnOkCommand();
-    void OnDofTableCommand();
-    void OnDofChartCommand();
-    void OnPlanFocusCommand();
+    bool OnOtherCommand(int id) override; // a room's
     void OnChooseCameraCommand();
     void OnOpenPhotoCommand();
     void OnCofCChanged();
@@ -96,10 +103,6 @@ class CVextonDOFCEDlg : public CDialog {
     // A list's selected value text, or a message asking for a choice.
     std::optional<std::string> RequireValue(const CComboBox& list, ListKind kind);
     const CameraRecord* RequireSelectedCamera();
-    // The lens a press of Calculate would use, for the forms that work with
-    // it; a missing choice is asked for as Calculate asks for it.
-    std::optional<Lens> RequireLens();
-    std::optional<Lens> RequireTableLens();
     void ShowValidationError(const std::string& text);
 
     CDataState m_dataState;

@@ -795,7 +795,7 @@ void CDialog::OnCommand(int id, int code) {
             combo->SelectTypedText();
     if (OnCmdMsg(id, code))
         return;
-    if (code != 0)
+    if (code != 0 || OnOtherCommand(id))
         return;
     if (id == IDOK)
         OnOK();

@@ -38,8 +38,11 @@ class CDialog : public CWnd {
     void PostCommand(int id);
 
     // Handles a command or control notification: the message map first, then
-    // the standard OK and Cancel.
+    // OnOtherCommand, then the standard OK and Cancel.
     void OnCommand(int id, int code);
+    // A command the message map does not name (a menu's, a button's): true
+    // when the form handled it.
+    virtual bool OnOtherCommand(int) { return false; }
 
     int TemplateId() const { return m_templateId; }
     QWidget* ControlWidget(int id) const; // the first control with this id

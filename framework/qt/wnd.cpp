@@ -98,6 +98,12 @@ bool CWnd::OnCmdMsg(int id, int code) {
     return true;
 }
 
+bool CWnd::MapHandlesCommand(const MessageMap* map, int id) {
+    return FindEntry(map, [&](const MessageMapEntry& e) {
+               return e.kind == MessageKind::Command && e.id == id && e.code == 0;
+           }) != nullptr;
+}
+
 void CWnd::SendSize(UINT type, int cx, int cy) {
     const MessageMapEntry* e = FindEntry(
         GetMessageMap(), [](const MessageMapEntry& e) { return e.kind == MessageKind::Size; });

@@ -39,6 +39,9 @@ class CWnd : public CObject {
     // Message routing: a command or control notification, a size change, a
     // close request and the reflected control-colour query.
     bool OnCmdMsg(int id, int code);
+    // Whether a message map (a class's GetThisMessageMap, with its bases')
+    // names command `id` (a notification code of 0).
+    static bool MapHandlesCommand(const MessageMap* map, int id);
     void SendSize(UINT type, int cx, int cy);
     void SendClose();
     CBrush* SendCtlColorReflect(CDC* dc);

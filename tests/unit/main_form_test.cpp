@@ -1,10 +1,14 @@
 // The real main form while another instance holds the settings file at
 // start: it waits, takes the stored choices once the file is free, and never
 // writes the defaults over them.
+#include "app/main_dlg.h"
+#include "app/rooms.h"
 #include "app/vexton_app.h"
 #include "child_process.h"
+#include "framework/base/resources.h"
 #include "framework/qt/desktop_platform.h"
 #include "framework/qt/winapp.h"
+#include "resources/program_resources.h"
 #include "settings_test_support.h"
 
 #include <QApplication>
@@ -13,6 +17,7 @@
 #include <QTimer>
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <set>
 #include <sys/file.h>
 
 namespace {
@@ -51,7 +56,7 @@ pid_t HoldSettings(const std::string& folder, int ms) {
     return holder;
 }
 
-QWidget* MainForm() {
+QWidget* MainFormWidget() {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->objectName() == QStringLiteral("form102") && w->isVisible())
             return w;
@@ -59,7 +64,7 @@ QWidget* MainForm() {
 }
 
 QString CameraShown() {
-    QWidget* form = MainForm();
+    QWidget* form = MainFormWidget();
     auto* camera = form ? form->findChild<QComboBox*>(QStringLiteral("1000")) : nullptr;
     return camera ? camera->currentText() : QStringLiteral("no form");
 }
@@ -94,9 +99,9 @@ void Until(std::function<bool()> check) {
             poll->deleteLater();
         } else if (std::chrono::steady_clock::now() > end) {
             poll->deleteLater();
-            if (QWidget* box = QApplication::activeModalWidget(); box && box != MainForm())
+            if (QWidget* box = QApplication::activeModalWidget(); box && box != MainFormWidget())
                 box->close();
-            if (QWidget* form = MainForm())
+            if (QWidget* form = MainFormWidget())
                 form->close();
         }
     });
@@ -120,7 +125,7 @@ TEST(MainForm, TakesTheStoredChoicesOnceAnotherInstanceLetsGo) {
                                            message = box->windowTitle();
                                        if (later != QStringLiteral("Canon 20D"))
                                            return false;
-                                       MainForm()->close(); // a close request: no save step
+                                       MainFormWidget()->close(); // a close request: no save step
                                        return true;
                                    });
                                }}});
@@ -151,7 +156,7 @@ TEST(MainForm, ALongHoldIsToldAndCostsNoStoredChoice) {
                          text = box->text();
                          box->accept();
                          ::kill(holder, SIGKILL); // lets go just before the end
-                         MainForm()->close();
+                         MainFormWidget()->close();
                          return true;
                      });
                  }}},
@@ -161,6 +166,25 @@ TEST(MainForm, ALongHoldIsToldAndCostsNoStoredChoice) {
                                    "choices will not be saved until it lets go of them."));
     Wait(holder);
     EXPECT_EQ(dir.Read(), StoredFile()) << "nothing written over the other copy's choices";
+}
+
+// Every command of the menu bar's table does something: the main form's own,
+// or a room's; each room is opened by a command of the bar, and by one only.
+TEST(MainForm, EveryMenuCommandOpensWhatItNames) {
+    RegisterProgramResources();
+    const MenuTemplate* bar = FindMenuTemplate(IDD_VEXTONDOFCE_DIALOG);
+    ASSERT_TRUE(bar);
+    std::set<int> commands;
+    for (const MenuPopup& popup : bar->popups)
+        for (const MenuItem& item : popup.items) {
+            EXPECT_TRUE(CVextonDOFCEDlg::Handles(item.command)) << item.text;
+            commands.insert(item.command);
+        }
+    std::set<int> opened;
+    for (const Room* room : Rooms()) {
+        EXPECT_TRUE(commands.count(room->command)) << "room of command " << room->command;
+        EXPECT_TRUE(opened.insert(room->command).second) << "two rooms of " << room->command;
+    }
 }
 
 int main(int argc, char** argv) {

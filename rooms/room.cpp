@@ -1,0 +1,8 @@
+#include "rooms/room.h"
+
+const Room* RoomOf(const std::vector<const Room*>& rooms, int command) {
+    for (const Room* room : rooms)
+        if (room->command == command)
+            return room;
+    return nullptr;
+}
