@@ -5,9 +5,6 @@
 #include "calc/output_dlg.h"
 #include "cameras/camera_info_dlg.h"
 #include "cameras/camera_table.h"
-#include "coc/coc_dlg.h"
-#include "finder/choose_camera_dlg.h"
-#include "finder/lensfun_cameras.h"
 #include "finder/own_cameras.h"
 #include "framework/base/translate.h"
 #include "framework/qt/msgbox.h"
@@ -15,8 +12,6 @@
 #include "help/help_dlgs.h"
 #include "help/readable_colour.h"
 #include "lists/list_fill.h"
-#include "photo/photo_dlg.h"
-#include "photo/photo_loading.h"
 #include "settings/save_reports.h"
 #include "settings/settings_file.h"
 
@@ -28,12 +23,9 @@ ON_WM_SIZE()
 ON_WM_TIMER()
 ON_COMMAND(IDOK, OnOkCommand)
 ON_COMMAND(IDOK_SECOND, OnOkCommand)
-ON_COMMAND(ID_FILE_CHOOSE_CAMERA, OnChooseCameraCommand)
-ON_COMMAND(ID_FILE_OPEN_PHOTO, OnOpenPhotoCommand)
 ON_WM_DROPFILES()
 ON_CBN_SELCHANGE(IDC_CAMERA, OnCameraChanged)
 ON_CBN_SELCHANGE(IDC_COFC, OnCofCChanged)
-ON_COMMAND(ID_FILE_COC, OnCircleOfConfusionCommand)
 ON_COMMAND(ID_HELP_FIELD, OnFieldHelpCommand)
 ON_BN_CLICKED(IDC_ABOUT, OnAboutClicked)
 ON_BN_CLICKED(IDC_CALCULATE, OnCalculateClicked)
@@ -194,37 +186,6 @@ void CVextonDOFCEDlg::OnCofCChanged() {
         PostCommand(ID_FILE_COC);
     else
         RememberCofC();
-}
-
-void CVextonDOFCEDlg::OnCircleOfConfusionCommand() {
-    ChooseCircleOfConfusion();
-}
-
-// The form for the camera chosen; what it works out is typed into the list,
-// and Cancel leaves the list as it was.
-void CVextonDOFCEDlg::ChooseCircleOfConfusion() {
-    const auto restore = [this] {
-        if (m_lastCofC.first >= 0)
-            m_cboCofC.SetCurSel(m_lastCofC.first);
-        else {
-            m_cboCofC.SetCurSel(-1);
-            m_cboCofC.SetWindowText(m_lastCofC.second);
-        }
-    };
-    const CameraRecord* camera = RequireSelectedCamera();
-    if (!camera) {
-        restore();
-        return;
-    }
-    CCocDlg form(camera->name, {{camera->sensorWidth, camera->sensorHeight}, camera->cropFactor},
-                 PixelWidthOf(camera->imageSizeText), this);
-    if (form.DoModal() != IDOK) {
-        restore();
-        return;
-    }
-    m_cboCofC.SetCurSel(-1);
-    m_cboCofC.SetWindowText(Utf8ToCString(form.Result()));
-    RememberCofC();
 }
 
 const CameraRecord* CVextonDOFCEDlg::GetSelectedCamera() const {
@@ -442,13 +403,74 @@ bool CVextonDOFCEDlg::Handles(int id) {
 // A command of a room's opens it.
 bool CVextonDOFCEDlg::OnOtherCommand(int id) {
     const Room* room = RoomOf(Rooms(), id);
-    if (room)
-        room->open(*this);
-    return room != nullptr;
+    if (!room)
+        return false;
+    room->open(*this);
+    RestoreOpeningEntries();
+    return true;
 }
 
-void CVextonDOFCEDlg::OnChooseCameraCommand() {
-    ChooseCamera();
+void CVextonDOFCEDlg::RestoreOpeningEntries() {
+    if (SelectedValue(m_cboCamera) == std::optional<std::string>(kOtherCameraValue))
+        m_cboCamera.SetCurSel(m_lastCamera);
+    if (m_cboCofC.GetCurSel() == m_cboCofC.GetCount() - 1) { // "Custom…"
+        if (m_lastCofC.first >= 0)
+            m_cboCofC.SetCurSel(m_lastCofC.first);
+        else {
+            m_cboCofC.SetCurSel(-1);
+            m_cboCofC.SetWindowText(m_lastCofC.second);
+        }
+    }
+}
+
+// ---- what the rooms ask and hand back
+
+std::optional<std::string> CVextonDOFCEDlg::ChosenValue(int id) {
+    if (id == IDC_UNIT)
+        return SelectedValue(m_cboUnit);
+    if (id == IDC_COFC)
+        return ChosenInList(m_cboCofC, ListKind::CircleOfConfusion, UserNumberSettings()).value;
+    return std::nullopt;
+}
+
+std::string CVextonDOFCEDlg::ShownText(int id) {
+    if (id == IDC_UNIT)
+        return CStringToUtf8(m_cboUnit.GetLBText(std::max(0, m_cboUnit.GetCurSel())));
+    return "";
+}
+
+std::string CVextonDOFCEDlg::OwnCameraBefore() {
+    const std::optional<std::string> value =
+        m_lastCamera >= 0 ? m_cboCamera.GetItemValue(m_lastCamera) : std::nullopt;
+    return value && OwnCameraRecords::OwnIndexOf(*value) >= 0
+               ? CStringToUtf8(m_cboCamera.GetLBText(m_lastCamera))
+               : std::string();
+}
+
+void CVextonDOFCEDlg::Use(const ChoicesToUse& use) {
+    if (use.rereadCameras)
+        FillCameraEntries(use.camera && !use.camera->empty() ? Utf8ToCString(*use.camera)
+                                                             : m_cboCamera.GetLBText(0));
+    else if (use.camera)
+        SelectOrShowTyped(m_cboCamera, ListKind::Camera, Utf8ToCString(*use.camera),
+                          UserNumberSettings());
+    if (use.rereadCameras || use.camera)
+        m_lastCamera = m_cboCamera.GetCurSel();
+    if (use.focalLength)
+        ShowNumberInList(m_cboFocalLength, use.focalLength->name, use.focalLength->typed,
+                         use.focalLength->value);
+    if (use.aperture)
+        ShowNumberInList(m_cboAperture, use.aperture->name, use.aperture->typed,
+                         use.aperture->value);
+    if (use.distance)
+        m_editDistance.SetWindowText(Utf8ToCString(*use.distance));
+    if (use.clearDiopter)
+        m_editDiopter.SetWindowText(CString());
+    if (use.cofc) {
+        m_cboCofC.SetCurSel(-1);
+        m_cboCofC.SetWindowText(Utf8ToCString(*use.cofc));
+        RememberCofC();
+    }
 }
 
 // "Other camera…" opens the chooser; any other camera is remembered as the
@@ -460,118 +482,16 @@ void CVextonDOFCEDlg::OnCameraChanged() {
         m_lastCamera = m_cboCamera.GetCurSel();
 }
 
-void CVextonDOFCEDlg::ChooseCamera() {
-    const int before = m_lastCamera;
-    const std::optional<std::string> value =
-        before >= 0 ? m_cboCamera.GetItemValue(before) : std::nullopt;
-    const bool own = value && OwnCameraRecords::OwnIndexOf(*value) >= 0;
-    CChooseCameraDlg form(own ? CStringToUtf8(m_cboCamera.GetLBText(before)) : std::string(),
-                          GetSettingsFilePath());
-    const INT_PTR result = form.DoModal();
-    if (result == IDOK)
-        FillCameraEntries(Utf8ToCString(form.Added()));
-    else if (result == IDC_CHOOSE_REMOVE)
-        FillCameraEntries(m_cboCamera.GetLBText(0));
-    else
-        m_cboCamera.SetCurSel(before);
-}
-
-// ---- photos
-
-namespace {
-constexpr const char* kPhotoFilter = TR_NOOP(
-    "Messages",
-    "Photos (*.jpg *.jpeg *.tif *.tiff *.dng *.png *.nef *.nrw *.cr2 *.arw *.orf *.rw2 *.pef "
-    "*.raf *.srw *.JPG *.JPEG *.TIF *.TIFF *.DNG *.PNG *.NEF *.NRW *.CR2 *.ARW *.ORF *.RW2 *.PEF "
-    "*.RAF *.SRW);;All files (*)");
-
-// The text a list takes for a number so that it reads as that number: the
-// entry of that name or value, else the text itself where no entry begins
-// with it, else the bare number (a typed "f/3" would select the f/32 it begins).
-CString TextForList(const CComboBox& list, const std::string& name, const std::string& bare,
-                    const std::string& value) {
-    const CString wanted = Utf8ToCString(name);
-    const double number = ParseDecimal(value);
-    bool begins = false;
-    for (int i = 0; i < list.GetCount(); ++i) {
-        const CString entry = list.GetLBText(i);
-        const std::optional<std::string> entryValue = list.GetItemValue(i);
-        if (entry == wanted || (entryValue && ParseDecimal(*entryValue) == number))
-            return entry;
-        begins = begins || entry.compare(0, wanted.size(), wanted) == 0;
-    }
-    return Utf8ToCString(begins ? bare : name);
-}
-} // namespace
-
-void CVextonDOFCEDlg::OnOpenPhotoCommand() {
-    const std::string path =
-        AfxGetPlatform().ChooseOpenFile(Tr("Messages", "Open Photo"), Tr("Messages", kPhotoFilter));
-    if (!path.empty())
-        ShowPhoto(path);
-}
-
-// The first file dropped is shown.
+// The first file dropped goes to the first room that takes files.
 void CVextonDOFCEDlg::OnDropFiles(const std::vector<std::string>& paths) {
-    if (!paths.empty())
-        ShowPhoto(paths.front());
-}
-
-void CVextonDOFCEDlg::ShowPhoto(const std::string& path) {
-    const PhotoFacts facts =
-        OpenPhotoReader()->Read(path, std::filesystem::path(path).filename().string()); // by name
-    if (!facts.refusal.empty()) {
-        MessageBox(this, Utf8ToCString(Said(facts.refusal)),
-                   Utf8ToCString(Tr("Messages", "Open Photo")));
+    if (paths.empty())
         return;
-    }
-    const NumberSettings numbers = UserNumberSettings();
-    const ListChoiceText cofc = ChosenInList(m_cboCofC, ListKind::CircleOfConfusion, numbers);
-    const int unit = std::max(0, m_cboUnit.GetCurSel());
-    const PhotoChoices choices{SelectedValue(m_cboUnit).value_or("0"),
-                               CStringToUtf8(m_cboUnit.GetLBText(unit)),
-                               cofc.value.value_or("0.0300")};
-    const PhotoCamera camera =
-        CameraOfPhoto(facts, m_ownCameras.Cameras(),
-                      []() -> const std::vector<FoundCamera>& { return LensfunCameras().cameras; });
-    const PhotoShot shot = ShotOfPhoto(facts, camera, choices, numbers);
-    CPhotoDlg form(facts, shot, this);
-    if (form.DoModal() == IDOK)
-        UsePhotoSettings(shot, camera);
-}
-
-// The photo's camera (a camera of lensfun's, or one worked out from its
-// focal lengths, joins the person's cameras), focal length and aperture
-// (typed where the lists have no such entry) and distance; the diopter box
-// emptied; the unit and the circle of confusion as they were.
-void CVextonDOFCEDlg::UsePhotoSettings(const PhotoShot& shot, const PhotoCamera& camera) {
-    if (camera.from == PhotoCamera::From::BuiltIn || camera.from == PhotoCamera::From::Own) {
-        SelectOrShowTyped(m_cboCamera, ListKind::Camera, Utf8ToCString(camera.camera->name),
-                          UserNumberSettings());
-    } else if (camera.camera) {
-        // Added unless it cannot be (already there, or a name refused): the
-        // main form then selects it as typed.
-        const OwnCamerasChange change =
-            AddOwnCamera(GetSettingsFilePath(), *camera.camera, kOtherCameraText);
-        if (!change.failure.empty())
-            ReportFileError(change.error);
-        FillCameraEntries(Utf8ToCString(camera.camera->name));
-    }
-    m_lastCamera = m_cboCamera.GetCurSel();
-    const Lens& lens = shot.lens;
-    const auto show = [](CComboBox& list, const CString& text) {
-        if (list.SelectString(text) < 0)
-            list.SetWindowText(text);
-    };
-    if (!shot.focalLengthText.empty())
-        show(m_cboFocalLength, TextForList(m_cboFocalLength, shot.focalLengthText,
-                                           shot.focalLengthText + " mm", shot.focalLengthText));
-    if (!shot.apertureValue.empty())
-        show(m_cboAperture, TextForList(m_cboAperture, lens.apertureText,
-                                        lens.apertureText.substr(2), shot.apertureValue));
-    if (!lens.distanceText.empty())
-        m_editDistance.SetWindowText(Utf8ToCString(lens.distanceText));
-    m_editDiopter.SetWindowText(CString());
+    for (const Room* room : Rooms())
+        if (room->drop) {
+            room->drop(*this, paths.front());
+            RestoreOpeningEntries();
+            return;
+        }
 }
 
 void CVextonDOFCEDlg::OnFieldHelpCommand() {

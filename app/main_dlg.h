@@ -18,8 +18,6 @@
 #include <string>
 
 struct CameraRecord;
-struct PhotoCamera;
-struct PhotoShot;
 
 class CVextonDOFCEDlg : public CDialog, public MainForm {
   public:
@@ -36,10 +34,17 @@ class CVextonDOFCEDlg : public CDialog, public MainForm {
     // Whether command `id` does anything here: its message map's, or a room's.
     static bool Handles(int id);
 
-    // What the rooms (the forms the menu opens) ask of it.
+    // What the rooms (the forms the menu opens) ask of it, and hand back.
     CWnd* Window() override { return this; }
     std::optional<Lens> RequireLens() override;
     std::optional<Lens> RequireTableLens() override;
+    const CameraRecord* RequireSelectedCamera() override;
+    std::optional<std::string> ChosenValue(int id) override;
+    std::string ShownText(int id) override;
+    const SettingsLocation& PersonsFiles() override { return GetSettingsFilePath(); }
+    const std::vector<FoundCamera>& OwnCameras() override { return m_ownCameras.Cameras(); }
+    std::string OwnCameraBefore() override;
+    void Use(const ChoicesToUse& choices) override;
 
   protected:
     void DoDataExchange(CDataExchange* dx) override;
@@ -49,10 +54,7 @@ class CVextonDOFCEDlg : public CDialog, public MainForm {
 
     void OnOkCommand();
     bool OnOtherCommand(int id) override; // a room's
-    void OnChooseCameraCommand();
-    void OnOpenPhotoCommand();
     void OnCofCChanged();
-    void OnCircleOfConfusionCommand();
     void OnDropFiles(const std::vector<std::string>& paths) override;
     void OnCameraChanged();
     void OnFieldHelpCommand();
@@ -68,18 +70,13 @@ class CVextonDOFCEDlg : public CDialog, public MainForm {
   private:
     // List fills, each ending with the stored choice selected.
     void FillCameraList();
-    // The Choose Camera form; the camera list keeps its selection unless a
-    // camera was added or removed.
-    void ChooseCamera();
-    void ChooseCircleOfConfusion();
     void RememberCofC();
+    // After a room: a list still showing its entry that opened it ("Other
+    // camera…", "Custom…") shows what it showed before again.
+    void RestoreOpeningEntries();
     // The circle-of-confusion list as it was before "Custom…": the entry
     // selected, or the text typed.
     std::pair<int, CString> m_lastCofC{-1, CString()};
-    // The Photo form for the photo at `path`, or why it cannot be read;
-    // its "Use These Settings" fills the main form.
-    void ShowPhoto(const std::string& path);
-    void UsePhotoSettings(const PhotoShot& shot, const PhotoCamera& camera);
     void FillCameraEntries(const CString& select);
     void FillFocalLengthList();
     void FillApertureList();
@@ -102,7 +99,6 @@ class CVextonDOFCEDlg : public CDialog, public MainForm {
 
     // A list's selected value text, or a message asking for a choice.
     std::optional<std::string> RequireValue(const CComboBox& list, ListKind kind);
-    const CameraRecord* RequireSelectedCamera();
     void ShowValidationError(const std::string& text);
 
     CDataState m_dataState;

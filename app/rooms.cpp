@@ -1,20 +1,23 @@
 #include "app/rooms.h"
 
-// Each room is defined in its own folder.
+// A room, by the name its folder defines it under.
+#define ROOM(name)                                                                                 \
+    [] {                                                                                           \
+        extern const Room name;                                                                    \
+        return &name;                                                                              \
+    }()
+
+// The rooms, a line each.
 const std::vector<const Room*>& Rooms() {
+    // clang-format off
     static const std::vector<const Room*> rooms = {
-        [] {
-            extern const Room kTableRoom;
-            return &kTableRoom;
-        }(),
-        [] {
-            extern const Room kChartRoom;
-            return &kChartRoom;
-        }(),
-        [] {
-            extern const Room kPlanRoom;
-            return &kPlanRoom;
-        }(),
+        ROOM(kTableRoom),
+        ROOM(kChartRoom),
+        ROOM(kPlanRoom),
+        ROOM(kChooseCameraRoom),
+        ROOM(kPhotoRoom),
+        ROOM(kCocRoom),
     };
+    // clang-format on
     return rooms;
 }

@@ -12,38 +12,26 @@ std::vector<std::string> Verb::Options() const {
     return options;
 }
 
-// Each verb's entry is defined in its own file.
+// A verb, by the name its file defines its entry under.
+#define VERB(name)                                                                                 \
+    [] {                                                                                           \
+        extern const Verb name;                                                                    \
+        return &name;                                                                              \
+    }()
+
+// The verbs, a line each, in the order `vextondof --help` names them.
 const std::vector<const Verb*>& Verbs() {
+    // clang-format off
     static const std::vector<const Verb*> verbs = {
-        [] {
-            extern const Verb kCalculateVerb;
-            return &kCalculateVerb;
-        }(),
-        [] {
-            extern const Verb kPlanVerb;
-            return &kPlanVerb;
-        }(),
-        [] {
-            extern const Verb kTableVerb;
-            return &kTableVerb;
-        }(),
-        [] {
-            extern const Verb kChartVerb;
-            return &kChartVerb;
-        }(),
-        [] {
-            extern const Verb kPhotoVerb;
-            return &kPhotoVerb;
-        }(),
-        [] {
-            extern const Verb kCocVerb;
-            return &kCocVerb;
-        }(),
-        [] {
-            extern const Verb kCamerasVerb;
-            return &kCamerasVerb;
-        }(),
+        VERB(kCalculateVerb),
+        VERB(kPlanVerb),
+        VERB(kTableVerb),
+        VERB(kChartVerb),
+        VERB(kPhotoVerb),
+        VERB(kCocVerb),
+        VERB(kCamerasVerb),
     };
+    // clang-format on
     return verbs;
 }
 

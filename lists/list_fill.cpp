@@ -1,5 +1,7 @@
 #include "lists/list_fill.h"
 
+#include "calc/number_text.h"
+
 namespace {
 // The list's entries, as EntryOfTypedText reads them.
 std::vector<ChoiceEntry> EntriesOf(const CComboBox& list) {
@@ -87,4 +89,23 @@ void KeepChosenText(const CComboBox& list, ListKind kind, CString& stored,
         stored = Utf8ToCString(StoredTypedText(kind, *choice.value));
     else if (choice.value || list.GetCurSel() >= 0)
         stored = choice.text;
+}
+
+void ShowNumberInList(CComboBox& list, const std::string& name, const std::string& typed,
+                      const std::string& value) {
+    const CString wanted = Utf8ToCString(name);
+    const double number = ParseDecimal(value);
+    bool begins = false;
+    CString text;
+    for (int i = 0; i < list.GetCount() && text.empty(); ++i) {
+        const CString entry = list.GetLBText(i);
+        const std::optional<std::string> entryValue = list.GetItemValue(i);
+        if (entry == wanted || (entryValue && ParseDecimal(*entryValue) == number))
+            text = entry;
+        begins = begins || entry.compare(0, wanted.size(), wanted) == 0;
+    }
+    if (text.empty())
+        text = Utf8ToCString(begins ? typed : name);
+    if (list.SelectString(text) < 0)
+        list.SetWindowText(text);
 }

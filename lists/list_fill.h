@@ -55,3 +55,9 @@ void SelectOrShowTyped(CComboBox& list, ListKind kind, const CString& stored,
 // language reads (StoredTypedText).
 void KeepChosenText(const CComboBox& list, ListKind kind, CString& stored,
                     const NumberSettings& settings);
+
+// Shows a number in a list of numbers so that it reads as that number: the
+// entry of that name or value, else `name` typed where no entry begins with
+// it, else `typed` (a typed "f/3" would select the f/32 it begins).
+void ShowNumberInList(CComboBox& list, const std::string& name, const std::string& typed,
+                      const std::string& value);

@@ -1,0 +1,18 @@
+// The Choose Camera form (the File menu, or the camera list's "Other
+// camera…"): a camera added becomes the main form's choice, one removed
+// leaves the list's first; Cancel leaves the list as it was.
+#include "finder/choose_camera_dlg.h"
+#include "resources/resource.h"
+#include "rooms/room.h"
+
+extern const Room kChooseCameraRoom;
+const Room kChooseCameraRoom{ID_FILE_CHOOSE_CAMERA, [](MainForm& main) {
+                                 CChooseCameraDlg form(main.OwnCameraBefore(), main.PersonsFiles());
+                                 const INT_PTR result = form.DoModal();
+                                 if (result != IDOK && result != IDC_CHOOSE_REMOVE)
+                                     return;
+                                 ChoicesToUse use;
+                                 use.rereadCameras = true;
+                                 use.camera = result == IDOK ? form.Added() : std::string();
+                                 main.Use(use);
+                             }};
