@@ -263,6 +263,33 @@ class Painter {
 
     // ---- the sharp zone: a bar each
 
+    // Series `i`'s bar in its row (`axis`: from the axis's start to its last
+    // mark), reaching `infinity` with an arrow when its far limit has no end;
+    // its hyperfocal distance marked across it.
+    void Bar(std::size_t i, const ChartPoint& z, const QRectF& axis, double infinity) {
+        const ChartSeries& s = m_chart.series[i];
+        const double middle = axis.center().y(), row = axis.height();
+        const double thick = row * (s.chosen ? 0.62 : 0.42);
+        const double x0 = LogX(z.nearLimit, axis.left(), axis.right());
+        const double x1 =
+            z.farIsInfinite ? infinity - m_em * 0.5 : LogX(z.farLimit, axis.left(), axis.right());
+        const QRectF bar(x0, middle - thick / 2, std::max(LineWidth(), x1 - x0), thick);
+        const QColor colour = Colour(i);
+        m_p->fillRect(bar, colour);
+        if (s.softened)
+            Hatch(bar, Contrast(colour, Back()) < 3 ? Fore() : Back());
+        m_p->setPen(QPen(Fore(), s.chosen ? 2.5 * LineWidth() : LineWidth() / 2));
+        m_p->setBrush(Qt::NoBrush);
+        m_p->drawRect(bar);
+        if (z.farIsInfinite)
+            Arrow(QPointF(x1, middle), QPointF(infinity - m_em * 0.1, middle), Fore(), LineWidth());
+        if (s.hyperfocal > 0 && s.hyperfocal <= m_chart.axisTo) {
+            const double h = LogX(s.hyperfocal, axis.left(), axis.right());
+            m_p->setPen(QPen(Fore(), 1.5 * LineWidth()));
+            m_p->drawLine(QPointF(h, middle - row * 0.45), QPointF(h, middle + row * 0.45));
+        }
+    }
+
     void Zone(const QRectF& body) {
         const double labels = LabelWidth() + m_gap, texts = ZoneTextWidth() + m_gap;
         const double infinity = 2.2 * m_em;
@@ -281,7 +308,7 @@ class Painter {
         }
         for (std::size_t i = 0; i < n; ++i) {
             const ChartSeries& s = m_chart.series[i];
-            const double top = plot.top() + row * static_cast<double>(i), middle = top + row / 2;
+            const double top = plot.top() + row * static_cast<double>(i);
             const QFont& font = s.chosen ? m_bold : m_font;
             m_p->setFont(font);
             m_p->setPen(Fore());
@@ -291,27 +318,8 @@ class Painter {
                           Qt::AlignLeft | Qt::AlignVCenter, Text(s.zoneText));
             if (s.points.empty())
                 continue;
-            const ChartPoint& z = s.points.front();
-            const double thick = row * (s.chosen ? 0.62 : 0.42);
-            const double x0 = LogX(z.nearLimit, plot.left(), right);
-            const double x1 =
-                z.farIsInfinite ? plot.right() - m_em * 0.5 : LogX(z.farLimit, plot.left(), right);
-            const QRectF bar(x0, middle - thick / 2, std::max(LineWidth(), x1 - x0), thick);
-            const QColor colour = Colour(i);
-            m_p->fillRect(bar, colour);
-            if (s.softened)
-                Hatch(bar, Contrast(colour, Back()) < 3 ? Fore() : Back());
-            m_p->setPen(QPen(Fore(), s.chosen ? 2.5 * LineWidth() : LineWidth() / 2));
-            m_p->setBrush(Qt::NoBrush);
-            m_p->drawRect(bar);
-            if (z.farIsInfinite)
-                Arrow(QPointF(x1, middle), QPointF(plot.right() - m_em * 0.1, middle), Fore(),
-                      LineWidth());
-            if (s.hyperfocal > 0 && s.hyperfocal <= m_chart.axisTo) {
-                const double h = LogX(s.hyperfocal, plot.left(), right);
-                m_p->setPen(QPen(Fore(), 1.5 * LineWidth()));
-                m_p->drawLine(QPointF(h, middle - row * 0.45), QPointF(h, middle + row * 0.45));
-            }
+            Bar(i, s.points.front(), QRectF(plot.left(), top, right - plot.left(), row),
+                plot.right());
         }
         const double bottom = plot.top() + row * static_cast<double>(n);
         m_p->setPen(QPen(Fore(), LineWidth()));

@@ -141,6 +141,51 @@ std::string LimitsSummary(const DofChart& chart) {
 }
 } // namespace
 
+namespace {
+// One series a column of the table: its label and marks, and, for the
+// zone, its bar at the focus distance with the cell's words.
+std::vector<ChartSeries> SeriesOf(const TableRows& rows, const ChartRequest& request,
+                                  const std::vector<std::string>& zone) {
+    const std::vector<std::string>& columns = rows.Frame().columns;
+    std::vector<std::string> hyperfocalRow;
+    std::string header;
+    rows.Row(0, header, hyperfocalRow);
+    std::vector<ChartSeries> series;
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        ChartSeries s;
+        s.label = columns[c];
+        s.chosen = static_cast<int>(c) == rows.Frame().boldColumn;
+        s.softened = columns[c].find(kDiffractionMark) != std::string::npos;
+        const DepthInUnit any = rows.Depth(c, 1.0);
+        s.hyperfocal = any.status == CalculationStatus::Ok ? any.hyperfocal : 0;
+        s.hyperfocalText = hyperfocalRow[c];
+        if (request.view == ChartView::Zone) {
+            s.zoneText = zone[c];
+            if (const std::optional<ChartPoint> p = PointAt(rows, c, *request.focus))
+                s.points.push_back(*p);
+        }
+        series.push_back(std::move(s));
+    }
+    return series;
+}
+
+// Why nothing can be drawn of these series; empty when something can.
+std::string NothingToDraw(const DofChart& chart, const TableRows& rows,
+                          const ChartRequest& request) {
+    if (chart.series.empty())
+        return NoStopBetween();
+    const bool any = std::any_of(chart.series.begin(), chart.series.end(),
+                                 [](const ChartSeries& s) { return s.hyperfocal > 0; });
+    if (any && (chart.view != ChartView::Zone ||
+                std::any_of(chart.series.begin(), chart.series.end(),
+                            [](const ChartSeries& s) { return !s.points.empty(); })))
+        return "";
+    const DepthInUnit d = rows.Depth(0, request.focus.value_or(1.0));
+    return RefusalText(d.status == CalculationStatus::Ok ? CalculationStatus::NoDistance
+                                                         : d.status);
+}
+} // namespace
+
 DofChart MakeChart(const ChartRequest& request, const NumberSettings& settings) {
     DofChart chart;
     chart.view = request.view;
@@ -153,7 +198,6 @@ DofChart MakeChart(const ChartRequest& request, const NumberSettings& settings) 
     const TableRows rows(table, settings);
     const LensSetup lens = table.lens.Setup();
     const DistanceUnit& unit = *lens.unit;
-    const bool tape = unit.code == kFeetAndInchesCode;
     chart.unitName = UnitNameOf(unit);
     chart.diffractionNote = rows.Frame().diffractionNote;
     chart.focus = request.focus;
@@ -163,50 +207,20 @@ DofChart MakeChart(const ChartRequest& request, const NumberSettings& settings) 
     chart.title = chart.view == ChartView::Zone
                       ? Arg(Tr("DOF Chart", "Sharp zone when focused at %1"), {chart.focusText})
                       : Tr("DOF Chart", "Near and far limits by focus distance");
-    if (chart.view == ChartView::Zone && !request.focus) {
+    if (chart.view == ChartView::Zone && !request.focus)
         chart.refusal = RefusalText(CalculationStatus::NoDistance);
-        return chart;
-    }
     // An axis of a picture holds a distance as far as paper does.
-    if (request.focus && !(*request.focus < kLargestPrintedDistance)) {
+    else if (request.focus && !(*request.focus < kLargestPrintedDistance))
         chart.refusal = RefusalText(CalculationStatus::DistanceTooLarge);
+    if (!chart.refusal.empty())
         return chart;
-    }
-    const std::vector<std::string>& columns = rows.Frame().columns;
-    std::vector<std::string> hyperfocalRow;
-    std::string header;
-    rows.Row(0, header, hyperfocalRow);
-    for (std::size_t c = 0; c < columns.size(); ++c) {
-        ChartSeries s;
-        s.label = columns[c];
-        s.chosen = static_cast<int>(c) == rows.Frame().boldColumn;
-        s.softened = columns[c].find(kDiffractionMark) != std::string::npos;
-        const DepthInUnit any = rows.Depth(c, 1.0);
-        s.hyperfocal = any.status == CalculationStatus::Ok ? any.hyperfocal : 0;
-        s.hyperfocalText = hyperfocalRow[c];
-        if (chart.view == ChartView::Zone) {
-            s.zoneText = zone[c];
-            if (const std::optional<ChartPoint> p = PointAt(rows, c, *request.focus))
-                s.points.push_back(*p);
-        }
-        chart.series.push_back(std::move(s));
-    }
-    if (chart.series.empty()) {
-        chart.refusal = NoStopBetween();
-        return chart;
-    }
-    const bool any = std::any_of(chart.series.begin(), chart.series.end(),
-                                 [](const ChartSeries& s) { return s.hyperfocal > 0; });
-    if (!any || (chart.view == ChartView::Zone &&
-                 std::all_of(chart.series.begin(), chart.series.end(),
-                             [](const ChartSeries& s) { return s.points.empty(); }))) {
-        const DepthInUnit d = rows.Depth(0, request.focus.value_or(1.0));
-        chart.refusal = RefusalText(
-            d.status == CalculationStatus::Ok ? CalculationStatus::NoDistance : d.status);
+    chart.series = SeriesOf(rows, request, zone);
+    if ((chart.refusal = NothingToDraw(chart, rows, request)).size()) {
         chart.series.clear();
         return chart;
     }
-    SetAxis(chart, 10 * lens.f * 0.001 / unit.factor, tape, unit, settings);
+    SetAxis(chart, 10 * lens.f * 0.001 / unit.factor, unit.code == kFeetAndInchesCode, unit,
+            settings);
     if (chart.view == ChartView::Limits)
         for (std::size_t c = 0; c < chart.series.size(); ++c)
             for (const double distance : CurveDistances(chart, chart.series[c].hyperfocal))

@@ -104,112 +104,132 @@ bool ChooseNumber(ListChoice& list, const std::string& given, const NumberSettin
     return true;
 }
 
-std::optional<CommandResult> Choose(Choices& choices, const Parsed& parsed,
-                                    const CommandLineContext& machine, const std::string& verb) {
-    // The stored choices, where an option leaves one to them: waited for
-    // while another copy holds them, as the window waits.
-    CDataState stored;
+namespace {
+// The stored choices, where an option leaves one to them: waited for while
+// another copy holds them, as the window waits. A refusal when they cannot be read.
+std::optional<CommandResult> ReadStoredChoices(Choices& choices, const Parsed& parsed,
+                                               const CommandLineContext& machine,
+                                               CDataState& stored) {
     const bool allGiven =
         std::all_of(std::begin(kChoiceOptions), std::end(kChoiceOptions) - 1,
                     [&](const char* option) { return parsed.values.count(option); });
-    if (!allGiven) {
-        const SettingsLocation where = SettingsLocationFor(machine.programPath, machine.configHome);
-        bool held = false;
-        ReadSettingsFile(where, &stored, &held, kSettingsHeldPatienceMs);
-        if (held)
-            return CommandResult{
-                1,
-                "",
-                "vextondof: " +
-                    Tr("Command line",
-                       "another copy of Vexton.DOF.CE holds your settings, so your choices "
-                       "cannot be read; try again, or give every choice as an option (--camera, "
-                       "--focal-length, --aperture, --unit, --cofc).") +
-                    "\n",
-                "",
-                false,
-                {}};
-        if (where.KeptForTheRunOnly())
-            choices.warning =
-                "vextondof: " +
-                Arg(Tr("Command line",
-                       "the configuration folder %1 is not yours: your stored choices "
-                       "were not read."),
-                    {machine.configHome}) +
-                "\n";
+    if (allGiven)
+        return std::nullopt;
+    const SettingsLocation where = SettingsLocationFor(machine.programPath, machine.configHome);
+    bool held = false;
+    ReadSettingsFile(where, &stored, &held, kSettingsHeldPatienceMs);
+    if (held)
+        return CommandResult{1,
+                             "",
+                             "vextondof: " +
+                                 Tr("Command line",
+                                    "another copy of Vexton.DOF.CE holds your settings, so your "
+                                    "choices cannot be read; try again, or give every choice as "
+                                    "an option (--camera, --focal-length, --aperture, --unit, "
+                                    "--cofc).") +
+                                 "\n",
+                             "",
+                             false,
+                             {}};
+    if (where.KeptForTheRunOnly())
+        choices.warning = "vextondof: " +
+                          Arg(Tr("Command line", "the configuration folder %1 is not yours: "
+                                                 "your stored choices were not read."),
+                              {machine.configHome}) +
+                          "\n";
+    return std::nullopt;
+}
+
+// The person's cameras follow the built-in ones in the list: read only
+// when no built-in camera is chosen, so that a calculation with one reads
+// no more files than before.
+void ChooseOwnCamera(Choices& choices, const CString& text, const CommandLineContext& machine) {
+    ListChoice& list = choices.camera;
+    choices.own =
+        ReadOwnCameras(SettingsLocationFor(machine.programPath, machine.configHome)).cameras;
+    for (std::size_t i = 0; i < choices.own.size(); ++i)
+        list.entries.push_back({Utf8ToCString(choices.own[i].name), "own:" + std::to_string(i)});
+    list.selected = SelectStoredChoice(list.entries, text);
+}
+
+// A given choice that is none of its list's, said with the nearest entries.
+CommandResult NotInList(const ListChoice& list, const std::string& given, const std::string& verb,
+                        const std::string& unread) {
+    return UsageError(
+        verb, Arg(TakesTypedNumbers(list.kind)
+                      ? Tr("Command line",
+                           "the %1 \"%2\" is not in the list and is not a number; nearest: %3")
+                      : Tr("Command line", "no %1 begins with \"%2\"; nearest: %3"),
+                  {Tr("Command line", list.name), given,
+                   NearestEntries(list.kind, list.entries, given)}) +
+                  (unread.empty() ? "" : ". " + unread));
+}
+
+// One list's choice, from its option or the stored choice; a refusal when
+// it makes none.
+std::optional<CommandResult> ChooseIn(Choices& choices, ListChoice& list, const Parsed& parsed,
+                                      const CommandLineContext& machine, const std::string& verb) {
+    const auto given = parsed.values.find(list.option);
+    const bool isGiven = given != parsed.values.end();
+    const CString text =
+        isGiven ? Utf8ToCString(AsTheListWritesIt(list.kind, given->second)) : list.stored;
+    if (isGiven && ChooseNumber(list, given->second, machine.numbers))
+        return std::nullopt;
+    // A camera's whole name means that camera, before a longer name it begins.
+    if (&list == &choices.camera && isGiven && ChooseByWholeName(choices, text, machine))
+        return std::nullopt;
+    if (&list == &choices.cofc && isGiven) {
+        std::string error;
+        if ((list.typedValue = CocInPlace(choices, given->second, machine.numbers, error))) {
+            list.typedText = given->second;
+            return std::nullopt;
+        }
+        if (!error.empty())
+            return UsageError(verb, error);
     }
+    // A stored choice by the stored-choice rule; a number given for a list
+    // of numbers is an entry or a number (ChooseNumber), never the entry its
+    // first characters begin.
+    list.selected =
+        isGiven && TakesTypedNumbers(list.kind) ? -1 : SelectStoredChoice(list.entries, text);
+    // A number typed on the form and kept as typed, in the one form every
+    // language reads (or as a file written before holds it).
+    if (list.selected < 0 && !isGiven)
+        if ((list.typedValue = StoredTypedValue(list.kind, CStringToUtf8(text))))
+            list.typedText = CStringToUtf8(text);
+    if (list.typedValue)
+        return std::nullopt;
+    if (list.selected < 0 && &list == &choices.camera)
+        ChooseOwnCamera(choices, text, machine);
+    if (list.selected >= 0)
+        return std::nullopt;
+    std::string unread; // why lensfun's cameras could not be asked
+    if (&list == &choices.camera && isGiven) {
+        if (auto wrong = ChooseFromLensfun(choices, given->second, verb, unread))
+            return wrong;
+        if (choices.found)
+            return std::nullopt;
+    }
+    if (isGiven)
+        return NotInList(list, given->second, verb, unread);
+    return Refused(ChoiceRefusal(list.kind, "")); // the form's own sentence
+}
+} // namespace
+
+std::optional<CommandResult> Choose(Choices& choices, const Parsed& parsed,
+                                    const CommandLineContext& machine, const std::string& verb) {
+    CDataState stored;
+    if (auto refused = ReadStoredChoices(choices, parsed, machine, stored))
+        return refused;
     choices.camera.stored = stored.m_strCamera;
     choices.focalLength.stored = stored.m_strFocalLength;
     choices.aperture.stored = stored.m_strAperture;
     choices.unit.stored = stored.m_strUnit;
     choices.cofc.stored = stored.m_strCofC;
     for (ListChoice* list :
-         {&choices.camera, &choices.focalLength, &choices.aperture, &choices.unit, &choices.cofc}) {
-        const auto given = parsed.values.find(list->option);
-        const CString text = given != parsed.values.end()
-                                 ? Utf8ToCString(AsTheListWritesIt(list->kind, given->second))
-                                 : list->stored;
-        if (given != parsed.values.end() && ChooseNumber(*list, given->second, machine.numbers))
-            continue;
-        // A camera's whole name means that camera, before a longer name it begins.
-        if (list == &choices.camera && given != parsed.values.end() &&
-            ChooseByWholeName(choices, text, machine))
-            continue;
-        if (list == &choices.cofc && given != parsed.values.end()) {
-            std::string error;
-            if ((list->typedValue = CocInPlace(choices, given->second, machine.numbers, error))) {
-                list->typedText = given->second;
-                continue;
-            }
-            if (!error.empty())
-                return UsageError(verb, error);
-        }
-        // A stored choice by the stored-choice rule; a number given for a list
-        // of numbers is an entry or a number (ChooseNumber), never the entry
-        // its first characters begin.
-        list->selected = given != parsed.values.end() && TakesTypedNumbers(list->kind)
-                             ? -1
-                             : SelectStoredChoice(list->entries, text);
-        // A number typed on the form and kept as typed, in the one form
-        // every language reads (or as a file written before holds it).
-        if (list->selected < 0 && given == parsed.values.end())
-            if ((list->typedValue = StoredTypedValue(list->kind, CStringToUtf8(text))))
-                list->typedText = CStringToUtf8(text);
-        if (list->typedValue)
-            continue;
-        // The person's cameras follow the built-in ones in the list: read
-        // only when no built-in camera is chosen, so that a calculation with
-        // one reads no more files than before.
-        if (list->selected < 0 && list == &choices.camera) {
-            choices.own =
-                ReadOwnCameras(SettingsLocationFor(machine.programPath, machine.configHome))
-                    .cameras;
-            for (std::size_t i = 0; i < choices.own.size(); ++i)
-                list->entries.push_back(
-                    {Utf8ToCString(choices.own[i].name), "own:" + std::to_string(i)});
-            list->selected = SelectStoredChoice(list->entries, text);
-        }
-        if (list->selected >= 0)
-            continue;
-        std::string unread; // why lensfun's cameras could not be asked
-        if (list == &choices.camera && given != parsed.values.end()) {
-            if (auto wrong = ChooseFromLensfun(choices, given->second, verb, unread))
-                return wrong;
-            if (choices.found)
-                continue;
-        }
-        if (given != parsed.values.end())
-            return UsageError(verb,
-                              Arg(TakesTypedNumbers(list->kind)
-                                      ? Tr("Command line",
-                                           "the %1 \"%2\" is not in the list and is not a number; "
-                                           "nearest: %3")
-                                      : Tr("Command line", "no %1 begins with \"%2\"; nearest: %3"),
-                                  {Tr("Command line", list->name), given->second,
-                                   NearestEntries(list->kind, list->entries, given->second)}) +
-                                  (unread.empty() ? "" : ". " + unread));
-        return Refused(ChoiceRefusal(list->kind, "")); // the form's own sentence
-    }
+         {&choices.camera, &choices.focalLength, &choices.aperture, &choices.unit, &choices.cofc})
+        if (auto refused = ChooseIn(choices, *list, parsed, machine, verb))
+            return refused;
     return std::nullopt;
 }
 

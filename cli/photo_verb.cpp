@@ -101,14 +101,12 @@ std::string TextBlock(const PhotoFacts& facts, const PhotoShot& shot) {
         out += Note(shot.missing);
     return out;
 }
-} // namespace
-
-CommandResult PhotoVerb(const std::vector<std::string>& args, const CommandLineContext& machine) {
-    std::vector<std::string> optionArgs, files;
-    SplitArguments(args, optionArgs, files);
-    const Parsed parsed = ParseOptions(optionArgs, kPhotoVerb.own);
+// What the options and files ask that photo does not do, said; none when
+// they ask nothing of the kind.
+std::optional<CommandResult> NotUnderstood(const Parsed& parsed,
+                                           const std::vector<std::string>& files) {
     if (auto answer = HelpOrUsageError(parsed, kPhotoVerb))
-        return *answer;
+        return answer;
     for (const char* recorded : {"--camera", "--focal-length", "--aperture", "--diopter"})
         if (parsed.values.count(recorded))
             return UsageError(
@@ -120,17 +118,48 @@ CommandResult PhotoVerb(const std::vector<std::string>& args, const CommandLineC
         return UsageError("photo", Tr("Command line", "--format takes text or csv"));
     if (files.empty())
         return UsageError("photo", Tr("Command line", "photo needs at least one FILE"));
+    return std::nullopt;
+}
+
+// A shoot is mostly one camera or two: each looked for once, by make and
+// model, unless it was not found or only worked out.
+class ShootCameras {
+  public:
+    explicit ShootCameras(const CommandLineContext& machine)
+        : m_own(ReadOwnCameras(SettingsLocationFor(machine.programPath, machine.configHome))
+                    .cameras) {}
+    const PhotoCamera& Of(const PhotoFacts& facts) {
+        const auto lensfun = []() -> const std::vector<FoundCamera>& {
+            return LensfunCameras().cameras;
+        };
+        const std::string body = facts.make + '\n' + facts.model;
+        auto known = m_cameras.find(body);
+        if (known == m_cameras.end() || known->second.from == PhotoCamera::From::FocalLengths ||
+            known->second.from == PhotoCamera::From::None)
+            known = m_cameras.insert_or_assign(body, CameraOfPhoto(facts, m_own, lensfun)).first;
+        return known->second;
+    }
+
+  private:
+    std::vector<FoundCamera> m_own;
+    std::map<std::string, PhotoCamera> m_cameras;
+};
+} // namespace
+
+CommandResult PhotoVerb(const std::vector<std::string>& args, const CommandLineContext& machine) {
+    std::vector<std::string> optionArgs, files;
+    SplitArguments(args, optionArgs, files);
+    const Parsed parsed = ParseOptions(optionArgs, kPhotoVerb.own);
+    if (auto refused = NotUnderstood(parsed, files))
+        return *refused;
+    const std::string format = Option(parsed, "--format");
     Choices choices;
     if (auto failed = Choose(choices, parsed, machine, "photo"))
         return *failed;
     const PhotoChoices wanted{
         Value(choices.unit), CStringToUtf8(choices.unit.entries[choices.unit.selected].displayText),
         Value(choices.cofc)};
-    const std::vector<FoundCamera> own =
-        ReadOwnCameras(SettingsLocationFor(machine.programPath, machine.configHome)).cameras;
-    const auto lensfun = []() -> const std::vector<FoundCamera>& {
-        return LensfunCameras().cameras;
-    };
+    ShootCameras cameras(machine);
     CommandResult result;
     result.err = choices.warning;
     const bool csv = format == "csv";
@@ -140,7 +169,6 @@ CommandResult PhotoVerb(const std::vector<std::string>& args, const CommandLineC
     if (csv)
         result.out = kCsvHeader;
     bool first = true;
-    std::map<std::string, PhotoCamera> cameras; // by make and model
     const std::unique_ptr<PhotoSource> photos = machine.photos();
     photos->ReadEach(files, [&](std::size_t, const PhotoFacts& facts) {
         if (!facts.refusal.empty()) {
@@ -148,13 +176,7 @@ CommandResult PhotoVerb(const std::vector<std::string>& args, const CommandLineC
             result.exitCode = 1;
             return;
         }
-        // A shoot is mostly one camera or two: each looked for once.
-        const std::string body = facts.make + '\n' + facts.model;
-        auto known = cameras.find(body);
-        if (known == cameras.end() || known->second.from == PhotoCamera::From::FocalLengths ||
-            known->second.from == PhotoCamera::From::None)
-            known = cameras.insert_or_assign(body, CameraOfPhoto(facts, own, lensfun)).first;
-        const PhotoShot shot = ShotOfPhoto(facts, known->second, wanted, machine.numbers);
+        const PhotoShot shot = ShotOfPhoto(facts, cameras.Of(facts), wanted, machine.numbers);
         if (csv) {
             result.out += CsvLine(facts, shot);
         } else {

@@ -131,73 +131,73 @@ PhotoCamera CameraOfPhoto(const PhotoFacts& f, const std::vector<FoundCamera>& o
     return c;
 }
 
-PhotoShot ShotOfPhoto(const PhotoFacts& f, const PhotoCamera& camera, const PhotoChoices& choices,
-                      const NumberSettings& settings) {
-    PhotoShot shot;
-    const DistanceUnit& unit = DistanceUnitFor(ParseInteger(choices.unitValue));
-    std::vector<std::string> missing;
-    if (!camera.camera)
-        missing.push_back(TR_NOOP("Photo", "its camera"));
-    // Each value as the main form takes it when the person uses these
-    // settings, so that a press there gives the very same numbers.
-    // Only the 35 mm equivalent recorded: the focal length it stands for on
-    // this camera, to the hundredth of a millimetre it is known to.
-    std::string focalLine = NotRecorded();
+namespace {
+// Each value as the main form takes it when the person uses these settings,
+// so that a press there gives the very same numbers.
+
+// The focal length's text for the form, and its line. Only the 35 mm
+// equivalent recorded: the focal length it stands for on this camera, to
+// the hundredth of a millimetre it is known to.
+std::string FocalLengthOf(const PhotoFacts& f, const PhotoCamera& camera,
+                          const NumberSettings& settings, PhotoShot& shot,
+                          std::vector<std::string>& missing) {
     if (f.focalLength) {
         shot.focalLengthText = FormatShortest(f.focalLength->value, 6, PlainNumberSettings());
-        focalLine = Sourced(Number(f.focalLength->value, settings) + " mm", f.focalLength->source);
-    } else if (f.focalLength35 && camera.camera) {
+        return Sourced(Number(f.focalLength->value, settings) + " mm", f.focalLength->source);
+    }
+    if (f.focalLength35 && camera.camera) {
         const double focal = f.focalLength35->value / camera.camera->cropFactor;
         shot.focalLengthText = FormatShortest(focal, 2, PlainNumberSettings());
-        focalLine = Arg(Tr("Photo", "%1 mm (%2 \u00F7 crop factor %3)"),
-                        {FormatShortest(focal, 2, settings), f.focalLength35->source,
-                         Number(camera.camera->cropFactor, settings)});
-    } else {
-        missing.push_back(TR_NOOP("Photo", "the focal length"));
+        return Arg(Tr("Photo", "%1 mm (%2 \u00F7 crop factor %3)"),
+                   {FormatShortest(focal, 2, settings), f.focalLength35->source,
+                    Number(camera.camera->cropFactor, settings)});
     }
-    std::string apertureText;
-    if (f.fNumber) {
-        // An APEX aperture value names a stop (Av 5 is f/5.6); an f-number is
-        // written as a lens shows it, to a tenth.
-        const std::optional<NamedAperture> apex =
-            f.fNumber->source == "Exif.Photo.ApertureValue"
-                ? StopOfApertureValue(2 * std::log2(f.fNumber->value))
-                : std::nullopt;
-        apertureText =
-            apex ? apex->text : "f/" + FormatShortest(f.fNumber->value, 1, PlainNumberSettings());
-        shot.apertureValue = apertureText.substr(2);
-        for (const ApertureValue& entry : apertureValueTable)
-            if (apertureText == entry.displayText)
-                shot.apertureValue = entry.valueText; // the list's own f/5.6 is 2^2.5
-    } else {
+    missing.push_back(TR_NOOP("Photo", "the focal length"));
+    return NotRecorded();
+}
+
+// The aperture's name. An APEX aperture value names a stop (Av 5 is f/5.6);
+// an f-number is written as a lens shows it, to a tenth.
+std::string ApertureOf(const PhotoFacts& f, PhotoShot& shot, std::vector<std::string>& missing) {
+    if (!f.fNumber) {
         missing.push_back(TR_NOOP("Photo", "the f-number"));
+        return "";
     }
-    std::string distanceText;
-    if (f.distance && unit.factor > 0) {
-        NumberSettings typed = settings; // as a person types it: no thousands separators
-        typed.grouping = 0;
-        typed.thousandsSeparator.clear();
-        // In the unit by the units' true lengths, as "1.2 m" typed with
-        // centimetres chosen is 120.
-        const double inUnit = MetresInUnit(f.distance->value, unit);
-        distanceText = unit.code == kFeetAndInchesCode ? FeetAndInches(inUnit, TapeStep(inUnit))
-                                                       : FormatShortest(inUnit, 6, typed);
-    } else {
+    const std::optional<NamedAperture> apex =
+        f.fNumber->source == "Exif.Photo.ApertureValue"
+            ? StopOfApertureValue(2 * std::log2(f.fNumber->value))
+            : std::nullopt;
+    const std::string text =
+        apex ? apex->text : "f/" + FormatShortest(f.fNumber->value, 1, PlainNumberSettings());
+    shot.apertureValue = text.substr(2);
+    for (const ApertureValue& entry : apertureValueTable)
+        if (text == entry.displayText)
+            shot.apertureValue = entry.valueText; // the list's own f/5.6 is 2^2.5
+    return text;
+}
+
+// The focus distance as typed in the unit: by the units' true lengths, as
+// "1.2 m" typed with centimetres chosen is 120.
+std::string DistanceOf(const PhotoFacts& f, const DistanceUnit& unit,
+                       const NumberSettings& settings, std::vector<std::string>& missing) {
+    if (!f.distance || !(unit.factor > 0)) {
         missing.push_back(TR_NOOP("Photo", "the focus distance"));
+        return "";
     }
-    // Read once into numbers, as a press reads those texts.
-    Lens& lens = shot.lens;
-    lens = ReadLens({shot.focalLengthText, shot.apertureValue, choices.unitValue, choices.cofcValue,
-                     camera.camera ? camera.camera->cropFactor : 1.0, distanceText, ""},
-                    settings);
-    lens.apertureText = apertureText;
-    lens.unitName = choices.unitName;
-    if (camera.camera) {
-        lens.cameraName = camera.camera->name;
-        lens.sensor = {camera.camera->sensorWidth, camera.camera->sensorHeight};
-    }
-    const auto& s = settings;
-    shot.lines = {
+    NumberSettings typed = settings; // as a person types it: no thousands separators
+    typed.grouping = 0;
+    typed.thousandsSeparator.clear();
+    const double inUnit = MetresInUnit(f.distance->value, unit);
+    return unit.code == kFeetAndInchesCode ? FeetAndInches(inUnit, TapeStep(inUnit))
+                                           : FormatShortest(inUnit, 6, typed);
+}
+
+// The form's lines above the results, each with its label.
+std::vector<std::pair<std::string, std::string>>
+ShotLines(const PhotoFacts& f, const PhotoCamera& camera, const PhotoChoices& choices,
+          const Lens& lens, const std::string& focalLine, const NumberSettings& s) {
+    const DistanceUnit& unit = lens.Unit();
+    return {
         {"File", ShownText(f.file)},
         {"Camera", CameraLine(f, camera, s)},
         {"Lens", f.lens.empty() ? NotRecorded() : Sourced(f.lens, f.lensSource)},
@@ -207,7 +207,7 @@ PhotoShot ShotOfPhoto(const PhotoFacts& f, const PhotoCamera& camera, const Phot
                                              : NotRecorded()},
         {"Aperture", f.fNumber ? Sourced(lens.apertureText, f.fNumber->source) : NotRecorded()},
         {"Focus distance",
-         !distanceText.empty()
+         !lens.distanceText.empty()
              ? Sourced(lens.distanceText + (unit.code == kFeetAndInchesCode ? "" : unit.suffix),
                        f.distance->source) +
                    (f.distanceNote.empty() ? "" : " " + Said(f.distanceNote))
@@ -221,21 +221,50 @@ PhotoShot ShotOfPhoto(const PhotoFacts& f, const PhotoCamera& camera, const Phot
         {"Date taken", f.dateTaken.empty() ? NotRecorded() : Sourced(f.dateTaken, f.dateSource)},
         {"Circle of confusion", CircleLine(lens, camera, choices, s)},
     };
+}
+
+// What the photo does not record, in a sentence.
+std::string MissingSentence(const PhotoFacts& f, const std::vector<std::string>& missing) {
+    if (missing.size() == 1 && missing[0] == "the focus distance")
+        return f.distanceInfinite
+                   ? Tr("Photo", "This photo records the focus distance only as infinity; type it "
+                                 "on the main form and press Calculate.")
+                   : Tr("Photo", "This photo does not record the focus distance; type it on the "
+                                 "main form and press Calculate.");
+    return missing.size() == 1
+               ? Arg(Tr("Photo", "This photo does not record %1; choose or type it on the main "
+                                 "form and press Calculate."),
+                     {Listed(missing)})
+               : Arg(Tr("Photo", "This photo does not record %1; choose or type them on the main "
+                                 "form and press Calculate."),
+                     {Listed(missing)});
+}
+} // namespace
+
+PhotoShot ShotOfPhoto(const PhotoFacts& f, const PhotoCamera& camera, const PhotoChoices& choices,
+                      const NumberSettings& settings) {
+    PhotoShot shot;
+    const DistanceUnit& unit = DistanceUnitFor(ParseInteger(choices.unitValue));
+    std::vector<std::string> missing;
+    if (!camera.camera)
+        missing.push_back(TR_NOOP("Photo", "its camera"));
+    const std::string focalLine = FocalLengthOf(f, camera, settings, shot, missing);
+    const std::string apertureText = ApertureOf(f, shot, missing);
+    const std::string distanceText = DistanceOf(f, unit, settings, missing);
+    // Read once into numbers, as a press reads those texts.
+    Lens& lens = shot.lens;
+    lens = ReadLens({shot.focalLengthText, shot.apertureValue, choices.unitValue, choices.cofcValue,
+                     camera.camera ? camera.camera->cropFactor : 1.0, distanceText, ""},
+                    settings);
+    lens.apertureText = apertureText;
+    lens.unitName = choices.unitName;
+    if (camera.camera) {
+        lens.cameraName = camera.camera->name;
+        lens.sensor = {camera.camera->sensorWidth, camera.camera->sensorHeight};
+    }
+    shot.lines = ShotLines(f, camera, choices, lens, focalLine, settings);
     if (!missing.empty()) {
-        shot.missing = missing.size() == 1 && missing[0] == "the focus distance"
-                           ? f.distanceInfinite
-                                 ? Tr("Photo", "This photo records the focus distance only as "
-                                               "infinity; type it on the main form and press "
-                                               "Calculate.")
-                                 : Tr("Photo", "This photo does not record the focus distance; "
-                                               "type it on the main form and press Calculate.")
-                       : missing.size() == 1
-                           ? Arg(Tr("Photo", "This photo does not record %1; choose or type it "
-                                             "on the main form and press Calculate."),
-                                 {Listed(missing)})
-                           : Arg(Tr("Photo", "This photo does not record %1; choose or type them "
-                                             "on the main form and press Calculate."),
-                                 {Listed(missing)});
+        shot.missing = MissingSentence(f, missing);
     } else {
         shot.result = Calculate(lens, settings);
         shot.calculated = shot.result.status == CalculationStatus::Ok;

@@ -44,12 +44,79 @@ bool AllFinite(std::initializer_list<double> values) {
     return true;
 }
 
+// The list's aperture that holds the range (the first at least the exact
+// f-number), with the third stop a lens may hold wider open; false, with
+// the refusal, when the list has none small enough.
+bool ListAperture(FocusPlan& p, const NumberSettings& settings) {
+    const std::string needed = "f/" + Number(p.exactN, 1, settings);
+    for (int i = 0; i < kApertureCount && p.listAperture < 0; ++i)
+        if (ParseDecimal(apertureValueTable[i].valueText) >= p.exactN)
+            p.listAperture = i;
+    if (p.listAperture < 0) {
+        p.apertureNeeded = Arg(Tr("Plan Focus", "%1 needed"), {needed});
+        p.refusal =
+            Arg(Tr("Plan Focus", "No aperture of the list is small enough; %1 would be needed."),
+                {needed});
+        return false;
+    }
+    const ApertureValue& set = apertureValueTable[p.listAperture];
+    // A lens that clicks in third stops may hold the range a little wider open.
+    p.apertureNeeded = set.displayText;
+    const std::optional<NamedAperture> third = FirstStopAtLeast(p.exactN, StopSteps::Third);
+    if (third)
+        p.thirdStop = third->N;
+    if (third && third->text != set.displayText)
+        p.apertureNeeded =
+            Arg(Tr("Plan Focus", "%1, or %2 in third stops"), {p.apertureNeeded, third->text});
+    p.apertureNeeded = Arg(Tr("Plan Focus", "%1 (%2 needed)"), {p.apertureNeeded, needed});
+    return true;
+}
+
+// The limits at the focus distance with the list aperture, as a press finds
+// them; false, with the refusal, when a press refuses.
+bool SharpRange(FocusPlan& p, const LensSetup& atList, const NumberSettings& settings) {
+    const DepthInUnit d = DepthAt(atList, p.focusDistance);
+    if (d.status != CalculationStatus::Ok) {
+        p.refusal = RefusalText(d.status);
+        return false;
+    }
+    const DistanceUnit& unit = *atList.unit;
+    if (unit.code == kFeetAndInchesCode) // each end as a tape measure shows it
+        p.sharpRange =
+            LengthText(d.nearLimit, unit, settings) + " \u2013 " +
+            (d.farIsInfinite ? std::string("\u221E") : LengthText(d.farLimit, unit, settings));
+    else
+        p.sharpRange = Number(d.nearLimit, 6, settings) + " \u2013 " +
+                       (d.farIsInfinite ? std::string("\u221E") : Number(d.farLimit, 6, settings)) +
+                       std::string(unit.suffix);
+    return true;
+}
+
+// Diffraction at the list aperture, and the sharpest aperture overall:
+// root-sum-square of the defocus blur at the limits, c·N/N″, and the Airy
+// disc at N″: least at N′ = √(c·N / (2.44·λ)), or at N itself when that is
+// smaller; told for the list aperture N″ nearest to N′.
+void Diffraction(FocusPlan& p, double N, double c, const NumberSettings& settings) {
+    const double airy = AiryDiscMm(N);
+    p.diffraction = Number(airy, 6, settings) + " mm, " + Against(airy, c, settings);
+    if (airy > c)
+        p.warning = Arg(
+            Tr("Plan Focus", "At %1, diffraction blurs more than the circle of confusion allows."),
+            {apertureValueTable[p.listAperture].displayText});
+    const double optimum = std::max(std::sqrt(c * p.exactN / (2.44 * kGreenLightMm)), p.exactN);
+    const int sharpest = NearestAperture(optimum);
+    const double atSharpest = ParseDecimal(apertureValueTable[sharpest].valueText);
+    const double blur = std::hypot(c * p.exactN / atSharpest, AiryDiscMm(atSharpest));
+    p.sharpest = Arg(Tr("Plan Focus", "%1: %2 mm, %3"),
+                     {apertureValueTable[sharpest].displayText, Number(blur, 6, settings),
+                      Against(blur, c, settings)});
+}
+
 // The texts of a plan whose distances were read: Dn and Df in millimetres,
 // the lens's f and c in millimetres.
 void Plan(FocusPlan& p, const PlanRequest& request, const LensSetup& lens, double dn, double df,
           double background, const NumberSettings& settings) {
     const double f = lens.f, c = lens.c;
-    const std::string_view suffix = lens.unit->suffix;
     const FromMillimetres toUnit(lens.unit->factor);
     const double s = std::isinf(df) ? 2 * dn : 2 * dn * df / (dn + df);
     const double hMinusF = 2 * (s - f) / (s * (1 / dn - (std::isinf(df) ? 0 : 1 / df)));
@@ -61,64 +128,14 @@ void Plan(FocusPlan& p, const PlanRequest& request, const LensSetup& lens, doubl
         return;
     }
     p.focusAt = LengthText(p.focusDistance, *lens.unit, settings);
-    const std::string needed = "f/" + Number(p.exactN, 1, settings);
-    for (int i = 0; i < kApertureCount && p.listAperture < 0; ++i)
-        if (ParseDecimal(apertureValueTable[i].valueText) >= p.exactN)
-            p.listAperture = i;
-    if (p.listAperture < 0) {
-        p.apertureNeeded = Arg(Tr("Plan Focus", "%1 needed"), {needed});
-        p.refusal =
-            Arg(Tr("Plan Focus", "No aperture of the list is small enough; %1 would be needed."),
-                {needed});
+    if (!ListAperture(p, settings))
         return;
-    }
-    const ApertureValue& set = apertureValueTable[p.listAperture];
-    const double N = ParseDecimal(set.valueText);
-    // A lens that clicks in third stops may hold the range a little wider open.
-    p.apertureNeeded = set.displayText;
-    const std::optional<NamedAperture> third = FirstStopAtLeast(p.exactN, StopSteps::Third);
-    if (third)
-        p.thirdStop = third->N;
-    if (third && third->text != set.displayText)
-        p.apertureNeeded =
-            Arg(Tr("Plan Focus", "%1, or %2 in third stops"), {p.apertureNeeded, third->text});
-    p.apertureNeeded = Arg(Tr("Plan Focus", "%1 (%2 needed)"), {p.apertureNeeded, needed});
-
-    // The limits at the focus distance with the list aperture, as a press finds them.
     LensSetup atList = lens;
-    atList.N = N;
-    const DepthInUnit d = DepthAt(atList, p.focusDistance);
-    if (d.status != CalculationStatus::Ok) {
-        p.refusal = RefusalText(d.status);
+    atList.N = ParseDecimal(apertureValueTable[p.listAperture].valueText);
+    const double N = atList.N;
+    if (!SharpRange(p, atList, settings))
         return;
-    }
-    if (lens.unit->code == kFeetAndInchesCode) // each end as a tape measure shows it
-        p.sharpRange = LengthText(d.nearLimit, *lens.unit, settings) + " \u2013 " +
-                       (d.farIsInfinite ? std::string("\u221E")
-                                        : LengthText(d.farLimit, *lens.unit, settings));
-    else
-        p.sharpRange = Number(d.nearLimit, 6, settings) + " \u2013 " +
-                       (d.farIsInfinite ? std::string("\u221E") : Number(d.farLimit, 6, settings)) +
-                       std::string(suffix);
-
-    const double airy = AiryDiscMm(N);
-    p.diffraction = Number(airy, 6, settings) + " mm, " + Against(airy, c, settings);
-    if (airy > c)
-        p.warning = Arg(
-            Tr("Plan Focus", "At %1, diffraction blurs more than the circle of confusion allows."),
-            {set.displayText});
-
-    // Root-sum-square of the defocus blur at the limits, c·N/N″, and the
-    // Airy disc at N″: least at N′ = √(c·N / (2.44·λ)), or at N itself when
-    // that is smaller; told for the list aperture N″ nearest to N′.
-    const double optimum = std::max(std::sqrt(c * p.exactN / (2.44 * kGreenLightMm)), p.exactN);
-    const int sharpest = NearestAperture(optimum);
-    const double atSharpest = ParseDecimal(apertureValueTable[sharpest].valueText);
-    const double blur = std::hypot(c * p.exactN / atSharpest, AiryDiscMm(atSharpest));
-    p.sharpest = Arg(Tr("Plan Focus", "%1: %2 mm, %3"),
-                     {apertureValueTable[sharpest].displayText, Number(blur, 6, settings),
-                      Against(blur, c, settings)});
-
+    Diffraction(p, N, c, settings);
     const double b = std::isinf(background)
                          ? f * f / (N * (s - f))
                          : f * f * std::fabs(background - s) / (N * background * (s - f));

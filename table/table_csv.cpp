@@ -9,6 +9,23 @@ std::string Fixed(double value) {
     return text;
 }
 
+// One line: the distance and aperture's fields, the limits, the depths in
+// front and behind, the hyperfocal distance and what stays down the column.
+void AppendLine(std::string& out, const std::string& head, double distance, const DepthInUnit& d,
+                const std::string& tail) {
+    const auto field = [&out](const std::string& text) {
+        out += text;
+        out += ',';
+    };
+    out += head;
+    field(Fixed(d.nearLimit));
+    field(d.farIsInfinite ? "inf" : Fixed(d.farLimit));
+    field(d.farIsInfinite ? "inf" : Fixed(d.farLimit - d.nearLimit));
+    field(Fixed(distance - d.nearLimit));
+    field(d.farIsInfinite ? "inf" : Fixed(d.farLimit - distance));
+    out += Fixed(d.hyperfocal);
+    out += tail;
+}
 } // namespace
 
 std::vector<std::string> WriteTableCsv(const TableRequest& request, const TextSink& sink) {
@@ -31,10 +48,6 @@ std::vector<std::string> WriteTableCsv(const TableRequest& request, const TextSi
     out += kTableCsvHeader;
     out += "\r\n";
     std::vector<DepthInUnit> depths(lenses.size());
-    const auto field = [&out](const std::string& text) {
-        out += text;
-        out += ',';
-    };
     for (const double distance : request.distances) {
         // A distance any aperture refuses is left out whole.
         const CalculationStatus refused = [&] {
@@ -51,16 +64,7 @@ std::vector<std::string> WriteTableCsv(const TableRequest& request, const TextSi
         }
         const std::string distanceText = Fixed(distance);
         for (std::size_t a = 0; a < lenses.size(); ++a) {
-            const DepthInUnit& d = depths[a];
-            out += distanceText;
-            out += apertureFields[a];
-            field(Fixed(d.nearLimit));
-            field(d.farIsInfinite ? "inf" : Fixed(d.farLimit));
-            field(d.farIsInfinite ? "inf" : Fixed(d.farLimit - d.nearLimit));
-            field(Fixed(distance - d.nearLimit));
-            field(d.farIsInfinite ? "inf" : Fixed(d.farLimit - distance));
-            out += Fixed(d.hyperfocal);
-            out += tails[a];
+            AppendLine(out, distanceText + apertureFields[a], distance, depths[a], tails[a]);
             if (out.size() >= kPiece) {
                 sink(out);
                 out.clear();
