@@ -40,11 +40,6 @@ END_MESSAGE_MAP()
 namespace {
 constexpr COLORREF kLabelBlue = RGB(0, 0, 255);
 
-// While another instance holds the settings file: how often it is tried, and
-// after how long the person is told.
-constexpr UINT_PTR kSettingsHeldTimer = 1;
-constexpr UINT kSettingsHeldPollMs = 200;
-
 // Runs a form that only informs, made afresh for each tap.
 template <class Form> void ShowInfoForm() {
     Form form;
@@ -60,7 +55,7 @@ CVextonDOFCEDlg::CVextonDOFCEDlg()
 // While the stored choices are unknown (another instance held them to the
 // end), nothing is written over them.
 CVextonDOFCEDlg::~CVextonDOFCEDlg() {
-    if (m_held.Known() && !SaveSettings(&m_dataState))
+    if (m_kept.Known() && !m_kept.Save(m_dataState))
         ShowSaveFailed(nullptr);
 }
 
@@ -105,26 +100,13 @@ BOOL CVextonDOFCEDlg::OnInitDialog() {
     for (CColorStatic* label : labels)
         label->SetLabelTextColor(ReadableOn(kLabelBlue, label->BackgroundColor()));
 
-    // A file another instance holds past the wait holds choices not seen
-    // yet: the form shows meanwhile, and takes them once it lets go.
-    bool heldByAnother = false;
-    if (!LoadSettings(&m_dataState, &heldByAnother, kSettingsWaitMs) && !heldByAnother)
-        SaveSettings(&m_dataState);
-    m_held.Start(heldByAnother, AfxGetPlatform().SteadyNow());
-
+    m_kept.Start(m_dataState);
     FillCameraList();
     FillFocalLengthList();
     FillApertureList();
     FillUnitList();
     FillCofCList();
-    if (!m_held.Known())
-        SetTimer(kSettingsHeldTimer, kSettingsHeldPollMs);
-    // Once a run: the choices go elsewhere than the person would look.
-    if (const SettingsLocation& where = GetSettingsFilePath(); !where.note.empty())
-        MessageBox(this, Utf8ToCString(where.note),
-                   Utf8ToCString(where.KeptForTheRunOnly()
-                                     ? Tr("Settings", "Settings Not Saved")
-                                     : Tr("Settings", "Settings Kept Elsewhere")));
+    m_kept.SayWhereKept(); // once a run: the choices go elsewhere than the person would look
     return TRUE;
 }
 
@@ -140,7 +122,7 @@ void CVextonDOFCEDlg::FillCameraList() {
 // second time: the person's cameras come once the stored choices do.
 void CVextonDOFCEDlg::FillCameraEntries(const CString& select) {
     m_ownCameras.Assign(
-        ReadOwnCameras(GetSettingsFilePath(), m_held.Known() ? kSettingsWaitMs : 0).cameras);
+        ReadOwnCameras(m_kept.Location(), m_kept.Known() ? kSettingsWaitMs : 0).cameras);
     std::vector<ChoiceEntry> entries = CameraChoices();
     for (ChoiceEntry& entry : m_ownCameras.Entries())
         entries.push_back(std::move(entry));
@@ -195,48 +177,7 @@ const CameraRecord* CVextonDOFCEDlg::GetSelectedCamera() const {
 
 // ---- settings
 
-// Decided once: a folder that goes away or changes meanwhile makes saves
-// fail where the person was told they go, rather than go elsewhere.
-const SettingsLocation& CVextonDOFCEDlg::GetSettingsFilePath() {
-    if (!m_settingsLocation) {
-        const CPlatform& platform = AfxGetPlatform();
-        m_settingsLocation =
-            SettingsLocationFor(platform.GetProgramPath(), platform.GetConfigHome());
-    }
-    return *m_settingsLocation;
-}
-
-BOOL CVextonDOFCEDlg::LoadSettings(CDataState* state, bool* heldByAnother, int waitMs) {
-    return ReadSettingsFile(GetSettingsFilePath(), state, heldByAnother, waitMs);
-}
-
-// When the file cannot be written, the file-error report says why.
-BOOL CVextonDOFCEDlg::SaveSettings(CDataState* state) {
-    CFileException error;
-    if (WriteSettingsFile(GetSettingsFilePath(), state, &error))
-        return TRUE;
-    if (error.m_cause != CFileException::none)
-        ReportFileError(error);
-    return FALSE;
-}
-
-// A list still showing what the start showed takes the stored choice; one the
-// person changed keeps the person's choice. A file that could not be read
-// whole is replaced at once, as at start. While the file is still held,
-// `tell` (when given) says whether the person is now to be told.
-bool CVextonDOFCEDlg::TakeStoredChoices(int waitMs, bool* tell) {
-    if (m_held.Known())
-        return true;
-    CDataState stored;
-    bool heldByAnother = false;
-    const bool loaded = LoadSettings(&stored, &heldByAnother, waitMs);
-    const CHeldChoices::Next next = m_held.Poll(heldByAnother, AfxGetPlatform().SteadyNow());
-    if (next != CHeldChoices::Next::Take) {
-        if (tell)
-            *tell = next == CHeldChoices::Next::Tell;
-        return false;
-    }
-    KillTimer(kSettingsHeldTimer);
+void CVextonDOFCEDlg::TakeStoredChoices(const CDataState& stored) {
     // The person's cameras, not read while the files were held; a text the
     // person is typing into the list stays as it is.
     if (const int camera = m_cboCamera.GetCurSel();
@@ -254,24 +195,10 @@ bool CVextonDOFCEDlg::TakeStoredChoices(int waitMs, bool* tell) {
     TakeStoredChoice(m_cboCofC, ListKind::CircleOfConfusion, m_dataState.m_strCofC,
                      stored.m_strCofC, numbers);
     m_dataState = stored;
-    if (!loaded)
-        SaveSettings(&m_dataState);
-    return true;
 }
 
 void CVextonDOFCEDlg::OnTimer(UINT_PTR id) {
-    bool tell = false;
-    if (id == kSettingsHeldTimer && !TakeStoredChoices(0, &tell) && tell)
-        TellSettingsHeld();
-}
-
-// Once, after a generous wait: the person's choices are not being kept.
-void CVextonDOFCEDlg::TellSettingsHeld() {
-    MessageBox(this,
-               Utf8ToCString(Tr("Settings", "Another copy of Vexton.DOF.CE holds your settings: "
-                                            "your choices will not be saved until it lets go of "
-                                            "them.")),
-               Utf8ToCString(Tr("Settings", "Settings in Use")));
+    m_kept.OnTimer(id);
 }
 
 // Copies the selected entries' texts into the stored choices and saves them.
@@ -280,9 +207,7 @@ void CVextonDOFCEDlg::TellSettingsHeld() {
 // save fails as a save that meets a heldByAnother file does.
 void CVextonDOFCEDlg::SaveChoices() {
     UpdateData(TRUE);
-    if (!TakeStoredChoices(kSettingsWaitMs)) {
-        ReportFileError(
-            CFileException(CFileException::sharingViolation, 0, GetSettingsFilePath().path));
+    if (!m_kept.TakeBeforeSave(kSettingsWaitMs)) {
         ShowSaveFailed(this);
         return;
     }
@@ -295,7 +220,7 @@ void CVextonDOFCEDlg::SaveChoices() {
     if (const int unit = m_cboUnit.GetCurSel(); unit >= 0 && unit < kDistanceUnitCount)
         m_dataState.m_strUnit = UnitChoices()[static_cast<std::size_t>(unit)].displayText;
     KeepChosenText(m_cboCofC, ListKind::CircleOfConfusion, m_dataState.m_strCofC, numbers);
-    if (!SaveSettings(&m_dataState))
+    if (!m_kept.Save(m_dataState))
         ShowSaveFailed(this);
 }
 

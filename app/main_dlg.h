@@ -10,8 +10,7 @@
 #include "lists/typed_choice.h"
 #include "resources/resource.h"
 #include "rooms/room.h"
-#include "settings/held_choices.h"
-#include "settings/settings_file.h"
+#include "settings/kept_choices.h"
 
 #include <chrono>
 #include <optional>
@@ -41,7 +40,7 @@ class CVextonDOFCEDlg : public CDialog, public MainForm {
     const CameraRecord* RequireSelectedCamera() override;
     std::optional<std::string> ChosenValue(int id) override;
     std::string ShownText(int id) override;
-    const SettingsLocation& PersonsFiles() override { return GetSettingsFilePath(); }
+    const SettingsLocation& PersonsFiles() override { return m_kept.Location(); }
     const std::vector<FoundCamera>& OwnCameras() override { return m_ownCameras.Cameras(); }
     std::string OwnCameraBefore() override;
     void Use(const ChoicesToUse& choices) override;
@@ -83,17 +82,10 @@ class CVextonDOFCEDlg : public CDialog, public MainForm {
     void FillUnitList();
     void FillCofCList();
 
-    // The settings file, found once for the run; saving reports failures to
-    // the user.
-    const SettingsLocation& GetSettingsFilePath();
-    BOOL LoadSettings(CDataState* state, bool* heldByAnother, int waitMs);
-    BOOL SaveSettings(CDataState* state);
-
-    // While another instance holds the settings file, the stored choices are
-    // unknown: they are taken once it lets go, and until then nothing is
-    // saved. True once they are known.
-    bool TakeStoredChoices(int waitMs, bool* tell = nullptr);
-    void TellSettingsHeld();
+    // The stored choices another copy held at start, once it lets go: a
+    // list still showing what the start showed takes the stored choice, one
+    // the person changed keeps the person's choice.
+    void TakeStoredChoices(const CDataState& stored);
 
     void ApplyLayoutTemplate(int templateId);
 
@@ -122,8 +114,7 @@ class CVextonDOFCEDlg : public CDialog, public MainForm {
     CFont m_underlinedFonts[6];
     OwnCameraRecords m_ownCameras; // the person's cameras, after the built-in ones
     int m_lastCamera = -1;         // the camera list's selection before "Other camera…"
-    std::optional<SettingsLocation> m_settingsLocation;
-    CHeldChoices m_held{std::chrono::milliseconds(kSettingsHeldPatienceMs)};
+    CKeptChoices m_kept{*this, [this](const CDataState& stored) { TakeStoredChoices(stored); }};
 
     DECLARE_MESSAGE_MAP()
 };
