@@ -11,6 +11,7 @@
 #include "framework/qt/dialog.h"
 #include "lists/choice_lists.h"
 #include "resources/resource.h"
+#include "tests/engine_device.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -54,37 +55,6 @@ class CountingEngine : public QPaintEngine {
     Strokes& m_strokes;
 };
 
-class CountingDevice : public QPaintDevice {
-  public:
-    CountingDevice(QSize size, Strokes& strokes) : m_size(size), m_engine(strokes) {}
-    QPaintEngine* paintEngine() const override { return &m_engine; }
-
-  protected:
-    int metric(PaintDeviceMetric metric) const override {
-        switch (metric) {
-        case PdmWidth:
-            return m_size.width();
-        case PdmHeight:
-            return m_size.height();
-        case PdmDpiX:
-        case PdmDpiY:
-        case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY:
-            return 96;
-        case PdmDevicePixelRatio:
-            return 1;
-        case PdmDevicePixelRatioScaled:
-            return static_cast<int>(devicePixelRatioFScale());
-        default:
-            return 1;
-        }
-    }
-
-  private:
-    QSize m_size;
-    mutable CountingEngine m_engine;
-};
-
 // The default chart of the benchmark's choices (Nikon D70, 18 mm, f/16, feet) at 10 ft.
 DofChart DefaultChart(ChartView view) {
     ChartRequest request;
@@ -97,7 +67,8 @@ DofChart DefaultChart(ChartView view) {
 
 Strokes Count(const DofChart& chart, QSize size, const QFont& font) {
     Strokes strokes;
-    CountingDevice device(size, strokes);
+    CountingEngine engine(strokes);
+    EngineDevice device(size, engine);
     QPainter painter(&device);
     ChartDrawing(chart).Paint(painter, QRectF(QPointF(), QSizeF(size)), QPalette(), font);
     return strokes;

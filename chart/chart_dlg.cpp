@@ -1,4 +1,5 @@
 #include "chart/chart_dlg.h"
+#include "chart/chart_template.h"
 
 #include "chart/chart_files.h"
 #include "framework/base/translate.h"
@@ -21,7 +22,7 @@ ON_BN_CLICKED(IDC_CHART_PRINT, OnPrintClicked)
 END_MESSAGE_MAP()
 
 CDofChartDlg::CDofChartDlg(Lens lens, CWnd* parent)
-    : CDialog(IDD, parent), m_lens(std::move(lens)), m_settings(UserNumberSettings()),
+    : CDialog(kDofChartTemplate, parent), m_lens(std::move(lens)), m_settings(UserNumberSettings()),
       m_heading(MakeTableHeading(m_lens, m_settings)) {}
 
 void CDofChartDlg::DoDataExchange(CDataExchange* dx) {

@@ -4,6 +4,7 @@
 #include "framework/base/resources.h"
 #include "framework/base/translate.h"
 #include "planner/focus_plan.h"
+#include "planner/plan_template.h"
 #include "resources/resource.h"
 
 extern const Verb kPlanVerb; // at the end
@@ -31,7 +32,7 @@ const char kPlanHelp[] =
 // before each result box.
 std::vector<std::string> PlanLabels() {
     std::vector<std::string> labels;
-    const DialogTemplate* form = FindDialogTemplate(IDD_PLAN_FOCUS);
+    const DialogTemplate* form = &kPlanFocusTemplate;
     for (std::size_t i = 1; form && i < form->items.size(); ++i)
         if (form->items[i].id >= IDC_PLAN_FOCUS_AT &&
             form->items[i].id <= IDC_PLAN_BACKGROUND_CIRCLES)

@@ -1,4 +1,5 @@
 #include "coc/coc_dlg.h"
+#include "coc/coc_template.h"
 
 #include "calc/number_text.h"
 #include "framework/base/translate.h"
@@ -48,7 +49,7 @@ std::string Line(const CocLines& lines, std::size_t i) {
 
 CCocDlg::CCocDlg(std::string cameraName, CocCamera camera, std::optional<double> pixelWidth,
                  CWnd* parent)
-    : CDialog(IDD, parent), m_cameraName(std::move(cameraName)), m_camera(camera),
+    : CDialog(kCocTemplate, parent), m_cameraName(std::move(cameraName)), m_camera(camera),
       m_pixelWidth(pixelWidth) {}
 
 void CCocDlg::DoDataExchange(CDataExchange* dx) {

@@ -3,11 +3,13 @@
 // the main form's list; Cancel leaves the list as it was.
 #include "cameras/camera_table.h"
 #include "coc/coc_dlg.h"
+#include "framework/base/translate.h"
 #include "resources/resource.h"
 #include "rooms/room.h"
 
 extern const Room kCocRoom;
-const Room kCocRoom{ID_FILE_COC, [](MainForm& main) {
+const Room kCocRoom{{ID_FILE_COC, TR_NOOP("File menu", "Ci&rcle of Confusion\u2026"), "Ctrl+R"},
+                    [](MainForm& main) {
                         const CameraRecord* camera = main.RequireSelectedCamera();
                         if (!camera)
                             return;

@@ -1,4 +1,5 @@
 #include "finder/choose_camera_dlg.h"
+#include "finder/choose_camera_template.h"
 
 #include "calc/number_text.h"
 #include "finder/camera_search.h"
@@ -29,7 +30,8 @@ std::optional<double> Side(const std::string& typed) {
 } // namespace
 
 CChooseCameraDlg::CChooseCameraDlg(std::string removable, SettingsLocation settings, CWnd* parent)
-    : CDialog(IDD, parent), m_removable(std::move(removable)), m_settings(std::move(settings)) {}
+    : CDialog(kChooseCameraTemplate, parent), m_removable(std::move(removable)),
+      m_settings(std::move(settings)) {}
 
 void CChooseCameraDlg::DoDataExchange(CDataExchange* dx) {
     CDialog::DoDataExchange(dx);

@@ -2,17 +2,20 @@
 // camera…"): a camera added becomes the main form's choice, one removed
 // leaves the list's first; Cancel leaves the list as it was.
 #include "finder/choose_camera_dlg.h"
+#include "framework/base/translate.h"
 #include "resources/resource.h"
 #include "rooms/room.h"
 
 extern const Room kChooseCameraRoom;
-const Room kChooseCameraRoom{ID_FILE_CHOOSE_CAMERA, [](MainForm& main) {
-                                 CChooseCameraDlg form(main.OwnCameraBefore(), main.PersonsFiles());
-                                 const INT_PTR result = form.DoModal();
-                                 if (result != IDOK && result != IDC_CHOOSE_REMOVE)
-                                     return;
-                                 ChoicesToUse use;
-                                 use.rereadCameras = true;
-                                 use.camera = result == IDOK ? form.Added() : std::string();
-                                 main.Use(use);
-                             }};
+const Room kChooseCameraRoom{
+    {ID_FILE_CHOOSE_CAMERA, TR_NOOP("File menu", "&Choose Camera\u2026"), "Ctrl+K"},
+    [](MainForm& main) {
+        CChooseCameraDlg form(main.OwnCameraBefore(), main.PersonsFiles());
+        const INT_PTR result = form.DoModal();
+        if (result != IDOK && result != IDC_CHOOSE_REMOVE)
+            return;
+        ChoicesToUse use;
+        use.rereadCameras = true;
+        use.camera = result == IDOK ? form.Added() : std::string();
+        main.Use(use);
+    }};

@@ -1,5 +1,6 @@
 #include "photo/photo_dlg.h"
 #include "framework/base/cstring.h"
+#include "photo/photo_template.h"
 
 #include <filesystem>
 
@@ -26,7 +27,7 @@ constexpr int kBoxes[] = {IDC_PHOTO_FILE,
 // below them what keeps the shot from being calculated and what the photo
 // records that makes no sense.
 CPhotoDlg::CPhotoDlg(const PhotoFacts& facts, const PhotoShot& shot, CWnd* parent)
-    : CDialog(IDD, parent) {
+    : CDialog(kPhotoTemplate, parent) {
     m_texts[0] = Utf8ToCString(ShownText(std::filesystem::path(facts.file).filename().string()));
     for (std::size_t i = 1; i < shot.lines.size() && i < m_texts.size() - 1; ++i)
         m_texts[i] = Utf8ToCString(shot.lines[i].second);

@@ -71,7 +71,7 @@ void ShowPhoto(MainForm& main, const std::string& path) {
 } // namespace
 
 extern const Room kPhotoRoom;
-const Room kPhotoRoom{ID_FILE_OPEN_PHOTO,
+const Room kPhotoRoom{{ID_FILE_OPEN_PHOTO, TR_NOOP("File menu", "&Open Photo\u2026"), "Ctrl+O"},
                       [](MainForm& main) {
                           const std::string path = AfxGetPlatform().ChooseOpenFile(
                               Tr("Messages", "Open Photo"), Tr("Messages", kPhotoFilter));

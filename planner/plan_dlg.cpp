@@ -1,4 +1,5 @@
 #include "planner/plan_dlg.h"
+#include "planner/plan_template.h"
 
 #include "framework/qt/winapp.h"
 
@@ -10,7 +11,8 @@ ON_BN_CLICKED(IDC_PLAN_FAR_INFINITE, OnInputChanged)
 END_MESSAGE_MAP()
 
 CPlanFocusDlg::CPlanFocusDlg(Lens lens, CWnd* parent)
-    : CDialog(IDD, parent), m_lens(std::move(lens)), m_settings(UserNumberSettings()) {}
+    : CDialog(kPlanFocusTemplate, parent), m_lens(std::move(lens)),
+      m_settings(UserNumberSettings()) {}
 
 void CPlanFocusDlg::DoDataExchange(CDataExchange* dx) {
     CDialog::DoDataExchange(dx);

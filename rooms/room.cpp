@@ -2,7 +2,7 @@
 
 const Room* RoomOf(const std::vector<const Room*>& rooms, int command) {
     for (const Room* room : rooms)
-        if (room->command == command)
+        if (room->menu.command == command)
             return room;
     return nullptr;
 }

@@ -8,6 +8,7 @@
 // files and cameras, and the choices it hands back to be shown.
 
 #include "calc/lens.h"
+#include "framework/base/dialog_template.h"
 
 #include <optional>
 #include <string>
@@ -67,7 +68,9 @@ class MainForm {
 };
 
 struct Room {
-    int command; // the menu command that opens it
+    // Its line of the main form's File menu: the command that opens it, the
+    // text (marked for translation in "File menu") and the shortcut.
+    MenuItem menu;
     void (*open)(MainForm& main);
     // What it does with a file dropped on the main form; null: none.
     void (*drop)(MainForm& main, const std::string& path) = nullptr;

@@ -1,4 +1,5 @@
 #include "table/table_dlg.h"
+#include "table/table_template.h"
 
 #include "framework/base/file.h"
 #include "framework/base/translate.h"
@@ -40,7 +41,7 @@ std::vector<CString> Texts(const std::vector<std::string>& utf8) {
 } // namespace
 
 CDofTableDlg::CDofTableDlg(Lens lens, CWnd* parent)
-    : CDialog(IDD, parent), m_lens(std::move(lens)), m_settings(UserNumberSettings()),
+    : CDialog(kDofTableTemplate, parent), m_lens(std::move(lens)), m_settings(UserNumberSettings()),
       m_heading(MakeTableHeading(m_lens, m_settings)) {}
 
 void CDofTableDlg::DoDataExchange(CDataExchange* dx) {

@@ -15,6 +15,10 @@ void AfxRegisterResources(const ProgramResources& resources) {
     g_resources = resources;
 }
 
+void AfxRegisterMenus(std::span<const MenuTemplate> menus) {
+    g_resources.menus = menus;
+}
+
 const DialogTemplate* FindDialogTemplate(int id) {
     return FindIn(g_resources.templates, [id](const DialogTemplate& t) { return t.id == id; });
 }

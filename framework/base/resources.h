@@ -30,6 +30,9 @@ inline constexpr int AFX_IDS_APP_TITLE = 0xE000;
 
 // Replaces what was registered before; the resources must outlive their use.
 void AfxRegisterResources(const ProgramResources& resources);
+// Replaces the registered menu bars alone: a program that makes its own at
+// start. They must outlive their use.
+void AfxRegisterMenus(std::span<const MenuTemplate> menus);
 
 // Null (or "" for a string) when the program registered no such resource.
 const DialogTemplate* FindDialogTemplate(int id);

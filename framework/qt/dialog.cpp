@@ -195,6 +195,8 @@ void SendCommandToWindow(QWidget* window, int id) {
 }
 
 CDialog::CDialog(int templateId, CWnd* parent) : m_templateId(templateId), m_pParentWnd(parent) {}
+CDialog::CDialog(const DialogTemplate& form, CWnd* parent)
+    : m_templateId(form.id), m_pParentWnd(parent), m_template(&form) {}
 
 CDialog::~CDialog() {
     DestroyFormWindow();
@@ -264,7 +266,7 @@ void CDialog::MapDialogRect(int& x, int& y, int& cx, int& cy) const {
 // the template's initial data, and the names screen readers announce. Its
 // layout follows once the form has set its own texts (LayOutForm).
 bool CDialog::CreateFormWindow() {
-    const DialogTemplate* t = FindDialogTemplate(m_templateId);
+    const DialogTemplate* t = m_template ? m_template : FindDialogTemplate(m_templateId);
     if (!t)
         return false;
     m_template = t;

@@ -22,6 +22,8 @@ class CDialog : public CWnd {
 
   public:
     explicit CDialog(int templateId, CWnd* parent = nullptr);
+    // A form whose template is kept with it rather than registered.
+    explicit CDialog(const DialogTemplate& form, CWnd* parent = nullptr);
     ~CDialog() override;
 
     // Builds the form from its template, runs it until it ends and returns

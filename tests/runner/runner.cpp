@@ -1,5 +1,6 @@
 // vextondof-scenario: drives the real program through mouse and key events
 // on Qt's offscreen platform, step by step, as a scenario file says.
+#include "../engine_device.h"
 #include "app/vexton_app.h"
 #include "calc/number_text.h"
 #include "framework/qt/desktop_platform.h"
@@ -136,59 +137,24 @@ int ControlId(const QWidget* w) {
     return w->objectName().toInt();
 }
 
-// A paint device that keeps the pen and font a widget draws its text with.
-class TextRecorder : public QPaintDevice {
-  public:
-    explicit TextRecorder(QSize size) : m_size(size) {}
-    QPaintEngine* paintEngine() const override { return &m_engine; }
-    QColor TextColor() const { return m_engine.color; }
-    bool Underlined() const { return m_engine.underlined; }
-    bool DrewText() const { return m_engine.drewText; }
-
-  protected:
-    int metric(PaintDeviceMetric m) const override {
-        switch (m) {
-        case PdmWidth:
-            return m_size.width();
-        case PdmHeight:
-            return m_size.height();
-        case PdmDpiX:
-        case PdmDpiY:
-        case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY:
-            return 96;
-        case PdmDepth:
-            return 32;
-        case PdmDevicePixelRatio:
-            return 1;
-        case PdmDevicePixelRatioScaled:
-            return static_cast<int>(devicePixelRatioFScale());
-        default:
-            return 0;
-        }
+// A paint engine that keeps the pen and font a widget draws its text with.
+struct TextRecorder : QPaintEngine {
+    TextRecorder() : QPaintEngine(AllFeatures) {}
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState&) override {}
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    void drawPath(const QPainterPath&) override {}
+    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+    void drawTextItem(const QPointF&, const QTextItem& item) override {
+        color = painter()->pen().color();
+        underlined = item.font().underline();
+        drewText = true;
     }
-
-  private:
-    struct Engine : QPaintEngine {
-        Engine() : QPaintEngine(AllFeatures) {}
-        bool begin(QPaintDevice*) override { return true; }
-        bool end() override { return true; }
-        void updateState(const QPaintEngineState&) override {}
-        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
-        void drawPath(const QPainterPath&) override {}
-        void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
-        void drawTextItem(const QPointF&, const QTextItem& item) override {
-            color = painter()->pen().color();
-            underlined = item.font().underline();
-            drewText = true;
-        }
-        Type type() const override { return User; }
-        QColor color;
-        bool underlined = false;
-        bool drewText = false;
-    };
-    QSize m_size;
-    mutable Engine m_engine;
+    Type type() const override { return User; }
+    QColor color;
+    bool underlined = false;
+    bool drewText = false;
 };
 
 class Runner : public QObject {
@@ -966,15 +932,16 @@ class Runner : public QObject {
         auto* label = qobject_cast<QLabel*>(Control(id));
         if (!label)
             throw StepError{"control " + std::to_string(id) + " is not a label"};
-        TextRecorder recorder(label->size());
-        label->render(&recorder);
-        if (!recorder.DrewText())
+        TextRecorder recorder;
+        EngineDevice device(label->size(), recorder);
+        label->render(&device);
+        if (!recorder.drewText)
             throw StepError{"label " + std::to_string(id) + " paints no text"};
-        const QColor c = recorder.TextColor();
+        const QColor c = recorder.color;
         char colour[8];
         std::snprintf(colour, sizeof colour, "#%02X%02X%02X", c.red(), c.green(), c.blue());
         std::cout << "label " << id << " " << colour << " "
-                  << (recorder.Underlined() ? "underlined" : "plain") << "\n";
+                  << (recorder.underlined ? "underlined" : "plain") << "\n";
     }
 
     // Whether a text shows whole in the part of its control that is in view:

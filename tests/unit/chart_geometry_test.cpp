@@ -3,6 +3,7 @@
 // tick labels mark. The axis is logarithmic and runs the way a reader
 // expects (distances grow to the right and, on the limits, upwards), and
 // every point stands where the number it draws belongs.
+#include "../engine_device.h"
 #include "chart/chart_drawing.h"
 
 #include <QGuiApplication>
@@ -65,38 +66,10 @@ class RecordingEngine : public QPaintEngine {
     QTransform m_transform;
 };
 
-class RecordingDevice : public QPaintDevice {
-  public:
-    RecordingDevice(QSize size, Painted& painted) : m_size(size), m_engine(painted) {}
-    QPaintEngine* paintEngine() const override { return &m_engine; }
-
-  protected:
-    int metric(PaintDeviceMetric metric) const override {
-        switch (metric) {
-        case PdmWidth:
-            return m_size.width();
-        case PdmHeight:
-            return m_size.height();
-        case PdmDpiX:
-        case PdmDpiY:
-        case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY:
-            return 96;
-        case PdmDevicePixelRatioScaled:
-            return static_cast<int>(devicePixelRatioFScale());
-        default:
-            return 1;
-        }
-    }
-
-  private:
-    QSize m_size;
-    mutable RecordingEngine m_engine;
-};
-
 Painted Paint(const DofChart& chart, QSize size) {
     Painted painted;
-    RecordingDevice device(size, painted);
+    RecordingEngine engine(painted);
+    EngineDevice device(size, engine);
     QPainter painter(&device);
     ChartDrawing(chart).Paint(painter, QRectF(QPointF(0, 0), QSizeF(size)), PaperPalette(),
                               QGuiApplication::font());

@@ -172,6 +172,7 @@ TEST(MainForm, ALongHoldIsToldAndCostsNoStoredChoice) {
 // or a room's; each room is opened by a command of the bar, and by one only.
 TEST(MainForm, EveryMenuCommandOpensWhatItNames) {
     RegisterProgramResources();
+    RegisterMenuBar();
     const MenuTemplate* bar = FindMenuTemplate(IDD_VEXTONDOFCE_DIALOG);
     ASSERT_TRUE(bar);
     std::set<int> commands;
@@ -182,8 +183,9 @@ TEST(MainForm, EveryMenuCommandOpensWhatItNames) {
         }
     std::set<int> opened;
     for (const Room* room : Rooms()) {
-        EXPECT_TRUE(commands.count(room->command)) << "room of command " << room->command;
-        EXPECT_TRUE(opened.insert(room->command).second) << "two rooms of " << room->command;
+        EXPECT_TRUE(commands.count(room->menu.command)) << "room of command " << room->menu.command;
+        EXPECT_TRUE(opened.insert(room->menu.command).second)
+            << "two rooms of " << room->menu.command;
     }
 }
 

@@ -1,6 +1,7 @@
 // The program's translations, as kept in resources/translations: every text
 // translated in German and French, no place (%1, %n) lost or added, each
 // mnemonic kept and unique among the texts of its form or menu.
+#include "app/rooms.h"
 #include "framework/base/resources.h"
 #include "resources/program_resources.h"
 #include "resources/resource.h"
@@ -89,11 +90,12 @@ TEST(Translations, EveryTextTranslatedWithItsPlacesAndMnemonics) {
     }
 }
 
-// Each menu bar, as the table of its menus builds it, in English, German and
+// Each menu bar, as the menus' table and the rooms build it, in English, German and
 // French: every menu and every item has a mnemonic, the bar's menus differ
 // in theirs and so do each menu's items, and no two items share a shortcut.
 TEST(Translations, EachMenuBarsMnemonicsAndShortcutsAreUniqueInEveryLanguage) {
     RegisterProgramResources();
+    RegisterMenuBar();                                                      // with the rooms' lines
     std::map<std::pair<QString, QString>, QString> german, french, english; // (context, source)
     for (const Message& m : Read(QStringLiteral(TRANSLATIONS "/vextondof_de.ts")))
         german[{m.context, m.source}] = m.translation;

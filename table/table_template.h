@@ -1,0 +1,6 @@
+#pragma once
+// The DOF Table form's template, kept with it: the command line reads its labels too.
+
+#include "framework/base/dialog_template.h"
+
+extern const DialogTemplate kDofTableTemplate;
