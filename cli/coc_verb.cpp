@@ -28,7 +28,7 @@ const char kCocHelp[] = TR_NOOP(
     "  --eyesight WHICH     normal (5 line pairs per mm at 25 cm), keen (8), critical (10)\n"
     "  --pixels WIDTH       the sensor's width in pixels (default: the camera's, where known)\n"
     "  --pitch SIZE         the pixel pitch instead (\"4.35um\", \"0.00435mm\")\n"
-    "  --factor N           how many pixels the circle spans (default 1)\n");
+    "  --factor N           how many pixels the circle spans (default 2)\n");
 
 // "4.35um", "4.35 µm", "0.00435mm": millimetres.
 
@@ -71,7 +71,7 @@ std::optional<CommandResult> FromPrint(const Parsed& parsed, const ChosenSensor&
 std::optional<CommandResult> FromPixels(const Parsed& parsed, const ChosenSensor& chosen,
                                         const NumberSettings& numbers, CocLines& steps) {
     const std::string factorText = Option(parsed, "--factor");
-    const std::optional<double> factor = factorText.empty() ? 1 : Positive(factorText);
+    const std::optional<double> factor = factorText.empty() ? kPixelsAcross : Positive(factorText);
     if (!factor || *factor > 100)
         return UsageError("coc", Tr("Command line", "--factor takes how many pixels, 1 to 100"));
     std::optional<double> width = chosen.pixelWidth;

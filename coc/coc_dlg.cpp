@@ -99,7 +99,7 @@ BOOL CCocDlg::OnInitDialog() {
     m_cboFrom.SetCurSel(kFromPrint);
     m_cboPrint.SetCurSel(2); // 20 × 30 cm
     m_cboEyesight.SetCurSel(0);
-    m_cboFactor.SetCurSel(1);
+    m_cboFactor.SetCurSel(kPixelsAcross - 1); // "1 pixel", "2 pixels"
     m_cboConvention.SetCurSel(0);
     if (m_pixelWidth)
         m_editPixels.SetWindowText(Utf8ToCString(Whole(*m_pixelWidth)));

@@ -78,6 +78,10 @@ struct CocFromPixels {
     double equivalentMm = 0;
 };
 CocFromPixels CocOfPixels(const CocCamera& camera, double pitchMm, double factor);
+
+// How many pixels the circle spans unless the person says otherwise: the
+// form's first choice and the command line's default alike.
+inline constexpr int kPixelsAcross = 2;
 // The pitch of `pixelWidth` pixels across the sensor's width.
 double PitchOfPixels(const CocCamera& camera, double pixelWidth);
 

@@ -783,7 +783,7 @@ main form&apos;s list hold).
   --eyesight WHICH     normal (5 line pairs per mm at 25 cm), keen (8), critical (10)
   --pixels WIDTH       the sensor&apos;s width in pixels (default: the camera&apos;s, where known)
   --pitch SIZE         the pixel pitch instead (&quot;4.35um&quot;, &quot;0.00435mm&quot;)
-  --factor N           how many pixels the circle spans (default 1)
+  --factor N           how many pixels the circle spans (default 2)
 </source>
         <translation>Aufruf: vextondof coc [--camera TEXT] --print GRÖSSE [--viewing ENTFERNUNG]
                      [--eyesight normal|keen|critical]
@@ -802,7 +802,7 @@ Hauptfensters enthalten).
   --pixels BREITE      die Breite des Sensors in Pixeln (Standard: die der
                        Kamera, wo bekannt)
   --pitch GRÖSSE       stattdessen der Pixelabstand (&quot;4.35um&quot;, &quot;0.00435mm&quot;)
-  --factor N           wie viele Pixel der Kreis überspannt (Standard 1)
+  --factor N           wie viele Pixel der Kreis überspannt (Standard 2)
 </translation>
     </message>
     <message>

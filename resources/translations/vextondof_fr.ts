@@ -785,7 +785,7 @@ main form&apos;s list hold).
   --eyesight WHICH     normal (5 line pairs per mm at 25 cm), keen (8), critical (10)
   --pixels WIDTH       the sensor&apos;s width in pixels (default: the camera&apos;s, where known)
   --pitch SIZE         the pixel pitch instead (&quot;4.35um&quot;, &quot;0.00435mm&quot;)
-  --factor N           how many pixels the circle spans (default 1)
+  --factor N           how many pixels the circle spans (default 2)
 </source>
         <translation>Usage : vextondof coc [--camera TEXTE] --print TAILLE [--viewing DISTANCE]
                       [--eyesight normal|keen|critical]
@@ -805,7 +805,7 @@ liste de la fenêtre principale contiennent).
   --pixels LARGEUR     la largeur du capteur en pixels (par défaut : celle de
                        l’appareil, lorsqu’elle est connue)
   --pitch TAILLE       le pas des pixels à la place (&quot;4.35um&quot;, &quot;0.00435mm&quot;)
-  --factor N           combien de pixels le cercle couvre (par défaut 1)
+  --factor N           combien de pixels le cercle couvre (par défaut 2)
 </translation>
     </message>
     <message>

@@ -471,6 +471,9 @@ TEST(CommandLine, ACircleOfConfusionThatFitsThePicture) {
     // 0.017618 × 1.0065, the one a press divides by.
     EXPECT_NE(pixels.out.find("\nFor 36 \u00D7 24 mm: 0.017733 mm\n"), std::string::npos)
         << pixels.out;
+    // Without --factor, the two pixels the form proposes.
+    EXPECT_EQ(Verb(folders.Machine(), {"coc", "--camera", "canon 1ds", "--pixels", "4064"}).out,
+              pixels.out);
     EXPECT_EQ(near("pixels:2"), near("0.017733"))
         << "its own 4064 pixels, the value rounded as typed";
     EXPECT_NE(near("print:A4@50cm"), near("0.0300"));
