@@ -16,6 +16,8 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <fcntl.h>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <set>
 #include <sys/file.h>
@@ -187,6 +189,24 @@ TEST(MainForm, EveryMenuCommandOpensWhatItNames) {
         EXPECT_TRUE(opened.insert(room->menu.command).second)
             << "two rooms of " << room->menu.command;
     }
+}
+
+// A room its folder defines but the table does not list is never opened:
+// every "const Room k…" of the program's folders is among Rooms().
+TEST(MainForm, EveryRoomDefinedIsListed) {
+    std::size_t defined = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(SOURCE_FOLDER)) {
+        const std::string path = entry.path().string();
+        if (entry.path().extension() != ".cpp" || path.find("/tests/") != std::string::npos ||
+            path.find("/build") != std::string::npos || path.find("/bench/") != std::string::npos ||
+            path.find("/obj-") != std::string::npos)
+            continue;
+        std::ifstream in(path);
+        for (std::string line; std::getline(in, line);)
+            if (line.rfind("const Room k", 0) == 0)
+                ++defined;
+    }
+    EXPECT_EQ(defined, Rooms().size());
 }
 
 int main(int argc, char** argv) {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <regex>
@@ -136,4 +137,26 @@ TEST(Verbs, EachIsFoundByItsNameAndHelpsItself) {
                 << verb->name << " " << option << " is not in its help";
     }
     EXPECT_EQ(FindVerb("calculator"), nullptr);
+}
+
+// A verb's file that the table does not list is never run: each
+// cli/NAME_verb.cpp defines the entry of a verb the table holds.
+TEST(Verbs, EveryVerbFileIsInTheTable) {
+    std::set<std::string> defined;
+    const std::regex entry(R"re(const Verb k\w+Verb\{\s*"([a-z]+)")re");
+    for (const auto& file :
+         std::filesystem::directory_iterator(std::string(SOURCE_FOLDER) + "/cli")) {
+        const std::string name = file.path().filename().string();
+        if (name.size() < 9 || name.compare(name.size() - 9, 9, "_verb.cpp") != 0)
+            continue;
+        const std::string text = FileText(file.path().string());
+        const auto first = std::sregex_iterator(text.begin(), text.end(), entry);
+        EXPECT_TRUE(first != std::sregex_iterator()) << name << " defines no verb's entry";
+        for (auto m = first; m != std::sregex_iterator(); ++m)
+            defined.insert((*m)[1]);
+    }
+    std::set<std::string> listed;
+    for (const Verb* verb : Verbs())
+        listed.insert(verb->name);
+    EXPECT_EQ(defined, listed);
 }
