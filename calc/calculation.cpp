@@ -1,9 +1,11 @@
 #include "calc/calculation.h"
 
 #include "calc/feet_inches.h"
+#include "calc/fine_lengths.h"
 #include "calc/typed_distance.h"
 #include "framework/base/translate.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -62,7 +64,7 @@ std::string CloseUpReachText(const Lens& lens, const NumberSettings& settings) {
                {FormatShortest(lens.diopter, 2, settings),
                 unit.code == kFeetAndInchesCode
                     ? FeetAndInches(*reach, TapeStep(*reach))
-                    : FormatShortest(*reach, 6, settings) + unit.suffix});
+                    : FormatShortest(*reach, GlanceDecimals(unit), settings) + unit.suffix});
 }
 
 double ReadDistance(std::string_view text, const NumberSettings& settings) {
@@ -74,6 +76,22 @@ double ReadDistanceIn(std::string_view text, const DistanceUnit& unit,
     if (unit.code != kFeetAndInchesCode)
         return ReadDistance(text, settings);
     return ReadTypedDistance(text, settings, unit).value_or(0);
+}
+
+void WriteReadably(CalculationResult& r, const DistanceUnit& unit, const NumberSettings& settings) {
+    const DepthInUnit& d = r.depth;
+    if (r.status != CalculationStatus::Ok)
+        return;
+    const LengthWriting writing(unit, settings);
+    const int step = d.farIsInfinite ? 0
+                                     : std::max(writing.ForLimits(d.nearLimit, d.farLimit),
+                                                writing.ForDepth(d.farLimit - d.nearLimit));
+    r.hyperfocalText = writing.WithUnit(d.hyperfocal);
+    r.nearText = writing.WithUnit(d.nearLimit, step);
+    if (!d.farIsInfinite) {
+        r.farText = writing.WithUnit(d.farLimit, step);
+        r.totalText = writing.WithUnit(d.farLimit - d.nearLimit, step);
+    }
 }
 
 std::string LengthText(double value, const DistanceUnit& unit, const NumberSettings& settings) {
@@ -135,6 +153,10 @@ CalculationResult Calculate(const Lens& lens, const NumberSettings& settings) {
         r.farText = LengthText(d.farLimit, unit, settings);
         r.totalText = LengthText(d.farLimit - d.nearLimit, unit, settings);
     }
+    // Six decimals hold any depth; a tape's marks are made finer where the
+    // depth needs them.
+    if (unit.code == kFeetAndInchesCode)
+        WriteReadably(r, unit, settings);
     r.cocText = LocaleText(setup.c, settings, " mm");
     return r;
 }

@@ -73,6 +73,13 @@ CalculationResult Calculate(const Lens& lens, const NumberSettings& settings);
 // measure shows them.
 std::string LengthText(double value, const DistanceUnit& unit, const NumberSettings& settings);
 
+// Rewrites the limits, the total and the hyperfocal distance of an Ok
+// result as the forms beside the results form write them: the hyperfocal
+// distance at a glance, the rest to the coarsest step the depth can be read
+// from (fine_lengths.h).
+void WriteReadably(CalculationResult& result, const DistanceUnit& unit,
+                   const NumberSettings& settings);
+
 // The lens as a press of Calculate reads it from the inputs: the focal
 // length and the diopter, the f-number, the circle of confusion chosen and
 // the crop factor, the unit and the distance, each read once from its text

@@ -7,7 +7,15 @@
 #include <string>
 
 // How finely the inches are written.
-enum class InchStep { Eighth = 8, Quarter = 4, Half = 2, Whole = 1 }; // parts of an inch
+enum class InchStep { // parts of an inch
+    SixtyFourth = 64,
+    ThirtySecond = 32,
+    Sixteenth = 16,
+    Eighth = 8,
+    Quarter = 4,
+    Half = 2,
+    Whole = 1
+};
 
 // As a tape measure is read: to 1/8 inch below 10 ft, 1/4 inch below
 // 100 ft, whole inches beyond.

@@ -26,6 +26,8 @@ constexpr std::size_t kDashCount = std::size(kDashes);
 constexpr double kMostRow = 2.4;
 constexpr double kZoneTicks = 1.4;
 constexpr double kLimitsTicks = 2.4;
+// Points a curve is drawn through, per unit of the device's width.
+constexpr double kColumnsPerUnit = 1.0;
 
 QString Text(const std::string& utf8) {
     return QString::fromStdString(utf8);
@@ -383,14 +385,28 @@ class Painter {
         const QColor colour = Colour(i);
         const double width = CurveWidth(i);
         QPen pen(colour, width, kDashes[i % kDashCount], Qt::FlatCap, Qt::RoundJoin);
+        // From the arithmetic at every column of the device, and at the
+        // hyperfocal distance, where the far limit leaves for infinity.
         std::vector<QPointF> nearLine, farLine;
-        for (const ChartPoint& pt : s.points) {
-            nearLine.emplace_back(X(pt.focus), Y(pt.nearLimit));
-            if (!pt.farIsInfinite)
-                farLine.emplace_back(X(pt.focus), Y(pt.farLimit));
+        const double columns = std::max(2.0, std::ceil(finite.width() * kColumnsPerUnit));
+        const double a = std::log10(m_chart.axisFrom), b = std::log10(m_chart.axisTo);
+        bool beyond = false;
+        for (double k = 0; k <= columns; ++k) {
+            const double v = std::pow(10.0, a + (b - a) * k / columns);
+            if (s.hyperfocal > 0 && !beyond && v >= s.hyperfocal) {
+                beyond = true;
+                if (const auto at = ChartPointAt(s, s.hyperfocal))
+                    nearLine.emplace_back(X(s.hyperfocal), Y(at->nearLimit));
+                if (!farLine.empty())
+                    farLine.emplace_back(X(s.hyperfocal), finite.top() - 1);
+            }
+            const std::optional<ChartPoint> pt = ChartPointAt(s, v);
+            if (!pt || !(pt->nearLimit > 0))
+                continue;
+            nearLine.emplace_back(X(v), Y(pt->nearLimit)); // cut at the plot's edge below
+            if (!pt->farIsInfinite)
+                farLine.emplace_back(X(v), Y(std::min(pt->farLimit, m_chart.axisTo * 1e3)));
         }
-        if (s.hyperfocal > 0 && s.hyperfocal <= m_chart.axisTo && !farLine.empty())
-            farLine.emplace_back(X(s.hyperfocal), finite.top() - 1);
         // Cut at the plot's edges by geometry: an SVG drops a painter's clip.
         const QPainterPath nearPath = Clipped(nearLine, finite.adjusted(0, -1, 0, 0));
         const QPainterPath farPath = Clipped(farLine, finite.adjusted(0, -1, 0, 0));

@@ -50,6 +50,78 @@ std::string TickLabel(double v, bool tape, const DistanceUnit& unit,
     return tape ? FeetAndInches(v, InchStep::Whole) : FormatShortest(v, 6, settings) + unit.suffix;
 }
 
+// The widest finite zone's width in decades; 0 when every zone reaches
+// infinity.
+double WidestFiniteZone(const DofChart& chart, double& nearest, double& farthest) {
+    double widest = 0;
+    nearest = *chart.focus;
+    farthest = *chart.focus;
+    for (const ChartSeries& s : chart.series)
+        for (const ChartPoint& p : s.points) {
+            nearest = std::min(nearest, p.nearLimit);
+            if (p.farIsInfinite)
+                continue;
+            farthest = std::max(farthest, p.farLimit);
+            widest = std::max(widest, std::log10(p.farLimit / p.nearLimit));
+        }
+    return widest;
+}
+
+// Marks a step apart, evenly along a short stretch of the axis: the step
+// 1, 2 or 5 times a power of ten of the unit (in feet and inches, an inch's
+// 1/64 to 1/2, 1, 2 or 6 inches, or 1, 2 or 5 times a power of ten of a
+// foot), the finest that leaves no more than seven.
+std::vector<double> TickSteps(bool tape) {
+    std::vector<double> steps;
+    if (tape)
+        for (const double inch :
+             {1.0 / 64, 1.0 / 32, 1.0 / 16, 1.0 / 8, 1.0 / 4, 0.5, 1.0, 2.0, 6.0})
+            steps.push_back(inch / 12);
+    for (int power = tape ? 0 : -6; power <= 10; ++power)
+        for (const double step : {1.0, 2.0, 5.0})
+            steps.push_back(step * std::pow(10.0, power));
+    return steps;
+}
+
+std::string StepLabel(double v, double step, bool tape, const DistanceUnit& unit,
+                      const NumberSettings& settings) {
+    if (tape) {
+        int parts = 1; // of an inch, as fine as the step
+        while (parts < 64 && step * 12 * parts < 0.999)
+            parts *= 2;
+        return FeetAndInches(v, static_cast<InchStep>(parts));
+    }
+    const int decimals = std::max(0, static_cast<int>(std::ceil(-std::log10(step) - 1e-9)));
+    return FormatShortest(v, decimals, settings) + unit.suffix;
+}
+
+// At close range the zones are slivers on an axis of two decades: the axis
+// narrows, still logarithmic, till the widest finite zone takes at least a
+// third of it, its marks evenly apart. False where it need not.
+bool NarrowedToTheZones(DofChart& chart, bool tape, const DistanceUnit& unit,
+                        const NumberSettings& settings) {
+    double nearest = 0, farthest = 0;
+    const double widest = WidestFiniteZone(chart, nearest, farthest);
+    if (!(widest > 0) || widest * 3 >= std::log10(chart.axisTo / chart.axisFrom))
+        return false;
+    const double covered = std::log10(farthest / nearest);
+    const double span = std::max(2.5 * widest, 1.15 * covered);
+    const double margin = std::pow(10.0, (span - covered) / 2);
+    chart.axisFrom = nearest / margin;
+    chart.axisTo = farthest * margin;
+    chart.ticks.clear();
+    for (const double step : TickSteps(tape)) {
+        const double first = std::ceil(chart.axisFrom / step),
+                     last = std::floor(chart.axisTo / step);
+        if (last - first + 1 > 7)
+            continue;
+        for (double k = first; k <= last; ++k)
+            chart.ticks.push_back({k * step, StepLabel(k * step, step, tape, unit, settings)});
+        break;
+    }
+    return true;
+}
+
 // The chart's axis: from a tenth of the focus distance (never nearer than
 // ten focal lengths) to beyond the farthest point any aperture shows, each
 // end on a mark; and nearer where a near limit lies nearer. A hyperfocal
@@ -77,6 +149,8 @@ void SetAxis(DofChart& chart, double tenFocalLengths, bool tape, const DistanceU
     chart.axisTo = NiceAbove(to * (chart.view == ChartView::Limits ? 1.5 : 1.2), nice);
     if (!(chart.axisTo > chart.axisFrom))
         chart.axisTo = NiceAbove(chart.axisFrom * 10, nice);
+    if (chart.view == ChartView::Zone && NarrowedToTheZones(chart, tape, unit, settings))
+        return;
     for (const double n : nice)
         if (n >= chart.axisFrom * (1 - 1e-12) && n <= chart.axisTo * (1 + 1e-12))
             chart.ticks.push_back({n, TickLabel(n, tape, unit, settings)});
@@ -159,6 +233,7 @@ std::vector<ChartSeries> SeriesOf(const TableRows& rows, const ChartRequest& req
         const DepthInUnit any = rows.Depth(c, 1.0);
         s.hyperfocal = any.status == CalculationStatus::Ok ? any.hyperfocal : 0;
         s.hyperfocalText = hyperfocalRow[c];
+        s.lens = rows.Lens(c);
         if (request.view == ChartView::Zone) {
             s.zoneText = zone[c];
             if (const std::optional<ChartPoint> p = PointAt(rows, c, *request.focus))
@@ -232,6 +307,15 @@ DofChart MakeChart(const ChartRequest& request, const NumberSettings& settings) 
     if (!chart.diffractionNote.empty())
         chart.summary.append(" ").append(chart.diffractionNote);
     return chart;
+}
+
+std::optional<ChartPoint> ChartPointAt(const ChartSeries& series, double distance) {
+    if (!series.lens.unit)
+        return std::nullopt;
+    const DepthInUnit d = DepthAt(series.lens, distance);
+    if (d.status != CalculationStatus::Ok)
+        return std::nullopt;
+    return ChartPoint{distance, d.nearLimit, d.farLimit, d.farIsInfinite};
 }
 
 std::optional<ChartFormat> ChartFormatOf(std::string_view fileName) {

@@ -44,6 +44,7 @@ struct ChartSeries {
     double hyperfocal = 0;          // in the unit, as the table's Hyperfocal row; 0 for none
     std::string hyperfocalText;     // that row's cell
     std::vector<ChartPoint> points; // the zone: one; the limits: along the axis
+    LensSetup lens{};               // its column's, as a press reads it
     std::string zoneText;           // the zone: its cell's text ("2.71 – 3.36")
 };
 
@@ -68,6 +69,11 @@ struct DofChart {
 };
 
 DofChart MakeChart(const ChartRequest& request, const NumberSettings& settings);
+
+// Where a series is sharp focused at any `distance` (in the unit), as a
+// press computes it there; none where a press refuses. The limits' curves
+// are drawn through it at every column of pixels.
+std::optional<ChartPoint> ChartPointAt(const ChartSeries& series, double distance);
 
 // The files a chart is written to.
 enum class ChartFormat { Svg, Png, Pdf };

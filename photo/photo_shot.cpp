@@ -66,15 +66,25 @@ std::string CameraLine(const PhotoFacts& f, const PhotoCamera& c, const NumberSe
     return line;
 }
 
+// A list's value text ("0.0310") with its decimals, in the person's number
+// settings.
+std::string AsListed(const std::string& value, const NumberSettings& s) {
+    const std::size_t point = value.find('.');
+    const int decimals =
+        point == std::string::npos ? 0 : static_cast<int>(value.size() - point - 1);
+    return FormatLocaleNumber(value, decimals, s);
+}
+
 // The circle of confusion a press uses for this camera: the one chosen for
 // 36 × 24 mm over the crop factor.
 std::string CircleLine(const Lens& lens, const PhotoCamera& camera, const PhotoChoices& choices,
                        const NumberSettings& s) {
     if (!camera.camera)
         return Arg(Tr("Photo", "%1 mm for 36 \u00D7 24 mm; the camera is not known"),
-                   {choices.cofcValue});
-    return Arg(Tr("Photo", "%1 mm (%2 mm for 36 \u00D7 24 mm, your choice)"),
-               {FormatLocaleNumber(FormatFixed(lens.Coc(), 6), 6, s), choices.cofcValue});
+                   {AsListed(choices.cofcValue, s)});
+    return Arg(
+        Tr("Photo", "%1 mm (%2 mm for 36 \u00D7 24 mm, your choice)"),
+        {FormatLocaleNumber(FormatFixed(lens.Coc(), 6), 6, s), AsListed(choices.cofcValue, s)});
 }
 
 // "the focal length, the f-number or the focus distance"
@@ -267,6 +277,7 @@ PhotoShot ShotOfPhoto(const PhotoFacts& f, const PhotoCamera& camera, const Phot
         shot.missing = MissingSentence(f, missing);
     } else {
         shot.result = Calculate(lens, settings);
+        WriteReadably(shot.result, unit, settings);
         shot.calculated = shot.result.status == CalculationStatus::Ok;
         if (!shot.calculated)
             shot.missing = RefusalText(shot.result.status);

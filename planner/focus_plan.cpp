@@ -1,11 +1,13 @@
 #include "planner/focus_plan.h"
 
 #include "calc/dof.h"
+#include "calc/fine_lengths.h"
 #include "calc/typed_distance.h"
 #include "framework/base/translate.h"
 #include "lists/aperture_stops.h"
 #include "lists/choice_lists.h"
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <limits>
@@ -47,8 +49,9 @@ bool AllFinite(std::initializer_list<double> values) {
 // The list's aperture that holds the range (the first at least the exact
 // f-number), with the third stop a lens may hold wider open; false, with
 // the refusal, when the list has none small enough.
-bool ListAperture(FocusPlan& p, const NumberSettings& settings) {
-    const std::string needed = "f/" + Number(p.exactN, 1, settings);
+bool ListAperture(FocusPlan& p) {
+    // Written as the aperture lists name their stops ("f/5.6"), beside them.
+    const std::string needed = "f/" + FormatFixed(p.exactN, 1);
     for (int i = 0; i < kApertureCount && p.listAperture < 0; ++i)
         if (ParseDecimal(apertureValueTable[i].valueText) >= p.exactN)
             p.listAperture = i;
@@ -80,15 +83,18 @@ bool SharpRange(FocusPlan& p, const LensSetup& atList, const NumberSettings& set
         p.refusal = RefusalText(d.status);
         return false;
     }
-    const DistanceUnit& unit = *atList.unit;
-    if (unit.code == kFeetAndInchesCode) // each end as a tape measure shows it
-        p.sharpRange =
-            LengthText(d.nearLimit, unit, settings) + " \u2013 " +
-            (d.farIsInfinite ? std::string("\u221E") : LengthText(d.farLimit, unit, settings));
-    else
-        p.sharpRange = Number(d.nearLimit, 6, settings) + " \u2013 " +
-                       (d.farIsInfinite ? std::string("\u221E") : Number(d.farLimit, 6, settings)) +
-                       std::string(unit.suffix);
+    // Both ends, and where to focus between them, finely enough to read
+    // the depth from.
+    const LengthWriting writing(*atList.unit, settings);
+    const int step = d.farIsInfinite ? 0
+                                     : std::max(writing.ForLimits(d.nearLimit, d.farLimit),
+                                                writing.ForDepth(d.farLimit - d.nearLimit));
+    const std::string far =
+        d.farIsInfinite ? std::string("\u221E") : writing.Write(d.farLimit, step);
+    const bool tape = atList.unit->code == kFeetAndInchesCode; // each end with its units
+    p.sharpRange = writing.Write(d.nearLimit, step) + " \u2013 " + far +
+                   (tape ? std::string() : std::string(atList.unit->suffix));
+    p.focusAt = writing.WithUnit(p.focusDistance, step);
     return true;
 }
 
@@ -127,8 +133,8 @@ void Plan(FocusPlan& p, const PlanRequest& request, const LensSetup& lens, doubl
         p.refusal = RefusalText(CalculationStatus::DistanceTooLarge);
         return;
     }
-    p.focusAt = LengthText(p.focusDistance, *lens.unit, settings);
-    if (!ListAperture(p, settings))
+    p.focusAt = LengthWriting(*lens.unit, settings).WithUnit(p.focusDistance);
+    if (!ListAperture(p))
         return;
     LensSetup atList = lens;
     atList.N = ParseDecimal(apertureValueTable[p.listAperture].valueText);

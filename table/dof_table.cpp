@@ -1,6 +1,7 @@
 #include "table/dof_table.h"
 
 #include "calc/feet_inches.h"
+#include "calc/fine_lengths.h"
 #include "calc/typed_distance.h"
 #include "lists/choice_lists.h"
 
@@ -26,14 +27,34 @@ std::string Short(double value, const NumberSettings& settings) {
     return FormatShortest(value, 6, settings);
 }
 
-// How a length is written in the table's cells.
-using LengthWriter = std::function<std::string(double)>;
+// How a length is written in the table's cells: at a step, 0 the coarsest.
+using LengthWriter = std::function<std::string(double, int)>;
 
-// One cell, from what a press of Calculate finds there.
-std::string CellText(const DepthInUnit& d, double distance, TableShows shows,
-                     const LengthWriter& length) {
+// The coarsest step at which the cell's texts give its depths: the limits'
+// (and the depths before and behind the subject, when the cell shows those).
+int CellStep(const LengthWriting& writing, const DepthInUnit& d, double distance,
+             TableShows shows) {
+    if (d.farIsInfinite)
+        return shows == TableShows::Split ? writing.ForDepth(distance - d.nearLimit) : 0;
+    switch (shows) {
+    case TableShows::Limits:
+        return writing.ForLimits(d.nearLimit, d.farLimit);
+    case TableShows::Split:
+        return std::max({writing.ForLimits(d.nearLimit, d.farLimit),
+                         writing.ForDepth(distance - d.nearLimit),
+                         writing.ForDepth(d.farLimit - distance)});
+    case TableShows::Total:
+        return writing.ForDepth(d.farLimit - d.nearLimit);
+    }
+    return 0;
+}
+
+// One cell, from what a press of Calculate finds there, at `step`.
+std::string CellText(const DepthInUnit& d, double distance, TableShows shows, int step,
+                     const LengthWriter& written) {
     if (d.status != CalculationStatus::Ok)
         return kNoValue;
+    const auto length = [&](double v) { return written(v, step); };
     switch (shows) {
     case TableShows::Limits:
         return length(d.nearLimit) + " \u2013 " +
@@ -59,7 +80,8 @@ std::string CellText(const DepthInUnit& d, double distance, TableShows shows,
 
 // The hyperfocal row's cell: the hyperfocal distance, and in brackets the
 // nearest sharp point when focused there.
-std::string HyperfocalCell(const LensSetup& lens, const LengthWriter& length) {
+std::string HyperfocalCell(const LensSetup& lens,
+                           const std::function<std::string(double)>& length) {
     const DepthInUnit any = DepthAt(lens, 1.0);
     if (any.status != CalculationStatus::Ok)
         return kNoValue;
@@ -113,26 +135,36 @@ TablePageHeading MakeTableHeading(const Lens& lens, const NumberSettings& settin
 }
 
 int TableDecimals(const DistanceUnit& unit) {
-    return unit.code == 1 || unit.code == 3 ? 1 : 2; // inches, centimetres : feet, metres
+    return GlanceDecimals(unit);
 }
 
 TableRows::TableRows(const TableRequest& request, const NumberSettings& settings, int decimals)
-    : m_request(request), m_settings(settings), m_decimals(decimals) {
+    : m_request(request), m_settings(settings), m_decimals(decimals),
+      m_writing(request.lens.Unit(), settings, Coarsest::Table) {
     DofTable& t = m_frame;
     const LensSetup base = request.lens.Setup();
     const DistanceUnit& unit = *base.unit;
-    m_tape = unit.code == kFeetAndInchesCode && m_decimals < 0; // as a tape measure, to 1/2 in
-    if (m_decimals < 0)
+    m_fixed = m_decimals >= 0;
+    m_tape = unit.code == kFeetAndInchesCode && !m_fixed; // as a tape measure, to 1/2 in
+    if (!m_fixed)
         m_decimals = TableDecimals(unit);
     m_suffix = unit.suffix;
+    const char* const kFinerNote =
+        TR_NOOP("DOF Table", "finer where the depth of field is shallow");
     t.roundingNote =
-        m_tape ? Arg(Tr("DOF Table", "Distances in %1, to the half inch; Hyperfocal: the distance "
-                                     "(and the nearest sharp point when focused there)."),
-                     {UnitNameOf(unit)})
-               : Arg(Tr("DOF Table", "Distances in %1, rounded to %2; Hyperfocal: the distance "
-                                     "(and the nearest sharp point when focused there)."),
-                     {UnitNameOf(unit),
-                      Rounded(std::pow(10.0, -m_decimals), m_decimals, settings) + unit.suffix});
+        m_tape ? Arg(Tr("DOF Table", "Distances in %1, to the half inch (%2); Hyperfocal: the "
+                                     "distance (and the nearest sharp point when focused there)."),
+                     {UnitNameOf(unit), Tr("DOF Table", kFinerNote)})
+        : m_fixed
+            ? Arg(Tr("DOF Table", "Distances in %1, rounded to %2; Hyperfocal: the distance "
+                                  "(and the nearest sharp point when focused there)."),
+                  {UnitNameOf(unit),
+                   Rounded(std::pow(10.0, -m_decimals), m_decimals, settings) + unit.suffix})
+            : Arg(Tr("DOF Table", "Distances in %1, rounded to %2 (%3); Hyperfocal: the "
+                                  "distance (and the nearest sharp point when focused there)."),
+                  {UnitNameOf(unit),
+                   Rounded(std::pow(10.0, -m_decimals), m_decimals, settings) + unit.suffix,
+                   Tr("DOF Table", kFinerNote)});
     bool marked = false;
     for (const TableAperture& aperture : request.apertures) {
         const bool softened = AiryDiscMm(aperture.N) > base.c;
@@ -169,7 +201,7 @@ void TableRows::Row(std::size_t index, std::string& header, std::vector<std::str
     if (index == 0) {
         header = Tr("DOF Table", kHyperfocalRow);
         for (const LensSetup& lens : m_lenses)
-            cells.push_back(HyperfocalCell(lens, [this](double v) { return Length(v); }));
+            cells.push_back(HyperfocalCell(lens, [this](double v) { return Length(v, 0); }));
         return;
     }
     const double distance = m_request.distances[index - 1];
@@ -178,16 +210,25 @@ void TableRows::Row(std::size_t index, std::string& header, std::vector<std::str
     if (m_reach && distance > *m_reach)
         header += std::string(" ") + kCloseUpMark;
     for (std::size_t column = 0; column < m_lenses.size(); ++column)
-        cells.push_back(CellText(Depth(column, distance), distance, m_request.shows,
-                                 [this](double v) { return Length(v); }));
+        cells.push_back(Cell(Depth(column, distance), distance));
 }
 
 DepthInUnit TableRows::Depth(std::size_t column, double distance) const {
     return DepthAt(m_lenses[column], distance);
 }
 
-std::string TableRows::Length(double v) const {
-    return m_tape ? FeetAndInches(v, InchStep::Half) : Rounded(v, m_decimals, m_settings);
+std::string TableRows::Length(double v, int step) const {
+    if (m_fixed)
+        return Rounded(v, m_decimals, m_settings);
+    return m_writing.Write(v, step);
+}
+
+std::string TableRows::Cell(const DepthInUnit& d, double distance) const {
+    const int step = m_fixed || d.status != CalculationStatus::Ok
+                         ? 0
+                         : CellStep(m_writing, d, distance, m_request.shows);
+    return CellText(d, distance, m_request.shows, step,
+                    [this](double v, int at) { return Length(v, at); });
 }
 
 DofTable MakeTable(const TableRequest& request, const NumberSettings& settings, int decimals) {

@@ -5,6 +5,7 @@
 // aperture, and rounded once from the same double.
 
 #include "calc/calculation.h"
+#include "calc/fine_lengths.h"
 #include "calc/lens.h"
 #include "framework/base/translate.h"
 #include "lists/aperture_stops.h"
@@ -85,15 +86,21 @@ class TableRows {
     // What a press of Calculate finds at `distance` with column `column`'s
     // aperture: the doubles its cells are written from.
     DepthInUnit Depth(std::size_t column, double distance) const;
+    // Column `column`'s lens, as a press reads it.
+    const LensSetup& Lens(std::size_t column) const { return m_lenses[column]; }
 
   private:
-    // A length as the cells write it.
-    std::string Length(double v) const;
+    // A length as the cells write it, at a step (0 the coarsest).
+    std::string Length(double v, int step) const;
+    // A cell's text, written finely enough to read its depths from.
+    std::string Cell(const DepthInUnit& d, double distance) const;
 
     const TableRequest& m_request;
     const NumberSettings& m_settings;
     int m_decimals;
-    bool m_tape = false;           // feet and inches, to the half inch
+    LengthWriting m_writing;
+    bool m_fixed = false;          // every number to m_decimals, as asked
+    bool m_tape = false;           // feet and inches, to the half inch or finer
     std::string m_suffix;          // the unit's, after each distance
     std::optional<double> m_reach; // of a close-up lens, in the unit
     DofTable m_frame;

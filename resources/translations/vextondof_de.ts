@@ -1280,10 +1280,6 @@ zeigt.
         <translation>Jenseits von %1 macht die Beugung unschärfer, als der Zerstreuungskreis erlaubt.</translation>
     </message>
     <message>
-        <source>Distances in %1, to the half inch; Hyperfocal: the distance (and the nearest sharp point when focused there).</source>
-        <translation>Entfernungen in %1, auf den halben Zoll; Hyperfokal: die Distanz (und der nächste scharfe Punkt bei Fokus darauf).</translation>
-    </message>
-    <message>
         <source>Distances in %1, rounded to %2; Hyperfocal: the distance (and the nearest sharp point when focused there).</source>
         <translation>Entfernungen in %1, gerundet auf %2; Hyperfokal: die Distanz (und der nächste scharfe Punkt bei Fokus darauf).</translation>
     </message>
@@ -1350,6 +1346,18 @@ zeigt.
     <message>
         <source>No aperture lies between the two chosen.</source>
         <translation>Zwischen den beiden gewählten liegt keine Blende.</translation>
+    </message>
+    <message>
+        <source>finer where the depth of field is shallow</source>
+        <translation>feiner, wo die Schärfentiefe gering ist</translation>
+    </message>
+    <message>
+        <source>Distances in %1, to the half inch (%2); Hyperfocal: the distance (and the nearest sharp point when focused there).</source>
+        <translation>Entfernungen in %1, auf den halben Zoll (%2); Hyperfokal: die Distanz (und der nächste scharfe Punkt bei Fokus darauf).</translation>
+    </message>
+    <message>
+        <source>Distances in %1, rounded to %2 (%3); Hyperfocal: the distance (and the nearest sharp point when focused there).</source>
+        <translation>Entfernungen in %1, gerundet auf %2 (%3); Hyperfokal: die Distanz (und der nächste scharfe Punkt bei Fokus darauf).</translation>
     </message>
 </context>
 <context>

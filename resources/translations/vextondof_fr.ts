@@ -1286,10 +1286,6 @@ ces choix.
         <translation>Au-delà de %1, la diffraction floute plus que le cercle de confusion ne le permet.</translation>
     </message>
     <message>
-        <source>Distances in %1, to the half inch; Hyperfocal: the distance (and the nearest sharp point when focused there).</source>
-        <translation>Distances en %1, au demi-pouce près ; Hyperfocale : la distance (et le point net le plus proche avec la mise au point à cette distance).</translation>
-    </message>
-    <message>
         <source>Distances in %1, rounded to %2; Hyperfocal: the distance (and the nearest sharp point when focused there).</source>
         <translation>Distances en %1, arrondies à %2 ; Hyperfocale : la distance (et le point net le plus proche avec la mise au point à cette distance).</translation>
     </message>
@@ -1356,6 +1352,18 @@ ces choix.
     <message>
         <source>No aperture lies between the two chosen.</source>
         <translation>Aucune ouverture ne se trouve entre les deux choisies.</translation>
+    </message>
+    <message>
+        <source>finer where the depth of field is shallow</source>
+        <translation>plus finement là où la profondeur de champ est faible</translation>
+    </message>
+    <message>
+        <source>Distances in %1, to the half inch (%2); Hyperfocal: the distance (and the nearest sharp point when focused there).</source>
+        <translation>Distances en %1, au demi-pouce (%2) ; Hyperfocale : la distance (et le point net le plus proche avec la mise au point à cette distance).</translation>
+    </message>
+    <message>
+        <source>Distances in %1, rounded to %2 (%3); Hyperfocal: the distance (and the nearest sharp point when focused there).</source>
+        <translation>Distances en %1, arrondies à %2 (%3) ; Hyperfocale : la distance (et le point net le plus proche avec la mise au point à cette distance).</translation>
     </message>
 </context>
 <context>

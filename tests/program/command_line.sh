@@ -97,7 +97,7 @@ script -qec "$dir/vextondof table --format pdf" /dev/null >/dev/null 2>&1; [ $? 
 
 # The planner from the terminal: where to focus for 1.5 m to infinity at 24 mm.
 plan=$(LANG=C.UTF-8 run plan --camera "35 mm" --focal-length 24 --unit m --cofc 0.03 --near 5)
-grep -qx 'Focus at: 10.000000 m' <<<"$plan" && grep -qx 'Aperture needed: f/2 (f/1.9 needed)' <<<"$plan" ||
+grep -qx 'Focus at: 10.00 m' <<<"$plan" && grep -qx 'Aperture needed: f/2 (f/1.9 needed)' <<<"$plan" ||
   fail "plan: $plan"
 run plan --near 3 --far 2 >/dev/null 2>&1; [ $? -eq 1 ] || fail "a refused plan exits 1"
 

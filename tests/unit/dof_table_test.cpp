@@ -115,7 +115,8 @@ TEST(DofTable, RoundsOnceToTheUnitsDecimalsAndMarksWhatItShould) {
     EXPECT_EQ(table.columns[5], "f/16");
     EXPECT_EQ(table.diffractionNote,
               "* Beyond f/16, diffraction blurs more than the circle of confusion allows.");
-    EXPECT_EQ(table.roundingNote.substr(0, 42), "Distances in meters, rounded to 0.01 m; Hy");
+    EXPECT_EQ(table.roundingNote.substr(0, 85), "Distances in meters, rounded to 0.01 m (finer "
+                                                "where the depth of field is shallow); H");
 
     request.shows = TableShows::Split;
     EXPECT_EQ(MakeTable(request, NumberSettings{}).cells[1][3], "\u22120.32 / +0.46");

@@ -66,7 +66,7 @@ TEST(FeetAndInches, EverySurfaceWritesTheDoublesOfFeet) {
     EXPECT_EQ(table.cells[1][0], FeetAndInches(d.nearLimit, InchStep::Half) + " \u2013 " +
                                      FeetAndInches(d.farLimit, InchStep::Half));
     EXPECT_EQ(table.roundingNote.substr(0, 49),
-              "Distances in feet and inches, to the half inch; H");
+              "Distances in feet and inches, to the half inch (f");
     std::string tapeCsv, feetCsv;
     WriteTableCsv(request, [&](std::string_view p) { tapeCsv += p; });
     request.lens = ReadLens(feet, NumberSettings{});

@@ -85,7 +85,7 @@ TEST(FocusPlan, HandCheckedCases) {
     // plan holds, with a warning.
     EXPECT_EQ(p.refusal, "");
     EXPECT_EQ(p.warning, "At f/22, diffraction blurs more than the circle of confusion allows.");
-    EXPECT_EQ(p.focusAt, "4.000000 m");
+    EXPECT_EQ(p.focusAt, "4.00 m");
     EXPECT_EQ(p.apertureNeeded, "f/22 (f/21.1 needed)");
     EXPECT_EQ(p.diffraction, "0.030366 mm, 1.01 \u00D7 the circle of confusion");
     // N′ = √(0.03 · 21.0970 / 0.001342) = 21.717 ≥ N; nearest in stops f/22 (22.627):
@@ -106,7 +106,7 @@ TEST(FocusPlan, HandCheckedCases) {
     // 1 m to 3 m: s = 2·1000·3000 / 4000 = 1500; 1/Dn − 1/Df = 1/1500;
     // H − f = 2·1450 / (1500/1500) = 2900; N = 2500 / 87 = 28.736: f/32.
     p = PlanFocus(Request("50.0", "2", "0.0300", 1.0, "1", "3"), NumberSettings{});
-    EXPECT_EQ(p.focusAt, "1.500000 m");
+    EXPECT_EQ(p.focusAt, "1.50 m");
     EXPECT_EQ(p.apertureNeeded, "f/32 (f/28.7 needed)");
     // N′ = N = 28.7356; nearest in stops f/32: √((0.03 · 28.7356 / 32)² + (0.001342 · 32)²)
     // = 0.050694 mm, 1.69 times c.
@@ -150,11 +150,11 @@ TEST(FocusPlan, TypedInfinityUnitsAndTooLargeDistances) {
     for (const char* infinity : {"Inf", "INF", "\u221E", "infinity"}) {
         const FocusPlan p =
             PlanFocus(Request("50.0", "2", "0.0300", 1.0, "2", infinity), NumberSettings{});
-        EXPECT_EQ(p.focusAt, "4.000000 m") << infinity;
+        EXPECT_EQ(p.focusAt, "4.00 m") << infinity;
     }
     // 200 cm is 2 m.
     const FocusPlan inCm = PlanFocus(Request("50.0", "2", "0.0300", 1.0, "200 cm"), {});
-    EXPECT_EQ(inCm.focusAt, "4.000000 m");
+    EXPECT_EQ(inCm.focusAt, "4.00 m");
     EXPECT_EQ(PlanFocus(Request("50.0", "2", "0.0300", 1.0, "3x"), {}).refusal,
               "The nearest sharp point must be a positive distance.");
     const struct {
@@ -213,20 +213,20 @@ TEST(FocusPlan, NineMoreWorkedOutApart) {
         const char *focal, *cofc, *nearText, *farText, *background;
         const char *focusAt, *aperture, *blur, *circles;
     } cases[] = {
-        {"35.0", "0.0300", "1.5", "6", "", "2.400000 m", "f/11 (f/10.4 needed)", "0.045783", "1.5"},
-        {"85.0", "0.0300", "3", "4", "20", "3.428571 m", "f/11 (f/10.3 needed)", "0.158253", "5.3"},
-        {"14.0", "0.0200", "0.7", "", "", "1.400000 m",
-         "f/8, or f/7.1 in third stops (f/7.1 needed)", "0.017677", "0.9"},
-        {"100.0", "0.0300", "0.5", "0.52", "2", "0.509804 m", "f/16 (f/15.9 needed)", "1.136364",
+        {"35.0", "0.0300", "1.5", "6", "", "2.40 m", "f/11 (f/10.4 needed)", "0.045783", "1.5"},
+        {"85.0", "0.0300", "3", "4", "20", "3.43 m", "f/11 (f/10.3 needed)", "0.158253", "5.3"},
+        {"14.0", "0.0200", "0.7", "", "", "1.40 m", "f/8, or f/7.1 in third stops (f/7.1 needed)",
+         "0.017677", "0.9"},
+        {"100.0", "0.0300", "0.5", "0.52", "2", "0.51 m", "f/16 (f/15.9 needed)", "1.136364",
          "37.9"},
-        {"200.0", "0.0300", "20", "40", "", "26.666667 m",
+        {"200.0", "0.0300", "20", "40", "", "26.67 m",
          "f/22, or f/18 in third stops (f/16.8 needed)", "0.066792", "2.2"},
-        {"28.0", "0.0250", "1.2", "3", "10", "1.714286 m", "f/8 (f/8.0 needed)", "0.048153", "1.9"},
-        {"50.0", "0.0300", "10", "", "", "20.000000 m",
-         "f/5.6, or f/4.5 in third stops (f/4.2 needed)", "0.022152", "0.7"},
-        {"18.0", "0.0203", "0.8", "2.4", "", "1.200000 m",
+        {"28.0", "0.0250", "1.2", "3", "10", "1.71 m", "f/8 (f/8.0 needed)", "0.048153", "1.9"},
+        {"50.0", "0.0300", "10", "", "", "20.00 m", "f/5.6, or f/4.5 in third stops (f/4.2 needed)",
+         "0.022152", "0.7"},
+        {"18.0", "0.0203", "0.8", "2.4", "", "1.20 m",
          "f/8, or f/7.1 in third stops (f/6.8 needed)", "0.034264", "1.7"},
-        {"135.0", "0.0300", "2", "2.4", "50", "2.181818 m",
+        {"135.0", "0.0300", "2", "2.4", "50", "2.18 m",
          "f/32, or f/29 in third stops (f/27.0 needed)", "0.266110", "8.9"},
     };
     for (const auto& c : cases) {

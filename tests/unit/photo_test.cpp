@@ -140,9 +140,14 @@ TEST(Photos, TheShotIsWhatAPressOfCalculateGives) {
     // f/5.6 is the list's own f/5.6, 2^2.5; 18 mm the list's 18.0.
     const CalculationInputs press{"18.0", "5.656854", "2", "0.0300", 1.5279, "2.5", ""};
     const CalculationResult result = Calculate(press, NumberSettings{});
-    EXPECT_EQ(shot.result.nearText, result.nearText);
-    EXPECT_EQ(shot.result.farText, result.farText);
-    EXPECT_EQ(shot.result.hyperfocalText, result.hyperfocalText);
+    EXPECT_EQ(shot.result.depth.nearLimit, result.depth.nearLimit);
+    EXPECT_EQ(shot.result.depth.farLimit, result.depth.farLimit);
+    EXPECT_EQ(shot.result.depth.hyperfocal, result.depth.hyperfocal);
+    // Written as a photographer reads them, not to six decimals: 1.350724,
+    // 16.762763 and 2.935049 m.
+    EXPECT_EQ(shot.result.nearText, "1.35 m");
+    EXPECT_EQ(shot.result.farText, "16.76 m");
+    EXPECT_EQ(shot.result.hyperfocalText, "2.94 m");
 
     const PhotoFacts phone = ReadPhoto(Photos() + "/only-equivalent.jpg");
     const PhotoCamera worked = CameraOfPhoto(phone, {}, NoLensfun);
@@ -151,7 +156,7 @@ TEST(Photos, TheShotIsWhatAPressOfCalculateGives) {
     const PhotoShot phoneShot = ShotOfPhoto(phone, worked, meters, NumberSettings{});
     ASSERT_TRUE(phoneShot.calculated) << phoneShot.missing;
     const CalculationInputs typed{"4.25", "1.7818", "2", "0.0300", 26 / 4.25, "1.2", ""};
-    EXPECT_EQ(phoneShot.result.nearText, Calculate(typed, NumberSettings{}).nearText);
+    EXPECT_EQ(phoneShot.result.depth.nearLimit, Calculate(typed, NumberSettings{}).depth.nearLimit);
 
     // Only the 35 mm equivalent: the focal length it stands for on a D70.
     const PhotoFacts only35 = ReadPhoto(Photos() + "/only-35mm.jpg");
@@ -270,7 +275,7 @@ TEST(Photos, AnApexApertureIsTheStopItNames) {
     EXPECT_EQ(shot.apertureValue, "5.656854") << "the aperture list's own f/5.6";
     ASSERT_TRUE(shot.calculated) << shot.missing;
     const CalculationInputs press{"50.0", "5.656854", "2", "0.0300", 1.5279, "3", ""};
-    EXPECT_EQ(shot.result.nearText, Calculate(press, NumberSettings{}).nearText);
+    EXPECT_EQ(shot.result.depth.nearLimit, Calculate(press, NumberSettings{}).depth.nearLimit);
 }
 
 TEST(Photos, AWholeShootFromTheTerminal) {
