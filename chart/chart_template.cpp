@@ -14,9 +14,9 @@ const DialogTemplate kDofChartTemplate = {
     8,
     {
         {IDC_STATIC, K::Static, kLabel, 7, 8, 40, 8, TR_NOOP("DOF Chart", "View:")},
-        {IDC_CHART_VIEW, K::ComboBox, kList, 50, 6, 130, 60, ""},
-        {IDC_STATIC, K::Static, kLabel, 190, 8, 60, 8, TR_NOOP("DOF Chart", "Focus distance:")},
-        {IDC_CHART_DISTANCE, K::Edit, kInputBox, 253, 6, 70, 12, ""},
+        {IDC_CHART_VIEW, K::ComboBox, kList, 50, 6, 150, 60, ""},
+        {IDC_STATIC, K::Static, kLabel, 206, 8, 60, 8, TR_NOOP("DOF Chart", "Focus distance:")},
+        {IDC_CHART_DISTANCE, K::Edit, kInputBox, 269, 6, 54, 12, ""},
         {IDC_STATIC, K::Static, kLabel, 7, 25, 40, 8, TR_NOOP("DOF Chart", "From:")},
         {IDC_CHART_FROM, K::ComboBox, kList, 50, 23, 50, 100, ""},
         {IDC_STATIC, K::Static, kLabel, 110, 25, 20, 8, TR_NOOP("DOF Chart", "To:")},

@@ -347,8 +347,12 @@ void CDialog::FitDialogUnits(const QFont& font) {
         const auto fitsAt = [&](double s) {
             return fits(control.widget, ItemRect(*control.item, baseX * s, baseY * s).size());
         };
-        if (std::find(m_withinScreen.begin(), m_withinScreen.end(), control.item->id) !=
-            m_withinScreen.end()) {
+        // A list's entries may be a person's own (a camera's name), of any
+        // length: like a text read from a file, grown only as far as shows
+        // it whole within the screen.
+        if (control.item->kind == ControlKind::ComboBox ||
+            std::find(m_withinScreen.begin(), m_withinScreen.end(), control.item->id) !=
+                m_withinScreen.end()) {
             // Grown only as far as shows it whole within the screen; a text
             // too long for that is cut instead (CutToFit), and grows nothing.
             double grown = scale;

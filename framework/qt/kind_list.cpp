@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 #include <utility>
 
 int ChoiceModel::rowCount(const QModelIndex& parent) const {
@@ -169,6 +170,27 @@ void ComboWidget::OnTyped(const QString& text) {
         m_notify(m_id, CBN_EDITCHANGE);
 }
 
+namespace {
+// Every entry's text fits the field beside the arrow, whichever is chosen:
+// inside the field's edit box, less the margins it draws its text within.
+bool ListFits(const QWidget* widget, const QSize& size) {
+    const auto* combo = static_cast<const QComboBox*>(widget);
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.editable = combo->isEditable();
+    option.frame = combo->hasFrame();
+    option.rect = QRect(QPoint(0, 0), QSize(size.width(), combo->sizeHint().height()));
+    const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                       QStyle::SC_ComboBoxEditField, combo);
+    constexpr int kTextMargins = 6; // an edit box's two pixels and the frame's each side
+    const QFontMetrics metrics(combo->font());
+    for (int i = 0; i < combo->count(); ++i)
+        if (metrics.horizontalAdvance(combo->itemText(i)) + kTextMargins > field.width())
+            return false;
+    return true;
+}
+} // namespace
+
 const ControlKindOps kListKind{
     .make = [](const DialogItem& item, QWidget* parent, const ControlNotify& notify) -> QWidget* {
         return new ComboWidget(item.style, parent, item.id, notify);
@@ -192,4 +214,5 @@ const ControlKindOps kListKind{
             if (QLineEdit* field = static_cast<QComboBox*>(w)->lineEdit())
                 field->setAccessibleName(name);
         },
+    .fits = ListFits,
 };

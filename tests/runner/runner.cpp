@@ -75,6 +75,7 @@ class ScenarioPlatform : public CPlatform {
     std::string GetInterfaceLanguage(const std::vector<std::string>& available) const override {
         return CDesktopPlatform().GetInterfaceLanguage(available);
     }
+    bool MeasuresInMetres() const override { return CDesktopPlatform().MeasuresInMetres(); }
     std::string GetProgramPath() const override { return m_machine.programFolder + "/vextondof"; }
     std::string GetConfigHome() const override { return m_machine.configHome; }
     std::string GetSystemName() const override { return CDesktopPlatform().GetSystemName(); }
@@ -966,6 +967,19 @@ class Runner : public QObject {
             option.initFrom(check);
             option.text = text;
             room = check->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, check);
+        } else if (auto* combo = qobject_cast<const QComboBox*>(w)) {
+            // A list field: the selection's text, in the field beside the
+            // arrow, drawn a pixel in from each side.
+            text = combo->currentText();
+            QStyleOptionComboBox option;
+            option.initFrom(combo);
+            option.editable = combo->isEditable();
+            option.frame = combo->hasFrame();
+            option.currentText = text;
+            room = combo->style()
+                       ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField,
+                                        combo)
+                       .adjusted(1, 0, -1, 0);
         } else if (auto* edit = qobject_cast<const QLineEdit*>(w)) {
             // The room a line edit draws its text in: inside its frame and
             // text margins, less the two pixels it keeps each side.
@@ -1001,11 +1015,15 @@ class Runner : public QObject {
                     texts.append(label);
             for (QPushButton* button : top.window->findChildren<QPushButton*>())
                 texts.append(button);
+            for (QComboBox* list : top.window->findChildren<QComboBox*>())
+                if (list->isVisible())
+                    texts.append(list);
         } else {
             for (QWidget* w : FormControls(top.window)) {
                 const auto* edit = qobject_cast<QLineEdit*>(w);
                 if (qobject_cast<QLabel*>(w) || qobject_cast<QPushButton*>(w) ||
-                    qobject_cast<QCheckBox*>(w) || (edit && edit->isReadOnly()))
+                    qobject_cast<QCheckBox*>(w) || qobject_cast<QComboBox*>(w) ||
+                    (edit && edit->isReadOnly()))
                     texts.append(w);
             }
         }
