@@ -361,6 +361,8 @@ std::optional<std::string> CVextonDOFCEDlg::ChosenValue(int id) {
 std::string CVextonDOFCEDlg::ShownText(int id) {
     if (id == IDC_UNIT)
         return CStringToUtf8(m_cboUnit.GetLBText(std::max(0, m_cboUnit.GetCurSel())));
+    if (id == IDC_CAMERA) // the camera chosen, even while "Other camera…" opens the chooser
+        return m_lastCamera >= 0 ? CStringToUtf8(m_cboCamera.GetLBText(m_lastCamera)) : "";
     return "";
 }
 

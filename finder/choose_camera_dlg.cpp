@@ -2,10 +2,14 @@
 #include "finder/choose_camera_template.h"
 
 #include "calc/number_text.h"
+#include "finder/camera_catalog.h"
 #include "finder/camera_search.h"
 #include "framework/base/afx.h"
 #include "framework/base/translate.h"
+#include "framework/qt/msgbox.h"
 #include "framework/qt/winapp.h"
+
+#include <cmath>
 
 BEGIN_MESSAGE_MAP(CChooseCameraDlg, CDialog)
 ON_EN_CHANGE(IDC_CHOOSE_FIND, OnFindChanged)
@@ -52,7 +56,7 @@ BOOL CChooseCameraDlg::OnInitDialog() {
     SetDefID(IDOK); // Enter uses the camera, from the grid as from a box
     m_database = &LensfunCameras();
     m_own = ReadOwnCameras(m_settings);
-    m_btnRemove.EnableWindow(!m_removable.empty());
+    m_btnRemove.EnableWindow(!m_own.cameras.empty());
     OnFindChanged();
     if (!m_database->problem.empty())
         Refuse(m_database->problem);
@@ -116,7 +120,9 @@ std::optional<FoundCamera> CChooseCameraDlg::ChosenCamera(std::string& refusal) 
         }
         return CameraOfSensor(name, *width, *height);
     }
-    const int row = m_matchesGrid.GetCurSel();
+    // Enter in Find, no row picked: the best match.
+    const int row =
+        m_matchesGrid.GetCurSel() < 0 && !m_matches.empty() ? 0 : m_matchesGrid.GetCurSel();
     if (row < 0 || static_cast<std::size_t>(row) >= m_matches.size()) {
         refusal = Tr("Choose Camera",
                      "Find your camera and pick it, or give a name and its sensor's size.");
@@ -128,10 +134,31 @@ std::optional<FoundCamera> CChooseCameraDlg::ChosenCamera(std::string& refusal) 
     return camera;
 }
 
-// OK adds the camera to the person's cameras, for the main form to select.
+// The person's camera that is `camera`: by its name and sensor, or as the
+// same model of the same maker (a camera of lensfun's they added before).
+const FoundCamera* CChooseCameraDlg::OwnOf(const FoundCamera& camera) const {
+    const auto sameSize = [&](const FoundCamera& own) {
+        return std::fabs(own.cropFactor - camera.cropFactor) < 1e-6;
+    };
+    for (const FoundCamera& own : m_own.cameras)
+        if (sameSize(own) && (own.name == camera.name ||
+                              (!own.model.empty() && own.maker == camera.maker &&
+                               own.model == camera.model && own.variant == camera.variant)))
+            return &own;
+    return nullptr;
+}
+
+// OK adds the camera to the person's cameras, for the main form to select;
+// one they have already is selected again.
 void CChooseCameraDlg::OnOK() {
     std::string refusal;
     const std::optional<FoundCamera> camera = ChosenCamera(refusal);
+    if (camera && m_own.problem.empty())
+        if (const FoundCamera* own = OwnOf(*camera)) {
+            m_added = own->name;
+            EndDialog(IDOK);
+            return;
+        }
     if (camera)
         refusal =
             !m_own.problem.empty() ? m_own.problem : RefusalToAdd(m_own, *camera, kOtherCameraText);
@@ -150,17 +177,50 @@ void CChooseCameraDlg::OnOK() {
     EndDialog(IDOK);
 }
 
+// What Remove acts on: the row the person points at, when it is one of
+// their cameras; with no row picked, the main form's camera, when it is.
+// Empty, with the refusal, when there is none.
+std::string CChooseCameraDlg::RemovalTarget(std::string& refusal) const {
+    const int row = m_matchesGrid.GetCurSel();
+    if (row >= 0 && static_cast<std::size_t>(row) < m_matches.size()) {
+        const FoundCamera& pointed = m_database->cameras[m_matches[static_cast<std::size_t>(row)]];
+        if (const FoundCamera* own = OwnOf(pointed))
+            return own->name;
+        refusal =
+            Arg(Tr("Choose Camera", "%1 is not one of your cameras; only yours can be removed."),
+                {pointed.name});
+        return {};
+    }
+    if (m_removable.empty())
+        refusal = Tr("Choose Camera", "Only a camera of your own can be removed.");
+    return m_removable;
+}
+
+// Says which camera it removes, and what the main form then uses, before
+// it does.
 void CChooseCameraDlg::OnRemoveClicked() {
-    if (m_removable.empty()) {
-        Refuse(Tr("Choose Camera", "Only a camera of your own can be removed."));
+    std::string refusal;
+    const std::string target = RemovalTarget(refusal);
+    if (target.empty()) {
+        Refuse(refusal);
         return;
     }
-    // By its name: the camera the form was opened for, wherever another
-    // program's change has put it.
-    const OwnCamerasChange change = RemoveOwnCamera(m_settings, m_removable);
+    std::string question = Arg(Tr("Choose Camera", "Remove %1 from your cameras?"), {target});
+    if (target == m_removable) {
+        const std::vector<FoundCamera> builtIn = BuiltInCameras();
+        question += "\n\n" + Arg(Tr("Choose Camera",
+                                    "It is the main form's camera: the main form then uses %1."),
+                                 {builtIn.empty() ? std::string() : builtIn.front().name});
+    }
+    if (AskMessageBox(this, Utf8ToCString(question), T(TR_NOOP("Choose Camera", "Remove Camera")),
+                      T(TR_NOOP("Choose Camera", "Remove"))) != IDOK)
+        return;
+    // By its name, wherever another program's change has put it.
+    const OwnCamerasChange change = RemoveOwnCamera(m_settings, target);
     if (!change.Kept()) {
         Refuse(change.refusal.empty() ? change.failure : change.refusal);
         return;
     }
+    m_removed = target;
     EndDialog(IDC_CHOOSE_REMOVE);
 }

@@ -21,9 +21,12 @@ class CChooseCameraDlg : public CDialog {
     // person's files are.
     CChooseCameraDlg(std::string removable, SettingsLocation settings, CWnd* parent = nullptr);
 
-    // Once the form ended with OK: the name of the camera added; after
-    // Remove (the form's result IDC_CHOOSE_REMOVE), nothing.
+    // Once the form ended with OK: the name of the camera added (or of the
+    // person's camera picked again).
     const std::string& Added() const { return m_added; }
+    // Once the form ended with Remove (its result IDC_CHOOSE_REMOVE): the
+    // name of the camera removed.
+    const std::string& Removed() const { return m_removed; }
 
   protected:
     void DoDataExchange(CDataExchange* dx) override;
@@ -35,6 +38,8 @@ class CChooseCameraDlg : public CDialog {
 
   private:
     std::optional<FoundCamera> ChosenCamera(std::string& refusal) const;
+    const FoundCamera* OwnOf(const FoundCamera& camera) const;
+    std::string RemovalTarget(std::string& refusal) const;
     void Refuse(const std::string& sentence);
 
     std::string m_removable;
@@ -42,7 +47,7 @@ class CChooseCameraDlg : public CDialog {
     OwnCameras m_own;
     const CameraDatabase* m_database = nullptr;
     std::vector<std::size_t> m_matches; // positions in the database, as the grid shows them
-    std::string m_added;
+    std::string m_added, m_removed;
     CEdit m_editFind, m_editName, m_editWidth, m_editHeight;
     CTableCtrl m_matchesGrid;
     CStatic m_lblCrop, m_lblRefusal;

@@ -6,6 +6,7 @@
 #include "framework/qt/wnd.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 #include <QWidget>
 
 int MessageBox(CWnd* owner, const CString& text, const CString& title, UINT type) {
@@ -16,6 +17,18 @@ int MessageBox(CWnd* owner, const CString& text, const CString& title, UINT type
     const ModalScope modal(box.parentWidget());
     box.exec();
     return IDOK;
+}
+
+int AskMessageBox(CWnd* owner, const CString& text, const CString& title, const CString& doIt) {
+    QMessageBox box(QMessageBox::Question, QString::fromStdU16String(title),
+                    QString::fromStdU16String(text), QMessageBox::Ok | QMessageBox::Cancel,
+                    owner ? owner->GetSafeHwnd() : nullptr);
+    box.setTextFormat(Qt::PlainText);
+    box.button(QMessageBox::Ok)->setText(QString::fromStdU16String(doIt));
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.setEscapeButton(QMessageBox::Cancel);
+    const ModalScope modal(box.parentWidget());
+    return box.exec() == QMessageBox::Ok ? IDOK : IDCANCEL;
 }
 
 void ReportFileError(const CFileException& error) {

@@ -1,6 +1,9 @@
 #include "framework/qt/widgets.h"
 
 #include <QFocusEvent>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QTableView>
 #include <QVariant>
 #include <QWidget>
 
@@ -65,6 +68,18 @@ void BoxEdit::focusInEvent(QFocusEvent* event) {
     if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
         reason == Qt::ShortcutFocusReason)
         SelectWhole(this);
+}
+
+void BoxEdit::keyPressEvent(QKeyEvent* event) {
+    auto* grid = qobject_cast<QTableView*>(nextInFocusChain());
+    if (event->key() == Qt::Key_Down && event->modifiers() == Qt::NoModifier && grid &&
+        grid->model() && grid->model()->rowCount() > 0) {
+        grid->setFocus(Qt::TabFocusReason);
+        if (!grid->selectionModel()->hasSelection())
+            grid->selectRow(0);
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
 }
 
 void BoxEdit::focusOutEvent(QFocusEvent* event) {

@@ -80,4 +80,7 @@ class BoxEdit : public QLineEdit {
   protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    // Down in a box that finds the rows of the grid after it (the next
+    // control to take the focus) moves into the grid, to its first row.
+    void keyPressEvent(QKeyEvent* event) override;
 };
