@@ -5,6 +5,8 @@
 #include "framework/qt/winapp.h"
 #include "settings/save_reports.h"
 
+#include <filesystem>
+
 namespace {
 // While another copy holds the settings file: how often it is tried.
 constexpr UINT_PTR kSettingsHeldTimer = 1;
@@ -42,8 +44,16 @@ bool CKeptChoices::Save(CDataState& state) {
 // the form shows meanwhile, and takes them once it lets go.
 void CKeptChoices::Start(CDataState& state) {
     bool heldByAnother = false;
-    if (!Load(state, heldByAnother, kSettingsWaitMs) && !heldByAnother)
+    std::error_code ignored;
+    const bool first = Location().KeptForTheRunOnly() ||
+                       !std::filesystem::exists(std::filesystem::path(Location().path), ignored);
+    if (!Load(state, heldByAnother, kSettingsWaitMs) && !heldByAnother) {
+        // The first start measures as the person's country does: in metres
+        // but where feet are the custom.
+        if (first && AfxGetPlatform().MeasuresInMetres())
+            state.m_strUnit = u"meters";
         Save(state);
+    }
     m_held.Start(heldByAnother, AfxGetPlatform().SteadyNow());
     if (!m_held.Known())
         m_form.SetTimer(kSettingsHeldTimer, kSettingsHeldPollMs);

@@ -20,6 +20,9 @@ class CPlatform {
     virtual ScreenSize GetScreenSize() const = 0;
     // The user's number settings, read afresh on every call.
     virtual NumberSettings GetNumberSettings() const = 0;
+    // Whether the person's locale measures lengths in metres (not in feet,
+    // as the United States does; nor when it names no country's ways).
+    virtual bool MeasuresInMetres() const = 0;
     // The interface language the desktop asks for, of `available` ("de",
     // "fr"); "" for English.
     virtual std::string GetInterfaceLanguage(const std::vector<std::string>& available) const = 0;

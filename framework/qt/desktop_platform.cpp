@@ -30,6 +30,12 @@ NumberSettings CDesktopPlatform::GetNumberSettings() const {
     return s;
 }
 
+// The C locale names no country's ways: it is not taken for metric.
+bool CDesktopPlatform::MeasuresInMetres() const {
+    const QLocale locale;
+    return locale.language() != QLocale::C && locale.measurementSystem() == QLocale::MetricSystem;
+}
+
 std::string
 CDesktopPlatform::GetInterfaceLanguage(const std::vector<std::string>& available) const {
     return InterfaceLanguage([](const char* name) { return std::getenv(name); }, available);
