@@ -64,7 +64,7 @@ ChartRequest CDofChartDlg::Request(std::string& refusal) const {
         request.focus = distances.values.front();
     else if (distances.values.size() > 1)
         refusal = Tr("DOF Chart", "The focus distance is one distance.");
-    else if (request.view == ChartView::Zone || !TrimBlanks(CStringToUtf8(typed)).empty())
+    else if (!TrimBlanks(CStringToUtf8(typed)).empty())
         refusal = distances.refusal;
     if (std::string named = Apertures().SetColumns(request.table, m_lens, m_settings);
         !named.empty())
@@ -72,7 +72,9 @@ ChartRequest CDofChartDlg::Request(std::string& refusal) const {
     return request;
 }
 
-// What is refused is said above the chart; the chart draws what remains.
+// What the form's fields refuse is said above the chart; the chart draws
+// what remains, or says in its place why it draws nothing (once: not above
+// it as well).
 void CDofChartDlg::Redraw() {
     if (m_filling)
         return;
@@ -80,8 +82,6 @@ void CDofChartDlg::Redraw() {
     const ChartRequest request = Request(refusal);
     m_shown = std::make_shared<const ChartDrawing>(MakeChart(request, m_settings));
     const DofChart& chart = m_shown->Chart();
-    if (refusal.empty())
-        refusal = chart.refusal;
     m_lblRefusal.SetWindowText(Utf8ToCString(refusal));
     m_chart.SetContent(ChartContent(chart), m_shown);
     GrowToShowGrid();

@@ -279,11 +279,13 @@ DofChart MakeChart(const ChartRequest& request, const NumberSettings& settings) 
     std::vector<std::string> zone;
     if (request.focus)
         rows.Row(1, chart.focusText, zone);
-    chart.title = chart.view == ChartView::Zone
-                      ? Arg(Tr("DOF Chart", "Sharp zone when focused at %1"), {chart.focusText})
-                      : Tr("DOF Chart", "Near and far limits by focus distance");
+    chart.title =
+        chart.view == ChartView::Limits ? Tr("DOF Chart", "Near and far limits by focus distance")
+        : request.focus ? Arg(Tr("DOF Chart", "Sharp zone when focused at %1"), {chart.focusText})
+                        : Tr("DOF Chart", kChartViewTexts[0]);
+    // Nothing typed yet is no fault: the chart says what to type.
     if (chart.view == ChartView::Zone && !request.focus)
-        chart.refusal = RefusalText(CalculationStatus::NoDistance);
+        chart.refusal = Tr("DOF Chart", "Type the focus distance to see the sharp zone there.");
     // An axis of a picture holds a distance as far as paper does.
     else if (request.focus && !(*request.focus < kLargestPrintedDistance))
         chart.refusal = RefusalText(CalculationStatus::DistanceTooLarge);

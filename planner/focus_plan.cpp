@@ -181,7 +181,13 @@ FocusPlan PlanFocus(const PlanRequest& request, const NumberSettings& settings) 
         request.backgroundText.empty() || IsInfinityText(request.backgroundText)
             ? std::optional<double>(kInfinite)
             : Positive(request.backgroundText, settings, unit);
-    if (!nearest)
+    // Nothing typed yet is no fault: the form says what to type.
+    if (TrimBlanks(request.nearText).empty())
+        p.refusal = Tr("Plan Focus", "Type the nearest point that must be sharp.");
+    else if (!farIsInfinite && TrimBlanks(request.farText).empty())
+        p.refusal =
+            Tr("Plan Focus", "Type the farthest point that must be sharp, or tick Infinity.");
+    else if (!nearest)
         p.refusal = Tr("Plan Focus", "The nearest sharp point must be a positive distance.");
     else if (!farthest)
         p.refusal =

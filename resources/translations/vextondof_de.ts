@@ -282,6 +282,22 @@
         <source>The sensor&apos;s width and height must be two numbers of millimetres from 0.001 to 1000.</source>
         <translation>Breite und Höhe des Sensors müssen zwei Zahlen in Millimetern von 0,001 bis 1000 sein.</translation>
     </message>
+    <message>
+        <source>%1 is not one of your cameras; only yours can be removed.</source>
+        <translation>%1 ist keine Ihrer Kameras; nur Ihre eigenen lassen sich entfernen.</translation>
+    </message>
+    <message>
+        <source>Remove %1 from your cameras?</source>
+        <translation>%1 aus Ihren Kameras entfernen?</translation>
+    </message>
+    <message>
+        <source>It is the main form&apos;s camera: the main form then uses %1.</source>
+        <translation>Es ist die Kamera des Hauptfensters: Das Hauptfenster verwendet dann %1.</translation>
+    </message>
+    <message>
+        <source>Remove Camera</source>
+        <translation>Kamera entfernen</translation>
+    </message>
 </context>
 <context>
     <name>Circle of Confusion</name>
@@ -1186,7 +1202,7 @@ zeigt.
     </message>
     <message>
         <source>Sharp zone when focused at %1</source>
-        <translation>Scharfer Bereich bei Fokus auf %1</translation>
+        <translation>Schärfezone bei Fokus auf %1</translation>
     </message>
     <message>
         <source>Near and far limits by focus distance</source>
@@ -1222,11 +1238,15 @@ zeigt.
     </message>
     <message>
         <source>Sharp zone at this distance</source>
-        <translation>Scharfer Bereich bei dieser Entfernung</translation>
+        <translation>Schärfezone bei dieser Entfernung</translation>
     </message>
     <message>
         <source>Limits by distance</source>
         <translation>Grenzen nach Entfernung</translation>
+    </message>
+    <message>
+        <source>Type the focus distance to see the sharp zone there.</source>
+        <translation>Geben Sie die Fokusentfernung ein, um die Schärfezone dort zu sehen.</translation>
     </message>
 </context>
 <context>
@@ -2051,6 +2071,14 @@ zeigt.
     <message>
         <source>%1: %2 mm, %3</source>
         <translation>%1: %2 mm, %3</translation>
+    </message>
+    <message>
+        <source>Type the nearest point that must be sharp.</source>
+        <translation>Geben Sie den nächsten Punkt ein, der scharf sein muss.</translation>
+    </message>
+    <message>
+        <source>Type the farthest point that must be sharp, or tick Infinity.</source>
+        <translation>Geben Sie den fernsten Punkt ein, der scharf sein muss, oder kreuzen Sie Unendlich an.</translation>
     </message>
 </context>
 <context>

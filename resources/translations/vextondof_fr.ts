@@ -282,6 +282,22 @@
         <source>The sensor&apos;s width and height must be two numbers of millimetres from 0.001 to 1000.</source>
         <translation>La largeur et la hauteur du capteur doivent être deux nombres de millimètres de 0,001 à 1000.</translation>
     </message>
+    <message>
+        <source>%1 is not one of your cameras; only yours can be removed.</source>
+        <translation>%1 n’est pas l’un de vos appareils ; seuls les vôtres peuvent être retirés.</translation>
+    </message>
+    <message>
+        <source>Remove %1 from your cameras?</source>
+        <translation>Retirer %1 de vos appareils ?</translation>
+    </message>
+    <message>
+        <source>It is the main form&apos;s camera: the main form then uses %1.</source>
+        <translation>C’est l’appareil de la fenêtre principale : elle utilisera alors %1.</translation>
+    </message>
+    <message>
+        <source>Remove Camera</source>
+        <translation>Retirer l’appareil</translation>
+    </message>
 </context>
 <context>
     <name>Circle of Confusion</name>
@@ -1234,6 +1250,10 @@ ces choix.
         <source>Limits by distance</source>
         <translation>Limites selon la distance</translation>
     </message>
+    <message>
+        <source>Type the focus distance to see the sharp zone there.</source>
+        <translation>Saisissez la distance de mise au point pour y voir la zone nette.</translation>
+    </message>
 </context>
 <context>
     <name>DOF Table</name>
@@ -2057,6 +2077,14 @@ ces choix.
     <message>
         <source>%1: %2 mm, %3</source>
         <translation>%1 : %2 mm, %3</translation>
+    </message>
+    <message>
+        <source>Type the nearest point that must be sharp.</source>
+        <translation>Saisissez le point le plus proche qui doit être net.</translation>
+    </message>
+    <message>
+        <source>Type the farthest point that must be sharp, or tick Infinity.</source>
+        <translation>Saisissez le point le plus éloigné qui doit être net, ou cochez Infini.</translation>
     </message>
 </context>
 <context>

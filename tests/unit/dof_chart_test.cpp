@@ -156,7 +156,7 @@ TEST(DofChart, RefusesWhatAPressRefuses) {
     };
     const Row rows[] = {
         {"zone without a distance", std::nullopt, ChartView::Zone,
-         RefusalText(CalculationStatus::NoDistance)},
+         "Type the focus distance to see the sharp zone there."},
         {"limits without a distance", std::nullopt, ChartView::Limits, ""},
         {"zone beyond what the arithmetic holds", 1e300, ChartView::Zone,
          RefusalText(CalculationStatus::DistanceTooLarge)},

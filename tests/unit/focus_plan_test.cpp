@@ -179,7 +179,9 @@ TEST(FocusPlan, RefusesInOneSentenceAndNeverShowsNanOrInfinity) {
     const struct {
         const char *nearText, *farText, *background, *refusal;
     } cases[] = {
-        {"", "", "", "The nearest sharp point must be a positive distance."},
+        // Nothing typed yet: what to type, not a fault.
+        {"", "", "", "Type the nearest point that must be sharp."},
+        {" ", "", "", "Type the nearest point that must be sharp."},
         {"x", "", "", "The nearest sharp point must be a positive distance."},
         {"1", "-3", "", "The farthest sharp point must be a positive distance, or Infinity."},
         {"1", "", "0", "The background must be a positive distance, or left empty for infinity."},
@@ -238,4 +240,14 @@ TEST(FocusPlan, NineMoreWorkedOutApart) {
         EXPECT_EQ(p.backgroundBlur.substr(0, 8), c.blur) << c.focal;
         EXPECT_EQ(p.backgroundCircles, c.circles) << c.focal;
     }
+}
+
+// A form with nothing typed yet says what to type, one box at a time.
+TEST(FocusPlan, NothingTypedYetSaysWhatToType) {
+    PlanRequest r = Request("50.0", "2", "0.0300", 1.0, "2");
+    r.farIsInfinite = false;
+    EXPECT_EQ(PlanFocus(r, {}).refusal,
+              "Type the farthest point that must be sharp, or tick Infinity.");
+    r.farText = "5";
+    EXPECT_EQ(PlanFocus(r, {}).refusal, "");
 }
