@@ -270,3 +270,21 @@ std::vector<std::string> SplitDistances(std::string_view text) {
     }
     return groups;
 }
+
+std::string OtherSeparatorSentence(std::string_view text, const NumberSettings& settings) {
+    const std::string_view typed = TrimBlanks(text);
+    const char ours = settings.decimalSeparator.empty() ? '.' : settings.decimalSeparator[0];
+    const char other = ours == ',' ? '.' : ',';
+    const std::size_t at = typed.find(other);
+    if (at == std::string_view::npos || ReadTypedDistance(typed, settings, DistanceUnitFor(2)))
+        return {};
+    NumberSettings theirs = settings;
+    theirs.decimalSeparator = std::string(1, other);
+    theirs.thousandsSeparator = std::string(1, ours);
+    if (!ReadTypedDistance(typed, theirs, DistanceUnitFor(2)))
+        return {};
+    std::string ourWay(typed);
+    ourWay[at] = ours;
+    return Arg(Tr("Typed", "%1 is not a number in your number settings, which write it %2."),
+               {std::string(typed), ourWay});
+}

@@ -40,6 +40,11 @@ std::optional<LengthRead> ReadLength(std::string_view text, const NumberSettings
 std::optional<double> ReadLengthMm(std::string_view text, const NumberSettings& settings,
                                    double bareUnitMm = 0);
 
+// A distance the person's number settings cannot read because it is
+// written with the other decimal separator ("1,5" where they write 1.5):
+// the sentence that says so; empty for any other text.
+std::string OtherSeparatorSentence(std::string_view text, const NumberSettings& settings);
+
 // Whether a text means infinity: "inf", "infinity" (in any case), "∞", or
 // the word the results show for it in the person's language ("unendlich").
 bool IsInfinityText(std::string_view text);

@@ -104,9 +104,10 @@ std::string CsvLine(const FoundCamera& c) {
            "," + Number(c.sensorHeight, 6) + "," + CsvField(c.mount) + "," + c.source + "\n";
 }
 
-// Name, crop factor, sensor and source, in columns as wide as the widest.
-std::string TextLines(const std::vector<FoundCamera>& cameras,
-                      const std::vector<std::size_t>& shown) {
+// Name, crop factor, sensor and source (the person's own marked as theirs),
+// in columns as wide as the widest.
+std::string TextLines(const CameraCatalog& catalog, const std::vector<std::size_t>& shown) {
+    const std::vector<FoundCamera>& cameras = catalog.cameras;
     std::size_t nameWidth = 4;
     for (const std::size_t i : shown)
         nameWidth = std::max(nameWidth, DisplayWidth(cameras[i].name));
@@ -117,7 +118,11 @@ std::string TextLines(const std::vector<FoundCamera>& cameras,
         std::string crop = FormatShortest(c.cropFactor, 4, NumberSettings{});
         line += std::string(crop.size() < 6 ? 6 - crop.size() : 0, ' ') + crop + "  ";
         std::string sensor = Number(c.sensorWidth, 2) + " x " + Number(c.sensorHeight, 2) + " mm";
-        line += sensor + std::string(sensor.size() < 22 ? 22 - sensor.size() : 0, ' ') + c.source;
+        const std::string source = catalog.IsOwn(i) && c.source != "own"
+                                       ? Arg(Tr("Command line", "yours (%1)"), {c.source})
+                                   : catalog.IsOwn(i) ? Tr("Command line", "yours")
+                                                      : c.source;
+        line += sensor + std::string(sensor.size() < 22 ? 22 - sensor.size() : 0, ' ') + source;
         out += line + "\n";
     }
     return out;
@@ -183,7 +188,7 @@ CommandResult CamerasVerb(const std::vector<std::string>& args, const CommandLin
         for (const std::size_t i : shown)
             result.out += CsvLine(catalog.cameras[i]);
     } else {
-        result.out = TextLines(catalog.cameras, shown);
+        result.out = TextLines(catalog, shown);
     }
     return result;
 }

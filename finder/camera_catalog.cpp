@@ -3,6 +3,8 @@
 #include "cameras/camera_table.h"
 #include "finder/lensfun_cameras.h"
 
+#include <algorithm>
+#include <iterator>
 #include <string_view>
 
 std::vector<FoundCamera> BuiltInCameras() {
@@ -24,9 +26,19 @@ std::vector<FoundCamera> BuiltInCameras() {
 
 CameraCatalog AllCameras(const std::vector<FoundCamera>& own) {
     CameraCatalog catalog{BuiltInCameras(), {}};
+    catalog.firstOwn = catalog.cameras.size();
+    catalog.ownCount = own.size();
     catalog.cameras.insert(catalog.cameras.end(), own.begin(), own.end());
     const CameraDatabase& lensfun = LensfunCameras();
-    catalog.cameras.insert(catalog.cameras.end(), lensfun.cameras.begin(), lensfun.cameras.end());
+    const auto isOwn = [&own](const FoundCamera& c) {
+        return std::any_of(own.begin(), own.end(), [&c](const FoundCamera& mine) {
+            return mine.name == c.name || (!mine.model.empty() && mine.maker == c.maker &&
+                                           mine.model == c.model && mine.variant == c.variant);
+        });
+    };
+    std::copy_if(lensfun.cameras.begin(), lensfun.cameras.end(),
+                 std::back_inserter(catalog.cameras),
+                 [&](const FoundCamera& c) { return !isOwn(c); });
     catalog.problem = lensfun.problem;
     return catalog;
 }

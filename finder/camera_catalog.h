@@ -12,7 +12,11 @@ std::vector<FoundCamera> BuiltInCameras();
 
 struct CameraCatalog {
     std::vector<FoundCamera> cameras;
-    std::string problem; // why lensfun's cameras are missing, when they are
+    std::string problem;      // why lensfun's cameras are missing, when they are
+    std::size_t firstOwn = 0; // the person's cameras: from here,
+    std::size_t ownCount = 0; // so many
+    bool IsOwn(std::size_t i) const { return i >= firstOwn && i - firstOwn < ownCount; }
 };
-// The built-in cameras, `own` and lensfun's (read now, if not read before).
+// The built-in cameras, `own` and lensfun's (read now, if not read before);
+// a camera of lensfun's the person added is listed once, as theirs.
 CameraCatalog AllCameras(const std::vector<FoundCamera>& own = {});

@@ -39,6 +39,13 @@ int NearestAperture(double N) {
     return best;
 }
 
+// Why a typed distance was not read: written with the other decimal
+// separator, or else `otherwise`.
+std::string Unread(const std::string& text, const NumberSettings& settings, std::string otherwise) {
+    std::string sentence = OtherSeparatorSentence(text, settings);
+    return sentence.empty() ? otherwise : sentence;
+}
+
 bool AllFinite(std::initializer_list<double> values) {
     for (const double v : values)
         if (!std::isfinite(v))
@@ -188,13 +195,17 @@ FocusPlan PlanFocus(const PlanRequest& request, const NumberSettings& settings) 
         p.refusal =
             Tr("Plan Focus", "Type the farthest point that must be sharp, or tick Infinity.");
     else if (!nearest)
-        p.refusal = Tr("Plan Focus", "The nearest sharp point must be a positive distance.");
-    else if (!farthest)
         p.refusal =
-            Tr("Plan Focus", "The farthest sharp point must be a positive distance, or Infinity.");
+            Unread(request.nearText, settings,
+                   Tr("Plan Focus", "The nearest sharp point must be a positive distance."));
+    else if (!farthest)
+        p.refusal = Unread(
+            request.farText, settings,
+            Tr("Plan Focus", "The farthest sharp point must be a positive distance, or Infinity."));
     else if (!background)
-        p.refusal = Tr("Plan Focus",
-                       "The background must be a positive distance, or left empty for infinity.");
+        p.refusal = Unread(request.backgroundText, settings,
+                           Tr("Plan Focus", "The background must be a positive distance, or left "
+                                            "empty for infinity."));
     if (!p.refusal.empty())
         return p;
     const double factor = unit.factor;

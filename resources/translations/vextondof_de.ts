@@ -1117,6 +1117,14 @@ zeigt.
                        [--format text|csv|pdf] [--output DATEI] [--paper a4|letter]
 </translation>
     </message>
+    <message>
+        <source>yours (%1)</source>
+        <translation>Ihre (%1)</translation>
+    </message>
+    <message>
+        <source>yours</source>
+        <translation>Ihre</translation>
+    </message>
 </context>
 <context>
     <name>DOF Chart</name>
@@ -2129,6 +2137,13 @@ zeigt.
     <message>
         <source>Whole stops</source>
         <translation>Ganze Blendenstufen</translation>
+    </message>
+</context>
+<context>
+    <name>Typed</name>
+    <message>
+        <source>%1 is not a number in your number settings, which write it %2.</source>
+        <translation>%1 ist in Ihren Zahleneinstellungen keine Zahl; dort schreibt man %2.</translation>
     </message>
 </context>
 <context>

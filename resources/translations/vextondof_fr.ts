@@ -1123,6 +1123,14 @@ ces choix.
                         [--format text|csv|pdf] [--output FICHIER] [--paper a4|letter]
 </translation>
     </message>
+    <message>
+        <source>yours (%1)</source>
+        <translation>à vous (%1)</translation>
+    </message>
+    <message>
+        <source>yours</source>
+        <translation>à vous</translation>
+    </message>
 </context>
 <context>
     <name>DOF Chart</name>
@@ -2135,6 +2143,13 @@ ces choix.
     <message>
         <source>Whole stops</source>
         <translation>Diaphragmes entiers</translation>
+    </message>
+</context>
+<context>
+    <name>Typed</name>
+    <message>
+        <source>%1 is not a number in your number settings, which write it %2.</source>
+        <translation>%1 n’est pas un nombre dans vos réglages de nombres, qui l’écrivent %2.</translation>
     </message>
 </context>
 <context>

@@ -162,6 +162,29 @@ TEST(LensfunCameras, TheInstalledDatabaseKnowsTodaysBodies) {
     }
 }
 
+// A camera of lensfun's the person added is theirs, and listed once.
+TEST(LensfunCameras, OneOfYoursIsListedOnceAsYours) {
+    FoundCamera mine;
+    mine.name = "Sony Alpha 7 IV";
+    mine.maker = "Sony";
+    mine.model = "ILCE-7M4";
+    mine.source = "lensfun";
+    FoundCamera renamed = mine;
+    renamed.name = "My A7";
+    for (const FoundCamera& own : {mine, renamed}) {
+        const CameraCatalog catalog = AllCameras({own});
+        if (!catalog.problem.empty())
+            GTEST_SKIP() << catalog.problem;
+        std::size_t found = 0;
+        for (std::size_t i = 0; i < catalog.cameras.size(); ++i)
+            if (catalog.cameras[i].model == "ILCE-7M4") {
+                ++found;
+                EXPECT_TRUE(catalog.IsOwn(i)) << own.name;
+            }
+        EXPECT_EQ(found, 1u) << own.name;
+    }
+}
+
 // The person's cameras file: each readable line a camera, every other line
 // kept as it was, the numbers written back to the last bit.
 TEST(OwnCameras, ReadsWhatItCanAndKeepsTheRest) {

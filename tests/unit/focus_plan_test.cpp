@@ -183,6 +183,9 @@ TEST(FocusPlan, RefusesInOneSentenceAndNeverShowsNanOrInfinity) {
         {"", "", "", "Type the nearest point that must be sharp."},
         {" ", "", "", "Type the nearest point that must be sharp."},
         {"x", "", "", "The nearest sharp point must be a positive distance."},
+        // The other decimal separator: said as what it is.
+        {"1,5", "", "", "1,5 is not a number in your number settings, which write it 1.5."},
+        {"1", "2,5 m", "", "2,5 m is not a number in your number settings, which write it 2.5 m."},
         {"1", "-3", "", "The farthest sharp point must be a positive distance, or Infinity."},
         {"1", "", "0", "The background must be a positive distance, or left empty for infinity."},
         {"0.04", "", "", "The nearest sharp point must be farther than the focal length."},
