@@ -4,6 +4,7 @@
 // window, and the settings file is read, never written.
 
 #include "chart/dof_chart.h"
+#include "framework/base/calendar_time.h"
 #include "framework/base/number_format.h"
 #include "photo/photo_loading.h"
 #include "table/dof_table.h"
@@ -38,6 +39,8 @@ struct CommandLineContext {
     // Reads photos, a batch at a time: the program's reader process unless
     // another source is given.
     std::function<std::unique_ptr<PhotoSource>()> photos = [] { return OpenPhotoReader(); };
+    // A date and time as the person writes them; none: as programs do.
+    std::function<std::string(const CalendarTime&)> dateText = nullptr;
 };
 
 // Thrown by a `produce` that could make nothing of what was asked (a chart

@@ -158,7 +158,7 @@ CommandResult PhotoVerb(const std::vector<std::string>& args, const CommandLineC
         return *failed;
     const PhotoChoices wanted{
         Value(choices.unit), CStringToUtf8(choices.unit.entries[choices.unit.selected].displayText),
-        Value(choices.cofc)};
+        Value(choices.cofc), machine.dateText};
     ShootCameras cameras(machine);
     CommandResult result;
     result.err = choices.warning;

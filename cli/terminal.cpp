@@ -136,8 +136,9 @@ int WriteOutput(CommandResult& result) {
 int RunTerminalVerbs(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     const CDesktopPlatform desktop;
-    const CommandLineContext machine{desktop.GetProgramPath(), desktop.GetConfigHome(),
-                                     desktop.GetNumberSettings(), &MakePdf, &DrawChart};
+    CommandLineContext machine{desktop.GetProgramPath(), desktop.GetConfigHome(),
+                               desktop.GetNumberSettings(), &MakePdf, &DrawChart};
+    machine.dateText = [&desktop](const CalendarTime& t) { return desktop.DateTimeText(t); };
     std::optional<CommandResult> result = RunCommandLine(args, machine);
     if (!result)
         return -1;

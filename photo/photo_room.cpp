@@ -58,8 +58,10 @@ void ShowPhoto(MainForm& main, const std::string& path) {
                    Utf8ToCString(Tr("Messages", "Open Photo")));
         return;
     }
-    const PhotoChoices choices{main.ChosenValue(IDC_UNIT).value_or("0"), main.ShownText(IDC_UNIT),
-                               main.ChosenValue(IDC_COFC).value_or("0.0300")};
+    const PhotoChoices choices{
+        main.ChosenValue(IDC_UNIT).value_or("0"), main.ShownText(IDC_UNIT),
+        main.ChosenValue(IDC_COFC).value_or("0.0300"),
+        [](const CalendarTime& t) { return AfxGetPlatform().DateTimeText(t); }};
     const PhotoCamera camera =
         CameraOfPhoto(facts, main.OwnCameras(),
                       []() -> const std::vector<FoundCamera>& { return LensfunCameras().cameras; });

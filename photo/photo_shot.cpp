@@ -202,6 +202,15 @@ std::string DistanceOf(const PhotoFacts& f, const DistanceUnit& unit,
                                            : FormatShortest(inUnit, 6, typed);
 }
 
+// The date taken as the person writes dates; a text Exif does not define,
+// as it stands.
+std::string DateOf(const PhotoFacts& f, const PhotoChoices& choices) {
+    const std::optional<CalendarTime> when = ReadExifDate(f.dateTaken);
+    if (!when)
+        return f.dateTaken;
+    return choices.dateText ? choices.dateText(*when) : IsoText(*when);
+}
+
 // The form's lines above the results, each with its label.
 std::vector<std::pair<std::string, std::string>>
 ShotLines(const PhotoFacts& f, const PhotoCamera& camera, const PhotoChoices& choices,
@@ -228,7 +237,8 @@ ShotLines(const PhotoFacts& f, const PhotoCamera& camera, const PhotoChoices& ch
                                          {std::to_string(f.width), std::to_string(f.height)}),
                                      f.sizeSource.empty() ? Tr("Photo", "the image") : f.sizeSource)
                            : NotRecorded()},
-        {"Date taken", f.dateTaken.empty() ? NotRecorded() : Sourced(f.dateTaken, f.dateSource)},
+        {"Date taken",
+         f.dateTaken.empty() ? NotRecorded() : Sourced(DateOf(f, choices), f.dateSource)},
         {"Circle of confusion", CircleLine(lens, camera, choices, s)},
     };
 }
@@ -289,4 +299,27 @@ PhotoShot ShotOfPhoto(const PhotoFacts& f, const PhotoCamera& camera, const Phot
     shot.lines.push_back({kResultLabels[2], ok ? r.totalText : "\u2014"});
     shot.lines.push_back({kResultLabels[3], ok ? r.hyperfocalText : "\u2014"});
     return shot;
+}
+
+std::optional<CalendarTime> ReadExifDate(std::string_view text) {
+    // "YYYY:MM:DD HH:MM:SS", the colons and the blank where they stand.
+    if (text.size() < 19)
+        return std::nullopt;
+    int parts[6] = {};
+    const int starts[] = {0, 5, 8, 11, 14, 17}, widths[] = {4, 2, 2, 2, 2, 2};
+    for (int k = 0; k < 6; ++k) {
+        for (int i = 0; i < widths[k]; ++i) {
+            const char c = text[static_cast<std::size_t>(starts[k] + i)];
+            if (c < '0' || c > '9')
+                return std::nullopt;
+            parts[k] = parts[k] * 10 + (c - '0');
+        }
+        if (k > 0 && text[static_cast<std::size_t>(starts[k] - 1)] != (k == 3 ? ' ' : ':'))
+            return std::nullopt;
+    }
+    const CalendarTime t{parts[0], parts[1], parts[2], parts[3], parts[4], parts[5]};
+    if (t.month < 1 || t.month > 12 || t.day < 1 || t.day > 31 || t.hour > 23 || t.minute > 59 ||
+        t.second > 60)
+        return std::nullopt;
+    return t;
 }

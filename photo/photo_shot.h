@@ -9,11 +9,13 @@
 #include "calc/calculation.h"
 #include "calc/lens.h"
 #include "finder/found_camera.h"
+#include "framework/base/calendar_time.h"
 #include "photo/photo_facts.h"
 
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -37,7 +39,12 @@ struct PhotoChoices {
     std::string unitValue; // "2"
     std::string unitName;  // "meters"
     std::string cofcValue; // "0.0300"
+    // The date taken as the person writes dates; none: as programs do.
+    std::function<std::string(const CalendarTime&)> dateText = nullptr;
 };
+
+// Exif's "2024:05:04 06:12:00" as a calendar time; none for another text.
+std::optional<CalendarTime> ReadExifDate(std::string_view text);
 
 struct PhotoShot {
     // As a press reads the texts below once they are on the main form: its

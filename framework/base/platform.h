@@ -2,6 +2,7 @@
 // What the framework asks of the machine it runs on. The application object
 // owns one; a test harness hands it one of its own.
 
+#include "framework/base/calendar_time.h"
 #include "framework/base/number_format.h"
 
 #include <chrono>
@@ -23,6 +24,8 @@ class CPlatform {
     // Whether the person's locale measures lengths in metres (not in feet,
     // as the United States does; nor when it names no country's ways).
     virtual bool MeasuresInMetres() const = 0;
+    // A date and time in the person's own short way of writing them.
+    virtual std::string DateTimeText(const CalendarTime& t) const = 0;
     // The interface language the desktop asks for, of `available` ("de",
     // "fr"); "" for English.
     virtual std::string GetInterfaceLanguage(const std::vector<std::string>& available) const = 0;

@@ -3,6 +3,7 @@
 #include "framework/base/translate.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -34,6 +35,13 @@ NumberSettings CDesktopPlatform::GetNumberSettings() const {
 bool CDesktopPlatform::MeasuresInMetres() const {
     const QLocale locale;
     return locale.language() != QLocale::C && locale.measurementSystem() == QLocale::MetricSystem;
+}
+
+std::string CDesktopPlatform::DateTimeText(const CalendarTime& t) const {
+    const QDateTime when(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute, t.second));
+    if (!when.isValid())
+        return IsoText(t);
+    return QLocale().toString(when, QLocale::ShortFormat).toStdString();
 }
 
 std::string

@@ -8,6 +8,7 @@ class CDesktopPlatform : public CPlatform {
     ScreenSize GetScreenSize() const override;
     NumberSettings GetNumberSettings() const override;
     bool MeasuresInMetres() const override;
+    std::string DateTimeText(const CalendarTime& t) const override;
     std::string GetInterfaceLanguage(const std::vector<std::string>& available) const override;
     std::string GetProgramPath() const override;
     std::string GetConfigHome() const override;

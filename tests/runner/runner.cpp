@@ -76,6 +76,9 @@ class ScenarioPlatform : public CPlatform {
         return CDesktopPlatform().GetInterfaceLanguage(available);
     }
     bool MeasuresInMetres() const override { return CDesktopPlatform().MeasuresInMetres(); }
+    std::string DateTimeText(const CalendarTime& t) const override {
+        return CDesktopPlatform().DateTimeText(t);
+    }
     std::string GetProgramPath() const override { return m_machine.programFolder + "/vextondof"; }
     std::string GetConfigHome() const override { return m_machine.configHome; }
     std::string GetSystemName() const override { return CDesktopPlatform().GetSystemName(); }

@@ -345,3 +345,28 @@ TEST(Photos, WhatAPhotoSaysIsShownSafely) {
     EXPECT_EQ((*fields)[2], "'@SUM(1+1)*cmd|' /C calc'!A0\\x0ANear Focus Limit of Depth of Field: "
                             "1 m");
 }
+
+// Exif writes "YYYY:MM:DD HH:MM:SS", and blanks or zeros where the camera
+// did not know the time; the form writes what it reads as the person does.
+TEST(Photos, TheDateTakenAsThePersonWritesDates) {
+    const auto read = ReadExifDate("2024:05:01 10:20:30");
+    ASSERT_TRUE(read);
+    EXPECT_EQ(IsoText(*read), "2024-05-01 10:20:30");
+    for (const char* unknown : {"    :  :     :  :  ", "0000:00:00 00:00:00", "2024:05:01",
+                                "2024-05-01 10:20:30", "2024:13:01 10:20:30", ""})
+        EXPECT_FALSE(ReadExifDate(unknown)) << unknown;
+
+    const PhotoFacts group = ReadPhoto(Photos() + "/group.jpg");
+    PhotoChoices choices{"2", "meters", "0.0300"};
+    const auto dateLine = [&] {
+        for (const auto& [label, text] : ShotOfPhoto(group, {}, choices, {}).lines)
+            if (label == "Date taken")
+                return text;
+        return std::string();
+    };
+    EXPECT_EQ(dateLine(), "2024-05-01 10:20:30 (Exif.Photo.DateTimeOriginal)");
+    choices.dateText = [](const CalendarTime& t) {
+        return std::to_string(t.day) + "/" + std::to_string(t.month) + "/" + std::to_string(t.year);
+    };
+    EXPECT_EQ(dateLine(), "1/5/2024 (Exif.Photo.DateTimeOriginal)");
+}
