@@ -75,10 +75,10 @@ std::string CsvLine(const PhotoFacts& facts, const PhotoShot& shot) {
         coc = Fixed(shot.result.coc);
     }
     std::string problem = shot.missing;
-    for (const PhotoSentence& sentence : facts.nonsense) {
+    for (const std::string& note : shot.notes) {
         if (!problem.empty())
             problem += ' ';
-        problem += Said(sentence);
+        problem += note;
     }
     const auto number = [](const std::optional<RecordedNumber>& n) {
         return n ? FormatFixed(n->value, 6) : std::string();
@@ -91,12 +91,12 @@ std::string CsvLine(const PhotoFacts& facts, const PhotoShot& shot) {
            "," + coc + "," + CsvField(problem) + "\r\n";
 }
 
-std::string TextBlock(const PhotoFacts& facts, const PhotoShot& shot) {
+std::string TextBlock(const PhotoShot& shot) {
     std::string out;
     for (const auto& [label, text] : shot.lines) // the photo form's labels
         out += Tr("Photo", (label + ":").c_str()) + " " + text + "\n";
-    for (const PhotoSentence& sentence : facts.nonsense)
-        out += Note(Said(sentence));
+    for (const std::string& note : shot.notes)
+        out += Note(note);
     if (!shot.missing.empty())
         out += Note(shot.missing);
     return out;
@@ -182,7 +182,7 @@ CommandResult PhotoVerb(const std::vector<std::string>& args, const CommandLineC
         } else {
             if (!first)
                 result.out += '\n';
-            result.out += TextBlock(facts, shot);
+            result.out += TextBlock(shot);
             first = false;
         }
     });

@@ -32,10 +32,10 @@ CPhotoDlg::CPhotoDlg(const PhotoFacts& facts, const PhotoShot& shot, CWnd* paren
     for (std::size_t i = 1; i < shot.lines.size() && i < m_texts.size() - 1; ++i)
         m_texts[i] = Utf8ToCString(shot.lines[i].second);
     std::string notes = shot.missing;
-    for (const PhotoSentence& sentence : facts.nonsense) {
+    for (const std::string& note : shot.notes) {
         if (!notes.empty())
             notes += ' ';
-        notes += Said(sentence);
+        notes += note;
     }
     m_texts.back() = Utf8ToCString(notes);
     for (const int box : kBoxes) // what a photo records may be of any length

@@ -3,6 +3,7 @@
 // each value with where it was found, what was not recorded, and what was
 // recorded but makes no sense (named, never used).
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,12 +16,15 @@
 struct PhotoSentence {
     std::string text;
     std::vector<std::string> args;
-    unsigned words = 0;
+    unsigned words = 0;   // the args (a bit each) that are words to translate
+    unsigned lengths = 0; // the args that are lengths in metres ("1.25"), written in the unit
     bool empty() const { return text.empty(); }
 };
 
-// The sentence in the person's language.
-std::string Said(const PhotoSentence& sentence);
+// The sentence in the person's language, its lengths as `length` writes
+// them (none: in metres, as "1.25 m").
+std::string Said(const PhotoSentence& sentence,
+                 const std::function<std::string(double metres)>& length = nullptr);
 // A sentence made already, in the person's language.
 PhotoSentence MadeSentence(std::string text);
 

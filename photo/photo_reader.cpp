@@ -181,12 +181,15 @@ bool ReadCanonRange(const Fields& fields, PhotoFacts& f) {
         return false;
     if (std::isinf(*a))
         return false;
-    const auto metres = [](double v) { return FormatShortest(v, 2, PlainNumberSettings()) + " m"; };
+    // Lengths travel as numbers, written in the person's unit where said.
+    const auto metres = [](double v) { return FormatFixed(v, 6); };
     if (std::isinf(*b)) { // focused somewhere beyond the lower end
         f.nonsense.push_back({TR_NOOP("Photo", "Canon's maker note records the focus distance as "
                                                "beyond %1 (%2, %3), which cannot be calculated "
                                                "with."),
-                              {metres(*a), lowerKey, upperKey}});
+                              {metres(*a), lowerKey, upperKey},
+                              0,
+                              1u});
         return true;
     }
     // Focus moves evenly in dioptres: the middle of the range in dioptres.
@@ -194,7 +197,9 @@ bool ReadCanonRange(const Fields& fields, PhotoFacts& f) {
     f.distance = SaneDistance(middle, std::string(lowerKey) + ", " + upperKey, f);
     f.distanceNote = {TR_NOOP("Photo", "Canon's maker note records the focus distance as between "
                                        "%1 and %2; the middle in dioptres, %3, is used."),
-                      {metres(*a), metres(*b), metres(middle)}};
+                      {metres(*a), metres(*b), metres(middle)},
+                      0,
+                      7u};
     return true;
 }
 

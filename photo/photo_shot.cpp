@@ -2,6 +2,7 @@
 #include "framework/base/cstring.h"
 
 #include "calc/feet_inches.h"
+#include "calc/fine_lengths.h"
 #include "calc/typed_distance.h"
 #include "cameras/camera_table.h"
 #include "finder/camera_catalog.h"
@@ -202,6 +203,13 @@ std::string DistanceOf(const PhotoFacts& f, const DistanceUnit& unit,
                                            : FormatShortest(inUnit, 6, typed);
 }
 
+// Lengths in metres as the unit writes them, at a glance.
+std::function<std::string(double)> InUnit(const DistanceUnit& unit, const NumberSettings& s) {
+    return [&unit, s](double metres) {
+        return LengthWriting(unit, s).WithUnit(MetresInUnit(metres, unit));
+    };
+}
+
 // The date taken as the person writes dates; a text Exif does not define,
 // as it stands.
 std::string DateOf(const PhotoFacts& f, const PhotoChoices& choices) {
@@ -229,7 +237,7 @@ ShotLines(const PhotoFacts& f, const PhotoCamera& camera, const PhotoChoices& ch
          !lens.distanceText.empty()
              ? Sourced(lens.distanceText + (unit.code == kFeetAndInchesCode ? "" : unit.suffix),
                        f.distance->source) +
-                   (f.distanceNote.empty() ? "" : " " + Said(f.distanceNote))
+                   (f.distanceNote.empty() ? "" : " " + Said(f.distanceNote, InUnit(unit, s)))
          : f.distanceInfinite ? Tr("Photo", "infinity")
                               : NotRecorded()},
         {"Image size", f.width
@@ -283,6 +291,8 @@ PhotoShot ShotOfPhoto(const PhotoFacts& f, const PhotoCamera& camera, const Phot
         lens.sensor = {camera.camera->sensorWidth, camera.camera->sensorHeight};
     }
     shot.lines = ShotLines(f, camera, choices, lens, focalLine, settings);
+    for (const PhotoSentence& sentence : f.nonsense)
+        shot.notes.push_back(Said(sentence, InUnit(unit, settings)));
     if (!missing.empty()) {
         shot.missing = MissingSentence(f, missing);
     } else {

@@ -59,6 +59,9 @@ struct PhotoShot {
     bool calculated = false;  // the depth of field could be worked out
     CalculationResult result; // when it could
     std::string missing;      // one sentence: what the photo does not record
+    // What it records that cannot be used, each said in a sentence (its
+    // lengths in the unit).
+    std::vector<std::string> notes;
     // What the form and the terminal show, in order: a label (the form's,
     // without its colon) and its text.
     std::vector<std::pair<std::string, std::string>> lines;

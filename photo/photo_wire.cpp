@@ -26,7 +26,7 @@ bool Get(CUnpacker& u, std::optional<RecordedNumber>& n) {
 
 void Put(CPacker& p, const PhotoSentence& s) {
     p.Put(s.text);
-    p.Put(static_cast<std::uint64_t>(s.words));
+    p.Put(static_cast<std::uint64_t>(s.words) | static_cast<std::uint64_t>(s.lengths) << 32);
     p.Put(static_cast<std::uint64_t>(s.args.size()));
     for (const std::string& arg : s.args)
         p.Put(arg);
@@ -34,9 +34,10 @@ void Put(CPacker& p, const PhotoSentence& s) {
 bool Get(CUnpacker& u, PhotoSentence& s) {
     std::uint64_t words = 0;
     std::size_t count = 0;
-    if (!u.Get(s.text) || !u.Get(words) || words > 0xFFFFFFFFu || !u.GetCount(count, 8))
+    if (!u.Get(s.text) || !u.Get(words) || !u.GetCount(count, 8))
         return false;
-    s.words = static_cast<unsigned>(words);
+    s.words = static_cast<unsigned>(words & 0xFFFFFFFFu);
+    s.lengths = static_cast<unsigned>(words >> 32);
     s.args.assign(count, {});
     for (std::string& arg : s.args)
         if (!u.Get(arg))

@@ -107,6 +107,14 @@ TEST(Photos, EachValueReadWithItsSourceAndNonsenseNamed) {
     EXPECT_EQ(Said(canon.distanceNote),
               "Canon's maker note records the focus distance as between 2.51 m "
               "and 2.89 m; the middle in dioptres, 2.69 m, is used.");
+    // The range in the unit chosen: in feet and inches, as a tape reads it
+    // (2.51 m is 98.8 in, 8 ft 2 7/8 in; 2.89 m is 113.8 in, 9 ft 5 3/4 in).
+    const PhotoShot inTape = ShotOfPhoto(canon, {}, {"4", "feet and inches", "0.0300"}, {});
+    const std::string& distanceLine = inTape.lines[6].second;
+    EXPECT_EQ(distanceLine,
+              "8 ft 9 3/4 in (Exif.CanonFi.FocusDistanceLower, Exif.CanonFi.FocusDistanceUpper) "
+              "Canon's maker note records the focus distance as between 8 ft 2 7/8 in and "
+              "9 ft 5 3/4 in; the middle in dioptres, 8 ft 9 3/4 in, is used.");
     const PhotoFacts absurd = ReadPhoto(Photos() + "/absurd.jpg");
     EXPECT_EQ(absurd.nonsense.size(), 4u) << "focal length, f-number, distance, size";
     EXPECT_EQ(absurd.width, 0);
