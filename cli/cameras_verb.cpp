@@ -106,7 +106,8 @@ std::string CsvLine(const FoundCamera& c) {
 
 // Name, crop factor, sensor and source (the person's own marked as theirs),
 // in columns as wide as the widest.
-std::string TextLines(const CameraCatalog& catalog, const std::vector<std::size_t>& shown) {
+std::string TextLines(const CameraCatalog& catalog, const std::vector<std::size_t>& shown,
+                      const NumberSettings& numbers) {
     const std::vector<FoundCamera>& cameras = catalog.cameras;
     std::size_t nameWidth = 4;
     for (const std::size_t i : shown)
@@ -115,9 +116,10 @@ std::string TextLines(const CameraCatalog& catalog, const std::vector<std::size_
     for (const std::size_t i : shown) {
         const FoundCamera& c = cameras[i];
         std::string line = c.name + std::string(nameWidth - DisplayWidth(c.name) + 2, ' ');
-        std::string crop = FormatShortest(c.cropFactor, 4, NumberSettings{});
+        std::string crop = FormatShortest(c.cropFactor, 4, numbers);
         line += std::string(crop.size() < 6 ? 6 - crop.size() : 0, ' ') + crop + "  ";
-        std::string sensor = Number(c.sensorWidth, 2) + " x " + Number(c.sensorHeight, 2) + " mm";
+        std::string sensor = FormatLocaleNumber(Number(c.sensorWidth, 2), 2, numbers) + " x " +
+                             FormatLocaleNumber(Number(c.sensorHeight, 2), 2, numbers) + " mm";
         const std::string source = catalog.IsOwn(i) && c.source != "own"
                                        ? Arg(Tr("Command line", "yours (%1)"), {c.source})
                                    : catalog.IsOwn(i) ? Tr("Command line", "yours")
@@ -142,7 +144,7 @@ CommandResult ChangeCameras(const CamerasOptions& options, const SettingsLocatio
         const FoundCamera camera = CameraOfSensor(*options.add, sensor->width, sensor->height);
         change = AddOwnCamera(settings, camera, kOtherCameraText);
         done = Arg(Tr("Command line", "Added %1: crop factor %2."),
-                   {camera.name, FormatFixed(camera.cropFactor, 6)});
+                   {camera.name, FormatShortest(camera.cropFactor, 6, numbers)});
     } else {
         change = RemoveOwnCamera(settings, *options.remove);
         done = Arg(Tr("Command line", "Removed %1."), {*options.remove});
@@ -188,7 +190,7 @@ CommandResult CamerasVerb(const std::vector<std::string>& args, const CommandLin
         for (const std::size_t i : shown)
             result.out += CsvLine(catalog.cameras[i]);
     } else {
-        result.out = TextLines(catalog, shown);
+        result.out = TextLines(catalog, shown, machine.numbers);
     }
     return result;
 }

@@ -561,3 +561,20 @@ TEST(CommandLine, EveryListedCameraIsChosenByItsOwnName) {
                              "Panasonic DMC-LX3 (1:1)", "Sony Cyber-shot (DSC-S75)"})
         EXPECT_TRUE(names.count(name)) << name;
 }
+
+// The verbs' texts for people follow their number settings; a CSV stays as
+// programs read it.
+TEST(CommandLine, CamerasInThePersonsNumberSettings) {
+    Folders folders;
+    const CommandLineContext german = folders.Machine(With(",", "."));
+    const CommandResult text = Verb(german, {"cameras", "x-t4"});
+    if (text.exitCode != 0)
+        GTEST_SKIP() << text.err; // no lensfun database here
+    // lensfun: crop factor 1.534, 23.468057 × 15.645372 mm.
+    EXPECT_NE(text.out.find("1,534  23,47 x 15,65 mm"), std::string::npos) << text.out;
+    const CommandResult csv = Verb(german, {"cameras", "x-t4", "--format", "csv"});
+    EXPECT_NE(csv.out.find(",1.534,23.468057,15.645372,"), std::string::npos) << csv.out;
+    // The full frame's diagonal, 43.267 mm, over 7 mm: 6.180945.
+    const CommandResult added = Verb(german, {"cameras", "--add", "Phone", "--sensor", "5,6x4,2"});
+    EXPECT_EQ(added.out, "Added Phone: crop factor 6,180945.\n") << added.err;
+}
