@@ -17,6 +17,7 @@
 #include <QEventLoop>
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -24,6 +25,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QUrl>
 #include <algorithm>
 #include <cmath>
@@ -375,6 +377,35 @@ void CDialog::FitDialogUnits(const QFont& font) {
             m_withinScreen.end())
             CutToFit(control);
     }
+    CentreLabelsOnTheirRows();
+}
+
+// A one-line label at the top of a row whose box is taller (a list, an edit
+// box) would sit above the box's text, the more the larger the form: it
+// takes the box's height and its text the box's middle, as the box's does.
+void CDialog::CentreLabelsOnTheirRows() {
+    for (FormControl& label : m_controls) {
+        const DialogItem& l = *label.item;
+        auto* text = qobject_cast<QLabel*>(label.widget);
+        if (l.kind != ControlKind::Static || !text || l.cy > 10)
+            continue;
+        for (const FormControl& box : m_controls) {
+            const DialogItem& b = *box.item;
+            if (b.kind == ControlKind::Static || b.kind == ControlKind::Picture ||
+                b.kind == ControlKind::Table || std::abs(b.y - l.y) > 2 || b.x < l.x + l.cx - 2 ||
+                ShownHeight(b) <= l.cy || ShownHeight(b) > 16)
+                continue;
+            // Where both stand now (a template applied again moves them).
+            const QRect row = box.widget->geometry();
+            QRect place = label.widget->geometry();
+            place.setTop(row.top());
+            place.setHeight(row.height());
+            label.place = place;
+            label.widget->setGeometry(place);
+            text->setAlignment((text->alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter);
+            break;
+        }
+    }
 }
 
 void CDialog::ShowWithinScreen(int id) {
@@ -529,10 +560,16 @@ QSize CDialog::LeastWindowSize() const {
 QSize CDialog::SizeShowingGrid(const FormControl& grid) const {
     const QSize least = LeastWindowSize();
     const auto content = KindOps(grid.item->kind).contentSize;
-    const QSize wanted = (content ? content(grid.widget) : grid.place.size()) - grid.place.size();
+    QSize wanted = (content ? content(grid.widget) : grid.place.size()) - grid.place.size();
     const QRect screen =
         m_window->screen() ? m_window->screen()->availableGeometry() : QRect(QPoint(), least);
     const QSize room = screen.size() - QSize(kScreenMargin, kScreenMargin) - least;
+    // A grid too wide for the screen scrolls sideways: its scroll bar takes
+    // a row's room, which it is given, and the same the other way.
+    const int bar =
+        grid.widget->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grid.widget);
+    const bool across = wanted.width() > room.width(), down = wanted.height() > room.height();
+    wanted += QSize(down ? bar : 0, across ? bar : 0);
     return least + QSize(std::clamp(wanted.width(), 0, std::max(0, room.width())),
                          std::clamp(wanted.height(), 0, std::max(0, room.height())));
 }
@@ -713,6 +750,7 @@ void CDialog::ReapplyTemplate(int templateId) {
     }
     for (const auto& [widget, rect] : moves)
         widget->setGeometry(rect);
+    CentreLabelsOnTheirRows();
 }
 
 void CDialog::RefreshTemplateItem(const FormControl& control) const {

@@ -103,6 +103,7 @@ class CDialog : public CWnd {
     FormWindow* MakeWindow(const DialogTemplate& t);
     void CreateControls(const DialogTemplate& t, QWidget* content);
     void FitDialogUnits(const QFont& font);
+    void CentreLabelsOnTheirRows();
     bool FitsScreen(double unitX, double unitY) const;
     void CutToFit(const FormControl& control);
     void AddMenuBar(FormWindow* window);

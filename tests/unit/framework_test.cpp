@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -68,6 +69,19 @@ const DialogTemplate kTemplates[] = {
          {1606, ControlKind::Button, WS_TABSTOP, 4, 82, 40, 14, "Export"},
      },
      {{1600, 0, "Test chart"}}},
+    {5,
+     "Rows form",
+     120,
+     60,
+     8,
+     {
+         {1013, ControlKind::Static, kStyleNone, 4, 6, 40, 8, "Name:"},
+         {1102, ControlKind::Edit, WS_BORDER | WS_TABSTOP, 50, 6, 60, 14, ""},
+         {1014, ControlKind::Static, kStyleNone, 4, 26, 40, 8, "Kind:"},
+         {1004, ControlKind::ComboBox, CBS_DROPDOWN | WS_TABSTOP, 50, 26, 60, 60, ""},
+         {1101, ControlKind::Static, kStyleNone, 4, 46, 112, 8, "A note alone"},
+     },
+     {}},
 };
 
 // A drawing of a fixed least size that notes each paint.
@@ -121,7 +135,7 @@ class TestForm : public CDialog {
 // A form with a grid of `rows` rows of five columns.
 class GridForm : public TestForm {
   public:
-    explicit GridForm(int rows) : TestForm(3), m_rows(rows) {}
+    explicit GridForm(int rows, int columns = 5) : TestForm(3), m_rows(rows), m_columns(columns) {}
     CTableCtrl grid;
 
   protected:
@@ -129,18 +143,18 @@ class GridForm : public TestForm {
     BOOL OnInitDialog() override {
         TestForm::OnInitDialog();
         TableContent content;
-        for (int c = 0; c < 5; ++c)
+        for (int c = 0; c < m_columns; ++c)
             content.columns.push_back(u"f/" + Utf8ToCString(std::to_string(c + 2)));
         for (int r = 0; r < m_rows; ++r) {
             content.rows.push_back(Utf8ToCString(std::to_string(r + 1) + " m"));
-            content.cells.emplace_back(5, u"1,234.5 – 6,789.0");
+            content.cells.emplace_back(m_columns, u"1,234.5 – 6,789.0");
         }
         grid.SetContent(content);
         return TRUE;
     }
 
   private:
-    int m_rows;
+    int m_rows, m_columns;
 };
 
 // A form with a picture whose content is set as it opens.
@@ -297,6 +311,30 @@ TEST(Framework, AFormWithNothingToFocusIsReadOutWhole) {
     EXPECT_EQ(withFocus.DoModal(), IDOK);
 }
 
+// A label beside a taller box reads on the box's line, at any size.
+TEST(Framework, ALabelStandsOnItsBoxsLine) {
+    for (const int pointSize : {8, 16}) {
+        TestForm form(5);
+        QFont font = QApplication::font();
+        font.setPointSize(pointSize);
+        QApplication::setFont(font);
+        form.whileOpen = [](TestForm& f) {
+            for (const auto& [labelId, boxId] : {std::pair{1013, 1102}, std::pair{1014, 1004}}) {
+                const auto* label = qobject_cast<QLabel*>(f.ControlWidget(labelId));
+                const QRect box = f.ControlWidget(boxId)->geometry();
+                EXPECT_LE(std::abs(label->geometry().center().y() - box.center().y()), 1)
+                    << labelId;
+                EXPECT_TRUE(label->alignment() & Qt::AlignVCenter) << labelId;
+            }
+            const auto* alone = qobject_cast<QLabel*>(f.ControlWidget(1101));
+            EXPECT_TRUE(alone->alignment() & Qt::AlignTop) << "a label with no box beside it";
+            f.EndDialog(IDOK);
+        };
+        EXPECT_EQ(form.DoModal(), IDOK);
+    }
+    QApplication::setFont(QFont());
+}
+
 TEST(Framework, AnOpenDropDownShowsItsWidestEntryWhole) {
     TestForm form(1);
     form.whileOpen = [](TestForm& f) {
@@ -443,6 +481,17 @@ TEST(Framework, AFormWithAGridOpensToShowItWholeAndGrowsWithIt) {
         f.EndDialog(IDOK);
     };
     EXPECT_EQ(tall.DoModal(), IDOK);
+
+    // Wider than the screen: it scrolls sideways, and its scroll bar hides
+    // no row.
+    GridForm wide(6, 60);
+    wide.whileOpen = [](TestForm& f) {
+        auto* grid = qobject_cast<QAbstractScrollArea*>(f.ControlWidget(1100));
+        EXPECT_GT(grid->horizontalScrollBar()->maximum(), 0);
+        EXPECT_EQ(grid->verticalScrollBar()->maximum(), 0) << "every row shows";
+        f.EndDialog(IDOK);
+    };
+    EXPECT_EQ(wide.DoModal(), IDOK);
 
     TestForm plain(1);
     plain.whileOpen = [](TestForm& f) {
