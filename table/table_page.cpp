@@ -90,12 +90,18 @@ class PagePainter {
     // again at the top of every page a group continues on; the number of pages.
     int Paint() {
         double y = Heading();
-        for (const auto& [first, last] : ColumnGroups()) {
+        const auto groups = ColumnGroups();
+        // The notes go under the last row, never on a page of their own: the
+        // last row goes with them where they would not fit beside it.
+        const double notes = m_table.roundingNote.empty() ? 0 : kGap + 3 * kTextPoints;
+        for (const auto& [first, last] : groups) {
             if (y + 3 * m_grid.rowHeight > Bottom())
                 y = NewPage();
             y = Row(y, -1, first, last);
             for (std::size_t row = 0; row < m_table.rows.size(); ++row) {
-                if (y + m_grid.rowHeight > Bottom())
+                const bool lastOfAll =
+                    last == groups.back().second && row + 1 == m_table.rows.size();
+                if (y + m_grid.rowHeight + (lastOfAll ? notes : 0) > Bottom())
                     y = Row(NewPage(), -1, first, last);
                 y = Row(y, static_cast<int>(row), first, last);
             }
@@ -322,13 +328,9 @@ qint64 SinkDevice::writeData(const char* data, qint64 count) {
 }
 
 QPageSize PaperSize(Paper paper) {
-    const QLocale::Territory here = QLocale().territory();
-    const bool letterCountry = here == QLocale::UnitedStates || here == QLocale::Canada ||
-                               here == QLocale::Mexico || here == QLocale::Chile ||
-                               here == QLocale::Colombia || here == QLocale::Venezuela ||
-                               here == QLocale::Philippines;
-    const bool letter = paper == Paper::Letter || (paper == Paper::OfTheLocale && letterCountry);
-    return QPageSize(letter ? QPageSize::Letter : QPageSize::A4);
+    if (paper == Paper::OfTheLocale)
+        return LocalePaper();
+    return QPageSize(paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4);
 }
 
 void PaintTablePages(QPagedPaintDevice& device, const DofTable& table,

@@ -15,6 +15,10 @@ extern "C" Q_DECL_EXPORT int vexton_print_with_dialog(QWidget* parent, const cha
                                                       void* context) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QString::fromUtf16(documentName));
+    // Printing to a file, or with no printer that has a paper of its own:
+    // the paper an exported PDF takes.
+    if (printer.outputFormat() == QPrinter::PdfFormat || printer.printerName().isEmpty())
+        printer.setPageSize(LocalePaper());
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted)
         return 0;

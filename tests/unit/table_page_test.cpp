@@ -199,6 +199,33 @@ TEST(TablePage, AOnePageTableUsesItsPage) {
     EXPECT_GT(wordHeight(onePage, "Hyperfocal"), 1.15 * wordHeight(manyPages, "Hyperfocal"));
 }
 
+// However many rows, the notes share their page with the table's last row:
+// no page holds the notes alone, on Letter as on A4.
+TEST(TablePage, TheNotesNeverStandOnAPageAlone) {
+    int notesAlone = 0;
+    for (const Paper paper : {Paper::Letter, Paper::A4})
+        for (int rows = 30; rows <= 58; rows += 2) {
+            std::vector<double> distances;
+            for (int i = 1; i <= rows; ++i)
+                distances.push_back(i);
+            TableRequest request = Request("50.0", "2", distances);
+            request.apertures.resize(3);
+            const DofTable table = MakeTable(request, NumberSettings{});
+            const std::vector<std::string> pages =
+                Write(TablePdf(table, kHeading, paper), "vextondof-notes-page.pdf").Pages();
+            std::size_t last = pages.size();
+            while (last > 0 && pages[last - 1].find_first_not_of(" \n") == std::string::npos)
+                --last; // a reader's empty tail after the last form feed
+            ASSERT_GT(last, 0u);
+            const std::string& page = pages[last - 1];
+            ASSERT_NE(page.find("Distances in meters"), std::string::npos) << rows;
+            notesAlone += page.find(table.rows.back()) == std::string::npos;
+            EXPECT_NE(page.find(table.rows.back()), std::string::npos)
+                << rows << " rows: the notes' page holds no row";
+        }
+    EXPECT_EQ(notesAlone, 0);
+}
+
 // The locale's paper: Letter where the Americas' Letter countries use it, A4
 // elsewhere, unless the paper is named.
 TEST(TablePage, TheLocalesPaper) {
