@@ -5,9 +5,12 @@
 #include "framework/qt/printing.h"
 #include "framework/qt/svg_writing.h"
 
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
+
+#include <cmath>
 
 namespace {
 // The chart's type on paper; in images 7.5 points, 10 pixels at 96 per inch.
@@ -44,32 +47,60 @@ void WritePdf(const DofChart& chart, const TablePageHeading& heading, Paper pape
     PaintChartPage(pdf, chart, heading);
 }
 
-// The chart in an image of `size` pixels at 96 per inch, black on white.
-void PaintImage(QPainter& painter, const DofChart& chart, QSize size) {
+// What an image of the chart is of, in a line above it, as a page's
+// heading says it: the camera, the focal length, the circle of confusion
+// and the unit.
+struct Caption {
+    QString text;
+    double height = 0; // in the image's pixels, with its margin
+
+    Caption(const TablePageHeading& h, int width)
+        : text(QString::fromStdString(
+              Arg(Tr("Pages", "%1, %2, circle of confusion %3, distances in %4"),
+                  {h.camera, h.focalLength, h.cocUsed, h.unit}))) {
+        const QFontMetricsF metrics(PageFont(kImagePoints));
+        height = metrics.boundingRect(Room(width), Qt::TextWordWrap, text).height() + 2 * kMargin;
+    }
+    static constexpr double kMargin = 6;
+    static QRectF Room(int width) { return QRectF(kMargin, kMargin, width - 2 * kMargin, 1e6); }
+};
+
+// The chart in an image of `size` pixels at 96 per inch, black on white,
+// under its caption.
+void PaintImage(QPainter& painter, const DofChart& chart, const Caption& caption, QSize size) {
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillRect(QRectF(QPointF(), QSizeF(size)), Qt::white);
-    ChartDrawing(chart).Paint(painter, QRectF(QPointF(), QSizeF(size)), PaperPalette(),
-                              PageFont(kImagePoints));
+    const QSizeF whole(size.width(), size.height() + caption.height);
+    painter.fillRect(QRectF(QPointF(), whole), Qt::white);
+    painter.setFont(PageFont(kImagePoints));
+    painter.setPen(Qt::black);
+    painter.drawText(Caption::Room(size.width()), Qt::TextWordWrap, caption.text);
+    ChartDrawing(chart).Paint(painter, QRectF(QPointF(0, caption.height), QSizeF(size)),
+                              PaperPalette(), PageFont(kImagePoints));
 }
 
-std::string WritePng(const DofChart& chart, QSize size, QIODevice& out) {
-    QImage image(size * 2, QImage::Format_ARGB32_Premultiplied);
+std::string WritePng(const DofChart& chart, const Caption& caption, QSize size, QIODevice& out) {
+    const QSize whole(size.width(), size.height() + static_cast<int>(std::ceil(caption.height)));
+    QImage image(whole * 2, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(2);
     {
         QPainter painter(&image);
-        PaintImage(painter, chart, size);
+        PaintImage(painter, chart, caption, size);
     }
     image.setText(QStringLiteral("Title"),
                   QString::fromStdString(Tr("Pages", "Depth of Field Chart")));
-    image.setText(QStringLiteral("Description"), Summary(chart));
+    image.setText(QStringLiteral("Description"),
+                  caption.text + QStringLiteral(". ") + Summary(chart));
     return image.save(&out, "PNG") ? std::string() : Tr("Pages", "The PNG could not be made.");
 }
 
-std::string WriteSvgFile(const DofChart& chart, QSize size, QIODevice& out) {
+std::string WriteSvgFile(const DofChart& chart, const Caption& caption, QSize size,
+                         QIODevice& out) {
     QString unavailable;
+    const QSize whole(size.width(), size.height() + static_cast<int>(std::ceil(caption.height)));
     const bool written = WriteSvg(
-        out, size, QString::fromStdString(Tr("Pages", "Depth of Field Chart")), Summary(chart),
-        [&](QPainter& painter) { PaintImage(painter, chart, size); }, &unavailable);
+        out, whole, QString::fromStdString(Tr("Pages", "Depth of Field Chart")),
+        caption.text + QStringLiteral(". ") + Summary(chart),
+        [&](QPainter& painter) { PaintImage(painter, chart, caption, size); }, &unavailable);
     return written ? std::string()
                    : (unavailable.isEmpty() ? std::string("The SVG could not be made.")
                                             : unavailable.toStdString());
@@ -90,10 +121,10 @@ std::string WriteChart(const DofChart& chart, const TablePageHeading& heading, C
         WritePdf(chart, heading, paper, device);
         break;
     case ChartFormat::Png:
-        failed = WritePng(chart, size, device);
+        failed = WritePng(chart, Caption(heading, size.width()), size, device);
         break;
     case ChartFormat::Svg:
-        failed = WriteSvgFile(chart, size, device);
+        failed = WriteSvgFile(chart, Caption(heading, size.width()), size, device);
         break;
     }
     if (device.failure)

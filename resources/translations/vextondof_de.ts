@@ -1726,6 +1726,10 @@ zeigt.
         <source>The PNG could not be made.</source>
         <translation>Das PNG konnte nicht erstellt werden.</translation>
     </message>
+    <message>
+        <source>%1, %2, circle of confusion %3, distances in %4</source>
+        <translation>%1, %2, Zerstreuungskreis %3, Entfernungen in %4</translation>
+    </message>
 </context>
 <context>
     <name>Photo</name>

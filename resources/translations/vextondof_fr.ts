@@ -1732,6 +1732,10 @@ ces choix.
         <source>The PNG could not be made.</source>
         <translation>Le PNG n’a pas pu être créé.</translation>
     </message>
+    <message>
+        <source>%1, %2, circle of confusion %3, distances in %4</source>
+        <translation>%1, %2, cercle de confusion %3, distances en %4</translation>
+    </message>
 </context>
 <context>
     <name>Photo</name>

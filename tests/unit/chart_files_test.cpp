@@ -158,6 +158,11 @@ TEST(ChartFiles, TheSvgHoldsEveryLabelInsideItsViewBox) {
         for (const char* label : {"f/2.8", "f/8", "f/22", "1 m", "10 m", "\u221E"})
             EXPECT_TRUE(all.contains(QString::fromUtf8(label)))
                 << view << ": " << label << " in " << joined.toStdString();
+        // What it is of, as the PDF's heading says it: the camera, the focal
+        // length, the circle of confusion, the unit.
+        EXPECT_TRUE(joined.contains(QStringLiteral(
+            "Canon 1Ds, 50.00 mm, circle of confusion 0.030800 mm, distances in meters")))
+            << view << ": " << joined.toStdString();
         if (std::string(view) == "zone")
             for (const char* zone : kZones)
                 EXPECT_TRUE(all.contains(QString::fromUtf8(zone))) << zone;
@@ -198,7 +203,10 @@ TEST(ChartFiles, ThePdfAndThePng) {
     const QImage image(QString::fromStdString(png.string()));
     ASSERT_FALSE(image.isNull());
     EXPECT_GE(image.width(), 1600); // twice 800
-    bool blue = false;              // the first aperture's bar
+    EXPECT_TRUE(image.text(QStringLiteral("Description"))
+                    .startsWith(QStringLiteral("Canon 1Ds, 50.00 mm, circle of confusion")))
+        << image.text(QStringLiteral("Description")).toStdString();
+    bool blue = false; // the first aperture's bar
     for (int y = 0; y < image.height() && !blue; y += 2)
         for (int x = 0; x < image.width() && !blue; x += 2)
             blue = image.pixelColor(x, y) == QColor(0x00, 0x72, 0xB2);
