@@ -17,6 +17,12 @@ namespace {
 std::string NotRecorded() {
     return Tr("Photo", "not recorded");
 }
+// The same of what some languages name with a feminine word (the focal
+// length, the aperture, the focus distance, the image's size, the date):
+// French "non enregistrée".
+std::string NotRecordedFeminine() {
+    return Tr("Photo, feminine", "not recorded");
+}
 
 std::string Sourced(const std::string& text, const std::string& source) {
     return source.empty() ? text : text + " (" + source + ")";
@@ -164,7 +170,7 @@ std::string FocalLengthOf(const PhotoFacts& f, const PhotoCamera& camera,
                     Number(camera.camera->cropFactor, settings)});
     }
     missing.push_back(TR_NOOP("Photo", "the focal length"));
-    return NotRecorded();
+    return NotRecordedFeminine();
 }
 
 // The aperture's name. An APEX aperture value names a stop (Av 5 is f/5.6);
@@ -232,21 +238,22 @@ ShotLines(const PhotoFacts& f, const PhotoCamera& camera, const PhotoChoices& ch
         {"35 mm equivalent", f.focalLength35 ? Sourced(Number(f.focalLength35->value, s) + " mm",
                                                        f.focalLength35->source)
                                              : NotRecorded()},
-        {"Aperture", f.fNumber ? Sourced(lens.apertureText, f.fNumber->source) : NotRecorded()},
+        {"Aperture",
+         f.fNumber ? Sourced(lens.apertureText, f.fNumber->source) : NotRecordedFeminine()},
         {"Focus distance",
          !lens.distanceText.empty()
              ? Sourced(lens.distanceText + (unit.code == kFeetAndInchesCode ? "" : unit.suffix),
                        f.distance->source) +
                    (f.distanceNote.empty() ? "" : " " + Said(f.distanceNote, InUnit(unit, s)))
          : f.distanceInfinite ? Tr("Photo", "infinity")
-                              : NotRecorded()},
+                              : NotRecordedFeminine()},
         {"Image size", f.width
                            ? Sourced(Arg(Tr("Photo", "%1 x %2 pixels"),
                                          {std::to_string(f.width), std::to_string(f.height)}),
                                      f.sizeSource.empty() ? Tr("Photo", "the image") : f.sizeSource)
-                           : NotRecorded()},
+                           : NotRecordedFeminine()},
         {"Date taken",
-         f.dateTaken.empty() ? NotRecorded() : Sourced(DateOf(f, choices), f.dateSource)},
+         f.dateTaken.empty() ? NotRecordedFeminine() : Sourced(DateOf(f, choices), f.dateSource)},
         {"Circle of confusion", CircleLine(lens, camera, choices, s)},
     };
 }

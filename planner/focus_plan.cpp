@@ -63,7 +63,8 @@ bool ListAperture(FocusPlan& p) {
         if (ParseDecimal(apertureValueTable[i].valueText) >= p.exactN)
             p.listAperture = i;
     if (p.listAperture < 0) {
-        p.apertureNeeded = Arg(Tr("Plan Focus", "%1 needed"), {needed});
+        p.apertureNeeded = needed; // beside "Aperture needed:", no more to say
+
         p.refusal =
             Arg(Tr("Plan Focus", "No aperture of the list is small enough; %1 would be needed."),
                 {needed});

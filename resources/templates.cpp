@@ -27,7 +27,8 @@ const DialogTemplate kTemplates[] = {
           TR_NOOP("Vexton.DOF.CE", "Aperture:")},
          {IDC_LBL_DISTANCE, K::Static, kTapLabel, 7, 76, 31, 8,
           TR_NOOP("Vexton.DOF.CE", "Distance:")},
-         {IDC_LBL_COFC, K::Static, kTapLabel, 7, 96, 20, 8, TR_NOOP("Vexton.DOF.CE", "CofC:")},
+         // Wider than the text: room for a word in other languages.
+         {IDC_LBL_COFC, K::Static, kTapLabel, 7, 96, 50, 8, TR_NOOP("Vexton.DOF.CE", "CofC:")},
          {IDC_LBL_DIOPTER, K::Static, kTapLabel, 7, 116, 27, 8,
           TR_NOOP("Vexton.DOF.CE", "Diopter:")},
          {IDC_CAMERA, K::ComboBox, kList, 60, 16, 93, 60, ""},

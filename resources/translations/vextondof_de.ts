@@ -307,7 +307,7 @@
     </message>
     <message>
         <source>From:</source>
-        <translation>Von:</translation>
+        <translation>Grundlage:</translation>
     </message>
     <message>
         <source>Print or screen:</source>
@@ -315,7 +315,7 @@
     </message>
     <message>
         <source>Seen from:</source>
-        <translation>Betrachtet aus:</translation>
+        <translation>Betrachtungsabstand:</translation>
     </message>
     <message>
         <source>empty: its diagonal</source>
@@ -1979,6 +1979,13 @@ zeigt.
     </message>
 </context>
 <context>
+    <name>Photo, feminine</name>
+    <message>
+        <source>not recorded</source>
+        <translation>nicht verzeichnet</translation>
+    </message>
+</context>
+<context>
     <name>Plan Focus</name>
     <message>
         <source>Plan Focus</source>
@@ -2029,10 +2036,6 @@ zeigt.
         <translation>Unschärfe des Hintergrunds in Zerstreuungskreisen:</translation>
     </message>
     <message>
-        <source>%1 needed</source>
-        <translation>%1 nötig</translation>
-    </message>
-    <message>
         <source>No aperture of the list is small enough; %1 would be needed.</source>
         <translation>Keine Blende der Liste ist klein genug; %1 wäre nötig.</translation>
     </message>
@@ -2042,7 +2045,7 @@ zeigt.
     </message>
     <message>
         <source>%1 (%2 needed)</source>
-        <translation>%1 (%2 nötig)</translation>
+        <translation>%1 (genau %2)</translation>
     </message>
     <message>
         <source>At %1, diffraction blurs more than the circle of confusion allows.</source>
@@ -2224,7 +2227,7 @@ zeigt.
     </message>
     <message>
         <source>CofC:</source>
-        <translation>Z-Kreis:</translation>
+        <translation>Unschärfe:</translation>
     </message>
     <message>
         <source>Diopter:</source>

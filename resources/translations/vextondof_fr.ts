@@ -1813,7 +1813,7 @@ ces choix.
     </message>
     <message>
         <source>The photo records its focus distance as infinity (0xFFFFFFFF in %1), which cannot be calculated with.</source>
-        <translation>La photo enregistre sa distance de mise au point comme l’infini (0xFFFFFFFF dans %1), avec quoi on ne peut pas calculer.</translation>
+        <translation>La photo enregistre sa distance de mise au point comme l’infini (0xFFFFFFFF dans %1), ce qui ne permet aucun calcul.</translation>
     </message>
     <message>
         <source>infinity</source>
@@ -1821,7 +1821,7 @@ ces choix.
     </message>
     <message>
         <source>Canon&apos;s maker note records the focus distance as beyond %1 (%2, %3), which cannot be calculated with.</source>
-        <translation>La note du fabricant Canon enregistre la distance de mise au point comme au-delà de %1 (%2, %3), avec quoi on ne peut pas calculer.</translation>
+        <translation>La note du fabricant Canon enregistre la distance de mise au point comme au-delà de %1 (%2, %3), ce qui ne permet aucun calcul.</translation>
     </message>
     <message>
         <source>Canon&apos;s maker note records the focus distance as between %1 and %2; the middle in dioptres, %3, is used.</source>
@@ -1829,7 +1829,7 @@ ces choix.
     </message>
     <message>
         <source>The photo records its focus distance as infinity (%1), which cannot be calculated with.</source>
-        <translation>La photo enregistre sa distance de mise au point comme l’infini (%1), avec quoi on ne peut pas calculer.</translation>
+        <translation>La photo enregistre sa distance de mise au point comme l’infini (%1), ce qui ne permet aucun calcul.</translation>
     </message>
     <message>
         <source>the image</source>
@@ -1985,6 +1985,13 @@ ces choix.
     </message>
 </context>
 <context>
+    <name>Photo, feminine</name>
+    <message>
+        <source>not recorded</source>
+        <translation>non enregistrée</translation>
+    </message>
+</context>
+<context>
     <name>Plan Focus</name>
     <message>
         <source>Plan Focus</source>
@@ -2033,10 +2040,6 @@ ces choix.
     <message>
         <source>Background blur, in circles of confusion:</source>
         <translation>Flou de l’arrière-plan, en cercles de confusion :</translation>
-    </message>
-    <message>
-        <source>%1 needed</source>
-        <translation>%1 nécessaire</translation>
     </message>
     <message>
         <source>No aperture of the list is small enough; %1 would be needed.</source>
@@ -2230,7 +2233,7 @@ ces choix.
     </message>
     <message>
         <source>CofC:</source>
-        <translation>Cercle :</translation>
+        <translation>CdC :</translation>
     </message>
     <message>
         <source>Diopter:</source>
