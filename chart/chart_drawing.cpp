@@ -379,15 +379,12 @@ class Painter {
                       T(TR_NOOP("DOF Chart", "Focus distance (%1)")).arg(Text(m_chart.unitName)));
     }
 
+    // A series' near and far curves, from the arithmetic at every column of
+    // the device, and at the hyperfocal distance, where the far limit leaves
+    // for infinity (at the top of `finite`).
     template <typename MapX, typename MapY>
-    void Curves(std::size_t i, const QRectF& finite, double infinityTop, MapX X, MapY Y) {
-        const ChartSeries& s = m_chart.series[i];
-        const QColor colour = Colour(i);
-        const double width = CurveWidth(i);
-        QPen pen(colour, width, kDashes[i % kDashCount], Qt::FlatCap, Qt::RoundJoin);
-        // From the arithmetic at every column of the device, and at the
-        // hyperfocal distance, where the far limit leaves for infinity.
-        std::vector<QPointF> nearLine, farLine;
+    void CurveLines(const ChartSeries& s, const QRectF& finite, MapX X, MapY Y,
+                    std::vector<QPointF>& nearLine, std::vector<QPointF>& farLine) const {
         const double columns = std::max(2.0, std::ceil(finite.width() * kColumnsPerUnit));
         const double a = std::log10(m_chart.axisFrom), b = std::log10(m_chart.axisTo);
         bool beyond = false;
@@ -407,6 +404,16 @@ class Painter {
             if (!pt->farIsInfinite)
                 farLine.emplace_back(X(v), Y(std::min(pt->farLimit, m_chart.axisTo * 1e3)));
         }
+    }
+
+    template <typename MapX, typename MapY>
+    void Curves(std::size_t i, const QRectF& finite, double infinityTop, MapX X, MapY Y) {
+        const ChartSeries& s = m_chart.series[i];
+        const QColor colour = Colour(i);
+        const double width = CurveWidth(i);
+        QPen pen(colour, width, kDashes[i % kDashCount], Qt::FlatCap, Qt::RoundJoin);
+        std::vector<QPointF> nearLine, farLine;
+        CurveLines(s, finite, X, Y, nearLine, farLine);
         // Cut at the plot's edges by geometry: an SVG drops a painter's clip.
         const QPainterPath nearPath = Clipped(nearLine, finite.adjusted(0, -1, 0, 0));
         const QPainterPath farPath = Clipped(farLine, finite.adjusted(0, -1, 0, 0));

@@ -172,6 +172,46 @@ std::string Against(double blurMm, double c, const NumberSettings& settings) {
                {Number(blurMm / c, 2, settings)});
 }
 
+namespace {
+// The three distances as typed, in the unit (infinity for "Infinity" or an
+// empty background); or, when one cannot be read, what to say.
+struct TypedDistances {
+    std::optional<double> nearest, farthest, background;
+    std::string refusal;
+};
+
+TypedDistances ReadTyped(const PlanRequest& request, const DistanceUnit& unit,
+                         const NumberSettings& settings) {
+    TypedDistances t;
+    t.nearest = Positive(request.nearText, settings, unit);
+    const bool farIsInfinite = request.farIsInfinite || IsInfinityText(request.farText);
+    t.farthest = farIsInfinite ? std::optional<double>(kInfinite)
+                               : Positive(request.farText, settings, unit);
+    t.background = request.backgroundText.empty() || IsInfinityText(request.backgroundText)
+                       ? std::optional<double>(kInfinite)
+                       : Positive(request.backgroundText, settings, unit);
+    // Nothing typed yet is no fault: the form says what to type.
+    if (TrimBlanks(request.nearText).empty())
+        t.refusal = Tr("Plan Focus", "Type the nearest point that must be sharp.");
+    else if (!farIsInfinite && TrimBlanks(request.farText).empty())
+        t.refusal =
+            Tr("Plan Focus", "Type the farthest point that must be sharp, or tick Infinity.");
+    else if (!t.nearest)
+        t.refusal =
+            Unread(request.nearText, settings,
+                   Tr("Plan Focus", "The nearest sharp point must be a positive distance."));
+    else if (!t.farthest)
+        t.refusal = Unread(
+            request.farText, settings,
+            Tr("Plan Focus", "The farthest sharp point must be a positive distance, or Infinity."));
+    else if (!t.background)
+        t.refusal = Unread(request.backgroundText, settings,
+                           Tr("Plan Focus", "The background must be a positive distance, or left "
+                                            "empty for infinity."));
+    return t;
+}
+} // namespace
+
 FocusPlan PlanFocus(const PlanRequest& request, const NumberSettings& settings) {
     FocusPlan p;
     const LensSetup lens = request.lens.Setup();
@@ -179,42 +219,17 @@ FocusPlan PlanFocus(const PlanRequest& request, const NumberSettings& settings) 
         p.refusal = RefusalText(CalculationStatus::BadFocalLength);
         return p;
     }
-    const DistanceUnit& unit = *lens.unit;
-    const std::optional<double> nearest = Positive(request.nearText, settings, unit);
-    const bool farIsInfinite = request.farIsInfinite || IsInfinityText(request.farText);
-    const std::optional<double> farthest = farIsInfinite
-                                               ? std::optional<double>(kInfinite)
-                                               : Positive(request.farText, settings, unit);
-    const std::optional<double> background =
-        request.backgroundText.empty() || IsInfinityText(request.backgroundText)
-            ? std::optional<double>(kInfinite)
-            : Positive(request.backgroundText, settings, unit);
-    // Nothing typed yet is no fault: the form says what to type.
-    if (TrimBlanks(request.nearText).empty())
-        p.refusal = Tr("Plan Focus", "Type the nearest point that must be sharp.");
-    else if (!farIsInfinite && TrimBlanks(request.farText).empty())
-        p.refusal =
-            Tr("Plan Focus", "Type the farthest point that must be sharp, or tick Infinity.");
-    else if (!nearest)
-        p.refusal =
-            Unread(request.nearText, settings,
-                   Tr("Plan Focus", "The nearest sharp point must be a positive distance."));
-    else if (!farthest)
-        p.refusal = Unread(
-            request.farText, settings,
-            Tr("Plan Focus", "The farthest sharp point must be a positive distance, or Infinity."));
-    else if (!background)
-        p.refusal = Unread(request.backgroundText, settings,
-                           Tr("Plan Focus", "The background must be a positive distance, or left "
-                                            "empty for infinity."));
-    if (!p.refusal.empty())
+    const TypedDistances typed = ReadTyped(request, *lens.unit, settings);
+    if (!(p.refusal = typed.refusal).empty())
         return p;
-    const double factor = unit.factor;
-    const double dn = ToMillimetres(*nearest, factor);
-    const double df = std::isinf(*farthest) ? kInfinite : ToMillimetres(*farthest, factor);
-    const double bg = std::isinf(*background) ? kInfinite : ToMillimetres(*background, factor);
-    if (!std::isfinite(dn) || (!std::isfinite(df) && !std::isinf(*farthest)) ||
-        (!std::isfinite(bg) && !std::isinf(*background))) {
+    const double factor = lens.unit->factor;
+    const double dn = ToMillimetres(*typed.nearest, factor);
+    const double df =
+        std::isinf(*typed.farthest) ? kInfinite : ToMillimetres(*typed.farthest, factor);
+    const double bg =
+        std::isinf(*typed.background) ? kInfinite : ToMillimetres(*typed.background, factor);
+    if (!std::isfinite(dn) || (!std::isfinite(df) && !std::isinf(*typed.farthest)) ||
+        (!std::isfinite(bg) && !std::isinf(*typed.background))) {
         p.refusal = RefusalText(CalculationStatus::DistanceTooLarge);
         return p;
     }

@@ -108,6 +108,23 @@ std::string DiffractionNote(double c, StopSteps steps) {
                {sharpest});
 }
 
+// How the cells are rounded, in the note under the table.
+std::string RoundingNote(const DistanceUnit& unit, bool tape, bool fixed, int decimals,
+                         const NumberSettings& settings) {
+    const std::string finer = Tr("DOF Table", "finer where the depth of field is shallow");
+    const std::string step = Rounded(std::pow(10.0, -decimals), decimals, settings) + unit.suffix;
+    if (tape)
+        return Arg(Tr("DOF Table", "Distances in %1, to the half inch (%2); Hyperfocal: the "
+                                   "distance (and the nearest sharp point when focused there)."),
+                   {UnitNameOf(unit), finer});
+    if (fixed)
+        return Arg(Tr("DOF Table", "Distances in %1, rounded to %2; Hyperfocal: the distance "
+                                   "(and the nearest sharp point when focused there)."),
+                   {UnitNameOf(unit), step});
+    return Arg(Tr("DOF Table", "Distances in %1, rounded to %2 (%3); Hyperfocal: the distance "
+                               "(and the nearest sharp point when focused there)."),
+               {UnitNameOf(unit), step, finer});
+}
 } // namespace
 
 std::string UnitNameOf(const DistanceUnit& unit) {
@@ -149,22 +166,7 @@ TableRows::TableRows(const TableRequest& request, const NumberSettings& settings
     if (!m_fixed)
         m_decimals = TableDecimals(unit);
     m_suffix = unit.suffix;
-    const char* const kFinerNote =
-        TR_NOOP("DOF Table", "finer where the depth of field is shallow");
-    t.roundingNote =
-        m_tape ? Arg(Tr("DOF Table", "Distances in %1, to the half inch (%2); Hyperfocal: the "
-                                     "distance (and the nearest sharp point when focused there)."),
-                     {UnitNameOf(unit), Tr("DOF Table", kFinerNote)})
-        : m_fixed
-            ? Arg(Tr("DOF Table", "Distances in %1, rounded to %2; Hyperfocal: the distance "
-                                  "(and the nearest sharp point when focused there)."),
-                  {UnitNameOf(unit),
-                   Rounded(std::pow(10.0, -m_decimals), m_decimals, settings) + unit.suffix})
-            : Arg(Tr("DOF Table", "Distances in %1, rounded to %2 (%3); Hyperfocal: the "
-                                  "distance (and the nearest sharp point when focused there)."),
-                  {UnitNameOf(unit),
-                   Rounded(std::pow(10.0, -m_decimals), m_decimals, settings) + unit.suffix,
-                   Tr("DOF Table", kFinerNote)});
+    t.roundingNote = RoundingNote(unit, m_tape, m_fixed, m_decimals, settings);
     bool marked = false;
     for (const TableAperture& aperture : request.apertures) {
         const bool softened = AiryDiscMm(aperture.N) > base.c;

@@ -4,16 +4,11 @@
 #include "chart/dof_chart.h"
 #include "lists/choice_lists.h"
 
+#include "german_numbers.h"
+
 #include <gtest/gtest.h>
 
 namespace {
-NumberSettings German() {
-    NumberSettings s;
-    s.decimalSeparator = ",";
-    s.thousandsSeparator = ".";
-    return s;
-}
-
 // A distance as a person types it, in the settings, without grouping.
 std::string Typed(double distance, const NumberSettings& settings) {
     NumberSettings asTyped = settings;

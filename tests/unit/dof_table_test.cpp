@@ -7,16 +7,11 @@
 #include "table/dof_table.h"
 #include "table/table_csv.h"
 
+#include "german_numbers.h"
+
 #include <gtest/gtest.h>
 
 namespace {
-NumberSettings German() {
-    NumberSettings s;
-    s.decimalSeparator = ",";
-    s.thousandsSeparator = ".";
-    return s;
-}
-
 std::vector<TableAperture> Apertures(int first, int last) {
     std::vector<TableAperture> out;
     for (int i = first; i <= last; ++i)

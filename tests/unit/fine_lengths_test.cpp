@@ -9,18 +9,13 @@
 #include "chart/dof_chart.h"
 #include "table/dof_table.h"
 
+#include "german_numbers.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 namespace {
-NumberSettings German() {
-    NumberSettings s;
-    s.decimalSeparator = ",";
-    s.thousandsSeparator = ".";
-    return s;
-}
-
 struct Shot {
     const char* name;
     const char* focalLength;
