@@ -491,6 +491,45 @@
     </message>
 </context>
 <context>
+    <name>Close-Up</name>
+    <message>
+        <source>Choose an aperture and a circle of confusion first.</source>
+        <translation>Wählen Sie zuerst eine Blende und einen Zerstreuungskreis.</translation>
+    </message>
+    <message>
+        <source>The pupil magnification must be a positive number.</source>
+        <translation>Der Pupillenmaßstab muss eine positive Zahl sein.</translation>
+    </message>
+    <message>
+        <source>The extension must be 0 or more millimetres.</source>
+        <translation>Der Auszug muss 0 oder mehr Millimeter betragen.</translation>
+    </message>
+    <message>
+        <source>The magnification must be a positive number.</source>
+        <translation>Der Abbildungsmaßstab muss eine positive Zahl sein.</translation>
+    </message>
+    <message>
+        <source>With this extension the magnification is at least %1.</source>
+        <translation>Mit diesem Auszug ist der Abbildungsmaßstab mindestens %1.</translation>
+    </message>
+    <message>
+        <source>The subject must be farther from the lens than its focal length.</source>
+        <translation>Das Motiv muss weiter vom Objektiv entfernt sein als seine Brennweite.</translation>
+    </message>
+    <message>
+        <source>The overlap must be from 0 to 90 %.</source>
+        <translation>Die Überlappung muss zwischen 0 und 90 % liegen.</translation>
+    </message>
+    <message>
+        <source>The plan would take more than 10,000 shots.</source>
+        <translation>Der Plan bräuchte mehr als 10.000 Aufnahmen.</translation>
+    </message>
+    <message>
+        <source>The depth to cover must be a positive length.</source>
+        <translation>Die abzudeckende Tiefe muss eine positive Länge sein.</translation>
+    </message>
+</context>
+<context>
     <name>CofC</name>
     <message>
         <source>CofC</source>

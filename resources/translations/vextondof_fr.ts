@@ -491,6 +491,45 @@
     </message>
 </context>
 <context>
+    <name>Close-Up</name>
+    <message>
+        <source>Choose an aperture and a circle of confusion first.</source>
+        <translation>Choisissez d’abord une ouverture et un cercle de confusion.</translation>
+    </message>
+    <message>
+        <source>The pupil magnification must be a positive number.</source>
+        <translation>Le grandissement pupillaire doit être un nombre positif.</translation>
+    </message>
+    <message>
+        <source>The extension must be 0 or more millimetres.</source>
+        <translation>Le tirage doit être de 0 millimètre ou plus.</translation>
+    </message>
+    <message>
+        <source>The magnification must be a positive number.</source>
+        <translation>Le grandissement doit être un nombre positif.</translation>
+    </message>
+    <message>
+        <source>With this extension the magnification is at least %1.</source>
+        <translation>Avec ce tirage, le grandissement est d’au moins %1.</translation>
+    </message>
+    <message>
+        <source>The subject must be farther from the lens than its focal length.</source>
+        <translation>Le sujet doit être plus loin de l’objectif que sa focale.</translation>
+    </message>
+    <message>
+        <source>The overlap must be from 0 to 90 %.</source>
+        <translation>Le recouvrement doit être compris entre 0 et 90 %.</translation>
+    </message>
+    <message>
+        <source>The plan would take more than 10,000 shots.</source>
+        <translation>Le plan demanderait plus de 10 000 prises de vue.</translation>
+    </message>
+    <message>
+        <source>The depth to cover must be a positive length.</source>
+        <translation>La profondeur à couvrir doit être une longueur positive.</translation>
+    </message>
+</context>
+<context>
     <name>CofC</name>
     <message>
         <source>CofC</source>
