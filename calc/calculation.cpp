@@ -5,13 +5,12 @@
 #include "calc/typed_distance.h"
 #include "framework/base/translate.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
 // "%f", then the user's number format, then the suffix.
 std::string LocaleText(double value, const NumberSettings& settings, std::string_view suffix) {
-    return FormatLocaleNumber(FormatFixed(value, 6), 6, settings).append(suffix);
+    return FixedIn(value, 6, settings).append(suffix);
 }
 
 // A focal length that rounds to zero reads as zero, whatever its sign.
@@ -83,9 +82,7 @@ void WriteReadably(CalculationResult& r, const DistanceUnit& unit, const NumberS
     if (r.status != CalculationStatus::Ok)
         return;
     const LengthWriting writing(unit, settings);
-    const int step = d.farIsInfinite ? 0
-                                     : std::max(writing.ForLimits(d.nearLimit, d.farLimit),
-                                                writing.ForDepth(d.farLimit - d.nearLimit));
+    const int step = writing.ForLimitsAndDepth(d.nearLimit, d.farLimit, d.farIsInfinite);
     r.hyperfocalText = writing.WithUnit(d.hyperfocal);
     r.nearText = writing.WithUnit(d.nearLimit, step);
     if (!d.farIsInfinite) {

@@ -3,6 +3,7 @@
 #include "calc/feet_inches.h"
 #include "calc/number_text.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -30,8 +31,7 @@ std::string FeetAndDecimalInches(double feet, int decimals, const NumberSettings
         if (wholeFeet != 0)
             text.push_back(' ');
         const double inches = static_cast<double>(rest) / perInch;
-        text.append(FormatLocaleNumber(FormatFixed(inches, decimals), decimals, settings))
-            .append(" in");
+        text.append(FixedIn(inches, decimals, settings)).append(" in");
     }
     return text;
 }
@@ -46,7 +46,7 @@ LengthWriting::LengthWriting(const DistanceUnit& unit, const NumberSettings& set
     : m_unit(unit), m_settings(settings), m_start(start), m_tape(unit.code == kFeetAndInchesCode),
       m_decimals(GlanceDecimals(unit)) {}
 
-LengthStep LengthWriting::Step(int step, double v) const {
+LengthWriting::LengthStep LengthWriting::Step(int step, double v) const {
     if (!m_tape)
         return {m_decimals + step, 0};
     if (step == 0)
@@ -61,7 +61,7 @@ std::string LengthWriting::Write(double v, int step) const {
         return {};
     const LengthStep s = Step(step, v);
     if (!m_tape)
-        return FormatLocaleNumber(FormatFixed(v, s.decimals), s.decimals, m_settings);
+        return FixedIn(v, s.decimals, m_settings);
     if (s.inchParts > 0)
         return FeetAndInches(v, static_cast<InchStep>(s.inchParts));
     return FeetAndDecimalInches(v, s.decimals, m_settings);
@@ -82,25 +82,26 @@ double LengthWriting::Written(double v, int step) const {
     return std::copysign(StepsOf(v, perInch) / perInch / 12, v);
 }
 
-bool LengthWriting::Readable(double written, double depth) const {
-    return written != 0 && std::fabs(written - depth) <= 0.1 * std::fabs(depth);
+template <typename Read> int LengthWriting::FirstReadable(double depth, Read read) const {
+    if (!std::isfinite(depth) || depth == 0)
+        return 0;
+    for (int step = 0; step < kSteps; ++step) {
+        const double written = read(step);
+        if (written != 0 && std::fabs(written - depth) <= 0.1 * std::fabs(depth))
+            return step;
+    }
+    return kSteps - 1;
 }
 
 int LengthWriting::ForLimits(double near, double far) const {
-    const double depth = far - near;
-    if (!std::isfinite(depth) || depth == 0)
-        return 0;
-    for (int step = 0; step < kSteps; ++step)
-        if (Readable(Written(far, step) - Written(near, step), depth))
-            return step;
-    return kSteps - 1;
+    return FirstReadable(far - near,
+                         [&](int step) { return Written(far, step) - Written(near, step); });
 }
 
 int LengthWriting::ForDepth(double depth) const {
-    if (!std::isfinite(depth) || depth == 0)
-        return 0;
-    for (int step = 0; step < kSteps; ++step)
-        if (Readable(Written(depth, step), depth))
-            return step;
-    return kSteps - 1;
+    return FirstReadable(depth, [&](int step) { return Written(depth, step); });
+}
+
+int LengthWriting::ForLimitsAndDepth(double near, double far, bool farIsInfinite) const {
+    return farIsInfinite ? 0 : std::max(ForLimits(near, far), ForDepth(far - near));
 }

@@ -21,12 +21,6 @@ int GlanceDecimals(const DistanceUnit& unit);
 // Where the steps start: a table's cells, or any other text.
 enum class Coarsest { Table, Elsewhere };
 
-// One step lengths are written to.
-struct LengthStep {
-    int decimals = 0;  // of the unit; in feet and inches, of an inch
-    int inchParts = 0; // feet and inches: 1, 2, 4 … 64 parts of an inch; 0 for decimal inches
-};
-
 class LengthWriting {
   public:
     LengthWriting(const DistanceUnit& unit, const NumberSettings& settings,
@@ -34,7 +28,6 @@ class LengthWriting {
 
     // The steps, from 0 (the coarsest) on; each is finer than the one before.
     static constexpr int kSteps = 7;
-    LengthStep Step(int step, double v) const;
 
     // `v` written to step `step`: "2.71", "9 15/16 in", "9.96 in" (with
     // its units in feet and inches; bare otherwise).
@@ -49,11 +42,19 @@ class LengthWriting {
     int ForLimits(double near, double far) const;
     // The same for a depth written alone.
     int ForDepth(double depth) const;
-
-    const DistanceUnit& Unit() const { return m_unit; }
+    // The step that reads both: the limits and the depth between them
+    // written beside them (0 when the far limit has no end).
+    int ForLimitsAndDepth(double near, double far, bool farIsInfinite) const;
 
   private:
-    bool Readable(double written, double depth) const;
+    // One step lengths are written to.
+    struct LengthStep {
+        int decimals = 0;  // of the unit; in feet and inches, of an inch
+        int inchParts = 0; // feet and inches: 1, 2, 4 … 64 parts of an inch; 0 for decimal inches
+    };
+    LengthStep Step(int step, double v) const;
+    // The first step whose text of a depth (`read` at that step) reads it.
+    template <typename Read> int FirstReadable(double depth, Read read) const;
 
     const DistanceUnit& m_unit; // one of the unit table's
     NumberSettings m_settings;

@@ -179,6 +179,10 @@ std::string FormatLocaleNumber(std::string_view text, int count, const NumberSet
     return std::move(*formatted);
 }
 
+std::string FixedIn(double value, int decimals, const NumberSettings& settings) {
+    return FormatLocaleNumber(FormatFixed(value, decimals), decimals, settings);
+}
+
 std::string FormatShortest(double value, int most, const NumberSettings& settings) {
     std::string text = FormatFixed(value, most);
     while (text.find('.') != std::string::npos && (text.back() == '0' || text.back() == '.'))

@@ -53,6 +53,10 @@ std::string NormalizeDecimalSeparator(std::string text, const NumberSettings& se
 // characters. A text the handheld cannot format comes back unchanged.
 std::string FormatLocaleNumber(std::string_view text, int count, const NumberSettings& settings);
 
+// `value` with `decimals` decimals (as FormatFixed rounds it) in the user's
+// number format.
+std::string FixedIn(double value, int decimals, const NumberSettings& settings);
+
 // `value` in the user's number format with no more decimals than it needs,
 // `most` at the most: 2.5, 100, 0.29.
 std::string FormatShortest(double value, int most, const NumberSettings& settings);

@@ -11,8 +11,7 @@ CameraInfoTexts DescribeCamera(const CameraRecord& r, std::string_view cofcValue
     return {
         r.name,
         std::string_view(r.exifName) == "(none)" ? Tr("Camera Information", "(none)") : r.exifName,
-        FormatLocaleNumber(FormatFixed(r.sensorWidth, 2), 2, s) + " x " +
-            FormatLocaleNumber(FormatFixed(r.sensorHeight, 2), 2, s),
+        FixedIn(r.sensorWidth, 2, s) + " x " + FixedIn(r.sensorHeight, 2, s),
         r.imageSizeText,
         FormatLocaleNumber(r.megapixelsText, 1, s),
         r.imageRatioText,

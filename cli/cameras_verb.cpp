@@ -118,8 +118,8 @@ std::string TextLines(const CameraCatalog& catalog, const std::vector<std::size_
         std::string line = c.name + std::string(nameWidth - DisplayWidth(c.name) + 2, ' ');
         std::string crop = FormatShortest(c.cropFactor, 4, numbers);
         line += std::string(crop.size() < 6 ? 6 - crop.size() : 0, ' ') + crop + "  ";
-        std::string sensor = FormatLocaleNumber(Number(c.sensorWidth, 2), 2, numbers) + " x " +
-                             FormatLocaleNumber(Number(c.sensorHeight, 2), 2, numbers) + " mm";
+        std::string sensor = FixedIn(c.sensorWidth, 2, numbers) + " x " +
+                             FixedIn(c.sensorHeight, 2, numbers) + " mm";
         const std::string source = catalog.IsOwn(i) && c.source != "own"
                                        ? Arg(Tr("Command line", "yours (%1)"), {c.source})
                                    : catalog.IsOwn(i) ? Tr("Command line", "yours")

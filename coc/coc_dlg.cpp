@@ -189,7 +189,7 @@ void CCocDlg::ShowResult(double onSensorMm, double equivalentMm) {
         return Refuse(refusal);
     const NumberSettings settings = UserNumberSettings();
     const auto mm = [&settings](double v) {
-        return Utf8ToCString(FormatLocaleNumber(FormatFixed(v, 6), 6, settings) + " mm");
+        return Utf8ToCString(FixedIn(v, 6, settings) + " mm");
     };
     m_lblOnSensor.SetWindowText(mm(onSensorMm));
     m_lblEquivalent.SetWindowText(mm(equivalentMm));

@@ -172,13 +172,13 @@ std::optional<double> ReadPixelCount(std::string_view text) {
 
 namespace {
 std::string Mm(double v, const NumberSettings& s) {
-    return FormatLocaleNumber(FormatFixed(v, 6), 6, s) + " mm";
+    return FixedIn(v, 6, s) + " mm";
 }
 std::string Short(double v, const NumberSettings& s) {
     return FormatShortest(v, 2, s);
 }
 std::string Enlargement(const CocFromPrint& c, const NumberSettings& s) {
-    return FormatLocaleNumber(FormatFixed(c.enlargement, 6), 6, s);
+    return FixedIn(c.enlargement, 6, s);
 }
 } // namespace
 

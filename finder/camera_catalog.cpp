@@ -24,6 +24,12 @@ std::vector<FoundCamera> BuiltInCameras() {
     return out;
 }
 
+bool StandsFor(const FoundCamera& mine, const FoundCamera& camera) {
+    return mine.name == camera.name ||
+           (!mine.model.empty() && mine.maker == camera.maker && mine.model == camera.model &&
+            mine.variant == camera.variant);
+}
+
 CameraCatalog AllCameras(const std::vector<FoundCamera>& own) {
     CameraCatalog catalog{BuiltInCameras(), {}};
     catalog.firstOwn = catalog.cameras.size();
@@ -31,10 +37,8 @@ CameraCatalog AllCameras(const std::vector<FoundCamera>& own) {
     catalog.cameras.insert(catalog.cameras.end(), own.begin(), own.end());
     const CameraDatabase& lensfun = LensfunCameras();
     const auto isOwn = [&own](const FoundCamera& c) {
-        return std::any_of(own.begin(), own.end(), [&c](const FoundCamera& mine) {
-            return mine.name == c.name || (!mine.model.empty() && mine.maker == c.maker &&
-                                           mine.model == c.model && mine.variant == c.variant);
-        });
+        return std::any_of(own.begin(), own.end(),
+                           [&c](const FoundCamera& mine) { return StandsFor(mine, c); });
     };
     std::copy_if(lensfun.cameras.begin(), lensfun.cameras.end(),
                  std::back_inserter(catalog.cameras),

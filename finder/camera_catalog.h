@@ -7,6 +7,11 @@
 #include <string>
 #include <vector>
 
+// Whether the person's camera `mine` stands for `camera`: the same name,
+// or the same model (and variant) of the same maker (a camera of lensfun's
+// they added, under its name or another).
+bool StandsFor(const FoundCamera& mine, const FoundCamera& camera);
+
 // The built-in cameras and film formats, as found cameras (source "builtin").
 std::vector<FoundCamera> BuiltInCameras();
 

@@ -137,13 +137,8 @@ std::optional<FoundCamera> CChooseCameraDlg::ChosenCamera(std::string& refusal) 
 // The person's camera that is `camera`: by its name and sensor, or as the
 // same model of the same maker (a camera of lensfun's they added before).
 const FoundCamera* CChooseCameraDlg::OwnOf(const FoundCamera& camera) const {
-    const auto sameSize = [&](const FoundCamera& own) {
-        return std::fabs(own.cropFactor - camera.cropFactor) < 1e-6;
-    };
     for (const FoundCamera& own : m_own.cameras)
-        if (sameSize(own) && (own.name == camera.name ||
-                              (!own.model.empty() && own.maker == camera.maker &&
-                               own.model == camera.model && own.variant == camera.variant)))
+        if (std::fabs(own.cropFactor - camera.cropFactor) < 1e-6 && StandsFor(own, camera))
             return &own;
     return nullptr;
 }

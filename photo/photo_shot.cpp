@@ -89,9 +89,8 @@ std::string CircleLine(const Lens& lens, const PhotoCamera& camera, const PhotoC
     if (!camera.camera)
         return Arg(Tr("Photo", "%1 mm for 36 \u00D7 24 mm; the camera is not known"),
                    {AsListed(choices.cofcValue, s)});
-    return Arg(
-        Tr("Photo", "%1 mm (%2 mm for 36 \u00D7 24 mm, your choice)"),
-        {FormatLocaleNumber(FormatFixed(lens.Coc(), 6), 6, s), AsListed(choices.cofcValue, s)});
+    return Arg(Tr("Photo", "%1 mm (%2 mm for 36 \u00D7 24 mm, your choice)"),
+               {FixedIn(lens.Coc(), 6, s), AsListed(choices.cofcValue, s)});
 }
 
 // "the focal length, the f-number or the focus distance"

@@ -15,10 +15,6 @@
 namespace {
 constexpr double kInfinite = std::numeric_limits<double>::infinity();
 
-std::string Number(double value, int decimals, const NumberSettings& settings) {
-    return FormatLocaleNumber(FormatFixed(value, decimals), decimals, settings);
-}
-
 // A typed distance, when it is a positive number (in `unit` unless typed
 // with its own).
 std::optional<double> Positive(const std::string& text, const NumberSettings& settings,
@@ -94,9 +90,7 @@ bool SharpRange(FocusPlan& p, const LensSetup& atList, const NumberSettings& set
     // Both ends, and where to focus between them, finely enough to read
     // the depth from.
     const LengthWriting writing(*atList.unit, settings);
-    const int step = d.farIsInfinite ? 0
-                                     : std::max(writing.ForLimits(d.nearLimit, d.farLimit),
-                                                writing.ForDepth(d.farLimit - d.nearLimit));
+    const int step = writing.ForLimitsAndDepth(d.nearLimit, d.farLimit, d.farIsInfinite);
     const std::string far =
         d.farIsInfinite ? std::string("\u221E") : writing.Write(d.farLimit, step);
     const bool tape = atList.unit->code == kFeetAndInchesCode; // each end with its units
@@ -112,7 +106,7 @@ bool SharpRange(FocusPlan& p, const LensSetup& atList, const NumberSettings& set
 // smaller; told for the list aperture N″ nearest to N′.
 void Diffraction(FocusPlan& p, double N, double c, const NumberSettings& settings) {
     const double airy = AiryDiscMm(N);
-    p.diffraction = Number(airy, 6, settings) + " mm, " + Against(airy, c, settings);
+    p.diffraction = FixedIn(airy, 6, settings) + " mm, " + Against(airy, c, settings);
     if (airy > c)
         p.warning = Arg(
             Tr("Plan Focus", "At %1, diffraction blurs more than the circle of confusion allows."),
@@ -122,7 +116,7 @@ void Diffraction(FocusPlan& p, double N, double c, const NumberSettings& setting
     const double atSharpest = ParseDecimal(apertureValueTable[sharpest].valueText);
     const double blur = std::hypot(c * p.exactN / atSharpest, AiryDiscMm(atSharpest));
     p.sharpest = Arg(Tr("Plan Focus", "%1: %2 mm, %3"),
-                     {apertureValueTable[sharpest].displayText, Number(blur, 6, settings),
+                     {apertureValueTable[sharpest].displayText, FixedIn(blur, 6, settings),
                       Against(blur, c, settings)});
 }
 
@@ -157,11 +151,11 @@ void Plan(FocusPlan& p, const PlanRequest& request, const LensSetup& lens, doubl
         p.refusal = RefusalText(CalculationStatus::DistanceTooLarge);
         return;
     }
-    p.backgroundBlur = Number(b, 6, settings) + " mm";
+    p.backgroundBlur = FixedIn(b, 6, settings) + " mm";
     if (const double width = request.lens.sensor.width; width > 0)
         p.backgroundBlur = Arg(Tr("Plan Focus", "%1, %2% of the frame's width"),
-                               {p.backgroundBlur, Number(100 * b / width, 2, settings)});
-    p.backgroundCircles = Number(b / c, 1, settings);
+                               {p.backgroundBlur, FixedIn(100 * b / width, 2, settings)});
+    p.backgroundCircles = FixedIn(b / c, 1, settings);
 }
 } // namespace
 
@@ -169,7 +163,7 @@ std::string Against(double blurMm, double c, const NumberSettings& settings) {
     if (blurMm <= c)
         return Tr("Plan Focus", "within the circle of confusion");
     return Arg(Tr("Plan Focus", "%1 \u00D7 the circle of confusion"),
-               {Number(blurMm / c, 2, settings)});
+               {FixedIn(blurMm / c, 2, settings)});
 }
 
 namespace {

@@ -17,11 +17,6 @@ constexpr int kDefaultLastStop = 10; // f/22
 // The most rows a default series holds.
 constexpr std::size_t kMostDefaultRows = 24;
 
-// `value` in the user's number settings with `decimals` decimals, rounded once.
-std::string Rounded(double value, int decimals, const NumberSettings& settings) {
-    return FormatLocaleNumber(FormatFixed(value, decimals), decimals, settings);
-}
-
 // `value` with no more decimals than it needs (six at the most).
 std::string Short(double value, const NumberSettings& settings) {
     return FormatShortest(value, 6, settings);
@@ -112,7 +107,7 @@ std::string DiffractionNote(double c, StopSteps steps) {
 std::string RoundingNote(const DistanceUnit& unit, bool tape, bool fixed, int decimals,
                          const NumberSettings& settings) {
     const std::string finer = Tr("DOF Table", "finer where the depth of field is shallow");
-    const std::string step = Rounded(std::pow(10.0, -decimals), decimals, settings) + unit.suffix;
+    const std::string step = FixedIn(std::pow(10.0, -decimals), decimals, settings) + unit.suffix;
     if (tape)
         return Arg(Tr("DOF Table", "Distances in %1, to the half inch (%2); Hyperfocal: the "
                                    "distance (and the nearest sharp point when focused there)."),
@@ -151,10 +146,6 @@ TablePageHeading MakeTableHeading(const Lens& lens, const NumberSettings& settin
     return heading;
 }
 
-int TableDecimals(const DistanceUnit& unit) {
-    return GlanceDecimals(unit);
-}
-
 TableRows::TableRows(const TableRequest& request, const NumberSettings& settings, int decimals)
     : m_request(request), m_settings(settings), m_decimals(decimals),
       m_writing(request.lens.Unit(), settings, Coarsest::Table) {
@@ -164,7 +155,7 @@ TableRows::TableRows(const TableRequest& request, const NumberSettings& settings
     m_fixed = m_decimals >= 0;
     m_tape = unit.code == kFeetAndInchesCode && !m_fixed; // as a tape measure, to 1/2 in
     if (!m_fixed)
-        m_decimals = TableDecimals(unit);
+        m_decimals = GlanceDecimals(unit);
     m_suffix = unit.suffix;
     t.roundingNote = RoundingNote(unit, m_tape, m_fixed, m_decimals, settings);
     bool marked = false;
@@ -221,7 +212,7 @@ DepthInUnit TableRows::Depth(std::size_t column, double distance) const {
 
 std::string TableRows::Length(double v, int step) const {
     if (m_fixed)
-        return Rounded(v, m_decimals, m_settings);
+        return FixedIn(v, m_decimals, m_settings);
     return m_writing.Write(v, step);
 }
 

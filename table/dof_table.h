@@ -68,16 +68,12 @@ TablePageHeading MakeTableHeading(const Lens& lens, const NumberSettings& settin
 // A unit's name in a sentence, in the person's language ("meters").
 std::string UnitNameOf(const DistanceUnit& unit);
 
-// Decimals every cell of a unit is rounded to: what a photographer reads at
-// a glance (centimetres for metres and hundredths of a foot; tenths of an
-// inch and of a centimetre).
-int TableDecimals(const DistanceUnit& unit);
-
 // The table made a row at a time, for tables too long to hold: its columns,
 // notes and marks at once (`Frame`, without rows), each row when asked.
 class TableRows {
   public:
-    // `decimals` below 0 means the unit's (TableDecimals).
+    // `decimals` below 0: the unit's at a glance (GlanceDecimals), finer
+    // where the depth needs it.
     TableRows(const TableRequest& request, const NumberSettings& settings, int decimals = -1);
     const DofTable& Frame() const { return m_frame; }
     // The rows: "Hyperfocal" (0), then one a distance.
@@ -107,7 +103,7 @@ class TableRows {
     std::vector<LensSetup> m_lenses; // each column's, read once as a press reads it
 };
 
-// The table; `decimals` below 0 means the unit's (TableDecimals).
+// The table; `decimals` as for TableRows.
 DofTable MakeTable(const TableRequest& request, const NumberSettings& settings, int decimals = -1);
 
 // Paper holds a distance and its limits whole only up to this, in the unit.

@@ -201,11 +201,11 @@ TEST(CommandLine, TheTableInItsFormats) {
         sink(heading.camera + " " + std::to_string(table.columns.size()));
         return true;
     };
-    const CommandResult pdf =
-        Verb(withPdf, {"table", "--format", "pdf", "--paper", "letter", "--output", "/tmp/x.pdf"});
+    const CommandResult pdf = Verb(withPdf, {"table", "--format", "pdf", "--paper", "letter",
+                                             "--output", folders.program.folder() + "/x.pdf"});
     EXPECT_EQ(pdf.out, "Nikon D70 7");
     EXPECT_TRUE(pdf.binaryOut);
-    EXPECT_EQ(pdf.outputFile, "/tmp/x.pdf");
+    EXPECT_EQ(pdf.outputFile, folders.program.folder() + "/x.pdf");
     EXPECT_EQ(letter, std::optional<bool>(true));
 }
 
