@@ -164,13 +164,20 @@ class Painter {
         return std::max(plot, widest + 3 * m_em) + 2 * m_gap;
     }
 
+    // The bars a chart needs room for: each aperture's; of zones given
+    // whole (a stack's shots, which may be hundreds), a dozen, the rest
+    // thinner.
+    double Bars() const {
+        const auto n = static_cast<double>(m_chart.series.size());
+        return m_chart.focus || m_chart.view != ChartView::Zone ? n : std::min(n, 12.0);
+    }
+
     double Height(double width, bool least) const {
         double body = 0;
         if (!m_chart.refusal.empty())
             body = WrappedHeight(m_metrics, Text(m_chart.refusal), width - 2 * m_gap);
         else if (m_chart.view == ChartView::Zone)
-            body = static_cast<double>(m_chart.series.size()) * m_em * (least ? 1.4 : 1.8) +
-                   m_em * kZoneTicks;
+            body = Bars() * m_em * (least ? 1.4 : 1.8) + m_em * kZoneTicks;
         else
             body = m_em * (least ? 18 : 22) + m_em * kLimitsTicks;
         return m_gap + WrappedHeight(m_boldMetrics, Text(m_chart.title), width - 2 * m_gap) +
@@ -290,6 +297,11 @@ class Painter {
             m_p->setPen(QPen(Fore(), 1.5 * LineWidth()));
             m_p->drawLine(QPointF(h, middle - row * 0.45), QPointF(h, middle + row * 0.45));
         }
+        if (!m_chart.focus && z.focus > 0) { // each bar at its own focus: marked on it
+            const double x = LogX(z.focus, axis.left(), axis.right());
+            m_p->setPen(QPen(Fore(), 1.5 * LineWidth(), Qt::DashLine));
+            m_p->drawLine(QPointF(x, middle - row * 0.45), QPointF(x, middle + row * 0.45));
+        }
     }
 
     void Zone(const QRectF& body) {
@@ -308,16 +320,23 @@ class Painter {
             m_p->drawLine(QPointF(x, plot.top()),
                           QPointF(x, plot.top() + row * static_cast<double>(n)));
         }
+        // Rows thinner than a line of text are labelled every so many.
+        const auto every =
+            static_cast<std::size_t>(std::max(1.0, std::ceil(m_metrics.height() / row - 1e-9)));
         for (std::size_t i = 0; i < n; ++i) {
             const ChartSeries& s = m_chart.series[i];
             const double top = plot.top() + row * static_cast<double>(i);
             const QFont& font = s.chosen ? m_bold : m_font;
             m_p->setFont(font);
             m_p->setPen(Fore());
-            m_p->drawText(QRectF(body.left(), top, labels - m_gap, row),
-                          Qt::AlignRight | Qt::AlignVCenter, Text(s.label));
-            m_p->drawText(QRectF(plot.right() + m_gap, top, texts - m_gap, row),
-                          Qt::AlignLeft | Qt::AlignVCenter, Text(s.zoneText));
+            const QRectF line(0, top + row / 2 - m_metrics.height() / 2, 0, m_metrics.height());
+            if (i % every == 0) {
+                m_p->drawText(QRectF(body.left(), line.top(), labels - m_gap, line.height()),
+                              Qt::AlignRight | Qt::AlignVCenter, Text(s.label));
+                m_p->drawText(
+                    QRectF(plot.right() + m_gap, line.top(), texts - m_gap, line.height()),
+                    Qt::AlignLeft | Qt::AlignVCenter, Text(s.zoneText));
+            }
             if (s.points.empty())
                 continue;
             Bar(i, s.points.front(), QRectF(plot.left(), top, right - plot.left(), row),
@@ -505,6 +524,9 @@ class Painter {
                  (m_chart.view == ChartView::Zone ? T(TR_NOOP("DOF Chart", "Subject at %1"))
                                                   : T(TR_NOOP("DOF Chart", "Distance typed, %1")))
                      .arg(Text(m_chart.focusText))});
+        else if (m_chart.view == ChartView::Zone)
+            m_legend.push_back(
+                {LegendItem::Mark::Subject, T(TR_NOOP("DOF Chart", "Where each is focused"))});
         const bool marked =
             std::any_of(m_chart.series.begin(), m_chart.series.end(), [this](const ChartSeries& s) {
                 return s.hyperfocal > 0 && s.hyperfocal <= m_chart.axisTo;

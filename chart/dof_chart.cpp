@@ -54,10 +54,11 @@ std::string TickLabel(double v, bool tape, const DistanceUnit& unit,
 // infinity.
 double WidestFiniteZone(const DofChart& chart, double& nearest, double& farthest) {
     double widest = 0;
-    nearest = *chart.focus;
-    farthest = *chart.focus;
+    nearest = chart.focus.value_or(std::numeric_limits<double>::infinity());
+    farthest = chart.focus.value_or(0);
     for (const ChartSeries& s : chart.series)
         for (const ChartPoint& p : s.points) {
+            farthest = std::max(farthest, p.focus);
             nearest = std::min(nearest, p.nearLimit);
             if (p.farIsInfinite)
                 continue;
@@ -122,13 +123,28 @@ bool NarrowedToTheZones(DofChart& chart, bool tape, const DistanceUnit& unit,
     return true;
 }
 
+// The axis from the mark at or before `from` to the one at or beyond `to`,
+// narrowed to the zones where they are slivers on it, and its marks.
+void SetAxisEnds(DofChart& chart, double from, double to, bool tape, const DistanceUnit& unit,
+                 const NumberSettings& settings) {
+    const std::vector<double> nice = NiceValues(tape);
+    chart.axisFrom = NiceBelow(from, nice);
+    chart.axisTo = NiceAbove(to, nice);
+    if (!(chart.axisTo > chart.axisFrom))
+        chart.axisTo = NiceAbove(chart.axisFrom * 10, nice);
+    if (chart.view == ChartView::Zone && NarrowedToTheZones(chart, tape, unit, settings))
+        return;
+    for (const double n : nice)
+        if (n >= chart.axisFrom * (1 - 1e-12) && n <= chart.axisTo * (1 + 1e-12))
+            chart.ticks.push_back({n, TickLabel(n, tape, unit, settings)});
+}
+
 // The chart's axis: from a tenth of the focus distance (never nearer than
 // ten focal lengths) to beyond the farthest point any aperture shows, each
 // end on a mark; and nearer where a near limit lies nearer. A hyperfocal
 // distance beyond the zone's axis is not marked on it.
 void SetAxis(DofChart& chart, double tenFocalLengths, bool tape, const DistanceUnit& unit,
              const NumberSettings& settings) {
-    const std::vector<double> nice = NiceValues(tape);
     double from = std::max(tenFocalLengths, chart.focus.value_or(tenFocalLengths) / 10);
     // The zone reaches as far beyond the subject as a tenth of it lies
     // before; the limits to beyond every hyperfocal distance.
@@ -145,15 +161,8 @@ void SetAxis(DofChart& chart, double tenFocalLengths, bool tape, const DistanceU
                     to = std::max(to, p.farLimit);
             }
     }
-    chart.axisFrom = NiceBelow(from, nice);
-    chart.axisTo = NiceAbove(to * (chart.view == ChartView::Limits ? 1.5 : 1.2), nice);
-    if (!(chart.axisTo > chart.axisFrom))
-        chart.axisTo = NiceAbove(chart.axisFrom * 10, nice);
-    if (chart.view == ChartView::Zone && NarrowedToTheZones(chart, tape, unit, settings))
-        return;
-    for (const double n : nice)
-        if (n >= chart.axisFrom * (1 - 1e-12) && n <= chart.axisTo * (1 + 1e-12))
-            chart.ticks.push_back({n, TickLabel(n, tape, unit, settings)});
+    SetAxisEnds(chart, from, to * (chart.view == ChartView::Limits ? 1.5 : 1.2), tape, unit,
+                settings);
 }
 
 // The focus distances a limits curve is drawn through: evenly along the
@@ -308,6 +317,26 @@ DofChart MakeChart(const ChartRequest& request, const NumberSettings& settings) 
                                                   : LimitsSummary(chart);
     if (!chart.diffractionNote.empty())
         chart.summary.append(" ").append(chart.diffractionNote);
+    return chart;
+}
+
+DofChart ChartOfZones(std::string title, std::vector<ChartSeries> zones, const DistanceUnit& unit,
+                      std::string unitName, const NumberSettings& settings) {
+    DofChart chart;
+    chart.title = std::move(title);
+    chart.unitName = std::move(unitName);
+    chart.series = std::move(zones);
+    double from = std::numeric_limits<double>::infinity(), to = 0;
+    for (const ChartSeries& s : chart.series)
+        for (const ChartPoint& p : s.points) {
+            from = std::min(from, p.nearLimit);
+            to = std::max(to, p.farIsInfinite ? p.focus * 10 : p.farLimit);
+        }
+    if (!(from > 0) || !(to < kLargestPrintedDistance)) {
+        chart.series.clear();
+        return chart;
+    }
+    SetAxisEnds(chart, from / 1.2, to * 1.2, unit.code == kFeetAndInchesCode, unit, settings);
     return chart;
 }
 

@@ -70,6 +70,12 @@ struct DofChart {
 
 DofChart MakeChart(const ChartRequest& request, const NumberSettings& settings);
 
+// A chart of zones given whole: one bar a series, each at its own focus
+// (marked on its bar), on an axis fitted to them, in `unit` (whose name in
+// a sentence is `unitName`). No series when the zones cannot be drawn.
+DofChart ChartOfZones(std::string title, std::vector<ChartSeries> zones, const DistanceUnit& unit,
+                      std::string unitName, const NumberSettings& settings);
+
 // Where a series is sharp focused at any `distance` (in the unit), as a
 // press computes it there; none where a press refuses. The limits' curves
 // are drawn through it at every column of pixels.
