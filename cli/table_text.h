@@ -9,6 +9,8 @@
 // a time, first for the columns' widths, then for the lines, so that no
 // more than a row is ever held.
 void WriteTableText(const TableRows& rows, const OutputSink& sink);
+// The same for a table held whole.
+void WriteTableText(const DofTable& table, const OutputSink& sink);
 
 // Characters as a terminal shows them (UTF-8 continuation bytes aside).
 std::size_t DisplayWidth(const std::string& text);

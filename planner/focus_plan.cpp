@@ -166,13 +166,7 @@ std::string Against(double blurMm, double c, const NumberSettings& settings) {
                {FixedIn(blurMm / c, 2, settings)});
 }
 
-namespace {
-// The three distances as typed, in the unit (infinity for "Infinity" or an
-// empty background); or, when one cannot be read, what to say.
-struct TypedDistances {
-    std::optional<double> nearest, farthest, background;
-    std::string refusal;
-};
+namespace {} // namespace
 
 TypedDistances ReadTyped(const PlanRequest& request, const DistanceUnit& unit,
                          const NumberSettings& settings) {
@@ -204,7 +198,6 @@ TypedDistances ReadTyped(const PlanRequest& request, const DistanceUnit& unit,
                                             "empty for infinity."));
     return t;
 }
-} // namespace
 
 FocusPlan PlanFocus(const PlanRequest& request, const NumberSettings& settings) {
     FocusPlan p;

@@ -38,6 +38,15 @@ struct FocusPlan {
     double thirdStop = 0;     // the first third stop that holds the range (0: beyond f/64)
 };
 
+// The three distances as typed, in the unit (infinity for "Infinity" or an
+// empty background); or, when one cannot be read, what to say.
+struct TypedDistances {
+    std::optional<double> nearest, farthest, background;
+    std::string refusal;
+};
+TypedDistances ReadTyped(const PlanRequest& request, const DistanceUnit& unit,
+                         const NumberSettings& settings);
+
 FocusPlan PlanFocus(const PlanRequest& request, const NumberSettings& settings);
 
 // A blur against the circle of confusion `c` (both in millimetres): "within

@@ -36,6 +36,7 @@ struct TableRequest {
 };
 
 struct DofTable {
+    std::string title;                // on its pages; empty: "Depth of Field Table"
     std::vector<std::string> columns; // aperture texts; a mark after those diffraction softens
     std::vector<std::string> rows;    // "Hyperfocal", then each distance with its unit
     std::vector<std::vector<std::string>> cells; // [row][column]

@@ -1,13 +1,13 @@
 #include "table/table_csv.h"
 
-namespace {
-// Six decimals as "%f" writes them, but never a negative zero.
-std::string Fixed(double value) {
+std::string CsvNumber(double value) {
     std::string text = FormatFixed(value, 6);
     if (text == "-0.000000")
         text.erase(0, 1);
     return text;
 }
+
+namespace {
 
 // One line: the distance and aperture's fields, the limits, the depths in
 // front and behind, the hyperfocal distance and what stays down the column.
@@ -18,12 +18,12 @@ void AppendLine(std::string& out, const std::string& head, double distance, cons
         out += ',';
     };
     out += head;
-    field(Fixed(d.nearLimit));
-    field(d.farIsInfinite ? "inf" : Fixed(d.farLimit));
-    field(d.farIsInfinite ? "inf" : Fixed(d.farLimit - d.nearLimit));
-    field(Fixed(distance - d.nearLimit));
-    field(d.farIsInfinite ? "inf" : Fixed(d.farLimit - distance));
-    out += Fixed(d.hyperfocal);
+    field(CsvNumber(d.nearLimit));
+    field(d.farIsInfinite ? "inf" : CsvNumber(d.farLimit));
+    field(d.farIsInfinite ? "inf" : CsvNumber(d.farLimit - d.nearLimit));
+    field(CsvNumber(distance - d.nearLimit));
+    field(d.farIsInfinite ? "inf" : CsvNumber(d.farLimit - distance));
+    out += CsvNumber(d.hyperfocal);
     out += tail;
 }
 } // namespace
@@ -38,9 +38,9 @@ std::vector<std::string> WriteTableCsv(const TableRequest& request, const TextSi
     for (const TableAperture& aperture : request.apertures) {
         lenses.push_back(request.lens.At(aperture.N));
         apertureFields.push_back(std::string(",") + CsvField(aperture.text) + "," +
-                                 Fixed(aperture.N) + ",");
-        tails.push_back(std::string(",") + Fixed(AiryDiscMm(aperture.N)) + "," +
-                        Fixed(lenses.back().c) + "," + CsvField(lenses.back().unit->listText) +
+                                 CsvNumber(aperture.N) + ",");
+        tails.push_back(std::string(",") + CsvNumber(AiryDiscMm(aperture.N)) + "," +
+                        CsvNumber(lenses.back().c) + "," + CsvField(lenses.back().unit->listText) +
                         "\r\n");
     }
     std::string out;
@@ -59,10 +59,10 @@ std::vector<std::string> WriteTableCsv(const TableRequest& request, const TextSi
             return CalculationStatus::Ok;
         }();
         if (refused != CalculationStatus::Ok) {
-            refusals.push_back(Fixed(distance) + ": " + RefusalText(refused));
+            refusals.push_back(CsvNumber(distance) + ": " + RefusalText(refused));
             continue;
         }
-        const std::string distanceText = Fixed(distance);
+        const std::string distanceText = CsvNumber(distance);
         for (std::size_t a = 0; a < lenses.size(); ++a) {
             AppendLine(out, distanceText + apertureFields[a], distance, depths[a], tails[a]);
             if (out.size() >= kPiece) {

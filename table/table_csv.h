@@ -11,6 +11,9 @@
 #include <string_view>
 #include <vector>
 
+// A number for programs: six decimals as "%f" writes them, never a negative zero.
+std::string CsvNumber(double value);
+
 inline constexpr const char* kTableCsvHeader =
     "distance,aperture,f_number,near,far,total,in_front,behind,hyperfocal,airy_disc_mm,coc_mm,unit";
 

@@ -16,6 +16,13 @@
 #include <optional>
 
 namespace {
+// What the pages are titled.
+std::string PagesTitle(const DofTable& table) {
+    return table.title.empty() ? Tr("Pages", "Depth of Field Table") : table.title;
+}
+} // namespace
+
+namespace {
 // Sizes in points: the table's type never goes below kSmallestPoints.
 constexpr double kTitlePoints = 16;
 constexpr double kTextPoints = 10;
@@ -173,17 +180,16 @@ class PagePainter {
 
     double Heading() {
         return PaintPageHeading(m_painter ? &*m_painter : nullptr, m_device, m_page.width(),
-                                Text(Tr("Pages", "Depth of Field Table")), m_heading) +
+                                Text(PagesTitle(m_table)), m_heading) +
                kGap;
     }
 
     // What a later page is of, in one line.
     double ContinuedHeading() {
         const QString line =
-            Text(Tr("Pages",
-                    "Depth of Field Table: %1, %2, circle of confusion %3, distances in %4"))
-                .arg(Text(m_heading.camera), Text(m_heading.focalLength), Text(m_heading.cocUsed),
-                     Text(m_heading.unit));
+            Text(Tr("Pages", "%1: %2, %3, circle of confusion %4, distances in %5"))
+                .arg(Text(PagesTitle(m_table)), Text(m_heading.camera), Text(m_heading.focalLength),
+                     Text(m_heading.cocUsed), Text(m_heading.unit));
         return Line(0, line, PageFont(kFooterPoints)) + kGap / 2;
     }
 
@@ -365,7 +371,7 @@ void WriteTablePdf(const DofTable& table, const TablePageHeading& heading, Paper
     SinkDevice device(write);
     {
         QPdfWriter pdf(&device);
-        pdf.setTitle(QString::fromStdString(Tr("Pages", "Depth of Field Table")));
+        pdf.setTitle(QString::fromStdString(PagesTitle(table)));
         pdf.setCreator(QStringLiteral("Vexton.DOF.CE"));
         pdf.setPageSize(PaperSize(paper));
         pdf.setResolution(300);
@@ -386,7 +392,7 @@ QByteArray TablePdf(const DofTable& table, const TablePageHeading& heading, Pape
 std::string PrintTable(QWidget* parent, const DofTable& table, const TablePageHeading& heading) {
     QString unavailable;
     PrintWithDialog(
-        parent, QString::fromStdString(Tr("Pages", "Depth of Field Table")),
+        parent, QString::fromStdString(PagesTitle(table)),
         [&](QPagedPaintDevice& printer) { PaintTablePages(printer, table, heading); },
         &unavailable);
     return unavailable.toStdString();
