@@ -20,6 +20,7 @@ const std::vector<const Room*>& Rooms() {
         ROOM(kChooseCameraRoom),
         ROOM(kPhotoRoom),
         ROOM(kCocRoom),
+        ROOM(kCloseUpRoom),
     };
     // clang-format on
     return rooms;

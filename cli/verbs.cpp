@@ -29,6 +29,8 @@ const std::vector<const Verb*>& Verbs() {
         VERB(kChartVerb),
         VERB(kPhotoVerb),
         VERB(kCocVerb),
+        VERB(kCloseUpVerb),
+        VERB(kStackVerb),
         VERB(kCamerasVerb),
     };
     // clang-format on

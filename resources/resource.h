@@ -24,6 +24,7 @@ enum : int {
     IDD_COC = 144,
     IDD_DOF_CHART = 145,
     IDD_OWN_CAMERA_INFO = 146,
+    IDD_CLOSE_UP = 147,
 
     // Main form
     IDC_CAMERA = 1000,
@@ -85,6 +86,28 @@ enum : int {
     IDC_CHART_PRINT = 1608,
     IDC_CHART_REFUSAL = 1609,
 
+    // Close-Up and Stacking form: the shot's inputs, the stack's, the
+    // shot's numbers, what is said, the plan and its buttons
+    IDC_CU_MAGNIFICATION = 1700,
+    IDC_CU_DISTANCE = 1701,
+    IDC_CU_EXTENSION = 1702,
+    IDC_CU_PUPIL = 1703,
+    IDC_CU_STACK_BY = 1704,
+    IDC_CU_NEAR = 1705,
+    IDC_CU_FAR = 1706,
+    IDC_CU_FAR_INFINITE = 1707,
+    IDC_CU_DEPTH = 1708,
+    IDC_CU_OVERLAP = 1709,
+    IDC_CU_SHOWN_MAGNIFICATION = 1710, // the first of kCloseUpLines results, in order
+    IDC_CU_TO_SENSOR = 1717,           // the last
+    IDC_CU_WARNING = 1718,
+    IDC_CU_SUMMARY = 1719,
+    IDC_CU_PLAN = 1720,
+    IDC_CU_CHART = 1721,
+    IDC_CU_PRINT = 1722,
+    IDC_CU_EXPORT_PDF = 1723,
+    IDC_CU_EXPORT_CSV = 1724,
+
     // Plan Focus form: the inputs, the results and what is refused
     IDC_PLAN_NEAR = 1200,
     IDC_PLAN_FAR = 1201,
@@ -145,6 +168,7 @@ enum : int {
     ID_FILE_OPEN_PHOTO = 32776,
     ID_FILE_COC = 32777,
     ID_FILE_DOF_CHART = 32778,
+    ID_FILE_CLOSE_UP = 32779,
     ID_HELP_FIELD = 32772,
 
     IDOK_SECOND = 8, // the second command that acts as OK on the main form

@@ -528,6 +528,205 @@
         <source>The depth to cover must be a positive length.</source>
         <translation>Die abzudeckende Tiefe muss eine positive Länge sein.</translation>
     </message>
+    <message>
+        <source>Where each shot is sharp</source>
+        <translation>Wo jede Aufnahme scharf ist</translation>
+    </message>
+    <message>
+        <source>“%1” is not a magnification: type one such as 0.5, 0.5x or 1:2.</source>
+        <translation>„%1“ ist kein Abbildungsmaßstab: tippen Sie etwa 0,5, 0,5x oder 1:2.</translation>
+    </message>
+    <message>
+        <source>Type the magnification (such as 1:2) or the subject distance.</source>
+        <translation>Tippen Sie den Abbildungsmaßstab (etwa 1:2) oder die Motiventfernung.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a distance.</source>
+        <translation>„%1“ ist keine Entfernung.</translation>
+    </message>
+    <message>
+        <source>The camera&apos;s sensor size is not known.</source>
+        <translation>Die Sensorgröße der Kamera ist nicht bekannt.</translation>
+    </message>
+    <message>
+        <source>f/%1 (%2 stops of light lost)</source>
+        <translation>f/%1 (%2 Blendenstufen Lichtverlust)</translation>
+    </message>
+    <message>
+        <source>At the working aperture f/%1 diffraction blurs more than the circle of confusion (%2 mm).</source>
+        <translation>Bei der effektiven Blende f/%1 verwischt die Beugung mehr als der Zerstreuungskreis (%2 mm).</translation>
+    </message>
+    <message>
+        <source>One shot holds the range: focus at %1.</source>
+        <translation>Eine Aufnahme fasst den Bereich: fokussieren Sie auf %1.</translation>
+    </message>
+    <message>
+        <source>Type the depth the stack must cover.</source>
+        <translation>Tippen Sie die Tiefe, die der Stapel abdecken muss.</translation>
+    </message>
+    <message>
+        <source>One shot holds the depth: its far limit is at infinity.</source>
+        <translation>Eine Aufnahme fasst die Tiefe: ihre Fernpunktgrenze liegt im Unendlichen.</translation>
+    </message>
+    <message>
+        <source>Focus at</source>
+        <translation>Fokus auf</translation>
+    </message>
+    <message>
+        <source>Sharp from</source>
+        <translation>Scharf ab</translation>
+    </message>
+    <message>
+        <source>Sharp to</source>
+        <translation>Scharf bis</translation>
+    </message>
+    <message>
+        <source>%1 shots, from the far end to the near one, each overlapping the next by %2 % of its depth.</source>
+        <translation>%1 Aufnahmen, vom fernen zum nahen Ende, jede mit der nächsten um %2 % ihrer Tiefe überlappend.</translation>
+    </message>
+    <message>
+        <source>Distances in %1.</source>
+        <translation>Entfernungen in %1.</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>%1 shots at %2, a step of %3 (by wave optics, %4), each overlapping the next by %5 % of its depth.</source>
+        <translation>%1 Aufnahmen bei %2, Schrittweite %3 (nach Wellenoptik %4), jede mit der nächsten um %5 % ihrer Tiefe überlappend.</translation>
+    </message>
+    <message>
+        <source>Positions in millimetres from the first; each shot is sharp about half its depth either side.</source>
+        <translation>Positionen in Millimetern ab der ersten; jede Aufnahme ist etwa ihre halbe Tiefe zu beiden Seiten scharf.</translation>
+    </message>
+    <message>
+        <source>Where each shot is sharp, from the lens at the first position</source>
+        <translation>Wo jede Aufnahme scharf ist, vom Objektiv in der ersten Position</translation>
+    </message>
+    <message>
+        <source>Focus Stacking Plan</source>
+        <translation>Plan für Focus-Stacking</translation>
+    </message>
+</context>
+<context>
+    <name>Close-Up and Stacking</name>
+    <message>
+        <source>Refocusing the lens</source>
+        <translation>Nachfokussieren</translation>
+    </message>
+    <message>
+        <source>Moving on a rail</source>
+        <translation>Einstellschlitten</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>PDF exportieren</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Close-Up and Stacking</source>
+        <translation>Nahaufnahme und Focus-Stacking</translation>
+    </message>
+    <message>
+        <source>Magnification:</source>
+        <translation>Abbildungsmaßstab:</translation>
+    </message>
+    <message>
+        <source>Or subject distance:</source>
+        <translation>Oder Motiventfernung:</translation>
+    </message>
+    <message>
+        <source>Extension (mm):</source>
+        <translation>Auszug (mm):</translation>
+    </message>
+    <message>
+        <source>Pupil magnification:</source>
+        <translation>Pupillenmaßstab:</translation>
+    </message>
+    <message>
+        <source>Stack by:</source>
+        <translation>Stapeln durch:</translation>
+    </message>
+    <message>
+        <source>Nearest sharp point:</source>
+        <translation>Nächster scharfer Punkt:</translation>
+    </message>
+    <message>
+        <source>Farthest sharp point:</source>
+        <translation>Fernster scharfer Punkt:</translation>
+    </message>
+    <message>
+        <source>Infinity</source>
+        <translation>Unendlich</translation>
+    </message>
+    <message>
+        <source>Depth to cover (mm):</source>
+        <translation>Abzudeckende Tiefe (mm):</translation>
+    </message>
+    <message>
+        <source>Overlap (%):</source>
+        <translation>Überlappung (%):</translation>
+    </message>
+    <message>
+        <source>Reproduction ratio:</source>
+        <translation>Abbildungsmaßstab:</translation>
+    </message>
+    <message>
+        <source>Subject distance:</source>
+        <translation>Motiventfernung:</translation>
+    </message>
+    <message>
+        <source>Working aperture:</source>
+        <translation>Effektive Blende:</translation>
+    </message>
+    <message>
+        <source>Depth of field (classic):</source>
+        <translation>Schärfentiefe (klassisch):</translation>
+    </message>
+    <message>
+        <source>Depth of field (wave optics):</source>
+        <translation>Schärfentiefe (Wellenoptik):</translation>
+    </message>
+    <message>
+        <source>Airy disc:</source>
+        <translation>Airy-Scheibchen:</translation>
+    </message>
+    <message>
+        <source>Field at the subject:</source>
+        <translation>Bildfeld am Motiv:</translation>
+    </message>
+    <message>
+        <source>Subject to sensor:</source>
+        <translation>Motiv bis Sensor:</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Drucken…</translation>
+    </message>
+    <message>
+        <source>Export PDF…</source>
+        <translation>PDF exportieren…</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>CSV exportieren…</translation>
+    </message>
+    <message>
+        <source>Focus stacking plan</source>
+        <translation>Plan für Focus-Stacking</translation>
+    </message>
+    <message>
+        <source>Focus stacking chart</source>
+        <translation>Diagramm für Focus-Stacking</translation>
+    </message>
 </context>
 <context>
     <name>CofC</name>
@@ -1164,6 +1363,119 @@ zeigt.
         <source>yours</source>
         <translation>Ihre</translation>
     </message>
+    <message>
+        <source>       vextondof closeup [CHOICES] --magnification M | --distance TEXT
+                         [--extension MM] [--pupil P]
+</source>
+        <translation>       vextondof closeup [AUSWAHL] --magnification M | --distance TEXT
+                         [--extension MM] [--pupil P]
+</translation>
+    </message>
+    <message>
+        <source>Usage: vextondof closeup [CHOICES] --magnification M | --distance TEXT
+                         [--extension MM] [--pupil P]
+
+Writes the numbers of one close-up shot, as the Close-Up and Stacking form
+shows them: the magnification, the working aperture and the light lost, the
+depth of field (classic, and by wave optics), the Airy disc, the field at
+the subject and the subject&apos;s distance from the sensor, a line each.
+
+  --magnification M    0.5, 0.5x or 1:2
+  --distance TEXT      or the subject&apos;s distance from the lens, in the unit
+  --extension MM       tubes or bellows behind the lens (default 0)
+  --pupil P            the pupil magnification, exit over entrance (default 1)
+</source>
+        <translation>Aufruf: vextondof closeup [AUSWAHL] --magnification M | --distance TEXT
+                          [--extension MM] [--pupil P]
+
+Schreibt die Zahlen einer Nahaufnahme, wie das Fenster Nahaufnahme und
+Focus-Stacking sie zeigt: den Abbildungsmaßstab, die effektive Blende und den
+Lichtverlust, die Schärfentiefe (klassisch und nach Wellenoptik), das
+Airy-Scheibchen, das Bildfeld am Motiv und den Abstand vom Motiv zum Sensor,
+je eine Zeile.
+
+  --magnification M    0.5, 0.5x oder 1:2
+  --distance TEXT      oder die Entfernung des Motivs vom Objektiv, in der Einheit
+  --extension MM       Zwischenringe oder Balgen hinter dem Objektiv (Standard 0)
+  --pupil P            der Pupillenmaßstab, Austritts- durch Eintrittspupille
+                       (Standard 1)
+</translation>
+    </message>
+    <message>
+        <source>give --magnification or --distance, one of them</source>
+        <translation>geben Sie --magnification oder --distance an, eines davon</translation>
+    </message>
+    <message>
+        <source>       vextondof stack [CHOICES] --near TEXT [--far TEXT|inf] [--overlap PERCENT]
+       vextondof stack [CHOICES] --magnification M --depth MM
+                       [--extension MM] [--pupil P] [--overlap PERCENT]
+                       [--format text|csv|pdf] [--output FILE] [--paper a4|letter]
+</source>
+        <translation>       vextondof stack [AUSWAHL] --near TEXT [--far TEXT|inf] [--overlap PROZENT]
+       vextondof stack [AUSWAHL] --magnification M --depth MM
+                       [--extension MM] [--pupil P] [--overlap PROZENT]
+                       [--format text|csv|pdf] [--output DATEI] [--paper a4|letter]
+</translation>
+    </message>
+    <message>
+        <source>Usage: vextondof stack [CHOICES] --near TEXT [--far TEXT|inf] [--overlap PERCENT]
+       vextondof stack [CHOICES] --magnification M --depth MM
+                       [--extension MM] [--pupil P] [--overlap PERCENT]
+                       [--format text|csv|pdf] [--output FILE] [--paper a4|letter]
+
+Plans a focus stack, as the Close-Up and Stacking form does: by refocusing
+the lens from the farthest point to the nearest (--near), or by moving the
+camera on a rail through a depth at one magnification (--magnification).
+
+  --near TEXT          the nearest point that must be sharp, in the unit
+  --far TEXT|inf       the farthest (default: infinity)
+  --magnification M    on a rail: 0.5, 0.5x or 1:2
+  --depth MM           the depth the stack must cover, in millimetres
+  --extension MM       tubes or bellows behind the lens (default 0)
+  --pupil P            the pupil magnification (default 1)
+  --overlap PERCENT    of each shot&apos;s depth shared with the next (default 20)
+  --format FORMAT      text (the plan, aligned), csv (for programs: &quot;%f&quot;
+                       numbers, &quot;.&quot;, inf) or pdf
+  --output FILE        written whole or not at all (a PDF needs one on a terminal)
+  --paper PAPER        a4 or letter, for a PDF (default: your locale&apos;s)
+</source>
+        <translation>Aufruf: vextondof stack [AUSWAHL] --near TEXT [--far TEXT|inf] [--overlap PROZENT]
+        vextondof stack [AUSWAHL] --magnification M --depth MM
+                        [--extension MM] [--pupil P] [--overlap PROZENT]
+                        [--format text|csv|pdf] [--output DATEI] [--paper a4|letter]
+
+Plant einen Fokusstapel, wie das Fenster Nahaufnahme und Focus-Stacking: durch
+Nachfokussieren vom fernsten Punkt zum nächsten (--near) oder durch Verschieben
+der Kamera auf einem Einstellschlitten durch eine Tiefe bei einem
+Abbildungsmaßstab (--magnification).
+
+  --near TEXT          der nächste Punkt, der scharf sein muss, in der Einheit
+  --far TEXT|inf       der fernste (Standard: unendlich)
+  --magnification M    auf dem Schlitten: 0.5, 0.5x oder 1:2
+  --depth MM           die Tiefe, die der Stapel abdecken muss, in Millimetern
+  --extension MM       Zwischenringe oder Balgen hinter dem Objektiv (Standard 0)
+  --pupil P            der Pupillenmaßstab (Standard 1)
+  --overlap PROZENT    Anteil der Tiefe jeder Aufnahme, den die nächste teilt
+                       (Standard 20)
+  --format FORMAT      text (der Plan, ausgerichtet), csv (für Programme:
+                       Zahlen wie &quot;%f&quot;, &quot;.&quot;, inf) oder pdf
+  --output DATEI       ganz oder gar nicht geschrieben (ein PDF braucht eine am
+                       Terminal)
+  --paper PAPIER       a4 oder letter, für ein PDF (Standard: das Ihres Gebietsschemas)
+</translation>
+    </message>
+    <message>
+        <source>give --near or --magnification, one of them</source>
+        <translation>geben Sie --near oder --magnification an, eines davon</translation>
+    </message>
+    <message>
+        <source>--depth, --extension and --pupil go with --magnification</source>
+        <translation>--depth, --extension und --pupil gehören zu --magnification</translation>
+    </message>
+    <message>
+        <source>--magnification takes --depth, not --far</source>
+        <translation>--magnification nimmt --depth, nicht --far</translation>
+    </message>
 </context>
 <context>
     <name>DOF Chart</name>
@@ -1294,6 +1606,10 @@ zeigt.
     <message>
         <source>Type the focus distance to see the sharp zone there.</source>
         <translation>Geben Sie die Fokusentfernung ein, um die Schärfezone dort zu sehen.</translation>
+    </message>
+    <message>
+        <source>Where each is focused</source>
+        <translation>Wohin jede fokussiert ist</translation>
     </message>
 </context>
 <context>
@@ -1478,6 +1794,10 @@ zeigt.
     <message>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Close-Up and &amp;Stacking…</source>
+        <translation>&amp;Nahaufnahme und Focus-Stacking…</translation>
     </message>
 </context>
 <context>
@@ -1734,10 +2054,6 @@ zeigt.
         <translation>Schärfentiefe-Tabelle</translation>
     </message>
     <message>
-        <source>Depth of Field Table: %1, %2, circle of confusion %3, distances in %4</source>
-        <translation>Schärfentiefe-Tabelle: %1, %2, Zerstreuungskreis %3, Entfernungen in %4</translation>
-    </message>
-    <message>
         <source>Page %1 of %2</source>
         <translation>Seite %1 von %2</translation>
     </message>
@@ -1768,6 +2084,10 @@ zeigt.
     <message>
         <source>%1, %2, circle of confusion %3, distances in %4</source>
         <translation>%1, %2, Zerstreuungskreis %3, Entfernungen in %4</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, circle of confusion %4, distances in %5</source>
+        <translation>%1: %2, %3, Zerstreuungskreis %4, Entfernungen in %5</translation>
     </message>
 </context>
 <context>
@@ -2240,6 +2560,10 @@ zeigt.
     <message>
         <source>the unit</source>
         <translation>der Einheit</translation>
+    </message>
+    <message>
+        <source>millimeters</source>
+        <translation>Millimetern</translation>
     </message>
 </context>
 <context>

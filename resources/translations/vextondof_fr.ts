@@ -528,6 +528,205 @@
         <source>The depth to cover must be a positive length.</source>
         <translation>La profondeur à couvrir doit être une longueur positive.</translation>
     </message>
+    <message>
+        <source>Where each shot is sharp</source>
+        <translation>Où chaque vue est nette</translation>
+    </message>
+    <message>
+        <source>“%1” is not a magnification: type one such as 0.5, 0.5x or 1:2.</source>
+        <translation>« %1 » n’est pas un grandissement : tapez-en un comme 0,5, 0,5x ou 1:2.</translation>
+    </message>
+    <message>
+        <source>Type the magnification (such as 1:2) or the subject distance.</source>
+        <translation>Tapez le grandissement (comme 1:2) ou la distance du sujet.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a distance.</source>
+        <translation>« %1 » n’est pas une distance.</translation>
+    </message>
+    <message>
+        <source>The camera&apos;s sensor size is not known.</source>
+        <translation>La taille du capteur de l’appareil n’est pas connue.</translation>
+    </message>
+    <message>
+        <source>f/%1 (%2 stops of light lost)</source>
+        <translation>f/%1 (%2 IL de lumière perdus)</translation>
+    </message>
+    <message>
+        <source>At the working aperture f/%1 diffraction blurs more than the circle of confusion (%2 mm).</source>
+        <translation>À l’ouverture effective f/%1, la diffraction floute plus que le cercle de confusion (%2 mm).</translation>
+    </message>
+    <message>
+        <source>One shot holds the range: focus at %1.</source>
+        <translation>Une seule vue couvre la plage : faites la mise au point à %1.</translation>
+    </message>
+    <message>
+        <source>Type the depth the stack must cover.</source>
+        <translation>Tapez la profondeur que la pile doit couvrir.</translation>
+    </message>
+    <message>
+        <source>One shot holds the depth: its far limit is at infinity.</source>
+        <translation>Une seule vue couvre la profondeur : sa limite lointaine est à l’infini.</translation>
+    </message>
+    <message>
+        <source>Focus at</source>
+        <translation>Mise au point à</translation>
+    </message>
+    <message>
+        <source>Sharp from</source>
+        <translation>Net de</translation>
+    </message>
+    <message>
+        <source>Sharp to</source>
+        <translation>Net jusqu’à</translation>
+    </message>
+    <message>
+        <source>%1 shots, from the far end to the near one, each overlapping the next by %2 % of its depth.</source>
+        <translation>%1 vues, du plus loin au plus près, chacune recouvrant la suivante de %2 % de sa profondeur.</translation>
+    </message>
+    <message>
+        <source>Distances in %1.</source>
+        <translation>Distances en %1.</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>%1 shots at %2, a step of %3 (by wave optics, %4), each overlapping the next by %5 % of its depth.</source>
+        <translation>%1 vues à %2, un pas de %3 (en optique ondulatoire, %4), chacune recouvrant la suivante de %5 % de sa profondeur.</translation>
+    </message>
+    <message>
+        <source>Positions in millimetres from the first; each shot is sharp about half its depth either side.</source>
+        <translation>Positions en millimètres depuis la première ; chaque vue est nette sur environ la moitié de sa profondeur de part et d’autre.</translation>
+    </message>
+    <message>
+        <source>Where each shot is sharp, from the lens at the first position</source>
+        <translation>Où chaque vue est nette, depuis l’objectif à la première position</translation>
+    </message>
+    <message>
+        <source>Focus Stacking Plan</source>
+        <translation>Plan d’empilement de mise au point</translation>
+    </message>
+</context>
+<context>
+    <name>Close-Up and Stacking</name>
+    <message>
+        <source>Refocusing the lens</source>
+        <translation>Mise au point successive</translation>
+    </message>
+    <message>
+        <source>Moving on a rail</source>
+        <translation>Rail macro</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>Exporter en PDF</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>Close-Up and Stacking</source>
+        <translation>Macro et empilement de mise au point</translation>
+    </message>
+    <message>
+        <source>Magnification:</source>
+        <translation>Grandissement :</translation>
+    </message>
+    <message>
+        <source>Or subject distance:</source>
+        <translation>Ou distance du sujet :</translation>
+    </message>
+    <message>
+        <source>Extension (mm):</source>
+        <translation>Tirage (mm) :</translation>
+    </message>
+    <message>
+        <source>Pupil magnification:</source>
+        <translation>Grandissement pupillaire :</translation>
+    </message>
+    <message>
+        <source>Stack by:</source>
+        <translation>Empiler par :</translation>
+    </message>
+    <message>
+        <source>Nearest sharp point:</source>
+        <translation>Point net le plus proche :</translation>
+    </message>
+    <message>
+        <source>Farthest sharp point:</source>
+        <translation>Point net le plus éloigné :</translation>
+    </message>
+    <message>
+        <source>Infinity</source>
+        <translation>Infini</translation>
+    </message>
+    <message>
+        <source>Depth to cover (mm):</source>
+        <translation>Profondeur à couvrir (mm) :</translation>
+    </message>
+    <message>
+        <source>Overlap (%):</source>
+        <translation>Recouvrement (%) :</translation>
+    </message>
+    <message>
+        <source>Reproduction ratio:</source>
+        <translation>Rapport de reproduction :</translation>
+    </message>
+    <message>
+        <source>Subject distance:</source>
+        <translation>Distance du sujet :</translation>
+    </message>
+    <message>
+        <source>Working aperture:</source>
+        <translation>Ouverture effective :</translation>
+    </message>
+    <message>
+        <source>Depth of field (classic):</source>
+        <translation>Profondeur de champ (classique) :</translation>
+    </message>
+    <message>
+        <source>Depth of field (wave optics):</source>
+        <translation>Profondeur de champ (optique ondulatoire) :</translation>
+    </message>
+    <message>
+        <source>Airy disc:</source>
+        <translation>Tache d’Airy :</translation>
+    </message>
+    <message>
+        <source>Field at the subject:</source>
+        <translation>Champ au sujet :</translation>
+    </message>
+    <message>
+        <source>Subject to sensor:</source>
+        <translation>Du sujet au capteur :</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Imprimer…</translation>
+    </message>
+    <message>
+        <source>Export PDF…</source>
+        <translation>Exporter en PDF…</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>Exporter en CSV…</translation>
+    </message>
+    <message>
+        <source>Focus stacking plan</source>
+        <translation>Plan d’empilement</translation>
+    </message>
+    <message>
+        <source>Focus stacking chart</source>
+        <translation>Graphique d’empilement</translation>
+    </message>
 </context>
 <context>
     <name>CofC</name>
@@ -1170,6 +1369,120 @@ ces choix.
         <source>yours</source>
         <translation>à vous</translation>
     </message>
+    <message>
+        <source>       vextondof closeup [CHOICES] --magnification M | --distance TEXT
+                         [--extension MM] [--pupil P]
+</source>
+        <translation>       vextondof closeup [CHOIX] --magnification M | --distance TEXTE
+                         [--extension MM] [--pupil P]
+</translation>
+    </message>
+    <message>
+        <source>Usage: vextondof closeup [CHOICES] --magnification M | --distance TEXT
+                         [--extension MM] [--pupil P]
+
+Writes the numbers of one close-up shot, as the Close-Up and Stacking form
+shows them: the magnification, the working aperture and the light lost, the
+depth of field (classic, and by wave optics), the Airy disc, the field at
+the subject and the subject&apos;s distance from the sensor, a line each.
+
+  --magnification M    0.5, 0.5x or 1:2
+  --distance TEXT      or the subject&apos;s distance from the lens, in the unit
+  --extension MM       tubes or bellows behind the lens (default 0)
+  --pupil P            the pupil magnification, exit over entrance (default 1)
+</source>
+        <translation>Usage : vextondof closeup [CHOIX] --magnification M | --distance TEXTE
+                          [--extension MM] [--pupil P]
+
+Écrit les nombres d’une vue rapprochée, comme la fenêtre Macro et empilement
+de mise au point les montre : le grandissement, l’ouverture effective et la
+lumière perdue, la profondeur de champ (classique, et en optique
+ondulatoire), la tache d’Airy, le champ au sujet et la distance du sujet au
+capteur, une ligne chacun.
+
+  --magnification M    0.5, 0.5x ou 1:2
+  --distance TEXTE     ou la distance du sujet à l’objectif, dans l’unité
+  --extension MM       bagues ou soufflet derrière l’objectif (par défaut 0)
+  --pupil P            le grandissement pupillaire, sortie sur entrée
+                       (par défaut 1)
+</translation>
+    </message>
+    <message>
+        <source>give --magnification or --distance, one of them</source>
+        <translation>donnez --magnification ou --distance, l’un des deux</translation>
+    </message>
+    <message>
+        <source>       vextondof stack [CHOICES] --near TEXT [--far TEXT|inf] [--overlap PERCENT]
+       vextondof stack [CHOICES] --magnification M --depth MM
+                       [--extension MM] [--pupil P] [--overlap PERCENT]
+                       [--format text|csv|pdf] [--output FILE] [--paper a4|letter]
+</source>
+        <translation>       vextondof stack [CHOIX] --near TEXTE [--far TEXTE|inf] [--overlap POURCENT]
+       vextondof stack [CHOIX] --magnification M --depth MM
+                       [--extension MM] [--pupil P] [--overlap POURCENT]
+                       [--format text|csv|pdf] [--output FICHIER] [--paper a4|letter]
+</translation>
+    </message>
+    <message>
+        <source>Usage: vextondof stack [CHOICES] --near TEXT [--far TEXT|inf] [--overlap PERCENT]
+       vextondof stack [CHOICES] --magnification M --depth MM
+                       [--extension MM] [--pupil P] [--overlap PERCENT]
+                       [--format text|csv|pdf] [--output FILE] [--paper a4|letter]
+
+Plans a focus stack, as the Close-Up and Stacking form does: by refocusing
+the lens from the farthest point to the nearest (--near), or by moving the
+camera on a rail through a depth at one magnification (--magnification).
+
+  --near TEXT          the nearest point that must be sharp, in the unit
+  --far TEXT|inf       the farthest (default: infinity)
+  --magnification M    on a rail: 0.5, 0.5x or 1:2
+  --depth MM           the depth the stack must cover, in millimetres
+  --extension MM       tubes or bellows behind the lens (default 0)
+  --pupil P            the pupil magnification (default 1)
+  --overlap PERCENT    of each shot&apos;s depth shared with the next (default 20)
+  --format FORMAT      text (the plan, aligned), csv (for programs: &quot;%f&quot;
+                       numbers, &quot;.&quot;, inf) or pdf
+  --output FILE        written whole or not at all (a PDF needs one on a terminal)
+  --paper PAPER        a4 or letter, for a PDF (default: your locale&apos;s)
+</source>
+        <translation>Usage : vextondof stack [CHOIX] --near TEXTE [--far TEXTE|inf] [--overlap POURCENT]
+        vextondof stack [CHOIX] --magnification M --depth MM
+                        [--extension MM] [--pupil P] [--overlap POURCENT]
+                        [--format text|csv|pdf] [--output FICHIER] [--paper a4|letter]
+
+Planifie un empilement de mise au point, comme la fenêtre Macro et empilement
+de mise au point : en refaisant la mise au point du point le plus lointain au
+plus proche (--near), ou en déplaçant l’appareil sur un rail à travers une
+profondeur à un grandissement (--magnification).
+
+  --near TEXTE         le point le plus proche qui doit être net, dans l’unité
+  --far TEXTE|inf      le plus lointain (par défaut : l’infini)
+  --magnification M    sur un rail : 0.5, 0.5x ou 1:2
+  --depth MM           la profondeur que la pile doit couvrir, en millimètres
+  --extension MM       bagues ou soufflet derrière l’objectif (par défaut 0)
+  --pupil P            le grandissement pupillaire (par défaut 1)
+  --overlap POURCENT   part de la profondeur de chaque vue partagée avec la
+                       suivante (par défaut 20)
+  --format FORMAT      text (le plan, aligné), csv (pour les programmes :
+                       nombres comme &quot;%f&quot;, &quot;.&quot;, inf) ou pdf
+  --output FICHIER     écrit en entier ou pas du tout (un PDF en demande un sur
+                       un terminal)
+  --paper PAPIER       a4 ou letter, pour un PDF (par défaut : celui de vos
+                       paramètres régionaux)
+</translation>
+    </message>
+    <message>
+        <source>give --near or --magnification, one of them</source>
+        <translation>donnez --near ou --magnification, l’un des deux</translation>
+    </message>
+    <message>
+        <source>--depth, --extension and --pupil go with --magnification</source>
+        <translation>--depth, --extension et --pupil vont avec --magnification</translation>
+    </message>
+    <message>
+        <source>--magnification takes --depth, not --far</source>
+        <translation>--magnification prend --depth, pas --far</translation>
+    </message>
 </context>
 <context>
     <name>DOF Chart</name>
@@ -1300,6 +1613,10 @@ ces choix.
     <message>
         <source>Type the focus distance to see the sharp zone there.</source>
         <translation>Saisissez la distance de mise au point pour y voir la zone nette.</translation>
+    </message>
+    <message>
+        <source>Where each is focused</source>
+        <translation>Où chacune fait la mise au point</translation>
     </message>
 </context>
 <context>
@@ -1484,6 +1801,10 @@ ces choix.
     <message>
         <source>&amp;Quit</source>
         <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Close-Up and &amp;Stacking…</source>
+        <translation>&amp;Macro et empilement de mise au point…</translation>
     </message>
 </context>
 <context>
@@ -1740,10 +2061,6 @@ ces choix.
         <translation>Table de profondeur de champ</translation>
     </message>
     <message>
-        <source>Depth of Field Table: %1, %2, circle of confusion %3, distances in %4</source>
-        <translation>Table de profondeur de champ : %1, %2, cercle de confusion %3, distances en %4</translation>
-    </message>
-    <message>
         <source>Page %1 of %2</source>
         <translation>Page %1 sur %2</translation>
     </message>
@@ -1774,6 +2091,10 @@ ces choix.
     <message>
         <source>%1, %2, circle of confusion %3, distances in %4</source>
         <translation>%1, %2, cercle de confusion %3, distances en %4</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, circle of confusion %4, distances in %5</source>
+        <translation>%1 : %2, %3, cercle de confusion %4, distances en %5</translation>
     </message>
 </context>
 <context>
@@ -2246,6 +2567,10 @@ ces choix.
     <message>
         <source>the unit</source>
         <translation>l’unité</translation>
+    </message>
+    <message>
+        <source>millimeters</source>
+        <translation>millimètres</translation>
     </message>
 </context>
 <context>

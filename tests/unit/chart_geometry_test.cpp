@@ -5,6 +5,7 @@
 // every point stands where the number it draws belongs.
 #include "../engine_device.h"
 #include "chart/chart_drawing.h"
+#include "closeup/stack_plan.h"
 
 #include <QGuiApplication>
 #include <QPaintDevice>
@@ -231,6 +232,40 @@ TEST(ChartGeometry, EachCurvePointStandsAtItsFocusAndLimit) {
         }
     }
     EXPECT_GT(checked, 500) << "enough of the curves lie inside the plot to say";
+}
+
+namespace {
+// 100 mm at f/16 on full frame, c = 0.03 mm, in metres.
+Lens MacroLens() {
+    Lens lens;
+    lens.focalLength = 100;
+    lens.fNumber = 16;
+    lens.cocEquivalent = 0.03;
+    lens.sensor = {36, 24};
+    lens.unitCode = 2;
+    return lens;
+}
+
+StackTyped OnRail(std::string depth) {
+    StackTyped t;
+    t.by = StackBy::Rail;
+    t.depth = std::move(depth);
+    return t;
+}
+} // namespace
+
+// A plan of hundreds of shots draws its bars thinner rather than asking for
+// a form taller than any screen.
+TEST(ChartGeometry, ManyBarsAskForNoMoreRoomThanADozen) {
+    const NumberSettings english;
+    const StackPlan dozen = MakeStackPlan(MacroLens(), {"1:1", "", "", ""}, OnRail("17"), english);
+    const StackPlan hundreds =
+        MakeStackPlan(MacroLens(), {"1:1", "", "", ""}, OnRail("800"), english);
+    ASSERT_EQ(dozen.rail.positions.size(), 13u);
+    ASSERT_GT(hundreds.rail.positions.size(), 500u);
+    const QFont font;
+    EXPECT_LE(ChartDrawing(hundreds.chart).LeastSize(font).height(),
+              ChartDrawing(dozen.chart).LeastSize(font).height());
 }
 
 int main(int argc, char** argv) {
