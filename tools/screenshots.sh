@@ -67,6 +67,6 @@ key ctrl+r; shot coc; key Escape                           # the Circle of Confu
 key ctrl+g; shot chart                                     # the DOF chart: the sharp zone
 key Down; shot chart-limits; key Escape                    # and the limits by distance
 key ctrl+m; xdotool type --delay 50 '1:2'; shot closeup     # close-up at 1:2
-key Tab Tab Tab Tab Tab; xdotool type --delay 50 '0.5'; shot closeup-stack # a stack from 0.5
+key Tab Tab Tab Tab Tab; xdotool type --delay 50 '50'; shot closeup-stack # a stack from 50 (cm)
 key shift+Tab Down Tab; xdotool type --delay 50 '30'; shot closeup-rail; key Escape # on a rail
 echo "screenshots in $out"

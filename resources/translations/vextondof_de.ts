@@ -677,7 +677,7 @@
     </message>
     <message>
         <source>Reproduction ratio:</source>
-        <translation>Abbildungsmaßstab:</translation>
+        <translation>Abbildungsverhältnis:</translation>
     </message>
     <message>
         <source>Subject distance:</source>
