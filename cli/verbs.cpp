@@ -31,6 +31,7 @@ const std::vector<const Verb*>& Verbs() {
         VERB(kCocVerb),
         VERB(kCloseUpVerb),
         VERB(kStackVerb),
+        VERB(kFrameVerb),
         VERB(kCamerasVerb),
     };
     // clang-format on

@@ -1476,6 +1476,39 @@ Abbildungsmaßstab (--magnification).
         <source>--magnification takes --depth, not --far</source>
         <translation>--magnification nimmt --depth, nicht --far</translation>
     </message>
+    <message>
+        <source>       vextondof frame [CHOICES] --distance TEXT | --width TEXT | --height TEXT
+</source>
+        <translation>       vextondof frame [AUSWAHL] --distance TEXT | --width TEXT | --height TEXT
+</translation>
+    </message>
+    <message>
+        <source>Usage: vextondof frame [CHOICES] --distance TEXT | --width TEXT | --height TEXT
+
+Writes how the lens frames a shot: at a distance from the lens, or at the
+distance that frames a subject of a given width or height, the horizontal,
+vertical and diagonal angles of view and the field covered at the subject.
+
+  --distance TEXT      the subject&apos;s distance from the lens, in the unit
+  --width TEXT         or the width the frame must hold, in the unit
+  --height TEXT        or the height the frame must hold, in the unit
+</source>
+        <translation>Aufruf: vextondof frame [AUSWAHL] --distance TEXT | --width TEXT | --height TEXT
+
+Schreibt, wie das Objektiv eine Aufnahme rahmt: in einer Entfernung vom
+Objektiv oder in der Entfernung, die ein Motiv gegebener Breite oder Höhe
+rahmt, den waagerechten, senkrechten und diagonalen Bildwinkel und das
+Bildfeld am Motiv.
+
+  --distance TEXT      die Entfernung des Motivs vom Objektiv, in der Einheit
+  --width TEXT         oder die Breite, die das Bild fassen muss, in der Einheit
+  --height TEXT        oder die Höhe, die das Bild fassen muss, in der Einheit
+</translation>
+    </message>
+    <message>
+        <source>give one of --distance, --width and --height</source>
+        <translation>geben Sie eines von --distance, --width und --height an</translation>
+    </message>
 </context>
 <context>
     <name>DOF Chart</name>
@@ -1904,6 +1937,41 @@ Abbildungsmaßstab (--magnification).
     <message>
         <source>Circle of C. (mm):</source>
         <translation>Zerstr.-kreis (mm):</translation>
+    </message>
+</context>
+<context>
+    <name>Framing</name>
+    <message>
+        <source>Distance from the lens:</source>
+        <translation>Entfernung vom Objektiv:</translation>
+    </message>
+    <message>
+        <source>Horizontal angle of view:</source>
+        <translation>Waagerechter Bildwinkel:</translation>
+    </message>
+    <message>
+        <source>Vertical angle of view:</source>
+        <translation>Senkrechter Bildwinkel:</translation>
+    </message>
+    <message>
+        <source>Diagonal angle of view:</source>
+        <translation>Diagonaler Bildwinkel:</translation>
+    </message>
+    <message>
+        <source>Field at the subject:</source>
+        <translation>Bildfeld am Motiv:</translation>
+    </message>
+    <message>
+        <source>“%1” is not a length.</source>
+        <translation>„%1“ ist keine Länge.</translation>
+    </message>
+    <message>
+        <source>The subject must be farther from the lens than its focal length.</source>
+        <translation>Das Motiv muss weiter vom Objektiv entfernt sein als seine Brennweite.</translation>
+    </message>
+    <message>
+        <source>The subject&apos;s size must be a positive length.</source>
+        <translation>Die Größe des Motivs muss eine positive Länge sein.</translation>
     </message>
 </context>
 <context>

@@ -1483,6 +1483,38 @@ profondeur à un grandissement (--magnification).
         <source>--magnification takes --depth, not --far</source>
         <translation>--magnification prend --depth, pas --far</translation>
     </message>
+    <message>
+        <source>       vextondof frame [CHOICES] --distance TEXT | --width TEXT | --height TEXT
+</source>
+        <translation>       vextondof frame [CHOIX] --distance TEXTE | --width TEXTE | --height TEXTE
+</translation>
+    </message>
+    <message>
+        <source>Usage: vextondof frame [CHOICES] --distance TEXT | --width TEXT | --height TEXT
+
+Writes how the lens frames a shot: at a distance from the lens, or at the
+distance that frames a subject of a given width or height, the horizontal,
+vertical and diagonal angles of view and the field covered at the subject.
+
+  --distance TEXT      the subject&apos;s distance from the lens, in the unit
+  --width TEXT         or the width the frame must hold, in the unit
+  --height TEXT        or the height the frame must hold, in the unit
+</source>
+        <translation>Usage : vextondof frame [CHOIX] --distance TEXTE | --width TEXTE | --height TEXTE
+
+Écrit comment l’objectif cadre une vue : à une distance de l’objectif, ou à
+la distance qui cadre un sujet d’une largeur ou d’une hauteur données, les
+angles de champ horizontal, vertical et diagonal et le champ couvert au sujet.
+
+  --distance TEXTE     la distance du sujet à l’objectif, dans l’unité
+  --width TEXTE        ou la largeur que le cadre doit contenir, dans l’unité
+  --height TEXTE       ou la hauteur que le cadre doit contenir, dans l’unité
+</translation>
+    </message>
+    <message>
+        <source>give one of --distance, --width and --height</source>
+        <translation>donnez l’un de --distance, --width et --height</translation>
+    </message>
 </context>
 <context>
     <name>DOF Chart</name>
@@ -1911,6 +1943,41 @@ profondeur à un grandissement (--magnification).
     <message>
         <source>Circle of C. (mm):</source>
         <translation>Cercle de c. (mm) :</translation>
+    </message>
+</context>
+<context>
+    <name>Framing</name>
+    <message>
+        <source>Distance from the lens:</source>
+        <translation>Distance à l’objectif :</translation>
+    </message>
+    <message>
+        <source>Horizontal angle of view:</source>
+        <translation>Angle de champ horizontal :</translation>
+    </message>
+    <message>
+        <source>Vertical angle of view:</source>
+        <translation>Angle de champ vertical :</translation>
+    </message>
+    <message>
+        <source>Diagonal angle of view:</source>
+        <translation>Angle de champ diagonal :</translation>
+    </message>
+    <message>
+        <source>Field at the subject:</source>
+        <translation>Champ au sujet :</translation>
+    </message>
+    <message>
+        <source>“%1” is not a length.</source>
+        <translation>« %1 » n’est pas une longueur.</translation>
+    </message>
+    <message>
+        <source>The subject must be farther from the lens than its focal length.</source>
+        <translation>Le sujet doit être plus loin de l’objectif que sa focale.</translation>
+    </message>
+    <message>
+        <source>The subject&apos;s size must be a positive length.</source>
+        <translation>La taille du sujet doit être une longueur positive.</translation>
     </message>
 </context>
 <context>
