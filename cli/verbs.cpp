@@ -33,6 +33,7 @@ const std::vector<const Verb*>& Verbs() {
         VERB(kStackVerb),
         VERB(kFrameVerb),
         VERB(kCamerasVerb),
+        VERB(kLensesVerb),
     };
     // clang-format on
     return verbs;

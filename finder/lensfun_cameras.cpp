@@ -301,8 +301,32 @@ void NameApart(std::vector<FoundCamera>& cameras) {
     }
 }
 
+// A lens of the database's with a focal length: its name read as lensfun
+// reads it where the entry gives no focal length or aperture.
+std::optional<LensfunLens> LensOf(const lfLens& entry) {
+    lfLens lens(entry);
+    if (!(lens.MinFocal > 0) || !(lens.MinAperture > 0))
+        lens.GuessParameters();
+    LensfunLens out;
+    out.maker = ShownText(InLanguage(lens.Maker, "en"));
+    out.model = ShownText(lens.Model ? lens.Model : "");
+    if (const std::string english = ShownText(InLanguage(lens.Model, "en")); english != out.model)
+        out.englishModel = english;
+    out.mount = ShownText(lens.Mounts && lens.Mounts[0] ? lens.Mounts[0] : "");
+    out.minFocal = Shortest(lens.MinFocal);
+    out.maxFocal = lens.MaxFocal >= lens.MinFocal ? Shortest(lens.MaxFocal) : out.minFocal;
+    out.widest = Shortest(lens.MinAperture);
+    out.smallest = lens.MaxAperture > lens.MinAperture ? Shortest(lens.MaxAperture) : 0;
+    if (!(out.minFocal > 0) || !(out.maxFocal < 10000) || out.model.empty())
+        return std::nullopt;
+    return out;
+}
+
 CameraDatabase Collect(lfDatabase* db, bool loaded, const WrittenCrops& crops) {
     CameraDatabase out;
+    for (const lfLens* const* lens = loaded ? lf_db_get_lenses(db) : nullptr; lens && *lens; ++lens)
+        if (std::optional<LensfunLens> found = LensOf(**lens))
+            out.lenses.push_back(std::move(*found));
     const lfCamera* const* cameras = loaded ? lf_db_get_cameras(db) : nullptr;
     for (; cameras && *cameras; ++cameras) {
         const FoundCamera found = FromLensfun(**cameras, crops);

@@ -8,8 +8,20 @@
 #include <string>
 #include <vector>
 
+// A lens of lensfun's, as its database gives it, its name read as lensfun
+// reads it where the entry gives no focal length or aperture.
+struct LensfunLens {
+    std::string maker, model;          // "Fujifilm", "XF23mmF2 R WR", as photos write it
+    std::string englishModel;          // "XF 23mm f/2 R WR", where the database gives one
+    std::string mount;                 // the first of its mounts: "Sony E"
+    double minFocal = 0, maxFocal = 0; // mm
+    double widest = 0;                 // the smallest f-number, at the short end
+    double smallest = 0;               // the largest f-number; 0 when not given
+};
+
 struct CameraDatabase {
     std::vector<FoundCamera> cameras; // in the database's order
+    std::vector<LensfunLens> lenses;  // in the database's order
     std::string problem;              // one sentence when it could not be read
 };
 

@@ -1509,6 +1509,46 @@ Bildfeld am Motiv.
         <source>give one of --distance, --width and --height</source>
         <translation>geben Sie eines von --distance, --width und --height an</translation>
     </message>
+    <message>
+        <source>       vextondof lenses [WORDS] [--format text|csv]
+</source>
+        <translation>       vextondof lenses [WÖRTER] [--format text|csv]
+</translation>
+    </message>
+    <message>
+        <source>Usage: vextondof lenses [WORDS] [--format text|csv]
+
+Lists the lenses of lensfun&apos;s database the words find, best first: every
+word, in any case and order, in the maker or the model, letters and digits
+apart or run together (&quot;24-105 f4&quot;, &quot;ef 100 macro&quot;, &quot;xf 23&quot;); without
+words every lens is listed, in order. Each with its focal range, its widest
+aperture at each end and its mount. Finding none exits 1.
+
+  --format text|csv    aligned columns (the default), or a CSV file with the
+                       header name,maker,model,mount,focal_min_mm,focal_max_mm,
+                       widest_at_min,widest_at_max,smallest,min_focus_m,
+                       pupil_magnification,source
+</source>
+        <translation>Aufruf: vextondof lenses [WÖRTER] [--format text|csv]
+
+Listet die Objektive der Datenbank von lensfun auf, die die Wörter finden,
+das beste zuerst: jedes Wort, in beliebiger Schreibung und Reihenfolge, im
+Hersteller oder im Modell, Buchstaben und Ziffern getrennt oder
+zusammengeschrieben (&quot;24-105 f4&quot;, &quot;ef 100 macro&quot;, &quot;xf 23&quot;); ohne Wörter
+werden alle aufgelistet, in ihrer Reihenfolge. Jedes mit seinem
+Brennweitenbereich, seiner größten Blende an jedem Ende und seinem Bajonett.
+Findet sich keines, ist der Rückgabewert 1.
+
+  --format text|csv    ausgerichtete Spalten (Standard) oder eine CSV-Datei mit
+                       der Kopfzeile name,maker,model,mount,focal_min_mm,
+                       focal_max_mm,widest_at_min,widest_at_max,smallest,
+                       min_focus_m,pupil_magnification,source
+</translation>
+    </message>
+    <message>
+        <source>No lens matches &quot;%1&quot;.</source>
+        <translation>Kein Objektiv passt zu „%1“.</translation>
+    </message>
 </context>
 <context>
     <name>DOF Chart</name>

@@ -1515,6 +1515,45 @@ angles de champ horizontal, vertical et diagonal et le champ couvert au sujet.
         <source>give one of --distance, --width and --height</source>
         <translation>donnez l’un de --distance, --width et --height</translation>
     </message>
+    <message>
+        <source>       vextondof lenses [WORDS] [--format text|csv]
+</source>
+        <translation>       vextondof lenses [MOTS] [--format text|csv]
+</translation>
+    </message>
+    <message>
+        <source>Usage: vextondof lenses [WORDS] [--format text|csv]
+
+Lists the lenses of lensfun&apos;s database the words find, best first: every
+word, in any case and order, in the maker or the model, letters and digits
+apart or run together (&quot;24-105 f4&quot;, &quot;ef 100 macro&quot;, &quot;xf 23&quot;); without
+words every lens is listed, in order. Each with its focal range, its widest
+aperture at each end and its mount. Finding none exits 1.
+
+  --format text|csv    aligned columns (the default), or a CSV file with the
+                       header name,maker,model,mount,focal_min_mm,focal_max_mm,
+                       widest_at_min,widest_at_max,smallest,min_focus_m,
+                       pupil_magnification,source
+</source>
+        <translation>Usage : vextondof lenses [MOTS] [--format text|csv]
+
+Liste les objectifs de la base de données de lensfun que les mots trouvent,
+le meilleur d’abord : chaque mot, en toute casse et en tout ordre, dans la
+marque ou le modèle, lettres et chiffres séparés ou accolés (&quot;24-105 f4&quot;,
+&quot;ef 100 macro&quot;, &quot;xf 23&quot;) ; sans mots, tous sont listés, dans l’ordre.
+Chacun avec sa plage focale, sa plus grande ouverture à chaque extrémité et
+sa monture. N’en trouver aucun sort avec le code 1.
+
+  --format text|csv    colonnes alignées (par défaut), ou un fichier CSV avec
+                       l’en-tête name,maker,model,mount,focal_min_mm,
+                       focal_max_mm,widest_at_min,widest_at_max,smallest,
+                       min_focus_m,pupil_magnification,source
+</translation>
+    </message>
+    <message>
+        <source>No lens matches &quot;%1&quot;.</source>
+        <translation>Aucun objectif ne correspond à « %1 ».</translation>
+    </message>
 </context>
 <context>
     <name>DOF Chart</name>

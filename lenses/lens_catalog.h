@@ -1,0 +1,51 @@
+#pragma once
+// Lenses: lensfun's, read with its cameras the first time either is asked
+// for (never at start), each with what a photographer chooses by: its
+// focal range, its widest aperture at each end, its smallest aperture, its
+// mount; found by the words a person types, in any order.
+
+#include <cstddef>
+#include <limits>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct LensRecord {
+    std::string name;                        // as lists show it: "Sony E 18-55mm f/3.5-5.6 OSS"
+    std::string maker;                       // "Sony"
+    std::string model;                       // as photos write it: "XF23mmF2 R WR"
+    std::string englishModel;                // "XF 23mm f/2 R WR", where the database gives one
+    std::string mount;                       // "Sony E"; empty when not known
+    double focalMin = 0, focalMax = 0;       // mm; equal for a prime
+    double widestAtMin = 0, widestAtMax = 0; // the smallest f-number at each end
+    double smallest = 22;                    // the largest f-number
+    double minFocus = 0;                     // m from the sensor plane; 0 when not known
+    double pupil = 0;                        // pupil magnification; 0 when not known
+    std::string source;                      // "lensfun" or "own"
+
+    bool IsPrime() const { return focalMax <= focalMin; }
+};
+
+// The widest aperture at focal length `f` between the ends: N₁·(N₂/N₁)^
+// (ln(f/f₁)/ln(f₂/f₁)), even in stops against the logarithm of the focal
+// length; the nearer end's outside the range.
+double WidestAt(const LensRecord& lens, double f);
+
+// The widest aperture at the long end a lens's name writes after the one at
+// the short end ("f/3.5-5.6", "F4.5-6.3", "1:3.5-5.6"); `atShortEnd` when
+// the name writes one alone.
+double WidestAtLongEndOfName(std::string_view model, double atShortEnd);
+
+struct LensDatabase {
+    std::vector<LensRecord> lenses; // in the database's order
+    std::string problem;            // one sentence when it could not be read
+};
+
+// lensfun's lenses on this machine, read once with its cameras.
+const LensDatabase& LensfunLenses();
+
+// The positions in `lenses` of those `words` find, best first: every word,
+// in any case and order, in the maker or the model, letters and digits
+// apart or run together ("24-105 f4", "ef 100 macro", "xf 23", "z 24-200").
+std::vector<std::size_t> FindLenses(const std::vector<LensRecord>& lenses, std::string_view words,
+                                    std::size_t limit = std::numeric_limits<std::size_t>::max());
