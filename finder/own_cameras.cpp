@@ -7,6 +7,7 @@
 #include "framework/base/file.h"
 #include "framework/base/nocase.h"
 #include "framework/base/translate.h"
+#include "settings/list_file.h"
 
 #include <algorithm>
 #include <charconv>
@@ -26,38 +27,6 @@ const std::vector<std::string> kWithoutHeader = {
 // Larger than any list of cameras a person keeps: such a file is left alone.
 constexpr std::uint64_t kLargestFile = 4u << 20;
 
-// A line's fields: separated by tabs when it has one, else by commas, a
-// field in double quotes holding commas and doubled quotes (RFC 4180). None
-// for a quote left open.
-std::optional<std::vector<std::string>> Fields(std::string_view line) {
-    if (line.find('\t') == std::string_view::npos)
-        return SplitCsvLine(line);
-    std::vector<std::string> fields(1);
-    for (const char c : line) {
-        if (c == '\t')
-            fields.emplace_back();
-        else
-            fields.back().push_back(c);
-    }
-    return fields;
-}
-
-std::optional<double> Positive(std::string_view text) {
-    double value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value) ||
-        value <= 0)
-        return std::nullopt;
-    return value;
-}
-
-// The shortest text that reads back as the same double.
-std::string Exact(double value) {
-    char buffer[64];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return ec == std::errc() ? std::string(buffer, end) : std::string("0");
-}
-
 // The longest name a camera may have, in characters: longer ones would not
 // fit a list.
 constexpr std::size_t kLongestName = 100;
@@ -67,29 +36,10 @@ bool IsSensorSide(double mm) {
     return mm >= 0.001 && mm <= 1000;
 }
 
-// Text a person wrote: UTF-8, without control characters other than tabs.
-bool IsText(std::string_view line) {
-    for (const char c : line)
-        if ((static_cast<unsigned char>(c) < 0x20 && c != '\t') || c == 0x7F)
-            return false;
-    return CStringToUtf8(Utf8ToCString(line)) == line;
-}
-
-std::optional<FoundCamera> ReadLine(std::string_view line,
-                                    const std::vector<std::string>& columns) {
-    if (!IsText(line))
-        return std::nullopt;
-    const std::optional<std::vector<std::string>> f = Fields(line);
-    if (!f)
-        return std::nullopt;
-    const auto field = [&](const char* name) -> std::string {
-        for (std::size_t i = 0; i < columns.size() && i < f->size(); ++i)
-            if (columns[i] == name)
-                return ReadCsvText((*f)[i]); // a formula's mark taken off again
-        return {};
-    };
-    const auto crop = Positive(field("crop_factor")), width = Positive(field("sensor_width_mm")),
-               height = Positive(field("sensor_height_mm"));
+std::optional<FoundCamera> ReadLine(const ListLine& line) {
+    const auto field = [&line](const char* name) { return line.Field(name); };
+    const auto crop = ListNumber(field("crop_factor")), width = ListNumber(field("sensor_width_mm")),
+               height = ListNumber(field("sensor_height_mm"));
     if (field("name").empty() || !crop || !width || !height || !IsSensorSide(*width) ||
         !IsSensorSide(*height) || ShownText(field("name")) != field("name") ||
         Utf8ToCString(field("name")).size() > kLongestName)
@@ -115,47 +65,25 @@ bool BeginsNoCase(std::string_view text, std::string_view start) {
 
 OwnCameras ParseOwnCameras(std::string_view text) {
     OwnCameras own;
-    std::vector<std::string> columns = kWithoutHeader;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos)
-            end = text.size();
-        const std::string_view raw = text.substr(start, end - start);
-        std::string_view line = raw;
-        start = end + 1;
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        if (line.empty())
-            continue;
-        if (line.rfind("name,", 0) == 0 || line.rfind("name\t", 0) == 0) {
-            columns = Fields(line).value_or(kWithoutHeader); // a header names the columns
-            continue;
-        }
-        if (const std::optional<FoundCamera> camera =
-                line.front() == '#' ? std::nullopt : ReadLine(line, columns))
-            own.cameras.push_back(*camera);
-        else
-            own.unread.emplace_back(raw); // as it was, its line end too
-    }
+    ReadListLines(
+        text, kWithoutHeader,
+        [&own](const ListLine& line) {
+            const std::optional<FoundCamera> camera = ReadLine(line);
+            if (camera)
+                own.cameras.push_back(*camera);
+            return camera.has_value();
+        },
+        own.unread);
     return own;
 }
 
 std::string OwnCamerasText(const OwnCameras& own) {
-    // A name that would read as a note or as the header is written quoted.
-    const auto first = [](const std::string& name) {
-        if (name.empty() || (name[0] != '#' && name.rfind("name", 0) != 0))
-            return CsvField(name);
-        std::string quoted = "\"";
-        for (const char c : name)
-            quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-        return quoted + "\"";
-    };
     std::string text = std::string(kHeader) + "\n";
     for (const FoundCamera& c : own.cameras)
-        text += first(c.name) + "," + CsvField(c.maker) + "," + CsvField(c.model) + "," +
-                Exact(c.cropFactor) + "," + Exact(c.sensorWidth) + "," + Exact(c.sensorHeight) +
-                "," + CsvField(c.mount) + "," + CsvField(c.source) + "\n";
+        text += FirstListField(c.name) + "," + CsvField(c.maker) + "," + CsvField(c.model) + "," +
+                ExactListNumber(c.cropFactor) + "," + ExactListNumber(c.sensorWidth) + "," +
+                ExactListNumber(c.sensorHeight) + "," + CsvField(c.mount) + "," +
+                CsvField(c.source) + "\n";
     for (const std::string& line : own.unread)
         text += line + "\n";
     return text;
@@ -167,35 +95,15 @@ SettingsLocation OwnCamerasLocation(const SettingsLocation& settings) {
 
 OwnCameras ReadOwnCameras(const SettingsLocation& settings, int waitMs) {
     const SettingsLocation where = OwnCamerasLocation(settings);
-    std::string text;
-    bool tooLarge = false;
-    bool held = false;
-    const bool read = ReadStoredFile(
-        where,
-        [&](CFile& file) {
-            if (file.GetLength() > kLargestFile) {
-                tooLarge = true;
-                return;
-            }
-            char buffer[65536];
-            while (const std::size_t n = file.Read(buffer, sizeof buffer))
-                text.append(buffer, n);
-        },
-        &held, waitMs);
-    OwnCameras own = read && !tooLarge ? ParseOwnCameras(text) : OwnCameras{};
-    own.held = held;
-    // A file there that cannot be read (not the person's to read, a link of
-    // someone else's, not a file) is never written over with nothing.
-    std::error_code ec;
-    const bool there =
-        !where.path.empty() && std::filesystem::symlink_status(where.path, ec).type() !=
-                                   std::filesystem::file_type::not_found;
-    if (tooLarge)
+    const ListFileRead read = ReadListFile(where, kLargestFile, waitMs);
+    OwnCameras own = read.read ? ParseOwnCameras(read.text) : OwnCameras{};
+    own.held = read.held;
+    if (read.tooLarge)
         own.problem =
             Arg(Tr("Cameras", "Your cameras file %1 is too large to be read."), {where.path});
-    else if (!read && !held && there)
+    else if (read.unreadable)
         own.problem = Arg(Tr("Cameras", "Your cameras file %1 cannot be read."), {where.path});
-    else if (held)
+    else if (read.held)
         own.problem = Tr("Cameras", "Another copy of Vexton.DOF.CE holds your cameras file, so "
                                     "your cameras cannot be read now.");
     return own;
@@ -205,30 +113,23 @@ OwnCamerasChange ChangeOwnCameras(const SettingsLocation& settings,
                                   const std::function<std::string(OwnCameras&)>& change) {
     const SettingsLocation where = OwnCamerasLocation(settings);
     OwnCamerasChange result;
-    if (where.KeptForTheRunOnly()) {
+    const ListFileUpdate update = UpdateListFile(
+        where, kLargestFile, [&](const std::optional<std::string>& old, std::string& now) {
+            OwnCameras own = old ? ParseOwnCameras(*old) : OwnCameras{};
+            std::string refusal = change(own);
+            now = OwnCamerasText(own);
+            return refusal;
+        });
+    result.refusal = update.refusal;
+    if (update.forRunOnly)
         result.refusal = Tr("Cameras", "Your configuration folder is not yours, so your cameras "
                                        "cannot be kept.");
-        return result;
-    }
-    CFileException error;
-    bool tooLarge = false;
-    const bool written = UpdateStoredFile(
-        where, kLargestFile,
-        [&](const std::optional<std::string>& old, std::string& now) {
-            OwnCameras own = old ? ParseOwnCameras(*old) : OwnCameras{};
-            result.refusal = change(own);
-            now = OwnCamerasText(own);
-            return result.refusal.empty();
-        },
-        &error, &tooLarge);
-    if (written || !result.refusal.empty())
-        return result;
-    if (tooLarge)
+    else if (update.tooLarge)
         result.refusal =
             Arg(Tr("Cameras", "Your cameras file %1 is too large to be read."), {where.path});
-    else
-        result.failure = error.GetErrorMessage();
-    result.error = error;
+    else if (!update.written && result.refusal.empty())
+        result.failure = update.error.GetErrorMessage();
+    result.error = update.error;
     return result;
 }
 
@@ -270,7 +171,7 @@ std::string RefusalToAdd(const OwnCameras& own, const FoundCamera& camera,
         return Tr("Cameras", "A camera needs a name.");
     if (name.find_first_of("\t\r\n") != std::string::npos)
         return Tr("Cameras", "A camera's name is one line, without tabs.");
-    if (!IsText(name) || ShownText(name) != name)
+    if (!IsListText(name) || ShownText(name) != name)
         return Tr("Cameras", "A camera's name cannot hold control characters.");
     if (Utf8ToCString(name).size() > kLongestName)
         return Arg(Tr("Cameras", "A camera's name is at most %1 characters long."),
