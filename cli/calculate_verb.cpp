@@ -59,6 +59,8 @@ CommandResult CalculateVerb(const std::vector<std::string>& args,
     if (const std::optional<double> reach = CloseUpReach(lens);
         reach && lens.distance.value_or(0) > *reach)
         out.err += Note(CloseUpReachText(lens, machine.numbers) + ".");
+    if (lens.distance)
+        out.err += LensNote(choices, lens, *lens.distance, machine.numbers);
     for (std::size_t i = 0; i < labels.size() && i < std::size(texts); ++i)
         out.out += labels[i] + " " + texts[i] + "\n";
     return out;

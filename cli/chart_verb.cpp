@@ -96,6 +96,8 @@ CommandResult ChartVerb(const std::vector<std::string>& args, const CommandLineC
     }
     CommandResult result;
     result.err = choices.warning;
+    if (request.focus)
+        result.err += LensNote(choices, lens, *request.focus, machine.numbers);
     result.outputFile = options.output;
     result.binaryOut = true;
     const TablePageHeading heading = MakeTableHeading(lens, machine.numbers);

@@ -9,6 +9,8 @@
 #include "finder/own_cameras.h"
 #include "framework/base/nocase.h"
 #include "framework/base/translate.h"
+#include "lenses/lens_limits.h"
+#include "lenses/own_lenses.h"
 #include "settings/settings_file.h"
 
 #include <algorithm>
@@ -111,7 +113,7 @@ std::optional<CommandResult> ReadStoredChoices(Choices& choices, const Parsed& p
                                                const CommandLineContext& machine,
                                                CDataState& stored) {
     const bool allGiven =
-        std::all_of(std::begin(kChoiceOptions), std::end(kChoiceOptions) - 1,
+        std::all_of(std::begin(kChoiceOptions), std::begin(kChoiceOptions) + 5,
                     [&](const char* option) { return parsed.values.count(option); });
     if (allGiven)
         return std::nullopt;
@@ -216,6 +218,43 @@ std::optional<CommandResult> ChooseIn(Choices& choices, ListChoice& list, const 
 }
 } // namespace
 
+namespace {
+// The lens --lens names among the person's and lensfun's: the one the words
+// find, or the one whose name they are whole; a prime's focal length when
+// none is given. What the lens cannot do is refused in one sentence.
+std::optional<CommandResult> ChooseLens(Choices& choices, const Parsed& parsed,
+                                        const CommandLineContext& machine) {
+    const std::string words = Option(parsed, "--lens");
+    const OwnLenses own =
+        ReadOwnLenses(SettingsLocationFor(machine.programPath, machine.configHome));
+    std::vector<LensRecord> lenses = own.lenses;
+    const LensDatabase& database = LensfunLenses();
+    lenses.insert(lenses.end(), database.lenses.begin(), database.lenses.end());
+    const LensChoice choice = ChooseLens(lenses, words);
+    if (!choice.chosen) {
+        std::string names;
+        for (std::size_t k = 0; k < choice.candidates.size(); ++k)
+            names += (k ? "; " : "") + lenses[choice.candidates[k]].name;
+        return Refused(choice.candidates.empty()
+                           ? Arg(Tr("Command line", "No lens matches \"%1\"."), {words})
+                           : Arg(Tr("Lenses", "\"%1\" names several lenses: %2."), {words, names}));
+    }
+    const std::optional<std::size_t> chosen = choice.chosen;
+    choices.lens = lenses[*chosen];
+    const LensRecord& lens = *choices.lens;
+    if (lens.IsPrime() && !parsed.values.count("--focal-length"))
+        ChooseNumber(choices.focalLength, FormatShortest(lens.focalMin, 3, PlainNumberSettings()),
+                     PlainNumberSettings());
+    const double f = ParseDecimal(Value(choices.focalLength));
+    std::string refusal = FocalLengthRefusal(lens, f, machine.numbers);
+    if (refusal.empty() && choices.aperture.Chosen())
+        refusal = ApertureRefusal(lens, f, ParseDecimal(Value(choices.aperture)), machine.numbers);
+    if (!refusal.empty())
+        return Refused(refusal);
+    return std::nullopt;
+}
+} // namespace
+
 std::optional<CommandResult> Choose(Choices& choices, const Parsed& parsed,
                                     const CommandLineContext& machine, const std::string& verb) {
     CDataState stored;
@@ -230,7 +269,17 @@ std::optional<CommandResult> Choose(Choices& choices, const Parsed& parsed,
          {&choices.camera, &choices.focalLength, &choices.aperture, &choices.unit, &choices.cofc})
         if (auto refused = ChooseIn(choices, *list, parsed, machine, verb))
             return refused;
+    if (parsed.values.count("--lens"))
+        return ChooseLens(choices, parsed, machine);
     return std::nullopt;
+}
+
+std::string LensNote(const Choices& choices, const Lens& lens, double distance,
+                     const NumberSettings& numbers) {
+    if (!choices.lens)
+        return {};
+    const std::string note = MinimumFocusNote(*choices.lens, lens.Setup(), distance, numbers);
+    return note.empty() ? note : Note(note);
 }
 
 std::string Value(const ListChoice& list) {

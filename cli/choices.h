@@ -10,6 +10,7 @@
 #include "coc/coc_helper.h"
 #include "finder/found_camera.h"
 #include "framework/base/translate.h"
+#include "lenses/lens_catalog.h"
 #include "table/dof_table.h"
 
 #include <optional>
@@ -57,6 +58,8 @@ struct Choices {
     // names none of the list's.
     std::vector<FoundCamera> own;
     std::optional<FoundCamera> found;
+    // The lens --lens chose, whose focal lengths and apertures the choices keep to.
+    std::optional<LensRecord> lens;
 };
 
 // Selects each list's entry; a result when something is not understood
@@ -65,6 +68,11 @@ struct Choices {
 // patience while an option leaves a choice to them.
 std::optional<CommandResult> Choose(Choices& choices, const Parsed& parsed,
                                     const CommandLineContext& machine, const std::string& verb);
+
+// With a lens chosen, when `distance` (in the unit, from the lens) is
+// nearer than it focuses: the note for standard error; "" otherwise.
+std::string LensNote(const Choices& choices, const Lens& lens, double distance,
+                     const NumberSettings& numbers);
 
 // Chooses the entry an option that is a number names ("--aperture 3" is
 // f/3, not the f/32 its first characters would select), or takes the

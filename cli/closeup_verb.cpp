@@ -1,3 +1,4 @@
+#include "calc/number_text.h"
 #include "cli/choices.h"
 #include "cli/verbs.h"
 #include "closeup/close_up_template.h"
@@ -50,8 +51,12 @@ CommandResult CloseUpVerb(const std::vector<std::string>& args, const CommandLin
     if (auto failed = Choose(choices, parsed, machine, "closeup"))
         return *failed;
     const Lens lens = LensOf(choices, parsed, machine.numbers);
+    // The lens's own pupil magnification, when it is known and none is given.
+    std::string pupil = Option(parsed, "--pupil");
+    if (pupil.empty() && choices.lens && choices.lens->pupil > 0)
+        pupil = FormatShortest(choices.lens->pupil, 6, machine.numbers);
     const CloseUpTyped typed{Option(parsed, "--magnification"), Option(parsed, "--distance"),
-                             Option(parsed, "--extension"), Option(parsed, "--pupil")};
+                             Option(parsed, "--extension"), pupil};
     const CloseUpRead read = ReadCloseUp(lens, typed, machine.numbers);
     CommandResult result;
     result.err = choices.warning;
@@ -60,6 +65,9 @@ CommandResult CloseUpVerb(const std::vector<std::string>& args, const CommandLin
         result.err += ValidationError(read.shot.refusal);
         return result;
     }
+    result.err +=
+        LensNote(choices, lens, FromMillimetres(lens.Unit().factor)(read.shot.subjectDistance),
+                 machine.numbers);
     const std::vector<std::string> labels = CloseUpLabels();
     const std::vector<std::string> texts = CloseUpTexts(read.shot, lens, machine.numbers);
     for (std::size_t i = 0; i < labels.size() && i < texts.size(); ++i)

@@ -66,6 +66,7 @@ CommandResult FrameVerb(const std::vector<std::string>& args, const CommandLineC
         result.err += ValidationError(framing.refusal);
         return result;
     }
+    result.err += LensNote(choices, lens, framing.distance, machine.numbers);
     const std::vector<std::string> texts = FramingTexts(framing, lens.Unit(), machine.numbers);
     for (std::size_t i = 0; i < texts.size(); ++i)
         result.out += Tr("Framing", kFrameLabels[i]) + " " + texts[i] + "\n";

@@ -1,4 +1,5 @@
 #include "calc/number_text.h"
+#include "calc/typed_distance.h"
 #include "cli/nearest.h"
 #include "cli/options.h"
 #include "cli/table_text.h"
@@ -6,20 +7,32 @@
 #include "framework/base/csv.h"
 #include "framework/base/translate.h"
 #include "lenses/lens_catalog.h"
+#include "lenses/own_lenses.h"
+#include "settings/settings_file.h"
 
 #include <algorithm>
+#include <cmath>
+#include <map>
+#include <optional>
+#include <tuple>
 
 extern const Verb kLensesVerb; // at the end
 
 namespace {
-const char kLensesUsage[] =
-    TR_NOOP("Command line", "       vextondof lenses [WORDS] [--format text|csv]\n");
+const char kLensesUsage[] = TR_NOOP(
+    "Command line", "       vextondof lenses [WORDS] [--format text|csv]\n"
+                    "       vextondof lenses --add NAME --focal MM[-MM] --widest N[-N]\n"
+                    "                        [--smallest N] [--min-focus TEXT] [--pupil P]\n"
+                    "       vextondof lenses --remove NAME\n");
 
 const char kLensesHelp[] =
     TR_NOOP("Command line",
             "Usage: vextondof lenses [WORDS] [--format text|csv]\n"
+            "       vextondof lenses --add NAME --focal MM[-MM] --widest N[-N]\n"
+            "                        [--smallest N] [--min-focus TEXT] [--pupil P]\n"
+            "       vextondof lenses --remove NAME\n"
             "\n"
-            "Lists the lenses of lensfun's database the words find, best first: every\n"
+            "Lists your own lenses, then lensfun's, that the words find, best first: every\n"
             "word, in any case and order, in the maker or the model, letters and digits\n"
             "apart or run together (\"24-105 f4\", \"ef 100 macro\", \"xf 23\"); without\n"
             "words every lens is listed, in order. Each with its focal range, its widest\n"
@@ -28,7 +41,14 @@ const char kLensesHelp[] =
             "  --format text|csv    aligned columns (the default), or a CSV file with the\n"
             "                       header name,maker,model,mount,focal_min_mm,focal_max_mm,\n"
             "                       widest_at_min,widest_at_max,smallest,min_focus_m,\n"
-            "                       pupil_magnification,source\n");
+            "                       pupil_magnification,source\n"
+            "  --add NAME           adds a lens of your own:\n"
+            "  --focal MM[-MM]      its focal length, or its shortest and longest (\"24-105\")\n"
+            "  --widest N[-N]       its widest aperture, or at each end (\"3.5-5.6\")\n"
+            "  --smallest N         its smallest aperture (default 22)\n"
+            "  --min-focus TEXT     how near it focuses, from the sensor (\"0.45 m\", \"18 in\")\n"
+            "  --pupil P            its pupil magnification, when known\n"
+            "  --remove NAME        removes one of your lenses (lensfun's stay)\n");
 
 constexpr const char* kCsvHeader =
     "name,maker,model,mount,focal_min_mm,focal_max_mm,widest_at_min,widest_at_max,smallest,"
@@ -55,11 +75,12 @@ std::string Range(double a, double b, const NumberSettings& numbers) {
 std::string TextLines(const std::vector<LensRecord>& lenses, const std::vector<std::size_t>& shown,
                       const NumberSettings& numbers) {
     std::vector<std::vector<std::string>> rows;
-    std::vector<std::size_t> widths(4, 0);
+    std::vector<std::size_t> widths(5, 0);
     for (const std::size_t i : shown) {
         const LensRecord& l = lenses[i];
         rows.push_back({l.name, Range(l.focalMin, l.focalMax, numbers) + " mm",
-                        "f/" + Range(l.widestAtMin, l.widestAtMax, numbers), l.mount});
+                        "f/" + Range(l.widestAtMin, l.widestAtMax, numbers), l.mount,
+                        l.source == "own" ? Tr("Command line", "yours") : l.source});
         for (std::size_t c = 0; c < widths.size(); ++c)
             widths[c] = std::max(widths[c], DisplayWidth(rows.back()[c]));
     }
@@ -70,25 +91,115 @@ std::string TextLines(const std::vector<LensRecord>& lenses, const std::vector<s
             line +=
                 row[c] +
                 (c + 1 < row.size() ? std::string(widths[c] - DisplayWidth(row[c]) + 2, ' ') : "");
-        out += line + "\n";
+        out += line.substr(0, line.find_last_not_of(' ') + 1) + "\n";
     }
     return out;
 }
 } // namespace
 
-CommandResult LensesVerb(const std::vector<std::string>& args, const CommandLineContext&) {
-    std::string words, format = "text";
+namespace {
+// "24-105" or "50", "f/3.5-5.6" or "4": the two ends, the second the
+// first's when one is given.
+std::optional<std::pair<double, double>> ReadEnds(std::string_view text,
+                                                  const NumberSettings& numbers) {
+    std::string typed(TrimBlanks(text));
+    if (typed.rfind("f/", 0) == 0 || typed.rfind("F/", 0) == 0)
+        typed.erase(0, 2);
+    const std::size_t dash = typed.find('-', 1);
+    const auto number = [&numbers](std::string_view t) -> std::optional<double> {
+        const std::string plain = NormalizeDecimalSeparator(std::string(TrimBlanks(t)), numbers);
+        std::size_t used = 0;
+        const double v = ParseDecimalPrefix(plain, &used);
+        if (used == 0 || used != plain.size() || !(v > 0) || !std::isfinite(v))
+            return std::nullopt;
+        return v;
+    };
+    const std::optional<double> first = number(std::string_view(typed).substr(0, dash));
+    const std::optional<double> second =
+        dash == std::string::npos ? first : number(std::string_view(typed).substr(dash + 1));
+    if (!first || !second)
+        return std::nullopt;
+    return std::pair{*first, *second};
+}
+
+using Options = std::map<std::string, std::string>;
+
+// The lens --add describes; none after a usage error in `wrong`.
+std::optional<LensRecord> DescribedLens(const Options& options, const NumberSettings& numbers,
+                                        CommandResult& wrong) {
+    const auto value = [&options](const char* name) -> std::optional<std::string> {
+        const auto at = options.find(name);
+        return at == options.end() ? std::nullopt : std::optional<std::string>(at->second);
+    };
+    LensRecord lens;
+    lens.name = *value("--add");
+    lens.source = "own";
+    const auto focal = ReadEnds(value("--focal").value_or(""), numbers);
+    const auto widest = ReadEnds(value("--widest").value_or(""), numbers);
+    if (!focal || !widest) {
+        wrong =
+            UsageError("lenses", Tr("Command line",
+                                    "--add takes --focal MM[-MM] and --widest N[-N], as numbers"));
+        return std::nullopt;
+    }
+    std::tie(lens.focalMin, lens.focalMax) = *focal;
+    std::tie(lens.widestAtMin, lens.widestAtMax) = *widest;
+    // What cannot be read is a number the refusals name.
+    for (const auto& [name, to] :
+         {std::pair{"--smallest", &lens.smallest}, std::pair{"--pupil", &lens.pupil}})
+        if (const std::optional<std::string> text = value(name)) {
+            const auto read = ReadEnds(*text, numbers);
+            *to = read ? read->first : -1;
+        }
+    if (const std::optional<std::string> near = value("--min-focus")) {
+        const std::optional<double> m = ReadTypedDistance(*near, numbers, DistanceUnitFor(2));
+        lens.minFocus = m ? *m : -1; // in metres
+    }
+    return lens;
+}
+
+// Adds or removes one of the person's lenses.
+CommandResult ChangeLenses(const Options& options, const CommandLineContext& machine) {
+    const SettingsLocation settings = SettingsLocationFor(machine.programPath, machine.configHome);
+    OwnLensesChange change;
+    std::string done;
+    if (options.count("--remove")) {
+        change = RemoveOwnLens(settings, options.at("--remove"));
+        done = Arg(Tr("Command line", "Removed %1."), {options.at("--remove")});
+    } else {
+        CommandResult wrong;
+        const std::optional<LensRecord> lens = DescribedLens(options, machine.numbers, wrong);
+        if (!lens)
+            return wrong;
+        change = AddOwnLens(settings, *lens);
+        done = Arg(Tr("Command line", "Added %1."), {lens->name});
+    }
+    if (!change.refusal.empty())
+        return Refused(change.refusal);
+    if (!change.failure.empty())
+        return {1, "", "vextondof: " + change.failure + "\n", "", false, {}};
+    return {0, done + "\n", "", "", false, {}};
+}
+
+// The words, and each option's value; a usage error for what is not understood.
+std::optional<CommandResult> ReadLensesOptions(const std::vector<std::string>& args,
+                                               std::string& words, Options& options) {
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
+        const std::string name = arg.substr(0, arg.find('='));
+        const std::vector<std::string>& own = kLensesVerb.own;
         if (arg == "--help" || arg == "-h")
-            return {0, Tr("Command line", kLensesHelp), "", "", false, {}};
-        if (arg == "--format" || arg.rfind("--format=", 0) == 0) {
-            if (arg == "--format" && i + 1 >= args.size())
+            return CommandResult{0, Tr("Command line", kLensesHelp), "", "", false, {}};
+        if (std::find(own.begin(), own.end(), name) != own.end()) {
+            if (arg.find('=') != std::string::npos)
+                options[name] = arg.substr(arg.find('=') + 1);
+            else if (i + 1 < args.size())
+                options[name] = args[++i];
+            else
                 return UsageError("lenses",
                                   Arg(Tr("Command line", "option %1 needs a value"), {arg}));
-            format = arg == "--format" ? args[++i] : arg.substr(9);
         } else if (arg.rfind("--", 0) == 0) {
-            const std::string meant = NearestWord(arg.substr(0, arg.find('=')), kLensesVerb.own);
+            const std::string meant = NearestWord(name, own);
             return UsageError(
                 "lenses",
                 meant.empty()
@@ -98,32 +209,63 @@ CommandResult LensesVerb(const std::vector<std::string>& args, const CommandLine
             words += (words.empty() ? "" : " ") + arg;
         }
     }
-    if (format != "text" && format != "csv")
+    const bool adding = options.count("--add") > 0, removing = options.count("--remove") > 0;
+    const bool describing = options.count("--focal") || options.count("--widest") ||
+                            options.count("--smallest") || options.count("--min-focus") ||
+                            options.count("--pupil");
+    if (options.count("--format") && options["--format"] != "text" && options["--format"] != "csv")
         return UsageError("lenses", Tr("Command line", "--format takes text or csv"));
+    if ((adding || removing) && (!words.empty() || (adding && removing)))
+        return UsageError("lenses", Tr("Command line", "--add and --remove each stand alone"));
+    if (describing && !adding)
+        return UsageError("lenses", Tr("Command line", "--focal, --widest, --smallest, "
+                                                       "--min-focus and --pupil go with --add"));
+    return std::nullopt;
+}
+} // namespace
+
+CommandResult LensesVerb(const std::vector<std::string>& args, const CommandLineContext& machine) {
+    std::string words;
+    Options options;
+    if (auto answer = ReadLensesOptions(args, words, options))
+        return *answer;
+    if (options.count("--add") || options.count("--remove"))
+        return ChangeLenses(options, machine);
+    const OwnLenses own =
+        ReadOwnLenses(SettingsLocationFor(machine.programPath, machine.configHome));
+    std::vector<LensRecord> lenses = own.lenses;
     const LensDatabase& database = LensfunLenses();
+    lenses.insert(lenses.end(), database.lenses.begin(), database.lenses.end());
     std::vector<std::size_t> shown;
     if (words.empty())
-        for (std::size_t i = 0; i < database.lenses.size(); ++i)
+        for (std::size_t i = 0; i < lenses.size(); ++i)
             shown.push_back(i);
     else
-        shown = FindLenses(database.lenses, words);
+        shown = FindLenses(lenses, words);
     CommandResult result{0, "", "", "", false, {}};
-    if (!database.problem.empty())
-        result.err += Note(database.problem);
+    for (const std::string* problem : {&own.problem, &database.problem})
+        if (!problem->empty())
+            result.err += Note(*problem);
     if (shown.empty()) {
         result.exitCode = 1;
         result.err += Arg(Tr("Command line", "No lens matches \"%1\"."), {words}) + "\n";
         return result;
     }
-    if (format == "csv") {
+    if (options.count("--format") && options["--format"] == "csv") {
         result.out = std::string(kCsvHeader) + "\n";
         for (const std::size_t i : shown)
-            result.out += CsvLine(database.lenses[i]);
+            result.out += CsvLine(lenses[i]);
     } else {
-        result.out = TextLines(database.lenses, shown, NumberSettings{});
+        result.out = TextLines(lenses, shown, machine.numbers);
     }
     return result;
 }
 
-const Verb kLensesVerb{"lenses", LensesVerb,   kLensesUsage, kLensesHelp,
-                       false,    {"--format"}, nullptr};
+const Verb kLensesVerb{"lenses",
+                       LensesVerb,
+                       kLensesUsage,
+                       kLensesHelp,
+                       false,
+                       {"--format", "--add", "--focal", "--widest", "--smallest", "--min-focus",
+                        "--pupil", "--remove"},
+                       nullptr};

@@ -21,8 +21,8 @@ const char kChoicesHelp[] =
 
 } // namespace
 
-const char* const kChoiceOptions[6] = {"--camera", "--focal-length", "--aperture",
-                                       "--unit",   "--cofc",         "--diopter"};
+const char* const kChoiceOptions[7] = {"--camera", "--focal-length", "--aperture", "--unit",
+                                       "--cofc",   "--diopter",      "--lens"};
 
 Parsed ParseOptions(const std::vector<std::string>& args, std::vector<std::string> own) {
     std::vector<std::string> known(std::begin(kChoiceOptions), std::end(kChoiceOptions));

@@ -18,7 +18,7 @@ struct Parsed {
 };
 
 // The options every verb takes: the five choices and the diopter.
-extern const char* const kChoiceOptions[6];
+extern const char* const kChoiceOptions[7];
 
 // A verb's arguments: the choices' options and the verb's `own`.
 Parsed ParseOptions(const std::vector<std::string>& args, std::vector<std::string> own);

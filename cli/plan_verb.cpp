@@ -69,6 +69,8 @@ CommandResult PlanVerb(const std::vector<std::string>& args, const CommandLineCo
     if (const std::optional<double> reach = CloseUpReach(request.lens);
         reach && plan.refusal.empty() && plan.focusDistance > *reach)
         result.err += Note(CloseUpReachText(request.lens, machine.numbers) + ".");
+    if (plan.refusal.empty())
+        result.err += LensNote(choices, request.lens, plan.focusDistance, machine.numbers);
     if (!plan.warning.empty())
         result.err += Tr("Command line", "Warning: ") + plan.warning + "\n";
     if (!plan.refusal.empty()) {

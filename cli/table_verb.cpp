@@ -159,6 +159,13 @@ CommandResult TableVerb(const std::vector<std::string>& args, const CommandLineC
     result.err = choices.warning;
     std::string cutNote;
     SetRows(request, lens, parsed, machine.numbers, result, cutNote);
+    // The nearest row a lens cannot focus at says so; the rows beyond it can.
+    for (const double distance : request.distances)
+        if (const std::string note = LensNote(choices, lens, distance, machine.numbers);
+            !note.empty()) {
+            result.err += note;
+            break;
+        }
     result.outputFile = options.output;
     if (options.format == "csv")
         ProduceCsv(result, request);

@@ -94,3 +94,99 @@ std::vector<std::size_t> FindLenses(const std::vector<LensRecord>& lenses, std::
     }
     return FindCameras(searchable, words, limit);
 }
+
+namespace {
+// Lower-case letters and digits, a piece per run of letters or of digits;
+// each marked when it follows the one before with nothing between ("mm" in
+// "105mm", "2" in "f2"), not across a blank or a mark ("5" and "6" in "5.6").
+struct Piece {
+    std::string text;
+    bool runsOn = false;
+};
+std::vector<Piece> PiecesOf(std::string_view text) {
+    std::vector<Piece> out(1);
+    for (const char raw : text) {
+        const auto c = static_cast<unsigned char>(raw);
+        const bool digit = std::isdigit(c) != 0, letter = std::isalpha(c) != 0 || c >= 0x80;
+        if (!digit && !letter) {
+            if (!out.back().text.empty())
+                out.emplace_back();
+            continue;
+        }
+        if (!out.back().text.empty() &&
+            (std::isdigit(static_cast<unsigned char>(out.back().text.back())) != 0) != digit)
+            out.push_back({"", true});
+        out.back().text += static_cast<char>(std::tolower(c));
+    }
+    if (out.back().text.empty())
+        out.pop_back();
+    return out;
+}
+
+std::vector<std::string> Pieces(std::string_view text) {
+    std::vector<std::string> out;
+    for (Piece& piece : PiecesOf(text))
+        out.push_back(std::move(piece.text));
+    return out;
+}
+
+std::string Joined(std::string_view text) {
+    std::string out;
+    for (const std::string& piece : Pieces(text))
+        out += piece;
+    return out;
+}
+
+// Whether every typed word is one of the name's pieces, or pieces that run on.
+bool EveryWordWhole(const std::vector<std::string>& typed, const std::vector<Piece>& pieces) {
+    for (const std::string& word : typed) {
+        bool whole = false;
+        for (std::size_t i = 0; i < pieces.size() && !whole; ++i) {
+            std::string run = pieces[i].text;
+            whole = run == word;
+            for (std::size_t j = i + 1;
+                 j < pieces.size() && pieces[j].runsOn && run.size() < word.size() && !whole; ++j)
+                whole = (run += pieces[j].text) == word;
+        }
+        if (!whole)
+            return false;
+    }
+    return true;
+}
+} // namespace
+
+LensChoice ChooseLens(const std::vector<LensRecord>& lenses, std::string_view words) {
+    LensChoice choice;
+    choice.candidates = FindLenses(lenses, words);
+    const std::string typed = Joined(words);
+    for (const std::size_t i : choice.candidates)
+        for (const std::string* field :
+             {&lenses[i].name, &lenses[i].model, &lenses[i].englishModel})
+            if (!field->empty() && Joined(*field) == typed && !choice.chosen)
+                choice.chosen = i;
+    if (!choice.chosen && choice.candidates.size() == 1)
+        choice.chosen = choice.candidates.front();
+    if (!choice.chosen) {
+        // The typed words as typed: "f2" stays one word, to be found as f and 2.
+        std::vector<std::string> typedWords;
+        std::string word;
+        for (const char c : std::string(words) + " ") {
+            if (std::isalnum(static_cast<unsigned char>(c)) ||
+                static_cast<unsigned char>(c) >= 0x80)
+                word += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            else if (!word.empty()) {
+                typedWords.push_back(word);
+                word.clear();
+            }
+        }
+        std::vector<std::size_t> whole;
+        for (const std::size_t i : choice.candidates)
+            if (EveryWordWhole(typedWords, PiecesOf(lenses[i].name)))
+                whole.push_back(i);
+        if (whole.size() == 1)
+            choice.chosen = whole.front();
+    }
+    if (choice.candidates.size() > 5)
+        choice.candidates.resize(5);
+    return choice;
+}

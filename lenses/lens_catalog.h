@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,3 +50,14 @@ const LensDatabase& LensfunLenses();
 // apart or run together ("24-105 f4", "ef 100 macro", "xf 23", "z 24-200").
 std::vector<std::size_t> FindLenses(const std::vector<LensRecord>& lenses, std::string_view words,
                                     std::size_t limit = std::numeric_limits<std::size_t>::max());
+
+// The one lens `words` mean among those FindLenses finds: the one whose
+// name or model they are whole (letters in any case, blanks aside), the
+// only one found, or the only one in whose name every word stands whole
+// ("e 18-55 oss": not the E 18-135mm f/3.5-5.6 OSS; "xf 23 f2": f and 2 run
+// together). Otherwise none, with the best few found.
+struct LensChoice {
+    std::optional<std::size_t> chosen;
+    std::vector<std::size_t> candidates;
+};
+LensChoice ChooseLens(const std::vector<LensRecord>& lenses, std::string_view words);

@@ -1510,15 +1510,28 @@ Bildfeld am Motiv.
         <translation>geben Sie eines von --distance, --width und --height an</translation>
     </message>
     <message>
+        <source>No lens matches &quot;%1&quot;.</source>
+        <translation>Kein Objektiv passt zu „%1“.</translation>
+    </message>
+    <message>
         <source>       vextondof lenses [WORDS] [--format text|csv]
+       vextondof lenses --add NAME --focal MM[-MM] --widest N[-N]
+                        [--smallest N] [--min-focus TEXT] [--pupil P]
+       vextondof lenses --remove NAME
 </source>
         <translation>       vextondof lenses [WÖRTER] [--format text|csv]
+       vextondof lenses --add NAME --focal MM[-MM] --widest N[-N]
+                        [--smallest N] [--min-focus TEXT] [--pupil P]
+       vextondof lenses --remove NAME
 </translation>
     </message>
     <message>
         <source>Usage: vextondof lenses [WORDS] [--format text|csv]
+       vextondof lenses --add NAME --focal MM[-MM] --widest N[-N]
+                        [--smallest N] [--min-focus TEXT] [--pupil P]
+       vextondof lenses --remove NAME
 
-Lists the lenses of lensfun&apos;s database the words find, best first: every
+Lists your own lenses, then lensfun&apos;s, that the words find, best first: every
 word, in any case and order, in the maker or the model, letters and digits
 apart or run together (&quot;24-105 f4&quot;, &quot;ef 100 macro&quot;, &quot;xf 23&quot;); without
 words every lens is listed, in order. Each with its focal range, its widest
@@ -1528,13 +1541,23 @@ aperture at each end and its mount. Finding none exits 1.
                        header name,maker,model,mount,focal_min_mm,focal_max_mm,
                        widest_at_min,widest_at_max,smallest,min_focus_m,
                        pupil_magnification,source
+  --add NAME           adds a lens of your own:
+  --focal MM[-MM]      its focal length, or its shortest and longest (&quot;24-105&quot;)
+  --widest N[-N]       its widest aperture, or at each end (&quot;3.5-5.6&quot;)
+  --smallest N         its smallest aperture (default 22)
+  --min-focus TEXT     how near it focuses, from the sensor (&quot;0.45 m&quot;, &quot;18 in&quot;)
+  --pupil P            its pupil magnification, when known
+  --remove NAME        removes one of your lenses (lensfun&apos;s stay)
 </source>
         <translation>Aufruf: vextondof lenses [WÖRTER] [--format text|csv]
+        vextondof lenses --add NAME --focal MM[-MM] --widest N[-N]
+                         [--smallest N] [--min-focus TEXT] [--pupil P]
+        vextondof lenses --remove NAME
 
-Listet die Objektive der Datenbank von lensfun auf, die die Wörter finden,
-das beste zuerst: jedes Wort, in beliebiger Schreibung und Reihenfolge, im
-Hersteller oder im Modell, Buchstaben und Ziffern getrennt oder
-zusammengeschrieben (&quot;24-105 f4&quot;, &quot;ef 100 macro&quot;, &quot;xf 23&quot;); ohne Wörter
+Listet Ihre eigenen Objektive, dann die von lensfun auf, die die Wörter
+finden, das beste zuerst: jedes Wort, in beliebiger Schreibung und
+Reihenfolge, im Hersteller oder im Modell, Buchstaben und Ziffern getrennt
+oder zusammengeschrieben (&quot;24-105 f4&quot;, &quot;ef 100 macro&quot;, &quot;xf 23&quot;); ohne Wörter
 werden alle aufgelistet, in ihrer Reihenfolge. Jedes mit seinem
 Brennweitenbereich, seiner größten Blende an jedem Ende und seinem Bajonett.
 Findet sich keines, ist der Rückgabewert 1.
@@ -1543,11 +1566,26 @@ Findet sich keines, ist der Rückgabewert 1.
                        der Kopfzeile name,maker,model,mount,focal_min_mm,
                        focal_max_mm,widest_at_min,widest_at_max,smallest,
                        min_focus_m,pupil_magnification,source
+  --add NAME           fügt ein eigenes Objektiv hinzu:
+  --focal MM[-MM]      seine Brennweite oder seine kürzeste und längste (&quot;24-105&quot;)
+  --widest N[-N]       seine größte Blende oder die an jedem Ende (&quot;3.5-5.6&quot;)
+  --smallest N         seine kleinste Blende (Standard 22)
+  --min-focus TEXT     wie nah es fokussiert, vom Sensor aus (&quot;0.45 m&quot;, &quot;18 in&quot;)
+  --pupil P            sein Pupillenmaßstab, wenn bekannt
+  --remove NAME        entfernt eines Ihrer Objektive (die von lensfun bleiben)
 </translation>
     </message>
     <message>
-        <source>No lens matches &quot;%1&quot;.</source>
-        <translation>Kein Objektiv passt zu „%1“.</translation>
+        <source>--add takes --focal MM[-MM] and --widest N[-N], as numbers</source>
+        <translation>--add nimmt --focal MM[-MM] und --widest N[-N], als Zahlen</translation>
+    </message>
+    <message>
+        <source>Added %1.</source>
+        <translation>%1 hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>--focal, --widest, --smallest, --min-focus and --pupil go with --add</source>
+        <translation>--focal, --widest, --smallest, --min-focus und --pupil gehören zu --add</translation>
     </message>
 </context>
 <context>
@@ -2045,6 +2083,85 @@ Findet sich keines, ist der Rückgabewert 1.
     <message>
         <source>Select your lenses focal length (mm) from the dropdown list.</source>
         <translation>Wählen Sie die Brennweite Ihres Objektivs (mm) aus der Liste.</translation>
+    </message>
+</context>
+<context>
+    <name>Lenses</name>
+    <message>
+        <source>&quot;%1&quot; names several lenses: %2.</source>
+        <translation>„%1“ nennt mehrere Objektive: %2.</translation>
+    </message>
+    <message>
+        <source>This lens has one focal length, %1 mm.</source>
+        <translation>Dieses Objektiv hat eine Brennweite, %1 mm.</translation>
+    </message>
+    <message>
+        <source>This lens reaches from %1 to %2 mm.</source>
+        <translation>Dieses Objektiv reicht von %1 bis %2 mm.</translation>
+    </message>
+    <message>
+        <source>At %1 mm this lens opens no wider than f/%2.</source>
+        <translation>Bei %1 mm öffnet dieses Objektiv nicht weiter als f/%2.</translation>
+    </message>
+    <message>
+        <source>This lens closes no further than f/%1.</source>
+        <translation>Dieses Objektiv blendet nicht weiter ab als f/%1.</translation>
+    </message>
+    <message>
+        <source>%1 is nearer than this lens focuses: %2 from the sensor.</source>
+        <translation>%1 liegt näher, als dieses Objektiv fokussiert: %2 vom Sensor.</translation>
+    </message>
+    <message>
+        <source>Your lenses file %1 is too large to be read.</source>
+        <translation>Ihre Objektivdatei %1 ist zu groß, um gelesen zu werden.</translation>
+    </message>
+    <message>
+        <source>Your lenses file %1 cannot be read.</source>
+        <translation>Ihre Objektivdatei %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Another copy of Vexton.DOF.CE holds your lenses file, so your lenses cannot be read now.</source>
+        <translation>Eine andere Kopie von Vexton.DOF.CE hält Ihre Objektivdatei, daher können Ihre Objektive jetzt nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Your configuration folder is not yours, so your lenses cannot be kept.</source>
+        <translation>Ihr Konfigurationsordner gehört nicht Ihnen, daher können Ihre Objektive nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>You have no lens named %1.</source>
+        <translation>Sie haben kein Objektiv namens %1.</translation>
+    </message>
+    <message>
+        <source>A lens needs a name.</source>
+        <translation>Ein Objektiv braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>A lens&apos;s name is one line, without tabs or control characters.</source>
+        <translation>Der Name eines Objektivs ist eine Zeile, ohne Tabulatoren oder Steuerzeichen.</translation>
+    </message>
+    <message>
+        <source>A lens&apos;s name is at most %1 characters long.</source>
+        <translation>Der Name eines Objektivs ist höchstens %1 Zeichen lang.</translation>
+    </message>
+    <message>
+        <source>Focal lengths are from 1 to 5000 mm, the longest not shorter than the shortest.</source>
+        <translation>Brennweiten liegen zwischen 1 und 5000 mm, die längste nicht kürzer als die kürzeste.</translation>
+    </message>
+    <message>
+        <source>Apertures are from f/0.5 to f/256, the smallest not wider than the widest.</source>
+        <translation>Blenden liegen zwischen f/0.5 und f/256, die kleinste nicht weiter als die größte.</translation>
+    </message>
+    <message>
+        <source>The minimum focus distance is from 0.01 to 1000 m.</source>
+        <translation>Die Naheinstellgrenze liegt zwischen 0,01 und 1000 m.</translation>
+    </message>
+    <message>
+        <source>The pupil magnification is from 0.05 to 20.</source>
+        <translation>Der Pupillenmaßstab liegt zwischen 0,05 und 20.</translation>
+    </message>
+    <message>
+        <source>You have a lens named %1 already.</source>
+        <translation>Sie haben schon ein Objektiv namens %1.</translation>
     </message>
 </context>
 <context>

@@ -1516,15 +1516,28 @@ angles de champ horizontal, vertical et diagonal et le champ couvert au sujet.
         <translation>donnez l’un de --distance, --width et --height</translation>
     </message>
     <message>
+        <source>No lens matches &quot;%1&quot;.</source>
+        <translation>Aucun objectif ne correspond à « %1 ».</translation>
+    </message>
+    <message>
         <source>       vextondof lenses [WORDS] [--format text|csv]
+       vextondof lenses --add NAME --focal MM[-MM] --widest N[-N]
+                        [--smallest N] [--min-focus TEXT] [--pupil P]
+       vextondof lenses --remove NAME
 </source>
         <translation>       vextondof lenses [MOTS] [--format text|csv]
+       vextondof lenses --add NOM --focal MM[-MM] --widest N[-N]
+                        [--smallest N] [--min-focus TEXTE] [--pupil P]
+       vextondof lenses --remove NOM
 </translation>
     </message>
     <message>
         <source>Usage: vextondof lenses [WORDS] [--format text|csv]
+       vextondof lenses --add NAME --focal MM[-MM] --widest N[-N]
+                        [--smallest N] [--min-focus TEXT] [--pupil P]
+       vextondof lenses --remove NAME
 
-Lists the lenses of lensfun&apos;s database the words find, best first: every
+Lists your own lenses, then lensfun&apos;s, that the words find, best first: every
 word, in any case and order, in the maker or the model, letters and digits
 apart or run together (&quot;24-105 f4&quot;, &quot;ef 100 macro&quot;, &quot;xf 23&quot;); without
 words every lens is listed, in order. Each with its focal range, its widest
@@ -1534,11 +1547,21 @@ aperture at each end and its mount. Finding none exits 1.
                        header name,maker,model,mount,focal_min_mm,focal_max_mm,
                        widest_at_min,widest_at_max,smallest,min_focus_m,
                        pupil_magnification,source
+  --add NAME           adds a lens of your own:
+  --focal MM[-MM]      its focal length, or its shortest and longest (&quot;24-105&quot;)
+  --widest N[-N]       its widest aperture, or at each end (&quot;3.5-5.6&quot;)
+  --smallest N         its smallest aperture (default 22)
+  --min-focus TEXT     how near it focuses, from the sensor (&quot;0.45 m&quot;, &quot;18 in&quot;)
+  --pupil P            its pupil magnification, when known
+  --remove NAME        removes one of your lenses (lensfun&apos;s stay)
 </source>
         <translation>Usage : vextondof lenses [MOTS] [--format text|csv]
+        vextondof lenses --add NOM --focal MM[-MM] --widest N[-N]
+                         [--smallest N] [--min-focus TEXTE] [--pupil P]
+        vextondof lenses --remove NOM
 
-Liste les objectifs de la base de données de lensfun que les mots trouvent,
-le meilleur d’abord : chaque mot, en toute casse et en tout ordre, dans la
+Liste vos propres objectifs, puis ceux de lensfun, que les mots trouvent, le
+meilleur d’abord : chaque mot, en toute casse et en tout ordre, dans la
 marque ou le modèle, lettres et chiffres séparés ou accolés (&quot;24-105 f4&quot;,
 &quot;ef 100 macro&quot;, &quot;xf 23&quot;) ; sans mots, tous sont listés, dans l’ordre.
 Chacun avec sa plage focale, sa plus grande ouverture à chaque extrémité et
@@ -1548,11 +1571,26 @@ sa monture. N’en trouver aucun sort avec le code 1.
                        l’en-tête name,maker,model,mount,focal_min_mm,
                        focal_max_mm,widest_at_min,widest_at_max,smallest,
                        min_focus_m,pupil_magnification,source
+  --add NOM            ajoute un objectif à vous :
+  --focal MM[-MM]      sa focale, ou sa plus courte et sa plus longue (&quot;24-105&quot;)
+  --widest N[-N]       sa plus grande ouverture, ou à chaque extrémité (&quot;3.5-5.6&quot;)
+  --smallest N         sa plus petite ouverture (22 par défaut)
+  --min-focus TEXTE    sa mise au point minimale, depuis le capteur (&quot;0.45 m&quot;)
+  --pupil P            son grandissement pupillaire, s’il est connu
+  --remove NOM         retire l’un de vos objectifs (ceux de lensfun restent)
 </translation>
     </message>
     <message>
-        <source>No lens matches &quot;%1&quot;.</source>
-        <translation>Aucun objectif ne correspond à « %1 ».</translation>
+        <source>--add takes --focal MM[-MM] and --widest N[-N], as numbers</source>
+        <translation>--add prend --focal MM[-MM] et --widest N[-N], en nombres</translation>
+    </message>
+    <message>
+        <source>Added %1.</source>
+        <translation>%1 ajouté.</translation>
+    </message>
+    <message>
+        <source>--focal, --widest, --smallest, --min-focus and --pupil go with --add</source>
+        <translation>--focal, --widest, --smallest, --min-focus et --pupil vont avec --add</translation>
     </message>
 </context>
 <context>
@@ -2050,6 +2088,85 @@ sa monture. N’en trouver aucun sort avec le code 1.
     <message>
         <source>Select your lenses focal length (mm) from the dropdown list.</source>
         <translation>Choisissez la focale de votre objectif (mm) dans la liste.</translation>
+    </message>
+</context>
+<context>
+    <name>Lenses</name>
+    <message>
+        <source>&quot;%1&quot; names several lenses: %2.</source>
+        <translation>« %1 » désigne plusieurs objectifs : %2.</translation>
+    </message>
+    <message>
+        <source>This lens has one focal length, %1 mm.</source>
+        <translation>Cet objectif a une seule focale, %1 mm.</translation>
+    </message>
+    <message>
+        <source>This lens reaches from %1 to %2 mm.</source>
+        <translation>Cet objectif va de %1 à %2 mm.</translation>
+    </message>
+    <message>
+        <source>At %1 mm this lens opens no wider than f/%2.</source>
+        <translation>À %1 mm, cet objectif n’ouvre pas plus grand que f/%2.</translation>
+    </message>
+    <message>
+        <source>This lens closes no further than f/%1.</source>
+        <translation>Cet objectif ne ferme pas au-delà de f/%1.</translation>
+    </message>
+    <message>
+        <source>%1 is nearer than this lens focuses: %2 from the sensor.</source>
+        <translation>%1 est plus près que la mise au point minimale de cet objectif : %2 du capteur.</translation>
+    </message>
+    <message>
+        <source>Your lenses file %1 is too large to be read.</source>
+        <translation>Votre fichier d’objectifs %1 est trop grand pour être lu.</translation>
+    </message>
+    <message>
+        <source>Your lenses file %1 cannot be read.</source>
+        <translation>Votre fichier d’objectifs %1 ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>Another copy of Vexton.DOF.CE holds your lenses file, so your lenses cannot be read now.</source>
+        <translation>Une autre copie de Vexton.DOF.CE tient votre fichier d’objectifs ; vos objectifs ne peuvent pas être lus maintenant.</translation>
+    </message>
+    <message>
+        <source>Your configuration folder is not yours, so your lenses cannot be kept.</source>
+        <translation>Votre dossier de configuration n’est pas le vôtre ; vos objectifs ne peuvent pas être gardés.</translation>
+    </message>
+    <message>
+        <source>You have no lens named %1.</source>
+        <translation>Vous n’avez pas d’objectif nommé %1.</translation>
+    </message>
+    <message>
+        <source>A lens needs a name.</source>
+        <translation>Un objectif a besoin d’un nom.</translation>
+    </message>
+    <message>
+        <source>A lens&apos;s name is one line, without tabs or control characters.</source>
+        <translation>Le nom d’un objectif tient sur une ligne, sans tabulations ni caractères de contrôle.</translation>
+    </message>
+    <message>
+        <source>A lens&apos;s name is at most %1 characters long.</source>
+        <translation>Le nom d’un objectif compte au plus %1 caractères.</translation>
+    </message>
+    <message>
+        <source>Focal lengths are from 1 to 5000 mm, the longest not shorter than the shortest.</source>
+        <translation>Les focales vont de 1 à 5000 mm, la plus longue pas plus courte que la plus courte.</translation>
+    </message>
+    <message>
+        <source>Apertures are from f/0.5 to f/256, the smallest not wider than the widest.</source>
+        <translation>Les ouvertures vont de f/0.5 à f/256, la plus petite pas plus grande que la plus grande.</translation>
+    </message>
+    <message>
+        <source>The minimum focus distance is from 0.01 to 1000 m.</source>
+        <translation>La distance minimale de mise au point va de 0,01 à 1000 m.</translation>
+    </message>
+    <message>
+        <source>The pupil magnification is from 0.05 to 20.</source>
+        <translation>Le grandissement pupillaire va de 0,05 à 20.</translation>
+    </message>
+    <message>
+        <source>You have a lens named %1 already.</source>
+        <translation>Vous avez déjà un objectif nommé %1.</translation>
     </message>
 </context>
 <context>

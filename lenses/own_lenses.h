@@ -1,0 +1,48 @@
+#pragma once
+// The lenses a person added, kept in a file of their own beside the
+// settings file under the rules the cameras file follows: a CSV file with
+// the columns `vextondof lenses --format csv` writes, one lens a line. A
+// file without that header line is read as name, shortest and longest focal
+// length, widest aperture at each end, smallest aperture, minimum focus
+// distance, pupil magnification, maker, model, mount and source.
+
+#include "lenses/lens_catalog.h"
+#include "settings/settings_file.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+inline constexpr const char* kOwnLensesFileName = "vextondof-lenses.csv";
+
+struct OwnLenses {
+    std::vector<LensRecord> lenses;  // in the order added
+    std::vector<std::string> unread; // lines that could not be read, kept as they were
+    std::string problem;             // why the file could not be read; empty when it could
+    bool held = false;               // another instance held it past the wait
+};
+
+OwnLenses ParseOwnLenses(std::string_view text);
+std::string OwnLensesText(const OwnLenses& own);
+
+SettingsLocation OwnLensesLocation(const SettingsLocation& settings);
+OwnLenses ReadOwnLenses(const SettingsLocation& settings, int waitMs = kSettingsWaitMs);
+
+// What became of a change: refused (one sentence), failed (the file could
+// not be written: the cause and the path), or kept when both are empty.
+struct OwnLensesChange {
+    std::string refusal, failure;
+    bool Kept() const { return refusal.empty() && failure.empty(); }
+};
+OwnLensesChange AddOwnLens(const SettingsLocation& settings, const LensRecord& lens);
+OwnLensesChange RemoveOwnLens(const SettingsLocation& settings, const std::string& name);
+
+// Why `lens` cannot join `own`, in one sentence; empty when it can: a name
+// that is new, one line of text, at most 100 characters; focal lengths from
+// 1 to 5000 mm, the longest not shorter than the shortest; apertures from
+// f/0.5 to f/256, the smallest not wider than the widest; a minimum focus
+// distance from 0.01 to 1000 m and a pupil magnification from 0.05 to 20,
+// when given.
+std::string RefusalToAddLens(const OwnLenses& own, const LensRecord& lens);
