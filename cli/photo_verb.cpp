@@ -5,6 +5,7 @@
 #include "framework/base/cstring.h"
 #include "framework/base/csv.h"
 #include "framework/base/translate.h"
+#include "lenses/own_lenses.h"
 #include "photo/photo_shot.h"
 #include "settings/settings_file.h"
 
@@ -26,16 +27,17 @@ const char kPhotoHelp[] = TR_NOOP(
     "f-number, focus distance) and writes it with the depth of field of that\n"
     "shot, as the Photo form shows it: LABEL: TEXT lines, a blank line between\n"
     "photos, or with --format csv one line a photo:\n"
-    "  file,camera,lens,focal_length_mm,focal_length_35mm,f_number,distance_m,\n"
-    "  distance_source,near,far,total,hyperfocal,unit,coc_mm,problem\n"
+    "  file,camera,lens,lens_found,focal_length_mm,focal_length_35mm,f_number,\n"
+    "  distance_m,distance_source,near,far,total,hyperfocal,unit,coc_mm,problem\n"
     "The unit and the circle of confusion are your stored choices unless given.\n"
     "A file that cannot be read is named on standard error and the exit status\n"
     "is 1; the others are still written.\n"
     "\n"
     "  --format FORMAT      text (default) or csv (for programs: \"%f\" numbers, \".\", inf)\n");
 
-const char kCsvHeader[] = "file,camera,lens,focal_length_mm,focal_length_35mm,f_number,distance_m,"
-                          "distance_source,near,far,total,hyperfocal,unit,coc_mm,problem\r\n";
+const char kCsvHeader[] =
+    "file,camera,lens,lens_found,focal_length_mm,focal_length_35mm,f_number,distance_m,"
+    "distance_source,near,far,total,hyperfocal,unit,coc_mm,problem\r\n";
 
 // The files and the options, apart: every argument not an option or an
 // option's value is a file, and so is everything after "--".
@@ -84,8 +86,8 @@ std::string CsvLine(const PhotoFacts& facts, const PhotoShot& shot) {
         return n ? FormatFixed(n->value, 6) : std::string();
     };
     return CsvField(ShownText(facts.file)) + "," + CsvField(lens.cameraName) + "," +
-           CsvField(facts.lens) + "," + number(facts.focalLength) + "," +
-           number(facts.focalLength35) + "," + number(facts.fNumber) + "," +
+           CsvField(facts.lens) + "," + CsvField(shot.lensFound) + "," + number(facts.focalLength) +
+           "," + number(facts.focalLength35) + "," + number(facts.fNumber) + "," +
            number(facts.distance) + "," + CsvField(facts.distance ? facts.distance->source : "") +
            "," + near + "," + far + "," + total + "," + hyperfocal + "," + CsvField(lens.unitName) +
            "," + coc + "," + CsvField(problem) + "\r\n";
@@ -126,9 +128,22 @@ std::optional<CommandResult> NotUnderstood(const Parsed& parsed,
 class ShootCameras {
   public:
     explicit ShootCameras(const CommandLineContext& machine)
-        : m_own(ReadOwnCameras(SettingsLocationFor(machine.programPath, machine.configHome))
-                    .cameras) {}
-    const PhotoCamera& Of(const PhotoFacts& facts) {
+        : m_settings(SettingsLocationFor(machine.programPath, machine.configHome)),
+          m_own(ReadOwnCameras(m_settings).cameras) {}
+    // The camera, and the lens the photo records as found (the lenses read
+    // once, when a photo first records one).
+    PhotoCamera Of(const PhotoFacts& facts) {
+        PhotoCamera camera = CameraOf(facts);
+        camera.lens = LensOfPhoto(facts, [this]() -> const std::vector<LensRecord>& {
+            if (!m_lenses)
+                m_lenses = AllLenses(ReadOwnLenses(m_settings));
+            return *m_lenses;
+        });
+        return camera;
+    }
+
+  private:
+    const PhotoCamera& CameraOf(const PhotoFacts& facts) {
         const auto lensfun = []() -> const std::vector<FoundCamera>& {
             return LensfunCameras().cameras;
         };
@@ -140,9 +155,10 @@ class ShootCameras {
         return known->second;
     }
 
-  private:
+    SettingsLocation m_settings;
     std::vector<FoundCamera> m_own;
     std::map<std::string, PhotoCamera> m_cameras;
+    std::optional<std::vector<LensRecord>> m_lenses;
 };
 } // namespace
 

@@ -38,7 +38,8 @@ bool IsSensorSide(double mm) {
 
 std::optional<FoundCamera> ReadLine(const ListLine& line) {
     const auto field = [&line](const char* name) { return line.Field(name); };
-    const auto crop = ListNumber(field("crop_factor")), width = ListNumber(field("sensor_width_mm")),
+    const auto crop = ListNumber(field("crop_factor")),
+               width = ListNumber(field("sensor_width_mm")),
                height = ListNumber(field("sensor_height_mm"));
     if (field("name").empty() || !crop || !width || !height || !IsSensorSide(*width) ||
         !IsSensorSide(*height) || ShownText(field("name")) != field("name") ||

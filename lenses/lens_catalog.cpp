@@ -3,8 +3,11 @@
 #include "finder/camera_search.h"
 #include "finder/lensfun_cameras.h"
 
+#include <algorithm>
+#include <array>
 #include <cctype>
 #include <cmath>
+#include <cstdlib>
 #include <regex>
 
 double WidestAt(const LensRecord& lens, double f) {
@@ -189,4 +192,71 @@ LensChoice ChooseLens(const std::vector<LensRecord>& lenses, std::string_view wo
     if (choice.candidates.size() > 5)
         choice.candidates.resize(5);
     return choice;
+}
+
+namespace {
+// Exif's LensSpecification: four rationals, or none.
+std::optional<std::array<double, 4>> Specification(std::string_view text) {
+    std::array<double, 4> values{};
+    std::size_t at = 0;
+    for (double& v : values) {
+        while (at < text.size() && text[at] == ' ')
+            ++at;
+        const std::size_t end = std::min(text.find(' ', at), text.size());
+        const std::string part(text.substr(at, end - at));
+        const std::size_t slash = part.find('/');
+        if (part.empty() || slash == std::string::npos)
+            return std::nullopt;
+        char* stop = nullptr;
+        const double a = std::strtod(part.c_str(), &stop),
+                     b = std::strtod(part.c_str() + slash + 1, nullptr);
+        if (!(b > 0) || !(a >= 0))
+            return std::nullopt;
+        v = a / b;
+        at = end;
+    }
+    return values;
+}
+
+bool Near(double a, double b) {
+    return std::fabs(a - b) <= 0.02 * std::max(a, b);
+}
+} // namespace
+
+std::optional<std::size_t> FindLensOfPhoto(const std::vector<LensRecord>& lenses,
+                                           std::string_view make, std::string_view model,
+                                           std::string_view specification) {
+    const std::string written = Joined(model);
+    if (!written.empty()) {
+        for (std::size_t i = 0; i < lenses.size(); ++i) {
+            const std::string maker = Joined(lenses[i].maker);
+            for (const std::string* field :
+                 {&lenses[i].model, &lenses[i].englishModel, &lenses[i].name}) {
+                const std::string known = Joined(*field);
+                if (!known.empty() && (known == written || known == maker + written))
+                    return i;
+            }
+        }
+        if (const LensChoice choice = ChooseLens(lenses, model); choice.chosen)
+            return choice.chosen;
+    }
+    const std::optional<std::array<double, 4>> spec = Specification(specification);
+    if (!spec || !((*spec)[0] > 0))
+        return std::nullopt;
+    const std::string maker = Joined(make);
+    std::optional<std::size_t> found;
+    for (std::size_t i = 0; i < lenses.size(); ++i) {
+        const LensRecord& l = lenses[i];
+        if (!maker.empty() && Joined(l.maker).find(maker) == std::string::npos &&
+            maker.find(Joined(l.maker)) == std::string::npos)
+            continue;
+        if (Near(l.focalMin, (*spec)[0]) && Near(l.focalMax, (*spec)[1]) &&
+            ((*spec)[2] == 0 || Near(l.widestAtMin, (*spec)[2])) &&
+            ((*spec)[3] == 0 || Near(l.widestAtMax, (*spec)[3]))) {
+            if (found)
+                return std::nullopt; // more than one answers
+            found = i;
+        }
+    }
+    return found;
 }

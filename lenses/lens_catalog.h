@@ -61,3 +61,14 @@ struct LensChoice {
     std::vector<std::size_t> candidates;
 };
 LensChoice ChooseLens(const std::vector<LensRecord>& lenses, std::string_view words);
+
+// The lens a photo records among `lenses` (the person's first): by its
+// Exif LensModel as the lens writes it, with or without its maker in front
+// ("RF24-105mm F4 L IS USM" is Canon's RF 24-105mm F4L IS USM), letters in
+// any case, blanks and marks aside; else the one those words mean; else, by
+// its LensSpecification ("24/1 105/1 4/1 4/1": focal lengths and widest
+// apertures), the only lens of LensMake's with that range and those
+// apertures. None when no lens or more than one answers.
+std::optional<std::size_t> FindLensOfPhoto(const std::vector<LensRecord>& lenses,
+                                           std::string_view make, std::string_view model,
+                                           std::string_view specification);

@@ -177,3 +177,10 @@ std::string RefusalToAddLens(const OwnLenses& own, const LensRecord& lens) {
             return Arg(Tr("Lenses", "You have a lens named %1 already."), {name});
     return {};
 }
+
+std::vector<LensRecord> AllLenses(const OwnLenses& own) {
+    std::vector<LensRecord> all = own.lenses;
+    const LensDatabase& database = LensfunLenses();
+    all.insert(all.end(), database.lenses.begin(), database.lenses.end());
+    return all;
+}

@@ -30,6 +30,9 @@ std::string OwnLensesText(const OwnLenses& own);
 SettingsLocation OwnLensesLocation(const SettingsLocation& settings);
 OwnLenses ReadOwnLenses(const SettingsLocation& settings, int waitMs = kSettingsWaitMs);
 
+// The person's lenses, then lensfun's.
+std::vector<LensRecord> AllLenses(const OwnLenses& own);
+
 // What became of a change: refused (one sentence), failed (the file could
 // not be written: the cause and the path), or kept when both are empty.
 struct OwnLensesChange {

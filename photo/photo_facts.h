@@ -40,7 +40,9 @@ struct PhotoFacts {
     std::string make, model; // as the camera writes them; empty when not recorded
     std::string makeSource, modelSource;
     std::string lens, lensSource;
-    std::optional<RecordedNumber> focalLength;   // millimetres
+    std::string lensMake;                      // Exif.Photo.LensMake
+    std::string lensSpecification;             // Exif.Photo.LensSpecification: "24/1 105/1 4/1 4/1"
+    std::optional<RecordedNumber> focalLength; // millimetres
     std::optional<RecordedNumber> focalLength35; // its 35 mm film equivalent
     std::optional<RecordedNumber> fNumber;
     std::optional<RecordedNumber> distance; // the focus distance, metres

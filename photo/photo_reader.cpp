@@ -260,6 +260,9 @@ void ReadFacts(Exiv2::Image& image, PhotoFacts& f) {
     ReadText(fields, {"Exif.Image.Make"}, f.make, f.makeSource);
     ReadText(fields, {"Exif.Image.Model"}, f.model, f.modelSource);
     ReadText(fields, {"Exif.Photo.LensModel", "Exif.Image.LensModel"}, f.lens, f.lensSource);
+    std::string where;
+    ReadText(fields, {"Exif.Photo.LensMake"}, f.lensMake, where);
+    ReadText(fields, {"Exif.Photo.LensSpecification"}, f.lensSpecification, where);
     if (f.lens.empty() && fields.makerNote)
         if (const auto it = Exiv2::lensName(fields.exif); it != fields.exif.end()) {
             f.lens = ShownText(Trimmed(it->print(&fields.exif)));

@@ -8,6 +8,7 @@
 #include "framework/base/translate.h"
 #include "framework/qt/msgbox.h"
 #include "framework/qt/winapp.h"
+#include "lenses/own_lenses.h"
 #include "photo/photo_dlg.h"
 #include "photo/photo_loading.h"
 #include "resources/resource.h"
@@ -62,9 +63,13 @@ void ShowPhoto(MainForm& main, const std::string& path) {
         main.ChosenValue(IDC_UNIT).value_or("0"), main.ShownText(IDC_UNIT),
         main.ChosenValue(IDC_COFC).value_or("0.0300"),
         [](const CalendarTime& t) { return AfxGetPlatform().DateTimeText(t); }};
-    const PhotoCamera camera =
+    PhotoCamera camera =
         CameraOfPhoto(facts, main.OwnCameras(),
                       []() -> const std::vector<FoundCamera>& { return LensfunCameras().cameras; });
+    std::vector<LensRecord> lenses;
+    camera.lens = LensOfPhoto(facts, [&]() -> const std::vector<LensRecord>& {
+        return lenses = AllLenses(ReadOwnLenses(main.PersonsFiles()));
+    });
     const PhotoShot shot = ShotOfPhoto(facts, camera, choices, UserNumberSettings());
     CPhotoDlg form(facts, shot, main.Window());
     if (form.DoModal() == IDOK)

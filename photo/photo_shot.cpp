@@ -232,7 +232,9 @@ ShotLines(const PhotoFacts& f, const PhotoCamera& camera, const PhotoChoices& ch
     return {
         {"File", ShownText(f.file)},
         {"Camera", CameraLine(f, camera, s)},
-        {"Lens", f.lens.empty() ? NotRecorded() : Sourced(f.lens, f.lensSource)},
+        {"Lens", (f.lens.empty() ? NotRecorded() : Sourced(f.lens, f.lensSource)) +
+                     (camera.lens.empty() ? std::string()
+                                          : "; " + Arg(Tr("Photo", "found: %1"), {camera.lens}))},
         {"Focal length", focalLine},
         {"35 mm equivalent", f.focalLength35 ? Sourced(Number(f.focalLength35->value, s) + " mm",
                                                        f.focalLength35->source)
@@ -297,6 +299,7 @@ PhotoShot ShotOfPhoto(const PhotoFacts& f, const PhotoCamera& camera, const Phot
         lens.sensor = {camera.camera->sensorWidth, camera.camera->sensorHeight};
     }
     shot.lines = ShotLines(f, camera, choices, lens, focalLine, settings);
+    shot.lensFound = camera.lens;
     for (const PhotoSentence& sentence : f.nonsense)
         shot.notes.push_back(Said(sentence, InUnit(unit, settings)));
     if (!missing.empty()) {
@@ -338,4 +341,14 @@ std::optional<CalendarTime> ReadExifDate(std::string_view text) {
         t.second > 60)
         return std::nullopt;
     return t;
+}
+
+std::string LensOfPhoto(const PhotoFacts& facts,
+                        const std::function<const std::vector<LensRecord>&()>& lenses) {
+    if (facts.lens.empty() && facts.lensSpecification.empty())
+        return {};
+    const std::vector<LensRecord>& known = lenses();
+    const std::optional<std::size_t> found =
+        FindLensOfPhoto(known, facts.lensMake, facts.lens, facts.lensSpecification);
+    return found ? known[*found].name : std::string();
 }

@@ -10,6 +10,7 @@
 #include "calc/lens.h"
 #include "finder/found_camera.h"
 #include "framework/base/calendar_time.h"
+#include "lenses/lens_catalog.h"
 #include "photo/photo_facts.h"
 
 #include <functional>
@@ -25,6 +26,7 @@ struct PhotoCamera {
     std::optional<FoundCamera> camera; // none: the person must choose it
     int builtInIndex = -1;             // the built-in list's record, for From::BuiltIn
     int ownIndex = -1;                 // among the person's cameras, for From::Own
+    std::string lens;                  // the photo's lens as found (LensOfPhoto); empty: none
 };
 
 // The person's cameras first, then the built-in list, then lensfun's
@@ -32,6 +34,12 @@ struct PhotoCamera {
 // crop factor of its 35 mm equivalent focal length over its focal length.
 PhotoCamera CameraOfPhoto(const PhotoFacts& facts, const std::vector<FoundCamera>& own,
                           const std::function<const std::vector<FoundCamera>&()>& lensfun);
+
+// The name of the lens the photo records, found among `lenses` (the
+// person's, then lensfun's; asked only when the photo records a lens);
+// empty when none answers.
+std::string LensOfPhoto(const PhotoFacts& facts,
+                        const std::function<const std::vector<LensRecord>&()>& lenses);
 
 // The choices a photo does not record: the unit and the circle of confusion
 // (for 36 × 24 mm), as the main form's lists hold them.
@@ -56,6 +64,7 @@ struct PhotoShot {
     // `lens.apertureText`) and the distance in the unit (`lens.distanceText`).
     std::string focalLengthText;
     std::string apertureValue;
+    std::string lensFound;    // the lens found of those the person or lensfun knows; empty: none
     bool calculated = false;  // the depth of field could be worked out
     CalculationResult result; // when it could
     std::string missing;      // one sentence: what the photo does not record

@@ -65,7 +65,7 @@ std::string PackPhotoFacts(const PhotoFacts& f) {
     CPacker p;
     for (const std::string* text :
          {&f.file, &f.make, &f.model, &f.makeSource, &f.modelSource, &f.lens, &f.lensSource,
-          &f.sizeSource, &f.dateTaken, &f.dateSource})
+          &f.lensMake, &f.lensSpecification, &f.sizeSource, &f.dateTaken, &f.dateSource})
         p.Put(*text);
     for (const std::optional<RecordedNumber>* n :
          {&f.focalLength, &f.focalLength35, &f.fNumber, &f.distance})
@@ -84,8 +84,9 @@ std::string PackPhotoFacts(const PhotoFacts& f) {
 std::optional<PhotoFacts> UnpackPhotoFacts(std::string_view bytes) {
     CUnpacker u(bytes);
     PhotoFacts f;
-    for (std::string* text : {&f.file, &f.make, &f.model, &f.makeSource, &f.modelSource, &f.lens,
-                              &f.lensSource, &f.sizeSource, &f.dateTaken, &f.dateSource})
+    for (std::string* text :
+         {&f.file, &f.make, &f.model, &f.makeSource, &f.modelSource, &f.lens, &f.lensSource,
+          &f.lensMake, &f.lensSpecification, &f.sizeSource, &f.dateTaken, &f.dateSource})
         if (!u.Get(*text))
             return std::nullopt;
     for (std::optional<RecordedNumber>* n :

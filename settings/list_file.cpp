@@ -120,10 +120,9 @@ bool IsListText(std::string_view text) {
     return CStringToUtf8(Utf8ToCString(text)) == text;
 }
 
-ListFileUpdate UpdateListFile(
-    const SettingsLocation& where, std::uint64_t largest,
-    const std::function<std::string(const std::optional<std::string>& old, std::string& now)>&
-        change) {
+ListFileUpdate UpdateListFile(const SettingsLocation& where, std::uint64_t largest,
+                              const std::function<std::string(const std::optional<std::string>& old,
+                                                              std::string& now)>& change) {
     ListFileUpdate r;
     if (where.KeptForTheRunOnly()) {
         r.forRunOnly = true;

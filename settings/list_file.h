@@ -66,7 +66,6 @@ struct ListFileUpdate {
     bool written = false;
     CFileException error; // when neither refused nor written
 };
-ListFileUpdate UpdateListFile(
-    const SettingsLocation& where, std::uint64_t largest,
-    const std::function<std::string(const std::optional<std::string>& old, std::string& now)>&
-        change);
+ListFileUpdate UpdateListFile(const SettingsLocation& where, std::uint64_t largest,
+                              const std::function<std::string(const std::optional<std::string>& old,
+                                                              std::string& now)>& change);

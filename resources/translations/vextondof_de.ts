@@ -1145,39 +1145,6 @@ Zahlen werden nach Ihren Zahleneinstellungen gelesen (LC_ALL, LC_NUMERIC, LANG).
         <translation>Hinweis: </translation>
     </message>
     <message>
-        <source>Usage: vextondof photo [--unit TEXT] [--cofc TEXT] [--format text|csv] FILE...
-
-Reads what each photo records of its shot (camera, lens, focal length,
-f-number, focus distance) and writes it with the depth of field of that
-shot, as the Photo form shows it: LABEL: TEXT lines, a blank line between
-photos, or with --format csv one line a photo:
-  file,camera,lens,focal_length_mm,focal_length_35mm,f_number,distance_m,
-  distance_source,near,far,total,hyperfocal,unit,coc_mm,problem
-The unit and the circle of confusion are your stored choices unless given.
-A file that cannot be read is named on standard error and the exit status
-is 1; the others are still written.
-
-  --format FORMAT      text (default) or csv (for programs: &quot;%f&quot; numbers, &quot;.&quot;, inf)
-</source>
-        <translation>Aufruf: vextondof photo [--unit TEXT] [--cofc TEXT] [--format text|csv] DATEI...
-
-Liest, was jedes Foto von seiner Aufnahme verzeichnet (Kamera, Objektiv,
-Brennweite, Blendenzahl, Fokusentfernung), und schreibt es mit der
-Schärfentiefe dieser Aufnahme, wie das Fotofenster sie zeigt: Zeilen
-BEZEICHNUNG: TEXT, eine Leerzeile zwischen den Fotos, oder mit --format csv
-eine Zeile je Foto (für Programme, immer auf Englisch):
-  file,camera,lens,focal_length_mm,focal_length_35mm,f_number,distance_m,
-  distance_source,near,far,total,hyperfocal,unit,coc_mm,problem
-Einheit und Zerstreuungskreis sind Ihre gespeicherte Auswahl, wenn nicht
-angegeben. Eine Datei, die nicht gelesen werden kann, wird auf der
-Standardfehlerausgabe genannt und der Rückgabewert ist 1; die anderen werden
-trotzdem geschrieben.
-
-  --format FORMAT      text (Standard) oder csv (für Programme: Zahlen wie &quot;%f&quot;,
-                       &quot;.&quot;, inf)
-</translation>
-    </message>
-    <message>
         <source>%1 is read from each photo; photo takes --unit and --cofc</source>
         <translation>%1 wird aus jedem Foto gelesen; photo nimmt --unit und --cofc</translation>
     </message>
@@ -1586,6 +1553,39 @@ Findet sich keines, ist der Rückgabewert 1.
     <message>
         <source>--focal, --widest, --smallest, --min-focus and --pupil go with --add</source>
         <translation>--focal, --widest, --smallest, --min-focus und --pupil gehören zu --add</translation>
+    </message>
+    <message>
+        <source>Usage: vextondof photo [--unit TEXT] [--cofc TEXT] [--format text|csv] FILE...
+
+Reads what each photo records of its shot (camera, lens, focal length,
+f-number, focus distance) and writes it with the depth of field of that
+shot, as the Photo form shows it: LABEL: TEXT lines, a blank line between
+photos, or with --format csv one line a photo:
+  file,camera,lens,lens_found,focal_length_mm,focal_length_35mm,f_number,
+  distance_m,distance_source,near,far,total,hyperfocal,unit,coc_mm,problem
+The unit and the circle of confusion are your stored choices unless given.
+A file that cannot be read is named on standard error and the exit status
+is 1; the others are still written.
+
+  --format FORMAT      text (default) or csv (for programs: &quot;%f&quot; numbers, &quot;.&quot;, inf)
+</source>
+        <translation>Aufruf: vextondof photo [--unit TEXT] [--cofc TEXT] [--format text|csv] DATEI...
+
+Liest, was jedes Foto von seiner Aufnahme verzeichnet (Kamera, Objektiv,
+Brennweite, Blendenzahl, Fokusentfernung), und schreibt es mit der
+Schärfentiefe dieser Aufnahme, wie das Fotofenster sie zeigt: Zeilen
+BEZEICHNUNG: TEXT, eine Leerzeile zwischen den Fotos, oder mit --format csv
+eine Zeile je Foto (für Programme, immer auf Englisch):
+  file,camera,lens,lens_found,focal_length_mm,focal_length_35mm,f_number,
+  distance_m,distance_source,near,far,total,hyperfocal,unit,coc_mm,problem
+Einheit und Zerstreuungskreis sind Ihre gespeicherte Auswahl, wenn nicht
+angegeben. Eine Datei, die nicht gelesen werden kann, wird auf der
+Standardfehlerausgabe genannt und der Rückgabewert ist 1; die anderen werden
+trotzdem geschrieben.
+
+  --format FORMAT      text (Standard) oder csv (für Programme: Zahlen wie &quot;%f&quot;,
+                       &quot;.&quot;, inf)
+</translation>
     </message>
 </context>
 <context>
@@ -2560,6 +2560,10 @@ Findet sich keines, ist der Rückgabewert 1.
     <message>
         <source>%1 is a kind of image this program does not read, not a camera&apos;s photo.</source>
         <translation>%1 ist eine Bildart, die dieses Programm nicht liest, kein Kamerafoto.</translation>
+    </message>
+    <message>
+        <source>found: %1</source>
+        <translation>gefunden: %1</translation>
     </message>
 </context>
 <context>

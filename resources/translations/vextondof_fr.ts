@@ -1148,39 +1148,6 @@ Les nombres sont lus selon vos réglages numériques (LC_ALL, LC_NUMERIC, LANG).
         <translation>Remarque : </translation>
     </message>
     <message>
-        <source>Usage: vextondof photo [--unit TEXT] [--cofc TEXT] [--format text|csv] FILE...
-
-Reads what each photo records of its shot (camera, lens, focal length,
-f-number, focus distance) and writes it with the depth of field of that
-shot, as the Photo form shows it: LABEL: TEXT lines, a blank line between
-photos, or with --format csv one line a photo:
-  file,camera,lens,focal_length_mm,focal_length_35mm,f_number,distance_m,
-  distance_source,near,far,total,hyperfocal,unit,coc_mm,problem
-The unit and the circle of confusion are your stored choices unless given.
-A file that cannot be read is named on standard error and the exit status
-is 1; the others are still written.
-
-  --format FORMAT      text (default) or csv (for programs: &quot;%f&quot; numbers, &quot;.&quot;, inf)
-</source>
-        <translation>Usage : vextondof photo [--unit TEXTE] [--cofc TEXTE] [--format text|csv]
-                        FICHIER...
-
-Lit ce que chaque photo enregistre de sa prise de vue (appareil, objectif,
-focale, nombre d’ouverture, distance de mise au point) et l’écrit avec la
-profondeur de champ de cette prise de vue, comme la fenêtre Photo l’affiche :
-des lignes ÉTIQUETTE : TEXTE, une ligne vide entre les photos, ou avec
---format csv une ligne par photo (pour les programmes, toujours en anglais) :
-  file,camera,lens,focal_length_mm,focal_length_35mm,f_number,distance_m,
-  distance_source,near,far,total,hyperfocal,unit,coc_mm,problem
-L’unité et le cercle de confusion sont vos choix conservés, sauf s’ils sont
-donnés. Un fichier qui ne peut être lu est nommé sur la sortie d’erreur et le
-code de sortie est 1 ; les autres sont écrits quand même.
-
-  --format FORMAT      text (par défaut) ou csv (pour les programmes : nombres
-                       &quot;%f&quot;, &quot;.&quot;, inf)
-</translation>
-    </message>
-    <message>
         <source>%1 is read from each photo; photo takes --unit and --cofc</source>
         <translation>%1 est lu dans chaque photo ; photo prend --unit et --cofc</translation>
     </message>
@@ -1591,6 +1558,39 @@ sa monture. N’en trouver aucun sort avec le code 1.
     <message>
         <source>--focal, --widest, --smallest, --min-focus and --pupil go with --add</source>
         <translation>--focal, --widest, --smallest, --min-focus et --pupil vont avec --add</translation>
+    </message>
+    <message>
+        <source>Usage: vextondof photo [--unit TEXT] [--cofc TEXT] [--format text|csv] FILE...
+
+Reads what each photo records of its shot (camera, lens, focal length,
+f-number, focus distance) and writes it with the depth of field of that
+shot, as the Photo form shows it: LABEL: TEXT lines, a blank line between
+photos, or with --format csv one line a photo:
+  file,camera,lens,lens_found,focal_length_mm,focal_length_35mm,f_number,
+  distance_m,distance_source,near,far,total,hyperfocal,unit,coc_mm,problem
+The unit and the circle of confusion are your stored choices unless given.
+A file that cannot be read is named on standard error and the exit status
+is 1; the others are still written.
+
+  --format FORMAT      text (default) or csv (for programs: &quot;%f&quot; numbers, &quot;.&quot;, inf)
+</source>
+        <translation>Usage : vextondof photo [--unit TEXTE] [--cofc TEXTE] [--format text|csv]
+                        FICHIER...
+
+Lit ce que chaque photo enregistre de sa prise de vue (appareil, objectif,
+focale, nombre d’ouverture, distance de mise au point) et l’écrit avec la
+profondeur de champ de cette prise de vue, comme la fenêtre Photo l’affiche :
+des lignes ÉTIQUETTE : TEXTE, une ligne vide entre les photos, ou avec
+--format csv une ligne par photo (pour les programmes, toujours en anglais) :
+  file,camera,lens,lens_found,focal_length_mm,focal_length_35mm,f_number,
+  distance_m,distance_source,near,far,total,hyperfocal,unit,coc_mm,problem
+L’unité et le cercle de confusion sont vos choix conservés, sauf s’ils sont
+donnés. Un fichier qui ne peut être lu est nommé sur la sortie d’erreur et le
+code de sortie est 1 ; les autres sont écrits quand même.
+
+  --format FORMAT      text (par défaut) ou csv (pour les programmes : nombres
+                       &quot;%f&quot;, &quot;.&quot;, inf)
+</translation>
     </message>
 </context>
 <context>
@@ -2565,6 +2565,10 @@ sa monture. N’en trouver aucun sort avec le code 1.
     <message>
         <source>%1 is a kind of image this program does not read, not a camera&apos;s photo.</source>
         <translation>%1 est un type d’image que ce programme ne lit pas, pas une photo d’appareil.</translation>
+    </message>
+    <message>
+        <source>found: %1</source>
+        <translation>trouvé : %1</translation>
     </message>
 </context>
 <context>

@@ -8,7 +8,8 @@
 #include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const OwnLenses own = ParseOwnLenses(std::string_view(reinterpret_cast<const char*>(data), size));
+    const OwnLenses own =
+        ParseOwnLenses(std::string_view(reinterpret_cast<const char*>(data), size));
     const OwnLenses again = ParseOwnLenses(OwnLensesText(own));
     if (again.lenses.size() < own.lenses.size() ||
         again.lenses.size() + again.unread.size() != own.lenses.size() + own.unread.size())

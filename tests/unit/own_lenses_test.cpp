@@ -184,3 +184,25 @@ TEST(OwnLenses, FromATerminal) {
     EXPECT_EQ(run({"lenses", "--remove", "My 24-105"}).exitCode, 1);
     EXPECT_EQ(run({"lenses", "--focal", "50"}).exitCode, 2) << "--focal goes with --add";
 }
+
+// Real Exif strings of current bodies' lenses, found among lensfun's: the
+// LensModel as the lens writes it, with or without its maker; else the
+// LensSpecification (focal lengths and widest apertures) of LensMake's.
+TEST(OwnLenses, ThePhotosLensFoundFromItsExif) {
+    const std::vector<LensRecord>& lenses = LensfunLenses().lenses;
+    const auto found = [&lenses](const char* make, const char* model, const char* spec) {
+        const std::optional<std::size_t> i = FindLensOfPhoto(lenses, make, model, spec);
+        return i ? lenses[*i].name : std::string();
+    };
+    EXPECT_EQ(found("SONY", "FE 24-105mm F4 G OSS", ""), "Sony FE 24-105mm f/4 G OSS");
+    EXPECT_EQ(found("Canon", "RF24-105mm F4 L IS USM", ""), "Canon RF 24-105mm F4L IS USM");
+    EXPECT_EQ(found("Nikon", "NIKKOR Z 24-70mm f/4 S", ""), "Nikon NIKKOR Z 24-70mm f/4 S");
+    EXPECT_EQ(found("FUJIFILM", "XF23mmF2 R WR", ""), "Fujifilm XF 23mm f/2 R WR");
+    EXPECT_EQ(found("SONY", "", "24/1 105/1 4/1 4/1"), "Sony FE 24-105mm f/4 G OSS");
+    // The XF 23mm f/2 and the X100's fixed lens share 23 mm at f/2: neither is said.
+    EXPECT_EQ(found("FUJIFILM", "", "23/1 23/1 2/1 2/1"), "");
+    EXPECT_EQ(found("", "Some Lens 9mm", ""), "");
+    EXPECT_EQ(found("", "", "not a specification"), "");
+    // Two of the maker's lenses share the range and apertures: neither is said.
+    EXPECT_EQ(found("Canon", "", "24/1 105/1 4/1 4/1"), "");
+}

@@ -346,7 +346,7 @@ TEST(Photos, WhatAPhotoSaysIsShownSafely) {
     const std::string line = csv.out.substr(csv.out.find('\n') + 1);
     const std::optional<std::vector<std::string>> fields =
         SplitCsvLine(line.substr(0, line.find("\r\n")));
-    ASSERT_TRUE(fields && fields->size() == 15) << line;
+    ASSERT_TRUE(fields && fields->size() == 16) << line;
     for (const std::string& field : *fields)
         EXPECT_TRUE(field.empty() || std::string("=+-@\t\r").find(field[0]) == std::string::npos)
             << field;
