@@ -304,6 +304,18 @@ class Painter {
         }
     }
 
+    // A bar's label and its zone's words, a line centred on `middle`, in
+    // the columns `label` and `words` (their widths).
+    void RowTexts(const ChartSeries& s, double middle, QRectF label, QRectF words) {
+        m_p->setFont(s.chosen ? m_bold : m_font);
+        m_p->setPen(Fore());
+        const double h = m_metrics.height();
+        for (QRectF* box : {&label, &words})
+            *box = QRectF(box->left(), middle - h / 2, box->width(), h);
+        m_p->drawText(label, Qt::AlignRight | Qt::AlignVCenter, Text(s.label));
+        m_p->drawText(words, Qt::AlignLeft | Qt::AlignVCenter, Text(s.zoneText));
+    }
+
     void Zone(const QRectF& body) {
         const double labels = LabelWidth() + m_gap, texts = ZoneTextWidth() + m_gap;
         const double infinity = 2.2 * m_em;
@@ -326,17 +338,9 @@ class Painter {
         for (std::size_t i = 0; i < n; ++i) {
             const ChartSeries& s = m_chart.series[i];
             const double top = plot.top() + row * static_cast<double>(i);
-            const QFont& font = s.chosen ? m_bold : m_font;
-            m_p->setFont(font);
-            m_p->setPen(Fore());
-            const QRectF line(0, top + row / 2 - m_metrics.height() / 2, 0, m_metrics.height());
-            if (i % every == 0) {
-                m_p->drawText(QRectF(body.left(), line.top(), labels - m_gap, line.height()),
-                              Qt::AlignRight | Qt::AlignVCenter, Text(s.label));
-                m_p->drawText(
-                    QRectF(plot.right() + m_gap, line.top(), texts - m_gap, line.height()),
-                    Qt::AlignLeft | Qt::AlignVCenter, Text(s.zoneText));
-            }
+            if (i % every == 0)
+                RowTexts(s, top + row / 2, QRectF(body.left(), 0, labels - m_gap, 0),
+                         QRectF(plot.right() + m_gap, 0, texts - m_gap, 0));
             if (s.points.empty())
                 continue;
             Bar(i, s.points.front(), QRectF(plot.left(), top, right - plot.left(), row),

@@ -44,7 +44,9 @@ for folder in folders:
                 if ("(" in signature and ")" in signature and not not_functions.match(lines[first])
                         and not lines[first].lstrip().startswith("{")
                         and "= [" not in signature and "[&" not in signature and "[this" not in signature
-                        and not re.search(r"=\s*\{$", signature) and "](" not in signature):
+                        and not re.search(r"=\s*\{$", signature) and "](" not in signature
+                        # an aggregate's members (a form's template), not a body
+                        and not (first > 0 and re.search(r"=\s*\{$", lines[first - 1]))):
                     end = i + 1
                     while end < len(lines) and not (lines[end].startswith(indent + "}")
                                                     and re.match(r"^(\s*)", lines[end]).group(1) == indent):
