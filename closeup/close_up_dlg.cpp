@@ -32,13 +32,6 @@ CString T(const char* text) {
     return Utf8ToCString(Tr("Close-Up and Stacking", text));
 }
 
-std::vector<CString> Texts(const std::vector<std::string>& utf8) {
-    std::vector<CString> out;
-    for (const std::string& text : utf8)
-        out.push_back(Utf8ToCString(text));
-    return out;
-}
-
 std::string Typed(const CEdit& edit) {
     return CStringToUtf8(edit.GetWindowText());
 }
@@ -149,10 +142,15 @@ void CCloseUpDlg::Recompute() {
     m_shown = MakeStackPlan(m_lens, typed, stack, m_settings);
     m_lblSummary.SetWindowText(
         Utf8ToCString(m_shown.refusal.empty() ? m_shown.summary : m_shown.refusal));
-    TableContent content{
-        Texts(m_shown.table.columns), Texts(m_shown.table.rows), {}, -1, -1, CString(), CString()};
+    TableContent content{Utf8ToCStrings(m_shown.table.columns),
+                         Utf8ToCStrings(m_shown.table.rows),
+                         {},
+                         -1,
+                         -1,
+                         CString(),
+                         CString()};
     for (const std::vector<std::string>& row : m_shown.table.cells)
-        content.cells.push_back(Texts(row));
+        content.cells.push_back(Utf8ToCStrings(row));
     m_plan.SetContent(content);
     DofChart chart = m_shown.chart;
     if (chart.series.empty() && chart.refusal.empty())
@@ -178,33 +176,22 @@ void CCloseUpDlg::OnExportPdfClicked() {
     if (!m_shown.refusal.empty())
         return;
     const TablePageHeading heading = MakeTableHeading(m_lens, m_settings);
-    SaveFile(Tr("Close-Up and Stacking", "Export PDF"), "focus-stack.pdf",
-             Tr("DOF Table", "PDF files (*.pdf)"), [&](CFile& file) {
-                 WriteTablePdf(
-                     m_shown.table, heading, Paper::OfTheLocale,
-                     [&file](const char* bytes, std::size_t count) { file.Write(bytes, count); });
-             });
+    SaveChosenFile(Tr("Close-Up and Stacking", "Export PDF"), "focus-stack.pdf",
+                   Tr("DOF Table", "PDF files (*.pdf)"), [&](CFile& file) {
+                       WriteTablePdf(m_shown.table, heading, Paper::OfTheLocale,
+                                     [&file](const char* bytes, std::size_t count) {
+                                         file.Write(bytes, count);
+                                     });
+                   });
 }
 
 void CCloseUpDlg::OnExportCsvClicked() {
     if (!m_shown.refusal.empty())
         return;
-    SaveFile(Tr("Close-Up and Stacking", "Export CSV"), "focus-stack.csv",
-             Tr("DOF Table", "CSV files (*.csv)"), [this](CFile& file) {
-                 WriteStackCsv(m_shown, [&file](std::string_view piece) {
-                     file.Write(piece.data(), piece.size());
-                 });
-             });
-}
-
-// Asks where, then writes the file whole or not at all; a failure is said
-// in the file-error report.
-void CCloseUpDlg::SaveFile(const std::string& title, const std::string& name,
-                           const std::string& filter, const std::function<void(CFile&)>& write) {
-    const std::string path = AfxGetPlatform().ChooseSaveFile(title, name, filter);
-    if (path.empty())
-        return;
-    CFileException error;
-    if (!WriteWholeFile(path, write, &error))
-        ReportFileError(error);
+    SaveChosenFile(Tr("Close-Up and Stacking", "Export CSV"), "focus-stack.csv",
+                   Tr("DOF Table", "CSV files (*.csv)"), [this](CFile& file) {
+                       WriteStackCsv(m_shown, [&file](std::string_view piece) {
+                           file.Write(piece.data(), piece.size());
+                       });
+                   });
 }

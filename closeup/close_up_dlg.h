@@ -37,8 +37,6 @@ class CCloseUpDlg : public CDialog {
   private:
     void Recompute();
     CloseUpTyped TypedShot() const;
-    void SaveFile(const std::string& title, const std::string& name, const std::string& filter,
-                  const std::function<void(CFile&)>& write);
 
     Lens m_lens;
     NumberSettings m_settings;

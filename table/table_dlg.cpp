@@ -32,12 +32,6 @@ CString T(const char* text) {
     return Utf8ToCString(Tr("DOF Table", text));
 }
 
-std::vector<CString> Texts(const std::vector<std::string>& utf8) {
-    std::vector<CString> out;
-    for (const std::string& text : utf8)
-        out.push_back(Utf8ToCString(text));
-    return out;
-}
 } // namespace
 
 CDofTableDlg::CDofTableDlg(Lens lens, CWnd* parent)
@@ -106,15 +100,15 @@ void CDofTableDlg::Recompute() {
     std::string refusal;
     TableRequest request = Request(refusal);
     const DofTable table = MakeTable(request, m_settings);
-    TableContent content{Texts(table.columns),
-                         Texts(table.rows),
+    TableContent content{Utf8ToCStrings(table.columns),
+                         Utf8ToCStrings(table.rows),
                          {},
                          table.boldRow,
                          table.boldColumn,
                          T(TR_NOOP("DOF Table", "the distance typed")),
                          T(TR_NOOP("DOF Table", "the aperture chosen"))};
     for (const std::vector<std::string>& row : table.cells)
-        content.cells.push_back(Texts(row));
+        content.cells.push_back(Utf8ToCStrings(row));
     m_table.SetContent(content);
     GrowToShowGrid();
     m_lblRounding.SetWindowText(Utf8ToCString(table.roundingNote));
@@ -160,33 +154,22 @@ void CDofTableDlg::OnExportPdfClicked() {
     const std::optional<DofTable> table = PrintableTable(refusal);
     if (!table)
         return;
-    SaveFile(Tr("DOF Table", "Export PDF"), "dof-table.pdf", Tr("DOF Table", "PDF files (*.pdf)"),
-             [&](CFile& file) {
-                 WriteTablePdf(
-                     *table, m_heading, Paper::OfTheLocale,
-                     [&file](const char* bytes, std::size_t count) { file.Write(bytes, count); });
-             });
+    SaveChosenFile(Tr("DOF Table", "Export PDF"), "dof-table.pdf",
+                   Tr("DOF Table", "PDF files (*.pdf)"), [&](CFile& file) {
+                       WriteTablePdf(*table, m_heading, Paper::OfTheLocale,
+                                     [&file](const char* bytes, std::size_t count) {
+                                         file.Write(bytes, count);
+                                     });
+                   });
     TellRefused(refusal);
 }
 
 void CDofTableDlg::OnExportCsvClicked() {
     if (m_shown)
-        SaveFile(Tr("DOF Table", "Export CSV"), "dof-table.csv",
-                 Tr("DOF Table", "CSV files (*.csv)"), [this](CFile& file) {
-                     WriteTableCsv(*m_shown, [&file](std::string_view piece) {
-                         file.Write(piece.data(), piece.size());
-                     });
-                 });
-}
-
-// Asks where, then writes the file whole or not at all, as it is made; a
-// failure is said in the file-error report, which names the file and the cause.
-void CDofTableDlg::SaveFile(const std::string& title, const std::string& name,
-                            const std::string& filter, const std::function<void(CFile&)>& write) {
-    const std::string path = AfxGetPlatform().ChooseSaveFile(title, name, filter);
-    if (path.empty())
-        return;
-    CFileException error;
-    if (!WriteWholeFile(path, write, &error))
-        ReportFileError(error);
+        SaveChosenFile(Tr("DOF Table", "Export CSV"), "dof-table.csv",
+                       Tr("DOF Table", "CSV files (*.csv)"), [this](CFile& file) {
+                           WriteTableCsv(*m_shown, [&file](std::string_view piece) {
+                               file.Write(piece.data(), piece.size());
+                           });
+                       });
 }

@@ -36,8 +36,6 @@ class CDofTableDlg : public CDialog {
     // named in `refusal` (or, while the default rows stand, where they stop).
     TableRequest Request(std::string& refusal) const;
     void Recompute();
-    void SaveFile(const std::string& title, const std::string& name, const std::string& filter,
-                  const std::function<void(CFile&)>& write);
     std::optional<DofTable> PrintableTable(std::string& refusal) const;
     void TellRefused(const std::string& refusal);
     ApertureLists Apertures() const { return {m_cboFrom, m_cboTo, m_cboSteps}; }

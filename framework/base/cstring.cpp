@@ -134,3 +134,11 @@ std::string ShownText(std::string_view text) {
     }
     return out;
 }
+
+std::vector<CString> Utf8ToCStrings(const std::vector<std::string>& texts) {
+    std::vector<CString> out;
+    out.reserve(texts.size());
+    for (const std::string& text : texts)
+        out.push_back(Utf8ToCString(text));
+    return out;
+}

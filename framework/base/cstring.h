@@ -3,12 +3,15 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 using CString = std::u16string;
 
 // UTF-8 to UTF-16 and back. Malformed input never fails: bad UTF-8 bytes
 // become U+FFFD, lone surrogates are written as U+FFFD.
 CString Utf8ToCString(std::string_view text);
+// Each text of UTF-8, as a CString.
+std::vector<CString> Utf8ToCStrings(const std::vector<std::string>& texts);
 std::string CStringToUtf8(std::u16string_view text);
 
 // A text read from a file, as it may be shown anywhere (a terminal, a form,

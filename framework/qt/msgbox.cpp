@@ -1,6 +1,7 @@
 #include "framework/qt/msgbox.h"
 
 #include "framework/base/exceptions.h"
+#include "framework/base/file.h"
 #include "framework/qt/modal.h"
 #include "framework/qt/winapp.h"
 #include "framework/qt/wnd.h"
@@ -29,6 +30,16 @@ int AskMessageBox(CWnd* owner, const CString& text, const CString& title, const 
     box.setEscapeButton(QMessageBox::Cancel);
     const ModalScope modal(box.parentWidget());
     return box.exec() == QMessageBox::Ok ? IDOK : IDCANCEL;
+}
+
+void SaveChosenFile(const std::string& title, const std::string& suggestedName,
+                    const std::string& filter, const std::function<void(CFile&)>& write) {
+    const std::string path = AfxGetPlatform().ChooseSaveFile(title, suggestedName, filter);
+    if (path.empty())
+        return;
+    CFileException error;
+    if (!WriteWholeFile(path, write, &error))
+        ReportFileError(error);
 }
 
 void ReportFileError(const CFileException& error) {

@@ -3,6 +3,10 @@
 // question, with Cancel beside it.
 
 #include "framework/base/afx.h"
+#include "framework/base/file.h"
+
+#include <functional>
+#include <string>
 
 class CFileException;
 
@@ -19,3 +23,10 @@ int AskMessageBox(CWnd* owner, const CString& text, const CString& title, const 
 // The file-error report: the cause and the file's full path, titled with the
 // application's name, owned by the main window.
 void ReportFileError(const CFileException& error);
+
+// Asks where with the desktop's save dialog, then writes the file whole or
+// not at all, as `write` makes it; a failure is said in the file-error
+// report, which names the file and the cause. Nothing when the person
+// chooses no file.
+void SaveChosenFile(const std::string& title, const std::string& suggestedName,
+                    const std::string& filter, const std::function<void(CFile&)>& write);

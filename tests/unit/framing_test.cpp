@@ -1,10 +1,9 @@
 // How a lens frames a shot, against arithmetic done apart from the code:
 // v = f·s/(s − f), each angle 2·atan(side/(2·v)), the field side·(s − f)/f,
 // the distance that frames a size W across a side s = f·(1 + W/side).
-#include "cli/command_line.h"
 #include "german_numbers.h"
 #include "lenses/framing.h"
-#include "settings_test_support.h"
+#include "run_verb.h"
 
 #include <gtest/gtest.h>
 
@@ -65,12 +64,8 @@ TEST(Framing, WrittenAndRefused) {
 
 TEST(Framing, FromATerminal) {
     ProgramFolder program;
-    const CommandLineContext machine{
-        program.folder() + "/vextondof", program.folder() + "/config", NumberSettings{}, {}, {}};
-    const auto run = [&machine](std::vector<std::string> args) {
-        CommandResult result = *RunCommandLine(args, machine);
-        CollectOutput(result);
-        return result;
+    const auto run = [&program](const std::vector<std::string>& args) {
+        return RunVerb(program, args);
     };
     const CommandResult got = run({"frame", "--camera", "35 mm", "--focal-length", "135", "--unit",
                                    "m", "--height", "60 cm"});

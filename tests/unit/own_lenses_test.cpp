@@ -2,10 +2,9 @@
 // between a zoom's ends, the subject's distance from the sensor s + f·s/(s −
 // f)), your own lenses kept in their file as your cameras are, the one lens
 // words mean, and the same from a terminal.
-#include "cli/command_line.h"
 #include "lenses/lens_limits.h"
 #include "lenses/own_lenses.h"
-#include "settings_test_support.h"
+#include "run_verb.h"
 
 #include <gtest/gtest.h>
 
@@ -145,12 +144,8 @@ TEST(OwnLenses, TheOneLensWordsMean) {
 
 TEST(OwnLenses, FromATerminal) {
     ProgramFolder program;
-    const CommandLineContext machine{
-        program.folder() + "/vextondof", program.folder() + "/config", NumberSettings{}, {}, {}};
-    const auto run = [&machine](std::vector<std::string> args) {
-        CommandResult result = *RunCommandLine(args, machine);
-        CollectOutput(result);
-        return result;
+    const auto run = [&program](const std::vector<std::string>& args) {
+        return RunVerb(program, args);
     };
     const CommandResult added = run({"lenses", "--add", "My 24-105", "--focal", "24-105",
                                      "--widest", "4", "--min-focus", "45 cm", "--pupil", "0.6"});

@@ -3,11 +3,10 @@
 // 0.03 mm: H = 24²/(8·0.03) + 24 = 2424 mm; 100 mm at 1:1 and f/16: N_w =
 // 32, classic depth 1.920044 mm, wave 2.2528 mm), the plan's file, its bars,
 // and the same numbers from the form's logic and from the terminal.
-#include "cli/command_line.h"
 #include "closeup/stack_plan.h"
 #include "german_numbers.h"
 #include "planner/focus_plan.h"
-#include "settings_test_support.h"
+#include "run_verb.h"
 
 #include <gtest/gtest.h>
 
@@ -211,12 +210,8 @@ TEST(StackPlan, RefusedInOneSentenceEach) {
 // the plan's grid, file and refusals.
 TEST(StackPlan, TheTerminalSaysWhatTheFormShows) {
     ProgramFolder program;
-    const CommandLineContext machine{
-        program.folder() + "/vextondof", program.folder() + "/config", NumberSettings{}, {}, {}};
-    const auto run = [&machine](std::vector<std::string> args) {
-        CommandResult result = *RunCommandLine(args, machine);
-        CollectOutput(result);
-        return result;
+    const auto run = [&program](const std::vector<std::string>& args) {
+        return RunVerb(program, args);
     };
     const std::vector<std::string> lens = {"--camera",       "35 mm", "--unit",     "m",
                                            "--cofc",         "0.03",  "--aperture", "f/16",
