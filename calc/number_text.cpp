@@ -1,5 +1,7 @@
 #include "calc/number_text.h"
 
+#include "framework/base/cstring.h"
+
 #include <charconv>
 #include <climits>
 #include <clocale>
@@ -221,4 +223,11 @@ double RoundedToDecimals(double value, int decimals) {
     // A whole number over an exact power of ten: the division rounds once,
     // to the double nearest the decimal.
     return whole / scale;
+}
+
+std::string TypedShown(std::string_view text) {
+    constexpr std::size_t kShown = 40;
+    const std::string_view typed = TrimBlanks(text);
+    const std::string first = FirstCharacters(typed, kShown);
+    return ShownText(first) + (first.size() < typed.size() ? "\u2026" : "");
 }

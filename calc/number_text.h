@@ -44,6 +44,11 @@ std::string_view TrimBlanks(std::string_view text);
 // The first `count` characters (code points) of a text.
 std::string FirstCharacters(std::string_view text, std::size_t count);
 
+// What a person typed, quoted back in a sentence: blanks around it aside,
+// its first 40 characters (an ellipsis for the rest), control characters
+// and bytes that are not UTF-8 written as escapes (ShownText).
+std::string TypedShown(std::string_view text);
+
 // Replaces the first occurrence of the user's decimal separator (its first
 // character) by ".".
 std::string NormalizeDecimalSeparator(std::string text, const NumberSettings& settings);

@@ -236,8 +236,9 @@ std::optional<CommandResult> ChooseLens(Choices& choices, const Parsed& parsed,
         for (std::size_t k = 0; k < choice.candidates.size(); ++k)
             names += (k ? "; " : "") + lenses[choice.candidates[k]].name;
         return Refused(choice.candidates.empty()
-                           ? Arg(Tr("Command line", "No lens matches \"%1\"."), {words})
-                           : Arg(Tr("Lenses", "\"%1\" names several lenses: %2."), {words, names}));
+                           ? Arg(Tr("Command line", "No lens matches \"%1\"."), {TypedShown(words)})
+                           : Arg(Tr("Lenses", "\"%1\" names several lenses: %2."),
+                                 {TypedShown(words), names}));
     }
     const std::optional<std::size_t> chosen = choice.chosen;
     choices.lens = lenses[*chosen];

@@ -24,7 +24,8 @@ const char kCloseUpHelp[] =
             "the subject and the subject's distance from the sensor, a line each.\n"
             "\n"
             "  --magnification M    0.5, 0.5x or 1:2\n"
-            "  --distance TEXT      or the subject's distance from the lens, in the unit\n"
+            "  --distance TEXT      or where the lens is focused, in the unit (the subject's\n"
+            "                       distance from the lens when there is no extension)\n"
             "  --extension MM       tubes or bellows behind the lens (default 0)\n"
             "  --pupil P            the pupil magnification, exit over entrance (default 1)\n");
 

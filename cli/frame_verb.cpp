@@ -54,7 +54,8 @@ CommandResult FrameVerb(const std::vector<std::string>& args, const CommandLineC
     const std::optional<double> length = ReadTypedDistance(typed, machine.numbers, lens.Unit());
     Framing framing;
     if (!length)
-        framing.refusal = Arg(Tr("Framing", "\u201C%1\u201D is not a length."), {typed});
+        framing.refusal =
+            Arg(Tr("Framing", "\u201C%1\u201D is not a length."), {TypedShown(typed)});
     else if (std::string(given) == "--distance")
         framing = FramingAt(lens.Setup(), lens.sensor, *length);
     else

@@ -61,9 +61,9 @@ std::string Plain(double v) {
 std::string CsvLine(const LensRecord& l) {
     return CsvField(l.name) + "," + CsvField(l.maker) + "," + CsvField(l.model) + "," +
            CsvField(l.mount) + "," + Plain(l.focalMin) + "," + Plain(l.focalMax) + "," +
-           Plain(l.widestAtMin) + "," + Plain(l.widestAtMax) + "," + Plain(l.smallest) + "," +
-           (l.minFocus > 0 ? Plain(l.minFocus) : "") + "," + (l.pupil > 0 ? Plain(l.pupil) : "") +
-           "," + l.source + "\n";
+           (l.widestAtMin > 0 ? Plain(l.widestAtMin) + "," + Plain(l.widestAtMax) : ",") + "," +
+           Plain(l.smallest) + "," + (l.minFocus > 0 ? Plain(l.minFocus) : "") + "," +
+           (l.pupil > 0 ? Plain(l.pupil) : "") + "," + l.source + "\n";
 }
 
 // "18–55 mm", "23 mm"; "f/3.5–5.6", "f/2".
@@ -79,8 +79,9 @@ std::string TextLines(const std::vector<LensRecord>& lenses, const std::vector<s
     for (const std::size_t i : shown) {
         const LensRecord& l = lenses[i];
         rows.push_back({l.name, Range(l.focalMin, l.focalMax, numbers) + " mm",
-                        "f/" + Range(l.widestAtMin, l.widestAtMax, numbers), l.mount,
-                        l.source == "own" ? Tr("Command line", "yours") : l.source});
+                        l.widestAtMin > 0 ? "f/" + Range(l.widestAtMin, l.widestAtMax, numbers)
+                                          : std::string(kNoValue),
+                        l.mount, l.source == "own" ? Tr("Command line", "yours") : l.source});
         for (std::size_t c = 0; c < widths.size(); ++c)
             widths[c] = std::max(widths[c], DisplayWidth(rows.back()[c]));
     }
@@ -153,7 +154,7 @@ std::optional<LensRecord> DescribedLens(const Options& options, const NumberSett
         }
     if (const std::optional<std::string> near = value("--min-focus")) {
         const std::optional<double> m = ReadTypedDistance(*near, numbers, DistanceUnitFor(2));
-        lens.minFocus = m ? *m : -1; // in metres
+        lens.minFocus = m && *m > 0 ? *m : -1; // in metres
     }
     return lens;
 }
@@ -248,7 +249,8 @@ CommandResult LensesVerb(const std::vector<std::string>& args, const CommandLine
             result.err += Note(*problem);
     if (shown.empty()) {
         result.exitCode = 1;
-        result.err += Arg(Tr("Command line", "No lens matches \"%1\"."), {words}) + "\n";
+        result.err +=
+            Arg(Tr("Command line", "No lens matches \"%1\"."), {TypedShown(words)}) + "\n";
         return result;
     }
     if (options.count("--format") && options["--format"] == "csv") {

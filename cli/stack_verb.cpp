@@ -49,8 +49,10 @@ std::optional<CommandResult> ReadStackOptions(const Parsed& parsed, StackTyped& 
     if (has("--near") && (has("--depth") || has("--extension") || has("--pupil")))
         return UsageError("stack", Tr("Command line",
                                       "--depth, --extension and --pupil go with --magnification"));
-    if (has("--magnification") && (has("--far") || !has("--depth")))
+    if (has("--magnification") && has("--far"))
         return UsageError("stack", Tr("Command line", "--magnification takes --depth, not --far"));
+    if (has("--magnification") && !has("--depth"))
+        return UsageError("stack", Tr("Command line", "--magnification needs --depth"));
     if (!format.empty() && format != "text" && format != "csv" && format != "pdf")
         return UsageError("stack", Tr("Command line", "--format takes text, csv or pdf"));
     if (!paper.empty() && paper != "a4" && paper != "letter")
@@ -65,6 +67,32 @@ std::optional<CommandResult> ReadStackOptions(const Parsed& parsed, StackTyped& 
     stack.depth = Option(parsed, "--depth");
     stack.overlap = Option(parsed, "--overlap");
     return std::nullopt;
+}
+// The plan made in `format` as the output is written: text, CSV or a PDF.
+void Produce(CommandResult& result, const StackPlan& plan, const std::string& format,
+             const std::string& paper, const TablePageHeading& heading,
+             const CommandLineContext& machine) {
+    if (format == "csv") {
+        result.produce = [plan](const OutputSink& sink) {
+            WriteStackCsv(plan, sink);
+            return std::string();
+        };
+    } else if (format == "pdf") {
+        const std::optional<bool> letter =
+            paper.empty() ? std::nullopt : std::optional<bool>(paper == "letter");
+        result.produce = [table = plan.table, heading, letter,
+                          pdf = machine.pdf](const OutputSink& sink) {
+            return pdf && pdf(table, heading, letter, sink)
+                       ? std::string()
+                       : "vextondof: " + Tr("Command line", "no PDF could be made here") + "\n";
+        };
+        result.binaryOut = true;
+    } else {
+        result.produce = [plan](const OutputSink& sink) {
+            WriteTableText(plan.table, sink);
+            return std::string();
+        };
+    }
 }
 } // namespace
 
@@ -90,29 +118,16 @@ CommandResult StackVerb(const std::vector<std::string>& args, const CommandLineC
         result.err += ValidationError(plan.refusal);
         return result;
     }
+    // The nearest focus the plan asks of the lens, when it focuses no nearer.
+    if (plan.by == StackBy::Lens && !plan.lens.shots.empty())
+        result.err += LensNote(choices, lens, plan.lens.shots.back().focus, machine.numbers);
+    else if (plan.by == StackBy::Rail)
+        result.err += LensNote(choices, lens,
+                               FromMillimetres(lens.Unit().factor)(plan.rail.shot.subjectDistance),
+                               machine.numbers);
     result.outputFile = Option(parsed, "--output");
-    if (format == "csv") {
-        result.produce = [plan](const OutputSink& sink) {
-            WriteStackCsv(plan, sink);
-            return std::string();
-        };
-    } else if (format == "pdf") {
-        const std::string paper = Option(parsed, "--paper");
-        const std::optional<bool> letter =
-            paper.empty() ? std::nullopt : std::optional<bool>(paper == "letter");
-        result.produce = [table = plan.table, heading = MakeTableHeading(lens, machine.numbers),
-                          letter, pdf = machine.pdf](const OutputSink& sink) {
-            return pdf && pdf(table, heading, letter, sink)
-                       ? std::string()
-                       : "vextondof: " + Tr("Command line", "no PDF could be made here") + "\n";
-        };
-        result.binaryOut = true;
-    } else {
-        result.produce = [plan](const OutputSink& sink) {
-            WriteTableText(plan.table, sink);
-            return std::string();
-        };
-    }
+    Produce(result, plan, format, Option(parsed, "--paper"),
+            MakeTableHeading(lens, machine.numbers), machine);
     return result;
 }
 

@@ -19,8 +19,8 @@ std::string LensRefusal(const LensSetup& lens, const CloseUpSetup& setup) {
         return Tr("Close-Up", "Choose an aperture and a circle of confusion first.");
     if (!Positive(setup.pupil))
         return Tr("Close-Up", "The pupil magnification must be a positive number.");
-    if (!(setup.extension >= 0) || !std::isfinite(setup.extension))
-        return Tr("Close-Up", "The extension must be 0 or more millimetres.");
+    if (!(setup.extension >= 0) || !(setup.extension <= kLongestExtensionMm))
+        return Tr("Close-Up", "The extension must be from 0 to 10,000 mm.");
     return {};
 }
 
@@ -29,7 +29,8 @@ CloseUpShot ShotAt(const LensSetup& lens, SensorSize sensor, const CloseUpSetup&
                    double s) {
     CloseUpShot r;
     r.magnification = m;
-    r.subjectDistance = s;
+    r.focusedAt = s;
+    r.subjectDistance = lens.f * (1 + 1 / m);
     const double k = 1 + m / setup.pupil;
     r.workingFNumber = lens.N * k;
     r.stopsLost = 2 * std::log2(k);
@@ -60,19 +61,20 @@ CloseUpShot CloseUpAtMagnification(const LensSetup& lens, SensorSize sensor,
     CloseUpShot refused;
     if (!(refused.refusal = LensRefusal(lens, setup)).empty())
         return refused;
-    if (!Positive(m)) {
-        refused.refusal = Tr("Close-Up", "The magnification must be a positive number.");
+    if (!Positive(m) || m > kGreatestMagnification) {
+        refused.refusal = Tr("Close-Up", "The magnification must be a positive number up to 1000.");
         return refused;
     }
-    // m = f / (s − f) + e / f: the extension alone gives e / f.
+    // m = f / (s − f) + e / f: the extension alone gives e / f, with the lens at infinity.
     const double byExtension = setup.extension / lens.f;
-    if (!(m > byExtension)) {
+    if (!(m >= byExtension)) {
         refused.refusal =
             Arg(Tr("Close-Up", "With this extension the magnification is at least %1."),
                 {FormatShortest(byExtension, 3, PlainNumberSettings())});
         return refused;
     }
-    return ShotAt(lens, sensor, setup, m, lens.f + lens.f / (m - byExtension));
+    return ShotAt(lens, sensor, setup, m,
+                  m == byExtension ? INFINITY : lens.f + lens.f / (m - byExtension));
 }
 
 CloseUpShot CloseUpAtDistance(const LensSetup& lens, SensorSize sensor, const CloseUpSetup& setup,
@@ -80,6 +82,10 @@ CloseUpShot CloseUpAtDistance(const LensSetup& lens, SensorSize sensor, const Cl
     CloseUpShot refused;
     if (!(refused.refusal = LensRefusal(lens, setup)).empty())
         return refused;
+    if (std::isinf(s) || s > kFarthestSubjectMm) {
+        refused.refusal = RefusalText(CalculationStatus::DistanceTooLarge);
+        return refused;
+    }
     if (!Positive(s) || !(s > lens.f)) {
         refused.refusal =
             Tr("Close-Up", "The subject must be farther from the lens than its focal length.");
@@ -127,6 +133,10 @@ LensStack PlanLensStack(const LensSetup& lens, double nearest, std::optional<dou
     const FromMillimetres toUnit(lens.unit->factor);
     const double x = ToMillimetres(nearest, lens.unit->factor);
     const double y = farthest ? ToMillimetres(*farthest, lens.unit->factor) : INFINITY;
+    if (!(x < kFarthestSubjectMm) || (farthest && !(y < kFarthestSubjectMm))) {
+        plan.refusal = RefusalText(CalculationStatus::DistanceTooLarge);
+        return plan;
+    }
     if (!Positive(x) || !(x > lens.f)) {
         plan.refusal =
             Tr("Plan Focus", "The nearest sharp point must be farther than the focal length.");

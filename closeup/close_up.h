@@ -22,7 +22,9 @@ struct CloseUpSetup {
 // The numbers of one close-up shot, in millimetres (lengths) and stops.
 struct CloseUpShot {
     double magnification = 0;
-    double subjectDistance = 0;             // from the lens, as the main form's distance
+    double subjectDistance = 0; // from the lens: f·(1 + 1/m), the main form's s without extension
+    double focusedAt =
+        0; // where the lens is focused, s of m = f/(s − f) + e/f; infinite at m = e/f
     double workingFNumber = 0;              // N · (1 + m / P)
     double stopsLost = 0;                   // 2 · log2(1 + m / P)
     double depthClassic = 0;                // 2 · N · c · (1 + m / P) / (m² − (N · c / f)²)
@@ -76,4 +78,7 @@ RailStack PlanRailStack(const LensSetup& lens, SensorSize sensor, const CloseUpS
                         double m, double depth, double overlap);
 
 inline constexpr std::size_t kMostShots = 10000;
+inline constexpr double kGreatestMagnification = 1000;
+inline constexpr double kLongestExtensionMm = 10000; // ten metres of bellows
+inline constexpr double kFarthestSubjectMm = 1e12;   // a thousand kilometres
 inline constexpr double kDefaultOverlap = 0.2;

@@ -17,7 +17,7 @@ const DialogTemplate kCloseUpTemplate = {
          TR_NOOP("Close-Up and Stacking", "Magnification:")},
         {IDC_CU_MAGNIFICATION, K::Edit, kInputBox, 94, 6, 96, 12, ""},
         {IDC_STATIC, K::Static, kLabel, 7, 24, 84, 8,
-         TR_NOOP("Close-Up and Stacking", "Or subject distance:")},
+         TR_NOOP("Close-Up and Stacking", "Or lens focused at:")},
         {IDC_CU_DISTANCE, K::Edit, kInputBox, 94, 22, 96, 12, ""},
         {IDC_STATIC, K::Static, kLabel, 7, 40, 84, 8,
          TR_NOOP("Close-Up and Stacking", "Extension (mm):")},

@@ -27,6 +27,11 @@ std::string Significant(double v, const NumberSettings& settings) {
     return FixedIn(v, decimals, settings);
 }
 
+// An f-number as a lens shows it, to a tenth; finer below f/1.
+std::string ApertureNumber(double N, const NumberSettings& settings) {
+    return N < 1 ? Significant(N, settings) : FormatShortest(N, 1, settings);
+}
+
 // A distance in the unit, as a glance reads it.
 std::string DistanceText(double mm, const DistanceUnit& unit, const NumberSettings& settings) {
     return LengthWriting(unit, settings).WithUnit(FromMillimetres(unit.factor)(mm));
@@ -62,7 +67,8 @@ std::optional<double> ReadPercent(std::string_view text, const NumberSettings& s
 std::string MagnificationText(double m, const NumberSettings& settings) {
     const std::string ratio =
         m >= 1 ? FormatShortest(m, 2, settings) + ":1" : "1:" + FormatShortest(1 / m, 2, settings);
-    return FormatShortest(m, 3, settings) + "\u00D7 (" + ratio + ")";
+    return (m < 0.001 ? Significant(m, settings) : FormatShortest(m, 3, settings)) + "\u00D7 (" +
+           ratio + ")";
 }
 
 std::string SmallLengthText(double mm, const DistanceUnit& unit, const NumberSettings& settings) {
@@ -83,7 +89,7 @@ CloseUpRead ReadCloseUp(const Lens& lens, const CloseUpTyped& typed,
     if (!TrimBlanks(typed.extension).empty()) {
         const std::optional<double> e = ReadMm(typed.extension, settings, true);
         if (!e)
-            return refuse(Tr("Close-Up", "The extension must be 0 or more millimetres."));
+            return refuse(Tr("Close-Up", "The extension must be from 0 to 10,000 mm."));
         read.setup.extension = *e;
     }
     if (!TrimBlanks(typed.pupil).empty()) {
@@ -98,7 +104,7 @@ CloseUpRead ReadCloseUp(const Lens& lens, const CloseUpTyped& typed,
             return refuse(
                 Arg(Tr("Close-Up", "\u201C%1\u201D is not a magnification: type one such as 0.5, "
                                    "0.5x or 1:2."),
-                    {std::string(TrimBlanks(typed.magnification))}));
+                    {TypedShown(typed.magnification)}));
         read.shot = CloseUpAtMagnification(setup, lens.sensor, read.setup, *m);
         return read;
     }
@@ -109,7 +115,7 @@ CloseUpRead ReadCloseUp(const Lens& lens, const CloseUpTyped& typed,
     if (!s) {
         const std::string other = OtherSeparatorSentence(typed.distance, settings);
         return refuse(other.empty() ? Arg(Tr("Close-Up", "\u201C%1\u201D is not a distance."),
-                                          {std::string(TrimBlanks(typed.distance))})
+                                          {TypedShown(typed.distance)})
                                     : other);
     }
     read.shot =
@@ -134,8 +140,7 @@ std::vector<std::string> CloseUpTexts(const CloseUpShot& shot, const Lens& lens,
         MagnificationText(shot.magnification, settings),
         DistanceText(shot.subjectDistance, unit, settings),
         Arg(Tr("Close-Up", "f/%1 (%2 stops of light lost)"),
-            {FormatShortest(shot.workingFNumber, 1, settings),
-             FixedIn(shot.stopsLost, 1, settings)}),
+            {ApertureNumber(shot.workingFNumber, settings), FixedIn(shot.stopsLost, 1, settings)}),
         shot.depthInfinite ? Tr("Calculate", kInfinityText)
                            : SmallLengthText(shot.depthClassic, unit, settings),
         SmallLengthText(shot.depthWave, unit, settings),
@@ -149,10 +154,12 @@ std::string CloseUpWarning(const CloseUpShot& shot, const Lens& lens,
                            const NumberSettings& settings) {
     if (!shot.refusal.empty() || !shot.diffractionBlurs)
         return {};
-    return Arg(
-        Tr("Close-Up", "At the working aperture f/%1 diffraction blurs more than the circle of "
-                       "confusion (%2 mm)."),
-        {FormatShortest(shot.workingFNumber, 1, settings), FixedIn(lens.Setup().c, 3, settings)});
+    return Arg(Tr("Close-Up",
+                  "At the working aperture f/%1 diffraction blurs more than the circle of "
+                  "confusion (%2 mm)."),
+               {ApertureNumber(shot.workingFNumber, settings),
+                lens.Setup().c >= 0.001 ? FixedIn(lens.Setup().c, 3, settings)
+                                        : Significant(lens.Setup().c, settings)});
 }
 
 namespace {
@@ -172,7 +179,12 @@ void PlanByRefocusing(StackPlan& plan, const Lens& lens, const StackTyped& typed
     plan.lens = PlanLensStack(lens.Setup(), *read.nearest, far, plan.overlap);
     if (!(plan.refusal = plan.lens.refusal).empty() || plan.lens.shots.size() != 1)
         return;
+    // The one shot focused where the planner focuses, its limits there.
     const FocusPlan one = PlanFocus(request, settings);
+    if (one.refusal.empty())
+        if (const DepthInUnit d = DepthAt(lens.Setup(), one.focusDistance);
+            d.status == CalculationStatus::Ok)
+            plan.lens.shots[0] = {one.focusDistance, d.nearLimit, d.farLimit, d.farIsInfinite};
     plan.summary =
         Arg(Tr("Close-Up", "One shot holds the range: focus at %1."),
             {one.refusal.empty()
@@ -210,9 +222,14 @@ void DrawLensPlan(StackPlan& plan, const Lens& lens, const NumberSettings& setti
     t.columns = {Tr("Close-Up", "Focus at"), Tr("Close-Up", "Sharp from"),
                  Tr("Close-Up", "Sharp to")};
     std::vector<ChartSeries> bars;
+    std::string before; // the shot before's focus, as written
     for (std::size_t i = 0; i < plan.lens.shots.size(); ++i) {
         const StackShot& s = plan.lens.shots[i];
-        const int step = writing.ForLimitsAndDepth(s.nearLimit, s.farLimit, s.farIsInfinite);
+        int step = writing.ForLimitsAndDepth(s.nearLimit, s.farLimit, s.farIsInfinite);
+        // Shots close together are written finely enough to tell apart.
+        while (step + 1 < LengthWriting::kSteps && writing.Write(s.focus, step) == before)
+            ++step;
+        before = writing.Write(s.focus, step);
         const std::string near = writing.Write(s.nearLimit, step),
                           far = s.farIsInfinite ? kInfinitySign : writing.Write(s.farLimit, step);
         t.rows.push_back(std::to_string(i + 1));
@@ -252,10 +269,14 @@ void DrawRailPlan(StackPlan& plan, const NumberSettings& settings) {
     for (std::size_t i = 0; i < r.positions.size(); ++i) {
         const double p = r.positions[i];
         t.rows.push_back(std::to_string(i + 1));
-        t.cells.push_back({mm(p), mm(p - half), mm(p + half)});
+        if (r.shot.depthInfinite) // sharp from before the subject to infinity
+            t.cells.push_back({mm(p), kNoValue, kInfinitySign});
+        else
+            t.cells.push_back({mm(p), mm(p - half), mm(p + half)});
         ChartSeries bar;
         bar.label = t.rows.back();
-        bar.zoneText = mm(p - half) + " \u2013 " + mm(p + half) + " mm";
+        bar.zoneText = r.shot.depthInfinite ? mm(p) + " mm \u2013 " + kInfinitySign
+                                            : mm(p - half) + " \u2013 " + mm(p + half) + " mm";
         const double focus = r.shot.subjectDistance + p;
         bar.points.push_back({focus, focus - half, focus + half, r.shot.depthInfinite});
         bars.push_back(std::move(bar));
@@ -304,6 +325,9 @@ StackPlan MakeStackPlan(const Lens& lens, const CloseUpTyped& shot, const StackT
         DrawLensPlan(plan, lens, settings);
     else
         DrawRailPlan(plan, settings);
+    plan.table.roundingNote = Arg(Tr("Close-Up", "Aperture f/%1."),
+                                  {FormatShortest(lens.fNumber.value_or(0), 1, settings)}) +
+                              " " + plan.table.roundingNote;
     plan.chart.summary = plan.table.roundingNote;
     return plan;
 }

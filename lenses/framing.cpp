@@ -28,7 +28,11 @@ Framing FramingAt(const LensSetup& lens, SensorSize sensor, double distance) {
     if (!(r.refusal = Refusal(lens, sensor)).empty())
         return r;
     const double s = ToMillimetres(distance, lens.unit->factor), f = lens.f;
-    if (!(s > f) || !std::isfinite(s)) {
+    if (!(s < 1e12)) { // beyond a thousand kilometres, as too large a field
+        r.refusal = RefusalText(CalculationStatus::DistanceTooLarge);
+        return r;
+    }
+    if (!(s > f)) {
         r.refusal =
             Tr("Framing", "The subject must be farther from the lens than its focal length.");
         return r;
@@ -54,7 +58,11 @@ Framing FramingFor(const LensSetup& lens, SensorSize sensor, double size, FrameS
         return r;
     const double across = side == FrameSide::Width ? sensor.width : sensor.height;
     const double mm = ToMillimetres(size, lens.unit->factor);
-    if (!(mm > 0) || !std::isfinite(mm)) {
+    if (std::isinf(mm) || mm > 1e12) {
+        r.refusal = RefusalText(CalculationStatus::DistanceTooLarge);
+        return r;
+    }
+    if (!(mm > 0)) {
         r.refusal = Tr("Framing", "The subject's size must be a positive length.");
         return r;
     }

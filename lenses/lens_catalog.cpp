@@ -62,7 +62,13 @@ LensRecord FromLensfun(const LensfunLens& lens) {
     r.focalMin = lens.minFocal;
     r.focalMax = lens.maxFocal;
     r.widestAtMin = lens.widest;
-    r.widestAtMax = lens.widest > 0 ? WidestAtLongEndOfName(shown, lens.widest) : 0;
+    // Zeiss and Voigtländer write the aperture with a decimal comma before the
+    // focal length ("Planar T* 1,4/50", "Color-Skopar 1:2,8/50"), which lensfun
+    // reads as f/4 and f/8.
+    static const std::regex comma(R"((?:^|[\s:])([0-9]+),([0-9]+)\s*/\s*[0-9])");
+    if (std::smatch m; std::regex_search(shown, m, comma))
+        r.widestAtMin = std::stod(m[1].str() + "." + m[2].str());
+    r.widestAtMax = r.widestAtMin > 0 ? WidestAtLongEndOfName(shown, r.widestAtMin) : 0;
     r.smallest = lens.smallest > 0 ? lens.smallest : 22;
     r.source = "lensfun";
     return r;
@@ -186,7 +192,14 @@ LensChoice ChooseLens(const std::vector<LensRecord>& lenses, std::string_view wo
         for (const std::size_t i : choice.candidates)
             if (EveryWordWhole(typedWords, PiecesOf(lenses[i].name)))
                 whole.push_back(i);
-        if (whole.size() == 1)
+        // The database lists some lenses twice, alike to the last figure.
+        const auto same = [&lenses](std::size_t a, std::size_t b) {
+            const LensRecord &x = lenses[a], &y = lenses[b];
+            return x.name == y.name && x.focalMin == y.focalMin && x.focalMax == y.focalMax &&
+                   x.widestAtMin == y.widestAtMin && x.widestAtMax == y.widestAtMax;
+        };
+        if (!whole.empty() && std::all_of(whole.begin(), whole.end(),
+                                          [&](std::size_t i) { return same(i, whole.front()); }))
             choice.chosen = whole.front();
     }
     if (choice.candidates.size() > 5)

@@ -55,8 +55,9 @@ std::string MinimumFocusNote(const LensRecord& lens, const LensSetup& setup, dou
     if (!(FromSensorPlane(setup, distance) < nearest))
         return {};
     const LengthWriting writing(*setup.unit, settings);
-    return Arg(Tr("Lenses", "%1 is nearer than this lens focuses: %2 from the sensor."),
-               {writing.WithUnit(distance), writing.WithUnit(nearest)});
+    return Arg(
+        Tr("Lenses", "%1 from the lens is nearer than this lens focuses: %2 from the sensor."),
+        {writing.WithUnit(distance), writing.WithUnit(nearest)});
 }
 
 std::optional<double> GreatestMagnification(const LensRecord& lens, double f) {

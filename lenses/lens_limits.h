@@ -25,8 +25,8 @@ std::string ApertureRefusal(const LensRecord& lens, double f, double N,
 double FromSensorPlane(const LensSetup& setup, double distance);
 
 // When `distance` (in the unit, from the lens) is nearer than the lens
-// focuses, the sentence that says so ("3 ft is nearer than this lens
-// focuses: 1.48 ft from the sensor."); empty otherwise.
+// focuses, the sentence that says so ("1.00 ft from the lens is nearer than
+// this lens focuses: 1.48 ft from the sensor."); empty otherwise.
 std::string MinimumFocusNote(const LensRecord& lens, const LensSetup& setup, double distance,
                              const NumberSettings& settings);
 

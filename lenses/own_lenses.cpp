@@ -168,6 +168,8 @@ std::string RefusalToAddLens(const OwnLenses& own, const LensRecord& lens) {
         !Within(lens.smallest, std::max(lens.widestAtMin, lens.widestAtMax), 256))
         return Tr("Lenses", "Apertures are from f/0.5 to f/256, the smallest not wider than the "
                             "widest.");
+    if (lens.IsPrime() && lens.widestAtMax != lens.widestAtMin)
+        return Tr("Lenses", "A lens of one focal length has one widest aperture.");
     if (lens.minFocus != 0 && !Within(lens.minFocus, 0.01, 1000))
         return Tr("Lenses", "The minimum focus distance is from 0.01 to 1000 m.");
     if (lens.pupil != 0 && !Within(lens.pupil, 0.05, 20))

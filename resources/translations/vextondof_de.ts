@@ -501,14 +501,6 @@
         <translation>Der Pupillenmaßstab muss eine positive Zahl sein.</translation>
     </message>
     <message>
-        <source>The extension must be 0 or more millimetres.</source>
-        <translation>Der Auszug muss 0 oder mehr Millimeter betragen.</translation>
-    </message>
-    <message>
-        <source>The magnification must be a positive number.</source>
-        <translation>Der Abbildungsmaßstab muss eine positive Zahl sein.</translation>
-    </message>
-    <message>
         <source>With this extension the magnification is at least %1.</source>
         <translation>Mit diesem Auszug ist der Abbildungsmaßstab mindestens %1.</translation>
     </message>
@@ -608,6 +600,18 @@
         <source>Focus Stacking Plan</source>
         <translation>Plan für Focus-Stacking</translation>
     </message>
+    <message>
+        <source>The extension must be from 0 to 10,000 mm.</source>
+        <translation>Der Auszug muss zwischen 0 und 10.000 mm liegen.</translation>
+    </message>
+    <message>
+        <source>The magnification must be a positive number up to 1000.</source>
+        <translation>Der Abbildungsmaßstab muss eine positive Zahl bis 1000 sein.</translation>
+    </message>
+    <message>
+        <source>Aperture f/%1.</source>
+        <translation>Blende f/%1.</translation>
+    </message>
 </context>
 <context>
     <name>Close-Up and Stacking</name>
@@ -638,10 +642,6 @@
     <message>
         <source>Magnification:</source>
         <translation>Abbildungsmaßstab:</translation>
-    </message>
-    <message>
-        <source>Or subject distance:</source>
-        <translation>Oder Motiventfernung:</translation>
     </message>
     <message>
         <source>Extension (mm):</source>
@@ -726,6 +726,10 @@
     <message>
         <source>Focus stacking chart</source>
         <translation>Diagramm für Focus-Stacking</translation>
+    </message>
+    <message>
+        <source>Or lens focused at:</source>
+        <translation>Oder fokussiert auf:</translation>
     </message>
 </context>
 <context>
@@ -1339,36 +1343,6 @@ zeigt.
 </translation>
     </message>
     <message>
-        <source>Usage: vextondof closeup [CHOICES] --magnification M | --distance TEXT
-                         [--extension MM] [--pupil P]
-
-Writes the numbers of one close-up shot, as the Close-Up and Stacking form
-shows them: the magnification, the working aperture and the light lost, the
-depth of field (classic, and by wave optics), the Airy disc, the field at
-the subject and the subject&apos;s distance from the sensor, a line each.
-
-  --magnification M    0.5, 0.5x or 1:2
-  --distance TEXT      or the subject&apos;s distance from the lens, in the unit
-  --extension MM       tubes or bellows behind the lens (default 0)
-  --pupil P            the pupil magnification, exit over entrance (default 1)
-</source>
-        <translation>Aufruf: vextondof closeup [AUSWAHL] --magnification M | --distance TEXT
-                          [--extension MM] [--pupil P]
-
-Schreibt die Zahlen einer Nahaufnahme, wie das Fenster Nahaufnahme und
-Focus-Stacking sie zeigt: den Abbildungsmaßstab, die effektive Blende und den
-Lichtverlust, die Schärfentiefe (klassisch und nach Wellenoptik), das
-Airy-Scheibchen, das Bildfeld am Motiv und den Abstand vom Motiv zum Sensor,
-je eine Zeile.
-
-  --magnification M    0.5, 0.5x oder 1:2
-  --distance TEXT      oder die Entfernung des Motivs vom Objektiv, in der Einheit
-  --extension MM       Zwischenringe oder Balgen hinter dem Objektiv (Standard 0)
-  --pupil P            der Pupillenmaßstab, Austritts- durch Eintrittspupille
-                       (Standard 1)
-</translation>
-    </message>
-    <message>
         <source>give --magnification or --distance, one of them</source>
         <translation>geben Sie --magnification oder --distance an, eines davon</translation>
     </message>
@@ -1586,6 +1560,42 @@ trotzdem geschrieben.
   --format FORMAT      text (Standard) oder csv (für Programme: Zahlen wie &quot;%f&quot;,
                        &quot;.&quot;, inf)
 </translation>
+    </message>
+    <message>
+        <source>Usage: vextondof closeup [CHOICES] --magnification M | --distance TEXT
+                         [--extension MM] [--pupil P]
+
+Writes the numbers of one close-up shot, as the Close-Up and Stacking form
+shows them: the magnification, the working aperture and the light lost, the
+depth of field (classic, and by wave optics), the Airy disc, the field at
+the subject and the subject&apos;s distance from the sensor, a line each.
+
+  --magnification M    0.5, 0.5x or 1:2
+  --distance TEXT      or where the lens is focused, in the unit (the subject&apos;s
+                       distance from the lens when there is no extension)
+  --extension MM       tubes or bellows behind the lens (default 0)
+  --pupil P            the pupil magnification, exit over entrance (default 1)
+</source>
+        <translation>Aufruf: vextondof closeup [AUSWAHL] --magnification M | --distance TEXT
+                          [--extension MM] [--pupil P]
+
+Schreibt die Zahlen einer Nahaufnahme, wie das Fenster Nahaufnahme und
+Focus-Stacking sie zeigt: den Abbildungsmaßstab, die effektive Blende und den
+Lichtverlust, die Schärfentiefe (klassisch und nach Wellenoptik), das
+Airy-Scheibchen, das Bildfeld am Motiv und den Abstand vom Motiv zum Sensor,
+je eine Zeile.
+
+  --magnification M    0.5, 0.5x oder 1:2
+  --distance TEXT      oder wohin das Objektiv fokussiert ist, in der Einheit
+                       (ohne Auszug die Entfernung des Motivs vom Objektiv)
+  --extension MM       Zwischenringe oder Balgen hinter dem Objektiv (Standard 0)
+  --pupil P            der Pupillenmaßstab, Austritts- durch Eintrittspupille
+                       (Standard 1)
+</translation>
+    </message>
+    <message>
+        <source>--magnification needs --depth</source>
+        <translation>--magnification braucht --depth</translation>
     </message>
 </context>
 <context>
@@ -2108,10 +2118,6 @@ trotzdem geschrieben.
         <translation>Dieses Objektiv blendet nicht weiter ab als f/%1.</translation>
     </message>
     <message>
-        <source>%1 is nearer than this lens focuses: %2 from the sensor.</source>
-        <translation>%1 liegt näher, als dieses Objektiv fokussiert: %2 vom Sensor.</translation>
-    </message>
-    <message>
         <source>Your lenses file %1 is too large to be read.</source>
         <translation>Ihre Objektivdatei %1 ist zu groß, um gelesen zu werden.</translation>
     </message>
@@ -2162,6 +2168,14 @@ trotzdem geschrieben.
     <message>
         <source>You have a lens named %1 already.</source>
         <translation>Sie haben schon ein Objektiv namens %1.</translation>
+    </message>
+    <message>
+        <source>%1 from the lens is nearer than this lens focuses: %2 from the sensor.</source>
+        <translation>%1 vom Objektiv liegt näher, als dieses Objektiv fokussiert: %2 vom Sensor.</translation>
+    </message>
+    <message>
+        <source>A lens of one focal length has one widest aperture.</source>
+        <translation>Ein Objektiv mit einer Brennweite hat eine größte Blende.</translation>
     </message>
 </context>
 <context>

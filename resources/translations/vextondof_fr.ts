@@ -501,14 +501,6 @@
         <translation>Le grandissement pupillaire doit être un nombre positif.</translation>
     </message>
     <message>
-        <source>The extension must be 0 or more millimetres.</source>
-        <translation>Le tirage doit être de 0 millimètre ou plus.</translation>
-    </message>
-    <message>
-        <source>The magnification must be a positive number.</source>
-        <translation>Le grandissement doit être un nombre positif.</translation>
-    </message>
-    <message>
         <source>With this extension the magnification is at least %1.</source>
         <translation>Avec ce tirage, le grandissement est d’au moins %1.</translation>
     </message>
@@ -608,6 +600,18 @@
         <source>Focus Stacking Plan</source>
         <translation>Plan d’empilement de mise au point</translation>
     </message>
+    <message>
+        <source>The extension must be from 0 to 10,000 mm.</source>
+        <translation>Le tirage doit aller de 0 à 10 000 mm.</translation>
+    </message>
+    <message>
+        <source>The magnification must be a positive number up to 1000.</source>
+        <translation>Le grandissement doit être un nombre positif jusqu’à 1000.</translation>
+    </message>
+    <message>
+        <source>Aperture f/%1.</source>
+        <translation>Ouverture f/%1.</translation>
+    </message>
 </context>
 <context>
     <name>Close-Up and Stacking</name>
@@ -638,10 +642,6 @@
     <message>
         <source>Magnification:</source>
         <translation>Grandissement :</translation>
-    </message>
-    <message>
-        <source>Or subject distance:</source>
-        <translation>Ou distance du sujet :</translation>
     </message>
     <message>
         <source>Extension (mm):</source>
@@ -726,6 +726,10 @@
     <message>
         <source>Focus stacking chart</source>
         <translation>Graphique d’empilement</translation>
+    </message>
+    <message>
+        <source>Or lens focused at:</source>
+        <translation>Ou mise au point à :</translation>
     </message>
 </context>
 <context>
@@ -1345,36 +1349,6 @@ ces choix.
 </translation>
     </message>
     <message>
-        <source>Usage: vextondof closeup [CHOICES] --magnification M | --distance TEXT
-                         [--extension MM] [--pupil P]
-
-Writes the numbers of one close-up shot, as the Close-Up and Stacking form
-shows them: the magnification, the working aperture and the light lost, the
-depth of field (classic, and by wave optics), the Airy disc, the field at
-the subject and the subject&apos;s distance from the sensor, a line each.
-
-  --magnification M    0.5, 0.5x or 1:2
-  --distance TEXT      or the subject&apos;s distance from the lens, in the unit
-  --extension MM       tubes or bellows behind the lens (default 0)
-  --pupil P            the pupil magnification, exit over entrance (default 1)
-</source>
-        <translation>Usage : vextondof closeup [CHOIX] --magnification M | --distance TEXTE
-                          [--extension MM] [--pupil P]
-
-Écrit les nombres d’une vue rapprochée, comme la fenêtre Macro et empilement
-de mise au point les montre : le grandissement, l’ouverture effective et la
-lumière perdue, la profondeur de champ (classique, et en optique
-ondulatoire), la tache d’Airy, le champ au sujet et la distance du sujet au
-capteur, une ligne chacun.
-
-  --magnification M    0.5, 0.5x ou 1:2
-  --distance TEXTE     ou la distance du sujet à l’objectif, dans l’unité
-  --extension MM       bagues ou soufflet derrière l’objectif (par défaut 0)
-  --pupil P            le grandissement pupillaire, sortie sur entrée
-                       (par défaut 1)
-</translation>
-    </message>
-    <message>
         <source>give --magnification or --distance, one of them</source>
         <translation>donnez --magnification ou --distance, l’un des deux</translation>
     </message>
@@ -1591,6 +1565,42 @@ code de sortie est 1 ; les autres sont écrits quand même.
   --format FORMAT      text (par défaut) ou csv (pour les programmes : nombres
                        &quot;%f&quot;, &quot;.&quot;, inf)
 </translation>
+    </message>
+    <message>
+        <source>Usage: vextondof closeup [CHOICES] --magnification M | --distance TEXT
+                         [--extension MM] [--pupil P]
+
+Writes the numbers of one close-up shot, as the Close-Up and Stacking form
+shows them: the magnification, the working aperture and the light lost, the
+depth of field (classic, and by wave optics), the Airy disc, the field at
+the subject and the subject&apos;s distance from the sensor, a line each.
+
+  --magnification M    0.5, 0.5x or 1:2
+  --distance TEXT      or where the lens is focused, in the unit (the subject&apos;s
+                       distance from the lens when there is no extension)
+  --extension MM       tubes or bellows behind the lens (default 0)
+  --pupil P            the pupil magnification, exit over entrance (default 1)
+</source>
+        <translation>Usage : vextondof closeup [CHOIX] --magnification M | --distance TEXTE
+                          [--extension MM] [--pupil P]
+
+Écrit les nombres d’une vue rapprochée, comme la fenêtre Macro et empilement
+de mise au point les montre : le grandissement, l’ouverture effective et la
+lumière perdue, la profondeur de champ (classique, et en optique
+ondulatoire), la tache d’Airy, le champ au sujet et la distance du sujet au
+capteur, une ligne chacun.
+
+  --magnification M    0.5, 0.5x ou 1:2
+  --distance TEXTE     ou la distance de mise au point de l’objectif, dans
+                       l’unité (sans tirage, la distance du sujet à l’objectif)
+  --extension MM       bagues ou soufflet derrière l’objectif (par défaut 0)
+  --pupil P            le grandissement pupillaire, sortie sur entrée
+                       (par défaut 1)
+</translation>
+    </message>
+    <message>
+        <source>--magnification needs --depth</source>
+        <translation>--magnification demande --depth</translation>
     </message>
 </context>
 <context>
@@ -2113,10 +2123,6 @@ code de sortie est 1 ; les autres sont écrits quand même.
         <translation>Cet objectif ne ferme pas au-delà de f/%1.</translation>
     </message>
     <message>
-        <source>%1 is nearer than this lens focuses: %2 from the sensor.</source>
-        <translation>%1 est plus près que la mise au point minimale de cet objectif : %2 du capteur.</translation>
-    </message>
-    <message>
         <source>Your lenses file %1 is too large to be read.</source>
         <translation>Votre fichier d’objectifs %1 est trop grand pour être lu.</translation>
     </message>
@@ -2167,6 +2173,14 @@ code de sortie est 1 ; les autres sont écrits quand même.
     <message>
         <source>You have a lens named %1 already.</source>
         <translation>Vous avez déjà un objectif nommé %1.</translation>
+    </message>
+    <message>
+        <source>%1 from the lens is nearer than this lens focuses: %2 from the sensor.</source>
+        <translation>%1 de l’objectif est plus près que la mise au point minimale de cet objectif : %2 du capteur.</translation>
+    </message>
+    <message>
+        <source>A lens of one focal length has one widest aperture.</source>
+        <translation>Un objectif à une seule focale a une seule plus grande ouverture.</translation>
     </message>
 </context>
 <context>

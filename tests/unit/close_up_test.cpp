@@ -141,7 +141,7 @@ TEST(CloseUp, RefusedInOneSentenceNeverNanOrInfinity) {
               "The nearest sharp point must be farther than the focal length.");
     EXPECT_EQ(PlanLensStack(lens, 1, 2, -0.1).refusal, "The overlap must be from 0 to 90 %.");
     EXPECT_EQ(CloseUpAtMagnification(lens, {}, {}, 0).refusal,
-              "The magnification must be a positive number.");
+              "The magnification must be a positive number up to 1000.");
     EXPECT_EQ(CloseUpAtMagnification(lens, {}, {50, 1}, 0.3).refusal,
               "With this extension the magnification is at least 0.5.");
     EXPECT_EQ(CloseUpAtMagnification(lens, {}, {0, 0}, 1).refusal,

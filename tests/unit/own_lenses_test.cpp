@@ -59,12 +59,12 @@ TEST(OwnLenses, NearerThanTheLensFocusesIsCalculatedAndNoted) {
     lens.minFocus = 0.45;
     EXPECT_NEAR(FromSensorPlane(In(50, 2), 0.3), 0.36, 1e-12);
     EXPECT_EQ(MinimumFocusNote(lens, In(50, 2), 0.3, NumberSettings{}),
-              "0.30 m is nearer than this lens focuses: 0.45 m from the sensor.");
+              "0.30 m from the lens is nearer than this lens focuses: 0.45 m from the sensor.");
     EXPECT_EQ(MinimumFocusNote(lens, In(50, 2), 0.4, NumberSettings{}), "");
     // In feet: 1 ft from the lens is 304.8 + 50·304.8/254.8 = 364.6 mm from
     // the sensor; 0.45 m is 1.48 ft.
     EXPECT_EQ(MinimumFocusNote(lens, In(50, 0), 1, NumberSettings{}),
-              "1.00 ft is nearer than this lens focuses: 1.48 ft from the sensor.");
+              "1.00 ft from the lens is nearer than this lens focuses: 1.48 ft from the sensor.");
     lens.minFocus = 0; // not known: nothing said
     EXPECT_EQ(MinimumFocusNote(lens, In(50, 2), 0.3, NumberSettings{}), "");
     // A 100 mm macro lens focusing to 0.4 m from the sensor reaches 1:1 (200 + 200 mm).
@@ -169,7 +169,9 @@ TEST(OwnLenses, FromATerminal) {
     args.insert(args.end(), lens.begin(), lens.end());
     const CommandResult near = run(args);
     EXPECT_EQ(near.exitCode, 0) << near.err;
-    EXPECT_EQ(near.err, "Note: 0.30 m is nearer than this lens focuses: 0.45 m from the sensor.\n");
+    EXPECT_EQ(near.err,
+              "Note: 0.30 m from the lens is nearer than this lens focuses: 0.45 m from the "
+              "sensor.\n");
     // The close-up form's pupil magnification is the lens's: f/8·(1 + 0.2/0.6).
     args = {"closeup", "--focal-length", "105", "--aperture", "f/8", "--magnification", "0.2"};
     args.insert(args.end(), lens.begin(), lens.end());
@@ -200,4 +202,15 @@ TEST(OwnLenses, ThePhotosLensFoundFromItsExif) {
     EXPECT_EQ(found("", "", "not a specification"), "");
     // Two of the maker's lenses share the range and apertures: neither is said.
     EXPECT_EQ(found("Canon", "", "24/1 105/1 4/1 4/1"), "");
+}
+
+// Zeiss writes the aperture with a decimal comma before the focal length,
+// which lensfun reads as f/4; lensfun lists a few lenses twice.
+TEST(OwnLenses, LensfunsNamesReadAsPhotographersWriteThem) {
+    const std::vector<LensRecord>& lenses = LensfunLenses().lenses;
+    const LensChoice planar = ChooseLens(lenses, "planar 1,4/50 zf");
+    ASSERT_TRUE(planar.chosen);
+    EXPECT_EQ(lenses[*planar.chosen].widestAtMin, 1.4);
+    const LensChoice twice = ChooseLens(lenses, "EF 100-400mm f/4.5-5.6L IS II USM");
+    EXPECT_TRUE(twice.chosen) << "a lens listed twice alike is one lens";
 }

@@ -96,7 +96,10 @@ TEST(StackPlan, TheShotReadFromEitherBoxAndRefusedInASentence) {
          "\u201C0\u201D is not a magnification: type one such as 0.5, 0.5x or 1:2."},
         {{"", "near", "", ""}, "\u201Cnear\u201D is not a distance."},
         {{"", "0.05", "", ""}, "The subject must be farther from the lens than its focal length."},
-        {{"1:1", "", "-3", ""}, "The extension must be 0 or more millimetres."},
+        {{"1:1", "", "-3", ""}, "The extension must be from 0 to 10,000 mm."},
+        {{"1:1", "", "1e308", ""}, "The extension must be from 0 to 10,000 mm."},
+        {{"", "1e307", "", ""}, "The distance is too large to calculate with."},
+        {{"1e9:1", "", "", ""}, "The magnification must be a positive number up to 1000."},
         {{"1:1", "", "", "0"}, "The pupil magnification must be a positive number."},
         {{"0.1", "", "25", ""}, "With this extension the magnification is at least 0.25."},
     };
@@ -242,8 +245,8 @@ TEST(StackPlan, TheTerminalSaysWhatTheFormShows) {
                         "1      2.42        1.21         \u221E\n"
                         "2      0.94        0.68      1.51\n"
                         "3      0.59        0.47      0.76\n"
-                        "3 shots, from the far end to the near one, each overlapping the next by "
-                        "20 % of its depth. Distances in meters.\n");
+                        "Aperture f/8. 3 shots, from the far end to the near one, each "
+                        "overlapping the next by 20 % of its depth. Distances in meters.\n");
 
     // Both ways at once, or neither, is a usage error; a refusal is exit 1.
     EXPECT_EQ(run({"stack", "--near", "1", "--magnification", "1"}).exitCode, 2);
@@ -254,4 +257,36 @@ TEST(StackPlan, TheTerminalSaysWhatTheFormShows) {
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_EQ(refused.err,
               "Validation Error: The farthest sharp point must be beyond the nearest.\n");
+}
+
+// What a hostile pass over the verbs found, each kept mended.
+TEST(StackPlan, EdgesOfThePlanAreSaidAsTheyAre) {
+    const NumberSettings english;
+    // With 50 mm of extension behind a 100 mm lens, 1:2 is the lens at
+    // infinity; the subject is then f·(1 + 1/m) = 300 mm from the lens.
+    const CloseUpRead atInfinity = ReadCloseUp(FullFrame(100, 8), {"1:2", "", "50", ""}, english);
+    ASSERT_EQ(atInfinity.shot.refusal, "");
+    EXPECT_TRUE(std::isinf(atInfinity.shot.focusedAt));
+    EXPECT_NEAR(atInfinity.shot.subjectDistance, 300, 1e-9);
+    // A typed magnification is quoted back without what could steer a terminal.
+    EXPECT_EQ(ReadCloseUp(FullFrame(100, 8), {"1\x1B]0;x\x07", "", "", ""}, english).shot.refusal,
+              "\u201C1\\x1B]0;x\\x07\u201D is not a magnification: type one such as 0.5, 0.5x or "
+              "1:2.");
+    // One shot holds 1 m to 1.0001 m: the row is the planner's focus, as the summary says.
+    const StackPlan one = MakeStackPlan(FullFrame(24, 8), {}, ByLens("1", "1.0001"), english);
+    ASSERT_EQ(one.lens.shots.size(), 1u);
+    EXPECT_NEAR(one.lens.shots[0].focus, 2 * 1.0001 / 2.0001, 1e-12);
+    EXPECT_NE(one.summary.find(one.table.cells[0][0]), std::string::npos) << one.summary;
+    // Shots 90 % overlapping are written finely enough to tell apart.
+    StackTyped close = ByLens("1", "2");
+    close.overlap = "90";
+    const StackPlan dense = MakeStackPlan(FullFrame(100, 8), {}, close, english);
+    ASSERT_GT(dense.table.rows.size(), 10u);
+    for (std::size_t i = 1; i < dense.table.cells.size(); ++i)
+        EXPECT_NE(dense.table.cells[i][0], dense.table.cells[i - 1][0]) << i;
+    // On a rail where one shot reaches infinity: no zeros, infinity said.
+    const StackPlan far =
+        MakeStackPlan(FullFrame(100, 8), {"1:1000", "", "", ""}, OnRail("5"), english);
+    ASSERT_EQ(far.refusal, "");
+    EXPECT_EQ(far.table.cells[0], (std::vector<std::string>{"0.00", "\u2014", "\u221E"}));
 }
