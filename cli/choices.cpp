@@ -227,9 +227,7 @@ std::optional<CommandResult> ChooseLens(Choices& choices, const Parsed& parsed,
     const std::string words = Option(parsed, "--lens");
     const OwnLenses own =
         ReadOwnLenses(SettingsLocationFor(machine.programPath, machine.configHome));
-    std::vector<LensRecord> lenses = own.lenses;
-    const LensDatabase& database = LensfunLenses();
-    lenses.insert(lenses.end(), database.lenses.begin(), database.lenses.end());
+    const std::vector<LensRecord> lenses = AllLenses(own);
     const LensChoice choice = ChooseLens(lenses, words);
     if (!choice.chosen) {
         std::string names;

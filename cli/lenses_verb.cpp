@@ -234,9 +234,8 @@ CommandResult LensesVerb(const std::vector<std::string>& args, const CommandLine
         return ChangeLenses(options, machine);
     const OwnLenses own =
         ReadOwnLenses(SettingsLocationFor(machine.programPath, machine.configHome));
-    std::vector<LensRecord> lenses = own.lenses;
-    const LensDatabase& database = LensfunLenses();
-    lenses.insert(lenses.end(), database.lenses.begin(), database.lenses.end());
+    const std::vector<LensRecord> lenses = AllLenses(own);
+    const LensDatabase& database = LensfunLenses(); // what it says of its reading
     std::vector<std::size_t> shown;
     if (words.empty())
         for (std::size_t i = 0; i < lenses.size(); ++i)

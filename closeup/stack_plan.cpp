@@ -20,11 +20,15 @@ bool Imperial(const DistanceUnit& unit) {
     return unit.code == kFeetCode || unit.code == kFeetAndInchesCode || unit.code == 1;
 }
 
+// The decimals that write `v` to three significant figures, at most six;
+// `none` for a `v` that is not positive.
+int SignificantDecimals(double v, int none) {
+    return v > 0 ? std::clamp(2 - static_cast<int>(std::floor(std::log10(v))), 0, 6) : none;
+}
+
 // Three significant figures, at most six decimals.
 std::string Significant(double v, const NumberSettings& settings) {
-    const int decimals =
-        v > 0 ? std::clamp(2 - static_cast<int>(std::floor(std::log10(v))), 0, 6) : 0;
-    return FixedIn(v, decimals, settings);
+    return FixedIn(v, SignificantDecimals(v, 0), settings);
 }
 
 // An f-number as a lens shows it, to a tenth; finer below f/1.
@@ -259,8 +263,7 @@ void DrawRailPlan(StackPlan& plan, const NumberSettings& settings) {
     const RailStack& r = plan.rail;
     const double half = r.shot.depthInfinite ? 0 : r.shot.depthClassic / 2;
     const double step = r.step > 0 ? r.step : r.shot.depthClassic;
-    const int decimals =
-        step > 0 ? std::clamp(2 - static_cast<int>(std::floor(std::log10(step))), 0, 6) : 2;
+    const int decimals = SignificantDecimals(step, 2);
     const auto mm = [&](double v) { return FixedIn(v, decimals, settings); };
     DofTable& t = plan.table;
     t.columns = {Tr("Close-Up", "Position"), Tr("Close-Up", "Sharp from"),

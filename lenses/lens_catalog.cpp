@@ -209,7 +209,7 @@ LensChoice ChooseLens(const std::vector<LensRecord>& lenses, std::string_view wo
 
 namespace {
 // Exif's LensSpecification: four rationals, or none.
-std::optional<std::array<double, 4>> Specification(std::string_view text) {
+std::optional<std::array<double, 4>> RecordedRanges(std::string_view text) {
     std::array<double, 4> values{};
     std::size_t at = 0;
     for (double& v : values) {
@@ -238,7 +238,7 @@ bool Near(double a, double b) {
 
 std::optional<std::size_t> FindLensOfPhoto(const std::vector<LensRecord>& lenses,
                                            std::string_view make, std::string_view model,
-                                           std::string_view specification) {
+                                           std::string_view ranges) {
     const std::string written = Joined(model);
     if (!written.empty()) {
         for (std::size_t i = 0; i < lenses.size(); ++i) {
@@ -253,8 +253,8 @@ std::optional<std::size_t> FindLensOfPhoto(const std::vector<LensRecord>& lenses
         if (const LensChoice choice = ChooseLens(lenses, model); choice.chosen)
             return choice.chosen;
     }
-    const std::optional<std::array<double, 4>> spec = Specification(specification);
-    if (!spec || !((*spec)[0] > 0))
+    const std::optional<std::array<double, 4>> range = RecordedRanges(ranges);
+    if (!range || !((*range)[0] > 0))
         return std::nullopt;
     const std::string maker = Joined(make);
     std::optional<std::size_t> found;
@@ -263,9 +263,9 @@ std::optional<std::size_t> FindLensOfPhoto(const std::vector<LensRecord>& lenses
         if (!maker.empty() && Joined(l.maker).find(maker) == std::string::npos &&
             maker.find(Joined(l.maker)) == std::string::npos)
             continue;
-        if (Near(l.focalMin, (*spec)[0]) && Near(l.focalMax, (*spec)[1]) &&
-            ((*spec)[2] == 0 || Near(l.widestAtMin, (*spec)[2])) &&
-            ((*spec)[3] == 0 || Near(l.widestAtMax, (*spec)[3]))) {
+        if (Near(l.focalMin, (*range)[0]) && Near(l.focalMax, (*range)[1]) &&
+            ((*range)[2] == 0 || Near(l.widestAtMin, (*range)[2])) &&
+            ((*range)[3] == 0 || Near(l.widestAtMax, (*range)[3]))) {
             if (found)
                 return std::nullopt; // more than one answers
             found = i;

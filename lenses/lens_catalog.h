@@ -71,4 +71,4 @@ LensChoice ChooseLens(const std::vector<LensRecord>& lenses, std::string_view wo
 // apertures. None when no lens or more than one answers.
 std::optional<std::size_t> FindLensOfPhoto(const std::vector<LensRecord>& lenses,
                                            std::string_view make, std::string_view model,
-                                           std::string_view specification);
+                                           std::string_view ranges);

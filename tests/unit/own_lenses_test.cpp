@@ -187,8 +187,8 @@ TEST(OwnLenses, FromATerminal) {
 // LensSpecification (focal lengths and widest apertures) of LensMake's.
 TEST(OwnLenses, ThePhotosLensFoundFromItsExif) {
     const std::vector<LensRecord>& lenses = LensfunLenses().lenses;
-    const auto found = [&lenses](const char* make, const char* model, const char* spec) {
-        const std::optional<std::size_t> i = FindLensOfPhoto(lenses, make, model, spec);
+    const auto found = [&lenses](const char* make, const char* model, const char* ranges) {
+        const std::optional<std::size_t> i = FindLensOfPhoto(lenses, make, model, ranges);
         return i ? lenses[*i].name : std::string();
     };
     EXPECT_EQ(found("SONY", "FE 24-105mm F4 G OSS", ""), "Sony FE 24-105mm f/4 G OSS");
@@ -199,7 +199,7 @@ TEST(OwnLenses, ThePhotosLensFoundFromItsExif) {
     // The XF 23mm f/2 and the X100's fixed lens share 23 mm at f/2: neither is said.
     EXPECT_EQ(found("FUJIFILM", "", "23/1 23/1 2/1 2/1"), "");
     EXPECT_EQ(found("", "Some Lens 9mm", ""), "");
-    EXPECT_EQ(found("", "", "not a specification"), "");
+    EXPECT_EQ(found("", "", "not four rationals"), "");
     // Two of the maker's lenses share the range and apertures: neither is said.
     EXPECT_EQ(found("Canon", "", "24/1 105/1 4/1 4/1"), "");
 }
