@@ -11,7 +11,10 @@
 #include "framework/qt/winapp.h"
 #include "help/help_dlgs.h"
 #include "help/readable_colour.h"
+#include "lenses/chosen_lens.h"
+#include "lenses/lens_limits.h"
 #include "lists/list_fill.h"
+#include "settings/list_file.h"
 #include "settings/save_reports.h"
 #include "settings/settings_file.h"
 
@@ -25,6 +28,7 @@ ON_COMMAND(IDOK, OnOkCommand)
 ON_COMMAND(IDOK_SECOND, OnOkCommand)
 ON_WM_DROPFILES()
 ON_CBN_SELCHANGE(IDC_CAMERA, OnCameraChanged)
+ON_CBN_SELCHANGE(IDC_FOCAL_LENGTH, OnFocalLengthChanged)
 ON_CBN_SELCHANGE(IDC_COFC, OnCofCChanged)
 ON_COMMAND(ID_HELP_FIELD, OnFieldHelpCommand)
 ON_BN_CLICKED(IDC_ABOUT, OnAboutClicked)
@@ -101,6 +105,7 @@ BOOL CVextonDOFCEDlg::OnInitDialog() {
         label->SetLabelTextColor(ReadableOn(kLabelBlue, label->BackgroundColor()));
 
     m_kept.Start(m_dataState);
+    m_lens = ReadChosenLens(m_kept.Location(), m_kept.Known() ? kSettingsWaitMs : 0);
     FillCameraList();
     FillFocalLengthList();
     FillApertureList();
@@ -133,14 +138,96 @@ void CVextonDOFCEDlg::FillCameraEntries(const CString& select) {
 
 // A focal length, aperture or circle of confusion typed and kept shows as typed.
 void CVextonDOFCEDlg::FillFocalLengthList() {
-    FillChoiceList(m_cboFocalLength, FocalLengthChoices(), kDropDownRows,
-                   m_dataState.m_strFocalLength, ListKind::FocalLength, UserNumberSettings());
+    FillFocalLengthEntries(m_dataState.m_strFocalLength);
+}
+
+namespace {
+// The number a list's value text is; none for a text that is none.
+std::optional<double> ValueNumber(const std::optional<std::string>& value) {
+    return value ? ListNumber(*value) : std::nullopt;
+}
+} // namespace
+
+// The focal lengths the lens in use has (every one without a lens), then
+// "Other lens…"; a focal length beyond the lens's range becomes its
+// nearer end.
+void CVextonDOFCEDlg::FillFocalLengthEntries(const CString& select) {
+    const NumberSettings numbers = UserNumberSettings();
+    std::vector<ChoiceEntry> entries =
+        m_lens ? FocalLengthsOfLens(FocalLengthChoices(), *m_lens) : FocalLengthChoices();
+    const int lengths = static_cast<int>(entries.size());
+    entries.push_back({Utf8ToCString(Tr("Lists", kOtherLensText)), std::string(kOtherLensValue)});
+    FillChoiceList(m_cboFocalLength, std::move(entries), kDropDownRows, select,
+                   ListKind::FocalLength, numbers);
+    if (m_lens) {
+        const std::optional<double> f =
+            ValueNumber(ChosenInList(m_cboFocalLength, ListKind::FocalLength, numbers).value);
+        if (!f || *f < m_lens->focalMin * (1 - 1e-6))
+            m_cboFocalLength.SetCurSel(0);
+        else if (*f > m_lens->focalMax * (1 + 1e-6))
+            m_cboFocalLength.SetCurSel(lengths - 1);
+    }
+    m_lastFocal = {m_cboFocalLength.GetCurSel(), m_cboFocalLength.GetWindowText()};
 }
 
 // The aperture entries come with the form; each gets the value of its text.
 void CVextonDOFCEDlg::FillApertureList() {
     AttachApertureValues(m_cboAperture, kDropDownRows, m_dataState.m_strAperture,
                          UserNumberSettings());
+    if (m_lens)
+        FillLensApertures();
+}
+
+// An aperture wider than the lens opens at the focal length becomes its
+// widest, one smaller than it closes its smallest.
+void CVextonDOFCEDlg::FillLensApertures() {
+    const NumberSettings numbers = UserNumberSettings();
+    const int selected = m_cboAperture.GetCurSel();
+    const CString shown =
+        selected >= 0 ? m_cboAperture.GetLBText(selected) : m_cboAperture.GetWindowText();
+    if (!m_lens) {
+        FillChoiceList(m_cboAperture, ApertureChoices(), kDropDownRows, shown, ListKind::Aperture,
+                       numbers);
+        return;
+    }
+    const double f =
+        ValueNumber(ChosenInList(m_cboFocalLength, ListKind::FocalLength, numbers).value)
+            .value_or(m_lens->focalMin);
+    std::vector<ChoiceEntry> entries = AperturesOfLens(ApertureChoices(), *m_lens, f);
+    const int count = static_cast<int>(entries.size());
+    FillChoiceList(m_cboAperture, std::move(entries), kDropDownRows, shown, ListKind::Aperture,
+                   numbers);
+    const ListChoiceText chosen = ChosenInList(m_cboAperture, ListKind::Aperture, numbers);
+    if (const std::optional<double> N = ValueNumber(chosen.value);
+        N && !ApertureRefusal(*m_lens, f, *N, numbers).empty())
+        m_cboAperture.SetCurSel(*N < WidestAt(*m_lens, f) ? 0 : count - 1);
+}
+
+void CVextonDOFCEDlg::UseLens(const std::optional<LensRecord>& lens) {
+    m_lens = lens;
+    RestoreOpeningEntries();
+    const int focal = m_cboFocalLength.GetCurSel();
+    FillFocalLengthEntries(focal >= 0 ? m_cboFocalLength.GetLBText(focal)
+                                      : m_cboFocalLength.GetWindowText());
+    FillLensApertures();
+    if (const std::string failure = KeepChosenLens(m_kept.Location(), m_lens); !failure.empty())
+        MessageBox(this,
+                   Utf8ToCString(Arg(Tr("Messages", "The lens could not be kept for the next "
+                                                    "run.\n\n%1"),
+                                     {failure})),
+                   Utf8ToCString(Tr("Choose Lens", "Choose Lens")));
+}
+
+bool CVextonDOFCEDlg::LensAllows(const Lens& lens) {
+    if (!m_lens)
+        return true;
+    const NumberSettings numbers = UserNumberSettings();
+    std::string refusal = FocalLengthRefusal(*m_lens, lens.focalLength, numbers);
+    if (refusal.empty() && lens.fNumber)
+        refusal = ApertureRefusal(*m_lens, lens.focalLength, *lens.fNumber, numbers);
+    if (!refusal.empty())
+        ShowValidationError(refusal);
+    return refusal.empty();
 }
 
 void CVextonDOFCEDlg::FillUnitList() {
@@ -178,6 +265,8 @@ const CameraRecord* CVextonDOFCEDlg::GetSelectedCamera() const {
 // ---- settings
 
 void CVextonDOFCEDlg::TakeStoredChoices(const CDataState& stored) {
+    if (!m_lens) // not read while the files were held
+        m_lens = ReadChosenLens(m_kept.Location());
     // The person's cameras, not read while the files were held; a text the
     // person is typing into the list stays as it is.
     if (const int camera = m_cboCamera.GetCurSel();
@@ -195,6 +284,12 @@ void CVextonDOFCEDlg::TakeStoredChoices(const CDataState& stored) {
     TakeStoredChoice(m_cboCofC, ListKind::CircleOfConfusion, m_dataState.m_strCofC,
                      stored.m_strCofC, numbers);
     m_dataState = stored;
+    if (m_lens) {
+        const int focal = m_cboFocalLength.GetCurSel();
+        FillFocalLengthEntries(focal >= 0 ? m_cboFocalLength.GetLBText(focal)
+                                          : m_cboFocalLength.GetWindowText());
+        FillLensApertures();
+    }
 }
 
 void CVextonDOFCEDlg::OnTimer(UINT_PTR id) {
@@ -263,9 +358,13 @@ void CVextonDOFCEDlg::OnCalculateClicked() {
         return;
     const std::string distance = CStringToUtf8(m_editDistance.GetWindowText());
     const std::string diopter = CStringToUtf8(m_editDiopter.GetWindowText());
-    const CalculationResult result =
-        Calculate({*focalLength, *aperture, *unit, *cofc, camera->cropFactor, distance, diopter},
-                  UserNumberSettings());
+    const NumberSettings numbers = UserNumberSettings();
+    const CalculationInputs inputs{*focalLength,       *aperture, *unit,  *cofc,
+                                   camera->cropFactor, distance,  diopter};
+    const Lens read = ReadLens(inputs, numbers);
+    if (!LensAllows(read))
+        return;
+    const CalculationResult result = Calculate(inputs, numbers);
 
     // The focal length shows at once, also when the distance is then refused.
     m_editFocalLength.SetWindowText(Utf8ToCString(result.focalLengthText));
@@ -273,17 +372,43 @@ void CVextonDOFCEDlg::OnCalculateClicked() {
         ShowValidationError(RefusalText(result.status));
         return;
     }
-    ShowResults(result);
+    ShowResults(result, m_lens && read.distance
+                            ? MinimumFocusNote(*m_lens, read.Setup(), *read.distance, numbers)
+                            : std::string());
     SaveChoices();
 }
 
 // The lens a press of Calculate would use, for the forms that work with it;
 // a missing choice is asked for as Calculate asks for it.
 std::optional<Lens> CVextonDOFCEDlg::RequireLens() {
-    const auto focalLength = RequireValue(m_cboFocalLength, ListKind::FocalLength);
-    const CameraRecord* camera = focalLength ? RequireSelectedCamera() : nullptr;
-    const auto unit = camera ? RequireValue(m_cboUnit, ListKind::Unit) : std::nullopt;
-    const auto cofc = unit ? RequireValue(m_cboCofC, ListKind::CircleOfConfusion) : std::nullopt;
+    return ReadShownLens(true);
+}
+
+std::optional<Lens> CVextonDOFCEDlg::LensAsShown() {
+    return ReadShownLens(false);
+}
+
+// The lens of the choices; a missing choice, or one the lens in use does
+// not allow, is said (`ask`) or quietly none.
+std::optional<Lens> CVextonDOFCEDlg::ReadShownLens(bool ask) {
+    const auto value = [this, ask](const CComboBox& list, ListKind kind) {
+        return ask ? RequireValue(list, kind)
+                   : ChosenInList(list, kind, UserNumberSettings()).value;
+    };
+    // While "Other lens…" opens the chooser, the focal length chosen before it.
+    const bool opening =
+        SelectedValue(m_cboFocalLength) == std::optional<std::string>(kOtherLensValue);
+    const auto focalLength =
+        !opening ? value(m_cboFocalLength, ListKind::FocalLength)
+        : m_lastFocal.first >= 0
+            ? m_cboFocalLength.GetItemValue(m_lastFocal.first)
+            : TypedValue(ListKind::FocalLength, CStringToUtf8(m_lastFocal.second),
+                         UserNumberSettings());
+    const CameraRecord* camera = !focalLength ? nullptr
+                                 : ask        ? RequireSelectedCamera()
+                                              : GetSelectedCamera();
+    const auto unit = camera ? value(m_cboUnit, ListKind::Unit) : std::nullopt;
+    const auto cofc = unit ? value(m_cboCofC, ListKind::CircleOfConfusion) : std::nullopt;
     if (!cofc)
         return std::nullopt;
     // Without a chosen aperture the table shows the default stops, unmarked.
@@ -300,6 +425,8 @@ std::optional<Lens> CVextonDOFCEDlg::RequireLens() {
     lens.sensor = {camera->sensorWidth, camera->sensorHeight};
     lens.apertureText = aperture.typed ? "f/" + apertureValue : CStringToUtf8(aperture.text);
     lens.unitName = CStringToUtf8(m_cboUnit.GetLBText(m_cboUnit.GetCurSel()));
+    if (ask && !LensAllows(lens))
+        return std::nullopt;
     return lens;
 }
 
@@ -336,6 +463,11 @@ bool CVextonDOFCEDlg::OnOtherCommand(int id) {
 }
 
 void CVextonDOFCEDlg::RestoreOpeningEntries() {
+    if (SelectedValue(m_cboFocalLength) == std::optional<std::string>(kOtherLensValue)) {
+        m_cboFocalLength.SetCurSel(m_lastFocal.first);
+        if (m_lastFocal.first < 0)
+            m_cboFocalLength.SetWindowText(m_lastFocal.second);
+    }
     if (SelectedValue(m_cboCamera) == std::optional<std::string>(kOtherCameraValue))
         m_cboCamera.SetCurSel(m_lastCamera);
     if (m_cboCofC.GetCurSel() == m_cboCofC.GetCount() - 1) { // "Custom…"
@@ -375,6 +507,8 @@ std::string CVextonDOFCEDlg::OwnCameraBefore() {
 }
 
 void CVextonDOFCEDlg::Use(const ChoicesToUse& use) {
+    if (use.lens)
+        UseLens(*use.lens);
     if (use.rereadCameras)
         FillCameraEntries(use.camera && !use.camera->empty() ? Utf8ToCString(*use.camera)
                                                              : m_cboCamera.GetLBText(0));
@@ -389,6 +523,8 @@ void CVextonDOFCEDlg::Use(const ChoicesToUse& use) {
     if (use.aperture)
         ShowNumberInList(m_cboAperture, use.aperture->name, use.aperture->typed,
                          use.aperture->value);
+    if (m_lens && (use.focalLength || use.aperture))
+        FillLensApertures();
     if (use.distance)
         m_editDistance.SetWindowText(Utf8ToCString(*use.distance));
     if (use.clearDiopter)
@@ -398,6 +534,26 @@ void CVextonDOFCEDlg::Use(const ChoicesToUse& use) {
         m_cboCofC.SetWindowText(Utf8ToCString(*use.cofc));
         RememberCofC();
     }
+}
+
+std::string CVextonDOFCEDlg::CameraMount() {
+    const std::string camera = ShownText(IDC_CAMERA);
+    for (const FoundCamera& own : m_ownCameras.Cameras())
+        if (own.name == camera)
+            return own.mount;
+    return {};
+}
+
+// "Other lens…" opens the lens chooser, the list showing its focal length
+// again; another focal length leaves the apertures the lens has there.
+void CVextonDOFCEDlg::OnFocalLengthChanged() {
+    if (SelectedValue(m_cboFocalLength) == std::optional<std::string>(kOtherLensValue)) {
+        PostCommand(ID_FILE_CHOOSE_LENS);
+        return;
+    }
+    m_lastFocal = {m_cboFocalLength.GetCurSel(), m_cboFocalLength.GetWindowText()};
+    if (m_lens)
+        FillLensApertures();
 }
 
 // "Other camera…" opens the chooser; any other camera is remembered as the

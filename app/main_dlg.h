@@ -43,6 +43,9 @@ class CVextonDOFCEDlg : public CDialog, public MainForm {
     const SettingsLocation& PersonsFiles() override { return m_kept.Location(); }
     const std::vector<FoundCamera>& OwnCameras() override { return m_ownCameras.Cameras(); }
     std::string OwnCameraBefore() override;
+    std::optional<Lens> LensAsShown() override;
+    std::optional<LensRecord> ChosenLens() override { return m_lens; }
+    std::string CameraMount() override;
     void Use(const ChoicesToUse& choices) override;
 
   protected:
@@ -56,6 +59,7 @@ class CVextonDOFCEDlg : public CDialog, public MainForm {
     void OnCofCChanged();
     void OnDropFiles(const std::vector<std::string>& paths) override;
     void OnCameraChanged();
+    void OnFocalLengthChanged();
     void OnFieldHelpCommand();
     void OnAboutClicked();
     void OnCalculateClicked();
@@ -78,7 +82,17 @@ class CVextonDOFCEDlg : public CDialog, public MainForm {
     std::pair<int, CString> m_lastCofC{-1, CString()};
     void FillCameraEntries(const CString& select);
     void FillFocalLengthList();
+    void FillFocalLengthEntries(const CString& select);
     void FillApertureList();
+    // The aperture list for the lens in use at the focal length chosen,
+    // keeping the aperture chosen where the lens allows it.
+    void FillLensApertures();
+    // Works with `lens` (none: no lens): the lists, and the file it is kept in.
+    void UseLens(const std::optional<LensRecord>& lens);
+    // Whether the lens in use allows the focal length and aperture of
+    // `lens`; when not, said why.
+    bool LensAllows(const Lens& lens);
+    std::optional<Lens> ReadShownLens(bool ask);
     void FillUnitList();
     void FillCofCList();
 
@@ -114,6 +128,9 @@ class CVextonDOFCEDlg : public CDialog, public MainForm {
     CFont m_underlinedFonts[6];
     OwnCameraRecords m_ownCameras; // the person's cameras, after the built-in ones
     int m_lastCamera = -1;         // the camera list's selection before "Other camera…"
+    // The focal-length list before "Other lens…": the entry selected, or the text typed.
+    std::pair<int, CString> m_lastFocal{-1, CString()};
+    std::optional<LensRecord> m_lens; // the lens in use, kept beside the settings
     CKeptChoices m_kept{*this, [this](const CDataState& stored) { TakeStoredChoices(stored); }};
 
     DECLARE_MESSAGE_MAP()

@@ -18,6 +18,7 @@ const std::vector<const Room*>& Rooms() {
         ROOM(kChartRoom),
         ROOM(kPlanRoom),
         ROOM(kChooseCameraRoom),
+        ROOM(kChooseLensRoom),
         ROOM(kPhotoRoom),
         ROOM(kCocRoom),
         ROOM(kCloseUpRoom),

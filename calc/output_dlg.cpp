@@ -10,9 +10,10 @@ void COutputDlg::DoDataExchange(CDataExchange* dx) {
     DDX_Text(dx, IDC_TOTAL_DEPTH, m_strTotalDepth);
     DDX_Text(dx, IDC_COC_USED, m_strCoCUsed);
     DDX_Text(dx, IDC_MODIFIED_FOCAL_LENGTH, m_strModifiedFocalLength);
+    DDX_Text(dx, IDC_LENS_NOTE, m_strNote);
 }
 
-void ShowResults(const CalculationResult& result) {
+void ShowResults(const CalculationResult& result, const std::string& note) {
     COutputDlg output(nullptr);
     output.m_strNearLimit = Utf8ToCString(result.nearText);
     output.m_strFarLimit = Utf8ToCString(result.farText);
@@ -20,5 +21,6 @@ void ShowResults(const CalculationResult& result) {
     output.m_strTotalDepth = Utf8ToCString(result.totalText);
     output.m_strCoCUsed = Utf8ToCString(result.cocText);
     output.m_strModifiedFocalLength = Utf8ToCString(result.focalLengthText);
+    output.m_strNote = Utf8ToCString(note);
     output.DoModal();
 }

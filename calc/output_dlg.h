@@ -18,11 +18,12 @@ class COutputDlg : public CDialog {
     CString m_strTotalDepth;
     CString m_strCoCUsed;
     CString m_strModifiedFocalLength;
+    CString m_strNote; // what the lens in use says of the distance; empty for nothing
 
   protected:
     void DoDataExchange(CDataExchange* dx) override;
 };
 
 // Shows the six result texts of one calculation in a results form made for
-// it, until the user closes it.
-void ShowResults(const CalculationResult& result);
+// it, with `note` beneath them, until the user closes it.
+void ShowResults(const CalculationResult& result, const std::string& note = {});

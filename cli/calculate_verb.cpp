@@ -25,7 +25,7 @@ std::vector<std::string> ResultLabels() {
     std::vector<std::string> labels;
     if (const DialogTemplate* form = FindDialogTemplate(IDD_OUTPUT))
         for (const DialogItem& item : form->items)
-            if (item.kind == ControlKind::Static) {
+            if (item.kind == ControlKind::Static && item.id == IDC_STATIC) {
                 std::string label = Tr(form->caption, item.text);
                 while (!label.empty() && label.back() == ' ')
                     label.pop_back();

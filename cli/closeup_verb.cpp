@@ -29,16 +29,6 @@ const char kCloseUpHelp[] =
             "  --extension MM       tubes or bellows behind the lens (default 0)\n"
             "  --pupil P            the pupil magnification, exit over entrance (default 1)\n");
 
-// The form's result labels, in its order: the static text just before each
-// result box.
-std::vector<std::string> CloseUpLabels() {
-    std::vector<std::string> labels;
-    const DialogTemplate& form = kCloseUpTemplate;
-    for (std::size_t i = 1; i < form.items.size(); ++i)
-        if (form.items[i].id >= IDC_CU_SHOWN_MAGNIFICATION && form.items[i].id <= IDC_CU_TO_SENSOR)
-            labels.push_back(Tr(form.caption, form.items[i - 1].text));
-    return labels;
-}
 } // namespace
 
 CommandResult CloseUpVerb(const std::vector<std::string>& args, const CommandLineContext& machine) {
@@ -69,7 +59,8 @@ CommandResult CloseUpVerb(const std::vector<std::string>& args, const CommandLin
     result.err +=
         LensNote(choices, lens, FromMillimetres(lens.Unit().factor)(read.shot.subjectDistance),
                  machine.numbers);
-    const std::vector<std::string> labels = CloseUpLabels();
+    const std::vector<std::string> labels =
+        LabelsBefore(kCloseUpTemplate, IDC_CU_SHOWN_MAGNIFICATION, IDC_CU_TO_SENSOR);
     const std::vector<std::string> texts = CloseUpTexts(read.shot, lens, machine.numbers);
     for (std::size_t i = 0; i < labels.size() && i < texts.size(); ++i)
         result.out += labels[i] + " " + texts[i] + "\n";

@@ -2,7 +2,9 @@
 #include "cli/choices.h"
 #include "cli/verbs.h"
 #include "framework/base/translate.h"
+#include "lenses/choose_lens_template.h"
 #include "lenses/framing.h"
+#include "resources/resource.h"
 
 extern const Verb kFrameVerb; // at the end
 
@@ -23,11 +25,6 @@ const char kFrameHelp[] =
             "  --width TEXT         or the width the frame must hold, in the unit\n"
             "  --height TEXT        or the height the frame must hold, in the unit\n");
 
-// The lines' labels, in the order FramingTexts writes them.
-const char* const kFrameLabels[kFramingLines] = {
-    TR_NOOP("Framing", "Distance from the lens:"), TR_NOOP("Framing", "Horizontal angle of view:"),
-    TR_NOOP("Framing", "Vertical angle of view:"), TR_NOOP("Framing", "Diagonal angle of view:"),
-    TR_NOOP("Framing", "Field at the subject:")};
 } // namespace
 
 CommandResult FrameVerb(const std::vector<std::string>& args, const CommandLineContext& machine) {
@@ -68,9 +65,12 @@ CommandResult FrameVerb(const std::vector<std::string>& args, const CommandLineC
         return result;
     }
     result.err += LensNote(choices, lens, framing.distance, machine.numbers);
+    // As the Choose Lens form shows them.
+    const std::vector<std::string> labels = LabelsBefore(kChooseLensTemplate, IDC_LENS_FRAMING,
+                                                         IDC_LENS_FRAMING + int(kFramingLines) - 1);
     const std::vector<std::string> texts = FramingTexts(framing, lens.Unit(), machine.numbers);
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        result.out += Tr("Framing", kFrameLabels[i]) + " " + texts[i] + "\n";
+    for (std::size_t i = 0; i < texts.size() && i < labels.size(); ++i)
+        result.out += labels[i] + " " + texts[i] + "\n";
     return result;
 }
 

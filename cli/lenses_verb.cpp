@@ -66,22 +66,16 @@ std::string CsvLine(const LensRecord& l) {
            (l.pupil > 0 ? Plain(l.pupil) : "") + "," + l.source + "\n";
 }
 
-// "18–55 mm", "23 mm"; "f/3.5–5.6", "f/2".
-std::string Range(double a, double b, const NumberSettings& numbers) {
-    const std::string first = FormatShortest(a, 1, numbers);
-    return b > a ? first + "\u2013" + FormatShortest(b, 1, numbers) : first;
-}
-
 std::string TextLines(const std::vector<LensRecord>& lenses, const std::vector<std::size_t>& shown,
                       const NumberSettings& numbers) {
     std::vector<std::vector<std::string>> rows;
     std::vector<std::size_t> widths(5, 0);
     for (const std::size_t i : shown) {
         const LensRecord& l = lenses[i];
-        rows.push_back({l.name, Range(l.focalMin, l.focalMax, numbers) + " mm",
-                        l.widestAtMin > 0 ? "f/" + Range(l.widestAtMin, l.widestAtMax, numbers)
-                                          : std::string(kNoValue),
-                        l.mount, l.source == "own" ? Tr("Command line", "yours") : l.source});
+        const std::string widest = WidestText(l, numbers);
+        rows.push_back({l.name, FocalRangeText(l, numbers),
+                        widest.empty() ? std::string(kNoValue) : widest, l.mount,
+                        l.source == "own" ? Tr("Command line", "yours") : l.source});
         for (std::size_t c = 0; c < widths.size(); ++c)
             widths[c] = std::max(widths[c], DisplayWidth(rows.back()[c]));
     }
@@ -99,30 +93,6 @@ std::string TextLines(const std::vector<LensRecord>& lenses, const std::vector<s
 } // namespace
 
 namespace {
-// "24-105" or "50", "f/3.5-5.6" or "4": the two ends, the second the
-// first's when one is given.
-std::optional<std::pair<double, double>> ReadEnds(std::string_view text,
-                                                  const NumberSettings& numbers) {
-    std::string typed(TrimBlanks(text));
-    if (typed.rfind("f/", 0) == 0 || typed.rfind("F/", 0) == 0)
-        typed.erase(0, 2);
-    const std::size_t dash = typed.find('-', 1);
-    const auto number = [&numbers](std::string_view t) -> std::optional<double> {
-        const std::string plain = NormalizeDecimalSeparator(std::string(TrimBlanks(t)), numbers);
-        std::size_t used = 0;
-        const double v = ParseDecimalPrefix(plain, &used);
-        if (used == 0 || used != plain.size() || !(v > 0) || !std::isfinite(v))
-            return std::nullopt;
-        return v;
-    };
-    const std::optional<double> first = number(std::string_view(typed).substr(0, dash));
-    const std::optional<double> second =
-        dash == std::string::npos ? first : number(std::string_view(typed).substr(dash + 1));
-    if (!first || !second)
-        return std::nullopt;
-    return std::pair{*first, *second};
-}
-
 using Options = std::map<std::string, std::string>;
 
 // The lens --add describes; none after a usage error in `wrong`.
@@ -132,30 +102,18 @@ std::optional<LensRecord> DescribedLens(const Options& options, const NumberSett
         const auto at = options.find(name);
         return at == options.end() ? std::nullopt : std::optional<std::string>(at->second);
     };
-    LensRecord lens;
-    lens.name = *value("--add");
-    lens.source = "own";
-    const auto focal = ReadEnds(value("--focal").value_or(""), numbers);
-    const auto widest = ReadEnds(value("--widest").value_or(""), numbers);
-    if (!focal || !widest) {
+    TypedLens typed;
+    typed.name = *value("--add");
+    typed.focal = value("--focal").value_or("");
+    typed.widest = value("--widest").value_or("");
+    typed.smallest = value("--smallest");
+    typed.minFocus = value("--min-focus");
+    typed.pupil = value("--pupil");
+    std::optional<LensRecord> lens = ReadTypedLens(typed, numbers);
+    if (!lens)
         wrong =
             UsageError("lenses", Tr("Command line",
                                     "--add takes --focal MM[-MM] and --widest N[-N], as numbers"));
-        return std::nullopt;
-    }
-    std::tie(lens.focalMin, lens.focalMax) = *focal;
-    std::tie(lens.widestAtMin, lens.widestAtMax) = *widest;
-    // What cannot be read is a number the refusals name.
-    for (const auto& [name, to] :
-         {std::pair{"--smallest", &lens.smallest}, std::pair{"--pupil", &lens.pupil}})
-        if (const std::optional<std::string> text = value(name)) {
-            const auto read = ReadEnds(*text, numbers);
-            *to = read ? read->first : -1;
-        }
-    if (const std::optional<std::string> near = value("--min-focus")) {
-        const std::optional<double> m = ReadTypedDistance(*near, numbers, DistanceUnitFor(2));
-        lens.minFocus = m && *m > 0 ? *m : -1; // in metres
-    }
     return lens;
 }
 

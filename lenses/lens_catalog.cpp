@@ -1,5 +1,6 @@
 #include "lenses/lens_catalog.h"
 
+#include "calc/number_text.h"
 #include "finder/camera_search.h"
 #include "finder/lensfun_cameras.h"
 
@@ -272,4 +273,20 @@ std::optional<std::size_t> FindLensOfPhoto(const std::vector<LensRecord>& lenses
         }
     }
     return found;
+}
+
+namespace {
+std::string Range(double a, double b, const NumberSettings& settings) {
+    const std::string first = FormatShortest(a, 1, settings);
+    return b > a ? first + "\u2013" + FormatShortest(b, 1, settings) : first;
+}
+} // namespace
+
+std::string FocalRangeText(const LensRecord& lens, const NumberSettings& settings) {
+    return Range(lens.focalMin, lens.focalMax, settings) + " mm";
+}
+
+std::string WidestText(const LensRecord& lens, const NumberSettings& settings) {
+    return lens.widestAtMin > 0 ? "f/" + Range(lens.widestAtMin, lens.widestAtMax, settings)
+                                : std::string();
 }

@@ -4,6 +4,8 @@
 // focal range, its widest aperture at each end, its smallest aperture, its
 // mount; found by the words a person types, in any order.
 
+#include "framework/base/number_format.h"
+
 #include <cstddef>
 #include <limits>
 #include <optional>
@@ -36,6 +38,11 @@ double WidestAt(const LensRecord& lens, double f);
 // the short end ("f/3.5-5.6", "F4.5-6.3", "1:3.5-5.6"); `atShortEnd` when
 // the name writes one alone.
 double WidestAtLongEndOfName(std::string_view model, double atShortEnd);
+
+// The lens's focal range and widest apertures as lists show them: "18–55
+// mm", "23 mm"; "f/3.5–5.6", "f/2"; empty when its widest is not known.
+std::string FocalRangeText(const LensRecord& lens, const NumberSettings& settings);
+std::string WidestText(const LensRecord& lens, const NumberSettings& settings);
 
 struct LensDatabase {
     std::vector<LensRecord> lenses; // in the database's order

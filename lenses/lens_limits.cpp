@@ -4,7 +4,9 @@
 #include "calc/fine_lengths.h"
 #include "calc/number_text.h"
 #include "framework/base/translate.h"
+#include "settings/list_file.h"
 
+#include <charconv>
 #include <cmath>
 
 namespace {
@@ -67,4 +69,78 @@ std::optional<double> GreatestMagnification(const LensRecord& lens, double f) {
         return std::nullopt;
     const double s = (D + std::sqrt(D * D - 4 * D * f)) / 2;
     return f / (s - f);
+}
+
+namespace {
+// A number as a list's entries write theirs, "." always: to a tenth, or to
+// a hundredth where a tenth would not be it ("23.0", "4.7", "10.25").
+std::string EntryNumber(double v, int decimals) {
+    char text[48];
+    const auto end = std::to_chars(text, text + sizeof text, v, std::chars_format::fixed, decimals);
+    return std::string(text, end.ptr);
+}
+
+std::string FocalEntryNumber(double f) {
+    const bool tenths = std::fabs(f * 10 - std::round(f * 10)) < 1e-6;
+    return EntryNumber(f, tenths ? 1 : 2);
+}
+
+// An aperture named as the list names its entries: "f/3.5", "f/11".
+ChoiceEntry ApertureEntry(double N) {
+    std::string number = EntryNumber(N, 1);
+    if (number.size() > 2 && number.compare(number.size() - 2, 2, ".0") == 0)
+        number.resize(number.size() - 2);
+    return {Utf8ToCString("f/" + number), number};
+}
+
+std::optional<double> EntryValue(const ChoiceEntry& entry) {
+    return entry.valueText ? ListNumber(*entry.valueText) : std::nullopt;
+}
+
+bool Near(double a, double b) {
+    return a <= b * kNamedAperture && b <= a * kNamedAperture;
+}
+} // namespace
+
+std::vector<ChoiceEntry> FocalLengthsOfLens(const std::vector<ChoiceEntry>& all,
+                                            const LensRecord& lens) {
+    std::vector<ChoiceEntry> out;
+    const auto end = [](double f) {
+        const std::string text = FocalEntryNumber(f);
+        return ChoiceEntry{Utf8ToCString(text), text};
+    };
+    bool hasShortEnd = false, hasLongEnd = false;
+    for (const ChoiceEntry& entry : all) {
+        const std::optional<double> f = EntryValue(entry);
+        if (!f || *f < lens.focalMin * (1 - 1e-6) || *f > lens.focalMax * (1 + 1e-6))
+            continue;
+        if (!hasShortEnd && std::fabs(*f - lens.focalMin) > 1e-6 * lens.focalMin)
+            out.push_back(end(lens.focalMin));
+        hasShortEnd = true;
+        hasLongEnd = std::fabs(*f - lens.focalMax) <= 1e-6 * lens.focalMax;
+        out.push_back(entry);
+    }
+    if (!hasShortEnd)
+        out.push_back(end(lens.focalMin));
+    if (!hasLongEnd && !lens.IsPrime())
+        out.push_back(end(lens.focalMax));
+    return out;
+}
+
+std::vector<ChoiceEntry> AperturesOfLens(const std::vector<ChoiceEntry>& all,
+                                         const LensRecord& lens, double f) {
+    const double widest = WidestAt(lens, f);
+    const NumberSettings any;
+    std::vector<ChoiceEntry> out;
+    for (const ChoiceEntry& entry : all)
+        if (const std::optional<double> N = EntryValue(entry);
+            N && ApertureRefusal(lens, f, *N, any).empty())
+            out.push_back(entry);
+    const auto valueOf = [](const ChoiceEntry& entry) { return EntryValue(entry).value_or(0); };
+    if (widest > 0 && (out.empty() || !Near(valueOf(out.front()), widest)))
+        out.insert(out.begin(), ApertureEntry(std::ceil(widest * 10 - 1e-6) / 10));
+    if (!out.empty() && !Near(valueOf(out.back()), lens.smallest) &&
+        lens.smallest > valueOf(out.back()))
+        out.push_back(ApertureEntry(std::floor(lens.smallest * 10 + 1e-6) / 10));
+    return out;
 }

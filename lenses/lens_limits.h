@@ -5,11 +5,13 @@
 // and noted.
 
 #include "calc/lens.h"
+#include "framework/base/choice_entry.h"
 #include "framework/base/number_format.h"
 #include "lenses/lens_catalog.h"
 
 #include <optional>
 #include <string>
+#include <vector>
 
 // Why focal length `f` (mm) is not one of the lens's; empty when it is.
 std::string FocalLengthRefusal(const LensRecord& lens, double f, const NumberSettings& settings);
@@ -33,3 +35,15 @@ std::string MinimumFocusNote(const LensRecord& lens, const LensSetup& setup, dou
 // The greatest magnification the lens gives at its minimum focus distance;
 // none when that is not known.
 std::optional<double> GreatestMagnification(const LensRecord& lens, double f);
+
+// The entries of a focal-length list (`all`, valued in mm) a lens leaves:
+// those within its range, in order, with its two ends where the list has
+// no entry of theirs (a prime: its one focal length).
+std::vector<ChoiceEntry> FocalLengthsOfLens(const std::vector<ChoiceEntry>& all,
+                                            const LensRecord& lens);
+
+// The entries of an aperture list (`all`, by f-number) a lens leaves at
+// focal length `f`: from the widest it opens to there, named to a tenth
+// and never wider ("f/3.5"; 4.63 is "f/4.7"), to its smallest.
+std::vector<ChoiceEntry> AperturesOfLens(const std::vector<ChoiceEntry>& all,
+                                         const LensRecord& lens, double f);

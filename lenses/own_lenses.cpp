@@ -1,11 +1,15 @@
 #include "lenses/own_lenses.h"
 
+#include "calc/number_text.h"
+#include "calc/typed_distance.h"
 #include "framework/base/cstring.h"
 #include "framework/base/csv.h"
 #include "framework/base/translate.h"
 #include "settings/list_file.h"
 
 #include <algorithm>
+#include <cmath>
+#include <tuple>
 
 namespace {
 // The same columns as `vextondof lenses --format csv` writes.
@@ -185,4 +189,56 @@ std::vector<LensRecord> AllLenses(const OwnLenses& own) {
     const LensDatabase& database = LensfunLenses();
     all.insert(all.end(), database.lenses.begin(), database.lenses.end());
     return all;
+}
+
+namespace {
+// "24-105" or "50", "f/3.5-5.6" or "4": the two ends, the second the
+// first's when one is given.
+std::optional<std::pair<double, double>> ReadEnds(std::string_view text,
+                                                  const NumberSettings& numbers) {
+    std::string typed(TrimBlanks(text));
+    if (typed.rfind("f/", 0) == 0 || typed.rfind("F/", 0) == 0)
+        typed.erase(0, 2);
+    const std::size_t dash = typed.find('-', 1);
+    const auto number = [&numbers](std::string_view t) -> std::optional<double> {
+        const std::string plain = NormalizeDecimalSeparator(std::string(TrimBlanks(t)), numbers);
+        std::size_t used = 0;
+        const double v = ParseDecimalPrefix(plain, &used);
+        if (used == 0 || used != plain.size() || !(v > 0) || !std::isfinite(v))
+            return std::nullopt;
+        return v;
+    };
+    const std::optional<double> first = number(std::string_view(typed).substr(0, dash));
+    const std::optional<double> second =
+        dash == std::string::npos ? first : number(std::string_view(typed).substr(dash + 1));
+    if (!first || !second)
+        return std::nullopt;
+    return std::pair{*first, *second};
+}
+
+} // namespace
+
+std::optional<LensRecord> ReadTypedLens(const TypedLens& typed, const NumberSettings& numbers) {
+    const auto focal = ReadEnds(typed.focal, numbers);
+    const auto widest = ReadEnds(typed.widest, numbers);
+    if (!focal || !widest)
+        return std::nullopt;
+    LensRecord lens;
+    lens.name = typed.name;
+    lens.source = "own";
+    std::tie(lens.focalMin, lens.focalMax) = *focal;
+    std::tie(lens.widestAtMin, lens.widestAtMax) = *widest;
+    // What cannot be read is a number the refusals name.
+    for (const auto& [text, to] :
+         {std::pair{&typed.smallest, &lens.smallest}, std::pair{&typed.pupil, &lens.pupil}})
+        if (*text && !TrimBlanks(**text).empty()) {
+            const auto read = ReadEnds(**text, numbers);
+            *to = read ? read->first : -1;
+        }
+    if (typed.minFocus && !TrimBlanks(*typed.minFocus).empty()) {
+        const std::optional<double> m =
+            ReadTypedDistance(*typed.minFocus, numbers, DistanceUnitFor(2));
+        lens.minFocus = m && *m > 0 ? *m : -1; // in metres
+    }
+    return lens;
 }

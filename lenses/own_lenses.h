@@ -6,6 +6,7 @@
 // length, widest aperture at each end, smallest aperture, minimum focus
 // distance, pupil magnification, maker, model, mount and source.
 
+#include "framework/base/number_format.h"
 #include "lenses/lens_catalog.h"
 #include "settings/settings_file.h"
 
@@ -41,6 +42,18 @@ struct OwnLensesChange {
 };
 OwnLensesChange AddOwnLens(const SettingsLocation& settings, const LensRecord& lens);
 OwnLensesChange RemoveOwnLens(const SettingsLocation& settings, const std::string& name);
+
+// A lens of the person's as typed: its focal length or range ("50",
+// "24-105"), its widest aperture or one at each end ("4", "f/3.5-5.6"); the
+// smallest aperture (f/22 when not given), the minimum focus distance (in
+// metres, or with its unit) and the pupil magnification when given. None
+// when the focal length or the widest aperture is not numbers; any other
+// field that cannot be read is a number RefusalToAddLens names.
+struct TypedLens {
+    std::string name, focal, widest;
+    std::optional<std::string> smallest, minFocus, pupil;
+};
+std::optional<LensRecord> ReadTypedLens(const TypedLens& typed, const NumberSettings& numbers);
 
 // Why `lens` cannot join `own`, in one sentence; empty when it can: a name
 // that is new, one line of text, at most 100 characters; focal lengths from

@@ -25,6 +25,7 @@ enum : int {
     IDD_DOF_CHART = 145,
     IDD_OWN_CAMERA_INFO = 146,
     IDD_CLOSE_UP = 147,
+    IDD_CHOOSE_LENS = 148,
 
     // Main form
     IDC_CAMERA = 1000,
@@ -108,6 +109,23 @@ enum : int {
     IDC_CU_EXPORT_PDF = 1723,
     IDC_CU_EXPORT_CSV = 1724,
 
+    // Choose Lens form: finding, a lens of one's own, framing
+    IDC_LENS_FIND = 1800,
+    IDC_LENS_MATCHES = 1801,
+    IDC_LENS_NAME = 1802,
+    IDC_LENS_FOCAL = 1803,
+    IDC_LENS_WIDEST = 1804,
+    IDC_LENS_SMALLEST = 1805,
+    IDC_LENS_MIN_FOCUS = 1806,
+    IDC_LENS_PUPIL = 1807,
+    IDC_LENS_REFUSAL = 1808,
+    IDC_LENS_REMOVE = 1809,
+    IDC_LENS_NONE = 1810,
+    IDC_LENS_NOW = 1811,
+    IDC_LENS_SUBJECT = 1812,
+    IDC_LENS_FRAMING = 1813, // the first of kFramingLines lines, in order
+    IDC_LENS_NOTE = 1819,    // the results form's note on the lens
+
     // Plan Focus form: the inputs, the results and what is refused
     IDC_PLAN_NEAR = 1200,
     IDC_PLAN_FAR = 1201,
@@ -169,6 +187,7 @@ enum : int {
     ID_FILE_COC = 32777,
     ID_FILE_DOF_CHART = 32778,
     ID_FILE_CLOSE_UP = 32779,
+    ID_FILE_CHOOSE_LENS = 32780,
     ID_HELP_FIELD = 32772,
 
     IDOK_SECOND = 8, // the second command that acts as OK on the main form

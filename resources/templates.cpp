@@ -104,6 +104,8 @@ const DialogTemplate kTemplates[] = {
          {IDC_STATIC, K::Static, kResultLabel, 7, 127, 98, 8,
           TR_NOOP("Calculated Results", "Diopter Modified Focal Length:")},
          {IDC_MODIFIED_FOCAL_LENGTH, K::Edit, kResultBox, 7, 136, 110, 14, ""},
+         // what the lens in use says of the distance, when it says anything
+         {IDC_LENS_NOTE, K::Static, kLabel, 7, 154, 172, 24, ""},
      },
      {}},
     {IDD_CAMERA_INFO,

@@ -9,6 +9,7 @@
 
 #include "calc/lens.h"
 #include "framework/base/dialog_template.h"
+#include "lenses/lens_catalog.h"
 
 #include <optional>
 #include <string>
@@ -37,6 +38,9 @@ struct ChoicesToUse {
     std::optional<std::string> distance; // as typed
     bool clearDiopter = false;
     std::optional<std::string> cofc; // typed into the circle-of-confusion list
+    // The lens to work with (holding none: no lens); its lists then offer
+    // what it can do, and it is kept for the next run.
+    std::optional<std::optional<LensRecord>> lens;
 };
 
 class MainForm {
@@ -46,6 +50,12 @@ class MainForm {
     virtual CWnd* Window() = 0;
     // The lens of the choices; none, after saying which choice is missing.
     virtual std::optional<Lens> RequireLens() = 0;
+    // The same, quietly: none when a choice is missing.
+    virtual std::optional<Lens> LensAsShown() = 0;
+    // The lens the main form works with; none for no lens.
+    virtual std::optional<LensRecord> ChosenLens() = 0;
+    // The mount of the camera list's camera; empty when not known.
+    virtual std::string CameraMount() = 0;
     // The same, once its focal length after the close-up lens is one a
     // table can be made for (it is shown on the main form).
     virtual std::optional<Lens> RequireTableLens() = 0;

@@ -69,4 +69,7 @@ key Down; shot chart-limits; key Escape                    # and the limits by d
 key ctrl+m; xdotool type --delay 50 '1:2'; shot closeup     # close-up at 1:2
 key Tab Tab Tab Tab Tab; xdotool type --delay 50 '50'; shot closeup-stack # a stack from 50 (cm)
 key shift+Tab Down Tab; xdotool type --delay 50 '30'; shot closeup-rail; key Escape # on a rail
+key ctrl+j; xdotool type --delay 50 '24-105 f4'; shot choose-lens # the lens chooser
+key Tab Tab Tab Tab Tab Tab Tab Tab; xdotool type --delay 50 '60'; shot choose-lens-framing
+key Return; shot main-lens                                  # the lists the lens leaves
 echo "screenshots in $out"

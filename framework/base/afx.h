@@ -30,12 +30,13 @@ constexpr int GetBValue(COLORREF c) {
 }
 
 enum : int { IDOK = 1, IDCANCEL = 2 };
-// Control notification codes: a click, a list's new selection, a text typed
-// into a list's field, an edit box's changed text.
+// Control notification codes: a click, a list's new selection, a grid's
+// row moved to, a text typed into a list's field, an edit box's changed text.
 enum : int {
     BN_CLICKED = 0,
     STN_CLICKED = 0,
     CBN_SELCHANGE = 1,
+    LBN_SELCHANGE = 1,
     CBN_EDITCHANGE = 5,
     EN_CHANGE = 0x0300
 };
@@ -114,6 +115,7 @@ struct MessageMap {
 #define ON_BN_CLICKED(id, fn) ON_CONTROL(BN_CLICKED, id, fn)
 #define ON_STN_CLICKED(id, fn) ON_CONTROL(STN_CLICKED, id, fn)
 #define ON_CBN_SELCHANGE(id, fn) ON_CONTROL(CBN_SELCHANGE, id, fn)
+#define ON_LBN_SELCHANGE(id, fn) ON_CONTROL(LBN_SELCHANGE, id, fn)
 #define ON_CBN_EDITCHANGE(id, fn) ON_CONTROL(CBN_EDITCHANGE, id, fn)
 #define ON_EN_CHANGE(id, fn) ON_CONTROL(EN_CHANGE, id, fn)
 #define ON_WM_SIZE()                                                                               \

@@ -1,6 +1,7 @@
 #pragma once
 // Form templates: controls by id, kind, style and rectangle in dialog units.
 
+#include <string>
 #include <vector>
 
 enum class ControlKind {
@@ -62,6 +63,11 @@ struct DialogTemplate {
     std::vector<DialogItem> items;
     std::vector<ControlLabel> labels;
 };
+
+// The labels of the controls `first` to `last` (ids) of `form`, in its
+// order: the text of the item just before each, translated as the form
+// shows it. For a program that writes what a form shows.
+std::vector<std::string> LabelsBefore(const DialogTemplate& form, int first, int last);
 
 // A form's menu bar: menus of commands, each sent to the form as a button's
 // click with its id would be. A "&" marks the mnemonic; the shortcut is a

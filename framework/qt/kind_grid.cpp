@@ -1,14 +1,21 @@
 #include "framework/qt/kind_grid.h"
 
+#include "framework/base/afx.h"
+
 #include <QFont>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QTableView>
 
 namespace {
-// A grid of texts, read only; Tab leaves it and the arrows move in it.
-QWidget* MakeGrid(const DialogItem& item, QWidget* parent) {
+// A grid of texts, read only; Tab leaves it and the arrows move in it. The
+// row a person moves to is reported as LBN_SELCHANGE.
+QWidget* MakeGrid(const DialogItem& item, QWidget* parent, const ControlNotify& notify) {
     auto* grid = new QTableView(parent);
     grid->setModel(new GridModel(grid));
+    const int id = item.id;
+    QObject::connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, grid,
+                     [notify, id] { notify(id, LBN_SELCHANGE); });
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setFrameShape((item.style & WS_BORDER) ? QFrame::StyledPanel : QFrame::NoFrame);
@@ -91,7 +98,7 @@ void GridModel::Assign(TableContent content) {
 
 const ControlKindOps kGridKind{
     .make = [](const DialogItem& item, QWidget* parent,
-               const ControlNotify&) { return MakeGrid(item, parent); },
+               const ControlNotify& notify) { return MakeGrid(item, parent, notify); },
     .name = [](QWidget* w, const QString& name) { w->setAccessibleName(name); },
     .contentSize = GridContentSize,
     .growsForm = true,

@@ -300,6 +300,149 @@
     </message>
 </context>
 <context>
+    <name>Choose Lens</name>
+    <message>
+        <source>Choose Lens</source>
+        <translation>Objektiv wählen</translation>
+    </message>
+    <message>
+        <source>Lens in use: %1.</source>
+        <translation>Objektiv in Gebrauch: %1.</translation>
+    </message>
+    <message>
+        <source>No lens chosen: the lists offer every focal length and aperture.</source>
+        <translation>Kein Objektiv gewählt: Die Listen bieten jede Brennweite und Blende.</translation>
+    </message>
+    <message>
+        <source>Maker</source>
+        <translation>Hersteller</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Focal length</source>
+        <translation>Brennweite</translation>
+    </message>
+    <message>
+        <source>Widest aperture</source>
+        <translation>Größte Blende</translation>
+    </message>
+    <message>
+        <source>Mount</source>
+        <translation>Bajonett</translation>
+    </message>
+    <message>
+        <source>Yours</source>
+        <translation>Ihres</translation>
+    </message>
+    <message>
+        <source>Find your lens and pick it, or give a lens of your own.</source>
+        <translation>Suchen Sie Ihr Objektiv und wählen Sie es, oder geben Sie ein eigenes Objektiv an.</translation>
+    </message>
+    <message>
+        <source>The widest aperture of %1 is not known; give it as a lens of your own.</source>
+        <translation>Die größte Blende von %1 ist nicht bekannt; geben Sie es als eigenes Objektiv an.</translation>
+    </message>
+    <message>
+        <source>%1 is not one of your lenses; only yours can be removed.</source>
+        <translation>%1 ist keines Ihrer Objektive; nur Ihre eigenen können entfernt werden.</translation>
+    </message>
+    <message>
+        <source>Pick one of your lenses to remove it.</source>
+        <translation>Wählen Sie eines Ihrer Objektive, um es zu entfernen.</translation>
+    </message>
+    <message>
+        <source>Remove %1 from your lenses?</source>
+        <translation>%1 aus Ihren Objektiven entfernen?</translation>
+    </message>
+    <message>
+        <source>Remove Lens</source>
+        <translation>Objektiv entfernen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Find:</source>
+        <translation>Suchen:</translation>
+    </message>
+    <message>
+        <source>Or a lens of your own:</source>
+        <translation>Oder ein eigenes Objektiv:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Focal length (mm):</source>
+        <translation>Brennweite (mm):</translation>
+    </message>
+    <message>
+        <source>Widest aperture:</source>
+        <translation>Größte Blende:</translation>
+    </message>
+    <message>
+        <source>Smallest aperture:</source>
+        <translation>Kleinste Blende:</translation>
+    </message>
+    <message>
+        <source>Minimum focus (m):</source>
+        <translation>Naheinstellgrenze (m):</translation>
+    </message>
+    <message>
+        <source>Pupil magnification:</source>
+        <translation>Pupillenmaßstab:</translation>
+    </message>
+    <message>
+        <source>Framing; subject width to frame:</source>
+        <translation>Bildausschnitt; Motivbreite:</translation>
+    </message>
+    <message>
+        <source>No Lens</source>
+        <translation>Kein Objektiv</translation>
+    </message>
+    <message>
+        <source>Use Lens</source>
+        <translation>Objektiv verwenden</translation>
+    </message>
+    <message>
+        <source>Matching lenses</source>
+        <translation>Passende Objektive</translation>
+    </message>
+    <message>
+        <source>Subject width to frame</source>
+        <translation>Motivbreite für den Bildausschnitt</translation>
+    </message>
+    <message>
+        <source>Give the focal length (“50” or “24-105”) and the widest aperture (“2” or “3.5-5.6”) as numbers.</source>
+        <translation>Geben Sie die Brennweite („50“ oder „24-105“) und die größte Blende („2“ oder „3,5-5,6“) als Zahlen an.</translation>
+    </message>
+    <message>
+        <source>Distance from the lens:</source>
+        <translation>Entfernung vom Objektiv:</translation>
+    </message>
+    <message>
+        <source>Horizontal angle of view:</source>
+        <translation>Waagerechter Bildwinkel:</translation>
+    </message>
+    <message>
+        <source>Vertical angle of view:</source>
+        <translation>Senkrechter Bildwinkel:</translation>
+    </message>
+    <message>
+        <source>Diagonal angle of view:</source>
+        <translation>Diagonaler Bildwinkel:</translation>
+    </message>
+    <message>
+        <source>Field at the subject:</source>
+        <translation>Bildfeld am Motiv:</translation>
+    </message>
+</context>
+<context>
     <name>Circle of Confusion</name>
     <message>
         <source>Circle of Confusion</source>
@@ -1920,6 +2063,10 @@ je eine Zeile.
         <source>Close-Up and &amp;Stacking…</source>
         <translation>&amp;Nahaufnahme und Focus-Stacking…</translation>
     </message>
+    <message>
+        <source>Choose &amp;Lens…</source>
+        <translation>&amp;Objektiv wählen…</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -2029,26 +2176,6 @@ je eine Zeile.
 </context>
 <context>
     <name>Framing</name>
-    <message>
-        <source>Distance from the lens:</source>
-        <translation>Entfernung vom Objektiv:</translation>
-    </message>
-    <message>
-        <source>Horizontal angle of view:</source>
-        <translation>Waagerechter Bildwinkel:</translation>
-    </message>
-    <message>
-        <source>Vertical angle of view:</source>
-        <translation>Senkrechter Bildwinkel:</translation>
-    </message>
-    <message>
-        <source>Diagonal angle of view:</source>
-        <translation>Diagonaler Bildwinkel:</translation>
-    </message>
-    <message>
-        <source>Field at the subject:</source>
-        <translation>Bildfeld am Motiv:</translation>
-    </message>
     <message>
         <source>“%1” is not a length.</source>
         <translation>„%1“ ist keine Länge.</translation>
@@ -2224,6 +2351,10 @@ je eine Zeile.
         <source>Custom…</source>
         <translation>Eigener…</translation>
     </message>
+    <message>
+        <source>Other lens…</source>
+        <translation>Anderes Objektiv…</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -2249,6 +2380,14 @@ je eine Zeile.
     <message>
         <source>Open Photo</source>
         <translation>Foto öffnen</translation>
+    </message>
+    <message>
+        <source>The lens could not be kept for the next run.
+
+%1</source>
+        <translation>Das Objektiv konnte nicht für den nächsten Start behalten werden.
+
+%1</translation>
     </message>
 </context>
 <context>

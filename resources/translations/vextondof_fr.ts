@@ -300,6 +300,149 @@
     </message>
 </context>
 <context>
+    <name>Choose Lens</name>
+    <message>
+        <source>Choose Lens</source>
+        <translation>Choisir l’objectif</translation>
+    </message>
+    <message>
+        <source>Lens in use: %1.</source>
+        <translation>Objectif utilisé : %1.</translation>
+    </message>
+    <message>
+        <source>No lens chosen: the lists offer every focal length and aperture.</source>
+        <translation>Aucun objectif choisi : les listes offrent toutes les focales et ouvertures.</translation>
+    </message>
+    <message>
+        <source>Maker</source>
+        <translation>Fabricant</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>Focal length</source>
+        <translation>Focale</translation>
+    </message>
+    <message>
+        <source>Widest aperture</source>
+        <translation>Ouverture maximale</translation>
+    </message>
+    <message>
+        <source>Mount</source>
+        <translation>Monture</translation>
+    </message>
+    <message>
+        <source>Yours</source>
+        <translation>Le vôtre</translation>
+    </message>
+    <message>
+        <source>Find your lens and pick it, or give a lens of your own.</source>
+        <translation>Trouvez votre objectif et choisissez-le, ou décrivez un objectif à vous.</translation>
+    </message>
+    <message>
+        <source>The widest aperture of %1 is not known; give it as a lens of your own.</source>
+        <translation>L’ouverture maximale de %1 n’est pas connue ; décrivez-le comme un objectif à vous.</translation>
+    </message>
+    <message>
+        <source>%1 is not one of your lenses; only yours can be removed.</source>
+        <translation>%1 n’est pas l’un de vos objectifs ; seuls les vôtres peuvent être retirés.</translation>
+    </message>
+    <message>
+        <source>Pick one of your lenses to remove it.</source>
+        <translation>Choisissez l’un de vos objectifs pour le retirer.</translation>
+    </message>
+    <message>
+        <source>Remove %1 from your lenses?</source>
+        <translation>Retirer %1 de vos objectifs ?</translation>
+    </message>
+    <message>
+        <source>Remove Lens</source>
+        <translation>Retirer l’objectif</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Find:</source>
+        <translation>Chercher :</translation>
+    </message>
+    <message>
+        <source>Or a lens of your own:</source>
+        <translation>Ou un objectif à vous :</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>Focal length (mm):</source>
+        <translation>Focale (mm) :</translation>
+    </message>
+    <message>
+        <source>Widest aperture:</source>
+        <translation>Ouverture maximale :</translation>
+    </message>
+    <message>
+        <source>Smallest aperture:</source>
+        <translation>Ouverture minimale :</translation>
+    </message>
+    <message>
+        <source>Minimum focus (m):</source>
+        <translation>Mise au point mini (m) :</translation>
+    </message>
+    <message>
+        <source>Pupil magnification:</source>
+        <translation>Grandissement pupillaire :</translation>
+    </message>
+    <message>
+        <source>Framing; subject width to frame:</source>
+        <translation>Cadrage ; largeur du sujet :</translation>
+    </message>
+    <message>
+        <source>No Lens</source>
+        <translation>Aucun objectif</translation>
+    </message>
+    <message>
+        <source>Use Lens</source>
+        <translation>Utiliser l’objectif</translation>
+    </message>
+    <message>
+        <source>Matching lenses</source>
+        <translation>Objectifs trouvés</translation>
+    </message>
+    <message>
+        <source>Subject width to frame</source>
+        <translation>Largeur du sujet à cadrer</translation>
+    </message>
+    <message>
+        <source>Give the focal length (“50” or “24-105”) and the widest aperture (“2” or “3.5-5.6”) as numbers.</source>
+        <translation>Indiquez la focale (« 50 » ou « 24-105 ») et l’ouverture maximale (« 2 » ou « 3,5-5,6 ») en nombres.</translation>
+    </message>
+    <message>
+        <source>Distance from the lens:</source>
+        <translation>Distance à l’objectif :</translation>
+    </message>
+    <message>
+        <source>Horizontal angle of view:</source>
+        <translation>Angle de champ horizontal :</translation>
+    </message>
+    <message>
+        <source>Vertical angle of view:</source>
+        <translation>Angle de champ vertical :</translation>
+    </message>
+    <message>
+        <source>Diagonal angle of view:</source>
+        <translation>Angle de champ diagonal :</translation>
+    </message>
+    <message>
+        <source>Field at the subject:</source>
+        <translation>Champ au sujet :</translation>
+    </message>
+</context>
+<context>
     <name>Circle of Confusion</name>
     <message>
         <source>Circle of Confusion</source>
@@ -1925,6 +2068,10 @@ capteur, une ligne chacun.
         <source>Close-Up and &amp;Stacking…</source>
         <translation>&amp;Macro et empilement de mise au point…</translation>
     </message>
+    <message>
+        <source>Choose &amp;Lens…</source>
+        <translation>Choisir l’ob&amp;jectif…</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -2034,26 +2181,6 @@ capteur, une ligne chacun.
 </context>
 <context>
     <name>Framing</name>
-    <message>
-        <source>Distance from the lens:</source>
-        <translation>Distance à l’objectif :</translation>
-    </message>
-    <message>
-        <source>Horizontal angle of view:</source>
-        <translation>Angle de champ horizontal :</translation>
-    </message>
-    <message>
-        <source>Vertical angle of view:</source>
-        <translation>Angle de champ vertical :</translation>
-    </message>
-    <message>
-        <source>Diagonal angle of view:</source>
-        <translation>Angle de champ diagonal :</translation>
-    </message>
-    <message>
-        <source>Field at the subject:</source>
-        <translation>Champ au sujet :</translation>
-    </message>
     <message>
         <source>“%1” is not a length.</source>
         <translation>« %1 » n’est pas une longueur.</translation>
@@ -2229,6 +2356,10 @@ capteur, une ligne chacun.
         <source>Custom…</source>
         <translation>Personnalisé…</translation>
     </message>
+    <message>
+        <source>Other lens…</source>
+        <translation>Autre objectif…</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -2254,6 +2385,14 @@ capteur, une ligne chacun.
     <message>
         <source>Open Photo</source>
         <translation>Ouvrir une photo</translation>
+    </message>
+    <message>
+        <source>The lens could not be kept for the next run.
+
+%1</source>
+        <translation>L’objectif n’a pas pu être gardé pour la prochaine fois.
+
+%1</translation>
     </message>
 </context>
 <context>
