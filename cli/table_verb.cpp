@@ -155,6 +155,7 @@ CommandResult TableVerb(const std::vector<std::string>& args, const CommandLineC
             ReadTableLens(parsed, machine, "table", options.steps, choices, lens, request))
         return *failed;
     request.shows = options.shows;
+    request.owned = choices.lens;
     CommandResult result;
     result.err = choices.warning;
     std::string cutNote;

@@ -1,5 +1,6 @@
 #include "closeup/close_up_dlg.h"
 #include "closeup/close_up_template.h"
+#include "lenses/lens_limits.h"
 
 #include "framework/base/translate.h"
 #include "framework/qt/msgbox.h"
@@ -37,9 +38,9 @@ std::string Typed(const CEdit& edit) {
 }
 } // namespace
 
-CCloseUpDlg::CCloseUpDlg(Lens lens, CWnd* parent)
-    : CDialog(kCloseUpTemplate, parent), m_lens(std::move(lens)), m_settings(UserNumberSettings()) {
-}
+CCloseUpDlg::CCloseUpDlg(Lens lens, std::optional<LensRecord> owned, CWnd* parent)
+    : CDialog(kCloseUpTemplate, parent), m_lens(std::move(lens)), m_owned(std::move(owned)),
+      m_settings(UserNumberSettings()) {}
 
 void CCloseUpDlg::DoDataExchange(CDataExchange* dx) {
     CDialog::DoDataExchange(dx);
@@ -73,7 +74,9 @@ BOOL CCloseUpDlg::OnInitDialog() {
     m_cboStackBy.SetCurSel(0);
     m_editDistance.SetWindowText(Utf8ToCString(m_lens.distanceText));
     m_editExtension.SetWindowText(u"0");
-    m_editPupil.SetWindowText(u"1");
+    m_editPupil.SetWindowText(m_owned && m_owned->pupil > 0
+                                  ? Utf8ToCString(FormatShortest(m_owned->pupil, 6, m_settings))
+                                  : CString(u"1")); // the lens's own, when it is known
     m_editOverlap.SetWindowText(u"20");
     m_chkInfinite.SetCheck(BST_CHECKED);
     m_filling = false;
@@ -123,9 +126,16 @@ void CCloseUpDlg::Recompute() {
     const std::vector<std::string> texts = CloseUpTexts(read.shot, m_lens, m_settings);
     for (std::size_t i = 0; i < kCloseUpLines; ++i)
         m_results[i].SetWindowText(i < texts.size() ? Utf8ToCString(texts[i]) : CString());
-    m_lblWarning.SetWindowText(Utf8ToCString(read.shot.refusal.empty()
-                                                 ? CloseUpWarning(read.shot, m_lens, m_settings)
-                                                 : read.shot.refusal));
+    std::string warning = read.shot.refusal.empty() ? CloseUpWarning(read.shot, m_lens, m_settings)
+                                                    : read.shot.refusal;
+    // Beyond the lens's own reach, when nothing is put behind it.
+    const std::string extension(TrimBlanks(typed.extension));
+    if (m_owned && read.shot.refusal.empty() && (extension.empty() || extension == "0"))
+        if (const std::string beyond =
+                BeyondReachNote(*m_owned, m_lens.focalLength, read.shot.magnification, m_settings);
+            !beyond.empty())
+            warning = warning.empty() ? beyond : beyond + " " + warning;
+    m_lblWarning.SetWindowText(Utf8ToCString(warning));
 
     StackTyped stack;
     stack.by = m_cboStackBy.GetCurSel() == 1 ? StackBy::Rail : StackBy::Lens;

@@ -9,10 +9,12 @@
 #include "framework/base/file.h"
 #include "framework/qt/controls.h"
 #include "framework/qt/dialog.h"
+#include "lenses/lens_catalog.h"
 #include "resources/resource.h"
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 class CCloseUpDlg : public CDialog {
@@ -21,7 +23,10 @@ class CCloseUpDlg : public CDialog {
 
     // The main form's lens as a press of Calculate reads it; its distance,
     // as typed, is the subject's at first.
-    explicit CCloseUpDlg(Lens lens, CWnd* parent = nullptr);
+    // `owned`: the lens in use, whose pupil magnification and reach the form
+    // takes; none for no lens.
+    explicit CCloseUpDlg(Lens lens, std::optional<LensRecord> owned = std::nullopt,
+                         CWnd* parent = nullptr);
 
   protected:
     void DoDataExchange(CDataExchange* dx) override;
@@ -39,6 +44,7 @@ class CCloseUpDlg : public CDialog {
     CloseUpTyped TypedShot() const;
 
     Lens m_lens;
+    std::optional<LensRecord> m_owned;
     NumberSettings m_settings;
     CEdit m_editMagnification, m_editDistance, m_editExtension, m_editPupil;
     CComboBox m_cboStackBy;

@@ -10,7 +10,7 @@ const Room kCloseUpRoom{
     {ID_FILE_CLOSE_UP, TR_NOOP("File menu", "Close-Up and &Stacking\u2026"), "Ctrl+M"},
     [](MainForm& main) {
         if (std::optional<Lens> lens = main.RequireLens()) {
-            CCloseUpDlg form(std::move(*lens));
+            CCloseUpDlg form(std::move(*lens), main.ChosenLens());
             form.DoModal();
         }
     }};

@@ -71,6 +71,17 @@ std::optional<double> GreatestMagnification(const LensRecord& lens, double f) {
     return f / (s - f);
 }
 
+std::string BeyondReachNote(const LensRecord& lens, double f, double m,
+                            const NumberSettings& settings) {
+    const std::optional<double> greatest = GreatestMagnification(lens, f);
+    if (!greatest || !(m > *greatest * (1 + 1e-9)))
+        return {};
+    return Arg(
+        Tr("Lenses", "Without extension this lens reaches at most %1\u00D7, at %2 m from "
+                     "the sensor."),
+        {FormatShortest(*greatest, 2, settings), FormatShortest(lens.minFocus, 3, settings)});
+}
+
 namespace {
 // A number as a list's entries write theirs, "." always: to a tenth, or to
 // a hundredth where a tenth would not be it ("23.0", "4.7", "10.25").

@@ -36,6 +36,13 @@ std::string MinimumFocusNote(const LensRecord& lens, const LensSetup& setup, dou
 // none when that is not known.
 std::optional<double> GreatestMagnification(const LensRecord& lens, double f);
 
+// When magnification `m` is beyond what the lens gives at focal length `f`
+// without extension, the sentence that says so ("Without extension this
+// lens reaches at most 0.25×, at 0.45 m from the sensor."); empty otherwise,
+// and when its minimum focus distance is not known.
+std::string BeyondReachNote(const LensRecord& lens, double f, double m,
+                            const NumberSettings& settings);
+
 // The entries of a focal-length list (`all`, valued in mm) a lens leaves:
 // those within its range, in order, with its two ends where the list has
 // no entry of theirs (a prime: its one focal length).

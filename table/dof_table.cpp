@@ -1,5 +1,7 @@
 #include "table/dof_table.h"
 
+#include "lenses/lens_limits.h"
+
 #include "calc/feet_inches.h"
 #include "calc/fine_lengths.h"
 #include "calc/typed_distance.h"
@@ -186,6 +188,22 @@ TableRows::TableRows(const TableRequest& request, const NumberSettings& settings
             reach[0] = static_cast<char>(reach[0] - 'a' + 'A');
         t.closeUpNote = std::string(kCloseUpMark) + " " + reach + ".";
     }
+    if (request.owned && request.owned->minFocus > 0 &&
+        std::any_of(request.distances.begin(), request.distances.end(),
+                    [this](double d) { return Nearer(d); })) {
+        const LengthWriting writing(request.lens.Unit(), settings);
+        const std::string nearer =
+            std::string(kNearerMark) + " " +
+            Arg(Tr("DOF Table", "Nearer than this lens focuses: %1 from the sensor."),
+                {writing.WithUnit(
+                    FromMillimetres(request.lens.Unit().factor)(request.owned->minFocus * 1000))});
+        t.closeUpNote += (t.closeUpNote.empty() ? "" : " ") + nearer;
+    }
+}
+
+bool TableRows::Nearer(double distance) const {
+    const std::optional<LensRecord>& owned = m_request.owned;
+    return owned && !MinimumFocusNote(*owned, m_request.lens.At(0), distance, m_settings).empty();
 }
 
 void TableRows::Row(std::size_t index, std::string& header, std::vector<std::string>& cells) const {
@@ -202,6 +220,8 @@ void TableRows::Row(std::size_t index, std::string& header, std::vector<std::str
                     : Short(distance, m_settings) + m_suffix;
     if (m_reach && distance > *m_reach)
         header += std::string(" ") + kCloseUpMark;
+    if (Nearer(distance))
+        header += std::string(" ") + kNearerMark;
     for (std::size_t column = 0; column < m_lenses.size(); ++column)
         cells.push_back(Cell(Depth(column, distance), distance));
 }

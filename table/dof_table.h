@@ -8,6 +8,7 @@
 #include "calc/fine_lengths.h"
 #include "calc/lens.h"
 #include "framework/base/translate.h"
+#include "lenses/lens_catalog.h"
 #include "lists/aperture_stops.h"
 
 #include <optional>
@@ -33,6 +34,7 @@ struct TableRequest {
     TableShows shows = TableShows::Limits;
     int selectedAperture = -1;           // the column in bold, if any
     std::optional<double> typedDistance; // its row in bold, when one of the rows
+    std::optional<LensRecord> owned;     // the lens in use: rows nearer than it focuses marked
 };
 
 struct DofTable {
@@ -44,12 +46,15 @@ struct DofTable {
     int boldColumn = -1;                         // the selected aperture's column
     std::string roundingNote;                    // how the numbers are rounded
     std::string diffractionNote;                 // empty when no column is marked
-    std::string closeUpNote; // rows marked beyond a close-up lens's reach; empty when none is
+    // Rows marked beyond a close-up lens's reach, and nearer than the lens in
+    // use focuses; empty when none is.
+    std::string closeUpNote;
 };
 
 inline constexpr const char* kHyperfocalRow = TR_NOOP("DOF Table", "Hyperfocal");
 inline constexpr const char* kDiffractionMark = "*";
 inline constexpr const char* kCloseUpMark = "\u2020"; // after a row a close-up lens cannot reach
+inline constexpr const char* kNearerMark = "\u2021";  // after a row nearer than the lens focuses
 inline constexpr const char* kInfinitySign = "\u221E";
 inline constexpr const char* kNoValue = "\u2014"; // a cell Calculate refuses
 
@@ -96,10 +101,11 @@ class TableRows {
     const NumberSettings& m_settings;
     int m_decimals;
     LengthWriting m_writing;
-    bool m_fixed = false;          // every number to m_decimals, as asked
-    bool m_tape = false;           // feet and inches, to the half inch or finer
-    std::string m_suffix;          // the unit's, after each distance
-    std::optional<double> m_reach; // of a close-up lens, in the unit
+    bool m_fixed = false;               // every number to m_decimals, as asked
+    bool m_tape = false;                // feet and inches, to the half inch or finer
+    std::string m_suffix;               // the unit's, after each distance
+    std::optional<double> m_reach;      // of a close-up lens, in the unit
+    bool Nearer(double distance) const; // than the lens in use focuses
     DofTable m_frame;
     std::vector<LensSetup> m_lenses; // each column's, read once as a press reads it
 };

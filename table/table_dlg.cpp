@@ -34,9 +34,9 @@ CString T(const char* text) {
 
 } // namespace
 
-CDofTableDlg::CDofTableDlg(Lens lens, CWnd* parent)
-    : CDialog(kDofTableTemplate, parent), m_lens(std::move(lens)), m_settings(UserNumberSettings()),
-      m_heading(MakeTableHeading(m_lens, m_settings)) {}
+CDofTableDlg::CDofTableDlg(Lens lens, std::optional<LensRecord> owned, CWnd* parent)
+    : CDialog(kDofTableTemplate, parent), m_lens(std::move(lens)), m_owned(std::move(owned)),
+      m_settings(UserNumberSettings()), m_heading(MakeTableHeading(m_lens, m_settings)) {}
 
 void CDofTableDlg::DoDataExchange(CDataExchange* dx) {
     CDialog::DoDataExchange(dx);
@@ -84,6 +84,7 @@ TableRequest CDofTableDlg::Request(std::string& refusal) const {
         !distances.refusal.empty() || typed != m_defaultDistances ? distances.refusal : m_cutNote;
     TableRequest request;
     request.lens = m_lens;
+    request.owned = m_owned;
     request.distances = distances.values;
     request.typedDistance = m_lens.TypedDistance();
     request.shows = static_cast<TableShows>(std::max(0, m_cboShow.GetCurSel()));

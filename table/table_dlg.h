@@ -20,7 +20,9 @@ class CDofTableDlg : public CDialog {
 
     // The main form's lens as a press of Calculate reads it; its distance,
     // when it has one, is a valid typed distance, marked among the rows.
-    explicit CDofTableDlg(Lens lens, CWnd* parent = nullptr);
+    // `owned`: the lens in use, whose nearest focus marks the rows nearer; none for no lens.
+    explicit CDofTableDlg(Lens lens, std::optional<LensRecord> owned = std::nullopt,
+                          CWnd* parent = nullptr);
 
   protected:
     void DoDataExchange(CDataExchange* dx) override;
@@ -41,6 +43,7 @@ class CDofTableDlg : public CDialog {
     ApertureLists Apertures() const { return {m_cboFrom, m_cboTo, m_cboSteps}; }
 
     Lens m_lens;
+    std::optional<LensRecord> m_owned;
     NumberSettings m_settings;
     TablePageHeading m_heading;
     CTableCtrl m_table;

@@ -9,7 +9,7 @@ extern const Room kTableRoom;
 const Room kTableRoom{{ID_FILE_DOF_TABLE, TR_NOOP("File menu", "DOF &Table\u2026"), "Ctrl+T"},
                       [](MainForm& main) {
                           if (std::optional<Lens> lens = main.RequireTableLens()) {
-                              CDofTableDlg form(std::move(*lens));
+                              CDofTableDlg form(std::move(*lens), main.ChosenLens());
                               form.DoModal();
                           }
                       }};

@@ -37,20 +37,25 @@ for target in "${targets[@]}"; do
   done < <(find "$folder" -maxdepth 1 -type f \( -name '*.h' -o -name '*.inc' \) | sort)
 done
 
-# What a target may reach: itself and everything it links to.
+# What a target may reach: itself and everything it links to, worked out
+# once for all targets (each pass adds what the dependencies reach).
 declare -A reach
-reaches() {
-  local target=$1 dep
-  [ -n "${reach[$target]:-}" ] && { echo "${reach[$target]}"; return; }
-  local all=" $target "
-  for dep in ${deps_of[$target]}; do
-    for reached in $(reaches "$dep"); do
-      case $all in *" $reached "*) ;; *) all+="$reached " ;; esac
+for target in "${targets[@]}"; do reach[$target]=" $target "; done
+changed=1
+while [ $changed = 1 ]; do
+  changed=0
+  for target in "${targets[@]}"; do
+    for dep in ${deps_of[$target]}; do
+      for reached in ${reach[$dep]:-$dep}; do
+        case ${reach[$target]} in
+          *" $reached "*) ;;
+          *) reach[$target]+="$reached "; changed=1 ;;
+        esac
+      done
     done
   done
-  reach[$target]=$all
-  echo "$all"
-}
+done
+reaches() { echo "${reach[$1]:- $1 }"; }
 
 status=0
 for file in "${!owner[@]}"; do

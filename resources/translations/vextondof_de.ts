@@ -2006,6 +2006,10 @@ je eine Zeile.
         <source>Distances in %1, rounded to %2 (%3); Hyperfocal: the distance (and the nearest sharp point when focused there).</source>
         <translation>Entfernungen in %1, gerundet auf %2 (%3); Hyperfokal: die Distanz (und der nächste scharfe Punkt bei Fokus darauf).</translation>
     </message>
+    <message>
+        <source>Nearer than this lens focuses: %1 from the sensor.</source>
+        <translation>Näher, als dieses Objektiv fokussiert: %1 vom Sensor.</translation>
+    </message>
 </context>
 <context>
     <name>Diopter</name>
@@ -2303,6 +2307,10 @@ je eine Zeile.
     <message>
         <source>A lens of one focal length has one widest aperture.</source>
         <translation>Ein Objektiv mit einer Brennweite hat eine größte Blende.</translation>
+    </message>
+    <message>
+        <source>Without extension this lens reaches at most %1×, at %2 m from the sensor.</source>
+        <translation>Ohne Zwischenring erreicht dieses Objektiv höchstens %1×, bei %2 m vom Sensor.</translation>
     </message>
 </context>
 <context>

@@ -2011,6 +2011,10 @@ capteur, une ligne chacun.
         <source>Distances in %1, rounded to %2 (%3); Hyperfocal: the distance (and the nearest sharp point when focused there).</source>
         <translation>Distances en %1, arrondies à %2 (%3) ; Hyperfocale : la distance (et le point net le plus proche avec la mise au point à cette distance).</translation>
     </message>
+    <message>
+        <source>Nearer than this lens focuses: %1 from the sensor.</source>
+        <translation>Plus près que la mise au point minimale de cet objectif : %1 du capteur.</translation>
+    </message>
 </context>
 <context>
     <name>Diopter</name>
@@ -2308,6 +2312,10 @@ capteur, une ligne chacun.
     <message>
         <source>A lens of one focal length has one widest aperture.</source>
         <translation>Un objectif à une seule focale a une seule plus grande ouverture.</translation>
+    </message>
+    <message>
+        <source>Without extension this lens reaches at most %1×, at %2 m from the sensor.</source>
+        <translation>Sans bague allonge, cet objectif atteint au plus %1×, à %2 m du capteur.</translation>
     </message>
 </context>
 <context>

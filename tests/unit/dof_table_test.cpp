@@ -325,3 +325,27 @@ TEST(DofTable, EachUnitRoundsToItsOwnDecimals) {
             << row.name << ": " << cell;
     }
 }
+
+// A lens focusing no nearer than 0.45 m from the sensor: with 50 mm, 0.3 m
+// from the lens is 0.3 + 0.05·0.3/0.25 = 0.36 m from the sensor (marked),
+// 0.4 m is 0.457 m (not marked).
+TEST(DofTable, RowsNearerThanTheLensFocusesAreMarked) {
+    TableRequest request;
+    request.lens = ReadLens({"50.0", "", "2", "0.0300", 1.0, "", ""}, NumberSettings{});
+    request.apertures = Apertures(7, 7); // f/8
+    request.distances = {0.3, 0.4, 2};
+    LensRecord owned;
+    owned.name = "Old 50";
+    owned.focalMin = owned.focalMax = 50;
+    owned.widestAtMin = owned.widestAtMax = 1.8;
+    owned.minFocus = 0.45;
+    request.owned = owned;
+    const DofTable table = MakeTable(request, NumberSettings{});
+    EXPECT_EQ(table.rows, (std::vector<std::string>{"Hyperfocal", "0.3 m \u2021", "0.4 m", "2 m"}));
+    EXPECT_EQ(table.closeUpNote, "\u2021 Nearer than this lens focuses: 0.45 m from the sensor.");
+    // Its minimum focus not known, or no lens: nothing marked.
+    request.owned->minFocus = 0;
+    EXPECT_EQ(MakeTable(request, NumberSettings{}).closeUpNote, "");
+    request.owned.reset();
+    EXPECT_EQ(MakeTable(request, NumberSettings{}).rows[1], "0.3 m");
+}

@@ -54,16 +54,25 @@ TEST(LensLists, TheAperturesALensOpensToAtEachFocalLength) {
          Zoom("kit", 18, 55, 3.5, 5.6),
          55,
          {"f/5.6", "f/8", "f/11", "f/16", "f/22"}},
-        {"constant f/4 zoom", Zoom("L", 24, 105, 4, 4), 70, {"f/4", "f/5.6", "f/8", "f/11", "f/16", "f/22"}},
+        {"constant f/4 zoom",
+         Zoom("L", 24, 105, 4, 4),
+         70,
+         {"f/4", "f/5.6", "f/8", "f/11", "f/16", "f/22"}},
         {"RF 24-105 f/4-7.1 at 50 mm: f/5.32",
          Zoom("RF", 24, 105, 4, 7.1),
          50,
          {"f/5.4", "f/5.6", "f/8", "f/11", "f/16", "f/22"}},
-        {"f/1.8 prime: the list's f/1.8", Zoom("50", 50, 50, 1.8, 1.8, 16), 50,
+        {"f/1.8 prime: the list's f/1.8",
+         Zoom("50", 50, 50, 1.8, 1.8, 16),
+         50,
          {"f/1.8", "f/2", "f/2.8", "f/4", "f/5.6", "f/8", "f/11", "f/16"}},
-        {"closing to f/29, beyond the list's stops", Zoom("tele", 100, 400, 4.5, 5.6, 29), 100,
+        {"closing to f/29, beyond the list's stops",
+         Zoom("tele", 100, 400, 4.5, 5.6, 29),
+         100,
          {"f/4.5", "f/5.6", "f/8", "f/11", "f/16", "f/22", "f/29"}},
-        {"closing to f/45", Zoom("macro", 100, 100, 2.8, 2.8, 45), 100,
+        {"closing to f/45",
+         Zoom("macro", 100, 100, 2.8, 2.8, 45),
+         100,
          {"f/2.8", "f/4", "f/5.6", "f/8", "f/11", "f/16", "f/22", "f/32", "f/45"}},
     };
     for (const auto& row : rows)
@@ -85,7 +94,8 @@ TEST(LensLists, AnApertureNotKnownLeavesEveryStop) {
 
 TEST(LensLists, TheFocalLengthsALensHas) {
     const std::vector<ChoiceEntry> all = FocalLengthChoices();
-    const std::vector<std::string> kit = Names(FocalLengthsOfLens(all, Zoom("kit", 18, 55, 3.5, 5.6)));
+    const std::vector<std::string> kit =
+        Names(FocalLengthsOfLens(all, Zoom("kit", 18, 55, 3.5, 5.6)));
     ASSERT_EQ(kit.size(), 75u); // 18.0 to 55.0 by 0.5
     EXPECT_EQ(kit.front(), "18.0");
     EXPECT_EQ(kit.back(), "55.0");
@@ -140,7 +150,8 @@ TEST(LensLists, ALensOfOnesOwnAsTyped) {
     NumberSettings german;
     german.decimalSeparator = ",";
     german.thousandsSeparator = ".";
-    std::optional<LensRecord> zoom = ReadTypedLens({"Kit", "18-55", "f/3.5-5.6", "", "", ""}, english);
+    std::optional<LensRecord> zoom =
+        ReadTypedLens({"Kit", "18-55", "f/3.5-5.6", "", "", ""}, english);
     ASSERT_TRUE(zoom);
     EXPECT_EQ(zoom->focalMax, 55);
     EXPECT_EQ(zoom->widestAtMax, 5.6);
