@@ -48,6 +48,15 @@ ChoicesToUse ChoicesOf(MainForm& main, const PhotoShot& shot, const PhotoCamera&
     if (!lens.distanceText.empty())
         use.distance = lens.distanceText;
     use.clearDiopter = true;
+    // The photo's lens, as found; with none found, no lens, so that nothing
+    // the photo records is refused for a lens it was not taken with.
+    use.lens = std::optional<LensRecord>();
+    if (!camera.lens.empty())
+        for (const LensRecord& found : AllLenses(ReadOwnLenses(main.PersonsFiles())))
+            if (found.name == camera.lens && found.widestAtMin > 0) {
+                use.lens = found;
+                break;
+            }
     return use;
 }
 
