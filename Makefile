@@ -30,6 +30,7 @@ bench:
 	@$(BUILD)/bench/chart-bench
 	@$(BUILD)/bench/stack-bench
 	@$(BUILD)/bench/chooser-bench
+	@$(BUILD)/bench/chooser-bench 21 lens
 	@$(BUILD)/bench/photo-bench $(BUILD)/app/vextondof tests/scenarios/photos/group.jpg
 	@$(BUILD)/bench/cli-bench $(BUILD)/app/vextondof $(BUILD)/bench/bare-calculate $(BUILD)/bench/bare-csv
 

@@ -1,9 +1,10 @@
-// The camera chooser: from the command to the form's first paint (lensfun's
-// database read on the way, as the first open reads it), and from a key
-// typed into "Find" to the matches painted, in the real program; beside a
-// bare Qt program that reads the database with lensfun itself and shows the
-// same matches in a QTableWidget. Each first open runs in a process of its
-// own, alternating with the bare one.
+// The camera chooser and the lens chooser: from the command to the form's
+// first paint (lensfun's database read on the way, as the first open reads
+// it), and from a key typed into "Find" to the matches painted, in the real
+// program; beside a bare Qt program that reads the database with lensfun
+// itself and shows the same matches in a QTableWidget. Each first open runs
+// in a process of its own, alternating with the bare one.
+//   chooser-bench [RUNS] [lens]
 #include "bench/in_process.h"
 #include "finder/camera_search.h"
 #include "finder/lensfun_cameras.h"
@@ -28,8 +29,19 @@ namespace {
 using Clock = BenchClock;
 
 constexpr int kRuns = 21;
-constexpr const char* kWords = "sony a7 iv";
 constexpr std::size_t kMostMatches = 50;
+
+// The chooser measured: its command, form, boxes and the words typed.
+struct Chooser {
+    const char* name;
+    int command, form, find, matches;
+    const char* words;
+};
+const Chooser kCameraChooser{"camera chooser", ID_FILE_CHOOSE_CAMERA, IDD_CHOOSE_CAMERA,
+                             IDC_CHOOSE_FIND,  IDC_CHOOSE_MATCHES,    "sony a7 iv"};
+const Chooser kLensChooser{"lens chooser", ID_FILE_CHOOSE_LENS, IDD_CHOOSE_LENS,
+                           IDC_LENS_FIND,  IDC_LENS_MATCHES,    "24-105 f4"};
+const Chooser* g_chooser = &kCameraChooser;
 
 Clock::time_point g_commanded;
 int g_pipe = -1;
@@ -56,9 +68,9 @@ double Keystroke(QWidget* field, QWidget* grid, QChar key) {
 double KeystrokeMedian(QWidget* field, QWidget* grid) {
     std::vector<double> times;
     for (int round = 0; round < 5; ++round) {
-        for (const char c : std::string(kWords))
+        for (const char c : std::string(g_chooser->words))
             times.push_back(Keystroke(field, grid, QChar(c)));
-        for (std::size_t i = 0; i < std::string(kWords).size(); ++i)
+        for (std::size_t i = 0; i < std::string(g_chooser->words).size(); ++i)
             times.push_back(Keystroke(field, grid, QChar()));
     }
     return Median(times);
@@ -72,17 +84,17 @@ void OnFirstPaint(int templateId) {
             qApp,
             [] {
                 g_commanded = Clock::now();
-                SendCommandToWindow(MainForm(), ID_FILE_CHOOSE_CAMERA);
+                SendCommandToWindow(MainForm(), g_chooser->command);
             },
             Qt::QueuedConnection);
-    } else if (templateId == IDD_CHOOSE_CAMERA) {
+    } else if (templateId == g_chooser->form) {
         const auto painted = Clock::now();
         QMetaObject::invokeMethod(
             qApp,
             [painted] {
                 QWidget* form = QApplication::activeModalWidget();
-                auto* field = form->findChild<QLineEdit*>(QString::number(IDC_CHOOSE_FIND));
-                auto* grid = form->findChild<QWidget*>(QString::number(IDC_CHOOSE_MATCHES));
+                auto* field = form->findChild<QLineEdit*>(QString::number(g_chooser->find));
+                auto* grid = form->findChild<QWidget*>(QString::number(g_chooser->matches));
                 Report(Ms(g_commanded, painted), KeystrokeMedian(field, grid));
             },
             Qt::QueuedConnection);
@@ -109,6 +121,28 @@ void FillBare(QTableWidget* grid, const lfDatabase* db, const QString& words) {
     lf_free(const_cast<lfCamera**>(found));
 }
 
+// lensfun's own search for lenses by their model, the same columns.
+void FillBareLenses(QTableWidget* grid, const lfDatabase* db, const QString& words) {
+    grid->setRowCount(0);
+    if (words.trimmed().isEmpty())
+        return;
+    const lfLens* const* found = db->FindLenses(nullptr, nullptr, words.toUtf8().constData());
+    int row = 0;
+    for (; found && found[row] && static_cast<std::size_t>(row) < kMostMatches; ++row) {
+        const lfLens* l = found[row];
+        grid->insertRow(row);
+        grid->setItem(row, 0, new QTableWidgetItem(QString::fromUtf8(lf_mlstr_get(l->Maker))));
+        grid->setItem(row, 1, new QTableWidgetItem(QString::fromUtf8(lf_mlstr_get(l->Model))));
+        grid->setItem(row, 2,
+                      new QTableWidgetItem(QString("%1–%2 mm").arg(l->MinFocal).arg(l->MaxFocal)));
+        grid->setItem(row, 3, new QTableWidgetItem(QString("f/%1").arg(l->MinAperture)));
+        grid->setItem(
+            row, 4,
+            new QTableWidgetItem(QString::fromUtf8(l->Mounts && l->Mounts[0] ? l->Mounts[0] : "")));
+    }
+    lf_free(const_cast<lfLens**>(found));
+}
+
 class BareChooser : public QDialog {
   public:
     BareChooser() {
@@ -116,12 +150,16 @@ class BareChooser : public QDialog {
         m_db->Load();
         auto* layout = new QVBoxLayout(this);
         m_field = new QLineEdit(this);
-        m_grid = new QTableWidget(0, 4, this);
-        m_grid->setHorizontalHeaderLabels({"Maker", "Model", "Crop factor", "Mount"});
+        const bool lenses = g_chooser == &kLensChooser;
+        m_grid = new QTableWidget(0, lenses ? 5 : 4, this);
+        m_grid->setHorizontalHeaderLabels(
+            lenses ? QStringList{"Maker", "Model", "Focal length", "Widest aperture", "Mount"}
+                   : QStringList{"Maker", "Model", "Crop factor", "Mount"});
         layout->addWidget(m_field);
         layout->addWidget(m_grid);
-        connect(m_field, &QLineEdit::textEdited, this,
-                [this](const QString& words) { FillBare(m_grid, m_db, words); });
+        connect(m_field, &QLineEdit::textEdited, this, [this, lenses](const QString& words) {
+            (lenses ? FillBareLenses : FillBare)(m_grid, m_db, words);
+        });
         resize(520, 480);
     }
     ~BareChooser() override { lf_db_destroy(m_db); }
@@ -188,6 +226,8 @@ std::vector<double> InChild(char* name, bool bare) {
 
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : kRuns;
+    if (argc > 2 && std::string(argv[2]) == "lens")
+        g_chooser = &kLensChooser;
     std::vector<double> open, bareOpen, key, bareKey;
     for (int i = 0; i < runs; ++i)
         for (const bool bare : {i % 2 == 1, i % 2 == 0}) {
@@ -197,13 +237,13 @@ int main(int argc, char** argv) {
         }
     const double openRatio = Median(open) / Median(bareOpen);
     const double keyRatio = Median(key) / Median(bareKey);
-    std::printf("camera chooser (%d runs each, a process each): command to painted form %.1f ms, "
+    std::printf("%s (%d runs each, a process each): command to painted form %.1f ms, "
                 "bare QTableWidget with lensfun %.1f ms, ratio %.3f (target <= 1.20): %s\n",
-                runs, Median(open), Median(bareOpen), openRatio,
+                g_chooser->name, runs, Median(open), Median(bareOpen), openRatio,
                 openRatio <= 1.2 ? "within target" : "MISSED");
-    std::printf("camera chooser: a key typed to the matches painted %.3f ms, bare %.3f ms, ratio "
+    std::printf("%s: a key typed to the matches painted %.3f ms, bare %.3f ms, ratio "
                 "%.3f (target <= 1.50): %s\n",
-                Median(key), Median(bareKey), keyRatio,
+                g_chooser->name, Median(key), Median(bareKey), keyRatio,
                 keyRatio <= 1.5 ? "within target" : "MISSED");
     return 0;
 }

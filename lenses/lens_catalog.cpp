@@ -9,7 +9,8 @@
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
-#include <regex>
+#include <optional>
+#include <utility>
 
 double WidestAt(const LensRecord& lens, double f) {
     if (lens.IsPrime() || !(f > lens.focalMin) || !(lens.widestAtMax > 0))
@@ -20,14 +21,92 @@ double WidestAt(const LensRecord& lens, double f) {
     return lens.widestAtMin * std::pow(lens.widestAtMax / lens.widestAtMin, share);
 }
 
+namespace {
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool IsLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+void SkipBlanks(std::string_view text, std::size_t& at) {
+    while (at < text.size() && (text[at] == ' ' || text[at] == '\t'))
+        ++at;
+}
+
+// Digits, with a fraction after `point` ('.' or ','), read from `at` on:
+// "3.5" is 3.5 whatever the C library's locale; none where no digit is.
+std::optional<double> Number(std::string_view text, std::size_t& at, char point = '.') {
+    const std::size_t start = at;
+    double v = 0;
+    while (at < text.size() && IsDigit(text[at]))
+        v = v * 10 + (text[at++] - '0');
+    if (at == start)
+        return std::nullopt;
+    if (at + 1 < text.size() && text[at] == point && IsDigit(text[at + 1])) {
+        double scale = 1;
+        for (++at; at < text.size() && IsDigit(text[at]); ++at)
+            v += (text[at] - '0') * (scale /= 10);
+    }
+    return v;
+}
+
+// The two numbers of a range after an aperture's mark ("f/3.5-5.6",
+// "F4.5-6.3", "1:3.5-5.6"), the mark not inside a word.
+std::optional<std::pair<double, double>> ApertureRange(std::string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (i > 0 && IsLetter(text[i - 1]))
+            continue;
+        std::size_t at = i;
+        if (text[at] == 'f' || text[at] == 'F') {
+            ++at;
+            if (at < text.size() && text[at] == '/')
+                ++at;
+        } else if (text.substr(at, 2) == "1:")
+            at += 2;
+        else
+            continue;
+        SkipBlanks(text, at);
+        const std::optional<double> first = Number(text, at);
+        SkipBlanks(text, at);
+        if (!first || at >= text.size() || text[at] != '-')
+            continue;
+        ++at;
+        SkipBlanks(text, at);
+        if (const std::optional<double> second = Number(text, at))
+            return std::pair{*first, *second};
+    }
+    return std::nullopt;
+}
+
+// An aperture written with a decimal comma before the focal length ("1,4/50",
+// "1:2,8/50"), at the start or after a blank or a colon.
+std::optional<double> CommaAperture(std::string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!IsDigit(text[i]) || (i > 0 && text[i - 1] != ' ' && text[i - 1] != ':'))
+            continue;
+        std::size_t at = i;
+        const std::optional<double> v = Number(text, at, ',');
+        if (!v || at == i || text.substr(i, at - i).find(',') == std::string_view::npos)
+            continue;
+        SkipBlanks(text, at);
+        if (at < text.size() && text[at] == '/') {
+            ++at;
+            SkipBlanks(text, at);
+            if (at < text.size() && IsDigit(text[at]))
+                return v;
+        }
+    }
+    return std::nullopt;
+}
+} // namespace
+
 double WidestAtLongEndOfName(std::string_view model, double atShortEnd) {
-    static const std::regex range(
-        R"((?:^|[^A-Za-z])(?:[fF]/?|1:)\s*([0-9]+(?:\.[0-9]+)?)\s*-\s*([0-9]+(?:\.[0-9]+)?))");
-    std::cmatch m;
-    const std::string text(model);
-    if (!std::regex_search(text.c_str(), m, range))
+    const std::optional<std::pair<double, double>> range = ApertureRange(model);
+    if (!range)
         return atShortEnd;
-    const double first = std::stod(m[1].str()), second = std::stod(m[2].str());
+    const auto [first, second] = *range;
     // The name's first is the one lensfun read; the second, wider in number, the long end's.
     if (std::fabs(first - atShortEnd) > 0.05 * atShortEnd || !(second > first) || second > 64)
         return atShortEnd;
@@ -66,9 +145,8 @@ LensRecord FromLensfun(const LensfunLens& lens) {
     // Zeiss and Voigtländer write the aperture with a decimal comma before the
     // focal length ("Planar T* 1,4/50", "Color-Skopar 1:2,8/50"), which lensfun
     // reads as f/4 and f/8.
-    static const std::regex comma(R"((?:^|[\s:])([0-9]+),([0-9]+)\s*/\s*[0-9])");
-    if (std::smatch m; std::regex_search(shown, m, comma))
-        r.widestAtMin = std::stod(m[1].str() + "." + m[2].str());
+    if (const std::optional<double> comma = CommaAperture(shown))
+        r.widestAtMin = *comma;
     r.widestAtMax = r.widestAtMin > 0 ? WidestAtLongEndOfName(shown, r.widestAtMin) : 0;
     r.smallest = lens.smallest > 0 ? lens.smallest : 22;
     r.source = "lensfun";
