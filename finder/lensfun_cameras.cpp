@@ -72,15 +72,32 @@ class CropScanner {
   public:
     explicit CropScanner(WrittenCrops& crops) : m_crops(crops) {}
 
+    // Only the cameras' elements are parsed: most of a file is its lenses.
     void Scan(const std::string& xml) {
-        static const GMarkupParser kParser = {&Start, &End, &Text, nullptr, nullptr};
-        GMarkupParseContext* context =
-            g_markup_parse_context_new(&kParser, G_MARKUP_DEFAULT_FLAGS, this, nullptr);
-        g_markup_parse_context_parse(context, xml.data(), static_cast<gssize>(xml.size()), nullptr);
-        g_markup_parse_context_free(context);
+        static constexpr std::string_view kOpen = "<camera", kClose = "</camera>";
+        for (std::size_t at = xml.find(kOpen); at != std::string::npos;
+             at = xml.find(kOpen, at + kOpen.size())) {
+            const char next = at + kOpen.size() < xml.size() ? xml[at + kOpen.size()] : '\0';
+            if (next != '>' && next != ' ' && next != '\t' && next != '\n' && next != '\r')
+                continue; // <cameras>, or another word
+            const std::size_t end = xml.find(kClose, at);
+            if (end == std::string::npos)
+                return;
+            Parse(std::string_view(xml).substr(at, end + kClose.size() - at));
+            at = end;
+        }
     }
 
   private:
+    void Parse(std::string_view element) {
+        static const GMarkupParser kParser = {&Start, &End, &Text, nullptr, nullptr};
+        GMarkupParseContext* context =
+            g_markup_parse_context_new(&kParser, G_MARKUP_DEFAULT_FLAGS, this, nullptr);
+        g_markup_parse_context_parse(context, element.data(), static_cast<gssize>(element.size()),
+                                     nullptr);
+        g_markup_parse_context_free(context);
+        m_inCamera = false; // an element cut short ends with it
+    }
     static CropScanner& Self(gpointer data) { return *static_cast<CropScanner*>(data); }
     static void Start(GMarkupParseContext*, const gchar* element, const gchar** names,
                       const gchar**, gpointer data, GError**) {
