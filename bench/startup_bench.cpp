@@ -155,6 +155,16 @@ int main(int argc, char** argv) {
                 folder + "/vextondof.ini",
                 SettingsBytes({"Sony Alpha 7 IV", "50.0", "f/8", "meters", "0.0300"}));
             Measure("xcb", "xcb, a lensfun camera chosen", argv[1], argv[2], {x}, runs);
+            // And a lens of lensfun's in use: the lens's file alone is read,
+            // and its lists are filled for it.
+            const FileForAWhile lens(
+                folder + "/vextondof-lens.csv",
+                "name,maker,model,mount,focal_min_mm,focal_max_mm,widest_at_min,widest_at_max,"
+                "smallest,min_focus_m,pupil_magnification,source\n"
+                "Sony FE 24-105mm f/4 G OSS,Sony,FE 24-105mm f/4 G OSS,Sony E,24,105,4,4,22,"
+                "0.38,,lensfun\n");
+            Measure("xcb", "xcb, that camera and a lensfun lens chosen", argv[1], argv[2], {x},
+                    runs);
         }
         // As on a GNOME desktop: GTK's platform theme loaded, where installed.
         if (::access("/usr/lib/x86_64-linux-gnu/qt6/plugins/platformthemes/libqgtk3.so", R_OK) == 0)
