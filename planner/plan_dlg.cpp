@@ -1,4 +1,5 @@
 #include "planner/plan_dlg.h"
+#include "lenses/lens_limits.h"
 #include "planner/plan_template.h"
 
 #include "framework/qt/winapp.h"
@@ -10,8 +11,8 @@ ON_EN_CHANGE(IDC_PLAN_BACKGROUND, OnInputChanged)
 ON_BN_CLICKED(IDC_PLAN_FAR_INFINITE, OnInputChanged)
 END_MESSAGE_MAP()
 
-CPlanFocusDlg::CPlanFocusDlg(Lens lens, CWnd* parent)
-    : CDialog(kPlanFocusTemplate, parent), m_lens(std::move(lens)),
+CPlanFocusDlg::CPlanFocusDlg(Lens lens, std::optional<LensRecord> owned, CWnd* parent)
+    : CDialog(kPlanFocusTemplate, parent), m_lens(std::move(lens)), m_owned(std::move(owned)),
       m_settings(UserNumberSettings()) {}
 
 void CPlanFocusDlg::DoDataExchange(CDataExchange* dx) {
@@ -51,5 +52,18 @@ void CPlanFocusDlg::OnInputChanged() {
         &plan.sharpest, &plan.backgroundBlur, &plan.backgroundCircles};
     for (int i = 0; i < 7; ++i)
         m_results[i].SetWindowText(Utf8ToCString(*texts[i]));
-    m_lblRefusal.SetWindowText(Utf8ToCString(plan.refusal.empty() ? plan.warning : plan.refusal));
+    std::string said = plan.refusal.empty() ? plan.warning : plan.refusal;
+    // A focus nearer than the lens in use focuses is planned all the same, and said;
+    if (m_owned && plan.refusal.empty() && plan.focusDistance > 0)
+        if (const std::string nearer =
+                MinimumFocusNote(*m_owned, m_lens.Setup(), plan.focusDistance, m_settings);
+            !nearer.empty())
+            said = said.empty() ? nearer : nearer + " " + said;
+    // An aperture the plan needs beyond what the lens in use can set, too.
+    if (m_owned && plan.refusal.empty() && plan.exactN > 0)
+        if (const std::string beyond =
+                ApertureRefusal(*m_owned, m_lens.focalLength, plan.exactN, m_settings);
+            !beyond.empty())
+            said = said.empty() ? beyond : beyond + " " + said;
+    m_lblRefusal.SetWindowText(Utf8ToCString(said));
 }

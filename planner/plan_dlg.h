@@ -5,6 +5,7 @@
 #include "calc/lens.h"
 #include "framework/qt/controls.h"
 #include "framework/qt/dialog.h"
+#include "lenses/lens_catalog.h"
 #include "planner/focus_plan.h"
 #include "resources/resource.h"
 
@@ -13,7 +14,10 @@ class CPlanFocusDlg : public CDialog {
     enum { IDD = IDD_PLAN_FOCUS };
 
     // The main form's lens as a press reads it, with the camera's sensor.
-    explicit CPlanFocusDlg(Lens lens, CWnd* parent = nullptr);
+    // `owned`: the lens in use, which says when the focus is nearer than it
+    // focuses; none for no lens.
+    explicit CPlanFocusDlg(Lens lens, std::optional<LensRecord> owned = std::nullopt,
+                           CWnd* parent = nullptr);
 
   protected:
     void DoDataExchange(CDataExchange* dx) override;
@@ -22,6 +26,7 @@ class CPlanFocusDlg : public CDialog {
 
   private:
     Lens m_lens;
+    std::optional<LensRecord> m_owned;
     NumberSettings m_settings;
     CEdit m_editNear, m_editFar, m_editBackground;
     CButton m_chkInfinite;

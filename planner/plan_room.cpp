@@ -9,7 +9,7 @@ extern const Room kPlanRoom;
 const Room kPlanRoom{{ID_FILE_PLAN_FOCUS, TR_NOOP("File menu", "&Plan Focus\u2026"), "Ctrl+L"},
                      [](MainForm& main) {
                          if (std::optional<Lens> lens = main.RequireLens()) {
-                             CPlanFocusDlg form(std::move(*lens));
+                             CPlanFocusDlg form(std::move(*lens), main.ChosenLens());
                              form.DoModal();
                          }
                      }};
