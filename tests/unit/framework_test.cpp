@@ -13,6 +13,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
@@ -106,6 +107,7 @@ class TestForm : public CDialog {
     CStatic label;
     int calculateClicks = 0;
     int labelTaps = 0;
+    int gridMoves = 0;
     std::function<void(TestForm&)> whileOpen;
     std::function<void(TestForm&)> beforeLayout; // sets what the form shows at first
 
@@ -129,6 +131,7 @@ class TestForm : public CDialog {
     }
     void OnCalculate() { ++calculateClicks; }
     void OnLabel() { ++labelTaps; }
+    void OnGridMoved() { ++gridMoves; }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -181,6 +184,7 @@ class PictureForm : public TestForm {
 BEGIN_MESSAGE_MAP(TestForm, CDialog)
 ON_BN_CLICKED(1007, OnCalculate)
 ON_STN_CLICKED(1013, OnLabel)
+ON_LBN_SELCHANGE(1100, OnGridMoved)
 END_MESSAGE_MAP()
 } // namespace
 
@@ -441,6 +445,31 @@ TEST(Framework, APictureGrowsItsFormAndReadsAsAChart) {
         EXPECT_EQ(drawing->painted, QRectF(widget->rect())) << "painted in the whole control";
         f.GetSafeHwnd()->resize(100, 100);
         EXPECT_GE(widget->width(), 700) << "never smaller than it shows whole";
+        f.EndDialog(IDOK);
+    };
+    EXPECT_EQ(form.DoModal(), IDOK);
+}
+
+// The row a person moves to in a grid, by key or by click, is told to the
+// form, and is the grid's selection.
+TEST(Framework, AGridTellsTheRowMovedTo) {
+    GridForm form(4);
+    form.whileOpen = [&form](TestForm& f) {
+        QWidget* grid = f.ControlWidget(1100);
+        ASSERT_TRUE(grid);
+        grid->setFocus();
+        const int before = f.gridMoves;
+        const auto down = [grid] {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+            QCoreApplication::sendEvent(grid, &press);
+        };
+        down();
+        down();
+        EXPECT_GT(f.gridMoves, before);
+        EXPECT_EQ(form.grid.GetCurSel(), 1) << "the second row";
+        const int moved = f.gridMoves;
+        down();
+        EXPECT_EQ(f.gridMoves, moved + 1) << "each move told once";
         f.EndDialog(IDOK);
     };
     EXPECT_EQ(form.DoModal(), IDOK);
