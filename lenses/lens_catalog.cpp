@@ -9,7 +9,9 @@
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
+#include <map>
 #include <optional>
+#include <tuple>
 #include <utility>
 
 double WidestAt(const LensRecord& lens, double f) {
@@ -158,8 +160,22 @@ const LensDatabase& LensfunLenses() {
     static const LensDatabase database = [] {
         LensDatabase out;
         const CameraDatabase& read = LensfunCameras();
-        for (const LensfunLens& lens : read.lenses)
-            out.lenses.push_back(FromLensfun(lens));
+        // The database lists some lenses twice (once for each body it was
+        // measured on), alike in all a person chooses by: those are one lens,
+        // the smallest aperture of whichever entry gives one.
+        std::map<std::tuple<std::string, std::string, double, double, double, double>, std::size_t>
+            seen;
+        for (const LensfunLens& lens : read.lenses) {
+            LensRecord record = FromLensfun(lens);
+            const auto [at, added] =
+                seen.emplace(std::tuple{record.name, record.mount, record.focalMin, record.focalMax,
+                                        record.widestAtMin, record.widestAtMax},
+                             out.lenses.size());
+            if (added)
+                out.lenses.push_back(std::move(record));
+            else if (lens.smallest > 0)
+                out.lenses[at->second].smallest = record.smallest;
+        }
         out.problem = read.problem;
         return out;
     }();

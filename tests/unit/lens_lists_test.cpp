@@ -10,8 +10,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <set>
+#include <tuple>
 
 namespace {
 LensRecord Zoom(const char* name, double f1, double f2, double n1, double n2,
@@ -172,4 +175,21 @@ TEST(LensLists, ALensOfOnesOwnAsTyped) {
     const std::optional<LensRecord> odd = ReadTypedLens({"x", "50", "2", "f/x", {}, {}}, english);
     ASSERT_TRUE(odd);
     EXPECT_NE(RefusalToAddLens({}, *odd), "");
+}
+
+// lensfun lists some lenses once for each body it measured them on; a person
+// chooses among lenses, each once.
+TEST(LensLists, EachOfLensfunsLensesOnce) {
+    const std::vector<LensRecord>& lenses = LensfunLenses().lenses;
+    ASSERT_GT(lenses.size(), 1000u);
+    std::set<std::tuple<std::string, std::string, double, double, double, double>> seen;
+    for (const LensRecord& l : lenses)
+        EXPECT_TRUE(
+            seen.emplace(l.name, l.mount, l.focalMin, l.focalMax, l.widestAtMin, l.widestAtMax)
+                .second)
+            << l.name << " twice";
+    EXPECT_EQ(std::count_if(
+                  lenses.begin(), lenses.end(),
+                  [](const LensRecord& l) { return l.name == "Canon EF 24-105mm f/4L IS USM"; }),
+              1);
 }
