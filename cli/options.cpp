@@ -17,6 +17,9 @@ const char kChoicesHelp[] =
             "  --unit TEXT          distance unit (\"m\": meters)\n"
             "  --cofc TEXT          circle of confusion in millimetres (\"0.03\": 0.0300)\n"
             "  --diopter TEXT       close-up lens diopter, as typed on the main form\n"
+            "  --lens WORDS         your lens, as vextondof lenses finds it (\"24-105 f4\"):\n"
+            "                       its focal lengths and apertures hold, and what is\n"
+            "                       nearer than it focuses is said\n"
             "Numbers are read in your number settings (LC_ALL, LC_NUMERIC, LANG).\n");
 
 } // namespace

@@ -212,7 +212,8 @@ void CChooseLensDlg::OnRemoveClicked() {
 
 // The framing of the lens pointed at (or typed, or in use) at the main
 // form's focal length, within the lens's range: at the main form's
-// distance, or at the distance that frames the subject width typed.
+// distance, or at the distance that frames the subject width typed; or why
+// there is none.
 void CChooseLensDlg::ShowFraming() {
     std::vector<std::string> lines;
     std::string refusal;
@@ -249,6 +250,5 @@ void CChooseLensDlg::ShowFraming() {
     }
     for (std::size_t i = 0; i < 5; ++i)
         m_framing[i].SetWindowText(i < lines.size() ? Utf8ToCString(lines[i]) : CString());
-    if (!refusal.empty())
-        Refuse(refusal);
+    Refuse(refusal); // what was refused before this change no longer stands
 }

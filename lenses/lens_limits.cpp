@@ -46,16 +46,29 @@ double FromSensorPlane(const LensSetup& setup, double distance) {
     return FromMillimetres(setup.unit->factor)(s + setup.f * s / (s - setup.f));
 }
 
+namespace {
+// The nearest subject the lens focuses, in mm from the lens: where the
+// subject-to-sensor distance s + f·s/(s − f) is its minimum focus distance
+// D, the farther root, s = (D + √(D² − 4·D·f)) / 2. Nearer subjects need
+// more extension than it has, however far from the sensor they are (at
+// s → f, infinitely far). None when D is under 4·f, which every subject
+// reaches.
+std::optional<double> NearestSubject(double D, double f) {
+    if (!(D >= 4 * f) || !(f > 0))
+        return std::nullopt;
+    return (D + std::sqrt(D * D - 4 * D * f)) / 2;
+}
+} // namespace
+
 std::string MinimumFocusNote(const LensRecord& lens, const LensSetup& setup, double distance,
                              const NumberSettings& settings) {
     if (!(lens.minFocus > 0) || !setup.unit || !(setup.f > 0))
         return {};
     const double s = ToMillimetres(distance, setup.unit->factor);
-    if (!(s > setup.f) || !std::isfinite(s))
+    const std::optional<double> nearestSubject = NearestSubject(lens.minFocus * 1000, setup.f);
+    if (!nearestSubject || !(s < *nearestSubject) || !(s > 0))
         return {};
     const double nearest = FromMillimetres(setup.unit->factor)(lens.minFocus * 1000);
-    if (!(FromSensorPlane(setup, distance) < nearest))
-        return {};
     const LengthWriting writing(*setup.unit, settings);
     return Arg(
         Tr("Lenses", "%1 from the lens is nearer than this lens focuses: %2 from the sensor."),
@@ -63,12 +76,11 @@ std::string MinimumFocusNote(const LensRecord& lens, const LensSetup& setup, dou
 }
 
 std::optional<double> GreatestMagnification(const LensRecord& lens, double f) {
-    // s + f·s/(s − f) = D: s = (D + √(D² − 4·D·f)) / 2, and m = f/(s − f).
-    const double D = lens.minFocus * 1000;
-    if (!(D >= 4 * f) || !(f > 0))
+    // At the nearest subject it focuses, m = f/(s − f).
+    const std::optional<double> s = NearestSubject(lens.minFocus * 1000, f);
+    if (!s)
         return std::nullopt;
-    const double s = (D + std::sqrt(D * D - 4 * D * f)) / 2;
-    return f / (s - f);
+    return f / (*s - f);
 }
 
 std::string BeyondReachNote(const LensRecord& lens, double f, double m,

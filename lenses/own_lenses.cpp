@@ -4,6 +4,7 @@
 #include "calc/typed_distance.h"
 #include "framework/base/cstring.h"
 #include "framework/base/csv.h"
+#include "framework/base/nocase.h"
 #include "framework/base/translate.h"
 #include "settings/list_file.h"
 
@@ -120,6 +121,10 @@ OwnLensesChange ChangeOwnLenses(const SettingsLocation& settings,
             OwnLenses own = old ? ParseOwnLenses(*old) : OwnLenses{};
             std::string refusal = change(own);
             now = OwnLensesText(own);
+            // Never written larger than it may be read again.
+            if (refusal.empty() && now.size() > kLargestFile && (!old || now.size() > old->size()))
+                refusal = Arg(Tr("Lenses", "Your lenses file %1 is full; remove a lens first."),
+                              {where.path});
             return refusal;
         });
     OwnLensesChange result{update.refusal, ""};
@@ -174,13 +179,18 @@ std::string RefusalToAddLens(const OwnLenses& own, const LensRecord& lens) {
                             "widest.");
     if (lens.IsPrime() && lens.widestAtMax != lens.widestAtMin)
         return Tr("Lenses", "A lens of one focal length has one widest aperture.");
+    if (lens.widestAtMax < lens.widestAtMin)
+        return Tr("Lenses", "A zoom opens no wider at its long end than at its short end: the "
+                            "widest apertures go from the short end to the long one "
+                            "(“3.5-5.6”).");
     if (lens.minFocus != 0 && !Within(lens.minFocus, 0.01, 1000))
         return Tr("Lenses", "The minimum focus distance is from 0.01 to 1000 m.");
     if (lens.pupil != 0 && !Within(lens.pupil, 0.05, 20))
         return Tr("Lenses", "The pupil magnification is from 0.05 to 20.");
+    // Names are told apart as words find them: not by case alone.
     for (const LensRecord& l : own.lenses)
-        if (l.name == name)
-            return Arg(Tr("Lenses", "You have a lens named %1 already."), {name});
+        if (CompareNoCase(Utf8ToCString(l.name), Utf8ToCString(name)) == 0)
+            return Arg(Tr("Lenses", "You have a lens named %1 already."), {l.name});
     return {};
 }
 

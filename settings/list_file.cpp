@@ -66,7 +66,9 @@ void ReadListLines(std::string_view text, const std::vector<std::string>& withou
                    const std::function<bool(const ListLine&)>& read,
                    std::vector<std::string>& unread) {
     std::vector<std::string> columns = withoutHeader;
-    std::size_t start = 0;
+    // A byte-order mark, as some editors begin a UTF-8 file with, is none of
+    // the first line's (and is not written back).
+    std::size_t start = text.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
     while (start < text.size()) {
         std::size_t end = text.find('\n', start);
         if (end == std::string_view::npos)

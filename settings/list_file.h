@@ -39,8 +39,8 @@ class ListLine {
     const std::vector<std::string>& m_fields;
 };
 
-// Reads each record line of `text` with `read`; a line `read` refuses,
-// a note and a line that is not text go to `unread` as they were.
+// Reads each record line of `text` (after a UTF-8 byte-order mark) with `read`; a line `read`
+// refuses, a note and a line that is not text go to `unread` as they were.
 void ReadListLines(std::string_view text, const std::vector<std::string>& withoutHeader,
                    const std::function<bool(const ListLine&)>& read,
                    std::vector<std::string>& unread);

@@ -1247,31 +1247,6 @@ Hauptfensters enthalten).
         <translation>Siehe &apos;vextondof --help&apos;.</translation>
     </message>
     <message>
-        <source>Choices (each the first entry of its list that begins with TEXT, in any case;
-a number the list has no entry for is used as given; a choice left out is
-your stored one, as the program keeps it):
-  --camera TEXT        camera or film format (&quot;canon 20&quot;: Canon 20D)
-  --focal-length TEXT  focal length in millimetres (&quot;50&quot;: 50.0; &quot;23 mm&quot;)
-  --aperture TEXT      aperture (&quot;f/5.6&quot;; &quot;f/6.3&quot;, &quot;3&quot;: f/3)
-  --unit TEXT          distance unit (&quot;m&quot;: meters)
-  --cofc TEXT          circle of confusion in millimetres (&quot;0.03&quot;: 0.0300)
-  --diopter TEXT       close-up lens diopter, as typed on the main form
-Numbers are read in your number settings (LC_ALL, LC_NUMERIC, LANG).
-</source>
-        <translation>Auswahl (jeweils der erste Eintrag ihrer Liste, der mit TEXT beginnt, in
-beliebiger Schreibung; eine Zahl, für die die Liste keinen Eintrag hat, wird so
-verwendet; eine weggelassene Auswahl ist Ihre gespeicherte, wie das Programm sie
-speichert):
-  --camera TEXT        Kamera oder Filmformat (&quot;canon 20&quot;: Canon 20D)
-  --focal-length TEXT  Brennweite in Millimetern (&quot;50&quot;: 50.0; &quot;23 mm&quot;)
-  --aperture TEXT      Blende (&quot;f/5.6&quot;; &quot;f/6.3&quot;, &quot;3&quot;: f/3)
-  --unit TEXT          Entfernungseinheit (&quot;m&quot;: meters)
-  --cofc TEXT          Zerstreuungskreis in Millimetern (&quot;0.03&quot;: 0.0300)
-  --diopter TEXT       Dioptrien der Nahlinse, wie im Hauptfenster eingegeben
-Zahlen werden nach Ihren Zahleneinstellungen gelesen (LC_ALL, LC_NUMERIC, LANG).
-</translation>
-    </message>
-    <message>
         <source>unexpected argument &quot;%1&quot;</source>
         <translation>unerwartetes Argument &quot;%1&quot;</translation>
     </message>
@@ -1739,6 +1714,37 @@ je eine Zeile.
     <message>
         <source>--magnification needs --depth</source>
         <translation>--magnification braucht --depth</translation>
+    </message>
+    <message>
+        <source>Choices (each the first entry of its list that begins with TEXT, in any case;
+a number the list has no entry for is used as given; a choice left out is
+your stored one, as the program keeps it):
+  --camera TEXT        camera or film format (&quot;canon 20&quot;: Canon 20D)
+  --focal-length TEXT  focal length in millimetres (&quot;50&quot;: 50.0; &quot;23 mm&quot;)
+  --aperture TEXT      aperture (&quot;f/5.6&quot;; &quot;f/6.3&quot;, &quot;3&quot;: f/3)
+  --unit TEXT          distance unit (&quot;m&quot;: meters)
+  --cofc TEXT          circle of confusion in millimetres (&quot;0.03&quot;: 0.0300)
+  --diopter TEXT       close-up lens diopter, as typed on the main form
+  --lens WORDS         your lens, as vextondof lenses finds it (&quot;24-105 f4&quot;):
+                       its focal lengths and apertures hold, and what is
+                       nearer than it focuses is said
+Numbers are read in your number settings (LC_ALL, LC_NUMERIC, LANG).
+</source>
+        <translation>Auswahl (jeweils der erste Eintrag ihrer Liste, der mit TEXT beginnt, in
+beliebiger Schreibung; eine Zahl, für die die Liste keinen Eintrag hat, wird so
+verwendet; eine weggelassene Auswahl ist Ihre gespeicherte, wie das Programm sie
+speichert):
+  --camera TEXT        Kamera oder Filmformat (&quot;canon 20&quot;: Canon 20D)
+  --focal-length TEXT  Brennweite in Millimetern (&quot;50&quot;: 50.0; &quot;23 mm&quot;)
+  --aperture TEXT      Blende (&quot;f/5.6&quot;; &quot;f/6.3&quot;, &quot;3&quot;: f/3)
+  --unit TEXT          Entfernungseinheit (&quot;m&quot;: meters)
+  --cofc TEXT          Zerstreuungskreis in Millimetern (&quot;0.03&quot;: 0.0300)
+  --diopter TEXT       Dioptrien der Nahlinse, wie im Hauptfenster eingegeben
+  --lens WÖRTER        Ihr Objektiv, wie vextondof lenses es findet (&quot;24-105 f4&quot;):
+                       seine Brennweiten und Blenden gelten, und was näher liegt,
+                       als es fokussiert, wird gesagt
+Zahlen werden nach Ihren Zahleneinstellungen gelesen (LC_ALL, LC_NUMERIC, LANG).
+</translation>
     </message>
 </context>
 <context>
@@ -2311,6 +2317,14 @@ je eine Zeile.
     <message>
         <source>Without extension this lens reaches at most %1×, at %2 m from the sensor.</source>
         <translation>Ohne Zwischenring erreicht dieses Objektiv höchstens %1×, bei %2 m vom Sensor.</translation>
+    </message>
+    <message>
+        <source>Your lenses file %1 is full; remove a lens first.</source>
+        <translation>Ihre Objektivdatei %1 ist voll; entfernen Sie zuerst ein Objektiv.</translation>
+    </message>
+    <message>
+        <source>A zoom opens no wider at its long end than at its short end: the widest apertures go from the short end to the long one (“3.5-5.6”).</source>
+        <translation>Ein Zoom öffnet am langen Ende nicht weiter als am kurzen: Die größten Blenden gehen vom kurzen Ende zum langen („3,5-5,6“).</translation>
     </message>
 </context>
 <context>

@@ -1250,31 +1250,6 @@ liste de la fenêtre principale contiennent).
         <translation>Voir &apos;vextondof --help&apos;.</translation>
     </message>
     <message>
-        <source>Choices (each the first entry of its list that begins with TEXT, in any case;
-a number the list has no entry for is used as given; a choice left out is
-your stored one, as the program keeps it):
-  --camera TEXT        camera or film format (&quot;canon 20&quot;: Canon 20D)
-  --focal-length TEXT  focal length in millimetres (&quot;50&quot;: 50.0; &quot;23 mm&quot;)
-  --aperture TEXT      aperture (&quot;f/5.6&quot;; &quot;f/6.3&quot;, &quot;3&quot;: f/3)
-  --unit TEXT          distance unit (&quot;m&quot;: meters)
-  --cofc TEXT          circle of confusion in millimetres (&quot;0.03&quot;: 0.0300)
-  --diopter TEXT       close-up lens diopter, as typed on the main form
-Numbers are read in your number settings (LC_ALL, LC_NUMERIC, LANG).
-</source>
-        <translation>Choix (chacun la première entrée de sa liste qui commence par TEXTE, en toute
-casse ; un nombre pour lequel la liste n’a pas d’entrée est employé tel quel ;
-un choix omis est celui que vous avez conservé, comme le programme le garde) :
-  --camera TEXTE       appareil ou format de film (&quot;canon 20&quot; : Canon 20D)
-  --focal-length TEXTE focale en millimètres (&quot;50&quot; : 50.0 ; &quot;23 mm&quot;)
-  --aperture TEXTE     ouverture (&quot;f/5.6&quot; ; &quot;f/6.3&quot;, &quot;3&quot; : f/3)
-  --unit TEXTE         unité de distance (&quot;m&quot; : meters)
-  --cofc TEXTE         cercle de confusion en millimètres (&quot;0.03&quot; : 0.0300)
-  --diopter TEXTE      dioptries de la bonnette, comme saisies dans la fenêtre
-                       principale
-Les nombres sont lus selon vos réglages numériques (LC_ALL, LC_NUMERIC, LANG).
-</translation>
-    </message>
-    <message>
         <source>unexpected argument &quot;%1&quot;</source>
         <translation>argument inattendu &quot;%1&quot;</translation>
     </message>
@@ -1744,6 +1719,37 @@ capteur, une ligne chacun.
     <message>
         <source>--magnification needs --depth</source>
         <translation>--magnification demande --depth</translation>
+    </message>
+    <message>
+        <source>Choices (each the first entry of its list that begins with TEXT, in any case;
+a number the list has no entry for is used as given; a choice left out is
+your stored one, as the program keeps it):
+  --camera TEXT        camera or film format (&quot;canon 20&quot;: Canon 20D)
+  --focal-length TEXT  focal length in millimetres (&quot;50&quot;: 50.0; &quot;23 mm&quot;)
+  --aperture TEXT      aperture (&quot;f/5.6&quot;; &quot;f/6.3&quot;, &quot;3&quot;: f/3)
+  --unit TEXT          distance unit (&quot;m&quot;: meters)
+  --cofc TEXT          circle of confusion in millimetres (&quot;0.03&quot;: 0.0300)
+  --diopter TEXT       close-up lens diopter, as typed on the main form
+  --lens WORDS         your lens, as vextondof lenses finds it (&quot;24-105 f4&quot;):
+                       its focal lengths and apertures hold, and what is
+                       nearer than it focuses is said
+Numbers are read in your number settings (LC_ALL, LC_NUMERIC, LANG).
+</source>
+        <translation>Choix (chacun la première entrée de sa liste qui commence par TEXTE, en toute
+casse ; un nombre pour lequel la liste n’a pas d’entrée est employé tel quel ;
+un choix omis est celui que vous avez conservé, comme le programme le garde) :
+  --camera TEXTE       appareil ou format de film (&quot;canon 20&quot; : Canon 20D)
+  --focal-length TEXTE focale en millimètres (&quot;50&quot; : 50.0 ; &quot;23 mm&quot;)
+  --aperture TEXTE     ouverture (&quot;f/5.6&quot; ; &quot;f/6.3&quot;, &quot;3&quot; : f/3)
+  --unit TEXTE         unité de distance (&quot;m&quot; : meters)
+  --cofc TEXTE         cercle de confusion en millimètres (&quot;0.03&quot; : 0.0300)
+  --diopter TEXTE      dioptries de la bonnette, comme saisies dans la fenêtre
+                       principale
+  --lens MOTS          votre objectif, tel que vextondof lenses le trouve
+                       (&quot;24-105 f4&quot;) : ses focales et ouvertures valent, et ce qui
+                       est plus près que sa mise au point minimale est signalé
+Les nombres sont lus selon vos réglages numériques (LC_ALL, LC_NUMERIC, LANG).
+</translation>
     </message>
 </context>
 <context>
@@ -2316,6 +2322,14 @@ capteur, une ligne chacun.
     <message>
         <source>Without extension this lens reaches at most %1×, at %2 m from the sensor.</source>
         <translation>Sans bague allonge, cet objectif atteint au plus %1×, à %2 m du capteur.</translation>
+    </message>
+    <message>
+        <source>Your lenses file %1 is full; remove a lens first.</source>
+        <translation>Votre fichier d’objectifs %1 est plein ; retirez d’abord un objectif.</translation>
+    </message>
+    <message>
+        <source>A zoom opens no wider at its long end than at its short end: the widest apertures go from the short end to the long one (“3.5-5.6”).</source>
+        <translation>Un zoom n’ouvre pas plus grand à sa focale la plus longue qu’à la plus courte : les ouvertures maximales vont de la courte à la longue (« 3,5-5,6 »).</translation>
     </message>
 </context>
 <context>

@@ -61,6 +61,14 @@ TEST(OwnLenses, NearerThanTheLensFocusesIsCalculatedAndNoted) {
     EXPECT_EQ(MinimumFocusNote(lens, In(50, 2), 0.3, NumberSettings{}),
               "0.30 m from the lens is nearer than this lens focuses: 0.45 m from the sensor.");
     EXPECT_EQ(MinimumFocusNote(lens, In(50, 2), 0.4, NumberSettings{}), "");
+    // Nearer still, towards the focal length, the lens needs ever more
+    // extension (the subject-to-sensor distance grows again: 0.055 m from
+    // the lens is 0.605 m from the sensor), and at or inside it none helps.
+    for (const double near : {0.055, 0.0501, 0.05, 0.04})
+        EXPECT_NE(MinimumFocusNote(lens, In(50, 2), near, NumberSettings{}), "") << near;
+    // The nearest it focuses, 0.45 m from the sensor, is 0.3927 m from the lens.
+    EXPECT_NE(MinimumFocusNote(lens, In(50, 2), 0.392, NumberSettings{}), "");
+    EXPECT_EQ(MinimumFocusNote(lens, In(50, 2), 0.393, NumberSettings{}), "");
     // In feet: 1 ft from the lens is 304.8 + 50·304.8/254.8 = 364.6 mm from
     // the sensor; 0.45 m is 1.48 ft.
     EXPECT_EQ(MinimumFocusNote(lens, In(50, 0), 1, NumberSettings{}),
@@ -111,6 +119,10 @@ TEST(OwnLenses, WhatCannotBeKeptIsRefused) {
         {Zoom("Tab\tname", 50, 50, 2, 2),
          "A lens's name is one line, without tabs or control characters."},
         {Zoom("Mine", 35, 35, 2, 2), "You have a lens named Mine already."},
+        {Zoom("MINE", 35, 35, 2, 2), "You have a lens named Mine already."},
+        {Zoom("Kit", 18, 55, 5.6, 3.5),
+         "A zoom opens no wider at its long end than at its short end: the widest apertures go "
+         "from the short end to the long one (\u201C3.5-5.6\u201D)."},
         {Zoom("Long", 105, 24, 4, 4),
          "Focal lengths are from 1 to 5000 mm, the longest not shorter than the shortest."},
         {Zoom("Fast", 50, 50, 0.3, 0.3),
