@@ -21,9 +21,9 @@ ON_BN_CLICKED(IDC_CHART_EXPORT_PDF, OnExportPdfClicked)
 ON_BN_CLICKED(IDC_CHART_PRINT, OnPrintClicked)
 END_MESSAGE_MAP()
 
-CDofChartDlg::CDofChartDlg(Lens lens, CWnd* parent)
-    : CDialog(kDofChartTemplate, parent), m_lens(std::move(lens)), m_settings(UserNumberSettings()),
-      m_heading(MakeTableHeading(m_lens, m_settings)) {}
+CDofChartDlg::CDofChartDlg(Lens lens, std::optional<LensRecord> owned, CWnd* parent)
+    : CDialog(kDofChartTemplate, parent), m_lens(std::move(lens)), m_owned(std::move(owned)),
+      m_settings(UserNumberSettings()), m_heading(MakeTableHeading(m_lens, m_settings)) {}
 
 void CDofChartDlg::DoDataExchange(CDataExchange* dx) {
     CDialog::DoDataExchange(dx);
@@ -46,7 +46,7 @@ BOOL CDofChartDlg::OnInitDialog() {
         views.push_back({Utf8ToCString(Tr("DOF Chart", text)), std::nullopt});
     m_cboView.AddEntries(std::move(views));
     m_cboView.SetCurSel(0);
-    ApertureLists::Fill(m_cboFrom, m_cboTo, m_cboSteps, m_lens, m_settings);
+    ApertureLists::Fill(m_cboFrom, m_cboTo, m_cboSteps, m_lens, m_settings, m_owned);
     if (const std::optional<double> typed = m_lens.TypedDistance())
         m_editDistance.SetWindowText(Utf8ToCString(DistancesText({*typed}, m_settings)));
     m_filling = false;

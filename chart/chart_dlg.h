@@ -23,7 +23,9 @@ class CDofChartDlg : public CDialog {
 
     // The main form's lens as a press of Calculate reads it; its distance,
     // when it has one, is the chart's focus distance at first.
-    explicit CDofChartDlg(Lens lens, CWnd* parent = nullptr);
+    // `owned`: the lens in use, whose stops the chart opens on; none for no lens.
+    explicit CDofChartDlg(Lens lens, std::optional<LensRecord> owned = std::nullopt,
+                          CWnd* parent = nullptr);
 
   protected:
     void DoDataExchange(CDataExchange* dx) override;
@@ -42,6 +44,7 @@ class CDofChartDlg : public CDialog {
     ApertureLists Apertures() const { return {m_cboFrom, m_cboTo, m_cboSteps}; }
 
     Lens m_lens;
+    std::optional<LensRecord> m_owned;
     NumberSettings m_settings;
     TablePageHeading m_heading;
     CPictureCtrl m_chart;

@@ -9,7 +9,7 @@ extern const Room kChartRoom;
 const Room kChartRoom{{ID_FILE_DOF_CHART, TR_NOOP("File menu", "DOF C&hart\u2026"), "Ctrl+G"},
                       [](MainForm& main) {
                           if (std::optional<Lens> lens = main.RequireTableLens()) {
-                              CDofChartDlg form(std::move(*lens));
+                              CDofChartDlg form(std::move(*lens), main.ChosenLens());
                               form.DoModal();
                           }
                       }};

@@ -4,9 +4,9 @@
 #include "lists/choice_lists.h"
 #include "lists/list_fill.h"
 
-std::pair<TableAperture, TableAperture> ApertureLists::Fill(CComboBox& from, CComboBox& to,
-                                                            CComboBox& steps, const Lens& lens,
-                                                            const NumberSettings& settings) {
+std::pair<TableAperture, TableAperture>
+ApertureLists::Fill(CComboBox& from, CComboBox& to, CComboBox& steps, const Lens& lens,
+                    const NumberSettings& settings, const std::optional<LensRecord>& owned) {
     from.AddEntries(ApertureChoices());
     to.AddEntries(ApertureChoices());
     ReadTypedTextsAlike(from, ListKind::Aperture, settings);
@@ -16,7 +16,7 @@ std::pair<TableAperture, TableAperture> ApertureLists::Fill(CComboBox& from, CCo
         entries.push_back({Utf8ToCString(StepsText(step)), std::nullopt});
     steps.AddEntries(std::move(entries));
     steps.SetCurSel(0);
-    const auto range = DefaultApertureRange(ChosenAperture(lens));
+    const auto range = DefaultApertureRange(ChosenAperture(lens), owned, lens.focalLength);
     SelectOrShowTyped(from, ListKind::Aperture, Utf8ToCString(range.first.text), settings);
     SelectOrShowTyped(to, ListKind::Aperture, Utf8ToCString(range.second.text), settings);
     return range;

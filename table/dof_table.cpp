@@ -349,6 +349,21 @@ std::string NoStopBetween() {
 }
 
 std::pair<TableAperture, TableAperture>
+DefaultApertureRange(const std::optional<TableAperture>& chosen,
+                     const std::optional<LensRecord>& owned, double f) {
+    if (!owned)
+        return DefaultApertureRange(chosen);
+    const NumberSettings any;
+    std::vector<TableAperture> allowed;
+    for (const TableAperture& stop : MarkedStops(StopSteps::Whole))
+        if (ApertureRefusal(*owned, f, stop.N, any).empty())
+            allowed.push_back(stop);
+    if (allowed.size() < 2)
+        return DefaultApertureRange(chosen);
+    return {allowed.front(), allowed.back()};
+}
+
+std::pair<TableAperture, TableAperture>
 DefaultApertureRange(const std::optional<TableAperture>& chosen) {
     const std::vector<TableAperture> list = MarkedStops(StopSteps::Whole);
     TableAperture first = list[kDefaultFirstStop], last = list[kDefaultLastStop];

@@ -150,6 +150,13 @@ std::string NoStopBetween();
 std::pair<TableAperture, TableAperture>
 DefaultApertureRange(const std::optional<TableAperture>& chosen);
 
+// With a lens in use (`owned`, at focal length `f`): its whole stops, from
+// the first it opens to there to the last it closes to; the range above
+// where it has no two.
+std::pair<TableAperture, TableAperture>
+DefaultApertureRange(const std::optional<TableAperture>& chosen,
+                     const std::optional<LensRecord>& owned, double f);
+
 // The lens's chosen aperture as a column; none when it has none.
 std::optional<TableAperture> ChosenAperture(const Lens& lens);
 

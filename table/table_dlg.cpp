@@ -63,7 +63,7 @@ BOOL CDofTableDlg::OnInitDialog() {
     m_cboShow.AddEntries(std::move(shows));
     m_cboShow.SetCurSel(0);
     const auto [first, last] =
-        ApertureLists::Fill(m_cboFrom, m_cboTo, m_cboSteps, m_lens, m_settings);
+        ApertureLists::Fill(m_cboFrom, m_cboTo, m_cboSteps, m_lens, m_settings, m_owned);
     TableRequest request;
     request.lens = m_lens;
     SetApertureColumns(request, first.N, last.N, StopSteps::Whole, ChosenAperture(m_lens));

@@ -349,3 +349,24 @@ TEST(DofTable, RowsNearerThanTheLensFocusesAreMarked) {
     request.owned.reset();
     EXPECT_EQ(MakeTable(request, NumberSettings{}).rows[1], "0.3 m");
 }
+
+// With a lens in use, the table opens on the whole stops it has at its focal
+// length: an 18–55 mm f/3.5–5.6 from f/4 at 18 mm and from f/5.6 at 55 mm,
+// to its f/22.
+TEST(DofTable, OpensOnTheStopsOfTheLensInUse) {
+    LensRecord kit;
+    kit.name = "Kit";
+    kit.focalMin = 18;
+    kit.focalMax = 55;
+    kit.widestAtMin = 3.5;
+    kit.widestAtMax = 5.6;
+    const auto range = [&kit](double f) {
+        const auto [first, last] = DefaultApertureRange(std::nullopt, kit, f);
+        return first.text + " to " + last.text;
+    };
+    EXPECT_EQ(range(18), "f/4 to f/22");
+    EXPECT_EQ(range(55), "f/5.6 to f/22");
+    kit.smallest = 36;
+    EXPECT_EQ(range(55), "f/5.6 to f/32");
+    EXPECT_EQ(DefaultApertureRange(std::nullopt, std::nullopt, 50).first.text, "f/2.8");
+}
