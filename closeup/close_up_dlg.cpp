@@ -118,6 +118,21 @@ CloseUpTyped CCloseUpDlg::TypedShot() const {
             Typed(m_editPupil)};
 }
 
+// What is refused, or what the shot should know: beyond the lens in use's
+// own reach when nothing is put behind it, diffraction.
+std::string CCloseUpDlg::Warning(const CloseUpRead& read, const CloseUpTyped& typed) const {
+    if (!read.shot.refusal.empty())
+        return read.shot.refusal;
+    std::string warning = CloseUpWarning(read.shot, m_lens, m_settings);
+    const std::string extension(TrimBlanks(typed.extension));
+    if (m_owned && (extension.empty() || extension == "0"))
+        if (const std::string beyond =
+                BeyondReachNote(*m_owned, m_lens.focalLength, read.shot.magnification, m_settings);
+            !beyond.empty())
+            warning = warning.empty() ? beyond : beyond + " " + warning;
+    return warning;
+}
+
 // The shot's numbers, then the plan: what is refused is said in one
 // sentence where the numbers would be.
 void CCloseUpDlg::Recompute() {
@@ -126,16 +141,7 @@ void CCloseUpDlg::Recompute() {
     const std::vector<std::string> texts = CloseUpTexts(read.shot, m_lens, m_settings);
     for (std::size_t i = 0; i < kCloseUpLines; ++i)
         m_results[i].SetWindowText(i < texts.size() ? Utf8ToCString(texts[i]) : CString());
-    std::string warning = read.shot.refusal.empty() ? CloseUpWarning(read.shot, m_lens, m_settings)
-                                                    : read.shot.refusal;
-    // Beyond the lens's own reach, when nothing is put behind it.
-    const std::string extension(TrimBlanks(typed.extension));
-    if (m_owned && read.shot.refusal.empty() && (extension.empty() || extension == "0"))
-        if (const std::string beyond =
-                BeyondReachNote(*m_owned, m_lens.focalLength, read.shot.magnification, m_settings);
-            !beyond.empty())
-            warning = warning.empty() ? beyond : beyond + " " + warning;
-    m_lblWarning.SetWindowText(Utf8ToCString(warning));
+    m_lblWarning.SetWindowText(Utf8ToCString(Warning(read, typed)));
 
     StackTyped stack;
     stack.by = m_cboStackBy.GetCurSel() == 1 ? StackBy::Rail : StackBy::Lens;

@@ -42,6 +42,7 @@ class CCloseUpDlg : public CDialog {
   private:
     void Recompute();
     CloseUpTyped TypedShot() const;
+    std::string Warning(const CloseUpRead& read, const CloseUpTyped& typed) const;
 
     Lens m_lens;
     std::optional<LensRecord> m_owned;

@@ -181,24 +181,31 @@ TableRows::TableRows(const TableRequest& request, const NumberSettings& settings
     for (const TableAperture& aperture : request.apertures)
         m_lenses.push_back(request.lens.At(aperture.N));
     m_reach = CloseUpReach(request.lens);
-    if (m_reach && std::any_of(request.distances.begin(), request.distances.end(),
-                               [this](double d) { return d > *m_reach; })) {
-        std::string reach = CloseUpReachText(request.lens, settings);
+    t.closeUpNote = RowsNote();
+}
+
+// The note on the rows marked: beyond a close-up lens's reach, nearer than
+// the lens in use focuses; empty when none is.
+std::string TableRows::RowsNote() const {
+    const std::vector<double>& rows = m_request.distances;
+    std::string note;
+    if (m_reach &&
+        std::any_of(rows.begin(), rows.end(), [this](double d) { return d > *m_reach; })) {
+        std::string reach = CloseUpReachText(m_request.lens, m_settings);
         if (reach[0] >= 'a' && reach[0] <= 'z') // the sentence's first letter
             reach[0] = static_cast<char>(reach[0] - 'a' + 'A');
-        t.closeUpNote = std::string(kCloseUpMark) + " " + reach + ".";
+        note = std::string(kCloseUpMark) + " " + reach + ".";
     }
-    if (request.owned && request.owned->minFocus > 0 &&
-        std::any_of(request.distances.begin(), request.distances.end(),
-                    [this](double d) { return Nearer(d); })) {
-        const LengthWriting writing(request.lens.Unit(), settings);
-        const std::string nearer =
-            std::string(kNearerMark) + " " +
-            Arg(Tr("DOF Table", "Nearer than this lens focuses: %1 from the sensor."),
-                {writing.WithUnit(
-                    FromMillimetres(request.lens.Unit().factor)(request.owned->minFocus * 1000))});
-        t.closeUpNote += (t.closeUpNote.empty() ? "" : " ") + nearer;
+    if (std::any_of(rows.begin(), rows.end(), [this](double d) { return Nearer(d); })) {
+        const DistanceUnit& unit = m_request.lens.Unit();
+        const std::string nearest =
+            LengthWriting(unit, m_settings)
+                .WithUnit(FromMillimetres(unit.factor)(m_request.owned->minFocus * 1000));
+        note +=
+            (note.empty() ? "" : " ") + std::string(kNearerMark) + " " +
+            Arg(Tr("DOF Table", "Nearer than this lens focuses: %1 from the sensor."), {nearest});
     }
+    return note;
 }
 
 bool TableRows::Nearer(double distance) const {

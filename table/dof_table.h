@@ -106,6 +106,7 @@ class TableRows {
     std::string m_suffix;               // the unit's, after each distance
     std::optional<double> m_reach;      // of a close-up lens, in the unit
     bool Nearer(double distance) const; // than the lens in use focuses
+    std::string RowsNote() const;
     DofTable m_frame;
     std::vector<LensSetup> m_lenses; // each column's, read once as a press reads it
 };
