@@ -31,10 +31,6 @@ std::vector<ChoiceEntry> Entries(const std::vector<std::string>& texts) {
     return out;
 }
 
-std::string Text(const CWnd& control) {
-    return CStringToUtf8(control.GetWindowText());
-}
-
 // A number as the person typed it, in their number settings; none unless positive.
 
 // A whole number as a person types it: no thousands separators.
@@ -132,15 +128,17 @@ void CCocDlg::OnConventionChosen() {
 }
 
 void CCocDlg::ShowPrint() {
-    const std::optional<PrintSize> print = ReadPrintSize(Text(m_cboPrint), UserNumberSettings());
+    const std::optional<PrintSize> print =
+        ReadPrintSize(m_cboPrint.GetWindowTextUtf8(), UserNumberSettings());
     if (!print)
         return Refuse(Tr("Circle of Confusion",
                          "The print's size is not one of the list nor a size such "
                          "as 20x30cm or 8x10in."));
-    const bool viewingEmpty = Text(m_editViewing).find_first_not_of(' ') == std::string::npos;
+    const bool viewingEmpty =
+        m_editViewing.GetWindowTextUtf8().find_first_not_of(' ') == std::string::npos;
     const std::optional<double> viewing =
         viewingEmpty ? std::optional<double>(0)
-                     : ReadViewingDistance(Text(m_editViewing), UserNumberSettings());
+                     : ReadViewingDistance(m_editViewing.GetWindowTextUtf8(), UserNumberSettings());
     if (!viewing)
         return Refuse(Tr("Circle of Confusion",
                          "The viewing distance must be a distance such as 36 cm or 14 in."));
@@ -155,15 +153,16 @@ void CCocDlg::ShowPrint() {
 }
 
 void CCocDlg::ShowPixels() {
-    const bool pitchGiven = Text(m_editPitch).find_first_not_of(' ') != std::string::npos;
+    const bool pitchGiven =
+        m_editPitch.GetWindowTextUtf8().find_first_not_of(' ') != std::string::npos;
     std::optional<double> pitch, width;
     if (pitchGiven) {
-        pitch = ReadPixelPitch(Text(m_editPitch), UserNumberSettings());
+        pitch = ReadPixelPitch(m_editPitch.GetWindowTextUtf8(), UserNumberSettings());
         if (!pitch)
             return Refuse(Tr("Circle of Confusion",
                              "The pixel pitch must be a positive number of micrometres."));
     } else {
-        width = ReadPixelCount(Text(m_editPixels));
+        width = ReadPixelCount(m_editPixels.GetWindowTextUtf8());
         if (!width)
             return Refuse(Tr("Circle of Confusion",
                              "Give the sensor's width in pixels, or the pixel pitch."));
@@ -203,7 +202,7 @@ void CCocDlg::Refuse(const std::string& sentence) {
 // Only a circle worked out is used; otherwise the form says why and stays.
 void CCocDlg::OnOK() {
     if (m_result.empty()) {
-        if (Text(m_lblRefusal).empty())
+        if (m_lblRefusal.GetWindowTextUtf8().empty())
             Refuse(Tr("Circle of Confusion", "Choose where the circle of confusion comes from."));
         return;
     }

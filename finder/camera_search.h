@@ -14,6 +14,9 @@
 #include <string_view>
 #include <vector>
 
+// How many matches a chooser shows at the most: a screenful, the best first.
+inline constexpr std::size_t kMostShownMatches = 50;
+
 // The positions in `cameras` of those `words` finds, best first; no words
 // find none.
 std::vector<std::size_t> FindCameras(const std::vector<FoundCamera>& cameras,

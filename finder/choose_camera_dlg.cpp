@@ -19,12 +19,6 @@ ON_BN_CLICKED(IDC_CHOOSE_REMOVE, OnRemoveClicked)
 END_MESSAGE_MAP()
 
 namespace {
-// At most a screenful of matches, the best first.
-constexpr std::size_t kMostMatches = 50;
-
-std::string Text(const CWnd& control) {
-    return CStringToUtf8(control.GetWindowText());
-}
 
 // A sensor side as typed, in the person's number settings; none for a text
 // that is not a positive number of at most a metre.
@@ -70,8 +64,8 @@ CString T(const char* text) {
 } // namespace
 
 void CChooseCameraDlg::OnFindChanged() {
-    const std::string words = Text(m_editFind);
-    m_matches = FindCameras(m_database->cameras, words, kMostMatches);
+    const std::string words = m_editFind.GetWindowTextUtf8();
+    m_matches = FindCameras(m_database->cameras, words, kMostShownMatches);
     TableContent content;
     content.columns = {T(TR_NOOP("Choose Camera", "Maker")), T(TR_NOOP("Choose Camera", "Model")),
                        T(TR_NOOP("Choose Camera", "Crop factor")),
@@ -91,8 +85,8 @@ void CChooseCameraDlg::OnFindChanged() {
 
 // The crop factor of the sensor typed, at once.
 void CChooseCameraDlg::OnSensorChanged() {
-    const std::optional<double> width = Side(Text(m_editWidth));
-    const std::optional<double> height = Side(Text(m_editHeight));
+    const std::optional<double> width = Side(m_editWidth.GetWindowTextUtf8());
+    const std::optional<double> height = Side(m_editHeight.GetWindowTextUtf8());
     m_lblCrop.SetWindowText(
         width && height ? Utf8ToCString(Arg(Tr("Choose Camera", "Crop factor: %1"),
                                             {FormatShortest(CropFactorOfSensor(*width, *height), 3,
@@ -107,8 +101,9 @@ void CChooseCameraDlg::Refuse(const std::string& sentence) {
 // The camera the person means: one by its sensor when its fields are
 // filled, else the row picked.
 std::optional<FoundCamera> CChooseCameraDlg::ChosenCamera(std::string& refusal) const {
-    const std::string name = Text(m_editName);
-    const std::string widthText = Text(m_editWidth), heightText = Text(m_editHeight);
+    const std::string name = m_editName.GetWindowTextUtf8();
+    const std::string widthText = m_editWidth.GetWindowTextUtf8(),
+                      heightText = m_editHeight.GetWindowTextUtf8();
     if (!widthText.empty() || !heightText.empty()) {
         const std::optional<double> width = Side(widthText), height = Side(heightText);
         if (!width || !height) {

@@ -3,6 +3,7 @@
 
 #include "calc/number_text.h"
 #include "calc/typed_distance.h"
+#include "finder/camera_search.h"
 #include "framework/base/afx.h"
 #include "framework/base/translate.h"
 #include "framework/qt/msgbox.h"
@@ -22,12 +23,6 @@ ON_BN_CLICKED(IDC_LENS_NONE, OnNoLensClicked)
 END_MESSAGE_MAP()
 
 namespace {
-// At most a screenful of matches, the best first.
-constexpr std::size_t kMostMatches = 50;
-
-std::string Text(const CWnd& control) {
-    return CStringToUtf8(control.GetWindowText());
-}
 
 CString T(const char* text) {
     return Utf8ToCString(Tr("Choose Lens", text));
@@ -77,7 +72,7 @@ BOOL CChooseLensDlg::OnInitDialog() {
 // The lenses the words find, those for the camera's mount first; without
 // words, the person's own.
 void CChooseLensDlg::OnFindChanged() {
-    const std::string words = Text(m_editFind);
+    const std::string words = m_editFind.GetWindowTextUtf8();
     if (TrimBlanks(words).empty()) {
         m_matches.clear();
         for (std::size_t i = 0; i < m_own.lenses.size() && i < m_lenses.size(); ++i)
@@ -88,7 +83,7 @@ void CChooseLensDlg::OnFindChanged() {
         std::stable_partition(m_matches.begin(), m_matches.end(), [this](std::size_t i) {
             return m_lenses[i].mount == m_choosing.mount;
         });
-    m_matches.resize(std::min(m_matches.size(), kMostMatches));
+    m_matches.resize(std::min(m_matches.size(), kMostShownMatches));
     TableContent content;
     content.columns = {T(TR_NOOP("Choose Lens", "Maker")), T(TR_NOOP("Choose Lens", "Model")),
                        T(TR_NOOP("Choose Lens", "Focal length")),
@@ -120,7 +115,8 @@ void CChooseLensDlg::Refuse(const std::string& sentence) {
 }
 
 bool CChooseLensDlg::OwnFieldsTyped() const {
-    return !TrimBlanks(Text(m_editFocal)).empty() || !TrimBlanks(Text(m_editWidest)).empty();
+    return !TrimBlanks(m_editFocal.GetWindowTextUtf8()).empty() ||
+           !TrimBlanks(m_editWidest.GetWindowTextUtf8()).empty();
 }
 
 // The row the person points at; with none, the best match.
@@ -136,8 +132,9 @@ std::optional<LensRecord> CChooseLensDlg::PointedLens() const {
 // the row picked.
 std::optional<LensRecord> CChooseLensDlg::ChosenLens(std::string& refusal) const {
     if (OwnFieldsTyped()) {
-        TypedLens typed{Text(m_editName),     Text(m_editFocal),    Text(m_editWidest),
-                        Text(m_editSmallest), Text(m_editMinFocus), Text(m_editPupil)};
+        TypedLens typed{m_editName.GetWindowTextUtf8(),     m_editFocal.GetWindowTextUtf8(),
+                        m_editWidest.GetWindowTextUtf8(),   m_editSmallest.GetWindowTextUtf8(),
+                        m_editMinFocus.GetWindowTextUtf8(), m_editPupil.GetWindowTextUtf8()};
         std::optional<LensRecord> lens = ReadTypedLens(typed, UserNumberSettings());
         refusal = !lens ? Tr("Choose Lens", "Give the focal length (“50” or “24-105”) and the "
                                             "widest aperture (“2” or “3.5-5.6”) as numbers.")
@@ -219,15 +216,16 @@ void CChooseLensDlg::ShowFraming() {
     std::string refusal;
     std::optional<LensRecord> lens;
     if (OwnFieldsTyped())
-        lens = ReadTypedLens({"", Text(m_editFocal), "1", {}, {}, {}}, // any aperture frames alike
-                             UserNumberSettings());
+        lens = ReadTypedLens(
+            {"", m_editFocal.GetWindowTextUtf8(), "1", {}, {}, {}}, // any aperture frames alike
+            UserNumberSettings());
     else
         lens = PointedLens() ? PointedLens() : m_choosing.chosen;
     if (const std::optional<Lens>& shown = m_choosing.shown; shown && lens) {
         const double f = std::clamp(shown->focalLength, lens->focalMin, lens->focalMax);
         const LensSetup setup{f, 1, shown->Coc(), &shown->Unit()};
         const NumberSettings settings = UserNumberSettings();
-        const std::string subject = Text(m_editSubject);
+        const std::string subject = m_editSubject.GetWindowTextUtf8();
         Framing framing;
         if (!TrimBlanks(subject).empty()) {
             const std::optional<double> width = ReadTypedDistance(subject, settings, shown->Unit());

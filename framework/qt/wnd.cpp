@@ -41,6 +41,10 @@ CString CWnd::GetWindowText() const {
     return m_hWnd ? WidgetText(m_hWnd).toStdU16String() : CString();
 }
 
+std::string CWnd::GetWindowTextUtf8() const {
+    return CStringToUtf8(GetWindowText());
+}
+
 void CWnd::RedrawWindow() {
     if (m_hWnd)
         m_hWnd->update();

@@ -30,6 +30,7 @@ class CWnd : public CObject {
     void SetWindowText(const CString& text);
     void EnableWindow(BOOL enable = TRUE);
     CString GetWindowText() const;
+    std::string GetWindowTextUtf8() const; // the same, as UTF-8
     void RedrawWindow();
 
     CFont* GetFont();

@@ -9,6 +9,8 @@
 
 #include "german_numbers.h"
 
+#include "test_lenses.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -334,10 +336,7 @@ TEST(DofTable, RowsNearerThanTheLensFocusesAreMarked) {
     request.lens = ReadLens({"50.0", "", "2", "0.0300", 1.0, "", ""}, NumberSettings{});
     request.apertures = Apertures(7, 7); // f/8
     request.distances = {0.3, 0.4, 2};
-    LensRecord owned;
-    owned.name = "Old 50";
-    owned.focalMin = owned.focalMax = 50;
-    owned.widestAtMin = owned.widestAtMax = 1.8;
+    LensRecord owned = Zoom("Old 50", 50, 50, 1.8, 1.8);
     owned.minFocus = 0.45;
     request.owned = owned;
     const DofTable table = MakeTable(request, NumberSettings{});
@@ -354,12 +353,7 @@ TEST(DofTable, RowsNearerThanTheLensFocusesAreMarked) {
 // length: an 18–55 mm f/3.5–5.6 from f/4 at 18 mm and from f/5.6 at 55 mm,
 // to its f/22.
 TEST(DofTable, OpensOnTheStopsOfTheLensInUse) {
-    LensRecord kit;
-    kit.name = "Kit";
-    kit.focalMin = 18;
-    kit.focalMax = 55;
-    kit.widestAtMin = 3.5;
-    kit.widestAtMax = 5.6;
+    LensRecord kit = Zoom("Kit", 18, 55, 3.5, 5.6);
     const auto range = [&kit](double f) {
         const auto [first, last] = DefaultApertureRange(std::nullopt, kit, f);
         return first.text + " to " + last.text;

@@ -8,6 +8,8 @@
 #include "lists/choice_lists.h"
 #include "test_folder.h"
 
+#include "test_lenses.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -17,19 +19,6 @@
 #include <tuple>
 
 namespace {
-LensRecord Zoom(const char* name, double f1, double f2, double n1, double n2,
-                double smallest = 22) {
-    LensRecord lens;
-    lens.name = name;
-    lens.focalMin = f1;
-    lens.focalMax = f2;
-    lens.widestAtMin = n1;
-    lens.widestAtMax = n2;
-    lens.smallest = smallest;
-    lens.source = "own";
-    return lens;
-}
-
 std::vector<std::string> Names(const std::vector<ChoiceEntry>& entries) {
     std::vector<std::string> names;
     for (const ChoiceEntry& entry : entries)

@@ -6,23 +6,14 @@
 #include "lenses/own_lenses.h"
 #include "run_verb.h"
 
+#include "test_lenses.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <iterator>
 
 namespace {
-LensRecord Zoom(const char* name, double f1, double f2, double n1, double n2) {
-    LensRecord lens;
-    lens.name = name;
-    lens.focalMin = f1;
-    lens.focalMax = f2;
-    lens.widestAtMin = n1;
-    lens.widestAtMax = n2;
-    lens.source = "own";
-    return lens;
-}
-
 LensSetup In(double f, int unit) {
     return {f, 8, 0.03, &DistanceUnitFor(unit)};
 }
