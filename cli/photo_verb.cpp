@@ -68,15 +68,18 @@ std::string Fixed(double v) {
 std::string CsvLine(const PhotoFacts& facts, const PhotoShot& shot) {
     const Lens& lens = shot.lens;
     std::string near, far, total, hyperfocal, coc;
-    if (shot.calculated) { // the very doubles the texts were written from
-        const DepthInUnit& d = shot.result.depth;
+    const DepthInUnit& d = shot.result.depth; // the very doubles the texts were written from
+    if (shot.calculated) {
         near = Fixed(d.nearLimit);
         far = d.farIsInfinite ? "inf" : Fixed(d.farLimit);
         total = d.farIsInfinite ? "inf" : Fixed(d.farLimit - d.nearLimit);
+    }
+    if (shot.calculated || shot.hyperfocalKnown) { // they do not depend on the distance
         hyperfocal = Fixed(d.hyperfocal);
         coc = Fixed(shot.result.coc);
     }
-    std::string problem = shot.missing;
+    // For whoever reads the file: what is not recorded, never what to do in a form.
+    std::string problem = shot.unrecorded.empty() ? shot.missing : shot.unrecorded;
     for (const std::string& note : shot.notes) {
         if (!problem.empty())
             problem += ' ';

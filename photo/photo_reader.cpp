@@ -155,12 +155,8 @@ bool ReadExifDistance(const Exiv2::Exifdatum& d, PhotoFacts& f) {
              {kSubjectDistance}});
         return false;
     }
-    if (numerator == 0xFFFFFFFFu) {
+    if (numerator == 0xFFFFFFFFu) { // focused at infinity: sharp from the near limit there on
         f.distanceInfinite = true;
-        f.nonsense.push_back({TR_NOOP("Photo", "The photo records its focus distance as infinity "
-                                               "(0xFFFFFFFF in %1), which cannot be calculated "
-                                               "with."),
-                              {kSubjectDistance}});
         return true;
     }
     f.distance = SaneDistance(denominator ? numerator / denominator : 0, kSubjectDistance, f);

@@ -259,6 +259,33 @@ ShotLines(const PhotoFacts& f, const PhotoCamera& camera, const PhotoChoices& ch
     };
 }
 
+// Without a focus distance, what does not depend on it: the hyperfocal
+// distance and the circle of confusion. Focused at infinity (Exif's
+// all-ones distance), the limits too: sharp from f²/(N·c), the near limit
+// the arithmetic tends to as the distance grows without end, to infinity.
+void AnswerWithoutDistance(const PhotoFacts& f, const NumberSettings& settings, PhotoShot& shot) {
+    const LensSetup setup = shot.lens.Setup();
+    if (!(setup.f > 0) || !(setup.N > 0) || !(setup.c > 0) || !setup.unit)
+        return;
+    const FromMillimetres toUnit(setup.unit->factor);
+    const double nearAtInfinity = setup.f * setup.f / (setup.c * setup.N);
+    Lens atHyperfocal = shot.lens;
+    atHyperfocal.distance = toUnit(nearAtInfinity + setup.f);
+    CalculationResult r = Calculate(atHyperfocal, settings);
+    if (r.status != CalculationStatus::Ok)
+        return;
+    if (f.distanceInfinite) {
+        r.depth.nearLimit = toUnit(nearAtInfinity);
+        r.depth.farIsInfinite = true;
+        shot.calculated = true;
+        shot.missing.clear();
+        shot.unrecorded.clear();
+    }
+    WriteReadably(r, *setup.unit, settings);
+    shot.result = r;
+    shot.hyperfocalKnown = true;
+}
+
 // What the photo does not record, in a sentence.
 std::string MissingSentence(const PhotoFacts& f, const std::vector<std::string>& missing) {
     if (missing.size() == 1 && missing[0] == "the focus distance")
@@ -304,6 +331,12 @@ PhotoShot ShotOfPhoto(const PhotoFacts& f, const PhotoCamera& camera, const Phot
         shot.notes.push_back(Said(sentence, InUnit(unit, settings)));
     if (!missing.empty()) {
         shot.missing = MissingSentence(f, missing);
+        std::string items;
+        for (const std::string& item : missing)
+            items += (items.empty() ? "" : ", ") + Tr("Photo", item.c_str());
+        shot.unrecorded = Arg(Tr("Photo", "not recorded: %1"), {items});
+        if (missing.size() == 1 && missing.front() == "the focus distance")
+            AnswerWithoutDistance(f, settings, shot);
     } else {
         shot.result = Calculate(lens, settings);
         WriteReadably(shot.result, unit, settings);
@@ -316,7 +349,8 @@ PhotoShot ShotOfPhoto(const PhotoFacts& f, const PhotoCamera& camera, const Phot
     shot.lines.push_back({kResultLabels[0], ok ? r.nearText : "\u2014"});
     shot.lines.push_back({kResultLabels[1], ok ? r.farText : "\u2014"});
     shot.lines.push_back({kResultLabels[2], ok ? r.totalText : "\u2014"});
-    shot.lines.push_back({kResultLabels[3], ok ? r.hyperfocalText : "\u2014"});
+    shot.lines.push_back(
+        {kResultLabels[3], ok || shot.hyperfocalKnown ? r.hyperfocalText : "\u2014"});
     return shot;
 }
 

@@ -64,10 +64,14 @@ struct PhotoShot {
     // `lens.apertureText`) and the distance in the unit (`lens.distanceText`).
     std::string focalLengthText;
     std::string apertureValue;
-    std::string lensFound;    // the lens found of those the person or lensfun knows; empty: none
-    bool calculated = false;  // the depth of field could be worked out
+    std::string lensFound;   // the lens found of those the person or lensfun knows; empty: none
+    bool calculated = false; // the depth of field could be worked out
+    // Without a focus distance: the hyperfocal distance and the circle of
+    // confusion could be (they do not depend on it), in `result`.
+    bool hyperfocalKnown = false;
     CalculationResult result; // when it could
     std::string missing;      // one sentence: what the photo does not record
+    std::string unrecorded;   // the same for a file: "not recorded: the focus distance"
     // What it records that cannot be used, each said in a sentence (its
     // lengths in the unit).
     std::vector<std::string> notes;

@@ -2565,10 +2565,6 @@ Zahlen werden nach Ihren Zahleneinstellungen gelesen (LC_ALL, LC_NUMERIC, LANG).
         <translation>Das Foto verzeichnet seine Fokusentfernung als unbekannt (0 in %1).</translation>
     </message>
     <message>
-        <source>The photo records its focus distance as infinity (0xFFFFFFFF in %1), which cannot be calculated with.</source>
-        <translation>Das Foto verzeichnet seine Fokusentfernung als unendlich (0xFFFFFFFF in %1), womit nicht gerechnet werden kann.</translation>
-    </message>
-    <message>
         <source>infinity</source>
         <translation>unendlich</translation>
     </message>
@@ -2739,6 +2735,10 @@ Zahlen werden nach Ihren Zahleneinstellungen gelesen (LC_ALL, LC_NUMERIC, LANG).
     <message>
         <source>found: %1</source>
         <translation>gefunden: %1</translation>
+    </message>
+    <message>
+        <source>not recorded: %1</source>
+        <translation>nicht aufgezeichnet: %1</translation>
     </message>
 </context>
 <context>

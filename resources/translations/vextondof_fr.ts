@@ -2570,10 +2570,6 @@ Les nombres sont lus selon vos réglages numériques (LC_ALL, LC_NUMERIC, LANG).
         <translation>La photo enregistre sa distance de mise au point comme inconnue (0 dans %1).</translation>
     </message>
     <message>
-        <source>The photo records its focus distance as infinity (0xFFFFFFFF in %1), which cannot be calculated with.</source>
-        <translation>La photo enregistre sa distance de mise au point comme l’infini (0xFFFFFFFF dans %1), ce qui ne permet aucun calcul.</translation>
-    </message>
-    <message>
         <source>infinity</source>
         <translation>l’infini</translation>
     </message>
@@ -2744,6 +2740,10 @@ Les nombres sont lus selon vos réglages numériques (LC_ALL, LC_NUMERIC, LANG).
     <message>
         <source>found: %1</source>
         <translation>trouvé : %1</translation>
+    </message>
+    <message>
+        <source>not recorded: %1</source>
+        <translation>non enregistré : %1</translation>
     </message>
 </context>
 <context>

@@ -78,9 +78,7 @@ TEST(Photos, EachValueReadWithItsSourceAndNonsenseNamed) {
         {"no-distance.jpg", "35 - 6.3 -", ""},
         {"unknown.jpg", "- - - -",
          "The photo records a focal length of 0 mm (Exif.Photo.FocalLength), which is not used."},
-        {"infinity.jpg", "24 - 8 -",
-         "The photo records its focus distance as infinity (0xFFFFFFFF in "
-         "Exif.Photo.SubjectDistance), which cannot be calculated with."},
+        {"infinity.jpg", "24 - 8 -", ""}, // focused at infinity, which is no nonsense
         {"absurd.jpg", "- - - -",
          "The photo records a focal length of 1000000 mm (Exif.Photo.FocalLength), which is not "
          "used."},
@@ -183,6 +181,30 @@ TEST(Photos, TheShotIsWhatAPressOfCalculateGives) {
     EXPECT_EQ(missing.lens.apertureText, "f/6.3") << "typed, the list has none";
     EXPECT_EQ(missing.apertureValue, "6.3");
     EXPECT_EQ(missing.lens.fNumber, 6.3);
+
+    // Without a focus distance, what does not depend on it still answers: the
+    // hyperfocal distance f²/(N·c) + f, as a press at any distance gives it.
+    EXPECT_TRUE(missing.hyperfocalKnown);
+    EXPECT_EQ(missing.unrecorded, "not recorded: the focus distance");
+    {
+        Lens pressed = missing.lens;
+        pressed.distance = 3;
+        const CalculationResult press = Calculate(pressed, NumberSettings{});
+        EXPECT_EQ(missing.result.depth.hyperfocal, press.depth.hyperfocal);
+        // 35²/(6.3 · 0.03/1.5279) + 35 = 9,939 mm
+        EXPECT_EQ(missing.result.hyperfocalText, "9.94 m");
+        EXPECT_EQ(missing.lines.back().second, "9.94 m");
+    }
+    // Focused at infinity (Exif's all-ones distance): sharp from f²/(N·c) on.
+    const PhotoFacts infinity = ReadPhoto(Photos() + "/infinity.jpg");
+    const PhotoShot atInfinity = ShotOfPhoto(infinity, builtIn, meters, NumberSettings{});
+    ASSERT_TRUE(atInfinity.calculated) << atInfinity.missing;
+    EXPECT_TRUE(atInfinity.result.depth.farIsInfinite);
+    const LensSetup at = atInfinity.lens.Setup();
+    EXPECT_DOUBLE_EQ(atInfinity.result.depth.nearLimit, at.f * at.f / (at.N * at.c) / 1000);
+    EXPECT_NEAR(atInfinity.result.depth.hyperfocal - atInfinity.result.depth.nearLimit, at.f / 1000,
+                1e-12); // H − f
+    EXPECT_EQ(atInfinity.result.farText, "Infinity");
 
     const PhotoFacts noCamera = ReadPhoto(Photos() + "/no-camera.jpg");
     EXPECT_EQ(
@@ -301,6 +323,12 @@ TEST(Photos, AWholeShootFromTheTerminal) {
     EXPECT_EQ(std::count(csv.out.begin(), csv.out.end(), '\n'), 4) << csv.out; // header, 3 photos
     EXPECT_NE(csv.out.find("/d70.jpg,Nikon D70,,,18.000000,,5.600000,2.500000,"
                            "Exif.Photo.SubjectDistance,"),
+              std::string::npos)
+        << csv.out;
+    // Without a focus distance, the circle of confusion and the hyperfocal
+    // distance still, and a problem a file's reader understands.
+    // 0.031/1.5279 = 0.020289 mm; 35²/(6.3 · 0.020289) + 35 = 9,618.6 mm.
+    EXPECT_NE(csv.out.find(",,,,9.618602,meters,0.020289,not recorded: the focus distance\r\n"),
               std::string::npos)
         << csv.out;
     // The lens as it writes itself, and as lensfun knows it.
