@@ -162,10 +162,8 @@ void CVextonDOFCEDlg::FillFocalLengthEntries(const CString& select) {
     if (m_lens) {
         const std::optional<double> f =
             ValueNumber(ChosenInList(m_cboFocalLength, ListKind::FocalLength, numbers).value);
-        if (!f || *f < m_lens->focalMin * (1 - 1e-6))
-            m_cboFocalLength.SetCurSel(0);
-        else if (*f > m_lens->focalMax * (1 + 1e-6))
-            m_cboFocalLength.SetCurSel(lengths - 1);
+        if (!f || !m_lens->Reaches(*f))
+            m_cboFocalLength.SetCurSel(f && *f > m_lens->focalMax ? lengths - 1 : 0);
     }
     m_lastFocal = {m_cboFocalLength.GetCurSel(), m_cboFocalLength.GetWindowText()};
 }
@@ -203,13 +201,23 @@ void CVextonDOFCEDlg::FillLensApertures() {
         m_cboAperture.SetCurSel(*N < WidestAt(*m_lens, f) ? 0 : count - 1);
 }
 
-void CVextonDOFCEDlg::UseLens(const std::optional<LensRecord>& lens) {
-    m_lens = lens;
-    RestoreOpeningEntries();
+// The focal-length and aperture lists again for the lens in use (or none),
+// keeping what the focal-length list shows where the lens has it.
+void CVextonDOFCEDlg::FillListsForLens() {
     const int focal = m_cboFocalLength.GetCurSel();
     FillFocalLengthEntries(focal >= 0 ? m_cboFocalLength.GetLBText(focal)
                                       : m_cboFocalLength.GetWindowText());
     FillLensApertures();
+}
+
+bool CVextonDOFCEDlg::ShowsOtherLens() const {
+    return SelectedValue(m_cboFocalLength) == std::optional<std::string>(kOtherLensValue);
+}
+
+void CVextonDOFCEDlg::UseLens(const std::optional<LensRecord>& lens) {
+    m_lens = lens;
+    RestoreOpeningEntries();
+    FillListsForLens();
     if (const std::string failure = KeepChosenLens(m_kept.Location(), m_lens); !failure.empty())
         MessageBox(this,
                    Utf8ToCString(Arg(Tr("Messages", "The lens could not be kept for the next "
@@ -284,12 +292,8 @@ void CVextonDOFCEDlg::TakeStoredChoices(const CDataState& stored) {
     TakeStoredChoice(m_cboCofC, ListKind::CircleOfConfusion, m_dataState.m_strCofC,
                      stored.m_strCofC, numbers);
     m_dataState = stored;
-    if (m_lens) {
-        const int focal = m_cboFocalLength.GetCurSel();
-        FillFocalLengthEntries(focal >= 0 ? m_cboFocalLength.GetLBText(focal)
-                                          : m_cboFocalLength.GetWindowText());
-        FillLensApertures();
-    }
+    if (m_lens)
+        FillListsForLens();
 }
 
 void CVextonDOFCEDlg::OnTimer(UINT_PTR id) {
@@ -396,8 +400,7 @@ std::optional<Lens> CVextonDOFCEDlg::ReadShownLens(bool ask) {
                    : ChosenInList(list, kind, UserNumberSettings()).value;
     };
     // While "Other lens…" opens the chooser, the focal length chosen before it.
-    const bool opening =
-        SelectedValue(m_cboFocalLength) == std::optional<std::string>(kOtherLensValue);
+    const bool opening = ShowsOtherLens();
     const auto focalLength =
         !opening ? value(m_cboFocalLength, ListKind::FocalLength)
         : m_lastFocal.first >= 0
@@ -463,7 +466,7 @@ bool CVextonDOFCEDlg::OnOtherCommand(int id) {
 }
 
 void CVextonDOFCEDlg::RestoreOpeningEntries() {
-    if (SelectedValue(m_cboFocalLength) == std::optional<std::string>(kOtherLensValue)) {
+    if (ShowsOtherLens()) {
         m_cboFocalLength.SetCurSel(m_lastFocal.first);
         if (m_lastFocal.first < 0)
             m_cboFocalLength.SetWindowText(m_lastFocal.second);
@@ -547,7 +550,7 @@ std::string CVextonDOFCEDlg::CameraMount() {
 // "Other lens…" opens the lens chooser, the list showing its focal length
 // again; another focal length leaves the apertures the lens has there.
 void CVextonDOFCEDlg::OnFocalLengthChanged() {
-    if (SelectedValue(m_cboFocalLength) == std::optional<std::string>(kOtherLensValue)) {
+    if (ShowsOtherLens()) {
         PostCommand(ID_FILE_CHOOSE_LENS);
         return;
     }

@@ -87,6 +87,9 @@ class CVextonDOFCEDlg : public CDialog, public MainForm {
     // The aperture list for the lens in use at the focal length chosen,
     // keeping the aperture chosen where the lens allows it.
     void FillLensApertures();
+    void FillListsForLens();
+    // Whether the focal-length list shows "Other lens…", which opens the chooser.
+    bool ShowsOtherLens() const;
     // Works with `lens` (none: no lens): the lists, and the file it is kept in.
     void UseLens(const std::optional<LensRecord>& lens);
     // Whether the lens in use allows the focal length and aperture of

@@ -27,6 +27,10 @@ struct LensRecord {
     std::string source;                      // "lensfun" or "own"
 
     bool IsPrime() const { return focalMax <= focalMin; }
+    // Whether focal length `f` (mm) is one of its own, to a millionth.
+    bool Reaches(double f) const {
+        return f >= focalMin * (1 - 1e-6) && f <= focalMax * (1 + 1e-6);
+    }
 };
 
 // The widest aperture at focal length `f` between the ends: N₁·(N₂/N₁)^

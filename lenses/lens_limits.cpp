@@ -20,7 +20,7 @@ std::string Mm(double f, const NumberSettings& settings) {
 } // namespace
 
 std::string FocalLengthRefusal(const LensRecord& lens, double f, const NumberSettings& settings) {
-    if (f >= lens.focalMin * (1 - 1e-6) && f <= lens.focalMax * (1 + 1e-6))
+    if (lens.Reaches(f))
         return {};
     if (lens.IsPrime())
         return Arg(Tr("Lenses", "This lens has one focal length, %1 mm."),
@@ -135,7 +135,7 @@ std::vector<ChoiceEntry> FocalLengthsOfLens(const std::vector<ChoiceEntry>& all,
     bool hasShortEnd = false, hasLongEnd = false;
     for (const ChoiceEntry& entry : all) {
         const std::optional<double> f = EntryValue(entry);
-        if (!f || *f < lens.focalMin * (1 - 1e-6) || *f > lens.focalMax * (1 + 1e-6))
+        if (!f || !lens.Reaches(*f))
             continue;
         if (!hasShortEnd && std::fabs(*f - lens.focalMin) > 1e-6 * lens.focalMin)
             out.push_back(end(lens.focalMin));
