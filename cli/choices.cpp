@@ -399,14 +399,15 @@ std::optional<double> ApertureEnd(const std::string& typed, StopSteps steps,
 }
 } // namespace
 
-// --apertures FROM:TO; the default stops, widened to the chosen aperture, otherwise.
-std::optional<std::pair<double, double>> ApertureRange(const Parsed& parsed, const Lens& lens,
-                                                       StopSteps steps,
-                                                       const NumberSettings& numbers,
-                                                       std::string& error) {
+// --apertures FROM:TO; the default stops, widened to the chosen aperture (or the lens in
+// use's), otherwise.
+std::optional<std::pair<double, double>>
+ApertureRange(const Parsed& parsed, const Lens& lens, const std::optional<LensRecord>& owned,
+              StopSteps steps, const NumberSettings& numbers, std::string& error) {
     const std::string range = Option(parsed, "--apertures");
     if (range.empty()) {
-        const auto [first, last] = DefaultApertureRange(ChosenAperture(lens));
+        const auto [first, last] =
+            DefaultApertureRange(ChosenAperture(lens), owned, lens.focalLength);
         return std::pair{first.N, last.N};
     }
     const std::size_t colon = range.find(':');
@@ -431,7 +432,8 @@ std::optional<CommandResult> ReadTableLens(const Parsed& parsed, const CommandLi
         return failed;
     lens = LensOf(choices, parsed, machine.numbers);
     std::string rangeError;
-    const auto range = ApertureRange(parsed, lens, steps, machine.numbers, rangeError);
+    const auto range =
+        ApertureRange(parsed, lens, choices.lens, steps, machine.numbers, rangeError);
     if (!range)
         return UsageError(verb, rangeError);
     Lens atOne = lens;

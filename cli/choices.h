@@ -115,9 +115,8 @@ std::optional<CommandResult> ReadTableLens(const Parsed& parsed, const CommandLi
 
 // --apertures FROM:TO, two f-numbers: an end that names a stop of `steps`
 // is that stop's true f-number ("f/7.1" in third stops is 2^(17/6)); the
-// default stops, widened to the chosen aperture, without it; none, and why
-// in `error`, when not understood.
-std::optional<std::pair<double, double>> ApertureRange(const Parsed& parsed, const Lens& lens,
-                                                       StopSteps steps,
-                                                       const NumberSettings& numbers,
-                                                       std::string& error);
+// default stops, widened to the chosen aperture (or those the lens in use,
+// `owned`, has), without it; none, and why in `error`, when not understood.
+std::optional<std::pair<double, double>>
+ApertureRange(const Parsed& parsed, const Lens& lens, const std::optional<LensRecord>& owned,
+              StopSteps steps, const NumberSettings& numbers, std::string& error);

@@ -198,9 +198,12 @@ class PagePainter {
     double Row(double y, int row, std::size_t first, std::size_t last) {
         for (std::size_t c = first; c < last; ++c)
             m_pageShowsMark = m_pageShowsMark || m_marked[c];
-        m_pageShowsCloseUp =
-            m_pageShowsCloseUp || (row >= 0 && m_table.rows[static_cast<std::size_t>(row)].find(
-                                                   kCloseUpMark) != std::string::npos);
+        if (row >= 0) {
+            const std::string& header = m_table.rows[static_cast<std::size_t>(row)];
+            m_pageShowsCloseUp = m_pageShowsCloseUp ||
+                                 header.find(kCloseUpMark) != std::string::npos ||
+                                 header.find(kNearerMark) != std::string::npos;
+        }
         if (!m_painter)
             return y + m_grid.rowHeight;
         double x = 0;
@@ -266,7 +269,7 @@ class PagePainter {
     std::vector<bool> m_marked; // the columns diffraction softens
     int m_pageNumber = 1;
     bool m_pageShowsMark = false;    // a column diffraction softens
-    bool m_pageShowsCloseUp = false; // a row a close-up lens cannot reach
+    bool m_pageShowsCloseUp = false; // a row marked: beyond a close-up lens, nearer than the lens
 };
 
 // How many pages the table takes at this grid.

@@ -175,6 +175,18 @@ TEST(OwnLenses, FromATerminal) {
     EXPECT_EQ(near.err,
               "Note: 0.30 m from the lens is nearer than this lens focuses: 0.45 m from the "
               "sensor.\n");
+    // The table's columns are the lens's whole stops, f/4 to f/22, and a row
+    // nearer than it focuses is marked, its note beneath.
+    args = {"table", "--focal-length", "50", "--distances", "0.3 2"};
+    args.insert(args.end(), lens.begin(), lens.end());
+    const std::string table = run(args).out;
+    EXPECT_EQ(table.substr(table.find("f/"), 3), "f/4") << table;
+    EXPECT_NE(table.find("f/22"), std::string::npos) << table;
+    EXPECT_EQ(table.find("f/32"), std::string::npos) << table;
+    EXPECT_NE(table.find("0.3 m \u2021"), std::string::npos) << table;
+    EXPECT_NE(table.find("\u2021 Nearer than this lens focuses: 0.45 m from the sensor."),
+              std::string::npos)
+        << table;
     // The close-up form's pupil magnification is the lens's: f/8·(1 + 0.2/0.6).
     args = {"closeup", "--focal-length", "105", "--aperture", "f/8", "--magnification", "0.2"};
     args.insert(args.end(), lens.begin(), lens.end());

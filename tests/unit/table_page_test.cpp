@@ -6,6 +6,7 @@
 #include "table/table_page.h"
 #include "test_folder.h"
 
+#include "test_lenses.h"
 #include <QApplication>
 #include <QLocale>
 #include <QPrinter>
@@ -14,6 +15,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -171,6 +173,25 @@ TEST(TablePage, EveryPageStandsAlone) {
             << "the note where a marked row is, page " << i;
     }
     EXPECT_GE(pagesBeyondReach, 3u) << "rows beyond a close-up lens's reach on most pages";
+}
+
+// A row nearer than the lens in use focuses is marked on the page, and its
+// note stands beneath the table.
+TEST(TablePage, TheNoteOfRowsNearerThanTheLensFocuses) {
+    TableRequest request = Request("50.0", "2", {0.3, 0.5, 1});
+    request.owned = Zoom("Old 50", 50, 50, 1.8, 1.8);
+    request.owned->minFocus = 0.45;
+    const DofTable table = MakeTable(request, NumberSettings{});
+    Lens lens = request.lens;
+    lens.cameraName = "Nikon D70";
+    lens.unitName = "meters";
+    const std::vector<std::string> pages =
+        Write(TablePdf(table, MakeTableHeading(lens, {})), "vextondof-nearer-test.pdf").Pages();
+    ASSERT_FALSE(pages.empty());
+    EXPECT_NE(WithoutSpaces(pages.front()).find("0.3m\u2021"), std::string::npos) << pages.front();
+    EXPECT_NE(pages.front().find("Nearer than this lens focuses: 0.45 m from the sensor."),
+              std::string::npos)
+        << pages.front();
 }
 
 // A table that fits one page is printed in a larger type than a long one.
