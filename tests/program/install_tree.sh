@@ -39,12 +39,12 @@ home="$dest/home"
 mkdir -p "$home"
 version=$(env -u DISPLAY -u WAYLAND_DISPLAY HOME="$home" XDG_CONFIG_HOME="$home/.config" \
           "$dest/usr/bin/vextondof" --version)
-[ "$version" = "Vexton.DOF.CE 1.00" ] || { echo "--version printed: $version"; exit 1; }
+[ "$version" = "Vexton.DOF.CE 1.1" ] || { echo "--version printed: $version"; exit 1; }
 # One version everywhere: the metainfo's newest release and the manual page say the same.
-grep -q '<release version="1.00"' "$dest/usr/share/metainfo/org.example.vextondof.metainfo.xml" ||
+grep -q '<release version="1.1"' "$dest/usr/share/metainfo/org.example.vextondof.metainfo.xml" ||
   { echo "the metainfo names another version"; exit 1; }
 for page in man1 de/man1 fr/man1; do
-  zcat "$dest/usr/share/man/$page/vextondof.1.gz" | grep -q '"Vexton.DOF.CE 1.00"' ||
+  zcat "$dest/usr/share/man/$page/vextondof.1.gz" | grep -q '"Vexton.DOF.CE 1.1"' ||
     { echo "the manual page $page names another version"; exit 1; }
 done
 env -u DISPLAY -u WAYLAND_DISPLAY LC_ALL=C HOME="$home" "$dest/usr/bin/vextondof" --help |

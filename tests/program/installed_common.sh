@@ -25,7 +25,9 @@ trap cleanup EXIT
 apt-get install -y -qq "$deb" >/dev/null
 [ -x /usr/bin/vextondof ] || { echo "not installed"; exit 1; }
 desktop-file-validate "$entry"
-command=$(sed -n 's/^Exec=//p' "$entry")
+# The command as a launcher runs it from the menu, with no file: the file
+# field codes (%f %F %u %U) then stand for nothing.
+command=$(sed -n 's/^Exec=//p' "$entry" | sed 's/ *%[fFuU]//g')
 
 chmod 755 "$work" # the user reaches their home through it
 mkdir -p "$home"
