@@ -31,6 +31,7 @@ ON_CBN_SELCHANGE(IDC_CAMERA, OnCameraChanged)
 ON_CBN_SELCHANGE(IDC_FOCAL_LENGTH, OnFocalLengthChanged)
 ON_CBN_SELCHANGE(IDC_COFC, OnCofCChanged)
 ON_COMMAND(ID_HELP_FIELD, OnFieldHelpCommand)
+ON_COMMAND(ID_FILE_OPEN_NAMED, OnOpenNamedCommand)
 ON_BN_CLICKED(IDC_ABOUT, OnAboutClicked)
 ON_BN_CLICKED(IDC_CALCULATE, OnCalculateClicked)
 ON_STN_CLICKED(IDC_LBL_CAMERA, OnCameraLabelClicked)
@@ -87,6 +88,8 @@ BOOL CVextonDOFCEDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     SetDefID(IDC_CALCULATE);
     DragAcceptFiles(TRUE); // a photo dropped on the form opens it
+    if (const CWinApp* app = AfxGetApp(); app && !app->m_arguments.empty())
+        PostCommand(ID_FILE_OPEN_NAMED);
 
     SetIcon(m_hIcon);
 
@@ -568,16 +571,26 @@ void CVextonDOFCEDlg::OnCameraChanged() {
         m_lastCamera = m_cboCamera.GetCurSel();
 }
 
-// The first file dropped goes to the first room that takes files.
+// What is dropped goes to the first room that takes it.
 void CVextonDOFCEDlg::OnDropFiles(const std::vector<std::string>& paths) {
     if (paths.empty())
         return;
     for (const Room* room : Rooms())
-        if (room->drop) {
-            room->drop(*this, paths.front());
+        if (room->drop && room->drop(*this, paths)) {
             RestoreOpeningEntries();
             return;
         }
+}
+
+// Photos or folders named when the program was started ("Open With" in a
+// file manager) open once the form is shown, as if dropped on it.
+void CVextonDOFCEDlg::OnOpenNamedCommand() {
+    CWinApp* app = AfxGetApp();
+    if (!app)
+        return;
+    const std::vector<std::string> named = std::move(app->m_arguments);
+    app->m_arguments.clear();
+    OnDropFiles(named);
 }
 
 void CVextonDOFCEDlg::OnFieldHelpCommand() {

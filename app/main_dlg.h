@@ -61,6 +61,7 @@ class CVextonDOFCEDlg : public CDialog, public MainForm {
     void OnCameraChanged();
     void OnFocalLengthChanged();
     void OnFieldHelpCommand();
+    void OnOpenNamedCommand();
     void OnAboutClicked();
     void OnCalculateClicked();
     void OnCameraLabelClicked();

@@ -20,6 +20,7 @@ const std::vector<const Room*>& Rooms() {
         ROOM(kChooseCameraRoom),
         ROOM(kChooseLensRoom),
         ROOM(kPhotoRoom),
+        ROOM(kShootRoom),
         ROOM(kCocRoom),
         ROOM(kCloseUpRoom),
     };

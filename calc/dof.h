@@ -16,6 +16,7 @@ inline constexpr int kDistanceUnitCount = 5;
 // The unit whose lengths are feet, written in feet and inches.
 inline constexpr int kFeetAndInchesCode = 4;
 inline constexpr int kFeetCode = 0;
+inline constexpr int kInchesCode = 1;
 extern const DistanceUnit distanceUnits[kDistanceUnitCount];
 
 // The unit for a code from the unit list; codes outside 0..3 give an empty

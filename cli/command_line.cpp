@@ -6,6 +6,7 @@
 #include "resources/program_resources.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace {
 // The verbs' names in alphabetical order: "calculate, cameras, … and table".
@@ -55,6 +56,9 @@ std::optional<CommandResult> RunCommandLine(const std::vector<std::string>& args
     const Verb* verb = FindVerb(args[0]);
     if (!verb) {
         if (!args[0].empty() && args[0][0] == '-') // the window's own options
+            return std::nullopt;
+        std::error_code unknown;
+        if (std::filesystem::exists(args[0], unknown)) // photos or folders, for the window to open
             return std::nullopt;
         return NotAVerb(args[0]);
     }

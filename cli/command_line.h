@@ -41,6 +41,8 @@ struct CommandLineContext {
     std::function<std::unique_ptr<PhotoSource>()> photos = [] { return OpenPhotoReader(); };
     // A date and time as the person writes them; none: as programs do.
     std::function<std::string(const CalendarTime&)> dateText = nullptr;
+    // Told how far a long job has come (done of all), where someone watches.
+    std::function<void(std::size_t done, std::size_t of)> progress = nullptr;
 };
 
 // Thrown by a `produce` that could make nothing of what was asked (a chart

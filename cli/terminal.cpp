@@ -131,6 +131,20 @@ int WriteOutput(CommandResult& result) {
     std::fputs(more.c_str(), stderr);
     return more.empty() ? result.exitCode : 1;
 }
+// "reading photos: 120 of 1000" on one line of the terminal, rewritten as
+// it goes (a hundred times at most) and wiped at the end.
+void ShowProgress(std::size_t done, std::size_t of) {
+    if (of < 2 || (done != of && done * 100 / of == (done - 1) * 100 / of))
+        return;
+    if (done == of) {
+        std::fputs("\r\033[K", stderr);
+        return;
+    }
+    const std::string line = Arg(Tr("Command line", "reading photos: %1 of %2"),
+                                 {std::to_string(done), std::to_string(of)});
+    std::fprintf(stderr, "\r%s\033[K", line.c_str());
+    std::fflush(stderr);
+}
 } // namespace
 
 int RunTerminalVerbs(int argc, char** argv) {
@@ -139,6 +153,8 @@ int RunTerminalVerbs(int argc, char** argv) {
     CommandLineContext machine{desktop.GetProgramPath(), desktop.GetConfigHome(),
                                desktop.GetNumberSettings(), &MakePdf, &DrawChart};
     machine.dateText = [&desktop](const CalendarTime& t) { return desktop.DateTimeText(t); };
+    if (::isatty(STDERR_FILENO))
+        machine.progress = ShowProgress;
     std::optional<CommandResult> result = RunCommandLine(args, machine);
     if (!result)
         return -1;

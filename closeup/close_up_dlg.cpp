@@ -164,7 +164,8 @@ void CCloseUpDlg::Recompute() {
                          -1,
                          -1,
                          CString(),
-                         CString()};
+                         CString(),
+                         {}};
     for (const std::vector<std::string>& row : m_shown.table.cells)
         content.cells.push_back(Utf8ToCStrings(row));
     m_plan.SetContent(content);

@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // A sentence about a photo: its English text with places (%1, %2, …) and
@@ -48,11 +49,17 @@ struct PhotoFacts {
     std::optional<RecordedNumber> distance; // the focus distance, metres
     bool distanceInfinite = false;          // recorded as infinity
     PhotoSentence distanceNote;             // how a maker note's range was read, when it was
-    int width = 0, height = 0;              // pixels; 0 when not recorded
-    std::string sizeSource;                 // the field; empty for the image's own size
-    std::string dateTaken, dateSource;      // "2024:05:01 10:20:30"
+    // A distance known only as a range (Canon's) or by coarse steps
+    // (Nikon's lens data): the nearest and farthest it may be, metres.
+    std::optional<std::pair<double, double>> distanceRange;
+    int width = 0, height = 0;         // pixels; 0 when not recorded
+    std::string sizeSource;            // the field; empty for the image's own size
+    std::string dateTaken, dateSource; // "2024:05:01 10:20:30"
     // Values recorded that make no sense, each named in a sentence.
     std::vector<PhotoSentence> nonsense;
+    // The photo's own embedded preview, as stored (a JPEG mostly), when
+    // one was asked for and it has one small enough.
+    std::string preview;
     // Why the file could not be read at all, in one sentence; empty when it could.
     PhotoSentence refusal;
 };

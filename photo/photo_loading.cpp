@@ -23,11 +23,12 @@ class ReaderProcess : public PhotoSource {
     }
 
     void ReadEach(const std::vector<std::string>& paths,
-                  const std::function<void(std::size_t, const PhotoFacts&)>& each) override {
+                  const std::function<void(std::size_t, const PhotoFacts&)>& each,
+                  bool previews) override {
         std::vector<PhotoRequest> requests;
         requests.reserve(paths.size());
         for (const std::string& path : paths)
-            requests.push_back({path, {}});
+            requests.push_back({path, {}, previews});
         ReadBatch(requests, each);
     }
 

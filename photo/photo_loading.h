@@ -22,9 +22,12 @@ class PhotoSource {
     // `shownAs` names the file in a refusal (its path when empty).
     virtual PhotoFacts Read(const std::string& path, const std::string& shownAs = {}) = 0;
     // Each of `paths` read, handed to `each` in order with its position;
-    // a source may read the next ones while `each` works.
+    // a source may read the next ones while `each` works. `previews`: each
+    // photo's embedded preview too, where a source has them.
     virtual void ReadEach(const std::vector<std::string>& paths,
-                          const std::function<void(std::size_t, const PhotoFacts&)>& each) {
+                          const std::function<void(std::size_t, const PhotoFacts&)>& each,
+                          bool previews = false) {
+        (void)previews;
         for (std::size_t i = 0; i < paths.size(); ++i)
             each(i, Read(paths[i]));
     }

@@ -191,6 +191,8 @@ bool ReadCanonRange(const Fields& fields, PhotoFacts& f) {
     // Focus moves evenly in dioptres: the middle of the range in dioptres.
     const double middle = 2 / (1 / *a + 1 / *b);
     f.distance = SaneDistance(middle, std::string(lowerKey) + ", " + upperKey, f);
+    if (f.distance)
+        f.distanceRange = std::pair(*a, *b);
     f.distanceNote = {TR_NOOP("Photo", "Canon's maker note records the focus distance as between "
                                        "%1 and %2; the middle in dioptres, %3, is used."),
                       {metres(*a), metres(*b), metres(middle)},
@@ -199,24 +201,86 @@ bool ReadCanonRange(const Fields& fields, PhotoFacts& f) {
     return true;
 }
 
+// Nikon's lens data gives the focus distance in steps of a fortieth of a
+// decade (0.01 m × 10^(v/40), as exiv2 prints it): the distance is known
+// to within half a step either side.
+bool ReadNikonSteps(const Fields& fields, PhotoFacts& f) {
+    for (const char* key : {"Exif.NikonLd3.FocusDistance", "Exif.NikonLd2.FocusDistance",
+                            "Exif.NikonLd1.FocusDistance"}) {
+        const Exiv2::Exifdatum* d = Find(fields, key);
+        if (!d)
+            continue;
+        const long step = d->toLong(0);
+        if (step <= 0 || step >= 255) // not known, or focused beyond its last step
+            return false;
+        const auto at = [](double v) { return 0.01 * std::pow(10.0, v / 40); };
+        f.distance = SaneDistance(at(static_cast<double>(step)), key, f);
+        if (!f.distance)
+            return true;
+        f.distanceRange =
+            std::pair(at(static_cast<double>(step) - 0.5), at(static_cast<double>(step) + 0.5));
+        const auto metres = [](double v) { return FormatFixed(v, 6); };
+        f.distanceNote = {TR_NOOP("Photo", "Nikon's lens data records the focus distance in "
+                                           "steps: between %1 and %2."),
+                          {metres(f.distanceRange->first), metres(f.distanceRange->second)},
+                          0,
+                          3u};
+        return true;
+    }
+    return false;
+}
+
+// Olympus's older maker note records a manual focus distance in millimetres.
+bool ReadOlympusMillimetres(const Fields& fields, PhotoFacts& f) {
+    const char* key = "Exif.Olympus.FocusDistance";
+    const Exiv2::Exifdatum* d = Find(fields, key);
+    if (!d)
+        return false;
+    const std::optional<double> mm = Rational(*d);
+    if (!mm || !(*mm > 0))
+        return false;
+    f.distance = SaneDistance(*mm / 1000, key, f);
+    return true;
+}
+
 void ReadDistance(const Fields& fields, PhotoFacts& f) {
     if (const Exiv2::Exifdatum* d = Find(fields, kSubjectDistance); d && ReadExifDistance(*d, f))
         return;
-    if (!fields.makerNote || ReadCanonRange(fields, f))
+    if (!fields.makerNote || ReadCanonRange(fields, f) || ReadNikonSteps(fields, f))
         return;
     // Whatever else exiv2 finds in a maker note, as it prints it.
     const auto it = Exiv2::subjectDistance(fields.exif);
     if (it == fields.exif.end() || it->key() == kSubjectDistance)
         return;
+    if (it->key() == "Exif.Olympus.FocusDistance" && ReadOlympusMillimetres(fields, f))
+        return;
     if (const std::optional<double> m = PrintedMetres(it->print(&fields.exif))) {
         if (std::isinf(*m))
-            f.nonsense.push_back({TR_NOOP("Photo", "The photo records its focus distance as "
-                                                   "infinity (%1), which cannot be calculated "
-                                                   "with."),
-                                  {it->key()}});
+            f.distanceInfinite = true; // focused at infinity, as Exif's own all-ones
         else
             f.distance = SaneDistance(*m, it->key(), f);
     }
+}
+
+// The smallest embedded preview at least a thumbnail wide, as stored; none
+// beyond a few megabytes (never a raw decoded).
+void ReadPreview(Exiv2::Image& image, PhotoFacts& f) {
+    constexpr std::uint32_t kWidest = 4u << 20;
+    Exiv2::PreviewManager previews(image);
+    const Exiv2::PreviewPropertiesList list = previews.getPreviewProperties(); // smallest first
+    const Exiv2::PreviewProperties* chosen = nullptr;
+    for (const Exiv2::PreviewProperties& p : list) {
+        if (p.size_ > kWidest)
+            break;
+        chosen = &p;
+        if (p.width_ >= 160 || p.height_ >= 160)
+            break;
+    }
+    if (!chosen)
+        return;
+    const Exiv2::PreviewImage preview = previews.getPreviewImage(*chosen);
+    if (preview.size() > 0 && preview.size() <= kWidest)
+        f.preview.assign(reinterpret_cast<const char*>(preview.pData()), preview.size());
 }
 
 void ReadSize(const Exiv2::Image& image, const Fields& fields, PhotoFacts& f) {
@@ -250,7 +314,7 @@ void ReadSize(const Exiv2::Image& image, const Fields& fields, PhotoFacts& f) {
     f.height = static_cast<int>(height);
 }
 
-void ReadFacts(Exiv2::Image& image, PhotoFacts& f) {
+void ReadFacts(Exiv2::Image& image, PhotoFacts& f, bool preview) {
     image.readMetadata();
     const Fields fields(image.exifData());
     ReadText(fields, {"Exif.Image.Make"}, f.make, f.makeSource);
@@ -261,8 +325,13 @@ void ReadFacts(Exiv2::Image& image, PhotoFacts& f) {
     ReadText(fields, {"Exif.Photo.LensSpecification"}, f.lensSpecification, where);
     if (f.lens.empty() && fields.makerNote)
         if (const auto it = Exiv2::lensName(fields.exif); it != fields.exif.end()) {
-            f.lens = ShownText(Trimmed(it->print(&fields.exif)));
-            f.lensSource = it->key();
+            std::string name = ShownText(Trimmed(it->print(&fields.exif)));
+            // A maker note's lens number it has no name for ("0") names no lens.
+            if (std::any_of(name.begin(), name.end(),
+                            [](char c) { return std::isalpha(static_cast<unsigned char>(c)); })) {
+                f.lens = std::move(name);
+                f.lensSource = it->key();
+            }
         }
     ReadFocalLengths(fields, f);
     ReadFNumber(fields, f);
@@ -270,10 +339,18 @@ void ReadFacts(Exiv2::Image& image, PhotoFacts& f) {
     ReadSize(image, fields, f);
     ReadText(fields, {"Exif.Photo.DateTimeOriginal", "Exif.Image.DateTime"}, f.dateTaken,
              f.dateSource);
+    if (preview) {
+        try { // a preview that cannot be had costs the thumbnail, never the photo
+            ReadPreview(image, f);
+        } catch (const std::exception&) {
+            f.preview.clear();
+        }
+    }
 }
 
 // What exiv2 reads of a photo held in memory; `name` stands for the file.
-PhotoFacts ReadFromMemory(const unsigned char* data, std::size_t size, const std::string& name) {
+PhotoFacts ReadFromMemory(const unsigned char* data, std::size_t size, const std::string& name,
+                          bool preview) {
     Silence();
     PhotoFacts f;
     f.file = name;
@@ -306,7 +383,7 @@ PhotoFacts ReadFromMemory(const unsigned char* data, std::size_t size, const std
         return f;
     }
     try {
-        ReadFacts(*image, f);
+        ReadFacts(*image, f, preview);
     } catch (const std::exception&) {
         f = PhotoFacts{};
         f.file = name;
@@ -317,7 +394,7 @@ PhotoFacts ReadFromMemory(const unsigned char* data, std::size_t size, const std
 } // namespace
 
 PhotoFacts ReadPhoto(const std::string& path, const std::string& shownAs,
-                     const std::function<void()>& stillReading) {
+                     const std::function<void()>& stillReading, bool preview) {
     const std::string name = ShownText(shownAs.empty() ? path : shownAs);
     PhotoFacts f;
     f.file = path;
@@ -356,13 +433,14 @@ PhotoFacts ReadPhoto(const std::string& path, const std::string& shownAs,
         return refused(TR_NOOP("Photo", "%1 cannot be read."));
     if (bytes.empty())
         return refused(TR_NOOP("Photo", "%1 is empty, not a photo."));
-    PhotoFacts read =
-        ReadFromMemory(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), name);
+    PhotoFacts read = ReadFromMemory(reinterpret_cast<const unsigned char*>(bytes.data()),
+                                     bytes.size(), name, preview);
     read.file = path;
     return read;
 }
 
-PhotoFacts ReadPhotoData(const unsigned char* data, std::size_t size, const std::string& given) {
+PhotoFacts ReadPhotoData(const unsigned char* data, std::size_t size, const std::string& given,
+                         bool preview) {
     const std::string name = ShownText(given);
     if (size == 0) {
         PhotoFacts f;
@@ -370,5 +448,5 @@ PhotoFacts ReadPhotoData(const unsigned char* data, std::size_t size, const std:
         f.refusal = {TR_NOOP("Photo", "%1 is empty, not a photo."), {name}};
         return f;
     }
-    return ReadFromMemory(data, size, name);
+    return ReadFromMemory(data, size, name, preview);
 }

@@ -21,8 +21,9 @@ inline constexpr unsigned long long kLargestPhotoBytes = 1ULL << 30;
 // The file is opened as a file and nothing else, read into memory and told
 // by its first bytes: only a photo of a kind the program reads (see
 // photo_kind.h) reaches exiv2. `stillReading` is called now and then while
-// a large file is read.
+// a large file is read. `preview`: its smallest embedded preview too.
 PhotoFacts ReadPhoto(const std::string& path, const std::string& shownAs = {},
-                     const std::function<void()>& stillReading = {});
+                     const std::function<void()>& stillReading = {}, bool preview = false);
 // The same from bytes in memory, `name` standing for the file.
-PhotoFacts ReadPhotoData(const unsigned char* data, std::size_t size, const std::string& name);
+PhotoFacts ReadPhotoData(const unsigned char* data, std::size_t size, const std::string& name,
+                         bool preview = false);

@@ -18,9 +18,9 @@ int main() {
         const std::optional<PhotoRequest> request = UnpackPhotoRequest(*frame);
         if (!request)
             return 1;
-        const PhotoFacts facts = ReadPhoto(request->path, request->shownAs, [] {
-            WriteFrame(STDOUT_FILENO, {}); // still at work
-        });
+        const PhotoFacts facts = ReadPhoto(
+            request->path, request->shownAs, [] { WriteFrame(STDOUT_FILENO, {}); }, // still at work
+            request->preview);
         if (!WriteFrame(STDOUT_FILENO, PackPhotoFacts(facts)))
             return 1;
     }

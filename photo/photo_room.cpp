@@ -3,6 +3,7 @@
 // main form the photo's camera (one of lensfun's, or one worked out from
 // its focal lengths, joins the person's cameras first), focal length,
 // aperture and distance, and empties the diopter box.
+#include "photo/photo_room.h"
 #include "finder/lensfun_cameras.h"
 #include "finder/own_cameras.h"
 #include "framework/base/translate.h"
@@ -17,17 +18,19 @@
 
 #include <filesystem>
 
-namespace {
-constexpr const char* kPhotoFilter = TR_NOOP(
+const char* const kPhotoFilter = TR_NOOP(
     "Messages",
     "Photos (*.jpg *.jpeg *.tif *.tiff *.dng *.png *.nef *.nrw *.cr2 *.arw *.orf *.rw2 *.pef "
     "*.raf *.srw *.JPG *.JPEG *.TIF *.TIFF *.DNG *.PNG *.NEF *.NRW *.CR2 *.ARW *.ORF *.RW2 *.PEF "
     "*.RAF *.SRW);;All files (*)");
 
+namespace {
+
 // What the main form is handed: the camera, added to the person's cameras
 // unless it is one of the list's already (or a name refused: the main form
 // then shows it as typed); the unit and the circle of confusion stay.
-ChoicesToUse ChoicesOf(MainForm& main, const PhotoShot& shot, const PhotoCamera& camera) {
+ChoicesToUse ChoicesOf(MainForm& main, const PhotoShot& shot, const PhotoCamera& camera,
+                       const std::string& typedDistance) {
     ChoicesToUse use;
     if (camera.from == PhotoCamera::From::BuiltIn || camera.from == PhotoCamera::From::Own) {
         use.camera = camera.camera->name;
@@ -45,7 +48,9 @@ ChoicesToUse ChoicesOf(MainForm& main, const PhotoShot& shot, const PhotoCamera&
                            shot.focalLengthText};
     if (!shot.apertureValue.empty())
         use.aperture = {lens.apertureText, lens.apertureText.substr(2), shot.apertureValue};
-    if (!lens.distanceText.empty())
+    if (!typedDistance.empty()) // typed for the photo: as typed, the main form reads it
+        use.distance = typedDistance;
+    else if (!lens.distanceText.empty())
         use.distance = lens.distanceText;
     use.clearDiopter = true;
     // The photo's lens, as found; with none found, no lens, so that nothing
@@ -68,10 +73,26 @@ void ShowPhoto(MainForm& main, const std::string& path) {
                    Utf8ToCString(Tr("Messages", "Open Photo")));
         return;
     }
-    const PhotoChoices choices{
-        main.ChosenValue(IDC_UNIT).value_or("0"), main.ShownText(IDC_UNIT),
-        main.ChosenValue(IDC_COFC).value_or("0.0300"),
-        [](const CalendarTime& t) { return AfxGetPlatform().DateTimeText(t); }};
+    ShowPhotoForm(main, facts, main.Window());
+}
+
+// One file dropped or named is a photo to open; several, or a folder, a shoot.
+bool TakesOnePhoto(MainForm& main, const std::vector<std::string>& paths) {
+    std::error_code error;
+    if (paths.size() != 1 || std::filesystem::is_directory(paths.front(), error))
+        return false;
+    ShowPhoto(main, paths.front());
+    return true;
+}
+} // namespace
+
+PhotoChoices PhotoChoicesOf(MainForm& main) {
+    return {main.ChosenValue(IDC_UNIT).value_or("0"), main.ShownText(IDC_UNIT),
+            main.ChosenValue(IDC_COFC).value_or("0.0300"),
+            [](const CalendarTime& t) { return AfxGetPlatform().DateTimeText(t); }};
+}
+
+void ShowPhotoForm(MainForm& main, const PhotoFacts& facts, CWnd* over) {
     PhotoCamera camera =
         CameraOfPhoto(facts, main.OwnCameras(),
                       []() -> const std::vector<FoundCamera>& { return LensfunCameras().cameras; });
@@ -79,12 +100,11 @@ void ShowPhoto(MainForm& main, const std::string& path) {
     camera.lens = LensOfPhoto(facts, [&]() -> const std::vector<LensRecord>& {
         return lenses = AllLenses(ReadOwnLenses(main.PersonsFiles()));
     });
-    const PhotoShot shot = ShotOfPhoto(facts, camera, choices, UserNumberSettings());
-    CPhotoDlg form(facts, shot, main.Window());
+    const PhotoShot shot = ShotOfPhoto(facts, camera, PhotoChoicesOf(main), UserNumberSettings());
+    CPhotoDlg form(facts, shot, over);
     if (form.DoModal() == IDOK)
-        main.Use(ChoicesOf(main, shot, camera));
+        main.Use(ChoicesOf(main, shot, camera, form.TypedDistance()));
 }
-} // namespace
 
 extern const Room kPhotoRoom;
 const Room kPhotoRoom{{ID_FILE_OPEN_PHOTO, TR_NOOP("File menu", "&Open Photo\u2026"), "Ctrl+O"},
@@ -94,4 +114,4 @@ const Room kPhotoRoom{{ID_FILE_OPEN_PHOTO, TR_NOOP("File menu", "&Open Photo\u20
                           if (!path.empty())
                               ShowPhoto(main, path);
                       },
-                      ShowPhoto};
+                      TakesOnePhoto};

@@ -261,29 +261,50 @@ ShotLines(const PhotoFacts& f, const PhotoCamera& camera, const PhotoChoices& ch
 
 // Without a focus distance, what does not depend on it: the hyperfocal
 // distance and the circle of confusion. Focused at infinity (Exif's
-// all-ones distance), the limits too: sharp from f²/(N·c), the near limit
-// the arithmetic tends to as the distance grows without end, to infinity.
+// all-ones distance), the limits too.
 void AnswerWithoutDistance(const PhotoFacts& f, const NumberSettings& settings, PhotoShot& shot) {
-    const LensSetup setup = shot.lens.Setup();
-    if (!(setup.f > 0) || !(setup.N > 0) || !(setup.c > 0) || !setup.unit)
-        return;
-    const FromMillimetres toUnit(setup.unit->factor);
-    const double nearAtInfinity = setup.f * setup.f / (setup.c * setup.N);
-    Lens atHyperfocal = shot.lens;
-    atHyperfocal.distance = toUnit(nearAtInfinity + setup.f);
-    CalculationResult r = Calculate(atHyperfocal, settings);
+    CalculationResult r = AtInfinity(shot.lens, settings);
     if (r.status != CalculationStatus::Ok)
         return;
     if (f.distanceInfinite) {
-        r.depth.nearLimit = toUnit(nearAtInfinity);
-        r.depth.farIsInfinite = true;
         shot.calculated = true;
         shot.missing.clear();
         shot.unrecorded.clear();
     }
-    WriteReadably(r, *setup.unit, settings);
     shot.result = r;
     shot.hyperfocalKnown = true;
+}
+
+// A distance known only between two ends: what was sharp focused at either,
+// said when the ends lie further apart than the depth of field.
+void AnswerForSpan(const PhotoFacts& f, const NumberSettings& settings, PhotoShot& shot) {
+    if (!f.distanceRange || !shot.calculated)
+        return;
+    shot.span = SpanOfRange(shot.lens, *f.distanceRange, shot.result.depth, settings);
+    if (!shot.span || !shot.span->widerThanDepth)
+        return;
+    const DistanceUnit& unit = shot.lens.Unit();
+    const LengthWriting writing(unit, settings);
+    const auto metres = InUnit(unit, settings);
+    shot.notes.push_back(
+        Arg(Tr("Photo", "The camera knew the focus distance only to between %1 and %2, a wider "
+                        "span than the depth of field: focused anywhere in it, what was sharp "
+                        "lies between %3 and %4."),
+            {metres(f.distanceRange->first), metres(f.distanceRange->second),
+             writing.WithUnit(shot.span->nearest),
+             shot.span->farthestInfinite ? Tr("Calculate", kInfinityText)
+                                         : writing.WithUnit(shot.span->farthest)}));
+}
+
+// The results' lines, a dash for what could not be worked out.
+void AddResultLines(PhotoShot& shot) {
+    const CalculationResult& r = shot.result;
+    const bool ok = shot.calculated;
+    shot.lines.push_back({kResultLabels[0], ok ? r.nearText : "\u2014"});
+    shot.lines.push_back({kResultLabels[1], ok ? r.farText : "\u2014"});
+    shot.lines.push_back({kResultLabels[2], ok ? r.totalText : "\u2014"});
+    shot.lines.push_back(
+        {kResultLabels[3], ok || shot.hyperfocalKnown ? r.hyperfocalText : "\u2014"});
 }
 
 // What the photo does not record, in a sentence.
@@ -292,8 +313,9 @@ std::string MissingSentence(const PhotoFacts& f, const std::vector<std::string>&
         return f.distanceInfinite
                    ? Tr("Photo", "This photo records the focus distance only as infinity; type it "
                                  "on the main form and press Calculate.")
-                   : Tr("Photo", "This photo does not record the focus distance; type it on the "
-                                 "main form and press Calculate.");
+                   : Tr("Photo", "This photo does not record the focus distance: its depth of "
+                                 "field is given focused at the distances a lens's scale is set "
+                                 "to.");
     return missing.size() == 1
                ? Arg(Tr("Photo", "This photo does not record %1; choose or type it on the main "
                                  "form and press Calculate."),
@@ -334,8 +356,10 @@ PhotoShot ShotOfPhoto(const PhotoFacts& f, const PhotoCamera& camera, const Phot
         std::string items;
         for (const std::string& item : missing)
             items += (items.empty() ? "" : ", ") + Tr("Photo", item.c_str());
-        shot.unrecorded = Arg(Tr("Photo", "not recorded: %1"), {items});
-        if (missing.size() == 1 && missing.front() == "the focus distance")
+        const bool onlyDistance = missing.size() == 1 && missing.front() == "the focus distance";
+        shot.unrecorded = onlyDistance ? Tr("Photo", "no focus distance recorded")
+                                       : Arg(Tr("Photo", "not recorded: %1"), {items});
+        if (onlyDistance)
             AnswerWithoutDistance(f, settings, shot);
     } else {
         shot.result = Calculate(lens, settings);
@@ -343,14 +367,11 @@ PhotoShot ShotOfPhoto(const PhotoFacts& f, const PhotoCamera& camera, const Phot
         shot.calculated = shot.result.status == CalculationStatus::Ok;
         if (!shot.calculated)
             shot.missing = RefusalText(shot.result.status);
+        AnswerForSpan(f, settings, shot);
     }
-    const CalculationResult& r = shot.result;
-    const bool ok = shot.calculated;
-    shot.lines.push_back({kResultLabels[0], ok ? r.nearText : "\u2014"});
-    shot.lines.push_back({kResultLabels[1], ok ? r.farText : "\u2014"});
-    shot.lines.push_back({kResultLabels[2], ok ? r.totalText : "\u2014"});
-    shot.lines.push_back(
-        {kResultLabels[3], ok || shot.hyperfocalKnown ? r.hyperfocalText : "\u2014"});
+    if (camera.camera) // the circle of confusion is the camera's
+        shot.zones = ZonesOf(lens, settings);
+    AddResultLines(shot);
     return shot;
 }
 

@@ -12,6 +12,7 @@
 #include "framework/base/calendar_time.h"
 #include "lenses/lens_catalog.h"
 #include "photo/photo_facts.h"
+#include "photo/photo_zones.h"
 
 #include <functional>
 #include <optional>
@@ -70,8 +71,14 @@ struct PhotoShot {
     // confusion could be (they do not depend on it), in `result`.
     bool hyperfocalKnown = false;
     CalculationResult result; // when it could
-    std::string missing;      // one sentence: what the photo does not record
-    std::string unrecorded;   // the same for a file: "not recorded: the focus distance"
+    // Focused at 1, 2, 3, 5, 10 m and infinity (or their feet), whenever
+    // the focal length, the f-number and the camera are known.
+    std::vector<ZoneRow> zones;
+    // A distance the camera knew only between two ends: the nearest and
+    // farthest sharp, focused at either end.
+    std::optional<SharpSpan> span;
+    std::string missing;    // one sentence: what the photo does not record
+    std::string unrecorded; // the same for a file: "not recorded: the focus distance"
     // What it records that cannot be used, each said in a sentence (its
     // lengths in the unit).
     std::vector<std::string> notes;

@@ -50,13 +50,14 @@ std::string PackPhotoRequest(const PhotoRequest& request) {
     CPacker p;
     p.Put(request.path);
     p.Put(request.shownAs);
+    p.Put(request.preview);
     return p.Bytes();
 }
 
 std::optional<PhotoRequest> UnpackPhotoRequest(std::string_view bytes) {
     CUnpacker u(bytes);
     PhotoRequest request;
-    if (!u.Get(request.path) || !u.Get(request.shownAs) || !u.Done())
+    if (!u.Get(request.path) || !u.Get(request.shownAs) || !u.Get(request.preview) || !u.Done())
         return std::nullopt;
     return request;
 }
@@ -72,6 +73,10 @@ std::string PackPhotoFacts(const PhotoFacts& f) {
         Put(p, *n);
     p.Put(f.distanceInfinite);
     Put(p, f.distanceNote);
+    p.Put(f.distanceRange.has_value());
+    p.Put(f.distanceRange ? f.distanceRange->first : 0.0);
+    p.Put(f.distanceRange ? f.distanceRange->second : 0.0);
+    p.Put(f.preview);
     p.Put(f.width);
     p.Put(f.height);
     p.Put(static_cast<std::uint64_t>(f.nonsense.size()));
@@ -94,9 +99,14 @@ std::optional<PhotoFacts> UnpackPhotoFacts(std::string_view bytes) {
         if (!Get(u, *n))
             return std::nullopt;
     std::size_t nonsense = 0;
-    if (!u.Get(f.distanceInfinite) || !Get(u, f.distanceNote) || !u.Get(f.width) ||
+    bool ranged = false;
+    double nearest = 0, farthest = 0;
+    if (!u.Get(f.distanceInfinite) || !Get(u, f.distanceNote) || !u.Get(ranged) ||
+        !u.Get(nearest) || !u.Get(farthest) || !u.Get(f.preview) || !u.Get(f.width) ||
         !u.Get(f.height) || !u.GetCount(nonsense, 24))
         return std::nullopt;
+    if (ranged)
+        f.distanceRange = std::pair(nearest, farthest);
     f.nonsense.assign(nonsense, {});
     for (PhotoSentence& s : f.nonsense)
         if (!Get(u, s))

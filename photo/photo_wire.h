@@ -12,8 +12,9 @@
 inline constexpr const char* kPhotoReaderProgram = "vextondof-photo-reader";
 
 struct PhotoRequest {
-    std::string path;    // as given: opened by the reader as a file, never as anything else
-    std::string shownAs; // names the file in a refusal; the path when empty
+    std::string path;     // as given: opened by the reader as a file, never as anything else
+    std::string shownAs;  // names the file in a refusal; the path when empty
+    bool preview = false; // the photo's embedded preview wanted too
 };
 
 std::string PackPhotoRequest(const PhotoRequest& request);

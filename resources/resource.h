@@ -26,6 +26,7 @@ enum : int {
     IDD_OWN_CAMERA_INFO = 146,
     IDD_CLOSE_UP = 147,
     IDD_CHOOSE_LENS = 148,
+    IDD_SHOOT = 149,
 
     // Main form
     IDC_CAMERA = 1000,
@@ -159,6 +160,16 @@ enum : int {
     IDC_PHOTO_TOTAL = 1412,
     IDC_PHOTO_HYPERFOCAL = 1413,
     IDC_PHOTO_MISSING = 1414,
+    IDC_PHOTO_TYPED = 1415, // a focus distance typed for the photo
+    IDC_PHOTO_ZONES = 1416, // focused at 1, 2, 3, 5, 10 m and infinity
+
+    // Open Photos form: the photos' grid, its order, how far the reading is
+    IDC_SHOOT_GRID = 1900,
+    IDC_SHOOT_SORT = 1901,
+    IDC_SHOOT_DESCENDING = 1902,
+    IDC_SHOOT_PROGRESS = 1903,
+    IDC_SHOOT_STOP = 1904,
+    IDC_SHOOT_EXPORT = 1905,
 
     // Circle of Confusion form: where it comes from, a print, pixels, a
     // convention, the result
@@ -188,6 +199,8 @@ enum : int {
     ID_FILE_DOF_CHART = 32778,
     ID_FILE_CLOSE_UP = 32779,
     ID_FILE_CHOOSE_LENS = 32780,
+    ID_FILE_OPEN_PHOTOS = 32781,
+    ID_FILE_OPEN_NAMED = 32782, // the photos named when the program was started
     ID_HELP_FIELD = 32772,
 
     IDOK_SECOND = 8, // the second command that acts as OK on the main form

@@ -82,8 +82,9 @@ struct Room {
     // text (marked for translation in "File menu") and the shortcut.
     MenuItem menu;
     void (*open)(MainForm& main);
-    // What it does with a file dropped on the main form; null: none.
-    void (*drop)(MainForm& main, const std::string& path) = nullptr;
+    // What it does with files or folders dropped on the main form, or named
+    // when the program was started: true when it took them; null: none.
+    bool (*drop)(MainForm& main, const std::vector<std::string>& paths) = nullptr;
 };
 
 // The room `command` opens among `rooms`; null for none.

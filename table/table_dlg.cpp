@@ -107,7 +107,8 @@ void CDofTableDlg::Recompute() {
                          table.boldRow,
                          table.boldColumn,
                          T(TR_NOOP("DOF Table", "the distance typed")),
-                         T(TR_NOOP("DOF Table", "the aperture chosen"))};
+                         T(TR_NOOP("DOF Table", "the aperture chosen")),
+                         {}};
     for (const std::vector<std::string>& row : table.cells)
         content.cells.push_back(Utf8ToCStrings(row));
     m_table.SetContent(content);

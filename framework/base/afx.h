@@ -31,8 +31,11 @@ constexpr int GetBValue(COLORREF c) {
 
 enum : int { IDOK = 1, IDCANCEL = 2 };
 // Control notification codes: a click, a list's new selection, a grid's
-// row moved to, a text typed into a list's field, an edit box's changed text.
+// row moved to, a text typed into a list's field, an edit box's changed
+// text, a grid's column header clicked, a grid's row double-clicked.
 enum : int {
+    NM_DBLCLK = -3,
+    LVN_COLUMNCLICK = -108,
     BN_CLICKED = 0,
     STN_CLICKED = 0,
     CBN_SELCHANGE = 1,

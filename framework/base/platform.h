@@ -50,4 +50,11 @@ class CPlatform {
     // showing what `filter` names): its full path, or "" when none.
     virtual std::string ChooseOpenFile(const std::string& title,
                                        const std::string& filter) const = 0;
+    // Files to open, or a folder, as the person chooses them: their full
+    // paths, empty when none. Where the desktop has no such dialog, one file.
+    virtual std::vector<std::string> ChooseOpenFilesOrFolder(const std::string& title,
+                                                             const std::string& filter) const {
+        std::string one = ChooseOpenFile(title, filter);
+        return one.empty() ? std::vector<std::string>() : std::vector<std::string>{std::move(one)};
+    }
 };

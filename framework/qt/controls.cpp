@@ -135,29 +135,90 @@ QTableView* CTableCtrl::Grid() const {
     return qobject_cast<QTableView*>(m_hWnd);
 }
 
-void CTableCtrl::SetContent(const TableContent& content) {
-    QTableView* grid = Grid();
-    if (!grid)
-        return;
-    static_cast<GridModel*>(grid->model())->Assign(content);
-    // Each column as wide as its widest text (bold where marked), each row a
-    // line high: measured once with the grid's font, not cell by cell.
+namespace {
+// Each column as wide as its widest text (bold where marked) in rows
+// [first, end) and no narrower than it is; the first column with room for
+// the pictures. Measured once per text with the grid's font, not cell by cell.
+void FitColumns(QTableView* grid, const TableContent& content, std::size_t first, QSize picture) {
     QFont boldFont = grid->font();
     boldFont.setBold(true);
     const QFontMetrics plain(grid->font()), bold(boldFont);
     const int padding = 12;
     for (std::size_t c = 0; c < content.columns.size(); ++c) {
-        int widest = bold.horizontalAdvance(QString::fromStdU16String(content.columns[c]));
-        for (std::size_t r = 0; r < content.cells.size(); ++r) {
+        int widest = first == 0
+                         ? bold.horizontalAdvance(QString::fromStdU16String(content.columns[c]))
+                         : grid->columnWidth(static_cast<int>(c)) - padding;
+        const int before = c == 0 && !picture.isEmpty() ? picture.width() + 6 : 0;
+        for (std::size_t r = first; r < content.cells.size(); ++r) {
+            if (c >= content.cells[r].size())
+                continue;
             const bool marked = static_cast<int>(r) == content.markedRow ||
                                 static_cast<int>(c) == content.markedColumn;
-            widest = std::max(
-                widest, (marked ? bold : plain)
-                            .horizontalAdvance(QString::fromStdU16String(content.cells[r][c])));
+            widest = std::max(widest, before + (marked ? bold : plain)
+                                                   .horizontalAdvance(QString::fromStdU16String(
+                                                       content.cells[r][c])));
         }
         grid->setColumnWidth(static_cast<int>(c), widest + padding);
     }
-    grid->verticalHeader()->setDefaultSectionSize(plain.height() + 6);
+}
+} // namespace
+
+void CTableCtrl::SetContent(const TableContent& content) {
+    QTableView* grid = Grid();
+    if (!grid)
+        return;
+    auto* model = static_cast<GridModel*>(grid->model());
+    // Pictures three lines high, in a photo's proportions.
+    const QFontMetrics plain(grid->font());
+    const QSize picture =
+        content.rowPictures.empty() ? QSize() : QSize(plain.height() * 4, plain.height() * 3);
+    model->SetPictureSize(picture);
+    grid->setIconSize(picture);
+    model->Assign(content);
+    FitColumns(grid, content, 0, picture);
+    grid->verticalHeader()->setDefaultSectionSize(
+        std::max(plain.height() + 6, picture.height() + 4));
+    const bool headed = std::any_of(content.rows.begin(), content.rows.end(),
+                                    [](const CString& header) { return !header.empty(); });
+    grid->verticalHeader()->setVisible(headed || content.rows.empty());
+}
+
+void CTableCtrl::AppendRows(const TableContent& more) {
+    QTableView* grid = Grid();
+    if (!grid)
+        return;
+    auto* model = static_cast<GridModel*>(grid->model());
+    const std::size_t first = model->Content().rows.size();
+    model->Append(more);
+    FitColumns(grid, model->Content(), first, model->PictureSize());
+}
+
+void CTableCtrl::SetCurSel(int row) {
+    QTableView* grid = Grid();
+    if (!grid || !grid->selectionModel())
+        return;
+    if (row < 0 || row >= grid->model()->rowCount()) {
+        grid->clearSelection();
+        return;
+    }
+    grid->selectRow(row);
+    grid->scrollTo(grid->model()->index(row, 0));
+}
+
+void CTableCtrl::SetSortMark(int column, bool descending) {
+    QTableView* grid = Grid();
+    if (!grid)
+        return;
+    QHeaderView* header = grid->horizontalHeader();
+    header->setSortIndicatorShown(column >= 0);
+    if (column >= 0)
+        header->setSortIndicator(column, descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+}
+
+int CTableCtrl::GetClickedColumn() const {
+    const QTableView* grid = Grid();
+    const QVariant clicked = grid ? grid->property("clickedColumn") : QVariant();
+    return clicked.isValid() ? clicked.toInt() : -1;
 }
 
 void CPictureCtrl::SetContent(PictureContent content,

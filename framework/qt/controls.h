@@ -39,8 +39,17 @@ enum : int { CB_ERR = -1 };
 class CTableCtrl : public CWnd {
   public:
     void SetContent(const TableContent& content);
+    // Rows added after the ones shown (`more`'s rows, cells and pictures),
+    // the row selected and the place scrolled to kept.
+    void AppendRows(const TableContent& more);
     // The row a person selected, or moved to from the keyboard; -1 for none.
     int GetCurSel() const;
+    // Selects row `row` and shows it; -1 selects none.
+    void SetCurSel(int row);
+    // The column whose header was clicked last (LVN_COLUMNCLICK); -1 for none.
+    int GetClickedColumn() const;
+    // Marks the column the rows are sorted by in its header; -1: none.
+    void SetSortMark(int column, bool descending);
 
   private:
     QTableView* Grid() const;

@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QScreen>
@@ -80,6 +81,42 @@ std::string CDesktopPlatform::ChooseOpenFile(const std::string& title,
     return QFileDialog::getOpenFileName(QApplication::activeWindow(), QString::fromStdString(title),
                                         QDir::homePath(), QString::fromStdString(filter))
         .toStdString();
+}
+
+namespace {
+// Qt's own file dialog, choosing files or, with none selected, the folder
+// it shows (or the one selected): Open on a folder takes it whole.
+class FilesOrFolderDialog : public QFileDialog {
+  public:
+    using QFileDialog::QFileDialog;
+    QStringList chosen;
+
+  protected:
+    void accept() override {
+        const QStringList files = selectedFiles();
+        if (files.isEmpty() || (files.size() == 1 && QFileInfo(files.front()).isDir())) {
+            chosen = {files.isEmpty() ? directory().absolutePath() : files.front()};
+            QDialog::accept();
+            return;
+        }
+        chosen = files;
+        QFileDialog::accept();
+    }
+};
+} // namespace
+
+std::vector<std::string>
+CDesktopPlatform::ChooseOpenFilesOrFolder(const std::string& title,
+                                          const std::string& filter) const {
+    FilesOrFolderDialog dialog(QApplication::activeWindow(), QString::fromStdString(title),
+                               QDir::homePath(), QString::fromStdString(filter));
+    dialog.setOption(QFileDialog::DontUseNativeDialog); // a desktop's own takes files or a folder
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    std::vector<std::string> paths;
+    if (dialog.exec() == QDialog::Accepted)
+        for (const QString& path : dialog.chosen)
+            paths.push_back(path.toStdString());
+    return paths;
 }
 
 std::string CDesktopPlatform::ChooseSaveFile(const std::string& title,

@@ -14,6 +14,8 @@ class CDesktopPlatform : public CPlatform {
     std::string GetConfigHome() const override;
     std::string GetSystemName() const override;
     std::string ChooseOpenFile(const std::string& title, const std::string& filter) const override;
+    std::vector<std::string> ChooseOpenFilesOrFolder(const std::string& title,
+                                                     const std::string& filter) const override;
     std::string ChooseSaveFile(const std::string& title, const std::string& suggestedName,
                                const std::string& filter) const override;
 };

@@ -2,8 +2,10 @@
 
 #include "framework/base/afx.h"
 
+#include <QBuffer>
 #include <QFont>
 #include <QHeaderView>
+#include <QImageReader>
 #include <QItemSelectionModel>
 #include <QTableView>
 
@@ -16,6 +18,15 @@ QWidget* MakeGrid(const DialogItem& item, QWidget* parent, const ControlNotify& 
     const int id = item.id;
     QObject::connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, grid,
                      [notify, id] { notify(id, LBN_SELCHANGE); });
+    // A header clicked (the grid keeps which: its sort indicator's section
+    // until it is shown) and a row double-clicked, said to the form.
+    QObject::connect(grid->horizontalHeader(), &QHeaderView::sectionClicked, grid,
+                     [grid, notify, id](int section) {
+                         grid->setProperty("clickedColumn", section);
+                         notify(id, LVN_COLUMNCLICK);
+                     });
+    QObject::connect(grid, &QAbstractItemView::doubleClicked, grid,
+                     [notify, id] { notify(id, NM_DBLCLK); });
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setFrameShape((item.style & WS_BORDER) ? QFrame::StyledPanel : QFrame::NoFrame);
@@ -61,8 +72,11 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
         index.row() == m_content.markedRow || index.column() == m_content.markedColumn;
     if (role == Qt::DisplayRole)
         return text;
+    if (role == Qt::DecorationRole && index.column() == 0 && !m_content.rowPictures.empty())
+        return Picture(row);
     if (role == Qt::TextAlignmentRole)
-        return int(Qt::AlignCenter);
+        return m_content.rowPictures.empty() ? int(Qt::AlignCenter)
+                                             : int(Qt::AlignLeft | Qt::AlignVCenter);
     if (role == Qt::AccessibleTextRole && marked) {
         QStringList words{text};
         if (index.row() == m_content.markedRow)
@@ -90,10 +104,56 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
     return Marked(marked, role);
 }
 
+// A row's picture scaled within the pictures' size as it is decoded (a
+// JPEG decodes at a fraction of its size); a blank of that size when it
+// cannot be read, so that the rows stay in line.
+QVariant GridModel::Picture(std::size_t row) const {
+    const std::string* bytes =
+        row < m_content.rowPictures.size() ? m_content.rowPictures[row].get() : nullptr;
+    if (!bytes || bytes->empty() || m_pictureSize.isEmpty())
+        return {};
+    if (const auto known = m_decoded.constFind(bytes); known != m_decoded.constEnd())
+        return known.value();
+    QByteArray data = QByteArray::fromRawData(bytes->data(), static_cast<qsizetype>(bytes->size()));
+    QBuffer buffer(&data);
+    QImageReader reader(&buffer);
+    reader.setAutoTransform(true);
+    const QSize full = reader.size();
+    if (full.isValid() && !full.isEmpty())
+        reader.setScaledSize(full.scaled(m_pictureSize, Qt::KeepAspectRatio));
+    QPixmap picture = QPixmap::fromImage(reader.read());
+    if (picture.isNull()) {
+        picture = QPixmap(m_pictureSize);
+        picture.fill(Qt::transparent);
+    }
+    m_decoded.insert(bytes, picture);
+    return picture;
+}
+
 void GridModel::Assign(TableContent content) {
     beginResetModel();
     m_content = std::move(content);
+    QHash<const std::string*, QPixmap> kept; // those still shown
+    for (const auto& picture : m_content.rowPictures)
+        if (const auto known = m_decoded.constFind(picture.get()); known != m_decoded.constEnd())
+            kept.insert(known.key(), known.value());
+    m_decoded.swap(kept);
     endResetModel();
+}
+
+void GridModel::Append(const TableContent& more) {
+    if (more.rows.empty())
+        return;
+    const int first = static_cast<int>(m_content.rows.size());
+    beginInsertRows({}, first, first + static_cast<int>(more.rows.size()) - 1);
+    m_content.rows.insert(m_content.rows.end(), more.rows.begin(), more.rows.end());
+    m_content.cells.insert(m_content.cells.end(), more.cells.begin(), more.cells.end());
+    if (!more.rowPictures.empty()) {
+        m_content.rowPictures.resize(static_cast<std::size_t>(first));
+        m_content.rowPictures.insert(m_content.rowPictures.end(), more.rowPictures.begin(),
+                                     more.rowPictures.end());
+    }
+    endInsertRows();
 }
 
 const ControlKindOps kGridKind{

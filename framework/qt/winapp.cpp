@@ -55,6 +55,7 @@ int AfxWinMain(int argc, char** argv) {
     CWinApp* app = AfxGetApp();
     if (app == nullptr)
         return 1;
+    app->m_arguments.assign(argv + 1, argv + argc); // Qt has taken its own out
     app->InitInstance();
     return 0;
 }

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class CWinApp : public CObject {
   public:
@@ -24,6 +25,9 @@ class CWinApp : public CObject {
 
     CWnd* m_pMainWnd = nullptr;
     std::string m_strRegistryKey;
+    // What the command line names after the program, Qt's own options
+    // taken out (files to open, mostly).
+    std::vector<std::string> m_arguments;
 
   private:
     std::string m_appName;

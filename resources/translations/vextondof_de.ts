@@ -1421,12 +1421,6 @@ zeigt.
         <translation>&quot;%1&quot; ist kein Befehl; die Befehle sind %2</translation>
     </message>
     <message>
-        <source>       vextondof photo [--unit TEXT] [--cofc TEXT] [--format text|csv] FILE...
-</source>
-        <translation>       vextondof photo [--unit TEXT] [--cofc TEXT] [--format text|csv] DATEI...
-</translation>
-    </message>
-    <message>
         <source>       vextondof plan [CHOICES] --near TEXT [--far TEXT|inf] [--background TEXT]
 </source>
         <translation>       vextondof plan [AUSWAHL] --near TEXT [--far TEXT|inf] [--background TEXT]
@@ -1647,39 +1641,6 @@ Findet sich keines, ist der Rückgabewert 1.
         <translation>--focal, --widest, --smallest, --min-focus und --pupil gehören zu --add</translation>
     </message>
     <message>
-        <source>Usage: vextondof photo [--unit TEXT] [--cofc TEXT] [--format text|csv] FILE...
-
-Reads what each photo records of its shot (camera, lens, focal length,
-f-number, focus distance) and writes it with the depth of field of that
-shot, as the Photo form shows it: LABEL: TEXT lines, a blank line between
-photos, or with --format csv one line a photo:
-  file,camera,lens,lens_found,focal_length_mm,focal_length_35mm,f_number,
-  distance_m,distance_source,near,far,total,hyperfocal,unit,coc_mm,problem
-The unit and the circle of confusion are your stored choices unless given.
-A file that cannot be read is named on standard error and the exit status
-is 1; the others are still written.
-
-  --format FORMAT      text (default) or csv (for programs: &quot;%f&quot; numbers, &quot;.&quot;, inf)
-</source>
-        <translation>Aufruf: vextondof photo [--unit TEXT] [--cofc TEXT] [--format text|csv] DATEI...
-
-Liest, was jedes Foto von seiner Aufnahme verzeichnet (Kamera, Objektiv,
-Brennweite, Blendenzahl, Fokusentfernung), und schreibt es mit der
-Schärfentiefe dieser Aufnahme, wie das Fotofenster sie zeigt: Zeilen
-BEZEICHNUNG: TEXT, eine Leerzeile zwischen den Fotos, oder mit --format csv
-eine Zeile je Foto (für Programme, immer auf Englisch):
-  file,camera,lens,lens_found,focal_length_mm,focal_length_35mm,f_number,
-  distance_m,distance_source,near,far,total,hyperfocal,unit,coc_mm,problem
-Einheit und Zerstreuungskreis sind Ihre gespeicherte Auswahl, wenn nicht
-angegeben. Eine Datei, die nicht gelesen werden kann, wird auf der
-Standardfehlerausgabe genannt und der Rückgabewert ist 1; die anderen werden
-trotzdem geschrieben.
-
-  --format FORMAT      text (Standard) oder csv (für Programme: Zahlen wie &quot;%f&quot;,
-                       &quot;.&quot;, inf)
-</translation>
-    </message>
-    <message>
         <source>Usage: vextondof closeup [CHOICES] --magnification M | --distance TEXT
                          [--extension MM] [--pupil P]
 
@@ -1745,6 +1706,71 @@ speichert):
                        als es fokussiert, wird gesagt
 Zahlen werden nach Ihren Zahleneinstellungen gelesen (LC_ALL, LC_NUMERIC, LANG).
 </translation>
+    </message>
+    <message>
+        <source>       vextondof photo [--unit TEXT] [--cofc TEXT] [--format text|csv] [--recursive]
+                       FILE|FOLDER...
+</source>
+        <translation>       vextondof photo [--unit TEXT] [--cofc TEXT] [--format text|csv] [--recursive]
+                       DATEI|ORDNER...
+</translation>
+    </message>
+    <message>
+        <source>Usage: vextondof photo [--unit TEXT] [--cofc TEXT] [--format text|csv] [--recursive]
+                       FILE|FOLDER...
+
+Reads what each photo records of its shot (camera, lens, focal length,
+f-number, focus distance) and writes it with the depth of field of that
+shot, as the Photo form shows it: LABEL: TEXT lines, a blank line between
+photos, or with --format csv one line a photo:
+  file,date,camera,lens,lens_found,focal_length_mm,focal_length_35mm,f_number,
+  distance_m,distance_source,near,far,near_min,far_max,total,hyperfocal,unit,
+  coc_mm,problem
+Without a focus distance, the hyperfocal distance and the depth of field
+focused at 1, 2, 3, 5 and 10 m and infinity (3 to 30 ft in feet).
+A folder gives its photos, in the order of their names.
+The unit and the circle of confusion are your stored choices unless given.
+A file that cannot be read is named on standard error and the exit status
+is 1; the others are still written.
+
+  --format FORMAT      text (default) or csv (for programs: &quot;%f&quot; numbers, &quot;.&quot;, inf)
+  --recursive          the photos of the folders&apos; subfolders too
+</source>
+        <translation>Aufruf: vextondof photo [--unit TEXT] [--cofc TEXT] [--format text|csv] [--recursive]
+                        DATEI|ORDNER...
+
+Liest, was jedes Foto von seiner Aufnahme verzeichnet (Kamera, Objektiv,
+Brennweite, Blendenzahl, Fokusentfernung), und schreibt es mit der
+Schärfentiefe dieser Aufnahme, wie das Fotofenster sie zeigt: Zeilen
+BEZEICHNUNG: TEXT, eine Leerzeile zwischen den Fotos, oder mit --format csv
+eine Zeile je Foto (für Programme, immer auf Englisch):
+  file,date,camera,lens,lens_found,focal_length_mm,focal_length_35mm,f_number,
+  distance_m,distance_source,near,far,near_min,far_max,total,hyperfocal,unit,
+  coc_mm,problem
+Ohne Fokusentfernung die hyperfokale Entfernung und die Schärfentiefe bei
+Fokus auf 1, 2, 3, 5 und 10 m und unendlich (3 bis 30 ft in Fuß).
+Ein Ordner steht für seine Fotos, in der Reihenfolge ihrer Namen.
+Einheit und Zerstreuungskreis sind Ihre gespeicherte Auswahl, wenn nicht
+angegeben. Eine Datei, die nicht gelesen werden kann, wird auf der
+Standardfehlerausgabe genannt und der Rückgabewert ist 1; die anderen werden
+trotzdem geschrieben.
+
+  --format FORMAT      text (Standard) oder csv (für Programme: Zahlen wie &quot;%f&quot;,
+                       &quot;.&quot;, inf)
+  --recursive          auch die Fotos der Unterordner
+</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be read</source>
+        <translation>der Ordner %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the folder %1 holds no photos</source>
+        <translation>der Ordner %1 enthält keine Fotos</translation>
+    </message>
+    <message>
+        <source>reading photos: %1 of %2</source>
+        <translation>Fotos werden gelesen: %1 von %2</translation>
     </message>
 </context>
 <context>
@@ -2076,6 +2102,10 @@ Zahlen werden nach Ihren Zahleneinstellungen gelesen (LC_ALL, LC_NUMERIC, LANG).
     <message>
         <source>Choose &amp;Lens…</source>
         <translation>&amp;Objektiv wählen…</translation>
+    </message>
+    <message>
+        <source>Ope&amp;n Photos…</source>
+        <translation>Foto&amp;s öffnen…</translation>
     </message>
 </context>
 <context>
@@ -2411,6 +2441,18 @@ Zahlen werden nach Ihren Zahleneinstellungen gelesen (LC_ALL, LC_NUMERIC, LANG).
 
 %1</translation>
     </message>
+    <message>
+        <source>The folder %1 cannot be read.</source>
+        <translation>Der Ordner %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Open Photos</source>
+        <translation>Fotos öffnen</translation>
+    </message>
+    <message>
+        <source>There are no photos there.</source>
+        <translation>Dort sind keine Fotos.</translation>
+    </message>
 </context>
 <context>
     <name>Modules</name>
@@ -2437,6 +2479,105 @@ Zahlen werden nach Ihren Zahleneinstellungen gelesen (LC_ALL, LC_NUMERIC, LANG).
     <message>
         <source>%1 is not available: %2 belongs to another build of the program.</source>
         <translation>%1 ist nicht verfügbar: %2 gehört zu einem anderen Build des Programms.</translation>
+    </message>
+</context>
+<context>
+    <name>Open Photos</name>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Kamera</translation>
+    </message>
+    <message>
+        <source>Lens</source>
+        <translation>Objektiv</translation>
+    </message>
+    <message>
+        <source>Focal length</source>
+        <translation>Brennweite</translation>
+    </message>
+    <message>
+        <source>Aperture</source>
+        <translation>Blende</translation>
+    </message>
+    <message>
+        <source>Focus distance</source>
+        <translation>Fokusentfernung</translation>
+    </message>
+    <message>
+        <source>Near</source>
+        <translation>Nah</translation>
+    </message>
+    <message>
+        <source>Far</source>
+        <translation>Fern</translation>
+    </message>
+    <message>
+        <source>Hyperfocal</source>
+        <translation>Hyperfokal</translation>
+    </message>
+    <message>
+        <source>Reading photos: %1 of %2…</source>
+        <translation>Fotos werden gelesen: %1 von %2 …</translation>
+    </message>
+    <message>
+        <source>Stopped: %1 of %2 photos read.</source>
+        <translation>Abgebrochen: %1 von %2 Fotos gelesen.</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Fotos</translation>
+    </message>
+    <message>
+        <source>Sort by:</source>
+        <translation>Sortieren nach:</translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation>Absteigend</translation>
+    </message>
+    <message>
+        <source>Photos:</source>
+        <translation>Fotos:</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>CSV exportieren…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Order read</source>
+        <translation>Reihenfolge des Lesens</translation>
+    </message>
+    <message>
+        <source>Photos read: %1.</source>
+        <translation>Gelesene Fotos: %1.</translation>
     </message>
 </context>
 <context>
@@ -2577,10 +2718,6 @@ Zahlen werden nach Ihren Zahleneinstellungen gelesen (LC_ALL, LC_NUMERIC, LANG).
         <translation>Canons Herstellerangaben verzeichnen die Fokusentfernung als zwischen %1 und %2; die Mitte in Dioptrien, %3, wird verwendet.</translation>
     </message>
     <message>
-        <source>The photo records its focus distance as infinity (%1), which cannot be calculated with.</source>
-        <translation>Das Foto verzeichnet seine Fokusentfernung als unendlich (%1), womit nicht gerechnet werden kann.</translation>
-    </message>
-    <message>
         <source>the image</source>
         <translation>das Bild</translation>
     </message>
@@ -2689,10 +2826,6 @@ Zahlen werden nach Ihren Zahleneinstellungen gelesen (LC_ALL, LC_NUMERIC, LANG).
         <translation>Dieses Foto verzeichnet die Fokusentfernung nur als unendlich; geben Sie sie im Hauptfenster ein und klicken Sie auf Berechnen.</translation>
     </message>
     <message>
-        <source>This photo does not record the focus distance; type it on the main form and press Calculate.</source>
-        <translation>Dieses Foto verzeichnet die Fokusentfernung nicht; geben Sie sie im Hauptfenster ein und klicken Sie auf Berechnen.</translation>
-    </message>
-    <message>
         <source>This photo does not record %1; choose or type it on the main form and press Calculate.</source>
         <translation>Dieses Foto verzeichnet %1 nicht; wählen Sie sie im Hauptfenster oder geben Sie sie ein und klicken Sie auf Berechnen.</translation>
     </message>
@@ -2739,6 +2872,50 @@ Zahlen werden nach Ihren Zahleneinstellungen gelesen (LC_ALL, LC_NUMERIC, LANG).
     <message>
         <source>not recorded: %1</source>
         <translation>nicht aufgezeichnet: %1</translation>
+    </message>
+    <message>
+        <source>Focused at %1: %2 to %3</source>
+        <translation>Fokus auf %1: %2 bis %3</translation>
+    </message>
+    <message>
+        <source>Near</source>
+        <translation>Nah</translation>
+    </message>
+    <message>
+        <source>Far</source>
+        <translation>Fern</translation>
+    </message>
+    <message>
+        <source>Focused at %1, typed for this photo.</source>
+        <translation>Fokus auf %1, für dieses Foto eingegeben.</translation>
+    </message>
+    <message>
+        <source>Type a focus distance, with its unit or in the unit chosen.</source>
+        <translation>Geben Sie eine Fokusentfernung ein, mit ihrer Einheit oder in der gewählten Einheit.</translation>
+    </message>
+    <message>
+        <source>Nikon&apos;s lens data records the focus distance in steps: between %1 and %2.</source>
+        <translation>Nikons Objektivdaten verzeichnen die Fokusentfernung in Stufen: zwischen %1 und %2.</translation>
+    </message>
+    <message>
+        <source>The camera knew the focus distance only to between %1 and %2, a wider span than the depth of field: focused anywhere in it, what was sharp lies between %3 and %4.</source>
+        <translation>Die Kamera kannte die Fokusentfernung nur als zwischen %1 und %2, eine größere Spanne als die Schärfentiefe: wo immer darin fokussiert wurde, liegt das Scharfe zwischen %3 und %4.</translation>
+    </message>
+    <message>
+        <source>This photo does not record the focus distance: its depth of field is given focused at the distances a lens&apos;s scale is set to.</source>
+        <translation>Dieses Foto verzeichnet keine Fokusentfernung: Seine Schärfentiefe wird bei Fokus auf die Entfernungen gezeigt, auf die man eine Objektivskala stellt.</translation>
+    </message>
+    <message>
+        <source>no focus distance recorded</source>
+        <translation>keine Fokusentfernung verzeichnet</translation>
+    </message>
+    <message>
+        <source>Focus distance typed:</source>
+        <translation>Eingegebene Fokusentfernung:</translation>
+    </message>
+    <message>
+        <source>Depth of field, focused at:</source>
+        <translation>Schärfentiefe bei Fokus auf:</translation>
     </message>
 </context>
 <context>

@@ -1427,12 +1427,6 @@ ces choix.
         <translation>&quot;%1&quot; n’est pas une commande ; les commandes sont %2</translation>
     </message>
     <message>
-        <source>       vextondof photo [--unit TEXT] [--cofc TEXT] [--format text|csv] FILE...
-</source>
-        <translation>        vextondof photo [--unit TEXTE] [--cofc TEXTE] [--format text|csv] FICHIER...
-</translation>
-    </message>
-    <message>
         <source>       vextondof plan [CHOICES] --near TEXT [--far TEXT|inf] [--background TEXT]
 </source>
         <translation>        vextondof plan [CHOIX] --near TEXTE [--far TEXTE|inf] [--background TEXTE]
@@ -1652,39 +1646,6 @@ sa monture. N’en trouver aucun sort avec le code 1.
         <translation>--focal, --widest, --smallest, --min-focus et --pupil vont avec --add</translation>
     </message>
     <message>
-        <source>Usage: vextondof photo [--unit TEXT] [--cofc TEXT] [--format text|csv] FILE...
-
-Reads what each photo records of its shot (camera, lens, focal length,
-f-number, focus distance) and writes it with the depth of field of that
-shot, as the Photo form shows it: LABEL: TEXT lines, a blank line between
-photos, or with --format csv one line a photo:
-  file,camera,lens,lens_found,focal_length_mm,focal_length_35mm,f_number,
-  distance_m,distance_source,near,far,total,hyperfocal,unit,coc_mm,problem
-The unit and the circle of confusion are your stored choices unless given.
-A file that cannot be read is named on standard error and the exit status
-is 1; the others are still written.
-
-  --format FORMAT      text (default) or csv (for programs: &quot;%f&quot; numbers, &quot;.&quot;, inf)
-</source>
-        <translation>Usage : vextondof photo [--unit TEXTE] [--cofc TEXTE] [--format text|csv]
-                        FICHIER...
-
-Lit ce que chaque photo enregistre de sa prise de vue (appareil, objectif,
-focale, nombre d’ouverture, distance de mise au point) et l’écrit avec la
-profondeur de champ de cette prise de vue, comme la fenêtre Photo l’affiche :
-des lignes ÉTIQUETTE : TEXTE, une ligne vide entre les photos, ou avec
---format csv une ligne par photo (pour les programmes, toujours en anglais) :
-  file,camera,lens,lens_found,focal_length_mm,focal_length_35mm,f_number,
-  distance_m,distance_source,near,far,total,hyperfocal,unit,coc_mm,problem
-L’unité et le cercle de confusion sont vos choix conservés, sauf s’ils sont
-donnés. Un fichier qui ne peut être lu est nommé sur la sortie d’erreur et le
-code de sortie est 1 ; les autres sont écrits quand même.
-
-  --format FORMAT      text (par défaut) ou csv (pour les programmes : nombres
-                       &quot;%f&quot;, &quot;.&quot;, inf)
-</translation>
-    </message>
-    <message>
         <source>Usage: vextondof closeup [CHOICES] --magnification M | --distance TEXT
                          [--extension MM] [--pupil P]
 
@@ -1750,6 +1711,70 @@ un choix omis est celui que vous avez conservé, comme le programme le garde) :
                        est plus près que sa mise au point minimale est signalé
 Les nombres sont lus selon vos réglages numériques (LC_ALL, LC_NUMERIC, LANG).
 </translation>
+    </message>
+    <message>
+        <source>       vextondof photo [--unit TEXT] [--cofc TEXT] [--format text|csv] [--recursive]
+                       FILE|FOLDER...
+</source>
+        <translation>       vextondof photo [--unit TEXTE] [--cofc TEXTE] [--format text|csv] [--recursive]
+                       FICHIER|DOSSIER...
+</translation>
+    </message>
+    <message>
+        <source>Usage: vextondof photo [--unit TEXT] [--cofc TEXT] [--format text|csv] [--recursive]
+                       FILE|FOLDER...
+
+Reads what each photo records of its shot (camera, lens, focal length,
+f-number, focus distance) and writes it with the depth of field of that
+shot, as the Photo form shows it: LABEL: TEXT lines, a blank line between
+photos, or with --format csv one line a photo:
+  file,date,camera,lens,lens_found,focal_length_mm,focal_length_35mm,f_number,
+  distance_m,distance_source,near,far,near_min,far_max,total,hyperfocal,unit,
+  coc_mm,problem
+Without a focus distance, the hyperfocal distance and the depth of field
+focused at 1, 2, 3, 5 and 10 m and infinity (3 to 30 ft in feet).
+A folder gives its photos, in the order of their names.
+The unit and the circle of confusion are your stored choices unless given.
+A file that cannot be read is named on standard error and the exit status
+is 1; the others are still written.
+
+  --format FORMAT      text (default) or csv (for programs: &quot;%f&quot; numbers, &quot;.&quot;, inf)
+  --recursive          the photos of the folders&apos; subfolders too
+</source>
+        <translation>Usage : vextondof photo [--unit TEXTE] [--cofc TEXTE] [--format text|csv] [--recursive]
+                        FICHIER|DOSSIER...
+
+Lit ce que chaque photo enregistre de sa prise de vue (appareil, objectif,
+focale, nombre d’ouverture, distance de mise au point) et l’écrit avec la
+profondeur de champ de cette prise de vue, comme la fenêtre Photo l’affiche :
+des lignes ÉTIQUETTE : TEXTE, une ligne vide entre les photos, ou avec
+--format csv une ligne par photo (pour les programmes, toujours en anglais) :
+  file,date,camera,lens,lens_found,focal_length_mm,focal_length_35mm,f_number,
+  distance_m,distance_source,near,far,near_min,far_max,total,hyperfocal,unit,
+  coc_mm,problem
+Sans distance de mise au point, la distance hyperfocale et la profondeur de
+champ avec la mise au point à 1, 2, 3, 5 et 10 m et à l’infini (3 à 30 ft en
+pieds). Un dossier donne ses photos, dans l’ordre de leurs noms.
+L’unité et le cercle de confusion sont vos choix conservés, sauf s’ils sont
+donnés. Un fichier qui ne peut être lu est nommé sur la sortie d’erreur et le
+code de sortie est 1 ; les autres sont écrits quand même.
+
+  --format FORMAT      text (par défaut) ou csv (pour les programmes : nombres
+                       &quot;%f&quot;, &quot;.&quot;, inf)
+  --recursive          aussi les photos des sous-dossiers
+</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be read</source>
+        <translation>le dossier %1 ne peut être lu</translation>
+    </message>
+    <message>
+        <source>the folder %1 holds no photos</source>
+        <translation>le dossier %1 ne contient aucune photo</translation>
+    </message>
+    <message>
+        <source>reading photos: %1 of %2</source>
+        <translation>lecture des photos : %1 sur %2</translation>
     </message>
 </context>
 <context>
@@ -2081,6 +2106,10 @@ Les nombres sont lus selon vos réglages numériques (LC_ALL, LC_NUMERIC, LANG).
     <message>
         <source>Choose &amp;Lens…</source>
         <translation>Choisir l’ob&amp;jectif…</translation>
+    </message>
+    <message>
+        <source>Ope&amp;n Photos…</source>
+        <translation>Ouvrir &amp;des photos…</translation>
     </message>
 </context>
 <context>
@@ -2416,6 +2445,18 @@ Les nombres sont lus selon vos réglages numériques (LC_ALL, LC_NUMERIC, LANG).
 
 %1</translation>
     </message>
+    <message>
+        <source>The folder %1 cannot be read.</source>
+        <translation>Le dossier %1 ne peut être lu.</translation>
+    </message>
+    <message>
+        <source>Open Photos</source>
+        <translation>Ouvrir des photos</translation>
+    </message>
+    <message>
+        <source>There are no photos there.</source>
+        <translation>Il n’y a aucune photo là.</translation>
+    </message>
 </context>
 <context>
     <name>Modules</name>
@@ -2442,6 +2483,105 @@ Les nombres sont lus selon vos réglages numériques (LC_ALL, LC_NUMERIC, LANG).
     <message>
         <source>%1 is not available: %2 belongs to another build of the program.</source>
         <translation>%1 n’est pas disponible : %2 appartient à une autre compilation du programme.</translation>
+    </message>
+</context>
+<context>
+    <name>Open Photos</name>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Appareil</translation>
+    </message>
+    <message>
+        <source>Lens</source>
+        <translation>Objectif</translation>
+    </message>
+    <message>
+        <source>Focal length</source>
+        <translation>Focale</translation>
+    </message>
+    <message>
+        <source>Aperture</source>
+        <translation>Ouverture</translation>
+    </message>
+    <message>
+        <source>Focus distance</source>
+        <translation>Mise au point</translation>
+    </message>
+    <message>
+        <source>Near</source>
+        <translation>Proche</translation>
+    </message>
+    <message>
+        <source>Far</source>
+        <translation>Lointaine</translation>
+    </message>
+    <message>
+        <source>Hyperfocal</source>
+        <translation>Hyperfocale</translation>
+    </message>
+    <message>
+        <source>Reading photos: %1 of %2…</source>
+        <translation>Lecture des photos : %1 sur %2…</translation>
+    </message>
+    <message>
+        <source>Stopped: %1 of %2 photos read.</source>
+        <translation>Arrêté : %1 photos lues sur %2.</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Photos</translation>
+    </message>
+    <message>
+        <source>Sort by:</source>
+        <translation>Trier par :</translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation>Décroissant</translation>
+    </message>
+    <message>
+        <source>Photos:</source>
+        <translation>Photos :</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>Exporter en CSV…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Order read</source>
+        <translation>Ordre de lecture</translation>
+    </message>
+    <message>
+        <source>Photos read: %1.</source>
+        <translation>Photos lues : %1.</translation>
     </message>
 </context>
 <context>
@@ -2582,10 +2722,6 @@ Les nombres sont lus selon vos réglages numériques (LC_ALL, LC_NUMERIC, LANG).
         <translation>La note du fabricant Canon enregistre la distance de mise au point entre %1 et %2 ; le milieu en dioptries, %3, est utilisé.</translation>
     </message>
     <message>
-        <source>The photo records its focus distance as infinity (%1), which cannot be calculated with.</source>
-        <translation>La photo enregistre sa distance de mise au point comme l’infini (%1), ce qui ne permet aucun calcul.</translation>
-    </message>
-    <message>
         <source>the image</source>
         <translation>l’image</translation>
     </message>
@@ -2694,10 +2830,6 @@ Les nombres sont lus selon vos réglages numériques (LC_ALL, LC_NUMERIC, LANG).
         <translation>Cette photo n’enregistre la distance de mise au point que comme l’infini ; saisissez-la dans la fenêtre principale et cliquez sur Calculer.</translation>
     </message>
     <message>
-        <source>This photo does not record the focus distance; type it on the main form and press Calculate.</source>
-        <translation>Cette photo n’enregistre pas la distance de mise au point ; saisissez-la dans la fenêtre principale et cliquez sur Calculer.</translation>
-    </message>
-    <message>
         <source>This photo does not record %1; choose or type it on the main form and press Calculate.</source>
         <translation>Cette photo n’enregistre pas %1 ; choisissez ou saisissez cette valeur dans la fenêtre principale et cliquez sur Calculer.</translation>
     </message>
@@ -2744,6 +2876,50 @@ Les nombres sont lus selon vos réglages numériques (LC_ALL, LC_NUMERIC, LANG).
     <message>
         <source>not recorded: %1</source>
         <translation>non enregistré : %1</translation>
+    </message>
+    <message>
+        <source>Focused at %1: %2 to %3</source>
+        <translation>Mise au point à %1 : %2 à %3</translation>
+    </message>
+    <message>
+        <source>Near</source>
+        <translation>Proche</translation>
+    </message>
+    <message>
+        <source>Far</source>
+        <translation>Lointaine</translation>
+    </message>
+    <message>
+        <source>Focused at %1, typed for this photo.</source>
+        <translation>Mise au point à %1, saisie pour cette photo.</translation>
+    </message>
+    <message>
+        <source>Type a focus distance, with its unit or in the unit chosen.</source>
+        <translation>Saisissez une distance de mise au point, avec son unité ou dans l’unité choisie.</translation>
+    </message>
+    <message>
+        <source>Nikon&apos;s lens data records the focus distance in steps: between %1 and %2.</source>
+        <translation>Les données d’objectif de Nikon enregistrent la distance de mise au point par paliers : entre %1 et %2.</translation>
+    </message>
+    <message>
+        <source>The camera knew the focus distance only to between %1 and %2, a wider span than the depth of field: focused anywhere in it, what was sharp lies between %3 and %4.</source>
+        <translation>L’appareil ne connaissait la distance de mise au point qu’entre %1 et %2, un écart plus large que la profondeur de champ : quelle que soit la mise au point dans cet écart, ce qui était net se trouve entre %3 et %4.</translation>
+    </message>
+    <message>
+        <source>This photo does not record the focus distance: its depth of field is given focused at the distances a lens&apos;s scale is set to.</source>
+        <translation>Cette photo n’enregistre pas la distance de mise au point : sa profondeur de champ est donnée pour une mise au point aux distances d’une échelle d’objectif.</translation>
+    </message>
+    <message>
+        <source>no focus distance recorded</source>
+        <translation>aucune distance de mise au point enregistrée</translation>
+    </message>
+    <message>
+        <source>Focus distance typed:</source>
+        <translation>Mise au point saisie :</translation>
+    </message>
+    <message>
+        <source>Depth of field, focused at:</source>
+        <translation>Profondeur de champ, mise au point à :</translation>
     </message>
 </context>
 <context>

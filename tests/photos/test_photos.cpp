@@ -2,9 +2,12 @@
 
 #include "../unit/test_folder.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QColor>
 #include <QImage>
 #include <QString>
+#include <cstring>
 #include <exiv2/exiv2.hpp>
 #include <filesystem>
 #include <fstream>
@@ -23,6 +26,15 @@ const Fields kGroup = {{"Exif.Image.Make", "SONY"},
                        {"Exif.Photo.SubjectDistance", "320/100"},
                        {"Exif.Photo.DateTimeOriginal", "2024:05:01 10:20:30"}};
 
+// Nikon's lens data of version 0101 (as the D70 writes it, unencrypted):
+// the focus distance in its tenth byte.
+std::string NikonLensData(int focusStep) {
+    std::string bytes = "48 49 48 49";
+    for (int i = 4; i < 59; ++i)
+        bytes += " " + std::to_string(i == 9 ? focusStep : 0);
+    return bytes;
+}
+
 std::string LongLensName() {
     std::string name;
     for (int i = 0; i < 40; ++i)
@@ -35,6 +47,7 @@ const std::vector<TestPhoto>& TestPhotos() {
     static const std::vector<TestPhoto> photos = {
         {"group.jpg", kGroup},
         {"group.png", kGroup},
+        {"with-preview.jpg", kGroup, true},
         {"d70.jpg",
          {{"Exif.Image.Make", "NIKON CORPORATION"},
           {"Exif.Image.Model", "NIKON D70"},
@@ -109,6 +122,56 @@ const std::vector<TestPhoto>& TestPhotos() {
           {"Exif.Photo.FocalLength", "50/1"},
           {"Exif.Photo.FNumber", "40/10"},
           {"Exif.Photo.SubjectDistance", "320/100"}}},
+        // Maker notes' focus distances, as exiv2 decodes them: Nikon's lens
+        // data in steps (80 is 0.01 m × 10^(80/40) = 1 m), Nikon's manual
+        // focus distance, Olympus's and OM System's focus information, the
+        // older Olympus note's millimetres, Canon's shot information.
+        {"nikon-steps.jpg",
+         {{"Exif.Image.Make", "NIKON CORPORATION"},
+          {"Exif.Image.Model", "NIKON D70"},
+          {"Exif.Photo.FocalLength", "50/1"},
+          {"Exif.Photo.FNumber", "80/10"},
+          {"Exif.Nikon3.Version", "2 1 0 0"},
+          {"Exif.Nikon3.LensData", NikonLensData(80)}}},
+        {"nikon-manual.jpg",
+         {{"Exif.Image.Make", "NIKON CORPORATION"},
+          {"Exif.Image.Model", "NIKON D70"},
+          {"Exif.Photo.FocalLength", "50/1"},
+          {"Exif.Photo.FNumber", "80/10"},
+          {"Exif.Nikon3.FocusDistance", "250/100"}}},
+        {"om-system.jpg",
+         {{"Exif.Image.Make", "OM Digital Solutions"},
+          {"Exif.Image.Model", "OM-1"},
+          {"Exif.Photo.FocalLength", "25/1"},
+          {"Exif.Photo.FNumber", "28/10"},
+          {"Exif.OlympusFi.FocusDistance", "1800/1"}}},
+        {"olympus-mm.jpg",
+         {{"Exif.Image.Make", "OLYMPUS IMAGING CORP."},
+          {"Exif.Image.Model", "E-510"},
+          {"Exif.Photo.FocalLength", "25/1"},
+          {"Exif.Photo.FNumber", "56/10"},
+          {"Exif.Olympus.FocusDistance", "3200/1"}}},
+        {"canon-si.jpg",
+         {{"Exif.Image.Make", "Canon"},
+          {"Exif.Image.Model", "Canon EOS 5D Mark IV"},
+          {"Exif.Photo.FocalLength", "35/1"},
+          {"Exif.Photo.FNumber", "56/10"},
+          {"Exif.CanonSi.SubjectDistance", "250"}}},
+        // Raw files, as their formats begin: a DNG and a Canon CR2.
+        {"raw.dng",
+         {{"Exif.Image.Make", "SONY"},
+          {"Exif.Image.Model", "ILCE-7M4"},
+          {"Exif.Image.DNGVersion", "1 4 0 0"},
+          {"Exif.Photo.FocalLength", "35/1"},
+          {"Exif.Photo.FNumber", "56/10"},
+          {"Exif.Photo.SubjectDistance", "300/100"},
+          {"Exif.Photo.DateTimeOriginal", "2024:05:02 08:00:00"}}},
+        {"raw.cr2",
+         {{"Exif.Image.Make", "Canon"},
+          {"Exif.Image.Model", "Canon EOS 5D Mark IV"},
+          {"Exif.Photo.FocalLength", "85/1"},
+          {"Exif.Photo.FNumber", "18/10"},
+          {"Exif.Photo.SubjectDistance", "200/100"}}},
         // A lens name far longer than any screen is wide.
         {"long-lens.jpg",
          {{"Exif.Image.Make", "SONY"},
@@ -120,12 +183,52 @@ const std::vector<TestPhoto>& TestPhotos() {
 }
 
 namespace {
+bool EndsWith(const std::string& text, const char* end) {
+    const std::size_t n = std::strlen(end);
+    return text.size() >= n && text.compare(text.size() - n, n, end) == 0;
+}
+
+// A raw file's bare bones: a TIFF of one grey pixel, with Canon's CR2
+// header when asked (its "CR", version 2.0, after the TIFF header).
+std::string RawBones(bool cr2) {
+    const std::uint32_t ifd = cr2 ? 16 : 8;
+    const std::uint16_t tags[][2] = {{256, 1}, {257, 1}, {258, 8}, {259, 1}, {262, 1},
+                                     {273, 0}, {277, 1}, {278, 1}, {279, 1}};
+    const std::uint32_t pixel = ifd + 2 + 12 * 9 + 4;
+    std::string bytes = "II*";
+    bytes += '\0';
+    const auto put = [&bytes](std::uint32_t v, int size) {
+        for (int i = 0; i < size; ++i)
+            bytes += static_cast<char>((v >> (8 * i)) & 0xFF);
+    };
+    put(ifd, 4);
+    if (cr2) {
+        bytes += "CR\x02";
+        bytes += '\0';
+        put(0, 4);
+    }
+    put(9, 2);
+    for (const auto& [tag, value] : tags) {
+        const bool isLong = tag == 273 || tag == 279;
+        put(tag, 2);
+        put(isLong ? 4 : 3, 2);
+        put(1, 4);
+        put(tag == 273 ? pixel : value, 4);
+    }
+    put(0, 4);
+    bytes += '\x80';
+    return bytes;
+}
+
 bool WritePhoto(const std::string& path, const TestPhoto& photo) {
-    QImage image(32, 24, QImage::Format_RGB32);
-    image.fill(QColor(90, 120, 150));
-    const bool png = path.size() > 4 && path.compare(path.size() - 4, 4, ".png") == 0;
-    if (!image.save(QString::fromStdString(path), png ? "PNG" : "JPEG", 90))
-        return false;
+    if (EndsWith(path, ".dng") || EndsWith(path, ".cr2")) {
+        std::ofstream(path, std::ios::binary) << RawBones(EndsWith(path, ".cr2"));
+    } else {
+        QImage image(32, 24, QImage::Format_RGB32);
+        image.fill(QColor(90, 120, 150));
+        if (!image.save(QString::fromStdString(path), EndsWith(path, ".png") ? "PNG" : "JPEG", 90))
+            return false;
+    }
     if (photo.exif.empty())
         return true;
     try {
@@ -133,6 +236,17 @@ bool WritePhoto(const std::string& path, const TestPhoto& photo) {
         Exiv2::ExifData exif;
         for (const auto& [key, value] : photo.exif)
             exif[key] = value;
+        if (photo.thumbnail) { // an orange 160 × 120 preview, unlike the photo's blue
+            QImage preview(160, 120, QImage::Format_RGB32);
+            preview.fill(QColor(230, 120, 20));
+            QByteArray jpeg;
+            QBuffer buffer(&jpeg);
+            buffer.open(QIODevice::WriteOnly);
+            preview.save(&buffer, "JPEG", 80);
+            Exiv2::ExifThumb(exif).setJpegThumbnail(
+                reinterpret_cast<const Exiv2::byte*>(jpeg.constData()),
+                static_cast<long>(jpeg.size()));
+        }
         file->setExifData(exif);
         file->writeMetadata();
     } catch (const std::exception&) {

@@ -13,6 +13,7 @@
 struct TestPhoto {
     std::string name;
     std::vector<std::pair<std::string, std::string>> exif;
+    bool thumbnail = false; // an embedded preview too, as cameras write one
 };
 
 const std::vector<TestPhoto>& TestPhotos();

@@ -86,6 +86,13 @@ TEST(Photos, EachValueReadWithItsSourceAndNonsenseNamed) {
         {"canon-range.jpg", "50 - 8 2.68663", ""}, // Canon's range, its middle in dioptres
         {"only-35mm.jpg", "- 27 8 2", ""},
         {"no-exif.png", "- - - -", ""},
+        {"nikon-steps.jpg", "50 - 8 1", ""}, // step 80: 0.01 m × 10^(80/40)
+        {"nikon-manual.jpg", "50 - 8 2.5", ""},
+        {"om-system.jpg", "25 - 2.8 1.8", ""},
+        {"olympus-mm.jpg", "25 - 5.6 3.2", ""},
+        {"canon-si.jpg", "35 - 5.6 2.5", ""},
+        {"raw.dng", "35 - 5.6 3", ""},
+        {"raw.cr2", "85 - 1.8 2", ""},
     };
     for (const auto& row : rows) {
         const PhotoFacts f = ReadPhoto(Photos() + "/" + row.file);
@@ -113,6 +120,33 @@ TEST(Photos, EachValueReadWithItsSourceAndNonsenseNamed) {
               "8 ft 9 3/4 in (Exif.CanonFi.FocusDistanceLower, Exif.CanonFi.FocusDistanceUpper) "
               "Canon's maker note records the focus distance as between 8 ft 2 7/8 in and "
               "9 ft 5 3/4 in; the middle in dioptres, 8 ft 9 3/4 in, is used.");
+    // Each maker's field, named as the distance's source.
+    const struct {
+        const char* file;
+        const char* source;
+    } makers[] = {
+        {"nikon-steps.jpg", "Exif.NikonLd2.FocusDistance"},
+        {"nikon-manual.jpg", "Exif.Nikon3.FocusDistance"},
+        {"om-system.jpg", "Exif.OlympusFi.FocusDistance"},
+        {"olympus-mm.jpg", "Exif.Olympus.FocusDistance"},
+        {"canon-si.jpg", "Exif.CanonSi.SubjectDistance"},
+        {"raw.dng", "Exif.Photo.SubjectDistance"},
+    };
+    for (const auto& row : makers) {
+        const PhotoFacts f = ReadPhoto(Photos() + "/" + row.file);
+        ASSERT_TRUE(f.distance) << row.file;
+        EXPECT_EQ(f.distance->source, row.source);
+    }
+    // Nikon's steps are a fortieth of a decade: half a step either side of
+    // 1 m is 10^(±1/80) m.
+    const PhotoFacts steps = ReadPhoto(Photos() + "/nikon-steps.jpg");
+    ASSERT_TRUE(steps.distanceRange);
+    EXPECT_NEAR(steps.distanceRange->first, 0.971628, 1e-6);
+    EXPECT_NEAR(steps.distanceRange->second, 1.029201, 1e-6);
+    EXPECT_EQ(Said(steps.distanceNote),
+              "Nikon's lens data records the focus distance in steps: between 0.97 m and 1.03 m.");
+    EXPECT_EQ(ReadPhoto(Photos() + "/raw.cr2").model, "Canon EOS 5D Mark IV");
+    EXPECT_EQ(ReadPhoto(Photos() + "/raw.dng").dateTaken, "2024:05:02 08:00:00");
     const PhotoFacts absurd = ReadPhoto(Photos() + "/absurd.jpg");
     EXPECT_EQ(absurd.nonsense.size(), 4u) << "focal length, f-number, distance, size";
     EXPECT_EQ(absurd.width, 0);
@@ -176,8 +210,8 @@ TEST(Photos, TheShotIsWhatAPressOfCalculateGives) {
     const PhotoShot missing =
         ShotOfPhoto(noDistance, CameraOfPhoto(noDistance, {}, NoLensfun), meters, NumberSettings{});
     EXPECT_FALSE(missing.calculated);
-    EXPECT_EQ(missing.missing, "This photo does not record the focus distance; type it on the "
-                               "main form and press Calculate.");
+    EXPECT_EQ(missing.missing, "This photo does not record the focus distance: its depth of field "
+                               "is given focused at the distances a lens's scale is set to.");
     EXPECT_EQ(missing.lens.apertureText, "f/6.3") << "typed, the list has none";
     EXPECT_EQ(missing.apertureValue, "6.3");
     EXPECT_EQ(missing.lens.fNumber, 6.3);
@@ -185,7 +219,7 @@ TEST(Photos, TheShotIsWhatAPressOfCalculateGives) {
     // Without a focus distance, what does not depend on it still answers: the
     // hyperfocal distance f²/(N·c) + f, as a press at any distance gives it.
     EXPECT_TRUE(missing.hyperfocalKnown);
-    EXPECT_EQ(missing.unrecorded, "not recorded: the focus distance");
+    EXPECT_EQ(missing.unrecorded, "no focus distance recorded");
     {
         Lens pressed = missing.lens;
         pressed.distance = 3;
@@ -321,18 +355,20 @@ TEST(Photos, AWholeShootFromTheTerminal) {
     EXPECT_EQ(csv.exitCode, 1) << "two files named";
     EXPECT_EQ(std::count(csv.err.begin(), csv.err.end(), '\n'), 2) << csv.err;
     EXPECT_EQ(std::count(csv.out.begin(), csv.out.end(), '\n'), 4) << csv.out; // header, 3 photos
-    EXPECT_NE(csv.out.find("/d70.jpg,Nikon D70,,,18.000000,,5.600000,2.500000,"
+    EXPECT_NE(csv.out.find("/d70.jpg,,Nikon D70,,,18.000000,,5.600000,2.500000,"
                            "Exif.Photo.SubjectDistance,"),
               std::string::npos)
         << csv.out;
     // Without a focus distance, the circle of confusion and the hyperfocal
     // distance still, and a problem a file's reader understands.
     // 0.031/1.5279 = 0.020289 mm; 35²/(6.3 · 0.020289) + 35 = 9,618.6 mm.
-    EXPECT_NE(csv.out.find(",,,,9.618602,meters,0.020289,not recorded: the focus distance\r\n"),
+    EXPECT_NE(csv.out.find(",,,,,,9.618602,meters,0.020289,no focus distance recorded\r\n"),
               std::string::npos)
         << csv.out;
     // The lens as it writes itself, and as lensfun knows it.
-    EXPECT_NE(csv.out.find("/group.jpg,Sony Alpha 7 IV,FE 50mm F1.8,Sony FE 50mm f/1.8,"),
+    // The date taken in ISO 8601, for programs.
+    EXPECT_NE(csv.out.find("/group.jpg,2024-05-01T10:20:30,Sony Alpha 7 IV,FE 50mm F1.8,"
+                           "Sony FE 50mm f/1.8,"),
               std::string::npos)
         << csv.out;
 
@@ -378,11 +414,11 @@ TEST(Photos, WhatAPhotoSaysIsShownSafely) {
     const std::string line = csv.out.substr(csv.out.find('\n') + 1);
     const std::optional<std::vector<std::string>> fields =
         SplitCsvLine(line.substr(0, line.find("\r\n")));
-    ASSERT_TRUE(fields && fields->size() == 16) << line;
+    ASSERT_TRUE(fields && fields->size() == 19) << line;
     for (const std::string& field : *fields)
         EXPECT_TRUE(field.empty() || std::string("=+-@\t\r").find(field[0]) == std::string::npos)
             << field;
-    EXPECT_EQ((*fields)[2], "'@SUM(1+1)*cmd|' /C calc'!A0\\x0ANear Focus Limit of Depth of Field: "
+    EXPECT_EQ((*fields)[3], "'@SUM(1+1)*cmd|' /C calc'!A0\\x0ANear Focus Limit of Depth of Field: "
                             "1 m");
 }
 

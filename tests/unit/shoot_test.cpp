@@ -1,0 +1,240 @@
+// A whole shoot: photos without a focus distance answer with the zone
+// table a photographer sets the lens by (each row a press of Calculate), a
+// distance known only roughly with both ends, folders read as a file
+// manager lists them, the rows sorted by any column, previews read only
+// when asked, and `vextondof photo` over folders.
+#include "../photos/test_photos.h"
+#include "cli/command_line.h"
+#include "framework/base/csv.h"
+#include "photo/photo_csv.h"
+#include "photo/photo_folder.h"
+#include "photo/photo_reader.h"
+#include "photo/photo_shot.h"
+#include "photo/photo_wire.h"
+#include "photo/photo_zones.h"
+#include "photo/shoot.h"
+#include "settings_test_support.h"
+#include "test_folder.h"
+
+#include <QImage>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace {
+const std::string& Photos() {
+    return TestPhotosFolder();
+}
+
+const std::vector<FoundCamera>& NoLensfun() {
+    static const std::vector<FoundCamera> none;
+    return none;
+}
+
+// The photo's camera as a press finds it; a body the built-in list does
+// not have, as one of the person's own 36 × 24 mm cameras.
+PhotoShot ShotIn(const PhotoFacts& facts, const char* unit, const char* unitName) {
+    PhotoCamera camera = CameraOfPhoto(facts, {}, NoLensfun);
+    if (!camera.camera) {
+        camera.from = PhotoCamera::From::Own;
+        camera.camera = FoundCamera{facts.model, facts.make, facts.model, "", "", "", 1.0, 36, 24,
+                                    "own"};
+    }
+    return ShotOfPhoto(facts, camera, {unit, unitName, "0.0300"}, NumberSettings{});
+}
+
+// What a press of Calculate gives for the shot's own texts at `distance`.
+CalculationResult Press(const PhotoShot& shot, const char* unit, const std::string& distance) {
+    return Calculate(CalculationInputs{shot.focalLengthText, shot.apertureValue, unit, "0.0300",
+                                       shot.lens.cropFactor, distance, ""},
+                     NumberSettings{});
+}
+} // namespace
+
+// Without a focus distance, the distances a lens's scale is set to, each
+// exactly what a press at that distance gives, in every unit.
+TEST(Shoot, TheZoneTableIsAPressAtEachDistance) {
+    const PhotoFacts f = ReadPhoto(Photos() + "/no-distance.jpg"); // D70, 35 mm, f/6.3
+    const struct {
+        const char* unit;
+        const char* name;
+        std::vector<std::string> typed; // as a person types them in the unit
+        std::vector<std::string> shown;
+    } units[] = {
+        {"2", "meters", {"1", "2", "3", "5", "10"}, {"1 m", "2 m", "3 m", "5 m", "10 m"}},
+        {"3", "centimeters", {"100", "200", "300", "500", "1000"}, {}},
+        {"0", "feet", {"3", "5", "10", "15", "30"}, {"3 ft", "5 ft", "10 ft", "15 ft", "30 ft"}},
+        {"1", "inches", {"36", "60", "120", "180", "360"}, {}},
+        {"4", "feet and inches", {"3", "5", "10", "15", "30"}, {}},
+    };
+    for (const auto& u : units) {
+        const PhotoShot shot = ShotIn(f, u.unit, u.name);
+        EXPECT_FALSE(shot.calculated);
+        ASSERT_EQ(shot.zones.size(), 6u) << u.name;
+        for (std::size_t i = 0; i < 5; ++i) {
+            const CalculationResult press = Press(shot, u.unit, u.typed[i]);
+            ASSERT_EQ(press.status, CalculationStatus::Ok);
+            EXPECT_EQ(shot.zones[i].result.depth.nearLimit, press.depth.nearLimit)
+                << u.name << " " << u.typed[i];
+            EXPECT_EQ(shot.zones[i].result.depth.farLimit, press.depth.farLimit);
+            EXPECT_EQ(shot.zones[i].result.depth.farIsInfinite, press.depth.farIsInfinite);
+            if (!u.shown.empty()) {
+                EXPECT_EQ(shot.zones[i].focusedAt, u.shown[i]);
+            }
+        }
+        // Focused at infinity: sharp from f²/(N·c). The D70's circle is
+        // 0.03/1.5279 = 0.019635 mm: 35²/(6.3 × 0.019635) = 9,903 mm.
+        const ZoneRow& infinity = shot.zones.back();
+        EXPECT_EQ(infinity.focusedAt, "Infinity");
+        EXPECT_TRUE(infinity.result.depth.farIsInfinite);
+        const double metres = infinity.result.depth.nearLimit * DistanceUnitFor(std::stoi(u.unit)).factor;
+        EXPECT_NEAR(metres, 9.903, 0.002) << u.name;
+    }
+    // Focused at 3 m with H = 9.938 m: sharp from 3 × 9.903 / (9.938 + 3 −
+    // 0.070) = 2.309 m to 3 × 9.903 / (9.938 − 3) = 4.282 m.
+    const PhotoShot metres = ShotIn(f, "2", "meters");
+    EXPECT_NEAR(metres.zones[2].result.depth.nearLimit, 2.309, 0.001);
+    EXPECT_NEAR(metres.zones[2].result.depth.farLimit, 4.282, 0.001);
+}
+
+// A distance typed for the photo: with its own unit or in the unit chosen,
+// infinity by its name; what is no distance is refused.
+TEST(Shoot, ADistanceTypedForThePhotoIsAPressThere) {
+    const PhotoFacts f = ReadPhoto(Photos() + "/no-distance.jpg");
+    const PhotoShot cm = ShotIn(f, "3", "centimeters");
+    const CalculationResult typed = AnswerAt(cm.lens, "3 m", NumberSettings{});
+    ASSERT_EQ(typed.status, CalculationStatus::Ok);
+    EXPECT_EQ(typed.depth.nearLimit, Press(cm, "3", "300").depth.nearLimit);
+    EXPECT_EQ(AnswerAt(cm.lens, "250", NumberSettings{}).depth.farLimit,
+              Press(cm, "3", "250").depth.farLimit);
+    for (const char* infinity : {"inf", "\u221E", "Infinity"}) {
+        const CalculationResult r = AnswerAt(cm.lens, infinity, NumberSettings{});
+        EXPECT_TRUE(r.status == CalculationStatus::Ok && r.depth.farIsInfinite) << infinity;
+        EXPECT_EQ(r.depth.nearLimit, cm.zones.back().result.depth.nearLimit);
+    }
+    for (const char* nonsense : {"three", "3 parsecs", "-2 m", "0"})
+        EXPECT_NE(AnswerAt(cm.lens, nonsense, NumberSettings{}).status, CalculationStatus::Ok)
+            << nonsense;
+    // A photo without its f-number has no zones, and nothing can be typed for it.
+    EXPECT_TRUE(ShotIn(ReadPhoto(Photos() + "/long-lens.jpg"), "2", "meters").zones.empty());
+}
+
+// A distance the camera knew only between two ends: the nearest sharp
+// focused at the near end, the farthest at the far end, and a sentence
+// when the ends are further apart than the depth of field.
+TEST(Shoot, ARoughDistanceGivesBothEnds) {
+    PhotoFacts f = ReadPhoto(Photos() + "/canon-range.jpg"); // 50 mm f/8, 2.51 to 2.89 m
+    const PhotoShot wide = ShotIn(f, "2", "meters");
+    ASSERT_TRUE(wide.span);
+    EXPECT_FALSE(wide.span->widerThanDepth) << "f/8 at 2.7 m is deeper than 0.38 m";
+    EXPECT_EQ(wide.span->nearest, Press(wide, "2", "2.51").depth.nearLimit);
+    EXPECT_EQ(wide.span->farthest, Press(wide, "2", "2.89").depth.farLimit);
+    const std::string line = PhotoCsvLine(f, wide);
+    const auto fields = SplitCsvLine(line.substr(0, line.find("\r\n")));
+    ASSERT_TRUE(fields && fields->size() == 19) << line;
+    EXPECT_EQ((*fields)[12], FormatFixed(wide.span->nearest, 6)); // near_min
+    EXPECT_EQ((*fields)[13], FormatFixed(wide.span->farthest, 6)); // far_max
+    EXPECT_EQ((*fields)[18], "");
+
+    // At 100 mm and f/2.8 the depth (about 0.12 m) is less than the range.
+    f.focalLength->value = 100;
+    f.fNumber->value = 2.8;
+    const PhotoShot narrow = ShotIn(f, "2", "meters");
+    ASSERT_TRUE(narrow.span && narrow.span->widerThanDepth);
+    ASSERT_EQ(narrow.notes.size(), 1u);
+    EXPECT_EQ(narrow.notes[0].rfind("The camera knew the focus distance only to between 2.51 m "
+                                    "and 2.89 m, a wider span than the depth of field",
+                                    0),
+              0u)
+        << narrow.notes[0];
+    // A distance read to its metadata's precision has no ends.
+    EXPECT_FALSE(ShotIn(ReadPhoto(Photos() + "/d70.jpg"), "2", "meters").span);
+}
+
+// A folder's photos as a file manager names them: by name, not its
+// subfolders unless asked, never hidden ones, never through a link.
+TEST(Shoot, AFolderGivesItsPhotosByName) {
+    const TestFolder folder("shoot");
+    const std::string root = folder.Path().string();
+    namespace fs = std::filesystem;
+    fs::create_directories(root + "/day/sub");
+    fs::create_directories(root + "/empty");
+    for (const char* name : {"day/b.NEF", "day/a.jpg", "day/c.Cr3", "day/notes.txt",
+                             "day/.hidden.jpg", "day/sub/d.dng", "day/e.heic"})
+        std::ofstream(root + "/" + name) << "x";
+    fs::create_directory_symlink(root + "/day/sub", root + "/day/link");
+    const auto names = [&root](const std::vector<std::string>& files) {
+        std::string out;
+        for (const std::string& file : files)
+            out += file.substr(root.size() + 1) + " ";
+        return out;
+    };
+    EXPECT_EQ(names(PhotosNamed({root + "/day"}, false).files),
+              "day/a.jpg day/b.NEF day/c.Cr3 day/e.heic ");
+    EXPECT_EQ(names(PhotosNamed({root + "/day"}, true).files),
+              "day/a.jpg day/b.NEF day/c.Cr3 day/e.heic day/sub/d.dng ");
+    // A file named is taken whatever its name; a folder without photos said.
+    const NamedPhotos mixed = PhotosNamed({root + "/day/notes.txt", root + "/empty"}, false);
+    EXPECT_EQ(names(mixed.files), "day/notes.txt ");
+    ASSERT_EQ(mixed.emptyFolders.size(), 1u);
+    for (const char* photo : {"x.JPG", "x.jpeg", "x.tif", "x.ARW", "x.orf", "x.rw2", "x.pef",
+                              "x.raf", "x.srw", "x.nrw", "x.png", "x.heif", "x.avif"})
+        EXPECT_TRUE(HasPhotoName(photo)) << photo;
+    for (const char* other : {"x.txt", "x.xmp", "jpg", ".jpg", "x.jpg.part", "x.mov", "x.pp3"})
+        EXPECT_FALSE(HasPhotoName(other)) << other;
+}
+
+// Sorted by a number column by the numbers, not their texts (10 m after
+// 9 m); the unknown last either way; ties in the order read.
+TEST(Shoot, RowsSortByTheirNumbers) {
+    std::vector<ShootRow> rows;
+    for (const char* name : {"d70.jpg", "group.jpg", "no-distance.jpg", "infinity.jpg",
+                             "only-equivalent.jpg", "raw.cr2"}) {
+        const PhotoFacts f = ReadPhoto(Photos() + "/" + name);
+        rows.push_back(RowOfPhoto(f, ShotIn(f, "2", "meters")));
+    }
+    std::vector<const ShootRow*> order;
+    for (const ShootRow& row : rows)
+        order.push_back(&row);
+    const auto files = [&order] {
+        std::string out;
+        for (const ShootRow* row : order)
+            out += row->cells[0] + " ";
+        return out;
+    };
+    SortShoot(order, ShootColumn::Distance, false);
+    EXPECT_EQ(files(), "only-equivalent.jpg raw.cr2 d70.jpg group.jpg infinity.jpg "
+                       "no-distance.jpg ");
+    SortShoot(order, ShootColumn::Distance, true);
+    EXPECT_EQ(files(), "infinity.jpg group.jpg d70.jpg raw.cr2 only-equivalent.jpg "
+                       "no-distance.jpg ");
+    SortShoot(order, ShootColumn::FocalLength, false);
+    EXPECT_EQ(files(), "only-equivalent.jpg d70.jpg infinity.jpg no-distance.jpg group.jpg "
+                       "raw.cr2 ");
+    SortShoot(order, ShootColumn::File, false);
+    EXPECT_EQ(files(), "d70.jpg group.jpg infinity.jpg no-distance.jpg only-equivalent.jpg "
+                       "raw.cr2 ");
+    SortShoot(order, ShootColumn::Date, false); // only group.jpg records one
+    EXPECT_EQ(order.front()->cells[0], "group.jpg");
+    EXPECT_EQ(order.front()->cells[1], "2024-05-01 10:20:30");
+}
+
+// The embedded preview, read only when asked, as stored, and whole across
+// the reader's pipe.
+TEST(Shoot, ThePreviewIsThePhotosOwn) {
+    const std::string path = Photos() + "/with-preview.jpg";
+    EXPECT_TRUE(ReadPhoto(path).preview.empty());
+    const PhotoFacts f = ReadPhoto(path, {}, {}, true);
+    ASSERT_FALSE(f.preview.empty());
+    const QImage preview = QImage::fromData(
+        reinterpret_cast<const uchar*>(f.preview.data()), static_cast<int>(f.preview.size()));
+    EXPECT_EQ(preview.size(), QSize(160, 120));
+    EXPECT_GT(qRed(preview.pixel(80, 60)), 200) << "the orange preview, not the blue photo";
+    const std::optional<PhotoFacts> crossed = UnpackPhotoFacts(PackPhotoFacts(f));
+    ASSERT_TRUE(crossed);
+    EXPECT_EQ(crossed->preview, f.preview);
+    const PhotoFacts steps = ReadPhoto(Photos() + "/nikon-steps.jpg");
+    EXPECT_EQ(UnpackPhotoFacts(PackPhotoFacts(steps))->distanceRange, steps.distanceRange);
+    // A photo without one has none, and is read all the same.
+    EXPECT_TRUE(ReadPhoto(Photos() + "/raw.cr2", {}, {}, true).refusal.empty());
+}
