@@ -62,11 +62,11 @@ std::string PhotoCsvLine(const PhotoFacts& facts, const PhotoShot& shot) {
     }
     std::string line = CsvField(ShownText(facts.file));
     for (const std::string& field :
-         {Iso8601(facts), CsvField(lens.cameraName), CsvField(facts.lens),
-          CsvField(shot.lensFound), Number(facts.focalLength), Number(facts.focalLength35),
-          Number(facts.fNumber), Number(facts.distance),
-          CsvField(facts.distance ? facts.distance->source : ""), near, far, nearest, farthest,
-          total, hyperfocal, CsvField(lens.unitName), coc, CsvField(Problem(shot))})
+         {Iso8601(facts), CsvField(lens.cameraName), CsvField(facts.lens), CsvField(shot.lensFound),
+          Number(facts.focalLength), Number(facts.focalLength35), Number(facts.fNumber),
+          Number(facts.distance), CsvField(facts.distance ? facts.distance->source : ""), near, far,
+          nearest, farthest, total, hyperfocal, CsvField(lens.unitName), coc,
+          CsvField(Problem(shot))})
         line.append(",").append(field);
     return line.append("\r\n");
 }

@@ -94,7 +94,10 @@ void CPhotoDlg::OnTypedChanged() {
     } else {
         const CalculationResult r = AnswerAt(m_shot.lens, typed, UserNumberSettings());
         const bool ok = r.status == CalculationStatus::Ok;
-        ShowResults(r, ok, ok);
+        if (ok)
+            ShowResults(r, true, true);
+        else // the hyperfocal distance does not depend on the distance
+            ShowResults(m_shot.result, false, m_shot.calculated || m_shot.hyperfocalKnown);
         if (ok)
             m_typed = typed;
         m_texts.back() = Utf8ToCString(

@@ -53,11 +53,13 @@ std::vector<ZoneRow> ZonesOf(const Lens& lens, const NumberSettings& settings) {
         metric ? std::vector<double>{1, 2, 3, 5, 10} : std::vector<double>{3, 5, 10, 15, 30};
     for (const double step : scale) {
         // The number a person types: 300 in centimetres, 36 in inches.
-        const double typed = metric && unit.factor != 1 ? std::round(step * perStep) : step * perStep;
-        CalculationResult r = At(lens, typed, FormatShortest(typed, 6, PlainNumberSettings()),
-                                 settings);
+        const double typed =
+            metric && unit.factor != 1 ? std::round(step * perStep) : step * perStep;
+        CalculationResult r =
+            At(lens, typed, FormatShortest(typed, 6, PlainNumberSettings()), settings);
         if (r.status == CalculationStatus::Ok)
-            zones.push_back({FormatShortest(typed, 6, settings) + unit.suffix, std::move(r)}); // "3 m"
+            zones.push_back(
+                {FormatShortest(typed, 6, settings) + unit.suffix, std::move(r)}); // "3 m"
     }
     CalculationResult infinity = AtInfinity(lens, settings);
     if (infinity.status == CalculationStatus::Ok)
@@ -70,9 +72,13 @@ CalculationResult AnswerAt(const Lens& lens, std::string_view typed,
     if (IsInfinityText(typed))
         return AtInfinity(lens, settings);
     const std::optional<double> distance = ReadTypedDistance(typed, settings, lens.Unit());
-    if (!distance) {
-        CalculationResult refused;
-        refused.status = CalculationStatus::NoDistance;
+    CalculationResult refused;
+    refused.status = CalculationStatus::NoDistance;
+    if (!distance)
+        return refused;
+    // A subject no farther than the focal length cannot be in focus at all.
+    if (*distance * lens.Unit().factor * 1000 <= lens.Setup().f) {
+        refused.status = CalculationStatus::DistanceTooSmall;
         return refused;
     }
     return At(lens, *distance, std::string(typed), settings);

@@ -1,5 +1,6 @@
 #include "photo/shoot.h"
 
+#include "calc/fine_lengths.h"
 #include "framework/base/cstring.h"
 #include "framework/base/translate.h"
 
@@ -38,9 +39,18 @@ std::string LineOf(const PhotoShot& shot, const char* label) {
             return text;
     return {};
 }
+
+// The focus distance at a glance, in the unit ("3.28 ft"); as the Photo
+// form says it when it is not a length.
+std::string DistanceCell(const PhotoShot& shot, const NumberSettings& settings) {
+    const std::optional<double> distance = shot.lens.TypedDistance();
+    if (!distance)
+        return Unsourced(LineOf(shot, "Focus distance"));
+    return LengthWriting(shot.lens.Unit(), settings).WithUnit(*distance);
+}
 } // namespace
 
-ShootRow RowOfPhoto(PhotoFacts facts, PhotoShot shot) {
+ShootRow RowOfPhoto(PhotoFacts facts, PhotoShot shot, const NumberSettings& settings) {
     ShootRow row;
     const CalculationResult& r = shot.result;
     const std::optional<CalendarTime> taken = ReadExifDate(facts.dateTaken);
@@ -51,7 +61,7 @@ ShootRow RowOfPhoto(PhotoFacts facts, PhotoShot shot) {
                  shot.lensFound.empty() ? facts.lens : shot.lensFound,
                  shot.focalLengthText.empty() ? none : shot.focalLengthText + " mm",
                  shot.lens.apertureText.empty() ? none : shot.lens.apertureText,
-                 Unsourced(LineOf(shot, "Focus distance")),
+                 DistanceCell(shot, settings),
                  shot.calculated ? r.nearText : none,
                  shot.calculated ? r.farText : none,
                  shot.calculated || shot.hyperfocalKnown ? r.hyperfocalText : none};
@@ -95,8 +105,7 @@ std::optional<double> NumberOf(const ShootRow& row, ShootColumn column) {
     case ShootColumn::Near:
         return s.calculated ? std::optional(d.nearLimit) : std::nullopt;
     case ShootColumn::Far:
-        return s.calculated ? std::optional(d.farIsInfinite ? infinite : d.farLimit)
-                            : std::nullopt;
+        return s.calculated ? std::optional(d.farIsInfinite ? infinite : d.farLimit) : std::nullopt;
     case ShootColumn::Hyperfocal:
         return s.calculated || s.hyperfocalKnown ? std::optional(d.hyperfocal) : std::nullopt;
     default:

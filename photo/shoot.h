@@ -29,13 +29,13 @@ extern const char* const kShootColumnHeaders[kShootColumnCount];
 struct ShootRow {
     PhotoFacts facts;
     PhotoShot shot;
-    std::vector<std::string> cells; // the columns' texts, as the form shows them
+    std::vector<std::string> cells;             // the columns' texts, as the form shows them
     std::shared_ptr<const std::string> preview; // the photo's embedded preview; null: none
 };
 
 // A photo's row: its texts, each as the Photo form writes it (a refused
 // file says why in its camera's column).
-ShootRow RowOfPhoto(PhotoFacts facts, PhotoShot shot);
+ShootRow RowOfPhoto(PhotoFacts facts, PhotoShot shot, const NumberSettings& settings);
 ShootRow RowOfRefusal(PhotoFacts facts);
 
 // The rows' order sorted by `column`: texts by their letters, numbers by

@@ -74,9 +74,11 @@ void CShootDlg::ReadSome() {
             if (!facts.refusal.empty()) {
                 m_rows.push_back(std::make_unique<ShootRow>(RowOfRefusal(facts)));
             } else {
-                PhotoShot shot = ShotOfPhoto(facts, m_cameras.Of(facts), m_opening.choices,
-                                             UserNumberSettings());
-                m_rows.push_back(std::make_unique<ShootRow>(RowOfPhoto(facts, std::move(shot))));
+                const NumberSettings settings = UserNumberSettings();
+                PhotoShot shot =
+                    ShotOfPhoto(facts, m_cameras.Of(facts), m_opening.choices, settings);
+                m_rows.push_back(
+                    std::make_unique<ShootRow>(RowOfPhoto(facts, std::move(shot), settings)));
             }
             m_order.push_back(m_rows.back().get());
         },
@@ -104,16 +106,16 @@ void CShootDlg::ShowProgress() {
     const bool reading = !m_stopped && m_next < all;
     m_btnStop.EnableWindow(reading);
     if (reading)
-        m_lblProgress.SetWindowText(Utf8ToCString(
-            Arg(Tr("Open Photos", "Reading photos: %1 of %2\u2026"),
-                {std::to_string(m_next), std::to_string(all)})));
+        m_lblProgress.SetWindowText(
+            Utf8ToCString(Arg(Tr("Open Photos", "Reading photos: %1 of %2\u2026"),
+                              {std::to_string(m_next), std::to_string(all)})));
     else if (m_next < all)
-        m_lblProgress.SetWindowText(Utf8ToCString(
-            Arg(Tr("Open Photos", "Stopped: %1 of %2 photos read."),
-                {std::to_string(m_next), std::to_string(all)})));
+        m_lblProgress.SetWindowText(
+            Utf8ToCString(Arg(Tr("Open Photos", "Stopped: %1 of %2 photos read."),
+                              {std::to_string(m_next), std::to_string(all)})));
     else
-        m_lblProgress.SetWindowText(Utf8ToCString(
-            Arg(Tr("Open Photos", "Photos read: %1."), {std::to_string(all)})));
+        m_lblProgress.SetWindowText(
+            Utf8ToCString(Arg(Tr("Open Photos", "Photos read: %1."), {std::to_string(all)})));
 }
 
 TableContent CShootDlg::RowsContent(std::size_t first) const {
@@ -157,7 +159,8 @@ void CShootDlg::ShowInOrder() {
 
 void CShootDlg::OnSortChanged() {
     const int entry = m_cboSort.GetCurSel();
-    const std::optional<std::string> value = entry >= 0 ? m_cboSort.GetItemValue(entry) : std::nullopt;
+    const std::optional<std::string> value =
+        entry >= 0 ? m_cboSort.GetItemValue(entry) : std::nullopt;
     m_sortColumn = value ? std::stoi(*value) : -1;
     m_descending = m_chkDescending.GetCheck() == BST_CHECKED;
     ShowInOrder();
@@ -198,17 +201,17 @@ void CShootDlg::OnOK() {
 
 // The rows in the order shown, as `vextondof photo --format csv` writes them.
 void CShootDlg::OnExportClicked() {
-    SaveChosenFile(Tr("Open Photos", "Export CSV"), "photos.csv",
-                   Tr("Open Photos", "CSV files (*.csv)"), [this](CFile& file) {
-                       std::string csv = kPhotoCsvHeader;
-                       const SourceTexts forPrograms; // a CSV's texts are the same in every language
-                       for (const ShootRow* row : m_order)
-                           if (row->facts.refusal.empty()) {
-                               const PhotoShot shot = ShotOfPhoto(
-                                   row->facts, m_cameras.Of(row->facts), m_opening.choices,
-                                   PlainNumberSettings());
-                               csv += PhotoCsvLine(row->facts, shot);
-                           }
-                       file.Write(csv.data(), csv.size());
-                   });
+    SaveChosenFile(
+        Tr("Open Photos", "Export CSV"), "photos.csv", Tr("Open Photos", "CSV files (*.csv)"),
+        [this](CFile& file) {
+            std::string csv = kPhotoCsvHeader;
+            const SourceTexts forPrograms; // a CSV's texts are the same in every language
+            for (const ShootRow* row : m_order)
+                if (row->facts.refusal.empty()) {
+                    const PhotoShot shot = ShotOfPhoto(row->facts, m_cameras.Of(row->facts),
+                                                       m_opening.choices, PlainNumberSettings());
+                    csv += PhotoCsvLine(row->facts, shot);
+                }
+            file.Write(csv.data(), csv.size());
+        });
 }

@@ -53,8 +53,8 @@ class CShootDlg : public CDialog {
     std::unique_ptr<PhotoSource> m_source;
     std::size_t m_next = 0; // the first photo not yet read
     bool m_stopped = false;
-    std::vector<std::unique_ptr<ShootRow>> m_rows;       // in the order read
-    std::vector<const ShootRow*> m_order;                 // as the grid shows them
+    std::vector<std::unique_ptr<ShootRow>> m_rows; // in the order read
+    std::vector<const ShootRow*> m_order;          // as the grid shows them
     int m_sortColumn = -1;
     bool m_descending = false;
     CTableCtrl m_grid;

@@ -16,8 +16,8 @@ bool ShowShoot(MainForm& main, const std::vector<std::string>& named) {
     const NamedPhotos photos = PhotosNamed(named, false);
     for (const std::string& folder : photos.unreadFolders)
         MessageBox(main.Window(),
-                   Utf8ToCString(Arg(Tr("Messages", "The folder %1 cannot be read."),
-                                     {ShownText(folder)})),
+                   Utf8ToCString(
+                       Arg(Tr("Messages", "The folder %1 cannot be read."), {ShownText(folder)})),
                    Utf8ToCString(Tr("Messages", "Open Photos")));
     if (photos.files.empty()) {
         if (photos.unreadFolders.empty())
@@ -25,11 +25,9 @@ bool ShowShoot(MainForm& main, const std::vector<std::string>& named) {
                        Utf8ToCString(Tr("Messages", "Open Photos")));
         return true;
     }
-    ShootOpening opening{photos.files, &main.PersonsFiles(), main.OwnCameras(),
-                         PhotoChoicesOf(main),
-                         [&main](const ShootRow& row, CWnd* over) {
-                             ShowPhotoForm(main, row.facts, over);
-                         }};
+    ShootOpening opening{
+        photos.files, &main.PersonsFiles(), main.OwnCameras(), PhotoChoicesOf(main),
+        [&main](const ShootRow& row, CWnd* over) { ShowPhotoForm(main, row.facts, over); }};
     CShootDlg form(std::move(opening), main.Window());
     form.DoModal();
     return true;
@@ -37,13 +35,12 @@ bool ShowShoot(MainForm& main, const std::vector<std::string>& named) {
 } // namespace
 
 extern const Room kShootRoom;
-const Room kShootRoom{{ID_FILE_OPEN_PHOTOS, TR_NOOP("File menu", "Ope&n Photos\u2026"),
-                       "Ctrl+Shift+O"},
-                      [](MainForm& main) {
-                          const std::vector<std::string> chosen =
-                              AfxGetPlatform().ChooseOpenFilesOrFolder(
-                                  Tr("Messages", "Open Photos"), Tr("Messages", kPhotoFilter));
-                          if (!chosen.empty())
-                              ShowShoot(main, chosen);
-                      },
-                      ShowShoot};
+const Room kShootRoom{
+    {ID_FILE_OPEN_PHOTOS, TR_NOOP("File menu", "Ope&n Photos\u2026"), "Ctrl+Shift+O"},
+    [](MainForm& main) {
+        const std::vector<std::string> chosen = AfxGetPlatform().ChooseOpenFilesOrFolder(
+            Tr("Messages", "Open Photos"), Tr("Messages", kPhotoFilter));
+        if (!chosen.empty())
+            ShowShoot(main, chosen);
+    },
+    ShowShoot};

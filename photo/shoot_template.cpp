@@ -23,8 +23,7 @@ const DialogTemplate kShootTemplate = {
         {IDOK, K::Button, WS_TABSTOP, 7, 279, 90, 14, TR_NOOP("Open Photos", "Open")},
         {IDC_SHOOT_EXPORT, K::Button, WS_TABSTOP, 104, 279, 90, 14,
          TR_NOOP("Open Photos", "Export CSV\u2026")},
-        {IDC_SHOOT_STOP, K::Button, WS_TABSTOP, 201, 279, 90, 14,
-         TR_NOOP("Open Photos", "Cancel")},
+        {IDC_SHOOT_STOP, K::Button, WS_TABSTOP, 201, 279, 90, 14, TR_NOOP("Open Photos", "Cancel")},
         {IDCANCEL, K::Button, WS_TABSTOP, 433, 279, 80, 14, TR_NOOP("Open Photos", "Close")},
     },
     {}};

@@ -72,4 +72,11 @@ key shift+Tab Down Tab; xdotool type --delay 50 '30'; shot closeup-rail; key Esc
 key ctrl+j; xdotool type --delay 50 '24-105 f4'; shot choose-lens # the lens chooser
 key Tab Tab Tab Tab Tab Tab Tab Tab; xdotool type --delay 50 '60'; shot choose-lens-framing
 key Return; shot main-lens                                  # the lists the lens leaves
+key ctrl+o; sleep 1.5; xdotool type --delay 20 "$photos/no-distance.jpg"
+key Return; shot photo-zones                                # no distance: the zone table
+xdotool type --delay 50 '3 m'; shot photo-typed; key Escape   # a distance typed for the photo
+key ctrl+shift+o; sleep 1.5; xdotool type --delay 20 "$photos"
+key Return; sleep 2; shot shoot                             # a folder of photos
+key Tab Tab Down Down Down; shot shoot-row; key Return; shot shoot-photo; key Escape
+key Escape
 echo "screenshots in $out"

@@ -158,7 +158,12 @@ void FitColumns(QTableView* grid, const TableContent& content, std::size_t first
                                                    .horizontalAdvance(QString::fromStdU16String(
                                                        content.cells[r][c])));
         }
-        grid->setColumnWidth(static_cast<int>(c), widest + padding);
+        // A grid of pictures holds what photos record, of any length: a
+        // column no wider than forty characters, its texts whole in their
+        // tooltips.
+        const int widestShown =
+            picture.isEmpty() ? widest : std::min(widest, 40 * plain.averageCharWidth());
+        grid->setColumnWidth(static_cast<int>(c), widestShown + padding);
     }
 }
 } // namespace
@@ -180,7 +185,10 @@ void CTableCtrl::SetContent(const TableContent& content) {
         std::max(plain.height() + 6, picture.height() + 4));
     const bool headed = std::any_of(content.rows.begin(), content.rows.end(),
                                     [](const CString& header) { return !header.empty(); });
-    grid->verticalHeader()->setVisible(headed || content.rows.empty());
+    grid->verticalHeader()->setVisible(headed || content.rowPictures.empty());
+    // A grid of pictures is a list of things, chosen a row at a time.
+    grid->setSelectionBehavior(content.rowPictures.empty() ? QAbstractItemView::SelectItems
+                                                           : QAbstractItemView::SelectRows);
 }
 
 void CTableCtrl::AppendRows(const TableContent& more) {

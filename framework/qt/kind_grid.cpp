@@ -72,6 +72,8 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
         index.row() == m_content.markedRow || index.column() == m_content.markedColumn;
     if (role == Qt::DisplayRole)
         return text;
+    if (role == Qt::ToolTipRole && !m_content.rowPictures.empty()) // a cell cut to its column
+        return text;
     if (role == Qt::DecorationRole && index.column() == 0 && !m_content.rowPictures.empty())
         return Picture(row);
     if (role == Qt::TextAlignmentRole)

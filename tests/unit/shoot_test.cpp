@@ -37,8 +37,8 @@ PhotoShot ShotIn(const PhotoFacts& facts, const char* unit, const char* unitName
     PhotoCamera camera = CameraOfPhoto(facts, {}, NoLensfun);
     if (!camera.camera) {
         camera.from = PhotoCamera::From::Own;
-        camera.camera = FoundCamera{facts.model, facts.make, facts.model, "", "", "", 1.0, 36, 24,
-                                    "own"};
+        camera.camera =
+            FoundCamera{facts.model, facts.make, facts.model, "", "", "", 1.0, 36, 24, "own"};
     }
     return ShotOfPhoto(facts, camera, {unit, unitName, "0.0300"}, NumberSettings{});
 }
@@ -87,7 +87,8 @@ TEST(Shoot, TheZoneTableIsAPressAtEachDistance) {
         const ZoneRow& infinity = shot.zones.back();
         EXPECT_EQ(infinity.focusedAt, "Infinity");
         EXPECT_TRUE(infinity.result.depth.farIsInfinite);
-        const double metres = infinity.result.depth.nearLimit * DistanceUnitFor(std::stoi(u.unit)).factor;
+        const double metres =
+            infinity.result.depth.nearLimit * DistanceUnitFor(std::stoi(u.unit)).factor;
         EXPECT_NEAR(metres, 9.903, 0.002) << u.name;
     }
     // Focused at 3 m with H = 9.938 m: sharp from 3 × 9.903 / (9.938 + 3 −
@@ -112,6 +113,9 @@ TEST(Shoot, ADistanceTypedForThePhotoIsAPressThere) {
         EXPECT_TRUE(r.status == CalculationStatus::Ok && r.depth.farIsInfinite) << infinity;
         EXPECT_EQ(r.depth.nearLimit, cm.zones.back().result.depth.nearLimit);
     }
+    // No nearer than the focal length, where nothing is in focus.
+    EXPECT_EQ(AnswerAt(cm.lens, "3", NumberSettings{}).status, CalculationStatus::DistanceTooSmall);
+    EXPECT_EQ(AnswerAt(cm.lens, "3.6", NumberSettings{}).status, CalculationStatus::Ok);
     for (const char* nonsense : {"three", "3 parsecs", "-2 m", "0"})
         EXPECT_NE(AnswerAt(cm.lens, nonsense, NumberSettings{}).status, CalculationStatus::Ok)
             << nonsense;
@@ -132,7 +136,7 @@ TEST(Shoot, ARoughDistanceGivesBothEnds) {
     const std::string line = PhotoCsvLine(f, wide);
     const auto fields = SplitCsvLine(line.substr(0, line.find("\r\n")));
     ASSERT_TRUE(fields && fields->size() == 19) << line;
-    EXPECT_EQ((*fields)[12], FormatFixed(wide.span->nearest, 6)); // near_min
+    EXPECT_EQ((*fields)[12], FormatFixed(wide.span->nearest, 6));  // near_min
     EXPECT_EQ((*fields)[13], FormatFixed(wide.span->farthest, 6)); // far_max
     EXPECT_EQ((*fields)[18], "");
 
@@ -191,7 +195,7 @@ TEST(Shoot, RowsSortByTheirNumbers) {
     for (const char* name : {"d70.jpg", "group.jpg", "no-distance.jpg", "infinity.jpg",
                              "only-equivalent.jpg", "raw.cr2"}) {
         const PhotoFacts f = ReadPhoto(Photos() + "/" + name);
-        rows.push_back(RowOfPhoto(f, ShotIn(f, "2", "meters")));
+        rows.push_back(RowOfPhoto(f, ShotIn(f, "2", "meters"), NumberSettings{}));
     }
     std::vector<const ShootRow*> order;
     for (const ShootRow& row : rows)
@@ -226,8 +230,8 @@ TEST(Shoot, ThePreviewIsThePhotosOwn) {
     EXPECT_TRUE(ReadPhoto(path).preview.empty());
     const PhotoFacts f = ReadPhoto(path, {}, {}, true);
     ASSERT_FALSE(f.preview.empty());
-    const QImage preview = QImage::fromData(
-        reinterpret_cast<const uchar*>(f.preview.data()), static_cast<int>(f.preview.size()));
+    const QImage preview = QImage::fromData(reinterpret_cast<const uchar*>(f.preview.data()),
+                                            static_cast<int>(f.preview.size()));
     EXPECT_EQ(preview.size(), QSize(160, 120));
     EXPECT_GT(qRed(preview.pixel(80, 60)), 200) << "the orange preview, not the blue photo";
     const std::optional<PhotoFacts> crossed = UnpackPhotoFacts(PackPhotoFacts(f));
