@@ -23,7 +23,7 @@ END_MESSAGE_MAP()
 namespace {
 constexpr UINT_PTR kReadingTimer = 1;
 // Photos read between two looks at the person's input: a few milliseconds
-// of the reader's work each, so that a key is answered at once.
+// of the reader's work, so that a key is answered at once.
 constexpr std::size_t kReadAtOnce = 4;
 
 CString T(const char* text) {
@@ -41,7 +41,7 @@ void CShootDlg::DoDataExchange(CDataExchange* dx) {
     DDX_Control(dx, IDC_SHOOT_SORT, m_cboSort);
     DDX_Control(dx, IDC_SHOOT_DESCENDING, m_chkDescending);
     DDX_Control(dx, IDC_SHOOT_STOP, m_btnStop);
-    DDX_Control(dx, IDC_SHOOT_PROGRESS, m_lblProgress);
+    DDX_Control(dx, IDC_SHOOT_PROGRESS, m_progress);
 }
 
 // The sort list offers the reading order, then each column; the photos are
@@ -87,34 +87,51 @@ void CShootDlg::ReadSome() {
     m_grid.AppendRows(RowsContent(first));
 }
 
+// The photos read as the form stands open: a few at a time, the person's
+// keys and clicks answered in between (Cancel among them, or a row opened).
+void CShootDlg::ReadAll() {
+    while (!m_stopped && !m_closing && m_next < m_opening.files.size()) {
+        ReadSome();
+        ShowProgress();
+        AfxPumpWaitingMessages();
+    }
+    if (m_closing)
+        return;
+    m_source.reset(); // the reader ends with the reading
+    if (m_sortColumn >= 0)
+        ShowInOrder(); // those read after the sort was chosen, in their places
+    ShowProgress();
+}
+
+// Once the form is shown.
 void CShootDlg::OnTimer(UINT_PTR id) {
     if (id != kReadingTimer)
         return;
-    if (!m_stopped && m_next < m_opening.files.size())
-        ReadSome();
-    if (m_stopped || m_next >= m_opening.files.size()) {
-        KillTimer(kReadingTimer);
-        m_source.reset(); // the reader ends with the reading
-        if (m_sortColumn >= 0)
-            ShowInOrder(); // those read after the sort was chosen, in their places
-    }
-    ShowProgress();
+    KillTimer(kReadingTimer);
+    ReadAll();
+}
+
+void CShootDlg::OnCancel() {
+    m_closing = true;
+    CDialog::OnCancel();
 }
 
 void CShootDlg::ShowProgress() {
     const std::size_t all = m_opening.files.size();
     const bool reading = !m_stopped && m_next < all;
     m_btnStop.EnableWindow(reading);
+    m_progress.SetRange(0, static_cast<int>(all));
+    m_progress.SetPos(static_cast<int>(m_next));
     if (reading)
-        m_lblProgress.SetWindowText(
+        m_progress.SetWindowText(
             Utf8ToCString(Arg(Tr("Open Photos", "Reading photos: %1 of %2\u2026"),
                               {std::to_string(m_next), std::to_string(all)})));
     else if (m_next < all)
-        m_lblProgress.SetWindowText(
+        m_progress.SetWindowText(
             Utf8ToCString(Arg(Tr("Open Photos", "Stopped: %1 of %2 photos read."),
                               {std::to_string(m_next), std::to_string(all)})));
     else
-        m_lblProgress.SetWindowText(
+        m_progress.SetWindowText(
             Utf8ToCString(Arg(Tr("Open Photos", "Photos read: %1."), {std::to_string(all)})));
 }
 
@@ -179,8 +196,7 @@ void CShootDlg::OnHeaderClicked() {
 }
 
 void CShootDlg::OnStopClicked() {
-    m_stopped = true;
-    OnTimer(kReadingTimer);
+    m_stopped = true; // the reading sees it between two photos
 }
 
 // Enter or a double click: the Photo form for the row; the grid keeps the

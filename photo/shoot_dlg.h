@@ -36,6 +36,7 @@ class CShootDlg : public CDialog {
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
     void OnOK() override;
+    void OnCancel() override;
     void OnTimer(UINT_PTR id) override;
     void OnSortChanged();
     void OnHeaderClicked();
@@ -44,6 +45,7 @@ class CShootDlg : public CDialog {
 
   private:
     void ReadSome();
+    void ReadAll();
     void ShowProgress();
     void ShowInOrder();
     TableContent RowsContent(std::size_t first) const;
@@ -53,6 +55,7 @@ class CShootDlg : public CDialog {
     std::unique_ptr<PhotoSource> m_source;
     std::size_t m_next = 0; // the first photo not yet read
     bool m_stopped = false;
+    bool m_closing = false;
     std::vector<std::unique_ptr<ShootRow>> m_rows; // in the order read
     std::vector<const ShootRow*> m_order;          // as the grid shows them
     int m_sortColumn = -1;
@@ -60,7 +63,7 @@ class CShootDlg : public CDialog {
     CTableCtrl m_grid;
     CComboBox m_cboSort;
     CButton m_chkDescending, m_btnStop;
-    CStatic m_lblProgress;
+    CProgressCtrl m_progress;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -19,7 +19,7 @@ const DialogTemplate kShootTemplate = {
          TR_NOOP("Open Photos", "Descending")},
         {IDC_STATIC, K::Static, kLabel, 7, 22, 100, 8, TR_NOOP("Open Photos", "Photos:")},
         {IDC_SHOOT_GRID, K::Table, WS_BORDER | WS_TABSTOP, 7, 32, 506, 226, ""},
-        {IDC_SHOOT_PROGRESS, K::Static, kLabel, 7, 264, 400, 8, ""},
+        {IDC_SHOOT_PROGRESS, K::Progress, kStyleNone, 7, 263, 506, 11, ""},
         {IDOK, K::Button, WS_TABSTOP, 7, 279, 90, 14, TR_NOOP("Open Photos", "Open")},
         {IDC_SHOOT_EXPORT, K::Button, WS_TABSTOP, 104, 279, 90, 14,
          TR_NOOP("Open Photos", "Export CSV\u2026")},

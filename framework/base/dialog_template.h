@@ -9,9 +9,10 @@ enum class ControlKind {
     Edit,
     Button,
     ComboBox,
-    Table,   // a grid of texts with column and row headers
-    Check,   // a check box
-    Picture, // a drawing the program paints, with its content in words
+    Table,    // a grid of texts with column and row headers
+    Check,    // a check box
+    Picture,  // a drawing the program paints, with its content in words
+    Progress, // how far a long task has come: a bar with its words
 };
 
 // Control styles (our own bit values).

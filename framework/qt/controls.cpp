@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QTableView>
 #include <algorithm>
 
@@ -227,6 +228,16 @@ int CTableCtrl::GetClickedColumn() const {
     const QTableView* grid = Grid();
     const QVariant clicked = grid ? grid->property("clickedColumn") : QVariant();
     return clicked.isValid() ? clicked.toInt() : -1;
+}
+
+void CProgressCtrl::SetRange(int lower, int upper) {
+    if (auto* bar = qobject_cast<QProgressBar*>(m_hWnd))
+        bar->setRange(lower, std::max(lower, upper));
+}
+
+void CProgressCtrl::SetPos(int pos) {
+    if (auto* bar = qobject_cast<QProgressBar*>(m_hWnd))
+        bar->setValue(std::clamp(pos, bar->minimum(), bar->maximum()));
 }
 
 void CPictureCtrl::SetContent(PictureContent content,

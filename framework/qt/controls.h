@@ -55,6 +55,14 @@ class CTableCtrl : public CWnd {
     QTableView* Grid() const;
 };
 
+// How far a long task has come: a bar, and its words as SetWindowText
+// gives them.
+class CProgressCtrl : public CWnd {
+  public:
+    void SetRange(int lower, int upper);
+    void SetPos(int pos);
+};
+
 // A picture the program paints, and what it shows in words and numbers.
 class PictureDrawing;
 class CPictureCtrl : public CWnd {

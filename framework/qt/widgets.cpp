@@ -18,7 +18,7 @@ const struct {
     {ControlKind::Static, &kLabelKind},    {ControlKind::Edit, &kEditKind},
     {ControlKind::Button, &kButtonKind},   {ControlKind::Check, &kCheckKind},
     {ControlKind::ComboBox, &kListKind},   {ControlKind::Table, &kGridKind},
-    {ControlKind::Picture, &kPictureKind},
+    {ControlKind::Picture, &kPictureKind}, {ControlKind::Progress, &kProgressKind},
 };
 } // namespace
 

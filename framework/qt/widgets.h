@@ -45,13 +45,14 @@ const ControlKindOps& KindOps(ControlKind kind);
 const ControlKindOps* KindOpsOf(const QWidget* widget);
 
 // The kinds, each in its file.
-extern const ControlKindOps kLabelKind;   // kind_label.cpp
-extern const ControlKindOps kEditKind;    // kind_edit.cpp
-extern const ControlKindOps kButtonKind;  // kind_button.cpp
-extern const ControlKindOps kCheckKind;   // kind_button.cpp
-extern const ControlKindOps kListKind;    // kind_list.cpp
-extern const ControlKindOps kGridKind;    // kind_grid.cpp
-extern const ControlKindOps kPictureKind; // kind_picture.cpp
+extern const ControlKindOps kLabelKind;    // kind_label.cpp
+extern const ControlKindOps kEditKind;     // kind_edit.cpp
+extern const ControlKindOps kButtonKind;   // kind_button.cpp
+extern const ControlKindOps kCheckKind;    // kind_button.cpp
+extern const ControlKindOps kListKind;     // kind_list.cpp
+extern const ControlKindOps kGridKind;     // kind_grid.cpp
+extern const ControlKindOps kPictureKind;  // kind_picture.cpp
+extern const ControlKindOps kProgressKind; // kind_progress.cpp
 
 QWidget* CreateControlWidget(const DialogItem& item, QWidget* parent, const ControlNotify& notify);
 

@@ -5,6 +5,8 @@
 #include "framework/qt/desktop_style.h"
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QEventLoop>
 
 namespace {
 CWinApp* g_app = nullptr;
@@ -40,6 +42,10 @@ CPlatform& AfxGetPlatform() {
 int GetSystemMetrics(int index) {
     const ScreenSize size = AfxGetPlatform().GetScreenSize();
     return index == SM_CXSCREEN ? size.width : index == SM_CYSCREEN ? size.height : 0;
+}
+
+void AfxPumpWaitingMessages() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
 NumberSettings UserNumberSettings() {

@@ -39,6 +39,11 @@ CWnd* AfxGetMainWnd();
 // The application's platform, or the desktop's where there is no application.
 CPlatform& AfxGetPlatform();
 
+// Lets the person's waiting input (keys, clicks, a window's close) be
+// handled in the middle of a long task the program does itself, as a
+// message pump does; returns at once when nothing waits.
+void AfxPumpWaitingMessages();
+
 int GetSystemMetrics(int index);
 NumberSettings UserNumberSettings();
 

@@ -24,6 +24,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPaintEngine>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResizeEvent>
@@ -768,6 +769,8 @@ class Runner : public QObject {
             return kind = "list", combo->currentText();
         if (auto* edit = qobject_cast<const QLineEdit*>(w))
             return kind = "edit", edit->text();
+        if (auto* bar = qobject_cast<const QProgressBar*>(w)) // its words
+            return kind = "static", bar->text();
         return kind = "static", QString();
     }
 
