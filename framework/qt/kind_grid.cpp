@@ -112,8 +112,13 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
 QVariant GridModel::Picture(std::size_t row) const {
     const std::string* bytes =
         row < m_content.rowPictures.size() ? m_content.rowPictures[row].get() : nullptr;
-    if (!bytes || bytes->empty() || m_pictureSize.isEmpty())
+    if (m_pictureSize.isEmpty())
         return {};
+    if (!bytes || bytes->empty()) { // a blank, so that the rows' texts stay in line
+        QPixmap blank(m_pictureSize);
+        blank.fill(Qt::transparent);
+        return blank;
+    }
     if (const auto known = m_decoded.constFind(bytes); known != m_decoded.constEnd())
         return known.value();
     QByteArray data = QByteArray::fromRawData(bytes->data(), static_cast<qsizetype>(bytes->size()));

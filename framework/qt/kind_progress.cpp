@@ -29,11 +29,12 @@ bool Fits(const QWidget* widget, const QSize& size) {
 const ControlKindOps kProgressKind{
     .make = MakeProgress,
     .text = [](const QWidget* w) { return static_cast<const QProgressBar*>(w)->text(); },
-    .setText = [](QWidget* w, const QString& text) {
-        auto* bar = static_cast<QProgressBar*>(w);
-        bar->setFormat(text);
-        bar->setAccessibleName(text);
-    },
+    .setText =
+        [](QWidget* w, const QString& text) {
+            auto* bar = static_cast<QProgressBar*>(w);
+            bar->setFormat(text);
+            bar->setAccessibleName(text);
+        },
     .name = [](QWidget* w, const QString& name) { w->setAccessibleName(name); },
     .fits = Fits,
 };

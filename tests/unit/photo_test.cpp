@@ -9,6 +9,7 @@
 #include "lists/aperture_stops.h"
 #include "photo/photo_reader.h"
 #include "photo/photo_shot.h"
+#include "photo_verb_here.h"
 #include "settings_test_support.h"
 
 #include <algorithm>
@@ -24,23 +25,6 @@ std::string FileBytes(const std::string& path) {
 // The tests' photos, made afresh once for all the tests here.
 const std::string& Photos() {
     return TestPhotosFolder();
-}
-
-// `vextondof photo ARGS` with exiv2's reader itself, in this process.
-CommandResult PhotoVerbHere(const ProgramFolder& program, std::vector<std::string> args) {
-    struct InProcess : PhotoSource {
-        PhotoFacts Read(const std::string& path, const std::string& shownAs) override {
-            return ReadPhoto(path, shownAs);
-        }
-    };
-    const CommandLineContext machine{
-        program.folder() + "/vextondof", program.folder(), NumberSettings{}, {}, {}, [] {
-            return std::make_unique<InProcess>();
-        }};
-    args.insert(args.begin(), "photo");
-    CommandResult result = *RunCommandLine(args, machine);
-    CollectOutput(result);
-    return result;
 }
 
 const std::vector<FoundCamera> kNoCameras;

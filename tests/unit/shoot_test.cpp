@@ -13,6 +13,7 @@
 #include "photo/photo_wire.h"
 #include "photo/photo_zones.h"
 #include "photo/shoot.h"
+#include "photo_verb_here.h"
 #include "settings_test_support.h"
 #include "test_folder.h"
 
@@ -241,4 +242,44 @@ TEST(Shoot, ThePreviewIsThePhotosOwn) {
     EXPECT_EQ(UnpackPhotoFacts(PackPhotoFacts(steps))->distanceRange, steps.distanceRange);
     // A photo without one has none, and is read all the same.
     EXPECT_TRUE(ReadPhoto(Photos() + "/raw.cr2", {}, {}, true).refusal.empty());
+}
+
+// `vextondof photo FOLDER`: the folder's photos by name, its subfolders
+// with --recursive, a folder without photos said, the progress told as it
+// goes; each line of its CSV as the shoot's Export CSV writes it.
+TEST(Shoot, TheTerminalReadsFolders) {
+    const ProgramFolder program;
+    const TestFolder shoot("terminal-shoot");
+    namespace fs = std::filesystem;
+    const std::string root = shoot.Path().string();
+    fs::create_directories(root + "/day/later");
+    fs::create_directories(root + "/nothing");
+    for (const char* name : {"group.jpg", "d70.jpg"})
+        fs::copy_file(Photos() + "/" + name, root + "/day/" + name);
+    fs::copy_file(Photos() + "/raw.dng", root + "/day/later/raw.dng");
+    std::ofstream(root + "/day/notes.txt") << "not a photo";
+    std::vector<std::pair<std::size_t, std::size_t>> told;
+    const CommandResult flat =
+        PhotoVerbHere(program, {"--format", "csv", "--unit", "m", root + "/day"},
+                      [&told](std::size_t done, std::size_t of) { told.emplace_back(done, of); });
+    EXPECT_EQ(flat.exitCode, 0) << flat.err;
+    EXPECT_EQ(std::count(flat.out.begin(), flat.out.end(), '\n'), 3) << flat.out;
+    EXPECT_LT(flat.out.find("/day/d70.jpg,"), flat.out.find("/day/group.jpg,")) << "by name";
+    EXPECT_EQ(told, (std::vector<std::pair<std::size_t, std::size_t>>{{1, 2}, {2, 2}}));
+    const CommandResult deep =
+        PhotoVerbHere(program, {"--format", "csv", "--recursive", root + "/day"});
+    EXPECT_NE(deep.out.find("/day/later/raw.dng,2024-05-02T08:00:00,"), std::string::npos)
+        << deep.out;
+    const CommandResult empty = PhotoVerbHere(program, {root + "/nothing"});
+    EXPECT_EQ(empty.exitCode, 1);
+    EXPECT_EQ(empty.err, "vextondof: the folder " + root + "/nothing holds no photos\n");
+    // Without a focus distance, the zone table a line each. With the stored
+    // 0.031 mm, f²/(N·c) = 35² / (6.3 × 0.020289) = 9,583.6 mm; focused at
+    // 3 m: 3000 × 9583.6 / (9618.6 + 3000 − 70) = 2,291 mm to
+    // 3000 × 9583.6 / (9618.6 − 3000) = 4,344 mm.
+    const CommandResult zones =
+        PhotoVerbHere(program, {"--unit", "m", Photos() + "/no-distance.jpg"});
+    EXPECT_NE(zones.out.find("\nFocused at 3 m: 2.29 m to 4.34 m\n"), std::string::npos)
+        << zones.out;
+    EXPECT_NE(zones.out.find("\nFocused at Infinity: 9.58 m to Infinity\n"), std::string::npos);
 }
