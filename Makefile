@@ -32,6 +32,7 @@ bench:
 	@$(BUILD)/bench/chooser-bench
 	@$(BUILD)/bench/chooser-bench 21 lens
 	@$(BUILD)/bench/photo-bench $(BUILD)/app/vextondof tests/scenarios/photos/group.jpg
+	@$(BUILD)/bench/shoot-bench
 	@$(BUILD)/bench/cli-bench $(BUILD)/app/vextondof $(BUILD)/bench/bare-calculate $(BUILD)/bench/bare-csv
 
 # The Debian package, as a packager builds it (debian/, dpkg-buildpackage),

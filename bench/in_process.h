@@ -28,15 +28,22 @@ inline double Ms(BenchClock::time_point a, BenchClock::time_point b) {
     return std::chrono::duration<double, std::milli>(b - a).count();
 }
 
-// The program in a folder of its own.
+// The program in a folder of its own; a file dialog for many files answered
+// with `chosen`.
 class BenchPlatform : public CDesktopPlatform {
   public:
-    explicit BenchPlatform(std::string folder) : m_folder(std::move(folder)) {}
+    explicit BenchPlatform(std::string folder, std::vector<std::string> chosen = {})
+        : m_folder(std::move(folder)), m_chosen(std::move(chosen)) {}
     std::string GetProgramPath() const override { return m_folder + "/vextondof"; }
     std::string GetConfigHome() const override { return m_folder; }
+    std::vector<std::string> ChooseOpenFilesOrFolder(const std::string&,
+                                                     const std::string&) const override {
+        return m_chosen;
+    }
 
   private:
     std::string m_folder;
+    std::vector<std::string> m_chosen;
 };
 
 // A bare dialog that notes the moment of its first paint in `painted`, then
@@ -137,7 +144,8 @@ inline QWidget* MakeBareControl(const ControlShape& control, QWidget* parent) {
 // Runs the program's application object on Qt's offscreen platform, in a
 // folder of its own, `onFirstPaint` told of each form's first paint; the
 // benchmark ends the process from there.
-inline void RunProgram(char* programName, void (*onFirstPaint)(int templateId)) {
+inline void RunProgram(char* programName, void (*onFirstPaint)(int templateId),
+                       std::vector<std::string> chosen = {}) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     int qtArgc = 1;
     QApplication app(qtArgc, &programName);
@@ -146,6 +154,6 @@ inline void RunProgram(char* programName, void (*onFirstPaint)(int templateId)) 
     std::filesystem::create_directories(folder);
     app.installEventFilter(new FirstPaintWatcher(onFirstPaint));
     CVextonDOFCEApp program;
-    program.SetPlatform(std::make_unique<BenchPlatform>(folder.string()));
+    program.SetPlatform(std::make_unique<BenchPlatform>(folder.string(), std::move(chosen)));
     program.InitInstance();
 }

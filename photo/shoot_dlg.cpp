@@ -9,6 +9,7 @@
 #include "photo/photo_csv.h"
 
 #include <algorithm>
+#include <chrono>
 
 BEGIN_MESSAGE_MAP(CShootDlg, CDialog)
 ON_CBN_SELCHANGE(IDC_SHOOT_SORT, OnSortChanged)
@@ -23,8 +24,12 @@ END_MESSAGE_MAP()
 namespace {
 constexpr UINT_PTR kReadingTimer = 1;
 // Photos read between two looks at the person's input: a few milliseconds
-// of the reader's work, so that a key is answered at once.
-constexpr std::size_t kReadAtOnce = 4;
+// of the reader's work (which reads ahead meanwhile), so that a key is
+// answered at once.
+constexpr std::size_t kReadAtOnce = 16;
+// How often the rows read are shown: often enough to watch them come,
+// seldom enough that painting them costs the reading little.
+constexpr std::chrono::milliseconds kShowEvery{100};
 
 CString T(const char* text) {
     return Utf8ToCString(Tr("Open Photos", text));
@@ -67,7 +72,6 @@ void CShootDlg::ReadSome() {
     const std::size_t end = std::min(files.size(), m_next + kReadAtOnce);
     const std::vector<std::string> some(files.begin() + static_cast<std::ptrdiff_t>(m_next),
                                         files.begin() + static_cast<std::ptrdiff_t>(end));
-    const std::size_t first = m_order.size();
     m_source->ReadEach(
         some,
         [this](std::size_t, const PhotoFacts& facts) {
@@ -84,7 +88,14 @@ void CShootDlg::ReadSome() {
         },
         true);
     m_next = end;
-    m_grid.AppendRows(RowsContent(first));
+}
+
+// The rows read since the last look, into the grid, and how far it has come.
+void CShootDlg::ShowRead() {
+    m_grid.AppendRows(RowsContent(m_shownRows));
+    m_shownRows = m_order.size();
+    ShowProgress();
+    m_lastShown = std::chrono::steady_clock::now();
 }
 
 // The photos read as the form stands open: a few at a time, the person's
@@ -92,7 +103,8 @@ void CShootDlg::ReadSome() {
 void CShootDlg::ReadAll() {
     while (!m_stopped && !m_closing && m_next < m_opening.files.size()) {
         ReadSome();
-        ShowProgress();
+        if (std::chrono::steady_clock::now() - m_lastShown >= kShowEvery)
+            ShowRead();
         AfxPumpWaitingMessages();
     }
     if (m_closing)
@@ -100,6 +112,8 @@ void CShootDlg::ReadAll() {
     m_source.reset(); // the reader ends with the reading
     if (m_sortColumn >= 0)
         ShowInOrder(); // those read after the sort was chosen, in their places
+    else
+        ShowRead();
     ShowProgress();
 }
 
@@ -164,6 +178,7 @@ void CShootDlg::ShowInOrder() {
     if (m_sortColumn >= 0)
         SortShoot(m_order, static_cast<ShootColumn>(m_sortColumn), m_descending);
     TableContent content = RowsContent(0);
+    m_shownRows = m_order.size();
     if (m_order.empty())
         content.rowPictures.clear(), content.rowPictures.push_back(nullptr);
     m_grid.SetContent(content);

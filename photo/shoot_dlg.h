@@ -13,6 +13,7 @@
 #include "photo/shoot_cameras.h"
 #include "resources/resource.h"
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
@@ -46,6 +47,7 @@ class CShootDlg : public CDialog {
   private:
     void ReadSome();
     void ReadAll();
+    void ShowRead();
     void ShowProgress();
     void ShowInOrder();
     TableContent RowsContent(std::size_t first) const;
@@ -58,6 +60,8 @@ class CShootDlg : public CDialog {
     bool m_closing = false;
     std::vector<std::unique_ptr<ShootRow>> m_rows; // in the order read
     std::vector<const ShootRow*> m_order;          // as the grid shows them
+    std::size_t m_shownRows = 0; // of m_order, those in the grid; the rest come next
+    std::chrono::steady_clock::time_point m_lastShown;
     int m_sortColumn = -1;
     bool m_descending = false;
     CTableCtrl m_grid;

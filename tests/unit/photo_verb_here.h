@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-inline CommandResult PhotoVerbHere(
-    const ProgramFolder& program, std::vector<std::string> args,
-    std::function<void(std::size_t, std::size_t)> progress = nullptr) {
+inline CommandResult
+PhotoVerbHere(const ProgramFolder& program, std::vector<std::string> args,
+              std::function<void(std::size_t, std::size_t)> progress = nullptr) {
     struct InProcess : PhotoSource {
         PhotoFacts Read(const std::string& path, const std::string& shownAs) override {
             return ReadPhoto(path, shownAs);
