@@ -128,9 +128,8 @@ class KeyWatch : public QObject {
 void Finish(double ours, QSize size, const KeyWatch& keys) {
     const double bare = Bare(size);
     const double ratio = ours / bare;
-    const double slowest = keys.waits.empty()
-                               ? 0
-                               : *std::max_element(keys.waits.begin(), keys.waits.end());
+    const double slowest =
+        keys.waits.empty() ? 0 : *std::max_element(keys.waits.begin(), keys.waits.end());
     std::printf("a shoot of %d JPEGs with previews: Open Photos to the filled grid painted "
                 "%.1f ms; a bare QTableWidget of exiv2's previews %.1f ms; ratio %.3f (target "
                 "<= 1.30): %s; a key while it reads: median %.2f ms, slowest %.2f ms of %zu "
@@ -163,8 +162,8 @@ void Watch(QWidget* form) {
         if (!keys->pending) {
             keys->pending = true;
             keys->posted = Clock::now();
-            QCoreApplication::postEvent(grid, new QKeyEvent(QEvent::KeyPress, Qt::Key_Down,
-                                                            Qt::NoModifier));
+            QCoreApplication::postEvent(
+                grid, new QKeyEvent(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier));
         }
     });
     poll->start(5);

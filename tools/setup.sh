@@ -14,7 +14,7 @@ run=(cmake make g++ pkgconf qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tool
 test=(googletest libgtest-dev libgmock-dev locales desktop-file-utils appstream poppler-utils)
 bench=(libbenchmark-dev xvfb xauth qt6-gtk-platformtheme exiv2)
 package=(dpkg-dev file debhelper lintian)
-ci=(clang clang-format libclang-rt-14-dev xvfb xauth openbox xdotool x11-utils weston ccache procps
+ci=(clang clang-format libclang-rt-14-dev xvfb xauth openbox xdotool x11-utils libglib2.0-bin weston ccache procps
     python3)
 
 case "${1:-run}" in

@@ -53,6 +53,26 @@ keys alt+F4
 finished
 has_meters || { echo "the second run lost the choice"; exit 1; }  # ... and writes it again
 
+# Opened with photos as a file manager opens them, through the entry (gio
+# launch): one photo shows the Photo form, two the Open Photos grid.
+photos=$(realpath "$(dirname "$0")/../scenarios/photos")
+mkdir -p "$work/shoot"
+cp "$photos/d70.jpg" "$photos/group.jpg" "$work/shoot/"
+chmod -R a+rX "$work/shoot"
+launch() {
+  as_nobody env -i HOME="$home" DISPLAY=$display PATH=/usr/bin:/bin LANG=C.UTF-8 \
+    gio launch "$entry" "$@" >>"$work/run.log" 2>&1
+}
+shown() { timeout 20 env DISPLAY=$display xdotool search --sync --onlyvisible --name "$1" >/dev/null; }
+launch "$work/shoot/d70.jpg"
+shown '^Photo$' || { echo "a photo opened through the entry showed no Photo form"; exit 1; }
+pkill -u nobody -x vextondof || true
+sleep 0.5
+launch "$work/shoot/d70.jpg" "$work/shoot/group.jpg"
+shown '^Photos$' || { echo "two photos opened through the entry showed no grid"; exit 1; }
+pkill -u nobody -x vextondof || true
+sleep 0.5
+
 # Root's run of the installed program keeps root's choices in root's own
 # folder, never beside the program, where every user would read them.
 root_home=$(mktemp -d)
@@ -64,4 +84,4 @@ kill "$program"
 [ -e "$root_home/.config/vextondof/vextondof.ini" ] || { echo "root's choices not in root's folder"; exit 1; }
 [ ! -e /usr/bin/vextondof.ini ] || { echo "root's run wrote /usr/bin/vextondof.ini"; exit 1; }
 rm -rf "$root_home"
-echo "installed, ran as a user, kept its choice; root's run wrote nothing beside the program"
+echo "installed, ran as a user, kept its choice, opened photos through its entry; root's run wrote nothing beside the program"
