@@ -6,6 +6,7 @@
 #include "framework/base/translate.h"
 #include "framework/qt/msgbox.h"
 #include "framework/qt/winapp.h"
+#include "calc/number_text.h"
 #include "photo/photo_csv.h"
 
 #include <algorithm>
@@ -237,10 +238,12 @@ void CShootDlg::OnExportClicked() {
         [this](CFile& file) {
             std::string csv = kPhotoCsvHeader;
             const SourceTexts forPrograms; // a CSV's texts are the same in every language
+            PhotoChoices choices = m_opening.choices; // the unit by the list's own name
+            choices.unitName = DistanceUnitFor(ParseInteger(choices.unitValue)).listText;
             for (const ShootRow* row : m_order)
                 if (row->facts.refusal.empty()) {
                     const PhotoShot shot = ShotOfPhoto(row->facts, m_cameras.Of(row->facts),
-                                                       m_opening.choices, PlainNumberSettings());
+                                                       choices, PlainNumberSettings());
                     csv += PhotoCsvLine(row->facts, shot);
                 }
             file.Write(csv.data(), csv.size());
