@@ -59,6 +59,7 @@ BOOL CShootDlg::OnInitDialog() {
     for (int c = 0; c < kShootColumnCount; ++c)
         orders.push_back({T(kShootColumnHeaders[c]), std::to_string(c)});
     m_cboSort.AddEntries(std::move(orders));
+    m_cboSort.SetDropDownRows(kShootColumnCount + 1); // every order at once
     m_cboSort.SetCurSel(0);
     m_source = OpenPhotoReader();
     ShowInOrder();
