@@ -1,12 +1,12 @@
 #include "photo/shoot_dlg.h"
 #include "photo/shoot_template.h"
 
+#include "calc/number_text.h"
 #include "framework/base/afx.h"
 #include "framework/base/cstring.h"
 #include "framework/base/translate.h"
 #include "framework/qt/msgbox.h"
 #include "framework/qt/winapp.h"
-#include "calc/number_text.h"
 #include "photo/photo_csv.h"
 
 #include <algorithm>

@@ -2540,38 +2540,6 @@ trotzdem geschrieben.
         <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
-        <source>Photos</source>
-        <translation>Fotos</translation>
-    </message>
-    <message>
-        <source>Sort by:</source>
-        <translation>Sortieren nach:</translation>
-    </message>
-    <message>
-        <source>Descending</source>
-        <translation>Absteigend</translation>
-    </message>
-    <message>
-        <source>Photos:</source>
-        <translation>Fotos:</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Öffnen</translation>
-    </message>
-    <message>
-        <source>Export CSV…</source>
-        <translation>CSV exportieren…</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
         <source>Order read</source>
         <translation>Reihenfolge des Lesens</translation>
     </message>
@@ -2923,6 +2891,41 @@ trotzdem geschrieben.
     <message>
         <source>not recorded</source>
         <translation>nicht verzeichnet</translation>
+    </message>
+</context>
+<context>
+    <name>Photos</name>
+    <message>
+        <source>Photos</source>
+        <translation>Fotos</translation>
+    </message>
+    <message>
+        <source>Sort by:</source>
+        <translation>Sortieren nach:</translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation>Absteigend</translation>
+    </message>
+    <message>
+        <source>Photos:</source>
+        <translation>Fotos:</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>CSV exportieren…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>

@@ -2544,38 +2544,6 @@ code de sortie est 1 ; les autres sont écrits quand même.
         <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
-        <source>Photos</source>
-        <translation>Photos</translation>
-    </message>
-    <message>
-        <source>Sort by:</source>
-        <translation>Trier par :</translation>
-    </message>
-    <message>
-        <source>Descending</source>
-        <translation>Décroissant</translation>
-    </message>
-    <message>
-        <source>Photos:</source>
-        <translation>Photos :</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Ouvrir</translation>
-    </message>
-    <message>
-        <source>Export CSV…</source>
-        <translation>Exporter en CSV…</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
         <source>Order read</source>
         <translation>Ordre de lecture</translation>
     </message>
@@ -2927,6 +2895,41 @@ code de sortie est 1 ; les autres sont écrits quand même.
     <message>
         <source>not recorded</source>
         <translation>non enregistrée</translation>
+    </message>
+</context>
+<context>
+    <name>Photos</name>
+    <message>
+        <source>Photos</source>
+        <translation>Photos</translation>
+    </message>
+    <message>
+        <source>Sort by:</source>
+        <translation>Trier par :</translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation>Décroissant</translation>
+    </message>
+    <message>
+        <source>Photos:</source>
+        <translation>Photos :</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>Exporter en CSV…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>

@@ -9,8 +9,11 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <map>
+#include <regex>
 #include <set>
 
 namespace {
@@ -132,4 +135,29 @@ TEST(Translations, EachMenuBarsMnemonicsAndShortcutsAreUniqueInEveryLanguage) {
             }
         }
     }
+}
+
+// A form's texts are looked up with its caption as their context: in each
+// form's template every marked text is in the caption's own context, or a
+// translated program shows it in English.
+TEST(Translations, EachFormsTextsAreInItsCaptionsContext) {
+    std::ifstream sources(TRANSLATED_SOURCES);
+    const std::regex marked(R"re(TR_NOOP\(\s*"([^"]*)",\s*"([^"]*)")re");
+    int forms = 0;
+    for (std::string path; std::getline(sources, path);) {
+        const std::string end = "_template.cpp";
+        if (path.size() < end.size() || path.compare(path.size() - end.size(), end.size(), end))
+            continue;
+        std::ifstream file(path);
+        const std::string text(std::istreambuf_iterator<char>(file), {});
+        auto mark = std::sregex_iterator(text.begin(), text.end(), marked);
+        if (mark == std::sregex_iterator()) // the framework's, of no form
+            continue;
+        const std::string caption = (*mark)[2];
+        EXPECT_EQ((*mark)[1], caption) << path << ": the caption in its own context";
+        for (; mark != std::sregex_iterator(); ++mark)
+            EXPECT_EQ((*mark)[1], caption) << path << ": " << (*mark)[2];
+        ++forms;
+    }
+    EXPECT_GE(forms, 9);
 }
