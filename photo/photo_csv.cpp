@@ -64,8 +64,11 @@ std::string PhotoCsvLine(const PhotoFacts& facts, const PhotoShot& shot) {
     for (const std::string& field :
          {Iso8601(facts), CsvField(lens.cameraName), CsvField(facts.lens), CsvField(shot.lensFound),
           Number(facts.focalLength), Number(facts.focalLength35), Number(facts.fNumber),
-          Number(facts.distance), CsvField(facts.distance ? facts.distance->source : ""), near, far,
-          nearest, farthest, total, hyperfocal, CsvField(lens.unitName), coc,
+          facts.distanceInfinite ? "inf" : Number(facts.distance),
+          CsvField(facts.distance           ? facts.distance->source
+                   : facts.distanceInfinite ? facts.infiniteSource
+                                            : ""),
+          near, far, nearest, farthest, total, hyperfocal, CsvField(lens.unitName), coc,
           CsvField(Problem(shot))})
         line.append(",").append(field);
     return line.append("\r\n");

@@ -48,6 +48,7 @@ struct PhotoFacts {
     std::optional<RecordedNumber> fNumber;
     std::optional<RecordedNumber> distance; // the focus distance, metres
     bool distanceInfinite = false;          // recorded as infinity
+    std::string infiniteSource;             // the field that records it so
     PhotoSentence distanceNote;             // how a maker note's range was read, when it was
     // A distance known only as a range (Canon's) or by coarse steps
     // (Nikon's lens data): the nearest and farthest it may be, metres.

@@ -27,11 +27,53 @@ bool Hidden(const fs::path& path) {
     return !name.empty() && name[0] == '.';
 }
 
+char Lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Names as a file manager orders them: letters without regard to case,
+// numbers by their values (DSC_9 before DSC_10), the name as it stands to
+// part those that are otherwise alike.
+bool NameBefore(const fs::path& first, const fs::path& second) {
+    const std::string a = first.filename().string(), b = second.filename().string();
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    std::size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (digit(a[i]) && digit(b[j])) {
+            std::size_t ei = i, ej = j;
+            while (ei < a.size() && a[ei] == '0')
+                ++ei;
+            while (ej < b.size() && b[ej] == '0')
+                ++ej;
+            std::size_t ni = ei, nj = ej;
+            while (ni < a.size() && digit(a[ni]))
+                ++ni;
+            while (nj < b.size() && digit(b[nj]))
+                ++nj;
+            if (ni - ei != nj - ej) // more digits, a larger number
+                return ni - ei < nj - ej;
+            if (const int c = a.compare(ei, ni - ei, b, ej, nj - ej); c != 0)
+                return c < 0;
+            i = ni;
+            j = nj;
+            continue;
+        }
+        if (Lower(a[i]) != Lower(b[j]))
+            return static_cast<unsigned char>(Lower(a[i])) <
+                   static_cast<unsigned char>(Lower(b[j]));
+        ++i;
+        ++j;
+    }
+    if (i < a.size() || j < b.size())
+        return a.size() - i < b.size() - j;
+    return first < second;
+}
+
 // A folder's photos in the order of their names, each subfolder's after
 // the folder's own when `recursive`.
 void AddFolder(const fs::path& folder, bool recursive, NamedPhotos& found) {
     std::error_code error;
-    fs::directory_iterator it(folder, fs::directory_options::skip_permission_denied, error);
+    fs::directory_iterator it(folder, error);
     if (error) {
         found.unreadFolders.push_back(folder.string());
         return;
@@ -51,8 +93,8 @@ void AddFolder(const fs::path& folder, bool recursive, NamedPhotos& found) {
     }
     if (error)
         found.unreadFolders.push_back(folder.string());
-    std::sort(photos.begin(), photos.end());
-    std::sort(folders.begin(), folders.end());
+    std::sort(photos.begin(), photos.end(), NameBefore);
+    std::sort(folders.begin(), folders.end(), NameBefore);
     for (const fs::path& photo : photos)
         found.files.push_back(photo.string());
     for (const fs::path& sub : folders)

@@ -157,6 +157,7 @@ bool ReadExifDistance(const Exiv2::Exifdatum& d, PhotoFacts& f) {
     }
     if (numerator == 0xFFFFFFFFu) { // focused at infinity: sharp from the near limit there on
         f.distanceInfinite = true;
+        f.infiniteSource = kSubjectDistance;
         return true;
     }
     f.distance = SaneDistance(denominator ? numerator / denominator : 0, kSubjectDistance, f);
@@ -173,10 +174,14 @@ bool ReadCanonRange(const Fields& fields, PhotoFacts& f) {
         return false;
     const std::optional<double> a = PrintedMetres(lower->print(&fields.exif));
     const std::optional<double> b = PrintedMetres(upper->print(&fields.exif));
-    if (!a || !b || !(*a > 0) || !(*b >= *a))
-        return false;
-    if (std::isinf(*a))
-        return false;
+    if (!a || !b || !(*a > 0) || !(*b >= *a) || std::isinf(*a)) { // a range that is none
+        f.nonsense.push_back({TR_NOOP("Photo", "Canon's maker note records the focus distance "
+                                               "as between %1 and %2 (%3, %4), which is not "
+                                               "used."),
+                              {Trimmed(lower->print(&fields.exif)),
+                               Trimmed(upper->print(&fields.exif)), lowerKey, upperKey}});
+        return true;
+    }
     // Lengths travel as numbers, written in the person's unit where said.
     const auto metres = [](double v) { return FormatFixed(v, 6); };
     if (std::isinf(*b)) { // focused somewhere beyond the lower end
@@ -211,8 +216,8 @@ bool ReadNikonSteps(const Fields& fields, PhotoFacts& f) {
         if (!d)
             continue;
         const long step = d->toLong(0);
-        if (step <= 0 || step >= 255) // not known, or focused beyond its last step
-            return false;
+        if (step <= 0 || step >= 255) // not known (a lens without a scale), or beyond its last step
+            return true;
         const auto at = [](double v) { return 0.01 * std::pow(10.0, v / 40); };
         f.distance = SaneDistance(at(static_cast<double>(step)), key, f);
         if (!f.distance)
@@ -254,16 +259,63 @@ void ReadDistance(const Fields& fields, PhotoFacts& f) {
         return;
     if (it->key() == "Exif.Olympus.FocusDistance" && ReadOlympusMillimetres(fields, f))
         return;
+    // exiv2 prints an unsigned fraction with halves past 2^31 as a signed one.
+    if (it->typeId() == Exiv2::unsignedRational) {
+        const auto [numerator, denominator] = Parts(*it);
+        if (numerator >= 2147483648.0 || denominator >= 2147483648.0) {
+            f.nonsense.push_back({TR_NOOP("Photo", "The photo records its focus distance as "
+                                                   "%1 (%2), which is not used."),
+                                  {Trimmed(it->toString()), it->key()}});
+            return;
+        }
+    }
     if (const std::optional<double> m = PrintedMetres(it->print(&fields.exif))) {
-        if (std::isinf(*m))
-            f.distanceInfinite = true; // focused at infinity, as Exif's own all-ones
-        else
+        if (std::isinf(*m)) { // focused at infinity, as Exif's own all-ones
+            f.distanceInfinite = true;
+            f.infiniteSource = it->key();
+        } else {
             f.distance = SaneDistance(*m, it->key(), f);
+        }
     }
 }
 
+// Whether `p` is a sequential JPEG of at most 8192 pixels a side, as every
+// camera's preview is: a progressive one, or one that declares tens of
+// thousands of pixels, costs its viewer far more to decode than a
+// thumbnail is worth, and is what a hostile file would hand over instead.
+bool IsPlainJpeg(const unsigned char* p, std::size_t n) {
+    if (n < 4 || p[0] != 0xFF || p[1] != 0xD8)
+        return false;
+    std::size_t i = 2;
+    while (i + 4 <= n) {
+        if (p[i] != 0xFF)
+            return false;
+        const unsigned marker = p[i + 1];
+        if (marker == 0xFF) { // a fill byte
+            ++i;
+            continue;
+        }
+        if (marker == 0xD9 || marker == 0xDA) // the end, or a scan before any frame
+            return false;
+        const std::size_t length = static_cast<std::size_t>(p[i + 2] << 8 | p[i + 3]);
+        if (length < 2 || i + 2 + length > n)
+            return false;
+        if (marker == 0xC0 || marker == 0xC1) { // baseline or extended sequential
+            if (length < 8)
+                return false;
+            const unsigned height = p[i + 5] << 8 | p[i + 6], width = p[i + 7] << 8 | p[i + 8];
+            return width > 0 && height > 0 && width <= 8192 && height <= 8192;
+        }
+        if (marker >= 0xC2 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 &&
+            marker != 0xCC) // progressive, lossless or arithmetic frames
+            return false;
+        i += 2 + length;
+    }
+    return false;
+}
+
 // The smallest embedded preview at least a thumbnail wide, as stored; none
-// beyond a few megabytes (never a raw decoded).
+// beyond a few megabytes (never a raw decoded), none but a plain JPEG.
 void ReadPreview(Exiv2::Image& image, PhotoFacts& f) {
     constexpr std::uint32_t kWidest = 4u << 20;
     Exiv2::PreviewManager previews(image);
@@ -279,7 +331,8 @@ void ReadPreview(Exiv2::Image& image, PhotoFacts& f) {
     if (!chosen)
         return;
     const Exiv2::PreviewImage preview = previews.getPreviewImage(*chosen);
-    if (preview.size() > 0 && preview.size() <= kWidest)
+    if (preview.size() > 0 && preview.size() <= kWidest &&
+        IsPlainJpeg(preview.pData(), preview.size()))
         f.preview.assign(reinterpret_cast<const char*>(preview.pData()), preview.size());
 }
 

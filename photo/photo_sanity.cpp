@@ -50,5 +50,12 @@ std::optional<RecordedNumber> SaneDistance(double metres, const std::string& sou
                       TR_NOOP("Photo", "The photo records a focus distance of %1 m (%2), which "
                                        "is not used."),
                       metres, source);
+    // Nothing nearer than the focal length is ever in focus: such a distance
+    // is what a lens without a distance scale or a maker note's 0 leaves.
+    if (facts.focalLength && metres * 1000 <= facts.focalLength->value)
+        return Refuse(facts,
+                      TR_NOOP("Photo", "The photo records a focus distance of %1 m (%2), no "
+                                       "farther than its focal length, which is not used."),
+                      metres, source);
     return RecordedNumber{metres, source};
 }

@@ -246,7 +246,7 @@ ShotLines(const PhotoFacts& f, const PhotoCamera& camera, const PhotoChoices& ch
              ? Sourced(lens.distanceText + (unit.code == kFeetAndInchesCode ? "" : unit.suffix),
                        f.distance->source) +
                    (f.distanceNote.empty() ? "" : " " + Said(f.distanceNote, InUnit(unit, s)))
-         : f.distanceInfinite ? Tr("Photo", "infinity")
+         : f.distanceInfinite ? Sourced(Tr("Photo", "infinity"), f.infiniteSource)
                               : NotRecordedFeminine()},
         {"Image size", f.width
                            ? Sourced(Arg(Tr("Photo", "%1 x %2 pixels"),
@@ -365,8 +365,10 @@ PhotoShot ShotOfPhoto(const PhotoFacts& f, const PhotoCamera& camera, const Phot
         shot.result = Calculate(lens, settings);
         WriteReadably(shot.result, unit, settings);
         shot.calculated = shot.result.status == CalculationStatus::Ok;
-        if (!shot.calculated)
+        if (!shot.calculated) {
             shot.missing = RefusalText(shot.result.status);
+            AnswerWithoutDistance(f, settings, shot); // what does not depend on it
+        }
         AnswerForSpan(f, settings, shot);
     }
     if (camera.camera) // the circle of confusion is the camera's

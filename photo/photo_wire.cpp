@@ -64,9 +64,9 @@ std::optional<PhotoRequest> UnpackPhotoRequest(std::string_view bytes) {
 
 std::string PackPhotoFacts(const PhotoFacts& f) {
     CPacker p;
-    for (const std::string* text :
-         {&f.file, &f.make, &f.model, &f.makeSource, &f.modelSource, &f.lens, &f.lensSource,
-          &f.lensMake, &f.lensSpecification, &f.sizeSource, &f.dateTaken, &f.dateSource})
+    for (const std::string* text : {&f.file, &f.make, &f.model, &f.makeSource, &f.modelSource,
+                                    &f.lens, &f.lensSource, &f.lensMake, &f.lensSpecification,
+                                    &f.sizeSource, &f.dateTaken, &f.dateSource, &f.infiniteSource})
         p.Put(*text);
     for (const std::optional<RecordedNumber>* n :
          {&f.focalLength, &f.focalLength35, &f.fNumber, &f.distance})
@@ -89,9 +89,9 @@ std::string PackPhotoFacts(const PhotoFacts& f) {
 std::optional<PhotoFacts> UnpackPhotoFacts(std::string_view bytes) {
     CUnpacker u(bytes);
     PhotoFacts f;
-    for (std::string* text :
-         {&f.file, &f.make, &f.model, &f.makeSource, &f.modelSource, &f.lens, &f.lensSource,
-          &f.lensMake, &f.lensSpecification, &f.sizeSource, &f.dateTaken, &f.dateSource})
+    for (std::string* text : {&f.file, &f.make, &f.model, &f.makeSource, &f.modelSource, &f.lens,
+                              &f.lensSource, &f.lensMake, &f.lensSpecification, &f.sizeSource,
+                              &f.dateTaken, &f.dateSource, &f.infiniteSource})
         if (!u.Get(*text))
             return std::nullopt;
     for (std::optional<RecordedNumber>* n :

@@ -55,6 +55,8 @@ std::vector<ZoneRow> ZonesOf(const Lens& lens, const NumberSettings& settings) {
         // The number a person types: 300 in centimetres, 36 in inches.
         const double typed =
             metric && unit.factor != 1 ? std::round(step * perStep) : step * perStep;
+        if (typed * unit.factor * 1000 <= lens.Setup().f) // nothing that near is in focus
+            continue;
         CalculationResult r =
             At(lens, typed, FormatShortest(typed, 6, PlainNumberSettings()), settings);
         if (r.status == CalculationStatus::Ok)

@@ -17,8 +17,8 @@ struct TableContent {
     int markedColumn = -1;
     CString markedRowWords;    // what a screen reader adds for the marked row ("typed distance")
     CString markedColumnWords; // and for the marked column
-    // A small picture for each row, shown before its first cell: an image
-    // file's bytes (JPEG, PNG, …), decoded only when the row is shown;
-    // null or unreadable: a blank. Empty: no pictures.
+    // A small picture for each row, shown before its first cell: a JPEG's
+    // bytes, decoded only when the row is shown; null or unreadable: a
+    // blank. Empty: no pictures.
     std::vector<std::shared_ptr<const std::string>> rowPictures;
 };

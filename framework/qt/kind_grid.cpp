@@ -123,7 +123,8 @@ QVariant GridModel::Picture(std::size_t row) const {
         return known.value();
     QByteArray data = QByteArray::fromRawData(bytes->data(), static_cast<qsizetype>(bytes->size()));
     QBuffer buffer(&data);
-    QImageReader reader(&buffer);
+    QImageReader reader(&buffer, "jpeg"); // a JPEG, whatever else the bytes could be read as
+    reader.setDecideFormatFromContent(false);
     reader.setAutoTransform(true);
     const QSize full = reader.size();
     if (full.isValid() && !full.isEmpty())

@@ -2885,6 +2885,18 @@ trotzdem geschrieben.
         <source>Depth of field, focused at:</source>
         <translation>Schärfentiefe bei Fokus auf:</translation>
     </message>
+    <message>
+        <source>Canon&apos;s maker note records the focus distance as between %1 and %2 (%3, %4), which is not used.</source>
+        <translation>Canons Maker Note verzeichnet die Fokusentfernung als zwischen %1 und %2 (%3, %4); das wird nicht verwendet.</translation>
+    </message>
+    <message>
+        <source>The photo records its focus distance as %1 (%2), which is not used.</source>
+        <translation>Das Foto verzeichnet seine Fokusentfernung als %1 (%2); das wird nicht verwendet.</translation>
+    </message>
+    <message>
+        <source>The photo records a focus distance of %1 m (%2), no farther than its focal length, which is not used.</source>
+        <translation>Das Foto verzeichnet eine Fokusentfernung von %1 m (%2), nicht weiter als seine Brennweite; das wird nicht verwendet.</translation>
+    </message>
 </context>
 <context>
     <name>Photo, feminine</name>

@@ -2889,6 +2889,18 @@ code de sortie est 1 ; les autres sont écrits quand même.
         <source>Depth of field, focused at:</source>
         <translation>Profondeur de champ, mise au point à :</translation>
     </message>
+    <message>
+        <source>Canon&apos;s maker note records the focus distance as between %1 and %2 (%3, %4), which is not used.</source>
+        <translation>Les notes du fabricant de Canon enregistrent la distance de mise au point entre %1 et %2 (%3, %4), ce qui n’est pas utilisé.</translation>
+    </message>
+    <message>
+        <source>The photo records its focus distance as %1 (%2), which is not used.</source>
+        <translation>La photo enregistre sa distance de mise au point comme %1 (%2), ce qui n’est pas utilisé.</translation>
+    </message>
+    <message>
+        <source>The photo records a focus distance of %1 m (%2), no farther than its focal length, which is not used.</source>
+        <translation>La photo enregistre une distance de mise au point de %1 m (%2), pas plus loin que sa focale, ce qui n’est pas utilisé.</translation>
+    </message>
 </context>
 <context>
     <name>Photo, feminine</name>

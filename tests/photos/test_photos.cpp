@@ -220,7 +220,9 @@ std::string RawBones(bool cr2) {
     return bytes;
 }
 
-bool WritePhoto(const std::string& path, const TestPhoto& photo) {
+} // namespace
+
+bool WriteTestPhoto(const std::string& path, const TestPhoto& photo, const std::string& bytes) {
     if (EndsWith(path, ".dng") || EndsWith(path, ".cr2")) {
         std::ofstream(path, std::ios::binary) << RawBones(EndsWith(path, ".cr2"));
     } else {
@@ -229,13 +231,17 @@ bool WritePhoto(const std::string& path, const TestPhoto& photo) {
         if (!image.save(QString::fromStdString(path), EndsWith(path, ".png") ? "PNG" : "JPEG", 90))
             return false;
     }
-    if (photo.exif.empty())
+    if (photo.exif.empty() && bytes.empty())
         return true;
     try {
         const std::unique_ptr<Exiv2::Image> file(Exiv2::ImageFactory::open(path).release());
         Exiv2::ExifData exif;
         for (const auto& [key, value] : photo.exif)
             exif[key] = value;
+        if (!bytes.empty())
+            Exiv2::ExifThumb(exif).setJpegThumbnail(
+                reinterpret_cast<const Exiv2::byte*>(bytes.data()),
+                static_cast<long>(bytes.size()));
         if (photo.thumbnail) { // an orange 160 × 120 preview, unlike the photo's blue
             QImage preview(160, 120, QImage::Format_RGB32);
             preview.fill(QColor(230, 120, 20));
@@ -254,13 +260,12 @@ bool WritePhoto(const std::string& path, const TestPhoto& photo) {
     }
     return true;
 }
-} // namespace
 
 bool MakeTestPhotos(const std::string& folder) {
     namespace fs = std::filesystem;
     fs::create_directories(folder);
     for (const TestPhoto& photo : TestPhotos())
-        if (!WritePhoto(folder + "/" + photo.name, photo))
+        if (!WriteTestPhoto(folder + "/" + photo.name, photo))
             return false;
     std::ofstream(folder + "/notes.txt") << "Not a photo: a person's notes on the shoot.\n";
     std::ofstream(folder + "/empty.jpg");

@@ -18,6 +18,11 @@ struct TestPhoto {
 
 const std::vector<TestPhoto>& TestPhotos();
 
+// Writes one photo at `path` (a JPEG, PNG, DNG or CR2 by its name); with
+// `preview`, those bytes as its embedded JPEG preview, whatever they are.
+bool WriteTestPhoto(const std::string& path, const TestPhoto& photo,
+                    const std::string& preview = {});
+
 // Writes every test photo, and the files of other kinds (a text, a
 // truncated JPEG, an empty file, a folder), into `folder`; false when one
 // could not be written.

@@ -17,7 +17,10 @@
 #include "settings_test_support.h"
 #include "test_folder.h"
 
+#include <QBuffer>
+#include <QColor>
 #include <QImage>
+#include <QImageWriter>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -164,8 +167,9 @@ TEST(Shoot, AFolderGivesItsPhotosByName) {
     namespace fs = std::filesystem;
     fs::create_directories(root + "/day/sub");
     fs::create_directories(root + "/empty");
-    for (const char* name : {"day/b.NEF", "day/a.jpg", "day/c.Cr3", "day/notes.txt",
-                             "day/.hidden.jpg", "day/sub/d.dng", "day/e.heic"})
+    for (const char* name :
+         {"day/b.NEF", "day/a.jpg", "day/c.Cr3", "day/notes.txt", "day/.hidden.jpg",
+          "day/sub/d.dng", "day/e.heic", "day/DSC_10.jpg", "day/dsc_9.jpg", "day/DSC_010.jpg"})
         std::ofstream(root + "/" + name) << "x";
     fs::create_directory_symlink(root + "/day/sub", root + "/day/link");
     const auto names = [&root](const std::vector<std::string>& files) {
@@ -174,10 +178,13 @@ TEST(Shoot, AFolderGivesItsPhotosByName) {
             out += file.substr(root.size() + 1) + " ";
         return out;
     };
+    // Letters without regard to case, numbers by their values.
     EXPECT_EQ(names(PhotosNamed({root + "/day"}, false).files),
-              "day/a.jpg day/b.NEF day/c.Cr3 day/e.heic ");
+              "day/a.jpg day/b.NEF day/c.Cr3 day/dsc_9.jpg day/DSC_010.jpg day/DSC_10.jpg "
+              "day/e.heic ");
     EXPECT_EQ(names(PhotosNamed({root + "/day"}, true).files),
-              "day/a.jpg day/b.NEF day/c.Cr3 day/e.heic day/sub/d.dng ");
+              "day/a.jpg day/b.NEF day/c.Cr3 day/dsc_9.jpg day/DSC_010.jpg day/DSC_10.jpg "
+              "day/e.heic day/sub/d.dng ");
     // A file named is taken whatever its name; a folder without photos said.
     const NamedPhotos mixed = PhotosNamed({root + "/day/notes.txt", root + "/empty"}, false);
     EXPECT_EQ(names(mixed.files), "day/notes.txt ");
@@ -282,4 +289,102 @@ TEST(Shoot, TheTerminalReadsFolders) {
     EXPECT_NE(zones.out.find("\nFocused at 3 m: 2.29 m to 4.34 m\n"), std::string::npos)
         << zones.out;
     EXPECT_NE(zones.out.find("\nFocused at Infinity: 9.58 m to Infinity\n"), std::string::npos);
+}
+
+namespace {
+// A JPEG of `size` pixels, written by Qt, progressive when asked.
+std::string JpegBytes(QSize size, bool progressive) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(QColor(230, 120, 20));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(progressive);
+    writer.write(image);
+    return bytes.toStdString();
+}
+
+// A D70's 50 mm shot at f/8, with `more` fields, read back.
+PhotoFacts D70With(const TestFolder& folder, const char* name,
+                   std::vector<std::pair<std::string, std::string>> more,
+                   const std::string& preview = {}) {
+    TestPhoto photo{name,
+                    {{"Exif.Image.Make", "NIKON CORPORATION"},
+                     {"Exif.Image.Model", "NIKON D70"},
+                     {"Exif.Photo.FocalLength", "50/1"},
+                     {"Exif.Photo.FNumber", "80/10"}}};
+    photo.exif.insert(photo.exif.end(), more.begin(), more.end());
+    const std::string path = (folder / name).string();
+    EXPECT_TRUE(WriteTestPhoto(path, photo, preview)) << name;
+    return ReadPhoto(path, {}, {}, true);
+}
+} // namespace
+
+// What a camera records that cannot be a focus distance is named and not
+// used, and the photo still answers what it can: a distance no farther
+// than the focal length (a lens without a distance scale leaves Nikon's 0),
+// a Canon range that is none, a fraction beyond what exiv2 prints whole.
+TEST(Shoot, ADistanceThatCannotBeIsNotUsed) {
+    const TestFolder folder("hostile-distances");
+    const struct {
+        const char* name;
+        std::vector<std::pair<std::string, std::string>> fields;
+        const char* note; // the start of the note; empty: nothing noted
+    } rows[] = {
+        {"near.jpg",
+         {{"Exif.Photo.SubjectDistance", "1/100"}},
+         "The photo records a focus distance of 0.01 m (Exif.Photo.SubjectDistance), no farther "
+         "than its focal length"},
+        {"nikon-0.jpg",
+         {{"Exif.Nikon3.Version", "2 1 0 0"},
+          {"Exif.Nikon3.LensData", "48 49 48 49 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0"}},
+         ""},
+        {"canon-none.jpg",
+         {{"Exif.Image.Make", "Canon"},
+          {"Exif.CanonFi.FocusDistanceUpper", "100"},
+          {"Exif.CanonFi.FocusDistanceLower", "300"}},
+         "Canon's maker note records the focus distance as between"},
+        {"nikon-huge.jpg",
+         {{"Exif.Nikon3.FocusDistance", "4000000000/2000000000"}},
+         "The photo records its focus distance as 4000000000/2000000000"},
+    };
+    for (const auto& row : rows) {
+        const PhotoFacts f = D70With(folder, row.name, row.fields);
+        EXPECT_FALSE(f.distance) << row.name << " " << f.distance->value;
+        EXPECT_FALSE(f.distanceInfinite) << row.name;
+        const std::string note = f.nonsense.empty() ? "" : Said(f.nonsense.back());
+        EXPECT_EQ(note.substr(0, std::string(row.note).size()), row.note) << row.name;
+        if (f.model == "NIKON D70") { // still its hyperfocal distance and zones
+            const PhotoShot shot = ShotIn(f, "2", "meters");
+            EXPECT_TRUE(shot.hyperfocalKnown) << row.name;
+            EXPECT_EQ(shot.zones.size(), 6u);
+        }
+    }
+    // No zone nearer than the focal length: a 1200 mm lens starts at 2 m.
+    PhotoFacts tele = ReadPhoto(Photos() + "/no-distance.jpg");
+    tele.focalLength->value = 1200;
+    EXPECT_EQ(ShotIn(tele, "2", "meters").zones.front().focusedAt, "2 m");
+    // Focused at infinity, to a program: inf, and the field that says so.
+    const PhotoFacts infinity = ReadPhoto(Photos() + "/infinity.jpg");
+    const std::string line = PhotoCsvLine(infinity, ShotIn(infinity, "2", "meters"));
+    EXPECT_NE(line.find(",inf,Exif.Photo.SubjectDistance,"), std::string::npos) << line;
+}
+
+// Only a plain JPEG of a preview's size is handed on as a thumbnail: a
+// progressive one, or one declaring 32,000 pixels a side (a few hundred
+// bytes that would take gigabytes to decode), is none.
+TEST(Shoot, OnlyAPlainPreviewIsShown) {
+    const TestFolder folder("hostile-previews");
+    const std::string plain = JpegBytes({160, 120}, false);
+    EXPECT_EQ(D70With(folder, "plain.jpg", {}, plain).preview, plain);
+    EXPECT_TRUE(
+        D70With(folder, "progressive.jpg", {}, JpegBytes({160, 120}, true)).preview.empty());
+    std::string vast = plain; // its frame's height and width made 32,000
+    const std::size_t frame = vast.find("\xFF\xC0");
+    ASSERT_NE(frame, std::string::npos);
+    vast[frame + 5] = vast[frame + 7] = '\x7D';
+    vast[frame + 6] = vast[frame + 8] = '\x00';
+    EXPECT_TRUE(D70With(folder, "vast.jpg", {}, vast).preview.empty());
+    EXPECT_TRUE(D70With(folder, "png.jpg", {}, "\x89PNG\r\n\x1A\n rest of it").preview.empty());
 }
