@@ -79,7 +79,8 @@ CalculationResult AnswerAt(const Lens& lens, std::string_view typed,
     if (!distance)
         return refused;
     // A subject no farther than the focal length cannot be in focus at all.
-    if (*distance * lens.Unit().factor * 1000 <= lens.Setup().f) {
+    if (*distance * lens.Unit().factor * 1000 <=
+        lens.Setup().f * (1 + 1e-6)) { // to the units' rounding
         refused.status = CalculationStatus::DistanceTooSmall;
         return refused;
     }

@@ -120,6 +120,9 @@ TEST(Shoot, ADistanceTypedForThePhotoIsAPressThere) {
     // No nearer than the focal length, where nothing is in focus.
     EXPECT_EQ(AnswerAt(cm.lens, "3", NumberSettings{}).status, CalculationStatus::DistanceTooSmall);
     EXPECT_EQ(AnswerAt(cm.lens, "3.6", NumberSettings{}).status, CalculationStatus::Ok);
+    const PhotoShot feet = ShotIn(f, "0", "feet"); // 35 mm exactly, through feet's own length
+    EXPECT_EQ(AnswerAt(feet.lens, "0.035 m", NumberSettings{}).status,
+              CalculationStatus::DistanceTooSmall);
     for (const char* nonsense : {"three", "3 parsecs", "-2 m", "0"})
         EXPECT_NE(AnswerAt(cm.lens, nonsense, NumberSettings{}).status, CalculationStatus::Ok)
             << nonsense;
