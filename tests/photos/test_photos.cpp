@@ -31,7 +31,7 @@ const Fields kGroup = {{"Exif.Image.Make", "SONY"},
 std::string NikonLensData(int focusStep) {
     std::string bytes = "48 49 48 49";
     for (int i = 4; i < 59; ++i)
-        bytes += " " + std::to_string(i == 9 ? focusStep : 0);
+        bytes.append(" ").append(std::to_string(i == 9 ? focusStep : 0));
     return bytes;
 }
 
