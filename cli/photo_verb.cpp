@@ -64,12 +64,12 @@ void SplitArguments(const std::vector<std::string>& args, std::vector<std::strin
     }
 }
 
-std::string TextBlock(const PhotoShot& shot) {
+std::string TextBlock(const PhotoShot& shot, const NumberSettings& settings) {
     std::string out;
     for (const auto& [label, text] : shot.lines) // the photo form's labels
         out += Tr("Photo", (label + ":").c_str()) + " " + text + "\n";
     if (!shot.calculated) // focused where a photographer sets the lens by its scale
-        for (const ZoneRow& zone : shot.zones)
+        for (const ZoneRow& zone : ZonesOfShot(shot, settings))
             out += Arg(Tr("Photo", "Focused at %1: %2 to %3"),
                        {zone.focusedAt, zone.result.nearText, zone.result.farText}) +
                    "\n";
@@ -156,7 +156,7 @@ CommandResult PhotoVerb(const std::vector<std::string>& args, const CommandLineC
         } else {
             if (!first)
                 result.out += '\n';
-            result.out += TextBlock(shot);
+            result.out += TextBlock(shot, machine.numbers);
             first = false;
         }
     });

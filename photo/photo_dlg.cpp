@@ -65,13 +65,14 @@ BOOL CPhotoDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     TableContent zones;
     zones.columns = {Utf8ToCString(Tr("Photo", "Near")), Utf8ToCString(Tr("Photo", "Far"))};
-    for (const ZoneRow& zone : m_shot.zones) {
+    const std::vector<ZoneRow> rows = ZonesOfShot(m_shot, UserNumberSettings());
+    for (const ZoneRow& zone : rows) {
         zones.rows.push_back(Utf8ToCString(zone.focusedAt));
         zones.cells.push_back(
             {Utf8ToCString(zone.result.nearText), Utf8ToCString(zone.result.farText)});
     }
     m_zones.SetContent(zones);
-    m_editTyped.EnableWindow(!m_shot.zones.empty());
+    m_editTyped.EnableWindow(!rows.empty());
     return TRUE;
 }
 

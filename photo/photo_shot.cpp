@@ -371,10 +371,14 @@ PhotoShot ShotOfPhoto(const PhotoFacts& f, const PhotoCamera& camera, const Phot
         }
         AnswerForSpan(f, settings, shot);
     }
-    if (camera.camera) // the circle of confusion is the camera's
-        shot.zones = ZonesOf(lens, settings);
     AddResultLines(shot);
     return shot;
+}
+
+std::vector<ZoneRow> ZonesOfShot(const PhotoShot& shot, const NumberSettings& settings) {
+    if (shot.lens.cameraName.empty()) // the circle of confusion is the camera's
+        return {};
+    return ZonesOf(shot.lens, settings);
 }
 
 std::optional<CalendarTime> ReadExifDate(std::string_view text) {

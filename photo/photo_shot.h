@@ -71,9 +71,6 @@ struct PhotoShot {
     // confusion could be (they do not depend on it), in `result`.
     bool hyperfocalKnown = false;
     CalculationResult result; // when it could
-    // Focused at 1, 2, 3, 5, 10 m and infinity (or their feet), whenever
-    // the focal length, the f-number and the camera are known.
-    std::vector<ZoneRow> zones;
     // A distance the camera knew only between two ends: the nearest and
     // farthest sharp, focused at either end.
     std::optional<SharpSpan> span;
@@ -89,6 +86,11 @@ struct PhotoShot {
 
 PhotoShot ShotOfPhoto(const PhotoFacts& facts, const PhotoCamera& camera,
                       const PhotoChoices& choices, const NumberSettings& settings);
+
+// The shot focused at 1, 2, 3, 5, 10 m and infinity (or their feet),
+// whenever its focal length, f-number and camera are known; none else.
+// Made only where they are shown: a shoot's thousand rows need none.
+std::vector<ZoneRow> ZonesOfShot(const PhotoShot& shot, const NumberSettings& settings);
 
 // The results' labels, as the results form has them.
 inline constexpr const char* kResultLabels[] = {"Near Focus Limit of Depth of Field",

@@ -10,13 +10,24 @@ ShootCameras::ShootCameras(const SettingsLocation& settings)
 ShootCameras::ShootCameras(const SettingsLocation& settings, std::vector<FoundCamera> own)
     : m_settings(settings), m_own(std::move(own)) {}
 
+// A shoot is mostly one lens or two as well: each looked for once, by what
+// the photo records of it.
 PhotoCamera ShootCameras::Of(const PhotoFacts& facts) {
     PhotoCamera camera = CameraOf(facts);
-    camera.lens = LensOfPhoto(facts, [this]() -> const std::vector<LensRecord>& {
-        if (!m_lenses)
-            m_lenses = AllLenses(ReadOwnLenses(m_settings));
-        return *m_lenses;
-    });
+    const std::string recorded =
+        facts.lensMake + '\n' + facts.lens + '\n' + facts.lensSpecification;
+    auto known = m_lensesFound.find(recorded);
+    if (known == m_lensesFound.end())
+        known = m_lensesFound
+                    .emplace(recorded, LensOfPhoto(facts,
+                                                   [this]() -> const std::vector<LensRecord>& {
+                                                       if (!m_lenses)
+                                                           m_lenses =
+                                                               AllLenses(ReadOwnLenses(m_settings));
+                                                       return *m_lenses;
+                                                   }))
+                    .first;
+    camera.lens = known->second;
     return camera;
 }
 

@@ -29,4 +29,5 @@ class ShootCameras {
     std::vector<FoundCamera> m_own;
     std::map<std::string, PhotoCamera> m_cameras; // by make and model
     std::optional<std::vector<LensRecord>> m_lenses;
+    std::map<std::string, std::string> m_lensesFound; // by what a photo records of its lens
 };

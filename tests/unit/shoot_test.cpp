@@ -74,21 +74,22 @@ TEST(Shoot, TheZoneTableIsAPressAtEachDistance) {
     for (const auto& u : units) {
         const PhotoShot shot = ShotIn(f, u.unit, u.name);
         EXPECT_FALSE(shot.calculated);
-        ASSERT_EQ(shot.zones.size(), 6u) << u.name;
+        const std::vector<ZoneRow> zones = ZonesOfShot(shot, {});
+        ASSERT_EQ(zones.size(), 6u) << u.name;
         for (std::size_t i = 0; i < 5; ++i) {
             const CalculationResult press = Press(shot, u.unit, u.typed[i]);
             ASSERT_EQ(press.status, CalculationStatus::Ok);
-            EXPECT_EQ(shot.zones[i].result.depth.nearLimit, press.depth.nearLimit)
+            EXPECT_EQ(zones[i].result.depth.nearLimit, press.depth.nearLimit)
                 << u.name << " " << u.typed[i];
-            EXPECT_EQ(shot.zones[i].result.depth.farLimit, press.depth.farLimit);
-            EXPECT_EQ(shot.zones[i].result.depth.farIsInfinite, press.depth.farIsInfinite);
+            EXPECT_EQ(zones[i].result.depth.farLimit, press.depth.farLimit);
+            EXPECT_EQ(zones[i].result.depth.farIsInfinite, press.depth.farIsInfinite);
             if (!u.shown.empty()) {
-                EXPECT_EQ(shot.zones[i].focusedAt, u.shown[i]);
+                EXPECT_EQ(zones[i].focusedAt, u.shown[i]);
             }
         }
         // Focused at infinity: sharp from f²/(N·c). The D70's circle is
         // 0.03/1.5279 = 0.019635 mm: 35²/(6.3 × 0.019635) = 9,903 mm.
-        const ZoneRow& infinity = shot.zones.back();
+        const ZoneRow& infinity = zones.back();
         EXPECT_EQ(infinity.focusedAt, "Infinity");
         EXPECT_TRUE(infinity.result.depth.farIsInfinite);
         const double metres =
@@ -98,8 +99,9 @@ TEST(Shoot, TheZoneTableIsAPressAtEachDistance) {
     // Focused at 3 m with H = 9.938 m: sharp from 3 × 9.903 / (9.938 + 3 −
     // 0.070) = 2.309 m to 3 × 9.903 / (9.938 − 3) = 4.282 m.
     const PhotoShot metres = ShotIn(f, "2", "meters");
-    EXPECT_NEAR(metres.zones[2].result.depth.nearLimit, 2.309, 0.001);
-    EXPECT_NEAR(metres.zones[2].result.depth.farLimit, 4.282, 0.001);
+    const std::vector<ZoneRow> inMetres = ZonesOfShot(metres, {});
+    EXPECT_NEAR(inMetres[2].result.depth.nearLimit, 2.309, 0.001);
+    EXPECT_NEAR(inMetres[2].result.depth.farLimit, 4.282, 0.001);
 }
 
 // A distance typed for the photo: with its own unit or in the unit chosen,
@@ -115,7 +117,7 @@ TEST(Shoot, ADistanceTypedForThePhotoIsAPressThere) {
     for (const char* infinity : {"inf", "\u221E", "Infinity"}) {
         const CalculationResult r = AnswerAt(cm.lens, infinity, NumberSettings{});
         EXPECT_TRUE(r.status == CalculationStatus::Ok && r.depth.farIsInfinite) << infinity;
-        EXPECT_EQ(r.depth.nearLimit, cm.zones.back().result.depth.nearLimit);
+        EXPECT_EQ(r.depth.nearLimit, ZonesOfShot(cm, {}).back().result.depth.nearLimit);
     }
     // No nearer than the focal length, where nothing is in focus.
     EXPECT_EQ(AnswerAt(cm.lens, "3", NumberSettings{}).status, CalculationStatus::DistanceTooSmall);
@@ -127,7 +129,8 @@ TEST(Shoot, ADistanceTypedForThePhotoIsAPressThere) {
         EXPECT_NE(AnswerAt(cm.lens, nonsense, NumberSettings{}).status, CalculationStatus::Ok)
             << nonsense;
     // A photo without its f-number has no zones, and nothing can be typed for it.
-    EXPECT_TRUE(ShotIn(ReadPhoto(Photos() + "/long-lens.jpg"), "2", "meters").zones.empty());
+    EXPECT_TRUE(
+        ZonesOfShot(ShotIn(ReadPhoto(Photos() + "/long-lens.jpg"), "2", "meters"), {}).empty());
 }
 
 // A distance the camera knew only between two ends: the nearest sharp
@@ -361,13 +364,13 @@ TEST(Shoot, ADistanceThatCannotBeIsNotUsed) {
         if (f.model == "NIKON D70") { // still its hyperfocal distance and zones
             const PhotoShot shot = ShotIn(f, "2", "meters");
             EXPECT_TRUE(shot.hyperfocalKnown) << row.name;
-            EXPECT_EQ(shot.zones.size(), 6u);
+            EXPECT_EQ(ZonesOfShot(shot, {}).size(), 6u);
         }
     }
     // No zone nearer than the focal length: a 1200 mm lens starts at 2 m.
     PhotoFacts tele = ReadPhoto(Photos() + "/no-distance.jpg");
     tele.focalLength->value = 1200;
-    EXPECT_EQ(ShotIn(tele, "2", "meters").zones.front().focusedAt, "2 m");
+    EXPECT_EQ(ZonesOfShot(ShotIn(tele, "2", "meters"), {}).front().focusedAt, "2 m");
     // Focused at infinity, to a program: inf, and the field that says so.
     const PhotoFacts infinity = ReadPhoto(Photos() + "/infinity.jpg");
     const std::string line = PhotoCsvLine(infinity, ShotIn(infinity, "2", "meters"));
