@@ -1,4 +1,5 @@
 #include "finder/lensfun_cameras.h"
+#include "finder/lensfun_cache.h"
 
 #include "calc/number_text.h"
 #include "cameras/camera_table.h"
@@ -392,7 +393,8 @@ CameraDatabase ReadLensfunDatabase(const LensfunFolders& folders) {
 }
 
 const CameraDatabase& LensfunCameras() {
-    static const CameraDatabase database = ReadLensfunDatabase(LensfunFoldersHere());
+    static const CameraDatabase database =
+        CachedLensfunDatabase(LensfunFoldersHere(), LensfunCacheHere());
     return database;
 }
 

@@ -3,11 +3,14 @@
 #include "child_process.h"
 #include "finder/camera_catalog.h"
 #include "finder/camera_search.h"
+#include "finder/lensfun_cache.h"
 #include "finder/lensfun_cameras.h"
 #include "finder/own_cameras.h"
 #include "settings_test_support.h"
+#include "test_folder.h"
 
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -317,4 +320,86 @@ TEST(LensfunCameras, ThePersonsFolderIsReadWithCare) {
         GTEST_SKIP() << "another user's folder needs root";
     ASSERT_EQ(::chown(own.c_str(), kNobody, kNobody), 0);
     EXPECT_EQ(models(), "Body ") << "another user's folder, read as root with their HOME";
+}
+
+// lensfun's database through the person's cached copy: the copy answers
+// while the database's files are as they were (the same names, sizes and
+// times), the files are read again when one changes, and a copy that is
+// not whole, not this one's, or someone else's to write is never used.
+TEST(LensfunCameras, TheCachedCopyAnswersOnlyForTheFilesAsTheyAre) {
+    const TestFolder folder("lensfun-cache");
+    const std::string system = (folder / "system").string();
+    std::filesystem::create_directories(system);
+    const auto write = [&system](const char* model) {
+        std::ofstream(system + "/mil-test.xml")
+            << "<lensdatabase version=\"1\">\n"
+               "  <camera><maker>Sony</maker><model>"
+            << model
+            << "</model><mount>Sony E</mount><cropfactor>1</cropfactor></camera>\n"
+               "</lensdatabase>\n";
+    };
+    const auto model = [](const CameraDatabase& db) {
+        return db.cameras.empty() ? std::string("none") : db.cameras.front().model;
+    };
+    write("ILCE-7M4");
+    const LensfunFolders folders{system, (folder / "no-updates").string(), ""};
+    const std::string cache = (folder / "cache/vextondof/lensfun.cache").string();
+    EXPECT_EQ(model(CachedLensfunDatabase(folders, cache)), "ILCE-7M4");
+    struct stat kept {};
+    ASSERT_EQ(::stat(cache.c_str(), &kept), 0) << "the copy is kept";
+    EXPECT_EQ(kept.st_mode & 022, 0u) << "no one else's to write";
+
+    // Other words of the same length, at the same time: the copy answers,
+    // and so the files were not read.
+    struct stat before {};
+    ::stat((system + "/mil-test.xml").c_str(), &before);
+    write("ILCE-7M5");
+    const timespec same[2] = {before.st_atim, before.st_mtim};
+    ::utimensat(AT_FDCWD, (system + "/mil-test.xml").c_str(), same, 0);
+    EXPECT_EQ(model(CachedLensfunDatabase(folders, cache)), "ILCE-7M4");
+    // A new time: read again, and kept again.
+    const timespec later[2] = {{before.st_mtim.tv_sec + 60, 0}, {before.st_mtim.tv_sec + 60, 0}};
+    ::utimensat(AT_FDCWD, (system + "/mil-test.xml").c_str(), later, 0);
+    EXPECT_EQ(model(CachedLensfunDatabase(folders, cache)), "ILCE-7M5");
+
+    // A copy made for these very files answers; the same copy anyone may
+    // write, or cut short, or made for other files, does not.
+    CameraDatabase planted;
+    FoundCamera plantedCamera;
+    plantedCamera.model = "PLANTED";
+    planted.cameras.push_back(plantedCamera);
+    const auto plant = [&](const std::string& bytes, mode_t mode) {
+        std::filesystem::remove(cache);
+        std::ofstream(cache, std::ios::binary) << bytes;
+        ::chmod(cache.c_str(), mode);
+        return model(CachedLensfunDatabase(folders, cache));
+    };
+    const std::string copy = PackDatabase(planted, DatabaseSignature(folders));
+    EXPECT_EQ(plant(copy, 0600), "PLANTED");
+    EXPECT_EQ(plant(copy, 0666), "ILCE-7M5") << "anyone may write it";
+    EXPECT_EQ(plant(copy.substr(0, copy.size() - 3), 0600), "ILCE-7M5") << "cut short";
+    EXPECT_EQ(plant(PackDatabase(planted, "other files"), 0600), "ILCE-7M5");
+    // Without a place for a copy, the files themselves.
+    EXPECT_EQ(model(CachedLensfunDatabase(folders, "")), "ILCE-7M5");
+}
+
+// Root with another person's HOME (as sudo keeps it) neither reads nor
+// makes a copy in that person's cache folder.
+TEST(LensfunCameras, NoCopyInSomeoneElsesCacheFolder) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root";
+    const TestFolder folder("lensfun-cache-theirs");
+    const std::string system = (folder / "system").string();
+    std::filesystem::create_directories(system);
+    std::ofstream(system + "/mil-test.xml")
+        << "<lensdatabase version=\"1\"><camera><maker>Sony</maker><model>ILCE-7M4</model>"
+           "<mount>Sony E</mount><cropfactor>1</cropfactor></camera></lensdatabase>\n";
+    const std::string theirs = (folder / "theirs").string();
+    std::filesystem::create_directories(theirs);
+    ASSERT_EQ(::chown(theirs.c_str(), 65534, 65534), 0);
+    const LensfunFolders folders{system, (folder / "none").string(), ""};
+    EXPECT_EQ(
+        CachedLensfunDatabase(folders, theirs + "/.cache/vextondof/lensfun.cache").cameras.size(),
+        1u);
+    EXPECT_FALSE(std::filesystem::exists(theirs + "/.cache")) << "nothing made in their folder";
 }
