@@ -9,7 +9,7 @@
 BOOL CVextonDOFCEApp::InitInstance() {
     RegisterProgramResources();
     RegisterMenuBar(); // the rooms' lines in the File menu
-    LoadProgramTranslations(GetPlatform().GetInterfaceLanguage(ProgramLanguages()));
+    LoadProgramAndQtTranslations(GetPlatform().GetInterfaceLanguage(ProgramLanguages()));
     SetRegistryKey("Tamrack-PC");
     {
         CVextonDOFCEDlg dlg;

@@ -12,6 +12,9 @@ inline std::vector<std::string> ProgramLanguages() {
     return {"de", "fr"};
 }
 
-// Loads the program's translations for `language` (of ProgramLanguages;
-// "" for English) and Qt's own; false when they could not be loaded.
+// Installs the program's translations for `language` (of ProgramLanguages;
+// "" for English); false, and English, when there are none.
 bool LoadProgramTranslations(const std::string& language);
+
+// The same, and Qt's own for its dialogs, in a running Qt application.
+bool LoadProgramAndQtTranslations(const std::string& language);

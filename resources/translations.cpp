@@ -2,6 +2,8 @@
 
 #include "framework/qt/translations.h"
 
-bool LoadProgramTranslations(const std::string& language) {
-    return LoadTranslations(language, ":/translations/vextondof");
+bool LoadProgramAndQtTranslations(const std::string& language) {
+    const bool found = LoadProgramTranslations(language);
+    LoadQtTranslations(found ? language : std::string());
+    return found;
 }

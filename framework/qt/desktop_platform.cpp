@@ -1,5 +1,6 @@
 #include "framework/qt/desktop_platform.h"
 
+#include "framework/base/machine.h"
 #include "framework/base/translate.h"
 
 #include <QApplication>
@@ -11,10 +12,7 @@
 #include <QLocale>
 #include <QScreen>
 #include <QSysInfo>
-#include <climits>
 #include <cstdlib>
-#include <pwd.h>
-#include <unistd.h>
 
 ScreenSize CDesktopPlatform::GetScreenSize() const {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -51,21 +49,11 @@ CDesktopPlatform::GetInterfaceLanguage(const std::vector<std::string>& available
 }
 
 std::string CDesktopPlatform::GetProgramPath() const {
-    char buffer[PATH_MAX];
-    const ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer);
-    return n > 0 ? std::string(buffer, static_cast<std::size_t>(n)) : std::string();
+    return RunningProgramPath();
 }
 
-// $XDG_CONFIG_HOME when it is an absolute path, else ~/.config.
 std::string CDesktopPlatform::GetConfigHome() const {
-    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && config[0] == '/')
-        return config;
-    const char* home = std::getenv("HOME");
-    if (!home || home[0] != '/') {
-        const passwd* user = ::getpwuid(::getuid());
-        home = user ? user->pw_dir : nullptr;
-    }
-    return home ? std::string(home) + "/.config" : std::string();
+    return UserConfigHome();
 }
 
 // "Debian GNU/Linux 12 (bookworm), x86_64".
