@@ -227,17 +227,15 @@ std::vector<Piece> PiecesOf(std::string_view text) {
     return out;
 }
 
-std::vector<std::string> Pieces(std::string_view text) {
-    std::vector<std::string> out;
-    for (Piece& piece : PiecesOf(text))
-        out.push_back(std::move(piece.text));
-    return out;
-}
-
+// The pieces run together: the letters and digits alone, lower-case.
 std::string Joined(std::string_view text) {
     std::string out;
-    for (const std::string& piece : Pieces(text))
-        out += piece;
+    out.reserve(text.size());
+    for (const char raw : text) {
+        const auto c = static_cast<unsigned char>(raw);
+        if (std::isdigit(c) != 0 || std::isalpha(c) != 0 || c >= 0x80)
+            out += static_cast<char>(std::tolower(c));
+    }
     return out;
 }
 

@@ -12,13 +12,18 @@ ChoiceEntry EntryValuedAsShown(const std::string& text) {
 }
 
 // A generated list: the value starts at `first` and grows by `step` per
-// entry; display and value texts are the value with `decimals` decimals.
-void AppendGenerated(std::vector<ChoiceEntry>& out, double first, double step, int count,
+// entry, both counted in units of the last of `decimals` decimals (3.0 by
+// 0.5 is 30 by 5 with one); display and value texts are the value with
+// `decimals` decimals, written from whole numbers, as exact as their texts.
+void AppendGenerated(std::vector<ChoiceEntry>& out, long first, long step, int count,
                      int decimals) {
-    double value = first;
-    for (int i = 0; i < count; ++i) {
-        out.push_back(EntryValuedAsShown(FormatFixed(value, decimals)));
-        value += step;
+    long scale = 1;
+    for (int i = 0; i < decimals; ++i)
+        scale *= 10;
+    for (long value = first, i = 0; i < count; ++i, value += step) {
+        std::string fraction = std::to_string(value % scale);
+        fraction.insert(0, static_cast<std::size_t>(decimals) - fraction.size(), '0');
+        out.push_back(EntryValuedAsShown(std::to_string(value / scale) + "." + fraction));
     }
 }
 } // namespace
@@ -43,7 +48,7 @@ std::vector<ChoiceEntry> FocalLengthChoices() {
         "450.0", "480.0", "500.0", "600.0", "610.0", "720.0", "800.0", "1000.0", "1200.0"};
     std::vector<ChoiceEntry> out;
     out.reserve(613);
-    AppendGenerated(out, 3.0, 0.5, 595, 1);
+    AppendGenerated(out, 30, 5, 595, 1); // 3.0 to 300.0 by 0.5
     for (const char* text : kLongLenses)
         out.push_back(EntryValuedAsShown(text));
     return out;
@@ -76,7 +81,7 @@ CString ShownUnit(const CString& stored) {
 std::vector<ChoiceEntry> CofCChoices() {
     std::vector<ChoiceEntry> out;
     out.reserve(351);
-    AppendGenerated(out, 0.005, 0.0001, 351, 4);
+    AppendGenerated(out, 50, 1, 351, 4); // 0.0050 to 0.0400
     return out;
 }
 

@@ -45,6 +45,11 @@ TEST(FocalLengthChoices, AreGeneratedThenFixed) {
     ASSERT_EQ(list.size(), 613u);
     for (std::size_t i = 0; i < list.size(); ++i)
         EXPECT_EQ(list[i].valueText, Utf8(list[i].displayText));
+    for (int i = 0; i < 595; ++i) { // every half millimetre from 3 to 300
+        char expected[16];
+        std::snprintf(expected, sizeof expected, "%.1f", 3.0 + 0.5 * i);
+        EXPECT_EQ(Utf8(list[i].displayText), expected) << i;
+    }
     EXPECT_EQ(Utf8(list[0].displayText), "3.0");
     EXPECT_EQ(Utf8(list[1].displayText), "3.5");
     EXPECT_EQ(Utf8(list[30].displayText), "18.0");
