@@ -4,7 +4,7 @@ include(GNUInstallDirs)
 set(VEXTON_APP_ID org.example.vextondof) # the desktop entry's, metainfo's and icon's name
 
 install(TARGETS vextondof RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(TARGETS vexton-printing vexton-svg LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/vextondof)
+install(TARGETS vexton-window vexton-lensfun vexton-printing vexton-svg LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/vextondof)
 install(TARGETS vextondof-photo-reader RUNTIME DESTINATION ${CMAKE_INSTALL_LIBDIR}/vextondof)
 install(FILES data/${VEXTON_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES data/${VEXTON_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

@@ -1,19 +1,19 @@
-#include "app/vexton_app.h"
+// The program: the verbs answer in the terminal without Qt's libraries; the
+// window, and the PDFs and images verbs draw, come from the window module,
+// loaded only then.
 #include "cli/command_line.h"
 #include "cli/terminal.h"
+#include "cli/window_module.h"
+#include "framework/base/modules.h"
 #include "framework/base/translate.h"
-#include "framework/qt/desktop_platform.h"
 #include "lists/choice_lists.h"
 #include "resources/program_resources.h"
 
-#include <QGuiApplication>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-
-CVextonDOFCEApp theApp;
 
 namespace {
 const char kUsage[] =
@@ -46,13 +46,47 @@ int Answered() {
         Arg(Tr("Command line", "cannot write the output: %1"), {std::strerror(errno)}).c_str());
     return 1;
 }
+// The window module, loaded at the first call; none, with `why` said, when
+// it cannot serve.
+const WindowModule* Window(std::string& why) {
+    static std::string problem;
+    static const WindowModule* const window = [] {
+        ModuleFile file = OpenProgramModule(kWindowModuleFile);
+        using Entry = const WindowModule*();
+        auto* entry = reinterpret_cast<Entry*>(
+            ModuleSymbol(LoadModuleFile(file, ModuleBinding::Lazy), "vexton_window_module"));
+        if (!entry)
+            problem = ModuleProblemText(Tr("Modules", "The window"), kWindowModuleFile,
+                                        file.problem == ModuleProblem::None ? ModuleProblem::Missing
+                                                                            : file.problem);
+        return entry ? entry() : nullptr;
+    }();
+    why = problem;
+    return window;
+}
+
+// The window module's drawing, or what could not be made said as such.
+const WindowModule& Drawing() {
+    std::string why;
+    if (const WindowModule* window = Window(why))
+        return *window;
+    throw NothingMade("vextondof: " + why + "\n");
+}
+
+const TerminalDrawing kDrawing{
+    [](const DofTable& table, const TablePageHeading& heading, std::optional<bool> letter,
+       const OutputSink& sink) { return Drawing().tablePdf(table, heading, letter, sink); },
+    [](const DofChart& chart, const TablePageHeading& heading, ChartFormat format,
+       std::optional<bool> letter,
+       const OutputSink& sink) { return Drawing().chart(chart, heading, format, letter, sink); }};
 } // namespace
 
 int main(int argc, char** argv) {
     // The terminal's texts, as the window's, in the desktop's language.
-    LoadProgramTranslations(CDesktopPlatform().GetInterfaceLanguage(ProgramLanguages()));
+    LoadProgramTranslations(InterfaceLanguage(
+        [](const char* name) -> const char* { return std::getenv(name); }, ProgramLanguages()));
     // A verb answers in the terminal: no window, no display.
-    if (const int verb = RunTerminalVerbs(argc, argv); verb >= 0)
+    if (const int verb = RunTerminalVerbs(argc, argv, kDrawing); verb >= 0)
         return verb;
     // Answered before anything else: no window, no display, no settings file.
     for (int i = 1; i < argc; ++i) {
@@ -73,7 +107,9 @@ int main(int argc, char** argv) {
             return Answered();
         }
     }
-    // The desktop entry's name, by which desktops match the windows to it.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.vextondof"));
-    return AfxWinMain(argc, argv);
+    std::string why;
+    if (const WindowModule* window = Window(why))
+        return window->run(argc, argv);
+    std::fprintf(stderr, "vextondof: %s\n", why.c_str());
+    return 1;
 }

@@ -1,16 +1,14 @@
 #include "cli/terminal.h"
 
-#include "chart/chart_files.h"
-#include "cli/command_line.h"
 #include "framework/base/file.h"
+#include "framework/base/locale_ways.h"
+#include "framework/base/machine.h"
 #include "framework/base/translate.h"
-#include "framework/qt/desktop_platform.h"
-#include "table/table_page.h"
 
-#include <QGuiApplication>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <stdexcept>
 #include <sys/stat.h>
@@ -18,36 +16,6 @@
 #include <unistd.h>
 
 namespace {
-// A PDF or a chart needs fonts, and so Qt's text machinery: on the offscreen
-// platform, which needs no display, made only when one is asked for.
-void StartDrawing() {
-    static int argc = 1;
-    static char name[] = "vextondof";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    static QGuiApplication app(argc, argv);
-}
-
-bool MakePdf(const DofTable& table, const TablePageHeading& heading, std::optional<bool> letter,
-             const OutputSink& sink) {
-    StartDrawing();
-    const Paper paper = !letter ? Paper::OfTheLocale : *letter ? Paper::Letter : Paper::A4;
-    WriteTablePdf(table, heading, paper, [&sink](const char* bytes, std::size_t count) {
-        sink(std::string_view(bytes, count));
-    });
-    return true;
-}
-
-std::string DrawChart(const DofChart& chart, const TablePageHeading& heading, ChartFormat format,
-                      std::optional<bool> letter, const OutputSink& sink) {
-    StartDrawing();
-    const Paper paper = !letter ? Paper::OfTheLocale : *letter ? Paper::Letter : Paper::A4;
-    return WriteChart(
-        chart, heading, format, DefaultChartSize(chart), paper,
-        [&sink](const char* bytes, std::size_t count) { sink(std::string_view(bytes, count)); });
-}
-
 // Standard output failed: said by the one who tried.
 struct OutputFailed : std::runtime_error {
     OutputFailed() : std::runtime_error(std::strerror(errno)) {}
@@ -147,12 +115,14 @@ void ShowProgress(std::size_t done, std::size_t of) {
 }
 } // namespace
 
-int RunTerminalVerbs(int argc, char** argv) {
+int RunTerminalVerbs(int argc, char** argv, const TerminalDrawing& drawing) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    const CDesktopPlatform desktop;
-    CommandLineContext machine{desktop.GetProgramPath(), desktop.GetConfigHome(),
-                               desktop.GetNumberSettings(), &MakePdf, &DrawChart};
-    machine.dateText = [&desktop](const CalendarTime& t) { return desktop.DateTimeText(t); };
+    const auto env = [](const char* name) -> const char* { return std::getenv(name); };
+    const LocaleWays numbers = LocaleWaysNamed(LocaleNameFor(env, "LC_NUMERIC"));
+    CommandLineContext machine{RunningProgramPath(), UserConfigHome(),
+                               NumberSettingsOfLocale(numbers), drawing.pdf, drawing.chart};
+    machine.dateText = [times = LocaleWaysNamed(LocaleNameFor(env, "LC_TIME"))](
+                           const CalendarTime& t) { return LocaleDateTimeText(times, t); };
     if (::isatty(STDERR_FILENO))
         machine.progress = ShowProgress;
     std::optional<CommandResult> result = RunCommandLine(args, machine);

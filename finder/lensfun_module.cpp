@@ -1,11 +1,11 @@
-#include "finder/lensfun_cameras.h"
-#include "finder/lensfun_cache.h"
+// The lensfun module: lensfun's database read through lensfun itself, for
+// the program to load when its kept copy of the database will not serve.
+#include "finder/lensfun_reading.h"
 
 #include "calc/number_text.h"
 #include "cameras/camera_table.h"
 #include "framework/base/cstring.h"
 #include "framework/base/file.h"
-#include "framework/base/translate.h"
 
 #include <algorithm>
 #include <charconv>
@@ -25,10 +25,6 @@
 #include <unistd.h>
 
 namespace {
-constexpr const char* kUnreadable =
-    TR_NOOP("Cameras", "lensfun's camera database could not be read, so only the built-in cameras "
-                       "and your own are offered.");
-
 // A multi-language string's text in `language`, or its default text.
 std::string InLanguage(const char* text, const char* language) {
     if (!text)
@@ -352,24 +348,10 @@ CameraDatabase Collect(lfDatabase* db, bool loaded, const WrittenCrops& crops) {
             out.cameras.push_back(found);
     }
     NameApart(out.cameras);
-    if (out.cameras.empty())
-        out.problem = Tr("Cameras", kUnreadable);
     return out;
 }
-} // namespace
 
-LensfunFolders LensfunFoldersHere() {
-    const char* data = std::getenv("XDG_DATA_HOME");
-    const char* home = std::getenv("HOME");
-    std::string own;
-    if (data && data[0] == '/')
-        own = std::string(data) + "/lensfun";
-    else if (home && home[0] == '/')
-        own = std::string(home) + "/.local/share/lensfun";
-    return {VEXTON_LENSFUN_DATA "/lensfun/version_1", "/var/lib/lensfun-updates/version_1", own};
-}
-
-CameraDatabase ReadLensfunDatabase(const LensfunFolders& folders) {
+CameraDatabase ReadDatabase(const LensfunFolders& folders) {
     const std::unique_ptr<lfDatabase, DatabaseDeleter> db(lf_db_new());
     WrittenCrops crops;
     if (!db)
@@ -392,16 +374,22 @@ CameraDatabase ReadLensfunDatabase(const LensfunFolders& folders) {
     return Collect(db.get(), loaded, crops);
 }
 
-const CameraDatabase& LensfunCameras() {
-    static const CameraDatabase database =
-        CachedLensfunDatabase(LensfunFoldersHere(), LensfunCacheHere());
-    return database;
-}
-
-CameraDatabase ReadLensfunCameras(const std::string& folder) {
+CameraDatabase ReadFolder(const std::string& folder) {
     const std::unique_ptr<lfDatabase, DatabaseDeleter> db(lf_db_new());
     std::uint64_t budget = kLargestDatabase;
     WrittenCrops crops;
     const bool loaded = db && LoadFolder(db.get(), folder, budget, crops);
     return Collect(db.get(), loaded, crops);
+}
+
+const LensfunReading kReading{&ReadDatabase, &ReadFolder};
+} // namespace
+
+// The build that made it, which the program checks before anything else.
+extern "C" __attribute__((visibility("default"))) const char* vexton_module_stamp() {
+    return VEXTON_MODULE_STAMP;
+}
+
+extern "C" __attribute__((visibility("default"))) const LensfunReading* vexton_lensfun_reading() {
+    return &kReading;
 }

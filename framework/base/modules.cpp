@@ -116,11 +116,12 @@ const char* ProgramModuleStamp() {
     return VEXTON_MODULE_STAMP;
 }
 
-void* LoadModuleFile(ModuleFile& module) {
+void* LoadModuleFile(ModuleFile& module, ModuleBinding binding) {
     if (module.problem != ModuleProblem::None)
         return nullptr;
     const std::string path = "/proc/self/fd/" + std::to_string(module.file.Get());
-    void* loaded = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    void* loaded =
+        ::dlopen(path.c_str(), (binding == ModuleBinding::Now ? RTLD_NOW : RTLD_LAZY) | RTLD_LOCAL);
     if (!loaded) {
         module.problem = ModuleProblem::Missing;
         return nullptr;

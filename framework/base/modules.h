@@ -43,10 +43,15 @@ ModuleFile OpenProgramModule(const std::string& fileName);
 // This build's stamp, which each of its modules carries.
 const char* ProgramModuleStamp();
 
+// When a module's calls into the libraries it needs are bound: all as it
+// loads, or each when first made (for a large module, such as a window's,
+// most of whose calls are never made in a run).
+enum class ModuleBinding { Now, Lazy };
+
 // The shared library open as `module`, loaded, when it exports
 // `vexton_module_stamp` returning this build's stamp; none otherwise, with
 // `module.problem` saying why.
-void* LoadModuleFile(ModuleFile& module);
+void* LoadModuleFile(ModuleFile& module, ModuleBinding binding = ModuleBinding::Now);
 // The entry point `name` of a loaded module; none when it has none.
 void* ModuleSymbol(void* loaded, const char* name);
 

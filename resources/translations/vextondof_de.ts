@@ -2480,6 +2480,14 @@ trotzdem geschrieben.
         <source>%1 is not available: %2 belongs to another build of the program.</source>
         <translation>%1 ist nicht verfügbar: %2 gehört zu einem anderen Build des Programms.</translation>
     </message>
+    <message>
+        <source>The window</source>
+        <translation>Das Fenster</translation>
+    </message>
+    <message>
+        <source>lensfun&apos;s camera database</source>
+        <translation>Kameradatenbank von lensfun</translation>
+    </message>
 </context>
 <context>
     <name>Open Photos</name>

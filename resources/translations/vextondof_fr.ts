@@ -2484,6 +2484,14 @@ code de sortie est 1 ; les autres sont écrits quand même.
         <source>%1 is not available: %2 belongs to another build of the program.</source>
         <translation>%1 n’est pas disponible : %2 appartient à une autre compilation du programme.</translation>
     </message>
+    <message>
+        <source>The window</source>
+        <translation>La fenêtre</translation>
+    </message>
+    <message>
+        <source>lensfun&apos;s camera database</source>
+        <translation>base de données d’appareils de lensfun</translation>
+    </message>
 </context>
 <context>
     <name>Open Photos</name>

@@ -9,6 +9,7 @@ program=$(realpath "$1")
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 cp "$program" "$dir/vextondof"
+cp "$(dirname "$program")"/libvexton-{window,lensfun}.so "$dir/" # the modules it loads
 run() { env -u DISPLAY -u WAYLAND_DISPLAY HOME="$dir" XDG_CONFIG_HOME="$dir/config" "$dir/vextondof" "$@"; }
 fail() { echo "FAILED: $*"; exit 1; }
 

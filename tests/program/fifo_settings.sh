@@ -8,6 +8,7 @@ dir=$(mktemp -d)
 pid=
 trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$dir"' EXIT
 cp "$program" "$dir/vextondof"
+cp "$(dirname "$program")"/libvexton-{window,lensfun}.so "$dir/" # the modules it loads
 mkfifo "$dir/vextondof.ini"
 QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$dir/config" "$dir/vextondof" 2>/dev/null &
 pid=$!

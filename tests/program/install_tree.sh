@@ -17,7 +17,7 @@ usr/share/man/fr/man1/vextondof.1.gz
 usr/share/man/man1/vextondof.1.gz
 usr/share/metainfo/org.example.vextondof.metainfo.xml'
 actual=$(cd "$dest" && find . -type f -o -type l | sed 's|^\./||' |
-         grep -v '/vextondof/\(libvexton-printing\.so\|libvexton-svg\.so\|vextondof-photo-reader\)$' | sort)
+         grep -v '/vextondof/\(libvexton-[a-z]*\.so\|vextondof-photo-reader\)$' | sort)
 # The modules, where the installed program takes them from: its library
 # folder's vextondof/, named in the program as an absolute path (the prefix
 # the build was configured for).
@@ -25,8 +25,10 @@ module=$(cd "$dest" && find . -name libvexton-printing.so | sed 's|^\./||')
 [ "$(echo "$module" | grep -c .)" -eq 1 ] || { echo "printing's module: '$module'"; exit 1; }
 strings "$dest/usr/bin/vextondof" | grep -q "/$(dirname "${module#usr/}")$" ||
   { echo "the program does not name its modules' folder ($(dirname "$module"))"; exit 1; }
-[ "$(cd "$dest/$(dirname "$module")" && ls)" = 'libvexton-printing.so
+[ "$(cd "$dest/$(dirname "$module")" && ls)" = 'libvexton-lensfun.so
+libvexton-printing.so
 libvexton-svg.so
+libvexton-window.so
 vextondof-photo-reader' ] || { echo "the modules' folder holds: $(ls "$dest/$(dirname "$module")")"; exit 1; }
 [ -x "$dest/$(dirname "$module")/vextondof-photo-reader" ] || { echo "the photo reader cannot run"; exit 1; }
 if [ "$actual" != "$expected" ]; then

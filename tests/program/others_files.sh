@@ -41,6 +41,7 @@ as_nobody_cmd=(setpriv --reuid=$nobody --regid=$nobody --clear-groups)
 
 mkdir -p "$dir/bin" "$dir/home"
 cp "$program" "$dir/bin/vextondof"
+cp "$(dirname "$program")"/libvexton-{window,lensfun}.so "$dir/bin/" # the modules it loads
 portable="$dir/bin/vextondof"
 
 # A mistyped verb: the nearest verb named, exit 2, no window, with a display or without.
@@ -173,7 +174,7 @@ refused_planted() {
     fail "a planted reader said: $out"
   out=$(headless HOME="$dir/home" "$1" chart --distance 3 --output "$dir/home/c.svg" 2>&1) &&
     fail "a planted SVG module: $out"
-  grep -q 'Writing SVG is not available: libvexton-svg.so is not loaded, since another user could have changed it.' <<<"$out" ||
+  grep -q 'is not available: libvexton-\(svg\|window\).so is not loaded, since another user could have changed it.' <<<"$out" ||
     fail "a planted SVG module said: $out"
   [ ! -e "$dir/home/c.svg" ] || fail "an SVG that could not be made left a file"
   [ ! -e "$dir/ran" ] || fail "the planted reader ran"
@@ -184,6 +185,7 @@ refused_planted "$portable"
 rm -f "$dir/bin/vextondof-photo-reader" "$dir/bin/libvexton-svg.so"
 mkdir -p "$dir/users/bin"
 cp "$program" "$dir/users/bin/vextondof"
+cp "$(dirname "$program")"/libvexton-{window,lensfun}.so "$dir/users/bin/"
 planted "$dir/users/bin"
 chown $nobody:$nobody "$dir/users" "$dir/users/bin"
 refused_planted "$dir/users/bin/vextondof"
