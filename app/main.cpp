@@ -49,20 +49,23 @@ int Answered() {
 // The window module, loaded at the first call; none, with `why` said, when
 // it cannot serve.
 const WindowModule* Window(std::string& why) {
-    static std::string problem;
+    static ModuleProblem problem = ModuleProblem::None;
     static const WindowModule* const window = [] {
         ModuleFile file = OpenProgramModule(kWindowModuleFile);
         using Entry = const WindowModule*();
         auto* entry = reinterpret_cast<Entry*>(
             ModuleSymbol(LoadModuleFile(file, ModuleBinding::Lazy), "vexton_window_module"));
         if (!entry)
-            problem = ModuleProblemText(Tr("Modules", "The window"), kWindowModuleFile,
-                                        file.problem == ModuleProblem::None ? ModuleProblem::Missing
-                                                                            : file.problem);
+            problem = file.problem == ModuleProblem::None ? ModuleProblem::Missing : file.problem;
         return entry ? entry() : nullptr;
     }();
-    why = problem;
+    why = ModuleProblemText(Tr("Modules", "The window"), kWindowModuleFile, problem);
     return window;
+}
+
+void LoadTranslations() {
+    LoadProgramTranslations(InterfaceLanguage(
+        [](const char* name) -> const char* { return std::getenv(name); }, ProgramLanguages()));
 }
 
 // The window module's drawing, or what could not be made said as such.
@@ -79,12 +82,25 @@ const TerminalDrawing kDrawing{
     [](const DofChart& chart, const TablePageHeading& heading, ChartFormat format,
        std::optional<bool> letter,
        const OutputSink& sink) { return Drawing().chart(chart, heading, format, letter, sink); }};
+
+// Runs the window, as a desktop starts the program (no arguments: nothing
+// else of the program is run first, nothing else of it kept in memory).
+int RunWindow(int argc, char** argv) {
+    std::string why;
+    if (const WindowModule* window = Window(why))
+        return window->run(argc, argv);
+    LoadTranslations();
+    Window(why);
+    std::fprintf(stderr, "vextondof: %s\n", why.c_str());
+    return 1;
+}
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc < 2)
+        return RunWindow(argc, argv);
     // The terminal's texts, as the window's, in the desktop's language.
-    LoadProgramTranslations(InterfaceLanguage(
-        [](const char* name) -> const char* { return std::getenv(name); }, ProgramLanguages()));
+    LoadTranslations();
     // A verb answers in the terminal: no window, no display.
     if (const int verb = RunTerminalVerbs(argc, argv, kDrawing); verb >= 0)
         return verb;
@@ -107,9 +123,5 @@ int main(int argc, char** argv) {
             return Answered();
         }
     }
-    std::string why;
-    if (const WindowModule* window = Window(why))
-        return window->run(argc, argv);
-    std::fprintf(stderr, "vextondof: %s\n", why.c_str());
-    return 1;
+    return RunWindow(argc, argv);
 }

@@ -1,8 +1,8 @@
 // The window module: the application object and its forms, and the drawing
 // the verbs ask for, over Qt Widgets.
+#include "cli/window_module.h"
 #include "app/vexton_app.h"
 #include "cli/drawing.h"
-#include "cli/window_module.h"
 #include "framework/qt/winapp.h"
 
 #include <QGuiApplication>

@@ -12,8 +12,8 @@ struct WindowModule {
     // The PDFs and images the verbs write (cli/drawing.h).
     bool (*tablePdf)(const DofTable& table, const TablePageHeading& heading,
                      std::optional<bool> letter, const OutputSink& sink);
-    std::string (*chart)(const DofChart& chart, const TablePageHeading& heading,
-                         ChartFormat format, std::optional<bool> letter, const OutputSink& sink);
+    std::string (*chart)(const DofChart& chart, const TablePageHeading& heading, ChartFormat format,
+                         std::optional<bool> letter, const OutputSink& sink);
 };
 
 // The module's file, beside the program in a build, with its other modules

@@ -19,12 +19,12 @@ const LensfunReading* Reading(std::string& why) {
     static const LensfunReading* const reading = [] {
         ModuleFile file = OpenProgramModule(kLensfunModuleFile);
         using Entry = const LensfunReading*();
-        auto* entry = reinterpret_cast<Entry*>(
-            ModuleSymbol(LoadModuleFile(file), "vexton_lensfun_reading"));
+        auto* entry =
+            reinterpret_cast<Entry*>(ModuleSymbol(LoadModuleFile(file), "vexton_lensfun_reading"));
         if (!entry)
-            problem = ModuleProblemText(Tr("Modules", "lensfun's camera database"), kLensfunModuleFile,
-                                        file.problem == ModuleProblem::None ? ModuleProblem::Missing
-                                                                            : file.problem);
+            problem = ModuleProblemText(
+                Tr("Modules", "lensfun's camera database"), kLensfunModuleFile,
+                file.problem == ModuleProblem::None ? ModuleProblem::Missing : file.problem);
         return entry ? entry() : nullptr;
     }();
     why = problem;

@@ -8,8 +8,8 @@
 // The German and French catalogues, as Qt Linguist's release tool writes
 // them, built into the program: no file to find, no Qt to read them.
 #ifdef VEXTON_QM_DE
-#define VEXTON_EMBED(name, file)                                                                  \
-    asm(".pushsection .rodata." #name ",\"a\"\n"                                                  \
+#define VEXTON_EMBED(name, file)                                                                   \
+    asm(".pushsection .rodata." #name ",\"a\"\n"                                                   \
         ".balign 8\n"                                                                              \
         ".globl " #name "\n"                                                                       \
         ".hidden " #name "\n" #name ":\n"                                                          \
