@@ -59,7 +59,8 @@ const WindowModule* Window(std::string& why) {
             problem = file.problem == ModuleProblem::None ? ModuleProblem::Missing : file.problem;
         return entry ? entry() : nullptr;
     }();
-    why = ModuleProblemText(Tr("Modules", "The window"), kWindowModuleFile, problem);
+    if (!window)
+        why = ModuleProblemText(Tr("Modules", "The window"), kWindowModuleFile, problem);
     return window;
 }
 

@@ -324,6 +324,73 @@ NumberSettings NumberSettingsOfLocale(const LocaleWays& ways) {
     return settings;
 }
 
+namespace {
+// A field of the date, `repeat` letters `c` long (y, M, d), written to `out`;
+// how many of the letters it took.
+std::size_t WriteDateField(const LocaleWays& ways, const CalendarTime& t, char c,
+                           std::size_t repeat, std::string& out) {
+    const auto number = [&](long long value) {
+        repeat = std::min<std::size_t>(repeat, 2);
+        out += LocaleNumber(ways, value, repeat == 2 ? 2 : 0);
+    };
+    if (c == 'y') {
+        if (repeat >= 4) {
+            out += LocaleNumber(ways, t.year, t.year < 0 ? 5 : 4);
+            return 4;
+        }
+        if (repeat >= 2) {
+            out += LocaleNumber(ways, t.year % 100, 2);
+            return 2;
+        }
+        out += c;
+    } else if (c == 'M' && repeat == 3 && ways.shortMonths.size() == 12) {
+        out += ways.shortMonths[std::size_t(t.month - 1)];
+    } else if (repeat <= 2) {
+        number(c == 'M' ? t.month : t.day);
+    } else {
+        out.append(repeat, c);
+    }
+    return repeat;
+}
+
+// A field of the time (h, H, m, s, z, AP) or any other letter, as the date's.
+std::size_t WriteTimeField(const LocaleWays& ways, const CalendarTime& t, std::string_view format,
+                           std::size_t i, std::size_t repeat, bool twelveHour, std::string& out) {
+    const char c = format[i];
+    const auto number = [&](long long value) {
+        repeat = std::min<std::size_t>(repeat, 2);
+        out += LocaleNumber(ways, value, repeat == 2 ? 2 : 0);
+    };
+    switch (c) {
+    case 'h':
+        number(twelveHour ? TwelveHourClock(t.hour) : t.hour);
+        break;
+    case 'H':
+        number(t.hour);
+        break;
+    case 'm':
+        number(t.minute);
+        break;
+    case 's':
+        number(t.second);
+        break;
+    case 'z': // milliseconds, none here: "0" or "000"
+        repeat = repeat >= 3 ? 3 : 1;
+        for (std::size_t n = 0; n < repeat; ++n)
+            AppendUtf8(out, FirstCodePoint(ways.zeroDigit));
+        break;
+    case 'A':
+        repeat = i + 1 < format.size() && format[i + 1] == 'P' ? 2 : 1;
+        out += t.hour < 12 ? ways.am : ways.pm;
+        break;
+    default:
+        out.append(format.substr(i, repeat));
+        break;
+    }
+    return repeat;
+}
+} // namespace
+
 // Qt's date-time format letters (QLocale::toString): y, M, d, h, H, m, s,
 // z, AP and quoted text. The table's formats never name week days or whole
 // months, nor write small am/pm texts or the time zone (make-locale-data
@@ -345,62 +412,9 @@ std::string LocaleDateTimeText(const LocaleWays& ways, const CalendarTime& asked
         std::size_t repeat = 1;
         while (i + repeat < format.size() && format[i + repeat] == c)
             ++repeat;
-        const auto number = [&](long long value, std::size_t most) {
-            repeat = std::min(repeat, most);
-            out += LocaleNumber(ways, value, repeat == 2 ? 2 : 0);
-        };
-        switch (c) {
-        case 'y':
-            if (repeat >= 4) {
-                repeat = 4;
-                out += LocaleNumber(ways, t.year, t.year < 0 ? 5 : 4);
-            } else if (repeat >= 2) {
-                repeat = 2;
-                out += LocaleNumber(ways, t.year % 100, 2);
-            } else {
-                out += c;
-            }
-            break;
-        case 'M':
-            if (repeat == 3 && ways.shortMonths.size() == 12)
-                out += ways.shortMonths[std::size_t(t.month - 1)];
-            else if (repeat <= 2)
-                number(t.month, 2);
-            else
-                out.append(repeat, c);
-            break;
-        case 'd':
-            if (repeat <= 2)
-                number(t.day, 2);
-            else
-                out.append(repeat, c);
-            break;
-        case 'h':
-            number(twelveHour ? TwelveHourClock(t.hour) : t.hour, 2);
-            break;
-        case 'H':
-            number(t.hour, 2);
-            break;
-        case 'm':
-            number(t.minute, 2);
-            break;
-        case 's':
-            number(t.second, 2);
-            break;
-        case 'z': // milliseconds, none here: "0" or "000"
-            repeat = repeat >= 3 ? 3 : 1;
-            for (std::size_t n = 0; n < repeat; ++n)
-                AppendUtf8(out, FirstCodePoint(ways.zeroDigit));
-            break;
-        case 'A':
-            repeat = i + 1 < format.size() && format[i + 1] == 'P' ? 2 : 1;
-            out += t.hour < 12 ? ways.am : ways.pm;
-            break;
-        default:
-            out.append(format.substr(i, repeat));
-            break;
-        }
-        i += repeat;
+        i += c == 'y' || c == 'M' || c == 'd'
+                 ? WriteDateField(ways, t, c, repeat, out)
+                 : WriteTimeField(ways, t, format, i, repeat, twelveHour, out);
     }
     return out;
 }

@@ -102,6 +102,38 @@ grep -qx 'Focus at: 10.00 m' <<<"$plan" && grep -qx 'Aperture needed: f/2 (f/1.9
   fail "plan: $plan"
 run plan --near 3 --far 2 >/dev/null 2>&1; [ $? -eq 1 ] || fail "a refused plan exits 1"
 
+# The verbs load no library of Qt's, lensfun's or glib's: the window and the
+# drawing are a module of their own, lensfun another, read once and kept.
+loaded() { LD_DEBUG=files run "$@" 2>&1 >/dev/null | sed -n 's/.*file=\([^ ]*\).*/\1/p' | sort -u; }
+for verb in "calculate --distance 2" "table --format csv --distance 3" "plan --near 3" \
+            "coc --pixels 6000" "closeup --magnification 1" "--help"; do
+  # shellcheck disable=SC2086
+  libraries=$(loaded $verb)
+  [ -n "$libraries" ] || fail "no libraries seen for $verb"
+  ! grep -q 'Qt6\|lensfun\|glib\|vexton-window' <<<"$libraries" || fail "$verb loaded: $libraries"
+done
+group=$(dirname "$(realpath "$0")")/../scenarios/photos/group.jpg
+grep -q 'lensfun.so' <<<"$(XDG_CACHE_HOME="$dir/cache" loaded photo --format csv "$group")" ||
+  fail "lensfun's database read without lensfun"
+libraries=$(XDG_CACHE_HOME="$dir/cache" loaded photo --format csv "$group")
+! grep -q 'lensfun\|glib\|Qt6' <<<"$libraries" || fail "a photo of lensfun's camera, read again: $libraries"
+grep -q 'libQt6Gui' <<<"$(loaded table --format pdf --output "$dir/again.pdf")" ||
+  fail "a PDF drawn without the window module"
+# Without its window module the program says so, and draws nothing.
+mkdir "$dir/alone"
+cp "$program" "$dir/alone/vextondof"
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY HOME="$dir" "$dir/alone/vextondof" 2>&1); status=$?
+[ $status -eq 1 ] && [ "$out" = 'vextondof: The window is not available: libvexton-window.so could not be loaded.' ] ||
+  fail "no window module ($status): $out"
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY HOME="$dir" "$dir/alone/vextondof" table --format pdf \
+      --output "$dir/alone/t.pdf" 2>&1); status=$?
+[ $status -eq 1 ] && grep -q 'libvexton-window.so could not be loaded' <<<"$out" &&
+  [ ! -e "$dir/alone/t.pdf" ] || fail "a PDF without the window module ($status): $out"
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY HOME="$dir" LANGUAGE=de LANG=de_DE.UTF-8 \
+      "$dir/alone/vextondof" 2>&1)
+[ "$out" = 'vextondof: Das Fenster ist nicht verfügbar: libvexton-window.so konnte nicht geladen werden.' ] ||
+  fail "no window module, in German: $out"
+
 # Nothing of the settings was made, and --help describes each verb.
 [ -z "$(find "$dir" -name vextondof.ini)" ] || fail "a settings file was made"
 run calculate --help | grep -q '^Usage: vextondof calculate' || fail "calculate --help"
