@@ -56,12 +56,26 @@ void Put(CPacker& p, const FoundCamera& c) {
     for (const double v : {c.cropFactor, c.sensorWidth, c.sensorHeight})
         p.Put(v);
 }
+// Whether a text of the copy is one the database's reading makes: without
+// control characters (a terminal's escapes among them).
+bool Plain(const std::string& text) {
+    return std::none_of(text.begin(), text.end(), [](char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return b < 0x20 || b == 0x7f;
+    });
+}
+
+// A camera of the copy, as the database's reading keeps them: a crop factor
+// from 0.1 to 20 and a sensor of some size (a copy with any other is read
+// again from the database's files).
 bool Get(CUnpacker& u, FoundCamera& c) {
     for (std::string* text :
          {&c.name, &c.maker, &c.model, &c.englishModel, &c.variant, &c.mount, &c.source})
-        if (!u.Get(*text))
+        if (!u.Get(*text) || !Plain(*text))
             return false;
-    return u.Get(c.cropFactor) && u.Get(c.sensorWidth) && u.Get(c.sensorHeight);
+    return u.Get(c.cropFactor) && u.Get(c.sensorWidth) && u.Get(c.sensorHeight) &&
+           c.cropFactor >= 0.1 && c.cropFactor <= 20 && c.sensorWidth > 0 && c.sensorWidth < 1000 &&
+           c.sensorHeight > 0 && c.sensorHeight < 1000;
 }
 void Put(CPacker& p, const LensfunLens& l) {
     for (const std::string* text : {&l.maker, &l.model, &l.englishModel, &l.mount})
@@ -69,11 +83,15 @@ void Put(CPacker& p, const LensfunLens& l) {
     for (const double v : {l.minFocal, l.maxFocal, l.widest, l.smallest})
         p.Put(v);
 }
+// A lens of the copy, as the reading keeps them: focal lengths from above 0
+// to below 10 m, in order, and apertures of 0 (none given) or more.
 bool Get(CUnpacker& u, LensfunLens& l) {
     for (std::string* text : {&l.maker, &l.model, &l.englishModel, &l.mount})
-        if (!u.Get(*text))
+        if (!u.Get(*text) || !Plain(*text))
             return false;
-    return u.Get(l.minFocal) && u.Get(l.maxFocal) && u.Get(l.widest) && u.Get(l.smallest);
+    return u.Get(l.minFocal) && u.Get(l.maxFocal) && u.Get(l.widest) && u.Get(l.smallest) &&
+           l.minFocal > 0 && l.maxFocal >= l.minFocal && l.maxFocal < 10000 && l.widest >= 0 &&
+           l.widest < 1000 && l.smallest >= 0 && l.smallest < 1000;
 }
 
 // The copy's bytes, when it is a regular file of the running user's that
@@ -82,13 +100,14 @@ std::optional<std::string> OwnCopy(const std::string& path) {
     const std::string folder = path.substr(0, path.rfind('/'));
     struct stat place {};
     if (::stat(folder.c_str(), &place) != 0 || !S_ISDIR(place.st_mode) ||
-        place.st_uid != ::geteuid() || !OnlyOwnerMayWrite(place))
+        place.st_uid != ::geteuid() || !OnlyOwnerMayWrite(place) || HasAccessList(folder))
         return std::nullopt;
     const CHandle file(
         ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     struct stat st {};
     if (!file || ::fstat(file.Get(), &st) != 0 || !S_ISREG(st.st_mode) ||
         st.st_uid != ::geteuid() || !OnlyOwnerMayWrite(st) ||
+        HasAccessList("/proc/self/fd/" + std::to_string(file.Get())) ||
         static_cast<std::uint64_t>(st.st_size) > kLargestCopy)
         return std::nullopt;
     std::string bytes;
@@ -119,6 +138,11 @@ void KeepCopy(const std::string& path, const std::string& bytes) {
     const std::string folder = path.substr(0, path.rfind('/'));
     const std::string cacheHome = folder.substr(0, folder.rfind('/'));
     if (cacheHome.empty() || !OwnFolder(cacheHome, true) || !OwnFolder(folder, false))
+        return;
+    // Whatever stands in the copy's place and is no file (a link to one of
+    // the person's files, a folder, a pipe) is left as it is.
+    struct stat there {};
+    if (::lstat(path.c_str(), &there) == 0 && !S_ISREG(there.st_mode))
         return;
     CFileException ignored;
     WriteWholeFile(path, bytes, &ignored);

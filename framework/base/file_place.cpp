@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <grp.h>
 #include <pwd.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 #include <vector>
 
@@ -100,6 +101,12 @@ bool OnlyOwnerMayWrite(const struct stat& st) {
     if (st.st_mode & S_IWOTH)
         return false;
     return !(st.st_mode & S_IWGRP) || IsPrivateGroup(st.st_gid, st.st_uid);
+}
+
+bool HasAccessList(const std::string& path) {
+    // A list of no more than the mode's bits is kept in the mode alone.
+    const ssize_t size = ::getxattr(path.c_str(), "system.posix_acl_access", nullptr, 0);
+    return size > 0 || (size < 0 && errno != ENODATA && errno != ENOTSUP);
 }
 
 bool IsTrustedFolder(const struct stat& st) {

@@ -31,6 +31,12 @@ class CHandle {
 // owner, with no other members).
 bool OnlyOwnerMayWrite(const struct stat& st);
 
+// Whether what `path` names (links followed; "/proc/self/fd/N" for one held
+// open) carries an access control list beyond its mode's bits: one may let
+// another user write what the bits say only its owner may, so what must be
+// trusted may have none.
+bool HasAccessList(const std::string& path);
+
 // Whether a folder is one whose files only the running user or the
 // administrator can change: it belongs to one of them, and only its owner
 // may write in it.

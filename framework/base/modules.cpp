@@ -2,8 +2,10 @@
 
 #include "framework/base/translate.h"
 
+#include <cstdint>
 #include <cstring>
 #include <dlfcn.h>
+#include <elf.h>
 #include <fcntl.h>
 #include <filesystem>
 #include <system_error>
@@ -17,9 +19,14 @@ CHandle OpenFolderStep(int from, const std::string& name) {
     return CHandle(::openat(from, name.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
 }
 
+std::string HeldPath(const CHandle& held) {
+    return "/proc/self/fd/" + std::to_string(held.Get());
+}
+
 bool Trusted(const CHandle& folder) {
     struct stat st {};
-    return folder && ::fstat(folder.Get(), &st) == 0 && IsTrustedFolder(st);
+    return folder && ::fstat(folder.Get(), &st) == 0 && IsTrustedFolder(st) &&
+           !HasAccessList(HeldPath(folder));
 }
 
 // The folder `path` (absolute, without links), walked from the root, each
@@ -65,11 +72,37 @@ ModuleProblem OpenTrusted(const fs::path& resolved, const fs::path& programFolde
     if (!file || ::fstat(file.Get(), &st) != 0)
         return ModuleProblem::Missing;
     if (!S_ISREG(st.st_mode) || (st.st_uid != ::geteuid() && st.st_uid != 0) ||
-        !OnlyOwnerMayWrite(st))
+        !OnlyOwnerMayWrite(st) || HasAccessList(HeldPath(file)))
         return ModuleProblem::NotTrusted;
     out.file = std::move(file);
     out.path = resolved.string();
     return ModuleProblem::None;
+}
+// Whether the shared library open at `fd` holds every byte its loadable
+// parts name: the system maps a file cut short as it stands, and the first
+// touch of a missing page ends the program.
+bool WholeLibrary(int fd) {
+    Elf64_Ehdr header{};
+    if (::pread(fd, &header, sizeof header, 0) != static_cast<ssize_t>(sizeof header) ||
+        std::memcmp(header.e_ident, ELFMAG, SELFMAG) != 0 ||
+        header.e_ident[EI_CLASS] != ELFCLASS64 || header.e_phentsize != sizeof(Elf64_Phdr) ||
+        header.e_phnum == 0)
+        return false;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        return false;
+    const auto size = static_cast<std::uint64_t>(st.st_size);
+    for (unsigned i = 0; i < header.e_phnum; ++i) {
+        Elf64_Phdr part{};
+        const std::uint64_t at = header.e_phoff + std::uint64_t(i) * sizeof part;
+        if (at > size || ::pread(fd, &part, sizeof part, static_cast<off_t>(at)) !=
+                             static_cast<ssize_t>(sizeof part))
+            return false;
+        if (part.p_type == PT_LOAD &&
+            (part.p_offset > size || part.p_filesz > size - part.p_offset))
+            return false;
+    }
+    return true;
 }
 } // namespace
 
@@ -119,6 +152,10 @@ const char* ProgramModuleStamp() {
 void* LoadModuleFile(ModuleFile& module, ModuleBinding binding) {
     if (module.problem != ModuleProblem::None)
         return nullptr;
+    if (!WholeLibrary(module.file.Get())) {
+        module.problem = ModuleProblem::Missing;
+        return nullptr;
+    }
     const std::string path = "/proc/self/fd/" + std::to_string(module.file.Get());
     void* loaded =
         ::dlopen(path.c_str(), (binding == ModuleBinding::Now ? RTLD_NOW : RTLD_LAZY) | RTLD_LOCAL);
@@ -126,6 +163,10 @@ void* LoadModuleFile(ModuleFile& module, ModuleBinding binding) {
         module.problem = ModuleProblem::Missing;
         return nullptr;
     }
+    // The system knows the library by that name: the descriptor stays open
+    // for the program's life, so that no other module is ever given it (and
+    // taken for this one).
+    static_cast<void>(module.file.Release());
     using Stamp = const char*();
     auto* stamp = reinterpret_cast<Stamp*>(::dlsym(loaded, "vexton_module_stamp"));
     if (!stamp || std::strcmp(stamp(), ProgramModuleStamp()) != 0) {

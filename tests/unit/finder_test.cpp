@@ -9,13 +9,17 @@
 #include "settings_test_support.h"
 #include "test_folder.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace {
 FoundCamera Camera(const char* name, const char* maker, const char* model,
@@ -367,6 +371,9 @@ TEST(LensfunCameras, TheCachedCopyAnswersOnlyForTheFilesAsTheyAre) {
     CameraDatabase planted;
     FoundCamera plantedCamera;
     plantedCamera.model = "PLANTED";
+    plantedCamera.cropFactor = 1;
+    plantedCamera.sensorWidth = 36;
+    plantedCamera.sensorHeight = 24;
     planted.cameras.push_back(plantedCamera);
     const auto plant = [&](const std::string& bytes, mode_t mode) {
         std::filesystem::remove(cache);
@@ -379,6 +386,38 @@ TEST(LensfunCameras, TheCachedCopyAnswersOnlyForTheFilesAsTheyAre) {
     EXPECT_EQ(plant(copy, 0666), "ILCE-7M5") << "anyone may write it";
     EXPECT_EQ(plant(copy.substr(0, copy.size() - 3), 0600), "ILCE-7M5") << "cut short";
     EXPECT_EQ(plant(PackDatabase(planted, "other files"), 0600), "ILCE-7M5");
+    // A copy holding what the files' reading never keeps is read again: no
+    // crop factor, or none that is a number, a size of nothing, escapes.
+    for (const auto& [what, spoil] : std::vector<std::pair<const char*, void (*)(FoundCamera&)>>{
+             {"NaN", [](FoundCamera& c) { c.cropFactor = std::nan(""); }},
+             {"zero", [](FoundCamera& c) { c.cropFactor = 0; }},
+             {"negative", [](FoundCamera& c) { c.cropFactor = -1; }},
+             {"huge", [](FoundCamera& c) { c.cropFactor = 1e308; }},
+             {"no sensor", [](FoundCamera& c) { c.sensorWidth = 0; }},
+             {"escape", [](FoundCamera& c) { c.model = "PLANTED\x1b]0;owned\x07"; }}}) {
+        CameraDatabase spoilt = planted;
+        spoil(spoilt.cameras.front());
+        EXPECT_EQ(plant(PackDatabase(spoilt, DatabaseSignature(folders)), 0600), "ILCE-7M5")
+            << what;
+    }
+    CameraDatabase badLens = planted;
+    LensfunLens lens;
+    lens.model = "Lens";
+    lens.minFocal = 50;
+    lens.maxFocal = 35; // ends swapped
+    badLens.lenses.push_back(lens);
+    EXPECT_EQ(plant(PackDatabase(badLens, DatabaseSignature(folders)), 0600), "ILCE-7M5");
+    // A link in the copy's place is neither followed nor replaced: the
+    // person's file it points to stays as it was.
+    std::filesystem::remove(cache);
+    const std::string notes = (folder / "notes.txt").string();
+    std::ofstream(notes) << "my notes\n";
+    std::filesystem::create_symlink(notes, cache);
+    EXPECT_EQ(model(CachedLensfunDatabase(folders, cache)), "ILCE-7M5");
+    std::ifstream kept_notes(notes);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept_notes), {}), "my notes\n");
+    EXPECT_TRUE(std::filesystem::is_symlink(cache));
+    std::filesystem::remove(cache);
     // Without a place for a copy, the files themselves.
     EXPECT_EQ(model(CachedLensfunDatabase(folders, "")), "ILCE-7M5");
 }

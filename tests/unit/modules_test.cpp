@@ -7,10 +7,13 @@
 #include "child_process.h"
 #include "framework/base/modules.h"
 
+#include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace {
@@ -142,4 +145,81 @@ TEST(Modules, OnlyThisBuildsModuleIsUsed) {
     EXPECT_EQ(ModuleProblemText("Printing", "libx.so", ModuleProblem::NotTrusted),
               "Printing is not available: libx.so is not loaded, since another user could have "
               "changed it.");
+}
+
+namespace {
+// An access list that lets the user nobody write as well as the owner.
+bool LetNobodyWrite(const std::string& path) {
+    struct Entry {
+        std::uint16_t tag, permissions;
+        std::uint32_t id;
+    };
+    const Entry entries[] = {
+        {0x01, 7, ~0u}, {0x02, 6, 65534}, {0x04, 5, ~0u}, {0x10, 7, ~0u}, {0x20, 5, ~0u}};
+    std::string list = {2, 0, 0, 0}; // the list's version
+    for (const Entry& e : entries) {
+        char bytes[8];
+        std::memcpy(bytes, &e.tag, 2);
+        std::memcpy(bytes + 2, &e.permissions, 2);
+        std::memcpy(bytes + 4, &e.id, 4);
+        list.append(bytes, 8);
+    }
+    return ::setxattr(path.c_str(), "system.posix_acl_access", list.data(), list.size(), 0) == 0;
+}
+} // namespace
+
+TEST(Modules, NoneIsTakenThatAnAccessListLetsAnotherUserChange) {
+    Tree t;
+    const std::string program = t.File("copy/bin/vextondof");
+    const std::string module = t.File("copy/bin/libmodule.so");
+    const ModuleFolders elsewhere{"/usr/bin", "/usr/lib/vextondof"};
+    ASSERT_EQ(Problem(program, elsewhere), ModuleProblem::None);
+    if (!LetNobodyWrite(module))
+        GTEST_SKIP() << "this file system keeps no access lists";
+    EXPECT_EQ(Problem(program, elsewhere), ModuleProblem::NotTrusted);
+    fs::remove(module);
+    t.File("copy/bin/libmodule.so");
+    ASSERT_EQ(Problem(program, elsewhere), ModuleProblem::None);
+    ASSERT_TRUE(LetNobodyWrite(t / "copy/bin")); // the folder it stands in
+    EXPECT_EQ(Problem(program, elsewhere), ModuleProblem::NotTrusted);
+}
+
+TEST(Modules, ALibraryCutShortIsRefusedNotMapped) {
+    Tree t;
+    const std::string program = t.File("copy/bin/vextondof");
+    const fs::path whole =
+        fs::canonical("/proc/self/exe").parent_path() / "libtest-module-stamped.so";
+    const ModuleFolders elsewhere{"/usr/bin", "/usr/lib/vextondof"};
+    // Cut inside its header, its code and its data (its parts lie a page
+    // apart, the last beyond 8 KiB).
+    ASSERT_GT(fs::file_size(whole), 12288u);
+    for (const std::uintmax_t size : {0, 64, 4096, 8200}) {
+        const std::string cut = t / "copy/bin/libcut.so";
+        fs::remove(cut);
+        fs::copy_file(whole, cut);
+        fs::resize_file(cut, size);
+        ModuleFile file = OpenModuleOf(program, elsewhere, "libcut.so");
+        ASSERT_EQ(file.problem, ModuleProblem::None);
+        EXPECT_FALSE(LoadModuleFile(file)) << size; // and the test goes on: no bus error
+        EXPECT_EQ(file.problem, ModuleProblem::Missing) << size;
+    }
+    // Cut only of what is never loaded (the table of its sections, at its
+    // end), it serves.
+    const std::string cut = t / "copy/bin/libserves.so";
+    fs::copy_file(whole, cut);
+    fs::resize_file(cut, fs::file_size(whole) - 1);
+    ModuleFile file = OpenModuleOf(program, elsewhere, "libserves.so");
+    EXPECT_TRUE(LoadModuleFile(file));
+}
+
+TEST(Modules, EachModuleIsLoadedAsItselfWhateverItsDescriptor) {
+    const ModuleFolders elsewhere{"/usr/bin", "/usr/lib/vextondof"};
+    {
+        ModuleFile stamped = OpenModuleOf("/proc/self/exe", elsewhere, "libtest-module-stamped.so");
+        ASSERT_TRUE(LoadModuleFile(stamped));
+    } // the first module's file handle is gone: the next may be given its number
+    ModuleFile stale = OpenModuleOf("/proc/self/exe", elsewhere, "libtest-module-stale.so");
+    ASSERT_EQ(stale.problem, ModuleProblem::None);
+    EXPECT_FALSE(LoadModuleFile(stale)); // not the first module again
+    EXPECT_EQ(stale.problem, ModuleProblem::OtherBuild);
 }
