@@ -371,10 +371,13 @@ inline std::string LocaleDataText(bool checkEveryName, Table* made = nullptr) {
     };
     Lines ways;
     for (const Ways& w : table.ways) {
-        char row[96];
-        std::snprintf(row, sizeof row, "{%d, %d, %d, %d, %d, %d, %d, %d},", textOf(w.decimal),
-                      textOf(w.group), textOf(w.zero), textOf(w.minus), textOf(w.format),
-                      textOf(w.am), textOf(w.pm), textOf(w.months));
+        // Each text numbered in turn, in the row's order: a compiler may
+        // evaluate a call's arguments in any order, and the table is the same
+        // whichever compiler makes it.
+        std::string row = "{";
+        for (const std::string* part :
+             {&w.decimal, &w.group, &w.zero, &w.minus, &w.format, &w.am, &w.pm, &w.months})
+            row += std::to_string(textOf(*part)) + (part == &w.months ? "}," : ", ");
         ways.Add(row);
     }
     Lines textLines;
